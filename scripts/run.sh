@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and starts Kalvora. Arguments go to the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/build.sh build
+if [ -x build/src/app/kalvora ]; then
+    exec build/src/app/kalvora "$@"
+fi
+# Until the desktop window exists, show what the engine computes.
+exec build/src/cli/kalvora-cli "$@"

@@ -1,0 +1,158 @@
+// What can be chosen: trims, bodies, roof rails, engines, paint colours and the option table.
+// Everything here is constant data; the current choice lives in Configuration.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kalvora {
+
+// Trim levels, the items of the radio group `Compl`.
+enum TrimLevel : int { Ambiente = 0, Comfort = 1, Trend = 2, Ghia = 3 };
+constexpr int kTrimCount = 4;
+
+// Body buttons of `GroupBox2`.
+enum BodyType : int { Kuzov3dr = 0, Kuzov4dr = 1, Kuzov5dr = 2, KuzovWag = 3 };
+constexpr int kBodyCount = 4;
+
+// Roof-rail buttons of `Univers` (meaningful for the wagon only).
+enum RoofRails : int { Univers0 = 0, Univers1 = 1, Univers2 = 2 };
+constexpr int kRailsCount = 3;
+
+// Engine buttons of `DvigBox`; the value is the button's Tag.
+enum EngineChoice : int {
+    Dvig14MT = 0,
+    Dvig16MT100 = 1,
+    Dvig16MT115 = 2,
+    Dvig16AT100 = 3,
+    Dvig18TD115 = 4,
+    Dvig20MT145 = 5,
+    Dvig18MT125 = 6,
+    Dvig20AT145 = 7,
+};
+constexpr int kEngineCount = 8;
+
+// The options, by the name of their check box, in the order in which the price computation
+// walks them (which is also the order of their bits in the configuration code).
+enum class Opt : std::uint8_t {
+    ptf, KsenonBox, OmivBox, AdaptBox, ShtorkiBox, ZerkBox, PodsvBox, LobBox, acBox,
+    KlimatBox, YaschBox, d15box, d16box, StekloBox, R1Box, R2Box, R4Box, R6Box, R7Box,
+    R12Box, RadioBox, PB1Box, PB5Box, KomfBox, KomfPBox, ZimBox, ObzorBox, Obzor1Box,
+    KozaBox, PodSidBox, SidVodBox, SidVod6Box, SidPPBox, PBppBox, BokPBBox, MetallBox,
+    ABSBox, IVDBox, KruizBox, PPBox, ParkBox, KovrBox, KarterBox, GAIBox, NaborBox,
+    SpoilerBox, SetkaBox, ZimShinaBox, IntererBox, PuteshBox, ElectroBox, KovrPremiumBox,
+    KovrBagazBox, TonBox,
+};
+constexpr int kOptionCount = 54;
+constexpr int Index(Opt o) { return static_cast<int>(o); }
+constexpr Opt OptAt(int i) { return static_cast<Opt>(i); }
+
+// The rule an option's check box runs when its tick changes.
+enum class ClickRule : std::uint8_t {
+    None,  // R1Box and R12Box: nothing happens
+    PriceButtonClick,
+    KsenonBoxClick,
+    AdaptBoxClick,
+    PodsvBoxClick,
+    R2BoxClick,
+    R4BoxClick,
+    R6BoxClick,
+    R7BoxClick,
+    PB5BoxClick,
+    IntererBoxClick,
+    KomfBoxClick,
+    KomfPBoxClick,
+    ZimBoxClick,
+    ObzorBoxClick,
+    Obzor1BoxClick,
+    PuteshBoxClick,
+    KozaBoxClick,
+    SidVod6BoxClick,
+    MetallBoxClick,
+    ABSBoxClick,
+    IVDBoxClick,
+};
+
+// The rule run when the keyboard focus leaves an option's check box.
+enum class ExitRule : std::uint8_t {
+    None,
+    Remember,  // ZerkBoxExit: the Tag follows the tick
+    R2BoxExit,
+    R4BoxExit,
+    R6BoxExit,
+    R7BoxExit,
+};
+
+enum class Column : std::uint8_t { Left, Right, Packages };
+
+// One row of the option table.
+struct OptionDef {
+    Opt id;
+    std::string_view name;        // the check box, the option's identifier everywhere
+    std::string_view caption;     // shown by the caption label (name + "L")
+    std::string_view ownCaption;  // the check box's own caption where it differs, else empty
+    std::string_view priceLabel;  // name of the price label
+    std::string_view price;       // design-time price text
+    bool checked;
+    bool enabled;
+    int tag;
+    ClickRule click;
+    ExitRule exit;
+    bool hidden;
+    Column column;
+    int y;  // vertical position of the check box in the option panel
+};
+
+// The option table in the order of the option panel: left column top to bottom, then the
+// right column (the packages at its top first).
+extern const std::array<OptionDef, kOptionCount> kOptionTable;
+
+// The row of an option.
+const OptionDef& Def(Opt o);
+// The option whose check box has this name, or false.
+bool OptByName(std::string_view name, Opt* out);
+// Name of an option's caption label: the check box's name followed by "L".
+std::string CaptionLabelName(Opt o);
+
+struct RadioDef {
+    std::string_view name;
+    std::string_view caption;
+};
+extern const std::array<std::string_view, kTrimCount> kTrimItems;
+extern const std::array<RadioDef, kBodyCount> kBodies;
+extern const std::array<RadioDef, kRailsCount> kRails;
+extern const std::array<RadioDef, kEngineCount> kEngines;  // indexed by Tag
+
+// Paint colours, the items of `ComboBox1`.
+enum class Shade : std::uint8_t { None, Light, Dark, Red, Blue };
+struct ColourDef {
+    std::string_view item;
+    bool metallic;  // the item text contains "Metallic"
+    Shade shade;    // picks the body-and-shade picture
+    int swatch;     // 1..10 for I1..I10, 0 for none
+};
+constexpr int kColourCount = 12;
+constexpr int kSvoMetallic = 11;
+extern const std::array<ColourDef, kColourCount> kColours;
+
+// Pictures whose visibility the rules decide, by the name of their image.
+extern const std::array<std::string_view, kBodyCount> kBodyPictures;  // Image3dr ...
+// The body-and-shade background pictures by body and shade (Light, Dark, Red, Blue).
+extern const std::array<std::array<std::string_view, 4>, kBodyCount> kShadePictures;
+
+// Caption highlight colours, 0xRRGGBB.
+using Rgb = std::uint32_t;
+constexpr Rgb kShadowNone = 0xDDDDDD;    // the panel colour
+constexpr Rgb kShadowAqua = 0x80FFFF;    // part of "Комфорт"
+constexpr Rgb kShadowGreen = 0x00FF00;   // part of "Комфорт +"
+constexpr Rgb kShadowYellow = 0xEEEEA0;  // part of a visibility package
+constexpr Rgb kFontBlack = 0x000000;
+constexpr Rgb kFontBlue = 0x0000FF;       // part of "Зимний"
+constexpr Rgb kFontDarkGreen = 0x008000;  // part of the traveller's package
+
+// Shown instead of a base price or surcharge for a combination the factory does not offer.
+constexpr std::string_view kInvalidCombination = "Недопустимое сочетание параметров";
+
+}  // namespace kalvora

@@ -1,0 +1,186 @@
+// The one current choice: the state of every control of the main window that a rule reads or
+// writes, and the rules themselves, named after the control and event that run them.
+//
+// Setting a tick, a radio selection or the trim from code behaves like a user click: when the
+// value actually changes, the control's click rule runs before the setter returns; setting the
+// value it already has runs nothing. Enabling, prices and highlights never run a rule. Rules
+// therefore cascade, and the order of their steps matters.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/Catalogue.h"
+#include "model/UiPort.h"
+
+namespace kalvora {
+
+// The check box, price label and caption label of one option.
+struct OptionState {
+    bool checked = false;
+    bool enabled = true;
+    int tag = 0;        // the remembered wish: 1 when the user left the option ticked
+    std::string price;  // caption of the price label, whole dollars as decimal text
+    Rgb shadow = kShadowNone;
+    Rgb font = kFontBlack;
+    bool captionEnabled = true;  // caption label drawn normally (true) or greyed
+};
+
+// Which of the pictures chosen by the rules is visible; -1 or 0 for none.
+struct VisiblePictures {
+    int body = -1;  // index into kBodyPictures
+    int shadeBody = -1;
+    Shade shade = Shade::None;  // with shadeBody: the body-and-shade picture, None for none
+    int swatch = 0;             // 1..10 for I1..I10, 0 for none
+};
+
+class Configuration {
+public:
+    explicit Configuration(UiPort& ui);
+    Configuration(const Configuration&) = delete;
+    Configuration& operator=(const Configuration&) = delete;
+
+    UiPort& Ui() { return ui_; }
+    void SetObserver(ConfigurationObserver* observer) { observer_ = observer; }
+
+    // --- Reading the controls -------------------------------------------------------------
+
+    const OptionState& Option(Opt o) const { return options_[Index(o)]; }
+    bool Checked(Opt o) const { return Option(o).checked; }
+    bool Enabled(Opt o) const { return Option(o).enabled; }
+    int Tag(Opt o) const { return Option(o).tag; }
+    const std::string& Price(Opt o) const { return Option(o).price; }
+
+    int Trim() const { return trim_; }
+    int Body() const { return body_; }  // -1 when no body button is selected
+    bool BodyEnabled(int b) const { return bodyEnabled_[b]; }
+    int Rails() const { return rails_; }  // -1 when no roof-rail button is selected
+    bool RailsEnabled(int r) const { return railsEnabled_[r]; }
+    int Engine() const { return engine_; }  // -1 when no engine button is selected
+    bool EngineEnabled(int e) const { return engineEnabled_[e]; }
+    int PreferredEngine() const { return preferredEngine_; }  // the Tag of DvigBox
+    int Colour() const { return colour_; }  // item index of ComboBox1, -1 when none
+
+    const std::string& BazaLabel() const { return bazaLabel_; }
+    const std::string& UnLabel() const { return unLabel_; }
+    const std::string& PriceLabel() const { return priceLabel_; }
+    const std::string& Edit1() const { return edit1_; }
+    std::int32_t CurrentPrice() const { return currentPrice_; }
+    const VisiblePictures& Pictures() const { return pictures_; }
+
+    // --- Changing the controls from code --------------------------------------------------
+
+    // A different tick runs the option's click rule.
+    void SetChecked(Opt o, bool checked);
+    void SetEnabled(Opt o, bool enabled);
+    void SetTag(Opt o, int tag);
+    void SetPrice(Opt o, std::string_view price);
+    void SetShadow(Opt o, Rgb colour);
+    void SetFont(Opt o, Rgb colour);
+    void SetCaptionEnabled(Opt o, bool enabled);
+
+    // Back as the user last left it: tick = (Tag = 1), then enabled.
+    void SetOptionAvailable(Opt o);
+    // Standard equipment: ticked, then disabled.
+    void SetOptionStandard(Opt o);
+    // Not available: unticked, then disabled.
+    void SetOptionUnavailable(Opt o);
+
+    // Selecting a button that is not selected deselects the rest of its group and runs its
+    // click rule: the trim rules for bodies and roof rails, Dvig14MTClick for engines.
+    void SelectBody(int b);
+    void SetBodyEnabled(int b, bool enabled);
+    void SelectRails(int r);
+    void SetRailsEnabled(int r, bool enabled);
+    void SelectEngine(int e);
+    void SetEngineEnabled(int e, bool enabled);
+    // A different trim runs ComplClick.
+    void SelectTrim(int trim);
+    void SetPreferredEngine(int e);
+    // Sets the item index of the colour list without running its change rule (as code does).
+    void SetColourIndex(int index);
+    void SetBazaLabel(std::string_view text);
+    void SetUnLabel(std::string_view text);
+    void SetPriceLabel(std::string_view text);
+    // The code field's text, as typed by the user or written by a rule.
+    void SetEdit1(std::string_view text);
+    void SetCurrentPrice(std::int32_t price);
+    void SetBodyPicture(int body);
+    void SetShadePicture(int body, Shade shade);
+    void SetSwatch(int swatch);
+
+    // --- Rules ---------------------------------------------------------------------------
+
+    // Runs the click rule bound to an option's check box.
+    void RunClickRule(Opt o);
+    // The exit rule of an option's check box, run when the keyboard focus leaves it.
+    void OptionExit(Opt o);
+
+    // Colour list and metallic mark.
+    void ComboBox1Change();
+    void MetallBoxClick();
+
+    // Trim rules and the entry points that lead to them.
+    void ComplButtonClick();
+    void ComplClick();
+    void Dvig14MTClick();
+    void Dvig20MT145Enter(int engine);
+
+    // Option rules.
+    void KomfBoxClick();
+    void KomfPBoxClick();
+    void ZimBoxClick();
+    void ObzorBoxClick();
+    void Obzor1BoxClick();
+    void PuteshBoxClick();
+    void IntererBoxClick();
+    void R2BoxClick();
+    void R4BoxClick();
+    void R6BoxClick();
+    void R7BoxClick();
+    void R1BoxClick() {}
+    void R12BoxClick() {}
+    void KsenonBoxClick();
+    void AdaptBoxClick();
+    void PB5BoxClick();
+    void SidVod6BoxClick();
+    void PodsvBoxClick();
+    void KozaBoxClick();
+    void IVDBoxClick();
+    void ABSBoxClick();
+    void R2BoxExit();
+    void R4BoxExit();
+    void R6BoxExit();
+    void R7BoxExit();
+
+    // Price, caption labels and configuration code.
+    void PriceButtonClick();
+
+private:
+    void Changed();
+    void RadioPackExit(Opt pack);
+
+    UiPort& ui_;
+    ConfigurationObserver* observer_ = nullptr;
+
+    std::array<OptionState, kOptionCount> options_;
+    int trim_ = Ghia;
+    int body_ = Kuzov4dr;
+    std::array<bool, kBodyCount> bodyEnabled_{true, true, true, true};
+    int rails_ = Univers0;
+    std::array<bool, kRailsCount> railsEnabled_{true, true, true};
+    int engine_ = Dvig20AT145;
+    std::array<bool, kEngineCount> engineEnabled_{true, true, true, true, true, true, false, true};
+    int preferredEngine_ = 0;
+    int colour_ = -1;
+    std::string bazaLabel_ = "BazaLabel";
+    std::string unLabel_ = "0";
+    std::string priceLabel_ = "Цена: $12345";
+    std::string edit1_;
+    std::int32_t currentPrice_ = 0;
+    VisiblePictures pictures_;
+};
+
+}  // namespace kalvora

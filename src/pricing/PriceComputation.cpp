@@ -1,0 +1,94 @@
+// PriceButtonClick: the total price, the caption labels' greyed state and the configuration code,
+// all in one walk over the options.
+#include <initializer_list>
+
+#include "model/Configuration.h"
+#include "model/IntegerText.h"
+#include "pricing/ConfigCode.h"
+
+namespace kalvora {
+
+namespace {
+
+// A package disables the check boxes of the options it includes; their captions stay readable
+// while one of the named packages is ticked.
+struct CaptionRule {
+    Opt option;
+    std::initializer_list<Opt> packages;
+    bool comfortOnly;
+};
+
+// clang-format off
+const CaptionRule kCaptionRules[] = {
+    {Opt::ptf,          {Opt::ObzorBox, Opt::Obzor1Box}, true},
+    {Opt::ZerkBox,      {Opt::ZimBox},                   false},
+    {Opt::LobBox,       {Opt::ZimBox, Opt::Obzor1Box},   false},
+    {Opt::d15box,       {Opt::KomfBox, Opt::KomfPBox},   false},
+    {Opt::d16box,       {Opt::KomfBox, Opt::KomfPBox},   false},
+    {Opt::R2Box,        {Opt::KomfBox, Opt::KomfPBox},   false},
+    {Opt::PB5Box,       {Opt::KomfBox, Opt::KomfPBox},   false},
+    {Opt::PodSidBox,    {Opt::ZimBox},                   false},
+    {Opt::SetkaBox,     {Opt::PuteshBox},                false},
+    {Opt::KovrBagazBox, {Opt::PuteshBox},                false},
+};
+// clang-format on
+
+std::string ConversionError(const std::string& text) {
+    return "'" + text + "' не является целым числом";
+}
+
+}  // namespace
+
+void Configuration::PriceButtonClick() {
+    const std::int32_t base = IntegerOr(bazaLabel_, 1);
+    SetCurrentPrice(base);
+    if (base == 1) {
+        SetPriceLabel("XXXXX");
+        return;
+    }
+    const std::int32_t surcharge = IntegerOr(unLabel_, 1);
+    if (surcharge == 1) {
+        SetPriceLabel("XXXXX");
+        return;
+    }
+
+    // A group without a selected button counts as its first button.
+    CodeBuilder code(trim_, body_ < 0 ? 0 : body_, rails_ < 0 ? 0 : rails_,
+                     engine_ < 0 ? 0 : engine_);
+
+    // Summed in 64 bits and kept as the 32-bit figure the window shows.
+    std::int64_t total = static_cast<std::int64_t>(base) + surcharge;
+    for (int i = 0; i < kOptionCount; ++i) {
+        const Opt o = OptAt(i);
+        const OptionState& s = options_[i];
+        code.AddOption(i, s.checked);
+        if (s.checked) {
+            const std::optional<std::int32_t> price = ParseInteger(s.price);
+            if (!price) {
+                SetCurrentPrice(static_cast<std::int32_t>(total));
+                ui_.ShowMessage(ConversionError(s.price));
+                return;
+            }
+            total += *price;
+        }
+        if (o != Opt::MetallBox) SetCaptionEnabled(o, s.enabled);
+        for (const CaptionRule& rule : kCaptionRules) {
+            if (rule.option != o) continue;
+            if (rule.comfortOnly && trim_ != Comfort) continue;
+            for (Opt package : rule.packages) {
+                if (Checked(package)) SetCaptionEnabled(o, true);
+            }
+        }
+        if (i == 44) {
+            // The colour list has no selection only before the start code: write colour 0.
+            code.SetColour(colour_ >= 0 && colour_ < kColourCount ? colour_ : 0);
+        }
+    }
+
+    SetCurrentPrice(static_cast<std::int32_t>(total));
+    SetEdit1(code.Finish());
+    SetPriceLabel("Цена: $" + std::to_string(CurrentPrice()));
+    ui_.RefreshOrder();
+}
+
+}  // namespace kalvora

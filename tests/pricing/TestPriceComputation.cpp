@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include "model/Configuration.h"
+#include "model/IntegerText.h"
+#include "support/RecordingUi.h"
+
+namespace kalvora {
+namespace {
+
+using testing::RecordingUi;
+
+// The total a user can check by hand: base + surcharge + every ticked option's price label.
+std::int64_t HandTotal(const Configuration& c) {
+    std::int64_t total = *ParseInteger(c.BazaLabel()) + *ParseInteger(c.UnLabel());
+    for (int i = 0; i < kOptionCount; ++i) {
+        if (c.Checked(OptAt(i))) total += *ParseInteger(c.Price(OptAt(i)));
+    }
+    return total;
+}
+
+class PriceTest : public ::testing::Test {
+protected:
+    RecordingUi ui;
+    Configuration config{ui};
+};
+
+TEST_F(PriceTest, BeforeTheTrimRulesHaveRunThePriceIsUnknownAndTheCodeUntouched) {
+    config.SetEdit1("typed");
+    config.PriceButtonClick();
+    EXPECT_EQ(config.PriceLabel(), "XXXXX");
+    EXPECT_EQ(config.Edit1(), "typed");
+    EXPECT_EQ(config.CurrentPrice(), 1);
+    EXPECT_EQ(ui.orderRefreshes, 0);
+}
+
+struct InvalidCase {
+    const char* base;
+    const char* surcharge;
+    std::int32_t currentPrice;
+    friend std::ostream& operator<<(std::ostream& os, const InvalidCase& c) {
+        return os << "base '" << c.base << "' surcharge '" << c.surcharge << "'";
+    }
+};
+
+class InvalidBase : public PriceTest, public ::testing::WithParamInterface<InvalidCase> {};
+
+TEST_P(InvalidBase, ShowsXXXXXAndLeavesCodeCaptionsAndOrderAlone) {
+    const InvalidCase& c = GetParam();
+    config.SetBazaLabel(c.base);
+    config.SetUnLabel(c.surcharge);
+    config.SetEdit1("before");
+    config.SetCaptionEnabled(Opt::KlimatBox, false);
+    config.PriceButtonClick();
+    EXPECT_EQ(config.PriceLabel(), "XXXXX");
+    EXPECT_EQ(config.CurrentPrice(), c.currentPrice);
+    EXPECT_EQ(config.Edit1(), "before");
+    EXPECT_FALSE(config.Option(Opt::KlimatBox).captionEnabled);
+    EXPECT_EQ(ui.orderRefreshes, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, InvalidBase,
+    ::testing::Values(InvalidCase{"Недопустимое сочетание параметров", "0", 1},
+                      InvalidCase{"BazaLabel", "0", 1}, InvalidCase{"1", "0", 1},
+                      InvalidCase{"", "0", 1}, InvalidCase{"17020", "Недопустимое сочетание параметров", 17020},
+                      InvalidCase{"17020", "1", 17020}, InvalidCase{"17020", "12a", 17020}));
+
+TEST_F(PriceTest, TotalIsBaseSurchargeAndEveryTickedPriceLabelDisabledOnesIncluded) {
+    config.SetBazaLabel("17020");
+    config.SetUnLabel("115");
+    config.SetPrice(Opt::ZerkBox, "150");  // ticked and disabled at start
+    config.PriceButtonClick();
+    EXPECT_EQ(config.PriceLabel(), "Цена: $" + std::to_string(HandTotal(config)));
+    EXPECT_EQ(config.CurrentPrice(), HandTotal(config));
+    EXPECT_EQ(config.Edit1().size(), 20u);
+    EXPECT_EQ(ui.orderRefreshes, 1);
+}
+
+TEST_F(PriceTest, SurchargeZeroIsValid) {
+    config.SetBazaLabel("13340");
+    config.SetUnLabel("0");
+    config.PriceButtonClick();
+    EXPECT_EQ(config.PriceLabel(), "Цена: $" + std::to_string(HandTotal(config)));
+}
+
+TEST_F(PriceTest, CaptionLabelsFollowTheirCheckBoxes) {
+    config.SetBazaLabel("17020");
+    config.SetEnabled(Opt::KlimatBox, false);
+    config.SetCaptionEnabled(Opt::ZerkBox, true);  // ZerkBox is disabled
+    config.PriceButtonClick();
+    EXPECT_FALSE(config.Option(Opt::KlimatBox).captionEnabled);
+    EXPECT_FALSE(config.Option(Opt::ZerkBox).captionEnabled);
+    EXPECT_TRUE(config.Option(Opt::KozaBox).captionEnabled);
+}
+
+TEST_F(PriceTest, MetallicCaptionKeepsItsState) {
+    config.SetBazaLabel("17020");
+    config.SetCaptionEnabled(Opt::MetallBox, false);
+    config.PriceButtonClick();
+    EXPECT_FALSE(config.Option(Opt::MetallBox).captionEnabled);
+}
+
+struct PackageCaptionCase {
+    Opt package;
+    std::vector<Opt> members;
+    friend std::ostream& operator<<(std::ostream& os, const PackageCaptionCase& c) {
+        return os << Def(c.package).name;
+    }
+};
+
+class PackageCaptions : public PriceTest,
+                        public ::testing::WithParamInterface<PackageCaptionCase> {};
+
+TEST_P(PackageCaptions, StayReadableWhileThePackageIsTicked) {
+    const PackageCaptionCase& c = GetParam();
+    config.SetBazaLabel("17020");
+    config.SetChecked(c.package, true);
+    for (Opt member : c.members) config.SetEnabled(member, false);
+    config.PriceButtonClick();
+    for (Opt member : c.members) {
+        EXPECT_TRUE(config.Option(member).captionEnabled) << Def(member).name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Packages, PackageCaptions,
+    ::testing::Values(
+        PackageCaptionCase{Opt::KomfBox, {Opt::d15box, Opt::d16box, Opt::R2Box, Opt::PB5Box}},
+        PackageCaptionCase{Opt::KomfPBox, {Opt::d15box, Opt::d16box, Opt::R2Box, Opt::PB5Box}},
+        PackageCaptionCase{Opt::ZimBox, {Opt::ZerkBox, Opt::PodSidBox, Opt::LobBox}},
+        PackageCaptionCase{Opt::Obzor1Box, {Opt::LobBox}},
+        PackageCaptionCase{Opt::PuteshBox, {Opt::SetkaBox, Opt::KovrBagazBox}}));
+
+TEST_F(PriceTest, FogLampCaptionStaysReadableWithAVisibilityPackageInComfortOnly) {
+    config.SetBazaLabel("17020");
+    config.SetChecked(Opt::ObzorBox, true);
+    config.SetEnabled(Opt::ptf, false);
+    config.PriceButtonClick();  // trim Ghia
+    EXPECT_FALSE(config.Option(Opt::ptf).captionEnabled);
+}
+
+TEST_F(PriceTest, AnOptionPriceThatIsNotANumberStopsWithAMessage) {
+    config.SetBazaLabel("17020");
+    config.PriceButtonClick();
+    const std::string label = config.PriceLabel();
+    const std::string code = config.Edit1();
+    config.SetPrice(Opt::ABSBox, "четыреста");
+    config.PriceButtonClick();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("четыреста"), std::string::npos);
+    EXPECT_EQ(config.PriceLabel(), label);
+    EXPECT_EQ(config.Edit1(), code);
+}
+
+TEST(IntegerText, ReadsDecimalIntegersOnly) {
+    EXPECT_EQ(ParseInteger("17020"), 17020);
+    EXPECT_EQ(ParseInteger("-5"), -5);
+    EXPECT_EQ(ParseInteger("  42"), 42);
+    EXPECT_EQ(ParseInteger("2147483647"), 2147483647);
+    EXPECT_EQ(ParseInteger("-2147483648"), INT32_MIN);
+    for (const char* bad : {"", " ", "-", "12 ", "1e3", "2147483648", "0x10", "BazaLabel"}) {
+        EXPECT_FALSE(ParseInteger(bad).has_value()) << bad;
+    }
+    EXPECT_EQ(IntegerOr("Недопустимое сочетание параметров", 1), 1);
+}
+
+}  // namespace
+}  // namespace kalvora
