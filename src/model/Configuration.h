@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/Catalogue.h"
 #include "model/UiPort.h"
@@ -35,6 +36,8 @@ struct VisiblePictures {
     Shade shade = Shade::None;  // with shadeBody: the body-and-shade picture, None for none
     int swatch = 0;             // 1..10 for I1..I10, 0 for none
 };
+
+class FileAccess;
 
 class Configuration {
 public:
@@ -158,6 +161,21 @@ public:
     // Price, caption labels and configuration code.
     void PriceButtonClick();
 
+    // Code field: decode its text (double-click or Enter).
+    void Edit1DblClick();
+    // The first activation of the main window: decodes the code given on the command line (a
+    // file name or a code) or the reset code, once per run.
+    void FormActivate(const std::vector<std::string>& args, FileAccess& files);
+    bool StartupPending() const { return startupPending_; }
+
+    // "Сбросить всё" and "Оснастить".
+    void SpeedButton8Click();
+    void SpeedButton26Click();
+
+    // "Сохранить..." and "Открыть..." after the file dialog has given a path.
+    void SaveToFile(const std::string& path, FileAccess& files);
+    void OpenFile(const std::string& path, FileAccess& files);
+
 private:
     void Changed();
     void RadioPackExit(Opt pack);
@@ -181,6 +199,7 @@ private:
     std::string edit1_;
     std::int32_t currentPrice_ = 0;
     VisiblePictures pictures_;
+    bool startupPending_ = true;
 };
 
 }  // namespace kalvora
