@@ -26,10 +26,15 @@ bool DiskFileAccess::ReadFirstLine(const std::string& path, std::string* line, s
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return Fail(error, errno);
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int code = S_ISDIR(st.st_mode) ? EISDIR : (errno ? errno : EINVAL);
+    if (::fstat(fd, &st) != 0) {
+        const int code = errno;
         ::close(fd);
         return Fail(error, code);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        // Directories, pipes and devices are not configuration files.
+        ::close(fd);
+        return Fail(error, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
     }
     std::string text;
     char buffer[512];
@@ -73,8 +78,11 @@ bool DiskFileAccess::WriteFile(const std::string& path, const std::string& bytes
         }
         written += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        const int code = errno;
+    const bool synced = ::fsync(fd) == 0;
+    const int syncError = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!synced || !closed) {
+        const int code = !synced ? syncError : errno;
         ::unlink(temporary.c_str());
         return Fail(error, code);
     }
