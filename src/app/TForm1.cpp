@@ -1,0 +1,826 @@
+#include "app/TForm1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/FormSettings.h"
+
+namespace kalvora::app {
+
+namespace {
+
+const QColor kPanelColour(221, 221, 221);
+const QColor kNavy(0, 0, 128);
+
+// Window texts that are the window's own (the rules' texts come from the engine).
+const char kCaption[] = "Kalvora  (V 1.12 от 08.02.2007)";
+
+// Check box x positions of the option columns.
+constexpr int kLeftX = 56;
+constexpr int kRightX = 488;
+constexpr int kPackagesX = 536;
+constexpr int kPriceWidth = 32;
+constexpr int kInfoWidth = 13;
+constexpr int kInfoHeight = 14;
+
+// The information buttons beside the option rows, by option.
+struct InfoButton {
+    Opt option;
+    const char* name;
+};
+constexpr InfoButton kInfoButtons[] = {
+    {Opt::PB5Box, "SpeedButton32"},     {Opt::AdaptBox, "SpeedButton13"},
+    {Opt::KsenonBox, "SpeedButton11"},  {Opt::R2Box, "SpeedButton25"},
+    {Opt::ObzorBox, "SpeedButton17"},   {Opt::Obzor1Box, "SpeedButton18"},
+    {Opt::ABSBox, "SpeedButton38"},     {Opt::BokPBBox, "SpeedButton41"},
+    {Opt::PBppBox, "SpeedButton42"},    {Opt::IVDBox, "SpeedButton48"},
+    {Opt::SidVod6Box, "SpeedButton37"}, {Opt::PodSidBox, "SpeedButton34"},
+    {Opt::YaschBox, "SpeedButton20"},   {Opt::ShtorkiBox, "SpeedButton14"},
+    {Opt::PPBox, "SpeedButton47"},      {Opt::KovrBox, "SpeedButton46"},
+    {Opt::GAIBox, "SpeedButton44"},     {Opt::KomfBox, "SpeedButton12"},
+    {Opt::KruizBox, "SpeedButton49"},   {Opt::d15box, "SpeedButton21"},
+    {Opt::d16box, "SpeedButton22"},     {Opt::MetallBox, "SpeedButton39"},
+    {Opt::ParkBox, "SpeedButton40"},    {Opt::ptf, "SpeedButton10"},
+    {Opt::KlimatBox, "SpeedButton19"},  {Opt::R7Box, "SpeedButton29"},
+    {Opt::ZimBox, "SpeedButton16"},     {Opt::KomfPBox, "SpeedButton15"},
+    {Opt::R6Box, "SpeedButton27"},      {Opt::R4Box, "SpeedButton28"},
+    {Opt::R12Box, "SpeedButton30"},     {Opt::R1Box, "SpeedButton31"},
+    {Opt::PuteshBox, "SpeedButton33"},  {Opt::IntererBox, "SpeedButton35"},
+};
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+QColor ToColor(Rgb rgb) {
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// MS Sans Serif 8 pt is about 11 pixels; Arial-metric faces keep the captions as wide as the
+// program was laid out for.
+QFont WindowFont(int pixelSize, bool bold = false) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                   QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+QFont CodeFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                   QStringLiteral("Nimbus Mono PS"), QStringLiteral("DejaVu Sans Mono")});
+    f.setStyleHint(QFont::Monospace);
+    f.setFixedPitch(true);
+    f.setPixelSize(13);
+    return f;
+}
+
+QIcon InfoIcon() {
+    QPixmap pm(9, 9);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 64, 192));
+    p.drawEllipse(0, 0, 9, 9);
+    p.setPen(QPen(Qt::white, 1.4));
+    p.drawLine(QPointF(4.5, 3.8), QPointF(4.5, 7.2));
+    p.drawPoint(QPointF(4.5, 2.0));
+    return QIcon(pm);
+}
+
+QWidget* MakePanel(QWidget* parent, const char* name) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, kPanelColour);
+    panel->setPalette(pal);
+    return panel;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QRadioButton* MakeRadio(QWidget* parent, std::string_view name, std::string_view caption, int x,
+                        int y, int width) {
+    auto* radio = new QRadioButton(Q(caption), parent);
+    radio->setObjectName(Q(name));
+    // Exclusivity is the engine's: it may leave a group with nothing selected.
+    radio->setAutoExclusive(false);
+    radio->setGeometry(x, y, width, 16);
+    return radio;
+}
+
+QFrame* MakeBevel(QWidget* parent, const char* name, const QRect& r) {
+    auto* bevel = new QFrame(parent);
+    bevel->setObjectName(QLatin1String(name));
+    bevel->setFrameShape(QFrame::Box);
+    bevel->setFrameShadow(QFrame::Sunken);
+    bevel->setGeometry(r);
+    bevel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return bevel;
+}
+
+QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& text) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setText(text);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Speed buttons never take the keyboard focus, so no check box loses it to them.
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+bool IsFocusMoveWithinWindow(const QFocusEvent* e) {
+    // Another window becoming active (a message box, the order or credit window) or a pop-up
+    // menu does not move the focus inside this window.
+    return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
+}
+
+std::string PathArgument(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace
+
+// --- Building --------------------------------------------------------------------------------
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent), ui_(this), config_(ui_), settingsPath_(SettingsFilePath()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setFont(WindowFont(11));
+    resize(1023, 708);
+
+    const QStringList args = QCoreApplication::arguments();
+    for (int i = 1; i < args.size(); ++i)
+        startArgs_.push_back(PathArgument(args[i]));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    panel3_ = MakePanel(this, "Panel3");
+    panel3_->setFixedHeight(40);
+    panel1_ = MakePanel(this, "Panel1");
+    panel1_->setFixedHeight(123);
+    panel2_ = MakePanel(this, "Panel2");
+    layout->addWidget(panel3_);
+    layout->addWidget(panel1_);
+    layout->addWidget(panel2_, 1);
+
+    BuildCommandBar(panel3_);
+    BuildMainChoices(panel1_);
+    BuildOptions(panel2_);
+
+    // FormCreate: the picture files of the working directory.
+    pictures_ = LoadPictureFiles(QDir::currentPath());
+    ShowPictures();
+
+    ui_.repaintWindow = [this]() { Sync(); };
+    config_.SetObserver(this);
+    Sync();
+}
+
+TForm1::~TForm1() {
+    config_.SetObserver(nullptr);
+    WriteSettings();
+}
+
+void TForm1::BuildCommandBar(QWidget* panel) {
+    MakeLabel(panel, "Label1", QStringLiteral("Код:"), 8, 13);
+
+    edit1_ = new QLineEdit(panel);
+    edit1_->setObjectName(QStringLiteral("Edit1"));
+    edit1_->setFont(CodeFont());
+    edit1_->setGeometry(36, 9, 186, 22);
+    edit1_->setToolTip(QStringLiteral("Код конфигурации"));
+    edit1_->installEventFilter(this);
+    connect(edit1_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { Run([&] { config_.SetEdit1(text.toStdString()); }); });
+    connect(edit1_, &QLineEdit::returnPressed, this, [this]() { Edit1DblClick(); });
+
+    struct Command {
+        const char* name;
+        const char* text;
+        void (TForm1::*handler)();
+    };
+    const Command commands[] = {
+        {"SpeedButton9", "Заказ...", &TForm1::SpeedButton9Click},
+        {"SpeedButton2", "Открыть...", &TForm1::SpeedButton2Click},
+        {"SpeedButton1", "Сохранить...", &TForm1::SpeedButton1Click},
+        {"SpeedButton3", "Check List...", &TForm1::SpeedButton3Click},
+        {"SpeedButton8", "Сбросить всё", &TForm1::SpeedButton8Click},
+        {"SpeedButton26", "Оснастить", &TForm1::SpeedButton26Click},
+        {"SpeedButton23", "Кредит...", &TForm1::SpeedButton23Click},
+    };
+    int x = 232;
+    for (const Command& c : commands) {
+        QToolButton* b = MakeSpeedButton(panel, c.name, QString::fromUtf8(c.text));
+        const int width = std::max(72, b->sizeHint().width() + 8);
+        b->setGeometry(x, 7, width, 26);
+        x += width + 4;
+        connect(b, &QToolButton::clicked, this, c.handler);
+    }
+
+    priceLabel_ = new QLabel(panel);
+    priceLabel_->setObjectName(QStringLiteral("PriceLabel"));
+    priceLabel_->setTextFormat(Qt::PlainText);
+    priceLabel_->setFont(WindowFont(24, true));
+    QPalette pal = priceLabel_->palette();
+    pal.setColor(QPalette::WindowText, kNavy);
+    priceLabel_->setPalette(pal);
+    priceLabel_->setGeometry(x + 12, 4, 1023 - x - 16, 32);
+
+    auto* priceButton = new QPushButton(QStringLiteral("Цена?"), panel);
+    priceButton->setObjectName(QStringLiteral("PriceButton"));
+    priceButton->hide();
+    connect(priceButton, &QPushButton::clicked, this,
+            [this]() { Run([&] { config_.PriceButtonClick(); }); });
+}
+
+void TForm1::BuildMainChoices(QWidget* panel) {
+    // Trim: two columns, filled column by column.
+    auto* trimGroup = new QGroupBox(QStringLiteral(" Комплектация: "), panel);
+    trimGroup->setObjectName(QStringLiteral("Compl"));
+    trimGroup->setGeometry(6, 2, 172, 76);
+    for (int t = 0; t < kTrimCount; ++t) {
+        const int column = t / 2, row = t % 2;
+        trims_[t] = MakeRadio(trimGroup, "", kTrimItems[t], 10 + column * 80, 22 + row * 24, 76);
+        trims_[t]->setObjectName(QStringLiteral("Compl_%1").arg(t));
+        connect(trims_[t], &QRadioButton::clicked, this,
+                [this, t]() { Run([&] { config_.SelectTrim(t); }); });
+    }
+    auto* compare =
+        MakeSpeedButton(panel, "SpeedButton5", QStringLiteral("Сравнение комплектаций"));
+    compare->setGeometry(6, 81, 172, 20);
+    compare->setCursor(Qt::WhatsThisCursor);
+    connect(compare, &QToolButton::clicked, this, [this]() {
+        if (hooks_.showTrimComparison)
+            hooks_.showTrimComparison();
+    });
+
+    auto* bodies = new QGroupBox(QStringLiteral(" Тип кузова: "), panel);
+    bodies->setObjectName(QStringLiteral("GroupBox2"));
+    bodies->setGeometry(184, 2, 108, 76);
+    for (int b = 0; b < kBodyCount; ++b) {
+        bodies_[b] = MakeRadio(bodies, kBodies[b].name, kBodies[b].caption, 8, 15 + b * 15, 96);
+        connect(bodies_[b], &QRadioButton::clicked, this,
+                [this, b]() { Run([&] { config_.SelectBody(b); }); });
+    }
+    compare = MakeSpeedButton(panel, "SpeedButton6", QStringLiteral("Сравнение типов кузовов"));
+    compare->setGeometry(184, 81, 156, 20);
+    compare->setCursor(Qt::WhatsThisCursor);
+    connect(compare, &QToolButton::clicked, this, [this]() {
+        if (hooks_.showBodyComparison)
+            hooks_.showBodyComparison();
+    });
+
+    // The body picture area: the placeholder under the four body pictures.
+    const QRect pictureArea(300, 4, 142, 78);
+    placeholder_ = new QLabel(panel);
+    placeholder_->setObjectName(QStringLiteral("NeN"));
+    placeholder_->setGeometry(pictureArea);
+    placeholder_->setPixmap(PlaceholderPicture());
+    for (int b = 0; b < kBodyCount; ++b) {
+        bodyImages_[b] = new QLabel(panel);
+        bodyImages_[b]->setObjectName(Q(kBodyPictures[b]));
+        bodyImages_[b]->setGeometry(pictureArea);
+        bodyImages_[b]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        bodyImages_[b]->hide();
+    }
+
+    auto* engines = new QGroupBox(QStringLiteral(" Двигатель и коробка: "), panel);
+    engines->setObjectName(QStringLiteral("DvigBox"));
+    engines->setGeometry(450, 2, 262, 76);
+    for (int e = 0; e < kEngineCount; ++e) {
+        const int column = e / 4, row = e % 4;
+        engines_[e] = MakeRadio(engines, kEngines[e].name, kEngines[e].caption, 8 + column * 128,
+                                15 + row * 15, 124);
+        engines_[e]->installEventFilter(this);
+        connect(engines_[e], &QRadioButton::clicked, this,
+                [this, e]() { Run([&] { config_.SelectEngine(e); }); });
+    }
+    compare = MakeSpeedButton(panel, "SpeedButton7", QStringLiteral("Сравнение двигателей"));
+    compare->setGeometry(450, 81, 156, 20);
+    compare->setCursor(Qt::WhatsThisCursor);
+    connect(compare, &QToolButton::clicked, this, [this]() {
+        if (hooks_.showEngineComparison)
+            hooks_.showEngineComparison();
+    });
+
+    auto* rails = new QGroupBox(QStringLiteral(" Для кузова Универсал: "), panel);
+    rails->setObjectName(QStringLiteral("Univers"));
+    rails->setGeometry(718, 2, 232, 62);
+    for (int r = 0; r < kRailsCount; ++r) {
+        rails_[r] = MakeRadio(rails, kRails[r].name, kRails[r].caption, 8, 15 + r * 15, 220);
+        connect(rails_[r], &QRadioButton::clicked, this,
+                [this, r]() { Run([&] { config_.SelectRails(r); }); });
+    }
+    MakeLabel(panel, "Label3", QStringLiteral("Доплата за крышу:"), 724, 68);
+    unLabel_ = MakeLabel(panel, "UnLabel", QString(), 826, 68);
+    unLabel_->resize(190, unLabel_->height());
+
+    auto* about = MakeSpeedButton(panel, "SpeedButton4", QStringLiteral("About ..."));
+    about->setAutoRaise(true);
+    QFont aboutFont = about->font();
+    aboutFont.setUnderline(true);
+    about->setFont(aboutFont);
+    QPalette aboutPalette = about->palette();
+    aboutPalette.setColor(QPalette::ButtonText, Qt::blue);
+    about->setPalette(aboutPalette);
+    about->setGeometry(956, 4, 62, 20);
+    connect(about, &QToolButton::clicked, this, [this]() {
+        if (hooks_.showAbout)
+            hooks_.showAbout();
+    });
+
+    QLabel* base = MakeLabel(panel, "Label2", QStringLiteral("Базовая цена:"), 8, 103);
+    base->setFont(WindowFont(16, true));
+    base->adjustSize();
+    bazaLabel_ = MakeLabel(panel, "BazaLabel", QString(), base->x() + base->width() + 6, 103);
+    bazaLabel_->setFont(WindowFont(16, true));
+    bazaLabel_->resize(440, 19);
+    QPalette navy = base->palette();
+    navy.setColor(QPalette::WindowText, kNavy);
+    base->setPalette(navy);
+    bazaLabel_->setPalette(navy);
+
+    auto* complButton = new QPushButton(QStringLiteral("Compl"), panel);
+    complButton->setObjectName(QStringLiteral("ComplButton"));
+    complButton->hide();
+    connect(complButton, &QPushButton::clicked, this,
+            [this]() { Run([&] { config_.ComplButtonClick(); }); });
+}
+
+void TForm1::BuildOptions(QWidget* panel) {
+    panel->installEventFilter(this);
+    // The body-and-shade pictures fill the panel behind everything else.
+    for (int b = 0; b < kBodyCount; ++b) {
+        for (int s = 0; s < 4; ++s) {
+            auto* image = new QLabel(panel);
+            image->setObjectName(Q(kShadePictures[b][s]));
+            image->setAlignment(Qt::AlignCenter);
+            image->setAttribute(Qt::WA_TransparentForMouseEvents);
+            image->hide();
+            backgrounds_[b][s] = image;
+        }
+    }
+
+    MakeBevel(panel, "Bevel3", QRect(482, 10, 392, 122));
+    MakeBevel(panel, "Bevel1", QRect(2, 306, 424, 106));
+    MakeBevel(panel, "Bevel2", QRect(2, 442, 424, 40));
+
+    for (const OptionDef& def : kOptionTable)
+        BuildOptionRow(panel, def);
+
+    // The colour list right of the metallic caption, the swatches right of the list.
+    const QLabel* metallCaption = rows_[Index(Opt::MetallBox)].caption;
+    colours_ = new QComboBox(panel);
+    colours_->setObjectName(QStringLiteral("ComboBox1"));
+    for (const ColourDef& c : kColours)
+        colours_->addItem(Q(c.item));
+    colours_->setCurrentIndex(-1);
+    colours_->setGeometry(metallCaption->x() + metallCaption->width() + 6, 260, 176, 22);
+    connect(colours_, &QComboBox::activated, this, [this](int index) {
+        if (index == config_.Colour())
+            return;
+        Run([&] {
+            config_.SetColourIndex(index);
+            config_.ComboBox1Change();
+        });
+    });
+    for (int s = 0; s < 10; ++s) {
+        swatches_[s] = new QLabel(panel);
+        swatches_[s]->setObjectName(QStringLiteral("I%1").arg(s + 1));
+        swatches_[s]->setGeometry(colours_->x() + colours_->width() + 10, 244, 64, 48);
+        swatches_[s]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        swatches_[s]->hide();
+    }
+}
+
+void TForm1::BuildOptionRow(QWidget* panel, const OptionDef& def) {
+    OptionRow& row = rows_[Index(def.id)];
+    const int x = def.column == Column::Left    ? kLeftX
+                  : def.column == Column::Right ? kRightX
+                                                : kPackagesX;
+    const int y = def.y;
+
+    row.price = new QLabel(Q(def.price), panel);
+    row.price->setObjectName(Q(def.priceLabel));
+    row.price->setTextFormat(Qt::PlainText);
+    row.price->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row.price->setGeometry(x - 3 - kPriceWidth, y - 1, kPriceWidth, 15);
+    row.price->installEventFilter(this);
+
+    for (const InfoButton& info : kInfoButtons) {
+        if (info.option != def.id)
+            continue;
+        row.info = MakeSpeedButton(panel, info.name, QString());
+        row.info->setIcon(InfoIcon());
+        row.info->setIconSize(QSize(9, 9));
+        row.info->setAutoRaise(true);
+        row.info->setGeometry(x - 5 - kPriceWidth - kInfoWidth, y - 1, kInfoWidth, kInfoHeight);
+        const Opt option = def.id;
+        connect(row.info, &QToolButton::clicked, this, [this, option]() {
+            if (hooks_.showOptionInfo)
+                hooks_.showOptionInfo(option, true);
+        });
+    }
+    if (def.id == Opt::d15box) {
+        // The wheels' own picture, one more button left of the row's information button.
+        QToolButton* wheels = MakeSpeedButton(panel, "SpeedButton24", QString());
+        wheels->setIcon(InfoIcon());
+        wheels->setIconSize(QSize(9, 9));
+        wheels->setAutoRaise(true);
+        wheels->setGeometry(x - 7 - kPriceWidth - 2 * kInfoWidth, y - 1, kInfoWidth, kInfoHeight);
+        connect(wheels, &QToolButton::clicked, this, [this]() {
+            if (hooks_.showWheels)
+                hooks_.showWheels();
+        });
+    }
+
+    row.box = new QCheckBox(panel);
+    row.box->setObjectName(Q(def.name));
+    row.box->setGeometry(x, y, 14, 14);
+    row.box->setAccessibleName(Q(def.ownCaption.empty() ? def.caption : def.ownCaption));
+    row.box->installEventFilter(this);
+    const Opt option = def.id;
+    connect(row.box, &QCheckBox::clicked, this,
+            [this, option](bool checked) { Run([&] { config_.SetChecked(option, checked); }); });
+
+    row.caption = MakeLabel(panel, "", Q(def.caption), x + 17, y);
+    row.caption->setObjectName(QString::fromStdString(CaptionLabelName(def.id)));
+
+    if (def.hidden) {
+        row.price->hide();
+        row.box->hide();
+        row.caption->hide();
+        if (row.info)
+            row.info->hide();
+    }
+}
+
+void TForm1::SetHooks(MainWindowHooks hooks) {
+    hooks_ = std::move(hooks);
+    if (!hooks_.installPriceLabel)
+        return;
+    for (const OptionDef& def : kOptionTable) {
+        hooks_.installPriceLabel(rows_[Index(def.id)].price, def.id);
+    }
+}
+
+// --- Showing the engine's state --------------------------------------------------------------
+
+void TForm1::ConfigurationChanged() {
+    // Inside an engine call the window is brought up to date once the call returns; a change
+    // made from elsewhere is shown as soon as the event loop runs.
+    if (engineDepth_ > 0 || syncing_ || syncQueued_)
+        return;
+    syncQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this]() {
+            syncQueued_ = false;
+            Sync();
+        },
+        Qt::QueuedConnection);
+}
+
+void TForm1::SetControlEnabled(QWidget* w, bool enabled) {
+    if (w->isEnabled() == enabled)
+        return;
+    // Qt would hand the focus of a control being disabled to its neighbour, which would then
+    // look entered; the focus is dropped instead.
+    if (!enabled && w->hasFocus())
+        w->clearFocus();
+    w->setEnabled(enabled);
+}
+
+void TForm1::ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font) {
+    if (row.shadow == shadow && row.font == font)
+        return;
+    row.shadow = shadow;
+    row.font = font;
+    QPalette pal = row.caption->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(g, QPalette::WindowText, ToColor(font));
+    }
+    pal.setColor(QPalette::Window, ToColor(shadow));
+    row.caption->setPalette(pal);
+    // Without a highlight the caption lets the background picture show through.
+    row.caption->setAutoFillBackground(shadow != kShadowNone);
+}
+
+void TForm1::Sync() {
+    if (syncing_)
+        return;
+    syncing_ = true;
+    for (const OptionDef& def : kOptionTable) {
+        OptionRow& row = rows_[Index(def.id)];
+        const OptionState& s = config_.Option(def.id);
+        if (row.box->isChecked() != s.checked)
+            row.box->setChecked(s.checked);
+        SetControlEnabled(row.box, s.enabled);
+        const QString price = QString::fromStdString(s.price);
+        if (row.price->text() != price)
+            row.price->setText(price);
+        if (row.caption->isEnabled() != s.captionEnabled)
+            row.caption->setEnabled(s.captionEnabled);
+        ApplyHighlight(row, s.shadow, s.font);
+    }
+    for (int t = 0; t < kTrimCount; ++t)
+        trims_[t]->setChecked(config_.Trim() == t);
+    for (int b = 0; b < kBodyCount; ++b) {
+        bodies_[b]->setChecked(config_.Body() == b);
+        SetControlEnabled(bodies_[b], config_.BodyEnabled(b));
+    }
+    for (int r = 0; r < kRailsCount; ++r) {
+        rails_[r]->setChecked(config_.Rails() == r);
+        SetControlEnabled(rails_[r], config_.RailsEnabled(r));
+    }
+    for (int e = 0; e < kEngineCount; ++e) {
+        engines_[e]->setChecked(config_.Engine() == e);
+        SetControlEnabled(engines_[e], config_.EngineEnabled(e));
+    }
+    const int colour =
+        config_.Colour() >= 0 && config_.Colour() < kColourCount ? config_.Colour() : -1;
+    if (colours_->currentIndex() != colour)
+        colours_->setCurrentIndex(colour);
+
+    const QString baza = QString::fromStdString(config_.BazaLabel());
+    if (bazaLabel_->text() != baza)
+        bazaLabel_->setText(baza);
+    const QString un = QString::fromStdString(config_.UnLabel());
+    if (unLabel_->text() != un)
+        unLabel_->setText(un);
+    const QString price = QString::fromStdString(config_.PriceLabel());
+    if (priceLabel_->text() != price)
+        priceLabel_->setText(price);
+    const QString code = QString::fromStdString(config_.Edit1());
+    if (edit1_->text() != code)
+        edit1_->setText(code);
+
+    ShowPictures();
+    syncing_ = false;
+}
+
+void TForm1::ShowPictures() {
+    const VisiblePictures& v = config_.Pictures();
+    bool bodyShown = false;
+    for (int b = 0; b < kBodyCount; ++b) {
+        const bool show = v.body == b && !pictures_.bodies[b].isNull();
+        if (show && bodyImages_[b]->pixmap().isNull()) {
+            bodyImages_[b]->setPixmap(
+                QPixmap::fromImage(WithTransparentBackground(pictures_.bodies[b])));
+        }
+        bodyImages_[b]->setVisible(show);
+        bodyShown = bodyShown || show;
+    }
+    // The placeholder lies under the body pictures and shows when the chosen one has no file.
+    placeholder_->setVisible(!bodyShown);
+
+    for (int s = 0; s < 10; ++s) {
+        const bool show = v.swatch == s + 1 && !pictures_.swatches[s].isNull();
+        if (show && swatches_[s]->pixmap().isNull()) {
+            swatches_[s]->setPixmap(QPixmap::fromImage(pictures_.swatches[s]));
+        }
+        swatches_[s]->setVisible(show);
+    }
+
+    const int shade = ShadeIndex(v.shade);
+    for (int b = 0; b < kBodyCount; ++b) {
+        for (int s = 0; s < 4; ++s) {
+            const QImage& image = pictures_.shades[b][s];
+            const bool show = v.shadeBody == b && shade == s && !image.isNull();
+            if (show && backgrounds_[b][s]->pixmap().isNull()) {
+                backgrounds_[b][s]->setPixmap(QPixmap::fromImage(image));
+            }
+            if (show) {
+                backgrounds_[b][s]->setGeometry(panel2_->rect());
+                backgrounds_[b][s]->lower();
+            }
+            backgrounds_[b][s]->setVisible(show);
+        }
+    }
+}
+
+void TForm1::PlaceBackgrounds() {
+    for (auto& body : backgrounds_) {
+        for (QLabel* image : body)
+            image->setGeometry(panel2_->rect());
+    }
+}
+
+// --- Engine calls ----------------------------------------------------------------------------
+
+template <typename F>
+void TForm1::Run(F&& call) {
+    ++engineDepth_;
+    call();
+    --engineDepth_;
+    if (engineDepth_ == 0)
+        Sync();
+}
+
+template <typename F>
+void TForm1::RunDecoding(F&& call) {
+    const int repaintsBefore = ui_.PendingEventRuns();
+    Run(std::forward<F>(call));
+    // The decoder lets the window repaint only once it has accepted a code, and ends by
+    // putting the focus into the code field.
+    if (ui_.PendingEventRuns() != repaintsBefore)
+        edit1_->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::Edit1DblClick() {
+    RunDecoding([&] {
+        config_.SetEdit1(edit1_->text().toStdString());
+        config_.Edit1DblClick();
+    });
+}
+
+void TForm1::FormActivate() {
+    if (!config_.StartupPending() || activating_)
+        return;
+    // A message box shown by the start code activates the window again on closing; the start
+    // code must not run a second time inside itself.
+    activating_ = true;
+    RunDecoding([&] { config_.FormActivate(startArgs_, files_); });
+    activating_ = false;
+}
+
+void TForm1::SpeedButton9Click() {
+    if (hooks_.showOrder)
+        hooks_.showOrder();
+}
+
+void TForm1::SpeedButton2Click() {
+    const QString path = ui_.ChooseFileToOpen();
+    if (path.isEmpty())
+        return;
+    RunDecoding([&] { config_.OpenFile(PathArgument(path), files_); });
+}
+
+void TForm1::SpeedButton1Click() {
+    const QString path = ui_.ChooseFileToSave();
+    if (path.isEmpty())
+        return;
+    Run([&] { config_.SaveToFile(PathArgument(path), files_); });
+}
+
+void TForm1::SpeedButton3Click() {
+    if (hooks_.showCheckList)
+        hooks_.showCheckList();
+}
+
+void TForm1::SpeedButton8Click() {
+    RunDecoding([&] { config_.SpeedButton8Click(); });
+}
+
+void TForm1::SpeedButton26Click() {
+    Run([&] { config_.SpeedButton26Click(); });
+}
+
+void TForm1::SpeedButton23Click() {
+    if (hooks_.showCredit)
+        hooks_.showCredit(config_.CurrentPrice());
+}
+
+// --- Events ----------------------------------------------------------------------------------
+
+bool TForm1::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) {
+        const bool handled = QWidget::event(e);
+        FormActivate();
+        return handled;
+    }
+    return QWidget::event(e);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* e) {
+    switch (e->type()) {
+        case QEvent::FocusOut: {
+            if (syncing_ || !IsFocusMoveWithinWindow(static_cast<QFocusEvent*>(e)))
+                break;
+            for (const OptionDef& def : kOptionTable) {
+                if (rows_[Index(def.id)].box == watched) {
+                    // The wish is remembered before the control taking the focus acts.
+                    Run([&] { config_.OptionExit(def.id); });
+                    break;
+                }
+            }
+            break;
+        }
+        case QEvent::FocusIn: {
+            if (syncing_ || !IsFocusMoveWithinWindow(static_cast<QFocusEvent*>(e)))
+                break;
+            for (int engine = 0; engine < kEngineCount; ++engine) {
+                if (engines_[engine] == watched) {
+                    Run([&] { config_.Dvig20MT145Enter(engine); });
+                    break;
+                }
+            }
+            break;
+        }
+        case QEvent::MouseButtonDblClick:
+            if (watched == edit1_) {
+                Edit1DblClick();
+                return true;
+            }
+            break;
+        case QEvent::MouseButtonRelease: {
+            auto* me = static_cast<QMouseEvent*>(e);
+            auto* label = qobject_cast<QLabel*>(watched);
+            if (!label || me->button() != Qt::LeftButton || !label->rect().contains(me->pos())) {
+                break;
+            }
+            for (const OptionDef& def : kOptionTable) {
+                if (rows_[Index(def.id)].price == label) {
+                    if (hooks_.showOptionInfo)
+                        hooks_.showOptionInfo(def.id, false);
+                    return true;
+                }
+            }
+            break;
+        }
+        case QEvent::Resize:
+            if (watched == panel2_)
+                PlaceBackgrounds();
+            break;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void TForm1::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!settingsRead_)
+        ReadSettings();
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    QWidget::closeEvent(e);
+    if (e->isAccepted())
+        WriteSettings();
+}
+
+// --- Remembered state ------------------------------------------------------------------------
+
+void TForm1::ReadSettings() {
+    settingsRead_ = true;
+    const FormSettings s = ReadFormSettings(settingsPath_);
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    if (s.normalGeometry && (available.isNull() || available.intersects(*s.normalGeometry))) {
+        setGeometry(*s.normalGeometry);
+    } else if (!available.isNull()) {
+        QRect r = geometry();
+        r.moveCenter(available.center());
+        move(r.topLeft());
+    }
+    if (s.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    // Restoring the tick runs its rule, as a click would.
+    if (s.absChecked)
+        Run([&] { config_.SetChecked(Opt::ABSBox, *s.absChecked); });
+}
+
+void TForm1::WriteSettings() {
+    if (!settingsRead_ || settingsWritten_)
+        return;
+    settingsWritten_ = true;
+    FormSettings s;
+    s.absChecked = config_.Checked(Opt::ABSBox);
+    s.normalGeometry = normalGeometry().isValid() ? normalGeometry() : geometry();
+    s.maximized = isMaximized();
+    WriteFormSettings(settingsPath_, s, logicalDpiX());
+}
+
+}  // namespace kalvora::app

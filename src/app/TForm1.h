@@ -1,0 +1,137 @@
+// The main configurator window: every control of the configuration, bound to the engine.
+//
+// A user's click becomes one engine call; after it the window shows the engine's state again.
+// The window never decides a rule, a price or a text.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/MainWindowHooks.h"
+#include "app/PictureFiles.h"
+#include "app/WindowUi.h"
+#include "model/Configuration.h"
+#include "pricing/DiskFileAccess.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace kalvora::app {
+
+class TForm1 : public QWidget, private ConfigurationObserver {
+    Q_OBJECT
+
+  public:
+    // Builds every control with its initial value and loads the picture files from the
+    // working directory (FormCreate).
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Configuration& Config() { return config_; }
+    WindowUi& Ui() { return ui_; }
+    const PictureFiles& Pictures() const { return pictures_; }
+
+    // Wires the hand-overs to the other windows; runs the price-label installer at once.
+    void SetHooks(MainWindowHooks hooks);
+    // The command-line arguments of the start code (the program's name excluded). They are
+    // taken from the application by default.
+    void SetStartArguments(std::vector<std::string> args) { startArgs_ = std::move(args); }
+    // Where the remembered state lives; SettingsFilePath() by default.
+    void SetSettingsPath(const QString& path) { settingsPath_ = path; }
+
+    // Shows every control as the engine holds it.
+    void Sync();
+
+    // Command bar.
+    void SpeedButton9Click();   // "Заказ..."
+    void SpeedButton2Click();   // "Открыть..."
+    void SpeedButton1Click();   // "Сохранить..."
+    void SpeedButton3Click();   // "Check List..."
+    void SpeedButton8Click();   // "Сбросить всё"
+    void SpeedButton26Click();  // "Оснастить"
+    void SpeedButton23Click();  // "Кредит..."
+    // The code field: decode its text (double-click or Enter).
+    void Edit1DblClick();
+    // The first activation of the window runs the start code once per run.
+    void FormActivate();
+
+  protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    struct OptionRow {
+        QToolButton* info = nullptr;
+        QLabel* price = nullptr;
+        QCheckBox* box = nullptr;
+        QLabel* caption = nullptr;
+        Rgb shadow = kShadowNone;  // highlight last shown
+        Rgb font = kFontBlack;
+    };
+
+    void ConfigurationChanged() override;
+
+    void BuildCommandBar(QWidget* panel);
+    void BuildMainChoices(QWidget* panel);
+    void BuildOptions(QWidget* panel);
+    void BuildOptionRow(QWidget* panel, const OptionDef& def);
+    void ShowPictures();
+    void PlaceBackgrounds();
+    void ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font);
+    void SetControlEnabled(QWidget* w, bool enabled);
+
+    // Runs one engine call and shows the result.
+    template <typename F>
+    void Run(F&& call);
+    // Runs a handler that may decode a code; the decoder ends by moving the focus to the code
+    // field when it accepted the code.
+    template <typename F>
+    void RunDecoding(F&& call);
+
+    void ReadSettings();
+    void WriteSettings();
+
+    WindowUi ui_;
+    Configuration config_;
+    DiskFileAccess files_;
+    MainWindowHooks hooks_;
+    PictureFiles pictures_;
+    std::vector<std::string> startArgs_;
+    QString settingsPath_;
+
+    QWidget* panel1_ = nullptr;
+    QWidget* panel2_ = nullptr;
+    QWidget* panel3_ = nullptr;
+    QLineEdit* edit1_ = nullptr;
+    QLabel* priceLabel_ = nullptr;
+    QLabel* bazaLabel_ = nullptr;
+    QLabel* unLabel_ = nullptr;
+    QComboBox* colours_ = nullptr;
+    std::array<OptionRow, kOptionCount> rows_{};
+    std::array<QRadioButton*, kTrimCount> trims_{};
+    std::array<QRadioButton*, kBodyCount> bodies_{};
+    std::array<QRadioButton*, kRailsCount> rails_{};
+    std::array<QRadioButton*, kEngineCount> engines_{};
+    QLabel* placeholder_ = nullptr;
+    std::array<QLabel*, kBodyCount> bodyImages_{};
+    std::array<QLabel*, 10> swatches_{};
+    std::array<std::array<QLabel*, 4>, kBodyCount> backgrounds_{};
+
+    int engineDepth_ = 0;
+    bool syncing_ = false;
+    bool syncQueued_ = false;
+    bool activating_ = false;
+    bool settingsRead_ = false;
+    bool settingsWritten_ = false;
+};
+
+}  // namespace kalvora::app
