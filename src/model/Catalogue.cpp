@@ -132,7 +132,8 @@ namespace {
 struct DefIndex {
     std::array<const OptionDef*, kOptionCount> byOpt{};
     DefIndex() {
-        for (const OptionDef& d : kOptionTable) byOpt[Index(d.id)] = &d;
+        for (const OptionDef& d : kOptionTable)
+            byOpt[Index(d.id)] = &d;
     }
 };
 const DefIndex& Defs() {
@@ -141,7 +142,9 @@ const DefIndex& Defs() {
 }
 }  // namespace
 
-const OptionDef& Def(Opt o) { return *Defs().byOpt[Index(o)]; }
+const OptionDef& Def(Opt o) {
+    return *Defs().byOpt[Index(o)];
+}
 
 bool OptByName(std::string_view name, Opt* out) {
     for (const OptionDef& d : kOptionTable) {
@@ -153,6 +156,8 @@ bool OptByName(std::string_view name, Opt* out) {
     return false;
 }
 
-std::string CaptionLabelName(Opt o) { return std::string(Def(o).name) + "L"; }
+std::string CaptionLabelName(Opt o) {
+    return std::string(Def(o).name) + "L";
+}
 
 }  // namespace kalvora

@@ -13,13 +13,14 @@ using testing::RecordingUi;
 std::int64_t HandTotal(const Configuration& c) {
     std::int64_t total = *ParseInteger(c.BazaLabel()) + *ParseInteger(c.UnLabel());
     for (int i = 0; i < kOptionCount; ++i) {
-        if (c.Checked(OptAt(i))) total += *ParseInteger(c.Price(OptAt(i)));
+        if (c.Checked(OptAt(i)))
+            total += *ParseInteger(c.Price(OptAt(i)));
     }
     return total;
 }
 
 class PriceTest : public ::testing::Test {
-protected:
+  protected:
     RecordingUi ui;
     Configuration config{ui};
 };
@@ -62,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, InvalidBase,
     ::testing::Values(InvalidCase{"Недопустимое сочетание параметров", "0", 1},
                       InvalidCase{"BazaLabel", "0", 1}, InvalidCase{"1", "0", 1},
-                      InvalidCase{"", "0", 1}, InvalidCase{"17020", "Недопустимое сочетание параметров", 17020},
+                      InvalidCase{"", "0", 1},
+                      InvalidCase{"17020", "Недопустимое сочетание параметров", 17020},
                       InvalidCase{"17020", "1", 17020}, InvalidCase{"17020", "12a", 17020}));
 
 TEST_F(PriceTest, TotalIsBaseSurchargeAndEveryTickedPriceLabelDisabledOnesIncluded) {
@@ -115,7 +117,8 @@ TEST_P(PackageCaptions, StayReadableWhileThePackageIsTicked) {
     const PackageCaptionCase& c = GetParam();
     config.SetBazaLabel("17020");
     config.SetChecked(c.package, true);
-    for (Opt member : c.members) config.SetEnabled(member, false);
+    for (Opt member : c.members)
+        config.SetEnabled(member, false);
     config.PriceButtonClick();
     for (Opt member : c.members) {
         EXPECT_TRUE(config.Option(member).captionEnabled) << Def(member).name;

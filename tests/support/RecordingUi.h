@@ -10,11 +10,12 @@
 namespace kalvora::testing {
 
 class RecordingUi : public UiPort {
-public:
+  public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     bool Confirm(const std::string& text) override {
         questions.push_back(text);
-        if (answers.empty()) return false;
+        if (answers.empty())
+            return false;
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
