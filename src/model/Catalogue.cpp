@@ -132,8 +132,7 @@ namespace {
 struct DefIndex {
     std::array<const OptionDef*, kOptionCount> byOpt{};
     DefIndex() {
-        for (const OptionDef& d : kOptionTable)
-            byOpt[Index(d.id)] = &d;
+        for (const OptionDef& d : kOptionTable) byOpt[Index(d.id)] = &d;
     }
 };
 const DefIndex& Defs() {

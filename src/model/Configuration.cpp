@@ -13,16 +13,14 @@ Configuration::Configuration(UiPort& ui) : ui_(ui) {
 }
 
 void Configuration::Changed() {
-    if (observer_)
-        observer_->ConfigurationChanged();
+    if (observer_) observer_->ConfigurationChanged();
 }
 
 // --- Options ---------------------------------------------------------------------------------
 
 void Configuration::SetChecked(Opt o, bool checked) {
     OptionState& s = options_[Index(o)];
-    if (s.checked == checked)
-        return;
+    if (s.checked == checked) return;
     s.checked = checked;
     Changed();
     RunClickRule(o);
@@ -30,48 +28,42 @@ void Configuration::SetChecked(Opt o, bool checked) {
 
 void Configuration::SetEnabled(Opt o, bool enabled) {
     OptionState& s = options_[Index(o)];
-    if (s.enabled == enabled)
-        return;
+    if (s.enabled == enabled) return;
     s.enabled = enabled;
     Changed();
 }
 
 void Configuration::SetTag(Opt o, int tag) {
     OptionState& s = options_[Index(o)];
-    if (s.tag == tag)
-        return;
+    if (s.tag == tag) return;
     s.tag = tag;
     Changed();
 }
 
 void Configuration::SetPrice(Opt o, std::string_view price) {
     OptionState& s = options_[Index(o)];
-    if (s.price == price)
-        return;
+    if (s.price == price) return;
     s.price = std::string(price);
     Changed();
 }
 
 void Configuration::SetShadow(Opt o, Rgb colour) {
     OptionState& s = options_[Index(o)];
-    if (s.shadow == colour)
-        return;
+    if (s.shadow == colour) return;
     s.shadow = colour;
     Changed();
 }
 
 void Configuration::SetFont(Opt o, Rgb colour) {
     OptionState& s = options_[Index(o)];
-    if (s.font == colour)
-        return;
+    if (s.font == colour) return;
     s.font = colour;
     Changed();
 }
 
 void Configuration::SetCaptionEnabled(Opt o, bool enabled) {
     OptionState& s = options_[Index(o)];
-    if (s.captionEnabled == enabled)
-        return;
+    if (s.captionEnabled == enabled) return;
     s.captionEnabled = enabled;
     Changed();
 }
@@ -160,61 +152,53 @@ void Configuration::OptionExit(Opt o) {
 // --- Radio choices ---------------------------------------------------------------------------
 
 void Configuration::SelectBody(int b) {
-    if (body_ == b)
-        return;
+    if (body_ == b) return;
     body_ = b;
     Changed();
     ComplButtonClick();
 }
 
 void Configuration::SetBodyEnabled(int b, bool enabled) {
-    if (bodyEnabled_[b] == enabled)
-        return;
+    if (bodyEnabled_[b] == enabled) return;
     bodyEnabled_[b] = enabled;
     Changed();
 }
 
 void Configuration::SelectRails(int r) {
-    if (rails_ == r)
-        return;
+    if (rails_ == r) return;
     rails_ = r;
     Changed();
     ComplButtonClick();
 }
 
 void Configuration::SetRailsEnabled(int r, bool enabled) {
-    if (railsEnabled_[r] == enabled)
-        return;
+    if (railsEnabled_[r] == enabled) return;
     railsEnabled_[r] = enabled;
     Changed();
 }
 
 void Configuration::SelectEngine(int e) {
-    if (engine_ == e)
-        return;
+    if (engine_ == e) return;
     engine_ = e;
     Changed();
     Dvig14MTClick();
 }
 
 void Configuration::SetEngineEnabled(int e, bool enabled) {
-    if (engineEnabled_[e] == enabled)
-        return;
+    if (engineEnabled_[e] == enabled) return;
     engineEnabled_[e] = enabled;
     Changed();
 }
 
 void Configuration::SelectTrim(int trim) {
-    if (trim_ == trim)
-        return;
+    if (trim_ == trim) return;
     trim_ = trim;
     Changed();
     ComplClick();
 }
 
 void Configuration::SetPreferredEngine(int e) {
-    if (preferredEngine_ == e)
-        return;
+    if (preferredEngine_ == e) return;
     preferredEngine_ = e;
     Changed();
 }
@@ -232,16 +216,14 @@ void Configuration::Dvig20MT145Enter(int engine) {
 // --- Texts and pictures ----------------------------------------------------------------------
 
 void Configuration::SetColourIndex(int index) {
-    if (colour_ == index)
-        return;
+    if (colour_ == index) return;
     colour_ = index;
     Changed();
 }
 
 namespace {
 void Assign(std::string& field, std::string_view text, bool& changed) {
-    if (field == text)
-        return;
+    if (field == text) return;
     field = std::string(text);
     changed = true;
 }
@@ -250,58 +232,49 @@ void Assign(std::string& field, std::string_view text, bool& changed) {
 void Configuration::SetBazaLabel(std::string_view text) {
     bool changed = false;
     Assign(bazaLabel_, text, changed);
-    if (changed)
-        Changed();
+    if (changed) Changed();
 }
 
 void Configuration::SetUnLabel(std::string_view text) {
     bool changed = false;
     Assign(unLabel_, text, changed);
-    if (changed)
-        Changed();
+    if (changed) Changed();
 }
 
 void Configuration::SetPriceLabel(std::string_view text) {
     bool changed = false;
     Assign(priceLabel_, text, changed);
-    if (changed)
-        Changed();
+    if (changed) Changed();
 }
 
 void Configuration::SetEdit1(std::string_view text) {
     bool changed = false;
     Assign(edit1_, text, changed);
-    if (changed)
-        Changed();
+    if (changed) Changed();
 }
 
 void Configuration::SetCurrentPrice(std::int32_t price) {
-    if (currentPrice_ == price)
-        return;
+    if (currentPrice_ == price) return;
     currentPrice_ = price;
     Changed();
 }
 
 void Configuration::SetBodyPicture(int body) {
-    if (pictures_.body == body)
-        return;
+    if (pictures_.body == body) return;
     pictures_.body = body;
     Changed();
 }
 
 void Configuration::SetShadePicture(int body, Shade shade) {
-    if (shade == Shade::None)
-        body = -1;
-    if (pictures_.shadeBody == body && pictures_.shade == shade)
-        return;
+    if (shade == Shade::None) body = -1;
+    if (pictures_.shadeBody == body && pictures_.shade == shade) return;
     pictures_.shadeBody = body;
     pictures_.shade = shade;
     Changed();
 }
 
 void Configuration::SetSwatch(int swatch) {
-    if (pictures_.swatch == swatch)
-        return;
+    if (pictures_.swatch == swatch) return;
     pictures_.swatch = swatch;
     Changed();
 }
@@ -311,8 +284,7 @@ void Configuration::SetSwatch(int swatch) {
 void Configuration::ComboBox1Change() {
     const int index = colour_;
     // Without a selected item there is no item text to read: the metallic mark is left alone.
-    if (index >= 1 && index < kColourCount)
-        SetChecked(Opt::MetallBox, kColours[index].metallic);
+    if (index >= 1 && index < kColourCount) SetChecked(Opt::MetallBox, kColours[index].metallic);
     SetPrice(Opt::MetallBox, index == kSvoMetallic ? "875" : "275");
     SetSwatch(index >= 1 && index < kColourCount ? kColours[index].swatch : 0);
     ComplButtonClick();
@@ -320,8 +292,7 @@ void Configuration::ComboBox1Change() {
 
 void Configuration::MetallBoxClick() {
     // With a colour chosen the metallic mark always follows the colour.
-    if (colour_ >= 1 && colour_ < kColourCount)
-        ComboBox1Change();
+    if (colour_ >= 1 && colour_ < kColourCount) ComboBox1Change();
     PriceButtonClick();
 }
 
@@ -334,8 +305,7 @@ void Configuration::RadioPackExit(Opt pack) {
     }
     SetTag(pack, 1);
     for (Opt other : {Opt::R1Box, Opt::R2Box, Opt::R4Box, Opt::R6Box, Opt::R7Box, Opt::R12Box}) {
-        if (other != pack)
-            SetTag(other, 0);
+        if (other != pack) SetTag(other, 0);
     }
 }
 

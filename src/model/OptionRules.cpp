@@ -27,7 +27,9 @@ void Configuration::KomfBoxClick() {
         SetPrice(Opt::R2Box, "420");
         SetOptionAvailable(Opt::PB5Box);
         SetShadow(Opt::PB5Box, kShadowNone);
-        SetOptionAvailable(Opt::R4Box);
+        // While "Комфорт +" is being ticked in its place, the radio packs it excludes must not
+        // come back: a pack remembered as wanted would untick the package being chosen.
+        if (!Checked(Opt::KomfPBox)) SetOptionAvailable(Opt::R4Box);
         if (trim_ == Ambiente) {
             SetPrice(Opt::PB5Box, "200");
         } else {
@@ -38,8 +40,7 @@ void Configuration::KomfBoxClick() {
             }
         }
     }
-    if (Checked(Opt::PB5Box))
-        PB5BoxClick();
+    if (Checked(Opt::PB5Box)) PB5BoxClick();
     PriceButtonClick();
 }
 
@@ -83,7 +84,10 @@ void Configuration::KomfPBoxClick() {
         SetOptionAvailable(Opt::d16box);
         SetPrice(Opt::d16box, "520");
         SetShadow(Opt::d16box, kShadowNone);
-        SetOptionAvailable(Opt::R4Box);
+        // While "Комфорт" is being ticked in its place, the radio packs it excludes must not
+        // come back: a pack remembered as wanted would untick the package being chosen.
+        const bool radioPacksBack = !Checked(Opt::KomfBox);
+        if (radioPacksBack) SetOptionAvailable(Opt::R4Box);
         switch (trim_) {
             case Ambiente:
             case Comfort:
@@ -91,14 +95,18 @@ void Configuration::KomfPBoxClick() {
                 SetEnabled(Opt::PB5Box, false);
                 break;
             case Trend:
-                SetOptionAvailable(Opt::R6Box);
-                SetOptionAvailable(Opt::R7Box);
+                if (radioPacksBack) {
+                    SetOptionAvailable(Opt::R6Box);
+                    SetOptionAvailable(Opt::R7Box);
+                }
                 SetOptionUnavailable(Opt::d15box);
                 SetPrice(Opt::d16box, "520");
                 break;
             case Ghia:
-                SetOptionAvailable(Opt::R6Box);
-                SetOptionAvailable(Opt::R7Box);
+                if (radioPacksBack) {
+                    SetOptionAvailable(Opt::R6Box);
+                    SetOptionAvailable(Opt::R7Box);
+                }
                 SetPrice(Opt::PB5Box, "110");
                 SetOptionUnavailable(Opt::d15box);
                 SetPrice(Opt::d16box, "570");
@@ -107,8 +115,7 @@ void Configuration::KomfPBoxClick() {
                 break;
         }
     }
-    if (Checked(Opt::PB5Box))
-        PB5BoxClick();
+    if (Checked(Opt::PB5Box)) PB5BoxClick();
     PriceButtonClick();
 }
 
@@ -132,18 +139,15 @@ void Configuration::ZimBoxClick() {
         }
     } else {
         SetFont(Opt::LobBox, kFontBlack);
-        if (Tag(Opt::PodSidBox) == 0)
-            SetChecked(Opt::PodSidBox, false);
+        if (Tag(Opt::PodSidBox) == 0) SetChecked(Opt::PodSidBox, false);
         SetEnabled(Opt::PodSidBox, true);
         SetPrice(Opt::PodSidBox, "210");
         SetFont(Opt::PodSidBox, kFontBlack);
-        if (Tag(Opt::ZerkBox) == 0)
-            SetChecked(Opt::ZerkBox, false);
+        if (Tag(Opt::ZerkBox) == 0) SetChecked(Opt::ZerkBox, false);
         SetEnabled(Opt::ZerkBox, true);
         SetFont(Opt::ZerkBox, kFontBlack);
         if (!Checked(Opt::Obzor1Box)) {
-            if (Tag(Opt::LobBox) == 0)
-                SetChecked(Opt::LobBox, false);
+            if (Tag(Opt::LobBox) == 0) SetChecked(Opt::LobBox, false);
             SetEnabled(Opt::LobBox, true);
             SetPrice(Opt::LobBox, "170");
         }
@@ -178,6 +182,9 @@ void Configuration::ObzorBoxClick() {
         SetOptionAvailable(Opt::ptf);
         SetPrice(Opt::ptf, "150");
         SetShadow(Opt::ptf, kShadowNone);
+    } else if (!Checked(Opt::Obzor1Box)) {
+        // The fog lamps are no longer the package's: no highlight left behind.
+        SetShadow(Opt::ptf, kShadowNone);
     }
     PriceButtonClick();
 }
@@ -196,8 +203,7 @@ void Configuration::Obzor1BoxClick() {
             SetPrice(Opt::LobBox, "0");
             SetShadow(Opt::LobBox, kShadowYellow);
             // Fog lamps are standard from Trend up, so only Comfort marks them as the package's.
-            if (trim_ == Comfort)
-                SetShadow(Opt::ptf, kShadowYellow);
+            if (trim_ == Comfort) SetShadow(Opt::ptf, kShadowYellow);
         }
     } else {
         SetShadow(Opt::ptf, kShadowNone);
@@ -208,8 +214,9 @@ void Configuration::Obzor1BoxClick() {
         if (trim_ != Ambiente) {
             SetOptionAvailable(Opt::LobBox);
             SetPrice(Opt::LobBox, "170");
-            SetShadow(Opt::LobBox, kShadowNone);
         }
+        // Also in Ambiente, where the package was left by a trim change: no stale highlight.
+        SetShadow(Opt::LobBox, kShadowNone);
     }
     PriceButtonClick();
 }
@@ -444,15 +451,12 @@ void Configuration::KozaBoxClick() {
             SetOptionUnavailable(Opt::SidVodBox);
             SetOptionUnavailable(Opt::SidVod6Box);
         }
-        if (trim_ == Trend && body_ == Kuzov3dr)
-            SetOptionUnavailable(Opt::SidVod6Box);
+        if (trim_ == Trend && body_ == Kuzov3dr) SetOptionUnavailable(Opt::SidVod6Box);
         // The winter package keeps its heated seats.
-        if (Checked(Opt::ZimBox))
-            ZimBoxClick();
+        if (Checked(Opt::ZimBox)) ZimBoxClick();
     }
     PriceButtonClick();
-    if (Checked(Opt::SidVod6Box))
-        SidVod6BoxClick();
+    if (Checked(Opt::SidVod6Box)) SidVod6BoxClick();
 }
 
 // --- Brakes ------------------------------------------------------------------------------------

@@ -322,8 +322,7 @@ void RunTrimBlock(Configuration& c, int trim) {
                 applies = !c.Checked(Opt::KomfBox) && !c.Checked(Opt::KomfPBox);
                 break;
         }
-        if (!applies)
-            continue;
+        if (!applies) continue;
         const Opt o = OptAt(op.target < kOptionCount ? op.target : 0);
         switch (op.what) {
             case Do::Available:
@@ -471,29 +470,19 @@ void Configuration::ComplButtonClick() {
     SetBodyPicture(body_);
 
     // 12: package effects again, after the trim block reset their members.
-    if (Checked(Opt::KomfBox))
-        KomfBoxClick();
-    if (Checked(Opt::KomfPBox))
-        KomfPBoxClick();
-    if (Checked(Opt::ObzorBox))
-        ObzorBoxClick();
-    if (Checked(Opt::Obzor1Box))
-        Obzor1BoxClick();
-    if (Checked(Opt::ZimBox))
-        ZimBoxClick();
+    if (Checked(Opt::KomfBox)) KomfBoxClick();
+    if (Checked(Opt::KomfPBox)) KomfPBoxClick();
+    if (Checked(Opt::ObzorBox)) ObzorBoxClick();
+    if (Checked(Opt::Obzor1Box)) Obzor1BoxClick();
+    if (Checked(Opt::ZimBox)) ZimBoxClick();
 
     // 13: further option rules.
-    if (Checked(Opt::KsenonBox))
-        KsenonBoxClick();
+    if (Checked(Opt::KsenonBox)) KsenonBoxClick();
     AdaptBoxClick();
-    if (Checked(Opt::PB5Box))
-        PB5BoxClick();
-    if (Checked(Opt::SidVod6Box))
-        SidVod6BoxClick();
-    if (Checked(Opt::PodsvBox))
-        PodsvBoxClick();
-    if (Checked(Opt::KozaBox))
-        KozaBoxClick();
+    if (Checked(Opt::PB5Box)) PB5BoxClick();
+    if (Checked(Opt::SidVod6Box)) SidVod6BoxClick();
+    if (Checked(Opt::PodsvBox)) PodsvBoxClick();
+    if (Checked(Opt::KozaBox)) KozaBoxClick();
     IVDBoxClick();
     PuteshBoxClick();
 

@@ -71,16 +71,12 @@ void Configuration::PriceButtonClick() {
             }
             total += *price;
         }
-        if (o != Opt::MetallBox)
-            SetCaptionEnabled(o, s.enabled);
+        if (o != Opt::MetallBox) SetCaptionEnabled(o, s.enabled);
         for (const CaptionRule& rule : kCaptionRules) {
-            if (rule.option != o)
-                continue;
-            if (rule.comfortOnly && trim_ != Comfort)
-                continue;
+            if (rule.option != o) continue;
+            if (rule.comfortOnly && trim_ != Comfort) continue;
             for (Opt package : rule.packages) {
-                if (Checked(package))
-                    SetCaptionEnabled(o, true);
+                if (Checked(package)) SetCaptionEnabled(o, true);
             }
         }
         if (i == 44) {

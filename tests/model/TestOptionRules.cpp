@@ -46,6 +46,50 @@ TEST_F(OptionRulesTest, ComfortPackageReplacesComfortPlus) {
     EXPECT_TRUE(config.Option(Opt::R2Box).captionEnabled);
 }
 
+// A radio pack the user once wanted must not untick the comfort package being chosen, when the
+// other comfort package gives way to it.
+struct SwapCase {
+    Opt from;
+    Opt to;
+    Opt rememberedPack;
+};
+
+class ComfortSwap : public OptionRulesTest, public ::testing::WithParamInterface<SwapCase> {};
+
+TEST_P(ComfortSwap, KeepsThePackageTheUserTicked) {
+    const SwapCase& c = GetParam();
+    Choose(Trend);
+    user.Click(c.rememberedPack);
+    user.LeaveOption();  // the pack is remembered as wanted
+    user.Click(c.from);
+    ASSERT_TRUE(config.Checked(c.from));
+    user.Click(c.to);
+    EXPECT_TRUE(config.Checked(c.to));
+    EXPECT_FALSE(config.Checked(c.from));
+    EXPECT_FALSE(config.Checked(c.rememberedPack));
+    ExpectStandardAtZero(Opt::R2Box);
+    ExpectStandardAtZero(Opt::PB5Box);
+}
+
+INSTANTIATE_TEST_SUITE_P(Packages, ComfortSwap,
+                         ::testing::Values(SwapCase{Opt::KomfPBox, Opt::KomfBox, Opt::R4Box},
+                                           SwapCase{Opt::KomfBox, Opt::KomfPBox, Opt::R4Box},
+                                           SwapCase{Opt::KomfBox, Opt::KomfPBox, Opt::R6Box},
+                                           SwapCase{Opt::KomfBox, Opt::KomfPBox, Opt::R7Box}));
+
+TEST_F(OptionRulesTest, UntickingVisibilityPackagesLeavesNoHighlight) {
+    Choose(Trend);
+    user.Click(Opt::ObzorBox);
+    EXPECT_EQ(config.Option(Opt::ptf).shadow, kShadowYellow);
+    user.Click(Opt::ObzorBox);
+    EXPECT_EQ(config.Option(Opt::ptf).shadow, kShadowNone);
+    Choose(Comfort);
+    user.Click(Opt::Obzor1Box);
+    EXPECT_EQ(config.Option(Opt::LobBox).shadow, kShadowYellow);
+    user.PickTrim(Ambiente);  // the package goes, and so does its highlight
+    EXPECT_EQ(config.Option(Opt::LobBox).shadow, kShadowNone);
+}
+
 TEST_F(OptionRulesTest, ComfortPlusBringsWheelsByTrim) {
     Choose(Comfort);
     user.Click(Opt::KomfPBox);
@@ -276,8 +320,7 @@ TEST_F(OptionRulesTest, LeatherAboveComfortBringsTheElectricSeat) {
 
 TEST_F(OptionRulesTest, SafetyPackFiveMakesPackOneStandard) {
     Choose(Trend);
-    if (!config.Checked(Opt::PB5Box))
-        user.Click(Opt::PB5Box);
+    if (!config.Checked(Opt::PB5Box)) user.Click(Opt::PB5Box);
     ExpectStandardAtZero(Opt::PB1Box);
     user.Click(Opt::PB5Box);
     EXPECT_TRUE(config.Enabled(Opt::PB1Box));
@@ -299,16 +342,14 @@ TEST_F(OptionRulesTest, TravellersPackageOnAGhiaWagon) {
 
 TEST_F(OptionRulesTest, UntickingAbsAlsoUnticksStabilityControl) {
     Choose(Trend);
-    if (!config.Checked(Opt::ABSBox))
-        user.Click(Opt::ABSBox);
+    if (!config.Checked(Opt::ABSBox)) user.Click(Opt::ABSBox);
     user.Click(Opt::IVDBox);
     ExpectStandardAtZero(Opt::ABSBox);
     user.Click(Opt::IVDBox);
     EXPECT_TRUE(config.Enabled(Opt::ABSBox));
     EXPECT_EQ(config.Price(Opt::ABSBox), "400");
     user.Click(Opt::ABSBox);
-    if (!config.Checked(Opt::ABSBox))
-        user.Click(Opt::ABSBox);
+    if (!config.Checked(Opt::ABSBox)) user.Click(Opt::ABSBox);
     user.Click(Opt::IVDBox);
     ASSERT_TRUE(config.Checked(Opt::IVDBox));
     user.Click(Opt::IVDBox);  // ABS available again with its wish
@@ -320,8 +361,7 @@ TEST_F(OptionRulesTest, UntickingAbsAlsoUnticksStabilityControl) {
 
 TEST_F(OptionRulesTest, AfterAnExplicitAbsUntickStabilityControlGivesAbsBackUnticked) {
     Choose(Trend);
-    if (!config.Checked(Opt::ABSBox))
-        user.Click(Opt::ABSBox);
+    if (!config.Checked(Opt::ABSBox)) user.Click(Opt::ABSBox);
     user.Click(Opt::ABSBox);  // explicit untick: wish 0
     user.Click(Opt::IVDBox);
     ExpectStandardAtZero(Opt::ABSBox);
@@ -333,12 +373,10 @@ TEST_F(OptionRulesTest, AfterAnExplicitAbsUntickStabilityControlGivesAbsBackUnti
 TEST_F(OptionRulesTest, PriceIsBasePlusSurchargePlusTickedOptions) {
     Choose(Ghia, KuzovWag);
     user.ClickRails(Univers2);
-    for (Opt o : {Opt::KomfPBox, Opt::KsenonBox, Opt::KozaBox, Opt::ParkBox})
-        user.Click(o);
+    for (Opt o : {Opt::KomfPBox, Opt::KsenonBox, Opt::KozaBox, Opt::ParkBox}) user.Click(o);
     std::int64_t total = std::stoi(config.BazaLabel()) + std::stoi(config.UnLabel());
     for (int i = 0; i < kOptionCount; ++i) {
-        if (config.Checked(OptAt(i)))
-            total += std::stoi(config.Price(OptAt(i)));
+        if (config.Checked(OptAt(i))) total += std::stoi(config.Price(OptAt(i)));
     }
     EXPECT_EQ(config.PriceLabel(), "Цена: $" + std::to_string(total));
     EXPECT_EQ(config.CurrentPrice(), total);

@@ -16,8 +16,7 @@ std::string CodeOfControls(const Configuration& c) {
     CodeBuilder code(c.Trim(), c.Body(), c.Rails(), c.Engine());
     for (int i = 0; i < kOptionCount; ++i) {
         code.AddOption(i, c.Checked(OptAt(i)));
-        if (OptAt(i) == Opt::NaborBox)
-            code.SetColour(c.Colour());
+        if (OptAt(i) == Opt::NaborBox) code.SetColour(c.Colour());
     }
     return code.Finish();
 }
@@ -52,8 +51,7 @@ TEST_P(AmbienteBody, AlwaysEndsWithTheSmallEngineAndItsBasePrice) {
     user.ClickBody(GetParam().body);
     EXPECT_EQ(config.Engine(), Dvig14MT);
     EXPECT_EQ(config.BazaLabel(), GetParam().base);
-    for (int e = 1; e < kEngineCount; ++e)
-        EXPECT_FALSE(config.EngineEnabled(e)) << e;
+    for (int e = 1; e < kEngineCount; ++e) EXPECT_FALSE(config.EngineEnabled(e)) << e;
 }
 
 INSTANTIATE_TEST_SUITE_P(Bodies, AmbienteBody,

@@ -15,16 +15,14 @@ std::string CodeOf(int trim, int body, int rails, int engine, int colour, std::s
     CodeBuilder code(trim, body, rails, engine);
     for (int i = 0; i < kOptionCount; ++i) {
         code.AddOption(i, ticked.count(OptAt(i)) > 0);
-        if (i == 44)
-            code.SetColour(colour);
+        if (i == 44) code.SetColour(colour);
     }
     return code.Finish();
 }
 
 int XorOfFirst19(const std::string& code) {
     int x = 0;
-    for (int i = 0; i < 19; ++i)
-        x ^= CodeCharIndex(code[i]);
+    for (int i = 0; i < 19; ++i) x ^= CodeCharIndex(code[i]);
     return x;
 }
 
@@ -57,8 +55,7 @@ TEST(ConfigCode, FirstNineteenCharactersAlwaysXorToZero) {
     for (int run = 0; run < 2000; ++run) {
         std::set<Opt> ticked;
         for (int i = 0; i < kOptionCount; ++i) {
-            if (random() % 2)
-                ticked.insert(OptAt(i));
+            if (random() % 2) ticked.insert(OptAt(i));
         }
         const std::string code =
             CodeOf(random() % 4, random() % 4, random() % 3, random() % 8, random() % 12, ticked);
@@ -70,8 +67,7 @@ TEST(ConfigCode, FirstNineteenCharactersAlwaysXorToZero) {
 TEST(ConfigCode, AlphabetHasSixtyFourDistinctCharactersWithoutLookalikes) {
     std::set<char> distinct(kCodeAlphabet.begin(), kCodeAlphabet.end());
     EXPECT_EQ(distinct.size(), 64u);
-    for (int v = 0; v < 64; ++v)
-        EXPECT_EQ(CodeCharIndex(kCodeAlphabet[v]), v);
+    for (int v = 0; v < 64; ++v) EXPECT_EQ(CodeCharIndex(kCodeAlphabet[v]), v);
     for (char c : {'0', 'I', 'O', 'l', 'o', '$', ' ', '\0', '\xD0'}) {
         EXPECT_EQ(CodeCharIndex(c), 255) << c;
     }

@@ -13,8 +13,7 @@ using testing::RecordingUi;
 std::int64_t HandTotal(const Configuration& c) {
     std::int64_t total = *ParseInteger(c.BazaLabel()) + *ParseInteger(c.UnLabel());
     for (int i = 0; i < kOptionCount; ++i) {
-        if (c.Checked(OptAt(i)))
-            total += *ParseInteger(c.Price(OptAt(i)));
+        if (c.Checked(OptAt(i))) total += *ParseInteger(c.Price(OptAt(i)));
     }
     return total;
 }
@@ -117,8 +116,7 @@ TEST_P(PackageCaptions, StayReadableWhileThePackageIsTicked) {
     const PackageCaptionCase& c = GetParam();
     config.SetBazaLabel("17020");
     config.SetChecked(c.package, true);
-    for (Opt member : c.members)
-        config.SetEnabled(member, false);
+    for (Opt member : c.members) config.SetEnabled(member, false);
     config.PriceButtonClick();
     for (Opt member : c.members) {
         EXPECT_TRUE(config.Option(member).captionEnabled) << Def(member).name;

@@ -14,8 +14,7 @@ class RecordingUi : public UiPort {
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     bool Confirm(const std::string& text) override {
         questions.push_back(text);
-        if (answers.empty())
-            return false;
+        if (answers.empty()) return false;
         const bool answer = answers.front();
         answers.pop_front();
         return answer;

@@ -3,8 +3,6 @@
 // Clicks on disabled controls do nothing.
 #pragma once
 
-#include <optional>
-
 #include "model/Configuration.h"
 
 namespace kalvora::testing {
@@ -14,26 +12,22 @@ class User {
     explicit User(Configuration& config) : c(config) {}
 
     void Click(Opt o) {
-        if (!c.Enabled(o))
-            return;
+        if (!c.Enabled(o)) return;
         FocusOption(o);
         c.SetChecked(o, !c.Checked(o));
     }
     void ClickBody(int b) {
-        if (!c.BodyEnabled(b))
-            return;
+        if (!c.BodyEnabled(b)) return;
         LeaveOption();
         c.SelectBody(b);
     }
     void ClickRails(int r) {
-        if (!c.RailsEnabled(r))
-            return;
+        if (!c.RailsEnabled(r)) return;
         LeaveOption();
         c.SelectRails(r);
     }
     void ClickEngine(int e) {
-        if (!c.EngineEnabled(e))
-            return;
+        if (!c.EngineEnabled(e)) return;
         LeaveOption();
         c.Dvig20MT145Enter(e);
         c.SelectEngine(e);
@@ -49,21 +43,19 @@ class User {
     }
     // Moves the focus away from any check box, as clicking an empty spot of another control.
     void LeaveOption() {
-        if (focused_)
-            c.OptionExit(*focused_);
-        focused_.reset();
+        if (focused_ >= 0) c.OptionExit(OptAt(focused_));
+        focused_ = -1;
     }
 
   private:
     void FocusOption(Opt o) {
-        if (focused_ == o)
-            return;
+        if (focused_ == Index(o)) return;
         LeaveOption();
-        focused_ = o;
+        focused_ = Index(o);
     }
 
     Configuration& c;
-    std::optional<Opt> focused_;
+    int focused_ = -1;  // the option whose check box has the focus, -1 for none
 };
 
 }  // namespace kalvora::testing
