@@ -18,18 +18,15 @@ constexpr int kMaxExtent = 100000;
 
 std::optional<QRect> ParseRect(const QString& text) {
     const QStringList parts = text.split(QLatin1Char(','));
-    if (parts.size() != 4)
-        return std::nullopt;
+    if (parts.size() != 4) return std::nullopt;
     int v[4];
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
         v[i] = parts[i].trimmed().toInt(&ok);
-        if (!ok || v[i] < -kMaxExtent || v[i] > kMaxExtent)
-            return std::nullopt;
+        if (!ok || v[i] < -kMaxExtent || v[i] > kMaxExtent) return std::nullopt;
     }
     // left, top, right, bottom
-    if (v[2] <= v[0] || v[3] <= v[1])
-        return std::nullopt;
+    if (v[2] <= v[0] || v[3] <= v[1]) return std::nullopt;
     return QRect(QPoint(v[0], v[1]), QPoint(v[2] - 1, v[3] - 1));
 }
 
@@ -45,23 +42,19 @@ QString RectText(const QRect& r) {
 
 QString SettingsFilePath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
+    if (folder.isEmpty()) folder = QDir::homePath();
     return QDir(folder).filePath(QStringLiteral("kalvora.INI"));
 }
 
 FormSettings ReadFormSettings(const QString& path) {
     FormSettings out;
     QSettings ini(path, QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError)
-        return out;
+    if (ini.status() != QSettings::NoError) return out;
     ini.beginGroup(kSection);
 
     const QString abs = ini.value(QStringLiteral("ABSBox_Checked")).toString();
-    if (abs == QLatin1String("True"))
-        out.absChecked = true;
-    if (abs == QLatin1String("False"))
-        out.absChecked = false;
+    if (abs == QLatin1String("True")) out.absChecked = true;
+    if (abs == QLatin1String("False")) out.absChecked = false;
 
     bool ok = false;
     const int version = ini.value(QStringLiteral("FormVersion"), 0).toInt(&ok);
@@ -88,8 +81,7 @@ bool WriteFormSettings(const QString& path, const FormSettings& s, int pixelsPer
     ini.setValue(QStringLiteral("ShowCmd"), s.maximized ? kShowMaximized : kShowNormal);
     ini.setValue(QStringLiteral("PixelsPerInch"), pixelsPerInch);
     ini.setValue(QStringLiteral("MinMaxPos"), QStringLiteral("-1,-1,-1,-1"));
-    if (s.normalGeometry)
-        ini.setValue(QStringLiteral("NormPos"), RectText(*s.normalGeometry));
+    if (s.normalGeometry) ini.setValue(QStringLiteral("NormPos"), RectText(*s.normalGeometry));
     ini.setValue(QStringLiteral("Visible"), QStringLiteral("True"));
     ini.setValue(QStringLiteral("FormVersion"), 0);
     ini.endGroup();

@@ -26,8 +26,7 @@ struct ErrorManager {
 
 // Warnings (corrupt data, premature end of file) are counted by libjpeg; nothing is printed.
 void OnMessage(j_common_ptr cinfo, int level) {
-    if (level < 0)
-        ++cinfo->err->num_warnings;
+    if (level < 0) ++cinfo->err->num_warnings;
 }
 
 void Silent(j_common_ptr) {}
@@ -58,17 +57,14 @@ bool Decode(Decoder& d, const QByteArray& bytes) {
     d.err.pub.error_exit = OnError;
     d.err.pub.emit_message = OnMessage;
     d.err.pub.output_message = Silent;
-    if (setjmp(d.err.jump))
-        return false;
+    if (setjmp(d.err.jump)) return false;
 
     jpeg_create_decompress(&d.cinfo);
     jpeg_mem_src(&d.cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
-    if (jpeg_read_header(&d.cinfo, TRUE) != JPEG_HEADER_OK)
-        return false;
+    if (jpeg_read_header(&d.cinfo, TRUE) != JPEG_HEADER_OK) return false;
     const qint64 pixels = qint64(d.cinfo.image_width) * qint64(d.cinfo.image_height);
-    if (pixels <= 0 || pixels > kMaxJpegPixels)
-        return false;
+    if (pixels <= 0 || pixels > kMaxJpegPixels) return false;
 
     const bool cmyk = d.cinfo.jpeg_color_space == JCS_CMYK || d.cinfo.jpeg_color_space == JCS_YCCK;
     d.cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
@@ -76,19 +72,16 @@ bool Decode(Decoder& d, const QByteArray& bytes) {
     const int width = int(d.cinfo.output_width);
     const int height = int(d.cinfo.output_height);
     const int components = d.cinfo.output_components;
-    if ((cmyk && components != 4) || (!cmyk && components != 3))
-        return false;
+    if ((cmyk && components != 4) || (!cmyk && components != 3)) return false;
 
     d.image = QImage(width, height, QImage::Format_RGB32);
-    if (d.image.isNull())
-        return false;
+    if (d.image.isNull()) return false;
     d.row.resize(std::size_t(width) * std::size_t(components));
     const bool inverted = d.cinfo.saw_Adobe_marker;
     while (d.cinfo.output_scanline < d.cinfo.output_height) {
         JSAMPROW rows[1] = {d.row.data()};
         const int y = int(d.cinfo.output_scanline);
-        if (jpeg_read_scanlines(&d.cinfo, rows, 1) != 1)
-            return false;
+        if (jpeg_read_scanlines(&d.cinfo, rows, 1) != 1) return false;
         auto* out = reinterpret_cast<QRgb*>(d.image.scanLine(y));
         const JSAMPLE* p = d.row.data();
         for (int x = 0; x < width; ++x, p += components) {
@@ -104,8 +97,7 @@ bool Decode(Decoder& d, const QByteArray& bytes) {
 }  // namespace
 
 QImage DecodeJpeg(const QByteArray& bytes) {
-    if (bytes.isEmpty())
-        return {};
+    if (bytes.isEmpty()) return {};
     Decoder d;
     const bool ok = Decode(d, bytes);
     jpeg_destroy_decompress(&d.cinfo);
@@ -114,8 +106,7 @@ QImage DecodeJpeg(const QByteArray& bytes) {
 
 QImage LoadJpeg(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     return DecodeJpeg(file.readAll());
 }
 

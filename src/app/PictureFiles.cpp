@@ -11,10 +11,8 @@ namespace {
 
 QImage LoadPicture(const QDir& dir, const char* name) {
     const QString path = dir.filePath(QString::fromLatin1(name));
-    if (!QFileInfo::exists(path))
-        return {};
-    if (path.endsWith(QLatin1String(".jpg")))
-        return LoadJpeg(path);
+    if (!QFileInfo::exists(path)) return {};
+    if (path.endsWith(QLatin1String(".jpg"))) return LoadJpeg(path);
     QImage image(path, "BMP");
     return image;
 }
@@ -39,13 +37,10 @@ int ShadeIndex(Shade shade) {
 
 int PictureFiles::LoadedCount() const {
     int n = 0;
-    for (const QImage& i : bodies)
-        n += i.isNull() ? 0 : 1;
-    for (const QImage& i : swatches)
-        n += i.isNull() ? 0 : 1;
+    for (const QImage& i : bodies) n += i.isNull() ? 0 : 1;
+    for (const QImage& i : swatches) n += i.isNull() ? 0 : 1;
     for (const auto& body : shades) {
-        for (const QImage& i : body)
-            n += i.isNull() ? 0 : 1;
+        for (const QImage& i : body) n += i.isNull() ? 0 : 1;
     }
     return n;
 }
@@ -54,14 +49,12 @@ PictureFiles LoadPictureFiles(const QString& folder) {
     const QDir dir(folder);
     PictureFiles p;
     const char* const bodyFiles[kBodyCount] = {"_3dr.bmp", "_4dr.bmp", "_5dr.bmp", "_5dru.bmp"};
-    for (int b = 0; b < kBodyCount; ++b)
-        p.bodies[b] = LoadPicture(dir, bodyFiles[b]);
+    for (int b = 0; b < kBodyCount; ++b) p.bodies[b] = LoadPicture(dir, bodyFiles[b]);
 
     const char* const swatchFiles[10] = {
         "_col_white.jpg", "_col_navy.jpg",  "_col_Jeans.jpg", "_col_PBlack.jpg", "_col_Tonic.jpg",
         "_col_DRR.jpg",   "_col_MDust.jpg", "_col_Grey.jpg",  "_col_Tango.jpg",  "_col_aqua.jpg"};
-    for (int s = 0; s < 10; ++s)
-        p.swatches[s] = LoadPicture(dir, swatchFiles[s]);
+    for (int s = 0; s < 10; ++s) p.swatches[s] = LoadPicture(dir, swatchFiles[s]);
 
     // File order per body: Light, Blue, Red, Dark.
     struct ShadeFile {
@@ -95,15 +88,13 @@ PictureFiles LoadPictureFiles(const QString& folder) {
 }
 
 QImage WithTransparentBackground(const QImage& image) {
-    if (image.isNull())
-        return image;
+    if (image.isNull()) return image;
     QImage out = image.convertToFormat(QImage::Format_ARGB32);
     const QRgb key = out.pixel(0, out.height() - 1) | 0xFF000000u;
     for (int y = 0; y < out.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x) {
-            if ((line[x] | 0xFF000000u) == key)
-                line[x] = 0;
+            if ((line[x] | 0xFF000000u) == key) line[x] = 0;
         }
     }
     return out;

@@ -109,7 +109,8 @@ QIcon InfoIcon() {
 }
 
 QWidget* MakePanel(QWidget* parent, const char* name) {
-    auto* panel = new QWidget(parent);
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setObjectName(QLatin1String(name));
     panel->setAutoFillBackground(true);
     QPalette pal = panel->palette();
@@ -179,8 +180,7 @@ TForm1::TForm1(QWidget* parent)
     resize(1023, 708);
 
     const QStringList args = QCoreApplication::arguments();
-    for (int i = 1; i < args.size(); ++i)
-        startArgs_.push_back(PathArgument(args[i]));
+    for (int i = 1; i < args.size(); ++i) startArgs_.push_back(PathArgument(args[i]));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -281,8 +281,7 @@ void TForm1::BuildMainChoices(QWidget* panel) {
     compare->setGeometry(6, 81, 172, 20);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, [this]() {
-        if (hooks_.showTrimComparison)
-            hooks_.showTrimComparison();
+        if (hooks_.showTrimComparison) hooks_.showTrimComparison();
     });
 
     auto* bodies = new QGroupBox(QStringLiteral(" Тип кузова: "), panel);
@@ -297,8 +296,7 @@ void TForm1::BuildMainChoices(QWidget* panel) {
     compare->setGeometry(184, 81, 156, 20);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, [this]() {
-        if (hooks_.showBodyComparison)
-            hooks_.showBodyComparison();
+        if (hooks_.showBodyComparison) hooks_.showBodyComparison();
     });
 
     // The body picture area: the placeholder under the four body pictures.
@@ -317,11 +315,11 @@ void TForm1::BuildMainChoices(QWidget* panel) {
 
     auto* engines = new QGroupBox(QStringLiteral(" Двигатель и коробка: "), panel);
     engines->setObjectName(QStringLiteral("DvigBox"));
-    engines->setGeometry(450, 2, 262, 76);
+    engines->setGeometry(450, 2, 252, 76);
     for (int e = 0; e < kEngineCount; ++e) {
         const int column = e / 4, row = e % 4;
-        engines_[e] = MakeRadio(engines, kEngines[e].name, kEngines[e].caption, 8 + column * 128,
-                                15 + row * 15, 124);
+        engines_[e] = MakeRadio(engines, kEngines[e].name, kEngines[e].caption, 8 + column * 122,
+                                15 + row * 15, 118);
         engines_[e]->installEventFilter(this);
         connect(engines_[e], &QRadioButton::clicked, this,
                 [this, e]() { Run([&] { config_.SelectEngine(e); }); });
@@ -330,20 +328,19 @@ void TForm1::BuildMainChoices(QWidget* panel) {
     compare->setGeometry(450, 81, 156, 20);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, [this]() {
-        if (hooks_.showEngineComparison)
-            hooks_.showEngineComparison();
+        if (hooks_.showEngineComparison) hooks_.showEngineComparison();
     });
 
     auto* rails = new QGroupBox(QStringLiteral(" Для кузова Универсал: "), panel);
     rails->setObjectName(QStringLiteral("Univers"));
-    rails->setGeometry(718, 2, 232, 62);
+    rails->setGeometry(708, 2, 252, 62);
     for (int r = 0; r < kRailsCount; ++r) {
-        rails_[r] = MakeRadio(rails, kRails[r].name, kRails[r].caption, 8, 15 + r * 15, 220);
+        rails_[r] = MakeRadio(rails, kRails[r].name, kRails[r].caption, 8, 15 + r * 15, 240);
         connect(rails_[r], &QRadioButton::clicked, this,
                 [this, r]() { Run([&] { config_.SelectRails(r); }); });
     }
-    MakeLabel(panel, "Label3", QStringLiteral("Доплата за крышу:"), 724, 68);
-    unLabel_ = MakeLabel(panel, "UnLabel", QString(), 826, 68);
+    QLabel* surcharge = MakeLabel(panel, "Label3", QStringLiteral("Доплата за крышу:"), 714, 68);
+    unLabel_ = MakeLabel(panel, "UnLabel", QString(), surcharge->x() + surcharge->width() + 6, 68);
     unLabel_->resize(190, unLabel_->height());
 
     auto* about = MakeSpeedButton(panel, "SpeedButton4", QStringLiteral("About ..."));
@@ -354,10 +351,9 @@ void TForm1::BuildMainChoices(QWidget* panel) {
     QPalette aboutPalette = about->palette();
     aboutPalette.setColor(QPalette::ButtonText, Qt::blue);
     about->setPalette(aboutPalette);
-    about->setGeometry(956, 4, 62, 20);
+    about->setGeometry(964, 4, 54, 20);
     connect(about, &QToolButton::clicked, this, [this]() {
-        if (hooks_.showAbout)
-            hooks_.showAbout();
+        if (hooks_.showAbout) hooks_.showAbout();
     });
 
     QLabel* base = MakeLabel(panel, "Label2", QStringLiteral("Базовая цена:"), 8, 103);
@@ -396,20 +392,17 @@ void TForm1::BuildOptions(QWidget* panel) {
     MakeBevel(panel, "Bevel1", QRect(2, 306, 424, 106));
     MakeBevel(panel, "Bevel2", QRect(2, 442, 424, 40));
 
-    for (const OptionDef& def : kOptionTable)
-        BuildOptionRow(panel, def);
+    for (const OptionDef& def : kOptionTable) BuildOptionRow(panel, def);
 
     // The colour list right of the metallic caption, the swatches right of the list.
     const QLabel* metallCaption = rows_[Index(Opt::MetallBox)].caption;
     colours_ = new QComboBox(panel);
     colours_->setObjectName(QStringLiteral("ComboBox1"));
-    for (const ColourDef& c : kColours)
-        colours_->addItem(Q(c.item));
+    for (const ColourDef& c : kColours) colours_->addItem(Q(c.item));
     colours_->setCurrentIndex(-1);
     colours_->setGeometry(metallCaption->x() + metallCaption->width() + 6, 260, 176, 22);
     connect(colours_, &QComboBox::activated, this, [this](int index) {
-        if (index == config_.Colour())
-            return;
+        if (index == config_.Colour()) return;
         Run([&] {
             config_.SetColourIndex(index);
             config_.ComboBox1Change();
@@ -439,32 +432,18 @@ void TForm1::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     row.price->installEventFilter(this);
 
     for (const InfoButton& info : kInfoButtons) {
-        if (info.option != def.id)
-            continue;
+        if (info.option != def.id) continue;
         row.info = MakeSpeedButton(panel, info.name, QString());
+        row.info->setToolButtonStyle(Qt::ToolButtonIconOnly);
         row.info->setIcon(InfoIcon());
         row.info->setIconSize(QSize(9, 9));
         row.info->setAutoRaise(true);
         row.info->setGeometry(x - 5 - kPriceWidth - kInfoWidth, y - 1, kInfoWidth, kInfoHeight);
         const Opt option = def.id;
         connect(row.info, &QToolButton::clicked, this, [this, option]() {
-            if (hooks_.showOptionInfo)
-                hooks_.showOptionInfo(option, true);
+            if (hooks_.showOptionInfo) hooks_.showOptionInfo(option, true);
         });
     }
-    if (def.id == Opt::d15box) {
-        // The wheels' own picture, one more button left of the row's information button.
-        QToolButton* wheels = MakeSpeedButton(panel, "SpeedButton24", QString());
-        wheels->setIcon(InfoIcon());
-        wheels->setIconSize(QSize(9, 9));
-        wheels->setAutoRaise(true);
-        wheels->setGeometry(x - 7 - kPriceWidth - 2 * kInfoWidth, y - 1, kInfoWidth, kInfoHeight);
-        connect(wheels, &QToolButton::clicked, this, [this]() {
-            if (hooks_.showWheels)
-                hooks_.showWheels();
-        });
-    }
-
     row.box = new QCheckBox(panel);
     row.box->setObjectName(Q(def.name));
     row.box->setGeometry(x, y, 14, 14);
@@ -477,19 +456,31 @@ void TForm1::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     row.caption = MakeLabel(panel, "", Q(def.caption), x + 17, y);
     row.caption->setObjectName(QString::fromStdString(CaptionLabelName(def.id)));
 
+    if (def.id == Opt::d15box) {
+        // The wheels' own picture: one more button, right of the 15" wheel row's caption.
+        QToolButton* wheels = MakeSpeedButton(panel, "SpeedButton24", QString());
+        wheels->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        wheels->setIcon(InfoIcon());
+        wheels->setIconSize(QSize(9, 9));
+        wheels->setAutoRaise(true);
+        wheels->setGeometry(row.caption->x() + row.caption->width() + 6, y - 1, kInfoWidth,
+                            kInfoHeight);
+        connect(wheels, &QToolButton::clicked, this, [this]() {
+            if (hooks_.showWheels) hooks_.showWheels();
+        });
+    }
+
     if (def.hidden) {
         row.price->hide();
         row.box->hide();
         row.caption->hide();
-        if (row.info)
-            row.info->hide();
+        if (row.info) row.info->hide();
     }
 }
 
 void TForm1::SetHooks(MainWindowHooks hooks) {
     hooks_ = std::move(hooks);
-    if (!hooks_.installPriceLabel)
-        return;
+    if (!hooks_.installPriceLabel) return;
     for (const OptionDef& def : kOptionTable) {
         hooks_.installPriceLabel(rows_[Index(def.id)].price, def.id);
     }
@@ -500,8 +491,7 @@ void TForm1::SetHooks(MainWindowHooks hooks) {
 void TForm1::ConfigurationChanged() {
     // Inside an engine call the window is brought up to date once the call returns; a change
     // made from elsewhere is shown as soon as the event loop runs.
-    if (engineDepth_ > 0 || syncing_ || syncQueued_)
-        return;
+    if (engineDepth_ > 0 || syncing_ || syncQueued_) return;
     syncQueued_ = true;
     QMetaObject::invokeMethod(
         this,
@@ -513,18 +503,15 @@ void TForm1::ConfigurationChanged() {
 }
 
 void TForm1::SetControlEnabled(QWidget* w, bool enabled) {
-    if (w->isEnabled() == enabled)
-        return;
+    if (w->isEnabled() == enabled) return;
     // Qt would hand the focus of a control being disabled to its neighbour, which would then
     // look entered; the focus is dropped instead.
-    if (!enabled && w->hasFocus())
-        w->clearFocus();
+    if (!enabled && w->hasFocus()) w->clearFocus();
     w->setEnabled(enabled);
 }
 
 void TForm1::ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font) {
-    if (row.shadow == shadow && row.font == font)
-        return;
+    if (row.shadow == shadow && row.font == font) return;
     row.shadow = shadow;
     row.font = font;
     QPalette pal = row.caption->palette();
@@ -538,24 +525,19 @@ void TForm1::ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font) {
 }
 
 void TForm1::Sync() {
-    if (syncing_)
-        return;
+    if (syncing_) return;
     syncing_ = true;
     for (const OptionDef& def : kOptionTable) {
         OptionRow& row = rows_[Index(def.id)];
         const OptionState& s = config_.Option(def.id);
-        if (row.box->isChecked() != s.checked)
-            row.box->setChecked(s.checked);
+        if (row.box->isChecked() != s.checked) row.box->setChecked(s.checked);
         SetControlEnabled(row.box, s.enabled);
         const QString price = QString::fromStdString(s.price);
-        if (row.price->text() != price)
-            row.price->setText(price);
-        if (row.caption->isEnabled() != s.captionEnabled)
-            row.caption->setEnabled(s.captionEnabled);
+        if (row.price->text() != price) row.price->setText(price);
+        if (row.caption->isEnabled() != s.captionEnabled) row.caption->setEnabled(s.captionEnabled);
         ApplyHighlight(row, s.shadow, s.font);
     }
-    for (int t = 0; t < kTrimCount; ++t)
-        trims_[t]->setChecked(config_.Trim() == t);
+    for (int t = 0; t < kTrimCount; ++t) trims_[t]->setChecked(config_.Trim() == t);
     for (int b = 0; b < kBodyCount; ++b) {
         bodies_[b]->setChecked(config_.Body() == b);
         SetControlEnabled(bodies_[b], config_.BodyEnabled(b));
@@ -570,21 +552,16 @@ void TForm1::Sync() {
     }
     const int colour =
         config_.Colour() >= 0 && config_.Colour() < kColourCount ? config_.Colour() : -1;
-    if (colours_->currentIndex() != colour)
-        colours_->setCurrentIndex(colour);
+    if (colours_->currentIndex() != colour) colours_->setCurrentIndex(colour);
 
     const QString baza = QString::fromStdString(config_.BazaLabel());
-    if (bazaLabel_->text() != baza)
-        bazaLabel_->setText(baza);
+    if (bazaLabel_->text() != baza) bazaLabel_->setText(baza);
     const QString un = QString::fromStdString(config_.UnLabel());
-    if (unLabel_->text() != un)
-        unLabel_->setText(un);
+    if (unLabel_->text() != un) unLabel_->setText(un);
     const QString price = QString::fromStdString(config_.PriceLabel());
-    if (priceLabel_->text() != price)
-        priceLabel_->setText(price);
+    if (priceLabel_->text() != price) priceLabel_->setText(price);
     const QString code = QString::fromStdString(config_.Edit1());
-    if (edit1_->text() != code)
-        edit1_->setText(code);
+    if (edit1_->text() != code) edit1_->setText(code);
 
     ShowPictures();
     syncing_ = false;
@@ -632,8 +609,7 @@ void TForm1::ShowPictures() {
 
 void TForm1::PlaceBackgrounds() {
     for (auto& body : backgrounds_) {
-        for (QLabel* image : body)
-            image->setGeometry(panel2_->rect());
+        for (QLabel* image : body) image->setGeometry(panel2_->rect());
     }
 }
 
@@ -644,8 +620,7 @@ void TForm1::Run(F&& call) {
     ++engineDepth_;
     call();
     --engineDepth_;
-    if (engineDepth_ == 0)
-        Sync();
+    if (engineDepth_ == 0) Sync();
 }
 
 template <typename F>
@@ -654,8 +629,7 @@ void TForm1::RunDecoding(F&& call) {
     Run(std::forward<F>(call));
     // The decoder lets the window repaint only once it has accepted a code, and ends by
     // putting the focus into the code field.
-    if (ui_.PendingEventRuns() != repaintsBefore)
-        edit1_->setFocus(Qt::OtherFocusReason);
+    if (ui_.PendingEventRuns() != repaintsBefore) edit1_->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::Edit1DblClick() {
@@ -666,8 +640,7 @@ void TForm1::Edit1DblClick() {
 }
 
 void TForm1::FormActivate() {
-    if (!config_.StartupPending() || activating_)
-        return;
+    if (!config_.StartupPending() || activating_) return;
     // A message box shown by the start code activates the window again on closing; the start
     // code must not run a second time inside itself.
     activating_ = true;
@@ -676,27 +649,23 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::SpeedButton9Click() {
-    if (hooks_.showOrder)
-        hooks_.showOrder();
+    if (hooks_.showOrder) hooks_.showOrder();
 }
 
 void TForm1::SpeedButton2Click() {
     const QString path = ui_.ChooseFileToOpen();
-    if (path.isEmpty())
-        return;
+    if (path.isEmpty()) return;
     RunDecoding([&] { config_.OpenFile(PathArgument(path), files_); });
 }
 
 void TForm1::SpeedButton1Click() {
     const QString path = ui_.ChooseFileToSave();
-    if (path.isEmpty())
-        return;
+    if (path.isEmpty()) return;
     Run([&] { config_.SaveToFile(PathArgument(path), files_); });
 }
 
 void TForm1::SpeedButton3Click() {
-    if (hooks_.showCheckList)
-        hooks_.showCheckList();
+    if (hooks_.showCheckList) hooks_.showCheckList();
 }
 
 void TForm1::SpeedButton8Click() {
@@ -708,8 +677,7 @@ void TForm1::SpeedButton26Click() {
 }
 
 void TForm1::SpeedButton23Click() {
-    if (hooks_.showCredit)
-        hooks_.showCredit(config_.CurrentPrice());
+    if (hooks_.showCredit) hooks_.showCredit(config_.CurrentPrice());
 }
 
 // --- Events ----------------------------------------------------------------------------------
@@ -726,8 +694,7 @@ bool TForm1::event(QEvent* e) {
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
     switch (e->type()) {
         case QEvent::FocusOut: {
-            if (syncing_ || !IsFocusMoveWithinWindow(static_cast<QFocusEvent*>(e)))
-                break;
+            if (syncing_ || !IsFocusMoveWithinWindow(static_cast<QFocusEvent*>(e))) break;
             for (const OptionDef& def : kOptionTable) {
                 if (rows_[Index(def.id)].box == watched) {
                     // The wish is remembered before the control taking the focus acts.
@@ -738,8 +705,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
             break;
         }
         case QEvent::FocusIn: {
-            if (syncing_ || !IsFocusMoveWithinWindow(static_cast<QFocusEvent*>(e)))
-                break;
+            if (syncing_ || !IsFocusMoveWithinWindow(static_cast<QFocusEvent*>(e))) break;
             for (int engine = 0; engine < kEngineCount; ++engine) {
                 if (engines_[engine] == watched) {
                     Run([&] { config_.Dvig20MT145Enter(engine); });
@@ -762,16 +728,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
             }
             for (const OptionDef& def : kOptionTable) {
                 if (rows_[Index(def.id)].price == label) {
-                    if (hooks_.showOptionInfo)
-                        hooks_.showOptionInfo(def.id, false);
+                    if (hooks_.showOptionInfo) hooks_.showOptionInfo(def.id, false);
                     return true;
                 }
             }
             break;
         }
         case QEvent::Resize:
-            if (watched == panel2_)
-                PlaceBackgrounds();
+            if (watched == panel2_) PlaceBackgrounds();
             break;
         default:
             break;
@@ -781,14 +745,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
 
 void TForm1::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    if (!settingsRead_)
-        ReadSettings();
+    if (!settingsRead_) ReadSettings();
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
     QWidget::closeEvent(e);
-    if (e->isAccepted())
-        WriteSettings();
+    if (e->isAccepted()) WriteSettings();
 }
 
 // --- Remembered state ------------------------------------------------------------------------
@@ -805,16 +767,13 @@ void TForm1::ReadSettings() {
         r.moveCenter(available.center());
         move(r.topLeft());
     }
-    if (s.maximized)
-        setWindowState(windowState() | Qt::WindowMaximized);
+    if (s.maximized) setWindowState(windowState() | Qt::WindowMaximized);
     // Restoring the tick runs its rule, as a click would.
-    if (s.absChecked)
-        Run([&] { config_.SetChecked(Opt::ABSBox, *s.absChecked); });
+    if (s.absChecked) Run([&] { config_.SetChecked(Opt::ABSBox, *s.absChecked); });
 }
 
 void TForm1::WriteSettings() {
-    if (!settingsRead_ || settingsWritten_)
-        return;
+    if (!settingsRead_ || settingsWritten_) return;
     settingsWritten_ = true;
     FormSettings s;
     s.absChecked = config_.Checked(Opt::ABSBox);

@@ -58,8 +58,7 @@ QString WindowUi::BoxText(const std::string& text) {
 }
 
 void WindowUi::ShowMessage(const std::string& text) {
-    if (messageBox)
-        messageBox(BoxText(text));
+    if (messageBox) messageBox(BoxText(text));
 }
 
 bool WindowUi::Confirm(const std::string& text) {
@@ -68,15 +67,13 @@ bool WindowUi::Confirm(const std::string& text) {
 
 void WindowUi::ProcessPendingEvents() {
     ++pendingEventRuns_;
-    if (repaintWindow)
-        repaintWindow();
+    if (repaintWindow) repaintWindow();
     // Repaint only: a click made meanwhile waits until the rule has finished.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void WindowUi::RefreshOrder() {
-    if (refreshOrder)
-        refreshOrder();
+    if (refreshOrder) refreshOrder();
 }
 
 std::string WindowUi::DateText() {

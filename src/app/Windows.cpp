@@ -84,8 +84,7 @@ void DestroyWindows(Windows& w) {
     QWidget* const all[] = {w.ShtorkiForm, w.DiskForm, w.KreditForm, w.ZakazForm, w.DvigForm,
                             w.KomplForm,   w.AboutBox, w.MomoForm,   w.R7Form,    w.R2Form,
                             w.Klimat_form, w.ptf_Form, w.Kozov_form, w.PPForma};
-    for (QWidget* window : all)
-        delete window;
+    for (QWidget* window : all) delete window;
     delete w.Form1;
     w = Windows{};
 }

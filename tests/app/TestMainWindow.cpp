@@ -1,0 +1,516 @@
+// The main window played with real mouse clicks: it must show what the engine decides, remember
+// wishes when the focus moves, start from the command line and keep its settings.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "app/TForm1.h"
+#include "pricing/DiskFileAccess.h"
+#include "support/RecordingUi.h"
+#include "support/User.h"
+
+using kalvora::Configuration;
+using kalvora::DiskFileAccess;
+using kalvora::Opt;
+using kalvora::app::TForm1;
+using kalvora::testing::RecordingUi;
+using kalvora::testing::User;
+
+namespace {
+
+const std::string kResetCode = "####################";
+
+// Which engine call a control of the main window stands for, for the reference session.
+void ActOnReference(User& user, const QString& token) {
+    Opt option;
+    const std::string name = token.toStdString();
+    if (kalvora::OptByName(name, &option)) return user.Click(option);
+    for (int b = 0; b < kalvora::kBodyCount; ++b) {
+        if (kalvora::kBodies[b].name == name) return user.ClickBody(b);
+    }
+    for (int r = 0; r < kalvora::kRailsCount; ++r) {
+        if (kalvora::kRails[r].name == name) return user.ClickRails(r);
+    }
+    for (int e = 0; e < kalvora::kEngineCount; ++e) {
+        if (kalvora::kEngines[e].name == name) return user.ClickEngine(e);
+    }
+    if (token.startsWith(QLatin1String("Compl_"))) return user.PickTrim(token.mid(6).toInt());
+    if (token.startsWith(QLatin1String("colour:"))) return user.PickColour(token.mid(7).toInt());
+    if (token == QLatin1String("Edit1")) return user.LeaveOption();
+    // Tool buttons and other windows move no focus inside the main window.
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void clickingControlsShowsWhatTheEngineDecides_data();
+    void clickingControlsShowsWhatTheEngineDecides();
+    void leavingACheckBoxRemembersTheWish_data();
+    void leavingACheckBoxRemembersTheWish();
+    void clickingADisabledCheckBoxDoesNothing();
+    void startCodeComesFromTheCommandLine_data();
+    void startCodeComesFromTheCommandLine();
+    void typedCodeIsDecodedOnEnterAndDoubleClick_data();
+    void typedCodeIsDecodedOnEnterAndDoubleClick();
+    void absTickAndPlacementSurviveARestart_data();
+    void absTickAndPlacementSurviveARestart();
+    void captionsFitAndDoNotOverlap();
+    void priceLabelsAndInfoButtonsCallTheirHooks();
+
+  private:
+    std::unique_ptr<TForm1> Open(const std::vector<std::string>& args, bool activate = true);
+    void Act(TForm1& w, const QString& token);
+    bool DecoderAvailable();
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString settings_;
+    QStringList messages_;
+    std::unique_ptr<QWidget> otherWindow_;
+};
+
+void TestMainWindow::initTestCase() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    qputenv("XDG_CONFIG_HOME", dir_->path().toLocal8Bit());
+    // No picture files in the working directory.
+    QVERIFY(QDir::setCurrent(dir_->path()));
+    settings_ = dir_->filePath(QStringLiteral("kalvora.INI"));
+}
+
+void TestMainWindow::init() {
+    QFile::remove(settings_);
+    messages_.clear();
+}
+
+void TestMainWindow::cleanup() {
+    otherWindow_.reset();
+}
+
+std::unique_ptr<TForm1> TestMainWindow::Open(const std::vector<std::string>& args, bool activate) {
+    auto w = std::make_unique<TForm1>();
+    w->SetSettingsPath(settings_);
+    w->SetStartArguments(args);
+    w->Ui().messageBox = [this](const QString& text) { messages_.append(text); };
+    w->Ui().questionBox = [](const QString&) { return true; };
+    w->show();
+    if (activate) {
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w.get())) return nullptr;
+    }
+    return w;
+}
+
+// One user action on the window: a mouse click on the named control, a colour picked from the
+// list, or "other" for another window becoming active and the main window coming back.
+void TestMainWindow::Act(TForm1& w, const QString& token) {
+    if (token == QLatin1String("other")) {
+        if (!otherWindow_) otherWindow_ = std::make_unique<QWidget>();
+        otherWindow_->show();
+        otherWindow_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(otherWindow_.get()));
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        return;
+    }
+    if (token.startsWith(QLatin1String("colour:"))) {
+        auto* combo = w.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        QVERIFY(combo);
+        QTest::mouseClick(combo, Qt::LeftButton);
+        QApplication::processEvents();
+        // Picking the item from the open list: the list closes and reports the choice.
+        combo->hidePopup();
+        const int index = token.mid(7).toInt();
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+        return;
+    }
+    auto* widget = w.findChild<QWidget*>(token);
+    QVERIFY2(widget, qPrintable(token));
+    // Radio buttons are clicked on their round indicator.
+    const QPoint at = qobject_cast<QRadioButton*>(widget) ? QPoint(7, widget->height() / 2)
+                                                          : widget->rect().center();
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+bool TestMainWindow::DecoderAvailable() {
+    RecordingUi ui;
+    Configuration probe(ui);
+    probe.SetEdit1(kResetCode);
+    probe.Edit1DblClick();
+    return probe.Trim() != kalvora::Ghia;
+}
+
+// --- Clicks ----------------------------------------------------------------------------------
+
+void TestMainWindow::clickingControlsShowsWhatTheEngineDecides_data() {
+    QTest::addColumn<QStringList>("clicks");
+    const auto row = [](const char* name, const char* clicks) {
+        QTest::newRow(name) << QString::fromLatin1(clicks).split(QLatin1Char(' '));
+    };
+    row("tick xenon", "KsenonBox");
+    row("tick and untick xenon", "KsenonBox KsenonBox");
+    row("comfort package", "KomfBox");
+    row("comfort package then trim", "KomfBox Compl_1");
+    row("five-door body", "Kuzov5dr");
+    row("wagon with aluminium rails", "KuzovWag Univers2");
+    row("engine choice", "Compl_3 Dvig16MT100");
+    row("every trim in turn", "Compl_0 Compl_1 Compl_2 Compl_3");
+    row("metallic colour", "colour:3");
+    row("plain colour then metallic mark", "colour:1 MetallBox");
+    row("svo metallic", "colour:11");
+    row("abs off", "ABSBox");
+    row("winter package and heated seats", "ZimBox PodSidBox");
+    row("radio pack, then another", "R2Box R6Box Compl_2");
+    row("equip", "SpeedButton26");
+}
+
+void TestMainWindow::clickingControlsShowsWhatTheEngineDecides() {
+    QFETCH(QStringList, clicks);
+    auto w = Open({});
+    QVERIFY(w);
+
+    RecordingUi refUi;
+    Configuration ref(refUi);
+    DiskFileAccess files;
+    ref.FormActivate({}, files);
+    User user(ref);
+
+    for (const QString& token : clicks) {
+        Act(*w, token);
+        if (token == QLatin1String("SpeedButton26")) {
+            ref.SpeedButton26Click();
+        } else {
+            ActOnReference(user, token);
+        }
+    }
+
+    const Configuration& got = w->Config();
+    QCOMPARE(got.PriceLabel(), ref.PriceLabel());
+    QCOMPARE(got.Edit1(), ref.Edit1());
+    QCOMPARE(got.Trim(), ref.Trim());
+    QCOMPARE(got.Body(), ref.Body());
+    QCOMPARE(got.Engine(), ref.Engine());
+    QCOMPARE(got.Colour(), ref.Colour());
+    for (const kalvora::OptionDef& def : kalvora::kOptionTable) {
+        QVERIFY2(got.Checked(def.id) == ref.Checked(def.id), def.name.data());
+        QVERIFY2(got.Tag(def.id) == ref.Tag(def.id), def.name.data());
+        // The widgets show the engine's state.
+        auto* box = w->findChild<QCheckBox*>(QString::fromUtf8(def.name.data()));
+        QVERIFY(box);
+        QVERIFY2(box->isChecked() == got.Checked(def.id), def.name.data());
+        QVERIFY2(box->isEnabled() == got.Enabled(def.id), def.name.data());
+        auto* price = w->findChild<QLabel*>(QString::fromUtf8(def.priceLabel.data()));
+        QVERIFY(price);
+        QCOMPARE(price->text().toStdString(), got.Price(def.id));
+    }
+    QCOMPARE(w->findChild<QLabel*>(QStringLiteral("PriceLabel"))->text().toStdString(),
+             got.PriceLabel());
+    QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().toStdString(), got.Edit1());
+    QCOMPARE(w->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentIndex(), got.Colour());
+    for (int b = 0; b < kalvora::kBodyCount; ++b) {
+        auto* radio =
+            w->findChild<QRadioButton*>(QString::fromUtf8(kalvora::kBodies[b].name.data()));
+        QCOMPARE(radio->isChecked(), got.Body() == b);
+    }
+    QVERIFY(messages_.isEmpty());
+}
+
+// --- Focus -----------------------------------------------------------------------------------
+
+void TestMainWindow::leavingACheckBoxRemembersTheWish_data() {
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("tag");
+    QTest::addColumn<bool>("checked");
+    const auto row = [](const char* name, const char* clicks, const char* option, int tag,
+                        bool checked) {
+        QTest::newRow(name) << QString::fromLatin1(clicks).split(QLatin1Char(' '))
+                            << QString::fromLatin1(option) << tag << checked;
+    };
+    // Ticked with the mouse, the wish is stored only when the focus leaves the box.
+    row("still on the box", "Compl_3 KsenonBox", "KsenonBox", 0, true);
+    row("another box takes the focus", "Compl_3 KsenonBox ptf", "KsenonBox", 1, true);
+    row("the code field takes the focus", "Compl_3 KsenonBox Edit1", "KsenonBox", 1, true);
+    // The trim group takes the focus first, so the trim rules see the stored wish.
+    row("trim change keeps the tick", "Compl_3 KsenonBox Compl_2", "KsenonBox", 1, true);
+    row("body change keeps the tick", "Compl_3 KsenonBox Kuzov5dr", "KsenonBox", 1, true);
+    row("engine change keeps the tick", "Compl_3 KsenonBox Dvig20MT145", "KsenonBox", 1, true);
+    row("colour change keeps the tick", "Compl_3 KsenonBox colour:2", "KsenonBox", 1, true);
+    // Tool buttons take no focus.
+    row("a tool button leaves the focus", "Compl_3 KsenonBox SpeedButton9", "KsenonBox", 0, true);
+    // Another window becoming active is not leaving the box.
+    row("another window", "Compl_3 KsenonBox other", "KsenonBox", 0, true);
+    row("unticked and left", "Compl_3 KsenonBox Edit1 KsenonBox Edit1", "KsenonBox", 0, false);
+}
+
+void TestMainWindow::leavingACheckBoxRemembersTheWish() {
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, option);
+    QFETCH(int, tag);
+    QFETCH(bool, checked);
+    auto w = Open({});
+    QVERIFY(w);
+    Opt opt;
+    QVERIFY(kalvora::OptByName(option.toStdString(), &opt));
+    for (const QString& token : clicks) Act(*w, token);
+    QVERIFY(w->Config().Enabled(opt));
+    QCOMPARE(w->Config().Tag(opt), tag);
+    QCOMPARE(w->Config().Checked(opt), checked);
+}
+
+void TestMainWindow::clickingADisabledCheckBoxDoesNothing() {
+    auto w = Open({});
+    QVERIFY(w);
+    for (const kalvora::OptionDef& def : kalvora::kOptionTable) {
+        if (def.hidden || w->Config().Enabled(def.id)) continue;
+        const bool before = w->Config().Checked(def.id);
+        const std::string price = w->Config().PriceLabel();
+        Act(*w, QString::fromUtf8(def.name.data()));
+        QVERIFY2(w->Config().Checked(def.id) == before, def.name.data());
+        QCOMPARE(w->Config().PriceLabel(), price);
+    }
+}
+
+// --- Start code ------------------------------------------------------------------------------
+
+void TestMainWindow::startCodeComesFromTheCommandLine_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("no argument: reset code") << "none";
+    QTest::newRow("a code") << "code";
+    QTest::newRow("a .klv file") << "file";
+    QTest::newRow("two arguments: reset code") << "two";
+}
+
+void TestMainWindow::startCodeComesFromTheCommandLine() {
+    QFETCH(QString, kind);
+    if (!DecoderAvailable()) QSKIP("the code decoder is not built yet");
+
+    // A configuration made by clicking, and its code.
+    RecordingUi refUi;
+    Configuration ref(refUi);
+    DiskFileAccess files;
+    ref.FormActivate({}, files);
+    const std::string resetCode = ref.Edit1();
+    User user(ref);
+    user.PickTrim(kalvora::Comfort);
+    user.ClickBody(kalvora::KuzovWag);
+    user.PickColour(5);
+    user.Click(Opt::KsenonBox);
+    user.LeaveOption();
+    const std::string code = ref.Edit1();
+    QCOMPARE(code.size(), std::size_t(20));
+    QVERIFY(code != resetCode);
+
+    std::vector<std::string> args;
+    std::string expected = resetCode;
+    if (kind == QLatin1String("code")) {
+        args = {code};
+        expected = code;
+    } else if (kind == QLatin1String("file")) {
+        const QString path = dir_->filePath(QStringLiteral("saved.klv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(code) + "\r\nignored second line\r\n");
+        file.close();
+        args = {QFile::encodeName(path).toStdString()};
+        expected = code;
+    } else if (kind == QLatin1String("two")) {
+        args = {code, code};
+    }
+
+    auto w = Open(args);
+    QVERIFY(w);
+    QCOMPARE(w->Config().Edit1(), expected);
+    QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().toStdString(), expected);
+    QVERIFY(!w->Config().StartupPending());
+    if (expected == code) {
+        QCOMPARE(w->Config().Trim(), int(kalvora::Comfort));
+        QCOMPARE(w->Config().Body(), int(kalvora::KuzovWag));
+        QCOMPARE(w->Config().Colour(), 5);
+        QVERIFY(w->Config().Checked(Opt::KsenonBox));
+        QCOMPARE(w->Config().PriceLabel(), ref.PriceLabel());
+    }
+    // Coming back to the window does not run the start code again.
+    Act(*w, QStringLiteral("Compl_3"));
+    const std::string after = w->Config().Edit1();
+    Act(*w, QStringLiteral("other"));
+    QCOMPARE(w->Config().Edit1(), after);
+    QVERIFY(messages_.isEmpty());
+}
+
+void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick_data() {
+    QTest::addColumn<bool>("enter");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("enter, valid code") << true << true;
+    QTest::newRow("double-click, valid code") << false << true;
+    QTest::newRow("enter, wrong code") << true << false;
+}
+
+void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick() {
+    QFETCH(bool, enter);
+    QFETCH(bool, valid);
+    if (!DecoderAvailable()) QSKIP("the code decoder is not built yet");
+    auto w = Open({});
+    QVERIFY(w);
+    const std::string resetCode = w->Config().Edit1();
+
+    RecordingUi refUi;
+    Configuration ref(refUi);
+    DiskFileAccess files;
+    ref.FormActivate({}, files);
+    User user(ref);
+    user.PickTrim(kalvora::Trend);
+    user.ClickBody(kalvora::Kuzov5dr);
+    const std::string code = valid ? ref.Edit1() : std::string("not a code");
+
+    auto* edit = w->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->selectAll();
+    QTest::keyClicks(edit, QString::fromStdString(code));
+    if (enter) {
+        QTest::keyClick(edit, Qt::Key_Return);
+    } else {
+        QTest::mouseDClick(edit, Qt::LeftButton);
+    }
+    if (valid) {
+        QCOMPARE(w->Config().Edit1(), code);
+        QCOMPARE(w->Config().Trim(), int(kalvora::Trend));
+        QVERIFY(messages_.isEmpty());
+        QVERIFY(edit->hasFocus());
+    } else {
+        QCOMPARE(w->Config().Trim(), int(kalvora::Ambiente));
+        QCOMPARE(messages_.size(), 1);
+    }
+    QCOMPARE(edit->text().toStdString(), w->Config().Edit1());
+}
+
+// --- Remembered settings ---------------------------------------------------------------------
+
+void TestMainWindow::absTickAndPlacementSurviveARestart_data() {
+    QTest::addColumn<QString>("stored");  // "True", "False", or a damaged file's content
+    QTest::addColumn<bool>("absAfterRestart");
+    QTest::newRow("ticked") << "True" << true;
+    QTest::newRow("unticked") << "False" << false;
+    QTest::newRow("missing file") << "" << true;
+    QTest::newRow("damaged file") << "\x01[TForm1\nABSBox_Checked==\xff\n[[" << true;
+    QTest::newRow("unreadable value") << "[TForm1]\nABSBox_Checked=Maybe\n" << true;
+}
+
+void TestMainWindow::absTickAndPlacementSurviveARestart() {
+    QFETCH(QString, stored);
+    QFETCH(bool, absAfterRestart);
+    const bool writeByRun = stored == QLatin1String("True") || stored == QLatin1String("False");
+    QRect placement;
+    if (writeByRun) {
+        auto first = Open({});
+        QVERIFY(first);
+        first->Config().SetChecked(Opt::ABSBox, stored == QLatin1String("True"));
+        first->Sync();
+        first->move(40, 30);
+        placement = first->geometry();
+        QVERIFY(first->close());
+        QSettings ini(settings_, QSettings::IniFormat);
+        QCOMPARE(ini.value(QStringLiteral("TForm1/ABSBox_Checked")).toString(), stored);
+        QCOMPARE(ini.value(QStringLiteral("TForm1/FormVersion")).toInt(), 0);
+    } else if (!stored.isEmpty()) {
+        QFile file(settings_);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(stored.toLatin1());
+    }
+
+    // The tick is restored when the window is first shown, before the start code runs.
+    auto second = Open({}, false);
+    QVERIFY(second);
+    QCOMPARE(second->Config().Checked(Opt::ABSBox), absAfterRestart);
+    QCOMPARE(second->findChild<QCheckBox*>(QStringLiteral("ABSBox"))->isChecked(), absAfterRestart);
+    if (writeByRun) QCOMPARE(second->geometry(), placement);
+}
+
+// --- Layout ----------------------------------------------------------------------------------
+
+void TestMainWindow::captionsFitAndDoNotOverlap() {
+    auto w = Open({});
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora  (V 1.12 от 08.02.2007)"));
+    QCOMPARE(w->size(), QSize(1023, 708));
+    // KALVORA_SCREENSHOT=path keeps a picture of the window as the test sees it.
+    const QString shot = qEnvironmentVariable("KALVORA_SCREENSHOT");
+    if (!shot.isEmpty()) QVERIFY(w->grab().save(shot));
+    for (QLabel* label : w->findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(w.get()) || label->text().isEmpty()) continue;
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        QVERIFY2(needed <= label->width(), qPrintable(label->objectName()));
+    }
+    for (QAbstractButton* button : w->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(w.get()) || button->text().isEmpty()) continue;
+        const int needed = button->sizeHint().width();
+        QVERIFY2(needed <= button->width() + 2, qPrintable(button->objectName()));
+    }
+    // Every caption label of an option row is clear of every other control of the panel.
+    QWidget* panel = w->findChild<QWidget*>(QStringLiteral("Panel2"));
+    QList<QWidget*> controls;
+    for (QObject* child : panel->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        // Frames and background pictures lie behind the rows.
+        if (!widget || !widget->isVisibleTo(w.get()) ||
+            widget->testAttribute(Qt::WA_TransparentForMouseEvents)) {
+            continue;
+        }
+        controls.append(widget);
+    }
+    for (const kalvora::OptionDef& def : kalvora::kOptionTable) {
+        if (def.hidden) continue;
+        auto* caption = w->findChild<QLabel*>(QString::fromStdString(CaptionLabelName(def.id)));
+        QVERIFY(caption);
+        const QRect text(caption->pos(),
+                         QSize(caption->fontMetrics().horizontalAdvance(caption->text()),
+                               caption->fontMetrics().height()));
+        for (QWidget* other : controls) {
+            if (other == caption) continue;
+            QVERIFY2(!text.intersects(other->geometry()),
+                     qPrintable(caption->objectName() + " / " + other->objectName()));
+        }
+    }
+}
+
+void TestMainWindow::priceLabelsAndInfoButtonsCallTheirHooks() {
+    auto w = Open({});
+    QVERIFY(w);
+    QList<QPair<int, bool>> calls;
+    QList<QLabel*> installed;
+    kalvora::app::MainWindowHooks hooks;
+    hooks.showOptionInfo = [&](Opt o, bool fromButton) { calls.append({int(o), fromButton}); };
+    hooks.installPriceLabel = [&](QLabel* label, Opt) { installed.append(label); };
+    std::int32_t creditPrice = -1;
+    hooks.showCredit = [&](std::int32_t price) { creditPrice = price; };
+    w->SetHooks(hooks);
+    QCOMPARE(installed.size(), kalvora::kOptionCount);
+
+    const std::string before = w->Config().Edit1();
+    QTest::mouseClick(w->findChild<QLabel*>(QStringLiteral("KsenonLabel")), Qt::LeftButton);
+    QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("SpeedButton11")), Qt::LeftButton);
+    QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("SpeedButton23")), Qt::LeftButton);
+    QCOMPARE(calls.size(), 2);
+    QCOMPARE(calls[0], qMakePair(int(Opt::KsenonBox), false));
+    QCOMPARE(calls[1], qMakePair(int(Opt::KsenonBox), true));
+    QCOMPARE(creditPrice, w->Config().CurrentPrice());
+    // Explanations change nothing.
+    QCOMPARE(w->Config().Edit1(), before);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "TestMainWindow.moc"
