@@ -203,6 +203,7 @@ TForm1::TForm1(QWidget* parent)
     ShowPictures();
 
     ui_.repaintWindow = [this]() { Sync(); };
+    ui_.focusCodeField = [this]() { edit1_->setFocus(Qt::OtherFocusReason); };
     config_.SetObserver(this);
     Sync();
 }

@@ -76,6 +76,10 @@ void WindowUi::RefreshOrder() {
     if (refreshOrder) refreshOrder();
 }
 
+void WindowUi::FocusCodeField() {
+    if (focusCodeField) focusCodeField();
+}
+
 std::string WindowUi::DateText() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }

@@ -20,6 +20,8 @@ class WindowUi : public UiPort {
     bool Confirm(const std::string& text) override;
     void ProcessPendingEvents() override;
     void RefreshOrder() override;
+    // The decoder ends by giving the focus to the code field.
+    void FocusCodeField();
     std::string DateText() override;
     std::string TimeText() override;
 
@@ -41,6 +43,8 @@ class WindowUi : public UiPort {
     std::function<QString()> saveDialog;
     // Set by the main window: bring every control up to date with the engine.
     std::function<void()> repaintWindow;
+    // Set by the main window: put the keyboard focus into the code field.
+    std::function<void()> focusCodeField;
     // Set by whoever owns the order window: rebuild its text.
     std::function<void()> refreshOrder;
 

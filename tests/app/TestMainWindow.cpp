@@ -243,7 +243,9 @@ void TestMainWindow::leavingACheckBoxRemembersTheWish_data() {
     };
     // Ticked with the mouse, the wish is stored only when the focus leaves the box.
     row("still on the box", "Compl_3 KsenonBox", "KsenonBox", 0, true);
-    row("another box takes the focus", "Compl_3 KsenonBox ptf", "KsenonBox", 1, true);
+    row("another box takes the focus", "Compl_3 KsenonBox ParkBox", "KsenonBox", 1, true);
+    // A disabled box takes no focus.
+    row("a disabled box leaves the focus", "Compl_3 KsenonBox ptf", "KsenonBox", 0, true);
     row("the code field takes the focus", "Compl_3 KsenonBox Edit1", "KsenonBox", 1, true);
     // The trim group takes the focus first, so the trim rules see the stored wish.
     row("trim change keeps the tick", "Compl_3 KsenonBox Compl_2", "KsenonBox", 1, true);
@@ -306,12 +308,13 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
     ref.FormActivate({}, files);
     const std::string resetCode = ref.Edit1();
     User user(ref);
-    user.PickTrim(kalvora::Comfort);
+    user.PickTrim(kalvora::Ghia);
     user.ClickBody(kalvora::KuzovWag);
     user.PickColour(5);
     user.Click(Opt::KsenonBox);
     user.LeaveOption();
     const std::string code = ref.Edit1();
+    QVERIFY(ref.Checked(Opt::KsenonBox));
     QCOMPARE(code.size(), std::size_t(20));
     QVERIFY(code != resetCode);
 
@@ -338,7 +341,7 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
     QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().toStdString(), expected);
     QVERIFY(!w->Config().StartupPending());
     if (expected == code) {
-        QCOMPARE(w->Config().Trim(), int(kalvora::Comfort));
+        QCOMPARE(w->Config().Trim(), int(kalvora::Ghia));
         QCOMPARE(w->Config().Body(), int(kalvora::KuzovWag));
         QCOMPARE(w->Config().Colour(), 5);
         QVERIFY(w->Config().Checked(Opt::KsenonBox));
