@@ -12,6 +12,9 @@ int main(int argc, char* argv[]) {
     // Closing a secondary window only hides it; closing the main window ends the program.
     kalvora::app::Windows windows = kalvora::app::CreateWindows();
     windows.Form1->show();
+    // The first activation runs the start code; ask for it also where no window manager
+    // activates a new window by itself.
+    windows.Form1->activateWindow();
     const int status = app.exec();
     kalvora::app::DestroyWindows(windows);
     return status;
