@@ -11,24 +11,24 @@ namespace kalvora {
 // The explanations shown in a message box.
 enum class InfoText : std::uint8_t {
     None,
-    SafetyPack5,       // "Пакет безопасности 5 включает в себя:"
-    AdaptiveLight,     // adaptive headlamps
-    BiXenon,           // bi-xenon headlamps
-    VisibilityPack,    // «Обзорность»
-    VisibilityPack1,   // «Обзорность 1»
-    Abs,               // anti-lock brakes
-    SideAirbags,       // three-dimensional side airbags
-    Stability,         // ABS with EBD, ESP and EBA
-    DriverSeat6,       // six-way power driver's seat
-    HeatedSeats,       // heated front seats
-    CooledGloveBox,    // 12-litre cooled glove box
-    CruiseControl,     // cruise control
-    Wheels15,          // 15-inch alloy wheel designation
-    Wheels16,          // 16-inch alloy wheel designation
-    PaintColours,      // paint colours
-    ParkingSensor,     // rear parking sensor
-    RadioPack4,        // radio pack 4
-    RubberMats,        // short texts from here on
+    SafetyPack5,      // "Пакет безопасности 5 включает в себя:"
+    AdaptiveLight,    // adaptive headlamps
+    BiXenon,          // bi-xenon headlamps
+    VisibilityPack,   // «Обзорность»
+    VisibilityPack1,  // «Обзорность 1»
+    Abs,              // anti-lock brakes
+    SideAirbags,      // three-dimensional side airbags
+    Stability,        // ABS with EBD, ESP and EBA
+    DriverSeat6,      // six-way power driver's seat
+    HeatedSeats,      // heated front seats
+    CooledGloveBox,   // 12-litre cooled glove box
+    CruiseControl,    // cruise control
+    Wheels15,         // 15-inch alloy wheel designation
+    Wheels16,         // 16-inch alloy wheel designation
+    PaintColours,     // paint colours
+    ParkingSensor,    // rear parking sensor
+    RadioPack4,       // radio pack 4
+    RubberMats,       // short texts from here on
     Registration,
     KomfortPack,
     WinterPack,

@@ -35,7 +35,9 @@ void EmitMessage(j_common_ptr cinfo, int level) {
 
 void OutputMessage(j_common_ptr) {}
 
-unsigned char Ink(int value, int black) { return static_cast<unsigned char>(value * black / 255); }
+unsigned char Ink(int value, int black) {
+    return static_cast<unsigned char>(value * black / 255);
+}
 
 // All libjpeg calls happen in this frame. Only trivially destructible objects are declared in
 // it, so jumping back from the error handler skips no destructor; the image is the caller's.
@@ -76,7 +78,7 @@ bool Decode(const unsigned char* data, unsigned long size, QImage* out) {
     JSAMPARRAY cmykRow = nullptr;
     if (cmyk) {
         cmykRow = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                              cinfo.output_width * 4, 1);
+                                             cinfo.output_width * 4, 1);
     }
     // Adobe writes CMYK inverted (255 means no ink).
     const bool inverted = cinfo.saw_Adobe_marker != 0;

@@ -20,9 +20,15 @@
 namespace kalvora {
 namespace {
 
-constexpr InfoAction Nothing() { return {}; }
-constexpr InfoAction Say(InfoText text) { return {text, InfoWindow::None}; }
-constexpr InfoAction Show(InfoWindow window) { return {InfoText::None, window}; }
+constexpr InfoAction Nothing() {
+    return {};
+}
+constexpr InfoAction Say(InfoText text) {
+    return {text, InfoWindow::None};
+}
+constexpr InfoAction Show(InfoWindow window) {
+    return {InfoText::None, window};
+}
 
 using T = InfoText;
 using W = InfoWindow;

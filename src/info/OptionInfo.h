@@ -69,9 +69,9 @@ enum class InfoControl : std::uint8_t { PriceLabel, InfoButton, WheelPictureButt
 // One row of the click table.
 struct OptionInfoDef {
     Opt option;
-    InfoAction label;               // click on the price label
-    std::string_view buttonName;    // the information button, empty when the row has none
-    InfoAction button;              // click on the information button
+    InfoAction label;             // click on the price label
+    std::string_view buttonName;  // the information button, empty when the row has none
+    InfoAction button;            // click on the information button
 };
 
 // The click table, one row per option in the order of Opt.

@@ -14,17 +14,17 @@ class PictureView;
 class PictureForm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     PictureView* Picture() const { return picture_; }
     bool ClosesOnEscape() const { return closesOnEscape_; }
 
-protected:
+  protected:
     PictureForm(QWidget* parent, std::string_view caption, const char* fileName,
                 bool closesOnEscape, QSize emptySize);
 
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     PictureView* picture_;
     bool closesOnEscape_;
 };

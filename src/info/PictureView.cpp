@@ -43,7 +43,9 @@ QSize PictureView::sizeHint() const {
     return hasPicture_ ? image_->pixmap().size() : emptySize_;
 }
 
-QSize PictureView::minimumSizeHint() const { return sizeHint(); }
+QSize PictureView::minimumSizeHint() const {
+    return sizeHint();
+}
 
 void PictureView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {

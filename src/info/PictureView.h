@@ -14,7 +14,7 @@ namespace kalvora {
 class PictureView : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // `emptySize` is the size of the area while no picture is loaded.
     explicit PictureView(QSize emptySize, QWidget* parent = nullptr);
 
@@ -29,14 +29,14 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QSize emptySize_;
     bool hasPicture_ = false;
     QLabel* missing_;

@@ -71,7 +71,9 @@ bool PriceLabelHover::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-PriceLabelHover* InstallPriceLabelHover(QLabel* label) { return new PriceLabelHover(label); }
+PriceLabelHover* InstallPriceLabelHover(QLabel* label) {
+    return new PriceLabelHover(label);
+}
 
 PriceLabelHover* InstallPriceLabelInfo(QLabel* label, Opt option, const InfoWindows& windows,
                                        UiPort& ui) {

@@ -15,17 +15,17 @@ namespace kalvora {
 class PriceLabelHover : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // Watches the label; owned by it.
     explicit PriceLabelHover(QLabel* label, std::function<void()> onClick = {});
 
     static const QColor& HoverColour();   // pure blue
     static const QColor& NormalColour();  // black
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void SetHighlighted(bool on);
 
     QLabel* label_;

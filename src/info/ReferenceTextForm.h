@@ -13,18 +13,17 @@ namespace kalvora {
 class ReferenceTextForm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     QPlainTextEdit* Table() const { return table_; }
 
     // A read-only table text on the window colour, in "Courier New" (or the system's
     // fixed-pitch font where it is missing), not wrapped.
     static QPlainTextEdit* CreateTableText(std::string_view text, QWidget* parent);
 
-protected:
-    ReferenceTextForm(QWidget* parent, std::string_view caption, std::string_view text,
-                      QSize size);
+  protected:
+    ReferenceTextForm(QWidget* parent, std::string_view caption, std::string_view text, QSize size);
 
-private:
+  private:
     QPlainTextEdit* table_;
 };
 

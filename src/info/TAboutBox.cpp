@@ -34,7 +34,10 @@ QPixmap Badge() {
 }
 
 QLabel* LinkLabel(const QUrl& url, QWidget* parent) {
-    const QString shown = url.toString(QUrl::RemoveScheme | QUrl::StripTrailingSlash).mid(2);
+    QString shown = url.host() + url.path();
+    while (shown.endsWith(QLatin1Char('/'))) {
+        shown.chop(1);
+    }
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::RichText);
     label->setText(QStringLiteral("<a href=\"%1\" style=\"color:#0000ff\">%2</a>")
@@ -54,9 +57,13 @@ QLabel* TextLabel(std::string_view text, QWidget* parent) {
 
 }  // namespace
 
-QUrl TAboutBox::OfficialConfiguratorUrl() { return QUrl(ToQString(info_text::kAboutOfficialUrl)); }
+QUrl TAboutBox::OfficialConfiguratorUrl() {
+    return QUrl(ToQString(info_text::kAboutOfficialUrl));
+}
 
-QUrl TAboutBox::ForumUrl() { return QUrl(ToQString(info_text::kAboutForumUrl)); }
+QUrl TAboutBox::ForumUrl() {
+    return QUrl(ToQString(info_text::kAboutForumUrl));
+}
 
 TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent),
@@ -110,18 +117,26 @@ TAboutBox::TAboutBox(QWidget* parent)
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    setFixedSize(460, sizeHint().height());
+    // The wrapped texts decide the height once the width is fixed.
+    constexpr int kWidth = 480;
+    setFixedSize(kWidth, layout->totalHeightForWidth(kWidth));
 
     connect(label7_, &QLabel::linkActivated, this, [this] { Label7Click(); });
     connect(label9_, &QLabel::linkActivated, this, [this] { Label9Click(); });
     connect(okButton_, &QPushButton::clicked, this, [this] { OKButtonClick(); });
 }
 
-void TAboutBox::Label7Click() { QDesktopServices::openUrl(OfficialConfiguratorUrl()); }
+void TAboutBox::Label7Click() {
+    QDesktopServices::openUrl(OfficialConfiguratorUrl());
+}
 
-void TAboutBox::Label9Click() { QDesktopServices::openUrl(ForumUrl()); }
+void TAboutBox::Label9Click() {
+    QDesktopServices::openUrl(ForumUrl());
+}
 
-void TAboutBox::OKButtonClick() { accept(); }
+void TAboutBox::OKButtonClick() {
+    accept();
+}
 
 void TAboutBox::showEvent(QShowEvent* event) {
     // Centred on the screen, not on the main window.

@@ -13,7 +13,7 @@ namespace kalvora {
 class TAboutBox : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
     static QUrl OfficialConfiguratorUrl();
@@ -28,10 +28,10 @@ public:
     void Label9Click();
     void OKButtonClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     QLabel* label7_;
     QLabel* label9_;
     QPushButton* okButton_;

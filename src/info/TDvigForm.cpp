@@ -5,7 +5,7 @@
 namespace kalvora {
 
 TDvigForm::TDvigForm(QWidget* parent)
-    : ReferenceTextForm(parent, info_text::kDvigCaption, info_text::kDvigTable, QSize(900, 620)) {
+    : ReferenceTextForm(parent, info_text::kDvigCaption, info_text::kDvigTable, QSize(960, 620)) {
     setObjectName(QStringLiteral("TDvigForm"));
 }
 

@@ -8,7 +8,7 @@ namespace kalvora {
 class TDvigForm : public ReferenceTextForm {
     Q_OBJECT
 
-public:
+  public:
     explicit TDvigForm(QWidget* parent = nullptr);
 };
 

@@ -1,4 +1,4 @@
-// 
+//
 #pragma once
 
 #include "info/PictureForm.h"
@@ -8,7 +8,7 @@ namespace kalvora {
 class TKlimat_form : public PictureForm {
     Q_OBJECT
 
-public:
+  public:
     explicit TKlimat_form(QWidget* parent = nullptr);
 };
 

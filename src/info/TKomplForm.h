@@ -8,7 +8,7 @@ namespace kalvora {
 class TKomplForm : public ReferenceTextForm {
     Q_OBJECT
 
-public:
+  public:
     explicit TKomplForm(QWidget* parent = nullptr);
 };
 

@@ -14,13 +14,13 @@ class PictureView;
 class TKozov_form : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TKozov_form(QWidget* parent = nullptr);
 
     PictureView* Picture() const { return picture_; }
     QPlainTextEdit* Table() const { return table_; }
 
-private:
+  private:
     PictureView* picture_;
     QPlainTextEdit* table_;
 };

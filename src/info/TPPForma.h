@@ -10,12 +10,12 @@ namespace kalvora {
 class TPPForma : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TPPForma(QWidget* parent = nullptr);
 
     QTextEdit* Text() const { return text_; }
 
-private:
+  private:
     QTextEdit* text_;
 };
 

@@ -1,4 +1,4 @@
-// 
+//
 #pragma once
 
 #include "info/PictureForm.h"
@@ -8,7 +8,7 @@ namespace kalvora {
 class TR2Form : public PictureForm {
     Q_OBJECT
 
-public:
+  public:
     explicit TR2Form(QWidget* parent = nullptr);
 };
 

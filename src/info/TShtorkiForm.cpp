@@ -19,9 +19,7 @@ TShtorkiForm::TShtorkiForm(QWidget* parent)
     setModal(true);
     explanation_->setObjectName(QStringLiteral("Explanation"));
     explanation_->setAlignment(Qt::AlignCenter);
-    explanation_->setWordWrap(true);
-    explanation_->setFixedWidth(300);
-    explanation_->setMargin(10);
+    explanation_->setMargin(16);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

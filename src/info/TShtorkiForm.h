@@ -13,16 +13,16 @@ class PictureView;
 class TShtorkiForm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TShtorkiForm(QWidget* parent = nullptr);
 
     PictureView* Picture() const { return picture_; }
     QLabel* Explanation() const { return explanation_; }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     PictureView* picture_;
     QLabel* explanation_;
 };
