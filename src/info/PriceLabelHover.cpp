@@ -77,9 +77,10 @@ PriceLabelHover* InstallPriceLabelHover(QLabel* label) {
 
 PriceLabelHover* InstallPriceLabelInfo(QLabel* label, Opt option, const InfoWindows& windows,
                                        UiPort& ui) {
+    const InfoWindows* shown = &windows;
     UiPort* port = &ui;
-    return new PriceLabelHover(label, [option, windows, port] {
-        OptionInfoClick(option, InfoControl::PriceLabel, windows, *port);
+    return new PriceLabelHover(label, [option, shown, port] {
+        OptionInfoClick(option, InfoControl::PriceLabel, *shown, *port);
     });
 }
 

@@ -37,7 +37,8 @@ class PriceLabelHover : public QObject {
 PriceLabelHover* InstallPriceLabelHover(QLabel* label);
 
 // Hover effect, and a click shows the option's explanation (OptionInfoClick with the price
-// label). `windows` is copied; `ui` must outlive the label.
+// label). `windows` and `ui` are kept by reference and must outlive the label; the windows may
+// be filled in later, since the main window is created before the information windows.
 PriceLabelHover* InstallPriceLabelInfo(QLabel* label, Opt option, const InfoWindows& windows,
                                        UiPort& ui);
 

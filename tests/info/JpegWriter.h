@@ -13,7 +13,7 @@
 
 namespace kalvora::testing {
 
-enum class JpegKind { Rgb, Grey, Cmyk };
+enum class JpegKind { Rgb, Grey, Cmyk, Progressive };
 
 // A width x height picture filled with one colour.
 inline QByteArray MakeJpeg(int width, int height, QColor colour, JpegKind kind = JpegKind::Rgb) {
@@ -28,6 +28,7 @@ inline QByteArray MakeJpeg(int width, int height, QColor colour, JpegKind kind =
     cinfo.image_height = static_cast<JDIMENSION>(height);
     switch (kind) {
         case JpegKind::Rgb:
+        case JpegKind::Progressive:
             cinfo.input_components = 3;
             cinfo.in_color_space = JCS_RGB;
             break;
@@ -42,11 +43,14 @@ inline QByteArray MakeJpeg(int width, int height, QColor colour, JpegKind kind =
     }
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, 95, TRUE);
+    if (kind == JpegKind::Progressive) {
+        jpeg_simple_progression(&cinfo);
+    }
     jpeg_start_compress(&cinfo, TRUE);
     std::vector<unsigned char> row(static_cast<std::size_t>(width * cinfo.input_components));
     for (int x = 0; x < width; ++x) {
         unsigned char* px = &row[static_cast<std::size_t>(x * cinfo.input_components)];
-        if (kind == JpegKind::Rgb) {
+        if (cinfo.input_components == 3) {
             px[0] = static_cast<unsigned char>(colour.red());
             px[1] = static_cast<unsigned char>(colour.green());
             px[2] = static_cast<unsigned char>(colour.blue());

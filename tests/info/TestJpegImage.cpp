@@ -40,6 +40,8 @@ class TestJpegImage : public QObject {
                                   << QColor(0, 128, 0);
         QTest::newRow("greyscale")
             << 24 << 16 << QColor(90, 90, 90) << JpegKind::Grey << QColor(90, 90, 90);
+        QTest::newRow("progressive")
+            << 64 << 48 << QColor(250, 250, 250) << JpegKind::Progressive << QColor(250, 250, 250);
         QTest::newRow("cmyk") << 16 << 16 << QColor(255, 255, 0) << JpegKind::Cmyk
                               << QColor(255, 255, 0);
     }
@@ -71,6 +73,8 @@ class TestJpegImage : public QObject {
         for (int i = good.size() / 3; i < good.size() - 2; i += 7) {
             scrambled[i] = static_cast<char>(0xFF);
         }
+        const QByteArray progressive = MakeJpeg(64, 48, QColor(20, 40, 60), JpegKind::Progressive);
+        QTest::newRow("progressive cut in half") << progressive.left(progressive.size() / 2);
         QTest::newRow("scrambled data") << scrambled;
         QByteArray hugeHeader = good;
         // SOF0 width/height fields set to 65535 x 65535: refused before any allocation.

@@ -309,6 +309,20 @@ class TestOptionInfo : public QObject {
                  std::string_view("SpeedButton24"));
     }
 
+    // The main window is created before the information windows and fills them in afterwards.
+    void LabelInstalledBeforeTheWindowsExistShowsThemLater() {
+        InfoWindows later;
+        QWidget host;
+        auto* label = new QLabel(QStringLiteral("390"), &host);
+        label->setGeometry(0, 0, 60, 16);
+        InstallPriceLabelInfo(label, Opt::KlimatBox, later, ui_);
+        later = windows_;
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QTest::mouseClick(label, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        CheckShown(Window("TKlimat_form"));
+    }
+
     void MissingWindowShowsNothing() {
         InfoWindows none;
         OptionInfoClick(Opt::ptf, InfoControl::PriceLabel, none, ui_);
