@@ -7,7 +7,7 @@
 namespace kalvora {
 
 class FileAccess {
-public:
+  public:
     virtual ~FileAccess() = default;
     virtual bool Exists(const std::string& path) = 0;
     // The first line: the characters up to the first line feed (a carriage return before it is
