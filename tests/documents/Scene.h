@@ -31,29 +31,27 @@ struct Scene {
 inline void Apply(Configuration& c, const Scene& s) {
     c.SelectTrim(s.trim);
     c.SelectBody(s.body);
+    // Entering the engine button makes it the preferred engine, which the trim rules keep.
+    c.Dvig20MT145Enter(s.engine);
     c.SelectEngine(s.engine);
     c.SelectRails(s.rails);
     // With no colour chosen the metallic mark does not follow the colour while ticks are set.
     c.SetColourIndex(-1);
     const auto wanted = [&](Opt o) {
         for (const auto& [opt, price] : s.ticked) {
-            if (opt == o)
-                return true;
+            if (opt == o) return true;
         }
         return false;
     };
     for (int pass = 0; pass < 3; ++pass) {
-        for (int i = 0; i < kOptionCount; ++i)
-            c.SetChecked(OptAt(i), wanted(OptAt(i)));
+        for (int i = 0; i < kOptionCount; ++i) c.SetChecked(OptAt(i), wanted(OptAt(i)));
     }
     for (int i = 0; i < kOptionCount; ++i) {
         ASSERT_EQ(c.Checked(OptAt(i)), wanted(OptAt(i))) << Def(OptAt(i)).name;
         c.SetEnabled(OptAt(i), true);
     }
-    for (Opt o : s.disabled)
-        c.SetEnabled(o, false);
-    for (const auto& [opt, price] : s.ticked)
-        c.SetPrice(opt, price);
+    for (Opt o : s.disabled) c.SetEnabled(o, false);
+    for (const auto& [opt, price] : s.ticked) c.SetPrice(opt, price);
     ASSERT_EQ(c.Trim(), s.trim);
     ASSERT_EQ(c.Body(), s.body);
     ASSERT_EQ(c.Engine(), s.engine);

@@ -18,15 +18,13 @@ using testing::Scene;
 
 std::vector<int> Range(int from, int to) {
     std::vector<int> rows;
-    for (int r = from; r <= to; ++r)
-        rows.push_back(r);
+    for (int r = from; r <= to; ++r) rows.push_back(r);
     return rows;
 }
 
 std::vector<int> Join(std::initializer_list<std::vector<int>> parts) {
     std::vector<int> all;
-    for (const auto& p : parts)
-        all.insert(all.end(), p.begin(), p.end());
+    for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
     return all;
 }
 
@@ -60,8 +58,7 @@ Scene Car(int trim, int body, int engine, int colour, std::vector<Opt> ticked) {
     s.colour = colour;
     s.rails = body == KuzovWag ? Univers1 : Univers0;
     s.ticked.clear();
-    for (Opt o : ticked)
-        s.ticked.push_back({o, "100"});
+    for (Opt o : ticked) s.ticked.push_back({o, "100"});
     return s;
 }
 
@@ -75,10 +72,8 @@ TEST_P(CheckListRows, ListTheItemsOfTheConfiguration) {
     Apply(config, GetParam().scene);
     const std::vector<int> rows = CheckList::ListedRows(config);
     const std::set<int> got(rows.begin(), rows.end());
-    for (int r : GetParam().listed)
-        EXPECT_TRUE(got.count(r)) << "row " << r << " missing";
-    for (int r : GetParam().absent)
-        EXPECT_FALSE(got.count(r)) << "row " << r << " listed";
+    for (int r : GetParam().listed) EXPECT_TRUE(got.count(r)) << "row " << r << " missing";
+    for (int r : GetParam().absent) EXPECT_FALSE(got.count(r)) << "row " << r << " listed";
     EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end()));
 }
 
@@ -111,12 +106,12 @@ INSTANTIATE_TEST_SUITE_P(
                  Join({{76, 99, 44, 47, 52, 57, 151, 152, 153, 154, 155, 16}, EveryCar()}),
                  Join({{77, 98, 194, 195, 42, 56, 15, 27, 148}, Range(60, 69)})},
         ListCase{"OptionsAddTheirChecks",
-                 Car(Ambiente, Kuzov5dr, Dvig18TD115, 2,
+                 Car(Comfort, Kuzov5dr, Dvig18TD115, 2,
                      {Opt::KsenonBox, Opt::PB5Box, Opt::KozaBox, Opt::IVDBox, Opt::acBox,
-                      Opt::ZimBox, Opt::TonBox, Opt::IntererBox}),
-                 {16,  37,  50,  54,  56,  61,  100, 101, 102, 103, 104, 111, 112, 113, 114,
-                  116, 117, 122, 123, 124, 125, 126, 127, 131, 193, 196, 210, 211, 212, 217},
-                 {105, 118, 128, 129, 130, 200, 216}},
+                      Opt::ZimBox, Opt::TonBox, Opt::IntererBox, Opt::ABSBox}),
+                 {16,  37,  50,  54,  56,  61,  100, 101, 102, 103, 104, 111, 112, 113, 114, 116,
+                  117, 122, 123, 124, 125, 126, 127, 130, 131, 193, 196, 210, 211, 212, 217},
+                 {105, 118, 128, 129, 200, 216}},
         ListCase{"PetrolOneEightHasEngineBayInsulation",
                  Car(Trend, Kuzov5dr, Dvig18MT125, 10, {Opt::ptf, Opt::R12Box}),
                  {22, 56, 69, 146, 149, 200, 216},
@@ -169,8 +164,7 @@ TEST_F(CheckListText, HeadlampWasherIsListedOnceForXenonAndWasher) {
 TEST_F(CheckListText, SvoMetallicHasNoColourLineAndEachPaintCheckOnce) {
     Apply(config, Car(Ghia, KuzovWag, Dvig20MT145, kSvoMetallic, {}));
     const std::vector<std::string> lines = Compose();
-    for (const std::string& line : lines)
-        EXPECT_NE(line.rfind("        Цвет ", 0), 0u) << line;
+    for (const std::string& line : lines) EXPECT_NE(line.rfind("        Цвет ", 0), 0u) << line;
     int paintLines = 0;
     for (int row = 70; row <= 89; ++row) {
         const int n = Count(lines, "        " + std::string(CheckList::RowText(row)));

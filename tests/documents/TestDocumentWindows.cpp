@@ -46,8 +46,7 @@ struct PdfFacts {
 
 PdfFacts ReadPdf(const QString& path, const QString& title) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     const QByteArray data = file.readAll();
     PdfFacts facts;
     facts.pages = static_cast<int>(
@@ -94,7 +93,7 @@ class TestDocumentWindows : public QObject {
         StartRun();
     }
 
-private:
+  private:
     // A new run of the program: the engine and the order boxes at their initial state.
     void StartRun() {
         order_.reset();
@@ -105,7 +104,7 @@ private:
         order_ = std::make_unique<OrderDocument>(*config_, *ui_);
     }
 
-private slots:
+  private slots:
 
     void settingsFileIsInTheConfigurationFolder() {
         QCOMPARE(TZakazForm::SettingsFile(), configHome_.filePath("kalvora.INI"));
@@ -163,8 +162,7 @@ private slots:
         QFETCH(QString, line);
         TZakazForm form(*order_);
         order_->SlovoBoxClick();
-        for (const QString& name : clicks)
-            form.findChild<QCheckBox*>(name)->click();
+        for (const QString& name : clicks) form.findChild<QCheckBox*>(name)->click();
         QCOMPARE(form.SlovoBox()->isChecked(), slovo);
         QCOMPARE(form.KodBox()->isChecked(), kod);
         QCOMPARE(order_->SlovoBox(), slovo);

@@ -121,8 +121,7 @@ class OrderBoxes : public OrderDocumentTest, public ::testing::WithParamInterfac
 
 TEST_P(OrderBoxes, KeepAtLeastOneDescriptionBoxAndShowItsVariant) {
     Build(GhiaWagon());
-    for (const char* box : GetParam().clicks)
-        ASSERT_TRUE(order.ClickBox(box));
+    for (const char* box : GetParam().clicks) ASSERT_TRUE(order.ClickBox(box));
     EXPECT_EQ(order.SlovoBox(), GetParam().slovo);
     EXPECT_EQ(order.KodBox(), GetParam().kod);
     EXPECT_EQ(order.Variant(), GetParam().variant);
@@ -285,8 +284,7 @@ class DealerExtras : public OrderDocumentTest, public ::testing::WithParamInterf
 TEST_P(DealerExtras, FollowTheSeparatorAndHeading) {
     Scene s = GhiaWagon();
     s.ticked.push_back({Opt::GAIBox, GetParam().price});
-    if (!GetParam().enabled)
-        s.disabled.push_back(Opt::GAIBox);
+    if (!GetParam().enabled) s.disabled.push_back(Opt::GAIBox);
     order.SetCBox(GetParam().prices);
     Build(s);
     const Lines& m = order.Memo1();
@@ -328,6 +326,8 @@ class RoofRailLine : public OrderDocumentTest, public ::testing::WithParamInterf
 TEST_P(RoofRailLine, IsWrittenOnlyWhenTheRailsCostSomething) {
     Scene s = GhiaWagon();
     s.rails = GetParam().rails;
+    // Roof rails belong to the wagon; with none the car is a sedan.
+    if (s.rails == Univers0) s.body = Kuzov4dr;
     s.un = GetParam().surcharge;
     order.SetKodBox(GetParam().kod);
     Build(s);
@@ -368,7 +368,7 @@ TEST_P(TrimDesignation, ComesFromTheTrimOrIsLeftOut) {
     Scene s = GhiaWagon();
     s.trim = GetParam().trim;
     s.body = Kuzov5dr;
-    s.engine = Dvig16MT100;
+    s.engine = GetParam().trim == Ambiente ? Dvig14MT : Dvig16MT115;
     s.rails = Univers0;
     s.ticked = {{GetParam().option, "500"}};
     order.SetKodBox(GetParam().kod);
