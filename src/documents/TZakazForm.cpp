@@ -78,7 +78,7 @@ TZakazForm::TZakazForm(OrderDocument& order, QWidget* parent)
     const int right = std::max(480, SpeedButton4()->geometry().right() + 6);
     cBox_ = Box("CBox", "Добавлять цену в описание", {right, 3, 169, 17}, panel);
     otstupBox_ = Box("OtstupBox", "Добавить отступы на странице", {right, 18, 201, 17}, panel);
-    ShowBoxes();
+    ShowOrderText();
 
     connect(slovoBox_, &QCheckBox::clicked, this, [this](bool on) {
         order_.SetSlovoBox(on);

@@ -28,6 +28,7 @@ namespace {
 // A Ghia wagon with xenon headlamps, as the rules would leave it priced.
 void SetUpCar(Configuration& c) {
     c.SelectBody(KuzovWag);
+    c.Dvig20MT145Enter(Dvig20MT145);
     c.SelectEngine(Dvig20MT145);
     c.SetColourIndex(7);
     c.SetChecked(Opt::KsenonBox, true);
@@ -185,6 +186,7 @@ class TestDocumentWindows : public QObject {
         QFETCH(int, minPages);
         QFETCH(int, maxPages);
         auto window = MakeWindow(which);
+        QVERIFY(window->Memo1()->toPlainText().contains("06.12.2026, 18:20:08"));
         const QString path = configHome_.filePath(which + ".pdf");
         window->SetPrinterChooser([&](QPrinter& printer, QWidget*) {
             printer.setOutputFormat(QPrinter::PdfFormat);
