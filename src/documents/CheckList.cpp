@@ -36,8 +36,7 @@ struct ListingRule {
         r.bodies |= other.bodies;
         r.rails |= other.rails;
         r.options |= other.options;
-        if (other.colour >= 0)
-            r.colour = other.colour;
+        if (other.colour >= 0) r.colour = other.colour;
         return r;
     }
     constexpr ListingRule OnlyFor(int body) const {
@@ -553,22 +552,16 @@ bool Holds(const ListingRule& r, const Configuration& c) {
     };
     std::uint64_t ticked = 0;
     for (int i = 0; i < kOptionCount; ++i) {
-        if (c.Checked(OptAt(i)))
-            ticked |= OptBit(OptAt(i));
+        if (c.Checked(OptAt(i))) ticked |= OptBit(OptAt(i));
     }
     const bool any = has(r.trims, c.Trim()) || has(r.engines, c.Engine()) ||
                      has(r.bodies, c.Body()) || has(r.rails, c.Rails()) ||
                      (r.options & ticked) != 0 || (r.colour >= 0 && r.colour == c.Colour());
-    if (!any)
-        return false;
-    if (r.onlyBodies != 0 && !has(r.onlyBodies, c.Body()))
-        return false;
-    if (has(r.notBodies, c.Body()))
-        return false;
-    if ((r.mustBeTicked & ticked) != r.mustBeTicked)
-        return false;
-    if ((r.mustBeUnticked & ticked) != 0)
-        return false;
+    if (!any) return false;
+    if (r.onlyBodies != 0 && !has(r.onlyBodies, c.Body())) return false;
+    if (has(r.notBodies, c.Body())) return false;
+    if ((r.mustBeTicked & ticked) != r.mustBeTicked) return false;
+    if ((r.mustBeUnticked & ticked) != 0) return false;
     return true;
 }
 
@@ -580,15 +573,13 @@ constexpr std::string_view kRule = "        -----";
 std::vector<int> CheckList::ListedRows(const Configuration& config) {
     std::vector<int> rows;
     for (int i = 0; i < kRowCount; ++i) {
-        if (Holds(kItems[i].rule, config))
-            rows.push_back(i + 1);
+        if (Holds(kItems[i].rule, config)) rows.push_back(i + 1);
     }
     return rows;
 }
 
 std::string_view CheckList::RowText(int number) {
-    if (number < 1 || number > kRowCount)
-        return {};
+    if (number < 1 || number > kRowCount) return {};
     return kItems[number - 1].text;
 }
 

@@ -6,8 +6,7 @@ namespace kalvora {
 
 namespace {
 void WriteLines(const std::vector<std::string>& lines, std::ostream& out) {
-    for (const std::string& line : lines)
-        out << line << '\n';
+    for (const std::string& line : lines) out << line << '\n';
 }
 }  // namespace
 
@@ -61,14 +60,10 @@ void ApplyOrderRequest(const OrderRequest& request, OrderDocument& order) {
     const bool slovo = request.variant != OrderVariant::Code;
     const bool kod = request.variant != OrderVariant::Verbal;
     // Tick before untick, so that the variant rule never has to tick a box back.
-    if (kod)
-        order.SetKodBox(true);
-    if (slovo)
-        order.SetSlovoBox(true);
-    if (!kod)
-        order.SetKodBox(false);
-    if (!slovo)
-        order.SetSlovoBox(false);
+    if (kod) order.SetKodBox(true);
+    if (slovo) order.SetSlovoBox(true);
+    if (!kod) order.SetKodBox(false);
+    if (!slovo) order.SetSlovoBox(false);
     order.SetCBox(request.prices);
     order.SetOtstupBox(request.indent);
     order.SlovoBoxClick();

@@ -50,8 +50,7 @@ QPixmap PagesPicture() {
         p.setBrush(Qt::white);
         p.drawRect(1 + offset, 1 + offset, 8, 9);
         p.setPen(QColor(0, 0, 128));
-        for (int y = 3; y <= 8; y += 2)
-            p.drawLine(3 + offset, y + offset, 7 + offset, y + offset);
+        for (int y = 3; y <= 8; y += 2) p.drawLine(3 + offset, y + offset, 7 + offset, y + offset);
     }
     p.end();
     return QPixmap::fromImage(image);
@@ -133,8 +132,7 @@ void DocumentWindow::SetPrinterChooser(std::function<bool(QPrinter&, QWidget*)> 
 void DocumentWindow::SetDocumentLines(const std::vector<std::string>& lines) {
     QString text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            text += '\n';
+        if (i > 0) text += '\n';
         text += QString::fromStdString(lines[i]);
     }
     memo1_->setUpdatesEnabled(false);
@@ -144,8 +142,7 @@ void DocumentWindow::SetDocumentLines(const std::vector<std::string>& lines) {
 
 void DocumentWindow::SpeedButton3Click() {
     QPrinter printer;
-    if (!chooser_(printer, this))
-        return;
+    if (!chooser_(printer, this)) return;
     PrintTo(printer);
 }
 
@@ -161,8 +158,7 @@ void DocumentWindow::PrintTo(QPrinter& printer) const {
     QPainter painter(&printer);
     const int pages = document->pageCount();
     for (int i = 0; i < pages; ++i) {
-        if (i > 0)
-            printer.newPage();
+        if (i > 0) printer.newPage();
         painter.save();
         painter.translate(0, -i * page.height());
         QAbstractTextDocumentLayout::PaintContext context;

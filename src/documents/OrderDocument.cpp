@@ -176,8 +176,7 @@ std::string_view Pick(const VariantTexts& t, OrderVariant v) {
 }
 
 std::string WithoutTrailingBlanks(std::string_view s) {
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
     return std::string(s);
 }
 
@@ -195,23 +194,18 @@ std::optional<std::string> OptionText(const OptionLine& line, OrderVariant v, in
                 return std::string(line.code) + " (" + verbal + "): " + colour;
         }
     }
-    if (v == OrderVariant::Verbal)
-        return verbal;
+    if (v == OrderVariant::Verbal) return verbal;
     if (line.kind == kByTrim) {
         for (const TrimLine& t : kTrimLines) {
-            if (t.option != line.option)
-                continue;
-            if (trim < 0 || trim >= kTrimCount)
-                return std::nullopt;
+            if (t.option != line.option) continue;
+            if (trim < 0 || trim >= kTrimCount) return std::nullopt;
             const std::string_view text = v == OrderVariant::Code ? t.code[trim] : t.combined[trim];
-            if (text.empty())
-                return std::nullopt;
+            if (text.empty()) return std::nullopt;
             return std::string(text);
         }
         return std::nullopt;
     }
-    if (v == OrderVariant::Code)
-        return std::string(line.code);
+    if (v == OrderVariant::Code) return std::string(line.code);
     return WithoutTrailingBlanks(line.code) + " (" + verbal + ")";
 }
 
@@ -220,8 +214,7 @@ std::string DropCharacters(const std::string& text, int count) {
     std::size_t i = 0;
     for (int n = 0; n < count && i < text.size(); ++n) {
         ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
-            ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
     }
     return text.substr(i);
 }
@@ -231,29 +224,25 @@ std::string DropCharacters(const std::string& text, int count) {
 OrderDocument::OrderDocument(const Configuration& config, UiPort& ui) : config_(config), ui_(ui) {}
 
 void OrderDocument::SetSlovoBox(bool ticked) {
-    if (slovoBox_ == ticked)
-        return;
+    if (slovoBox_ == ticked) return;
     slovoBox_ = ticked;
     SlovoBoxClick();
 }
 
 void OrderDocument::SetKodBox(bool ticked) {
-    if (kodBox_ == ticked)
-        return;
+    if (kodBox_ == ticked) return;
     kodBox_ = ticked;
     KodBoxClick();
 }
 
 void OrderDocument::SetCBox(bool ticked) {
-    if (cBox_ == ticked)
-        return;
+    if (cBox_ == ticked) return;
     cBox_ = ticked;
     CBoxClick();
 }
 
 void OrderDocument::SetOtstupBox(bool ticked) {
-    if (otstupBox_ == ticked)
-        return;
+    if (otstupBox_ == ticked) return;
     otstupBox_ = ticked;
     OtstupBoxClick();
 }
@@ -277,8 +266,7 @@ bool OrderDocument::ClickBox(std::string_view name) {
 // again, which is a click of its own that builds the text; the outer handler then builds it
 // once more.
 void OrderDocument::VariantRule(void (OrderDocument::*retick)(bool)) {
-    if (!slovoBox_ && !kodBox_)
-        (this->*retick)(true);
+    if (!slovoBox_ && !kodBox_) (this->*retick)(true);
     RunVariantGenerator();
 }
 
@@ -299,10 +287,8 @@ void OrderDocument::OtstupBoxClick() {
 }
 
 OrderVariant OrderDocument::Variant() const {
-    if (slovoBox_ && kodBox_)
-        return OrderVariant::Combined;
-    if (kodBox_)
-        return OrderVariant::Code;
+    if (slovoBox_ && kodBox_) return OrderVariant::Combined;
+    if (kodBox_) return OrderVariant::Code;
     return OrderVariant::Verbal;
 }
 
@@ -333,8 +319,7 @@ void OrderDocument::SpeedButton5Click() {
 void OrderDocument::AddOrderLine(std::string_view text, std::int32_t price) {
     std::string line = otstupBox_ ? std::string(kIndent) : std::string();
     if (price != kUnpriced && cBox_) {
-        if (price == 0)
-            return;
+        if (price == 0) return;
         line += "[$" + std::to_string(price) + "] ";
     }
     line += text;
@@ -386,16 +371,14 @@ void OrderDocument::Generate(OrderVariant v) {
     }
 
     for (const OptionLine& line : kOptionLines) {
-        if (!c.Checked(line.option) || c.Price(line.option) == "0")
-            continue;
+        if (!c.Checked(line.option) || c.Price(line.option) == "0") continue;
         if (std::optional<std::string> text = OptionText(line, v, trim, colour)) {
             AddLabelPricedLine(*text, c.Price(line.option));
         }
     }
 
     bool anyExtra = false;
-    for (Opt o : kDealerExtras)
-        anyExtra = anyExtra || c.Checked(o);
+    for (Opt o : kDealerExtras) anyExtra = anyExtra || c.Checked(o);
     if (anyExtra) {
         AddOrderLine(kSeparator, kUnpriced);
         AddOrderLine(kExtrasHeading, kUnpriced);
@@ -409,15 +392,13 @@ void OrderDocument::Generate(OrderVariant v) {
     AddOrderLine("Итоговая цена: " + DropCharacters(c.PriceLabel(), 6), kUnpriced);
 
     ++generations_;
-    if (observer_)
-        observer_();
+    if (observer_) observer_();
 }
 
 std::string OrderDocument::Text() const {
     std::string text;
     for (std::size_t i = 0; i < memo1_.size(); ++i) {
-        if (i > 0)
-            text += '\n';
+        if (i > 0) text += '\n';
         text += memo1_[i];
     }
     return text;

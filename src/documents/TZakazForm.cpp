@@ -27,10 +27,8 @@ QCheckBox* Box(const QString& name, const QString& caption, const QRect& place, 
 // A remembered tick: "True" or "False"; anything else, or no key, keeps the current state.
 std::optional<bool> StoredTick(const QSettings& settings, const QString& key) {
     const QString value = settings.value(key).toString();
-    if (value.compare("True", Qt::CaseInsensitive) == 0)
-        return true;
-    if (value.compare("False", Qt::CaseInsensitive) == 0)
-        return false;
+    if (value.compare("True", Qt::CaseInsensitive) == 0) return true;
+    if (value.compare("False", Qt::CaseInsensitive) == 0) return false;
     return std::nullopt;
 }
 
@@ -40,17 +38,14 @@ std::optional<QRect> StoredRect(const QSettings& settings, const QString& key) {
     const QString text =
         v.typeId() == QMetaType::QStringList ? v.toStringList().join(',') : v.toString();
     const QStringList parts = text.split(',');
-    if (parts.size() != 4)
-        return std::nullopt;
+    if (parts.size() != 4) return std::nullopt;
     int n[4];
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
         n[i] = parts[i].trimmed().toInt(&ok);
-        if (!ok)
-            return std::nullopt;
+        if (!ok) return std::nullopt;
     }
-    if (n[2] <= n[0] || n[3] <= n[1])
-        return std::nullopt;
+    if (n[2] <= n[0] || n[3] <= n[1]) return std::nullopt;
     return QRect(QPoint(n[0], n[1]), QPoint(n[2] - 1, n[3] - 1));
 }
 
@@ -134,8 +129,7 @@ QString TZakazForm::SettingsFile() {
 
 void TZakazForm::showEvent(QShowEvent* event) {
     DocumentWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
+    if (event->spontaneous()) return;
     ReadSettings();
     shownSinceWritten_ = true;
 }
@@ -146,8 +140,7 @@ void TZakazForm::closeEvent(QCloseEvent* event) {
 }
 
 void TZakazForm::WriteSettingsIfShown() {
-    if (shownSinceWritten_)
-        WriteSettings();
+    if (shownSinceWritten_) WriteSettings();
 }
 
 // A stored tick that differs from the box's state is a click on that box, so the text is built
@@ -156,22 +149,15 @@ void TZakazForm::WriteSettingsIfShown() {
 void TZakazForm::ReadSettings() {
     QSettings settings(SettingsFile(), QSettings::IniFormat);
     settings.beginGroup(kSection);
-    if (settings.value("FormVersion", 0).toInt() < 0)
-        return;
-    if (const auto v = StoredTick(settings, "CBox_Checked"))
-        order_.SetCBox(*v);
-    if (const auto v = StoredTick(settings, "OtstupBox_Checked"))
-        order_.SetOtstupBox(*v);
-    if (const auto v = StoredTick(settings, "KodBox_Checked"))
-        order_.SetKodBox(*v);
-    if (const auto v = StoredTick(settings, "SlovoBox_Checked"))
-        order_.SetSlovoBox(*v);
+    if (settings.value("FormVersion", 0).toInt() < 0) return;
+    if (const auto v = StoredTick(settings, "CBox_Checked")) order_.SetCBox(*v);
+    if (const auto v = StoredTick(settings, "OtstupBox_Checked")) order_.SetOtstupBox(*v);
+    if (const auto v = StoredTick(settings, "KodBox_Checked")) order_.SetKodBox(*v);
+    if (const auto v = StoredTick(settings, "SlovoBox_Checked")) order_.SetSlovoBox(*v);
     ShowBoxes();
-    if (const auto rect = StoredRect(settings, "NormPos"))
-        setGeometry(*rect);
+    if (const auto rect = StoredRect(settings, "NormPos")) setGeometry(*rect);
     const int showCmd = settings.value("ShowCmd", 1).toInt();
-    if (showCmd == 3)
-        setWindowState(windowState() | Qt::WindowMaximized);
+    if (showCmd == 3) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TZakazForm::WriteSettings() {
