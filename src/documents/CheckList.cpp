@@ -546,14 +546,19 @@ constexpr std::array<InspectionItem, CheckList::kRowCount> kItems = {{
 }};
 // clang-format on
 
-bool Holds(const ListingRule& r, const Configuration& c) {
-    const auto has = [](std::uint8_t mask, int value) {
-        return value >= 0 && value < 8 && (mask & Bit(value)) != 0;
-    };
+// The ticked options as a set of bits.
+std::uint64_t TickedOptions(const Configuration& c) {
     std::uint64_t ticked = 0;
     for (int i = 0; i < kOptionCount; ++i) {
         if (c.Checked(OptAt(i))) ticked |= OptBit(OptAt(i));
     }
+    return ticked;
+}
+
+bool Holds(const ListingRule& r, const Configuration& c, std::uint64_t ticked) {
+    const auto has = [](std::uint8_t mask, int value) {
+        return value >= 0 && value < 8 && (mask & Bit(value)) != 0;
+    };
     const bool any = has(r.trims, c.Trim()) || has(r.engines, c.Engine()) ||
                      has(r.bodies, c.Body()) || has(r.rails, c.Rails()) ||
                      (r.options & ticked) != 0 || (r.colour >= 0 && r.colour == c.Colour());
@@ -572,8 +577,9 @@ constexpr std::string_view kRule = "        -----";
 
 std::vector<int> CheckList::ListedRows(const Configuration& config) {
     std::vector<int> rows;
+    const std::uint64_t ticked = TickedOptions(config);
     for (int i = 0; i < kRowCount; ++i) {
-        if (Holds(kItems[i].rule, config)) rows.push_back(i + 1);
+        if (Holds(kItems[i].rule, config, ticked)) rows.push_back(i + 1);
     }
     return rows;
 }
