@@ -41,6 +41,7 @@ DeskCalculatorDialog::DeskCalculatorDialog(char decimalSeparator, QWidget* paren
             if (k.caption == nullptr)
                 continue;
             auto* button = new QPushButton(QString::fromUtf8(k.caption), this);
+            button->setObjectName(QString::fromUtf8(k.caption));
             button->setAutoDefault(false);
             button->setFocusPolicy(Qt::NoFocus);
             button->setMinimumSize(44, 32);

@@ -431,8 +431,8 @@ QWidget* TKreditForm::BuildRightPanel() {
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tahoma where it is installed, else a font of the same widths.
     QFont gridFont;
-    gridFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
-                          QStringLiteral("Arial")});
+    gridFont.setFamilies(
+        {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     gridFont.setPixelSize(11);
     grid_->setFont(gridFont);
     grid_->horizontalHeader()->setFont(gridFont);

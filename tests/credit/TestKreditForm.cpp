@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "credit/DeskCalculatorDialog.h"
 #include "credit/KreditSettings.h"
 #include "credit/TKreditForm.h"
 
@@ -27,6 +28,8 @@ class TestKreditForm : public QObject {
     void typingShowsTheEnginesFigures_data();
     void typingShowsTheEnginesFigures();
     void typedFirstPaymentIsReplacedOnEnter();
+    void leavingTheFirstPaymentFieldAlsoTakesTheAmount();
+    void deskCalculatorComputesFromItsKeys();
     void badRateTurnsTheFieldRed();
     void scheduleGridShowsTheMonths();
     void converterConvertsWhenAKeyIsReleased();
@@ -119,6 +122,31 @@ void TestKreditForm::typedFirstPaymentIsReplacedOnEnter() {
     QCOMPARE(form.Field(CreditField::Edit4)->text(), QString("37,03"));
     QCOMPARE(edit5->text(), QString("7776,30"));
     QCOMPARE(form.Label20()->text(), QString("21000,00 - 7776,30 = "));
+}
+
+void TestKreditForm::leavingTheFirstPaymentFieldAlsoTakesTheAmount() {
+    TKreditForm form;
+    form.OpenForPrice(20000);
+    QLineEdit* edit5 = form.Field(CreditField::Edit5);
+    Type(edit5, "5000");
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(edit5, &leave);
+    QCOMPARE(form.Field(CreditField::Edit4)->text(), QString("25,00"));
+    QCOMPARE(form.Field(CreditField::SumKreditEdit)->text(), QString("15000,00"));
+}
+
+void TestKreditForm::deskCalculatorComputesFromItsKeys() {
+    kalvora::DeskCalculatorDialog dialog(',');
+    QTest::keyClicks(&dialog, "12+30");
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QCOMPARE(dialog.DisplayText(), QString("42"));
+    QTest::keyClicks(&dialog, "7,5/3=");
+    QCOMPARE(dialog.DisplayText(), QString("2,5"));
+    auto* nine = dialog.findChild<QPushButton*>("9");
+    QVERIFY(nine != nullptr);
+    nine->click();
+    QCOMPARE(dialog.DisplayText(), QString("9"));
+    dialog.grab().save(QDir(QDir::tempPath()).filePath("kalvora-desk-calculator.png"));
 }
 
 void TestKreditForm::badRateTurnsTheFieldRed() {
