@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDrag>
 #include <QDropEvent>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -550,9 +551,13 @@ bool TKreditForm::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
+        // Switching to another window or opening a menu does not leave the field.
         if (event->type() == QEvent::FocusOut) {
-            calculator_.Edit5Exit();
-            Refresh();
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                calculator_.Edit5Exit();
+                Refresh();
+            }
         }
     }
     if (IsConverterField(field) && event->type() == QEvent::KeyRelease) {
