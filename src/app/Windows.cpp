@@ -1,92 +1,102 @@
 #include "app/Windows.h"
 
-#include <QDialog>
-
 #include "app/TForm1.h"
+#include "credit/TKreditForm.h"
+#include "documents/OrderDocument.h"
+#include "documents/TMomoForm.h"
+#include "documents/TZakazForm.h"
+#include "info/PriceLabelHover.h"
+#include "info/TAboutBox.h"
+#include "info/TDiskForm.h"
+#include "info/TDvigForm.h"
+#include "info/TKlimat_form.h"
+#include "info/TKomplForm.h"
+#include "info/TKozov_form.h"
+#include "info/TPPForma.h"
+#include "info/TR2Form.h"
+#include "info/TR7Form.h"
+#include "info/TShtorkiForm.h"
+#include "info/Tptf_Form.h"
 
 namespace kalvora::app {
 
-namespace {
+Windows::Windows() = default;
 
-// PLACEHOLDER: an empty window with the right caption, standing in for a window that its own
-// subsystem builds. Replace each `Placeholder(...)` below by `new TTheRealClass(...)`.
-QDialog* Placeholder(const char* objectName, const char* caption) {
-    auto* w = new QDialog;
-    w->setObjectName(QLatin1String(objectName));
-    w->setWindowTitle(QString::fromUtf8(caption));
-    w->resize(480, 320);
-    return w;
+// The program ends: the order window keeps its boxes, then every window goes, the last
+// created first.
+Windows::~Windows() {
+    if (ZakazForm) ZakazForm->WriteSettingsIfShown();
+    QWidget* const secondary[] = {ShtorkiForm, DiskForm, KreditForm, ZakazForm, DvigForm,
+                                  KomplForm,   AboutBox, MomoForm,   R7Form,    R2Form,
+                                  Klimat_form, ptf_Form, Kozov_form, PPForma};
+    for (QWidget* window : secondary) delete window;
+    delete Form1;
 }
 
-void ShowModal(QWidget* w) {
-    if (auto* dialog = qobject_cast<QDialog*>(w)) {
-        dialog->exec();
-    } else {
-        w->setWindowModality(Qt::ApplicationModal);
-        w->show();
-    }
-}
+std::unique_ptr<Windows> CreateWindows() {
+    auto w = std::make_unique<Windows>();
+    w->Form1 = new TForm1;
+    Configuration& config = w->Form1->Config();
+    WindowUi& ui = w->Form1->Ui();
 
-void ShowModeless(QWidget* w) {
-    w->show();
-    w->raise();
-    w->activateWindow();
-}
+    w->PPForma = new TPPForma;
+    w->Kozov_form = new TKozov_form;
+    w->ptf_Form = new Tptf_Form;
+    w->Klimat_form = new TKlimat_form;
+    w->R2Form = new TR2Form;
+    w->R7Form = new TR7Form;
+    w->MomoForm = new TMomoForm(config, ui);
+    w->AboutBox = new TAboutBox;
+    w->KomplForm = new TKomplForm;
+    w->DvigForm = new TDvigForm;
+    w->order = std::make_unique<OrderDocument>(config, ui);
+    w->ZakazForm = new TZakazForm(*w->order);
+    w->KreditForm = new TKreditForm;
+    w->DiskForm = new TDiskForm;
+    w->ShtorkiForm = new TShtorkiForm;
 
-}  // namespace
+    // Closing a secondary window only hides it; the main window alone ends the program.
+    QWidget* const secondary[] = {w->PPForma,   w->Kozov_form, w->ptf_Form,  w->Klimat_form,
+                                  w->R2Form,    w->R7Form,     w->MomoForm,  w->AboutBox,
+                                  w->KomplForm, w->DvigForm,   w->ZakazForm, w->KreditForm,
+                                  w->DiskForm,  w->ShtorkiForm};
+    for (QWidget* window : secondary) window->setAttribute(Qt::WA_QuitOnClose, false);
 
-Windows CreateWindows() {
-    Windows w;
-    w.Form1 = new TForm1;
-    w.PPForma = Placeholder("PPForma", "Предпусковой подогреватель");
-    w.Kozov_form = Placeholder("Kozov_form", "Типы кузова");
-    w.ptf_Form = Placeholder("ptf_Form", "Адаптивное головное освещение и противотуманная фара");
-    w.Klimat_form = Placeholder("Klimat_form", "Без климата и с климатом");
-    w.R2Form = Placeholder("R2Form", "Радио-пакет №2");
-    w.R7Form = Placeholder("R7Form", "Радио-пакет №7");
-    w.MomoForm =
-        Placeholder("MomoForm", "Перечень контролируемых параметров при приёмке автомобиля");
-    w.AboutBox = Placeholder("AboutBox", "About");
-    w.KomplForm = Placeholder("KomplForm", "Сравнение комплектаций автомобиля");
-    w.DvigForm = Placeholder("DvigForm", "Сравнение двигателей");
-    w.ZakazForm = Placeholder("ZakazForm", "Заказ");
-    w.KreditForm = Placeholder("KreditForm", "Денежные расчёты");
-    w.DiskForm = Placeholder("DiskForm", "Легкосплавные диски");
-    w.ShtorkiForm = Placeholder("ShtorkiForm", "Солнцезащитные шторки задних дверей");
+    w->info.ppForma = w->PPForma;
+    w->info.kozovForm = w->Kozov_form;
+    w->info.ptfForm = w->ptf_Form;
+    w->info.klimatForm = w->Klimat_form;
+    w->info.r2Form = w->R2Form;
+    w->info.r7Form = w->R7Form;
+    w->info.aboutBox = w->AboutBox;
+    w->info.komplForm = w->KomplForm;
+    w->info.dvigForm = w->DvigForm;
+    w->info.diskForm = w->DiskForm;
+    w->info.shtorkiForm = w->ShtorkiForm;
 
-    // Only the main window ends the program when it is closed.
-    for (QWidget* window : {w.PPForma, w.Kozov_form, w.ptf_Form, w.Klimat_form, w.R2Form, w.R7Form,
-                            w.MomoForm, w.AboutBox, w.KomplForm, w.DvigForm, w.ZakazForm,
-                            w.KreditForm, w.DiskForm, w.ShtorkiForm}) {
-        window->setAttribute(Qt::WA_QuitOnClose, false);
-    }
-
-    // HOOKS: what the main window's buttons and labels open. Each line is where the real
-    // window's own entry point goes (compose the check list, hand over the price, ...).
+    // What the main window's buttons and labels open.
+    Windows* const all = w.get();
     MainWindowHooks hooks;
-    hooks.showOrder = [w]() { ShowModeless(w.ZakazForm); };
-    hooks.showCheckList = [w]() { ShowModeless(w.MomoForm); };
-    hooks.showCredit = [w](std::int32_t) { ShowModal(w.KreditForm); };
-    hooks.showOptionInfo = nullptr;  // the explanation texts and picture windows, per option
-    hooks.showWheels = [w]() { ShowModal(w.DiskForm); };
-    hooks.showAbout = [w]() { ShowModal(w.AboutBox); };
-    hooks.showTrimComparison = [w]() { ShowModal(w.KomplForm); };
-    hooks.showBodyComparison = [w]() { ShowModal(w.Kozov_form); };
-    hooks.showEngineComparison = [w]() { ShowModal(w.DvigForm); };
-    hooks.installPriceLabel = nullptr;  // the price labels' hover look
-    w.Form1->SetHooks(std::move(hooks));
-    // The order window rebuilds its text after every price computation.
-    w.Form1->Ui().refreshOrder = nullptr;
+    hooks.showOrder = [all]() { all->ZakazForm->ShowOrder(); };
+    hooks.showCheckList = [all]() { all->MomoForm->ComposeAndShow(); };
+    hooks.showCredit = [all](std::int32_t price) { all->KreditForm->ShowForPrice(price); };
+    hooks.showOptionInfo = [all](Opt option, bool fromInfoButton) {
+        OptionInfoClick(option, fromInfoButton ? InfoControl::InfoButton : InfoControl::PriceLabel,
+                        all->info, all->Form1->Ui());
+    };
+    hooks.showWheels = [all]() {
+        OptionInfoClick(Opt::d15box, InfoControl::WheelPictureButton, all->info, all->Form1->Ui());
+    };
+    hooks.showAbout = [all]() { ShowInfoWindow(all->AboutBox); };
+    hooks.showTrimComparison = [all]() { ShowInfoWindow(all->KomplForm); };
+    hooks.showBodyComparison = [all]() { ShowInfoWindow(all->Kozov_form); };
+    hooks.showEngineComparison = [all]() { ShowInfoWindow(all->DvigForm); };
+    // The main window forwards the price labels' clicks itself; they get the hover look here.
+    hooks.installPriceLabel = [](QLabel* label, Opt) { InstallPriceLabelHover(label); };
+    w->Form1->SetHooks(std::move(hooks));
+    // The order text follows every price computation.
+    ui.refreshOrder = [all]() { all->order->SlovoBoxClick(); };
     return w;
-}
-
-void DestroyWindows(Windows& w) {
-    QWidget* const all[] = {w.ShtorkiForm, w.DiskForm, w.KreditForm, w.ZakazForm, w.DvigForm,
-                            w.KomplForm,   w.AboutBox, w.MomoForm,   w.R7Form,    w.R2Form,
-                            w.Klimat_form, w.ptf_Form, w.Kozov_form, w.PPForma};
-    for (QWidget* window : all) delete window;
-    delete w.Form1;
-    w = Windows{};
 }
 
 }  // namespace kalvora::app

@@ -1,34 +1,51 @@
 // The fifteen windows of the program, created once at start-up and alive until it ends.
 #pragma once
 
-class QWidget;
+#include <memory>
+
+#include "info/OptionInfo.h"
+
+namespace kalvora {
+class OrderDocument;
+class TMomoForm;
+class TZakazForm;
+class TKreditForm;
+}  // namespace kalvora
 
 namespace kalvora::app {
 
 class TForm1;
 
 struct Windows {
+    Windows();
+    ~Windows();
+    Windows(const Windows&) = delete;
+    Windows& operator=(const Windows&) = delete;
+
     // In the order of creation; the main window first.
     TForm1* Form1 = nullptr;
-    QWidget* PPForma = nullptr;      // TPPForma
-    QWidget* Kozov_form = nullptr;   // TKozov_form
-    QWidget* ptf_Form = nullptr;     // Tptf_Form
-    QWidget* Klimat_form = nullptr;  // TKlimat_form
-    QWidget* R2Form = nullptr;       // TR2Form
-    QWidget* R7Form = nullptr;       // TR7Form
-    QWidget* MomoForm = nullptr;     // TMomoForm, the check list
-    QWidget* AboutBox = nullptr;     // TAboutBox
-    QWidget* KomplForm = nullptr;    // TKomplForm
-    QWidget* DvigForm = nullptr;     // TDvigForm
-    QWidget* ZakazForm = nullptr;    // TZakazForm, the order
-    QWidget* KreditForm = nullptr;   // TKreditForm
-    QWidget* DiskForm = nullptr;     // TDiskForm
-    QWidget* ShtorkiForm = nullptr;  // TShtorkiForm
+    TPPForma* PPForma = nullptr;
+    TKozov_form* Kozov_form = nullptr;
+    Tptf_Form* ptf_Form = nullptr;
+    TKlimat_form* Klimat_form = nullptr;
+    TR2Form* R2Form = nullptr;
+    TR7Form* R7Form = nullptr;
+    TMomoForm* MomoForm = nullptr;  // the check list
+    TAboutBox* AboutBox = nullptr;
+    TKomplForm* KomplForm = nullptr;
+    TDvigForm* DvigForm = nullptr;
+    TZakazForm* ZakazForm = nullptr;  // the order
+    TKreditForm* KreditForm = nullptr;
+    TDiskForm* DiskForm = nullptr;
+    TShtorkiForm* ShtorkiForm = nullptr;
+
+    // The order text that the order window shows; it follows every price computation.
+    std::unique_ptr<OrderDocument> order;
+    // The information windows, as the option rows' clicks find them.
+    InfoWindows info;
 };
 
 // Creates the windows in their order and wires the main window to the others.
-Windows CreateWindows();
-// Destroys them at program end, the last created first.
-void DestroyWindows(Windows& windows);
+std::unique_ptr<Windows> CreateWindows();
 
 }  // namespace kalvora::app

@@ -6,16 +6,13 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kalvora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kalvora"));
+    // The application title; the windows keep their own captions.
+    QApplication::setApplicationName(QStringLiteral("Kalvora"));
 
-    // Closing a secondary window only hides it; closing the main window ends the program.
-    kalvora::app::Windows windows = kalvora::app::CreateWindows();
-    windows.Form1->show();
+    const std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
+    windows->Form1->show();
     // The first activation runs the start code; ask for it also where no window manager
     // activates a new window by itself.
-    windows.Form1->activateWindow();
-    const int status = app.exec();
-    kalvora::app::DestroyWindows(windows);
-    return status;
+    windows->Form1->activateWindow();
+    return app.exec();
 }

@@ -1,0 +1,108 @@
+// The program's windows created together: the main window's buttons and labels open the
+// windows of the other subsystems, and the order text follows the configuration.
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/TForm1.h"
+#include "app/Windows.h"
+#include "documents/OrderDocument.h"
+
+using kalvora::app::TForm1;
+using kalvora::app::Windows;
+
+class TestWindows : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void controlsOpenTheirWindows_data();
+    void controlsOpenTheirWindows();
+    void orderTextFollowsEveryChange();
+
+  private:
+    QTemporaryDir dir_;
+    std::unique_ptr<Windows> windows_;
+};
+
+void TestWindows::initTestCase() {
+    QVERIFY(dir_.isValid());
+    qputenv("XDG_CONFIG_HOME", dir_.path().toLocal8Bit());
+    QVERIFY(QDir::setCurrent(dir_.path()));
+}
+
+void TestWindows::init() {
+    windows_ = kalvora::app::CreateWindows();
+    TForm1* main = windows_->Form1;
+    main->SetStartArguments({});
+    main->Ui().messageBox = [](const QString&) {};
+    main->show();
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+}
+
+void TestWindows::cleanup() {
+    windows_.reset();
+}
+
+void TestWindows::controlsOpenTheirWindows_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");  // of the window that must show
+    QTest::newRow("order") << "SpeedButton9"
+                           << "Заказ";
+    QTest::newRow("check list") << "SpeedButton3"
+                                << "Перечень контролируемых параметров при приёмке автомобиля";
+    QTest::newRow("about") << "SpeedButton4"
+                           << "About";
+    QTest::newRow("trims") << "SpeedButton5"
+                           << "Сравнение комплектаций автомобиля";
+    QTest::newRow("bodies") << "SpeedButton6"
+                            << "Типы кузова";
+    QTest::newRow("engines") << "SpeedButton7"
+                             << "Сравнение двигателей";
+    QTest::newRow("climate price label") << "KlimatLabel"
+                                         << "Без климата и с климатом";
+    QTest::newRow("climate info button") << "SpeedButton19"
+                                         << "Без климата и с климатом";
+    QTest::newRow("wheel pictures") << "SpeedButton24"
+                                    << "Легкосплавные диски";
+    QTest::newRow("pre-start heater") << "PPLabel"
+                                      << "Предпусковой подогреватель";
+}
+
+void TestWindows::controlsOpenTheirWindows() {
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    auto* widget = windows_->Form1->findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    QWidget* shown = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top != windows_->Form1 && top->isVisible()) shown = top;
+    }
+    QVERIFY(shown);
+    QCOMPARE(shown->windowTitle(), caption);
+    // Opening an information window changes nothing in the configuration.
+    const std::string code = windows_->Form1->Config().Edit1();
+    shown->close();
+    QCOMPARE(windows_->Form1->Config().Edit1(), code);
+}
+
+void TestWindows::orderTextFollowsEveryChange() {
+    const kalvora::OrderDocument& order = *windows_->order;
+    // A trim picked: the configuration has a price.
+    auto* trim = windows_->Form1->findChild<QWidget*>(QStringLiteral("Compl_1"));
+    QTest::mouseClick(trim, Qt::LeftButton, Qt::NoModifier, QPoint(7, trim->height() / 2));
+    QCOMPARE(windows_->Form1->Config().Trim(), int(kalvora::Comfort));
+    const int before = order.Generations();
+    auto* box = windows_->Form1->findChild<QWidget*>(QStringLiteral("RadioBox"));
+    QVERIFY(box && box->isEnabled());
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center());
+    QVERIFY(order.Generations() > before);
+    QVERIFY(QString::fromStdString(order.Text()).contains(QStringLiteral("рулевой колонки")));
+}
+
+QTEST_MAIN(TestWindows)
+#include "TestWindows.moc"
