@@ -220,7 +220,8 @@ void TForm1::BuildCommandBar(QWidget* panel) {
     edit1_->setObjectName(QStringLiteral("Edit1"));
     edit1_->setFont(CodeFont());
     edit1_->setGeometry(36, 9, 186, 22);
-    edit1_->setToolTip(QStringLiteral("Код конфигурации"));
+    edit1_->setToolTip(QStringLiteral(
+        "Код конфигурации. Enter или двойной щелчок — восстановить конфигурацию по коду"));
     edit1_->installEventFilter(this);
     connect(edit1_, &QLineEdit::textEdited, this,
             [this](const QString& text) { Run([&] { config_.SetEdit1(text.toStdString()); }); });
