@@ -642,12 +642,26 @@ void TForm1::Edit1DblClick() {
 }
 
 void TForm1::FormActivate() {
-    if (!config_.StartupPending() || activating_) return;
-    // A message box shown by the start code activates the window again on closing; the start
-    // code must not run a second time inside itself.
+    if (activating_) {
+        // The window comes back from a message box that the start code itself showed.
+        activatedDuringStart_ = true;
+        return;
+    }
+    if (skipActivation_) {
+        skipActivation_ = false;
+        return;
+    }
+    if (!config_.StartupPending()) return;
     activating_ = true;
+    activatedDuringStart_ = false;
+    const int boxesBefore = ui_.BoxesShown();
     RunDecoding([&] { config_.FormActivate(startArgs_, files_); });
     activating_ = false;
+    // When the file named on the command line could not be read, the start code runs again at
+    // the next activation; the window coming back from the error message is not one, or the
+    // message would return for ever.
+    skipActivation_ =
+        config_.StartupPending() && ui_.BoxesShown() != boxesBefore && !activatedDuringStart_;
 }
 
 void TForm1::SpeedButton9Click() {

@@ -130,6 +130,8 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     bool syncing_ = false;
     bool syncQueued_ = false;
     bool activating_ = false;
+    bool activatedDuringStart_ = false;
+    bool skipActivation_ = false;
     bool settingsRead_ = false;
     bool settingsWritten_ = false;
 };

@@ -58,10 +58,12 @@ QString WindowUi::BoxText(const std::string& text) {
 }
 
 void WindowUi::ShowMessage(const std::string& text) {
+    ++boxesShown_;
     if (messageBox) messageBox(BoxText(text));
 }
 
 bool WindowUi::Confirm(const std::string& text) {
+    ++boxesShown_;
     return questionBox ? questionBox(BoxText(text)) : false;
 }
 

@@ -33,6 +33,9 @@ class WindowUi : public UiPort {
     // accepted a code.
     int PendingEventRuns() const { return pendingEventRuns_; }
 
+    // How many message and question boxes have been shown.
+    int BoxesShown() const { return boxesShown_; }
+
     // The program's texts use single carriage returns as line breaks.
     static QString BoxText(const std::string& text);
 
@@ -51,6 +54,7 @@ class WindowUi : public UiPort {
   private:
     QWidget* owner_;
     int pendingEventRuns_ = 0;
+    int boxesShown_ = 0;
 };
 
 }  // namespace kalvora::app

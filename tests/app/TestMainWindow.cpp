@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -64,6 +65,8 @@ class TestMainWindow : public QObject {
     void clickingADisabledCheckBoxDoesNothing();
     void startCodeComesFromTheCommandLine_data();
     void startCodeComesFromTheCommandLine();
+    void startMessageIsShownOncePerActivation_data();
+    void startMessageIsShownOncePerActivation();
     void typedCodeIsDecodedOnEnterAndDoubleClick_data();
     void typedCodeIsDecodedOnEnterAndDoubleClick();
     void absTickAndPlacementSurviveARestart_data();
@@ -72,7 +75,8 @@ class TestMainWindow : public QObject {
     void priceLabelsAndInfoButtonsCallTheirHooks();
 
   private:
-    std::unique_ptr<TForm1> Open(const std::vector<std::string>& args, bool activate = true);
+    std::unique_ptr<TForm1> Open(const std::vector<std::string>& args, bool activate = true,
+                                 bool realBoxes = false);
     void Act(TForm1& w, const QString& token);
     bool DecoderAvailable();
 
@@ -100,11 +104,22 @@ void TestMainWindow::cleanup() {
     otherWindow_.reset();
 }
 
-std::unique_ptr<TForm1> TestMainWindow::Open(const std::vector<std::string>& args, bool activate) {
+std::unique_ptr<TForm1> TestMainWindow::Open(const std::vector<std::string>& args, bool activate,
+                                             bool realBoxes) {
     auto w = std::make_unique<TForm1>();
     w->SetSettingsPath(settings_);
     w->SetStartArguments(args);
     w->Ui().messageBox = [this](const QString& text) { messages_.append(text); };
+    if (realBoxes) {
+        // A real modal box takes the activation from the main window; it closes by itself.
+        w->Ui().messageBox = [this, owner = w.get()](const QString& text) {
+            messages_.append(text);
+            QMessageBox box(QMessageBox::Information, QStringLiteral("Kalvora"), text,
+                            QMessageBox::Ok, owner);
+            QTimer::singleShot(50, &box, &QDialog::accept);
+            box.exec();
+        };
+    }
     w->Ui().questionBox = [](const QString&) { return true; };
     w->show();
     if (activate) {
@@ -353,6 +368,29 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
     Act(*w, QStringLiteral("other"));
     QCOMPARE(w->Config().Edit1(), after);
     QVERIFY(messages_.isEmpty());
+}
+
+void TestMainWindow::startMessageIsShownOncePerActivation_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<bool>("runsAgain");
+    // A file that exists but cannot be read: the start code runs again at the next activation.
+    QTest::newRow("unreadable file") << "/proc/self/mem" << true;
+    QTest::newRow("wrong code") << "not a code" << false;
+}
+
+void TestMainWindow::startMessageIsShownOncePerActivation() {
+    QFETCH(QString, argument);
+    QFETCH(bool, runsAgain);
+    if (!DecoderAvailable()) QSKIP("the code decoder is not built yet");
+    auto w = Open({argument.toStdString()}, true, true);
+    QVERIFY(w);
+    // Coming back from its own message box does not run the start code again.
+    QTest::qWait(400);
+    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(w->Config().StartupPending(), runsAgain);
+    Act(*w, QStringLiteral("other"));
+    QTest::qWait(400);
+    QCOMPARE(messages_.size(), runsAgain ? 2 : 1);
 }
 
 void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick_data() {
