@@ -600,8 +600,9 @@ void TForm1::ShowPictures() {
             if (show && backgrounds_[b][s]->pixmap().isNull()) {
                 backgrounds_[b][s]->setPixmap(QPixmap::fromImage(image));
             }
-            if (show) {
-                backgrounds_[b][s]->setGeometry(panel2_->rect());
+            if (show && !backgrounds_[b][s]->isVisible()) {
+                // Behind every label and control of the option panel.
+                backgrounds_[b][s]->setGeometry(panel2_->contentsRect());
                 backgrounds_[b][s]->lower();
             }
             backgrounds_[b][s]->setVisible(show);
@@ -611,7 +612,7 @@ void TForm1::ShowPictures() {
 
 void TForm1::PlaceBackgrounds() {
     for (auto& body : backgrounds_) {
-        for (QLabel* image : body) image->setGeometry(panel2_->rect());
+        for (QLabel* image : body) image->setGeometry(panel2_->contentsRect());
     }
 }
 
@@ -619,9 +620,15 @@ void TForm1::PlaceBackgrounds() {
 
 template <typename F>
 void TForm1::Run(F&& call) {
-    ++engineDepth_;
-    call();
-    --engineDepth_;
+    struct Depth {
+        int& depth;
+        explicit Depth(int& d) : depth(d) { ++depth; }
+        ~Depth() { --depth; }
+    };
+    {
+        const Depth inside(engineDepth_);
+        call();
+    }
     if (engineDepth_ == 0) Sync();
 }
 
