@@ -6,7 +6,7 @@
 namespace kalvora {
 
 class DiskFileAccess : public FileAccess {
-public:
+  public:
     // The longest first line read from a file; a code is 20 characters, so anything longer is
     // not a code, and the decoder rejects it whatever follows.
     static constexpr std::size_t kMaxLine = 4096;

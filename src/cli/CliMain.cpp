@@ -1,0 +1,89 @@
+#include "cli/CliMain.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "cli/PriceCommand.h"
+#include "cli/ScriptSession.h"
+#include "pricing/DiskFileAccess.h"
+
+#ifndef KALVORA_VERSION
+#define KALVORA_VERSION "1.12"
+#endif
+
+namespace kalvora::cli {
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+constexpr const char* kUsage =
+    "Использование:\n"
+    "  kalvora-cli script [ФАЙЛ]           проиграть сценарий из ФАЙЛА (без ФАЙЛА или с «-»:\n"
+    "                                      со стандартного ввода)\n"
+    "  kalvora-cli price КОД_ИЛИ_ФАЙЛ...   код и цена конфигурации для каждого кода или\n"
+    "                                      файла .klv\n"
+    "  kalvora-cli --help                  эта справка\n"
+    "  kalvora-cli --version               версия программы\n";
+
+int UsageError(std::ostream& err, const std::string& why) {
+    err << "kalvora-cli: " << why << "\n"
+        << "Справка: kalvora-cli --help\n";
+    return kUsageError;
+}
+
+int Script(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    if (arguments.size() > 2)
+        return UsageError(err, "script принимает не больше одного файла");
+    DiskFileAccess files;
+    if (arguments.size() < 2 || arguments[1] == "-")
+        return RunScript(in, out, err, files);
+    std::ifstream file(arguments[1], std::ios::binary);
+    if (!file) {
+        err << "kalvora-cli: " << arguments[1] << ": " << std::strerror(errno) << '\n';
+        return kUsageError;
+    }
+    return RunScript(file, out, err, files);
+}
+
+int Price(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.size() < 2)
+        return UsageError(err, "price: не задан ни один код или файл");
+    DiskFileAccess files;
+    const std::vector<std::string> codes(arguments.begin() + 1, arguments.end());
+    const int status = RunPrice(codes, out, files);
+    out.flush();
+    if (!out) {
+        err << "kalvora-cli: не удалось записать вывод\n";
+        return 1;
+    }
+    return status;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    if (arguments.empty()) {
+        err << kUsage;
+        return kUsageError;
+    }
+    const std::string& command = arguments.front();
+    if (command == "--help" || command == "-h") {
+        out << kUsage;
+        return 0;
+    }
+    if (command == "--version") {
+        out << "Kalvora " << KALVORA_VERSION << '\n';
+        return 0;
+    }
+    if (command == "script")
+        return Script(arguments, in, out, err);
+    if (command == "price")
+        return Price(arguments, out, err);
+    return UsageError(err, "неизвестная команда «" + command + "»");
+}
+
+}  // namespace kalvora::cli

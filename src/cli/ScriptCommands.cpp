@@ -1,0 +1,276 @@
+// The commands of script mode, as tables: command name -> handler, view name -> printer, and
+// the controls that `click` and `focus` know by name.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/ScriptSession.h"
+#include "cli/StateDump.h"
+
+namespace kalvora::cli {
+
+namespace {
+
+using Handler = void (*)(ScriptSession&, const ScriptLine&);
+
+struct CommandRow {
+    std::string_view name;
+    Handler handler;
+};
+
+// --- Arguments --------------------------------------------------------------------------------
+
+void ExpectWords(const ScriptLine& line, std::size_t count, std::string_view usage) {
+    if (line.words.size() != count) {
+        throw ScriptError("ожидается «" + std::string(usage) + "»");
+    }
+}
+
+// A small decimal number from `low` to `high`, digits only.
+int Number(const std::string& word, int low, int high) {
+    bool digits = !word.empty() && word.size() <= 3;
+    for (char c : word)
+        digits = digits && c >= '0' && c <= '9';
+    const int value = digits ? std::stoi(word) : -1;
+    if (value < low || value > high) {
+        throw ScriptError("«" + word + "» не число от " + std::to_string(low) + " до " +
+                          std::to_string(high));
+    }
+    return value;
+}
+
+bool Answer(const std::string& word) {
+    if (word == "yes")
+        return true;
+    if (word == "no")
+        return false;
+    throw ScriptError("ответ должен быть yes или no, а не «" + word + "»");
+}
+
+// --- Controls of the main window ----------------------------------------------------------
+
+// A control named in a scenario: where the focus goes, and whether a person can reach it now.
+struct Control {
+    FocusTarget target;
+    bool enabled = true;
+    // Only `focus` may name it (the code field, the trim group and the colour list are used
+    // through `code`, `trim` and `colour`).
+    bool focusOnly = false;
+};
+
+// Controls of other windows: a click there moves no focus in the main window. A row per box
+// (SlovoBox, KodBox, CBox, OtstupBox of the order window) once that window exists.
+struct WindowControlRow {
+    std::string_view name;
+    Handler click;
+};
+const std::vector<WindowControlRow> kWindowControls = {};
+
+const WindowControlRow* WindowControl(std::string_view name) {
+    for (const WindowControlRow& row : kWindowControls) {
+        if (row.name == name)
+            return &row;
+    }
+    return nullptr;
+}
+
+bool FindMainControl(const Configuration& config, std::string_view name, Control* control) {
+    Opt option;
+    if (OptByName(name, &option)) {
+        // The hidden dealer extras have no check box on screen.
+        if (Def(option).hidden)
+            throw ScriptError("«" + std::string(name) + "» скрыт");
+        *control = {FocusTarget::OptionBox(option), config.Enabled(option), false};
+        return true;
+    }
+    for (int b = 0; b < kBodyCount; ++b) {
+        if (kBodies[b].name != name)
+            continue;
+        *control = {FocusTarget::BodyButton(b), config.BodyEnabled(b), false};
+        return true;
+    }
+    for (int r = 0; r < kRailsCount; ++r) {
+        if (kRails[r].name != name)
+            continue;
+        *control = {FocusTarget::RailsButton(r), config.RailsEnabled(r), false};
+        return true;
+    }
+    for (int e = 0; e < kEngineCount; ++e) {
+        if (kEngines[e].name != name)
+            continue;
+        *control = {FocusTarget::EngineButton(e), config.EngineEnabled(e), false};
+        return true;
+    }
+    if (name == "Edit1")
+        *control = {FocusTarget::Edit1(), true, true};
+    if (name == "Compl")
+        *control = {FocusTarget::TrimGroup(), true, true};
+    if (name == "ComboBox1")
+        *control = {FocusTarget::ColourList(), true, true};
+    return name == "Edit1" || name == "Compl" || name == "ComboBox1";
+}
+
+ScriptError UnknownControl(const std::string& name) {
+    return ScriptError("неизвестный элемент «" + name + "»");
+}
+
+// --- Commands ------------------------------------------------------------------------------
+
+void Start(ScriptSession& s, const ScriptLine& line) {
+    const std::vector<std::string> args(line.words.begin() + 1, line.words.end());
+    s.Config().FormActivate(args, s.Files());
+}
+
+void Click(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 2, "click ИМЯ");
+    const std::string& name = line.words[1];
+    if (const WindowControlRow* row = WindowControl(name))
+        return row->click(s, line);
+    Control control;
+    if (!FindMainControl(s.Config(), name, &control) || control.focusOnly) {
+        throw UnknownControl(name);
+    }
+    // A disabled control ignores the mouse.
+    if (!control.enabled)
+        return;
+    s.Focus().MoveTo(control.target);
+    Configuration& c = s.Config();
+    const int i = control.target.index;
+    switch (control.target.kind) {
+        case FocusTarget::Kind::Option:
+            return c.SetChecked(OptAt(i), !c.Checked(OptAt(i)));
+        case FocusTarget::Kind::Body:
+            return c.SelectBody(i);
+        case FocusTarget::Kind::Rails:
+            return c.SelectRails(i);
+        case FocusTarget::Kind::Engine:
+            return c.SelectEngine(i);
+        default:
+            return;
+    }
+}
+
+void Focus(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 2, "focus ИМЯ");
+    const std::string& name = line.words[1];
+    // The other windows keep their own focus.
+    if (WindowControl(name))
+        return;
+    Control control;
+    if (!FindMainControl(s.Config(), name, &control))
+        throw UnknownControl(name);
+    // A disabled control cannot take the focus.
+    if (control.enabled)
+        s.Focus().MoveTo(control.target);
+}
+
+void Trim(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 2, "trim N");
+    const int trim = Number(line.words[1], 0, kTrimCount - 1);
+    s.Focus().MoveTo(FocusTarget::TrimGroup());
+    s.Config().SelectTrim(trim);
+}
+
+void Colour(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 2, "colour N");
+    const int colour = Number(line.words[1], 0, kColourCount - 1);
+    s.Focus().MoveTo(FocusTarget::ColourList());
+    Configuration& c = s.Config();
+    // Picking the item that is already selected changes nothing.
+    if (c.Colour() == colour)
+        return;
+    c.SetColourIndex(colour);
+    c.ComboBox1Change();
+}
+
+void Code(ScriptSession& s, const ScriptLine& line) {
+    s.Focus().MoveTo(FocusTarget::Edit1());
+    s.Config().SetEdit1(line.Rest());
+    s.Config().Edit1DblClick();
+}
+
+void Reset(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 2, "reset yes|no");
+    s.Ui().SetAnswer(Answer(line.words[1]));
+    s.Config().SpeedButton8Click();
+    s.Ui().SetAnswer(std::nullopt);
+}
+
+void EquipCommand(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 1, "equip");
+    s.Config().SpeedButton26Click();
+}
+
+void Open(ScriptSession& s, const ScriptLine& line) {
+    const std::string path = line.Rest();
+    if (path.empty())
+        throw ScriptError("ожидается «open ПУТЬ»");
+    s.Config().OpenFile(path, s.Files());
+}
+
+void Save(ScriptSession& s, const ScriptLine& line) {
+    // The path may hold blanks: it is everything between the command and the answer.
+    const std::string rest = line.Rest();
+    const std::size_t blank = rest.rfind(' ');
+    if (blank == std::string::npos || blank == 0)
+        throw ScriptError("ожидается «save ПУТЬ yes|no»");
+    const bool answer = Answer(rest.substr(blank + 1));
+    s.Ui().SetAnswer(answer);
+    s.Config().SaveToFile(rest.substr(0, blank), s.Files());
+    s.Ui().SetAnswer(std::nullopt);
+}
+
+void Clock(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 3, "clock ДАТА ВРЕМЯ");
+    s.Ui().SetClock(line.words[1], line.words[2]);
+}
+
+// --- Views ---------------------------------------------------------------------------------
+
+void PrintPrice(ScriptSession& s, const ScriptLine&) {
+    s.Out() << EscapeLine(s.Config().PriceLabel()) << '\n';
+}
+
+void PrintCode(ScriptSession& s, const ScriptLine&) {
+    s.Out() << EscapeLine(s.Config().Edit1()) << '\n';
+}
+
+void PrintState(ScriptSession& s, const ScriptLine&) {
+    WriteStateDump(s.Config(), s.Out());
+}
+
+constexpr CommandRow kViews[] = {
+    {"price", PrintPrice},
+    {"code", PrintCode},
+    {"state", PrintState},
+};
+
+void Print(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 2, "print ВИД");
+    for (const CommandRow& view : kViews) {
+        if (view.name == line.words[1])
+            return view.handler(s, line);
+    }
+    throw ScriptError("неизвестный вид «" + line.words[1] + "»");
+}
+
+constexpr CommandRow kCommands[] = {
+    {"start", Start}, {"click", Click}, {"trim", Trim},   {"colour", Colour},
+    {"code", Code},   {"focus", Focus}, {"reset", Reset}, {"equip", EquipCommand},
+    {"open", Open},   {"save", Save},   {"clock", Clock}, {"print", Print},
+};
+
+}  // namespace
+
+void ScriptSession::Run(const ScriptLine& line) {
+    if (!line.IsCommand())
+        return;
+    const std::string& name = line.words.front();
+    for (const CommandRow& command : kCommands) {
+        if (command.name == name)
+            return command.handler(*this, line);
+    }
+    throw ScriptError("неизвестная команда «" + name + "»");
+}
+
+}  // namespace kalvora::cli
