@@ -141,7 +141,9 @@ const DefIndex& Defs() {
 }
 }  // namespace
 
-const OptionDef& Def(Opt o) { return *Defs().byOpt[Index(o)]; }
+const OptionDef& Def(Opt o) {
+    return *Defs().byOpt[Index(o)];
+}
 
 bool OptByName(std::string_view name, Opt* out) {
     for (const OptionDef& d : kOptionTable) {
@@ -153,6 +155,8 @@ bool OptByName(std::string_view name, Opt* out) {
     return false;
 }
 
-std::string CaptionLabelName(Opt o) { return std::string(Def(o).name) + "L"; }
+std::string CaptionLabelName(Opt o) {
+    return std::string(Def(o).name) + "L";
+}
 
 }  // namespace kalvora

@@ -37,17 +37,68 @@ constexpr int kEngineCount = 8;
 // The options, by the name of their check box, in the order in which the price computation
 // walks them (which is also the order of their bits in the configuration code).
 enum class Opt : std::uint8_t {
-    ptf, KsenonBox, OmivBox, AdaptBox, ShtorkiBox, ZerkBox, PodsvBox, LobBox, acBox,
-    KlimatBox, YaschBox, d15box, d16box, StekloBox, R1Box, R2Box, R4Box, R6Box, R7Box,
-    R12Box, RadioBox, PB1Box, PB5Box, KomfBox, KomfPBox, ZimBox, ObzorBox, Obzor1Box,
-    KozaBox, PodSidBox, SidVodBox, SidVod6Box, SidPPBox, PBppBox, BokPBBox, MetallBox,
-    ABSBox, IVDBox, KruizBox, PPBox, ParkBox, KovrBox, KarterBox, GAIBox, NaborBox,
-    SpoilerBox, SetkaBox, ZimShinaBox, IntererBox, PuteshBox, ElectroBox, KovrPremiumBox,
-    KovrBagazBox, TonBox,
+    ptf,
+    KsenonBox,
+    OmivBox,
+    AdaptBox,
+    ShtorkiBox,
+    ZerkBox,
+    PodsvBox,
+    LobBox,
+    acBox,
+    KlimatBox,
+    YaschBox,
+    d15box,
+    d16box,
+    StekloBox,
+    R1Box,
+    R2Box,
+    R4Box,
+    R6Box,
+    R7Box,
+    R12Box,
+    RadioBox,
+    PB1Box,
+    PB5Box,
+    KomfBox,
+    KomfPBox,
+    ZimBox,
+    ObzorBox,
+    Obzor1Box,
+    KozaBox,
+    PodSidBox,
+    SidVodBox,
+    SidVod6Box,
+    SidPPBox,
+    PBppBox,
+    BokPBBox,
+    MetallBox,
+    ABSBox,
+    IVDBox,
+    KruizBox,
+    PPBox,
+    ParkBox,
+    KovrBox,
+    KarterBox,
+    GAIBox,
+    NaborBox,
+    SpoilerBox,
+    SetkaBox,
+    ZimShinaBox,
+    IntererBox,
+    PuteshBox,
+    ElectroBox,
+    KovrPremiumBox,
+    KovrBagazBox,
+    TonBox,
 };
 constexpr int kOptionCount = 54;
-constexpr int Index(Opt o) { return static_cast<int>(o); }
-constexpr Opt OptAt(int i) { return static_cast<Opt>(i); }
+constexpr int Index(Opt o) {
+    return static_cast<int>(o);
+}
+constexpr Opt OptAt(int i) {
+    return static_cast<Opt>(i);
+}
 
 // The rule an option's check box runs when its tick changes.
 enum class ClickRule : std::uint8_t {

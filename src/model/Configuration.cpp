@@ -85,39 +85,67 @@ void Configuration::SetOptionUnavailable(Opt o) {
 
 void Configuration::RunClickRule(Opt o) {
     switch (Def(o).click) {
-        case ClickRule::None: return;
-        case ClickRule::PriceButtonClick: return PriceButtonClick();
-        case ClickRule::KsenonBoxClick: return KsenonBoxClick();
-        case ClickRule::AdaptBoxClick: return AdaptBoxClick();
-        case ClickRule::PodsvBoxClick: return PodsvBoxClick();
-        case ClickRule::R2BoxClick: return R2BoxClick();
-        case ClickRule::R4BoxClick: return R4BoxClick();
-        case ClickRule::R6BoxClick: return R6BoxClick();
-        case ClickRule::R7BoxClick: return R7BoxClick();
-        case ClickRule::PB5BoxClick: return PB5BoxClick();
-        case ClickRule::IntererBoxClick: return IntererBoxClick();
-        case ClickRule::KomfBoxClick: return KomfBoxClick();
-        case ClickRule::KomfPBoxClick: return KomfPBoxClick();
-        case ClickRule::ZimBoxClick: return ZimBoxClick();
-        case ClickRule::ObzorBoxClick: return ObzorBoxClick();
-        case ClickRule::Obzor1BoxClick: return Obzor1BoxClick();
-        case ClickRule::PuteshBoxClick: return PuteshBoxClick();
-        case ClickRule::KozaBoxClick: return KozaBoxClick();
-        case ClickRule::SidVod6BoxClick: return SidVod6BoxClick();
-        case ClickRule::MetallBoxClick: return MetallBoxClick();
-        case ClickRule::ABSBoxClick: return ABSBoxClick();
-        case ClickRule::IVDBoxClick: return IVDBoxClick();
+        case ClickRule::None:
+            return;
+        case ClickRule::PriceButtonClick:
+            return PriceButtonClick();
+        case ClickRule::KsenonBoxClick:
+            return KsenonBoxClick();
+        case ClickRule::AdaptBoxClick:
+            return AdaptBoxClick();
+        case ClickRule::PodsvBoxClick:
+            return PodsvBoxClick();
+        case ClickRule::R2BoxClick:
+            return R2BoxClick();
+        case ClickRule::R4BoxClick:
+            return R4BoxClick();
+        case ClickRule::R6BoxClick:
+            return R6BoxClick();
+        case ClickRule::R7BoxClick:
+            return R7BoxClick();
+        case ClickRule::PB5BoxClick:
+            return PB5BoxClick();
+        case ClickRule::IntererBoxClick:
+            return IntererBoxClick();
+        case ClickRule::KomfBoxClick:
+            return KomfBoxClick();
+        case ClickRule::KomfPBoxClick:
+            return KomfPBoxClick();
+        case ClickRule::ZimBoxClick:
+            return ZimBoxClick();
+        case ClickRule::ObzorBoxClick:
+            return ObzorBoxClick();
+        case ClickRule::Obzor1BoxClick:
+            return Obzor1BoxClick();
+        case ClickRule::PuteshBoxClick:
+            return PuteshBoxClick();
+        case ClickRule::KozaBoxClick:
+            return KozaBoxClick();
+        case ClickRule::SidVod6BoxClick:
+            return SidVod6BoxClick();
+        case ClickRule::MetallBoxClick:
+            return MetallBoxClick();
+        case ClickRule::ABSBoxClick:
+            return ABSBoxClick();
+        case ClickRule::IVDBoxClick:
+            return IVDBoxClick();
     }
 }
 
 void Configuration::OptionExit(Opt o) {
     switch (Def(o).exit) {
-        case ExitRule::None: return;
-        case ExitRule::Remember: return SetTag(o, Checked(o) ? 1 : 0);
-        case ExitRule::R2BoxExit: return R2BoxExit();
-        case ExitRule::R4BoxExit: return R4BoxExit();
-        case ExitRule::R6BoxExit: return R6BoxExit();
-        case ExitRule::R7BoxExit: return R7BoxExit();
+        case ExitRule::None:
+            return;
+        case ExitRule::Remember:
+            return SetTag(o, Checked(o) ? 1 : 0);
+        case ExitRule::R2BoxExit:
+            return R2BoxExit();
+        case ExitRule::R4BoxExit:
+            return R4BoxExit();
+        case ExitRule::R6BoxExit:
+            return R6BoxExit();
+        case ExitRule::R7BoxExit:
+            return R7BoxExit();
     }
 }
 
@@ -175,9 +203,15 @@ void Configuration::SetPreferredEngine(int e) {
     Changed();
 }
 
-void Configuration::ComplClick() { ComplButtonClick(); }
-void Configuration::Dvig14MTClick() { ComplButtonClick(); }
-void Configuration::Dvig20MT145Enter(int engine) { SetPreferredEngine(engine); }
+void Configuration::ComplClick() {
+    ComplButtonClick();
+}
+void Configuration::Dvig14MTClick() {
+    ComplButtonClick();
+}
+void Configuration::Dvig20MT145Enter(int engine) {
+    SetPreferredEngine(engine);
+}
 
 // --- Texts and pictures ----------------------------------------------------------------------
 
@@ -275,9 +309,17 @@ void Configuration::RadioPackExit(Opt pack) {
     }
 }
 
-void Configuration::R2BoxExit() { RadioPackExit(Opt::R2Box); }
-void Configuration::R4BoxExit() { RadioPackExit(Opt::R4Box); }
-void Configuration::R6BoxExit() { RadioPackExit(Opt::R6Box); }
-void Configuration::R7BoxExit() { RadioPackExit(Opt::R7Box); }
+void Configuration::R2BoxExit() {
+    RadioPackExit(Opt::R2Box);
+}
+void Configuration::R4BoxExit() {
+    RadioPackExit(Opt::R4Box);
+}
+void Configuration::R6BoxExit() {
+    RadioPackExit(Opt::R6Box);
+}
+void Configuration::R7BoxExit() {
+    RadioPackExit(Opt::R7Box);
+}
 
 }  // namespace kalvora

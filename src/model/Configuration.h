@@ -40,7 +40,7 @@ struct VisiblePictures {
 class FileAccess;
 
 class Configuration {
-public:
+  public:
     explicit Configuration(UiPort& ui);
     Configuration(const Configuration&) = delete;
     Configuration& operator=(const Configuration&) = delete;
@@ -176,7 +176,7 @@ public:
     void SaveToFile(const std::string& path, FileAccess& files);
     void OpenFile(const std::string& path, FileAccess& files);
 
-private:
+  private:
     void Changed();
     void RadioPackExit(Opt pack);
 

@@ -7,7 +7,7 @@
 namespace kalvora {
 
 class UiPort {
-public:
+  public:
     virtual ~UiPort() = default;
 
     // A modal information box with one OK button. Line breaks are carriage returns.
@@ -29,7 +29,7 @@ public:
 
 // Told about every change of the configuration's state, so that a window can repaint.
 class ConfigurationObserver {
-public:
+  public:
     virtual ~ConfigurationObserver() = default;
     virtual void ConfigurationChanged() = 0;
 };

@@ -32,7 +32,9 @@ void CodeBuilder::AddOption(int walkIndex, bool checked) {
     if (walkIndex == 53) word = static_cast<std::uint8_t>((word << 3) & 63);
 }
 
-void CodeBuilder::SetColour(int itemIndex) { words_[9] = static_cast<std::uint8_t>(itemIndex & 63); }
+void CodeBuilder::SetColour(int itemIndex) {
+    words_[9] = static_cast<std::uint8_t>(itemIndex & 63);
+}
 
 std::string CodeBuilder::Finish() const {
     CodeWords w = words_;

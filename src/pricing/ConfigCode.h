@@ -31,7 +31,7 @@ using CodeWords = std::array<std::uint8_t, kCodeLength>;
 //   word 9: the colour's item index
 //   words 12..18: reserved, 0;  word 19: the check word
 class CodeBuilder {
-public:
+  public:
     CodeBuilder(int trim, int body, int rails, int engine);
     // The option at walk position `walkIndex` (0..53), in walk order.
     void AddOption(int walkIndex, bool checked);
@@ -41,7 +41,7 @@ public:
     // word becomes its alphabet character.
     std::string Finish() const;
 
-private:
+  private:
     CodeWords words_{};
 };
 

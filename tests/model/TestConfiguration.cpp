@@ -9,13 +9,13 @@ namespace {
 using testing::RecordingUi;
 
 class CountingObserver : public ConfigurationObserver {
-public:
+  public:
     void ConfigurationChanged() override { ++changes; }
     int changes = 0;
 };
 
 class ConfigurationTest : public ::testing::Test {
-protected:
+  protected:
     ConfigurationTest() {
         config.SetObserver(&observer);
         // A valid base price, so that every price computation produces a price.

@@ -57,8 +57,8 @@ TEST(ConfigCode, FirstNineteenCharactersAlwaysXorToZero) {
         for (int i = 0; i < kOptionCount; ++i) {
             if (random() % 2) ticked.insert(OptAt(i));
         }
-        const std::string code = CodeOf(random() % 4, random() % 4, random() % 3, random() % 8,
-                                        random() % 12, ticked);
+        const std::string code =
+            CodeOf(random() % 4, random() % 4, random() % 3, random() % 8, random() % 12, ticked);
         ASSERT_EQ(code.size(), 20u);
         EXPECT_EQ(XorOfFirst19(code), 0) << code;
     }

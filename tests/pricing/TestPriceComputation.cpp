@@ -19,7 +19,7 @@ std::int64_t HandTotal(const Configuration& c) {
 }
 
 class PriceTest : public ::testing::Test {
-protected:
+  protected:
     RecordingUi ui;
     Configuration config{ui};
 };
@@ -62,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, InvalidBase,
     ::testing::Values(InvalidCase{"Недопустимое сочетание параметров", "0", 1},
                       InvalidCase{"BazaLabel", "0", 1}, InvalidCase{"1", "0", 1},
-                      InvalidCase{"", "0", 1}, InvalidCase{"17020", "Недопустимое сочетание параметров", 17020},
+                      InvalidCase{"", "0", 1},
+                      InvalidCase{"17020", "Недопустимое сочетание параметров", 17020},
                       InvalidCase{"17020", "1", 17020}, InvalidCase{"17020", "12a", 17020}));
 
 TEST_F(PriceTest, TotalIsBaseSurchargeAndEveryTickedPriceLabelDisabledOnesIncluded) {

@@ -10,7 +10,7 @@
 namespace kalvora::testing {
 
 class RecordingUi : public UiPort {
-public:
+  public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     bool Confirm(const std::string& text) override {
         questions.push_back(text);

@@ -1,0 +1,117 @@
+// Thousands of random user sessions; after every action the window must show a consistent
+// configuration.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "model/Configuration.h"
+#include "model/IntegerText.h"
+#include "support/RecordingUi.h"
+#include "support/User.h"
+
+namespace kalvora {
+namespace {
+
+using testing::RecordingUi;
+using testing::User;
+
+// Which packages may leave a highlight of each kind.
+bool HighlightHasItsPackage(const Configuration& c, Opt o) {
+    const OptionState& s = c.Option(o);
+    switch (s.shadow) {
+        case kShadowNone:
+            break;
+        case kShadowAqua:
+            if (!c.Checked(Opt::KomfBox)) return false;
+            break;
+        case kShadowGreen:
+            if (!c.Checked(Opt::KomfPBox)) return false;
+            break;
+        case kShadowYellow:
+            if (!c.Checked(Opt::ObzorBox) && !c.Checked(Opt::Obzor1Box)) return false;
+            break;
+        default:
+            return false;
+    }
+    switch (s.font) {
+        case kFontBlack:
+            return true;
+        case kFontBlue:
+            return c.Checked(Opt::ZimBox);
+        case kFontDarkGreen:
+            return c.Checked(Opt::PuteshBox);
+        default:
+            return false;
+    }
+}
+
+void ExpectConsistent(const Configuration& c) {
+    const auto base = ParseInteger(c.BazaLabel());
+    const auto surcharge = ParseInteger(c.UnLabel());
+    if (!base || !surcharge || *base == 1 || *surcharge == 1) {
+        ASSERT_EQ(c.PriceLabel(), "XXXXX");
+    } else {
+        std::int64_t total = *base + *surcharge;
+        for (int i = 0; i < kOptionCount; ++i) {
+            if (c.Checked(OptAt(i))) total += *ParseInteger(c.Price(OptAt(i)));
+        }
+        ASSERT_EQ(c.PriceLabel(), "Цена: $" + std::to_string(total));
+    }
+    ASSERT_GE(c.Trim(), 0);
+    ASSERT_LT(c.Trim(), kTrimCount);
+    ASSERT_GE(c.Body(), 0);
+    ASSERT_TRUE(c.BodyEnabled(c.Body()));
+    ASSERT_GE(c.Engine(), 0);
+    ASSERT_TRUE(c.EngineEnabled(c.Engine()));
+    ASSERT_GE(c.Colour(), 0);
+    ASSERT_LT(c.Colour(), kColourCount);
+    for (int i = 0; i < kOptionCount; ++i) {
+        ASSERT_TRUE(HighlightHasItsPackage(c, OptAt(i)))
+            << Def(OptAt(i)).name << " shadow " << std::hex << c.Option(OptAt(i)).shadow << " font "
+            << c.Option(OptAt(i)).font << " Komf " << c.Checked(Opt::KomfBox) << " KomfP "
+            << c.Checked(Opt::KomfPBox) << " trim " << c.Trim() << " engine " << c.Engine();
+    }
+}
+
+TEST(RandomSessions, EveryActionLeavesAConsistentWindow) {
+    std::mt19937 random(2007);
+    for (int session = 0; session < 300; ++session) {
+        RecordingUi ui;
+        Configuration config(ui);
+        User user(config);
+        config.ComplButtonClick();
+        user.PickColour(static_cast<int>(random() % kColourCount));
+        for (int step = 0; step < 60; ++step) {
+            const unsigned action = random() % 10;
+            std::string what;
+            if (action < 6) {
+                const Opt o = OptAt(static_cast<int>(random() % kOptionCount));
+                what = "click " + std::string(Def(o).name);
+                user.Click(o);
+            } else if (action == 6) {
+                const int t = static_cast<int>(random() % kTrimCount);
+                what = "trim " + std::to_string(t);
+                user.PickTrim(t);
+            } else if (action == 7) {
+                const int b = static_cast<int>(random() % kBodyCount);
+                what = "body " + std::to_string(b);
+                user.ClickBody(b);
+            } else if (action == 8) {
+                const int e = static_cast<int>(random() % kEngineCount);
+                what = "engine " + std::to_string(e);
+                user.ClickEngine(e);
+            } else {
+                const int k = static_cast<int>(random() % kColourCount);
+                what = "colour " + std::to_string(k);
+                user.PickColour(k);
+            }
+            SCOPED_TRACE("session " + std::to_string(session) + " step " + std::to_string(step) +
+                         ": " + what);
+            ExpectConsistent(config);
+            if (HasFatalFailure()) return;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kalvora

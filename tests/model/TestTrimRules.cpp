@@ -1,0 +1,266 @@
+#include <gtest/gtest.h>
+
+#include "model/Configuration.h"
+#include "pricing/ConfigCode.h"
+#include "support/RecordingUi.h"
+#include "support/User.h"
+
+namespace kalvora {
+namespace {
+
+using testing::RecordingUi;
+using testing::User;
+
+// The code of what the controls show, built independently of the price computation's walk.
+std::string CodeOfControls(const Configuration& c) {
+    CodeBuilder code(c.Trim(), c.Body(), c.Rails(), c.Engine());
+    for (int i = 0; i < kOptionCount; ++i) {
+        code.AddOption(i, c.Checked(OptAt(i)));
+        if (OptAt(i) == Opt::NaborBox) code.SetColour(c.Colour());
+    }
+    return code.Finish();
+}
+
+// The controls as the program shows them after the trim rules ran on the initial state.
+class TrimRulesTest : public ::testing::Test {
+  protected:
+    TrimRulesTest() { config.ComplButtonClick(); }
+
+    void Choose(int trim, int body) {
+        user.PickTrim(trim);
+        user.ClickBody(body);
+    }
+
+    RecordingUi ui;
+    Configuration config{ui};
+    User user{config};
+};
+
+struct AmbienteCase {
+    int body;
+    const char* base;
+};
+
+class AmbienteBody : public TrimRulesTest, public ::testing::WithParamInterface<AmbienteCase> {};
+
+TEST_P(AmbienteBody, AlwaysEndsWithTheSmallEngineAndItsBasePrice) {
+    // From an engine Ambiente does not offer.
+    user.PickTrim(Comfort);
+    user.ClickEngine(Dvig18TD115);
+    user.PickTrim(Ambiente);
+    user.ClickBody(GetParam().body);
+    EXPECT_EQ(config.Engine(), Dvig14MT);
+    EXPECT_EQ(config.BazaLabel(), GetParam().base);
+    for (int e = 1; e < kEngineCount; ++e) EXPECT_FALSE(config.EngineEnabled(e)) << e;
+}
+
+INSTANTIATE_TEST_SUITE_P(Bodies, AmbienteBody,
+                         ::testing::Values(AmbienteCase{Kuzov3dr, "12420"},
+                                           AmbienteCase{Kuzov4dr, "13340"},
+                                           AmbienteCase{Kuzov5dr, "12880"},
+                                           AmbienteCase{KuzovWag, "13970"}));
+
+TEST_F(TrimRulesTest, GhiaMovesTheThreeDoorBodyToFiveDoorsAndKeepsItThere) {
+    Choose(Trend, Kuzov3dr);
+    user.PickTrim(Ghia);
+    EXPECT_EQ(config.Body(), Kuzov5dr);
+    EXPECT_FALSE(config.BodyEnabled(Kuzov3dr));
+    EXPECT_EQ(config.BazaLabel(), "16550");
+    user.PickTrim(Comfort);
+    EXPECT_TRUE(config.BodyEnabled(Kuzov3dr));
+    EXPECT_EQ(config.Body(), Kuzov5dr);
+}
+
+TEST_F(TrimRulesTest, ThePreferredEngineSurvivesATrimThatDoesNotOfferIt) {
+    user.PickTrim(Trend);
+    user.ClickEngine(Dvig20MT145);
+    user.PickTrim(Comfort);
+    EXPECT_EQ(config.Engine(), Dvig16MT115);
+    EXPECT_EQ(config.PreferredEngine(), Dvig20MT145);
+    user.PickTrim(Trend);
+    EXPECT_EQ(config.Engine(), Dvig20MT145);
+}
+
+struct PreferredCase {
+    int trim;
+    int preferred;
+    int selected;
+};
+
+class PreferredEngine : public TrimRulesTest,
+                        public ::testing::WithParamInterface<PreferredCase> {};
+
+TEST_P(PreferredEngine, PicksTheEngineTheTrimOffers) {
+    const PreferredCase& c = GetParam();
+    user.PickTrim(Comfort);  // offers every engine but the 2.0 manual
+    if (c.preferred == Dvig20MT145) {
+        user.PickTrim(Trend);
+    }
+    user.ClickEngine(c.preferred);
+    ASSERT_EQ(config.PreferredEngine(), c.preferred);
+    user.PickTrim(c.trim == Comfort ? Trend : Comfort);
+    user.PickTrim(c.trim);
+    EXPECT_EQ(config.Engine(), c.selected);
+    EXPECT_TRUE(config.EngineEnabled(c.selected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PreferredEngine,
+                         ::testing::Values(PreferredCase{Trend, Dvig14MT, Dvig16MT115},
+                                           PreferredCase{Trend, Dvig16MT100, Dvig16MT115},
+                                           PreferredCase{Ghia, Dvig18TD115, Dvig16MT115},
+                                           PreferredCase{Ghia, Dvig16AT100, Dvig16AT100},
+                                           PreferredCase{Ghia, Dvig18MT125, Dvig18MT125},
+                                           PreferredCase{Comfort, Dvig20MT145, Dvig16MT115},
+                                           PreferredCase{Comfort, Dvig18TD115, Dvig18TD115},
+                                           PreferredCase{Ambiente, Dvig20AT145, Dvig14MT}));
+
+TEST_F(TrimRulesTest, GhiaWagonNeedsRoofRailsAndGivesTheBlackOnesFree) {
+    Choose(Ghia, KuzovWag);
+    EXPECT_FALSE(config.RailsEnabled(Univers0));
+    EXPECT_EQ(config.Rails(), Univers1);
+    EXPECT_EQ(config.UnLabel(), "0");
+    user.ClickRails(Univers2);
+    EXPECT_EQ(config.UnLabel(), "115");
+}
+
+TEST_F(TrimRulesTest, AluminiumRailsBecomeBlackBelowTrend) {
+    for (int trim : {Ambiente, Comfort}) {
+        Choose(Trend, KuzovWag);
+        user.ClickRails(Univers2);
+        ASSERT_EQ(config.Rails(), Univers2);
+        user.PickTrim(trim);
+        EXPECT_EQ(config.Rails(), Univers1) << trim;
+        EXPECT_EQ(config.UnLabel(), "90") << trim;
+        EXPECT_FALSE(config.RailsEnabled(Univers2)) << trim;
+    }
+}
+
+TEST_F(TrimRulesTest, AnyOtherBodyForcesNoRoofRails) {
+    Choose(Trend, KuzovWag);
+    user.ClickRails(Univers2);
+    user.ClickBody(Kuzov5dr);
+    EXPECT_EQ(config.Rails(), Univers0);
+    EXPECT_EQ(config.UnLabel(), "0");
+    EXPECT_FALSE(config.RailsEnabled(Univers1));
+    EXPECT_FALSE(config.RailsEnabled(Univers2));
+}
+
+TEST_F(TrimRulesTest, AutomaticGearboxComesWithRadioPackTwoOnly) {
+    user.PickTrim(Trend);
+    const std::string r2Price = config.Price(Opt::R2Box);
+    user.ClickEngine(Dvig16AT100);
+    EXPECT_TRUE(config.Checked(Opt::R2Box));
+    EXPECT_FALSE(config.Enabled(Opt::R2Box));
+    EXPECT_EQ(config.Price(Opt::R2Box), r2Price);
+    for (Opt pack : {Opt::R4Box, Opt::R6Box, Opt::R7Box}) {
+        EXPECT_FALSE(config.Checked(pack)) << Def(pack).name;
+        EXPECT_FALSE(config.Enabled(pack)) << Def(pack).name;
+    }
+}
+
+struct LeatherCase {
+    int trim;
+    int body;
+    const char* price;
+};
+
+class LeatherPrice : public TrimRulesTest, public ::testing::WithParamInterface<LeatherCase> {};
+
+TEST_P(LeatherPrice, DependsOnTrimAndBody) {
+    Choose(GetParam().trim, GetParam().body);
+    EXPECT_EQ(config.Price(Opt::KozaBox), GetParam().price);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LeatherPrice,
+    ::testing::Values(LeatherCase{Comfort, Kuzov3dr, "590"}, LeatherCase{Comfort, KuzovWag, "590"},
+                      LeatherCase{Trend, Kuzov3dr, "950"}, LeatherCase{Ambiente, Kuzov3dr, "950"},
+                      LeatherCase{Trend, Kuzov4dr, "1070"}, LeatherCase{Ghia, Kuzov5dr, "1070"}));
+
+TEST_F(TrimRulesTest, AmbienteGreysTheHeatedWindscreenWithoutUnticking) {
+    user.PickTrim(Comfort);
+    user.Click(Opt::LobBox);
+    user.LeaveOption();
+    user.PickTrim(Ambiente);
+    EXPECT_TRUE(config.Checked(Opt::LobBox));
+    EXPECT_FALSE(config.Enabled(Opt::LobBox));
+    user.Click(Opt::LobBox);  // disabled: nothing happens
+    EXPECT_TRUE(config.Checked(Opt::LobBox));
+}
+
+TEST_F(TrimRulesTest, ChangingOnlyTheColourStartsNoNestedRun) {
+    user.PickTrim(Trend);
+    ui.orderRefreshes = 0;
+    user.PickColour(7);
+    // One run of the trim rules: the options they touch may price several times, but the
+    // selection stays and the final price is the same configuration's.
+    EXPECT_EQ(config.Body(), Kuzov4dr);
+    EXPECT_EQ(config.Engine(), Dvig16MT115);
+    EXPECT_EQ(config.Pictures().shade, Shade::Light);
+    EXPECT_EQ(config.Pictures().shadeBody, Kuzov4dr);
+    EXPECT_EQ(config.Pictures().swatch, 7);
+}
+
+TEST_F(TrimRulesTest, ColourChangeRederivesOptionsFromTheirRememberedWish) {
+    user.PickTrim(Trend);
+    user.Click(Opt::ParkBox);  // ticked, but the focus has not left it yet
+    user.PickColour(3);        // the focus leaves first: the wish is stored
+    EXPECT_TRUE(config.Checked(Opt::ParkBox));
+    EXPECT_EQ(config.Tag(Opt::ParkBox), 1);
+}
+
+TEST_F(TrimRulesTest, BodyPicturesFollowTheBody) {
+    user.PickColour(6);  // Deep Rosso Red: shade red
+    for (int body : {Kuzov3dr, Kuzov4dr, Kuzov5dr, KuzovWag}) {
+        user.PickTrim(Trend);
+        user.ClickBody(body);
+        EXPECT_EQ(config.Pictures().body, body);
+        EXPECT_EQ(config.Pictures().shadeBody, body);
+        EXPECT_EQ(config.Pictures().shade, Shade::Red);
+    }
+}
+
+// Every trim, body, roof rails, engine and colour, chosen as a user would: afterwards the
+// window must show a priced, consistent configuration.
+TEST_F(TrimRulesTest, EveryCombinationEndsConsistent) {
+    int combinations = 0;
+    for (int trim = 0; trim < kTrimCount; ++trim) {
+        for (int body = 0; body < kBodyCount; ++body) {
+            for (int rails = 0; rails < kRailsCount; ++rails) {
+                for (int engine = 0; engine < kEngineCount; ++engine) {
+                    for (int colour = 0; colour < kColourCount; colour += 5) {
+                        user.PickTrim(trim);
+                        user.ClickBody(body);
+                        user.ClickRails(rails);
+                        user.ClickEngine(engine);
+                        user.PickColour(colour);
+                        ++combinations;
+                        SCOPED_TRACE(::testing::Message()
+                                     << "trim " << trim << " body " << body << " rails " << rails
+                                     << " engine " << engine << " colour " << colour);
+                        ASSERT_NE(config.BazaLabel(), kInvalidCombination);
+                        ASSERT_NE(config.UnLabel(), kInvalidCombination);
+                        ASSERT_EQ(config.PriceLabel().rfind("Цена: $", 0), 0u);
+                        ASSERT_EQ(config.Trim(), trim);
+                        ASSERT_GE(config.Body(), 0);
+                        ASSERT_TRUE(config.BodyEnabled(config.Body()));
+                        ASSERT_GE(config.Engine(), 0);
+                        ASSERT_TRUE(config.EngineEnabled(config.Engine()));
+                        ASSERT_GE(config.Rails(), 0);
+                        if (config.Body() == KuzovWag) {
+                            ASSERT_TRUE(config.RailsEnabled(config.Rails()));
+                        } else {
+                            ASSERT_EQ(config.Rails(), Univers0);
+                        }
+                        ASSERT_EQ(config.Colour(), colour);
+                        ASSERT_EQ(config.Edit1(), CodeOfControls(config));
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(combinations, 4 * 4 * 3 * 8 * 3);
+}
+
+}  // namespace
+}  // namespace kalvora
