@@ -35,11 +35,9 @@ int UsageError(std::ostream& err, const std::string& why) {
 
 int Script(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
            std::ostream& err) {
-    if (arguments.size() > 2)
-        return UsageError(err, "script принимает не больше одного файла");
+    if (arguments.size() > 2) return UsageError(err, "script принимает не больше одного файла");
     DiskFileAccess files;
-    if (arguments.size() < 2 || arguments[1] == "-")
-        return RunScript(in, out, err, files);
+    if (arguments.size() < 2 || arguments[1] == "-") return RunScript(in, out, err, files);
     std::ifstream file(arguments[1], std::ios::binary);
     if (!file) {
         err << "kalvora-cli: " << arguments[1] << ": " << std::strerror(errno) << '\n';
@@ -49,8 +47,7 @@ int Script(const std::vector<std::string>& arguments, std::istream& in, std::ost
 }
 
 int Price(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    if (arguments.size() < 2)
-        return UsageError(err, "price: не задан ни один код или файл");
+    if (arguments.size() < 2) return UsageError(err, "price: не задан ни один код или файл");
     DiskFileAccess files;
     const std::vector<std::string> codes(arguments.begin() + 1, arguments.end());
     const int status = RunPrice(codes, out, files);
@@ -79,10 +76,8 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         out << "Kalvora " << KALVORA_VERSION << '\n';
         return 0;
     }
-    if (command == "script")
-        return Script(arguments, in, out, err);
-    if (command == "price")
-        return Price(arguments, out, err);
+    if (command == "script") return Script(arguments, in, out, err);
+    if (command == "price") return Price(arguments, out, err);
     return UsageError(err, "неизвестная команда «" + command + "»");
 }
 

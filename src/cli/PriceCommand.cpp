@@ -15,8 +15,7 @@ constexpr std::string_view kConversionNotice =
 class CollectingUi : public UiPort {
   public:
     void ShowMessage(const std::string& text) override {
-        if (firstError.empty() && text.rfind(kConversionNotice, 0) != 0)
-            firstError = text;
+        if (firstError.empty() && text.rfind(kConversionNotice, 0) != 0) firstError = text;
     }
     bool Confirm(const std::string&) override { return false; }
     std::string DateText() override { return "06.12.2026"; }

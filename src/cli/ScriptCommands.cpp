@@ -29,8 +29,7 @@ void ExpectWords(const ScriptLine& line, std::size_t count, std::string_view usa
 // A small decimal number from `low` to `high`, digits only.
 int Number(const std::string& word, int low, int high) {
     bool digits = !word.empty() && word.size() <= 3;
-    for (char c : word)
-        digits = digits && c >= '0' && c <= '9';
+    for (char c : word) digits = digits && c >= '0' && c <= '9';
     const int value = digits ? std::stoi(word) : -1;
     if (value < low || value > high) {
         throw ScriptError("«" + word + "» не число от " + std::to_string(low) + " до " +
@@ -40,10 +39,8 @@ int Number(const std::string& word, int low, int high) {
 }
 
 bool Answer(const std::string& word) {
-    if (word == "yes")
-        return true;
-    if (word == "no")
-        return false;
+    if (word == "yes") return true;
+    if (word == "no") return false;
     throw ScriptError("ответ должен быть yes или no, а не «" + word + "»");
 }
 
@@ -68,8 +65,7 @@ const std::vector<WindowControlRow> kWindowControls = {};
 
 const WindowControlRow* WindowControl(std::string_view name) {
     for (const WindowControlRow& row : kWindowControls) {
-        if (row.name == name)
-            return &row;
+        if (row.name == name) return &row;
     }
     return nullptr;
 }
@@ -78,35 +74,28 @@ bool FindMainControl(const Configuration& config, std::string_view name, Control
     Opt option;
     if (OptByName(name, &option)) {
         // The hidden dealer extras have no check box on screen.
-        if (Def(option).hidden)
-            throw ScriptError("«" + std::string(name) + "» скрыт");
+        if (Def(option).hidden) throw ScriptError("«" + std::string(name) + "» скрыт");
         *control = {FocusTarget::OptionBox(option), config.Enabled(option), false};
         return true;
     }
     for (int b = 0; b < kBodyCount; ++b) {
-        if (kBodies[b].name != name)
-            continue;
+        if (kBodies[b].name != name) continue;
         *control = {FocusTarget::BodyButton(b), config.BodyEnabled(b), false};
         return true;
     }
     for (int r = 0; r < kRailsCount; ++r) {
-        if (kRails[r].name != name)
-            continue;
+        if (kRails[r].name != name) continue;
         *control = {FocusTarget::RailsButton(r), config.RailsEnabled(r), false};
         return true;
     }
     for (int e = 0; e < kEngineCount; ++e) {
-        if (kEngines[e].name != name)
-            continue;
+        if (kEngines[e].name != name) continue;
         *control = {FocusTarget::EngineButton(e), config.EngineEnabled(e), false};
         return true;
     }
-    if (name == "Edit1")
-        *control = {FocusTarget::Edit1(), true, true};
-    if (name == "Compl")
-        *control = {FocusTarget::TrimGroup(), true, true};
-    if (name == "ComboBox1")
-        *control = {FocusTarget::ColourList(), true, true};
+    if (name == "Edit1") *control = {FocusTarget::Edit1(), true, true};
+    if (name == "Compl") *control = {FocusTarget::TrimGroup(), true, true};
+    if (name == "ComboBox1") *control = {FocusTarget::ColourList(), true, true};
     return name == "Edit1" || name == "Compl" || name == "ComboBox1";
 }
 
@@ -124,15 +113,13 @@ void Start(ScriptSession& s, const ScriptLine& line) {
 void Click(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 2, "click ИМЯ");
     const std::string& name = line.words[1];
-    if (const WindowControlRow* row = WindowControl(name))
-        return row->click(s, line);
+    if (const WindowControlRow* row = WindowControl(name)) return row->click(s, line);
     Control control;
     if (!FindMainControl(s.Config(), name, &control) || control.focusOnly) {
         throw UnknownControl(name);
     }
     // A disabled control ignores the mouse.
-    if (!control.enabled)
-        return;
+    if (!control.enabled) return;
     s.Focus().MoveTo(control.target);
     Configuration& c = s.Config();
     const int i = control.target.index;
@@ -154,14 +141,11 @@ void Focus(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 2, "focus ИМЯ");
     const std::string& name = line.words[1];
     // The other windows keep their own focus.
-    if (WindowControl(name))
-        return;
+    if (WindowControl(name)) return;
     Control control;
-    if (!FindMainControl(s.Config(), name, &control))
-        throw UnknownControl(name);
+    if (!FindMainControl(s.Config(), name, &control)) throw UnknownControl(name);
     // A disabled control cannot take the focus.
-    if (control.enabled)
-        s.Focus().MoveTo(control.target);
+    if (control.enabled) s.Focus().MoveTo(control.target);
 }
 
 void Trim(ScriptSession& s, const ScriptLine& line) {
@@ -177,8 +161,7 @@ void Colour(ScriptSession& s, const ScriptLine& line) {
     s.Focus().MoveTo(FocusTarget::ColourList());
     Configuration& c = s.Config();
     // Picking the item that is already selected changes nothing.
-    if (c.Colour() == colour)
-        return;
+    if (c.Colour() == colour) return;
     c.SetColourIndex(colour);
     c.ComboBox1Change();
 }
@@ -203,8 +186,7 @@ void EquipCommand(ScriptSession& s, const ScriptLine& line) {
 
 void Open(ScriptSession& s, const ScriptLine& line) {
     const std::string path = line.Rest();
-    if (path.empty())
-        throw ScriptError("ожидается «open ПУТЬ»");
+    if (path.empty()) throw ScriptError("ожидается «open ПУТЬ»");
     s.Config().OpenFile(path, s.Files());
 }
 
@@ -212,8 +194,7 @@ void Save(ScriptSession& s, const ScriptLine& line) {
     // The path may hold blanks: it is everything between the command and the answer.
     const std::string rest = line.Rest();
     const std::size_t blank = rest.rfind(' ');
-    if (blank == std::string::npos || blank == 0)
-        throw ScriptError("ожидается «save ПУТЬ yes|no»");
+    if (blank == std::string::npos || blank == 0) throw ScriptError("ожидается «save ПУТЬ yes|no»");
     const bool answer = Answer(rest.substr(blank + 1));
     s.Ui().SetAnswer(answer);
     s.Config().SaveToFile(rest.substr(0, blank), s.Files());
@@ -248,8 +229,7 @@ constexpr CommandRow kViews[] = {
 void Print(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 2, "print ВИД");
     for (const CommandRow& view : kViews) {
-        if (view.name == line.words[1])
-            return view.handler(s, line);
+        if (view.name == line.words[1]) return view.handler(s, line);
     }
     throw ScriptError("неизвестный вид «" + line.words[1] + "»");
 }
@@ -263,12 +243,10 @@ constexpr CommandRow kCommands[] = {
 }  // namespace
 
 void ScriptSession::Run(const ScriptLine& line) {
-    if (!line.IsCommand())
-        return;
+    if (!line.IsCommand()) return;
     const std::string& name = line.words.front();
     for (const CommandRow& command : kCommands) {
-        if (command.name == name)
-            return command.handler(*this, line);
+        if (command.name == name) return command.handler(*this, line);
     }
     throw ScriptError("неизвестная команда «" + name + "»");
 }

@@ -5,16 +5,14 @@
 namespace kalvora::cli {
 
 ScriptLine ScriptLine::Parse(int number, std::string text) {
-    while (!text.empty() && text.back() == '\r')
-        text.pop_back();
+    while (!text.empty() && text.back() == '\r') text.pop_back();
     ScriptLine line;
     line.number = number;
     std::size_t start = 0;
     while (true) {
         const std::size_t blank = text.find(' ', start);
         line.words.push_back(text.substr(start, blank - start));
-        if (blank == std::string::npos)
-            break;
+        if (blank == std::string::npos) break;
         start = blank + 1;
     }
     line.text = std::move(text);

@@ -36,8 +36,7 @@ bool ScriptUi::Confirm(const std::string& text) {
 }
 
 void ScriptUi::FocusCodeField() {
-    if (focus_)
-        focus_->MoveTo(FocusTarget::Edit1());
+    if (focus_) focus_->MoveTo(FocusTarget::Edit1());
 }
 
 }  // namespace kalvora::cli

@@ -16,8 +16,7 @@ std::string OrDash(int value) {
 template <typename Enabled>
 std::string Flags(int count, Enabled enabled) {
     std::string flags;
-    for (int i = 0; i < count; ++i)
-        flags += enabled(i) ? '1' : '0';
+    for (int i = 0; i < count; ++i) flags += enabled(i) ? '1' : '0';
     return flags;
 }
 

@@ -45,8 +45,7 @@ constexpr EquipStep kEquipSteps[] = {
 }  // namespace
 
 void Configuration::SpeedButton8Click() {
-    if (!ui_.Confirm("Сброс всех опций. Вы уверены?"))
-        return;
+    if (!ui_.Confirm("Сброс всех опций. Вы уверены?")) return;
     SetEdit1(kResetCode);
     Edit1DblClick();
 }
@@ -54,8 +53,7 @@ void Configuration::SpeedButton8Click() {
 void Configuration::SpeedButton26Click() {
     for (const EquipStep& step : kEquipSteps) {
         // Standard and unavailable options stay as they are.
-        if (!Enabled(step.option))
-            continue;
+        if (!Enabled(step.option)) continue;
         if (step.action == Equip::Mark) {
             SetTag(step.option, 1);
         } else {

@@ -5,14 +5,11 @@
 namespace kalvora {
 
 void FocusModel::MoveTo(const FocusTarget& target) {
-    if (target == current_)
-        return;
+    if (target == current_) return;
     const FocusTarget previous = current_;
     current_ = target;
-    if (previous.kind == FocusTarget::Kind::Option)
-        config_.OptionExit(OptAt(previous.index));
-    if (target.kind == FocusTarget::Kind::Engine)
-        config_.Dvig20MT145Enter(target.index);
+    if (previous.kind == FocusTarget::Kind::Option) config_.OptionExit(OptAt(previous.index));
+    if (target.kind == FocusTarget::Kind::Engine) config_.Dvig20MT145Enter(target.index);
 }
 
 }  // namespace kalvora

@@ -22,11 +22,9 @@ constexpr int kColourModulus = 15;
 // come from copying a code out of a document.
 std::string CleanCode(std::string text) {
     for (char& c : text) {
-        if (c == '$')
-            c = '.';
+        if (c == '$') c = '.';
     }
-    while (!text.empty() && text.back() == ' ')
-        text.pop_back();
+    while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
 }
 
@@ -37,10 +35,8 @@ struct BitPlace {
     int bit;
 };
 BitPlace PlaceOf(int walkIndex) {
-    if (walkIndex < 3)
-        return {1, 2 - walkIndex};
-    if (walkIndex < 45)
-        return {2 + (walkIndex - 3) / 6, 5 - (walkIndex - 3) % 6};
+    if (walkIndex < 3) return {1, 2 - walkIndex};
+    if (walkIndex < 45) return {2 + (walkIndex - 3) / 6, 5 - (walkIndex - 3) % 6};
     return {10 + (walkIndex - 45) / 6, 5 - (walkIndex - 45) % 6};
 }
 
@@ -82,21 +78,18 @@ void Configuration::Edit1DblClick() {
     if (oldCode) {
         ui_.ShowMessage(std::string(kOldCodeConverted));
         // The previous version had no words for the nine newest options: they are not ticked.
-        for (int i = 10; i < kCodeLength; ++i)
-            words[i] = 0;
+        for (int i = 10; i < kCodeLength; ++i) words[i] = 0;
     }
 
     // Every assignment below behaves like a click: the rules run as the controls change.
     SelectTrim(words[0] / 16);
     SelectBody(words[0] % 16 / 4);
     const int rails = words[0] % 4;
-    if (rails < kRailsCount)
-        SelectRails(rails);
+    if (rails < kRailsCount) SelectRails(rails);
     const int engine = words[1] / 8;
     // 1,8 M (125) and 2,0 A (145) come back through the preferred engine, when the trim rules
     // choose the engine from it.
-    if (engine <= Dvig20MT145)
-        SelectEngine(engine);
+    if (engine <= Dvig20MT145) SelectEngine(engine);
     SetPreferredEngine(engine);
 
     const auto applyOption = [&](int walkIndex) {
@@ -107,11 +100,9 @@ void Configuration::Edit1DblClick() {
         // rules below bring it back exactly when it survived.
         SetTag(o, Checked(o) ? 1 : 0);
     };
-    for (int i = 0; i < 45; ++i)
-        applyOption(i);
+    for (int i = 0; i < 45; ++i) applyOption(i);
     SetColourIndex(words[9] % kColourModulus);
-    for (int i = 45; i < kOptionCount; ++i)
-        applyOption(i);
+    for (int i = 45; i < kOptionCount; ++i) applyOption(i);
 
     // Settle: the colour, then the trim rules for the decoded trim, body and engine, then the
     // price and the code of what the rules allowed.
@@ -124,8 +115,7 @@ void Configuration::Edit1DblClick() {
 }
 
 void Configuration::FormActivate(const std::vector<std::string>& args, FileAccess& files) {
-    if (!startupPending_)
-        return;
+    if (!startupPending_) return;
     std::string code(kResetCode);
     if (args.size() == 1) {
         const std::string& argument = args.front();

@@ -25,21 +25,16 @@ constexpr std::array<char32_t, 64> kUpperHalf = {
 };
 
 char32_t CharOf(unsigned char byte) {
-    if (byte < 0x80)
-        return byte;
-    if (byte >= 0xC0)
-        return 0x0410 + (byte - 0xC0);
+    if (byte < 0x80) return byte;
+    if (byte >= 0xC0) return 0x0410 + (byte - 0xC0);
     return kUpperHalf[byte - 0x80];
 }
 
 char ByteOf(char32_t c) {
-    if (c < 0x80)
-        return static_cast<char>(c);
-    if (c >= 0x0410 && c <= 0x044F)
-        return static_cast<char>(0xC0 + (c - 0x0410));
+    if (c < 0x80) return static_cast<char>(c);
+    if (c >= 0x0410 && c <= 0x044F) return static_cast<char>(0xC0 + (c - 0x0410));
     for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
-        if (kUpperHalf[i] == c && c != 0xFFFD)
-            return static_cast<char>(0x80 + i);
+        if (kUpperHalf[i] == c && c != 0xFFFD) return static_cast<char>(0x80 + i);
     }
     return '?';
 }
@@ -99,16 +94,14 @@ char32_t NextChar(std::string_view text, std::size_t& pos) {
 std::string ToWindows1251(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();)
-        out += ByteOf(NextChar(utf8, pos));
+    for (std::size_t pos = 0; pos < utf8.size();) out += ByteOf(NextChar(utf8, pos));
     return out;
 }
 
 std::string FromWindows1251(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (char b : bytes)
-        AppendUtf8(out, CharOf(static_cast<unsigned char>(b)));
+    for (char b : bytes) AppendUtf8(out, CharOf(static_cast<unsigned char>(b)));
     return out;
 }
 
@@ -119,15 +112,13 @@ std::string CodeFileContent(std::string_view fieldText) {
 bool ReadCodeFile(FileAccess& files, const std::string& path, std::string* line,
                   std::string* error) {
     std::string bytes;
-    if (!files.ReadFirstLine(path, &bytes, error))
-        return false;
+    if (!files.ReadFirstLine(path, &bytes, error)) return false;
     *line = FromWindows1251(bytes);
     return true;
 }
 
 void Configuration::SaveToFile(const std::string& path, FileAccess& files) {
-    if (files.Exists(path) && !ui_.Confirm(std::string(kOverwriteQuestion)))
-        return;
+    if (files.Exists(path) && !ui_.Confirm(std::string(kOverwriteQuestion))) return;
     // The field is saved as it stands, even if the user typed into it without decoding.
     std::string error;
     if (!files.WriteFile(path, CodeFileContent(edit1_), &error)) {

@@ -12,8 +12,7 @@ namespace kalvora {
 
 namespace {
 bool Fail(std::string* error, int code) {
-    if (error)
-        *error = std::strerror(code);
+    if (error) *error = std::strerror(code);
     return false;
 }
 }  // namespace
@@ -25,8 +24,7 @@ bool DiskFileAccess::Exists(const std::string& path) {
 
 bool DiskFileAccess::ReadFirstLine(const std::string& path, std::string* line, std::string* error) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return Fail(error, errno);
+    if (fd < 0) return Fail(error, errno);
     struct stat st;
     if (::fstat(fd, &st) != 0) {
         const int code = errno;
@@ -43,42 +41,34 @@ bool DiskFileAccess::ReadFirstLine(const std::string& path, std::string* line, s
     while (text.size() <= kMaxLine) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             const int code = errno;
             ::close(fd);
             return Fail(error, code);
         }
-        if (n == 0)
-            break;
+        if (n == 0) break;
         text.append(buffer, static_cast<std::size_t>(n));
-        if (std::memchr(buffer, '\n', static_cast<std::size_t>(n)))
-            break;
+        if (std::memchr(buffer, '\n', static_cast<std::size_t>(n))) break;
     }
-    if (::close(fd) != 0)
-        return Fail(error, errno);
+    if (::close(fd) != 0) return Fail(error, errno);
     const std::size_t end = text.find('\n');
     if (end != std::string::npos) {
         text.resize(end);
-        if (!text.empty() && text.back() == '\r')
-            text.pop_back();
+        if (!text.empty() && text.back() == '\r') text.pop_back();
     }
     // Cutting an over-long line could turn it into a valid code (a code, many blanks, then
     // anything): such a file is refused as a whole.
-    if (text.size() > kMaxLine)
-        return Fail(error, EFBIG);
+    if (text.size() > kMaxLine) return Fail(error, EFBIG);
     *line = std::move(text);
     return true;
 }
 
 bool DiskFileAccess::WriteFile(const std::string& path, const std::string& bytes,
                                std::string* error) {
-    if (path.empty())
-        return Fail(error, ENOENT);
+    if (path.empty()) return Fail(error, ENOENT);
     const std::string temporary = path + ".tmp-kalvora";
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return Fail(error, errno);
+    if (fd < 0) return Fail(error, errno);
     // An overwritten file keeps its permissions.
     struct stat previous;
     if (::stat(path.c_str(), &previous) == 0 && S_ISREG(previous.st_mode)) {
@@ -88,8 +78,7 @@ bool DiskFileAccess::WriteFile(const std::string& path, const std::string& bytes
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             const int code = errno;
             ::close(fd);
             ::unlink(temporary.c_str());

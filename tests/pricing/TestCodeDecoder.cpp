@@ -41,23 +41,18 @@ std::string Snapshot(const Configuration& c) {
         out << s.checked << s.enabled << s.tag << s.price << ' ' << s.shadow << ' ' << s.font
             << s.captionEnabled << '\n';
     }
-    for (int b = 0; b < kBodyCount; ++b)
-        out << c.BodyEnabled(b);
-    for (int r = 0; r < kRailsCount; ++r)
-        out << c.RailsEnabled(r);
-    for (int e = 0; e < kEngineCount; ++e)
-        out << c.EngineEnabled(e);
+    for (int b = 0; b < kBodyCount; ++b) out << c.BodyEnabled(b);
+    for (int r = 0; r < kRailsCount; ++r) out << c.RailsEnabled(r);
+    for (int e = 0; e < kEngineCount; ++e) out << c.EngineEnabled(e);
     return out.str();
 }
 
 bool IsSettledCode(const std::string& code) {
-    if (code.size() != 20)
-        return false;
+    if (code.size() != 20) return false;
     int x = 0;
     for (int i = 0; i < 19; ++i) {
         const int v = CodeCharIndex(code[i]);
-        if (v == 255)
-            return false;
+        if (v == 255) return false;
         x ^= v;
     }
     return x == 0 && CodeCharIndex(code[19]) != 255;
@@ -67,8 +62,7 @@ std::string CodeOf(int trim, int body, int rails, int engine, int colour, std::s
     CodeBuilder code(trim, body, rails, engine);
     for (int i = 0; i < kOptionCount; ++i) {
         code.AddOption(i, ticked.count(OptAt(i)) > 0);
-        if (i == 44)
-            code.SetColour(colour);
+        if (i == 44) code.SetColour(colour);
     }
     return code.Finish();
 }
@@ -94,6 +88,7 @@ class DecoderTest : public ::testing::Test {
 
 struct RejectedCase {
     const char* name;
+    friend void PrintTo(const RejectedCase& c, std::ostream* os) { *os << c.name; }
     std::string text;
     std::string fieldAfterwards;  // the cleaned text stays in the field
 };
@@ -149,8 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DecoderTest, EveryChangeOfOneOfTheFirstNineteenCharactersIsRejected) {
     for (std::size_t at = 0; at < 19; ++at) {
         for (char c : kCodeAlphabet) {
-            if (c == kWorkedExample[at])
-                continue;
+            if (c == kWorkedExample[at]) continue;
             ui.messages.clear();
             Decode(Replace(kWorkedExample, at, c));
             ASSERT_EQ(ui.messages, std::vector<std::string>{kInvalid}) << at << c;
@@ -162,8 +156,7 @@ TEST_F(DecoderTest, EveryChangeOfOneCharacterOfAnOldCodeIsRejected) {
     const std::string old = "Zt!F!!!t!.!";
     for (std::size_t at = 0; at < old.size(); ++at) {
         for (char c : kCodeAlphabet) {
-            if (c == old[at])
-                continue;
+            if (c == old[at]) continue;
             ui.messages.clear();
             Decode(Replace(old, at, c));
             ASSERT_EQ(ui.messages, std::vector<std::string>{kInvalid}) << at << c;
@@ -175,6 +168,7 @@ TEST_F(DecoderTest, EveryChangeOfOneCharacterOfAnOldCodeIsRejected) {
 
 struct AcceptedCase {
     const char* name;
+    friend void PrintTo(const AcceptedCase& c, std::ostream* os) { *os << c.name; }
     std::string text;
     bool old;
     int trim;
@@ -343,8 +337,7 @@ TEST_F(DecoderTest, RandomTextNeverBreaksTheConfiguration) {
                           {OptAt(random() % kOptionCount), OptAt(random() % kOptionCount)});
             for (int k = random() % 3; k > 0; --k)
                 text[random() % 20] = kCodeAlphabet[random() % 64];
-            if (random() % 4 == 0)
-                text.resize(11);
+            if (random() % 4 == 0) text.resize(11);
         } else {
             const int length = random() % 24;
             for (int i = 0; i < length; ++i) {
