@@ -81,6 +81,11 @@ void Configuration::Edit1DblClick() {
         for (int i = 10; i < kCodeLength; ++i) words[i] = 0;
     }
 
+    // While the options are assigned, no colour is selected: otherwise the metallic mark would
+    // follow the colour of the previous configuration, and a code with "???" would come back
+    // with that colour's mark (a reset after a metallic colour kept the metallic paint).
+    SetColourIndex(-1);
+
     // Every assignment below behaves like a click: the rules run as the controls change.
     SelectTrim(words[0] / 16);
     SelectBody(words[0] % 16 / 4);

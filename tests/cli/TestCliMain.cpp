@@ -1,0 +1,88 @@
+// kalvora-cli's command line: subcommands, help, version and exit statuses.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/CliMain.h"
+#include "cli/PriceCommand.h"
+#include "pricing/FakeFileAccess.h"
+
+namespace kalvora::cli {
+namespace {
+
+using kalvora::testing::FakeFileAccess;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(const std::vector<std::string>& arguments, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCli(arguments, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(CliMain, VersionAndHelpGoToStandardOutput) {
+    EXPECT_EQ(Cli({"--version"}).out, "Kalvora 1.12\n");
+    const CliRun help = Cli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("kalvora-cli script"), std::string::npos);
+    EXPECT_NE(help.out.find("kalvora-cli price"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+}
+
+TEST(CliMain, UsageErrorsGoToStandardErrorWithStatusTwo) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{},
+                                                      {"frobnicate"},
+                                                      {"price"},
+                                                      {"script", "a", "b"},
+                                                      {"script", "/nonexistent/scenario"}}) {
+        const CliRun run = Cli(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.size();
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err, "");
+    }
+}
+
+TEST(CliMain, ScriptReadsStandardInputWithoutFileOrWithDash) {
+    EXPECT_EQ(Cli({"script"}, "start\nprint price\n").out, "Цена: $12420\n");
+    EXPECT_EQ(Cli({"script", "-"}, "start\nprint code\n").out, "####################\n");
+}
+
+TEST(PriceCommand, PricesEachArgumentInAFreshSession) {
+    FakeFileAccess files;
+    files.files["saved.klv"] = "Zt!F!!!t!.!!!!!!!!!!\r\n";
+    files.files["empty.klv"] = "";
+    std::ostringstream out;
+    const int status = RunPrice(
+        {"Zt!F!!!t!.!!!!!!!!!!", "###########", "saved.klv", "0###", "empty.klv"}, out, files);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(out.str(),
+              "Zt!F!!!t!.!!!!!!!!!!\tYs!Ekkkskpkkkkkkkkkk\t16215\n"
+              "###########\t####################\t12420\n"
+              "saved.klv\tYs!Ekkkskpkkkkkkkkkk\t16215\n"
+              "0###\terror: Недопустимая комбинация кода\n"
+              "empty.klv\terror: Недопустимая комбинация кода\n");
+}
+
+TEST(PriceCommand, AnUnreadableFileIsAnError) {
+    FakeFileAccess files;
+    files.files["a.klv"] = "####################\r\n";
+    files.readError = "Permission denied";
+    std::ostringstream out;
+    EXPECT_EQ(RunPrice({"a.klv"}, out, files), 1);
+    EXPECT_EQ(out.str(), "a.klv\terror: Permission denied\n");
+}
+
+TEST(PriceCommand, ExitsZeroWhenEverythingWasPriced) {
+    FakeFileAccess files;
+    std::ostringstream out;
+    EXPECT_EQ(RunPrice({"####################", "Zt!F!!!t!.!"}, out, files), 0);
+}
+
+}  // namespace
+}  // namespace kalvora::cli

@@ -1,0 +1,210 @@
+// Script mode through its library: what a scenario prints, how bad lines stop it, and how the
+// focus follows the clicks.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/ScriptSession.h"
+#include "pricing/FakeFileAccess.h"
+
+namespace kalvora::cli {
+namespace {
+
+using kalvora::testing::FakeFileAccess;
+
+struct Played {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Played Play(const std::string& script, FileAccess& files) {
+    std::istringstream in(script);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunScript(in, out, err, files);
+    return {status, out.str(), err.str()};
+}
+
+Played Play(const std::string& script) {
+    FakeFileAccess files;
+    return Play(script, files);
+}
+
+// --- Lines that cannot be played -------------------------------------------------------------
+
+struct BadLine {
+    const char* name;
+    std::string line;
+    std::string why;
+    friend void PrintTo(const BadLine& c, std::ostream* os) { *os << c.name; }
+};
+
+class BadLineTest : public ::testing::TestWithParam<BadLine> {};
+
+TEST_P(BadLineTest, StopsWithExitTwoAndKeepsWhatWasPrinted) {
+    const Played run =
+        Play("start\nprint price\n\n# a comment\n" + GetParam().line + "\nprint code\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "Цена: $12420\n");
+    EXPECT_EQ(run.err, "error: 5: " + GetParam().why + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Script, BadLineTest,
+    ::testing::Values(
+        BadLine{"UnknownCommand", "credit", "неизвестная команда «credit»"},
+        BadLine{"DecimalNotYetKnown", "decimal ,", "неизвестная команда «decimal»"},
+        BadLine{"CommandIsCaseSensitive", "Print price", "неизвестная команда «Print»"},
+        BadLine{"LeadingBlank", " print price", "неизвестная команда «»"},
+        BadLine{"OrderViewNotYetKnown", "print order", "неизвестный вид «order»"},
+        BadLine{"UnknownView", "print nothing", "неизвестный вид «nothing»"},
+        BadLine{"PrintWithoutView", "print", "ожидается «print ВИД»"},
+        BadLine{"TrimTooLarge", "trim 4", "«4» не число от 0 до 3"},
+        BadLine{"TrimNotANumber", "trim x", "«x» не число от 0 до 3"},
+        BadLine{"TrimWithSign", "trim +1", "«+1» не число от 0 до 3"},
+        BadLine{"TrimMissing", "trim", "ожидается «trim N»"},
+        BadLine{"TrimTwice", "trim 1 2", "ожидается «trim N»"},
+        BadLine{"ColourTooLarge", "colour 12", "«12» не число от 0 до 11"},
+        BadLine{"ColourNegative", "colour -1", "«-1» не число от 0 до 11"},
+        BadLine{"ClickUnknown", "click Nothing", "неизвестный элемент «Nothing»"},
+        BadLine{"ClickOrderBoxNotYetKnown", "click SlovoBox", "неизвестный элемент «SlovoBox»"},
+        BadLine{"ClickHiddenOption", "click KarterBox", "«KarterBox» скрыт"},
+        BadLine{"ClickCodeField", "click Edit1", "неизвестный элемент «Edit1»"},
+        BadLine{"ClickTwoNames", "click ptf KsenonBox", "ожидается «click ИМЯ»"},
+        BadLine{"FocusUnknown", "focus Nothing", "неизвестный элемент «Nothing»"},
+        BadLine{"ResetWithoutAnswer", "reset", "ожидается «reset yes|no»"},
+        BadLine{"ResetOtherAnswer", "reset maybe", "ответ должен быть yes или no, а не «maybe»"},
+        BadLine{"SaveWithoutAnswer", "save a.klv", "ожидается «save ПУТЬ yes|no»"},
+        BadLine{"SaveWithoutPath", "save yes", "ожидается «save ПУТЬ yes|no»"},
+        BadLine{"OpenWithoutPath", "open", "ожидается «open ПУТЬ»"},
+        BadLine{"EquipWithArgument", "equip all", "ожидается «equip»"},
+        BadLine{"ClockWithoutTime", "clock 01.01.2027", "ожидается «clock ДАТА ВРЕМЯ»"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- Output ----------------------------------------------------------------------------------
+
+TEST(ScriptOutput, LineBreaksInsideMessagesAreEscaped) {
+    const Played run = Play("start\nsave a.klv yes\nsave a.klv yes\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "message: Ваша конфигурация сохранена в файл:\\r\\ra.klv\n"
+              "confirm: Такой файл уже существует. Перезаписать? -> yes\n"
+              "message: Ваша конфигурация сохранена в файл:\\r\\ra.klv\n");
+}
+
+TEST(ScriptOutput, SaveKeepsBlanksInsideThePath) {
+    FakeFileAccess files;
+    const Played run = Play("start\nsave my car.klv no\n", files);
+    EXPECT_EQ(files.files.count("my car.klv"), 1u);
+}
+
+TEST(ScriptOutput, CarriageReturnsAtLineEndsAreIgnored) {
+    const Played run = Play("start\r\nprint price\r\r\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Цена: $12420\n");
+}
+
+TEST(ScriptOutput, CodeTakesTheRestOfTheLineVerbatim) {
+    const Played run = Play("start\ncode ##  ##\nprint code\n");
+    EXPECT_EQ(run.out, "message: Недопустимая комбинация кода\n##  ##\n");
+}
+
+TEST(ScriptOutput, AnUnansweredConfirmationIsNo) {
+    FakeFileAccess files;
+    ScriptLine line = ScriptLine::Parse(1, "start");
+    std::ostringstream out;
+    ScriptSession session(out, files);
+    session.Run(line);
+    EXPECT_FALSE(session.Ui().Confirm("Вопрос?"));
+    EXPECT_EQ(out.str(), "confirm: Вопрос? -> no\n");
+}
+
+// --- Focus -----------------------------------------------------------------------------------
+
+class ScriptFocusTest : public ::testing::Test {
+  protected:
+    ScriptFocusTest() : session(out, files) { Run("start"); }
+    void Run(const std::string& text) { session.Run(ScriptLine::Parse(1, text)); }
+    Configuration& Config() { return session.Config(); }
+    std::ostringstream out;
+    FakeFileAccess files;
+    ScriptSession session;
+};
+
+TEST_F(ScriptFocusTest, AClickedOptionRemembersItsTickOnlyWhenTheFocusLeaves) {
+    Run("trim 1");
+    Run("click KlimatBox");
+    EXPECT_TRUE(Config().Checked(Opt::KlimatBox));
+    EXPECT_EQ(Config().Tag(Opt::KlimatBox), 0);
+    Run("focus Edit1");
+    EXPECT_EQ(Config().Tag(Opt::KlimatBox), 1);
+}
+
+TEST_F(ScriptFocusTest, TheFocusMovesBeforeTheClickedControlActs) {
+    Run("trim 1");
+    Run("click KlimatBox");
+    // The trim rules make climate control available with the wish stored just before.
+    Run("trim 2");
+    EXPECT_TRUE(Config().Checked(Opt::KlimatBox));
+}
+
+TEST_F(ScriptFocusTest, ToolButtonsTakeNoFocus) {
+    Run("trim 1");
+    Run("click KlimatBox");
+    Run("reset no");
+    Run("equip");
+    Run("save a.klv no");
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::KlimatBox));
+}
+
+TEST_F(ScriptFocusTest, DecodingGivesTheFocusToTheCodeFieldAfterwards) {
+    Run("trim 1");
+    Run("click KlimatBox");
+    Run("reset yes");
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::Edit1());
+    // The exit rule ran after the decode: the wish follows the unticked box of Ambiente.
+    EXPECT_EQ(Config().Tag(Opt::KlimatBox), 0);
+}
+
+TEST_F(ScriptFocusTest, ARejectedCodeLeavesTheFocusWhereItWas) {
+    files.files["bad.klv"] = "nonsense\r\n";
+    Run("click AdaptBox");
+    Run("open bad.klv");
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::AdaptBox));
+}
+
+TEST_F(ScriptFocusTest, EnteringAnEngineButtonMakesItThePreferredEngine) {
+    Run("trim 1");
+    Run("focus Dvig16AT100");
+    EXPECT_EQ(Config().PreferredEngine(), Dvig16AT100);
+    EXPECT_EQ(Config().Engine(), Dvig14MT);  // only a click selects it
+    Run("click Dvig18TD115");
+    EXPECT_EQ(Config().PreferredEngine(), Dvig18TD115);
+    EXPECT_EQ(Config().Engine(), Dvig18TD115);
+}
+
+TEST_F(ScriptFocusTest, DisabledControlsIgnoreClicksAndFocus) {
+    // Ambiente: xenon headlamps and all engines but the 1,4 are disabled.
+    const int preferred = Config().PreferredEngine();
+    Run("click KsenonBox");
+    Run("focus Dvig20AT145");
+    Run("click Dvig20AT145");
+    EXPECT_FALSE(Config().Checked(Opt::KsenonBox));
+    EXPECT_EQ(Config().PreferredEngine(), preferred);
+    // The start code left the focus in the code field.
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::Edit1());
+}
+
+TEST_F(ScriptFocusTest, PickingTheSelectedColourAgainRunsNothing) {
+    Run("colour 3");
+    Run("click MetallBox");  // follows the colour: ticked again at once
+    EXPECT_TRUE(Config().Checked(Opt::MetallBox));
+    out.str("");
+    Run("colour 3");
+    EXPECT_TRUE(Config().Checked(Opt::MetallBox));
+    EXPECT_EQ(out.str(), "");
+}
+
+}  // namespace
+}  // namespace kalvora::cli
