@@ -248,6 +248,21 @@ TEST_F(DecoderTest, NewerOptionsOfTheCurrentCodeAreRestored) {
     EXPECT_EQ(config.Tag(Opt::ZimShinaBox), 1);
 }
 
+// With "???" the metallic mark is free, so it must come from the code, whatever colour was
+// selected before.
+TEST_F(DecoderTest, NoColourTakesTheMetallicMarkFromTheCode) {
+    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 1, {}));  // Frozen White, not metallic
+    ASSERT_FALSE(config.Checked(Opt::MetallBox));
+    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 0, {Opt::MetallBox}));
+    EXPECT_TRUE(config.Checked(Opt::MetallBox));
+
+    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 5, {Opt::MetallBox}));  // Tonic Metallic
+    ASSERT_TRUE(config.Checked(Opt::MetallBox));
+    Decode(std::string(kResetCode));
+    EXPECT_FALSE(config.Checked(Opt::MetallBox));
+    EXPECT_EQ(config.Edit1(), kResetCode);
+}
+
 TEST_F(DecoderTest, LetsTheWindowRepaintTwiceWhileSettling) {
     const int before = ui.pendingEventRuns;
     Decode(kWorkedExample);
