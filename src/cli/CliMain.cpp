@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "cli/PriceCommand.h"
@@ -38,6 +39,11 @@ int Script(const std::vector<std::string>& arguments, std::istream& in, std::ost
     if (arguments.size() > 2) return UsageError(err, "script принимает не больше одного файла");
     DiskFileAccess files;
     if (arguments.size() < 2 || arguments[1] == "-") return RunScript(in, out, err, files);
+    std::error_code ignored;
+    if (std::filesystem::is_directory(arguments[1], ignored)) {
+        err << "kalvora-cli: " << arguments[1] << ": " << std::strerror(EISDIR) << '\n';
+        return kUsageError;
+    }
     std::ifstream file(arguments[1], std::ios::binary);
     if (!file) {
         err << "kalvora-cli: " << arguments[1] << ": " << std::strerror(errno) << '\n';

@@ -40,7 +40,8 @@ TEST(CliMain, UsageErrorsGoToStandardErrorWithStatusTwo) {
                                                       {"frobnicate"},
                                                       {"price"},
                                                       {"script", "a", "b"},
-                                                      {"script", "/nonexistent/scenario"}}) {
+                                                      {"script", "/nonexistent/scenario"},
+                                                      {"script", "/"}}) {
         const CliRun run = Cli(arguments);
         EXPECT_EQ(run.status, 2) << arguments.size();
         EXPECT_EQ(run.out, "");

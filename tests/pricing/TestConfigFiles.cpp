@@ -1,6 +1,7 @@
 // Saving and opening .klv files: through the configuration with files in memory, and on disk.
 #include <gtest/gtest.h>
 
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -287,6 +288,24 @@ TEST_F(DiskFileTest, AFailedWriteLeavesNothingBehind) {
     EXPECT_TRUE(fs::is_directory(dir + "/folder.klv"));
 }
 
+TEST_F(DiskFileTest, WritingThroughALinkReplacesTheFileItPointsTo) {
+    const std::string real = Write("real.klv", "old\r\n");
+    const std::string link = dir + "/link.klv";
+    fs::create_symlink(real, link);
+    std::string error;
+    ASSERT_TRUE(disk.WriteFile(link, "####################\r\n", &error)) << error;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Content(real), "####################\r\n");
+}
+
+TEST_F(DiskFileTest, DevicesAreNeverReplaced) {
+    std::string error;
+    EXPECT_FALSE(disk.WriteFile("/dev/null", "x\r\n", &error));
+    EXPECT_EQ(error, "Invalid argument");
+    EXPECT_FALSE(fs::is_regular_file("/dev/null"));
+    EXPECT_FALSE(fs::exists("/dev/null.tmp-kalvora"));
+}
+
 TEST_F(DiskFileTest, SaveAndOpenThroughTheConfigurationOnDisk) {
     RecordingUi ui;
     Configuration config(ui);
@@ -307,16 +326,29 @@ TEST_F(DiskFileTest, RandomFileContentNeverBreaksTheConfiguration) {
     Configuration config(ui);
     config.FormActivate({}, disk);
     std::mt19937 random(1207);
-    const std::string path = dir + "/random.klv";
+    // A file in memory, so that thousands of rewrites cost no disk time.
+    const int fd = ::memfd_create("random.klv", 0);
+    ASSERT_GE(fd, 0);
+    const std::string path = "/proc/self/fd/" + std::to_string(fd);
+    int rejected = 0;
+    int unreadable = 0;
     for (int run = 0; run < 3000; ++run) {
         std::string content;
-        const int length = run % 10 == 0 ? 5000 + random() % 5000 : random() % 40;
-        for (int i = 0; i < length; ++i) {
-            content += run % 2
-                           ? static_cast<char>(random() % 256)
-                           : (random() % 6 ? kCodeAlphabet[random() % 64] : "\r\n $"[random() % 4]);
+        if (run % 10 == 0) {
+            // One endless line: more than any code.
+            content.assign(5000 + random() % 5000, ' ');
+            for (char& c : content) c = random() % 3 ? kCodeAlphabet[random() % 64] : ' ';
+        } else {
+            const int length = random() % 40;
+            for (int i = 0; i < length; ++i) {
+                content += run % 2 ? static_cast<char>(random() % 256)
+                                   : (random() % 6 ? kCodeAlphabet[random() % 64]
+                                                   : "\r\n $"[random() % 4]);
+            }
         }
-        Write("random.klv", content);
+        ASSERT_EQ(::ftruncate(fd, 0), 0);
+        ASSERT_EQ(::pwrite(fd, content.data(), content.size(), 0),
+                  static_cast<ssize_t>(content.size()));
         const std::string before = Snapshot(config, false);  // the field itself may change
         const std::string fieldBefore = config.Edit1();
         ui.messages.clear();
@@ -326,13 +358,20 @@ TEST_F(DiskFileTest, RandomFileContentNeverBreaksTheConfiguration) {
                 ui.messages.back().find("предыдущей") == std::string::npos) {
                 // A read error: nothing changed at all.
                 ASSERT_EQ(config.Edit1(), fieldBefore);
+                ASSERT_EQ(Snapshot(config, false), before);
+                ++unreadable;
             } else {
                 ASSERT_EQ(config.Edit1().size(), 20u);
             }
         } else {
             ASSERT_EQ(Snapshot(config, false), before);
+            ++rejected;
         }
     }
+    ::close(fd);
+    // Both ways of failing were met.
+    EXPECT_GT(rejected, 1000);
+    EXPECT_GT(unreadable, 10);
 }
 
 }  // namespace
