@@ -1,0 +1,148 @@
+#include "info/JpegImage.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <csetjmp>
+#include <cstdio>  // jpeglib.h uses FILE without including it
+
+#include <jpeglib.h>
+
+namespace kalvora {
+namespace {
+
+// Picture files are a few hundred kilobytes; anything far larger is not one of ours.
+constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+constexpr unsigned long long kMaxPixels = 50ULL * 1000 * 1000;
+
+struct ErrorManager {
+    jpeg_error_mgr pub;  // first, so that libjpeg's pointer is also ours
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void ErrorExit(j_common_ptr cinfo) {
+    auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+    std::longjmp(err->jump, 1);
+}
+
+// Warnings (level -1) mean damaged data, such as a file cut short; they are counted so that
+// the picture can be refused. Nothing is printed.
+void EmitMessage(j_common_ptr cinfo, int level) {
+    if (level < 0) {
+        ++cinfo->err->num_warnings;
+    }
+}
+
+void OutputMessage(j_common_ptr) {}
+
+unsigned char Ink(int value, int black) {
+    return static_cast<unsigned char>(value * black / 255);
+}
+
+// All libjpeg calls happen in this frame. Only trivially destructible objects are declared in
+// it, so jumping back from the error handler skips no destructor; the image is the caller's.
+bool Decode(const unsigned char* data, unsigned long size, QImage* out) {
+    jpeg_decompress_struct cinfo;
+    ErrorManager err;
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = ErrorExit;
+    err.pub.emit_message = EmitMessage;
+    err.pub.output_message = OutputMessage;
+    cinfo.mem = nullptr;
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, data, size);
+    jpeg_read_header(&cinfo, TRUE);
+
+    const unsigned long long pixels =
+        static_cast<unsigned long long>(cinfo.image_width) * cinfo.image_height;
+    if (pixels == 0 || pixels > kMaxPixels || err.pub.num_warnings > 0) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    // Printing-press JPEGs hold CMYK; libjpeg cannot turn that into RGB itself.
+    const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+    cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+
+    const int width = static_cast<int>(cinfo.output_width);
+    const int height = static_cast<int>(cinfo.output_height);
+    *out = QImage(width, height, QImage::Format_RGB888);
+    if (out->isNull()) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    JSAMPARRAY cmykRow = nullptr;
+    if (cmyk) {
+        cmykRow = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+                                             cinfo.output_width * 4, 1);
+    }
+    // Adobe writes CMYK inverted (255 means no ink).
+    const bool inverted = cinfo.saw_Adobe_marker != 0;
+    while (cinfo.output_scanline < cinfo.output_height) {
+        uchar* line = out->scanLine(static_cast<int>(cinfo.output_scanline));
+        if (!cmyk) {
+            JSAMPROW row = line;
+            jpeg_read_scanlines(&cinfo, &row, 1);
+            continue;
+        }
+        jpeg_read_scanlines(&cinfo, cmykRow, 1);
+        const unsigned char* in = cmykRow[0];
+        for (int x = 0; x < width; ++x, in += 4) {
+            const int c = inverted ? in[0] : 255 - in[0];
+            const int m = inverted ? in[1] : 255 - in[1];
+            const int y = inverted ? in[2] : 255 - in[2];
+            const int k = inverted ? in[3] : 255 - in[3];
+            line[3 * x] = Ink(c, k);
+            line[3 * x + 1] = Ink(m, k);
+            line[3 * x + 2] = Ink(y, k);
+        }
+    }
+    jpeg_finish_decompress(&cinfo);
+    const bool damaged = err.pub.num_warnings > 0;
+    jpeg_destroy_decompress(&cinfo);
+    return !damaged;
+}
+
+}  // namespace
+
+QImage DecodeJpegImage(const QByteArray& bytes) {
+    if (bytes.isEmpty()) {
+        return QImage();
+    }
+    QImage image;
+    if (!Decode(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                static_cast<unsigned long>(bytes.size()), &image)) {
+        return QImage();
+    }
+    return image;
+}
+
+QImage LoadJpegImage(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QImage();
+    }
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (bytes.size() > kMaxFileBytes) {
+        return QImage();
+    }
+    return DecodeJpegImage(bytes);
+}
+
+QImage LoadPictureFile(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) {
+        return LoadJpegImage(path);
+    }
+    QImage image;
+    if (!image.load(path)) {
+        return QImage();
+    }
+    return image;
+}
+
+}  // namespace kalvora

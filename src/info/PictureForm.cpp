@@ -1,0 +1,32 @@
+#include "info/PictureForm.h"
+
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "info/PictureView.h"
+#include "info/QtText.h"
+
+namespace kalvora {
+
+PictureForm::PictureForm(QWidget* parent, std::string_view caption, const char* fileName,
+                         bool closesOnEscape, QSize emptySize)
+    : QDialog(parent), picture_(new PictureView(emptySize, this)), closesOnEscape_(closesOnEscape) {
+    setWindowTitle(ToQString(caption));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(picture_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    picture_->LoadPicture(QString::fromLatin1(fileName));
+    connect(picture_, &PictureView::clicked, this, &QDialog::close);
+}
+
+void PictureForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && !closesOnEscape_) {
+        event->accept();  // this window is closed with the mouse only
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace kalvora

@@ -1,0 +1,32 @@
+// A window that is one picture: it loads its picture file when it is created, shows the
+// missing-picture label when the file is not there, and closes (hides) on a click on the
+// picture and, for most of them, on Esc.
+#pragma once
+
+#include <QDialog>
+#include <QSize>
+#include <string_view>
+
+namespace kalvora {
+
+class PictureView;
+
+class PictureForm : public QDialog {
+    Q_OBJECT
+
+  public:
+    PictureView* Picture() const { return picture_; }
+    bool ClosesOnEscape() const { return closesOnEscape_; }
+
+  protected:
+    PictureForm(QWidget* parent, std::string_view caption, const char* fileName,
+                bool closesOnEscape, QSize emptySize);
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    PictureView* picture_;
+    bool closesOnEscape_;
+};
+
+}  // namespace kalvora

@@ -1,0 +1,65 @@
+#include "info/PictureView.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+
+#include "info/InfoTexts.h"
+#include "info/JpegImage.h"
+#include "info/QtText.h"
+
+namespace kalvora {
+
+PictureView::PictureView(QSize emptySize, QWidget* parent)
+    : QWidget(parent),
+      emptySize_(emptySize),
+      missing_(new QLabel(ToQString(info_text::kMissingPicture), this)),
+      image_(new QLabel(this)) {
+    setObjectName(QStringLiteral("PictureView"));
+    missing_->setObjectName(QStringLiteral("MissingPictureLabel"));
+    missing_->setAlignment(Qt::AlignCenter);
+    missing_->setWordWrap(true);
+    missing_->setMargin(8);
+    image_->setObjectName(QStringLiteral("Image"));
+    image_->setAlignment(Qt::AlignCenter);
+    image_->hide();
+    image_->raise();  // the picture is drawn over the label
+}
+
+bool PictureView::LoadPicture(const QString& fileName) {
+    const QImage picture = LoadPictureFile(fileName);
+    if (picture.isNull()) {
+        return false;
+    }
+    image_->setPixmap(QPixmap::fromImage(picture));
+    hasPicture_ = true;
+    image_->show();
+    missing_->hide();
+    updateGeometry();
+    return true;
+}
+
+QSize PictureView::sizeHint() const {
+    return hasPicture_ ? image_->pixmap().size() : emptySize_;
+}
+
+QSize PictureView::minimumSizeHint() const {
+    return sizeHint();
+}
+
+void PictureView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void PictureView::resizeEvent(QResizeEvent* event) {
+    missing_->setGeometry(rect());
+    image_->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+}  // namespace kalvora

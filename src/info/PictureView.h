@@ -1,0 +1,46 @@
+// An image area with the missing-picture label behind it. The picture file is read once; when
+// it loads, the picture covers the label, otherwise the label shows through. A mouse click on
+// the area is reported, picture or not.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+
+namespace kalvora {
+
+class PictureView : public QWidget {
+    Q_OBJECT
+
+  public:
+    // `emptySize` is the size of the area while no picture is loaded.
+    explicit PictureView(QSize emptySize, QWidget* parent = nullptr);
+
+    // Loads a picture file (relative names are looked up in the working directory). A missing,
+    // unreadable or damaged file leaves the area empty; that is not an error.
+    bool LoadPicture(const QString& fileName);
+
+    bool HasPicture() const { return hasPicture_; }
+    QLabel* MissingPictureLabel() const { return missing_; }
+    QLabel* ImageLabel() const { return image_; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  signals:
+    void clicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    QSize emptySize_;
+    bool hasPicture_ = false;
+    QLabel* missing_;
+    QLabel* image_;
+};
+
+}  // namespace kalvora

@@ -1,0 +1,150 @@
+#include "info/TAboutBox.h"
+
+#include <QDesktopServices>
+#include <QFont>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "info/InfoTexts.h"
+#include "info/QtText.h"
+
+namespace kalvora {
+namespace {
+
+// The program's badge: a white "K" on a navy rounded square.
+QPixmap Badge() {
+    QPixmap pixmap(72, 72);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 128));
+    painter.drawRoundedRect(QRectF(2, 2, 68, 68), 12, 12);
+    painter.setPen(Qt::white);
+    QFont font(QStringLiteral("DejaVu Sans"), 36, QFont::Bold);
+    painter.setFont(font);
+    painter.drawText(QRect(2, 2, 68, 68), Qt::AlignCenter, QStringLiteral("K"));
+    return pixmap;
+}
+
+QLabel* LinkLabel(const QUrl& url, QWidget* parent) {
+    QString shown = url.host() + url.path();
+    while (shown.endsWith(QLatin1Char('/'))) {
+        shown.chop(1);
+    }
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::RichText);
+    label->setText(QStringLiteral("<a href=\"%1\" style=\"color:#0000ff\">%2</a>")
+                       .arg(url.toString().toHtmlEscaped(), shown.toHtmlEscaped()));
+    label->setOpenExternalLinks(false);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setToolTip(url.toString());
+    return label;
+}
+
+QLabel* TextLabel(std::string_view text, QWidget* parent) {
+    auto* label = new QLabel(ToQString(text), parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+QUrl TAboutBox::OfficialConfiguratorUrl() {
+    return QUrl(ToQString(info_text::kAboutOfficialUrl));
+}
+
+QUrl TAboutBox::ForumUrl() {
+    return QUrl(ToQString(info_text::kAboutForumUrl));
+}
+
+TAboutBox::TAboutBox(QWidget* parent)
+    : QDialog(parent),
+      label7_(LinkLabel(OfficialConfiguratorUrl(), this)),
+      label9_(LinkLabel(ForumUrl(), this)),
+      okButton_(new QPushButton(ToQString(info_text::kAboutOk), this)) {
+    setObjectName(QStringLiteral("TAboutBox"));
+    setWindowTitle(ToQString(info_text::kAboutCaption));
+    setModal(true);
+    label7_->setObjectName(QStringLiteral("Label7"));
+    label9_->setObjectName(QStringLiteral("Label9"));
+    okButton_->setObjectName(QStringLiteral("OKButton"));
+    okButton_->setDefault(true);
+
+    auto* picture = new QLabel(this);
+    picture->setPixmap(Badge());
+    picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    auto* name = TextLabel(info_text::kAboutName, this);
+    QFont nameFont = name->font();
+    nameFont.setPointSize(nameFont.pointSize() + 8);
+    nameFont.setBold(true);
+    name->setFont(nameFont);
+    auto* disclaimer = TextLabel(info_text::kAboutDisclaimer, this);
+
+    auto* details = new QVBoxLayout;
+    details->addWidget(name);
+    details->addWidget(TextLabel(info_text::kAboutVersion, this));
+    details->addWidget(TextLabel(info_text::kAboutDate, this));
+    details->addSpacing(10);
+    details->addWidget(disclaimer);
+    details->addSpacing(10);
+    details->addWidget(TextLabel(info_text::kAboutOfficialLine, this));
+    details->addWidget(label7_);
+    details->addSpacing(6);
+    details->addWidget(TextLabel(info_text::kAboutForumLine, this));
+    details->addWidget(label9_);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture, 0, Qt::AlignTop);
+    top->addSpacing(12);
+    top->addLayout(details, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButton_);
+    buttons->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 12);
+    layout->addLayout(top);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    // The wrapped texts decide the height once the width is fixed.
+    constexpr int kWidth = 480;
+    setFixedSize(kWidth, layout->totalHeightForWidth(kWidth));
+
+    connect(label7_, &QLabel::linkActivated, this, [this] { Label7Click(); });
+    connect(label9_, &QLabel::linkActivated, this, [this] { Label9Click(); });
+    connect(okButton_, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+}
+
+void TAboutBox::Label7Click() {
+    QDesktopServices::openUrl(OfficialConfiguratorUrl());
+}
+
+void TAboutBox::Label9Click() {
+    QDesktopServices::openUrl(ForumUrl());
+}
+
+void TAboutBox::OKButtonClick() {
+    accept();
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    // Centred on the screen, not on the main window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
+
+}  // namespace kalvora

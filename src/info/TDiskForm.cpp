@@ -1,0 +1,12 @@
+#include "info/TDiskForm.h"
+
+#include "info/InfoTexts.h"
+
+namespace kalvora {
+
+TDiskForm::TDiskForm(QWidget* parent)
+    : PictureForm(parent, info_text::kDiskCaption, "_Disks.jpg", false, QSize(560, 320)) {
+    setObjectName(QStringLiteral("TDiskForm"));
+}
+
+}  // namespace kalvora

@@ -1,0 +1,12 @@
+#include "info/TKlimat_form.h"
+
+#include "info/InfoTexts.h"
+
+namespace kalvora {
+
+TKlimat_form::TKlimat_form(QWidget* parent)
+    : PictureForm(parent, info_text::kKlimatCaption, "_Klimat.jpg", true, QSize(560, 360)) {
+    setObjectName(QStringLiteral("TKlimat_form"));
+}
+
+}  // namespace kalvora

@@ -1,0 +1,15 @@
+// The trims side by side: what is standard, optional or not offered in each.
+#pragma once
+
+#include "info/ReferenceTextForm.h"
+
+namespace kalvora {
+
+class TKomplForm : public ReferenceTextForm {
+    Q_OBJECT
+
+  public:
+    explicit TKomplForm(QWidget* parent = nullptr);
+};
+
+}  // namespace kalvora

@@ -1,0 +1,31 @@
+#include "info/TKozov_form.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "info/InfoTexts.h"
+#include "info/PictureView.h"
+#include "info/QtText.h"
+#include "info/ReferenceTextForm.h"
+
+namespace kalvora {
+
+TKozov_form::TKozov_form(QWidget* parent)
+    : QDialog(parent),
+      picture_(new PictureView(QSize(600, 200), this)),
+      table_(ReferenceTextForm::CreateTableText(info_text::kKozovTable, this)) {
+    setObjectName(QStringLiteral("TKozov_form"));
+    setWindowTitle(ToQString(info_text::kKozovCaption));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(picture_, 0);
+    layout->addWidget(table_, 1);
+    picture_->LoadPicture(QStringLiteral("_Kuzov.jpg"));
+    resize(qMax(600, picture_->sizeHint().width()), picture_->sizeHint().height() + 420);
+    table_->setFocus();
+    connect(picture_, &PictureView::clicked, this, &QDialog::close);
+}
+
+}  // namespace kalvora

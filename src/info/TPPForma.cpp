@@ -1,0 +1,28 @@
+#include "info/TPPForma.h"
+
+#include <QPalette>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "info/InfoTexts.h"
+#include "info/QtText.h"
+
+namespace kalvora {
+
+TPPForma::TPPForma(QWidget* parent) : QDialog(parent), text_(new QTextEdit(this)) {
+    setObjectName(QStringLiteral("TPPForma"));
+    setWindowTitle(ToQString(info_text::kPPCaption));
+    setModal(true);
+    text_->setObjectName(QStringLiteral("Text"));
+    text_->setReadOnly(true);
+    QPalette palette = text_->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    text_->setPalette(palette);
+    text_->setHtml(ToQString(info_text::kPPHtml));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(text_);
+    resize(640, 600);
+}
+
+}  // namespace kalvora

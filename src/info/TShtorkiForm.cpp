@@ -1,0 +1,40 @@
+#include "info/TShtorkiForm.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include "info/InfoTexts.h"
+#include "info/PictureView.h"
+#include "info/QtText.h"
+
+namespace kalvora {
+
+TShtorkiForm::TShtorkiForm(QWidget* parent)
+    : QDialog(parent),
+      picture_(new PictureView(QSize(320, 340), this)),
+      explanation_(new QLabel(ToQString(info_text::kShtorkiExplanation), this)) {
+    setObjectName(QStringLiteral("TShtorkiForm"));
+    setWindowTitle(ToQString(info_text::kShtorkiCaption));
+    setModal(true);
+    explanation_->setObjectName(QStringLiteral("Explanation"));
+    explanation_->setAlignment(Qt::AlignCenter);
+    explanation_->setMargin(16);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(picture_);
+    layout->addWidget(explanation_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    picture_->LoadPicture(QStringLiteral("_Shtorki.jpg"));
+}
+
+void TShtorkiForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();  // closed with the window's close button only
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace kalvora

@@ -1,0 +1,12 @@
+#include "info/Tptf_Form.h"
+
+#include "info/InfoTexts.h"
+
+namespace kalvora {
+
+Tptf_Form::Tptf_Form(QWidget* parent)
+    : PictureForm(parent, info_text::kPtfCaption, "_ptf.jpg", true, QSize(560, 360)) {
+    setObjectName(QStringLiteral("Tptf_Form"));
+}
+
+}  // namespace kalvora
