@@ -1,5 +1,16 @@
 // The commands of script mode, as tables: command name -> handler, view name -> printer, and
-// the controls that `click` and `focus` know by name.
+// the controls that `click` and `focus` know by name. A new command, view or box of another
+// window is one row in kCommands, kViews or kWindowControls.
+//
+// Behaviour a scenario can rely on beyond the commands themselves:
+// - `open PATH` and `save PATH yes|no` take the rest of the line as the path (blanks allowed);
+//   `code` takes the rest of the line verbatim, `code` alone is an empty field.
+// - A click on a disabled control, or `focus` on one, does nothing. The hidden dealer extras
+//   cannot be named; `Edit1`, `Compl` and `ComboBox1` only with `focus`.
+// - `colour N` with the item already selected moves the focus and changes nothing else.
+// - A decoded code (start, code, reset, open) leaves the focus in the code field; a rejected
+//   one leaves it where it was. A check box that a rule disables keeps the focus until it moves.
+// - Printed texts write a carriage return as \r and a line feed as \n, like messages.
 #include <string>
 #include <string_view>
 #include <vector>
