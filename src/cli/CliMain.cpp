@@ -74,9 +74,12 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         return kUsageError;
     }
     const std::string& command = arguments.front();
-    if (command == "--help" || command == "-h") {
-        out << kUsage;
-        return 0;
+    // No code or scenario name begins with a dash, so help is recognised anywhere.
+    for (const std::string& argument : arguments) {
+        if (argument == "--help" || argument == "-h") {
+            out << kUsage;
+            return 0;
+        }
     }
     if (command == "--version") {
         out << "Kalvora " << KALVORA_VERSION << '\n';

@@ -39,6 +39,8 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess
             const ScriptLine line = ScriptLine::Parse(number, text);
             try {
                 session.Run(line);
+                // A person typing a scenario sees each answer at once.
+                out.flush();
             } catch (const ScriptError& e) {
                 out.flush();
                 err << "error: " << number << ": " << e.what() << '\n';

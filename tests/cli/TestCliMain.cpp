@@ -33,6 +33,7 @@ TEST(CliMain, VersionAndHelpGoToStandardOutput) {
     EXPECT_NE(help.out.find("kalvora-cli script"), std::string::npos);
     EXPECT_NE(help.out.find("kalvora-cli price"), std::string::npos);
     EXPECT_EQ(help.err, "");
+    EXPECT_EQ(Cli({"price", "--help"}).out, help.out);
 }
 
 TEST(CliMain, UsageErrorsGoToStandardErrorWithStatusTwo) {
