@@ -1,0 +1,14 @@
+// The credit window as text, one field a line, for the script mode's "print credit".
+#pragma once
+
+#include <string>
+
+#include "credit/CreditCalculator.h"
+
+namespace kalvora {
+
+// Every field as FIELD<TAB>TEXT<TAB>RRGGBB in the dump order, then the captions of `Label20` and
+// the hint of `Label19`, then "grid ROWS" and one line per month row, and a closing ".".
+std::string CreditDump(const CreditCalculator& calculator);
+
+}  // namespace kalvora

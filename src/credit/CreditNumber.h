@@ -1,0 +1,27 @@
+// Reading and writing the amounts, rates and months shown in the credit window's fields.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kalvora {
+
+// A decimal number written with `separator` as its decimal mark: blanks around it, an optional
+// sign, digits with at most one decimal mark, and an optional exponent ("1,5E3"). Anything else,
+// and any number too large for a double, is not a number.
+std::optional<double> ParseDecimal(std::string_view text, char separator);
+
+// The value of a decimal number text, or `fallback` for any text that is not one.
+inline double DecimalOr(std::string_view text, char separator, double fallback) {
+    return ParseDecimal(text, separator).value_or(fallback);
+}
+
+// `value` with exactly `decimals` decimals after `separator`, padded on the left with blanks to at
+// least `width` characters, as printf's "%W.Df" writes it, except that the last shown decimal is
+// rounded half away from zero on the number's shortest decimal form: 2.125 and 2.675 show as 2.13
+// and 2.68, although 2.675 is slightly less in binary. A value that rounds to zero shows no minus
+// sign. A value that is not finite gives an empty text; callers never show one.
+std::string FormatFixed(double value, int width, int decimals, char separator);
+
+}  // namespace kalvora

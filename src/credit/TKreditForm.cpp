@@ -1,0 +1,638 @@
+#include "credit/TKreditForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDrag>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSettings>
+#include <QStyleOptionButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "credit/DeskCalculatorDialog.h"
+#include "credit/KreditSettings.h"
+
+namespace kalvora {
+
+namespace {
+
+using F = CreditField;
+using B = CreditBox;
+
+// --- The window's texts, as they appear on screen ------------------------------------------
+
+const char* const kCaption = "Денежные расчёты";
+const char* const kNewsHost = "www.rbc.ru";
+const char* const kNewsAddress = "https://www.rbc.ru/";
+const char* const kDragFormat = "application/x-kalvora-credit-field";
+
+const char* const kPriceCaption = "Стоимость автомобиля по конфигуратору:";
+const char* const kKaskoCreditGroup = " Проценты КАСКО кредитного авто: ";
+const char* const kKaskoPlainGroup = " Проценты КАСКО НЕкредитного авто: ";
+const char* const kYearRows[3] = {"1-й год:", "2-й год:", "3-й год:"};
+const char* const kPremiumCaption = "%;  Сумма:";
+const char* const kPosleCaption =
+    "Проценты по КАСКО указаны на автомобиль на сумму после скидки ФМК";
+const char* const kYearsGroup = " Расчитывать стоимость КАСКО за: ";
+const char* const kYearBoxes[3] = {"1-й год", "2-й год", "3-й год"};
+const char* const kFirstPaymentCaption =
+    "Первый взнос по кредиту                       %;   Сумма:";
+const char* const kCreditSumCaption = "Остаток от стоимости после первого взноса = сумма кредита:";
+const char* const kRateCaption = "Ставка по кредиту, %";
+const char* const kPromoColumn = "От ФМК:";
+const char* const kRealColumn = "Реальный:";
+const char* const kSumCaption = "Сумма кредита, $:";
+const char* const kTermCaption = "Срок кредита, мес:";
+const char* const kMonthlyCaption = "Ежемесячные выплаты, $:";
+const char* const kDiscountCaption = "Скидка от ФМК составит, $:";
+const char* const kFixCaption = "Фиксированная скидка (из расчёта 40% предоплаты)";
+const char* const kEarlyCaption = "Спустя           мес. погасить кредит к  ...";
+const char* const kMonthWord = "месяцу";
+const char* const kBankTotalCaption = "К моменту погашения будет выплачено за кредит:";
+const char* const kLossesCaption = "Потери за использование кредита составят, $:";
+const char* const kPaidTotalCaption = "К концу расчётного срока выплачено всего, $:";
+const char* const kNote1 =
+    "* Примечание. Цветные поля невозможны для редактирования\r\n  (они вычисляются программой "
+    "автоматически)";
+const char* const kNote2 =
+    "** Примечание2. Не забудьте про ОСАГО. Это ещё ежегодно     не менее 100 уе. ";
+const char* const kRatesGroup = " Курсы валют: ";
+const char* const kUsdCaption = "1$  =                     руб";
+const char* const kEurCaption = "1 eur =                            руб";
+const char* const kNewsButtonCaption = "Проверить на ";
+
+struct Tip {
+    CreditField field;
+    const char* text;
+};
+
+const Tip kTips[] = {
+    {F::Edit1,
+     "Стоимость, которая получилась из конфигуратора.\r\nПри желании сюда можно написать любую "
+     "сумму."},
+    {F::Edit4,
+     "Условия льготного кредитования от ФМК:\r\nпервый взнос не менее 40% от стоимости авто"},
+    {F::Edit5, "Сумма первого взноса."},
+    {F::SumKreditEdit, "Сумма, на которую, по идее, нужно брать кредит"},
+    {F::StavkaF, "Льготная ставка, которую обещает предоставить ФМК"},
+    {F::StavkaR, "Реальная ставка, которую Вам предоставит банк"},
+    {F::SummaR,
+     "Такая должна быть сумма реального кредита при условии реальной ставки и фиксированной "
+     "величины выплат"},
+    {F::EzemF,
+     "Это сумма, которую необходимо выплачивать ежемесячно, чтобы погасить весь кредит в срок"},
+    {F::SkidkaEdit,
+     "На эту сумму ФМК должна уменьшить стоимость автомобиля,\r\nчтобы для покупателя, который "
+     "берёт кредит в реальном банке\r\nежемесячные выплаты составили сумму из расчёта "
+     "льготной\r\nставки от ФМК"},
+    {F::Kasko1SumEdit, "Вычисленная сумма страховки"},
+    {F::Kasko2SumEdit, "Вычисленная сумма страховки"},
+    {F::Kasko3SumEdit, "Вычисленная сумма страховки"},
+    {F::Kasko1NSumEdit, "Вычисленная сумма страховки"},
+    {F::Kasko2NSumEdit, "Вычисленная сумма страховки"},
+    {F::Kasko3NSumEdit, "Вычисленная сумма страховки"},
+    {F::Edit9, "Эту сумму покупатель отдаёт через банк."},
+    {F::Edit10,
+     "Столько в совокупности покупатель заплатит за автомобиль. Здесь:\r\n- Первый взнос\r\n- "
+     "Кредитные затраты\r\n- Стоимость страхования по КАСКО"},
+    {F::Edit11,
+     "Если поле красным цветом - покупатель несёт потери вследствие использования "
+     "кредита.\r\nЕсли зелёным - с учётом скидки от ФМК покупатель заплатит за автомобиль "
+     "меньше, чем без кредита."},
+    {F::SpustEdit, "Если кредит погасить досрочно, то есть шанс сэкономить средства"},
+    {F::Edit8, "Если кредит погасить досрочно, то есть шанс сэкономить средства"},
+};
+
+const char* const kEarlyTip =
+    "Досрочное погашение кредита возможно по согласованию с банком.\r\nПри этом чаще всего "
+    "составляется дополнительное соглашение (если это не оговорено в кредитном договоре)";
+
+constexpr std::array<int, kScheduleColumns> kColumnWidths = {40, 60, 70, 60, 70, 73};
+constexpr int kRowHeight = 15;
+
+// Texts keep the program's CR LF line breaks; Qt breaks lines at LF alone.
+QString Screen(const char* text) {
+    return QString::fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString Screen(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QColor ToColor(std::uint32_t rgb) {
+    return QColor((rgb >> 16) & 0xff, (rgb >> 8) & 0xff, rgb & 0xff);
+}
+
+char SystemDecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    if (point.size() == 1 && point.at(0).unicode() < 0x80)
+        return point.at(0).toLatin1();
+    return ',';
+}
+
+// The first run of three or more blanks in a caption, where a field sits on top of the text.
+std::pair<int, int> BlankGap(const QString& caption) {
+    const int start = caption.indexOf(QStringLiteral("   "));
+    if (start < 0)
+        return {caption.size(), 0};
+    int end = start;
+    while (end < caption.size() && caption.at(end) == QLatin1Char(' '))
+        ++end;
+    return {start, end - start};
+}
+
+// A caption whose run of blanks holds `edit`, as the field sits in the gap of its label.
+QWidget* CaptionWithField(const QString& caption, QLineEdit* edit, QWidget* parent) {
+    auto* holder = new QWidget(parent);
+    auto* label = new QLabel(caption, holder);
+    const QFontMetrics metrics(label->font());
+    const auto [start, length] = BlankGap(caption);
+    const int x = metrics.horizontalAdvance(caption.left(start)) + 2;
+    const int width = std::max(24, metrics.horizontalAdvance(caption.mid(start, length)) - 4);
+    const int height = std::max(label->sizeHint().height(), edit->sizeHint().height());
+    edit->setParent(holder);
+    edit->setFixedWidth(width);
+    edit->move(x, (height - edit->sizeHint().height()) / 2);
+    label->move(0, (height - label->sizeHint().height()) / 2);
+    label->resize(label->sizeHint());
+    holder->setFixedSize(std::max(label->sizeHint().width(), x + width), height);
+    return holder;
+}
+
+QPixmap CalculatorPicture() {
+    QPixmap picture(20, 20);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setPen(QColor(60, 60, 60));
+    p.setBrush(QColor(220, 220, 210));
+    p.drawRoundedRect(2, 0, 15, 19, 2, 2);
+    p.setBrush(QColor(170, 200, 160));
+    p.drawRect(4, 2, 11, 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 70, 70));
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 3; ++c)
+            p.drawRect(4 + c * 4, 8 + r * 3, 3, 2);
+    }
+    return picture;
+}
+
+}  // namespace
+
+TKreditForm::TKreditForm(QWidget* parent) : QDialog(parent), calculator_(SystemDecimalSeparator()) {
+    setObjectName(QStringLiteral("KreditForm"));
+    setWindowTitle(QString::fromUtf8(kCaption));
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(BuildLeftPanel());
+    layout->addWidget(BuildRightPanel(), 1);
+
+    for (const Tip& tip : kTips)
+        Field(tip.field)->setToolTip(Screen(tip.text));
+    Box(B::CheckBox1)->setToolTip(Screen(kEarlyTip));
+    resize(1060, 740);
+    Refresh();
+}
+
+// --- Building the panels ------------------------------------------------------------------
+
+QLineEdit* TKreditForm::MakeField(CreditField field, int width) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(CreditFieldName(field)));
+    edit->setFixedWidth(width);
+    edit->setAutoFillBackground(true);
+    const bool computed = IsComputedField(field);
+    edit->setReadOnly(computed);
+    fields_[static_cast<int>(field)] = edit;
+    fieldOfWidget_.insert(edit, static_cast<int>(field));
+    if (!computed) {
+        connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+            calculator_.Type(field, text.toStdString());
+            Refresh();
+        });
+    }
+    if (field == F::Edit5 || IsConverterField(field) || IsDraggableField(field) || field == F::Nd) {
+        edit->installEventFilter(this);
+    }
+    if (field == F::Nd)
+        edit->setAcceptDrops(true);
+    return edit;
+}
+
+QCheckBox* TKreditForm::MakeBox(CreditBox box, const QString& caption) {
+    auto* check = new QCheckBox(caption, this);
+    check->setObjectName(QString::fromLatin1(CreditBoxName(box)));
+    boxes_[static_cast<int>(box)] = check;
+    connect(check, &QCheckBox::clicked, this, [this, box](bool checked) {
+        calculator_.SetChecked(box, checked);
+        Refresh();
+    });
+    return check;
+}
+
+QWidget* TKreditForm::BuildLeftPanel() {
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    auto* priceRow = new QHBoxLayout;
+    priceRow->addWidget(new QLabel(Screen(kPriceCaption), panel));
+    priceRow->addWidget(MakeField(F::Edit1, 100));
+    priceRow->addStretch();
+    column->addLayout(priceRow);
+
+    // Two groups of premium rates, one row per year: rate, then the premium it gives.
+    const std::array<std::array<F, 3>, 2> rates = {
+        {{F::PrKasko1Edit, F::PrKasko2Edit, F::PrKasko3Edit},
+         {F::PrKasko1NEdit, F::PrKasko2NEdit, F::PrKasko3NEdit}}};
+    const std::array<std::array<F, 3>, 2> premiums = {
+        {{F::Kasko1SumEdit, F::Kasko2SumEdit, F::Kasko3SumEdit},
+         {F::Kasko1NSumEdit, F::Kasko2NSumEdit, F::Kasko3NSumEdit}}};
+    const char* const groupTitles[2] = {kKaskoCreditGroup, kKaskoPlainGroup};
+    auto* groups = new QHBoxLayout;
+    for (int g = 0; g < 2; ++g) {
+        auto* group = new QGroupBox(Screen(groupTitles[g]), panel);
+        auto* grid = new QGridLayout(group);
+        grid->setVerticalSpacing(2);
+        for (int year = 0; year < 3; ++year) {
+            grid->addWidget(new QLabel(Screen(kYearRows[year]), group), year, 0);
+            grid->addWidget(MakeField(rates[g][year], 40), year, 1);
+            grid->addWidget(new QLabel(Screen(kPremiumCaption), group), year, 2);
+            grid->addWidget(MakeField(premiums[g][year], 80), year, 3);
+        }
+        groups->addWidget(group);
+    }
+    column->addLayout(groups);
+    column->addWidget(MakeBox(B::PosleBox, Screen(kPosleCaption)));
+
+    auto* years = new QGroupBox(Screen(kYearsGroup), panel);
+    auto* yearRow = new QHBoxLayout(years);
+    const B yearBoxes[3] = {B::CheckBox2, B::CheckBox3, B::CheckBox4};
+    for (int year = 0; year < 3; ++year) {
+        yearRow->addWidget(MakeBox(yearBoxes[year], Screen(kYearBoxes[year])));
+    }
+    yearRow->addStretch();
+    column->addWidget(years);
+
+    auto* firstRow = new QHBoxLayout;
+    firstRow->addWidget(
+        CaptionWithField(Screen(kFirstPaymentCaption), MakeField(F::Edit4, 40), panel));
+    firstRow->addWidget(MakeField(F::Edit5, 90));
+    firstRow->addStretch();
+    column->addLayout(firstRow);
+
+    column->addWidget(new QLabel(Screen(kCreditSumCaption), panel));
+    auto* sumRow = new QHBoxLayout;
+    label20_ = new QLabel(panel);
+    label20_->setObjectName(QStringLiteral("Label20"));
+    label20_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    sumRow->addWidget(label20_, 1);
+    sumRow->addWidget(MakeField(F::SumKreditEdit, 90));
+    column->addLayout(sumRow);
+
+    auto* loan = new QGridLayout;
+    loan->setVerticalSpacing(2);
+    loan->addWidget(new QLabel(Screen(kPromoColumn), panel), 0, 1);
+    loan->addWidget(new QLabel(Screen(kRealColumn), panel), 0, 2);
+    loan->addWidget(new QLabel(Screen(kRateCaption), panel), 1, 0);
+    loan->addWidget(MakeField(F::StavkaF, 90), 1, 1);
+    loan->addWidget(MakeField(F::StavkaR, 90), 1, 2);
+    loan->addWidget(new QLabel(Screen(kSumCaption), panel), 2, 0);
+    loan->addWidget(MakeField(F::SummaF, 90), 2, 1);
+    loan->addWidget(MakeField(F::SummaR, 90), 2, 2);
+    loan->addWidget(new QLabel(Screen(kTermCaption), panel), 3, 0);
+    loan->addWidget(MakeField(F::SrokF, 90), 3, 1);
+    loan->addWidget(new QLabel(Screen(kMonthlyCaption), panel), 4, 0);
+    loan->addWidget(MakeField(F::EzemF, 90), 4, 1);
+    label19_ = new QLabel(Screen(kDiscountCaption), panel);
+    label19_->setObjectName(QStringLiteral("Label19"));
+    loan->addWidget(label19_, 5, 0);
+    loan->addWidget(MakeField(F::SkidkaEdit, 90), 5, 1);
+    loan->setColumnStretch(3, 1);
+    column->addLayout(loan);
+    column->addWidget(MakeBox(B::FixBox, Screen(kFixCaption)));
+
+    // The early-repayment box: SpustEdit sits in the blank gap of its caption.
+    auto* earlyRow = new QHBoxLayout;
+    QCheckBox* early = MakeBox(B::CheckBox1, Screen(kEarlyCaption));
+    QLineEdit* spust = MakeField(F::SpustEdit, 30);
+    {
+        QStyleOptionButton option;
+        option.initFrom(early);
+        option.text = early->text();
+        const int textLeft =
+            early->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, early).left();
+        const QFontMetrics metrics(early->font());
+        const auto [start, length] = BlankGap(early->text());
+        const int x = textLeft + metrics.horizontalAdvance(early->text().left(start)) + 2;
+        const int width =
+            std::max(24, metrics.horizontalAdvance(early->text().mid(start, length)) - 4);
+        auto* holder = new QWidget(panel);
+        const int height = std::max(early->sizeHint().height(), spust->sizeHint().height());
+        early->setParent(holder);
+        early->move(0, (height - early->sizeHint().height()) / 2);
+        early->resize(early->sizeHint());
+        spust->setParent(holder);
+        spust->setFixedWidth(width);
+        spust->move(x, (height - spust->sizeHint().height()) / 2);
+        spust->raise();
+        holder->setFixedSize(early->sizeHint().width(), height);
+        earlyRow->addWidget(holder);
+    }
+    earlyRow->addWidget(MakeField(F::Edit8, 40));
+    earlyRow->addWidget(new QLabel(Screen(kMonthWord), panel));
+    earlyRow->addStretch();
+    column->addLayout(earlyRow);
+
+    auto* totals = new QGridLayout;
+    totals->setVerticalSpacing(2);
+    totals->addWidget(new QLabel(Screen(kBankTotalCaption), panel), 0, 0);
+    totals->addWidget(MakeField(F::Edit9, 90), 0, 1);
+    totals->addWidget(new QLabel(Screen(kLossesCaption), panel), 1, 0);
+    totals->addWidget(MakeField(F::Edit11, 90), 1, 1);
+    totals->addWidget(new QLabel(Screen(kPaidTotalCaption), panel), 2, 0);
+    totals->addWidget(MakeField(F::Edit10, 90), 2, 1);
+    totals->setColumnStretch(2, 1);
+    column->addLayout(totals);
+
+    column->addWidget(new QLabel(Screen(kNote1), panel));
+    column->addWidget(new QLabel(Screen(kNote2), panel));
+    column->addStretch();
+    return panel;
+}
+
+QWidget* TKreditForm::BuildRightPanel() {
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    auto* rates = new QGroupBox(Screen(kRatesGroup), panel);
+    auto* ratesColumn = new QVBoxLayout(rates);
+    auto* rateRow = new QHBoxLayout;
+    rateRow->addWidget(CaptionWithField(Screen(kUsdCaption), MakeField(F::Edit6, 60), rates));
+    rateRow->addSpacing(16);
+    rateRow->addWidget(CaptionWithField(Screen(kEurCaption), MakeField(F::Edit7, 60), rates));
+    rateRow->addStretch();
+    ratesColumn->addLayout(rateRow);
+
+    button2_ = new QPushButton(Screen(kNewsButtonCaption) + QString::fromLatin1(kNewsHost), rates);
+    button2_->setObjectName(QStringLiteral("Button2"));
+    button2_->setAutoDefault(false);
+    connect(button2_, &QPushButton::clicked, this, &TKreditForm::OpenNewsSite);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(button2_);
+    buttonRow->addStretch();
+    ratesColumn->addLayout(buttonRow);
+
+    auto* converter = new QHBoxLayout;
+    converter->addWidget(new QLabel(QStringLiteral("$: "), rates));
+    converter->addWidget(MakeField(F::Nd, 80));
+    converter->addWidget(new QLabel(QStringLiteral("руб: "), rates));
+    converter->addWidget(MakeField(F::Nr, 80));
+    converter->addWidget(new QLabel(QStringLiteral("eur: "), rates));
+    converter->addWidget(MakeField(F::Ne, 80));
+    speedButton1_ = new QToolButton(rates);
+    speedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
+    speedButton1_->setIcon(QIcon(CalculatorPicture()));
+    speedButton1_->setToolTip(QStringLiteral("Калькулятор"));
+    connect(speedButton1_, &QToolButton::clicked, this, &TKreditForm::OpenDeskCalculator);
+    converter->addWidget(speedButton1_);
+    converter->addStretch();
+    ratesColumn->addLayout(converter);
+    column->addWidget(rates);
+
+    grid_ = new QTableWidget(panel);
+    grid_->setObjectName(QStringLiteral("G"));
+    grid_->setColumnCount(kScheduleColumns);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grid_->verticalHeader()->setVisible(false);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grid_->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->horizontalHeader()->setSectionsClickable(false);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tahoma where it is installed, else a font of the same widths.
+    QFont gridFont;
+    gridFont.setFamilies(
+        {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    gridFont.setPixelSize(11);
+    grid_->setFont(gridFont);
+    grid_->horizontalHeader()->setFont(gridFont);
+    for (int c = 0; c < kScheduleColumns; ++c)
+        grid_->setColumnWidth(c, kColumnWidths[c]);
+    int gridWidth = grid_->frameWidth() * 2 + 20;
+    for (int w : kColumnWidths)
+        gridWidth += w;
+    grid_->setFixedWidth(gridWidth);
+    column->addWidget(grid_, 1);
+    return panel;
+}
+
+// --- Opening and closing --------------------------------------------------------------------
+
+void TKreditForm::OpenForPrice(std::int32_t price) {
+    QSettings settings(KalvoraSettingsPath(), QSettings::IniFormat);
+    ReadKreditSettings(settings, calculator_, *this);
+    calculator_.Open(price);
+    Refresh();
+}
+
+void TKreditForm::ShowForPrice(std::int32_t price) {
+    OpenForPrice(price);
+    exec();
+}
+
+void TKreditForm::SaveSettings() const {
+    QSettings settings(KalvoraSettingsPath(), QSettings::IniFormat);
+    WriteKreditSettings(settings, calculator_, *this);
+    settings.sync();
+}
+
+void TKreditForm::done(int result) {
+    SaveSettings();
+    QDialog::done(result);
+}
+
+// --- Showing the calculator's state ---------------------------------------------------------
+
+void TKreditForm::Refresh() {
+    for (int i = 0; i < kCreditFieldCount; ++i) {
+        const auto field = static_cast<CreditField>(i);
+        QLineEdit* edit = fields_[i];
+        const QString text = Screen(calculator_.Text(field));
+        if (edit->text() != text) {
+            const int cursor = edit->cursorPosition();
+            edit->setText(text);
+            if (edit->hasFocus())
+                edit->setCursorPosition(std::min(cursor, int(text.size())));
+        }
+        const QColor colour = ToColor(calculator_.Colour(field));
+        QPalette palette = edit->palette();
+        if (palette.color(QPalette::Base) != colour) {
+            palette.setColor(QPalette::Base, colour);
+            palette.setColor(QPalette::Text, Qt::black);
+            edit->setPalette(palette);
+        }
+    }
+    for (int b = 0; b < kCreditBoxCount; ++b) {
+        const QSignalBlocker blocker(boxes_[b]);
+        boxes_[b]->setChecked(calculator_.Checked(static_cast<CreditBox>(b)));
+    }
+    label20_->setText(Screen(calculator_.Label20()));
+    label19_->setToolTip(Screen(calculator_.Label19Hint()));
+    RefreshGrid();
+}
+
+void TKreditForm::RefreshGrid() {
+    const auto& rows = calculator_.Grid();
+    QStringList headers;
+    for (const std::string& header : rows.front())
+        headers << Screen(header);
+    grid_->setHorizontalHeaderLabels(headers);
+    const int monthRows = static_cast<int>(rows.size()) - 1;
+    if (grid_->rowCount() != monthRows)
+        grid_->setRowCount(monthRows);
+    const QColor fixed = palette().color(QPalette::Button);
+    for (int r = 0; r < monthRows; ++r) {
+        for (int c = 0; c < kScheduleColumns; ++c) {
+            const QString text = Screen(rows[r + 1][c]);
+            QTableWidgetItem* item = grid_->item(r, c);
+            if (item == nullptr) {
+                item = new QTableWidgetItem;
+                if (c == 0) {
+                    // The month column stays put like the header row.
+                    item->setBackground(fixed);
+                    item->setFlags(Qt::ItemIsEnabled);
+                } else {
+                    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                }
+                grid_->setItem(r, c, item);
+            }
+            if (item->text() != text)
+                item->setText(text);
+        }
+    }
+}
+
+// --- Events ---------------------------------------------------------------------------------
+
+bool TKreditForm::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = fieldOfWidget_.find(watched);
+    if (found == fieldOfWidget_.end())
+        return QDialog::eventFilter(watched, event);
+    const auto field = static_cast<CreditField>(found.value());
+    auto* edit = static_cast<QLineEdit*>(watched);
+
+    if (field == F::Edit5) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                calculator_.Edit5Exit();
+                Refresh();
+                return true;
+            }
+        }
+        // Switching to another window or opening a menu does not leave the field.
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                calculator_.Edit5Exit();
+                Refresh();
+            }
+        }
+    }
+    if (IsConverterField(field) && event->type() == QEvent::KeyRelease) {
+        calculator_.KeyUp(field);
+        Refresh();
+    }
+    if (field == F::Nd && HandleDropOnNd(event))
+        return true;
+    if (IsDraggableField(field) && HandleDrag(field, edit, event))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TKreditForm::HandleDrag(CreditField source, QLineEdit* edit, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        dragArmed_ = mouse->button() == Qt::LeftButton;
+        dragStart_ = mouse->position().toPoint();
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        dragArmed_ = false;
+        return false;
+    }
+    if (event->type() != QEvent::MouseMove || !dragArmed_)
+        return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if ((mouse->position().toPoint() - dragStart_).manhattanLength() <
+        QApplication::startDragDistance()) {
+        return false;
+    }
+    dragArmed_ = false;
+    auto* mime = new QMimeData;
+    mime->setData(QString::fromLatin1(kDragFormat), QByteArray(CreditFieldName(source)));
+    mime->setText(edit->text());
+    auto* drag = new QDrag(edit);
+    drag->setMimeData(mime);
+    drag->exec(Qt::CopyAction);
+    return true;
+}
+
+bool TKreditForm::HandleDropOnNd(QEvent* event) {
+    const QString format = QString::fromLatin1(kDragFormat);
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (!drag->mimeData()->hasFormat(format))
+            return false;
+        drag->setDropAction(Qt::CopyAction);
+        drag->accept();
+        return true;
+    }
+    if (event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!drop->mimeData()->hasFormat(format))
+            return false;
+        const auto source = CreditFieldByName(drop->mimeData()->data(format).toStdString());
+        if (source && calculator_.DropOnNd(*source)) {
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            Refresh();
+        } else {
+            drop->ignore();
+        }
+        return true;
+    }
+    return false;
+}
+
+void TKreditForm::OpenNewsSite() {
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kNewsAddress)));
+}
+
+void TKreditForm::OpenDeskCalculator() {
+    DeskCalculatorDialog dialog(calculator_.DecimalSeparator(), this);
+    dialog.exec();
+}
+
+}  // namespace kalvora

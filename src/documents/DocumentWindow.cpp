@@ -1,0 +1,178 @@
+#include "documents/DocumentWindow.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
+
+namespace kalvora {
+
+namespace {
+
+// A printer with a sheet coming out of it, 18 x 18, in the 16 basic colours.
+QPixmap PrinterPicture() {
+    QImage image(18, 18, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::white);
+    p.drawRect(5, 1, 8, 6);  // the sheet going in
+    p.setBrush(QColor(192, 192, 192));
+    p.drawRect(1, 7, 15, 6);  // the body
+    p.setBrush(QColor(128, 128, 128));
+    p.drawRect(3, 12, 11, 2);
+    p.setBrush(Qt::white);
+    p.drawRect(4, 13, 9, 4);  // the printed sheet
+    p.setPen(QColor(0, 0, 128));
+    p.drawLine(6, 15, 11, 15);
+    p.setPen(QColor(0, 255, 0));
+    p.drawPoint(14, 9);
+    p.end();
+    return QPixmap::fromImage(image);
+}
+
+// Two overlapping pages, 17 x 17.
+QPixmap PagesPicture() {
+    QImage image(17, 17, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    for (int offset : {0, 6}) {
+        p.setPen(Qt::black);
+        p.setBrush(Qt::white);
+        p.drawRect(1 + offset, 1 + offset, 8, 9);
+        p.setPen(QColor(0, 0, 128));
+        for (int y = 3; y <= 8; y += 2) p.drawLine(3 + offset, y + offset, 7 + offset, y + offset);
+    }
+    p.end();
+    return QPixmap::fromImage(image);
+}
+
+QToolButton* SpeedButton(const QString& caption, const QPixmap& picture, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setText(caption);
+    button->setIcon(QIcon(picture));
+    button->setIconSize(picture.size());
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+bool ShowPrintDialog(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace
+
+DocumentWindow::DocumentWindow(const Look& look, UiPort& ui, QWidget* parent)
+    : QWidget(parent, Qt::Window), ui_(ui), look_(look), chooser_(ShowPrintDialog) {
+    setWindowTitle(look.caption);
+
+    panel1_ = new QWidget(this);
+    panel1_->setObjectName("Panel1");
+    panel1_->setFixedHeight(41);
+    // The panel's controls are laid out for a small dialog font.
+    QFont panelFont = panel1_->font();
+    panelFont.setPointSize(8);
+    panel1_->setFont(panelFont);
+    speedButton3_ = SpeedButton("Печать...", PrinterPicture(), panel1_);
+    speedButton3_->setObjectName("SpeedButton3");
+    speedButton4_ = SpeedButton("Скопировать...", PagesPicture(), panel1_);
+    speedButton4_->setObjectName("SpeedButton4");
+    connect(speedButton3_, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+    connect(speedButton4_, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
+
+    memo1_ = new QTextEdit(this);
+    memo1_->setObjectName("Memo1");
+    QFont font("Courier New");
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(look.fontPoints);
+    memo1_->setFont(font);
+    memo1_->setAcceptRichText(false);
+    memo1_->setLineWrapMode(QTextEdit::WidgetWidth);
+    memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo1_->setPlainText("Memo1");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(panel1_);
+    layout->addWidget(memo1_);
+}
+
+void DocumentWindow::PlaceButtons(int printLeft, int copyLeft, int top, int height) {
+    Place(speedButton3_, {printLeft, top, 97, height});
+    Place(speedButton4_, {copyLeft, top, 105, height});
+}
+
+void DocumentWindow::Place(QWidget* control, const QRect& place) {
+    // A caption that the system font makes wider than the place still shows in full.
+    control->setGeometry(place.x(), place.y(), std::max(place.width(), control->sizeHint().width()),
+                         place.height());
+}
+
+void DocumentWindow::SetPrinterChooser(std::function<bool(QPrinter&, QWidget*)> chooser) {
+    chooser_ = std::move(chooser);
+}
+
+void DocumentWindow::SetDocumentLines(const std::vector<std::string>& lines) {
+    QString text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) text += '\n';
+        text += QString::fromStdString(lines[i]);
+    }
+    memo1_->setUpdatesEnabled(false);
+    memo1_->setPlainText(text);
+    memo1_->setUpdatesEnabled(true);
+}
+
+void DocumentWindow::SpeedButton3Click() {
+    QPrinter printer;
+    if (!chooser_(printer, this)) return;
+    PrintTo(printer);
+}
+
+void DocumentWindow::PrintTo(QPrinter& printer) const {
+    printer.setDocName(look_.printTitle);
+    std::unique_ptr<QTextDocument> document(memo1_->document()->clone());
+    document->setDefaultFont(memo1_->font());
+    document->documentLayout()->setPaintDevice(&printer);
+    document->setDocumentMargin(0);
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    document->setPageSize(page.size());
+
+    QPainter painter(&printer);
+    const int pages = document->pageCount();
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0) printer.newPage();
+        painter.save();
+        painter.translate(0, -i * page.height());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(0, i * page.height(), page.width(), page.height());
+        context.palette.setColor(QPalette::Text, Qt::black);
+        document->documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
+}
+
+void DocumentWindow::SpeedButton4Click() {
+    memo1_->selectAll();
+    memo1_->copy();
+    ui_.ShowMessage(look_.copyMessage.toStdString());
+}
+
+}  // namespace kalvora

@@ -1,0 +1,73 @@
+// The shape both document windows share: a top panel with "Печать..." and "Скопировать...",
+// and below it the editable text area `Memo1` in a fixed-pitch Cyrillic font. Printing hands
+// the whole text to the printer as one job with the document's title; copying selects all,
+// puts it on the clipboard and says so in a message box.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/UiPort.h"
+
+class QPrinter;
+class QTextEdit;
+class QRect;
+class QToolButton;
+
+namespace kalvora {
+
+class DocumentWindow : public QWidget {
+    Q_OBJECT
+  public:
+    struct Look {
+        QString caption;
+        QString printTitle;   // the print job's document title
+        QString copyMessage;  // shown after copying
+        int fontPoints;
+    };
+
+    // `ui` shows the message after copying.
+    DocumentWindow(const Look& look, UiPort& ui, QWidget* parent);
+
+    // "Печать...": asks for a printer, then prints the whole text as one job.
+    void SpeedButton3Click();
+    // "Скопировать...": selects the whole text, copies it and shows the window's message.
+    void SpeedButton4Click();
+
+    // Lays the whole text out over the printable area of each page, from its top-left corner,
+    // without margins, header or page numbers; lines wider than the page wrap.
+    void PrintTo(QPrinter& printer) const;
+
+    // How the printer is chosen; the default shows the print dialog. Returns false when the
+    // user cancels. Tests replace it to print into a file.
+    void SetPrinterChooser(std::function<bool(QPrinter&, QWidget*)> chooser);
+
+    // Puts a control of the panel at its place, wider when its caption needs it.
+    static void Place(QWidget* control, const QRect& place);
+
+    QTextEdit* Memo1() const { return memo1_; }
+    QToolButton* SpeedButton3() const { return speedButton3_; }
+    QToolButton* SpeedButton4() const { return speedButton4_; }
+    QWidget* Panel1() const { return panel1_; }
+
+  protected:
+    // Replaces the whole text; the area is not redrawn line by line meanwhile.
+    void SetDocumentLines(const std::vector<std::string>& lines);
+    // Puts "Печать..." and "Скопировать..." on the panel.
+    void PlaceButtons(int printLeft, int copyLeft, int top, int height);
+
+    UiPort& ui_;
+
+  private:
+    Look look_;
+    QWidget* panel1_;
+    QToolButton* speedButton3_;
+    QToolButton* speedButton4_;
+    QTextEdit* memo1_;
+    std::function<bool(QPrinter&, QWidget*)> chooser_;
+};
+
+}  // namespace kalvora

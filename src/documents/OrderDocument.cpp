@@ -1,0 +1,407 @@
+#include "documents/OrderDocument.h"
+
+#include <array>
+#include <optional>
+
+#include "model/IntegerText.h"
+
+namespace kalvora {
+
+namespace {
+
+// --- Body and engine texts by variant -----------------------------------------------------
+
+struct VariantTexts {
+    std::string_view verbal;
+    std::string_view code;
+    std::string_view combined;
+};
+
+// clang-format off
+constexpr std::array<VariantTexts, kBodyCount> kBodyTexts = {{
+    {"хэтчбэк 3 двери",  "Hatch 3d", "Hatch 3d (хэтчбэк 3 двери)"},
+    {"седан",            "Sedan",    "Sedan (Седан)"},
+    {"хэтчбэк 5 дверей", "Hatch 5d", "Hatch 5d (хэтчбэк 5 дверей)"},
+    {"универсал",        "Wagon",    "Wagon (универсал)"},
+}};
+
+// By EngineChoice. The 1,8 petrol engine has a manual gearbox; the 2,0 automatic is named like
+// the 2,0 manual with the gearbox added, as the 1,6 automatic is.
+constexpr std::array<VariantTexts, kEngineCount> kEngineTexts = {{
+    {"1,4 л (80 л.с.)",                                  "1,4L (80MT)",   "1,4L (80MT), механическая коробка передач, 80 л.с."},
+    {"1,6 л (100 л.с.)",                                 "1,6L (100MT)",  "1,6L (100MT), механическая коробка передач, 100 л.с."},
+    {"1,6 л (115 л.с.)",                                 "1,6L (115MT)",  "1,6L (115MT), механическая коробка передач, 115 л.с."},
+    {"1,6 л (100 л.с.), автоматическая коробка передач", "1,6L (100AT)",  "1,6L (100AT), автоматическая коробка передач, 100 л.с."},
+    {"1,8 л турбо дизель (115 л.с.)",                    "1,8L (115TDI)", "1,8L (115TDI), дизель, механическая коробка передач, 115 л.с."},
+    {"2,0 л (145 л.с.)",                                 "2,0L (145MT)",  "2,0L (145MT), механическая коробка передач, 145 л.с."},
+    {"1,8 л (125 л.с.)",                                 "1,8L (125MT)",  "1,8L (125MT), механическая коробка передач, 125 л.с."},
+    {"2,0 л (145 л.с.), автоматическая коробка передач", "2,0L (145AT)",  "2,0L (145AT), автоматическая коробка передач, 145 л.с."},
+}};
+
+// Roof rails by RoofRails; the combined text is the designation alone.
+constexpr std::array<VariantTexts, kRailsCount> kRailTexts = {{
+    {"", "", ""},
+    {"Черные направляющие багажника",      "Roof Rails",          "Roof Rails"},
+    {"Алюминиевые направляющие багажника", "Roof Rails - Alumin", "Roof Rails - Alumin"},
+}};
+// clang-format on
+
+// --- Option lines ------------------------------------------------------------------------------
+
+enum RowKind : std::uint8_t {
+    kPlain,   // combined: designation (without its trailing blank) + " (" + verbal + ")"
+    kByTrim,  // code and combined texts depend on the trim level
+    kPaint,   // the colour name follows the texts
+};
+
+struct OptionLine {
+    Opt option;
+    std::string_view verbal;
+    std::string_view code;
+    RowKind kind;
+};
+
+// The option lines in the order in which they are written.
+// clang-format off
+constexpr std::array<OptionLine, 51> kOptionLines = {{
+    {Opt::ptf, "Передние противотуманные фары", "Front Fog La,ps", kPlain},
+    {Opt::KsenonBox, "Ксеноновые фары", "H.Inten Hdlmps/K03D0", kPlain},
+    {Opt::OmivBox, "Омыватель фар", "Headlamp Jet Wash", kPlain},
+    {Opt::AdaptBox, "Система адаптивного головного освещения", "Cornering Lmps/K02G3", kPlain},
+    {Opt::ShtorkiBox, "Солнцезащитные шторки задних дверей", "Side Window Blinds", kPlain},
+    {Opt::ZerkBox, "Внешние зеркала с подогревом", "Dr P/Htd Dr Mr/KD4ND", kPlain},
+    {Opt::PodsvBox, "Внешние зеркала с подогревом с подсветкой околодверного пространства", "Dr P/Htd-A/Lt /K02HI", kPlain},
+    {Opt::LobBox, "Лобовое стекло с подогревом", "Conven Grp /K04Z7", kPlain},
+    {Opt::acBox, "Кондиционер", "Aircon - Manual", kPlain},
+    {Opt::KlimatBox, "Двухзонный климат-контроль", "A/C - EATC 2 Zone ilo Aircon - Manual", kPlain},
+    {Opt::YaschBox, "Охлаждаемый перчаточный ящик", "Cooled Glove Box", kPlain},
+    {Opt::d15box, "15\" легкосплавные диски", "6.0x15\"#1 A.Wl/KE4QF", kPlain},
+    {Opt::d16box, "16\" легкосплавные диски", "", kByTrim},
+    {Opt::StekloBox, "Не только передние, но и задние электростеклоподъемники", "PFW-Dr 1 Shot /K03D2", kPlain},
+    {Opt::R1Box, "Радио Пакет №1 (Кассетная магнитола, 2 динамика)", "ICE Feat Pk  1/K00Y8", kPlain},
+    {Opt::R2Box, "Радио Пакет №2 (CD магнитола, 6 динамиков)", "ICE Feat Pk  2/K00Y9", kPlain},
+    {Opt::R4Box, "Радио Пакет №4 (кассетная магнитола, 6 динамиков, CD ченджер)", "ICE Feat Pk  4/K02TP", kPlain},
+    {Opt::R6Box, "Радио Пакет №6 (CD, MP3 магнитола, 8 динамиков, RDS, AV)", "ICE Feat Pk  6/K00ZC", kPlain},
+    {Opt::R7Box, "Радио Пакет №7 (6CD, 8 динамиков, RDS, AV)", "ICE Feat Pk  7/K00ZD", kPlain},
+    {Opt::R12Box, "Радио Пакет №12 (Кассетная магнитола, 6 динамиков)", "ICE Feat Pk 12/K00ZH", kPlain},
+    {Opt::RadioBox, "Система управления радио с рулевой колонки", "ICE Ctrls-St.Whl/Col", kPlain},
+    {Opt::PB1Box, "Пакет Безопасности № 1 (ЦЗ, пульт в ключе)", "Sec Lock Gp  1/K0192", kPlain},
+    {Opt::PB5Box, "Пакет Безопасности № 5", "", kByTrim},
+    {Opt::KomfBox, "Пакет \"Комфорт\"", "", kByTrim},
+    {Opt::KomfPBox, "Пакет \"Комфорт +\"", "", kByTrim},
+    {Opt::ZimBox, "Пакет \"Зимний\"", "", kByTrim},
+    {Opt::ObzorBox, "Пакет \"Улучшенной обзорности\"", "", kByTrim},
+    {Opt::Obzor1Box, "Пакет \"Улучшенной обзорности-1\"", "", kByTrim},
+    {Opt::KozaBox, "Кожаная обивка сидений", "Leather Trim  /K0007", kPlain},
+    {Opt::PodSidBox, "Передние сиденья с подогревом", "Htd Drvr Seat /KD4J1", kPlain},
+    {Opt::SidVodBox, "Сиденье водителя с электро регулировкой по высоте", "Pwr 2W Dr Seat/K00C1", kPlain},
+    {Opt::SidVod6Box, "Сиденье водителя с электро регулировкой в 6 направлениях + пассаж. по высоте мех", "Pwr 6W Dr Seat/K00C2", kPlain},
+    {Opt::SidPPBox, "Сиденье переднего пассажира с механической регулировкой по высоте", "Man 4W Pass St/K02G2", kPlain},
+    {Opt::PBppBox, "Подушка безопасности переднего пассажира", "Front AirBag - Pass", kPlain},
+    {Opt::BokPBBox, "Боковые подушки безопасности", "Dr Door Airbag/K00AD", kPlain},
+    {Opt::MetallBox, "Окраска кузова в \"металлик\"", "Metallic paint", kPaint},
+    {Opt::TonBox, "Тонированные стёкла", "Privacy Glass", kPlain},
+    {Opt::ABSBox, "ABS - Антиблокировочная система тормозов", "ABS", kPlain},
+    {Opt::IVDBox, "IVD - Cистема стабилизации курсовой устойчивости", "Interact V.Dyn/KE4SF", kPlain},
+    {Opt::KruizBox, "Круиз контроль", "Speed Control /K03D4", kPlain},
+    {Opt::PPBox, "Предпусковой подогреватель", "Auxilary heater", kPlain},
+    {Opt::ParkBox, "Задний парковочный сенсор", "Reverse Parking Aid", kPlain},
+    {Opt::KovrBox, "Резиновые коврики", "Frt Rubr F.Mts/K00AR", kPlain},
+    {Opt::SpoilerBox, "Удлиненный спойлер, окрашенный в цвет кузова", "Large Painted Spoiler ", kPlain},
+    {Opt::SetkaBox, "Сетка-ограничитель багажного отделения", "Load barrier retention net", kPlain},
+    {Opt::ZimShinaBox, "Зимние шины", "195/65R15 Winter tires", kPlain},
+    {Opt::IntererBox, "Интерьер-пакет \"Style\"", "Style Pk-VP#1/K028F", kPlain},
+    {Opt::PuteshBox, "Пакет путешественника", "Traveller Pack", kPlain},
+    {Opt::ElectroBox, "Электрический дополнительный подогреватель воздуха салона", "Auxiliary heater (Diesel only)", kPlain},
+    {Opt::KovrPremiumBox, "4 велюровых коврика класса \"Premium\" ", "Floor mats Premium Velour ", kPlain},
+    {Opt::KovrBagazBox, "Двухсторонний ковер в багажное отделение", "Reversible Floor Mat ", kPlain},
+}};
+
+// Designations that depend on the trim level, by TrimLevel; empty where the trim has none.
+struct TrimLine {
+    Opt option;
+    std::array<std::string_view, kTrimCount> code;
+    std::array<std::string_view, kTrimCount> combined;
+};
+
+constexpr std::array<TrimLine, 7> kTrimLines = {{
+    {Opt::d16box,
+     {"", "", "6.5x16\"AW-TRND/K00UY", "6.5x16\"'L'AWhl/K00UX"},
+     {"", "", "6.5x16\"AW-TRND/K00UY (16\" легкосплавные диски)", "6.5x16\"'L'AWhl/K00UX (16\" легкосплавные диски)"}},
+    {Opt::PB5Box,
+     {"", "Sec Lock Gp  5/K04SX", "Sec Lock Gp  5/K04SX", "Sec Lock Gp  5/K04SY ilo Sec Lock Gp  1/K0192"},
+     {"", "Sec Lock Gp  5/K04SX (Пакет Безопасности № 5)", "Sec Lock Gp  5/K04SX (Пакет Безопасности № 5)",
+      "Sec Lock Gp  5/K04SY ilo Sec Lock Gp  1/K0192 (Пакет Безопасности № 5)"}},
+    {Opt::KomfBox,
+     {"", "Radio+CD+Alarm", "Radio+CD+Alarm", "Radio+CD+Alarm for Ghia ilo Sec Lock Gp 1/K0192"},
+     {"", "Radio+CD+Alarm (Пакет \"Комфорт\")", "Radio+CD+Alarm (Пакет \"Комфорт\")",
+      "Radio+CD+Alarm for Ghia ilo Sec Lock Gp 1/K0192 (Пакет \"Комфорт\")"}},
+    {Opt::KomfPBox,
+     {"", "Radio+CD+Alarm+Alloy Wheels", "Radio+CD+Alarm+Alloy for Sport", "Radio+CD+Alarm+Alloy for Ghia ilo Sec Lock Gp 1/K0192"},
+     {"", "Radio+CD+Alarm+Alloy Wheels (Пакет \"Комфорт+\")", "Radio+CD+Alarm+Alloy for Sport (Пакет \"Комфорт+\")",
+      "Radio+CD+Alarm+Alloy for Ghia ilo Sec Lock Gp 1/K0192 (Пакет \"Комфорт+\")"}},
+    {Opt::ZimBox,
+     {"", "Winter pack", "Winter pack", "Winter pack for Ghia"},
+     {"", "Winter pack (Пакет \"Зимний\")", "Winter pack (Пакет \"Зимний\")", "Winter pack for Ghia (Пакет \"Зимний\")"}},
+    {Opt::ObzorBox,
+     {"", "Conven Grp  3/K04Z0", "Conven Grp  3/K04Z0 ilo Front Fog Lamps", "Conven Grp  3/K04Z0 ilo Front Fog Lamps"},
+     {"", "Conven Grp  3/K04Z0 (Пакет \"Улучшенной обзорности\")",
+      "Conven Grp  3/K04Z0 ilo Front Fog Lamps (Пакет \"Улучшенной обзорности\")",
+      "Conven Grp  3/K04Z0 ilo Front Fog Lamps (Пакет \"Улучшенной обзорности\")"}},
+    {Opt::Obzor1Box,
+     {"", "Conven Grp  8/K04Z8", "Conven Grp  8/K04Z8 ilo Front Fog Lamps", "Conven Grp  8/K04Z8 ilo Front Fog Lamps"},
+     {"", "Conven Grp  8/K04Z8 (Пакет \"Улучшенной обзорности-1\")",
+      "Conven Grp  8/K04Z8 ilo Front Fog Lamps (Пакет \"Улучшенной обзорности-1\")",
+      "Conven Grp  8/K04Z8 ilo Front Fog Lamps (Пакет \"Улучшенной обзорности-1\")"}},
+}};
+// clang-format on
+
+// The dealer-fitted extras, never shown in the main window, in the order they are written.
+constexpr std::array<Opt, 3> kDealerExtras = {Opt::KarterBox, Opt::GAIBox, Opt::NaborBox};
+
+constexpr std::string_view kModelLine = "Модель: Ford Focus C307";
+constexpr std::string_view kSeparator = "----------------------";
+constexpr std::string_view kExtrasHeading = "Дополнительные (не заводские) опции:";
+
+std::string_view Pick(const VariantTexts& t, OrderVariant v) {
+    switch (v) {
+        case OrderVariant::Verbal:
+            return t.verbal;
+        case OrderVariant::Code:
+            return t.code;
+        case OrderVariant::Combined:
+            break;
+    }
+    return t.combined;
+}
+
+std::string WithoutTrailingBlanks(std::string_view s) {
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return std::string(s);
+}
+
+// The text of an option line in a variant, or nothing when the trim has no designation.
+std::optional<std::string> OptionText(const OptionLine& line, OrderVariant v, int trim,
+                                      const std::string& colour) {
+    const std::string verbal(line.verbal);
+    if (line.kind == kPaint) {
+        switch (v) {
+            case OrderVariant::Verbal:
+                return verbal + ": " + colour;
+            case OrderVariant::Code:
+                return std::string(line.code) + ": " + colour;
+            case OrderVariant::Combined:
+                return std::string(line.code) + " (" + verbal + "): " + colour;
+        }
+    }
+    if (v == OrderVariant::Verbal) return verbal;
+    if (line.kind == kByTrim) {
+        for (const TrimLine& t : kTrimLines) {
+            if (t.option != line.option) continue;
+            if (trim < 0 || trim >= kTrimCount) return std::nullopt;
+            const std::string_view text = v == OrderVariant::Code ? t.code[trim] : t.combined[trim];
+            if (text.empty()) return std::nullopt;
+            return std::string(text);
+        }
+        return std::nullopt;
+    }
+    if (v == OrderVariant::Code) return std::string(line.code);
+    return WithoutTrailingBlanks(line.code) + " (" + verbal + ")";
+}
+
+// The first `count` characters of a UTF-8 text removed (all of it when it is shorter).
+std::string DropCharacters(const std::string& text, int count) {
+    std::size_t i = 0;
+    for (int n = 0; n < count && i < text.size(); ++n) {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+    }
+    return text.substr(i);
+}
+
+}  // namespace
+
+OrderDocument::OrderDocument(const Configuration& config, UiPort& ui) : config_(config), ui_(ui) {}
+
+void OrderDocument::SetSlovoBox(bool ticked) {
+    if (slovoBox_ == ticked) return;
+    slovoBox_ = ticked;
+    SlovoBoxClick();
+}
+
+void OrderDocument::SetKodBox(bool ticked) {
+    if (kodBox_ == ticked) return;
+    kodBox_ = ticked;
+    KodBoxClick();
+}
+
+void OrderDocument::SetCBox(bool ticked) {
+    if (cBox_ == ticked) return;
+    cBox_ = ticked;
+    CBoxClick();
+}
+
+void OrderDocument::SetOtstupBox(bool ticked) {
+    if (otstupBox_ == ticked) return;
+    otstupBox_ = ticked;
+    OtstupBoxClick();
+}
+
+bool OrderDocument::ClickBox(std::string_view name) {
+    if (name == "SlovoBox") {
+        SetSlovoBox(!slovoBox_);
+    } else if (name == "KodBox") {
+        SetKodBox(!kodBox_);
+    } else if (name == "CBox") {
+        SetCBox(!cBox_);
+    } else if (name == "OtstupBox") {
+        SetOtstupBox(!otstupBox_);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// At least one of the two description boxes stays ticked: unticking the last one ticks it
+// again, which is a click of its own that builds the text; the outer handler then builds it
+// once more.
+void OrderDocument::VariantRule(void (OrderDocument::*retick)(bool)) {
+    if (!slovoBox_ && !kodBox_) (this->*retick)(true);
+    RunVariantGenerator();
+}
+
+void OrderDocument::SlovoBoxClick() {
+    VariantRule(&OrderDocument::SetSlovoBox);
+}
+
+void OrderDocument::KodBoxClick() {
+    VariantRule(&OrderDocument::SetKodBox);
+}
+
+void OrderDocument::CBoxClick() {
+    RunVariantGenerator();
+}
+
+void OrderDocument::OtstupBoxClick() {
+    RunVariantGenerator();
+}
+
+OrderVariant OrderDocument::Variant() const {
+    if (slovoBox_ && kodBox_) return OrderVariant::Combined;
+    if (kodBox_) return OrderVariant::Code;
+    return OrderVariant::Verbal;
+}
+
+void OrderDocument::RunVariantGenerator() {
+    switch (Variant()) {
+        case OrderVariant::Verbal:
+            SpeedButton1Click();
+            break;
+        case OrderVariant::Code:
+            SpeedButton2Click();
+            break;
+        case OrderVariant::Combined:
+            SpeedButton5Click();
+            break;
+    }
+}
+
+void OrderDocument::SpeedButton1Click() {
+    Generate(OrderVariant::Verbal);
+}
+void OrderDocument::SpeedButton2Click() {
+    Generate(OrderVariant::Code);
+}
+void OrderDocument::SpeedButton5Click() {
+    Generate(OrderVariant::Combined);
+}
+
+void OrderDocument::AddOrderLine(std::string_view text, std::int32_t price) {
+    std::string line = otstupBox_ ? std::string(kIndent) : std::string();
+    if (price != kUnpriced && cBox_) {
+        if (price == 0) return;
+        line += "[$" + std::to_string(price) + "] ";
+    }
+    line += text;
+    memo1_.push_back(std::move(line));
+}
+
+void OrderDocument::AddLabelPricedLine(const std::string& text, const std::string& label) {
+    if (const std::optional<std::int32_t> price = ParseInteger(label)) {
+        AddOrderLine(text, *price);
+    } else if (label.empty()) {
+        AddOrderLine(text, kUnpriced);
+    } else {
+        AddOrderLine(text + " (" + label + ")", kUnpriced);
+    }
+}
+
+void OrderDocument::Generate(OrderVariant v) {
+    const Configuration& c = config_;
+    const int colourIndex = c.Colour();
+    // With no item selected there is no colour name to write.
+    const std::string colour = colourIndex >= 0 && colourIndex < kColourCount
+                                   ? std::string(kColours[colourIndex].item)
+                                   : "";
+    const int trim = c.Trim();
+
+    memo1_.clear();
+    AddOrderLine("", kUnpriced);
+    AddOrderLine("Заказ составлен " + ui_.DateText() + ", " + ui_.TimeText(), kUnpriced);
+    AddOrderLine("", kUnpriced);
+    AddOrderLine(kModelLine, kUnpriced);
+    const std::string body =
+        c.Body() >= 0 && c.Body() < kBodyCount ? std::string(Pick(kBodyTexts[c.Body()], v)) : "";
+    AddOrderLine("Тип кузова: " + body, kUnpriced);
+    const std::string engine = c.Engine() >= 0 && c.Engine() < kEngineCount
+                                   ? std::string(Pick(kEngineTexts[c.Engine()], v))
+                                   : "";
+    AddOrderLine("Двигатель: " + engine, kUnpriced);
+    AddOrderLine("Цвет окраски кузова: " + colour, kUnpriced);
+    const std::string trimName =
+        trim >= 0 && trim < kTrimCount ? std::string(kTrimItems[trim]) : "";
+    AddLabelPricedLine("Комплектация: " + trimName, c.BazaLabel());
+
+    if (c.UnLabel() != "0") {
+        for (int rails : {Univers1, Univers2}) {
+            if (c.Rails() == rails) {
+                AddLabelPricedLine(std::string(Pick(kRailTexts[rails], v)), c.UnLabel());
+            }
+        }
+    }
+
+    for (const OptionLine& line : kOptionLines) {
+        if (!c.Checked(line.option) || c.Price(line.option) == "0") continue;
+        if (std::optional<std::string> text = OptionText(line, v, trim, colour)) {
+            AddLabelPricedLine(*text, c.Price(line.option));
+        }
+    }
+
+    bool anyExtra = false;
+    for (Opt o : kDealerExtras) anyExtra = anyExtra || c.Checked(o);
+    if (anyExtra) {
+        AddOrderLine(kSeparator, kUnpriced);
+        AddOrderLine(kExtrasHeading, kUnpriced);
+        for (Opt o : kDealerExtras) {
+            if (c.Checked(o) && c.Enabled(o))
+                AddLabelPricedLine(std::string(Def(o).caption), c.Price(o));
+        }
+    }
+
+    AddOrderLine("", kUnpriced);
+    AddOrderLine("Итоговая цена: " + DropCharacters(c.PriceLabel(), 6), kUnpriced);
+
+    ++generations_;
+    if (observer_) observer_();
+}
+
+std::string OrderDocument::Text() const {
+    std::string text;
+    for (std::size_t i = 0; i < memo1_.size(); ++i) {
+        if (i > 0) text += '\n';
+        text += memo1_[i];
+    }
+    return text;
+}
+
+}  // namespace kalvora

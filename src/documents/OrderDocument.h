@@ -1,0 +1,105 @@
+// The order window's document: the order description of the current configuration, written one
+// paragraph a line into `Memo1`, in words, in the factory's ordering designations, or both, with
+// or without prices and indent, as the window's four check boxes choose.
+//
+// The text is never edited in place: every refresh builds it again from nothing. The price
+// computation refreshes it through UiPort::RefreshOrder(), whose implementation calls
+// SlovoBoxClick(); changing one of the four boxes refreshes it too.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/Configuration.h"
+#include "model/UiPort.h"
+
+namespace kalvora {
+
+enum class OrderVariant { Verbal, Code, Combined };
+
+class OrderDocument {
+  public:
+    // Reads `config` at every refresh and the date and time from `ui`.
+    OrderDocument(const Configuration& config, UiPort& ui);
+    OrderDocument(const OrderDocument&) = delete;
+    OrderDocument& operator=(const OrderDocument&) = delete;
+
+    UiPort& Ui() { return ui_; }
+
+    // --- The four boxes of the window's top panel -----------------------------------------
+
+    bool SlovoBox() const { return slovoBox_; }  // "Словесное описание", ticked at start
+    bool KodBox() const { return kodBox_; }  // "Кодовое описание"
+    bool CBox() const { return cBox_; }  // "Добавлять цену в описание", ticked
+    bool OtstupBox() const { return otstupBox_; }  // "Добавить отступы на странице"
+
+    // Setting a box to a different state is a click on it: its handler runs before the setter
+    // returns. Setting the state it already has runs nothing.
+    void SetSlovoBox(bool ticked);
+    void SetKodBox(bool ticked);
+    void SetCBox(bool ticked);
+    void SetOtstupBox(bool ticked);
+    // A mouse click on the box named "SlovoBox", "KodBox", "CBox" or "OtstupBox": its state
+    // flips. False, and nothing happens, for any other name.
+    bool ClickBox(std::string_view name);
+
+    // --- Handlers ---------------------------------------------------------------------------
+
+    // Variant rule with SlovoBox as the box to re-tick, then the variant's generator. Also the
+    // refresh run at the end of every price computation that produced a price.
+    void SlovoBoxClick();
+    // The same with KodBox as the box to re-tick.
+    void KodBoxClick();
+    // Rebuild the text in the variant that SlovoBox and KodBox select; nothing is re-ticked.
+    void CBoxClick();
+    void OtstupBoxClick();
+
+    // The generators: clear Memo1 and write the whole text in one variant.
+    void SpeedButton1Click();  // verbal
+    void SpeedButton2Click();  // code
+    void SpeedButton5Click();  // combined
+
+    // Appends one line: the indent, the price tag "[$PRICE] " when prices are wanted, then
+    // `text`. A price of 1 marks an unpriced line; with prices wanted a price of 0 drops it.
+    void AddOrderLine(std::string_view text, std::int32_t price);
+
+    // The variant SlovoBox and KodBox select now.
+    OrderVariant Variant() const;
+
+    // --- The text ---------------------------------------------------------------------------
+
+    // One element per paragraph; "Memo1" until the first refresh.
+    const std::vector<std::string>& Memo1() const { return memo1_; }
+    // The paragraphs joined by line feeds.
+    std::string Text() const;
+    // How many times a generator has written the whole text.
+    int Generations() const { return generations_; }
+    // Called after each generator has written the whole text (the window shows it).
+    void SetTextObserver(std::function<void()> observer) { observer_ = std::move(observer); }
+
+    static constexpr std::string_view kIndent = "                 ";  // 17 blanks
+    static constexpr std::int32_t kUnpriced = 1;
+
+  private:
+    void Generate(OrderVariant variant);
+    void VariantRule(void (OrderDocument::*retick)(bool));
+    void RunVariantGenerator();
+    // A line whose price comes from a label's text; a text that is not a number cannot price
+    // the line, which is then written without a tag and names the label's text.
+    void AddLabelPricedLine(const std::string& text, const std::string& label);
+
+    const Configuration& config_;
+    UiPort& ui_;
+    bool slovoBox_ = true;
+    bool kodBox_ = false;
+    bool cBox_ = true;
+    bool otstupBox_ = false;
+    std::vector<std::string> memo1_{"Memo1"};
+    int generations_ = 0;
+    std::function<void()> observer_;
+};
+
+}  // namespace kalvora

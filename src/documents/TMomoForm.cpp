@@ -1,0 +1,37 @@
+#include "documents/TMomoForm.h"
+
+#include <QPushButton>
+#include <QToolButton>
+#include <algorithm>
+
+#include "documents/CheckList.h"
+
+namespace kalvora {
+
+TMomoForm::TMomoForm(const Configuration& config, UiPort& ui, QWidget* parent)
+    : DocumentWindow({"Перечень контролируемых параметров при приёмке автомобиля", "CheckList",
+                      "Перечень контролируемых параметров скопирован в буфер обмена.", 9},
+                     ui, parent),
+      config_(config) {
+    setObjectName("MomoForm");
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    setGeometry(42, 59, 1022, 706);
+    PlaceButtons(8, 112, 8, 24);
+    button1_ = new QPushButton("Обновить", Panel1());
+    button1_->setObjectName("Button1");
+    Place(button1_, {std::max(224, SpeedButton4()->geometry().right() + 6), 8, 75, 25});
+    connect(button1_, &QPushButton::clicked, this, [this] { Button1Click(); });
+}
+
+void TMomoForm::Button1Click() {
+    SetDocumentLines(CheckList::Compose(config_, ui_));
+}
+
+void TMomoForm::ComposeAndShow() {
+    Button1Click();
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace kalvora

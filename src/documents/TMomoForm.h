@@ -1,0 +1,30 @@
+// The check list window: the acceptance check list of the current configuration, composed
+// when the main window's "Check List..." or the window's own "Обновить" is pressed.
+#pragma once
+
+#include "documents/DocumentWindow.h"
+#include "model/Configuration.h"
+
+class QPushButton;
+
+namespace kalvora {
+
+class TMomoForm : public DocumentWindow {
+    Q_OBJECT
+  public:
+    // Composes from `config`; `ui` gives the clock and shows the message after copying.
+    TMomoForm(const Configuration& config, UiPort& ui, QWidget* parent = nullptr);
+
+    // "Обновить": compose the list afresh, replacing whatever the text area holds.
+    void Button1Click();
+    // "Check List..." of the main window: compose, then show the window in front.
+    void ComposeAndShow();
+
+    QPushButton* Button1() const { return button1_; }
+
+  private:
+    const Configuration& config_;
+    QPushButton* button1_;
+};
+
+}  // namespace kalvora

@@ -1,0 +1,58 @@
+// The order window "Заказ": the order description with the four boxes that choose its variant,
+// prices and indent. The boxes and the window's placement are remembered in section
+// "TZakazForm" of the settings file.
+#pragma once
+
+#include "documents/DocumentWindow.h"
+#include "documents/OrderDocument.h"
+
+class QCheckBox;
+class QCloseEvent;
+class QShowEvent;
+
+namespace kalvora {
+
+class TZakazForm : public DocumentWindow {
+    Q_OBJECT
+  public:
+    explicit TZakazForm(OrderDocument& order, QWidget* parent = nullptr);
+    ~TZakazForm() override;
+
+    // "Заказ..." of the main window: shows the window in front, with the text of the last
+    // refresh; nothing is rebuilt.
+    void ShowOrder();
+    // Shows the engine's order text and box states (after SlovoBoxClick() and the other box
+    // handlers ran). The window registers itself with the document, so this runs by itself
+    // after every refresh.
+    void ShowOrderText();
+
+    // Writes the remembered state when the window has been shown since it was last written;
+    // the program calls it when it ends.
+    void WriteSettingsIfShown();
+
+    // The settings file: kalvora.INI in the user's configuration folder.
+    static QString SettingsFile();
+
+    QCheckBox* SlovoBox() const { return slovoBox_; }
+    QCheckBox* KodBox() const { return kodBox_; }
+    QCheckBox* CBox() const { return cBox_; }
+    QCheckBox* OtstupBox() const { return otstupBox_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void ReadSettings();
+    void WriteSettings();
+    void ShowBoxes();
+
+    OrderDocument& order_;
+    QCheckBox* slovoBox_;
+    QCheckBox* kodBox_;
+    QCheckBox* cBox_;
+    QCheckBox* otstupBox_;
+    bool shownSinceWritten_ = false;
+};
+
+}  // namespace kalvora

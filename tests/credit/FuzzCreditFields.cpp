@@ -1,0 +1,64 @@
+// libFuzzer target: any bytes typed into any field of the credit calculator, with clicks and
+// key releases in between, never crash it nor make a computed field or a cell show infinity or
+// "nan".
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "credit/CreditCalculator.h"
+
+namespace {
+
+bool ShowsGarbage(const std::string& text) {
+    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace kalvora;
+    CreditCalculator calc;
+    calc.Open(20000);
+    // Each record: one byte choosing the action and field, one byte of length, then the text.
+    std::size_t i = 0;
+    while (i + 2 <= size) {
+        const std::uint8_t action = data[i];
+        const std::size_t length = data[i + 1] % 24;
+        i += 2;
+        const std::size_t take = length < size - i ? length : size - i;
+        const std::string text(reinterpret_cast<const char*>(data + i), take);
+        i += take;
+        const auto field = static_cast<CreditField>(action % kCreditFieldCount);
+        switch (action / kCreditFieldCount % 4) {
+            case 0:
+                calc.Type(field, text);
+                break;
+            case 1:
+                calc.Type(field, text);
+                if (field == CreditField::Edit5)
+                    calc.Edit5Exit();
+                calc.KeyUp(field);
+                break;
+            case 2:
+                calc.Click(static_cast<CreditBox>(action % kCreditBoxCount));
+                break;
+            default:
+                calc.DropOnNd(field);
+                break;
+        }
+    }
+    for (int f = 0; f < kCreditFieldCount; ++f) {
+        if (ShowsGarbage(calc.Text(static_cast<CreditField>(f))))
+            std::abort();
+    }
+    if (calc.Grid().size() > static_cast<std::size_t>(kMaxScheduleMonths) + 2)
+        std::abort();
+    for (const ScheduleRow& row : calc.Grid()) {
+        for (const std::string& cell : row) {
+            if (ShowsGarbage(cell))
+                std::abort();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,259 @@
+// The credit window driven as a user would: typing into its fields, clicking its boxes,
+// dropping a figure on the converter, closing and opening it again.
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "credit/DeskCalculatorDialog.h"
+#include "credit/KreditSettings.h"
+#include "credit/TKreditForm.h"
+
+using kalvora::CreditBox;
+using kalvora::CreditField;
+using kalvora::TKreditForm;
+
+class TestKreditForm : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void init();
+    void typingShowsTheEnginesFigures_data();
+    void typingShowsTheEnginesFigures();
+    void typedFirstPaymentIsReplacedOnEnter();
+    void leavingTheFirstPaymentFieldAlsoTakesTheAmount();
+    void deskCalculatorComputesFromItsKeys();
+    void badRateTurnsTheFieldRed();
+    void scheduleGridShowsTheMonths();
+    void converterConvertsWhenAKeyIsReleased();
+    void droppingAFigureOnNdConvertsIt();
+    void ratesAndConverterFieldsAreRememberedBetweenRuns();
+    void windowLooksRight();
+
+  private:
+    static void Type(QLineEdit* edit, const QString& text) {
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    QTemporaryDir config_;
+};
+
+void TestKreditForm::initTestCase() {
+    QVERIFY(config_.isValid());
+    qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+}
+
+void TestKreditForm::init() {
+    QFile::remove(kalvora::KalvoraSettingsPath());
+}
+
+void TestKreditForm::typingShowsTheEnginesFigures_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shownField");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("price") << "Edit1"
+                           << "20000"
+                           << "EzemF"
+                           << "359,11";
+    QTest::newRow("price gives the loan") << "Edit1"
+                                          << "20000"
+                                          << "SummaR"
+                                          << "11292,93";
+    QTest::newRow("price gives the discount") << "Edit1"
+                                              << "20000"
+                                              << "SkidkaEdit"
+                                              << "707,07";
+    QTest::newRow("price gives the premium") << "Edit1"
+                                             << "20000"
+                                             << "Kasko2NSumEdit"
+                                             << "1446,97";
+    QTest::newRow("price gives the losses") << "Edit1"
+                                            << "20000"
+                                            << "Edit11"
+                                            << "928,04";
+    QTest::newRow("first payment share") << "Edit4"
+                                         << "50"
+                                         << "Edit5"
+                                         << "10000,00";
+    QTest::newRow("credit sum follows the share") << "Edit4"
+                                                  << "50"
+                                                  << "SummaF"
+                                                  << "10000,00";
+    QTest::newRow("premium rate") << "PrKasko1Edit"
+                                  << "6"
+                                  << "Kasko1SumEdit"
+                                  << "1157,58";
+    QTest::newRow("equal rates") << "StavkaF"
+                                 << "9"
+                                 << "SkidkaEdit"
+                                 << "0,00";
+}
+
+void TestKreditForm::typingShowsTheEnginesFigures() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, shownField);
+    QFETCH(QString, shown);
+    TKreditForm form;
+    form.Box(CreditBox::FixBox)->click();
+    QVERIFY(!form.Box(CreditBox::FixBox)->isChecked());
+    form.OpenForPrice(15000);
+    Type(form.findChild<QLineEdit*>("Edit1"), "20000");
+    Type(form.findChild<QLineEdit*>(field), typed);
+    QCOMPARE(form.findChild<QLineEdit*>(shownField)->text().trimmed(), shown);
+}
+
+void TestKreditForm::typedFirstPaymentIsReplacedOnEnter() {
+    TKreditForm form;
+    form.OpenForPrice(21000);
+    QLineEdit* edit5 = form.Field(CreditField::Edit5);
+    Type(edit5, "7777");
+    QCOMPARE(form.Field(CreditField::Edit4)->text(), QString("40"));  // not before Enter
+    QTest::keyClick(edit5, Qt::Key_Return);
+    QCOMPARE(form.Field(CreditField::Edit4)->text(), QString("37,03"));
+    QCOMPARE(edit5->text(), QString("7776,30"));
+    QCOMPARE(form.Label20()->text(), QString("21000,00 - 7776,30 = "));
+}
+
+void TestKreditForm::leavingTheFirstPaymentFieldAlsoTakesTheAmount() {
+    TKreditForm form;
+    form.OpenForPrice(20000);
+    QLineEdit* edit5 = form.Field(CreditField::Edit5);
+    Type(edit5, "5000");
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(edit5, &leave);
+    QCOMPARE(form.Field(CreditField::Edit4)->text(), QString("25,00"));
+    QCOMPARE(form.Field(CreditField::SumKreditEdit)->text(), QString("15000,00"));
+}
+
+void TestKreditForm::deskCalculatorComputesFromItsKeys() {
+    kalvora::DeskCalculatorDialog dialog(',');
+    QTest::keyClicks(&dialog, "12+30");
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QCOMPARE(dialog.DisplayText(), QString("42"));
+    QTest::keyClicks(&dialog, "7,5/3=");
+    QCOMPARE(dialog.DisplayText(), QString("2,5"));
+    auto* nine = dialog.findChild<QPushButton*>("9");
+    QVERIFY(nine != nullptr);
+    nine->click();
+    QCOMPARE(dialog.DisplayText(), QString("9"));
+    dialog.grab().save(QDir(QDir::tempPath()).filePath("kalvora-desk-calculator.png"));
+}
+
+void TestKreditForm::badRateTurnsTheFieldRed() {
+    TKreditForm form;
+    form.OpenForPrice(20000);
+    QLineEdit* rate = form.Field(CreditField::StavkaR);
+    Type(rate, "abc");
+    QCOMPARE(rate->palette().color(QPalette::Base), QColor(255, 0, 0));
+    QCOMPARE(form.Field(CreditField::EzemF)->palette().color(QPalette::Base),
+             QColor(240, 250, 255));
+    QVERIFY(form.Field(CreditField::EzemF)->isReadOnly());
+    Type(rate, "9");
+    QCOMPARE(rate->palette().color(QPalette::Base), QColor(255, 255, 255));
+}
+
+void TestKreditForm::scheduleGridShowsTheMonths() {
+    TKreditForm form;
+    form.Box(CreditBox::FixBox)->click();
+    form.OpenForPrice(20000);
+    QTableWidget* grid = form.Grid();
+    QCOMPARE(grid->rowCount(), 37);
+    QCOMPARE(grid->horizontalHeaderItem(3)->text(), QString("Выплатить"));
+    QCOMPARE(grid->item(0, 2)->text().trimmed(), QString("84,70"));
+    QCOMPARE(grid->item(0, 3)->text().trimmed(), QString("11018,52"));
+    QCOMPARE(grid->item(0, 5)->text().trimmed(), QString("9323,76"));
+    QCOMPARE(grid->item(35, 3)->text().trimmed(), QString("0,00"));
+    QCOMPARE(grid->columnWidth(5), 73);
+    QCOMPARE(form.Field(CreditField::Edit11)->palette().color(QPalette::Base),
+             QColor(255, 128, 128));
+    Type(form.Field(CreditField::Edit8), "48");
+    QCOMPARE(grid->rowCount(), 49);
+    form.Box(CreditBox::CheckBox2)->click();
+    QCOMPARE(grid->item(0, 4)->text(), QString());
+    QCOMPARE(form.Label19()->toolTip(), QString("12000,00 - 11292,93 ="));
+}
+
+void TestKreditForm::converterConvertsWhenAKeyIsReleased() {
+    TKreditForm form;
+    Type(form.Field(CreditField::Edit6), "30");
+    Type(form.Field(CreditField::Edit7), "40");
+    Type(form.Field(CreditField::Nd), "100");
+    QCOMPARE(form.Field(CreditField::Nr)->text(), QString("3000,00"));
+    QCOMPARE(form.Field(CreditField::Ne)->text(), QString("75,00"));
+    Type(form.Field(CreditField::Ne), "3");
+    QCOMPARE(form.Field(CreditField::Nd)->text(), QString("4,00"));
+}
+
+void TestKreditForm::droppingAFigureOnNdConvertsIt() {
+    TKreditForm form;
+    form.Box(CreditBox::FixBox)->click();
+    form.OpenForPrice(20000);
+    Type(form.Field(CreditField::Edit6), "30");
+    QLineEdit* nd = form.Field(CreditField::Nd);
+    QMimeData mime;
+    mime.setData("application/x-kalvora-credit-field", "EzemF");
+    mime.setText("359,11");
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(nd, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(nd, &drop);
+    QCOMPARE(nd->text(), QString("359,11"));
+    QCOMPARE(form.Field(CreditField::Nr)->text(), QString("10773,30"));
+}
+
+void TestKreditForm::ratesAndConverterFieldsAreRememberedBetweenRuns() {
+    {
+        TKreditForm form;
+        form.OpenForPrice(20000);
+        Type(form.Field(CreditField::Edit6), "30,5");
+        Type(form.Field(CreditField::Nd), "12");
+        form.move(40, 30);
+        form.resize(1100, 760);
+        form.done(0);
+    }
+    QSettings ini(kalvora::KalvoraSettingsPath(), QSettings::IniFormat);
+    QVERIFY(ini.childGroups().contains("TKreditForm"));
+    QCOMPARE(ini.value("TKreditForm/Edit6_Text").toString(), QString("30,5"));
+    QCOMPARE(ini.value("TKreditForm/Nd_Text").toString(), QString("12"));
+    QCOMPARE(ini.value("TKreditForm/Nr_Text").toString(), QString("366,00"));
+    QCOMPARE(ini.value("TKreditForm/Edit7_Text").toString(), QString("33,336"));
+
+    TKreditForm again;
+    again.OpenForPrice(20000);
+    QCOMPARE(again.Field(CreditField::Edit6)->text(), QString("30,5"));
+    QCOMPARE(again.Field(CreditField::Nr)->text(), QString("366,00"));
+    QCOMPARE(again.size(), QSize(1100, 760));
+    QTest::keyClick(again.Field(CreditField::Nd), Qt::Key_End);  // the restored rate is used
+    QCOMPARE(again.Field(CreditField::Nr)->text(), QString("366,00"));
+    Type(again.Field(CreditField::Nd), "2");
+    QCOMPARE(again.Field(CreditField::Nr)->text(), QString("61,00"));
+}
+
+void TestKreditForm::windowLooksRight() {
+    TKreditForm form;
+    form.Box(CreditBox::FixBox)->click();
+    form.OpenForPrice(20000);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.windowTitle(), QString("Денежные расчёты"));
+    QVERIFY(form.NewsButton()->text().startsWith("Проверить на "));
+    QVERIFY(form.Field(CreditField::SkidkaEdit)->toolTip().contains("ФМК должна уменьшить"));
+    const QImage picture = form.grab().toImage();
+    QVERIFY(!picture.isNull());
+    picture.save(QDir(QDir::tempPath()).filePath("kalvora-credit-window.png"));
+    form.done(0);
+}
+
+QTEST_MAIN(TestKreditForm)
+#include "TestKreditForm.moc"

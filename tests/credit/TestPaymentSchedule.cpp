@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include "CreditTestSupport.h"
+#include "credit/CreditCalculator.h"
+
+namespace kalvora {
+namespace {
+
+using namespace kalvora::testing;
+
+class ScheduleTest : public ::testing::Test {
+  protected:
+    void SetUp() override { OpenWith(calc, 20000, false); }
+    int Rows() const { return static_cast<int>(calc.Grid().size()); }
+    CreditCalculator calc;
+};
+
+TEST_F(ScheduleTest, WorkedExamplePaysTheSameEveryMonthAndClearsTheDebtInMonth36) {
+    ASSERT_EQ(Rows(), 38);
+    EXPECT_EQ(calc.Grid()[0][0], "Месяц");
+    EXPECT_EQ(calc.Grid()[0][5], "Выплачено");
+    EXPECT_EQ(Cell(calc, 1, 0), "1");
+    EXPECT_EQ(Cell(calc, 1, 1), "359,11");
+    EXPECT_EQ(Cell(calc, 1, 2), "84,70");
+    EXPECT_EQ(Cell(calc, 1, 3), "11018,52");
+    EXPECT_EQ(Cell(calc, 1, 4), "964,65");
+    EXPECT_EQ(Cell(calc, 1, 5), "9323,76");
+    for (int m = 2; m <= 36; ++m)
+        EXPECT_EQ(Cell(calc, m, 1), "359,11") << m;
+    EXPECT_EQ(calc.Grid()[36][3], " 0,00");
+    EXPECT_EQ(Cell(calc, 13, 4), "1118,99");
+    EXPECT_EQ(Cell(calc, 25, 4), "1118,99");
+    EXPECT_EQ(Cell(calc, 36, 5), "24130,67");
+    const ScheduleRow lastRow = {"37", "", "", "", "", ""};
+    EXPECT_EQ(calc.Grid()[37], lastRow);
+    EXPECT_EQ(calc.Text(F::Edit9), "12928,04");
+    EXPECT_EQ(calc.Text(F::Edit10), "24130,67");
+    EXPECT_EQ(calc.Text(F::Edit11), "928,04");
+    EXPECT_EQ(calc.Colour(F::Edit11), kLossesRed);
+}
+
+TEST_F(ScheduleTest, RepaidBy24ThePaymentsGrowAndTheTailKeepsCountingInsurance) {
+    calc.Type(F::Edit8, "24");
+    ASSERT_EQ(Rows(), 38);
+    EXPECT_EQ(Cell(calc, 1, 1), "359,11");
+    EXPECT_EQ(Cell(calc, 2, 1), Cell(calc, 24, 1));
+    EXPECT_NE(Cell(calc, 2, 1), "359,11");
+    EXPECT_EQ(Cell(calc, 24, 3), "0,00");
+    EXPECT_EQ(Cell(calc, 25, 1), "");
+    EXPECT_EQ(Cell(calc, 25, 3), "");
+    EXPECT_EQ(Cell(calc, 25, 4), "1118,99");  // still a credit car when it is insured
+    const double before = std::stod(Cell(calc, 24, 5).replace(Cell(calc, 24, 5).find(','), 1, "."));
+    const double after = std::stod(Cell(calc, 25, 5).replace(Cell(calc, 25, 5).find(','), 1, "."));
+    EXPECT_NEAR(after - before, 1118.99, 0.011);
+    EXPECT_EQ(Cell(calc, 37, 5), Cell(calc, 25, 5));
+    EXPECT_EQ(calc.Text(F::Edit10), calc.Grid()[37][5]);
+    EXPECT_EQ(calc.Colour(F::Edit8), kFieldNormal);
+}
+
+TEST_F(ScheduleTest, RepaidBeforeTheSecondYearTheCarIsInsuredAsAPlainOne) {
+    calc.Type(F::Edit8, "10");
+    EXPECT_EQ(Cell(calc, 13, 4), "1446,97");
+    EXPECT_EQ(Cell(calc, 25, 4), "1543,43");
+    EXPECT_EQ(Cell(calc, 10, 3), "0,00");
+    // The running total still adds the credit-car premiums.
+    const std::string paidAfterRepayment = Cell(calc, 10, 5);
+    ASSERT_FALSE(paidAfterRepayment.empty());
+    const double base =
+        std::stod(std::string(paidAfterRepayment).replace(paidAfterRepayment.find(','), 1, "."));
+    const std::string total = Cell(calc, 37, 5);
+    const double end = std::stod(std::string(total).replace(total.find(','), 1, "."));
+    EXPECT_NEAR(end - base, 2 * 1118.99, 0.011);
+}
+
+TEST_F(ScheduleTest, RepaidBy48TheGridAndTheCreditRunLonger) {
+    calc.Type(F::Edit8, "48");
+    ASSERT_EQ(Rows(), 50);
+    EXPECT_EQ(Cell(calc, 49, 0), "49");
+    EXPECT_EQ(Cell(calc, 48, 3), "0,00");
+    EXPECT_NE(Cell(calc, 36, 3), "0,00");
+    EXPECT_EQ(Cell(calc, 49, 1), "");
+}
+
+TEST_F(ScheduleTest, WithoutEarlyRepaymentThePlainScheduleRunsWhateverEdit8Says) {
+    const std::string plainTotal = calc.Text(F::Edit9);
+    calc.Type(F::Edit8, "48");
+    calc.Click(B::CheckBox1);
+    ASSERT_EQ(Rows(), 50);
+    EXPECT_EQ(calc.Grid()[36][3], " 0,00");
+    EXPECT_EQ(Cell(calc, 37, 1), "");
+    EXPECT_EQ(Cell(calc, 49, 5), Cell(calc, 36, 5));
+    EXPECT_EQ(calc.Text(F::Edit9), plainTotal);
+    calc.Type(F::Edit8, "10");
+    EXPECT_EQ(Cell(calc, 13, 4), "1118,99");  // repaid in month 36 after all
+}
+
+TEST_F(ScheduleTest, NoRegularMonthsMeansEveryMonthUsesTheRecomputedPayment) {
+    calc.Type(F::Edit8, "24");
+    calc.Type(F::SpustEdit, "0");
+    EXPECT_NE(Cell(calc, 1, 1), "359,11");
+    EXPECT_EQ(Cell(calc, 1, 1), Cell(calc, 24, 1));
+    EXPECT_EQ(Cell(calc, 24, 3), "0,00");
+}
+
+TEST_F(ScheduleTest, WithoutInsuranceThePaidTotalIsFirstPaymentPlusBankTotal) {
+    calc.Click(B::CheckBox2);
+    calc.Click(B::CheckBox3);
+    calc.Click(B::CheckBox4);
+    for (int m = 1; m < Rows(); ++m)
+        EXPECT_EQ(Cell(calc, m, 4), "");
+    EXPECT_EQ(calc.Text(F::Edit10), "20928,04");
+}
+
+TEST_F(ScheduleTest, SpustEditNotANumberStopsAfterTheInsuranceColumn) {
+    calc.Type(F::SpustEdit, "abc");
+    EXPECT_EQ(calc.Colour(F::SpustEdit), kFieldRed);
+    EXPECT_EQ(Cell(calc, 1, 4), "964,65");
+    for (int m = 1; m < Rows(); ++m) {
+        EXPECT_EQ(Cell(calc, m, 0), std::to_string(m));
+        EXPECT_EQ(Cell(calc, m, 1), "");
+        EXPECT_EQ(Cell(calc, m, 5), "");
+    }
+    EXPECT_EQ(calc.Text(F::Edit9), "12928,04");
+    calc.Type(F::SpustEdit, "1");
+    EXPECT_EQ(calc.Colour(F::SpustEdit), kFieldNormal);
+}
+
+TEST_F(ScheduleTest, Edit8LettersRepayTheWholeDebtInMonth2) {
+    calc.Type(F::Edit8, "скоро");
+    ASSERT_EQ(Rows(), 38);
+    EXPECT_EQ(calc.Colour(F::Edit8), kFieldNormal);
+    EXPECT_EQ(Cell(calc, 2, 3), "0,00");
+    EXPECT_EQ(Cell(calc, 2, 1), "11101,16");
+    EXPECT_EQ(Cell(calc, 3, 1), "");
+}
+
+TEST_F(ScheduleTest, RepaymentMonthNotAfterTheRegularMonthsIsRedAndTakesOneMonth) {
+    calc.Type(F::SpustEdit, "5");
+    calc.Type(F::Edit8, "5");
+    EXPECT_EQ(calc.Colour(F::Edit8), kFieldRed);
+    EXPECT_EQ(Cell(calc, 5, 1), "359,11");
+    EXPECT_EQ(Cell(calc, 6, 3), "0,00");
+    EXPECT_EQ(Cell(calc, 7, 1), "");
+}
+
+TEST_F(ScheduleTest, RealRateZeroStopsTheScheduleButKeepsTheTotals) {
+    calc.Type(F::StavkaR, "0");
+    EXPECT_EQ(calc.Colour(F::StavkaR), kFieldRed);
+    calc.Type(F::Edit8, "30");  // fills the schedule alone
+    EXPECT_EQ(Cell(calc, 1, 1), "");
+    EXPECT_EQ(Cell(calc, 1, 4), "964,65");
+    EXPECT_EQ(calc.Text(F::Edit9), "12928,04");
+}
+
+// --- Where the schedule would divide by zero or run without end --------------------------
+
+TEST_F(ScheduleTest, WithoutEarlyRepaymentAndLongRegularPhaseTheScheduleEndsWithIt) {
+    calc.Click(B::CheckBox1);
+    calc.Type(F::SpustEdit, "40");
+    calc.Type(F::Edit8, "48");
+    ASSERT_EQ(Rows(), 50);
+    for (int m = 1; m <= 40; ++m)
+        EXPECT_EQ(Cell(calc, m, 1), "359,11") << m;
+    EXPECT_EQ(Cell(calc, 41, 1), "");
+    EXPECT_EQ(Cell(calc, 41, 5), Cell(calc, 40, 5));
+    EXPECT_EQ(Shown(calc, F::Edit9), "14364,49");  // 40 regular payments
+    calc.Type(F::SpustEdit, "36");
+    EXPECT_EQ(Shown(calc, F::Edit9), "12928,04");
+}
+
+TEST_F(ScheduleTest, NegativeRegularMonthsAreRefused) {
+    calc.Type(F::SpustEdit, "-5");
+    EXPECT_EQ(calc.Colour(F::SpustEdit), kFieldRed);
+    EXPECT_EQ(Cell(calc, 1, 1), "");
+    EXPECT_EQ(calc.Text(F::Edit9), "12928,04");
+}
+
+struct HugeCase {
+    const char* name;
+    CreditField field;
+    const char* text;
+    CreditField red;
+};
+
+class HugeMonthCountsAreRefused : public ScheduleTest,
+                                  public ::testing::WithParamInterface<HugeCase> {};
+
+TEST_P(HugeMonthCountsAreRefused, WithoutAnEndlessGrid) {
+    calc.Type(GetParam().field, GetParam().text);
+    EXPECT_EQ(calc.Colour(GetParam().red), kFieldRed);
+    EXPECT_LE(Rows(), kMaxScheduleMonths + 2);
+    EXPECT_EQ(calc.Text(F::Edit9), "12928,04");
+}
+
+INSTANTIATE_TEST_SUITE_P(Months, HugeMonthCountsAreRefused,
+                         ::testing::Values(HugeCase{"Edit8", F::Edit8, "2000000000", F::Edit8},
+                                           HugeCase{"Edit8JustOver", F::Edit8, "1201", F::Edit8},
+                                           HugeCase{"SpustEdit", F::SpustEdit, "2147483647",
+                                                    F::SpustEdit}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ScheduleTest, LongestAcceptedTermFillsTheWholeGrid) {
+    calc.Type(F::Edit8, "1200");
+    ASSERT_EQ(Rows(), 1202);
+    EXPECT_EQ(Cell(calc, 1200, 3), "0,00");
+    EXPECT_EQ(calc.Colour(F::Edit8), kFieldNormal);
+}
+
+TEST_F(ScheduleTest, RateTooSmallToChangeTheBalanceStopsWithoutShowingNonsense) {
+    calc.Type(F::StavkaR, "1e-300");
+    EXPECT_EQ(calc.Text(F::Edit9), "12928,04");
+    EXPECT_EQ(calc.Text(F::EzemF), "359,11");
+}
+
+}  // namespace
+}  // namespace kalvora

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Scene.h"
+#include "documents/DocumentCommands.h"
+#include "support/RecordingUi.h"
+
+namespace kalvora {
+namespace {
+
+using testing::RecordingUi;
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+struct ArgsCase {
+    const char* name;
+    std::vector<std::string> args;
+    bool ok;
+    OrderVariant variant;
+    bool prices, indent;
+};
+
+class OrderArguments : public ::testing::TestWithParam<ArgsCase> {};
+
+TEST_P(OrderArguments, AreReadOrRefused) {
+    std::string error;
+    const auto request = ParseOrderArguments(GetParam().args, &error);
+    ASSERT_EQ(request.has_value(), GetParam().ok) << error;
+    if (!request) {
+        EXPECT_FALSE(error.empty());
+        return;
+    }
+    EXPECT_EQ(request->variant, GetParam().variant);
+    EXPECT_EQ(request->prices, GetParam().prices);
+    EXPECT_EQ(request->indent, GetParam().indent);
+    EXPECT_EQ(request->source, GetParam().args.back());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Args, OrderArguments,
+    ::testing::Values(
+        ArgsCase{"CodeAlone", {"####################"}, true, OrderVariant::Verbal, true, false},
+        ArgsCase{"AllOptions",
+                 {"--combined", "--no-prices", "--indent", "car.klv"},
+                 true,
+                 OrderVariant::Combined,
+                 false,
+                 true},
+        ArgsCase{"CodeVariant", {"--code", "car.klv"}, true, OrderVariant::Code, true, false},
+        ArgsCase{"BothVariants", {"--code", "--combined", "car.klv"}, false, {}, true, false},
+        ArgsCase{"UnknownOption", {"--pdf", "car.klv"}, false, {}, true, false},
+        ArgsCase{"NoSource", {"--code"}, false, {}, true, false},
+        ArgsCase{"TwoSources", {"a.klv", "b.klv"}, false, {}, true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CheckListArguments, NeedExactlyOneSource) {
+    std::string error;
+    EXPECT_EQ(ParseCheckListArguments({"car.klv"}, &error).value_or(""), "car.klv");
+    EXPECT_FALSE(ParseCheckListArguments({}, &error).has_value());
+    EXPECT_FALSE(ParseCheckListArguments({"a", "b"}, &error).has_value());
+}
+
+class DocumentViews : public ::testing::Test {
+  protected:
+    DocumentViews() {
+        testing::Scene s;
+        s.ticked = {{Opt::KsenonBox, "980"}};
+        testing::Apply(config, s);
+    }
+    RecordingUi ui;
+    Configuration config{ui};
+};
+
+TEST_F(DocumentViews, OrderCommandWritesTheRequestedVariant) {
+    OrderRequest request;
+    request.variant = OrderVariant::Code;
+    request.prices = false;
+    request.indent = true;
+    std::ostringstream out;
+    WriteOrder(request, config, ui, out);
+    const std::string text = out.str();
+    EXPECT_NE(text.find("\n                 H.Inten Hdlmps/K03D0\n"), std::string::npos) << text;
+    EXPECT_TRUE(EndsWith(text, "                 Итоговая цена: $19815\n")) << text;
+}
+
+TEST_F(DocumentViews, PrintViewsEndWithAPointLine) {
+    OrderDocument order(config, ui);
+    std::ostringstream before;
+    PrintOrderView(order, before);
+    EXPECT_EQ(before.str(), "Memo1\n.\n");
+
+    order.SlovoBoxClick();
+    std::ostringstream after;
+    PrintOrderView(order, after);
+    EXPECT_EQ(after.str(), order.Text() + "\n.\n");
+
+    std::ostringstream list;
+    PrintCheckListView(config, ui, list);
+    const std::string text = list.str();
+    EXPECT_EQ(text.substr(0, 1), "\n");
+    EXPECT_TRUE(EndsWith(text, "06.12.2026, 18:20:08\n.\n")) << text;
+}
+
+}  // namespace
+}  // namespace kalvora

@@ -1,0 +1,355 @@
+// The order and check list windows offscreen: printing into a PDF file, copying to the
+// clipboard, the refresh of their texts and the order window's remembered state.
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolButton>
+#include <memory>
+
+#include "documents/OrderDocument.h"
+#include "documents/TMomoForm.h"
+#include "documents/TZakazForm.h"
+#include "model/Configuration.h"
+#include "support/RecordingUi.h"
+
+using namespace kalvora;
+
+namespace {
+
+// A Ghia wagon with xenon headlamps, as the rules would leave it priced.
+void SetUpCar(Configuration& c) {
+    c.SelectBody(KuzovWag);
+    c.Dvig20MT145Enter(Dvig20MT145);
+    c.SelectEngine(Dvig20MT145);
+    c.SetColourIndex(7);
+    c.SetChecked(Opt::KsenonBox, true);
+    c.SetPrice(Opt::KsenonBox, "980");
+    c.SetBazaLabel("18560");
+    c.SetUnLabel("0");
+    c.SetPriceLabel("Цена: $20000");
+    c.SetEdit1("ABCDEFGHIJKLMNOPQRST");
+}
+
+// Pages and document title of a PDF file as Qt writes it.
+struct PdfFacts {
+    int pages = 0;
+    bool hasTitle = false;
+};
+
+PdfFacts ReadPdf(const QString& path, const QString& title) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray data = file.readAll();
+    PdfFacts facts;
+    facts.pages = static_cast<int>(
+        QString::fromLatin1(data).count(QRegularExpression("/Type\\s*/Page(?!s)")));
+    // The title is written as UTF-16 text.
+    QByteArray utf16;
+    for (QChar ch : title) {
+        utf16.append(char(ch.unicode() >> 8));
+        utf16.append(char(ch.unicode() & 0xFF));
+    }
+    facts.hasTitle = data.contains(utf16) || data.contains(title.toLatin1());
+    return facts;
+}
+
+}  // namespace
+
+class TestDocumentWindows : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir configHome_;
+    std::unique_ptr<testing::RecordingUi> ui_;
+    std::unique_ptr<Configuration> config_;
+    std::unique_ptr<OrderDocument> order_;
+
+    std::unique_ptr<DocumentWindow> MakeWindow(const QString& which) {
+        if (which == "order") {
+            order_->SlovoBoxClick();
+            return std::make_unique<TZakazForm>(*order_);
+        }
+        auto momo = std::make_unique<TMomoForm>(*config_, *ui_);
+        momo->Button1Click();
+        return momo;
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(configHome_.isValid());
+        qputenv("XDG_CONFIG_HOME", configHome_.path().toLocal8Bit());
+    }
+
+    void init() {
+        QFile::remove(TZakazForm::SettingsFile());
+        StartRun();
+    }
+
+  private:
+    // A new run of the program: the engine and the order boxes at their initial state.
+    void StartRun() {
+        order_.reset();
+        config_.reset();
+        ui_ = std::make_unique<testing::RecordingUi>();
+        config_ = std::make_unique<Configuration>(*ui_);
+        SetUpCar(*config_);
+        order_ = std::make_unique<OrderDocument>(*config_, *ui_);
+    }
+
+  private slots:
+
+    void settingsFileIsInTheConfigurationFolder() {
+        QCOMPARE(TZakazForm::SettingsFile(), configHome_.filePath("kalvora.INI"));
+    }
+
+    void windowsStartWithMemo1_data() {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("order") << "order"
+                               << "Заказ";
+        QTest::newRow("checklist") << "checklist"
+                                   << "Перечень контролируемых параметров при приёмке автомобиля";
+    }
+    void windowsStartWithMemo1() {
+        QFETCH(QString, which);
+        QFETCH(QString, caption);
+        std::unique_ptr<DocumentWindow> window;
+        if (which == "order") {
+            window = std::make_unique<TZakazForm>(*order_);
+        } else {
+            window = std::make_unique<TMomoForm>(*config_, *ui_);
+        }
+        QCOMPARE(window->windowTitle(), caption);
+        QCOMPARE(window->Memo1()->toPlainText(), QString("Memo1"));
+        QVERIFY(window->Memo1()->font().fixedPitch());
+        QCOMPARE(window->Panel1()->height(), 41);
+    }
+
+    void orderWindowFollowsEveryRefresh() {
+        TZakazForm form(*order_);
+        QCOMPARE(form.Memo1()->toPlainText(), QString("Memo1"));
+        order_->SlovoBoxClick();
+        QCOMPARE(form.Memo1()->toPlainText(), QString::fromStdString(order_->Text()));
+        QVERIFY(form.Memo1()->toPlainText().contains("[$980] Ксеноновые фары"));
+    }
+
+    void orderBoxesRebuildTheText_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<bool>("slovo");
+        QTest::addColumn<bool>("kod");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("code box adds designations")
+            << QStringList{"KodBox"} << true << true << "Тип кузова: Wagon (универсал)";
+        QTest::newRow("last box is ticked again")
+            << QStringList{"SlovoBox"} << true << false << "Тип кузова: универсал";
+        QTest::newRow("code only")
+            << QStringList{"KodBox", "SlovoBox"} << false << true << "Тип кузова: Wagon";
+        QTest::newRow("without prices")
+            << QStringList{"CBox"} << true << false << "Ксеноновые фары";
+    }
+    void orderBoxesRebuildTheText() {
+        QFETCH(QStringList, clicks);
+        QFETCH(bool, slovo);
+        QFETCH(bool, kod);
+        QFETCH(QString, line);
+        TZakazForm form(*order_);
+        order_->SlovoBoxClick();
+        for (const QString& name : clicks) form.findChild<QCheckBox*>(name)->click();
+        QCOMPARE(form.SlovoBox()->isChecked(), slovo);
+        QCOMPARE(form.KodBox()->isChecked(), kod);
+        QCOMPARE(order_->SlovoBox(), slovo);
+        QVERIFY(form.Memo1()->toPlainText().split('\n').contains(line));
+    }
+
+    void printsOneJobIntoAPdfFile_data() {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("minPages");
+        QTest::addColumn<int>("maxPages");
+        QTest::newRow("order") << "order"
+                               << "Zakaz" << 1 << 1;
+        QTest::newRow("checklist") << "checklist"
+                                   << "CheckList" << 2 << 6;
+    }
+    void printsOneJobIntoAPdfFile() {
+        QFETCH(QString, which);
+        QFETCH(QString, title);
+        QFETCH(int, minPages);
+        QFETCH(int, maxPages);
+        auto window = MakeWindow(which);
+        QVERIFY(window->Memo1()->toPlainText().contains("06.12.2026, 18:20:08"));
+        const QString path = configHome_.filePath(which + ".pdf");
+        window->SetPrinterChooser([&](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return true;
+        });
+        window->SpeedButton3Click();
+        QVERIFY(QFile::exists(path));
+        const PdfFacts pdf = ReadPdf(path, title);
+        QVERIFY2(pdf.pages >= minPages && pdf.pages <= maxPages,
+                 qPrintable(QString::number(pdf.pages)));
+        QVERIFY(pdf.hasTitle);
+    }
+
+    void cancelledPrintDialogPrintsNothing() {
+        auto window = MakeWindow("order");
+        const QString path = configHome_.filePath("cancelled.pdf");
+        const QString text = window->Memo1()->toPlainText();
+        const int selectionStart = window->Memo1()->textCursor().selectionStart();
+        window->SetPrinterChooser([&](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return false;
+        });
+        window->SpeedButton3Click();
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(window->Memo1()->toPlainText(), text);
+        QCOMPARE(window->Memo1()->textCursor().selectionStart(), selectionStart);
+        QVERIFY(!window->Memo1()->textCursor().hasSelection());
+    }
+
+    void copyPutsTheWholeTextOnTheClipboard_data() {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("order") << "order"
+                               << "Текст Вашего заказа скопирован в буфер обмена.";
+        QTest::newRow("checklist")
+            << "checklist"
+            << "Перечень контролируемых параметров скопирован в буфер обмена.";
+        QTest::newRow("before the first document")
+            << "memo1"
+            << "Текст Вашего заказа скопирован в буфер обмена.";
+    }
+    void copyPutsTheWholeTextOnTheClipboard() {
+        QFETCH(QString, which);
+        QFETCH(QString, message);
+        std::unique_ptr<DocumentWindow> window;
+        if (which == "memo1") {
+            window = std::make_unique<TZakazForm>(*order_);
+        } else {
+            window = MakeWindow(which);
+        }
+        QApplication::clipboard()->clear();
+        window->findChild<QToolButton*>("SpeedButton4")->click();
+        QCOMPARE(QApplication::clipboard()->text(), window->Memo1()->toPlainText());
+        const QTextCursor cursor = window->Memo1()->textCursor();
+        QCOMPARE(cursor.selectionStart(), 0);
+        QCOMPARE(cursor.selectionEnd(), window->Memo1()->document()->characterCount() - 1);
+        QCOMPARE(ui_->messages.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(ui_->messages[0]), message);
+        window->SpeedButton4Click();
+        QCOMPARE(ui_->messages.size(), std::size_t{2});
+    }
+
+    void typedTextIsCopiedUntilTheListIsComposedAgain() {
+        TMomoForm form(*config_, *ui_);
+        form.Button1Click();
+        const QString composed = form.Memo1()->toPlainText();
+        form.Memo1()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(form.Memo1(), " typed");
+        form.SpeedButton4Click();
+        QVERIFY(QApplication::clipboard()->text().endsWith(" typed"));
+        form.findChild<QPushButton*>("Button1")->click();
+        QCOMPARE(form.Memo1()->toPlainText(), composed);
+    }
+
+    void checkListFollowsTheConfigurationOnlyWhenComposed() {
+        TMomoForm form(*config_, *ui_);
+        form.ComposeAndShow();
+        QVERIFY(form.isVisible());
+        QVERIFY(form.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(form.Memo1()->toPlainText().contains("        Ближний ксеноновый свет"));
+        config_->SetChecked(Opt::KsenonBox, false);
+        QVERIFY(form.Memo1()->toPlainText().contains("        Ближний ксеноновый свет"));
+        form.Button1Click();
+        QVERIFY(!form.Memo1()->toPlainText().contains("Ближний ксеноновый свет"));
+    }
+
+    void orderWindowRemembersBoxesAndPlacement() {
+        const QRect place(100, 120, 640, 400);
+        {
+            TZakazForm form(*order_);
+            order_->SlovoBoxClick();
+            form.ShowOrder();
+            form.KodBox()->click();
+            form.SlovoBox()->click();
+            form.OtstupBox()->click();
+            form.setGeometry(place);
+            form.close();
+            QVERIFY(!form.isVisible());
+        }
+        QSettings settings(TZakazForm::SettingsFile(), QSettings::IniFormat);
+        QCOMPARE(settings.value("TZakazForm/KodBox_Checked").toString(), QString("True"));
+        QCOMPARE(settings.value("TZakazForm/SlovoBox_Checked").toString(), QString("False"));
+        QCOMPARE(settings.value("TZakazForm/OtstupBox_Checked").toString(), QString("True"));
+        QCOMPARE(settings.value("TZakazForm/CBox_Checked").toString(), QString("True"));
+
+        // The next run starts with the initial boxes and reads them back when shown.
+        StartRun();
+        order_->SlovoBoxClick();
+        TZakazForm again(*order_);
+        const int before = order_->Generations();
+        again.ShowOrder();
+        QVERIFY(!order_->SlovoBox());
+        QVERIFY(order_->KodBox());
+        QVERIFY(order_->OtstupBox());
+        QVERIFY(order_->Generations() > before);
+        QVERIFY(again.KodBox()->isChecked());
+        QVERIFY(!again.SlovoBox()->isChecked());
+        QVERIFY(again.Memo1()->toPlainText().contains("                 Тип кузова: Wagon\n"));
+        QCOMPARE(again.geometry(), place);
+    }
+
+    void nothingIsWrittenWhenTheWindowWasNeverShown() {
+        { TZakazForm form(*order_); }
+        QVERIFY(!QFile::exists(TZakazForm::SettingsFile()));
+    }
+
+    void stateIsWrittenAtTheEndWhenShownSinceLastWritten() {
+        {
+            TZakazForm form(*order_);
+            form.ShowOrder();
+            form.CBox()->click();
+        }
+        QSettings settings(TZakazForm::SettingsFile(), QSettings::IniFormat);
+        QCOMPARE(settings.value("TZakazForm/CBox_Checked").toString(), QString("False"));
+    }
+
+    void unreadableSettingsKeepTheCurrentState() {
+        {
+            QSettings settings(TZakazForm::SettingsFile(), QSettings::IniFormat);
+            settings.setValue("TZakazForm/CBox_Checked", "Maybe");
+            settings.setValue("TZakazForm/NormPos", "1,2,x");
+        }
+        TZakazForm form(*order_);
+        const QRect place = form.geometry();
+        const int before = order_->Generations();
+        form.ShowOrder();
+        QVERIFY(order_->CBox());
+        QCOMPARE(order_->Generations(), before);
+        QCOMPARE(form.geometry(), place);
+    }
+
+    void screenshots() {
+        TZakazForm form(*order_);
+        order_->SlovoBoxClick();
+        form.ShowOrder();
+        QVERIFY(form.grab().save("/tmp/kalvora-zakaz.png"));
+        TMomoForm momo(*config_, *ui_);
+        momo.ComposeAndShow();
+        QVERIFY(momo.grab().save("/tmp/kalvora-momo.png"));
+    }
+};
+
+QTEST_MAIN(TestDocumentWindows)
+#include "TestDocumentWindows.moc"

@@ -1,0 +1,121 @@
+// The order text as the program keeps it: rebuilt at the end of every price computation.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <regex>
+#include <string>
+
+#include "documents/OrderDocument.h"
+#include "model/Configuration.h"
+#include "support/RecordingUi.h"
+#include "support/User.h"
+
+namespace kalvora {
+namespace {
+
+// A recorder whose order refresh runs the order window's SlovoBoxClick, as the program's does.
+class OrderRefreshingUi : public testing::RecordingUi {
+  public:
+    void RefreshOrder() override {
+        RecordingUi::RefreshOrder();
+        if (order) order->SlovoBoxClick();
+    }
+    OrderDocument* order = nullptr;
+};
+
+class OrderFollowsPrice : public ::testing::Test {
+  protected:
+    OrderFollowsPrice() {
+        ui.order = &order;
+        config.ComplButtonClick();
+    }
+    bool Has(const std::string& line) const {
+        const auto& m = order.Memo1();
+        return std::find(m.begin(), m.end(), line) != m.end();
+    }
+    // The sum of every price tag of the text.
+    std::int64_t SumOfTags() const {
+        static const std::regex tag(R"(^ *\[\$(-?[0-9]+)\] )");
+        std::int64_t sum = 0;
+        for (const std::string& line : order.Memo1()) {
+            std::smatch m;
+            if (std::regex_search(line, m, tag)) sum += std::stoll(m[1]);
+        }
+        return sum;
+    }
+
+    OrderRefreshingUi ui;
+    Configuration config{ui};
+    OrderDocument order{config, ui};
+    testing::User user{config};
+};
+
+TEST_F(OrderFollowsPrice, GhiaWagonWithXenonAndMetallicPaint) {
+    user.PickTrim(Ghia);
+    user.ClickBody(KuzovWag);
+    user.ClickEngine(Dvig20MT145);
+    user.ClickRails(Univers1);
+    user.PickColour(7);
+    if (!config.Checked(Opt::KsenonBox)) user.Click(Opt::KsenonBox);
+    ASSERT_EQ(config.BazaLabel(), "18560");
+    ASSERT_EQ(config.UnLabel(), "0");
+
+    EXPECT_TRUE(Has("Тип кузова: универсал"));
+    EXPECT_TRUE(Has("Двигатель: 2,0 л (145 л.с.)"));
+    EXPECT_TRUE(Has("Цвет окраски кузова: Moondust Silver Metallic"));
+    EXPECT_TRUE(Has("[$18560] Комплектация: Ghia"));
+    EXPECT_TRUE(Has("[$980] Ксеноновые фары"));
+    EXPECT_TRUE(Has("[$275] Окраска кузова в \"металлик\": Moondust Silver Metallic"));
+    EXPECT_FALSE(Has("[$0] Черные направляющие багажника"));
+    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: $" + std::to_string(config.CurrentPrice()));
+}
+
+struct Step {
+    const char* name;
+    void (*act)(testing::User&);
+};
+
+class EveryChange : public OrderFollowsPrice, public ::testing::WithParamInterface<Step> {};
+
+// Every priced line of the order carries its price, so the tags add up to the total.
+TEST_P(EveryChange, RebuildsTheOrderAndItsTagsAddUpToTheTotal) {
+    const int before = order.Generations();
+    GetParam().act(user);
+    ASSERT_GT(order.Generations(), before);
+    ASSERT_EQ(config.PriceLabel(), "Цена: $" + std::to_string(config.CurrentPrice()));
+    EXPECT_EQ(SumOfTags(), config.CurrentPrice()) << order.Text();
+    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: $" + std::to_string(config.CurrentPrice()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, EveryChange,
+    ::testing::Values(Step{"Trim", [](testing::User& u) { u.PickTrim(Trend); }},
+                      Step{"WagonWithAluminiumRails",
+                           [](testing::User& u) {
+                               u.ClickBody(KuzovWag);
+                               u.ClickRails(Univers2);
+                           }},
+                      Step{"ComfortPackage",
+                           [](testing::User& u) {
+                               u.PickTrim(Comfort);
+                               u.Click(Opt::KomfBox);
+                           }},
+                      Step{"WinterPackage", [](testing::User& u) { u.Click(Opt::ZimBox); }},
+                      Step{"Leather", [](testing::User& u) { u.Click(Opt::KozaBox); }},
+                      Step{"Colour", [](testing::User& u) { u.PickColour(kSvoMetallic); }},
+                      Step{"Xenon", [](testing::User& u) { u.Click(Opt::KsenonBox); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(OrderFollowsPrice, AConfigurationWithoutAPriceKeepsThePreviousText) {
+    const std::string text = order.Text();
+    const int before = order.Generations();
+    config.SetBazaLabel(kInvalidCombination);
+    config.PriceButtonClick();
+    EXPECT_EQ(config.PriceLabel(), "XXXXX");
+    EXPECT_EQ(order.Generations(), before);
+    EXPECT_EQ(order.Text(), text);
+}
+
+}  // namespace
+}  // namespace kalvora
