@@ -4,9 +4,14 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
+#include "cli/CommandLineStart.h"
+#include "cli/CreditCommand.h"
 #include "cli/PriceCommand.h"
 #include "cli/ScriptSession.h"
+#include "cli/ScriptUi.h"
+#include "documents/DocumentCommands.h"
 #include "pricing/DiskFileAccess.h"
 
 #ifndef KALVORA_VERSION
@@ -25,6 +30,12 @@ constexpr const char* kUsage =
     "                                      со стандартного ввода)\n"
     "  kalvora-cli price КОД_ИЛИ_ФАЙЛ...   код и цена конфигурации для каждого кода или\n"
     "                                      файла .klv\n"
+    "  kalvora-cli order [--code|--combined] [--no-prices] [--indent] КОД_ИЛИ_ФАЙЛ\n"
+    "                                      описание заказа\n"
+    "  kalvora-cli checklist КОД_ИЛИ_ФАЙЛ  перечень проверок при приёмке автомобиля\n"
+    "  kalvora-cli credit ЦЕНА [--first-percent П] [--rate-promo С] [--rate-real С]\n"
+    "                     [--repay-after N --repay-by M] [--csv]\n"
+    "                                      кредит, страховка и график платежей\n"
     "  kalvora-cli --help                  эта справка\n"
     "  kalvora-cli --version               версия программы\n";
 
@@ -52,17 +63,48 @@ int Script(const std::vector<std::string>& arguments, std::istream& in, std::ost
     return RunScript(file, out, err, files);
 }
 
-int Price(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    if (arguments.size() < 2) return UsageError(err, "price: не задан ни один код или файл");
-    DiskFileAccess files;
-    const std::vector<std::string> codes(arguments.begin() + 1, arguments.end());
-    const int status = RunPrice(codes, out, files);
+// 0, or 1 when the output could not be written.
+int Flushed(std::ostream& out, std::ostream& err, int status = 0) {
     out.flush();
     if (!out) {
         err << "kalvora-cli: не удалось записать вывод\n";
         return 1;
     }
     return status;
+}
+
+int Price(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.size() < 2) return UsageError(err, "price: не задан ни один код или файл");
+    DiskFileAccess files;
+    const std::vector<std::string> codes(arguments.begin() + 1, arguments.end());
+    return Flushed(out, err, RunPrice(codes, out, files));
+}
+
+// The order text or the check list of one configuration.
+int Document(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+    std::string error;
+    std::optional<OrderRequest> order;
+    std::optional<std::string> source;
+    if (arguments.front() == "order") {
+        order = ParseOrderArguments(rest, &error);
+        if (order) source = order->source;
+    } else {
+        source = ParseCheckListArguments(rest, &error);
+    }
+    if (!source) return UsageError(err, error);
+    DiskFileAccess files;
+    CommandLineStart start(*source, files);
+    if (!start.Error().empty()) {
+        err << "kalvora-cli: " << *source << ": " << EscapeLine(start.Error()) << '\n';
+        return 1;
+    }
+    if (order) {
+        WriteOrder(*order, start.Config(), start, out);
+    } else {
+        WriteCheckList(start.Config(), start, out);
+    }
+    return Flushed(out, err);
 }
 
 }  // namespace
@@ -87,6 +129,11 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     }
     if (command == "script") return Script(arguments, in, out, err);
     if (command == "price") return Price(arguments, out, err);
+    if (command == "order" || command == "checklist") return Document(arguments, out, err);
+    if (command == "credit") {
+        const int status = RunCreditCommand({arguments.begin() + 1, arguments.end()}, out, err);
+        return Flushed(out, err, status);
+    }
     return UsageError(err, "неизвестная команда «" + command + "»");
 }
 

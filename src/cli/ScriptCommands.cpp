@@ -17,6 +17,8 @@
 
 #include "cli/ScriptSession.h"
 #include "cli/StateDump.h"
+#include "credit/CreditDump.h"
+#include "documents/DocumentCommands.h"
 
 namespace kalvora::cli {
 
@@ -66,13 +68,22 @@ struct Control {
     bool focusOnly = false;
 };
 
-// Controls of other windows: a click there moves no focus in the main window. A row per box
-// (SlovoBox, KodBox, CBox, OtstupBox of the order window) once that window exists.
+// Controls of other windows: a click there moves no focus in the main window.
 struct WindowControlRow {
     std::string_view name;
     Handler click;
 };
-const std::vector<WindowControlRow> kWindowControls = {};
+
+void ClickOrderBox(ScriptSession& s, const ScriptLine& line) {
+    s.Order().ClickBox(line.words[1]);
+}
+
+const std::vector<WindowControlRow> kWindowControls = {
+    {"SlovoBox", ClickOrderBox},
+    {"KodBox", ClickOrderBox},
+    {"CBox", ClickOrderBox},
+    {"OtstupBox", ClickOrderBox},
+};
 
 const WindowControlRow* WindowControl(std::string_view name) {
     for (const WindowControlRow& row : kWindowControls) {
@@ -217,6 +228,59 @@ void Clock(ScriptSession& s, const ScriptLine& line) {
     s.Ui().SetClock(line.words[1], line.words[2]);
 }
 
+// --- Credit window -------------------------------------------------------------------------
+
+void CreditOpen(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 1, "credit");
+    s.Credit().Open(s.Config().CurrentPrice());
+}
+
+// FIELD and the text after it: everything after "FIELD " (empty when nothing follows).
+CreditField FieldAndText(const ScriptLine& line, std::string_view usage, std::string* text) {
+    if (line.words.size() < 2) throw ScriptError("ожидается «" + std::string(usage) + "»");
+    const std::optional<CreditField> field = CreditFieldByName(line.words[1]);
+    if (!field) throw ScriptError("неизвестное поле «" + line.words[1] + "»");
+    const std::string rest = line.Rest();
+    const std::size_t blank = rest.find(' ');
+    *text = blank == std::string::npos ? std::string() : rest.substr(blank + 1);
+    return *field;
+}
+
+void CreditSet(ScriptSession& s, const ScriptLine& line) {
+    std::string text;
+    const CreditField field = FieldAndText(line, "credit-set ПОЛЕ ТЕКСТ", &text);
+    // The program's own figures cannot be typed over.
+    if (!s.Credit().Type(field, text)) {
+        throw ScriptError("поле «" + line.words[1] + "» заполняет программа");
+    }
+    if (field == CreditField::Edit5) s.Credit().Edit5Exit();
+}
+
+void CreditClick(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 2, "credit-click ФЛАЖОК");
+    const std::optional<CreditBox> box = CreditBoxByName(line.words[1]);
+    if (!box) throw ScriptError("неизвестный флажок «" + line.words[1] + "»");
+    s.Credit().Click(*box);
+}
+
+void CreditKey(ScriptSession& s, const ScriptLine& line) {
+    std::string text;
+    const CreditField field = FieldAndText(line, "credit-key ПОЛЕ ТЕКСТ", &text);
+    if (!IsConverterField(field)) {
+        throw ScriptError("«" + line.words[1] + "» не поле пересчёта валют (Nd, Nr, Ne)");
+    }
+    s.Credit().Type(field, text);
+    s.Credit().KeyUp(field);
+}
+
+void Decimal(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 2, "decimal C");
+    if (line.words[1].size() != 1) {
+        throw ScriptError("разделитель — один символ, а не «" + line.words[1] + "»");
+    }
+    s.Credit().SetDecimalSeparator(line.words[1][0]);
+}
+
 // --- Views ---------------------------------------------------------------------------------
 
 void PrintPrice(ScriptSession& s, const ScriptLine&) {
@@ -231,11 +295,28 @@ void PrintState(ScriptSession& s, const ScriptLine&) {
     WriteStateDump(s.Config(), s.Out());
 }
 
+void PrintOrder(ScriptSession& s, const ScriptLine&) {
+    PrintOrderView(s.Order(), s.Out());
+}
+
+void PrintCheckList(ScriptSession& s, const ScriptLine&) {
+    PrintCheckListView(s.Config(), s.Ui(), s.Out());
+}
+
+void PrintCredit(ScriptSession& s, const ScriptLine&) {
+    s.Out() << CreditDump(s.Credit());
+}
+
+// clang-format off
 constexpr CommandRow kViews[] = {
     {"price", PrintPrice},
     {"code", PrintCode},
     {"state", PrintState},
+    {"order", PrintOrder},
+    {"checklist", PrintCheckList},
+    {"credit", PrintCredit},
 };
+// clang-format on
 
 void Print(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 2, "print ВИД");
@@ -245,11 +326,27 @@ void Print(ScriptSession& s, const ScriptLine& line) {
     throw ScriptError("неизвестный вид «" + line.words[1] + "»");
 }
 
+// clang-format off
 constexpr CommandRow kCommands[] = {
-    {"start", Start}, {"click", Click}, {"trim", Trim},   {"colour", Colour},
-    {"code", Code},   {"focus", Focus}, {"reset", Reset}, {"equip", EquipCommand},
-    {"open", Open},   {"save", Save},   {"clock", Clock}, {"print", Print},
+    {"start", Start},
+    {"click", Click},
+    {"trim", Trim},
+    {"colour", Colour},
+    {"code", Code},
+    {"focus", Focus},
+    {"reset", Reset},
+    {"equip", EquipCommand},
+    {"open", Open},
+    {"save", Save},
+    {"credit", CreditOpen},
+    {"credit-set", CreditSet},
+    {"credit-click", CreditClick},
+    {"credit-key", CreditKey},
+    {"decimal", Decimal},
+    {"clock", Clock},
+    {"print", Print},
 };
+// clang-format on
 
 }  // namespace
 

@@ -25,8 +25,9 @@ std::string ScriptLine::Rest() const {
 }
 
 ScriptSession::ScriptSession(std::ostream& out, FileAccess& files)
-    : out_(out), files_(files), ui_(out), config_(ui_), focus_(config_) {
+    : out_(out), files_(files), ui_(out), config_(ui_), focus_(config_), order_(config_, ui_) {
     ui_.SetFocusModel(&focus_);
+    ui_.SetOrder(&order_);
 }
 
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess& files) {

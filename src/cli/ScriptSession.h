@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "cli/ScriptUi.h"
+#include "credit/CreditCalculator.h"
+#include "documents/OrderDocument.h"
 #include "model/Configuration.h"
 #include "model/FocusModel.h"
 #include "pricing/ConfigFile.h"
@@ -49,6 +51,8 @@ class ScriptSession {
     Configuration& Config() { return config_; }
     FocusModel& Focus() { return focus_; }
     FileAccess& Files() { return files_; }
+    OrderDocument& Order() { return order_; }
+    CreditCalculator& Credit() { return credit_; }
 
   private:
     std::ostream& out_;
@@ -56,6 +60,8 @@ class ScriptSession {
     ScriptUi ui_;
     Configuration config_;
     FocusModel focus_;
+    OrderDocument order_;      // the order window ("Заказ...")
+    CreditCalculator credit_;  // the credit window ("Кредит...")
 };
 
 // Plays a whole scenario from `in`: 0 when it ran to its end, 2 on a line that cannot be

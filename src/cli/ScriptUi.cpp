@@ -1,5 +1,6 @@
 #include "cli/ScriptUi.h"
 
+#include "documents/OrderDocument.h"
 #include "model/FocusModel.h"
 
 namespace kalvora::cli {
@@ -33,6 +34,10 @@ bool ScriptUi::Confirm(const std::string& text) {
     answer_.reset();
     out_ << "confirm: " << EscapeLine(text) << " -> " << (yes ? "yes" : "no") << '\n';
     return yes;
+}
+
+void ScriptUi::RefreshOrder() {
+    if (order_) order_->SlovoBoxClick();
 }
 
 void ScriptUi::FocusCodeField() {

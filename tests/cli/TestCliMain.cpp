@@ -55,6 +55,30 @@ TEST(CliMain, ScriptReadsStandardInputWithoutFileOrWithDash) {
     EXPECT_EQ(Cli({"script", "-"}, "start\nprint code\n").out, "####################\n");
 }
 
+TEST(CliMain, DocumentsOfAConfigurationGivenOnTheCommandLine) {
+    const CliRun order = Cli({"order", "--no-prices", "Zt!F!!!t!.!!!!!!!!!!"});
+    EXPECT_EQ(order.status, 0);
+    EXPECT_NE(order.out.find("Tonic Metallic"), std::string::npos);
+    EXPECT_EQ(order.out.find("[$"), std::string::npos);
+    const CliRun list = Cli({"checklist", "####################"});
+    EXPECT_EQ(list.status, 0);
+    EXPECT_NE(list.out.find("\"####################\""), std::string::npos);
+
+    const CliRun bad = Cli({"checklist", "nonsense"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "kalvora-cli: nonsense: Недопустимая комбинация кода\n");
+    EXPECT_EQ(Cli({"order", "--code", "--combined", "x"}).status, 2);
+    EXPECT_EQ(Cli({"checklist"}).status, 2);
+}
+
+TEST(CliMain, CreditCalculatorOnTheCommandLine) {
+    const CliRun run = Cli({"credit", "16215"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("price\t16215\n", 0), 0u);
+    EXPECT_EQ(Cli({"credit"}).status, 2);
+}
+
 TEST(PriceCommand, PricesEachArgumentInAFreshSession) {
     FakeFileAccess files;
     files.files["saved.klv"] = "Zt!F!!!t!.!!!!!!!!!!\r\n";

@@ -5,7 +5,10 @@
 #include <sstream>
 
 #include "cli/ScriptSession.h"
+#include "credit/CreditDump.h"
+#include "documents/DocumentCommands.h"
 #include "pricing/FakeFileAccess.h"
+#include "support/RecordingUi.h"
 
 namespace kalvora::cli {
 namespace {
@@ -53,11 +56,9 @@ TEST_P(BadLineTest, StopsWithExitTwoAndKeepsWhatWasPrinted) {
 INSTANTIATE_TEST_SUITE_P(
     Script, BadLineTest,
     ::testing::Values(
-        BadLine{"UnknownCommand", "credit", "неизвестная команда «credit»"},
-        BadLine{"DecimalNotYetKnown", "decimal ,", "неизвестная команда «decimal»"},
+        BadLine{"UnknownCommand", "kredit", "неизвестная команда «kredit»"},
         BadLine{"CommandIsCaseSensitive", "Print price", "неизвестная команда «Print»"},
         BadLine{"LeadingBlank", " print price", "неизвестная команда «»"},
-        BadLine{"OrderViewNotYetKnown", "print order", "неизвестный вид «order»"},
         BadLine{"UnknownView", "print nothing", "неизвестный вид «nothing»"},
         BadLine{"PrintWithoutView", "print", "ожидается «print ВИД»"},
         BadLine{"TrimTooLarge", "trim 4", "«4» не число от 0 до 3"},
@@ -68,7 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"ColourTooLarge", "colour 12", "«12» не число от 0 до 11"},
         BadLine{"ColourNegative", "colour -1", "«-1» не число от 0 до 11"},
         BadLine{"ClickUnknown", "click Nothing", "неизвестный элемент «Nothing»"},
-        BadLine{"ClickOrderBoxNotYetKnown", "click SlovoBox", "неизвестный элемент «SlovoBox»"},
         BadLine{"ClickHiddenOption", "click KarterBox", "«KarterBox» скрыт"},
         BadLine{"ClickCodeField", "click Edit1", "неизвестный элемент «Edit1»"},
         BadLine{"ClickTwoNames", "click ptf KsenonBox", "ожидается «click ИМЯ»"},
@@ -79,7 +79,17 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"SaveWithoutPath", "save yes", "ожидается «save ПУТЬ yes|no»"},
         BadLine{"OpenWithoutPath", "open", "ожидается «open ПУТЬ»"},
         BadLine{"EquipWithArgument", "equip all", "ожидается «equip»"},
-        BadLine{"ClockWithoutTime", "clock 01.01.2027", "ожидается «clock ДАТА ВРЕМЯ»"}),
+        BadLine{"ClockWithoutTime", "clock 01.01.2027", "ожидается «clock ДАТА ВРЕМЯ»"},
+        BadLine{"CreditWithArgument", "credit 100", "ожидается «credit»"},
+        BadLine{"CreditSetUnknownField", "credit-set Edit99 1", "неизвестное поле «Edit99»"},
+        BadLine{"CreditSetWithoutField", "credit-set", "ожидается «credit-set ПОЛЕ ТЕКСТ»"},
+        BadLine{"CreditSetComputedField", "credit-set SumKreditEdit 5",
+                "поле «SumKreditEdit» заполняет программа"},
+        BadLine{"CreditClickUnknownBox", "credit-click CheckBox9",
+                "неизвестный флажок «CheckBox9»"},
+        BadLine{"CreditKeyOutsideConverter", "credit-key Edit4 5",
+                "«Edit4» не поле пересчёта валют (Nd, Nr, Ne)"},
+        BadLine{"DecimalTwoCharacters", "decimal ,.", "разделитель — один символ, а не «,.»"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Output ----------------------------------------------------------------------------------
@@ -120,6 +130,61 @@ TEST(ScriptOutput, AnUnansweredConfirmationIsNo) {
     EXPECT_EQ(out.str(), "confirm: Вопрос? -> no\n");
 }
 
+// --- Other windows ---------------------------------------------------------------------------
+
+// The order window follows the main window's price computations and its own boxes.
+TEST(ScriptWindows, PrintOrderShowsTheOrderWindowsText) {
+    const Played run =
+        Play("start\ncode Zt!F!!!t!.!!!!!!!!!!\nclick KodBox\nclick CBox\nprint order\n");
+
+    kalvora::testing::RecordingUi ui;  // the same default clock as script mode
+    FakeFileAccess files;
+    Configuration config(ui);
+    OrderDocument order(config, ui);
+    config.FormActivate({"Zt!F!!!t!.!!!!!!!!!!"}, files);
+    order.SlovoBoxClick();
+    order.ClickBox("KodBox");
+    order.ClickBox("CBox");
+    std::ostringstream expected;
+    PrintOrderView(order, expected);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, expected.str());
+}
+
+TEST(ScriptWindows, PrintCheckListComposesWithTheScenariosClock) {
+    const Played run = Play("clock 01.02.2027 09:08:07\nstart\nprint checklist\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("####################"), std::string::npos);
+    EXPECT_EQ(run.out.substr(run.out.size() - 2), ".\n");
+}
+
+TEST(ScriptWindows, CreditCommandsActOnTheCreditWindow) {
+    const Played run = Play(
+        "start\ncode Zt!F!!!t!.!!!!!!!!!!\ncredit\ncredit-set Edit4 25\ncredit-set Edit5 "
+        "4000\ncredit-click FixBox\ncredit-key Nd 100\nprint credit\n");
+
+    CreditCalculator credit;
+    credit.Open(16215);
+    credit.Type(CreditField::Edit4, "25");
+    credit.Type(CreditField::Edit5, "4000");
+    credit.Edit5Exit();
+    credit.Click(CreditBox::FixBox);
+    credit.Type(CreditField::Nd, "100");
+    credit.KeyUp(CreditField::Nd);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, CreditDump(credit));
+}
+
+TEST(ScriptWindows, DecimalChangesHowTheCreditWindowWritesNumbers) {
+    // The window was made with the default separator; numbers are read and written with the
+    // new one from now on.
+    const Played run = Play("start\ndecimal .\ncredit\nprint credit\n");
+    CreditCalculator credit;
+    credit.SetDecimalSeparator('.');
+    credit.Open(12420);
+    EXPECT_EQ(run.out, CreditDump(credit));
+}
+
 // --- Focus -----------------------------------------------------------------------------------
 
 class ScriptFocusTest : public ::testing::Test {
@@ -147,6 +212,18 @@ TEST_F(ScriptFocusTest, TheFocusMovesBeforeTheClickedControlActs) {
     // The trim rules make climate control available with the wish stored just before.
     Run("trim 2");
     EXPECT_TRUE(Config().Checked(Opt::KlimatBox));
+}
+
+TEST_F(ScriptFocusTest, OtherWindowsKeepTheirOwnFocus) {
+    Run("trim 1");
+    Run("click KlimatBox");
+    Run("click CBox");
+    Run("credit");
+    Run("credit-set Edit4 30");
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::KlimatBox));
+    EXPECT_EQ(Config().Tag(Opt::KlimatBox), 0);
+    Run("focus SlovoBox");
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::KlimatBox));
 }
 
 TEST_F(ScriptFocusTest, ToolButtonsTakeNoFocus) {
