@@ -2,11 +2,13 @@
 // focus follows the clicks.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 
 #include "cli/ScriptSession.h"
 #include "credit/CreditDump.h"
 #include "documents/DocumentCommands.h"
+#include "pricing/ConfigCode.h"
 #include "pricing/FakeFileAccess.h"
 #include "support/RecordingUi.h"
 
@@ -183,6 +185,87 @@ TEST(ScriptWindows, DecimalChangesHowTheCreditWindowWritesNumbers) {
     credit.SetDecimalSeparator('.');
     credit.Open(12420);
     EXPECT_EQ(run.out, CreditDump(credit));
+}
+
+// --- Random sessions -------------------------------------------------------------------------
+
+// Thousands of commands in random order always play to the end, and every code the program
+// writes into the field is a settled one.
+TEST(ScriptRandom, RandomSessionsPlayToTheEnd) {
+    const std::vector<std::string> commands = {
+        "click KlimatBox",
+        "click KuzovWag",
+        "click Kuzov3dr",
+        "click Univers2",
+        "trim 0",
+        "trim 1",
+        "trim 2",
+        "trim 3",
+        "colour 0",
+        "colour 5",
+        "colour 11",
+        "click MetallBox",
+        "click KomfPBox",
+        "click KomfBox",
+        "click ZimBox",
+        "click Obzor1Box",
+        "click R6Box",
+        "click KozaBox",
+        "click ABSBox",
+        "click IVDBox",
+        "click ptf",
+        "click AdaptBox",
+        "click KsenonBox",
+        "click Dvig16AT100",
+        "click Dvig20MT145",
+        "focus Dvig18TD115",
+        "focus Edit1",
+        "equip",
+        "reset yes",
+        "reset no",
+        "code Zt!F!!!t!.!!!!!!!!!!",
+        "code Zt!F!!!t!.!",
+        "code ####################",
+        "code bad",
+        "save a.klv yes",
+        "open a.klv",
+        "click KodBox",
+        "click CBox",
+        "print order",
+        "print checklist",
+        "credit",
+        "credit-set Edit4 30",
+        "credit-set Edit5 1000",
+        "credit-click FixBox",
+        "credit-key Nd 10",
+        "print credit",
+        "decimal .",
+        "decimal ,",
+        "print code",
+    };
+    std::mt19937 random(1207);
+    std::string script = "start\n";
+    for (int i = 0; i < 3000; ++i) script += commands[random() % commands.size()] + "\n";
+    FakeFileAccess files;
+    const Played run = Play(script, files);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::string line;
+    int codes = 0;
+    while (std::getline(lines, line)) {
+        if (line.size() != 20 || line.find(' ') != std::string::npos) continue;
+        int x = 0;
+        bool code = true;
+        for (int i = 0; i < 19 && code; ++i) {
+            const int v = CodeCharIndex(line[i]);
+            code = v != 255;
+            x ^= v;
+        }
+        if (!code || CodeCharIndex(line[19]) == 255) continue;
+        EXPECT_EQ(x, 0) << line;
+        ++codes;
+    }
+    EXPECT_GT(codes, 20);
 }
 
 // --- Focus -----------------------------------------------------------------------------------
