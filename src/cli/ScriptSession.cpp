@@ -37,6 +37,8 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess
     try {
         while (std::getline(in, text)) {
             ++number;
+            // A byte-order mark, as some editors write one, is not part of the first command.
+            if (number == 1 && text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
             const ScriptLine line = ScriptLine::Parse(number, text);
             try {
                 session.Run(line);

@@ -117,6 +117,11 @@ TEST(ScriptOutput, CarriageReturnsAtLineEndsAreIgnored) {
     EXPECT_EQ(run.out, "Цена: $12420\n");
 }
 
+TEST(ScriptOutput, AByteOrderMarkBeforeTheFirstCommandIsIgnored) {
+    EXPECT_EQ(Play("\xEF\xBB\xBFstart\nprint price\n").out, "Цена: $12420\n");
+    EXPECT_EQ(Play("start\n\xEF\xBB\xBFprint price\n").status, 2);
+}
+
 TEST(ScriptOutput, CodeTakesTheRestOfTheLineVerbatim) {
     const Played run = Play("start\ncode ##  ##\nprint code\n");
     EXPECT_EQ(run.out, "message: Недопустимая комбинация кода\n##  ##\n");
