@@ -11,6 +11,9 @@
 // - A decoded code (start, code, reset, open) leaves the focus in the code field; a rejected
 //   one leaves it where it was. A check box that a rule disables keeps the focus until it moves.
 // - Printed texts write a carriage return as \r and a line feed as \n, like messages.
+// - `credit-set` on a field the program computes, and `credit-key` outside the converter,
+//   are bad lines. `decimal C` changes how numbers are read and written from now on; texts
+//   already in the credit window stay as they are.
 #include <string>
 #include <string_view>
 #include <vector>
