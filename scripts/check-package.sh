@@ -63,7 +63,9 @@ done
 if grep -qxF ./usr/bin/kalvora <<<"$contents"; then
     has_gui=1
     pass "./usr/bin/kalvora"
-    for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libjpeg62-turbo; do
+    # libqt6gui6 comes with libqt6widgets6; dpkg-shlibdeps lists it only when the program
+    # calls it directly.
+    for lib in libqt6widgets6 libqt6core6 libqt6printsupport6 libjpeg62-turbo; do
         grep -q "\b$lib\b" <<<"$depends" && pass "depends on $lib" || fail "no dependency on $lib"
     done
 else
@@ -159,7 +161,7 @@ fi
 if [ -x "$root/usr/bin/kalvora" ]; then
     set +e
     out="$(cd "$scratch" && QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$scratch/config" \
-        timeout 10 "$root/usr/bin/kalvora" --help 2>/dev/null)"
+        timeout 5 "$root/usr/bin/kalvora" --help 2>/dev/null)"
     set -e
     if [ "$out" = "$(cat packaging/kalvora.help.txt)" ]; then
         pass "kalvora --help matches packaging/kalvora.help.txt"
@@ -207,6 +209,33 @@ if command -v update-mime-database >/dev/null 2>&1; then
         && pass "Russian comment \"Конфигурация Kalvora\"" || fail "no Russian comment"
 else
     note "update-mime-database is not installed (package shared-mime-info); skipped"
+fi
+
+section "double-click on a .klv file"
+if command -v gio >/dev/null 2>&1 && command -v update-desktop-database >/dev/null 2>&1 \
+    && command -v update-mime-database >/dev/null 2>&1; then
+    # What Debian's triggers do after installation, in a copy of the package's files, then ask
+    # GLib (as a file manager does) what a .klv file is and which program opens it.
+    desk="$scratch/desktop"
+    dpkg-deb -x "$deb" "$desk"
+    XDG_DATA_HOME="$desk/usr/share" update-mime-database "$desk/usr/share/mime" 2>/dev/null
+    update-desktop-database "$desk/usr/share/applications"
+    mkdir -p "$scratch/bin"
+    if [ ! -x "$desk/usr/bin/kalvora" ]; then
+        # TryExec hides the entry while kalvora is missing; stand in for it.
+        printf '#!/bin/sh\n' >"$scratch/bin/kalvora"
+        chmod +x "$scratch/bin/kalvora"
+    fi
+    printf '####################\n' >"$scratch/offer.klv"
+    gio_env=(env XDG_DATA_DIRS="$desk/usr/share" XDG_DATA_HOME="$scratch/data"
+             XDG_CONFIG_HOME="$scratch/config" PATH="$desk/usr/bin:$scratch/bin:$PATH")
+    type="$("${gio_env[@]}" gio info -a standard::content-type "$scratch/offer.klv" 2>/dev/null \
+        | sed -n 's/^ *standard::content-type: //p')"
+    [ "$type" = "$mime_type" ] && pass "offer.klv is $type" || fail "offer.klv is \"$type\""
+    "${gio_env[@]}" gio mime "$mime_type" 2>/dev/null | grep -q "^Default application.*kalvora.desktop" \
+        && pass "kalvora.desktop opens $mime_type" || fail "no default application for $mime_type"
+else
+    note "gio, update-desktop-database or update-mime-database missing; skipped"
 fi
 
 section "manual pages"
