@@ -50,6 +50,8 @@ expected=(
     ./usr/share/mime/packages/kalvora.xml
     ./usr/share/man/man1/kalvora.1.gz
     ./usr/share/man/man1/kalvora-cli.1.gz
+    ./usr/share/man/ru/man1/kalvora.1.gz
+    ./usr/share/man/ru/man1/kalvora-cli.1.gz
     ./usr/share/doc/kalvora/copyright
     ./usr/share/doc/kalvora/changelog.Debian.gz
     ./usr/share/icons/hicolor/scalable/apps/kalvora.svg
@@ -71,9 +73,8 @@ if grep -qxF ./usr/bin/kalvora <<<"$contents"; then
 else
     pending "the desktop program kalvora is not in the package yet"
 fi
-if grep -v '^\./usr/' <<<"$contents" | grep -v '^\./$' | grep -q .; then
-    fail "files outside /usr: $(grep -v '^\./usr/' <<<"$contents" | grep -v '^\./$' | tr '\n' ' ')"
-fi
+outside="$(grep -v -e '^\./usr/' -e '^\./$' <<<"$contents" || true)"
+[ -z "$outside" ] && pass "everything under /usr" || fail "files outside /usr: $(tr '\n' ' ' <<<"$outside")"
 
 section "lintian"
 if command -v lintian >/dev/null 2>&1; then
@@ -116,8 +117,9 @@ section "installed programs"
 cli="$root/usr/bin/kalvora-cli"
 for program in "$cli" "$root/usr/bin/kalvora"; do
     [ -e "$program" ] || continue
-    if ldd "$program" | grep -q 'not found'; then
-        fail "$(basename "$program") misses libraries: $(ldd "$program" | grep 'not found' | tr -s ' \n' ' ')"
+    missing="$(ldd "$program" | grep 'not found' || true)"
+    if [ -n "$missing" ]; then
+        fail "$(basename "$program") misses libraries: $(tr -s ' \n' ' ' <<<"$missing")"
     else
         pass "$(basename "$program") finds all its libraries"
     fi
@@ -232,29 +234,37 @@ if command -v gio >/dev/null 2>&1 && command -v update-desktop-database >/dev/nu
     type="$("${gio_env[@]}" gio info -a standard::content-type "$scratch/offer.klv" 2>/dev/null \
         | sed -n 's/^ *standard::content-type: //p')"
     [ "$type" = "$mime_type" ] && pass "offer.klv is $type" || fail "offer.klv is \"$type\""
-    "${gio_env[@]}" gio mime "$mime_type" 2>/dev/null | grep -q "^Default application.*kalvora.desktop" \
+    opener="$("${gio_env[@]}" gio mime "$mime_type" 2>/dev/null || true)"
+    grep -q "^Default application.*kalvora.desktop" <<<"$opener" \
         && pass "kalvora.desktop opens $mime_type" || fail "no default application for $mime_type"
 else
     note "gio, update-desktop-database or update-mime-database missing; skipped"
 fi
 
 section "manual pages"
-for page in kalvora kalvora-cli; do
-    file="$root/usr/share/man/man1/$page.1.gz"
-    if LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$file" >"$scratch/$page.txt" 2>"$scratch/$page.err" \
-        && [ ! -s "$scratch/$page.err" ] && grep -q "^NAME" "$scratch/$page.txt"; then
-        pass "$page(1) renders without warnings"
-    else
-        sed 's/^/  /' "$scratch/$page.err"
-        fail "$page(1)"
-    fi
+for lang in "" ru; do
+    for page in kalvora kalvora-cli; do
+        file="$root/usr/share/man/${lang:+$lang/}man1/$page.1.gz"
+        text="$scratch/$page${lang:+.$lang}.txt"
+        heading=NAME
+        [ -z "$lang" ] || heading=ИМЯ
+        if LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$file" >"$text" 2>"$scratch/man.err" \
+            && [ ! -s "$scratch/man.err" ] && grep -q "^$heading" "$text"; then
+            pass "${lang:+$lang/}$page(1) renders without warnings"
+        else
+            sed 's/^/  /' "$scratch/man.err"
+            fail "${lang:+$lang/}$page(1)"
+        fi
+    done
 done
 for word in script price order checklist credit credit-set credit-click credit-key decimal \
     --first-percent --rate-promo --rate-real --repay-after --repay-by --csv --no-prices \
     --combined --indent --version; do
-    grep -q -- "$word" "$scratch/kalvora-cli.txt" || fail "kalvora-cli(1) does not mention $word"
+    for text in "$scratch/kalvora-cli.txt" "$scratch/kalvora-cli.ru.txt" packaging/kalvora-cli.help.txt; do
+        grep -q -- "$word" "$text" || fail "$(basename "$text") does not mention $word"
+    done
 done
-pass "kalvora-cli(1) names every command and option"
+pass "the manual pages and the help text name every command and option"
 
 section "removal"
 if "${dpkg_root[@]}" --purge kalvora >"$scratch/dpkg.log" 2>&1; then
