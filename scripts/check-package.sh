@@ -48,6 +48,7 @@ expected=(
     ./usr/bin/kalvora-cli
     ./usr/share/applications/kalvora.desktop
     ./usr/share/mime/packages/kalvora.xml
+    ./usr/share/metainfo/ru.kalvora.Kalvora.metainfo.xml
     ./usr/share/man/man1/kalvora.1.gz
     ./usr/share/man/man1/kalvora-cli.1.gz
     ./usr/share/man/ru/man1/kalvora.1.gz
@@ -191,6 +192,19 @@ fi
 grep -qx 'Exec=kalvora %f' "$desktop" && pass "Exec=kalvora %f" || fail "Exec line"
 grep -qx 'Icon=kalvora' "$desktop" && pass "Icon=kalvora" || fail "Icon line"
 mime_type="$(sed -n 's/^MimeType=\([^;]*\);$/\1/p' "$desktop")"
+
+section "software centre"
+metainfo="$root/usr/share/metainfo/ru.kalvora.Kalvora.metainfo.xml"
+if command -v appstreamcli >/dev/null 2>&1; then
+    if appstreamcli validate --no-net --no-color "$metainfo" >"$scratch/as.log" 2>&1; then
+        pass "appstreamcli accepts the metainfo"
+    else
+        sed 's/^/  /' "$scratch/as.log"
+        fail "appstreamcli validate"
+    fi
+else
+    note "appstreamcli is not installed (package appstream); skipped"
+fi
 
 section "file type"
 mime="$root/usr/share/mime/packages/kalvora.xml"
