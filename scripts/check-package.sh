@@ -10,7 +10,6 @@
 # programs' --help printing exactly packaging/*.help.txt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-src="$PWD"
 dir="${1:-build-package}"
 strict="${KALVORA_PACKAGE_STRICT:-0}"
 
