@@ -1,22 +1,10 @@
-// kalvora-cli: prices the configuration the program starts with.
+// kalvora-cli: pricing and script mode on the configuration engine, without a window.
 #include <iostream>
 
-#include "model/Configuration.h"
+#include "cli/CliMain.h"
 
-namespace {
-class ConsoleUi : public kalvora::UiPort {
-public:
-    void ShowMessage(const std::string& text) override { std::cout << "message: " << text << '\n'; }
-    bool Confirm(const std::string&) override { return false; }
-    std::string DateText() override { return "06.12.2026"; }
-    std::string TimeText() override { return "18:20:08"; }
-};
-}  // namespace
-
-int main() {
-    ConsoleUi ui;
-    kalvora::Configuration config(ui);
-    config.ComplButtonClick();
-    std::cout << config.PriceLabel() << '\n' << config.Edit1() << '\n';
-    return 0;
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return kalvora::cli::RunCli(arguments, std::cin, std::cout, std::cerr);
 }

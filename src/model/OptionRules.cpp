@@ -202,8 +202,9 @@ void Configuration::Obzor1BoxClick() {
             SetEnabled(Opt::LobBox, false);
             SetPrice(Opt::LobBox, "0");
             SetShadow(Opt::LobBox, kShadowYellow);
-            // Fog lamps are standard from Trend up, so only Comfort marks them as the package's.
-            if (trim_ == Comfort) SetShadow(Opt::ptf, kShadowYellow);
+            // Fog lamps are standard from Trend up, so only Comfort marks them as the package's;
+            // above it no highlight of the other visibility package may stay on them.
+            SetShadow(Opt::ptf, trim_ == Comfort ? kShadowYellow : kShadowNone);
         }
     } else {
         SetShadow(Opt::ptf, kShadowNone);

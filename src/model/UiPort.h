@@ -19,6 +19,9 @@ class UiPort {
     // The order window rebuilds its text; called at the end of every price computation that
     // produced a price.
     virtual void RefreshOrder() {}
+    // Give the keyboard focus to the code field `Edit1` (after a code has been decoded). The
+    // check box that loses the focus runs its exit rule, as with any other focus change.
+    virtual void FocusCodeField() {}
     // The current date and time, as the system's short date and long time formats show them.
     virtual std::string DateText() = 0;
     virtual std::string TimeText() = 0;

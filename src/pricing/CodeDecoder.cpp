@@ -1,16 +1,146 @@
 // Edit1DblClick and the start code: from a code back to the controls.
+#include <string>
+
 #include "model/Configuration.h"
+#include "pricing/ConfigCode.h"
 #include "pricing/ConfigFile.h"
 
 namespace kalvora {
 
-void Configuration::Edit1DblClick() {}
+namespace {
 
-void Configuration::FormActivate(const std::vector<std::string>&, FileAccess&) {
-    startupPending_ = false;
+constexpr std::string_view kInvalidCode = "Недопустимая комбинация кода";
+constexpr std::string_view kOldCodeConverted =
+    "Введённый код был получен предыдущей версией конфигуратора. Сейчас код будет "
+    "преобразован в новый.";
+
+// The colour list has twelve items; the colour word is read modulo 15, so 12 to 14 name no
+// colour at all.
+constexpr int kColourModulus = 15;
+
+// `$` is read as `.` (they are easily confused when a code is written down); trailing blanks
+// come from copying a code out of a document.
+std::string CleanCode(std::string text) {
+    for (char& c : text) {
+        if (c == '$') c = '.';
+    }
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
 }
 
-void Configuration::SaveToFile(const std::string&, FileAccess&) {}
-void Configuration::OpenFile(const std::string&, FileAccess&) {}
+// The word and bit of the option at a walk position: word 1 holds the first three options in
+// bits 2..0, words 2..8 and 10..11 six options each from bit 5 down, word 9 is the colour.
+struct BitPlace {
+    int word;
+    int bit;
+};
+BitPlace PlaceOf(int walkIndex) {
+    if (walkIndex < 3) return {1, 2 - walkIndex};
+    if (walkIndex < 45) return {2 + (walkIndex - 3) / 6, 5 - (walkIndex - 3) % 6};
+    return {10 + (walkIndex - 45) / 6, 5 - (walkIndex - 45) % 6};
+}
+
+}  // namespace
+
+void Configuration::Edit1DblClick() {
+    const std::string text = CleanCode(edit1_);
+    SetEdit1(text);
+
+    const bool oldCode = text.size() == static_cast<std::size_t>(kOldCodeLength);
+    if (!oldCode && text.size() != static_cast<std::size_t>(kCodeLength)) {
+        ui_.ShowMessage(std::string(kInvalidCode));
+        return;
+    }
+    CodeWords words{};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int value = CodeCharIndex(text[i]);
+        if (value == 255) {
+            ui_.ShowMessage(std::string(kInvalidCode));
+            return;
+        }
+        words[i] = static_cast<std::uint8_t>(value);
+    }
+
+    // Unscramble with the check word and verify it.
+    const int checkIndex = static_cast<int>(text.size()) - 1;
+    const std::uint8_t check = words[checkIndex];
+    std::uint8_t sum = 0;
+    for (int i = 0; i < checkIndex; ++i) {
+        words[i] ^= check;
+        sum ^= words[i];
+    }
+    // A colour word of 12 to 14 (after the modulo) names no item of the colour list; such a
+    // code was never written by the program, so it is rejected like any other damaged code.
+    if (sum != check || words[9] % kColourModulus >= kColourCount) {
+        ui_.ShowMessage(std::string(kInvalidCode));
+        return;
+    }
+    if (oldCode) {
+        ui_.ShowMessage(std::string(kOldCodeConverted));
+        // The previous version had no words for the nine newest options: they are not ticked.
+        for (int i = 10; i < kCodeLength; ++i) words[i] = 0;
+    }
+
+    // While the options are assigned, no colour is selected: otherwise the metallic mark would
+    // follow the colour of the previous configuration, and a code with "???" would come back
+    // with that colour's mark (a reset after a metallic colour kept the metallic paint).
+    SetColourIndex(-1);
+
+    // Every assignment below behaves like a click: the rules run as the controls change.
+    SelectTrim(words[0] / 16);
+    SelectBody(words[0] % 16 / 4);
+    const int rails = words[0] % 4;
+    if (rails < kRailsCount) SelectRails(rails);
+    const int engine = words[1] / 8;
+    // 1,8 M (125) and 2,0 A (145) come back through the preferred engine, when the trim rules
+    // choose the engine from it.
+    if (engine <= Dvig20MT145) SelectEngine(engine);
+    SetPreferredEngine(engine);
+
+    const auto applyOption = [&](int walkIndex) {
+        const BitPlace place = PlaceOf(walkIndex);
+        const Opt o = OptAt(walkIndex);
+        SetChecked(o, (words[place.word] >> place.bit & 1) != 0);
+        // The wish is what the option shows after its own rule has run, so that the trim
+        // rules below bring it back exactly when it survived.
+        SetTag(o, Checked(o) ? 1 : 0);
+    };
+    for (int i = 0; i < 45; ++i) applyOption(i);
+    SetColourIndex(words[9] % kColourModulus);
+    for (int i = 45; i < kOptionCount; ++i) applyOption(i);
+
+    // Settle: the colour, then the trim rules for the decoded trim, body and engine, then the
+    // price and the code of what the rules allowed.
+    ComboBox1Change();
+    ui_.ProcessPendingEvents();
+    ComplButtonClick();
+    ui_.ProcessPendingEvents();
+    PriceButtonClick();
+    ui_.FocusCodeField();
+}
+
+void Configuration::FormActivate(const std::vector<std::string>& args, FileAccess& files) {
+    if (!startupPending_) return;
+    std::string code(kResetCode);
+    if (args.size() == 1) {
+        const std::string& argument = args.front();
+        if (files.Exists(argument)) {
+            std::string line;
+            std::string error;
+            if (!ReadCodeFile(files, argument, &line, &error)) {
+                // The start code runs again at the next activation.
+                ui_.ShowMessage(error);
+                return;
+            }
+            code = line;
+        } else {
+            code = argument;
+        }
+    }
+    SetEdit1(code);
+    Edit1DblClick();
+    startupPending_ = false;
+    ComplButtonClick();
+}
 
 }  // namespace kalvora

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace kalvora {
@@ -56,16 +57,37 @@ bool DiskFileAccess::ReadFirstLine(const std::string& path, std::string* line, s
         text.resize(end);
         if (!text.empty() && text.back() == '\r') text.pop_back();
     }
-    if (text.size() > kMaxLine) text.resize(kMaxLine);
+    // Cutting an over-long line could turn it into a valid code (a code, many blanks, then
+    // anything): such a file is refused as a whole.
+    if (text.size() > kMaxLine) return Fail(error, EFBIG);
     *line = std::move(text);
     return true;
 }
 
 bool DiskFileAccess::WriteFile(const std::string& path, const std::string& bytes,
                                std::string* error) {
-    const std::string temporary = path + ".tmp-kalvora";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (path.empty()) return Fail(error, ENOENT);
+    // A link is followed: the file it points to is replaced and the link stays a link.
+    std::string target = path;
+    struct stat link;
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+            target = resolved;
+            std::free(resolved);
+        }
+    }
+    struct stat previous;
+    const bool existed = ::stat(target.c_str(), &previous) == 0;
+    if (existed && S_ISDIR(previous.st_mode)) return Fail(error, EISDIR);
+    // Devices and pipes are never replaced by a file.
+    if (existed && !S_ISREG(previous.st_mode)) return Fail(error, EINVAL);
+
+    const std::string temporary = target + ".tmp-kalvora";
+    const int fd =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0) return Fail(error, errno);
+    // An overwritten file keeps its permissions.
+    if (existed) ::fchmod(fd, previous.st_mode & 07777);
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -86,7 +108,7 @@ bool DiskFileAccess::WriteFile(const std::string& path, const std::string& bytes
         ::unlink(temporary.c_str());
         return Fail(error, code);
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
         const int code = errno;
         ::unlink(temporary.c_str());
         return Fail(error, code);

@@ -1,0 +1,140 @@
+#include "cli/CliMain.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "cli/CommandLineStart.h"
+#include "cli/CreditCommand.h"
+#include "cli/PriceCommand.h"
+#include "cli/ScriptSession.h"
+#include "cli/ScriptUi.h"
+#include "documents/DocumentCommands.h"
+#include "pricing/DiskFileAccess.h"
+
+#ifndef KALVORA_VERSION
+#define KALVORA_VERSION "1.12"
+#endif
+
+namespace kalvora::cli {
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+constexpr const char* kUsage =
+    "Использование:\n"
+    "  kalvora-cli script [ФАЙЛ]           проиграть сценарий из ФАЙЛА (без ФАЙЛА или с «-»:\n"
+    "                                      со стандартного ввода)\n"
+    "  kalvora-cli price КОД_ИЛИ_ФАЙЛ...   код и цена конфигурации для каждого кода или\n"
+    "                                      файла .klv\n"
+    "  kalvora-cli order [--code|--combined] [--no-prices] [--indent] КОД_ИЛИ_ФАЙЛ\n"
+    "                                      описание заказа\n"
+    "  kalvora-cli checklist КОД_ИЛИ_ФАЙЛ  перечень проверок при приёмке автомобиля\n"
+    "  kalvora-cli credit ЦЕНА [--first-percent П] [--rate-promo С] [--rate-real С]\n"
+    "                     [--repay-after N --repay-by M] [--csv]\n"
+    "                                      кредит, страховка и график платежей\n"
+    "  kalvora-cli --help                  эта справка\n"
+    "  kalvora-cli --version               версия программы\n";
+
+int UsageError(std::ostream& err, const std::string& why) {
+    err << "kalvora-cli: " << why << "\n"
+        << "Справка: kalvora-cli --help\n";
+    return kUsageError;
+}
+
+int Script(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    if (arguments.size() > 2) return UsageError(err, "script принимает не больше одного файла");
+    DiskFileAccess files;
+    if (arguments.size() < 2 || arguments[1] == "-") return RunScript(in, out, err, files);
+    std::error_code ignored;
+    if (std::filesystem::is_directory(arguments[1], ignored)) {
+        err << "kalvora-cli: " << arguments[1] << ": " << std::strerror(EISDIR) << '\n';
+        return kUsageError;
+    }
+    std::ifstream file(arguments[1], std::ios::binary);
+    if (!file) {
+        err << "kalvora-cli: " << arguments[1] << ": " << std::strerror(errno) << '\n';
+        return kUsageError;
+    }
+    return RunScript(file, out, err, files);
+}
+
+// 0, or 1 when the output could not be written.
+int Flushed(std::ostream& out, std::ostream& err, int status = 0) {
+    out.flush();
+    if (!out) {
+        err << "kalvora-cli: не удалось записать вывод\n";
+        return 1;
+    }
+    return status;
+}
+
+int Price(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.size() < 2) return UsageError(err, "price: не задан ни один код или файл");
+    DiskFileAccess files;
+    const std::vector<std::string> codes(arguments.begin() + 1, arguments.end());
+    return Flushed(out, err, RunPrice(codes, out, files));
+}
+
+// The order text or the check list of one configuration.
+int Document(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+    std::string error;
+    std::optional<OrderRequest> order;
+    std::optional<std::string> source;
+    if (arguments.front() == "order") {
+        order = ParseOrderArguments(rest, &error);
+        if (order) source = order->source;
+    } else {
+        source = ParseCheckListArguments(rest, &error);
+    }
+    if (!source) return UsageError(err, error);
+    DiskFileAccess files;
+    CommandLineStart start(*source, files);
+    if (!start.Error().empty()) {
+        err << "kalvora-cli: " << *source << ": " << EscapeLine(start.Error()) << '\n';
+        return 1;
+    }
+    if (order) {
+        WriteOrder(*order, start.Config(), start, out);
+    } else {
+        WriteCheckList(start.Config(), start, out);
+    }
+    return Flushed(out, err);
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    if (arguments.empty()) {
+        err << kUsage;
+        return kUsageError;
+    }
+    const std::string& command = arguments.front();
+    // No code or scenario name begins with a dash, so help is recognised anywhere.
+    for (const std::string& argument : arguments) {
+        if (argument == "--help" || argument == "-h") {
+            out << kUsage;
+            return 0;
+        }
+    }
+    if (command == "--version") {
+        out << "Kalvora " << KALVORA_VERSION << '\n';
+        return 0;
+    }
+    if (command == "script") return Script(arguments, in, out, err);
+    if (command == "price") return Price(arguments, out, err);
+    if (command == "order" || command == "checklist") return Document(arguments, out, err);
+    if (command == "credit") {
+        const int status = RunCreditCommand({arguments.begin() + 1, arguments.end()}, out, err);
+        return Flushed(out, err, status);
+    }
+    return UsageError(err, "неизвестная команда «" + command + "»");
+}
+
+}  // namespace kalvora::cli

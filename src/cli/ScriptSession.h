@@ -1,0 +1,71 @@
+// Script mode: a scenario played line by line against one configuration, as a person clicking
+// in the windows would. The commands and views are tables (ScriptCommands.cpp); a new command
+// is one row there.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cli/ScriptUi.h"
+#include "credit/CreditCalculator.h"
+#include "documents/OrderDocument.h"
+#include "model/Configuration.h"
+#include "model/FocusModel.h"
+#include "pricing/ConfigFile.h"
+
+namespace kalvora::cli {
+
+// A scenario line that cannot be played: an unknown command or a bad argument.
+class ScriptError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// One scenario line, split on single spaces.
+struct ScriptLine {
+    int number = 0;
+    std::string text;                // without trailing carriage returns
+    std::vector<std::string> words;  // text split on every single space
+
+    static ScriptLine Parse(int number, std::string text);
+    // Everything after the command word and one space, verbatim ("" when there is none).
+    std::string Rest() const;
+    // Empty lines and lines starting with '#' are not commands.
+    bool IsCommand() const { return !text.empty() && text[0] != '#'; }
+};
+
+class ScriptSession {
+  public:
+    ScriptSession(std::ostream& out, FileAccess& files);
+    ScriptSession(const ScriptSession&) = delete;
+    ScriptSession& operator=(const ScriptSession&) = delete;
+
+    // Plays one line; throws ScriptError for a line that cannot be played.
+    void Run(const ScriptLine& line);
+
+    std::ostream& Out() { return out_; }
+    ScriptUi& Ui() { return ui_; }
+    Configuration& Config() { return config_; }
+    FocusModel& Focus() { return focus_; }
+    FileAccess& Files() { return files_; }
+    OrderDocument& Order() { return order_; }
+    CreditCalculator& Credit() { return credit_; }
+
+  private:
+    std::ostream& out_;
+    FileAccess& files_;
+    ScriptUi ui_;
+    Configuration config_;
+    FocusModel focus_;
+    OrderDocument order_;      // the order window ("Заказ...")
+    CreditCalculator credit_;  // the credit window ("Кредит...")
+};
+
+// Plays a whole scenario from `in`: 0 when it ran to its end, 2 on a line that cannot be
+// played (reported on `err` as "error: LINE: WHY"), 1 when the program itself failed.
+int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess& files);
+
+}  // namespace kalvora::cli

@@ -1,0 +1,47 @@
+#include "cli/ScriptUi.h"
+
+#include "documents/OrderDocument.h"
+#include "model/FocusModel.h"
+
+namespace kalvora::cli {
+
+std::string EscapeLine(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+void ScriptUi::SetClock(std::string date, std::string time) {
+    date_ = std::move(date);
+    time_ = std::move(time);
+}
+
+void ScriptUi::ShowMessage(const std::string& text) {
+    out_ << "message: " << EscapeLine(text) << '\n';
+}
+
+bool ScriptUi::Confirm(const std::string& text) {
+    const bool yes = answer_.value_or(false);
+    answer_.reset();
+    out_ << "confirm: " << EscapeLine(text) << " -> " << (yes ? "yes" : "no") << '\n';
+    return yes;
+}
+
+void ScriptUi::RefreshOrder() {
+    if (order_) order_->SlovoBoxClick();
+}
+
+void ScriptUi::FocusCodeField() {
+    if (focus_) focus_->MoveTo(FocusTarget::Edit1());
+}
+
+}  // namespace kalvora::cli

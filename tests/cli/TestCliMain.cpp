@@ -1,0 +1,114 @@
+// kalvora-cli's command line: subcommands, help, version and exit statuses.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/CliMain.h"
+#include "cli/PriceCommand.h"
+#include "pricing/FakeFileAccess.h"
+
+namespace kalvora::cli {
+namespace {
+
+using kalvora::testing::FakeFileAccess;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(const std::vector<std::string>& arguments, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCli(arguments, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(CliMain, VersionAndHelpGoToStandardOutput) {
+    EXPECT_EQ(Cli({"--version"}).out, "Kalvora 1.12\n");
+    const CliRun help = Cli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("kalvora-cli script"), std::string::npos);
+    EXPECT_NE(help.out.find("kalvora-cli price"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(Cli({"price", "--help"}).out, help.out);
+}
+
+TEST(CliMain, UsageErrorsGoToStandardErrorWithStatusTwo) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{},
+                                                      {"frobnicate"},
+                                                      {"price"},
+                                                      {"script", "a", "b"},
+                                                      {"script", "/nonexistent/scenario"},
+                                                      {"script", "/"}}) {
+        const CliRun run = Cli(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.size();
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err, "");
+    }
+}
+
+TEST(CliMain, ScriptReadsStandardInputWithoutFileOrWithDash) {
+    EXPECT_EQ(Cli({"script"}, "start\nprint price\n").out, "Цена: $12420\n");
+    EXPECT_EQ(Cli({"script", "-"}, "start\nprint code\n").out, "####################\n");
+}
+
+TEST(CliMain, DocumentsOfAConfigurationGivenOnTheCommandLine) {
+    const CliRun order = Cli({"order", "--no-prices", "Zt!F!!!t!.!!!!!!!!!!"});
+    EXPECT_EQ(order.status, 0);
+    EXPECT_NE(order.out.find("Tonic Metallic"), std::string::npos);
+    EXPECT_EQ(order.out.find("[$"), std::string::npos);
+    const CliRun list = Cli({"checklist", "####################"});
+    EXPECT_EQ(list.status, 0);
+    EXPECT_NE(list.out.find("\"####################\""), std::string::npos);
+
+    const CliRun bad = Cli({"checklist", "nonsense"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "kalvora-cli: nonsense: Недопустимая комбинация кода\n");
+    EXPECT_EQ(Cli({"order", "--code", "--combined", "x"}).status, 2);
+    EXPECT_EQ(Cli({"checklist"}).status, 2);
+}
+
+TEST(CliMain, CreditCalculatorOnTheCommandLine) {
+    const CliRun run = Cli({"credit", "16215"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("price\t16215\n", 0), 0u);
+    EXPECT_EQ(Cli({"credit"}).status, 2);
+}
+
+TEST(PriceCommand, PricesEachArgumentInAFreshSession) {
+    FakeFileAccess files;
+    files.files["saved.klv"] = "Zt!F!!!t!.!!!!!!!!!!\r\n";
+    files.files["empty.klv"] = "";
+    std::ostringstream out;
+    const int status = RunPrice(
+        {"Zt!F!!!t!.!!!!!!!!!!", "###########", "saved.klv", "0###", "empty.klv"}, out, files);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(out.str(),
+              "Zt!F!!!t!.!!!!!!!!!!\tYs!Ekkkskpkkkkkkkkkk\t16215\n"
+              "###########\t####################\t12420\n"
+              "saved.klv\tYs!Ekkkskpkkkkkkkkkk\t16215\n"
+              "0###\terror: Недопустимая комбинация кода\n"
+              "empty.klv\terror: Недопустимая комбинация кода\n");
+}
+
+TEST(PriceCommand, AnUnreadableFileIsAnError) {
+    FakeFileAccess files;
+    files.files["a.klv"] = "####################\r\n";
+    files.readError = "Permission denied";
+    std::ostringstream out;
+    EXPECT_EQ(RunPrice({"a.klv"}, out, files), 1);
+    EXPECT_EQ(out.str(), "a.klv\terror: Permission denied\n");
+}
+
+TEST(PriceCommand, ExitsZeroWhenEverythingWasPriced) {
+    FakeFileAccess files;
+    std::ostringstream out;
+    EXPECT_EQ(RunPrice({"####################", "Zt!F!!!t!.!"}, out, files), 0);
+}
+
+}  // namespace
+}  // namespace kalvora::cli

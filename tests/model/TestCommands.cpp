@@ -1,0 +1,126 @@
+// "Сбросить всё" and "Оснастить" through the configuration's operations.
+#include <gtest/gtest.h>
+
+#include "model/Configuration.h"
+#include "pricing/ConfigFile.h"
+#include "support/RecordingUi.h"
+#include "support/User.h"
+
+namespace kalvora {
+namespace {
+
+using testing::RecordingUi;
+using testing::User;
+
+// No file is ever named here.
+class NoFiles : public FileAccess {
+  public:
+    bool Exists(const std::string&) override { return false; }
+    bool ReadFirstLine(const std::string&, std::string*, std::string*) override { return false; }
+    bool WriteFile(const std::string&, const std::string&, std::string*) override { return false; }
+};
+
+const char kResetQuestion[] = "Сброс всех опций. Вы уверены?";
+
+class CommandsTest : public ::testing::Test {
+  protected:
+    CommandsTest() {
+        config.FormActivate({}, files);
+        ui.messages.clear();
+    }
+    void Decode(const std::string& code) {
+        config.SetEdit1(code);
+        config.Edit1DblClick();
+    }
+    RecordingUi ui;
+    NoFiles files;
+    Configuration config{ui};
+    User user{config};
+};
+
+TEST_F(CommandsTest, ResetAnsweredNoChangesNothing) {
+    Decode("Zt!F!!!t!.!!!!!!!!!!");
+    const std::string code = config.Edit1();
+    const std::string price = config.PriceLabel();
+    ui.answers = {false};
+    config.SpeedButton8Click();
+    EXPECT_EQ(ui.questions, std::vector<std::string>{kResetQuestion});
+    EXPECT_EQ(config.Edit1(), code);
+    EXPECT_EQ(config.PriceLabel(), price);
+    EXPECT_EQ(config.Trim(), Comfort);
+}
+
+TEST_F(CommandsTest, ResetAnsweredYesGivesTheConfigurationOfAStartWithoutArguments) {
+    RecordingUi freshUi;
+    Configuration fresh(freshUi);
+    fresh.FormActivate({}, files);
+
+    Decode("Zt!F!!!t!.!!!!!!!!!!");
+    user.PickTrim(Ghia);
+    user.ClickBody(KuzovWag);
+    user.PickColour(kSvoMetallic);
+    user.Click(Opt::KozaBox);
+    ui.answers = {true};
+    config.SpeedButton8Click();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(config.Edit1(), fresh.Edit1());
+    EXPECT_EQ(config.PriceLabel(), fresh.PriceLabel());
+    EXPECT_EQ(config.Colour(), 0);
+    // The metallic paint of the previous colour goes as well.
+    EXPECT_FALSE(config.Checked(Opt::MetallBox));
+}
+
+TEST_F(CommandsTest, EquipLeavesStandardAndUnavailableOptionsAlone) {
+    // Ambiente: most options are unavailable, air conditioning and safety pack 1 available.
+    const Opt untouchable[] = {Opt::KsenonBox, Opt::KlimatBox, Opt::KomfPBox, Opt::KozaBox,
+                               Opt::ptf,       Opt::StekloBox, Opt::KruizBox};
+    for (Opt o : untouchable) ASSERT_FALSE(config.Enabled(o)) << Def(o).name;
+    config.SpeedButton26Click();
+    for (Opt o : untouchable) {
+        EXPECT_FALSE(config.Checked(o)) << Def(o).name;
+        EXPECT_EQ(config.Tag(o), 0) << Def(o).name;
+    }
+    EXPECT_TRUE(config.Checked(Opt::acBox));
+    EXPECT_TRUE(config.Checked(Opt::PB1Box));
+    EXPECT_TRUE(config.Checked(Opt::KovrPremiumBox));
+}
+
+TEST_F(CommandsTest, EquipDoesNotTouchTheExcludedPackagesAndExtras) {
+    user.PickTrim(Trend);
+    config.SpeedButton26Click();
+    for (Opt o : {Opt::KomfBox, Opt::ZimBox, Opt::ObzorBox, Opt::MetallBox, Opt::KovrBox,
+                  Opt::SetkaBox, Opt::KarterBox, Opt::GAIBox, Opt::NaborBox}) {
+        EXPECT_FALSE(config.Checked(o)) << Def(o).name;
+    }
+    EXPECT_TRUE(config.Checked(Opt::KomfPBox));
+    EXPECT_TRUE(config.Checked(Opt::Obzor1Box));
+}
+
+TEST_F(CommandsTest, EquipInGhiaWagonBringsTheTravellersPackage) {
+    user.PickTrim(Ghia);
+    user.ClickBody(KuzovWag);
+    ASSERT_FALSE(config.Checked(Opt::PuteshBox));
+    config.SpeedButton26Click();
+    EXPECT_TRUE(config.Checked(Opt::PuteshBox));
+    for (Opt member : {Opt::SetkaBox, Opt::KovrBagazBox}) {
+        EXPECT_TRUE(config.Checked(member)) << Def(member).name;
+        EXPECT_FALSE(config.Enabled(member)) << Def(member).name;
+        EXPECT_EQ(config.Price(member), "0") << Def(member).name;
+        EXPECT_EQ(config.Option(member).font, kFontDarkGreen) << Def(member).name;
+    }
+}
+
+TEST_F(CommandsTest, EquippedWishesComeBackAfterATrimChange) {
+    user.PickTrim(Trend);
+    config.SpeedButton26Click();
+    user.PickTrim(Ambiente);
+    EXPECT_FALSE(config.Checked(Opt::KlimatBox));
+    user.PickTrim(Ghia);
+    EXPECT_TRUE(config.Checked(Opt::KlimatBox));
+    EXPECT_TRUE(config.Checked(Opt::ParkBox));
+    // Cruise control was not offered in Trend when the button was pressed.
+    EXPECT_FALSE(config.Checked(Opt::KruizBox));
+}
+
+}  // namespace
+}  // namespace kalvora

@@ -1,0 +1,96 @@
+// The focus model: which rules run when the keyboard focus moves.
+#include <gtest/gtest.h>
+
+#include "model/Configuration.h"
+#include "model/FocusModel.h"
+#include "support/RecordingUi.h"
+
+namespace kalvora {
+namespace {
+
+using testing::RecordingUi;
+
+class FocusModelTest : public ::testing::Test {
+  protected:
+    FocusModelTest() { config.ComplButtonClick(); }
+    RecordingUi ui;
+    Configuration config{ui};
+    FocusModel focus{config};
+};
+
+struct Destination {
+    const char* name;
+    FocusTarget target;
+    friend void PrintTo(const Destination& d, std::ostream* os) { *os << d.name; }
+};
+
+class LeavingACheckBoxTest : public FocusModelTest,
+                             public ::testing::WithParamInterface<Destination> {};
+
+TEST_P(LeavingACheckBoxTest, StoresItsTickAsTheWish) {
+    focus.MoveTo(FocusTarget::OptionBox(Opt::KlimatBox));
+    config.SetChecked(Opt::KlimatBox, true);
+    ASSERT_EQ(config.Tag(Opt::KlimatBox), 0);
+    focus.MoveTo(GetParam().target);
+    EXPECT_EQ(config.Tag(Opt::KlimatBox), 1);
+    EXPECT_EQ(focus.Current(), GetParam().target);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Focus, LeavingACheckBoxTest,
+    ::testing::Values(Destination{"OtherCheckBox", FocusTarget::OptionBox(Opt::LobBox)},
+                      Destination{"BodyButton", FocusTarget::BodyButton(Kuzov5dr)},
+                      Destination{"RoofRails", FocusTarget::RailsButton(Univers0)},
+                      Destination{"EngineButton", FocusTarget::EngineButton(Dvig16AT100)},
+                      Destination{"TrimGroup", FocusTarget::TrimGroup()},
+                      Destination{"ColourList", FocusTarget::ColourList()},
+                      Destination{"CodeField", FocusTarget::Edit1()}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FocusModelTest, StayingOnTheSameCheckBoxRunsNothing) {
+    focus.MoveTo(FocusTarget::OptionBox(Opt::KlimatBox));
+    config.SetChecked(Opt::KlimatBox, true);
+    focus.MoveTo(FocusTarget::OptionBox(Opt::KlimatBox));
+    EXPECT_EQ(config.Tag(Opt::KlimatBox), 0);
+}
+
+TEST_F(FocusModelTest, LeavingARadioPackRunsItsOwnExitRule) {
+    config.SetTag(Opt::R4Box, 1);
+    focus.MoveTo(FocusTarget::OptionBox(Opt::R2Box));
+    config.SetChecked(Opt::R2Box, true);
+    focus.MoveTo(FocusTarget::Edit1());
+    EXPECT_EQ(config.Tag(Opt::R2Box), 1);
+    EXPECT_EQ(config.Tag(Opt::R4Box), 0);
+}
+
+TEST_F(FocusModelTest, OptionsWithoutExitRuleKeepTheirWish) {
+    focus.MoveTo(FocusTarget::OptionBox(Opt::KovrBox));
+    config.SetChecked(Opt::KovrBox, false);
+    focus.MoveTo(FocusTarget::Edit1());
+    EXPECT_EQ(config.Tag(Opt::KovrBox), 0);
+    EXPECT_FALSE(config.Checked(Opt::KovrBox));
+}
+
+TEST_F(FocusModelTest, EnteringAnEngineButtonMakesItThePreferredEngine) {
+    focus.MoveTo(FocusTarget::EngineButton(Dvig18TD115));
+    EXPECT_EQ(config.PreferredEngine(), Dvig18TD115);
+    // Moving between other controls leaves the preference alone.
+    focus.MoveTo(FocusTarget::TrimGroup());
+    focus.MoveTo(FocusTarget::BodyButton(Kuzov3dr));
+    EXPECT_EQ(config.PreferredEngine(), Dvig18TD115);
+    focus.MoveTo(FocusTarget::EngineButton(Dvig16AT100));
+    EXPECT_EQ(config.PreferredEngine(), Dvig16AT100);
+}
+
+TEST_F(FocusModelTest, TheExitRuleRunsBeforeTheEntryRule) {
+    // Leaving the check box for an engine: the wish is stored before the engine is entered,
+    // so a trim change that the entry might cause sees the new wish.
+    focus.MoveTo(FocusTarget::OptionBox(Opt::KlimatBox));
+    config.SetChecked(Opt::KlimatBox, true);
+    focus.MoveTo(FocusTarget::EngineButton(Dvig16MT100));
+    EXPECT_EQ(config.Tag(Opt::KlimatBox), 1);
+    EXPECT_EQ(config.PreferredEngine(), Dvig16MT100);
+}
+
+}  // namespace
+}  // namespace kalvora

@@ -1,0 +1,52 @@
+// libFuzzer target: any text in the code field, decoded. A rejected text changes nothing but
+// the field; an accepted one leaves a settled 20-character code whose first 19 characters XOR
+// to 0 and a colour of the list.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "model/Configuration.h"
+#include "pricing/ConfigCode.h"
+
+namespace {
+
+class QuietUi : public kalvora::UiPort {
+  public:
+    void ShowMessage(const std::string& text) override { messages += text; }
+    bool Confirm(const std::string&) override { return false; }
+    std::string DateText() override { return "06.12.2026"; }
+    std::string TimeText() override { return "18:20:08"; }
+    std::string messages;
+};
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace kalvora;
+    QuietUi ui;
+    Configuration config(ui);
+    config.SetEdit1(std::string(kResetCode));
+    config.Edit1DblClick();
+    const int trim = config.Trim();
+    const std::int32_t price = config.CurrentPrice();
+    ui.messages.clear();
+
+    config.SetEdit1(std::string(reinterpret_cast<const char*>(data), size));
+    config.Edit1DblClick();
+    if (ui.messages.find("Недопустимая комбинация кода") != std::string::npos) {
+        Require(config.Trim() == trim && config.CurrentPrice() == price);
+        return 0;
+    }
+    const std::string& code = config.Edit1();
+    Require(code.size() == 20);
+    int x = 0;
+    for (int i = 0; i < 19; ++i) x ^= CodeCharIndex(code[i]);
+    Require(x == 0 && CodeCharIndex(code[19]) != 255);
+    Require(config.Colour() >= 0 && config.Colour() < kColourCount);
+    return 0;
+}

@@ -1,0 +1,378 @@
+// Saving and opening .klv files: through the configuration with files in memory, and on disk.
+#include <gtest/gtest.h>
+
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "FakeFileAccess.h"
+#include "model/Configuration.h"
+#include "pricing/ConfigCode.h"
+#include "pricing/DiskFileAccess.h"
+#include "support/RecordingUi.h"
+
+namespace kalvora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeFileAccess;
+using testing::RecordingUi;
+
+const std::string kInvalid = "Недопустимая комбинация кода";
+const std::string kWorkedExample = "Zt!F!!!t!.!!!!!!!!!!";
+const std::string kOverwrite = "Такой файл уже существует. Перезаписать?";
+
+std::string Saved(const std::string& path) {
+    return "Ваша конфигурация сохранена в файл:\r\r" + path;
+}
+
+std::string Snapshot(const Configuration& c, bool withField = true) {
+    std::ostringstream out;
+    out << c.Trim() << c.Body() << c.Rails() << c.Engine() << c.PreferredEngine() << c.Colour()
+        << c.BazaLabel() << c.UnLabel() << c.PriceLabel() << c.CurrentPrice();
+    if (withField) out << c.Edit1();
+    for (int i = 0; i < kOptionCount; ++i) {
+        const OptionState& s = c.Option(OptAt(i));
+        out << s.checked << s.enabled << s.tag << s.price << s.shadow << s.font << s.captionEnabled;
+    }
+    return out.str();
+}
+
+class ConfigFileTest : public ::testing::Test {
+  protected:
+    ConfigFileTest() {
+        config.FormActivate({kWorkedExample}, files);
+        ui.messages.clear();
+    }
+    RecordingUi ui;
+    FakeFileAccess files;
+    Configuration config{ui};
+};
+
+// --- Save -------------------------------------------------------------------------------------
+
+TEST_F(ConfigFileTest, SaveWritesTheFieldAndALineBreakAndSaysWhere) {
+    config.SaveToFile("/home/u/a.klv", files);
+    EXPECT_EQ(files.files["/home/u/a.klv"], config.Edit1() + "\r\n");
+    EXPECT_EQ(files.files["/home/u/a.klv"].size(), 22u);
+    EXPECT_TRUE(ui.questions.empty());
+    EXPECT_EQ(ui.messages, std::vector<std::string>{Saved("/home/u/a.klv")});
+}
+
+TEST_F(ConfigFileTest, SaveOverAnExistingFileAskedNoLeavesItUntouched) {
+    files.files["a.klv"] = "old content\r\nsecond line";
+    ui.answers = {false};
+    config.SaveToFile("a.klv", files);
+    EXPECT_EQ(ui.questions, std::vector<std::string>{kOverwrite});
+    EXPECT_EQ(files.files["a.klv"], "old content\r\nsecond line");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(files.writes, 0);
+}
+
+TEST_F(ConfigFileTest, SaveOverAnExistingFileAskedYesReplacesItCompletely) {
+    files.files["a.klv"] = "old content that is longer than a code\r\nsecond line";
+    ui.answers = {true};
+    config.SaveToFile("a.klv", files);
+    EXPECT_EQ(files.files["a.klv"], config.Edit1() + "\r\n");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{Saved("a.klv")});
+}
+
+TEST_F(ConfigFileTest, AFailedWriteShowsTheSystemErrorAndNoSuccess) {
+    files.writeError = "No space left on device";
+    config.SaveToFile("a.klv", files);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"No space left on device"});
+}
+
+TEST_F(ConfigFileTest, SaveWritesTypedTextUnvalidatedInTheSingleByteCodePage) {
+    config.SetEdit1("код?");
+    config.SaveToFile("a.klv", files);
+    EXPECT_EQ(files.files["a.klv"], "\xEA\xEE\xE4?\r\n");
+}
+
+// --- Open -------------------------------------------------------------------------------------
+
+struct OpenCase {
+    const char* name;
+    friend void PrintTo(const OpenCase& c, std::ostream* os) { *os << c.name; }
+    std::string content;
+};
+
+class OpenCodeFileTest : public ConfigFileTest, public ::testing::WithParamInterface<OpenCase> {};
+
+TEST_P(OpenCodeFileTest, OpensLikeTypingTheCodeOfItsFirstLine) {
+    RecordingUi typedUi;
+    Configuration typed(typedUi);
+    typed.FormActivate({"####################"}, files);
+    typed.SetEdit1(kWorkedExample);
+    typed.Edit1DblClick();
+
+    config.FormActivate({}, files);
+    config.SetEdit1("####################");
+    config.Edit1DblClick();
+    files.files["a.klv"] = GetParam().content;
+    config.OpenFile("a.klv", files);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(Snapshot(config), Snapshot(typed));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpenCodeFileTest,
+    ::testing::Values(OpenCase{"CarriageReturnLineFeed", kWorkedExample + "\r\n"},
+                      OpenCase{"BareLineFeed", kWorkedExample + "\n"},
+                      OpenCase{"NoLineBreak", kWorkedExample},
+                      OpenCase{"TrailingBlanks", kWorkedExample + "    \r\n"},
+                      OpenCase{"FurtherLinesIgnored", kWorkedExample + "\r\nanything\r\n\xFF\x00"},
+                      OpenCase{"DollarForPoint", "Zt!F!!!t!$!!!!!!!!!!\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ConfigFileTest, AFailedReadShowsTheSystemErrorAndChangesNothing) {
+    files.files["a.klv"] = "####################\r\n";
+    files.readError = "Input/output error";
+    const std::string before = Snapshot(config);
+    config.OpenFile("a.klv", files);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Input/output error"});
+    EXPECT_EQ(Snapshot(config), before);
+}
+
+TEST_F(ConfigFileTest, AnEmptyFileIsAnInvalidCode) {
+    files.files["a.klv"] = "";
+    const std::string trimBefore = std::to_string(config.Trim());
+    config.OpenFile("a.klv", files);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{kInvalid});
+    EXPECT_EQ(config.Edit1(), "");
+    EXPECT_EQ(std::to_string(config.Trim()), trimBefore);
+}
+
+TEST_F(ConfigFileTest, AnOldCodeOpensConvertedAndIsSavedInTheNewForm) {
+    files.files["old.klv"] = "Zt!F!!!t!.!\r\n";
+    config.OpenFile("old.klv", files);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("предыдущей версией"), std::string::npos);
+    ui.answers = {true};
+    config.SaveToFile("old.klv", files);
+    EXPECT_EQ(files.files["old.klv"].size(), 22u);
+    EXPECT_EQ(files.files["old.klv"], config.Edit1() + "\r\n");
+}
+
+TEST_F(ConfigFileTest, ASavedFileOpensBackToTheSameConfiguration) {
+    config.SaveToFile("a.klv", files);
+    const std::string code = config.Edit1();
+    const std::string price = config.PriceLabel();
+    config.SetEdit1("####################");
+    config.Edit1DblClick();
+    ASSERT_NE(config.Edit1(), code);
+    config.OpenFile("a.klv", files);
+    // The wishes of standard options may differ; everything the code holds is back.
+    EXPECT_EQ(config.Edit1(), code);
+    EXPECT_EQ(config.PriceLabel(), price);
+}
+
+TEST_F(ConfigFileTest, SingleByteTextIsShownAsUtf8) {
+    files.files["a.klv"] = "\xEA\xEE\xE4\r\n";
+    config.OpenFile("a.klv", files);
+    EXPECT_EQ(config.Edit1(), "код");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{kInvalid});
+}
+
+// --- On disk ----------------------------------------------------------------------------------
+
+class DiskFileTest : public ::testing::Test {
+  protected:
+    DiskFileTest() {
+        char name[] = "/tmp/kalvora-files-XXXXXX";
+        dir = ::mkdtemp(name);
+    }
+    ~DiskFileTest() override { fs::remove_all(dir); }
+    std::string Write(const std::string& name, const std::string& content) {
+        const std::string path = dir + "/" + name;
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+    static std::string Content(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::string dir;
+    DiskFileAccess disk;
+};
+
+struct LineCase {
+    const char* name;
+    friend void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
+    std::string content;
+    std::string line;
+};
+
+class FirstLineTest : public DiskFileTest, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(FirstLineTest, ReadsUpToTheFirstLineBreak) {
+    const std::string path = Write("a.klv", GetParam().content);
+    std::string line = "unchanged";
+    std::string error;
+    ASSERT_TRUE(disk.ReadFirstLine(path, &line, &error)) << error;
+    EXPECT_EQ(line, GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Disk, FirstLineTest,
+    ::testing::Values(LineCase{"CarriageReturnLineFeed", "abc\r\ndef\r\n", "abc"},
+                      LineCase{"BareLineFeed", "abc\ndef", "abc"},
+                      LineCase{"NoLineBreak", "abc", "abc"}, LineCase{"Empty", "", ""},
+                      LineCase{"EmptyFirstLine", "\r\nabc", ""},
+                      LineCase{"LoneCarriageReturnStays", "ab\rc\r\r\n", "ab\rc\r"},
+                      LineCase{"NulBytes", std::string("a\0b\n", 4), std::string("a\0b", 3)},
+                      LineCase{"LongSecondLine", "abc\n" + std::string(100000, 'x'), "abc"},
+                      LineCase{"LongestLine", std::string(DiskFileAccess::kMaxLine, 'x') + "\n",
+                               std::string(DiskFileAccess::kMaxLine, 'x')}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DiskFileTest, FilesThatAreNoConfigurationFilesFailWithTheSystemsReason) {
+    const std::string longLine = Write("long.klv", std::string(100000, '#'));
+    const std::string codeThenBlanks =
+        Write("blanks.klv", "####################" + std::string(6000, ' ') + "x\r\n");
+    fs::create_directory(dir + "/folder.klv");
+    const struct {
+        std::string path;
+        std::string error;
+    } cases[] = {
+        {longLine, "File too large"},
+        {codeThenBlanks, "File too large"},
+        {dir + "/folder.klv", "Is a directory"},
+        {dir + "/missing.klv", "No such file or directory"},
+        {"/dev/null", "Invalid argument"},
+    };
+    for (const auto& c : cases) {
+        std::string line = "unchanged";
+        std::string error;
+        EXPECT_FALSE(disk.ReadFirstLine(c.path, &line, &error)) << c.path;
+        EXPECT_EQ(error, c.error) << c.path;
+        EXPECT_EQ(line, "unchanged");
+    }
+}
+
+TEST_F(DiskFileTest, ExistsOnlyForFiles) {
+    EXPECT_TRUE(disk.Exists(Write("a.klv", "")));
+    fs::create_directory(dir + "/folder");
+    EXPECT_FALSE(disk.Exists(dir + "/folder"));
+    EXPECT_FALSE(disk.Exists(dir + "/missing"));
+    EXPECT_FALSE(disk.Exists(""));
+}
+
+TEST_F(DiskFileTest, WriteReplacesTheContentAndKeepsThePermissions) {
+    const std::string path = Write("a.klv", "a much longer previous content\r\n");
+    ::chmod(path.c_str(), 0640);
+    std::string error;
+    ASSERT_TRUE(disk.WriteFile(path, "####################\r\n", &error)) << error;
+    EXPECT_EQ(Content(path), "####################\r\n");
+    struct stat st;
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(DiskFileTest, AFailedWriteLeavesNothingBehind) {
+    fs::create_directory(dir + "/folder.klv");
+    std::string error;
+    EXPECT_FALSE(disk.WriteFile(dir + "/folder.klv", "x\r\n", &error));
+    EXPECT_EQ(error, "Is a directory");
+    EXPECT_FALSE(disk.WriteFile(dir + "/missing/a.klv", "x\r\n", &error));
+    EXPECT_EQ(error, "No such file or directory");
+    EXPECT_FALSE(disk.WriteFile("", "x\r\n", &error));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_TRUE(fs::is_directory(dir + "/folder.klv"));
+}
+
+TEST_F(DiskFileTest, WritingThroughALinkReplacesTheFileItPointsTo) {
+    const std::string real = Write("real.klv", "old\r\n");
+    const std::string link = dir + "/link.klv";
+    fs::create_symlink(real, link);
+    std::string error;
+    ASSERT_TRUE(disk.WriteFile(link, "####################\r\n", &error)) << error;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Content(real), "####################\r\n");
+}
+
+TEST_F(DiskFileTest, DevicesAreNeverReplaced) {
+    std::string error;
+    EXPECT_FALSE(disk.WriteFile("/dev/null", "x\r\n", &error));
+    EXPECT_EQ(error, "Invalid argument");
+    EXPECT_FALSE(fs::is_regular_file("/dev/null"));
+    EXPECT_FALSE(fs::exists("/dev/null.tmp-kalvora"));
+}
+
+TEST_F(DiskFileTest, SaveAndOpenThroughTheConfigurationOnDisk) {
+    RecordingUi ui;
+    Configuration config(ui);
+    config.FormActivate({kWorkedExample}, disk);
+    const std::string path = dir + "/saved.klv";
+    config.SaveToFile(path, disk);
+    EXPECT_EQ(Content(path), config.Edit1() + "\r\n");
+    const std::string code = config.Edit1();
+    config.SetEdit1("####################");
+    config.Edit1DblClick();
+    config.OpenFile(path, disk);
+    EXPECT_EQ(config.Edit1(), code);
+    EXPECT_EQ(ui.messages.size(), 1u);  // only the message of the save
+}
+
+TEST_F(DiskFileTest, RandomFileContentNeverBreaksTheConfiguration) {
+    RecordingUi ui;
+    Configuration config(ui);
+    config.FormActivate({}, disk);
+    std::mt19937 random(1207);
+    // A file in memory, so that thousands of rewrites cost no disk time.
+    const int fd = ::memfd_create("random.klv", 0);
+    ASSERT_GE(fd, 0);
+    const std::string path = "/proc/self/fd/" + std::to_string(fd);
+    int rejected = 0;
+    int unreadable = 0;
+    for (int run = 0; run < 3000; ++run) {
+        std::string content;
+        if (run % 10 == 0) {
+            // One endless line: more than any code.
+            content.assign(5000 + random() % 5000, ' ');
+            for (char& c : content) c = random() % 3 ? kCodeAlphabet[random() % 64] : ' ';
+        } else {
+            const int length = random() % 40;
+            for (int i = 0; i < length; ++i) {
+                content += run % 2 ? static_cast<char>(random() % 256)
+                                   : (random() % 6 ? kCodeAlphabet[random() % 64]
+                                                   : "\r\n $"[random() % 4]);
+            }
+        }
+        ASSERT_EQ(::ftruncate(fd, 0), 0);
+        ASSERT_EQ(::pwrite(fd, content.data(), content.size(), 0),
+                  static_cast<ssize_t>(content.size()));
+        const std::string before = Snapshot(config, false);  // the field itself may change
+        const std::string fieldBefore = config.Edit1();
+        ui.messages.clear();
+        config.OpenFile(path, disk);
+        if (ui.messages.empty() || ui.messages.back() != kInvalid) {
+            if (!ui.messages.empty() &&
+                ui.messages.back().find("предыдущей") == std::string::npos) {
+                // A read error: nothing changed at all.
+                ASSERT_EQ(config.Edit1(), fieldBefore);
+                ASSERT_EQ(Snapshot(config, false), before);
+                ++unreadable;
+            } else {
+                ASSERT_EQ(config.Edit1().size(), 20u);
+            }
+        } else {
+            ASSERT_EQ(Snapshot(config, false), before);
+            ++rejected;
+        }
+    }
+    ::close(fd);
+    // Both ways of failing were met.
+    EXPECT_GT(rejected, 1000);
+    EXPECT_GT(unreadable, 10);
+}
+
+}  // namespace
+}  // namespace kalvora
