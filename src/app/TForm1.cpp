@@ -632,17 +632,8 @@ void TForm1::Run(F&& call) {
     if (engineDepth_ == 0) Sync();
 }
 
-template <typename F>
-void TForm1::RunDecoding(F&& call) {
-    const int repaintsBefore = ui_.PendingEventRuns();
-    Run(std::forward<F>(call));
-    // The decoder lets the window repaint only once it has accepted a code, and ends by
-    // putting the focus into the code field.
-    if (ui_.PendingEventRuns() != repaintsBefore) edit1_->setFocus(Qt::OtherFocusReason);
-}
-
 void TForm1::Edit1DblClick() {
-    RunDecoding([&] {
+    Run([&] {
         config_.SetEdit1(edit1_->text().toStdString());
         config_.Edit1DblClick();
     });
@@ -662,7 +653,7 @@ void TForm1::FormActivate() {
     activating_ = true;
     activatedDuringStart_ = false;
     const int boxesBefore = ui_.BoxesShown();
-    RunDecoding([&] { config_.FormActivate(startArgs_, files_); });
+    Run([&] { config_.FormActivate(startArgs_, files_); });
     activating_ = false;
     // When the file named on the command line could not be read, the start code runs again at
     // the next activation; the window coming back from the error message is not one, or the
@@ -678,7 +669,7 @@ void TForm1::SpeedButton9Click() {
 void TForm1::SpeedButton2Click() {
     const QString path = ui_.ChooseFileToOpen();
     if (path.isEmpty()) return;
-    RunDecoding([&] { config_.OpenFile(PathArgument(path), files_); });
+    Run([&] { config_.OpenFile(PathArgument(path), files_); });
 }
 
 void TForm1::SpeedButton1Click() {
@@ -692,7 +683,7 @@ void TForm1::SpeedButton3Click() {
 }
 
 void TForm1::SpeedButton8Click() {
-    RunDecoding([&] { config_.SpeedButton8Click(); });
+    Run([&] { config_.SpeedButton8Click(); });
 }
 
 void TForm1::SpeedButton26Click() {

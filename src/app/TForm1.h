@@ -92,10 +92,6 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     // Runs one engine call and shows the result.
     template <typename F>
     void Run(F&& call);
-    // Runs a handler that may decode a code; the decoder ends by moving the focus to the code
-    // field when it accepted the code.
-    template <typename F>
-    void RunDecoding(F&& call);
 
     void ReadSettings();
     void WriteSettings();

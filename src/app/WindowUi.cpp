@@ -68,7 +68,6 @@ bool WindowUi::Confirm(const std::string& text) {
 }
 
 void WindowUi::ProcessPendingEvents() {
-    ++pendingEventRuns_;
     if (repaintWindow) repaintWindow();
     // Repaint only: a click made meanwhile waits until the rule has finished.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

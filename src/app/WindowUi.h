@@ -21,17 +21,13 @@ class WindowUi : public UiPort {
     void ProcessPendingEvents() override;
     void RefreshOrder() override;
     // The decoder ends by giving the focus to the code field.
-    void FocusCodeField();
+    void FocusCodeField() override;
     std::string DateText() override;
     std::string TimeText() override;
 
     // The file dialogs of "Открыть..." and "Сохранить..."; an empty name when cancelled.
     QString ChooseFileToOpen();
     QString ChooseFileToSave();
-
-    // How many times the rules let the window repaint; the decoder does so only when it
-    // accepted a code.
-    int PendingEventRuns() const { return pendingEventRuns_; }
 
     // How many message and question boxes have been shown.
     int BoxesShown() const { return boxesShown_; }
@@ -53,7 +49,6 @@ class WindowUi : public UiPort {
 
   private:
     QWidget* owner_;
-    int pendingEventRuns_ = 0;
     int boxesShown_ = 0;
 };
 
