@@ -7,6 +7,7 @@
 #include "app/TForm1.h"
 #include "app/Windows.h"
 #include "documents/OrderDocument.h"
+#include "documents/TZakazForm.h"
 
 using kalvora::app::TForm1;
 using kalvora::app::Windows;
@@ -21,6 +22,7 @@ class TestWindows : public QObject {
     void controlsOpenTheirWindows_data();
     void controlsOpenTheirWindows();
     void orderTextFollowsEveryChange();
+    void closingTheMainWindowEndsTheProgram();
 
   private:
     QTemporaryDir dir_;
@@ -102,6 +104,25 @@ void TestWindows::orderTextFollowsEveryChange() {
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center());
     QVERIFY(order.Generations() > before);
     QVERIFY(QString::fromStdString(order.Text()).contains(QStringLiteral("рулевой колонки")));
+}
+
+void TestWindows::closingTheMainWindowEndsTheProgram() {
+    // Qt ends the program when the last window that may end it closes: that is the main
+    // window alone, so closing it ends the program while other windows are open, and closing
+    // any other window only hides it.
+    int windows = 0;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->parentWidget() || top->windowTitle().isEmpty()) continue;
+        ++windows;
+        QCOMPARE(top->testAttribute(Qt::WA_QuitOnClose), top == windows_->Form1);
+    }
+    QCOMPARE(windows, 15);
+    auto* order = windows_->Form1->findChild<QWidget*>(QStringLiteral("SpeedButton9"));
+    QTest::mouseClick(order, Qt::LeftButton, Qt::NoModifier, order->rect().center());
+    QVERIFY(windows_->ZakazForm->isVisible());
+    QVERIFY(windows_->ZakazForm->close());
+    QVERIFY(!windows_->ZakazForm->isVisible());
+    QVERIFY(windows_->ZakazForm->isWindow());
 }
 
 QTEST_MAIN(TestWindows)
