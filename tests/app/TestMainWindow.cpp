@@ -71,6 +71,8 @@ class TestMainWindow : public QObject {
     void typedCodeIsDecodedOnEnterAndDoubleClick();
     void absTickAndPlacementSurviveARestart_data();
     void absTickAndPlacementSurviveARestart();
+    void saveAndOpenGoThroughTheFileDialogs_data();
+    void saveAndOpenGoThroughTheFileDialogs();
     void captionsFitAndDoNotOverlap();
     void priceLabelsAndInfoButtonsCallTheirHooks();
 
@@ -490,6 +492,68 @@ void TestMainWindow::absTickAndPlacementSurviveARestart() {
     QCOMPARE(second->Config().Checked(Opt::ABSBox), absAfterRestart);
     QCOMPARE(second->findChild<QCheckBox*>(QStringLiteral("ABSBox"))->isChecked(), absAfterRestart);
     if (writeByRun) QCOMPARE(second->geometry(), placement);
+}
+
+// --- Files ---------------------------------------------------------------------------------
+
+void TestMainWindow::saveAndOpenGoThroughTheFileDialogs_data() {
+    QTest::addColumn<bool>("existing");   // a file of that name is there before saving
+    QTest::addColumn<bool>("overwrite");  // the answer to the overwrite question
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("new file") << false << true << true;
+    QTest::newRow("overwrite, yes") << true << true << true;
+    QTest::newRow("overwrite, no") << true << false << false;
+}
+
+void TestMainWindow::saveAndOpenGoThroughTheFileDialogs() {
+    QFETCH(bool, existing);
+    QFETCH(bool, overwrite);
+    QFETCH(bool, saved);
+    auto w = Open({});
+    QVERIFY(w);
+    const QString path = dir_->filePath(QStringLiteral("car.klv"));
+    QFile::remove(path);
+    if (existing) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("old\r\n");
+    }
+    QStringList questions;
+    w->Ui().questionBox = [&](const QString& text) {
+        questions.append(text);
+        return overwrite;
+    };
+    w->Ui().saveDialog = [&]() { return path; };
+    w->Ui().openDialog = [&]() { return path; };
+
+    Act(*w, QStringLiteral("Compl_2"));
+    Act(*w, QStringLiteral("Kuzov5dr"));
+    const std::string code = w->Config().Edit1();
+    Act(*w, QStringLiteral("SpeedButton1"));
+    QCOMPARE(questions.size(), existing ? 1 : 0);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), saved ? QByteArray::fromStdString(code) + "\r\n" : "old\r\n");
+    QCOMPARE(messages_.size(), saved ? 1 : 0);
+
+    // Another configuration, then the file opened again.
+    Act(*w, QStringLiteral("Compl_0"));
+    Act(*w, QStringLiteral("SpeedButton2"));
+    if (saved) {
+        QCOMPARE(w->Config().Edit1(), code);
+        QCOMPARE(w->Config().Trim(), int(kalvora::Trend));
+        QVERIFY(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->hasFocus());
+    } else {
+        // "old" is not a code: the decoder says so and nothing changes.
+        QCOMPARE(w->Config().Trim(), int(kalvora::Ambiente));
+        QCOMPARE(messages_.size(), 1);
+    }
+
+    // A cancelled dialog does nothing.
+    w->Ui().openDialog = []() { return QString(); };
+    const std::string before = w->Config().Edit1();
+    Act(*w, QStringLiteral("SpeedButton2"));
+    QCOMPARE(w->Config().Edit1(), before);
 }
 
 // --- Layout ----------------------------------------------------------------------------------
