@@ -1,0 +1,71 @@
+// libFuzzer target: any bytes as a configuration file, opened from disk. The file either opens
+// to a settled configuration or ends in a message with the configuration unchanged.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "model/Configuration.h"
+#include "pricing/ConfigCode.h"
+#include "pricing/DiskFileAccess.h"
+
+namespace {
+
+class QuietUi : public kalvora::UiPort {
+  public:
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    bool Confirm(const std::string&) override { return false; }
+    std::string DateText() override { return "06.12.2026"; }
+    std::string TimeText() override { return "18:20:08"; }
+    std::vector<std::string> messages;
+};
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+const std::string& FilePath() {
+    static const std::string path = "/tmp/kalvora-fuzz-" + std::to_string(::getpid()) + ".klv";
+    return path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace kalvora;
+    std::FILE* file = std::fopen(FilePath().c_str(), "wb");
+    if (!file) return 0;
+    std::fwrite(data, 1, size, file);
+    std::fclose(file);
+
+    QuietUi ui;
+    DiskFileAccess files;
+    Configuration config(ui);
+    config.FormActivate({}, files);
+    const std::int32_t price = config.CurrentPrice();
+    ui.messages.clear();
+
+    config.OpenFile(FilePath(), files);
+    bool rejected = false;
+    for (const std::string& m : ui.messages) {
+        if (m != "Введённый код был получен предыдущей версией конфигуратора. Сейчас код будет "
+                 "преобразован в новый.") {
+            rejected = true;
+        }
+    }
+    if (rejected) {
+        Require(config.CurrentPrice() == price);
+        return 0;
+    }
+    const std::string& code = config.Edit1();
+    Require(code.size() == 20);
+    int x = 0;
+    for (int i = 0; i < 19; ++i) x ^= CodeCharIndex(code[i]);
+    Require(x == 0 && CodeCharIndex(code[19]) != 255);
+    Require(config.Colour() >= 0 && config.Colour() < kColourCount);
+    return 0;
+}
