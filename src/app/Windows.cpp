@@ -26,10 +26,12 @@ Windows::Windows() = default;
 // created first.
 Windows::~Windows() {
     if (ZakazForm) ZakazForm->WriteSettingsIfShown();
+    if (Form1) Form1->Ui().refreshOrder = nullptr;
     QWidget* const secondary[] = {ShtorkiForm, DiskForm, KreditForm, ZakazForm, DvigForm,
                                   KomplForm,   AboutBox, MomoForm,   R7Form,    R2Form,
                                   Klimat_form, ptf_Form, Kozov_form, PPForma};
     for (QWidget* window : secondary) delete window;
+    order.reset();
     delete Form1;
 }
 
