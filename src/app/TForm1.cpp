@@ -77,10 +77,24 @@ QColor ToColor(Rgb rgb) {
 QFont WindowFont(int pixelSize, bool bold = false) {
     QFont f;
     f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                   QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+                   QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans Condensed"),
+                   QStringLiteral("DejaVu Sans")});
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixelSize);
     f.setBold(bold);
+    return f;
+}
+
+// The font at the largest size, from `largest` down to `smallest` pixels, at which `text` fits
+// into `width`: a wider face than the one the window was laid out for is drawn smaller rather
+// than cut off or run into its neighbour.
+QFont FittingFont(int largest, int smallest, bool bold, const QString& text, int width) {
+    QFont f = WindowFont(largest, bold);
+    for (int size = largest; size > smallest; --size) {
+        f.setPixelSize(size);
+        if (QFontMetrics(f).horizontalAdvance(text) <= width) return f;
+    }
+    f.setPixelSize(smallest);
     return f;
 }
 
@@ -176,7 +190,9 @@ TForm1::TForm1(QWidget* parent)
     : QWidget(parent), ui_(this), config_(ui_), settingsPath_(SettingsFilePath()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kCaption));
-    setFont(WindowFont(11));
+    // The longest caption of the left column must end before the right column begins.
+    setFont(FittingFont(11, 9, false, Q(Def(Opt::PodsvBox).caption),
+                        kRightX - 2 * kInfoWidth - kPriceWidth - kLeftX - 20));
     resize(1023, 708);
 
     const QStringList args = QCoreApplication::arguments();
@@ -253,7 +269,7 @@ void TForm1::BuildCommandBar(QWidget* panel) {
     priceLabel_ = new QLabel(panel);
     priceLabel_->setObjectName(QStringLiteral("PriceLabel"));
     priceLabel_->setTextFormat(Qt::PlainText);
-    priceLabel_->setFont(WindowFont(24, true));
+    priceLabel_->setFont(FittingFont(24, 16, true, QStringLiteral("Цена: $XXXXX"), 1023 - x - 16));
     QPalette pal = priceLabel_->palette();
     pal.setColor(QPalette::WindowText, kNavy);
     priceLabel_->setPalette(pal);
