@@ -85,17 +85,47 @@ QFont WindowFont(int pixelSize, bool bold = false) {
     return f;
 }
 
-// The font at the largest size, from `largest` down to `smallest` pixels, at which `text` fits
-// into `width`: a wider face than the one the window was laid out for is drawn smaller rather
-// than cut off or run into its neighbour.
-QFont FittingFont(int largest, int smallest, bool bold, const QString& text, int width) {
+// The font at the largest size, from `largest` down to `smallest` pixels, at which every text
+// fits into its width: a wider face than the one the window was laid out for is drawn smaller
+// rather than cut off or run into its neighbour.
+struct TextSpace {
+    QString text;
+    int width;
+};
+QFont FittingFont(int largest, int smallest, bool bold, const std::vector<TextSpace>& texts) {
     QFont f = WindowFont(largest, bold);
     for (int size = largest; size > smallest; --size) {
         f.setPixelSize(size);
-        if (QFontMetrics(f).horizontalAdvance(text) <= width) return f;
+        const QFontMetrics metrics(f);
+        bool fits = true;
+        for (const TextSpace& t : texts)
+            fits = fits && metrics.horizontalAdvance(t.text) <= t.width;
+        if (fits) return f;
     }
     f.setPixelSize(smallest);
     return f;
+}
+
+// The frames around the radio packages, the safety packages and the packages at the top right.
+const QRect kRadioFrame(2, 306, 424, 106);
+const QRect kSafetyFrame(2, 442, 424, 40);
+const QRect kPackageFrame(482, 10, 392, 122);
+
+// Each caption of the left column ends before whatever stands right of it in its row: the
+// package frame at the top, the information buttons of the right column below it, or the
+// frame that holds the row.
+std::vector<TextSpace> LeftCaptionSpaces() {
+    std::vector<TextSpace> spaces;
+    for (const OptionDef& def : kOptionTable) {
+        if (def.column != Column::Left) continue;
+        int end = def.y < kPackageFrame.bottom() ? kPackageFrame.left()
+                                                 : kRightX - 5 - kPriceWidth - kInfoWidth;
+        for (const QRect& frame : {kRadioFrame, kSafetyFrame}) {
+            if (frame.contains(kLeftX, def.y)) end = frame.right();
+        }
+        spaces.push_back({Q(def.caption), end - 4 - (kLeftX + 17)});
+    }
+    return spaces;
 }
 
 QFont CodeFont() {
@@ -191,8 +221,7 @@ TForm1::TForm1(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kCaption));
     // The longest caption of the left column must end before the right column begins.
-    setFont(FittingFont(11, 9, false, Q(Def(Opt::PodsvBox).caption),
-                        kRightX - 2 * kInfoWidth - kPriceWidth - kLeftX - 20));
+    setFont(FittingFont(11, 9, false, LeftCaptionSpaces()));
     resize(1023, 708);
 
     const QStringList args = QCoreApplication::arguments();
@@ -269,7 +298,8 @@ void TForm1::BuildCommandBar(QWidget* panel) {
     priceLabel_ = new QLabel(panel);
     priceLabel_->setObjectName(QStringLiteral("PriceLabel"));
     priceLabel_->setTextFormat(Qt::PlainText);
-    priceLabel_->setFont(FittingFont(24, 16, true, QStringLiteral("Цена: $XXXXX"), 1023 - x - 16));
+    priceLabel_->setFont(
+        FittingFont(24, 16, true, {{QStringLiteral("Цена: $XXXXX"), 1023 - x - 16}}));
     QPalette pal = priceLabel_->palette();
     pal.setColor(QPalette::WindowText, kNavy);
     priceLabel_->setPalette(pal);
@@ -406,9 +436,9 @@ void TForm1::BuildOptions(QWidget* panel) {
         }
     }
 
-    MakeBevel(panel, "Bevel3", QRect(482, 10, 392, 122));
-    MakeBevel(panel, "Bevel1", QRect(2, 306, 424, 106));
-    MakeBevel(panel, "Bevel2", QRect(2, 442, 424, 40));
+    MakeBevel(panel, "Bevel3", kPackageFrame);
+    MakeBevel(panel, "Bevel1", kRadioFrame);
+    MakeBevel(panel, "Bevel2", kSafetyFrame);
 
     for (const OptionDef& def : kOptionTable) BuildOptionRow(panel, def);
 

@@ -600,6 +600,12 @@ void TestMainWindow::captionsFitAndDoNotOverlap() {
             QVERIFY2(!text.intersects(other->geometry()),
                      qPrintable(caption->objectName() + " / " + other->objectName()));
         }
+        // A caption lies inside a frame or clear of it.
+        for (QFrame* frame : panel->findChildren<QFrame*>(QRegularExpression("^Bevel"))) {
+            const QRect inner = frame->geometry().adjusted(1, 1, -1, -1);
+            QVERIFY2(inner.contains(text) || !frame->geometry().intersects(text),
+                     qPrintable(caption->objectName() + " / " + frame->objectName()));
+        }
     }
 }
 
