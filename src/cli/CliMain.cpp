@@ -1,4 +1,5 @@
 #include "cli/CliMain.h"
+#include "cli/CliHelp.h"
 
 #include <cerrno>
 #include <cstring>
@@ -23,21 +24,6 @@ namespace kalvora::cli {
 namespace {
 
 constexpr int kUsageError = 2;
-
-constexpr const char* kUsage =
-    "Использование:\n"
-    "  kalvora-cli script [ФАЙЛ]           проиграть сценарий из ФАЙЛА (без ФАЙЛА или с «-»:\n"
-    "                                      со стандартного ввода)\n"
-    "  kalvora-cli price КОД_ИЛИ_ФАЙЛ...   код и цена конфигурации для каждого кода или\n"
-    "                                      файла .klv\n"
-    "  kalvora-cli order [--code|--combined] [--no-prices] [--indent] КОД_ИЛИ_ФАЙЛ\n"
-    "                                      описание заказа\n"
-    "  kalvora-cli checklist КОД_ИЛИ_ФАЙЛ  перечень проверок при приёмке автомобиля\n"
-    "  kalvora-cli credit ЦЕНА [--first-percent П] [--rate-promo С] [--rate-real С]\n"
-    "                     [--repay-after N --repay-by M] [--csv]\n"
-    "                                      кредит, страховка и график платежей\n"
-    "  kalvora-cli --help                  эта справка\n"
-    "  kalvora-cli --version               версия программы\n";
 
 int UsageError(std::ostream& err, const std::string& why) {
     err << "kalvora-cli: " << why << "\n"
@@ -112,19 +98,19 @@ int Document(const std::vector<std::string>& arguments, std::ostream& out, std::
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
            std::ostream& err) {
     if (arguments.empty()) {
-        err << kUsage;
+        err << kCliHelp;
         return kUsageError;
     }
     const std::string& command = arguments.front();
     // No code or scenario name begins with a dash, so help is recognised anywhere.
     for (const std::string& argument : arguments) {
         if (argument == "--help" || argument == "-h") {
-            out << kUsage;
+            out << kCliHelp;
             return 0;
         }
     }
     if (command == "--version") {
-        out << "Kalvora " << KALVORA_VERSION << '\n';
+        out << "kalvora-cli " << KALVORA_VERSION << '\n';
         return 0;
     }
     if (command == "script") return Script(arguments, in, out, err);

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -179,6 +180,7 @@ class Configuration {
   private:
     void Changed();
     void RadioPackExit(Opt pack);
+    void RadioPackClick(Opt pack, std::initializer_list<Opt> unticks, bool bringsSteeringControl);
 
     UiPort& ui_;
     ConfigurationObserver* observer_ = nullptr;

@@ -2,6 +2,8 @@
 // others. Packages make their members standard equipment at price 0, exclusive packages and
 // radio packs untick one another, and some options imply or forbid others. Every rule ends in
 // a price computation unless noted.
+#include <initializer_list>
+
 #include "model/Configuration.h"
 
 namespace kalvora {
@@ -259,58 +261,51 @@ void Configuration::IntererBoxClick() {
 
 // --- Radio packs -------------------------------------------------------------------------------
 
-void Configuration::R2BoxClick() {
-    if (Checked(Opt::R2Box)) {
-        for (Opt other : {Opt::R1Box, Opt::R4Box, Opt::R6Box, Opt::R7Box, Opt::R12Box}) {
-            SetChecked(other, false);
+// Ticking a pack unticks the listed ones, in this order. Packs 2 and 4 leave the steering-wheel
+// radio control optional at 50; packs 6 and 7 bring it as standard, and unticking them gives
+// it back as the user left it.
+void Configuration::RadioPackClick(Opt pack, std::initializer_list<Opt> unticks,
+                                   bool bringsSteeringControl) {
+    if (Checked(pack)) {
+        for (Opt other : unticks) SetChecked(other, false);
+        if (bringsSteeringControl) {
+            SetOptionStandard(Opt::RadioBox);
+            SetPrice(Opt::RadioBox, "0");
+        } else {
+            SetEnabled(Opt::RadioBox, true);
+            SetPrice(Opt::RadioBox, "50");
         }
-        SetEnabled(Opt::RadioBox, true);
+    } else if (bringsSteeringControl) {
+        SetOptionAvailable(Opt::RadioBox);
         SetPrice(Opt::RadioBox, "50");
     }
     PriceButtonClick();
+}
+
+void Configuration::R2BoxClick() {
+    RadioPackClick(Opt::R2Box, {Opt::R1Box, Opt::R4Box, Opt::R6Box, Opt::R7Box, Opt::R12Box},
+                   false);
 }
 
 void Configuration::R4BoxClick() {
-    if (Checked(Opt::R4Box)) {
-        for (Opt other : {Opt::KomfBox, Opt::KomfPBox, Opt::R1Box, Opt::R2Box, Opt::R6Box,
-                          Opt::R7Box, Opt::R12Box}) {
-            SetChecked(other, false);
-        }
-        SetEnabled(Opt::RadioBox, true);
-        SetPrice(Opt::RadioBox, "50");
-    }
-    PriceButtonClick();
+    RadioPackClick(
+        Opt::R4Box,
+        {Opt::KomfBox, Opt::KomfPBox, Opt::R1Box, Opt::R2Box, Opt::R6Box, Opt::R7Box, Opt::R12Box},
+        false);
 }
 
 void Configuration::R6BoxClick() {
-    if (Checked(Opt::R6Box)) {
-        for (Opt other : {Opt::KomfBox, Opt::KomfPBox, Opt::R2Box, Opt::R4Box, Opt::R1Box,
-                          Opt::R7Box, Opt::R12Box}) {
-            SetChecked(other, false);
-        }
-        // The steering-wheel radio control comes with packs 6 and 7.
-        SetOptionStandard(Opt::RadioBox);
-        SetPrice(Opt::RadioBox, "0");
-    } else {
-        SetOptionAvailable(Opt::RadioBox);
-        SetPrice(Opt::RadioBox, "50");
-    }
-    PriceButtonClick();
+    RadioPackClick(
+        Opt::R6Box,
+        {Opt::KomfBox, Opt::KomfPBox, Opt::R2Box, Opt::R4Box, Opt::R1Box, Opt::R7Box, Opt::R12Box},
+        true);
 }
 
 void Configuration::R7BoxClick() {
-    if (Checked(Opt::R7Box)) {
-        for (Opt other : {Opt::KomfBox, Opt::KomfPBox, Opt::R2Box, Opt::R4Box, Opt::R6Box,
-                          Opt::R1Box, Opt::R12Box}) {
-            SetChecked(other, false);
-        }
-        SetOptionStandard(Opt::RadioBox);
-        SetPrice(Opt::RadioBox, "0");
-    } else {
-        SetOptionAvailable(Opt::RadioBox);
-        SetPrice(Opt::RadioBox, "50");
-    }
-    PriceButtonClick();
+    RadioPackClick(
+        Opt::R7Box,
+        {Opt::KomfBox, Opt::KomfPBox, Opt::R2Box, Opt::R4Box, Opt::R6Box, Opt::R1Box, Opt::R12Box},
+        true);
 }
 
 // --- Lights ------------------------------------------------------------------------------------

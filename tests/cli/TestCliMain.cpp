@@ -27,7 +27,7 @@ CliRun Cli(const std::vector<std::string>& arguments, const std::string& input =
 }
 
 TEST(CliMain, VersionAndHelpGoToStandardOutput) {
-    EXPECT_EQ(Cli({"--version"}).out, "Kalvora 1.12\n");
+    EXPECT_EQ(Cli({"--version"}).out, "kalvora-cli 1.12\n");
     const CliRun help = Cli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("kalvora-cli script"), std::string::npos);

@@ -8,6 +8,7 @@
 
 #include "model/Configuration.h"
 #include "pricing/ConfigCode.h"
+#include "support/Settled.h"
 
 namespace {
 
@@ -42,11 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(config.Trim() == trim && config.CurrentPrice() == price);
         return 0;
     }
-    const std::string& code = config.Edit1();
-    Require(code.size() == 20);
-    int x = 0;
-    for (int i = 0; i < 19; ++i) x ^= CodeCharIndex(code[i]);
-    Require(x == 0 && CodeCharIndex(code[19]) != 255);
-    Require(config.Colour() >= 0 && config.Colour() < kColourCount);
+    Require(testing::IsSettled(config));
     return 0;
 }

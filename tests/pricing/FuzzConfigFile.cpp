@@ -12,6 +12,7 @@
 #include "model/Configuration.h"
 #include "pricing/ConfigCode.h"
 #include "pricing/DiskFileAccess.h"
+#include "support/Settled.h"
 
 namespace {
 
@@ -52,8 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     config.OpenFile(FilePath(), files);
     bool rejected = false;
     for (const std::string& m : ui.messages) {
-        if (m != "Введённый код был получен предыдущей версией конфигуратора. Сейчас код будет "
-                 "преобразован в новый.") {
+        if (m !=
+            "Введённый код был получен предыдущей версией конфигуратора. Сейчас код будет "
+            "преобразован в новый.") {
             rejected = true;
         }
     }
@@ -61,11 +63,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(config.CurrentPrice() == price);
         return 0;
     }
-    const std::string& code = config.Edit1();
-    Require(code.size() == 20);
-    int x = 0;
-    for (int i = 0; i < 19; ++i) x ^= CodeCharIndex(code[i]);
-    Require(x == 0 && CodeCharIndex(code[19]) != 255);
-    Require(config.Colour() >= 0 && config.Colour() < kColourCount);
+    Require(testing::IsSettled(config));
     return 0;
 }
