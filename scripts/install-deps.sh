@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core fonts-liberation2
     dpkg-dev lintian desktop-file-utils libxml2-utils shared-mime-info man-db libglib2.0-bin appstream
 )
 

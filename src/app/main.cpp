@@ -1,10 +1,24 @@
 // Kalvora on the desktop: creates the windows and runs until the main window is closed.
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
+#include "app/AppHelp.h"
 #include "app/TForm1.h"
 #include "app/Windows.h"
 
 int main(int argc, char* argv[]) {
+    // A configuration code is 11 or 20 characters and a file name is rarely written so, so these
+    // two are answered before anything is shown, also without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(kalvora::kAppHelp, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("kalvora " KALVORA_VERSION);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     // The application title; the windows keep their own captions.
     QApplication::setApplicationName(QStringLiteral("Kalvora"));
