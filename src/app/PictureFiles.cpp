@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QPainter>
 
-#include "app/JpegLoader.h"
+#include "info/JpegImage.h"
 
 namespace kalvora::app {
 
@@ -12,7 +12,7 @@ namespace {
 QImage LoadPicture(const QDir& dir, const char* name) {
     const QString path = dir.filePath(QString::fromLatin1(name));
     if (!QFileInfo::exists(path)) return {};
-    if (path.endsWith(QLatin1String(".jpg"))) return LoadJpeg(path);
+    if (path.endsWith(QLatin1String(".jpg"))) return LoadJpegImage(path);
     QImage image(path, "BMP");
     return image;
 }

@@ -9,11 +9,10 @@
 
 #include <jpeglib.h>
 
-#include "app/JpegLoader.h"
+#include "info/JpegImage.h"
 #include "app/PictureFiles.h"
 #include "app/TForm1.h"
 
-using kalvora::app::DecodeJpeg;
 using kalvora::app::LoadPictureFiles;
 using kalvora::app::PictureFiles;
 
@@ -112,7 +111,7 @@ void TestPictureFiles::decodesOnlySoundPictures_data() {
 void TestPictureFiles::decodesOnlySoundPictures() {
     QFETCH(QString, kind);
     QFETCH(QSize, size);
-    const QImage image = DecodeJpeg(Content(kind));
+    const QImage image = kalvora::DecodeJpegImage(Content(kind));
     QCOMPARE(image.isNull(), !size.isValid());
     if (size.isValid()) {
         QCOMPARE(image.size(), size);

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds a Release tree with the benchmarks and prints every figure of docs/performance.md.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh build-bench -DCMAKE_BUILD_TYPE=Release -DKALVORA_BENCHMARKS=ON -DKALVORA_TESTS=OFF
+echo "== engine (Google Benchmark, median of 10)"
+build-bench/benchmarks/kalvora_benchmarks --benchmark_repetitions=10 \
+    --benchmark_report_aggregates_only=true 2>/dev/null | grep -E '^(Benchmark|BM_.*_median)'
+
+echo "== kalvora-cli price over 10,000 codes"
+codes=$(mktemp)
+trap 'rm -f "$codes"' EXIT
+# Every code the encoder can write for ten thousand configurations: trim, body and options vary.
+build-bench/src/cli/kalvora-cli script <(
+    echo start
+    for i in $(seq 0 99); do
+        echo "trim $((i % 4))"; echo "colour $((i % 12))"; echo "print code"
+    done) > "$codes"
+for i in $(seq 1 100); do cat "$codes"; done > "$codes.all" && mv "$codes.all" "$codes"
+wc -l < "$codes" | xargs echo "codes:"
+start=$(date +%s%N)
+xargs build-bench/src/cli/kalvora-cli price < "$codes" > /dev/null
+echo "kalvora-cli price, all codes: $(( ($(date +%s%N) - start) / 1000000 )) ms"
+
+if [ -x build-bench/benchmarks/kalvora_window_benchmark ]; then
+    echo "== the desktop window (offscreen)"
+    export XDG_CONFIG_HOME
+    XDG_CONFIG_HOME=$(mktemp -d)
+    QT_QPA_PLATFORM=offscreen build-bench/benchmarks/kalvora_window_benchmark
+    runs=()
+    for i in 1 2 3 4 5 6 7; do
+        start=$(date +%s%N)
+        QT_QPA_PLATFORM=offscreen build-bench/benchmarks/kalvora_window_benchmark --start-only
+        runs+=($(( ($(date +%s%N) - start) / 1000000 )))
+    done
+    echo "cold start, whole process to the first frame: $(printf '%s\n' "${runs[@]}" | sort -n | sed -n 4p) ms median of 7"
+    rm -rf "$XDG_CONFIG_HOME"
+fi
