@@ -180,6 +180,8 @@ class Configuration {
   private:
     void Changed();
     void RadioPackExit(Opt pack);
+    void RadioPackTwoBack();
+    bool RadioPacksMayReturn(Opt otherComfortPackage) const;
     void RadioPackClick(Opt pack, std::initializer_list<Opt> unticks, bool bringsSteeringControl);
 
     UiPort& ui_;

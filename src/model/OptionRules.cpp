@@ -10,6 +10,23 @@ namespace kalvora {
 
 // --- Comfort packages --------------------------------------------------------------------------
 
+// When a comfort package goes, radio pack 2 goes back to what the engine allows: the automatic
+// gearbox has it as standard equipment.
+void Configuration::RadioPackTwoBack() {
+    if (engine_ == Dvig16AT100) {
+        SetOptionStandard(Opt::R2Box);
+    } else {
+        SetOptionAvailable(Opt::R2Box);
+    }
+}
+
+// Whether packs 4, 6 and 7 may come back when a comfort package goes. Not with the automatic
+// gearbox, which offers pack 2 only, and not while the other comfort package is being ticked in
+// its place: a pack remembered as wanted would untick the package being chosen.
+bool Configuration::RadioPacksMayReturn(Opt otherComfortPackage) const {
+    return !Checked(otherComfortPackage) && engine_ != Dvig16AT100;
+}
+
 void Configuration::KomfBoxClick() {
     if (Checked(Opt::KomfBox)) {
         SetChecked(Opt::KomfPBox, false);
@@ -24,19 +41,18 @@ void Configuration::KomfBoxClick() {
         SetPrice(Opt::PB5Box, "0");
         SetShadow(Opt::PB5Box, kShadowAqua);
     } else {
-        SetOptionAvailable(Opt::R2Box);
+        RadioPackTwoBack();
         SetShadow(Opt::R2Box, kShadowNone);
         SetPrice(Opt::R2Box, "420");
         SetOptionAvailable(Opt::PB5Box);
         SetShadow(Opt::PB5Box, kShadowNone);
-        // While "Комфорт +" is being ticked in its place, the radio packs it excludes must not
-        // come back: a pack remembered as wanted would untick the package being chosen.
-        if (!Checked(Opt::KomfPBox)) SetOptionAvailable(Opt::R4Box);
+        const bool packsBack = RadioPacksMayReturn(Opt::KomfPBox);
+        if (packsBack) SetOptionAvailable(Opt::R4Box);
         if (trim_ == Ambiente) {
             SetPrice(Opt::PB5Box, "200");
         } else {
             SetPrice(Opt::PB5Box, trim_ == Ghia ? "110" : "200");
-            if (!Checked(Opt::KomfPBox)) {
+            if (packsBack) {
                 SetOptionAvailable(Opt::R6Box);
                 SetOptionAvailable(Opt::R7Box);
             }
@@ -72,7 +88,7 @@ void Configuration::KomfPBoxClick() {
             SetShadow(Opt::d15box, kShadowNone);
         }
     } else {
-        SetOptionAvailable(Opt::R2Box);
+        RadioPackTwoBack();
         SetPrice(Opt::R2Box, "420");
         SetShadow(Opt::R2Box, kShadowNone);
         SetOptionAvailable(Opt::PB5Box);
@@ -86,9 +102,7 @@ void Configuration::KomfPBoxClick() {
         SetOptionAvailable(Opt::d16box);
         SetPrice(Opt::d16box, "520");
         SetShadow(Opt::d16box, kShadowNone);
-        // While "Комфорт" is being ticked in its place, the radio packs it excludes must not
-        // come back: a pack remembered as wanted would untick the package being chosen.
-        const bool radioPacksBack = !Checked(Opt::KomfBox);
+        const bool radioPacksBack = RadioPacksMayReturn(Opt::KomfBox);
         if (radioPacksBack) SetOptionAvailable(Opt::R4Box);
         switch (trim_) {
             case Ambiente:
@@ -167,6 +181,11 @@ void Configuration::ZimBoxClick() {
             SetChecked(Opt::PodSidBox, true);
             SetPrice(Opt::PodSidBox, "0");
         }
+        if (Checked(Opt::PodsvBox)) {
+            // The puddle-lamp mirrors are heated mirrors too.
+            SetOptionStandard(Opt::ZerkBox);
+            SetPrice(Opt::ZerkBox, "0");
+        }
     }
     PriceButtonClick();
 }
@@ -214,11 +233,10 @@ void Configuration::Obzor1BoxClick() {
             SetOptionAvailable(Opt::ptf);
             SetPrice(Opt::ptf, "150");
         }
-        if (trim_ != Ambiente) {
-            SetOptionAvailable(Opt::LobBox);
-            SetPrice(Opt::LobBox, "170");
-        }
-        // Also in Ambiente, where the package was left by a trim change: no stale highlight.
+        if (trim_ != Ambiente) SetOptionAvailable(Opt::LobBox);
+        // Also in Ambiente, where the package is left by a trim change and the windscreen keeps
+        // its tick: it costs its price again and shows no highlight of the package.
+        SetPrice(Opt::LobBox, "170");
         SetShadow(Opt::LobBox, kShadowNone);
     }
     PriceButtonClick();
@@ -434,9 +452,17 @@ void Configuration::KozaBoxClick() {
         SetOptionAvailable(Opt::BokPBBox);
         SetOptionAvailable(Opt::PodSidBox);
         SetPrice(Opt::PodSidBox, "210");
+        // The winter package keeps its heated seats, in Comfort as in the other trims.
+        if (Checked(Opt::ZimBox)) ZimBoxClick();
     } else {
-        SetOptionAvailable(Opt::PBppBox);
-        SetOptionAvailable(Opt::BokPBBox);
+        // Ghia has both airbags as standard equipment, with or without leather.
+        for (Opt airbag : {Opt::PBppBox, Opt::BokPBBox}) {
+            if (trim_ == Ghia) {
+                SetOptionStandard(airbag);
+            } else {
+                SetOptionAvailable(airbag);
+            }
+        }
         SetOptionAvailable(Opt::SidVodBox);
         SetPrice(Opt::SidVodBox, "175");
         SetOptionAvailable(Opt::SidVod6Box);
@@ -444,8 +470,12 @@ void Configuration::KozaBoxClick() {
         SetOptionAvailable(Opt::PodSidBox);
         SetPrice(Opt::PodSidBox, "210");
         if (trim_ == Ambiente) {
-            SetOptionUnavailable(Opt::SidVodBox);
+            // Ambiente offers none of the seat options. The six-way seat goes first: giving it
+            // up hands the other seats back as they were wanted, and they must go too.
             SetOptionUnavailable(Opt::SidVod6Box);
+            SetOptionUnavailable(Opt::SidVodBox);
+            SetOptionUnavailable(Opt::SidPPBox);
+            SetOptionUnavailable(Opt::PodSidBox);
         }
         if (trim_ == Trend && body_ == Kuzov3dr) SetOptionUnavailable(Opt::SidVod6Box);
         // The winter package keeps its heated seats.

@@ -212,7 +212,8 @@ constexpr TrimOp kTrendBlock[] = {
     A(Opt::IntererBox), A(Opt::KlimatBox), A(Opt::KomfBox), Price(Opt::KomfBox, "540"),
     A(Opt::KomfPBox), Price(Opt::KomfPBox, "870"), A(Opt::ZimBox), Price(Opt::ZimBox, "400"),
     A(Opt::ObzorBox), Price(Opt::ObzorBox, "140"), A(Opt::Obzor1Box), Price(Opt::Obzor1Box, "250"),
-    A(Opt::LobBox), U(Opt::KruizBox), A(Opt::SidVod6Box), A(Opt::PodsvBox), A(Opt::ParkBox),
+    A(Opt::LobBox), U(Opt::KruizBox), A(Opt::SidVod6Box), Price(Opt::SidVod6Box, "590"),  // not a price left by leather
+    A(Opt::PodsvBox), A(Opt::ParkBox),
     A(Opt::PB1Box), Price(Opt::PB1Box, "115"), A(Opt::PB5Box), Price(Opt::PB5Box, "200"),
     A(Opt::SidVodBox), Price(Opt::SidVodBox, "175"), A(Opt::PodSidBox), A(Opt::StekloBox),
     Price(Opt::StekloBox, "300"), A(Opt::YaschBox), Price(Opt::YaschBox, "35"), A(Opt::SidPPBox), A(Opt::KozaBox),

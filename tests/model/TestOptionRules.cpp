@@ -382,5 +382,78 @@ TEST_F(OptionRulesTest, PriceIsBasePlusSurchargePlusTickedOptions) {
     EXPECT_EQ(config.CurrentPrice(), total);
 }
 
+// --- A configuration's price and code do not depend on how it was reached -------------------
+
+TEST_F(OptionRulesTest, WindscreenKeptInAmbienteCostsItsPriceAgain) {
+    Choose(Comfort);
+    user.Click(Opt::Obzor1Box);  // the windscreen comes free with the package
+    user.PickTrim(Ambiente);     // the package goes; the windscreen keeps its tick
+    ASSERT_TRUE(config.Checked(Opt::LobBox));
+    EXPECT_EQ(config.Price(Opt::LobBox), "170");
+}
+
+TEST_F(OptionRulesTest, UntickingLeatherInGhiaKeepsTheStandardAirbags) {
+    Choose(Ghia);
+    user.Click(Opt::KozaBox);
+    user.Click(Opt::KozaBox);
+    ExpectStandardAtZero(Opt::PBppBox);
+    ExpectStandardAtZero(Opt::BokPBBox);
+}
+
+TEST_F(OptionRulesTest, LeatherLostToAmbienteTakesNoSeatOptionAlong) {
+    Choose(Trend);
+    user.Click(Opt::SidVodBox);
+    user.Click(Opt::SidPPBox);
+    user.Click(Opt::SidVod6Box);
+    user.Click(Opt::KozaBox);
+    user.PickTrim(Ambiente);
+    for (Opt seat : {Opt::SidVodBox, Opt::SidVod6Box, Opt::SidPPBox, Opt::PodSidBox}) {
+        EXPECT_FALSE(config.Checked(seat)) << Def(seat).name;
+        EXPECT_FALSE(config.Enabled(seat)) << Def(seat).name;
+    }
+}
+
+TEST_F(OptionRulesTest, PuddleLampMirrorsStayHeatedWhenTheWinterPackageGoes) {
+    Choose(Trend);
+    user.Click(Opt::ZimBox);
+    user.Click(Opt::PodsvBox);
+    user.Click(Opt::ObzorBox);  // unticks the winter package
+    ASSERT_FALSE(config.Checked(Opt::ZimBox));
+    ExpectStandardAtZero(Opt::ZerkBox);
+}
+
+TEST_F(OptionRulesTest, AutomaticGearboxKeepsRadioPackTwoWhenAComfortPackageGoes) {
+    Choose(Trend);
+    user.ClickEngine(Dvig16AT100);
+    for (Opt package : {Opt::KomfBox, Opt::KomfPBox}) {
+        user.Click(package);
+        user.Click(package);
+        EXPECT_TRUE(config.Checked(Opt::R2Box)) << Def(package).name;
+        EXPECT_FALSE(config.Enabled(Opt::R2Box)) << Def(package).name;
+        for (Opt pack : {Opt::R4Box, Opt::R6Box, Opt::R7Box}) {
+            EXPECT_FALSE(config.Enabled(pack)) << Def(pack).name;
+        }
+    }
+}
+
+TEST_F(OptionRulesTest, SixWaySeatInTrendCostsItsPriceAfterLeatherWentElsewhere) {
+    Choose(Trend);
+    user.Click(Opt::KozaBox);  // the six-way seat comes free with leather
+    user.PickTrim(Comfort);
+    user.Click(Opt::KozaBox);  // no leather any more
+    user.PickTrim(Trend);
+    user.Click(Opt::SidVod6Box);
+    ASSERT_TRUE(config.Checked(Opt::SidVod6Box));
+    EXPECT_EQ(config.Price(Opt::SidVod6Box), "590");
+}
+
+TEST_F(OptionRulesTest, UntickingLeatherInComfortKeepsTheWinterPackagesHeatedSeats) {
+    Choose(Comfort);
+    user.Click(Opt::ZimBox);
+    user.Click(Opt::KozaBox);
+    user.Click(Opt::KozaBox);
+    ExpectStandardAtZero(Opt::PodSidBox);
+}
+
 }  // namespace
 }  // namespace kalvora
