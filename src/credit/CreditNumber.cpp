@@ -18,10 +18,8 @@ bool IsDigit(char c) {
 std::optional<double> ParseDecimal(std::string_view text, char separator) {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && text[begin] == ' ')
-        ++begin;
-    while (end > begin && text[end - 1] == ' ')
-        --end;
+    while (begin < end && text[begin] == ' ') ++begin;
+    while (end > begin && text[end - 1] == ' ') --end;
     text = text.substr(begin, end - begin);
 
     // Check the shape and build the same number with a point, which from_chars understands.
@@ -29,8 +27,7 @@ std::optional<double> ParseDecimal(std::string_view text, char separator) {
     plain.reserve(text.size());
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            plain += '-';
+        if (text[i] == '-') plain += '-';
         ++i;
     }
     std::size_t mantissaDigits = 0;
@@ -46,103 +43,90 @@ std::optional<double> ParseDecimal(std::string_view text, char separator) {
             ++mantissaDigits;
         }
     }
-    if (mantissaDigits == 0)
-        return std::nullopt;
+    if (mantissaDigits == 0) return std::nullopt;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         plain += 'e';
         ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            plain += text[i++];
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
         std::size_t exponentDigits = 0;
         while (i < text.size() && IsDigit(text[i])) {
             plain += text[i++];
             ++exponentDigits;
         }
-        if (exponentDigits == 0)
-            return std::nullopt;
+        if (exponentDigits == 0) return std::nullopt;
     }
-    if (i != text.size())
-        return std::nullopt;
+    if (i != text.size()) return std::nullopt;
 
     double value = 0;
     const char* first = plain.data();
     const char* last = plain.data() + plain.size();
     const auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || ptr != last || !std::isfinite(value))
-        return std::nullopt;
+    if (ec != std::errc() || ptr != last || !std::isfinite(value)) return std::nullopt;
     return value;
 }
 
 std::string FormatFixed(double value, int width, int decimals, char separator) {
-    if (!std::isfinite(value))
-        return {};
-    if (decimals < 0)
-        decimals = 0;
+    if (!std::isfinite(value)) return {};
+    if (decimals < 0) decimals = 0;
+    if (decimals > 40) decimals = 40;
 
     // The shortest decimal form that reads back as the same double: "d.ddde+XX".
-    char buffer[64];
-    const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+    char shortest[64];
+    const auto [end, ec] = std::to_chars(shortest, shortest + sizeof shortest, std::fabs(value),
                                          std::chars_format::scientific);
-    if (ec != std::errc())
-        return {};
-    const std::string_view shortest(buffer, static_cast<std::size_t>(ptr - buffer));
-    const std::size_t ePos = shortest.find('e');
-    std::string digits;
-    for (std::size_t k = 0; k < ePos; ++k) {
-        if (IsDigit(shortest[k]))
-            digits += shortest[k];
+    if (ec != std::errc()) return {};
+    char digits[32];
+    int digitCount = 0;
+    const char* p = shortest;
+    for (; p < end && *p != 'e'; ++p) {
+        if (IsDigit(*p) && digitCount < static_cast<int>(sizeof digits)) digits[digitCount++] = *p;
     }
-    const int exponent = std::atoi(std::string(shortest.substr(ePos + 1)).c_str());
+    int exponent = 0;
+    bool negativeExponent = false;
+    if (p < end) ++p;  // 'e'
+    if (p < end && (*p == '+' || *p == '-')) negativeExponent = *p++ == '-';
+    for (; p < end; ++p) exponent = exponent * 10 + (*p - '0');
+    if (negativeExponent) exponent = -exponent;
 
     // Lay the digits out around the decimal point: `fixed` holds every digit from the units (or
-    // the highest digit) down, the point sits after `intLength` of them.
-    std::string fixed;
-    std::size_t intLength = 1;
-    if (exponent >= 0) {
-        fixed = digits;
-        intLength = static_cast<std::size_t>(exponent) + 1;
-        if (fixed.size() < intLength)
-            fixed.append(intLength - fixed.size(), '0');
-    } else {
-        fixed = std::string(static_cast<std::size_t>(-exponent), '0') + digits;
+    // the highest digit) down, the point sits after `intLength` of them; one more digit decides
+    // the rounding, half away from zero.
+    char fixed[400];
+    const int intLength = exponent >= 0 ? exponent + 1 : 1;
+    const int kept = intLength + decimals;
+    const int leadingZeros = exponent >= 0 ? 0 : -exponent;
+    for (int k = 0; k <= kept; ++k) {
+        const int d = k - leadingZeros;
+        fixed[k + 1] = d >= 0 && d < digitCount ? digits[d] : '0';
     }
-    const std::size_t kept = intLength + static_cast<std::size_t>(decimals);
-    if (fixed.size() < kept + 1)
-        fixed.append(kept + 1 - fixed.size(), '0');
-
-    const bool roundUp = fixed[kept] >= '5';
-    fixed.resize(kept);
-    if (roundUp) {
-        std::size_t k = kept;
-        while (k > 0) {
-            --k;
+    fixed[0] = '0';  // room for a carry into a new highest digit
+    if (fixed[kept + 1] >= '5') {
+        for (int k = kept; k >= 0; --k) {
             if (fixed[k] == '9') {
                 fixed[k] = '0';
             } else {
                 ++fixed[k];
                 break;
             }
-            if (k == 0) {
-                fixed.insert(fixed.begin(), '1');
-                ++intLength;
-            }
         }
     }
-
-    std::string integerPart = fixed.substr(0, intLength);
-    const std::string fraction = fixed.substr(intLength);
-    const std::size_t firstNonZero = integerPart.find_first_not_of('0');
-    integerPart = firstNonZero == std::string::npos ? "0" : integerPart.substr(firstNonZero);
-    const bool isZero =
-        firstNonZero == std::string::npos && fraction.find_first_not_of('0') == std::string::npos;
+    // Digits 0..intLength hold the integer part (with the carry digit), then the fraction.
+    int first = 0;
+    while (first <= intLength && fixed[first] == '0') ++first;
+    bool isZero = first > intLength;
+    for (int k = intLength + 1; isZero && k <= kept; ++k) isZero = fixed[k] == '0';
 
     std::string text;
-    if (value < 0 && !isZero)
-        text += '-';
-    text += integerPart;
+    text.reserve(static_cast<std::size_t>(kept + 4 + (width > 0 ? width : 0)));
+    if (value < 0 && !isZero) text += '-';
+    if (first > intLength) {
+        text += '0';
+    } else {
+        text.append(fixed + first, fixed + intLength + 1);
+    }
     if (decimals > 0) {
         text += separator;
-        text += fraction;
+        text.append(fixed + intLength + 1, fixed + kept + 1);
     }
     if (width > 0 && text.size() < static_cast<std::size_t>(width)) {
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
