@@ -90,8 +90,7 @@ bool AllFinite(std::initializer_list<double> values) {
 // (1 + r)^n by n successive multiplications starting from 1.
 double Power(double r, int n) {
     double power = 1;
-    for (int i = 0; i < n; ++i)
-        power *= 1 + r;
+    for (int i = 0; i < n; ++i) power *= 1 + r;
     return power;
 }
 
@@ -99,21 +98,17 @@ double Power(double r, int n) {
 // the figure cannot be formed (no months, a rate too small to change the power, overflow).
 std::optional<double> Annuity(double sum, double rate, int months) {
     const double denominator = 1 - 1 / Power(rate, months);
-    if (denominator == 0)
-        return std::nullopt;
+    if (denominator == 0) return std::nullopt;
     const double payment = sum * rate / denominator;
-    if (!std::isfinite(payment))
-        return std::nullopt;
+    if (!std::isfinite(payment)) return std::nullopt;
     return payment;
 }
 
 // The loan that `months` monthly payments `payment` pay off at monthly rate `rate`.
 std::optional<double> PresentValue(double payment, double rate, int months) {
-    if (rate == 0)
-        return std::nullopt;
+    if (rate == 0) return std::nullopt;
     const double loan = (1 - 1 / Power(rate, months)) * payment / rate;
-    if (!std::isfinite(loan))
-        return std::nullopt;
+    if (!std::isfinite(loan)) return std::nullopt;
     return loan;
 }
 
@@ -123,12 +118,17 @@ const char* CreditFieldName(CreditField field) {
     return kFieldNames[static_cast<int>(field)];
 }
 
-std::optional<CreditField> CreditFieldByName(std::string_view name) {
-    for (int i = 0; i < kCreditFieldCount; ++i) {
-        if (name == kFieldNames[i])
-            return static_cast<CreditField>(i);
+// The control whose name stands at the same place in `names`, if any.
+template <typename Control, std::size_t N>
+std::optional<Control> ByName(const std::array<const char*, N>& names, std::string_view name) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (name == names[i]) return static_cast<Control>(i);
     }
     return std::nullopt;
+}
+
+std::optional<CreditField> CreditFieldByName(std::string_view name) {
+    return ByName<CreditField>(kFieldNames, name);
 }
 
 const char* CreditBoxName(CreditBox box) {
@@ -136,11 +136,7 @@ const char* CreditBoxName(CreditBox box) {
 }
 
 std::optional<CreditBox> CreditBoxByName(std::string_view name) {
-    for (int i = 0; i < kCreditBoxCount; ++i) {
-        if (name == kBoxNames[i])
-            return static_cast<CreditBox>(i);
-    }
-    return std::nullopt;
+    return ByName<CreditBox>(kBoxNames, name);
 }
 
 bool IsComputedField(CreditField field) {
@@ -159,8 +155,7 @@ bool IsConverterField(CreditField field) {
 
 CreditCalculator::CreditCalculator(char decimalSeparator) : separator_(decimalSeparator) {
     colours_.fill(kFieldNormal);
-    for (F f : kComputedFields)
-        colours_[Index(f)] = kFieldComputed;
+    for (F f : kComputedFields) colours_[Index(f)] = kFieldComputed;
     colours_[Index(F::Edit11)] = kLossesGreen;
     boxes_.fill(true);
     grid_.assign(1, kScheduleHeaders);
@@ -194,8 +189,7 @@ void CreditCalculator::Open(std::int32_t currentPrice) {
 }
 
 bool CreditCalculator::Type(CreditField field, std::string_view text) {
-    if (IsComputedField(field))
-        return false;
+    if (IsComputedField(field)) return false;
     SetText(field, std::string(text));
     return true;
 }
@@ -206,24 +200,19 @@ void CreditCalculator::Click(CreditBox box) {
 
 void CreditCalculator::SetChecked(CreditBox box, bool checked) {
     bool& state = boxes_[static_cast<int>(box)];
-    if (state == checked)
-        return;
+    if (state == checked) return;
     state = checked;
     BoxClicked(box);
 }
 
 void CreditCalculator::KeyUp(CreditField field) {
-    if (field == F::Nd)
-        NdKeyUp();
-    if (field == F::Nr)
-        NrKeyUp();
-    if (field == F::Ne)
-        NeKeyUp();
+    if (field == F::Nd) NdKeyUp();
+    if (field == F::Nr) NrKeyUp();
+    if (field == F::Ne) NeKeyUp();
 }
 
 bool CreditCalculator::DropOnNd(CreditField source) {
-    if (!IsDraggableField(source))
-        return false;
+    if (!IsDraggableField(source)) return false;
     SetText(F::Nd, Text(source));
     NdKeyUp();
     return true;
@@ -233,8 +222,7 @@ bool CreditCalculator::DropOnNd(CreditField source) {
 
 void CreditCalculator::SetText(CreditField field, std::string text) {
     std::string& current = texts_[Index(field)];
-    if (current == text)
-        return;
+    if (current == text) return;
     current = std::move(text);
     RunChangeHandler(field);
 }
@@ -291,8 +279,7 @@ std::string CreditCalculator::Format(double value, int width, int decimals) cons
 void CreditCalculator::Edit1Change() {
     const double price = ReadNumber(F::Edit1, 0);
     MarkZeroField(F::Edit1, price);
-    if (price == 0)
-        return;
+    if (price == 0) return;
     values_.CarPrice = price;
     Edit4Change();
     SumKreditEditChange();
@@ -302,12 +289,10 @@ void CreditCalculator::Edit1Change() {
 void CreditCalculator::Edit4Change() {
     const double percent = ReadNumber(F::Edit4, 0);
     MarkZeroField(F::Edit4, percent);
-    if (percent == 0)
-        return;
+    if (percent == 0) return;
     const double first = values_.CarPrice * percent / 100;
     const double credit = values_.CarPrice - first;
-    if (!AllFinite({first, credit}))
-        return;
+    if (!AllFinite({first, credit})) return;
     values_.FirstPayment = first;
     SetText(F::Edit5, Format(first, 5, 2));
     values_.CreditSum = credit;
@@ -318,14 +303,11 @@ void CreditCalculator::Edit4Change() {
 void CreditCalculator::Edit5Exit() {
     const double amount = ReadNumber(F::Edit5, 0);
     MarkZeroField(F::Edit5, amount);
-    if (amount == 0)
-        return;
+    if (amount == 0) return;
     // Without an accepted price there is no share to compute; the typed amount waits for one.
-    if (values_.CarPrice == 0)
-        return;
+    if (values_.CarPrice == 0) return;
     const double percent = amount * 100 / values_.CarPrice;
-    if (!std::isfinite(percent))
-        return;
+    if (!std::isfinite(percent)) return;
     values_.FirstPayment = amount;
     const std::string percentText = Format(percent, 2, 2);
     if (Text(F::Edit4) == percentText) {
@@ -340,62 +322,50 @@ void CreditCalculator::Edit5Exit() {
 void CreditCalculator::SumKreditEditChange() {
     const double sum = ReadNumber(F::SumKreditEdit, 0);
     values_.CreditSum = sum;
-    if (sum == 0)
-        return;
+    if (sum == 0) return;
     SetText(F::SummaF, Text(F::SumKreditEdit));
 
     const double rateF = ReadNumber(F::StavkaF, 0) / 100 / 12;
     MarkZeroField(F::StavkaF, rateF);
-    if (rateF == 0)
-        return;
+    if (rateF == 0) return;
     const double rateR = ReadNumber(F::StavkaR, 0) / 100 / 12;
     MarkZeroField(F::StavkaR, rateR);
-    if (rateR == 0)
-        return;
+    if (rateR == 0) return;
     const int months = IntegerOr(Text(F::SrokF), 0);
-    if (months <= 0 || months > kMaxScheduleMonths)
-        return;
+    if (months <= 0 || months > kMaxScheduleMonths) return;
 
     if (Checked(CreditBox::FixBox)) {
         // As if 40 % were paid first and the rest financed for 36 months at the maker's rate.
         const double financed = kFixedCreditShare * values_.CarPrice;
         const auto promised = Annuity(financed, rateF, kFixedTerm);
-        if (!promised)
-            return;
+        if (!promised) return;
         const auto reachable = PresentValue(*promised, rateR, kFixedTerm);
-        if (!reachable)
-            return;
+        if (!reachable) return;
         const double discount = financed - *reachable;
         const double credit = values_.CreditSum - discount;
-        if (!AllFinite({discount, credit}))
-            return;
+        if (!AllFinite({discount, credit})) return;
         values_.Discount = discount;
         SetText(F::SkidkaEdit, Format(discount, 4, 2));
         values_.CreditSum = credit;
         const auto payment = Annuity(credit, rateR, months);
-        if (!payment)
-            return;
+        if (!payment) return;
         values_.MonthlyPayment = *payment;
         SetText(F::EzemF, Format(*payment, 4, 2));
         const auto loan = PresentValue(*payment, rateR, months);
-        if (!loan)
-            return;
+        if (!loan) return;
         values_.RealLoan = *loan;
         SetText(F::SummaR, Format(*loan, 4, 2));
     } else {
         const auto payment = Annuity(values_.CreditSum, rateF, months);
-        if (!payment)
-            return;
+        if (!payment) return;
         values_.MonthlyPayment = *payment;
         SetText(F::EzemF, Format(*payment, 4, 2));
         const auto loan = PresentValue(*payment, rateR, months);
-        if (!loan)
-            return;
+        if (!loan) return;
         values_.RealLoan = *loan;
         SetText(F::SummaR, Format(*loan, 4, 2));
         const double discount = values_.CreditSum - *loan;
-        if (!std::isfinite(discount))
-            return;
+        if (!std::isfinite(discount)) return;
         values_.Discount = discount;
         label19Hint_ =
             Format(values_.CreditSum, 5, 2) + " - " + Format(values_.RealLoan, 5, 2) + " =";
@@ -407,12 +377,10 @@ void CreditCalculator::SumKreditEditChange() {
     for (std::size_t year = 0; year < 3; ++year) {
         creditRates[year] = ReadNumber(kCreditRateFields[year], -1);
         MarkZeroField(kCreditRateFields[year], creditRates[year]);
-        if (creditRates[year] == -1)
-            return;
+        if (creditRates[year] == -1) return;
         plainRates[year] = ReadNumber(kPlainRateFields[year], -1);
         MarkZeroField(kPlainRateFields[year], plainRates[year]);
-        if (plainRates[year] == -1)
-            return;
+        if (plainRates[year] == -1) return;
     }
 
     const double insured =
@@ -420,8 +388,7 @@ void CreditCalculator::SumKreditEditChange() {
     for (std::size_t year = 0; year < 3; ++year) {
         const double credit = insured * creditRates[year] / 100;
         const double plain = insured * plainRates[year] / 100;
-        if (!AllFinite({credit, plain}))
-            return;
+        if (!AllFinite({credit, plain})) return;
         values_.KaskoCredit[year] = credit;
         values_.KaskoPlain[year] = plain;
     }
@@ -450,12 +417,10 @@ void CreditCalculator::FillSchedule() {
     double paid = values_.FirstPayment;
     double bank = 0;
     double balance = values_.RealLoan;
-    for (int m = 1; m <= lastRow; ++m)
-        grid_[m][0] = std::to_string(m);
+    for (int m = 1; m <= lastRow; ++m) grid_[m][0] = std::to_string(m);
 
     // A car whose credit is repaid before its second or third year is insured as a plain car.
-    if (year1)
-        grid_[1][4] = Format(values_.KaskoCredit[0], 5, 2);
+    if (year1) grid_[1][4] = Format(values_.KaskoCredit[0], 5, 2);
     if (year2) {
         const double premium =
             repayBy < 12 && early ? values_.KaskoPlain[1] : values_.KaskoCredit[1];
@@ -469,16 +434,14 @@ void CreditCalculator::FillSchedule() {
 
     const double rate = ReadNumber(F::StavkaR, 0) / 100 / 12;
     MarkZeroField(F::StavkaR, rate);
-    if (rate == 0)
-        return;
+    if (rate == 0) return;
 
     // Months at the regular payment; a negative count other than the "not a number" mark -1 and
     // counts beyond the longest schedule are refused the same way.
     const std::optional<std::int32_t> regular = ParseInteger(Text(F::SpustEdit));
     const bool regularValid = regular && *regular >= 0 && *regular <= kMaxScheduleMonths;
     colours_[Index(F::SpustEdit)] = regularValid ? kFieldNormal : kFieldRed;
-    if (!regularValid)
-        return;
+    if (!regularValid) return;
     const int n1 = *regular;
     if (repayBy > kMaxScheduleMonths) {
         colours_[Index(F::Edit8)] = kFieldRed;
@@ -490,14 +453,10 @@ void CreditCalculator::FillSchedule() {
         const double newBalance = balance - payment + interest;
         double newPaid = paid + payment;
         const double newBank = bank + payment;
-        if (year1 && m == 1)
-            newPaid += values_.KaskoCredit[0];
-        if (year2 && m == 13)
-            newPaid += values_.KaskoCredit[1];
-        if (year3 && m == 25)
-            newPaid += values_.KaskoCredit[2];
-        if (!AllFinite({interest, newBalance, newPaid, newBank}))
-            return false;
+        if (year1 && m == 1) newPaid += values_.KaskoCredit[0];
+        if (year2 && m == 13) newPaid += values_.KaskoCredit[1];
+        if (year3 && m == 25) newPaid += values_.KaskoCredit[2];
+        if (!AllFinite({interest, newBalance, newPaid, newBank})) return false;
         balance = newBalance;
         paid = newPaid;
         bank = newBank;
@@ -512,46 +471,37 @@ void CreditCalculator::FillSchedule() {
     };
 
     for (int m = 1; m <= n1; ++m) {
-        if (!monthStep(m, values_.MonthlyPayment))
-            return;
+        if (!monthStep(m, values_.MonthlyPayment)) return;
     }
 
     colours_[Index(F::Edit8)] = repayBy <= n1 ? kFieldRed : kFieldNormal;
 
     int end = std::max(repayByOrZero, n1 + 1);
-    if (!early)
-        end = kFixedTerm;
+    if (!early) end = kFixedTerm;
     if (end <= n1) {
         // The regular months already reach past the plain term: the schedule ends with them.
         end = n1;
     } else {
         const auto repayment = Annuity(balance, rate, end - n1);
-        if (!repayment)
-            return;
+        if (!repayment) return;
         for (int m = n1 + 1; m <= end; ++m) {
-            if (!monthStep(m, *repayment))
-                return;
+            if (!monthStep(m, *repayment)) return;
         }
     }
 
     if (end < span) {
         for (int m = end + 1; m <= lastRow; ++m) {
-            if (year1 && m == 1)
-                paid += values_.KaskoCredit[0];
-            if (year2 && m == 13)
-                paid += values_.KaskoCredit[1];
-            if (year3 && m == 25)
-                paid += values_.KaskoCredit[2];
-            if (!std::isfinite(paid))
-                return;
+            if (year1 && m == 1) paid += values_.KaskoCredit[0];
+            if (year2 && m == 13) paid += values_.KaskoCredit[1];
+            if (year3 && m == 25) paid += values_.KaskoCredit[2];
+            if (!std::isfinite(paid)) return;
             grid_[m][5] = Format(paid, 5, 2);
         }
     }
 
     const double losses =
         bank - values_.CreditSum - (Checked(CreditBox::FixBox) ? values_.Discount : 0);
-    if (!std::isfinite(losses))
-        return;
+    if (!std::isfinite(losses)) return;
     SetText(F::Edit9, Format(bank, 5, 2));
     SetText(F::Edit10, Format(paid, 5, 2));
     values_.Losses = losses;
@@ -573,8 +523,7 @@ void CreditCalculator::BoxClicked(CreditBox box) {
         case CreditBox::CheckBox2:
         case CreditBox::CheckBox3:
         case CreditBox::CheckBox4:
-            if (Checked(box))
-                Edit1Change();
+            if (Checked(box)) Edit1Change();
             FillSchedule();
             break;
     }
@@ -596,12 +545,10 @@ void CreditCalculator::NdKeyUp() {
     const double dollars = ReadNumber(F::Nd, 0);
     MarkZeroField(F::Nd, dollars);
     const double roubles = dollars * values_.UsdRate;
-    if (std::isfinite(roubles))
-        SetText(F::Nr, Format(roubles, 2, 2));
+    if (std::isfinite(roubles)) SetText(F::Nr, Format(roubles, 2, 2));
     if (values_.EurRate != 0) {
         const double euros = dollars * values_.UsdRate / values_.EurRate;
-        if (std::isfinite(euros))
-            SetText(F::Ne, Format(euros, 2, 2));
+        if (std::isfinite(euros)) SetText(F::Ne, Format(euros, 2, 2));
     }
 }
 
@@ -610,13 +557,11 @@ void CreditCalculator::NrKeyUp() {
     MarkZeroField(F::Nr, roubles);
     if (values_.UsdRate != 0) {
         const double dollars = roubles / values_.UsdRate;
-        if (std::isfinite(dollars))
-            SetText(F::Nd, Format(dollars, 2, 2));
+        if (std::isfinite(dollars)) SetText(F::Nd, Format(dollars, 2, 2));
     }
     if (values_.EurRate != 0) {
         const double euros = roubles / values_.EurRate;
-        if (std::isfinite(euros))
-            SetText(F::Ne, Format(euros, 2, 2));
+        if (std::isfinite(euros)) SetText(F::Ne, Format(euros, 2, 2));
     }
 }
 
@@ -624,12 +569,10 @@ void CreditCalculator::NeKeyUp() {
     const double euros = ReadNumber(F::Ne, 0);
     MarkZeroField(F::Ne, euros);
     const double roubles = euros * values_.EurRate;
-    if (std::isfinite(roubles))
-        SetText(F::Nr, Format(roubles, 2, 2));
+    if (std::isfinite(roubles)) SetText(F::Nr, Format(roubles, 2, 2));
     if (values_.UsdRate != 0) {
         const double dollars = euros * values_.EurRate / values_.UsdRate;
-        if (std::isfinite(dollars))
-            SetText(F::Nd, Format(dollars, 2, 2));
+        if (std::isfinite(dollars)) SetText(F::Nd, Format(dollars, 2, 2));
     }
 }
 
