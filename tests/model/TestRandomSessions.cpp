@@ -2,13 +2,9 @@
 // configuration.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "model/Configuration.h"
 #include "model/IntegerText.h"
-#include "pricing/ConfigCode.h"
-#include "support/RecordingUi.h"
-#include "support/User.h"
+#include "support/RandomSession.h"
 
 namespace kalvora {
 namespace {
@@ -85,79 +81,40 @@ void ExpectCodeRoundTrip(const Configuration& c) {
     ASSERT_EQ(fresh.PriceLabel(), c.PriceLabel());
 }
 
-std::string RandomCodeText(std::mt19937& random) {
-    std::string text;
-    const int length = random() % 3 == 0 ? 11 : 20;
-    for (int i = 0; i < length; ++i) text += kCodeAlphabet[random() % 64];
-    return text;
-}
-
 TEST(RandomSessions, EveryActionLeavesAConsistentWindow) {
     std::mt19937 random(2007);
     for (int session = 0; session < 300; ++session) {
         RecordingUi ui;
         Configuration config(ui);
         User user(config);
-        config.ComplButtonClick();
-        user.PickColour(static_cast<int>(random() % kColourCount));
         std::string rejectedText;
         bool typedForeignCode = false;
-        for (int step = 0; step < 60; ++step) {
-            const unsigned action = random() % 13;
-            std::string what;
-            if (action < 6) {
-                const Opt o = OptAt(static_cast<int>(random() % kOptionCount));
-                what = "click " + std::string(Def(o).name);
-                user.Click(o);
-            } else if (action == 6) {
-                const int t = static_cast<int>(random() % kTrimCount);
-                what = "trim " + std::to_string(t);
-                user.PickTrim(t);
-            } else if (action == 7) {
-                const int b = static_cast<int>(random() % kBodyCount);
-                what = "body " + std::to_string(b);
-                user.ClickBody(b);
-            } else if (action == 8) {
-                const int e = static_cast<int>(random() % kEngineCount);
-                what = "engine " + std::to_string(e);
-                user.ClickEngine(e);
-            } else if (action == 9) {
-                const int k = static_cast<int>(random() % kColourCount);
-                what = "colour " + std::to_string(k);
-                user.PickColour(k);
-            } else if (action == 10) {
-                // Mostly rejected; a random text passes the check word one time in 64.
-                const std::string text = RandomCodeText(random);
-                what = "code " + text;
-                user.LeaveOption();
-                config.SetEdit1(text);
-                config.Edit1DblClick();
-            } else if (action == 11) {
-                what = "reset";
-                user.LeaveOption();
-                ui.answers.push_back(true);
-                config.SpeedButton8Click();
-            } else {
-                what = "equip";
-                config.SpeedButton26Click();
-            }
-            SCOPED_TRACE("session " + std::to_string(session) + " step " + std::to_string(step) +
-                         ": " + what);
-            ExpectConsistent(config);
-            if (HasFatalFailure()) return;
-            // A rejected code stays in the field as typed until the next price computation;
-            // otherwise the field holds the configuration's code.
-            if (!ui.messages.empty() && ui.messages.back() == "Недопустимая комбинация кода") {
-                rejectedText = config.Edit1();
-            }
-            ui.messages.clear();
-            // A typed code that passes its check can hold what no configuration of the program
-            // has (radio pack 1 beside pack 2, say), which settles differently from different
-            // starting points; after one, the session no longer checks the round trip.
-            if (action == 10 && rejectedText != config.Edit1()) typedForeignCode = true;
-            if (!typedForeignCode && config.Edit1() != rejectedText) ExpectCodeRoundTrip(config);
-            if (HasFatalFailure()) return;
-        }
+        testing::PlayRandomSession(
+            random, ui, config, user, 60,
+            [&](int step, const std::string& what, testing::SessionAction action) {
+                SCOPED_TRACE("session " + std::to_string(session) + " step " +
+                             std::to_string(step) + ": " + what);
+                ExpectConsistent(config);
+                if (HasFatalFailure()) return false;
+                // A rejected code stays in the field as typed until the next price computation;
+                // otherwise the field holds the configuration's code.
+                if (!ui.messages.empty() && ui.messages.back() == "Недопустимая комбинация кода") {
+                    rejectedText = config.Edit1();
+                }
+                ui.messages.clear();
+                // A typed code that passes its check can hold what no configuration of the
+                // program has (radio pack 1 beside pack 2, say), which settles differently from
+                // different starting points; after one, the session no longer checks the round
+                // trip.
+                if (action == testing::SessionAction::Code && rejectedText != config.Edit1()) {
+                    typedForeignCode = true;
+                }
+                if (!typedForeignCode && config.Edit1() != rejectedText) {
+                    ExpectCodeRoundTrip(config);
+                }
+                return !HasFatalFailure();
+            });
+        if (HasFatalFailure()) return;
     }
 }
 
