@@ -16,12 +16,12 @@ class CommandLineStart : public UiPort {
     CommandLineStart(const std::string& argument, FileAccess& files);
 
     Configuration& Config() { return config_; }
-    // Why the configuration could not be started: the first message other than the conversion
-    // notice of an older code, or the invalid-combination text when no price came out; empty
-    // when the start succeeded.
+    // Why the configuration could not be started: the reason the code or file was rejected, or
+    // the invalid-combination text when no price came out; empty when the start succeeded.
     const std::string& Error() const { return error_; }
 
-    void ShowMessage(const std::string& text) override;
+    // Messages are the start's results, read from them; the conversion notice is information.
+    void ShowMessage(const std::string&) override {}
     bool Confirm(const std::string&) override { return false; }
     std::string DateText() override;
     std::string TimeText() override;

@@ -18,11 +18,21 @@ void Configuration::Changed() {
 
 // --- Options ---------------------------------------------------------------------------------
 
+// The caption of an unticked option is greyed exactly when its box is disabled, so that an
+// option never looks choosable when it is not. A ticked option's caption is the price
+// computation's: a package keeps the captions of the options it includes readable. The
+// metallic mark follows the colour list and keeps its caption.
+void Configuration::CaptionFollowsBox(Opt o) {
+    const OptionState& s = options_[Index(o)];
+    if (!s.checked && o != Opt::MetallBox) SetCaptionEnabled(o, s.enabled);
+}
+
 void Configuration::SetChecked(Opt o, bool checked) {
     OptionState& s = options_[Index(o)];
     if (s.checked == checked) return;
     s.checked = checked;
     Changed();
+    CaptionFollowsBox(o);
     RunClickRule(o);
 }
 
@@ -31,6 +41,7 @@ void Configuration::SetEnabled(Opt o, bool enabled) {
     if (s.enabled == enabled) return;
     s.enabled = enabled;
     Changed();
+    CaptionFollowsBox(o);
 }
 
 void Configuration::SetTag(Opt o, int tag) {

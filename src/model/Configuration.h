@@ -40,6 +40,20 @@ struct VisiblePictures {
 
 class FileAccess;
 
+// What became of a code given to the decoder, or of a configuration file read or written.
+enum class Outcome {
+    Accepted,   // decoded; or the file was written
+    Converted,  // a code of the previous version, decoded and converted to the current one
+    Declined,   // the user kept an existing file
+    Rejected,   // nothing changed; `reason` is the message the user was shown
+};
+struct Result {
+    Outcome outcome = Outcome::Accepted;
+    std::string reason;
+
+    bool Succeeded() const { return outcome == Outcome::Accepted || outcome == Outcome::Converted; }
+};
+
 class Configuration {
   public:
     explicit Configuration(UiPort& ui);
@@ -162,11 +176,20 @@ class Configuration {
     // Price, caption labels and configuration code.
     void PriceButtonClick();
 
-    // Code field: decode its text (double-click or Enter).
-    void Edit1DblClick();
+    // Whether the last price computation came to a total: false while the base price or the
+    // surcharge is not a price (the price label then shows "XXXXX"), and before the first one.
+    bool HasPrice() const { return hasPrice_; }
+    // The code of the configuration on screen, as the last price computation wrote it; the
+    // field may meanwhile hold text the user typed. Empty before the first price.
+    const std::string& ConfigurationCode() const { return configurationCode_; }
+
+    // Code field: decode its text (double-click or Enter). A rejected code is reported to the
+    // user and changes nothing.
+    Result Edit1DblClick();
     // The first activation of the main window: decodes the code given on the command line (a
-    // file name or a code) or the reset code, once per run.
-    void FormActivate(const std::vector<std::string>& args, FileAccess& files);
+    // file name or a code) or the reset code, once per run. A code the decoder rejects is
+    // reported after the program has started as it does without one.
+    Result FormActivate(const std::vector<std::string>& args, FileAccess& files);
     bool StartupPending() const { return startupPending_; }
 
     // "Сбросить всё" and "Оснастить".
@@ -174,11 +197,15 @@ class Configuration {
     void SpeedButton26Click();
 
     // "Сохранить..." and "Открыть..." after the file dialog has given a path.
-    void SaveToFile(const std::string& path, FileAccess& files);
-    void OpenFile(const std::string& path, FileAccess& files);
+    // The file holds the code of the configuration on screen, not a code typed and rejected.
+    Result SaveToFile(const std::string& path, FileAccess& files);
+    Result OpenFile(const std::string& path, FileAccess& files);
 
   private:
     void Changed();
+    void CaptionFollowsBox(Opt o);
+    // Decodes the field without reporting a rejection; the conversion notice is shown.
+    Result DecodeCodeField();
     void RadioPackExit(Opt pack);
     void RadioPackTwoBack();
     bool RadioPacksMayReturn(Opt otherComfortPackage) const;
@@ -204,6 +231,8 @@ class Configuration {
     std::int32_t currentPrice_ = 0;
     VisiblePictures pictures_;
     bool startupPending_ = true;
+    bool hasPrice_ = false;
+    std::string configurationCode_;
 };
 
 }  // namespace kalvora

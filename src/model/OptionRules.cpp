@@ -106,9 +106,18 @@ void Configuration::KomfPBoxClick() {
         if (radioPacksBack) SetOptionAvailable(Opt::R4Box);
         switch (trim_) {
             case Ambiente:
-            case Comfort:
+                // Only a trim change unticks the package here; the trim rules then take safety
+                // pack 5 away, as Ambiente does not offer it.
                 SetOptionUnavailable(Opt::d16box);
                 SetEnabled(Opt::PB5Box, false);
+                break;
+            case Comfort:
+                // Safety pack 5 is a free choice again, as when "Комфорт" goes.
+                SetOptionUnavailable(Opt::d16box);
+                if (radioPacksBack) {
+                    SetOptionAvailable(Opt::R6Box);
+                    SetOptionAvailable(Opt::R7Box);
+                }
                 break;
             case Trend:
                 if (radioPacksBack) {
@@ -285,7 +294,12 @@ void Configuration::IntererBoxClick() {
 void Configuration::RadioPackClick(Opt pack, std::initializer_list<Opt> unticks,
                                    bool bringsSteeringControl) {
     if (Checked(pack)) {
-        for (Opt other : unticks) SetChecked(other, false);
+        for (Opt other : unticks) {
+            // What this pack replaces is no longer wanted, as when one comfort package takes
+            // the other's place: the trim rules do not bring it back.
+            if (Checked(other)) SetTag(other, 0);
+            SetChecked(other, false);
+        }
         if (bringsSteeringControl) {
             SetOptionStandard(Opt::RadioBox);
             SetPrice(Opt::RadioBox, "0");

@@ -91,8 +91,9 @@ enum class Do : std::uint8_t {
     Disable,
     Tick,  // only the tick
     Untick,
-    TickFromTag,  // tick = (Tag = 1)
-    MoveTick,     // if the option is ticked: untick it and tick `other`
+    TickFromTag,   // tick = (Tag = 1)
+    KeepIfChosen,  // not offered: stays ticked, and may be unticked, only where the user chose it
+    MoveTick,      // if the option is ticked: untick it and tick `other`, which takes its Tag
     EnableBody,
     DisableBody,
     SelectBody,
@@ -108,10 +109,10 @@ enum class When : std::uint8_t {
     Always,
     ThreeDoor,  // body Kuzov3dr selected
     NotThreeDoor,
-    Wagon,             // body KuzovWag selected
-    WagonAluminium,    // KuzovWag and Univers2 selected
-    NoRails,           // Univers0 selected
-    NoComfortPackage,  // neither KomfBox nor KomfPBox ticked
+    Wagon,                // body KuzovWag selected
+    WagonAluminium,       // KuzovWag and Univers2 selected
+    NoRails,              // Univers0 selected
+    RadioPacksMayReturn,  // neither KomfBox nor KomfPBox ticked, and no automatic gearbox
 };
 
 struct TrimOp {
@@ -153,6 +154,9 @@ constexpr TrimOp Untick(Opt o) {
 constexpr TrimOp TickFromTag(Opt o) {
     return {Do::TickFromTag, O(o)};
 }
+constexpr TrimOp KeepIfChosen(Opt o) {
+    return {Do::KeepIfChosen, O(o)};
+}
 constexpr TrimOp MoveTick(Opt from, Opt to) {
     return {Do::MoveTick, O(from), nullptr, When::Always, O(to)};
 }
@@ -165,7 +169,7 @@ constexpr TrimOp If(When when, TrimOp op) {
 constexpr TrimOp kAmbienteBlock[] = {
     U(Opt::IntererBox), U(Opt::KlimatBox), U(Opt::KomfBox), U(Opt::KomfPBox), U(Opt::ZimBox),
     U(Opt::ObzorBox), Price(Opt::ObzorBox, "140"), U(Opt::Obzor1Box), Price(Opt::Obzor1Box, "360"),
-    Disable(Opt::LobBox),  // a tick it still has stays
+    KeepIfChosen(Opt::LobBox),
     U(Opt::KruizBox), U(Opt::SidVod6Box), U(Opt::PodsvBox), U(Opt::ParkBox), U(Opt::YaschBox),
     Price(Opt::YaschBox, "35"),
     A(Opt::PB1Box), Price(Opt::PB1Box, "115"), U(Opt::PB5Box), Price(Opt::PB5Box, "200"),
@@ -192,7 +196,7 @@ constexpr TrimOp kComfortBlock[] = {
     A(Opt::PB1Box), Price(Opt::PB1Box, "115"), A(Opt::PB5Box), Price(Opt::PB5Box, "200"),
     A(Opt::SidVodBox), Price(Opt::SidVodBox, "175"), A(Opt::StekloBox), Price(Opt::StekloBox, "300"),
     A(Opt::SidPPBox), A(Opt::KozaBox),
-    If(When::NoComfortPackage, A(Opt::R6Box)), If(When::NoComfortPackage, A(Opt::R7Box)),
+    If(When::RadioPacksMayReturn, A(Opt::R6Box)), If(When::RadioPacksMayReturn, A(Opt::R7Box)),
     U(Opt::KsenonBox), A(Opt::BokPBBox), Price(Opt::BokPBBox, "290"), A(Opt::ZerkBox), Price(Opt::ZerkBox, "150"),
     A(Opt::d15box), Price(Opt::d15box, "460"), Disable(Opt::d16box), MoveTick(Opt::d16box, Opt::d15box),
     Price(Opt::PBppBox, "290"), A(Opt::PBppBox),
@@ -217,7 +221,7 @@ constexpr TrimOp kTrendBlock[] = {
     A(Opt::PB1Box), Price(Opt::PB1Box, "115"), A(Opt::PB5Box), Price(Opt::PB5Box, "200"),
     A(Opt::SidVodBox), Price(Opt::SidVodBox, "175"), A(Opt::PodSidBox), A(Opt::StekloBox),
     Price(Opt::StekloBox, "300"), A(Opt::YaschBox), Price(Opt::YaschBox, "35"), A(Opt::SidPPBox), A(Opt::KozaBox),
-    If(When::NoComfortPackage, A(Opt::R6Box)), If(When::NoComfortPackage, A(Opt::R7Box)),
+    If(When::RadioPacksMayReturn, A(Opt::R6Box)), If(When::RadioPacksMayReturn, A(Opt::R7Box)),
     A(Opt::KsenonBox), A(Opt::BokPBBox), Price(Opt::BokPBBox, "290"), A(Opt::ZerkBox), Price(Opt::ZerkBox, "150"),
     MoveTick(Opt::d15box, Opt::d16box), Disable(Opt::d15box), Enable(Opt::d16box), Price(Opt::d16box, "520"),
     TickFromTag(Opt::d16box),
@@ -241,7 +245,7 @@ constexpr TrimOp kGhiaBlock[] = {
     A(Opt::SidVodBox), Price(Opt::SidVodBox, "175"), A(Opt::PodSidBox), A(Opt::SidVod6Box),
     Price(Opt::SidVod6Box, "590"), S(Opt::YaschBox), Price(Opt::YaschBox, "0"), S(Opt::StekloBox),
     Price(Opt::StekloBox, "0"), A(Opt::SidPPBox), A(Opt::KozaBox),
-    If(When::NoComfortPackage, A(Opt::R6Box)), If(When::NoComfortPackage, A(Opt::R7Box)),
+    If(When::RadioPacksMayReturn, A(Opt::R6Box)), If(When::RadioPacksMayReturn, A(Opt::R7Box)),
     A(Opt::KsenonBox), S(Opt::BokPBBox), Price(Opt::BokPBBox, "0"), S(Opt::ZerkBox), Price(Opt::ZerkBox, "0"),
     MoveTick(Opt::d15box, Opt::d16box), Disable(Opt::d15box), A(Opt::d16box), Price(Opt::d16box, "570"),
     Price(Opt::PBppBox, "0"), Disable(Opt::PBppBox), Tick(Opt::PBppBox),
@@ -319,8 +323,11 @@ void RunTrimBlock(Configuration& c, int trim) {
             case When::NoRails:
                 applies = wagon && c.Rails() == Univers0;
                 break;  // Ghia wagon
-            case When::NoComfortPackage:
-                applies = !c.Checked(Opt::KomfBox) && !c.Checked(Opt::KomfPBox);
+            case When::RadioPacksMayReturn:
+                // A pack remembered as wanted would untick a comfort package, or the pack 2
+                // of the automatic gearbox.
+                applies = !c.Checked(Opt::KomfBox) && !c.Checked(Opt::KomfPBox) &&
+                          c.Engine() != Dvig16AT100;
                 break;
         }
         if (!applies) continue;
@@ -353,9 +360,16 @@ void RunTrimBlock(Configuration& c, int trim) {
             case Do::TickFromTag:
                 c.SetChecked(o, c.Tag(o) == 1);
                 break;
+            case Do::KeepIfChosen:
+                if (c.Tag(o) != 1) c.SetChecked(o, false);
+                c.SetEnabled(o, c.Checked(o));
+                break;
             case Do::MoveTick:
                 if (c.Checked(o)) {
+                    // The wheels of the other size take over the wish too, so that the next
+                    // run of these rules keeps them.
                     c.SetChecked(o, false);
+                    c.SetTag(OptAt(op.other), c.Tag(o));
                     c.SetChecked(OptAt(op.other), true);
                 }
                 break;
@@ -452,7 +466,9 @@ void Configuration::ComplButtonClick() {
     // 9: what the trim offers.
     RunTrimBlock(*this, trim);
 
-    // 10: the automatic gearbox comes with radio pack 2 and no other.
+    // 10: the automatic gearbox comes with radio pack 2 and no other. A comfort package holds
+    // pack 2 too: a pack remembered as wanted does not come back over it, or it would untick
+    // the package.
     if (engine_ == Dvig16AT100) {
         SetOptionStandard(Opt::R2Box);
         SetOptionUnavailable(Opt::R4Box);
@@ -460,10 +476,12 @@ void Configuration::ComplButtonClick() {
         SetOptionUnavailable(Opt::R7Box);
     } else {
         SetOptionAvailable(Opt::R2Box);
-        SetOptionAvailable(Opt::R4Box);
-        if (trim != Ambiente) {
-            SetOptionAvailable(Opt::R6Box);
-            SetOptionAvailable(Opt::R7Box);
+        if (!Checked(Opt::KomfBox) && !Checked(Opt::KomfPBox)) {
+            SetOptionAvailable(Opt::R4Box);
+            if (trim != Ambiente) {
+                SetOptionAvailable(Opt::R6Box);
+                SetOptionAvailable(Opt::R7Box);
+            }
         }
     }
 

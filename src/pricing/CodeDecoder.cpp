@@ -42,21 +42,26 @@ BitPlace PlaceOf(int walkIndex) {
 
 }  // namespace
 
-void Configuration::Edit1DblClick() {
+Result Configuration::Edit1DblClick() {
+    Result result = DecodeCodeField();
+    if (result.outcome == Outcome::Rejected) ui_.ShowMessage(result.reason);
+    return result;
+}
+
+Result Configuration::DecodeCodeField() {
+    const Result rejected{Outcome::Rejected, std::string(kInvalidCode)};
     const std::string text = CleanCode(edit1_);
     SetEdit1(text);
 
     const bool oldCode = text.size() == static_cast<std::size_t>(kOldCodeLength);
     if (!oldCode && text.size() != static_cast<std::size_t>(kCodeLength)) {
-        ui_.ShowMessage(std::string(kInvalidCode));
-        return;
+        return rejected;
     }
     CodeWords words{};
     for (std::size_t i = 0; i < text.size(); ++i) {
         const int value = CodeCharIndex(text[i]);
         if (value == 255) {
-            ui_.ShowMessage(std::string(kInvalidCode));
-            return;
+            return rejected;
         }
         words[i] = static_cast<std::uint8_t>(value);
     }
@@ -72,8 +77,7 @@ void Configuration::Edit1DblClick() {
     // A colour word of 12 to 14 (after the modulo) names no item of the colour list; such a
     // code was never written by the program, so it is rejected like any other damaged code.
     if (sum != check || words[9] % kColourModulus >= kColourCount) {
-        ui_.ShowMessage(std::string(kInvalidCode));
-        return;
+        return rejected;
     }
     if (oldCode) {
         ui_.ShowMessage(std::string(kOldCodeConverted));
@@ -117,10 +121,11 @@ void Configuration::Edit1DblClick() {
     ui_.ProcessPendingEvents();
     PriceButtonClick();
     ui_.FocusCodeField();
+    return {oldCode ? Outcome::Converted : Outcome::Accepted, {}};
 }
 
-void Configuration::FormActivate(const std::vector<std::string>& args, FileAccess& files) {
-    if (!startupPending_) return;
+Result Configuration::FormActivate(const std::vector<std::string>& args, FileAccess& files) {
+    if (!startupPending_) return {};
     std::string code(kResetCode);
     if (args.size() == 1) {
         const std::string& argument = args.front();
@@ -130,7 +135,7 @@ void Configuration::FormActivate(const std::vector<std::string>& args, FileAcces
             if (!ReadCodeFile(files, argument, &line, &error)) {
                 // The start code runs again at the next activation.
                 ui_.ShowMessage(error);
-                return;
+                return {Outcome::Rejected, error};
             }
             code = line;
         } else {
@@ -138,9 +143,17 @@ void Configuration::FormActivate(const std::vector<std::string>& args, FileAcces
         }
     }
     SetEdit1(code);
-    Edit1DblClick();
+    Result result = DecodeCodeField();
+    if (result.outcome == Outcome::Rejected) {
+        // Start as without an argument, so that the window shows a settled configuration while
+        // the message is up and after it.
+        SetEdit1(kResetCode);
+        DecodeCodeField();
+        ui_.ShowMessage(result.reason);
+    }
     startupPending_ = false;
     ComplButtonClick();
+    return result;
 }
 
 }  // namespace kalvora

@@ -117,27 +117,32 @@ bool ReadCodeFile(FileAccess& files, const std::string& path, std::string* line,
     return true;
 }
 
-void Configuration::SaveToFile(const std::string& path, FileAccess& files) {
-    if (files.Exists(path) && !ui_.Confirm(std::string(kOverwriteQuestion))) return;
-    // The field is saved as it stands, even if the user typed into it without decoding.
+Result Configuration::SaveToFile(const std::string& path, FileAccess& files) {
+    if (files.Exists(path) && !ui_.Confirm(std::string(kOverwriteQuestion))) {
+        return {Outcome::Declined, {}};
+    }
+    // The configuration on screen; the field may hold a code the decoder rejected. Before the
+    // first price there is only the field.
+    const std::string& code = configurationCode_.empty() ? edit1_ : configurationCode_;
     std::string error;
-    if (!files.WriteFile(path, CodeFileContent(edit1_), &error)) {
+    if (!files.WriteFile(path, CodeFileContent(code), &error)) {
         ui_.ShowMessage(error);
-        return;
+        return {Outcome::Rejected, error};
     }
     ui_.ShowMessage(std::string(kSaved) + path);
+    return {};
 }
 
-void Configuration::OpenFile(const std::string& path, FileAccess& files) {
+Result Configuration::OpenFile(const std::string& path, FileAccess& files) {
     std::string line;
     std::string error;
     // The field changes only once the file has been read and closed.
     if (!ReadCodeFile(files, path, &line, &error)) {
         ui_.ShowMessage(error);
-        return;
+        return {Outcome::Rejected, error};
     }
     SetEdit1(line);
-    Edit1DblClick();
+    return Edit1DblClick();
 }
 
 }  // namespace kalvora

@@ -11,7 +11,7 @@ namespace kalvora {
 namespace {
 
 // A package disables the check boxes of the options it includes; their captions stay readable
-// while one of the named packages is ticked.
+// while one of the named packages is ticked and the option with it.
 struct CaptionRule {
     Opt option;
     std::initializer_list<Opt> packages;
@@ -42,6 +42,7 @@ std::string ConversionError(const std::string& text) {
 void Configuration::PriceButtonClick() {
     const std::int32_t base = IntegerOr(bazaLabel_, 1);
     SetCurrentPrice(base);
+    hasPrice_ = false;
     if (base == 1) {
         SetPriceLabel("XXXXX");
         return;
@@ -73,7 +74,7 @@ void Configuration::PriceButtonClick() {
         }
         if (o != Opt::MetallBox) SetCaptionEnabled(o, s.enabled);
         for (const CaptionRule& rule : kCaptionRules) {
-            if (rule.option != o) continue;
+            if (rule.option != o || !s.checked) continue;
             if (rule.comfortOnly && trim_ != Comfort) continue;
             for (Opt package : rule.packages) {
                 if (Checked(package)) SetCaptionEnabled(o, true);
@@ -86,7 +87,9 @@ void Configuration::PriceButtonClick() {
     }
 
     SetCurrentPrice(static_cast<std::int32_t>(total));
-    SetEdit1(code.Finish());
+    hasPrice_ = true;
+    configurationCode_ = code.Finish();
+    SetEdit1(configurationCode_);
     SetPriceLabel("Цена: $" + std::to_string(CurrentPrice()));
     ui_.RefreshOrder();
 }

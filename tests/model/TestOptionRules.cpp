@@ -384,11 +384,12 @@ TEST_F(OptionRulesTest, PriceIsBasePlusSurchargePlusTickedOptions) {
 
 // --- A configuration's price and code do not depend on how it was reached -------------------
 
-TEST_F(OptionRulesTest, WindscreenKeptInAmbienteCostsItsPriceAgain) {
+TEST_F(OptionRulesTest, WindscreenOfAVisibilityPackageGoesWithItInAmbiente) {
     Choose(Comfort);
     user.Click(Opt::Obzor1Box);  // the windscreen comes free with the package
-    user.PickTrim(Ambiente);     // the package goes; the windscreen keeps its tick
-    ASSERT_TRUE(config.Checked(Opt::LobBox));
+    user.PickTrim(Ambiente);     // the package goes, and the windscreen nobody chose with it
+    EXPECT_FALSE(config.Checked(Opt::LobBox));
+    EXPECT_FALSE(config.Enabled(Opt::LobBox));
     EXPECT_EQ(config.Price(Opt::LobBox), "170");
 }
 

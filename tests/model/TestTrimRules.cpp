@@ -177,15 +177,20 @@ INSTANTIATE_TEST_SUITE_P(
                       LeatherCase{Trend, Kuzov3dr, "950"}, LeatherCase{Ambiente, Kuzov3dr, "950"},
                       LeatherCase{Trend, Kuzov4dr, "1070"}, LeatherCase{Ghia, Kuzov5dr, "1070"}));
 
-TEST_F(TrimRulesTest, AmbienteGreysTheHeatedWindscreenWithoutUnticking) {
+// Ambiente does not offer the heated windscreen: one the user chose stays, and the user may
+// give it up; once given up, it is no longer offered.
+TEST_F(TrimRulesTest, AmbienteKeepsAChosenWindscreenUntilTheUserUnticksIt) {
     user.PickTrim(Comfort);
     user.Click(Opt::LobBox);
     user.LeaveOption();
     user.PickTrim(Ambiente);
     EXPECT_TRUE(config.Checked(Opt::LobBox));
+    EXPECT_TRUE(config.Enabled(Opt::LobBox));
+    user.Click(Opt::LobBox);
+    EXPECT_FALSE(config.Checked(Opt::LobBox));
+    user.PickColour(1);
+    EXPECT_FALSE(config.Checked(Opt::LobBox));
     EXPECT_FALSE(config.Enabled(Opt::LobBox));
-    user.Click(Opt::LobBox);  // disabled: nothing happens
-    EXPECT_TRUE(config.Checked(Opt::LobBox));
 }
 
 TEST_F(TrimRulesTest, ChangingOnlyTheColourStartsNoNestedRun) {

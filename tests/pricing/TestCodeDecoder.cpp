@@ -324,11 +324,17 @@ TEST_F(StartCodeTest, AnUnreadableFileStopsAndRunsAgainAtTheNextActivation) {
     EXPECT_EQ(config.Trim(), Comfort);
 }
 
-TEST_F(StartCodeTest, ARejectedCodeStillEndsTheStartAndPricesTheInitialChoice) {
-    config.FormActivate({"nonsense"}, files);
+// A rejected code starts the program as without an argument, reported once it has settled.
+TEST_F(StartCodeTest, ARejectedCodeStartsTheResetConfiguration) {
+    const Result result = config.FormActivate({"nonsense"}, files);
+    EXPECT_EQ(result.outcome, Outcome::Rejected);
+    EXPECT_EQ(result.reason, kInvalid);
     EXPECT_EQ(ui.messages, std::vector<std::string>{kInvalid});
     EXPECT_FALSE(config.StartupPending());
-    EXPECT_EQ(config.Trim(), Ghia);
+    RecordingUi freshUi;
+    Configuration fresh(freshUi);
+    fresh.FormActivate({}, files);
+    EXPECT_EQ(Snapshot(config), Snapshot(fresh));
 }
 
 TEST_F(StartCodeTest, RunsOnlyAtTheFirstActivation) {

@@ -89,10 +89,16 @@ TEST_F(ConfigFileTest, AFailedWriteShowsTheSystemErrorAndNoSuccess) {
     EXPECT_EQ(ui.messages, std::vector<std::string>{"No space left on device"});
 }
 
-TEST_F(ConfigFileTest, SaveWritesTypedTextUnvalidatedInTheSingleByteCodePage) {
+// A typed code the decoder rejected stays in the field for correcting; the file holds the
+// configuration on screen, which opens again.
+TEST_F(ConfigFileTest, SaveWritesTheConfigurationOnScreenNotARejectedCode) {
+    const std::string onScreen = config.Edit1();
     config.SetEdit1("код?");
-    config.SaveToFile("a.klv", files);
-    EXPECT_EQ(files.files["a.klv"], "\xEA\xEE\xE4?\r\n");
+    EXPECT_EQ(config.Edit1DblClick().outcome, Outcome::Rejected);
+    EXPECT_EQ(config.SaveToFile("a.klv", files).outcome, Outcome::Accepted);
+    EXPECT_EQ(files.files["a.klv"], onScreen + "\r\n");
+    EXPECT_EQ(config.OpenFile("a.klv", files).outcome, Outcome::Accepted);
+    EXPECT_EQ(config.Edit1(), onScreen);
 }
 
 // --- Open -------------------------------------------------------------------------------------

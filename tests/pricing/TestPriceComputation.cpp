@@ -116,7 +116,7 @@ TEST_P(PackageCaptions, StayReadableWhileThePackageIsTicked) {
     const PackageCaptionCase& c = GetParam();
     config.SetBazaLabel("17020");
     config.SetChecked(c.package, true);
-    for (Opt member : c.members) config.SetEnabled(member, false);
+    for (Opt member : c.members) config.SetOptionStandard(member);
     config.PriceButtonClick();
     for (Opt member : c.members) {
         EXPECT_TRUE(config.Option(member).captionEnabled) << Def(member).name;
