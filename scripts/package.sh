@@ -27,6 +27,7 @@ cmake -S . -B "$dir" "${generator[@]}" \
     -DKALVORA_BENCHMARKS=OFF \
     -DKALVORA_FUZZERS=OFF \
     -DKALVORA_SANITIZE=OFF \
+    -DKALVORA_WERROR=OFF \
     "-DCMAKE_CXX_FLAGS=$cxxflags" \
     "-DCMAKE_EXE_LINKER_FLAGS=$ldflags" >/dev/null
 cmake --build "$dir" --parallel "$(nproc)"

@@ -7,5 +7,5 @@ bash scripts/build.sh build
 if [ -x build/src/app/kalvora ]; then
     exec build/src/app/kalvora "$@"
 fi
-# Until the desktop window exists, show what the engine computes.
+# A build without the desktop program (KALVORA_GUI=OFF): the command line on the same engine.
 exec build/src/cli/kalvora-cli "$@"

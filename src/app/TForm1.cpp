@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "KalvoraVersion.h"
 #include "app/FormSettings.h"
 
 namespace kalvora::app {
@@ -29,7 +30,7 @@ const QColor kPanelColour(221, 221, 221);
 const QColor kNavy(0, 0, 128);
 
 // Window texts that are the window's own (the rules' texts come from the engine).
-const char kCaption[] = "Kalvora  (V 1.12 от 08.02.2007)";
+const char kCaption[] = "Kalvora  (V " KALVORA_VERSION " от 08.02.2007)";
 
 // Check box x positions of the option columns.
 constexpr int kLeftX = 56;
@@ -580,7 +581,7 @@ void TForm1::Sync() {
         const OptionState& s = config_.Option(def.id);
         if (row.box->isChecked() != s.checked) row.box->setChecked(s.checked);
         SetControlEnabled(row.box, s.enabled);
-        const QString price = QString::fromStdString(s.price);
+        const QString price = QString::number(s.price);
         if (row.price->text() != price) row.price->setText(price);
         if (row.caption->isEnabled() != s.captionEnabled) row.caption->setEnabled(s.captionEnabled);
         ApplyHighlight(row, s.shadow, s.font);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "KalvoraVersion.h"
 #include "app/AppHelp.h"
 #include "app/TForm1.h"
 #include "app/Windows.h"

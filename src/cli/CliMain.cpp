@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 
+#include "KalvoraVersion.h"
 #include "cli/CommandLineStart.h"
 #include "cli/CreditCommand.h"
 #include "cli/PriceCommand.h"
@@ -14,10 +15,6 @@
 #include "cli/ScriptUi.h"
 #include "documents/DocumentCommands.h"
 #include "pricing/DiskFileAccess.h"
-
-#ifndef KALVORA_VERSION
-#define KALVORA_VERSION "1.12"
-#endif
 
 namespace kalvora::cli {
 

@@ -60,7 +60,7 @@ void WriteStateDump(const Configuration& c, std::ostream& out) {
         const Opt o = OptAt(i);
         const OptionState& s = c.Option(o);
         out << "option " << Def(o).name << ' ' << s.checked << ' ' << s.enabled << ' ' << s.tag
-            << ' ' << EscapeLine(s.price) << " shadow=" << Hex(s.shadow) << " font=" << Hex(s.font)
+            << ' ' << s.price << " shadow=" << Hex(s.shadow) << " font=" << Hex(s.font)
             << " caption=" << s.captionEnabled << '\n';
     }
     out << ".\n";

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "KalvoraVersion.h"
 #include "model/Configuration.h"
 #include "model/UiPort.h"
 
@@ -15,7 +16,7 @@ class CheckList {
   public:
     static constexpr int kRowCount = 217;
     // The About window's version caption, quoted in the footer.
-    static constexpr std::string_view kVersion = "Версия 1.12";
+    static constexpr std::string_view kVersion = "Версия " KALVORA_VERSION;
 
     // Numbers (1 to kRowCount) of the inspection items the configuration lists, in list order.
     static std::vector<int> ListedRows(const Configuration& config);

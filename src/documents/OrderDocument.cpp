@@ -371,7 +371,7 @@ void OrderDocument::Generate(OrderVariant v) {
     }
 
     for (const OptionLine& line : kOptionLines) {
-        if (!c.Checked(line.option) || c.Price(line.option) == "0") continue;
+        if (!c.Checked(line.option) || c.PriceValue(line.option) == 0) continue;
         if (std::optional<std::string> text = OptionText(line, v, trim, colour)) {
             AddLabelPricedLine(*text, c.Price(line.option));
         }

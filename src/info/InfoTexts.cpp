@@ -1,5 +1,7 @@
 #include "info/InfoTexts.h"
 
+#include "KalvoraVersion.h"
+
 #include <array>
 
 namespace kalvora {
@@ -562,7 +564,7 @@ const std::string_view kPPHtml = R"HTML(<p><b>Предпусковой подо�
 
 const std::string_view kAboutCaption = "About";
 const std::string_view kAboutName = "Kalvora";
-const std::string_view kAboutVersion = "Версия 1.12";
+const std::string_view kAboutVersion = "Версия " KALVORA_VERSION;
 const std::string_view kAboutDate = "08 февраля 2007 г.";
 const std::string_view kAboutDisclaimer =
     "Программа бесплатна и поставляется «как есть», без каких-либо гарантий. "

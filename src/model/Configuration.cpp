@@ -1,5 +1,8 @@
 #include "model/Configuration.h"
 
+#include "model/IntegerText.h"
+#include "model/PriceList.h"
+
 namespace kalvora {
 
 Configuration::Configuration(UiPort& ui) : ui_(ui) {
@@ -8,7 +11,7 @@ Configuration::Configuration(UiPort& ui) : ui_(ui) {
         s.checked = d.checked;
         s.enabled = d.enabled;
         s.tag = d.tag;
-        s.price = std::string(d.price);
+        s.price = ParseInteger(d.price).value_or(0);
     }
 }
 
@@ -51,10 +54,10 @@ void Configuration::SetTag(Opt o, int tag) {
     Changed();
 }
 
-void Configuration::SetPrice(Opt o, std::string_view price) {
+void Configuration::SetPrice(Opt o, std::int32_t price) {
     OptionState& s = options_[Index(o)];
     if (s.price == price) return;
-    s.price = std::string(price);
+    s.price = price;
     Changed();
 }
 
@@ -296,7 +299,7 @@ void Configuration::ComboBox1Change() {
     const int index = colour_;
     // Without a selected item there is no item text to read: the metallic mark is left alone.
     if (index >= 1 && index < kColourCount) SetChecked(Opt::MetallBox, kColours[index].metallic);
-    SetPrice(Opt::MetallBox, index == kSvoMetallic ? "875" : "275");
+    SetPrice(Opt::MetallBox, MetallicPrice(index == kSvoMetallic));
     SetSwatch(index >= 1 && index < kColourCount ? kColours[index].swatch : 0);
     ComplButtonClick();
 }

@@ -23,8 +23,8 @@ namespace kalvora {
 struct OptionState {
     bool checked = false;
     bool enabled = true;
-    int tag = 0;        // the remembered wish: 1 when the user left the option ticked
-    std::string price;  // caption of the price label, whole dollars as decimal text
+    int tag = 0;             // the remembered wish: 1 when the user left the option ticked
+    std::int32_t price = 0;  // whole dollars; the price label shows it as decimal text
     Rgb shadow = kShadowNone;
     Rgb font = kFontBlack;
     bool captionEnabled = true;  // caption label drawn normally (true) or greyed
@@ -69,7 +69,9 @@ class Configuration {
     bool Checked(Opt o) const { return Option(o).checked; }
     bool Enabled(Opt o) const { return Option(o).enabled; }
     int Tag(Opt o) const { return Option(o).tag; }
-    const std::string& Price(Opt o) const { return Option(o).price; }
+    std::int32_t PriceValue(Opt o) const { return Option(o).price; }
+    // The text of the option's price label.
+    std::string Price(Opt o) const { return std::to_string(Option(o).price); }
 
     int Trim() const { return trim_; }
     int Body() const { return body_; }  // -1 when no body button is selected
@@ -94,7 +96,7 @@ class Configuration {
     void SetChecked(Opt o, bool checked);
     void SetEnabled(Opt o, bool enabled);
     void SetTag(Opt o, int tag);
-    void SetPrice(Opt o, std::string_view price);
+    void SetPrice(Opt o, std::int32_t price);
     void SetShadow(Opt o, Rgb colour);
     void SetFont(Opt o, Rgb colour);
     void SetCaptionEnabled(Opt o, bool enabled);
@@ -204,6 +206,8 @@ class Configuration {
   private:
     void Changed();
     void CaptionFollowsBox(Opt o);
+    // The price list's price of the option in the current trim.
+    void Charge(Opt o);
     // Decodes the field without reporting a rejection; the conversion notice is shown.
     Result DecodeCodeField();
     void RadioPackExit(Opt pack);

@@ -5,8 +5,13 @@
 #include <initializer_list>
 
 #include "model/Configuration.h"
+#include "model/PriceList.h"
 
 namespace kalvora {
+
+void Configuration::Charge(Opt o) {
+    SetPrice(o, ListPrice(o, trim_));
+}
 
 // --- Comfort packages --------------------------------------------------------------------------
 
@@ -35,27 +40,23 @@ void Configuration::KomfBoxClick() {
         SetOptionUnavailable(Opt::R6Box);
         SetOptionUnavailable(Opt::R7Box);
         SetOptionStandard(Opt::R2Box);
-        SetPrice(Opt::R2Box, "0");
+        SetPrice(Opt::R2Box, kIncluded);
         SetShadow(Opt::R2Box, kShadowAqua);
         SetOptionStandard(Opt::PB5Box);
-        SetPrice(Opt::PB5Box, "0");
+        SetPrice(Opt::PB5Box, kIncluded);
         SetShadow(Opt::PB5Box, kShadowAqua);
     } else {
         RadioPackTwoBack();
         SetShadow(Opt::R2Box, kShadowNone);
-        SetPrice(Opt::R2Box, "420");
+        Charge(Opt::R2Box);
         SetOptionAvailable(Opt::PB5Box);
         SetShadow(Opt::PB5Box, kShadowNone);
         const bool packsBack = RadioPacksMayReturn(Opt::KomfPBox);
         if (packsBack) SetOptionAvailable(Opt::R4Box);
-        if (trim_ == Ambiente) {
-            SetPrice(Opt::PB5Box, "200");
-        } else {
-            SetPrice(Opt::PB5Box, trim_ == Ghia ? "110" : "200");
-            if (packsBack) {
-                SetOptionAvailable(Opt::R6Box);
-                SetOptionAvailable(Opt::R7Box);
-            }
+        Charge(Opt::PB5Box);
+        if (trim_ != Ambiente && packsBack) {
+            SetOptionAvailable(Opt::R6Box);
+            SetOptionAvailable(Opt::R7Box);
         }
     }
     if (Checked(Opt::PB5Box)) PB5BoxClick();
@@ -70,37 +71,37 @@ void Configuration::KomfPBoxClick() {
         SetOptionUnavailable(Opt::R6Box);
         SetOptionUnavailable(Opt::R7Box);
         SetOptionStandard(Opt::R2Box);
-        SetPrice(Opt::R2Box, "0");
+        SetPrice(Opt::R2Box, kIncluded);
         SetShadow(Opt::R2Box, kShadowGreen);
         SetOptionStandard(Opt::PB5Box);
-        SetPrice(Opt::PB5Box, "0");
+        SetPrice(Opt::PB5Box, kIncluded);
         SetShadow(Opt::PB5Box, kShadowGreen);
         if (trim_ == Comfort) {
             // The package brings 15" wheels in Comfort and 16" wheels above it.
             SetOptionStandard(Opt::d15box);
             SetShadow(Opt::d15box, kShadowGreen);
-            SetPrice(Opt::d15box, "0");
+            SetPrice(Opt::d15box, kIncluded);
             SetShadow(Opt::d16box, kShadowNone);
         } else if (trim_ == Trend || trim_ == Ghia) {
             SetOptionStandard(Opt::d16box);
             SetShadow(Opt::d16box, kShadowGreen);
-            SetPrice(Opt::d16box, "0");
+            SetPrice(Opt::d16box, kIncluded);
             SetShadow(Opt::d15box, kShadowNone);
         }
     } else {
         RadioPackTwoBack();
-        SetPrice(Opt::R2Box, "420");
+        Charge(Opt::R2Box);
         SetShadow(Opt::R2Box, kShadowNone);
         SetOptionAvailable(Opt::PB5Box);
-        SetPrice(Opt::PB5Box, "200");
+        Charge(Opt::PB5Box);
         SetShadow(Opt::PB5Box, kShadowNone);
         SetOptionAvailable(Opt::PB1Box);
-        SetPrice(Opt::PB1Box, "115");
+        Charge(Opt::PB1Box);
         SetOptionAvailable(Opt::d15box);
-        SetPrice(Opt::d15box, "460");
+        Charge(Opt::d15box);
         SetShadow(Opt::d15box, kShadowNone);
         SetOptionAvailable(Opt::d16box);
-        SetPrice(Opt::d16box, "520");
+        Charge(Opt::d16box);
         SetShadow(Opt::d16box, kShadowNone);
         const bool radioPacksBack = RadioPacksMayReturn(Opt::KomfBox);
         if (radioPacksBack) SetOptionAvailable(Opt::R4Box);
@@ -125,18 +126,18 @@ void Configuration::KomfPBoxClick() {
                     SetOptionAvailable(Opt::R7Box);
                 }
                 SetOptionUnavailable(Opt::d15box);
-                SetPrice(Opt::d16box, "520");
+                Charge(Opt::d16box);
                 break;
             case Ghia:
                 if (radioPacksBack) {
                     SetOptionAvailable(Opt::R6Box);
                     SetOptionAvailable(Opt::R7Box);
                 }
-                SetPrice(Opt::PB5Box, "110");
+                Charge(Opt::PB5Box);
                 SetOptionUnavailable(Opt::d15box);
-                SetPrice(Opt::d16box, "570");
+                Charge(Opt::d16box);
                 SetOptionStandard(Opt::PB1Box);
-                SetPrice(Opt::PB1Box, "0");
+                SetPrice(Opt::PB1Box, kIncluded);
                 break;
         }
     }
@@ -159,14 +160,14 @@ void Configuration::ZimBoxClick() {
         for (Opt member : {Opt::ZerkBox, Opt::PodSidBox, Opt::LobBox}) {
             SetChecked(member, true);
             SetEnabled(member, false);
-            SetPrice(member, "0");
+            SetPrice(member, kIncluded);
             SetFont(member, kFontBlue);
         }
     } else {
         SetFont(Opt::LobBox, kFontBlack);
         if (Tag(Opt::PodSidBox) == 0) SetChecked(Opt::PodSidBox, false);
         SetEnabled(Opt::PodSidBox, true);
-        SetPrice(Opt::PodSidBox, "210");
+        Charge(Opt::PodSidBox);
         SetFont(Opt::PodSidBox, kFontBlack);
         if (Tag(Opt::ZerkBox) == 0) SetChecked(Opt::ZerkBox, false);
         SetEnabled(Opt::ZerkBox, true);
@@ -174,26 +175,26 @@ void Configuration::ZimBoxClick() {
         if (!Checked(Opt::Obzor1Box)) {
             if (Tag(Opt::LobBox) == 0) SetChecked(Opt::LobBox, false);
             SetEnabled(Opt::LobBox, true);
-            SetPrice(Opt::LobBox, "170");
+            Charge(Opt::LobBox);
         }
         if (trim_ == Ghia) {
             // Heated mirrors are standard in Ghia anyway.
-            SetPrice(Opt::ZerkBox, "0");
+            SetPrice(Opt::ZerkBox, kIncluded);
             SetEnabled(Opt::ZerkBox, false);
             SetChecked(Opt::ZerkBox, true);
         } else {
-            SetPrice(Opt::ZerkBox, "150");
+            Charge(Opt::ZerkBox);
         }
         if (Checked(Opt::KozaBox)) {
             // Leather keeps the heated front seats standard.
             SetEnabled(Opt::PodSidBox, false);
             SetChecked(Opt::PodSidBox, true);
-            SetPrice(Opt::PodSidBox, "0");
+            SetPrice(Opt::PodSidBox, kIncluded);
         }
         if (Checked(Opt::PodsvBox)) {
             // The puddle-lamp mirrors are heated mirrors too.
             SetOptionStandard(Opt::ZerkBox);
-            SetPrice(Opt::ZerkBox, "0");
+            SetPrice(Opt::ZerkBox, kIncluded);
         }
     }
     PriceButtonClick();
@@ -206,11 +207,11 @@ void Configuration::ObzorBoxClick() {
         SetChecked(Opt::Obzor1Box, false);
         SetTag(Opt::Obzor1Box, 0);
         SetOptionStandard(Opt::ptf);
-        SetPrice(Opt::ptf, "0");
+        SetPrice(Opt::ptf, kIncluded);
         SetShadow(Opt::ptf, kShadowYellow);
     } else if (trim_ == Comfort && !Checked(Opt::Obzor1Box)) {
         SetOptionAvailable(Opt::ptf);
-        SetPrice(Opt::ptf, "150");
+        Charge(Opt::ptf);
         SetShadow(Opt::ptf, kShadowNone);
     } else if (!Checked(Opt::Obzor1Box)) {
         // The fog lamps are no longer the package's: no highlight left behind.
@@ -222,7 +223,7 @@ void Configuration::ObzorBoxClick() {
 void Configuration::Obzor1BoxClick() {
     if (Checked(Opt::Obzor1Box)) {
         SetOptionStandard(Opt::ptf);
-        SetPrice(Opt::ptf, "0");
+        SetPrice(Opt::ptf, kIncluded);
         SetChecked(Opt::ObzorBox, false);
         SetTag(Opt::ObzorBox, 0);
         SetChecked(Opt::ZimBox, false);
@@ -230,7 +231,7 @@ void Configuration::Obzor1BoxClick() {
         if (trim_ != Ambiente) {
             SetChecked(Opt::LobBox, true);
             SetEnabled(Opt::LobBox, false);
-            SetPrice(Opt::LobBox, "0");
+            SetPrice(Opt::LobBox, kIncluded);
             SetShadow(Opt::LobBox, kShadowYellow);
             // Fog lamps are standard from Trend up, so only Comfort marks them as the package's;
             // above it no highlight of the other visibility package may stay on them.
@@ -240,12 +241,12 @@ void Configuration::Obzor1BoxClick() {
         SetShadow(Opt::ptf, kShadowNone);
         if (trim_ == Comfort && !Checked(Opt::ObzorBox)) {
             SetOptionAvailable(Opt::ptf);
-            SetPrice(Opt::ptf, "150");
+            Charge(Opt::ptf);
         }
         if (trim_ != Ambiente) SetOptionAvailable(Opt::LobBox);
         // Also in Ambiente, where the package is left by a trim change and the windscreen keeps
         // its tick: it costs its price again and shows no highlight of the package.
-        SetPrice(Opt::LobBox, "170");
+        Charge(Opt::LobBox);
         SetShadow(Opt::LobBox, kShadowNone);
     }
     PriceButtonClick();
@@ -256,16 +257,16 @@ void Configuration::Obzor1BoxClick() {
 void Configuration::PuteshBoxClick() {
     if (Checked(Opt::PuteshBox)) {
         SetOptionStandard(Opt::SetkaBox);
-        SetPrice(Opt::SetkaBox, "0");
+        SetPrice(Opt::SetkaBox, kIncluded);
         SetFont(Opt::SetkaBox, kFontDarkGreen);
         SetOptionStandard(Opt::KovrBagazBox);
-        SetPrice(Opt::KovrBagazBox, "0");
+        SetPrice(Opt::KovrBagazBox, kIncluded);
         SetFont(Opt::KovrBagazBox, kFontDarkGreen);
     } else {
         SetFont(Opt::SetkaBox, kFontBlack);
         SetFont(Opt::KovrBagazBox, kFontBlack);
-        SetPrice(Opt::SetkaBox, "230");
-        SetPrice(Opt::KovrBagazBox, "100");
+        Charge(Opt::SetkaBox);
+        Charge(Opt::KovrBagazBox);
         if (body_ == KuzovWag) {
             if (trim_ == Ghia) {
                 SetOptionAvailable(Opt::SetkaBox);
@@ -302,14 +303,14 @@ void Configuration::RadioPackClick(Opt pack, std::initializer_list<Opt> unticks,
         }
         if (bringsSteeringControl) {
             SetOptionStandard(Opt::RadioBox);
-            SetPrice(Opt::RadioBox, "0");
+            SetPrice(Opt::RadioBox, kIncluded);
         } else {
             SetEnabled(Opt::RadioBox, true);
-            SetPrice(Opt::RadioBox, "50");
+            Charge(Opt::RadioBox);
         }
     } else if (bringsSteeringControl) {
         SetOptionAvailable(Opt::RadioBox);
-        SetPrice(Opt::RadioBox, "50");
+        Charge(Opt::RadioBox);
     }
     PriceButtonClick();
 }
@@ -347,12 +348,12 @@ void Configuration::KsenonBoxClick() {
         SetChecked(Opt::AdaptBox, false);
         SetEnabled(Opt::AdaptBox, false);
         // The headlamp washer comes with xenon.
-        SetPrice(Opt::OmivBox, "0");
+        SetPrice(Opt::OmivBox, kIncluded);
         SetChecked(Opt::OmivBox, true);
         SetEnabled(Opt::OmivBox, false);
     } else {
         SetOptionAvailable(Opt::OmivBox);
-        SetPrice(Opt::OmivBox, "200");
+        Charge(Opt::OmivBox);
         SetEnabled(Opt::AdaptBox, true);
     }
     PriceButtonClick();
@@ -375,10 +376,10 @@ void Configuration::PB5BoxClick() {
     if (Checked(Opt::PB5Box)) {
         SetChecked(Opt::PB1Box, true);
         SetEnabled(Opt::PB1Box, false);
-        SetPrice(Opt::PB1Box, "0");
+        SetPrice(Opt::PB1Box, kIncluded);
     } else if (trim_ != Ghia) {
         SetEnabled(Opt::PB1Box, true);
-        SetPrice(Opt::PB1Box, "115");
+        Charge(Opt::PB1Box);
         SetChecked(Opt::PB1Box, Tag(Opt::PB1Box) == 1);
     }
     PriceButtonClick();
@@ -390,13 +391,13 @@ void Configuration::SidVod6BoxClick() {
         SetEnabled(Opt::SidVodBox, false);
         SetChecked(Opt::SidPPBox, true);
         SetEnabled(Opt::SidPPBox, false);
-        SetPrice(Opt::SidPPBox, "0");
+        SetPrice(Opt::SidPPBox, kIncluded);
     } else {
         SetChecked(Opt::SidVodBox, Tag(Opt::SidVodBox) == 1);
         SetEnabled(Opt::SidVodBox, true);
         SetChecked(Opt::SidPPBox, Tag(Opt::SidPPBox) == 1);
         SetEnabled(Opt::SidPPBox, true);
-        SetPrice(Opt::SidPPBox, "95");
+        Charge(Opt::SidPPBox);
     }
     PriceButtonClick();
 }
@@ -405,43 +406,43 @@ void Configuration::PodsvBoxClick() {
     if (Checked(Opt::PodsvBox)) {
         SetChecked(Opt::StekloBox, true);
         SetEnabled(Opt::StekloBox, false);
-        SetPrice(Opt::StekloBox, "0");
+        SetPrice(Opt::StekloBox, kIncluded);
         SetOptionStandard(Opt::ZerkBox);
-        SetPrice(Opt::ZerkBox, "0");
+        SetPrice(Opt::ZerkBox, kIncluded);
     } else {
         switch (trim_) {
             case Ambiente:
                 SetOptionAvailable(Opt::ZerkBox);
-                SetPrice(Opt::ZerkBox, "150");
+                Charge(Opt::ZerkBox);
                 SetEnabled(Opt::StekloBox, false);
-                SetPrice(Opt::StekloBox, "300");
+                Charge(Opt::StekloBox);
                 break;
             case Comfort:
             case Trend:
                 SetOptionAvailable(Opt::ZerkBox);
-                SetPrice(Opt::ZerkBox, "150");
+                Charge(Opt::ZerkBox);
                 SetEnabled(Opt::StekloBox, true);
                 SetChecked(Opt::StekloBox, Tag(Opt::StekloBox) == 1);
-                SetPrice(Opt::StekloBox, "300");
+                Charge(Opt::StekloBox);
                 break;
             case Ghia:
                 SetOptionStandard(Opt::ZerkBox);
-                SetPrice(Opt::ZerkBox, "0");
+                SetPrice(Opt::ZerkBox, kIncluded);
                 SetEnabled(Opt::StekloBox, false);
                 SetChecked(Opt::StekloBox, true);
-                SetPrice(Opt::StekloBox, "0");
+                SetPrice(Opt::StekloBox, kIncluded);
                 break;
         }
         if (Checked(Opt::ZimBox)) {
             SetOptionStandard(Opt::ZerkBox);
-            SetPrice(Opt::ZerkBox, "0");
+            SetPrice(Opt::ZerkBox, kIncluded);
         }
     }
     PriceButtonClick();
     if (body_ == Kuzov3dr) {
         // A three-door body has no rear windows to lift.
         SetOptionUnavailable(Opt::StekloBox);
-        SetPrice(Opt::StekloBox, "300");
+        Charge(Opt::StekloBox);
         SetCaptionEnabled(Opt::StekloBox, false);
     }
 }
@@ -451,21 +452,21 @@ void Configuration::KozaBoxClick() {
         SetOptionStandard(Opt::PBppBox);
         SetOptionStandard(Opt::BokPBBox);
         SetOptionStandard(Opt::PodSidBox);
-        SetPrice(Opt::PodSidBox, "0");
+        SetPrice(Opt::PodSidBox, kIncluded);
         if (trim_ == Comfort) {
-            SetPrice(Opt::KozaBox, "590");
+            Charge(Opt::KozaBox);
         } else if (body_ == Kuzov3dr) {
             SetOptionStandard(Opt::SidVodBox);
-            SetPrice(Opt::SidVodBox, "0");
+            SetPrice(Opt::SidVodBox, kIncluded);
         } else {
             SetOptionStandard(Opt::SidVod6Box);
-            SetPrice(Opt::SidVod6Box, "0");
+            SetPrice(Opt::SidVod6Box, kIncluded);
         }
     } else if (trim_ == Comfort) {
         SetOptionAvailable(Opt::PBppBox);
         SetOptionAvailable(Opt::BokPBBox);
         SetOptionAvailable(Opt::PodSidBox);
-        SetPrice(Opt::PodSidBox, "210");
+        Charge(Opt::PodSidBox);
         // The winter package keeps its heated seats, in Comfort as in the other trims.
         if (Checked(Opt::ZimBox)) ZimBoxClick();
     } else {
@@ -478,11 +479,11 @@ void Configuration::KozaBoxClick() {
             }
         }
         SetOptionAvailable(Opt::SidVodBox);
-        SetPrice(Opt::SidVodBox, "175");
+        Charge(Opt::SidVodBox);
         SetOptionAvailable(Opt::SidVod6Box);
-        SetPrice(Opt::SidVod6Box, "590");
+        Charge(Opt::SidVod6Box);
         SetOptionAvailable(Opt::PodSidBox);
-        SetPrice(Opt::PodSidBox, "210");
+        Charge(Opt::PodSidBox);
         if (trim_ == Ambiente) {
             // Ambiente offers none of the seat options. The six-way seat goes first: giving it
             // up hands the other seats back as they were wanted, and they must go too.
@@ -505,10 +506,10 @@ void Configuration::IVDBoxClick() {
     if (Checked(Opt::IVDBox)) {
         // Stability control needs ABS.
         SetOptionStandard(Opt::ABSBox);
-        SetPrice(Opt::ABSBox, "0");
+        SetPrice(Opt::ABSBox, kIncluded);
     } else {
         SetOptionAvailable(Opt::ABSBox);
-        SetPrice(Opt::ABSBox, "400");
+        Charge(Opt::ABSBox);
     }
     PriceButtonClick();
 }

@@ -8,52 +8,13 @@
 #include <string>
 
 #include "model/Configuration.h"
+#include "model/PriceList.h"
 
 namespace kalvora {
 
 namespace {
 
-// Marks a combination the factory does not offer; every value from kNotAPrice up is shown as
-// the message instead of a number.
-constexpr int kInvalid = 111100000;
-constexpr int kNotAPrice = 100000;
-constexpr int kNone = 0;  // no such body in this row
-
-struct BasePriceRow {
-    int trim;
-    int engine;
-    int byBody[kBodyCount];  // Kuzov3dr, Kuzov4dr, Kuzov5dr, KuzovWag
-};
-
 // clang-format off
-const BasePriceRow kBasePrices[] = {
-    {Ambiente, Dvig14MT,    {12420, 13340, 12880, 13970}},
-    {Comfort,  Dvig14MT,    {14110, 15070, 14590, 15720}},
-    {Comfort,  Dvig16MT100, {14590, 15550, 15070, 16200}},
-    {Comfort,  Dvig16MT115, {15060, 16020, 15540, 16670}},
-    {Comfort,  Dvig18MT125, {15060, 16020, 15540, 16670}},
-    {Comfort,  Dvig16AT100, {15770, 16730, 16250, 17380}},
-    {Comfort,  Dvig18TD115, {17070, 18030, 17550, 18680}},
-    {Comfort,  Dvig20AT145, {17140, 18100, 17620, 18750}},
-    {Trend,    Dvig16MT115, {15300, 16260, 15780, 16910}},
-    {Trend,    Dvig18MT125, {15300, 16260, 15780, 16910}},
-    {Trend,    Dvig16AT100, {16010, 16970, 16490, 17620}},
-    {Trend,    Dvig20MT145, {16190, 17150, 16670, 17800}},
-    {Trend,    Dvig20AT145, {17380, 18340, 17860, 18990}},
-    {Ghia,     Dvig16MT115, {kNone, 17020, 16550, 17670}},
-    {Ghia,     Dvig18MT125, {kNone, 17020, 16550, 17670}},
-    {Ghia,     Dvig16AT100, {kNone, 17730, 17260, 18380}},
-    {Ghia,     Dvig20MT145, {kNone, 17910, 17440, 18560}},
-    {Ghia,     Dvig20AT145, {kNone, 19100, 18630, 19750}},
-};
-
-// Roof-rail surcharge by rails (rows) and trim (columns Ambiente, Comfort, Trend, Ghia).
-const int kRailSurcharge[kRailsCount][kTrimCount] = {
-    {0,        0,        0,   0},    // Univers0: none
-    {90,       90,       90,  0},    // Univers1: black rails
-    {kInvalid, kInvalid, 115, 115},  // Univers2: aluminium rails
-};
-
 // Engines offered per trim (columns Ambiente, Comfort, Trend, Ghia), by engine Tag.
 const bool kEngineAllowed[kEngineCount][kTrimCount] = {
     {true,  true,  false, false},  // Dvig14MT
@@ -86,7 +47,8 @@ enum class Do : std::uint8_t {
     Available,    // SetOptionAvailable
     Standard,     // SetOptionStandard
     Unavailable,  // SetOptionUnavailable
-    Price,        // write the price text
+    Charge,       // the price list's price of the option in this trim
+    Include,      // price 0: the trim includes the option
     Enable,       // only whether the user may change it
     Disable,
     Tick,  // only the tick
@@ -118,7 +80,6 @@ enum class When : std::uint8_t {
 struct TrimOp {
     Do what;
     int target;  // an option (Opt), a body, a roof-rail or an engine button
-    const char* price = nullptr;
     When when = When::Always;
     int other = 0;  // MoveTick: the option that takes over the tick
 };
@@ -136,8 +97,11 @@ constexpr TrimOp S(Opt o) {
 constexpr TrimOp U(Opt o) {
     return {Do::Unavailable, O(o)};
 }
-constexpr TrimOp Price(Opt o, const char* p) {
-    return {Do::Price, O(o), p};
+constexpr TrimOp Charge(Opt o) {
+    return {Do::Charge, O(o)};
+}
+constexpr TrimOp Include(Opt o) {
+    return {Do::Include, O(o)};
 }
 constexpr TrimOp Enable(Opt o) {
     return {Do::Enable, O(o)};
@@ -158,7 +122,7 @@ constexpr TrimOp KeepIfChosen(Opt o) {
     return {Do::KeepIfChosen, O(o)};
 }
 constexpr TrimOp MoveTick(Opt from, Opt to) {
-    return {Do::MoveTick, O(from), nullptr, When::Always, O(to)};
+    return {Do::MoveTick, O(from), When::Always, O(to)};
 }
 constexpr TrimOp If(When when, TrimOp op) {
     op.when = when;
@@ -168,96 +132,96 @@ constexpr TrimOp If(When when, TrimOp op) {
 // clang-format off
 constexpr TrimOp kAmbienteBlock[] = {
     U(Opt::IntererBox), U(Opt::KlimatBox), U(Opt::KomfBox), U(Opt::KomfPBox), U(Opt::ZimBox),
-    U(Opt::ObzorBox), Price(Opt::ObzorBox, "140"), U(Opt::Obzor1Box), Price(Opt::Obzor1Box, "360"),
+    U(Opt::ObzorBox), Charge(Opt::ObzorBox), U(Opt::Obzor1Box), Charge(Opt::Obzor1Box),
     KeepIfChosen(Opt::LobBox),
     U(Opt::KruizBox), U(Opt::SidVod6Box), U(Opt::PodsvBox), U(Opt::ParkBox), U(Opt::YaschBox),
-    Price(Opt::YaschBox, "35"),
-    A(Opt::PB1Box), Price(Opt::PB1Box, "115"), U(Opt::PB5Box), Price(Opt::PB5Box, "200"),
-    U(Opt::SidVodBox), U(Opt::PodSidBox), U(Opt::StekloBox), Price(Opt::StekloBox, "300"),
+    Charge(Opt::YaschBox),
+    A(Opt::PB1Box), Charge(Opt::PB1Box), U(Opt::PB5Box), Charge(Opt::PB5Box),
+    U(Opt::SidVodBox), U(Opt::PodSidBox), U(Opt::StekloBox), Charge(Opt::StekloBox),
     U(Opt::SidPPBox), U(Opt::KozaBox), U(Opt::R6Box), U(Opt::R7Box), U(Opt::KsenonBox),
-    A(Opt::BokPBBox), Price(Opt::BokPBBox, "290"), A(Opt::ZerkBox), Price(Opt::ZerkBox, "150"),
-    MoveTick(Opt::d16box, Opt::d15box), Enable(Opt::d15box), Price(Opt::d15box, "460"), Disable(Opt::d16box),
-    A(Opt::PBppBox), Price(Opt::PBppBox, "290"),
+    A(Opt::BokPBBox), Charge(Opt::BokPBBox), A(Opt::ZerkBox), Charge(Opt::ZerkBox),
+    MoveTick(Opt::d16box, Opt::d15box), Enable(Opt::d15box), Charge(Opt::d15box), Disable(Opt::d16box),
+    A(Opt::PBppBox), Charge(Opt::PBppBox),
     Untick(Opt::ShtorkiBox), Disable(Opt::ShtorkiBox),
-    A(Opt::acBox), Price(Opt::acBox, "1150"),
+    A(Opt::acBox), Charge(Opt::acBox),
     Untick(Opt::OmivBox), Disable(Opt::OmivBox),
     {Do::EnableBody, Kuzov3dr}, {Do::EnableRails, Univers0},
-    {Do::SelectRails, Univers1, nullptr, When::WagonAluminium}, {Do::DisableRails, Univers2},
+    {Do::SelectRails, Univers1, When::WagonAluminium}, {Do::DisableRails, Univers2},
     {Do::SelectEngine, Dvig14MT}, {Do::EnableTrimEngines, 0},
-    Disable(Opt::ptf), Price(Opt::ptf, "150"), Untick(Opt::ptf),
+    Disable(Opt::ptf), Charge(Opt::ptf), Untick(Opt::ptf),
 };
 
 constexpr TrimOp kComfortBlock[] = {
-    A(Opt::IntererBox), A(Opt::KlimatBox), A(Opt::KomfBox), Price(Opt::KomfBox, "540"),
-    A(Opt::KomfPBox), Price(Opt::KomfPBox, "820"), A(Opt::ZimBox), Price(Opt::ZimBox, "400"),
-    A(Opt::ObzorBox), Price(Opt::ObzorBox, "210"), A(Opt::Obzor1Box), Price(Opt::Obzor1Box, "360"),
+    A(Opt::IntererBox), A(Opt::KlimatBox), A(Opt::KomfBox), Charge(Opt::KomfBox),
+    A(Opt::KomfPBox), Charge(Opt::KomfPBox), A(Opt::ZimBox), Charge(Opt::ZimBox),
+    A(Opt::ObzorBox), Charge(Opt::ObzorBox), A(Opt::Obzor1Box), Charge(Opt::Obzor1Box),
     A(Opt::LobBox), U(Opt::KruizBox), U(Opt::SidVod6Box), A(Opt::PodSidBox), A(Opt::PodsvBox),
-    A(Opt::ParkBox), A(Opt::YaschBox), Price(Opt::YaschBox, "35"),
-    A(Opt::PB1Box), Price(Opt::PB1Box, "115"), A(Opt::PB5Box), Price(Opt::PB5Box, "200"),
-    A(Opt::SidVodBox), Price(Opt::SidVodBox, "175"), A(Opt::StekloBox), Price(Opt::StekloBox, "300"),
+    A(Opt::ParkBox), A(Opt::YaschBox), Charge(Opt::YaschBox),
+    A(Opt::PB1Box), Charge(Opt::PB1Box), A(Opt::PB5Box), Charge(Opt::PB5Box),
+    A(Opt::SidVodBox), Charge(Opt::SidVodBox), A(Opt::StekloBox), Charge(Opt::StekloBox),
     A(Opt::SidPPBox), A(Opt::KozaBox),
     If(When::RadioPacksMayReturn, A(Opt::R6Box)), If(When::RadioPacksMayReturn, A(Opt::R7Box)),
-    U(Opt::KsenonBox), A(Opt::BokPBBox), Price(Opt::BokPBBox, "290"), A(Opt::ZerkBox), Price(Opt::ZerkBox, "150"),
-    A(Opt::d15box), Price(Opt::d15box, "460"), Disable(Opt::d16box), MoveTick(Opt::d16box, Opt::d15box),
-    Price(Opt::PBppBox, "290"), A(Opt::PBppBox),
+    U(Opt::KsenonBox), A(Opt::BokPBBox), Charge(Opt::BokPBBox), A(Opt::ZerkBox), Charge(Opt::ZerkBox),
+    A(Opt::d15box), Charge(Opt::d15box), Disable(Opt::d16box), MoveTick(Opt::d16box, Opt::d15box),
+    Charge(Opt::PBppBox), A(Opt::PBppBox),
     If(When::ThreeDoor, Disable(Opt::ShtorkiBox)), If(When::ThreeDoor, Untick(Opt::ShtorkiBox)),
     If(When::ThreeDoor, Disable(Opt::StekloBox)), If(When::ThreeDoor, Untick(Opt::StekloBox)),
     If(When::NotThreeDoor, A(Opt::StekloBox)), If(When::NotThreeDoor, A(Opt::ShtorkiBox)),
-    {Do::SelectRails, Univers1, nullptr, When::WagonAluminium},
-    {Do::EnableRails, Univers0, nullptr, When::Wagon}, {Do::EnableRails, Univers1, nullptr, When::Wagon},
-    {Do::DisableRails, Univers2, nullptr, When::Wagon},
-    Price(Opt::acBox, "0"), Tick(Opt::acBox), Disable(Opt::acBox), A(Opt::OmivBox), {Do::EnableBody, Kuzov3dr},
+    {Do::SelectRails, Univers1, When::WagonAluminium},
+    {Do::EnableRails, Univers0, When::Wagon}, {Do::EnableRails, Univers1, When::Wagon},
+    {Do::DisableRails, Univers2, When::Wagon},
+    Include(Opt::acBox), Tick(Opt::acBox), Disable(Opt::acBox), A(Opt::OmivBox), {Do::EnableBody, Kuzov3dr},
     {Do::EnableTrimEngines, 0},
     {Do::SelectPreferredEngine, 0},
-    A(Opt::ptf), Price(Opt::ptf, "150"),
+    A(Opt::ptf), Charge(Opt::ptf),
 };
 
 constexpr TrimOp kTrendBlock[] = {
-    A(Opt::IntererBox), A(Opt::KlimatBox), A(Opt::KomfBox), Price(Opt::KomfBox, "540"),
-    A(Opt::KomfPBox), Price(Opt::KomfPBox, "870"), A(Opt::ZimBox), Price(Opt::ZimBox, "400"),
-    A(Opt::ObzorBox), Price(Opt::ObzorBox, "140"), A(Opt::Obzor1Box), Price(Opt::Obzor1Box, "250"),
-    A(Opt::LobBox), U(Opt::KruizBox), A(Opt::SidVod6Box), Price(Opt::SidVod6Box, "590"),  // not a price left by leather
+    A(Opt::IntererBox), A(Opt::KlimatBox), A(Opt::KomfBox), Charge(Opt::KomfBox),
+    A(Opt::KomfPBox), Charge(Opt::KomfPBox), A(Opt::ZimBox), Charge(Opt::ZimBox),
+    A(Opt::ObzorBox), Charge(Opt::ObzorBox), A(Opt::Obzor1Box), Charge(Opt::Obzor1Box),
+    A(Opt::LobBox), U(Opt::KruizBox), A(Opt::SidVod6Box), Charge(Opt::SidVod6Box),  // not a price left by leather
     A(Opt::PodsvBox), A(Opt::ParkBox),
-    A(Opt::PB1Box), Price(Opt::PB1Box, "115"), A(Opt::PB5Box), Price(Opt::PB5Box, "200"),
-    A(Opt::SidVodBox), Price(Opt::SidVodBox, "175"), A(Opt::PodSidBox), A(Opt::StekloBox),
-    Price(Opt::StekloBox, "300"), A(Opt::YaschBox), Price(Opt::YaschBox, "35"), A(Opt::SidPPBox), A(Opt::KozaBox),
+    A(Opt::PB1Box), Charge(Opt::PB1Box), A(Opt::PB5Box), Charge(Opt::PB5Box),
+    A(Opt::SidVodBox), Charge(Opt::SidVodBox), A(Opt::PodSidBox), A(Opt::StekloBox),
+    Charge(Opt::StekloBox), A(Opt::YaschBox), Charge(Opt::YaschBox), A(Opt::SidPPBox), A(Opt::KozaBox),
     If(When::RadioPacksMayReturn, A(Opt::R6Box)), If(When::RadioPacksMayReturn, A(Opt::R7Box)),
-    A(Opt::KsenonBox), A(Opt::BokPBBox), Price(Opt::BokPBBox, "290"), A(Opt::ZerkBox), Price(Opt::ZerkBox, "150"),
-    MoveTick(Opt::d15box, Opt::d16box), Disable(Opt::d15box), Enable(Opt::d16box), Price(Opt::d16box, "520"),
+    A(Opt::KsenonBox), A(Opt::BokPBBox), Charge(Opt::BokPBBox), A(Opt::ZerkBox), Charge(Opt::ZerkBox),
+    MoveTick(Opt::d15box, Opt::d16box), Disable(Opt::d15box), Enable(Opt::d16box), Charge(Opt::d16box),
     TickFromTag(Opt::d16box),
-    Price(Opt::PBppBox, "290"), Enable(Opt::PBppBox), TickFromTag(Opt::PBppBox),
+    Charge(Opt::PBppBox), Enable(Opt::PBppBox), TickFromTag(Opt::PBppBox),
     If(When::ThreeDoor, U(Opt::SidVod6Box)), If(When::ThreeDoor, U(Opt::ShtorkiBox)), If(When::ThreeDoor, U(Opt::StekloBox)),
     If(When::NotThreeDoor, A(Opt::SidVod6Box)), If(When::NotThreeDoor, A(Opt::ShtorkiBox)), If(When::NotThreeDoor, A(Opt::StekloBox)),
-    {Do::EnableRails, Univers0, nullptr, When::Wagon}, {Do::EnableRails, Univers1, nullptr, When::Wagon},
-    {Do::EnableRails, Univers2, nullptr, When::Wagon},
-    Price(Opt::acBox, "0"), Tick(Opt::acBox), Disable(Opt::acBox), A(Opt::OmivBox), {Do::EnableBody, Kuzov3dr},
+    {Do::EnableRails, Univers0, When::Wagon}, {Do::EnableRails, Univers1, When::Wagon},
+    {Do::EnableRails, Univers2, When::Wagon},
+    Include(Opt::acBox), Tick(Opt::acBox), Disable(Opt::acBox), A(Opt::OmivBox), {Do::EnableBody, Kuzov3dr},
     {Do::EnableTrimEngines, 0},
     {Do::SelectPreferredEngine, 0},
-    Disable(Opt::ptf), Price(Opt::ptf, "0"), Tick(Opt::ptf),
+    Disable(Opt::ptf), Include(Opt::ptf), Tick(Opt::ptf),
 };
 
 constexpr TrimOp kGhiaBlock[] = {
-    A(Opt::IntererBox), A(Opt::KlimatBox), A(Opt::KomfBox), Price(Opt::KomfBox, "515"),
-    A(Opt::KomfPBox), Price(Opt::KomfPBox, "815"), A(Opt::ZimBox), Price(Opt::ZimBox, "290"),
-    A(Opt::ObzorBox), Price(Opt::ObzorBox, "140"), A(Opt::Obzor1Box), Price(Opt::Obzor1Box, "250"),
+    A(Opt::IntererBox), A(Opt::KlimatBox), A(Opt::KomfBox), Charge(Opt::KomfBox),
+    A(Opt::KomfPBox), Charge(Opt::KomfPBox), A(Opt::ZimBox), Charge(Opt::ZimBox),
+    A(Opt::ObzorBox), Charge(Opt::ObzorBox), A(Opt::Obzor1Box), Charge(Opt::Obzor1Box),
     A(Opt::LobBox), A(Opt::PodsvBox), A(Opt::ParkBox), A(Opt::KruizBox),
-    Tick(Opt::PB1Box), Disable(Opt::PB1Box), Price(Opt::PB1Box, "0"), A(Opt::PB5Box), Price(Opt::PB5Box, "110"),
-    A(Opt::SidVodBox), Price(Opt::SidVodBox, "175"), A(Opt::PodSidBox), A(Opt::SidVod6Box),
-    Price(Opt::SidVod6Box, "590"), S(Opt::YaschBox), Price(Opt::YaschBox, "0"), S(Opt::StekloBox),
-    Price(Opt::StekloBox, "0"), A(Opt::SidPPBox), A(Opt::KozaBox),
+    Tick(Opt::PB1Box), Disable(Opt::PB1Box), Include(Opt::PB1Box), A(Opt::PB5Box), Charge(Opt::PB5Box),
+    A(Opt::SidVodBox), Charge(Opt::SidVodBox), A(Opt::PodSidBox), A(Opt::SidVod6Box),
+    Charge(Opt::SidVod6Box), S(Opt::YaschBox), Include(Opt::YaschBox), S(Opt::StekloBox),
+    Include(Opt::StekloBox), A(Opt::SidPPBox), A(Opt::KozaBox),
     If(When::RadioPacksMayReturn, A(Opt::R6Box)), If(When::RadioPacksMayReturn, A(Opt::R7Box)),
-    A(Opt::KsenonBox), S(Opt::BokPBBox), Price(Opt::BokPBBox, "0"), S(Opt::ZerkBox), Price(Opt::ZerkBox, "0"),
-    MoveTick(Opt::d15box, Opt::d16box), Disable(Opt::d15box), A(Opt::d16box), Price(Opt::d16box, "570"),
-    Price(Opt::PBppBox, "0"), Disable(Opt::PBppBox), Tick(Opt::PBppBox),
+    A(Opt::KsenonBox), S(Opt::BokPBBox), Include(Opt::BokPBBox), S(Opt::ZerkBox), Include(Opt::ZerkBox),
+    MoveTick(Opt::d15box, Opt::d16box), Disable(Opt::d15box), A(Opt::d16box), Charge(Opt::d16box),
+    Include(Opt::PBppBox), Disable(Opt::PBppBox), Tick(Opt::PBppBox),
     If(When::ThreeDoor, Disable(Opt::ShtorkiBox)), If(When::ThreeDoor, Untick(Opt::ShtorkiBox)),
     If(When::NotThreeDoor, A(Opt::ShtorkiBox)),
-    S(Opt::acBox), Price(Opt::acBox, "0"), Enable(Opt::OmivBox),  // the washer keeps its tick
-    {Do::DisableBody, Kuzov3dr}, {Do::SelectBody, Kuzov5dr, nullptr, When::ThreeDoor},
-    {Do::DisableRails, Univers0, nullptr, When::Wagon}, {Do::EnableRails, Univers2, nullptr, When::Wagon},
-    {Do::SelectRails, Univers1, nullptr, When::NoRails},
+    S(Opt::acBox), Include(Opt::acBox), Enable(Opt::OmivBox),  // the washer keeps its tick
+    {Do::DisableBody, Kuzov3dr}, {Do::SelectBody, Kuzov5dr, When::ThreeDoor},
+    {Do::DisableRails, Univers0, When::Wagon}, {Do::EnableRails, Univers2, When::Wagon},
+    {Do::SelectRails, Univers1, When::NoRails},
     {Do::EnableTrimEngines, 0},
     {Do::SelectPreferredEngine, 0},
-    Disable(Opt::ptf), Price(Opt::ptf, "0"), Tick(Opt::ptf),
+    Disable(Opt::ptf), Include(Opt::ptf), Tick(Opt::ptf),
 };
 // clang-format on
 
@@ -281,16 +245,6 @@ Block TrimBlock(int trim) {
         default:
             return BlockOf(kGhiaBlock);
     }
-}
-
-int BasePrice(int trim, int engine, int body) {
-    for (const BasePriceRow& row : kBasePrices) {
-        if (row.trim == trim && row.engine == engine && body >= 0 && body < kBodyCount &&
-            row.byBody[body] != kNone) {
-            return row.byBody[body];
-        }
-    }
-    return kInvalid;
 }
 
 std::string PriceText(int value) {
@@ -342,8 +296,11 @@ void RunTrimBlock(Configuration& c, int trim) {
             case Do::Unavailable:
                 c.SetOptionUnavailable(o);
                 break;
-            case Do::Price:
-                c.SetPrice(o, op.price);
+            case Do::Charge:
+                c.SetPrice(o, ListPrice(o, trim));
+                break;
+            case Do::Include:
+                c.SetPrice(o, kIncluded);
                 break;
             case Do::Enable:
                 c.SetEnabled(o, true);
@@ -424,7 +381,7 @@ void Configuration::ComplButtonClick() {
     SetBazaLabel(PriceText(base));
 
     // 4: leather is cheaper in Comfort, and cheaper with the three-door body.
-    SetPrice(Opt::KozaBox, trim == Comfort ? "590" : (body_ == Kuzov3dr ? "950" : "1070"));
+    SetPrice(Opt::KozaBox, LeatherPrice(trim, body_ == Kuzov3dr));
 
     // 5: wagon-only options and roof rails.
     if (body_ == KuzovWag) {
@@ -461,7 +418,7 @@ void Configuration::ComplButtonClick() {
 
     // 8: roof-rail surcharge.
     const int rails = rails_ < 0 ? Univers0 : rails_;
-    SetUnLabel(PriceText(kRailSurcharge[rails][trim]));
+    SetUnLabel(PriceText(RailSurcharge(rails, trim)));
 
     // 9: what the trim offers.
     RunTrimBlock(*this, trim);

@@ -11,29 +11,19 @@ int CodeCharIndex(char c) {
 }
 
 CodeBuilder::CodeBuilder(int trim, int body, int rails, int engine) {
-    words_[0] = static_cast<std::uint8_t>((trim * 16 + body * 4 + rails) & 63);
-    words_[1] = static_cast<std::uint8_t>(engine & 7);
+    words_[kChoiceWord] = static_cast<std::uint8_t>(ChoiceWord(trim, body, rails));
+    words_[kEngineWord] = static_cast<std::uint8_t>(EngineWord(engine));
 }
-
-namespace {
-// Which word holds the bit of the option at a walk position.
-int WordOf(int walkIndex) {
-    if (walkIndex < 3) return 1;  // after the engine
-    if (walkIndex < 45) return 2 + (walkIndex - 3) / 6;
-    if (walkIndex < 51) return 10;  // word 9 is the colour
-    return 11;
-}
-}  // namespace
 
 void CodeBuilder::AddOption(int walkIndex, bool checked) {
-    std::uint8_t& word = words_[WordOf(walkIndex)];
-    word = static_cast<std::uint8_t>(((word << 1) | (checked ? 1 : 0)) & 63);
-    // Word 11 holds only three options, in its top bits.
-    if (walkIndex == 53) word = static_cast<std::uint8_t>((word << 3) & 63);
+    const BitPlace place = OptionBitPlace(walkIndex);
+    std::uint8_t& word = words_[place.word];
+    const auto bit = static_cast<std::uint8_t>(1u << place.bit);
+    word = static_cast<std::uint8_t>(checked ? word | bit : word & ~bit);
 }
 
 void CodeBuilder::SetColour(int itemIndex) {
-    words_[9] = static_cast<std::uint8_t>(itemIndex & 63);
+    words_[kColourWord] = static_cast<std::uint8_t>(itemIndex & 63);
 }
 
 std::string CodeBuilder::Finish() const {

@@ -1,17 +1,12 @@
-// "Сохранить..." and "Открыть...": the code field to a .klv file and back.
+// The content of a .klv file: the code field's text in the single-byte code page and back.
 #include "pricing/ConfigFile.h"
 
 #include <array>
 #include <cstdint>
 
-#include "model/Configuration.h"
-
 namespace kalvora {
 
 namespace {
-
-constexpr std::string_view kOverwriteQuestion = "Такой файл уже существует. Перезаписать?";
-constexpr std::string_view kSaved = "Ваша конфигурация сохранена в файл:\r\r";
 
 // Windows-1251 bytes 0x80..0xBF; 0xC0..0xFF are А..я (U+0410..U+044F) in order. 0x98 is
 // unassigned.
@@ -115,34 +110,6 @@ bool ReadCodeFile(FileAccess& files, const std::string& path, std::string* line,
     if (!files.ReadFirstLine(path, &bytes, error)) return false;
     *line = FromWindows1251(bytes);
     return true;
-}
-
-Result Configuration::SaveToFile(const std::string& path, FileAccess& files) {
-    if (files.Exists(path) && !ui_.Confirm(std::string(kOverwriteQuestion))) {
-        return {Outcome::Declined, {}};
-    }
-    // The configuration on screen; the field may hold a code the decoder rejected. Before the
-    // first price there is only the field.
-    const std::string& code = configurationCode_.empty() ? edit1_ : configurationCode_;
-    std::string error;
-    if (!files.WriteFile(path, CodeFileContent(code), &error)) {
-        ui_.ShowMessage(error);
-        return {Outcome::Rejected, error};
-    }
-    ui_.ShowMessage(std::string(kSaved) + path);
-    return {};
-}
-
-Result Configuration::OpenFile(const std::string& path, FileAccess& files) {
-    std::string line;
-    std::string error;
-    // The field changes only once the file has been read and closed.
-    if (!ReadCodeFile(files, path, &line, &error)) {
-        ui_.ShowMessage(error);
-        return {Outcome::Rejected, error};
-    }
-    SetEdit1(line);
-    return Edit1DblClick();
 }
 
 }  // namespace kalvora

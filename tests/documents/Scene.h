@@ -51,7 +51,7 @@ inline void Apply(Configuration& c, const Scene& s) {
         c.SetEnabled(OptAt(i), true);
     }
     for (Opt o : s.disabled) c.SetEnabled(o, false);
-    for (const auto& [opt, price] : s.ticked) c.SetPrice(opt, price);
+    for (const auto& [opt, price] : s.ticked) c.SetPrice(opt, std::stoi(price));
     ASSERT_EQ(c.Trim(), s.trim);
     ASSERT_EQ(c.Body(), s.body);
     ASSERT_EQ(c.Engine(), s.engine);

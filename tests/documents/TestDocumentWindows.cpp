@@ -32,7 +32,7 @@ void SetUpCar(Configuration& c) {
     c.SelectEngine(Dvig20MT145);
     c.SetColourIndex(7);
     c.SetChecked(Opt::KsenonBox, true);
-    c.SetPrice(Opt::KsenonBox, "980");
+    c.SetPrice(Opt::KsenonBox, 980);
     c.SetBazaLabel("18560");
     c.SetUnLabel("0");
     c.SetPriceLabel("Цена: $20000");

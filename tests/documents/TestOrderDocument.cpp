@@ -456,13 +456,6 @@ TEST_F(OrderDocumentTest, NoColourSelectedLeavesTheColourNameEmpty) {
     EXPECT_TRUE(Has("[$275] Окраска кузова в \"металлик\": "));
 }
 
-TEST_F(OrderDocumentTest, OptionPriceThatIsNotANumberIsNamed) {
-    Scene s = GhiaWagon();
-    s.ticked.push_back({Opt::KruizBox, "abc"});
-    Build(s);
-    EXPECT_TRUE(Has("Круиз контроль (abc)")) << order.Text();
-}
-
 TEST_F(OrderDocumentTest, ObserverHearsEveryGeneration) {
     int heard = 0;
     order.SetTextObserver([&] { ++heard; });

@@ -57,7 +57,7 @@ TEST_F(ConfigurationTest, SettingTheTickItAlreadyHasRunsNothing) {
 
 TEST_F(ConfigurationTest, EnablingPricesAndHighlightsRunNoRule) {
     config.SetEnabled(Opt::KlimatBox, false);
-    config.SetPrice(Opt::KlimatBox, "1");
+    config.SetPrice(Opt::KlimatBox, 1);
     config.SetShadow(Opt::KlimatBox, kShadowAqua);
     config.SetFont(Opt::KlimatBox, kFontBlue);
     config.SetTag(Opt::KlimatBox, 1);

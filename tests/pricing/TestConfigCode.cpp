@@ -15,7 +15,7 @@ std::string CodeOf(int trim, int body, int rails, int engine, int colour, std::s
     CodeBuilder code(trim, body, rails, engine);
     for (int i = 0; i < kOptionCount; ++i) {
         code.AddOption(i, ticked.count(OptAt(i)) > 0);
-        if (i == 44) code.SetColour(colour);
+        if (i == kOptionsBeforeColour - 1) code.SetColour(colour);
     }
     return code.Finish();
 }

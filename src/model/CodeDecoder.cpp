@@ -28,18 +28,6 @@ std::string CleanCode(std::string text) {
     return text;
 }
 
-// The word and bit of the option at a walk position: word 1 holds the first three options in
-// bits 2..0, words 2..8 and 10..11 six options each from bit 5 down, word 9 is the colour.
-struct BitPlace {
-    int word;
-    int bit;
-};
-BitPlace PlaceOf(int walkIndex) {
-    if (walkIndex < 3) return {1, 2 - walkIndex};
-    if (walkIndex < 45) return {2 + (walkIndex - 3) / 6, 5 - (walkIndex - 3) % 6};
-    return {10 + (walkIndex - 45) / 6, 5 - (walkIndex - 45) % 6};
-}
-
 }  // namespace
 
 Result Configuration::Edit1DblClick() {
@@ -76,13 +64,13 @@ Result Configuration::DecodeCodeField() {
     }
     // A colour word of 12 to 14 (after the modulo) names no item of the colour list; such a
     // code was never written by the program, so it is rejected like any other damaged code.
-    if (sum != check || words[9] % kColourModulus >= kColourCount) {
+    if (sum != check || words[kColourWord] % kColourModulus >= kColourCount) {
         return rejected;
     }
     if (oldCode) {
         ui_.ShowMessage(std::string(kOldCodeConverted));
         // The previous version had no words for the nine newest options: they are not ticked.
-        for (int i = 10; i < kCodeLength; ++i) words[i] = 0;
+        for (int i = kFirstNewWord; i < kCodeLength; ++i) words[i] = 0;
     }
 
     // While the options are assigned, no colour is selected: otherwise the metallic mark would
@@ -91,27 +79,27 @@ Result Configuration::DecodeCodeField() {
     SetColourIndex(-1);
 
     // Every assignment below behaves like a click: the rules run as the controls change.
-    SelectTrim(words[0] / 16);
-    SelectBody(words[0] % 16 / 4);
-    const int rails = words[0] % 4;
+    SelectTrim(TrimOfWord(words[kChoiceWord]));
+    SelectBody(BodyOfWord(words[kChoiceWord]));
+    const int rails = RailsOfWord(words[kChoiceWord]);
     if (rails < kRailsCount) SelectRails(rails);
-    const int engine = words[1] / 8;
+    const int engine = EngineOfWord(words[kEngineWord]);
     // 1,8 M (125) and 2,0 A (145) come back through the preferred engine, when the trim rules
     // choose the engine from it.
     if (engine <= Dvig20MT145) SelectEngine(engine);
     SetPreferredEngine(engine);
 
     const auto applyOption = [&](int walkIndex) {
-        const BitPlace place = PlaceOf(walkIndex);
+        const BitPlace place = OptionBitPlace(walkIndex);
         const Opt o = OptAt(walkIndex);
         SetChecked(o, (words[place.word] >> place.bit & 1) != 0);
         // The wish is what the option shows after its own rule has run, so that the trim
         // rules below bring it back exactly when it survived.
         SetTag(o, Checked(o) ? 1 : 0);
     };
-    for (int i = 0; i < 45; ++i) applyOption(i);
-    SetColourIndex(words[9] % kColourModulus);
-    for (int i = 45; i < kOptionCount; ++i) applyOption(i);
+    for (int i = 0; i < kOptionsBeforeColour; ++i) applyOption(i);
+    SetColourIndex(words[kColourWord] % kColourModulus);
+    for (int i = kOptionsBeforeColour; i < kOptionCount; ++i) applyOption(i);
 
     // Settle: the colour, then the trim rules for the decoded trim, body and engine, then the
     // price and the code of what the rules allowed.

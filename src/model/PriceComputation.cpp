@@ -33,10 +33,6 @@ const CaptionRule kCaptionRules[] = {
 };
 // clang-format on
 
-std::string ConversionError(const std::string& text) {
-    return "'" + text + "' не является целым числом";
-}
-
 }  // namespace
 
 void Configuration::PriceButtonClick() {
@@ -63,15 +59,7 @@ void Configuration::PriceButtonClick() {
         const Opt o = OptAt(i);
         const OptionState& s = options_[i];
         code.AddOption(i, s.checked);
-        if (s.checked) {
-            const std::optional<std::int32_t> price = ParseInteger(s.price);
-            if (!price) {
-                SetCurrentPrice(static_cast<std::int32_t>(total));
-                ui_.ShowMessage(ConversionError(s.price));
-                return;
-            }
-            total += *price;
-        }
+        if (s.checked) total += s.price;
         if (o != Opt::MetallBox) SetCaptionEnabled(o, s.enabled);
         for (const CaptionRule& rule : kCaptionRules) {
             if (rule.option != o || !s.checked) continue;
@@ -80,7 +68,7 @@ void Configuration::PriceButtonClick() {
                 if (Checked(package)) SetCaptionEnabled(o, true);
             }
         }
-        if (i == 44) {
+        if (i == kOptionsBeforeColour - 1) {
             // The colour list has no selection only before the start code: write colour 0.
             code.SetColour(colour_ >= 0 && colour_ < kColourCount ? colour_ : 0);
         }

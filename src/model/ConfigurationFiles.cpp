@@ -1,0 +1,44 @@
+// "Сохранить..." and "Открыть...": the configuration on screen to a .klv file and back.
+#include <string>
+
+#include "model/Configuration.h"
+#include "pricing/ConfigFile.h"
+
+namespace kalvora {
+
+namespace {
+
+constexpr std::string_view kOverwriteQuestion = "Такой файл уже существует. Перезаписать?";
+constexpr std::string_view kSaved = "Ваша конфигурация сохранена в файл:\r\r";
+
+}  // namespace
+
+Result Configuration::SaveToFile(const std::string& path, FileAccess& files) {
+    if (files.Exists(path) && !ui_.Confirm(std::string(kOverwriteQuestion))) {
+        return {Outcome::Declined, {}};
+    }
+    // The configuration on screen; the field may hold a code the decoder rejected. Before the
+    // first price there is only the field.
+    const std::string& code = configurationCode_.empty() ? edit1_ : configurationCode_;
+    std::string error;
+    if (!files.WriteFile(path, CodeFileContent(code), &error)) {
+        ui_.ShowMessage(error);
+        return {Outcome::Rejected, error};
+    }
+    ui_.ShowMessage(std::string(kSaved) + path);
+    return {};
+}
+
+Result Configuration::OpenFile(const std::string& path, FileAccess& files) {
+    std::string line;
+    std::string error;
+    // The field changes only once the file has been read and closed.
+    if (!ReadCodeFile(files, path, &line, &error)) {
+        ui_.ShowMessage(error);
+        return {Outcome::Rejected, error};
+    }
+    SetEdit1(line);
+    return Edit1DblClick();
+}
+
+}  // namespace kalvora
