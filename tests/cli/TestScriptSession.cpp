@@ -116,6 +116,16 @@ TEST(ScriptOutput, LineBreaksInsideMessagesAreEscaped) {
               "message: Ваша конфигурация сохранена в файл:\\r\\ra.klv\n");
 }
 
+// Every view keeps one paragraph a line, whatever the code or the clock text holds.
+TEST(ScriptOutput, NoViewWritesARawCarriageReturn) {
+    const Played run = Play(
+        "start\nclock 01.01.2027 12:00\r00\nprint order\nprint checklist\ncode ab\rc\n"
+        "print code\nprint order\nprint checklist\nprint state\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.find('\r'), std::string::npos);
+    EXPECT_NE(run.out.find("12:00\\r00"), std::string::npos);
+}
+
 TEST(ScriptOutput, SaveKeepsBlanksInsideThePath) {
     FakeFileAccess files;
     const Played run = Play("start\nsave my car.klv no\n", files);
