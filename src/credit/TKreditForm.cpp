@@ -137,16 +137,19 @@ QString Screen(const std::string& text) {
 
 char SystemDecimalSeparator() {
     const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 0x80) return point.at(0).toLatin1();
+    if (point.size() == 1 && point.at(0).unicode() < 0x80)
+        return point.at(0).toLatin1();
     return ',';
 }
 
 // The first run of three or more blanks in a caption, where a field sits on top of the text.
 std::pair<int, int> BlankGap(const QString& caption) {
     const int start = caption.indexOf(QStringLiteral("   "));
-    if (start < 0) return {caption.size(), 0};
+    if (start < 0)
+        return {caption.size(), 0};
     int end = start;
-    while (end < caption.size() && caption.at(end) == QLatin1Char(' ')) ++end;
+    while (end < caption.size() && caption.at(end) == QLatin1Char(' '))
+        ++end;
     return {start, end - start};
 }
 
@@ -180,7 +183,8 @@ QPixmap CalculatorPicture() {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(70, 70, 70));
     for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 3; ++c) p.drawRect(4 + c * 4, 8 + r * 3, 3, 2);
+        for (int c = 0; c < 3; ++c)
+            p.drawRect(4 + c * 4, 8 + r * 3, 3, 2);
     }
     return picture;
 }
@@ -194,7 +198,8 @@ TKreditForm::TKreditForm(QWidget* parent) : QDialog(parent), calculator_(SystemD
     layout->addWidget(BuildLeftPanel());
     layout->addWidget(BuildRightPanel(), 1);
 
-    for (const Tip& tip : kTips) Field(tip.field)->setToolTip(Screen(tip.text));
+    for (const Tip& tip : kTips)
+        Field(tip.field)->setToolTip(Screen(tip.text));
     Box(B::CheckBox1)->setToolTip(Screen(kEarlyTip));
     resize(1060, 740);
     Refresh();
@@ -220,7 +225,8 @@ QLineEdit* TKreditForm::MakeField(CreditField field, int width) {
     if (field == F::Edit5 || IsConverterField(field) || IsDraggableField(field) || field == F::Nd) {
         edit->installEventFilter(this);
     }
-    if (field == F::Nd) edit->setAcceptDrops(true);
+    if (field == F::Nd)
+        edit->setAcceptDrops(true);
     return edit;
 }
 
@@ -426,9 +432,11 @@ QWidget* TKreditForm::BuildRightPanel() {
     gridFont.setPixelSize(11);
     grid_->setFont(gridFont);
     grid_->horizontalHeader()->setFont(gridFont);
-    for (int c = 0; c < kScheduleColumns; ++c) grid_->setColumnWidth(c, kColumnWidths[c]);
+    for (int c = 0; c < kScheduleColumns; ++c)
+        grid_->setColumnWidth(c, kColumnWidths[c]);
     int gridWidth = grid_->frameWidth() * 2 + 20;
-    for (int w : kColumnWidths) gridWidth += w;
+    for (int w : kColumnWidths)
+        gridWidth += w;
     grid_->setFixedWidth(gridWidth);
     column->addWidget(grid_, 1);
     return panel;
@@ -466,7 +474,8 @@ void TKreditForm::Refresh() {
         if (edit->text() != text) {
             const int cursor = edit->cursorPosition();
             edit->setText(text);
-            if (edit->hasFocus()) edit->setCursorPosition(std::min(cursor, int(text.size())));
+            if (edit->hasFocus())
+                edit->setCursorPosition(std::min(cursor, int(text.size())));
         }
         const QColor colour = ToColor(calculator_.Colour(field));
         QPalette palette = edit->palette();
@@ -488,10 +497,12 @@ void TKreditForm::Refresh() {
 void TKreditForm::RefreshGrid() {
     const auto& rows = calculator_.Grid();
     QStringList headers;
-    for (const std::string& header : rows.front()) headers << Screen(header);
+    for (const std::string& header : rows.front())
+        headers << Screen(header);
     grid_->setHorizontalHeaderLabels(headers);
     const int monthRows = static_cast<int>(rows.size()) - 1;
-    if (grid_->rowCount() != monthRows) grid_->setRowCount(monthRows);
+    if (grid_->rowCount() != monthRows)
+        grid_->setRowCount(monthRows);
     const QColor fixed = palette().color(QPalette::Button);
     for (int r = 0; r < monthRows; ++r) {
         for (int c = 0; c < kScheduleColumns; ++c) {
@@ -508,7 +519,8 @@ void TKreditForm::RefreshGrid() {
                 }
                 grid_->setItem(r, c, item);
             }
-            if (item->text() != text) item->setText(text);
+            if (item->text() != text)
+                item->setText(text);
         }
     }
 }
@@ -517,7 +529,8 @@ void TKreditForm::RefreshGrid() {
 
 bool TKreditForm::eventFilter(QObject* watched, QEvent* event) {
     const auto found = fieldOfWidget_.find(watched);
-    if (found == fieldOfWidget_.end()) return QDialog::eventFilter(watched, event);
+    if (found == fieldOfWidget_.end())
+        return QDialog::eventFilter(watched, event);
     const auto field = static_cast<CreditField>(found.value());
     auto* edit = static_cast<QLineEdit*>(watched);
 
@@ -543,8 +556,10 @@ bool TKreditForm::eventFilter(QObject* watched, QEvent* event) {
         calculator_.KeyUp(field);
         Refresh();
     }
-    if (field == F::Nd && HandleDropOnNd(event)) return true;
-    if (IsDraggableField(field) && HandleDrag(field, edit, event)) return true;
+    if (field == F::Nd && HandleDropOnNd(event))
+        return true;
+    if (IsDraggableField(field) && HandleDrag(field, edit, event))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 
@@ -559,7 +574,8 @@ bool TKreditForm::HandleDrag(CreditField source, QLineEdit* edit, QEvent* event)
         dragArmed_ = false;
         return false;
     }
-    if (event->type() != QEvent::MouseMove || !dragArmed_) return false;
+    if (event->type() != QEvent::MouseMove || !dragArmed_)
+        return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     if ((mouse->position().toPoint() - dragStart_).manhattanLength() <
         QApplication::startDragDistance()) {
@@ -579,14 +595,16 @@ bool TKreditForm::HandleDropOnNd(QEvent* event) {
     const QString format = QString::fromLatin1(kDragFormat);
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (!drag->mimeData()->hasFormat(format)) return false;
+        if (!drag->mimeData()->hasFormat(format))
+            return false;
         drag->setDropAction(Qt::CopyAction);
         drag->accept();
         return true;
     }
     if (event->type() == QEvent::Drop) {
         auto* drop = static_cast<QDropEvent*>(event);
-        if (!drop->mimeData()->hasFormat(format)) return false;
+        if (!drop->mimeData()->hasFormat(format))
+            return false;
         const auto source = CreditFieldByName(drop->mimeData()->data(format).toStdString());
         if (source && calculator_.DropOnNd(*source)) {
             drop->setDropAction(Qt::CopyAction);

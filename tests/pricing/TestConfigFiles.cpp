@@ -309,6 +309,29 @@ TEST_F(DiskFileTest, WritingThroughALinkReplacesTheFileItPointsTo) {
     EXPECT_EQ(Content(real), "####################\r\n");
 }
 
+// Saving over a link asks about the file that will really be replaced; a link that leads
+// nowhere is refused with a reason, not replaced by a file.
+TEST_F(DiskFileTest, SavingOverALinkNamesTheRealFileAndRefusesADanglingOne) {
+    const std::string real = Write("real.klv", "old\r\n");
+    fs::create_symlink(real, dir + "/link.klv");
+    fs::create_symlink(dir + "/nowhere.klv", dir + "/dangling.klv");
+    RecordingUi ui;
+    Configuration config(ui);
+    config.FormActivate({kWorkedExample}, disk);
+    ui.answers = {true};
+    config.SaveToFile(dir + "/link.klv", disk);
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0],
+              kOverwrite + "\r\rЭто ссылка: будет перезаписан файл «" + real + "».");
+    EXPECT_EQ(Content(real), config.Edit1() + "\r\n");
+    ui.messages.clear();
+    config.SaveToFile(dir + "/dangling.klv", disk);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Не удалось сохранить файл «" + dir +
+                                                    "/dangling.klv»: ссылка указывает на "
+                                                    "несуществующий файл"});
+    EXPECT_TRUE(fs::is_symlink(dir + "/dangling.klv"));
+}
+
 TEST_F(DiskFileTest, DevicesAreNeverReplaced) {
     std::string error;
     EXPECT_FALSE(disk.WriteFile("/dev/null", "x\r\n", &error));
