@@ -82,7 +82,7 @@ TEST(DiskSave, TrapsAroundTheTargetNeverLoseDataNorLeaveTemporaryFiles) {
     const bool root = ::geteuid() == 0;
     DiskFileAccess disk;
     const mode_t modes[] = {0600, 0640, 0644, 0664, 0400};
-    for (int run = 0; run < 400; ++run) {
+    for (int run = 0; run < 300; ++run) {
         char pattern[] = "/tmp/kalvora-save-XXXXXX";
         const std::string dir = ::mkdtemp(pattern);
         fs::create_directory(dir + "/other");
@@ -208,6 +208,43 @@ TEST(DiskSave, AFileSizeLimitFailsTheSaveInsteadOfKillingTheProgram) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(Content(path), "old\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    fs::remove_all(dir);
+}
+
+// A save killed in the middle of writing leaves the previous file whole, and the temporary
+// file it leaves behind is no more readable than that file. The kill is the default action of
+// SIGXFSZ under a file-size limit, in a child.
+TEST(DiskSave, ASaveKilledHalfwayLeavesAPrivateTemporaryFileAndTheOldFile) {
+    char pattern[] = "/tmp/kalvora-killed-XXXXXX";
+    const std::string dir = ::mkdtemp(pattern);
+    const std::string path = dir + "/a.klv";
+    Put(path, "old\r\n", 0600);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        DiskFileAccess disk;
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{8, 8};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::string error;
+        disk.WriteFile(path, "####################\r\n", &error);
+        ::_exit(3);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(Content(path), "old\r\n");
+    int leftovers = 0;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        if (entry.path() == path) continue;
+        ++leftovers;
+        EXPECT_EQ(entry.path().filename().string().rfind(".k", 0), 0u);
+        EXPECT_EQ(entry.path().filename().string().size(), 8u);
+        struct stat st;
+        ASSERT_EQ(::stat(entry.path().c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0600u);
+    }
+    EXPECT_EQ(leftovers, 1);
     fs::remove_all(dir);
 }
 
