@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks that every include between the folders of src/ runs from a higher layer to a lower one:
 #
-#   pricing                      price list, configuration code, .klv file format
-#   model                        catalogue, Configuration and its rules
+#   pricing, settings            configuration code, .klv file format; window settings (Qt)
+#   model                        catalogue, price list, Configuration and its rules
 #   documents, credit, info      what the documents, the loan and the explanations need
 #   cli, app                     the two front ends
 #
@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 
 layer() {
     case "$1" in
-        pricing) echo 0 ;;
+        pricing | settings) echo 0 ;;
         model) echo 1 ;;
         documents | credit | info) echo 2 ;;
         cli | app) echo 3 ;;

@@ -3,6 +3,7 @@
 
 #include "model/Configuration.h"
 #include "pricing/ConfigFile.h"
+#include "pricing/FileErrors.h"
 
 namespace kalvora {
 
@@ -14,16 +15,21 @@ constexpr std::string_view kSaved = "Ваша конфигурация сохр�
 }  // namespace
 
 Result Configuration::SaveToFile(const std::string& path, FileAccess& files) {
-    if (files.Exists(path) && !ui_.Confirm(std::string(kOverwriteQuestion))) {
-        return {Outcome::Declined, {}};
+    if (files.Exists(path)) {
+        // Saving over a link replaces the file it leads to: the question names that file.
+        std::string question(kOverwriteQuestion);
+        const std::string target = files.LinkTarget(path);
+        if (!target.empty()) question += "\r\rЭто ссылка: будет перезаписан файл «" + target + "».";
+        if (!ui_.Confirm(question)) return {Outcome::Declined, {}};
     }
     // The configuration on screen; the field may hold a code the decoder rejected. Before the
     // first price there is only the field.
     const std::string& code = configurationCode_.empty() ? edit1_ : configurationCode_;
-    std::string error;
-    if (!files.WriteFile(path, CodeFileContent(code), &error)) {
-        ui_.ShowMessage(error);
-        return {Outcome::Rejected, error};
+    std::string reason;
+    if (!files.WriteFile(path, CodeFileContent(code), &reason)) {
+        const std::string message = SaveFailedMessage(path, reason);
+        ui_.ShowMessage(message);
+        return {Outcome::Rejected, message};
     }
     ui_.ShowMessage(std::string(kSaved) + path);
     return {};

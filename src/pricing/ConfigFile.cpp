@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "pricing/FileErrors.h"
+
 namespace kalvora {
 
 namespace {
@@ -100,6 +102,14 @@ std::string FromWindows1251(std::string_view bytes) {
     return out;
 }
 
+std::string_view FirstLineOf(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    return bytes.substr(0, bytes.find_first_of("\r\n"));
+}
+
 std::string CodeFileContent(std::string_view fieldText) {
     return ToWindows1251(fieldText) + "\r\n";
 }
@@ -107,7 +117,11 @@ std::string CodeFileContent(std::string_view fieldText) {
 bool ReadCodeFile(FileAccess& files, const std::string& path, std::string* line,
                   std::string* error) {
     std::string bytes;
-    if (!files.ReadFirstLine(path, &bytes, error)) return false;
+    std::string reason;
+    if (!files.ReadFirstLine(path, &bytes, &reason)) {
+        if (error) *error = OpenFailedMessage(path, reason);
+        return false;
+    }
     *line = FromWindows1251(bytes);
     return true;
 }
