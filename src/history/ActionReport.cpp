@@ -95,7 +95,7 @@ void CompareConfigurations(const ConfigurationSnapshot& before, const Configurat
         const bool priceChanged = was.price != is.price;
         if (effect == OptionEffect::None && !priceChanged) continue;
         report->options.push_back(
-            {OptAt(i), effect, is.checked, priceChanged, was.price, is.price});
+            {OptAt(i), effect, is.checked, was.checked, priceChanged, was.price, is.price});
     }
 }
 

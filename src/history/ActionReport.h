@@ -65,7 +65,8 @@ enum class OptionEffect : std::uint8_t {
 struct OptionChange {
     Opt option;
     OptionEffect effect;
-    bool ticked;  // the tick after the action
+    bool ticked;     // the tick after the action
+    bool wasTicked;  // and before it
     bool priceChanged;
     std::string oldPrice;
     std::string newPrice;

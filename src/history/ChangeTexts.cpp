@@ -297,7 +297,10 @@ std::string NoticeText(const ActionReport& r) {
         std::int64_t sum = 0;
         const OptionChange* only = nullptr;
         for (const OptionChange& c : r.options) {
-            if (c.effect != g.effect) continue;
+            // A ticked option that became unavailable is taken off the order.
+            const bool takenOff = c.effect == OptionEffect::Unavailable && c.wasTicked;
+            const OptionEffect effect = takenOff ? OptionEffect::Unticked : c.effect;
+            if (effect != g.effect) continue;
             ++count;
             only = &c;
             if (g.sign < 0) sum += IntegerOr(c.oldPrice, 0);
