@@ -56,35 +56,44 @@ struct ReasonCase {
 
 TEST(Reasons, EveryRuleEffectNamesTheUsersChoice) {
     const ReasonCase cases[] = {
-        {"visibility package drops the winter package", "trim 1\nclick ZimBox\nclick ObzorBox",
+        {"visibility package drops the winter package",
+         "trim 1\nclick ZimBox\nclick ObzorBox",
          "С пакетом «Улучшенной обзорности»: снят пакет «Зимний» (−400 $); опция «Передние "
          "противотуманные фары» стала стандартной",
          {{"ZimBox", "Снято: несовместимо с пакетом «Улучшенной обзорности»"},
           {"ptf", "Входит в пакет «Улучшенной обзорности»: стандартно, цена 0"},
           {"ObzorBox", "Цена 210 $ в комплектации Comfort"},
           {"LobBox", "-"}}},
-        {"a trim change moves the body and the engine", "trim 3",
+        {"a trim change moves the body and the engine",
+         "trim 3",
          "Комплектация Ghia: кузов Хэтч 3 дв заменён на Хэтч 5 дв; двигатель 1,4 М (80 лс) "
          "заменён на 1,6 М (115 лс); 8 опций стали стандартными",
          {{"acBox", "Стандартно в комплектации Ghia, цена 0"},
           {"d15box", "Недоступно в комплектации Ghia"},
           {"KomfBox", "Цена 515 $ в комплектации Ghia"}}},
-        {"the comfort package", "trim 2\nclick R6Box\nclick KomfBox",
+        {"the comfort package",
+         "trim 2\nclick R6Box\nclick KomfBox",
          "С пакетом «Комфорт»: снят «Радио Пакет №6» (−700 $)",
          {{"R2Box", "Входит в пакет «Комфорт»: стандартно, цена 0"},
           {"R6Box", "Несовместимо с пакетом «Комфорт»"},
           {"RadioBox", "-"}}},
-        {"the automatic gearbox", "trim 1\nclick Dvig16AT100",
+        {"the automatic gearbox",
+         "trim 1\nclick Dvig16AT100",
          "Двигатель 1,6 А (100 лс): «Радио Пакет №2» стал стандартным",
          {{"R2Box", "Стандартно с двигателем 1,6 А (100 лс), цена 420"},
           {"R4Box", "Недоступно с двигателем 1,6 А (100 лс)"}}},
-        {"a body", "trim 1\nclick Kuzov4dr", "Кузов Седан: ",
+        {"a body",
+         "trim 1\nclick Kuzov4dr",
+         "Кузов Седан: ",
          {{"TonBox", "Недоступно с кузовом Седан"}, {"ShtorkiBox", "-"}}},
-        {"xenon makes the washer standard", "trim 2\nclick KsenonBox",
+        {"xenon makes the washer standard",
+         "trim 2\nclick KsenonBox",
          "С опцией «Ксеноновые фары»: опция «Омыватель фар» стала стандартной",
          {{"OmivBox", "Стандартно с опцией «Ксеноновые фары», цена 0"}}},
         {"a plain option changes nothing else", "trim 1\nclick ZimShinaBox", "", {}},
-        {"the start explains the reset configuration", "", "",
+        {"the start explains the reset configuration",
+         "",
+         "",
          {{"KsenonBox", "Недоступно в комплектации Ambiente"},
           {"R1Box", "Недоступно для этого автомобиля"},
           {"ZimShinaBox", "-"}}},
@@ -117,8 +126,13 @@ TEST(Reasons, ChangesAreListedOptionByOptionWithTheTotals) {
               "option PodSidBox available price 0 210\n"
               "total 14510 14320\n.\n");
     s.Play("undo");
-    EXPECT_EQ(s.Play("print changes").rfind("action undo click ObzorBox\noption ptf available", 0), 0u);
-    EXPECT_EQ(s.Line("print notice").rfind("Отменено: с пакетом «Улучшенной обзорности» — добавлен пакет «Зимний» (+400 $)", 0), 0u);
+    EXPECT_EQ(s.Play("print changes").rfind("action undo click ObzorBox\noption ptf available", 0),
+              0u);
+    EXPECT_EQ(
+        s.Line("print notice")
+            .rfind("Отменено: с пакетом «Улучшенной обзорности» — добавлен пакет «Зимний» (+400 $)",
+                   0),
+        0u);
 }
 
 TEST(Reasons, ExplainPrintsEveryOptionWithItsStateAndReason) {
@@ -142,8 +156,9 @@ TEST(Reasons, ExplainPrintsEveryOptionWithItsStateAndReason) {
               "R2Box\tРадио Пакет №2 (CD магнитола, 6 динамиков)\tstandard\t0\t"
               "Входит в пакет «Комфорт»: стандартно, цена 0");
     EXPECT_EQ(byOption["KomfBox"], "KomfBox\tПакет \"Комфорт\"\tticked\t540\t");
-    EXPECT_EQ(byOption["KruizBox"], "KruizBox\tКруиз контроль\tunavailable\t230\t"
-                                    "Недоступно в комплектации Trend");
+    EXPECT_EQ(byOption["KruizBox"],
+              "KruizBox\tКруиз контроль\tunavailable\t230\t"
+              "Недоступно в комплектации Trend");
     std::ostringstream out2, err2;
     EXPECT_EQ(RunCli({"explain", "ABC"}, in, out2, err2), 1);
     EXPECT_EQ(out2.str(), "");
@@ -156,8 +171,8 @@ TEST(Undo, EveryWholeConfigurationActionIsOneStep) {
     s.Play("start\ntrim 2\nclick KomfBox");
     s.Files().files["offer.klv"] = s.Line("print code") + "\r\n";
     std::vector<std::string> states{s.State()};
-    for (const char* action : {"equip", "reset yes", "code Zt!F!!!t!.!!!!!!!!!#", "open offer.klv",
-                               "colour 3"}) {
+    for (const char* action :
+         {"equip", "reset yes", "code Zt!F!!!t!.!!!!!!!!!#", "open offer.klv", "colour 3"}) {
         s.Play(action);
         states.push_back(s.State());
     }
