@@ -86,7 +86,7 @@ void TestUndoWindow::greyedOptionExplainsItselfOnCheckBoxAndCaption() {
     // A freely choosable option has no tooltip.
     QCOMPARE(w->findChild<QCheckBox*>(QStringLiteral("ZimShinaBox"))->toolTip(), QString());
 
-    QToolTip::showText(caption->mapToGlobal(QPoint(caption->width() + 8, -4)), caption->toolTip(),
+    QToolTip::showText(caption->mapToGlobal(QPoint(caption->width() + 4, -19)), caption->toolTip(),
                        caption);
     QWidget* tip = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
