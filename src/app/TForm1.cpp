@@ -153,6 +153,21 @@ QIcon InfoIcon() {
     return QIcon(pm);
 }
 
+// A curved arrow turning back to the left (undo) or, mirrored, to the right (redo).
+QIcon StepIcon(bool redo) {
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (redo) p.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
+    p.setPen(QPen(QColor(0, 0, 128), 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(3.5, 4.5, 10, 9), 0, 180 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 128));
+    p.drawPolygon(QPolygonF({QPointF(0.5, 8.0), QPointF(6.5, 8.0), QPointF(3.5, 12.5)}));
+    return QIcon(pm);
+}
+
 QWidget* MakePanel(QWidget* parent, const char* name) {
     auto* panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -301,14 +316,15 @@ void TForm1::BuildCommandBar(QWidget* panel) {
         connect(b, &QToolButton::clicked, this, c.handler);
     }
     // Undo and redo: two small buttons, and the usual keys anywhere in the window.
-    undoButton_ = MakeSpeedButton(panel, "UndoButton", QStringLiteral("↶"));
-    redoButton_ = MakeSpeedButton(panel, "RedoButton", QStringLiteral("↷"));
+    undoButton_ = MakeSpeedButton(panel, "UndoButton", QString());
+    redoButton_ = MakeSpeedButton(panel, "RedoButton", QString());
     undoButton_->setAccessibleName(QStringLiteral("Отменить"));
     redoButton_->setAccessibleName(QStringLiteral("Повторить"));
+    undoButton_->setIcon(StepIcon(false));
+    redoButton_->setIcon(StepIcon(true));
     for (QToolButton* b : {undoButton_, redoButton_}) {
-        QFont f = b->font();
-        f.setPixelSize(16);
-        b->setFont(f);
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        b->setIconSize(QSize(16, 16));
         b->setGeometry(x, 7, 26, 26);
         x += 26 + 2;
     }

@@ -187,7 +187,7 @@ std::string ActionTitle(const UserAction& a, bool ticked) {
         case ActionKind::Body:
             return "кузов " + ChoiceName(ChoiceKind::Body, a.arg);
         case ActionKind::Rails:
-            return "для кузова Универсал: " + ChoiceName(ChoiceKind::Rails, a.arg);
+            return "выбор " + ChoiceName(ChoiceKind::Rails, a.arg) + " для кузова Универсал";
         case ActionKind::Engine:
             return "двигатель " + ChoiceName(ChoiceKind::Engine, a.arg);
         case ActionKind::Colour:

@@ -215,6 +215,18 @@ TEST(Undo, WishRememberedWhenTheFocusLeftBelongsToTheStepBefore) {
     EXPECT_EQ(s.State(), ticked);
 }
 
+TEST(Undo, AThousandStepsAndMoreGoBackToTheStart) {
+    Session s;
+    s.Play("start\ntrim 2");
+    const std::string start = s.State();
+    std::string clicks;
+    for (int i = 0; i < 1200; ++i) clicks += i % 2 ? "click KomfBox\n" : "click ZimShinaBox\n";
+    s.Play(clicks);
+    for (int i = 0; i < 1200; ++i) s.Play("undo");
+    EXPECT_EQ(s.State(), start);
+    EXPECT_EQ(s.Script().History().RedoCount(), 1200u);
+}
+
 // Random sessions of many actions: undoing all of them gives back the starting state byte for
 // byte, redoing all of them the final one.
 TEST(Undo, RandomSessionsUndoAndRedoToTheSameBytes) {
