@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -782,7 +783,12 @@ void TForm1::ShowActionResult() {
         2 * (notice_->width() - 2 * notice_->margin()) - metrics.averageCharWidth() * 6;
     notice_->setText(metrics.elidedText(notice, Qt::ElideRight, room));
     notice_->setToolTip(notice);
-    notice_->setAccessibleDescription(notice);
+    if (notice_->accessibleDescription() != notice) {
+        notice_->setAccessibleDescription(notice);
+        // Screen readers read the new notice without the focus moving there.
+        QAccessibleEvent changed(notice_, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     notice_->setVisible(!notice.isEmpty());
     undoButton_->setEnabled(history_.CanUndo());
     redoButton_->setEnabled(history_.CanRedo());
