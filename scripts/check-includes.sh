@@ -3,7 +3,8 @@
 #
 #   pricing, settings            configuration code, .klv file format; window settings (Qt)
 #   model                        catalogue, price list, Configuration and its rules
-#   documents, credit, info      what the documents, the loan and the explanations need
+#   documents, credit, info,     what the documents, the loan, the explanations and the
+#   history                      undo history need
 #   cli, app                     the two front ends
 #
 # A folder may include its own files and those of lower layers, never a folder of its own
@@ -15,7 +16,7 @@ layer() {
     case "$1" in
         pricing | settings) echo 0 ;;
         model) echo 1 ;;
-        documents | credit | info) echo 2 ;;
+        documents | credit | info | history) echo 2 ;;
         cli | app) echo 3 ;;
         *) echo "" ;;
     esac

@@ -204,6 +204,9 @@ class Configuration {
     Result OpenFile(const std::string& path, FileAccess& files);
 
   private:
+    // Copies every control out and puts them back without running a rule (undo and redo).
+    friend class ConfigurationSnapshot;
+
     void Changed();
     void CaptionFollowsBox(Opt o);
     // The price list's price of the option in the current trim.
