@@ -20,6 +20,8 @@
 #include <QVBoxLayout>
 
 #include "app/FormSettings.h"
+#include "app/PriceBreakdownTip.h"
+#include "documents/Comparison.h"
 
 namespace kalvora::app {
 
@@ -285,6 +287,7 @@ void TForm1::BuildCommandBar(QWidget* panel) {
         {"SpeedButton8", "Сбросить всё", &TForm1::SpeedButton8Click},
         {"SpeedButton26", "Оснастить", &TForm1::SpeedButton26Click},
         {"SpeedButton23", "Кредит...", &TForm1::SpeedButton23Click},
+        {"CompareButton", "Сравнить...", &TForm1::CompareClick},
     };
     int x = 232;
     for (const Command& c : commands) {
@@ -607,8 +610,13 @@ void TForm1::Sync() {
     const QString un = QString::fromStdString(config_.UnLabel());
     if (unLabel_->text() != un) unLabel_->setText(un);
     const QString price = QString::fromStdString(config_.PriceLabel());
-    if (priceLabel_->text() != price) priceLabel_->setText(price);
     const QString code = QString::fromStdString(config_.Edit1());
+    // The code and the price together name the configuration: its breakdown changes with them.
+    if (priceLabel_->text() != price || priceLabel_->property("breakdownCode") != code) {
+        priceLabel_->setText(price);
+        priceLabel_->setProperty("breakdownCode", code);
+        priceLabel_->setToolTip(PriceBreakdownTip(config_));
+    }
     if (edit1_->text() != code) edit1_->setText(code);
 
     ShowPictures();
@@ -738,6 +746,14 @@ void TForm1::SpeedButton26Click() {
 
 void TForm1::SpeedButton23Click() {
     if (hooks_.showCredit) hooks_.showCredit(config_.CurrentPrice());
+}
+
+void TForm1::CompareClick() {
+    if (hooks_.showComparison) hooks_.showComparison();
+}
+
+void TForm1::OpenVariant(const std::string& code) {
+    Run([&] { kalvora::OpenVariant(config_, code); });
 }
 
 // --- Events ----------------------------------------------------------------------------------
