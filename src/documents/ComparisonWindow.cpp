@@ -18,6 +18,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -183,6 +184,8 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     connect(copy, &QPushButton::clicked, this, [this]() { Copy(); });
     connect(open_, &QPushButton::clicked, this, [this]() { OpenSecond(); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
 
     FillRememberedList();
     ShowTable();

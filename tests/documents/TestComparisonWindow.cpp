@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -125,10 +128,23 @@ class TestComparisonWindow : public QObject {
             QVERIFY(window_->grab().save(shot));
         }
 
-        // The text for printing and copying carries the same rows.
+        // "Печать..." and "Скопировать..." hand on the same rows as text.
         const QString text = window_->Text();
         QVERIFY(text.contains("* Комплектация"));
         QVERIFY(text.contains(QString::fromStdString(ghia_)));
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("comparison.pdf");
+        window_->SetPrinterChooser([&pdf](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        QTest::mouseClick(window_->findChild<QPushButton*>("PrintButton"), Qt::LeftButton);
+        QVERIFY(QFileInfo(pdf).size() > 1000);
+        QTest::mouseClick(window_->findChild<QPushButton*>("CopyButton"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), text);
+        QCOMPARE(ui_->messages.back(),
+                 std::string("Сравнение вариантов скопировано в буфер обмена."));
     }
 
     void followsTheCurrentConfigurationAndOpensTheSecond() {
