@@ -143,7 +143,6 @@ std::optional<ConfigurationFacts> ReadFacts(const Configuration& config) {
     if (!total || !base || !rails) return std::nullopt;
 
     ConfigurationFacts facts;
-    facts.code = config.Edit1();
     facts.trim = std::clamp(config.Trim(), 0, kTrimCount - 1);
     // As the price computation reads them: no selection counts as the first button.
     facts.body = std::max(config.Body(), 0);
@@ -153,12 +152,18 @@ std::optional<ConfigurationFacts> ReadFacts(const Configuration& config) {
     facts.basePrice = *base;
     facts.railsPrice = *rails;
     facts.total = *total;
+    // The code is built from the controls, as the price computation builds it: the code field
+    // may hold something half typed.
+    CodeBuilder code(facts.trim, facts.body, facts.rails, facts.engine);
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionState& s = config.Option(OptAt(i));
         OptionFact& fact = facts.options[i];
         fact.price = IntegerOr(s.price, 0);
         if (s.checked) fact.presence = s.enabled ? Presence::Chosen : Presence::Standard;
+        code.AddOption(i, s.checked);
     }
+    code.SetColour(facts.colour);
+    facts.code = code.Finish();
     return facts;
 }
 

@@ -251,11 +251,12 @@ bool ComparisonWindow::CompareWithRemembered(int index) {
 }
 
 void ComparisonWindow::RememberCurrent(const QString& name) {
-    if (!ReadFacts(current_)) {
+    const std::optional<ConfigurationFacts> facts = ReadFacts(current_);
+    if (!facts) {
         ui_.ShowMessage("У текущей конфигурации нет цены: запомнить её нельзя.");
         return;
     }
-    remembered_.Remember(name.toStdString(), current_.Edit1());
+    remembered_.Remember(name.toStdString(), facts->code);
     FillRememberedList();
 }
 

@@ -228,6 +228,8 @@ TEST(Comparison, AFileAndOpeningAVariantSettleAsTheCodeDoes) {
     OpenVariant(current, ghia);
     EXPECT_EQ(current.Edit1(), ghia);
     EXPECT_EQ(ReadFacts(current)->total, Facts(ghia).total);
+    current.SetEdit1("half typ");  // the current configuration is what the controls hold
+    EXPECT_EQ(ReadFacts(current)->code, ghia);
 }
 
 // The breakdown adds up, names the dearest options, and agrees line for line with the order
