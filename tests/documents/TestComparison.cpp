@@ -211,7 +211,7 @@ TEST(Comparison, ABadSideIsNamedWithTheProgramsMessage) {
     }
     files.readError = "Permission denied";
     EXPECT_EQ(CompareArguments(good, "offer.klv", files).error,
-              "Вариант B (offer.klv): Permission denied");
+              "Вариант B (offer.klv): Не удалось открыть файл «offer.klv»: Permission denied");
 }
 
 TEST(Comparison, AFileAndOpeningAVariantSettleAsTheCodeDoes) {
