@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 
+#include "cli/ChangeViews.h"
 #include "cli/CommandLineStart.h"
 #include "cli/CreditCommand.h"
 #include "cli/DiffCommand.h"
@@ -122,6 +123,7 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         DiskFileAccess files;
         return RunDiff({arguments.begin() + 1, arguments.end()}, in, out, err, files);
     }
+    if (command == "explain") return RunExplain(arguments, out, err);
     if (command == "credit") {
         const int status = RunCreditCommand({arguments.begin() + 1, arguments.end()}, out, err);
         return Flushed(out, err, status);

@@ -183,8 +183,9 @@ SettledConfiguration SettleFile(const std::string& path, FileAccess& files) {
 }
 
 SettledConfiguration SettleArgument(const std::string& argument, FileAccess& files) {
-    if (files.Exists(argument)) return SettleFile(argument, files);
-    return SettleCode(argument);
+    SettlingSession session;
+    session.Config().FormActivate({argument}, files);
+    return Settled(session);
 }
 
 void OpenVariant(Configuration& config, std::string_view code) {

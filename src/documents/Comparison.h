@@ -56,7 +56,8 @@ struct SettledConfiguration {
 SettledConfiguration SettleCode(std::string_view code);
 // Reads the file's first line through `files`, then settles it as a code.
 SettledConfiguration SettleFile(const std::string& path, FileAccess& files);
-// A file when one of that name exists, otherwise a code (as the program's own argument is read).
+// As the program reads its own command-line argument: a file when one of that name exists or
+// the name can only mean a file, otherwise a code.
 SettledConfiguration SettleArgument(const std::string& argument, FileAccess& files);
 
 // "Открыть вариант": makes the configuration of `code` the current one, as typing the code into

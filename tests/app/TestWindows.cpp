@@ -118,14 +118,20 @@ void TestWindows::openingTheComparedVariantMakesItCurrent() {
     kalvora::ComparisonWindow* window = windows_->Comparison;
     QVERIFY(window->isVisible());
     QVERIFY(window->CompareWithCode(QStringLiteral("Zt!F!!!t!.!")));
+    const std::string first = windows_->Form1->Config().Edit1();
     const std::string second = window->Shown()->b.code;
-    QVERIFY(second != windows_->Form1->Config().Edit1());
+    QVERIFY(second != first);
     auto* open = window->findChild<QPushButton*>(QStringLiteral("OpenVariantButton"));
     QTest::mouseClick(open, Qt::LeftButton);
     QCOMPARE(windows_->Form1->Config().Edit1(), second);
     QCOMPARE(windows_->Form1->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(),
              QString::fromStdString(second));
     QVERIFY(window->Shown()->Same());
+    // Opening the variant is one step to undo and redo.
+    windows_->Form1->UndoClick();
+    QCOMPARE(windows_->Form1->Config().Edit1(), first);
+    windows_->Form1->RedoClick();
+    QCOMPARE(windows_->Form1->Config().Edit1(), second);
     // A change in the main window shows in the open comparison once the event loop runs.
     windows_->Form1->OpenVariant("####################");
     QTRY_VERIFY(!window->Shown()->Same());
