@@ -158,7 +158,7 @@ std::optional<ConfigurationFacts> ReadFacts(const Configuration& config) {
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionState& s = config.Option(OptAt(i));
         OptionFact& fact = facts.options[i];
-        fact.price = IntegerOr(s.price, 0);
+        fact.price = s.price;
         if (s.checked) fact.presence = s.enabled ? Presence::Chosen : Presence::Standard;
         code.AddOption(i, s.checked);
     }
