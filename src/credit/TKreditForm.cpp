@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStyleOptionButton>
 #include <QTableWidget>
@@ -28,6 +29,7 @@
 
 #include "credit/DeskCalculatorDialog.h"
 #include "credit/KreditSettings.h"
+#include "info/ScreenFit.h"
 
 namespace kalvora {
 
@@ -142,19 +144,16 @@ QColor ToColor(std::uint32_t rgb) {
 
 char SystemDecimalSeparator() {
     const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 0x80)
-        return point.at(0).toLatin1();
+    if (point.size() == 1 && point.at(0).unicode() < 0x80) return point.at(0).toLatin1();
     return ',';
 }
 
 // The first run of three or more blanks in a caption, where a field sits on top of the text.
 std::pair<int, int> BlankGap(const QString& caption) {
     const int start = caption.indexOf(QStringLiteral("   "));
-    if (start < 0)
-        return {caption.size(), 0};
+    if (start < 0) return {caption.size(), 0};
     int end = start;
-    while (end < caption.size() && caption.at(end) == QLatin1Char(' '))
-        ++end;
+    while (end < caption.size() && caption.at(end) == QLatin1Char(' ')) ++end;
     return {start, end - start};
 }
 
@@ -188,8 +187,7 @@ QPixmap CalculatorPicture() {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(70, 70, 70));
     for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 3; ++c)
-            p.drawRect(4 + c * 4, 8 + r * 3, 3, 2);
+        for (int c = 0; c < 3; ++c) p.drawRect(4 + c * 4, 8 + r * 3, 3, 2);
     }
     return picture;
 }
@@ -199,12 +197,23 @@ QPixmap CalculatorPicture() {
 TKreditForm::TKreditForm(QWidget* parent) : QDialog(parent), calculator_(SystemDecimalSeparator()) {
     setObjectName(QStringLiteral("KreditForm"));
     setWindowTitle(QString::fromUtf8(kCaption));
-    auto* layout = new QHBoxLayout(this);
+    // Everything scrolls in a window smaller than the figures need (a small screen, a large
+    // scale factor). The area is in place before the panels are built, so the fields keep
+    // the Tab order they are created in.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("CreditScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    outer->addWidget(scroll);
+    auto* content = new QWidget(scroll);
+    scroll->setWidget(content);
+    auto* layout = new QHBoxLayout(content);
     layout->addWidget(BuildLeftPanel());
     layout->addWidget(BuildRightPanel(), 1);
 
-    for (const Tip& tip : kTips)
-        Field(tip.field)->setToolTip(Screen(tip.text));
+    for (const Tip& tip : kTips) Field(tip.field)->setToolTip(Screen(tip.text));
     Box(B::CheckBox1)->setToolTip(Screen(kEarlyTip));
     resize(1060, 740);
     Refresh();
@@ -219,6 +228,11 @@ QLineEdit* TKreditForm::MakeField(CreditField field, int width) {
     edit->setAutoFillBackground(true);
     const bool computed = IsComputedField(field);
     edit->setReadOnly(computed);
+    if (computed) {
+        // Figures the program computes sit flat on their tint, in navy; the fields a user
+        // types into keep their sunken frame and black text.
+        edit->setFrame(false);
+    }
     fields_[static_cast<int>(field)] = edit;
     fieldOfWidget_.insert(edit, static_cast<int>(field));
     if (!computed) {
@@ -230,8 +244,7 @@ QLineEdit* TKreditForm::MakeField(CreditField field, int width) {
     if (field == F::Edit5 || IsConverterField(field) || IsDraggableField(field) || field == F::Nd) {
         edit->installEventFilter(this);
     }
-    if (field == F::Nd)
-        edit->setAcceptDrops(true);
+    if (field == F::Nd) edit->setAcceptDrops(true);
     return edit;
 }
 
@@ -437,11 +450,15 @@ QWidget* TKreditForm::BuildRightPanel() {
     gridFont.setPixelSize(11);
     grid_->setFont(gridFont);
     grid_->horizontalHeader()->setFont(gridFont);
-    for (int c = 0; c < kScheduleColumns; ++c)
-        grid_->setColumnWidth(c, kColumnWidths[c]);
+    // A column is as wide as the program lays it out, or as its header needs in this font.
+    const QFontMetrics headerMetrics(gridFont);
     int gridWidth = grid_->frameWidth() * 2 + 20;
-    for (int w : kColumnWidths)
-        gridWidth += w;
+    for (int c = 0; c < kScheduleColumns; ++c) {
+        const QString header = Screen(calculator_.Grid().front()[c]);
+        const int width = std::max(kColumnWidths[c], headerMetrics.horizontalAdvance(header) + 12);
+        grid_->setColumnWidth(c, width);
+        gridWidth += width;
+    }
     grid_->setFixedWidth(gridWidth);
     column->addWidget(grid_, 1);
     return panel;
@@ -452,6 +469,7 @@ QWidget* TKreditForm::BuildRightPanel() {
 void TKreditForm::OpenForPrice(std::int32_t price) {
     QSettings settings(KalvoraSettingsPath(), QSettings::IniFormat);
     ReadKreditSettings(settings, calculator_, *this);
+    kalvora::FitIntoScreen(*this);
     calculator_.Open(price);
     Refresh();
 }
@@ -482,14 +500,14 @@ void TKreditForm::Refresh() {
         if (edit->text() != text) {
             const int cursor = edit->cursorPosition();
             edit->setText(text);
-            if (edit->hasFocus())
-                edit->setCursorPosition(std::min(cursor, int(text.size())));
+            if (edit->hasFocus()) edit->setCursorPosition(std::min(cursor, int(text.size())));
         }
         const QColor colour = ToColor(calculator_.Colour(field));
         QPalette palette = edit->palette();
-        if (palette.color(QPalette::Base) != colour) {
+        const QColor ink = IsComputedField(field) ? QColor(0, 0, 128) : QColor(Qt::black);
+        if (palette.color(QPalette::Base) != colour || palette.color(QPalette::Text) != ink) {
             palette.setColor(QPalette::Base, colour);
-            palette.setColor(QPalette::Text, Qt::black);
+            palette.setColor(QPalette::Text, ink);
             edit->setPalette(palette);
         }
     }
@@ -505,12 +523,17 @@ void TKreditForm::Refresh() {
 void TKreditForm::RefreshGrid() {
     const auto& rows = calculator_.Grid();
     QStringList headers;
-    for (const std::string& header : rows.front())
-        headers << Screen(header);
+    for (const std::string& header : rows.front()) headers << Screen(header);
     grid_->setHorizontalHeaderLabels(headers);
-    const int monthRows = static_cast<int>(rows.size()) - 1;
-    if (grid_->rowCount() != monthRows)
-        grid_->setRowCount(monthRows);
+    // The row after the last month carries nothing but its number; it is not shown.
+    int monthRows = static_cast<int>(rows.size()) - 1;
+    if (monthRows > 0) {
+        const ScheduleRow& last = rows.back();
+        bool onlyNumber = true;
+        for (int c = 1; c < kScheduleColumns; ++c) onlyNumber = onlyNumber && last[c].empty();
+        if (onlyNumber) --monthRows;
+    }
+    if (grid_->rowCount() != monthRows) grid_->setRowCount(monthRows);
     const QColor fixed = palette().color(QPalette::Button);
     for (int r = 0; r < monthRows; ++r) {
         for (int c = 0; c < kScheduleColumns; ++c) {
@@ -527,8 +550,7 @@ void TKreditForm::RefreshGrid() {
                 }
                 grid_->setItem(r, c, item);
             }
-            if (item->text() != text)
-                item->setText(text);
+            if (item->text() != text) item->setText(text);
         }
     }
 }
@@ -537,8 +559,7 @@ void TKreditForm::RefreshGrid() {
 
 bool TKreditForm::eventFilter(QObject* watched, QEvent* event) {
     const auto found = fieldOfWidget_.find(watched);
-    if (found == fieldOfWidget_.end())
-        return QDialog::eventFilter(watched, event);
+    if (found == fieldOfWidget_.end()) return QDialog::eventFilter(watched, event);
     const auto field = static_cast<CreditField>(found.value());
     auto* edit = static_cast<QLineEdit*>(watched);
 
@@ -564,10 +585,8 @@ bool TKreditForm::eventFilter(QObject* watched, QEvent* event) {
         calculator_.KeyUp(field);
         Refresh();
     }
-    if (field == F::Nd && HandleDropOnNd(event))
-        return true;
-    if (IsDraggableField(field) && HandleDrag(field, edit, event))
-        return true;
+    if (field == F::Nd && HandleDropOnNd(event)) return true;
+    if (IsDraggableField(field) && HandleDrag(field, edit, event)) return true;
     return QDialog::eventFilter(watched, event);
 }
 
@@ -582,8 +601,7 @@ bool TKreditForm::HandleDrag(CreditField source, QLineEdit* edit, QEvent* event)
         dragArmed_ = false;
         return false;
     }
-    if (event->type() != QEvent::MouseMove || !dragArmed_)
-        return false;
+    if (event->type() != QEvent::MouseMove || !dragArmed_) return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     if ((mouse->position().toPoint() - dragStart_).manhattanLength() <
         QApplication::startDragDistance()) {
@@ -603,16 +621,14 @@ bool TKreditForm::HandleDropOnNd(QEvent* event) {
     const QString format = QString::fromLatin1(kDragFormat);
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (!drag->mimeData()->hasFormat(format))
-            return false;
+        if (!drag->mimeData()->hasFormat(format)) return false;
         drag->setDropAction(Qt::CopyAction);
         drag->accept();
         return true;
     }
     if (event->type() == QEvent::Drop) {
         auto* drop = static_cast<QDropEvent*>(event);
-        if (!drop->mimeData()->hasFormat(format))
-            return false;
+        if (!drop->mimeData()->hasFormat(format)) return false;
         const auto source = CreditFieldByName(drop->mimeData()->data(format).toStdString());
         if (source && calculator_.DropOnNd(*source)) {
             drop->setDropAction(Qt::CopyAction);
