@@ -252,6 +252,8 @@ TForm1::TForm1(QWidget* parent)
     scroll_->setObjectName(QStringLiteral("PanelScroll"));
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
+    // A click beside the controls must not take the focus from a check box.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     outer->addWidget(scroll_);
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("PanelArea"));

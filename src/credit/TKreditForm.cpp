@@ -206,6 +206,7 @@ TKreditForm::TKreditForm(QWidget* parent) : QDialog(parent), calculator_(SystemD
     scroll->setObjectName(QStringLiteral("CreditScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
     outer->addWidget(scroll);
     auto* content = new QWidget(scroll);
     scroll->setWidget(content);

@@ -22,7 +22,12 @@
 #include "app/RecentFiles.h"
 #include "app/TForm1.h"
 #include "app/WindowUi.h"
+#include "app/Windows.h"
+#include "credit/TKreditForm.h"
+#include "documents/TMomoForm.h"
+#include "info/InfoTexts.h"
 #include "info/OptionInfo.h"
+#include "info/ScreenFit.h"
 #include "model/Catalogue.h"
 
 using kalvora::Opt;
@@ -44,6 +49,7 @@ class TestDesktopUse : public QObject {
     void recentFilesAreNewestFirstAndDropMissingOnes();
     void openRemembersItsFolder();
     void qtDialogsSpeakRussian();
+    void screenshots();
 
   private:
     // The first option the start configuration lets the user tick, and its row's names.
@@ -403,6 +409,59 @@ void TestDesktopUse::qtDialogsSpeakRussian() {
     QCOMPARE(w->Ui().ChooseFileToOpen(), QString());
     QVERIFY2(buttons.contains(QStringLiteral("Открыть")), qPrintable(buttons.join('|')));
     QVERIFY2(buttons.contains(QStringLiteral("Отмена")), qPrintable(buttons.join('|')));
+}
+
+// With KALVORA_SCREENSHOT_DIR set (and a real display, for example under xvfb-run), writes the
+// whole screen with the main window, the credit window, the check list, the open dialog, the
+// close question and an explanation, as a user sees them at this screen size and scale.
+void TestDesktopUse::screenshots() {
+    const QString target = qEnvironmentVariable("KALVORA_SCREENSHOT_DIR");
+    if (target.isEmpty()) QSKIP("KALVORA_SCREENSHOT_DIR not set");
+    QVERIFY(kalvora::app::LoadRussianQtTexts());
+    const QString suffix = qEnvironmentVariable("KALVORA_SCREENSHOT_SUFFIX");
+    const auto shoot = [&](const char* name) {
+        QApplication::processEvents();
+        QTest::qWait(300);
+        const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+        QVERIFY(screen.save(target + QLatin1Char('/') + QLatin1String(name) + suffix +
+                            QLatin1String(".png")));
+    };
+    // Shoots whatever modal window comes up, then closes it.
+    const auto shootModal = [&](const char* name) {
+        QTimer::singleShot(600, [&, name]() {
+            shoot(name);
+            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        });
+    };
+
+    const std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
+    TForm1* main = windows->Form1;
+    main->SetSettingsPath(settings_);
+    main->show();
+    // The window as a start on this screen leaves it: no larger than the screen.
+    kalvora::FitIntoScreen(*main);
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QTRY_VERIFY(!main->Config().StartupPending());
+    shoot("main-window");
+
+    windows->MomoForm->ComposeAndShow();
+    QVERIFY(QTest::qWaitForWindowExposed(windows->MomoForm));
+    shoot("check-list");
+    windows->MomoForm->hide();
+
+    shootModal("credit-window");
+    windows->KreditForm->ShowForPrice(main->Config().CurrentPrice());
+
+    shootModal("explanation");
+    main->Ui().ShowMessage(std::string(kalvora::ExplanationText(kalvora::InfoText::BiXenon)));
+
+    shootModal("open-dialog");
+    main->Ui().ChooseFileToOpen();
+
+    FreeBox(*main)->click();
+    shootModal("close-question");
+    main->Ui().AskToSaveChanges();
 }
 
 QTEST_MAIN(TestDesktopUse)

@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{{"0"}, "цена автомобиля"},
                       BadCase{{"20000", "--rate-real"}, "нет значения"},
                       BadCase{{"20000", "--rate-real", "0"}, "реальная ставка"},
-                      BadCase{{"20000", "--rate-promo", "4,9"}, "ставка ФМК"},
+                      BadCase{{"20000", "--rate-promo", "4,9%"}, "ставка ФМК"},
                       BadCase{{"20000", "--first-percent", "x"}, "первый взнос"},
                       BadCase{{"20000", "--repay-after", "3"}, "вместе"},
                       BadCase{{"20000", "--repay-after", "3", "--repay-by", "x"}, "целыми"},

@@ -2,6 +2,7 @@
 // dropping a figure on the converter, closing and opening it again.
 #include <QCheckBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -160,6 +161,19 @@ void TestKreditForm::badRateTurnsTheFieldRed() {
     QVERIFY(form.Field(CreditField::EzemF)->isReadOnly());
     Type(rate, "9");
     QCOMPARE(rate->palette().color(QPalette::Base), QColor(255, 255, 255));
+    // The other decimal mark reads as well and means the same rate.
+    const QString monthly = form.Field(CreditField::EzemF)->text();
+    Type(rate, "9.5");
+    QCOMPARE(rate->palette().color(QPalette::Base), QColor(255, 255, 255));
+    const QString withPoint = form.Field(CreditField::SummaR)->text();
+    Type(rate, "9,5");
+    QCOMPARE(form.Field(CreditField::SummaR)->text(), withPoint);
+    QVERIFY(withPoint.contains(QLatin1Char(',')));
+    QCOMPARE(form.Field(CreditField::EzemF)->text(), monthly);
+    // Computed figures look unlike the fields a user types into, on the documented tint.
+    QLineEdit* computed = form.Field(CreditField::EzemF);
+    QVERIFY(!computed->hasFrame() && rate->hasFrame());
+    QVERIFY(computed->palette().color(QPalette::Text) != rate->palette().color(QPalette::Text));
 }
 
 void TestKreditForm::scheduleGridShowsTheMonths() {
@@ -167,8 +181,17 @@ void TestKreditForm::scheduleGridShowsTheMonths() {
     form.Box(CreditBox::FixBox)->click();
     form.OpenForPrice(20000);
     QTableWidget* grid = form.Grid();
-    QCOMPARE(grid->rowCount(), 37);
+    // Month 37 would carry nothing but its number; the grid ends with the last paid month.
+    QCOMPARE(grid->rowCount(), 36);
+    QCOMPARE(grid->item(35, 0)->text(), QString("36"));
     QCOMPARE(grid->horizontalHeaderItem(3)->text(), QString("Выплатить"));
+    // Every header shows in full.
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        const QString header = grid->horizontalHeaderItem(c)->text();
+        QVERIFY2(grid->horizontalHeader()->fontMetrics().horizontalAdvance(header) <
+                     grid->columnWidth(c),
+                 qPrintable(header));
+    }
     QCOMPARE(grid->item(0, 2)->text().trimmed(), QString("84,70"));
     QCOMPARE(grid->item(0, 3)->text().trimmed(), QString("11018,52"));
     QCOMPARE(grid->item(0, 5)->text().trimmed(), QString("9323,76"));
@@ -177,7 +200,7 @@ void TestKreditForm::scheduleGridShowsTheMonths() {
     QCOMPARE(form.Field(CreditField::Edit11)->palette().color(QPalette::Base),
              QColor(255, 128, 128));
     Type(form.Field(CreditField::Edit8), "48");
-    QCOMPARE(grid->rowCount(), 49);
+    QCOMPARE(grid->rowCount(), 48);
     form.Box(CreditBox::CheckBox2)->click();
     QCOMPARE(grid->item(0, 4)->text(), QString());
     QCOMPARE(form.Label19()->toolTip(), QString("12000,00 - 11292,93 ="));
@@ -219,7 +242,7 @@ void TestKreditForm::ratesAndConverterFieldsAreRememberedBetweenRuns() {
         Type(form.Field(CreditField::Edit6), "30,5");
         Type(form.Field(CreditField::Nd), "12");
         form.move(40, 30);
-        form.resize(1100, 760);
+        form.resize(700, 520);
         form.done(0);
     }
     QSettings ini(kalvora::KalvoraSettingsPath(), QSettings::IniFormat);
@@ -233,7 +256,7 @@ void TestKreditForm::ratesAndConverterFieldsAreRememberedBetweenRuns() {
     again.OpenForPrice(20000);
     QCOMPARE(again.Field(CreditField::Edit6)->text(), QString("30,5"));
     QCOMPARE(again.Field(CreditField::Nr)->text(), QString("366,00"));
-    QCOMPARE(again.size(), QSize(1100, 760));
+    QCOMPARE(again.size(), QSize(700, 520));
     QTest::keyClick(again.Field(CreditField::Nd), Qt::Key_End);  // the restored rate is used
     QCOMPARE(again.Field(CreditField::Nr)->text(), QString("366,00"));
     Type(again.Field(CreditField::Nd), "2");
