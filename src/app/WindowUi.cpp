@@ -4,12 +4,16 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTranslator>
 #include <QWidget>
+#include <algorithm>
 
 namespace kalvora::app {
 
@@ -27,6 +31,12 @@ void PrepareFileDialog(QFileDialog& dialog, const QString& folder) {
     dialog.setNameFilter(kFilter);
     dialog.setDefaultSuffix(QStringLiteral("klv"));
     if (!folder.isEmpty() && QDir(folder).exists()) dialog.setDirectory(folder);
+    // No larger than the screen, so that its buttons stay within reach.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size() - QSize(16, 40);
+        dialog.setMinimumSize(dialog.minimumSizeHint().boundedTo(room));
+        dialog.resize(dialog.sizeHint().boundedTo(room));
+    }
 }
 
 }  // namespace
@@ -102,7 +112,15 @@ QString WindowUi::BoxText(const std::string& text) {
 }
 
 void WindowUi::SetBoxText(QMessageBox& box, const QString& text) {
-    if (!text.contains(QLatin1Char('\n'))) {
+    // On a screen too narrow for the longest line, wrapping again is better than cutting off.
+    const QFontMetrics metrics(box.font());
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+    // The icon, the margins and the frame take about this much of the screen's width.
+    const bool fits = !screen || widest <= screen->availableGeometry().width() - 160;
+    if (!text.contains(QLatin1Char('\n')) || !fits) {
         box.setTextFormat(Qt::PlainText);
         box.setText(text);
         return;

@@ -437,6 +437,7 @@ void TestDesktopUse::screenshots() {
     const std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
     TForm1* main = windows->Form1;
     main->SetSettingsPath(settings_);
+    main->SetStartArguments({});
     main->show();
     // The window as a start on this screen leaves it: no larger than the screen.
     kalvora::FitIntoScreen(*main);
