@@ -1,5 +1,6 @@
 // The credit window driven as a user would: typing into its fields, clicking its boxes,
 // dropping a figure on the converter, closing and opening it again.
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QHeaderView>
@@ -37,6 +38,7 @@ class TestKreditForm : public QObject {
     void droppingAFigureOnNdConvertsIt();
     void ratesAndConverterFieldsAreRememberedBetweenRuns();
     void windowLooksRight();
+    void tabFollowsTheFieldsInReadingOrder();
 
   private:
     static void Type(QLineEdit* edit, const QString& text) {
@@ -233,6 +235,21 @@ void TestKreditForm::droppingAFigureOnNdConvertsIt() {
     QApplication::sendEvent(nd, &drop);
     QCOMPARE(nd->text(), QString("359,11"));
     QCOMPARE(form.Field(CreditField::Nr)->text(), QString("10773,30"));
+}
+
+void TestKreditForm::tabFollowsTheFieldsInReadingOrder() {
+    TKreditForm form;
+    form.OpenForPrice(20000);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.Field(CreditField::Edit1)->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (int i = 0; i < 8; ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited.mid(0, 5), (QStringList{"Edit1", "PrKasko1Edit", "Kasko1SumEdit",
+                                             "PrKasko2Edit", "Kasko2SumEdit"}));
 }
 
 void TestKreditForm::ratesAndConverterFieldsAreRememberedBetweenRuns() {
