@@ -20,7 +20,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QStyleOptionButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -29,7 +28,6 @@
 
 #include "credit/DeskCalculatorDialog.h"
 #include "credit/KreditSettings.h"
-#include "info/ScreenFit.h"
 
 namespace kalvora {
 
@@ -138,22 +136,21 @@ QString Screen(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QColor ToColor(std::uint32_t rgb) {
-    return QColor((rgb >> 16) & 0xff, (rgb >> 8) & 0xff, rgb & 0xff);
-}
-
 char SystemDecimalSeparator() {
     const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 0x80) return point.at(0).toLatin1();
+    if (point.size() == 1 && point.at(0).unicode() < 0x80)
+        return point.at(0).toLatin1();
     return ',';
 }
 
 // The first run of three or more blanks in a caption, where a field sits on top of the text.
 std::pair<int, int> BlankGap(const QString& caption) {
     const int start = caption.indexOf(QStringLiteral("   "));
-    if (start < 0) return {caption.size(), 0};
+    if (start < 0)
+        return {caption.size(), 0};
     int end = start;
-    while (end < caption.size() && caption.at(end) == QLatin1Char(' ')) ++end;
+    while (end < caption.size() && caption.at(end) == QLatin1Char(' '))
+        ++end;
     return {start, end - start};
 }
 
@@ -187,7 +184,8 @@ QPixmap CalculatorPicture() {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(70, 70, 70));
     for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 3; ++c) p.drawRect(4 + c * 4, 8 + r * 3, 3, 2);
+        for (int c = 0; c < 3; ++c)
+            p.drawRect(4 + c * 4, 8 + r * 3, 3, 2);
     }
     return picture;
 }
@@ -214,7 +212,8 @@ TKreditForm::TKreditForm(QWidget* parent) : QDialog(parent), calculator_(SystemD
     layout->addWidget(BuildLeftPanel());
     layout->addWidget(BuildRightPanel(), 1);
 
-    for (const Tip& tip : kTips) Field(tip.field)->setToolTip(Screen(tip.text));
+    for (const Tip& tip : kTips)
+        Field(tip.field)->setToolTip(Screen(tip.text));
     Box(B::CheckBox1)->setToolTip(Screen(kEarlyTip));
     resize(1060, 740);
     Refresh();
@@ -229,11 +228,10 @@ QLineEdit* TKreditForm::MakeField(CreditField field, int width) {
     edit->setAutoFillBackground(true);
     const bool computed = IsComputedField(field);
     edit->setReadOnly(computed);
-    if (computed) {
-        // Figures the program computes sit flat on their tint, in navy; the fields a user
-        // types into keep their sunken frame and black text.
+    // Figures the program computes sit flat on their tint, in navy; the fields a user types
+    // into keep their sunken frame and black text.
+    if (computed)
         edit->setFrame(false);
-    }
     fields_[static_cast<int>(field)] = edit;
     fieldOfWidget_.insert(edit, static_cast<int>(field));
     if (!computed) {
@@ -245,7 +243,8 @@ QLineEdit* TKreditForm::MakeField(CreditField field, int width) {
     if (field == F::Edit5 || IsConverterField(field) || IsDraggableField(field) || field == F::Nd) {
         edit->installEventFilter(this);
     }
-    if (field == F::Nd) edit->setAcceptDrops(true);
+    if (field == F::Nd)
+        edit->setAcceptDrops(true);
     return edit;
 }
 
@@ -468,9 +467,7 @@ QWidget* TKreditForm::BuildRightPanel() {
 // --- Opening and closing --------------------------------------------------------------------
 
 void TKreditForm::OpenForPrice(std::int32_t price) {
-    QSettings settings(KalvoraSettingsPath(), QSettings::IniFormat);
-    ReadKreditSettings(settings, calculator_, *this);
-    kalvora::FitIntoScreen(*this);
+    ReadKreditSettings(calculator_, *this);
     calculator_.Open(price);
     Refresh();
 }
@@ -481,9 +478,7 @@ void TKreditForm::ShowForPrice(std::int32_t price) {
 }
 
 void TKreditForm::SaveSettings() const {
-    QSettings settings(KalvoraSettingsPath(), QSettings::IniFormat);
-    WriteKreditSettings(settings, calculator_, *this);
-    settings.sync();
+    WriteKreditSettings(calculator_, *this);
 }
 
 void TKreditForm::done(int result) {
@@ -501,7 +496,8 @@ void TKreditForm::Refresh() {
         if (edit->text() != text) {
             const int cursor = edit->cursorPosition();
             edit->setText(text);
-            if (edit->hasFocus()) edit->setCursorPosition(std::min(cursor, int(text.size())));
+            if (edit->hasFocus())
+                edit->setCursorPosition(std::min(cursor, int(text.size())));
         }
         const QColor colour = ToColor(calculator_.Colour(field));
         QPalette palette = edit->palette();
@@ -524,17 +520,20 @@ void TKreditForm::Refresh() {
 void TKreditForm::RefreshGrid() {
     const auto& rows = calculator_.Grid();
     QStringList headers;
-    for (const std::string& header : rows.front()) headers << Screen(header);
+    for (const std::string& header : rows.front())
+        headers << Screen(header);
     grid_->setHorizontalHeaderLabels(headers);
     // The row after the last month carries nothing but its number; it is not shown.
     int monthRows = static_cast<int>(rows.size()) - 1;
     if (monthRows > 0) {
-        const ScheduleRow& last = rows.back();
         bool onlyNumber = true;
-        for (int c = 1; c < kScheduleColumns; ++c) onlyNumber = onlyNumber && last[c].empty();
-        if (onlyNumber) --monthRows;
+        for (int c = 1; c < kScheduleColumns; ++c)
+            onlyNumber = onlyNumber && rows.back()[c].empty();
+        if (onlyNumber)
+            --monthRows;
     }
-    if (grid_->rowCount() != monthRows) grid_->setRowCount(monthRows);
+    if (grid_->rowCount() != monthRows)
+        grid_->setRowCount(monthRows);
     const QColor fixed = palette().color(QPalette::Button);
     for (int r = 0; r < monthRows; ++r) {
         for (int c = 0; c < kScheduleColumns; ++c) {
@@ -551,7 +550,8 @@ void TKreditForm::RefreshGrid() {
                 }
                 grid_->setItem(r, c, item);
             }
-            if (item->text() != text) item->setText(text);
+            if (item->text() != text)
+                item->setText(text);
         }
     }
 }
@@ -560,7 +560,8 @@ void TKreditForm::RefreshGrid() {
 
 bool TKreditForm::eventFilter(QObject* watched, QEvent* event) {
     const auto found = fieldOfWidget_.find(watched);
-    if (found == fieldOfWidget_.end()) return QDialog::eventFilter(watched, event);
+    if (found == fieldOfWidget_.end())
+        return QDialog::eventFilter(watched, event);
     const auto field = static_cast<CreditField>(found.value());
     auto* edit = static_cast<QLineEdit*>(watched);
 
@@ -586,8 +587,10 @@ bool TKreditForm::eventFilter(QObject* watched, QEvent* event) {
         calculator_.KeyUp(field);
         Refresh();
     }
-    if (field == F::Nd && HandleDropOnNd(event)) return true;
-    if (IsDraggableField(field) && HandleDrag(field, edit, event)) return true;
+    if (field == F::Nd && HandleDropOnNd(event))
+        return true;
+    if (IsDraggableField(field) && HandleDrag(field, edit, event))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 
@@ -602,7 +605,8 @@ bool TKreditForm::HandleDrag(CreditField source, QLineEdit* edit, QEvent* event)
         dragArmed_ = false;
         return false;
     }
-    if (event->type() != QEvent::MouseMove || !dragArmed_) return false;
+    if (event->type() != QEvent::MouseMove || !dragArmed_)
+        return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     if ((mouse->position().toPoint() - dragStart_).manhattanLength() <
         QApplication::startDragDistance()) {
@@ -622,14 +626,16 @@ bool TKreditForm::HandleDropOnNd(QEvent* event) {
     const QString format = QString::fromLatin1(kDragFormat);
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (!drag->mimeData()->hasFormat(format)) return false;
+        if (!drag->mimeData()->hasFormat(format))
+            return false;
         drag->setDropAction(Qt::CopyAction);
         drag->accept();
         return true;
     }
     if (event->type() == QEvent::Drop) {
         auto* drop = static_cast<QDropEvent*>(event);
-        if (!drop->mimeData()->hasFormat(format)) return false;
+        if (!drop->mimeData()->hasFormat(format))
+            return false;
         const auto source = CreditFieldByName(drop->mimeData()->data(format).toStdString());
         if (source && calculator_.DropOnNd(*source)) {
             drop->setDropAction(Qt::CopyAction);
