@@ -187,6 +187,9 @@ class Configuration {
     bool HasUnsavedChanges() const { return !startupPending_ && edit1_ != savedEdit1_; }
 
   private:
+    // Copies every control out and puts them back without running a rule (undo and redo).
+    friend class ConfigurationSnapshot;
+
     void Changed();
     void RadioPackExit(Opt pack);
     void RadioPackTwoBack();
