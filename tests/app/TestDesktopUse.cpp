@@ -138,6 +138,7 @@ void TestDesktopUse::tabReachesEveryButtonAndEnterWorksIt() {
             QVERIFY2(visited.contains(box), qPrintable(box));
     }
     QVERIFY(visited.contains(QStringLiteral("ComboBox1")));
+    QVERIFY(visited.contains(QStringLiteral("CompareButton")));
 
     // Enter and Space work the focused button; the rule runs as for a click.
     int orders = 0;
@@ -219,7 +220,8 @@ void TestDesktopUse::shortcutsAndMnemonicsAct() {
                                   "About ...",
                                   "Сравнение комплектаций",
                                   "Сравнение типов кузовов",
-                                  "Сравнение двигателей"};
+                                  "Сравнение двигателей",
+                                  "Сравнить..."};
     QStringList shown;
     for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
         if (b->text().contains(QLatin1Char('&'))) shown << b->text().remove(QLatin1Char('&'));
