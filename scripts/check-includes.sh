@@ -3,8 +3,8 @@
 #
 #   pricing, settings            configuration code, .klv file format; window settings (Qt)
 #   model                        catalogue, price list, Configuration and its rules
-#   documents, credit, info,     what the documents, the loan, the explanations and the
-#   history                      undo history need
+#   info                         explanations, pictures and the screen-fitting helpers
+#   documents, credit, history   the documents, the loan, the undo history
 #   cli, app                     the two front ends
 #
 # A folder may include its own files and those of lower layers, never a folder of its own
@@ -16,8 +16,9 @@ layer() {
     case "$1" in
         pricing | settings) echo 0 ;;
         model) echo 1 ;;
-        documents | credit | info | history) echo 2 ;;
-        cli | app) echo 3 ;;
+        info) echo 2 ;;
+        documents | credit | history) echo 3 ;;
+        cli | app) echo 4 ;;
         *) echo "" ;;
     esac
 }

@@ -135,6 +135,7 @@ Result Configuration::DecodeCodeField() {
 Result Configuration::FormActivate(const std::vector<std::string>& args, FileAccess& files) {
     if (!startupPending_) return {};
     std::string code(kResetCode);
+    std::string startFile;
     if (args.size() == 1) {
         const std::string& argument = args.front();
         if (files.Exists(argument) || LooksLikeFileName(argument)) {
@@ -146,6 +147,7 @@ Result Configuration::FormActivate(const std::vector<std::string>& args, FileAcc
                 return {Outcome::Rejected, error};
             }
             code = line;
+            startFile = argument;
         } else {
             code = argument;
         }
@@ -161,6 +163,11 @@ Result Configuration::FormActivate(const std::vector<std::string>& args, FileAcc
     }
     startupPending_ = false;
     ComplButtonClick();
+    // What the program starts with is not a change of the user's. A file whose code was
+    // rejected is not what is on screen, so it is not the open document.
+    documentPath_ = result.Succeeded() ? startFile : std::string();
+    savedEdit1_ = edit1_;
+    Changed();
     return result;
 }
 

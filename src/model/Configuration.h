@@ -203,6 +203,15 @@ class Configuration {
     Result SaveToFile(const std::string& path, FileAccess& files);
     Result OpenFile(const std::string& path, FileAccess& files);
 
+    // --- The configuration as a document -------------------------------------------------
+
+    // The file last saved, opened or named on the command line; empty when there is none.
+    const std::string& DocumentPath() const { return documentPath_; }
+    // Whether the code field differs from what was last saved or opened (or, without a file,
+    // from what the start code left). A file holds nothing but that field, so this is exactly
+    // "saving now would write something else". Never true before the start code has run.
+    bool HasUnsavedChanges() const { return !startupPending_ && edit1_ != savedEdit1_; }
+
   private:
     // Copies every control out and puts them back without running a rule (undo and redo).
     friend class ConfigurationSnapshot;
@@ -240,6 +249,8 @@ class Configuration {
     bool startupPending_ = true;
     bool hasPrice_ = false;
     std::string configurationCode_;
+    std::string documentPath_;
+    std::string savedEdit1_;
 };
 
 }  // namespace kalvora

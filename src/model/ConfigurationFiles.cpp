@@ -31,6 +31,9 @@ Result Configuration::SaveToFile(const std::string& path, FileAccess& files) {
         ui_.ShowMessage(message);
         return {Outcome::Rejected, message};
     }
+    documentPath_ = path;
+    savedEdit1_ = code;
+    Changed();
     ui_.ShowMessage(std::string(kSaved) + path);
     return {};
 }
@@ -44,7 +47,11 @@ Result Configuration::OpenFile(const std::string& path, FileAccess& files) {
         return {Outcome::Rejected, error};
     }
     SetEdit1(line);
-    return Edit1DblClick();
+    Result result = Edit1DblClick();
+    documentPath_ = path;
+    savedEdit1_ = edit1_;
+    Changed();
+    return result;
 }
 
 }  // namespace kalvora
