@@ -54,22 +54,46 @@ int main(int argc, char* argv[]) {
         ShowLook(cache, CarLook{});  // the drawings' first parse, as at start-up
         std::vector<double> cold;
         std::vector<double> cached;
-        for (int round = 0; round < 2; ++round) {
-            for (int body = 0; body < kalvora::kBodyCount; ++body) {
-                for (int colour = 1; colour <= 10; ++colour) {
-                    CarLook look;
-                    look.body = body;
-                    look.paint = kalvora::PaintOf(colour);
-                    look.metallic = kalvora::MetallicPaint(colour);
-                    QElapsedTimer t;
-                    t.start();
-                    ShowLook(cache, look);
-                    (round == 0 ? cold : cached).push_back(t.nsecsElapsed() / 1e6);
-                }
+        CarLook previous;
+        for (int body = 0; body < kalvora::kBodyCount; ++body) {
+            for (int colour = 1; colour <= 10; ++colour) {
+                CarLook look;
+                look.body = body;
+                look.paint = kalvora::PaintOf(colour);
+                look.metallic = kalvora::MetallicPaint(colour);
+                QElapsedTimer t;
+                t.start();
+                ShowLook(cache, look);
+                cold.push_back(t.nsecsElapsed() / 1e6);
+                // Back to the colour before: drawn already.
+                t.restart();
+                ShowLook(cache, previous);
+                cached.push_back(t.nsecsElapsed() / 1e6);
+                ShowLook(cache, look);
+                previous = look;
             }
         }
         Print("body area + background, new look (cold)", cold);
         Print("body area + background, look seen before (cached)", cached);
+    }
+
+    // The parts of a cold drawing.
+    {
+        std::vector<double> small;
+        std::vector<double> large;
+        for (int colour = 1; colour <= 10; ++colour) {
+            CarLook look;
+            look.paint = kalvora::PaintOf(colour);
+            QElapsedTimer t;
+            t.start();
+            (void)pictures::RenderCar(look, QSize(142, 78));
+            small.push_back(t.nsecsElapsed() / 1e6);
+            t.restart();
+            (void)pictures::RenderCar(look, QSize(1000, 400), pictures::Strength::Faint);
+            large.push_back(t.nsecsElapsed() / 1e6);
+        }
+        Print("of which: the body area, 142 x 78", small);
+        Print("of which: the faint background, 1000 x 400", large);
     }
 
     // A colour change in the main window: rules, price, code and pictures, without painting.

@@ -26,8 +26,8 @@ constexpr Rgb kAluminiumRailsEdge = 0x6E767E;
 // Behind the option captions the car is first washed towards white (so that its darkest parts,
 // glass and tyres, are mid-grey), then laid down at a fraction of its strength: no part of it
 // ends up much darker than the panel, and every caption, greyed ones included, stays readable.
-constexpr qreal kFaintWash = 0.62;
-constexpr qreal kFaintOpacity = 0.32;
+constexpr qreal kFaintWash = 0.7;
+constexpr qreal kFaintOpacity = 0.3;
 
 QString& Folder() {
     static QString folder = QStringLiteral(":/kalvora/pictures");
@@ -111,11 +111,18 @@ void SetDrawingFolder(const QString& folder) {
     Folder() = folder;
 }
 
-// Draws the car into `area` of the painter's device; false when a drawing is missing.
-static bool DrawCar(QPainter& painter, const CarLook& look, const QRectF& area) {
+// The body drawing in the look's paint, rails and highlight. The last one is kept: a colour
+// change draws it twice, for the body area and for the background.
+static QSvgRenderer* PaintedBody(const CarLook& look) {
+    static CarLook lastLook;
+    static QString lastFolder;
+    static std::unique_ptr<QSvgRenderer> last;
+    CarLook key = look;
+    key.wheels = WheelLook::Steel;  // the wheels are drawn separately
+    if (last && key == lastLook && lastFolder == Folder()) return last.get();
+    last.reset();
     QByteArray svg = ReadDrawing(BodyDrawing(look.body));
-    QSvgRenderer* wheels = SharedDrawing("wheels.svg");
-    if (svg.isEmpty() || !wheels) return false;
+    if (svg.isEmpty()) return nullptr;
     svg.replace(kPaintToken, Hex(look.paint));
     switch (look.rails) {
         case RailsLook::Black:
@@ -132,9 +139,20 @@ static bool DrawCar(QPainter& painter, const CarLook& look, const QRectF& area) 
             break;
     }
     if (!look.metallic) svg.replace(kSheen, kNoSheen);
-    QSvgRenderer body(svg);
-    if (!body.isValid()) return false;
+    auto body = std::make_unique<QSvgRenderer>(svg);
+    if (!body->isValid()) return nullptr;
+    last = std::move(body);
+    lastLook = key;
+    lastFolder = Folder();
+    return last.get();
+}
 
+// Draws the car into `area` of the painter's device; false when a drawing is missing.
+static bool DrawCar(QPainter& painter, const CarLook& look, const QRectF& area) {
+    QSvgRenderer* wheels = SharedDrawing("wheels.svg");
+    QSvgRenderer* painted = wheels ? PaintedBody(look) : nullptr;
+    if (!painted) return false;
+    QSvgRenderer& body = *painted;
     const QRectF viewBox = body.viewBoxF();
     const QRectF target = Fitted(viewBox.size(), area);
     body.render(&painter, target);
@@ -155,18 +173,20 @@ QImage RenderCar(const CarLook& look, QSize size, Strength strength) {
     QPainter painter(&image);
     Prepare(painter);
     if (strength == Strength::Faint) {
-        // Drawn in full first, then laid down faintly as a whole, so that overlapping parts
-        // do not show through one another.
-        QImage full = Transparent(size);
+        // Drawn in full first, at half the size (a faint picture needs no fine detail, and it
+        // is drawn four times as fast), washed, then laid down faintly as a whole, so that
+        // overlapping parts do not show through one another.
+        const QSize half = (size / 2).expandedTo(QSize(1, 1));
+        QImage full = Transparent(half);
         QPainter fullPainter(&full);
         Prepare(fullPainter);
-        if (!DrawCar(fullPainter, look, QRectF(QPointF(0, 0), QSizeF(size)))) return {};
+        if (!DrawCar(fullPainter, look, QRectF(QPointF(0, 0), QSizeF(half)))) return {};
         fullPainter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
         fullPainter.setOpacity(kFaintWash);
         fullPainter.fillRect(full.rect(), Qt::white);
         fullPainter.end();
         painter.setOpacity(kFaintOpacity);
-        painter.drawImage(0, 0, full);
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), full);
         return image;
     }
     if (!DrawCar(painter, look, QRectF(QPointF(0, 0), QSizeF(size)))) return {};
@@ -199,7 +219,7 @@ QImage RenderSwatch(Rgb paint, bool metallic, QSize size) {
     return image;
 }
 
-CarPictureCache::CarPictureCache(int capacity) : capacity_(std::max(1, capacity)) {}
+CarPictureCache::CarPictureCache(qsizetype budgetBytes) : budget_(budgetBytes) {}
 
 const QImage& CarPictureCache::Picture(const CarLook& look, QSize size, Strength strength) {
     const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
@@ -209,8 +229,14 @@ const QImage& CarPictureCache::Picture(const CarLook& look, QSize size, Strength
         if (found + 1 != entries_.end()) std::rotate(found, found + 1, entries_.end());
         return entries_.back().image;
     }
-    if (int(entries_.size()) >= capacity_) entries_.erase(entries_.begin());
-    entries_.push_back(Entry{look, size, strength, RenderCar(look, size, strength)});
+    QImage image = RenderCar(look, size, strength);
+    // The newest picture always stays, however large.
+    while (!entries_.empty() && used_ + image.sizeInBytes() > budget_) {
+        used_ -= entries_.front().image.sizeInBytes();
+        entries_.erase(entries_.begin());
+    }
+    used_ += image.sizeInBytes();
+    entries_.push_back(Entry{look, size, strength, std::move(image)});
     return entries_.back().image;
 }
 
@@ -220,6 +246,7 @@ int CarPictureCache::Count() const {
 
 void CarPictureCache::Clear() {
     entries_.clear();
+    used_ = 0;
 }
 
 }  // namespace kalvora::pictures

@@ -41,10 +41,12 @@ enum class Illustration : int {
 };
 QImage RenderIllustration(Illustration which, QSize size);
 
-// Rendered cars by look, size and strength. A picture asked for again is not drawn again.
+// Rendered cars by look, size and strength. A picture asked for again is not drawn again; the
+// least recently used ones are dropped when the pictures together exceed `budgetBytes` (the
+// default keeps a score of backgrounds and every body-area picture a user is likely to see).
 class CarPictureCache {
   public:
-    explicit CarPictureCache(int capacity = 48);
+    explicit CarPictureCache(qsizetype budgetBytes = 32 * 1024 * 1024);
     const QImage& Picture(const CarLook& look, QSize size, Strength strength = Strength::Full);
     int Count() const;
     void Clear();
@@ -56,7 +58,8 @@ class CarPictureCache {
         Strength strength;
         QImage image;
     };
-    int capacity_;
+    qsizetype budget_;
+    qsizetype used_ = 0;
     std::vector<Entry> entries_;  // most recently used last
 };
 

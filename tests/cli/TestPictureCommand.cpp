@@ -10,13 +10,13 @@
 namespace kalvora::cli {
 namespace {
 
-struct Run {
+struct Outcome {
     int status;
     std::string out;
     std::string err;
 };
 
-Run Picture(const std::vector<std::string>& arguments) {
+Outcome Picture(const std::vector<std::string>& arguments) {
     std::ostringstream out;
     std::ostringstream err;
     const int status = RunPictureCommand(arguments, out, err);
@@ -28,7 +28,7 @@ TEST(PictureCommand, WritesAPngOfTheRequestedSizeAndExplainsFailures) {
     ASSERT_TRUE(dir.isValid());
     const std::string png = dir.filePath(QStringLiteral("car.png")).toStdString();
 
-    Run run = Picture({"####################", png, "--size", "320x130"});
+    Outcome run = Picture({"####################", png, "--size", "320x130"});
     ASSERT_EQ(run.status, 0) << run.err;
     const QImage image(QString::fromStdString(png), "PNG");
     ASSERT_FALSE(image.isNull());

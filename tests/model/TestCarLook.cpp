@@ -51,8 +51,9 @@ TEST_F(CarLookTest, EveryColourWithAShadeHasItsOwnPaintTheOthersAreGrey) {
             EXPECT_NE(look.paint, kNeutralPaint) << c;
             EXPECT_EQ(look.metallic, kColours[std::size_t(c)].metallic) << c;
             for (int other = 1; other < c; ++other) {
-                if (kColours[std::size_t(other)].shade != Shade::None)
+                if (kColours[std::size_t(other)].shade != Shade::None) {
                     EXPECT_NE(PaintOf(other), look.paint) << c << " " << other;
+                }
             }
         }
     }

@@ -121,7 +121,8 @@ class TestCarPicture : public QObject {
     }
 
     void cacheGivesTheSamePictureAndKeepsItsBound() {
-        pictures::CarPictureCache cache(3);
+        // Room for three pictures of the body area.
+        pictures::CarPictureCache cache(3 * 142 * 78 * 4);
         const CarLook red = Look(Kuzov5dr, 6);
         const QImage& first = cache.Picture(red, QSize(142, 78));
         const qint64 key = first.cacheKey();
