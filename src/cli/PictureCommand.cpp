@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -39,9 +40,16 @@ std::optional<QSize> ParseSize(const std::string& text) {
     return QSize(w, h);
 }
 
+// Qt's own notes (such as a missing runtime folder, which the offscreen platform does not
+// need) are not the command's messages; only fatal ones get through.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 // Qt needs an application object to draw; no window is opened.
 std::unique_ptr<QGuiApplication> OffscreenApplication() {
     if (QCoreApplication::instance()) return nullptr;
+    qInstallMessageHandler(QuietQtMessages);
     static int argc = 3;
     static char name[] = "kalvora-cli";
     static char option[] = "-platform";
