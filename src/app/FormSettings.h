@@ -1,25 +1,18 @@
-// The main window's remembered state in the INI file: the ABS tick and the window placement.
+// The main window's remembered state in the settings file: the ABS tick and the window
+// placement, in the section "TForm1".
 #pragma once
 
-#include <QRect>
 #include <QString>
 #include <optional>
 
+class QWidget;
+
 namespace kalvora::app {
 
-struct FormSettings {
-    std::optional<bool> absChecked;  // empty when not stored or unreadable
-    std::optional<QRect> normalGeometry;
-    bool maximized = false;
-};
-
-// $XDG_CONFIG_HOME/kalvora.INI (the usual place for a user's settings files).
-QString SettingsFilePath();
-
-// Section "TForm1". A missing or damaged file, or a value that cannot be read, leaves the
-// corresponding field empty.
-FormSettings ReadFormSettings(const QString& path);
-// Returns false when the file could not be written.
-bool WriteFormSettings(const QString& path, const FormSettings& settings, int pixelsPerInch);
+// Restores the placement of `window` (fitted to the screen; centred on it when none is stored)
+// and returns the remembered ABS tick, empty when none is stored or it cannot be read.
+std::optional<bool> RestoreMainWindowSettings(const QString& path, QWidget& window);
+// Stores the ABS tick and the placement; false when the file could not be written.
+bool StoreMainWindowSettings(const QString& path, const QWidget& window, bool absChecked);
 
 }  // namespace kalvora::app

@@ -21,6 +21,7 @@
 #include <QVariant>
 
 #include "app/FormSettings.h"
+#include "settings/WindowSettings.h"
 
 namespace kalvora::app {
 
@@ -81,10 +82,6 @@ constexpr InfoButton kInfoButtons[] = {
 
 QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-QColor ToColor(Rgb rgb) {
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
 // MS Sans Serif 8 pt is about 11 pixels; Arial-metric faces keep the captions as wide as the
@@ -859,29 +856,15 @@ void TForm1::closeEvent(QCloseEvent* e) {
 
 void TForm1::ReadSettings() {
     settingsRead_ = true;
-    const FormSettings s = ReadFormSettings(settingsPath_);
-    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->availableGeometry() : QRect();
-    if (s.normalGeometry && (available.isNull() || available.intersects(*s.normalGeometry))) {
-        setGeometry(*s.normalGeometry);
-    } else if (!available.isNull()) {
-        QRect r = geometry();
-        r.moveCenter(available.center());
-        move(r.topLeft());
-    }
-    if (s.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+    const std::optional<bool> abs = RestoreMainWindowSettings(settingsPath_, *this);
     // Restoring the tick runs its rule, as a click would.
-    if (s.absChecked) Run([&] { config_.SetChecked(Opt::ABSBox, *s.absChecked); });
+    if (abs) Run([&] { config_.SetChecked(Opt::ABSBox, *abs); });
 }
 
 void TForm1::WriteSettings() {
     if (!settingsRead_ || settingsWritten_) return;
     settingsWritten_ = true;
-    FormSettings s;
-    s.absChecked = config_.Checked(Opt::ABSBox);
-    s.normalGeometry = normalGeometry().isValid() ? normalGeometry() : geometry();
-    s.maximized = isMaximized();
-    WriteFormSettings(settingsPath_, s, logicalDpiX());
+    StoreMainWindowSettings(settingsPath_, *this, config_.Checked(Opt::ABSBox));
 }
 
 }  // namespace kalvora::app

@@ -10,13 +10,19 @@
 int main(int argc, char* argv[]) {
     // A configuration code is 11 or 20 characters and a file name is rarely written so, so these
     // two are answered before anything is shown, also without a display.
+    // Output that cannot be written (a full disk, /dev/full) is reported and fails.
+    const auto written = [] {
+        if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+        std::fputs("kalvora: не удалось записать вывод\n", stderr);
+        return 1;
+    };
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
         std::fputs(kalvora::kAppHelp, stdout);
-        return 0;
+        return written();
     }
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         std::puts("kalvora " KALVORA_VERSION);
-        return 0;
+        return written();
     }
 
     QApplication app(argc, argv);

@@ -14,6 +14,7 @@
 #include "cli/ScriptUi.h"
 #include "documents/DocumentCommands.h"
 #include "pricing/DiskFileAccess.h"
+#include "pricing/FileErrors.h"
 
 #ifndef KALVORA_VERSION
 #define KALVORA_VERSION "1.12"
@@ -38,12 +39,12 @@ int Script(const std::vector<std::string>& arguments, std::istream& in, std::ost
     if (arguments.size() < 2 || arguments[1] == "-") return RunScript(in, out, err, files);
     std::error_code ignored;
     if (std::filesystem::is_directory(arguments[1], ignored)) {
-        err << "kalvora-cli: " << arguments[1] << ": " << std::strerror(EISDIR) << '\n';
+        err << "kalvora-cli: " << OpenFailedMessage(arguments[1], SystemReason(EISDIR)) << '\n';
         return kUsageError;
     }
     std::ifstream file(arguments[1], std::ios::binary);
     if (!file) {
-        err << "kalvora-cli: " << arguments[1] << ": " << std::strerror(errno) << '\n';
+        err << "kalvora-cli: " << OpenFailedMessage(arguments[1], SystemReason(errno)) << '\n';
         return kUsageError;
     }
     return RunScript(file, out, err, files);
@@ -115,12 +116,12 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     for (const std::string& argument : arguments) {
         if (argument == "--help" || argument == "-h") {
             out << kCliHelp;
-            return 0;
+            return Flushed(out, err);
         }
     }
     if (command == "--version") {
         out << "kalvora-cli " << KALVORA_VERSION << '\n';
-        return 0;
+        return Flushed(out, err);
     }
     if (command == "script") return Script(arguments, in, out, err);
     if (command == "price") return Price(arguments, out, err);

@@ -1,13 +1,13 @@
 #include "cli/CreditCommand.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string_view>
 #include <utility>
 
 #include "credit/CreditCalculator.h"
 #include "credit/CreditNumber.h"
-#include "model/IntegerText.h"
 
 namespace kalvora {
 
@@ -75,57 +75,79 @@ std::optional<std::string> ReadOptions(const std::vector<std::string>& args, Opt
             options.csv = true;
             continue;
         }
-        if (arg == "--first-percent")
-            target = &options.firstPercent;
-        if (arg == "--rate-promo")
-            target = &options.ratePromo;
-        if (arg == "--rate-real")
-            target = &options.rateReal;
-        if (arg == "--repay-after")
-            target = &options.repayAfter;
-        if (arg == "--repay-by")
-            target = &options.repayBy;
+        if (arg == "--first-percent") target = &options.firstPercent;
+        if (arg == "--rate-promo") target = &options.ratePromo;
+        if (arg == "--rate-real") target = &options.rateReal;
+        if (arg == "--repay-after") target = &options.repayAfter;
+        if (arg == "--repay-by") target = &options.repayBy;
         if (target != nullptr) {
-            if (i + 1 == args.size())
-                return "нет значения у параметра " + arg;
+            if (i + 1 == args.size()) return "нет значения у параметра " + arg;
             *target = args[++i];
             continue;
         }
-        if (arg.rfind("--", 0) == 0)
-            return "неизвестный параметр " + arg;
-        if (havePrice)
-            return "лишний аргумент " + arg;
+        if (arg.rfind("--", 0) == 0) return "неизвестный параметр " + arg;
+        if (havePrice) return "лишний аргумент " + arg;
         options.price = arg;
         havePrice = true;
     }
-    if (!havePrice)
-        return "не указана цена автомобиля";
+    if (!havePrice) return "не указана цена автомобиля";
     if (options.repayAfter.has_value() != options.repayBy.has_value()) {
         return "параметры --repay-after и --repay-by задаются вместе";
     }
     return std::nullopt;
 }
 
-// Why the calculator refused an input: the first input field it painted red.
-std::optional<std::string> RefusedInput(const CreditCalculator& calc) {
-    static constexpr std::array<std::pair<CreditField, const char*>, 6> kInputs = {{
-        {F::Edit1, "цена автомобиля должна быть числом, отличным от нуля"},
-        {F::Edit4, "первый взнос должен быть числом процентов, отличным от нуля"},
-        {F::StavkaF, "ставка ФМК должна быть числом, отличным от нуля"},
-        {F::StavkaR, "реальная ставка должна быть числом, отличным от нуля"},
-        {F::SpustEdit, "--repay-after должен быть целым числом месяцев от 0 до 1200"},
-        {F::Edit8, "--repay-by должен быть целым числом месяцев не больше 1200"},
-    }};
-    for (const auto& [field, why] : kInputs) {
-        if (calc.Colour(field) == kFieldRed) {
-            // A repayment month not after the regular months is allowed: it takes one month.
-            if (field == F::Edit8 && IntegerOr(calc.Text(F::Edit8), 0) <= kMaxScheduleMonths) {
-                continue;
-            }
-            return std::string(why);
-        }
+// The range an argument must lie in, and the message that names it.
+struct Range {
+    double low;
+    bool lowIncluded;
+    double high;
+    bool highIncluded;
+    bool wholeNumber;
+    const char* message;
+};
+
+constexpr Range kPriceRange = {1,
+                               true,
+                               2147483647,
+                               true,
+                               true,
+                               "цена автомобиля должна быть целым числом долларов от 1 до "
+                               "2147483647"};
+constexpr Range kFirstPercentRange = {
+    0,     false, 100,
+    false, false, "--first-percent: первый взнос должен быть больше 0 и меньше 100 процентов"};
+constexpr Range kPromoRateRange = {
+    0.01, true,  100,
+    true, false, "--rate-promo: ставка ФМК должна быть от 0,01 до 100 процентов годовых"};
+constexpr Range kRealRateRange = {
+    0.01, true,  100,
+    true, false, "--rate-real: реальная ставка должна быть от 0,01 до 100 процентов годовых"};
+constexpr Range kRepayAfterRange = {
+    0,    true, kMaxScheduleMonths,
+    true, true, "--repay-after должен быть целым числом месяцев от 0 до 1200"};
+constexpr Range kRepayByRange = {
+    0,    true, kMaxScheduleMonths,
+    true, true, "--repay-by должен быть целым числом месяцев от 0 до 1200"};
+
+// The argument as the calculator reads it: a whole number in digits, any other number with a
+// point. On failure, `problem` names the range and what was given.
+std::optional<std::string> InRange(const std::string& text, const Range& range,
+                                   std::string* problem) {
+    std::string plain = text;
+    for (char& c : plain) {
+        if (c == ',') c = '.';
     }
-    return std::nullopt;
+    const std::optional<double> value = ParseDecimal(plain, '.');
+    const bool ok = value && (range.lowIncluded ? *value >= range.low : *value > range.low) &&
+                    (range.highIncluded ? *value <= range.high : *value < range.high) &&
+                    (!range.wholeNumber || *value == std::floor(*value));
+    if (!ok) {
+        *problem = std::string(range.message) + ", а не «" + text + "»";
+        return std::nullopt;
+    }
+    if (range.wholeNumber) return std::to_string(static_cast<long long>(*value));
+    return plain;
 }
 
 }  // namespace
@@ -136,42 +158,39 @@ int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, st
         err << "ошибка: " << *problem << '\n' << kUsage << '\n';
         return 2;
     }
-    const auto price = ParseInteger(options.price);
-    if (!price || *price == 0) {
-        err << "ошибка: цена автомобиля должна быть целым числом долларов, отличным от нуля\n";
-        return 2;
-    }
-
-    if (options.repayAfter &&
-        (!ParseInteger(*options.repayAfter) || !ParseInteger(*options.repayBy))) {
-        err << "ошибка: --repay-after и --repay-by должны быть целыми числами месяцев\n";
-        return 2;
-    }
-
+    // Every number is checked against its range before the calculator sees it, so that no
+    // absurd loan is computed (the window paints such fields red; here they are refused).
+    std::string problem;
+    const std::optional<std::string> price = InRange(options.price, kPriceRange, &problem);
     CreditCalculator calc('.');
-    if (options.firstPercent)
-        calc.Type(F::Edit4, *options.firstPercent);
-    if (options.ratePromo)
-        calc.Type(F::StavkaF, *options.ratePromo);
-    if (options.rateReal)
-        calc.Type(F::StavkaR, *options.rateReal);
-    if (options.repayAfter) {
-        calc.Type(F::SpustEdit, *options.repayAfter);
-        calc.Type(F::Edit8, *options.repayBy);
+    const struct {
+        const std::optional<std::string>& text;
+        const Range& range;
+        CreditField field;
+    } inputs[] = {
+        {options.firstPercent, kFirstPercentRange, F::Edit4},
+        {options.ratePromo, kPromoRateRange, F::StavkaF},
+        {options.rateReal, kRealRateRange, F::StavkaR},
+        {options.repayAfter, kRepayAfterRange, F::SpustEdit},
+        {options.repayBy, kRepayByRange, F::Edit8},
+    };
+    for (const auto& input : inputs) {
+        if (!problem.empty()) break;
+        if (!input.text) continue;
+        if (const auto value = InRange(*input.text, input.range, &problem)) {
+            calc.Type(input.field, *value);
+        }
     }
-    calc.Open(*price);
-    if (const auto problem = RefusedInput(calc)) {
-        err << "ошибка: " << *problem << '\n';
+    if (!problem.empty()) {
+        err << "ошибка: " << problem << '\n';
         return 2;
     }
+    calc.Open(static_cast<std::int32_t>(std::stoll(*price)));
 
     const char sep = options.csv ? ',' : '\t';
-    if (options.csv)
-        out << "field,value\n";
-    for (const Figure& f : kFigures)
-        out << f.name << sep << Trimmed(calc.Text(f.field)) << '\n';
-    for (const Figure& f : kTotals)
-        out << f.name << sep << Trimmed(calc.Text(f.field)) << '\n';
+    if (options.csv) out << "field,value\n";
+    for (const Figure& f : kFigures) out << f.name << sep << Trimmed(calc.Text(f.field)) << '\n';
+    for (const Figure& f : kTotals) out << f.name << sep << Trimmed(calc.Text(f.field)) << '\n';
     out << '\n';
     if (options.csv) {
         for (std::size_t c = 0; c < kScheduleHeader.size(); ++c) {
@@ -182,8 +201,7 @@ int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, st
     const auto& grid = calc.Grid();
     for (std::size_t r = 1; r < grid.size(); ++r) {
         for (std::size_t c = 0; c < grid[r].size(); ++c) {
-            if (c > 0)
-                out << sep;
+            if (c > 0) out << sep;
             out << Trimmed(grid[r][c]);
         }
         out << '\n';

@@ -276,12 +276,40 @@ void CreditKey(ScriptSession& s, const ScriptLine& line) {
     s.Credit().KeyUp(field);
 }
 
+// Letters of the alphabets a Russian keyboard types (Latin-1 and Latin Extended, Cyrillic).
+bool IsLetter(char32_t c) {
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') ||
+           (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7) || (c >= 0x400 && c <= 0x52F);
+}
+
+// The separator is one character that cannot be part of a number otherwise: not a digit, a
+// sign or a letter (an exponent is written with "e"), and one byte wide like every number text.
 void Decimal(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 2, "decimal C");
-    if (line.words[1].size() != 1) {
-        throw ScriptError("разделитель — один символ, а не «" + line.words[1] + "»");
+    const std::string& word = line.words[1];
+    std::size_t characters = 0;
+    char32_t c = 0;
+    for (unsigned char byte : word) {
+        if ((byte & 0xC0) != 0x80) {
+            ++characters;
+            c = byte < 0x80    ? byte
+                : byte >= 0xF0 ? byte & 0x07
+                : byte >= 0xE0 ? byte & 0x0F
+                               : byte & 0x1F;
+        } else {
+            c = (c << 6) | (byte & 0x3F);
+        }
     }
-    s.Credit().SetDecimalSeparator(line.words[1][0]);
+    if (characters != 1) throw ScriptError("разделитель — один символ, а не «" + word + "»");
+    if (c >= U'0' && c <= U'9')
+        throw ScriptError("цифра «" + word + "» не может быть разделителем");
+    if (c == U'+' || c == U'-') throw ScriptError("знак «" + word + "» не может быть разделителем");
+    if (IsLetter(c)) throw ScriptError("буква «" + word + "» не может быть разделителем");
+    if (c > 0x7E || c <= 0x20) {
+        throw ScriptError("разделитель «" + word +
+                          "» не подходит: нужен знак препинания, например «,» или «.»");
+    }
+    s.Credit().SetDecimalSeparator(word[0]);
 }
 
 // --- Views ---------------------------------------------------------------------------------
@@ -356,6 +384,7 @@ constexpr CommandRow kCommands[] = {
 void ScriptSession::Run(const ScriptLine& line) {
     if (!line.IsCommand()) return;
     const std::string& name = line.words.front();
+    if (name.empty()) throw ScriptError("строка начинается с пробела");
     for (const CommandRow& command : kCommands) {
         if (command.name == name) return command.handler(*this, line);
     }

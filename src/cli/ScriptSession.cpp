@@ -4,6 +4,39 @@
 
 namespace kalvora::cli {
 
+namespace {
+
+std::string OneLine(const std::string& text) {
+    std::string out = EscapeLine(text);
+    for (std::size_t nul = out.find('\0'); nul != std::string::npos; nul = out.find('\0', nul)) {
+        out.replace(nul, 1, "\\0");
+    }
+    return out;
+}
+
+enum class LineRead { Line, End, TooLong };
+
+// The next line without its line feed, at most kMaxScriptLine bytes; a longer line is not kept.
+LineRead ReadLine(std::istream& in, std::string& text) {
+    text.clear();
+    std::streambuf* buffer = in.rdbuf();
+    if (!buffer) return LineRead::End;
+    while (true) {
+        const auto c = buffer->sbumpc();
+        if (c == std::char_traits<char>::eof()) {
+            in.setstate(std::ios::eofbit);
+            return text.empty() ? LineRead::End : LineRead::Line;
+        }
+        if (c == '\n') return LineRead::Line;
+        if (text.size() == kMaxScriptLine) return LineRead::TooLong;
+        text += static_cast<char>(c);
+    }
+}
+
+}  // namespace
+
+ScriptError::ScriptError(const std::string& why) : std::runtime_error(OneLine(why)) {}
+
 ScriptLine ScriptLine::Parse(int number, std::string text) {
     while (!text.empty() && text.back() == '\r') text.pop_back();
     ScriptLine line;
@@ -35,8 +68,15 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess
     int number = 0;
     std::string text;
     try {
-        while (std::getline(in, text)) {
+        while (true) {
+            const LineRead read = ReadLine(in, text);
+            if (read == LineRead::End) break;
             ++number;
+            if (read == LineRead::TooLong) {
+                out.flush();
+                err << "error: " << number << ": строка длиннее " << kMaxScriptLine << " байт\n";
+                return 2;
+            }
             // A byte-order mark, as some editors write one, is not part of the first command.
             if (number == 1 && text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
             const ScriptLine line = ScriptLine::Parse(number, text);

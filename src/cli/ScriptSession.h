@@ -18,11 +18,17 @@
 
 namespace kalvora::cli {
 
-// A scenario line that cannot be played: an unknown command or a bad argument.
+// A scenario line that cannot be played: an unknown command or a bad argument. The reason is
+// kept on one line: carriage returns, line feeds and NUL bytes of the scenario it quotes are
+// written as \r, \n and \0.
 class ScriptError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit ScriptError(const std::string& why);
 };
+
+// The longest scenario line, in bytes; a longer one is a bad line, refused without reading it
+// into memory.
+inline constexpr std::size_t kMaxScriptLine = 64 * 1024;
 
 // One scenario line, split on single spaces.
 struct ScriptLine {

@@ -409,7 +409,8 @@ void CreditCalculator::FillSchedule() {
 
     const std::int32_t repayBy = IntegerOr(Text(F::Edit8), kFixedTerm);
     const std::int32_t repayByOrZero = IntegerOr(Text(F::Edit8), 0);
-    const int span = std::min(std::max(repayBy, kFixedTerm), kMaxScheduleMonths);
+    // Month rows 1 to span + 1, never more than the longest schedule.
+    const int span = std::min(std::max(repayBy, kFixedTerm), kMaxScheduleMonths - 1);
     const int lastRow = span + 1;
 
     grid_.assign(static_cast<std::size_t>(span) + 2, ScheduleRow{});
@@ -442,7 +443,10 @@ void CreditCalculator::FillSchedule() {
     const bool regularValid = regular && *regular >= 0 && *regular <= kMaxScheduleMonths;
     colours_[Index(F::SpustEdit)] = regularValid ? kFieldNormal : kFieldRed;
     if (!regularValid) return;
-    const int n1 = *regular;
+    // Regular payments end with the term: after it the debt is paid off, and there is nothing
+    // left to repay early, so a repayment that would start later means no early repayment.
+    const bool repaidByTerm = *regular >= kFixedTerm;
+    const int n1 = std::min(*regular, kFixedTerm);
     if (repayBy > kMaxScheduleMonths) {
         colours_[Index(F::Edit8)] = kFieldRed;
         return;
@@ -477,7 +481,7 @@ void CreditCalculator::FillSchedule() {
     colours_[Index(F::Edit8)] = repayBy <= n1 ? kFieldRed : kFieldNormal;
 
     int end = std::max(repayByOrZero, n1 + 1);
-    if (!early) end = kFixedTerm;
+    if (!early || repaidByTerm) end = kFixedTerm;
     if (end <= n1) {
         // The regular months already reach past the plain term: the schedule ends with them.
         end = n1;
@@ -499,8 +503,10 @@ void CreditCalculator::FillSchedule() {
         }
     }
 
-    const double losses =
-        bank - values_.CreditSum - (Checked(CreditBox::FixBox) ? values_.Discount : 0);
+    // The interest paid less the maker's discount: the bank total less the credit sum shown.
+    // It is read from the field, so that the figure never depends on how the field was reached
+    // (a retyped share that leaves the sum's text unchanged does not run the loan computation).
+    const double losses = bank - ReadNumber(F::SumKreditEdit, 0);
     if (!std::isfinite(losses)) return;
     SetText(F::Edit9, Format(bank, 5, 2));
     SetText(F::Edit10, Format(paid, 5, 2));

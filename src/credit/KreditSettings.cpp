@@ -1,18 +1,15 @@
 #include "credit/KreditSettings.h"
 
-#include <QDir>
-#include <QStandardPaths>
-#include <QStringList>
-#include <QWidget>
 #include <array>
 
 #include "credit/CreditCalculator.h"
+#include "credit/CreditNumber.h"
 
 namespace kalvora {
 
 namespace {
 
-const char* const kSection = "TKreditForm";
+const QString kSection = QStringLiteral("TKreditForm");
 
 struct RememberedField {
     const char* key;
@@ -28,63 +25,42 @@ constexpr std::array<RememberedField, 5> kRemembered = {{
     {"Nr_Text", CreditField::Nr},
 }};
 
-constexpr int kShowNormal = 1;
-constexpr int kShowMaximized = 3;
+// A remembered number as the calculator reads it: written with either decimal separator (the
+// file may come from a system with the other one), and finite.
+std::optional<std::string> RememberedNumber(const QString& text, char separator) {
+    std::string value = text.toStdString();
+    if (ParseDecimal(value, separator)) return value;
+    const char other = separator == ',' ? '.' : ',';
+    if (!ParseDecimal(value, other)) return std::nullopt;
+    for (char& c : value) {
+        if (c == other) c = separator;
+    }
+    return value;
+}
 
 }  // namespace
 
-QString KalvoraSettingsPath() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("kalvora.INI"));
-}
-
-void ReadKreditSettings(QSettings& settings, CreditCalculator& calculator, QWidget& window) {
-    settings.beginGroup(kSection);
+void ReadKreditSettings(CreditCalculator& calculator, QWidget& window, const QString& path) {
+    const WindowSettings settings(kSection, path);
     for (const RememberedField& r : kRemembered) {
-        const QVariant value = settings.value(r.key);
-        if (value.isValid())
-            calculator.Type(r.field, value.toString().toStdString());
-    }
-    if (settings.value("FormVersion", 0).toInt() >= 0) {
-        const QStringList pos = settings.value("NormPos").toString().split(',');
-        if (pos.size() == 4) {
-            bool ok[4] = {false, false, false, false};
-            const int left = pos[0].trimmed().toInt(&ok[0]);
-            const int top = pos[1].trimmed().toInt(&ok[1]);
-            const int right = pos[2].trimmed().toInt(&ok[2]);
-            const int bottom = pos[3].trimmed().toInt(&ok[3]);
-            if (ok[0] && ok[1] && ok[2] && ok[3] && right > left && bottom > top) {
-                window.move(left, top);
-                window.resize(right - left, bottom - top);
-            }
-        }
-        if (settings.value("ShowCmd", kShowNormal).toInt() == kShowMaximized) {
-            window.setWindowState(window.windowState() | Qt::WindowMaximized);
+        const std::optional<QString> text = settings.Text(QString::fromLatin1(r.key));
+        if (!text) continue;
+        if (const auto number = RememberedNumber(*text, calculator.DecimalSeparator())) {
+            calculator.Type(r.field, *number);
         }
     }
-    settings.endGroup();
+    settings.RestorePlacement(window);
 }
 
-void WriteKreditSettings(QSettings& settings, const CreditCalculator& calculator,
-                         const QWidget& window) {
-    settings.beginGroup(kSection);
+void WriteKreditSettings(const CreditCalculator& calculator, const QWidget& window,
+                         const QString& path) {
+    WindowSettings settings(kSection, path);
     for (const RememberedField& r : kRemembered) {
-        settings.setValue(r.key, QString::fromStdString(calculator.Text(r.field)));
+        settings.SetValue(QString::fromLatin1(r.key),
+                          QString::fromStdString(calculator.Text(r.field)));
     }
-    const QRect normal = window.isMaximized() ? window.normalGeometry() : window.geometry();
-    const QPoint corner = window.isMaximized() ? normal.topLeft() : window.pos();
-    settings.setValue("Flags", 0);
-    settings.setValue("ShowCmd", window.isMaximized() ? kShowMaximized : kShowNormal);
-    settings.setValue("PixelsPerInch", window.logicalDpiY());
-    settings.setValue("MinMaxPos", QStringLiteral("-1,-1,-1,-1"));
-    settings.setValue("NormPos", QStringLiteral("%1,%2,%3,%4")
-                                     .arg(corner.x())
-                                     .arg(corner.y())
-                                     .arg(corner.x() + normal.width())
-                                     .arg(corner.y() + normal.height()));
-    settings.setValue("Visible", window.isVisible() ? "True" : "False");
-    settings.setValue("FormVersion", 0);
-    settings.endGroup();
+    settings.StorePlacement(window);
+    settings.Write();
 }
 
 }  // namespace kalvora

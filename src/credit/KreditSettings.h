@@ -2,8 +2,9 @@
 // fields and the window placement, in the section "TKreditForm".
 #pragma once
 
-#include <QSettings>
 #include <QString>
+
+#include "settings/WindowSettings.h"
 
 class QWidget;
 
@@ -11,15 +12,13 @@ namespace kalvora {
 
 class CreditCalculator;
 
-// The per-user settings file, kalvora.INI in the usual folder for settings
-// ($XDG_CONFIG_HOME, else ~/.config).
-QString KalvoraSettingsPath();
-
 // Restores the remembered field texts into the calculator (the rates take effect at once) and
-// the placement of `window`. Missing keys leave the current values.
-void ReadKreditSettings(QSettings& settings, CreditCalculator& calculator, QWidget& window);
+// the placement of `window`. Missing keys, and texts that are no finite number ("nan", "inf",
+// words), leave the current values.
+void ReadKreditSettings(CreditCalculator& calculator, QWidget& window,
+                        const QString& path = SettingsFilePath());
 // Stores the field texts and the placement of `window`.
-void WriteKreditSettings(QSettings& settings, const CreditCalculator& calculator,
-                         const QWidget& window);
+void WriteKreditSettings(const CreditCalculator& calculator, const QWidget& window,
+                         const QString& path = SettingsFilePath());
 
 }  // namespace kalvora

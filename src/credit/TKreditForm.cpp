@@ -19,7 +19,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QSettings>
 #include <QStyleOptionButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -134,10 +133,6 @@ QString Screen(const char* text) {
 
 QString Screen(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-QColor ToColor(std::uint32_t rgb) {
-    return QColor((rgb >> 16) & 0xff, (rgb >> 8) & 0xff, rgb & 0xff);
 }
 
 char SystemDecimalSeparator() {
@@ -450,8 +445,7 @@ QWidget* TKreditForm::BuildRightPanel() {
 // --- Opening and closing --------------------------------------------------------------------
 
 void TKreditForm::OpenForPrice(std::int32_t price) {
-    QSettings settings(KalvoraSettingsPath(), QSettings::IniFormat);
-    ReadKreditSettings(settings, calculator_, *this);
+    ReadKreditSettings(calculator_, *this);
     calculator_.Open(price);
     Refresh();
 }
@@ -462,9 +456,7 @@ void TKreditForm::ShowForPrice(std::int32_t price) {
 }
 
 void TKreditForm::SaveSettings() const {
-    QSettings settings(KalvoraSettingsPath(), QSettings::IniFormat);
-    WriteKreditSettings(settings, calculator_, *this);
-    settings.sync();
+    WriteKreditSettings(calculator_, *this);
 }
 
 void TKreditForm::done(int result) {

@@ -8,6 +8,23 @@ namespace {
 void WriteLines(const std::vector<std::string>& lines, std::ostream& out) {
     for (const std::string& line : lines) out << line << '\n';
 }
+
+// A view of script mode keeps one paragraph a line, whatever a code or clock text holds: a
+// carriage return and a line feed inside a paragraph are written as \r and \n.
+void WriteEscapedLines(const std::vector<std::string>& lines, std::ostream& out) {
+    for (const std::string& line : lines) {
+        for (char c : line) {
+            if (c == '\r') {
+                out << "\\r";
+            } else if (c == '\n') {
+                out << "\\n";
+            } else {
+                out << c;
+            }
+        }
+        out << '\n';
+    }
+}
 }  // namespace
 
 std::optional<OrderRequest> ParseOrderArguments(const std::vector<std::string>& args,
@@ -81,12 +98,12 @@ void WriteCheckList(const Configuration& config, UiPort& ui, std::ostream& out) 
 }
 
 void PrintOrderView(const OrderDocument& order, std::ostream& out) {
-    WriteLines(order.Memo1(), out);
+    WriteEscapedLines(order.Memo1(), out);
     out << ".\n";
 }
 
 void PrintCheckListView(const Configuration& config, UiPort& ui, std::ostream& out) {
-    WriteCheckList(config, ui, out);
+    WriteEscapedLines(CheckList::Compose(config, ui), out);
     out << ".\n";
 }
 

@@ -2,59 +2,23 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
-#include <QSettings>
 #include <QShowEvent>
-#include <QStandardPaths>
-#include <QStringList>
 #include <QToolButton>
 #include <algorithm>
-#include <optional>
+
+#include "settings/WindowSettings.h"
 
 namespace kalvora {
 
 namespace {
 
-constexpr const char* kSection = "TZakazForm";
+const QString kSection = QStringLiteral("TZakazForm");
 
 QCheckBox* Box(const QString& name, const QString& caption, const QRect& place, QWidget* panel) {
     auto* box = new QCheckBox(caption, panel);
     box->setObjectName(name);
     DocumentWindow::Place(box, place);
     return box;
-}
-
-// A remembered tick: "True" or "False"; anything else, or no key, keeps the current state.
-std::optional<bool> StoredTick(const QSettings& settings, const QString& key) {
-    const QString value = settings.value(key).toString();
-    if (value.compare("True", Qt::CaseInsensitive) == 0) return true;
-    if (value.compare("False", Qt::CaseInsensitive) == 0) return false;
-    return std::nullopt;
-}
-
-// Four integers written as "%d,%d,%d,%d"; an unquoted value comes back as a list.
-std::optional<QRect> StoredRect(const QSettings& settings, const QString& key) {
-    const QVariant v = settings.value(key);
-    const QString text =
-        v.typeId() == QMetaType::QStringList ? v.toStringList().join(',') : v.toString();
-    const QStringList parts = text.split(',');
-    if (parts.size() != 4) return std::nullopt;
-    int n[4];
-    for (int i = 0; i < 4; ++i) {
-        bool ok = false;
-        n[i] = parts[i].trimmed().toInt(&ok);
-        if (!ok) return std::nullopt;
-    }
-    if (n[2] <= n[0] || n[3] <= n[1]) return std::nullopt;
-    return QRect(QPoint(n[0], n[1]), QPoint(n[2] - 1, n[3] - 1));
-}
-
-QString RectText(const QRect& r) {
-    return QString("%1,%2,%3,%4").arg(r.left()).arg(r.top()).arg(r.right() + 1).arg(r.bottom() + 1);
-}
-
-const char* TrueFalse(bool value) {
-    return value ? "True" : "False";
 }
 
 }  // namespace
@@ -122,11 +86,6 @@ void TZakazForm::ShowBoxes() {
     }
 }
 
-QString TZakazForm::SettingsFile() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath("kalvora.INI");
-}
-
 void TZakazForm::showEvent(QShowEvent* event) {
     DocumentWindow::showEvent(event);
     if (event->spontaneous()) return;
@@ -147,36 +106,24 @@ void TZakazForm::WriteSettingsIfShown() {
 // again. The boxes are read in the order they are stored, the code box before the verbal one,
 // so that a stored code-only description is not turned back into the verbal one on the way.
 void TZakazForm::ReadSettings() {
-    QSettings settings(SettingsFile(), QSettings::IniFormat);
-    settings.beginGroup(kSection);
-    if (settings.value("FormVersion", 0).toInt() < 0) return;
-    if (const auto v = StoredTick(settings, "CBox_Checked")) order_.SetCBox(*v);
-    if (const auto v = StoredTick(settings, "OtstupBox_Checked")) order_.SetOtstupBox(*v);
-    if (const auto v = StoredTick(settings, "KodBox_Checked")) order_.SetKodBox(*v);
-    if (const auto v = StoredTick(settings, "SlovoBox_Checked")) order_.SetSlovoBox(*v);
+    const WindowSettings settings(kSection);
+    if (!settings.StateRestorable()) return;
+    if (const auto v = settings.Tick("CBox_Checked")) order_.SetCBox(*v);
+    if (const auto v = settings.Tick("OtstupBox_Checked")) order_.SetOtstupBox(*v);
+    if (const auto v = settings.Tick("KodBox_Checked")) order_.SetKodBox(*v);
+    if (const auto v = settings.Tick("SlovoBox_Checked")) order_.SetSlovoBox(*v);
     ShowBoxes();
-    if (const auto rect = StoredRect(settings, "NormPos")) setGeometry(*rect);
-    const int showCmd = settings.value("ShowCmd", 1).toInt();
-    if (showCmd == 3) setWindowState(windowState() | Qt::WindowMaximized);
+    settings.RestorePlacement(*this);
 }
 
 void TZakazForm::WriteSettings() {
-    QSettings settings(SettingsFile(), QSettings::IniFormat);
-    settings.beginGroup(kSection);
-    settings.setValue("CBox_Checked", TrueFalse(order_.CBox()));
-    settings.setValue("OtstupBox_Checked", TrueFalse(order_.OtstupBox()));
-    settings.setValue("KodBox_Checked", TrueFalse(order_.KodBox()));
-    settings.setValue("SlovoBox_Checked", TrueFalse(order_.SlovoBox()));
-    settings.setValue("Flags", 0);
-    settings.setValue("ShowCmd", isMaximized() ? 3 : isMinimized() ? 2 : 1);
-    settings.setValue("PixelsPerInch", logicalDpiY());
-    settings.setValue("MinMaxPos", "-1,-1,-1,-1");
-    settings.setValue("NormPos",
-                      RectText(isMaximized() || isMinimized() ? normalGeometry() : geometry()));
-    settings.setValue("Visible", TrueFalse(isVisible()));
-    settings.setValue("FormVersion", 0);
-    settings.endGroup();
-    settings.sync();
+    WindowSettings settings(kSection);
+    settings.SetTick("CBox_Checked", order_.CBox());
+    settings.SetTick("OtstupBox_Checked", order_.OtstupBox());
+    settings.SetTick("KodBox_Checked", order_.KodBox());
+    settings.SetTick("SlovoBox_Checked", order_.SlovoBox());
+    settings.StorePlacement(*this);
+    settings.Write();
     shownSinceWritten_ = false;
 }
 

@@ -30,9 +30,6 @@ class TZakazForm : public DocumentWindow {
     // the program calls it when it ends.
     void WriteSettingsIfShown();
 
-    // The settings file: kalvora.INI in the user's configuration folder.
-    static QString SettingsFile();
-
     QCheckBox* SlovoBox() const { return slovoBox_; }
     QCheckBox* KodBox() const { return kodBox_; }
     QCheckBox* CBox() const { return cBox_; }

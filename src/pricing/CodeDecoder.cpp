@@ -40,6 +40,26 @@ BitPlace PlaceOf(int walkIndex) {
     return {10 + (walkIndex - 45) / 6, 5 - (walkIndex - 45) % 6};
 }
 
+// An argument that is no existing file is a code, unless it can only be meant as a file: a
+// '/' never occurs in a code, and a name ending in ".klv" is a file unless it could be a code
+// (a code's length, every character from the code alphabet, which has ".KLV").
+bool LooksLikeFileName(const std::string& argument) {
+    if (argument.find('/') != std::string::npos) return true;
+    const std::string cleaned = CleanCode(argument);
+    bool codeShaped = cleaned.size() == static_cast<std::size_t>(kCodeLength) ||
+                      cleaned.size() == static_cast<std::size_t>(kOldCodeLength);
+    for (char c : cleaned) codeShaped = codeShaped && CodeCharIndex(c) != 255;
+    if (codeShaped) return false;
+    constexpr std::string_view kExtension = ".klv";
+    if (argument.size() < kExtension.size()) return false;
+    const std::string_view tail(argument.data() + argument.size() - kExtension.size(),
+                                kExtension.size());
+    for (std::size_t i = 0; i < kExtension.size(); ++i) {
+        if ((tail[i] | 0x20) != kExtension[i]) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void Configuration::Edit1DblClick() {
@@ -124,7 +144,7 @@ void Configuration::FormActivate(const std::vector<std::string>& args, FileAcces
     std::string code(kResetCode);
     if (args.size() == 1) {
         const std::string& argument = args.front();
-        if (files.Exists(argument)) {
+        if (files.Exists(argument) || LooksLikeFileName(argument)) {
             std::string line;
             std::string error;
             if (!ReadCodeFile(files, argument, &line, &error)) {

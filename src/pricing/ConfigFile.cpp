@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "model/Configuration.h"
+#include "pricing/FileErrors.h"
 
 namespace kalvora {
 
@@ -105,6 +106,14 @@ std::string FromWindows1251(std::string_view bytes) {
     return out;
 }
 
+std::string_view FirstLineOf(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    return bytes.substr(0, bytes.find_first_of("\r\n"));
+}
+
 std::string CodeFileContent(std::string_view fieldText) {
     return ToWindows1251(fieldText) + "\r\n";
 }
@@ -112,17 +121,27 @@ std::string CodeFileContent(std::string_view fieldText) {
 bool ReadCodeFile(FileAccess& files, const std::string& path, std::string* line,
                   std::string* error) {
     std::string bytes;
-    if (!files.ReadFirstLine(path, &bytes, error)) return false;
+    std::string reason;
+    if (!files.ReadFirstLine(path, &bytes, &reason)) {
+        if (error) *error = OpenFailedMessage(path, reason);
+        return false;
+    }
     *line = FromWindows1251(bytes);
     return true;
 }
 
 void Configuration::SaveToFile(const std::string& path, FileAccess& files) {
-    if (files.Exists(path) && !ui_.Confirm(std::string(kOverwriteQuestion))) return;
+    if (files.Exists(path)) {
+        // Saving over a link replaces the file it leads to: the question names that file.
+        std::string question(kOverwriteQuestion);
+        const std::string target = files.LinkTarget(path);
+        if (!target.empty()) question += "\r\rЭто ссылка: будет перезаписан файл «" + target + "».";
+        if (!ui_.Confirm(question)) return;
+    }
     // The field is saved as it stands, even if the user typed into it without decoding.
-    std::string error;
-    if (!files.WriteFile(path, CodeFileContent(edit1_), &error)) {
-        ui_.ShowMessage(error);
+    std::string reason;
+    if (!files.WriteFile(path, CodeFileContent(edit1_), &reason)) {
+        ui_.ShowMessage(SaveFailedMessage(path, reason));
         return;
     }
     ui_.ShowMessage(std::string(kSaved) + path);

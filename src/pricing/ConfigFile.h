@@ -13,12 +13,13 @@ class FileAccess {
     virtual ~FileAccess() = default;
     // True when a file (not a folder) of that name exists.
     virtual bool Exists(const std::string& path) = 0;
-    // The first line: the characters up to the first line feed (a carriage return before it is
-    // dropped) or the end of the file, read from a bounded prefix of the file. On failure
-    // returns false with the system's description of the error and leaves `line` alone.
+    // For a symbolic link to an existing file, the file it leads to; otherwise empty.
+    virtual std::string LinkTarget(const std::string&) { return {}; }
+    // The first line (see FirstLineOf), read from a bounded prefix of the file. On failure
+    // returns false with the reason in Russian (FileErrors.h) and leaves `line` alone.
     virtual bool ReadFirstLine(const std::string& path, std::string* line, std::string* error) = 0;
     // Replaces the file's content by `bytes`, never destroying the previous file when writing
-    // fails. On failure returns false with the system's description of the error.
+    // fails. On failure returns false with the reason in Russian.
     virtual bool WriteFile(const std::string& path, const std::string& bytes,
                            std::string* error) = 0;
 };
@@ -29,9 +30,15 @@ std::string ToWindows1251(std::string_view utf8);
 // Single-byte Windows-1251 text as UTF-8, so that whatever a file holds can be shown.
 std::string FromWindows1251(std::string_view bytes);
 
+// The first line of a file's bytes: a UTF-8 byte-order mark at the very beginning is skipped,
+// and the line ends at the first line feed, carriage return (alone or before a line feed) or
+// the end of the bytes. A file edited on any system opens the same way.
+std::string_view FirstLineOf(std::string_view bytes);
+
 // The content of a configuration file for the field's text: the text and a CR LF line break.
 std::string CodeFileContent(std::string_view fieldText);
-// The first line of a configuration file as field text (UTF-8).
+// The first line of a configuration file as field text (UTF-8). On failure `error` is the whole
+// sentence to show, naming the file.
 bool ReadCodeFile(FileAccess& files, const std::string& path, std::string* line,
                   std::string* error);
 

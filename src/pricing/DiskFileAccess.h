@@ -11,10 +11,19 @@ class DiskFileAccess : public FileAccess {
     // not a code, and the decoder rejects it whatever follows.
     static constexpr std::size_t kMaxLine = 4096;
 
+    // Ignores SIGXFSZ for the whole process, so that a file-size limit makes a write fail with
+    // EFBIG (reported like a full disk) instead of killing the program.
+    DiskFileAccess();
+
     bool Exists(const std::string& path) override;
+    std::string LinkTarget(const std::string& path) override;
     bool ReadFirstLine(const std::string& path, std::string* line, std::string* error) override;
-    // Writes a temporary file beside the target and renames it over the target, so a failed
-    // write leaves the previous file as it was.
+    // Writes a temporary file of a unique short name (".k" and six characters) in the target's
+    // folder, created exclusively and never through a link, with the target's permissions;
+    // syncs it, renames it over the target and syncs the folder. A failed write leaves the
+    // previous file as it was and no temporary file behind. A symbolic link to a regular file
+    // is written through (the file it points to is replaced, the link stays); a link that
+    // leads nowhere, or into a loop, is refused. Folders, devices and pipes are never replaced.
     bool WriteFile(const std::string& path, const std::string& bytes, std::string* error) override;
 };
 

@@ -14,6 +14,7 @@
 
 #include "app/TForm1.h"
 #include "pricing/DiskFileAccess.h"
+#include "settings/WindowSettings.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 
@@ -375,19 +376,28 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
 void TestMainWindow::startMessageIsShownOncePerActivation_data() {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<bool>("runsAgain");
-    // A file that exists but cannot be read: the start code runs again at the next activation.
-    QTest::newRow("unreadable file") << "/proc/self/mem" << true;
-    QTest::newRow("wrong code") << "not a code" << false;
+    QTest::addColumn<QString>("message");
+    // A file that cannot be read: the start code runs again at the next activation. The
+    // message names the file and the reason in Russian.
+    QTest::newRow("unreadable file")
+        << "/proc/self/mem" << true
+        << "Не удалось открыть файл «/proc/self/mem»: ошибка ввода-вывода";
+    QTest::newRow("missing file")
+        << "/nonexistent/offer.klv" << true
+        << "Не удалось открыть файл «/nonexistent/offer.klv»: нет такого файла или каталога";
+    QTest::newRow("wrong code") << "not a code" << false << "Недопустимая комбинация кода";
 }
 
 void TestMainWindow::startMessageIsShownOncePerActivation() {
     QFETCH(QString, argument);
     QFETCH(bool, runsAgain);
+    QFETCH(QString, message);
     if (!DecoderAvailable()) QSKIP("the code decoder is not built yet");
     auto w = Open({argument.toStdString()}, false, true);
     QVERIFY(w);
     w->activateWindow();
     QTRY_COMPARE(messages_.size(), 1);
+    QCOMPARE(messages_.first(), message);
     // The message box has closed; the window becomes active again, as a window manager would
     // make it. Coming back from its own message box does not run the start code again.
     QTest::qWait(100);
@@ -491,7 +501,10 @@ void TestMainWindow::absTickAndPlacementSurviveARestart() {
     QVERIFY(second);
     QCOMPARE(second->Config().Checked(Opt::ABSBox), absAfterRestart);
     QCOMPARE(second->findChild<QCheckBox*>(QStringLiteral("ABSBox"))->isChecked(), absAfterRestart);
-    if (writeByRun) QCOMPARE(second->geometry(), placement);
+    // The place is restored as far as the screen allows.
+    const QRect available = second->screen()->availableGeometry();
+    if (writeByRun)
+        QCOMPARE(second->geometry(), kalvora::FitToScreen(placement, available, {320, 200}));
 }
 
 // --- Files ---------------------------------------------------------------------------------

@@ -98,10 +98,25 @@ TEST(PriceCommand, PricesEachArgumentInAFreshSession) {
 TEST(PriceCommand, AnUnreadableFileIsAnError) {
     FakeFileAccess files;
     files.files["a.klv"] = "####################\r\n";
-    files.readError = "Permission denied";
+    files.readError = "отказано в доступе";
     std::ostringstream out;
-    EXPECT_EQ(RunPrice({"a.klv"}, out, files), 1);
-    EXPECT_EQ(out.str(), "a.klv\terror: Permission denied\n");
+    EXPECT_EQ(RunPrice({"a.klv", "x\ty.klv"}, out, files), 1);
+    // A tab in an argument would break the columns: it is written as \t.
+    EXPECT_EQ(out.str(),
+              "a.klv\terror: Не удалось открыть файл «a.klv»: отказано в доступе\n"
+              "x\\ty.klv\terror: Не удалось открыть файл «x\\ty.klv»: отказано в доступе\n");
+}
+
+// Output that cannot be written (a full disk, /dev/full) is a failure, help and version too.
+TEST(CliMain, UnwritableOutputIsReportedWithStatusOne) {
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--help"}, {"--version"}, {"price", "####################"}}) {
+        std::istringstream in;
+        std::ostream full(nullptr);
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(arguments, in, full, err), 1) << arguments.front();
+        EXPECT_NE(err.str().find("не удалось записать вывод"), std::string::npos);
+    }
 }
 
 TEST(PriceCommand, ExitsZeroWhenEverythingWasPriced) {

@@ -60,7 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadLine{"UnknownCommand", "kredit", "неизвестная команда «kredit»"},
         BadLine{"CommandIsCaseSensitive", "Print price", "неизвестная команда «Print»"},
-        BadLine{"LeadingBlank", " print price", "неизвестная команда «»"},
+        BadLine{"LeadingBlank", " print price", "строка начинается с пробела"},
+        BadLine{"NulInsideTheLine", std::string("kre\0dit", 7), "неизвестная команда «kre\\0dit»"},
+        BadLine{"CarriageReturnsInsideTheLine", "start\rprint price\r",
+                "неизвестная команда «start\\rprint»"},
+        BadLine{"LongestLineExceeded", std::string(kMaxScriptLine + 1, '#'),
+                "строка длиннее 65536 байт"},
         BadLine{"UnknownView", "print nothing", "неизвестный вид «nothing»"},
         BadLine{"PrintWithoutView", "print", "ожидается «print ВИД»"},
         BadLine{"TrimTooLarge", "trim 4", "«4» не число от 0 до 3"},
@@ -91,7 +96,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "неизвестный флажок «CheckBox9»"},
         BadLine{"CreditKeyOutsideConverter", "credit-key Edit4 5",
                 "«Edit4» не поле пересчёта валют (Nd, Nr, Ne)"},
-        BadLine{"DecimalTwoCharacters", "decimal ,.", "разделитель — один символ, а не «,.»"}),
+        BadLine{"DecimalTwoCharacters", "decimal ,.", "разделитель — один символ, а не «,.»"},
+        BadLine{"DecimalDigit", "decimal 1", "цифра «1» не может быть разделителем"},
+        BadLine{"DecimalSign", "decimal -", "знак «-» не может быть разделителем"},
+        BadLine{"DecimalExponentLetter", "decimal e", "буква «e» не может быть разделителем"},
+        BadLine{"DecimalCyrillicLetter", "decimal ж", "буква «ж» не может быть разделителем"},
+        BadLine{"DecimalWideCharacter", "decimal ·",
+                "разделитель «·» не подходит: нужен знак препинания, например «,» или «.»"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Output ----------------------------------------------------------------------------------
@@ -103,6 +114,16 @@ TEST(ScriptOutput, LineBreaksInsideMessagesAreEscaped) {
               "message: Ваша конфигурация сохранена в файл:\\r\\ra.klv\n"
               "confirm: Такой файл уже существует. Перезаписать? -> yes\n"
               "message: Ваша конфигурация сохранена в файл:\\r\\ra.klv\n");
+}
+
+// Every view keeps one paragraph a line, whatever the code or the clock text holds.
+TEST(ScriptOutput, NoViewWritesARawCarriageReturn) {
+    const Played run = Play(
+        "start\nclock 01.01.2027 12:00\r00\nprint order\nprint checklist\ncode ab\rc\n"
+        "print code\nprint order\nprint checklist\nprint state\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.find('\r'), std::string::npos);
+    EXPECT_NE(run.out.find("12:00\\r00"), std::string::npos);
 }
 
 TEST(ScriptOutput, SaveKeepsBlanksInsideThePath) {

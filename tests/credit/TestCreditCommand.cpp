@@ -58,6 +58,21 @@ TEST(CreditCommandTest, EarlyRepaymentAndRatesAreTakenFromTheOptions) {
     EXPECT_NE(run.out.find("\t0.00\t"), std::string::npos);
 }
 
+// The defaults the help shows ("4,9", "9,0") can be typed as shown, and with a point.
+TEST(CreditCommandTest, BothDecimalSeparatorsAreAccepted) {
+    const CommandRun comma = RunCredit({"20000", "--rate-promo", "4,9", "--rate-real", "9,0"});
+    ASSERT_EQ(comma.status, 0) << comma.err;
+    EXPECT_EQ(comma.out, RunCredit({"20000", "--rate-promo", "4.9", "--rate-real", "9.0"}).out);
+    EXPECT_EQ(comma.out, RunCredit({"20000"}).out);
+}
+
+TEST(CreditCommandTest, ARepaymentAfterTheTermIsNoEarlyRepayment) {
+    const CommandRun run = RunCredit({"21000", "--repay-after", "1200", "--repay-by", "1200"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find("\t-"), std::string::npos);
+    EXPECT_TRUE(HasLine(run.out, "losses\t974.44")) << run.out.substr(0, 400);
+}
+
 struct BadCase {
     std::vector<std::string> args;
     const char* says;
@@ -74,19 +89,24 @@ TEST_P(CreditCommandRefuses, WithARussianMessageAndStatus2) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadArguments, CreditCommandRefuses,
-    ::testing::Values(BadCase{{}, "не указана цена"}, BadCase{{"abc"}, "цена автомобиля"},
-                      BadCase{{"0"}, "цена автомобиля"},
-                      BadCase{{"20000", "--rate-real"}, "нет значения"},
-                      BadCase{{"20000", "--rate-real", "0"}, "реальная ставка"},
-                      BadCase{{"20000", "--rate-promo", "4,9"}, "ставка ФМК"},
-                      BadCase{{"20000", "--first-percent", "x"}, "первый взнос"},
-                      BadCase{{"20000", "--repay-after", "3"}, "вместе"},
-                      BadCase{{"20000", "--repay-after", "3", "--repay-by", "x"}, "целыми"},
-                      BadCase{{"20000", "--repay-after", "-4", "--repay-by", "12"},
-                              "--repay-after"},
-                      BadCase{{"20000", "--repay-after", "1", "--repay-by", "5000"}, "--repay-by"},
-                      BadCase{{"20000", "--bogus"}, "неизвестный параметр"},
-                      BadCase{{"20000", "30000"}, "лишний аргумент"}));
+    ::testing::Values(
+        BadCase{{}, "не указана цена"}, BadCase{{"abc"}, "цена автомобиля"},
+        BadCase{{"0"}, "цена автомобиля"}, BadCase{{"20000", "--rate-real"}, "нет значения"},
+        BadCase{{"20000", "--rate-real", "0"}, "реальная ставка"},
+        BadCase{{"-20000"}, "от 1 до 2147483647, а не «-20000»"},
+        BadCase{{"2147483648"}, "от 1 до 2147483647"},
+        BadCase{{"20000", "--first-percent", "-5"}, "больше 0 и меньше 100"},
+        BadCase{{"20000", "--first-percent", "101"}, "больше 0 и меньше 100"},
+        BadCase{{"20000", "--first-percent", "1e308"}, "больше 0 и меньше 100"},
+        BadCase{{"20000", "--rate-promo", "1e308"}, "ставка ФМК должна быть от 0,01 до 100"},
+        BadCase{{"20000", "--rate-promo", "4;9"}, "ставка ФМК"},
+        BadCase{{"20000", "--first-percent", "x"}, "первый взнос"},
+        BadCase{{"20000", "--repay-after", "3"}, "вместе"},
+        BadCase{{"20000", "--repay-after", "3", "--repay-by", "x"}, "--repay-by"},
+        BadCase{{"20000", "--repay-after", "-4", "--repay-by", "12"}, "--repay-after"},
+        BadCase{{"20000", "--repay-after", "1", "--repay-by", "5000"}, "--repay-by"},
+        BadCase{{"20000", "--bogus"}, "неизвестный параметр"},
+        BadCase{{"20000", "30000"}, "лишний аргумент"}));
 
 }  // namespace
 }  // namespace kalvora

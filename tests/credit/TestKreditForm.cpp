@@ -15,6 +15,7 @@
 #include "credit/DeskCalculatorDialog.h"
 #include "credit/KreditSettings.h"
 #include "credit/TKreditForm.h"
+#include "settings/WindowSettings.h"
 
 using kalvora::CreditBox;
 using kalvora::CreditField;
@@ -52,7 +53,7 @@ void TestKreditForm::initTestCase() {
 }
 
 void TestKreditForm::init() {
-    QFile::remove(kalvora::KalvoraSettingsPath());
+    QFile::remove(kalvora::SettingsFilePath());
 }
 
 void TestKreditForm::typingShowsTheEnginesFigures_data() {
@@ -222,7 +223,7 @@ void TestKreditForm::ratesAndConverterFieldsAreRememberedBetweenRuns() {
         form.resize(1100, 760);
         form.done(0);
     }
-    QSettings ini(kalvora::KalvoraSettingsPath(), QSettings::IniFormat);
+    QSettings ini(kalvora::SettingsFilePath(), QSettings::IniFormat);
     QVERIFY(ini.childGroups().contains("TKreditForm"));
     QCOMPARE(ini.value("TKreditForm/Edit6_Text").toString(), QString("30,5"));
     QCOMPARE(ini.value("TKreditForm/Nd_Text").toString(), QString("12"));
@@ -233,11 +234,22 @@ void TestKreditForm::ratesAndConverterFieldsAreRememberedBetweenRuns() {
     again.OpenForPrice(20000);
     QCOMPARE(again.Field(CreditField::Edit6)->text(), QString("30,5"));
     QCOMPARE(again.Field(CreditField::Nr)->text(), QString("366,00"));
-    QCOMPARE(again.size(), QSize(1100, 760));
+    // On a screen too small for it the window is fitted to the screen, but the size the user
+    // chose stays remembered for a larger one.
+    const QSize available = again.screen()->availableGeometry().size();
+    QCOMPARE(again.size(), QSize(1100, 760).boundedTo(available));
     QTest::keyClick(again.Field(CreditField::Nd), Qt::Key_End);  // the restored rate is used
     QCOMPARE(again.Field(CreditField::Nr)->text(), QString("366,00"));
     Type(again.Field(CreditField::Nd), "2");
     QCOMPARE(again.Field(CreditField::Nr)->text(), QString("61,00"));
+    again.done(0);
+    const QStringList stored = QSettings(kalvora::SettingsFilePath(), QSettings::IniFormat)
+                                   .value("TKreditForm/NormPos")
+                                   .toString()
+                                   .split(',');
+    QCOMPARE(stored.size(), 4);
+    QCOMPARE(stored[2].toInt() - stored[0].toInt(), 1100);
+    QCOMPARE(stored[3].toInt() - stored[1].toInt(), 760);
 }
 
 void TestKreditForm::windowLooksRight() {

@@ -25,8 +25,7 @@ TEST_F(ScheduleTest, WorkedExamplePaysTheSameEveryMonthAndClearsTheDebtInMonth36
     EXPECT_EQ(Cell(calc, 1, 3), "11018,52");
     EXPECT_EQ(Cell(calc, 1, 4), "964,65");
     EXPECT_EQ(Cell(calc, 1, 5), "9323,76");
-    for (int m = 2; m <= 36; ++m)
-        EXPECT_EQ(Cell(calc, m, 1), "359,11") << m;
+    for (int m = 2; m <= 36; ++m) EXPECT_EQ(Cell(calc, m, 1), "359,11") << m;
     EXPECT_EQ(calc.Grid()[36][3], " 0,00");
     EXPECT_EQ(Cell(calc, 13, 4), "1118,99");
     EXPECT_EQ(Cell(calc, 25, 4), "1118,99");
@@ -106,8 +105,7 @@ TEST_F(ScheduleTest, WithoutInsuranceThePaidTotalIsFirstPaymentPlusBankTotal) {
     calc.Click(B::CheckBox2);
     calc.Click(B::CheckBox3);
     calc.Click(B::CheckBox4);
-    for (int m = 1; m < Rows(); ++m)
-        EXPECT_EQ(Cell(calc, m, 4), "");
+    for (int m = 1; m < Rows(); ++m) EXPECT_EQ(Cell(calc, m, 4), "");
     EXPECT_EQ(calc.Text(F::Edit10), "20928,04");
 }
 
@@ -154,18 +152,55 @@ TEST_F(ScheduleTest, RealRateZeroStopsTheScheduleButKeepsTheTotals) {
 
 // --- Where the schedule would divide by zero or run without end --------------------------
 
-TEST_F(ScheduleTest, WithoutEarlyRepaymentAndLongRegularPhaseTheScheduleEndsWithIt) {
-    calc.Click(B::CheckBox1);
-    calc.Type(F::SpustEdit, "40");
-    calc.Type(F::Edit8, "48");
-    ASSERT_EQ(Rows(), 50);
-    for (int m = 1; m <= 40; ++m)
-        EXPECT_EQ(Cell(calc, m, 1), "359,11") << m;
-    EXPECT_EQ(Cell(calc, 41, 1), "");
-    EXPECT_EQ(Cell(calc, 41, 5), Cell(calc, 40, 5));
-    EXPECT_EQ(Shown(calc, F::Edit9), "14364,49");  // 40 regular payments
-    calc.Type(F::SpustEdit, "36");
+// Regular payments stop when the debt is paid off at the end of the term: a repayment that
+// would start later is no early repayment, with the box ticked or not.
+TEST_F(ScheduleTest, RegularPaymentsNeverRunPastTheTerm) {
+    for (const bool early : {false, true}) {
+        if (!early) calc.Click(B::CheckBox1);
+        calc.Type(F::SpustEdit, "40");
+        calc.Type(F::Edit8, "48");
+        ASSERT_EQ(Rows(), 50);
+        for (int m = 1; m <= 36; ++m) EXPECT_EQ(Cell(calc, m, 1), "359,11") << m;
+        EXPECT_EQ(Cell(calc, 36, 3), "0,00");
+        for (int m = 37; m <= 49; ++m) EXPECT_EQ(Cell(calc, m, 1), "") << m;
+        EXPECT_EQ(Cell(calc, 49, 5), Cell(calc, 36, 5));
+        EXPECT_EQ(Shown(calc, F::Edit9), "12928,04");
+        EXPECT_EQ(Shown(calc, F::Edit11), "928,04");
+        if (!early) calc.Click(B::CheckBox1);
+        calc.Type(F::SpustEdit, "1");
+    }
+}
+
+// The case of a repayment "after 1200 months by month 1200": the debt never goes below zero and
+// the grid holds no more months than the longest schedule.
+TEST_F(ScheduleTest, RepaymentAfterTheLongestScheduleIsNoEarlyRepayment) {
+    calc.Type(F::SpustEdit, "1200");
+    calc.Type(F::Edit8, "1200");
+    ASSERT_EQ(Rows(), kMaxScheduleMonths + 1);
+    for (int m = 1; m <= kMaxScheduleMonths; ++m) {
+        ASSERT_EQ(Cell(calc, m, 3).find('-'), std::string::npos) << m;
+    }
     EXPECT_EQ(Shown(calc, F::Edit9), "12928,04");
+}
+
+// Losses are the bank total less the credit sum shown, however the first payment was typed.
+TEST_F(ScheduleTest, LossesDoNotDependOnHowTheFirstPaymentWasTyped) {
+    for (const bool fixed : {true, false}) {
+        CreditCalculator typed;
+        if (typed.Checked(B::FixBox) != fixed) typed.Click(B::FixBox);
+        typed.Type(F::Edit1, "20000");
+        const std::string losses = typed.Text(F::Edit11);
+        for (const char* share : {"40,00", "40,0", "40"}) {
+            typed.Type(F::Edit4, share);
+            typed.Click(B::CheckBox1);
+            typed.Click(B::CheckBox1);
+            EXPECT_EQ(typed.Text(F::Edit11), losses) << share << " fixed=" << fixed;
+            typed.Type(F::Edit5, "8000");
+            typed.Edit5Exit();
+            EXPECT_EQ(typed.Text(F::Edit11), losses) << share << " fixed=" << fixed;
+        }
+        EXPECT_EQ(Shown(typed, F::Edit11), "928,04");
+    }
 }
 
 TEST_F(ScheduleTest, NegativeRegularMonthsAreRefused) {
@@ -188,7 +223,7 @@ class HugeMonthCountsAreRefused : public ScheduleTest,
 TEST_P(HugeMonthCountsAreRefused, WithoutAnEndlessGrid) {
     calc.Type(GetParam().field, GetParam().text);
     EXPECT_EQ(calc.Colour(GetParam().red), kFieldRed);
-    EXPECT_LE(Rows(), kMaxScheduleMonths + 2);
+    EXPECT_LE(Rows(), kMaxScheduleMonths + 1);
     EXPECT_EQ(calc.Text(F::Edit9), "12928,04");
 }
 
@@ -201,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(Months, HugeMonthCountsAreRefused,
 
 TEST_F(ScheduleTest, LongestAcceptedTermFillsTheWholeGrid) {
     calc.Type(F::Edit8, "1200");
-    ASSERT_EQ(Rows(), 1202);
+    ASSERT_EQ(Rows(), kMaxScheduleMonths + 1);
     EXPECT_EQ(Cell(calc, 1200, 3), "0,00");
     EXPECT_EQ(calc.Colour(F::Edit8), kFieldNormal);
 }

@@ -19,6 +19,7 @@
 #include "documents/TMomoForm.h"
 #include "documents/TZakazForm.h"
 #include "model/Configuration.h"
+#include "settings/WindowSettings.h"
 #include "support/RecordingUi.h"
 
 using namespace kalvora;
@@ -90,7 +91,7 @@ class TestDocumentWindows : public QObject {
     }
 
     void init() {
-        QFile::remove(TZakazForm::SettingsFile());
+        QFile::remove(SettingsFilePath());
         StartRun();
     }
 
@@ -108,7 +109,7 @@ class TestDocumentWindows : public QObject {
   private slots:
 
     void settingsFileIsInTheConfigurationFolder() {
-        QCOMPARE(TZakazForm::SettingsFile(), configHome_.filePath("kalvora.INI"));
+        QCOMPARE(SettingsFilePath(), configHome_.filePath("kalvora.INI"));
     }
 
     void windowsStartWithMemo1_data() {
@@ -288,7 +289,7 @@ class TestDocumentWindows : public QObject {
             form.close();
             QVERIFY(!form.isVisible());
         }
-        QSettings settings(TZakazForm::SettingsFile(), QSettings::IniFormat);
+        QSettings settings(SettingsFilePath(), QSettings::IniFormat);
         QCOMPARE(settings.value("TZakazForm/KodBox_Checked").toString(), QString("True"));
         QCOMPARE(settings.value("TZakazForm/SlovoBox_Checked").toString(), QString("False"));
         QCOMPARE(settings.value("TZakazForm/OtstupBox_Checked").toString(), QString("True"));
@@ -312,7 +313,7 @@ class TestDocumentWindows : public QObject {
 
     void nothingIsWrittenWhenTheWindowWasNeverShown() {
         { TZakazForm form(*order_); }
-        QVERIFY(!QFile::exists(TZakazForm::SettingsFile()));
+        QVERIFY(!QFile::exists(SettingsFilePath()));
     }
 
     void stateIsWrittenAtTheEndWhenShownSinceLastWritten() {
@@ -321,13 +322,13 @@ class TestDocumentWindows : public QObject {
             form.ShowOrder();
             form.CBox()->click();
         }
-        QSettings settings(TZakazForm::SettingsFile(), QSettings::IniFormat);
+        QSettings settings(SettingsFilePath(), QSettings::IniFormat);
         QCOMPARE(settings.value("TZakazForm/CBox_Checked").toString(), QString("False"));
     }
 
     void unreadableSettingsKeepTheCurrentState() {
         {
-            QSettings settings(TZakazForm::SettingsFile(), QSettings::IniFormat);
+            QSettings settings(SettingsFilePath(), QSettings::IniFormat);
             settings.setValue("TZakazForm/CBox_Checked", "Maybe");
             settings.setValue("TZakazForm/NormPos", "1,2,x");
         }

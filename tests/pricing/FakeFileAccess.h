@@ -20,14 +20,10 @@ class FakeFileAccess : public FileAccess {
         }
         const auto it = files.find(path);
         if (it == files.end()) {
-            *error = "No such file or directory";
+            *error = "нет такого файла или каталога";
             return false;
         }
-        std::string text = it->second.substr(0, it->second.find('\n'));
-        if (text.size() < it->second.size() && !text.empty() && text.back() == '\r') {
-            text.pop_back();
-        }
-        *line = text;
+        *line = std::string(FirstLineOf(it->second));
         return true;
     }
 

@@ -310,10 +310,11 @@ TEST_F(StartCodeTest, AFileArgumentGivesItsFirstLine) {
 
 TEST_F(StartCodeTest, AnUnreadableFileStopsAndRunsAgainAtTheNextActivation) {
     files.files["a.klv"] = kWorkedExample + "\r\n";
-    files.readError = "Permission denied";
+    files.readError = "отказано в доступе";
     const std::string before = Snapshot(config);
     config.FormActivate({"a.klv"}, files);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Permission denied"});
+    EXPECT_EQ(ui.messages,
+              std::vector<std::string>{"Не удалось открыть файл «a.klv»: отказано в доступе"});
     EXPECT_TRUE(config.StartupPending());
     EXPECT_EQ(config.Edit1(), "");
     EXPECT_EQ(Snapshot(config), before);

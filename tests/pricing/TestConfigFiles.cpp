@@ -84,9 +84,11 @@ TEST_F(ConfigFileTest, SaveOverAnExistingFileAskedYesReplacesItCompletely) {
 }
 
 TEST_F(ConfigFileTest, AFailedWriteShowsTheSystemErrorAndNoSuccess) {
-    files.writeError = "No space left on device";
+    files.writeError = "на устройстве не осталось места";
     config.SaveToFile("a.klv", files);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"No space left on device"});
+    EXPECT_EQ(ui.messages,
+              std::vector<std::string>{
+                  "Не удалось сохранить файл «a.klv»: на устройстве не осталось места"});
 }
 
 TEST_F(ConfigFileTest, SaveWritesTypedTextUnvalidatedInTheSingleByteCodePage) {
@@ -133,10 +135,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ConfigFileTest, AFailedReadShowsTheSystemErrorAndChangesNothing) {
     files.files["a.klv"] = "####################\r\n";
-    files.readError = "Input/output error";
+    files.readError = "ошибка ввода-вывода";
     const std::string before = Snapshot(config);
     config.OpenFile("a.klv", files);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Input/output error"});
+    EXPECT_EQ(ui.messages,
+              std::vector<std::string>{"Не удалось открыть файл «a.klv»: ошибка ввода-вывода"});
     EXPECT_EQ(Snapshot(config), before);
 }
 
@@ -225,7 +228,15 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"BareLineFeed", "abc\ndef", "abc"},
                       LineCase{"NoLineBreak", "abc", "abc"}, LineCase{"Empty", "", ""},
                       LineCase{"EmptyFirstLine", "\r\nabc", ""},
-                      LineCase{"LoneCarriageReturnStays", "ab\rc\r\r\n", "ab\rc\r"},
+                      LineCase{"LoneCarriageReturnEndsTheLine", "ab\rc\r\r\n", "ab"},
+                      LineCase{"ByteOrderMarkSkipped",
+                               "\xEF\xBB\xBF"
+                               "abc\r\n",
+                               "abc"},
+                      LineCase{"ByteOrderMarkOnlyAtTheStart", "a\xEF\xBB\xBF\n", "a\xEF\xBB\xBF"},
+                      LineCase{"LongestLineAfterAMark",
+                               "\xEF\xBB\xBF" + std::string(DiskFileAccess::kMaxLine, 'x'),
+                               std::string(DiskFileAccess::kMaxLine, 'x')},
                       LineCase{"NulBytes", std::string("a\0b\n", 4), std::string("a\0b", 3)},
                       LineCase{"LongSecondLine", "abc\n" + std::string(100000, 'x'), "abc"},
                       LineCase{"LongestLine", std::string(DiskFileAccess::kMaxLine, 'x') + "\n",
@@ -241,11 +252,11 @@ TEST_F(DiskFileTest, FilesThatAreNoConfigurationFilesFailWithTheSystemsReason) {
         std::string path;
         std::string error;
     } cases[] = {
-        {longLine, "File too large"},
-        {codeThenBlanks, "File too large"},
-        {dir + "/folder.klv", "Is a directory"},
-        {dir + "/missing.klv", "No such file or directory"},
-        {"/dev/null", "Invalid argument"},
+        {longLine, "первая строка слишком длинная"},
+        {codeThenBlanks, "первая строка слишком длинная"},
+        {dir + "/folder.klv", "это каталог"},
+        {dir + "/missing.klv", "нет такого файла или каталога"},
+        {"/dev/null", "это не обычный файл"},
     };
     for (const auto& c : cases) {
         std::string line = "unchanged";
@@ -280,9 +291,9 @@ TEST_F(DiskFileTest, AFailedWriteLeavesNothingBehind) {
     fs::create_directory(dir + "/folder.klv");
     std::string error;
     EXPECT_FALSE(disk.WriteFile(dir + "/folder.klv", "x\r\n", &error));
-    EXPECT_EQ(error, "Is a directory");
+    EXPECT_EQ(error, "это каталог");
     EXPECT_FALSE(disk.WriteFile(dir + "/missing/a.klv", "x\r\n", &error));
-    EXPECT_EQ(error, "No such file or directory");
+    EXPECT_EQ(error, "нет такого файла или каталога");
     EXPECT_FALSE(disk.WriteFile("", "x\r\n", &error));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     EXPECT_TRUE(fs::is_directory(dir + "/folder.klv"));
@@ -298,12 +309,34 @@ TEST_F(DiskFileTest, WritingThroughALinkReplacesTheFileItPointsTo) {
     EXPECT_EQ(Content(real), "####################\r\n");
 }
 
+// Saving over a link asks about the file that will really be replaced; a link that leads
+// nowhere is refused with a reason, not replaced by a file.
+TEST_F(DiskFileTest, SavingOverALinkNamesTheRealFileAndRefusesADanglingOne) {
+    const std::string real = Write("real.klv", "old\r\n");
+    fs::create_symlink(real, dir + "/link.klv");
+    fs::create_symlink(dir + "/nowhere.klv", dir + "/dangling.klv");
+    RecordingUi ui;
+    Configuration config(ui);
+    config.FormActivate({kWorkedExample}, disk);
+    ui.answers = {true};
+    config.SaveToFile(dir + "/link.klv", disk);
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0],
+              kOverwrite + "\r\rЭто ссылка: будет перезаписан файл «" + real + "».");
+    EXPECT_EQ(Content(real), config.Edit1() + "\r\n");
+    ui.messages.clear();
+    config.SaveToFile(dir + "/dangling.klv", disk);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Не удалось сохранить файл «" + dir +
+                                                    "/dangling.klv»: ссылка указывает на "
+                                                    "несуществующий файл"});
+    EXPECT_TRUE(fs::is_symlink(dir + "/dangling.klv"));
+}
+
 TEST_F(DiskFileTest, DevicesAreNeverReplaced) {
     std::string error;
     EXPECT_FALSE(disk.WriteFile("/dev/null", "x\r\n", &error));
-    EXPECT_EQ(error, "Invalid argument");
+    EXPECT_EQ(error, "это не обычный файл");
     EXPECT_FALSE(fs::is_regular_file("/dev/null"));
-    EXPECT_FALSE(fs::exists("/dev/null.tmp-kalvora"));
 }
 
 TEST_F(DiskFileTest, SaveAndOpenThroughTheConfigurationOnDisk) {

@@ -1,0 +1,73 @@
+// The settings file and the windows' remembered placement, shared by every window: one path,
+// one way to read and write a section, one rule for fitting a remembered place to the screen.
+#pragma once
+
+#include <QColor>
+#include <QMap>
+#include <QRect>
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+#include <optional>
+
+class QWidget;
+
+namespace kalvora {
+
+// kalvora.INI in the user's settings folder: $XDG_CONFIG_HOME, or ~/.config when that is not
+// set (or not an absolute path).
+QString SettingsFilePath();
+
+// A colour given as 0xRRGGBB.
+inline QColor ToColor(std::uint32_t rgb) {
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// "left,top,right,bottom", as the placement keys hold a rectangle.
+QString RectText(const QRect& r);
+// The rectangle of such a text; empty for anything else, including coordinates beyond
+// ±100000 pixels and rectangles without area.
+std::optional<QRect> ParseRect(const QString& text);
+
+// `wanted` moved and shrunk so that it lies within `available`, but never smaller than
+// `minimum` (itself at most the available size).
+QRect FitToScreen(const QRect& wanted, const QRect& available, const QSize& minimum);
+
+// One section of the settings file ("TForm1", "TZakazForm", "TKreditForm"), read when it is
+// made and written by Write().
+//
+// The file is read only when it is a regular file: a pipe there would block the program before
+// its first frame. It is written only over a regular file (a link to one is written through)
+// or created new; a link to anything else, a device, a pipe or a folder is left alone, the
+// settings are not written, and stderr says so once.
+class WindowSettings {
+  public:
+    explicit WindowSettings(QString section, QString path = SettingsFilePath());
+
+    // The stored text of a key (a value written unquoted with commas comes back joined).
+    std::optional<QString> Text(const QString& key) const;
+    // "True" or "False", in any letter case; anything else is no tick.
+    std::optional<bool> Tick(const QString& key) const;
+    // The window's state may be restored: "FormVersion" is missing or 0 or more.
+    bool StateRestorable() const;
+
+    void SetValue(const QString& key, const QVariant& value);
+    void SetTick(const QString& key, bool value);
+    // Writes the values set since this section was read. False when nothing could be written.
+    bool Write();
+
+    // Places `window` where it was: the stored normal rectangle, fitted to the screen it is on
+    // (or the primary screen), and maximised when it was. False when no placement is stored.
+    bool RestorePlacement(QWidget& window) const;
+    // Sets the placement keys for `window`. A size the program had to shrink to fit a small
+    // screen is stored as the size the user chose, so a larger screen gets it back.
+    void StorePlacement(const QWidget& window);
+
+  private:
+    QString section_;
+    QString path_;
+    QMap<QString, QVariant> stored_;
+    QMap<QString, QVariant> pending_;
+};
+
+}  // namespace kalvora
