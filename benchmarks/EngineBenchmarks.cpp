@@ -5,6 +5,7 @@
 #include "credit/CreditCalculator.h"
 #include "documents/CheckList.h"
 #include "documents/OrderDocument.h"
+#include "history/ActionHistory.h"
 #include "model/Configuration.h"
 #include "pricing/ConfigCode.h"
 
@@ -58,6 +59,72 @@ void BM_OptionClick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OptionClick);
+
+// The same click recorded as a user action: the report, the reasons and an undo step on top of
+// the click itself. The difference from BM_PackageClick is what the history costs.
+void BM_PackageClickRecorded(benchmark::State& state) {
+    Session s;
+    s.config.SelectTrim(Trend);
+    ActionHistory history(s.config);
+    for (auto _ : state) {
+        const ActionScope action(history, {ActionKind::Click, Index(Opt::KomfBox)});
+        s.config.SetChecked(Opt::KomfBox, !s.config.Checked(Opt::KomfBox));
+        benchmark::DoNotOptimize(s.config.PriceLabel());
+    }
+}
+BENCHMARK(BM_PackageClickRecorded);
+
+// The report alone: comparing the configuration before and after a package click, and the
+// reasons of the options it changed.
+void BM_ActionReport(benchmark::State& state) {
+    Session s;
+    s.config.SelectTrim(Trend);
+    const ConfigurationSnapshot before(s.config);
+    s.config.SetChecked(Opt::KomfBox, true);
+    const ConfigurationSnapshot after(s.config);
+    ActionReport report;
+    ReasonTable reasons{};
+    const UserAction click{ActionKind::Click, Index(Opt::KomfBox)};
+    for (auto _ : state) {
+        CompareConfigurations(before, after, click, {}, &report);
+        UpdateReasons(report, after, &reasons);
+        benchmark::DoNotOptimize(reasons);
+    }
+}
+BENCHMARK(BM_ActionReport);
+
+// Undo and redo of a trim change: two configurations put back, two reports.
+void BM_UndoRedo(benchmark::State& state) {
+    Session s;
+    ActionHistory history(s.config);
+    {
+        const ActionScope action(history, {ActionKind::Trim, Ghia});
+        s.config.SelectTrim(Ghia);
+    }
+    for (auto _ : state) {
+        history.Undo();
+        history.Redo();
+        benchmark::DoNotOptimize(s.config.PriceLabel());
+    }
+}
+BENCHMARK(BM_UndoRedo);
+
+// The reasons of a whole configuration (after a code, a reset, a file or "Оснастить"): every
+// choice of the user tried once on a scratch configuration.
+void BM_WholeConfigurationReasons(benchmark::State& state) {
+    Session s;
+    s.config.SelectTrim(Trend);
+    s.config.SetChecked(Opt::KomfBox, true);
+    s.config.SetChecked(Opt::ZimBox, true);
+    s.config.SetChecked(Opt::KsenonBox, true);
+    const ConfigurationSnapshot config(s.config);
+    ReasonTable reasons{};
+    for (auto _ : state) {
+        ExplainConfiguration(config, &reasons);
+        benchmark::DoNotOptimize(reasons);
+    }
+}
+BENCHMARK(BM_WholeConfigurationReasons);
 
 // A trim change with its nested runs (Ghia moves the three-door body and the engine).
 void BM_TrimChange(benchmark::State& state) {

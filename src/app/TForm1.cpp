@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QVariant>
@@ -164,6 +166,21 @@ QIcon InfoIcon() {
     return QIcon(pm);
 }
 
+// A curved arrow turning back to the left (undo) or, mirrored, to the right (redo).
+QIcon StepIcon(bool redo) {
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (redo) p.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
+    p.setPen(QPen(QColor(0, 0, 128), 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(3.5, 4.5, 10, 9), 0, 180 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 128));
+    p.drawPolygon(QPolygonF({QPointF(0.5, 8.0), QPointF(6.5, 8.0), QPointF(3.5, 12.5)}));
+    return QIcon(pm);
+}
+
 QWidget* MakePanel(QWidget* parent, const char* name) {
     auto* panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -229,7 +246,11 @@ std::string PathArgument(const QString& path) {
 // --- Building --------------------------------------------------------------------------------
 
 TForm1::TForm1(QWidget* parent)
-    : QWidget(parent), ui_(this), config_(ui_), settingsPath_(SettingsFilePath()) {
+    : QWidget(parent),
+      ui_(this),
+      config_(ui_),
+      history_(config_),
+      settingsPath_(SettingsFilePath()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kCaption));
     // The longest caption of the left column must end before the right column begins.
@@ -263,6 +284,7 @@ TForm1::TForm1(QWidget* parent)
     ui_.focusCodeField = [this]() { edit1_->setFocus(Qt::OtherFocusReason); };
     config_.SetObserver(this);
     Sync();
+    ShowActionResult();
 }
 
 TForm1::~TForm1() {
@@ -306,6 +328,29 @@ void TForm1::BuildCommandBar(QWidget* panel) {
         x += width + 4;
         connect(b, &QToolButton::clicked, this, c.handler);
     }
+    // Undo and redo: two small buttons, and the usual keys anywhere in the window.
+    undoButton_ = MakeSpeedButton(panel, "UndoButton", QString());
+    redoButton_ = MakeSpeedButton(panel, "RedoButton", QString());
+    undoButton_->setAccessibleName(QStringLiteral("Отменить"));
+    redoButton_->setAccessibleName(QStringLiteral("Повторить"));
+    undoButton_->setIcon(StepIcon(false));
+    redoButton_->setIcon(StepIcon(true));
+    for (QToolButton* b : {undoButton_, redoButton_}) {
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        b->setIconSize(QSize(16, 16));
+        b->setGeometry(x, 7, 26, 26);
+        x += 26 + 2;
+    }
+    x += 2;
+    connect(undoButton_, &QToolButton::clicked, this, &TForm1::UndoClick);
+    connect(redoButton_, &QToolButton::clicked, this, &TForm1::RedoClick);
+    auto* undoKey = new QShortcut(QKeySequence::Undo, this);
+    connect(undoKey, &QShortcut::activated, this, &TForm1::UndoClick);
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+        auto* redoKey = new QShortcut(keys, this);
+        connect(redoKey, &QShortcut::activated, this, &TForm1::RedoClick);
+    }
 
     priceLabel_ = new QLabel(panel);
     priceLabel_->setObjectName(QStringLiteral("PriceLabel"));
@@ -333,8 +378,9 @@ void TForm1::BuildMainChoices(QWidget* panel) {
         const int column = t / 2, row = t % 2;
         trims_[t] = MakeRadio(trimGroup, "", kTrimItems[t], 10 + column * 80, 22 + row * 24, 76);
         trims_[t]->setObjectName(QStringLiteral("Compl_%1").arg(t));
-        connect(trims_[t], &QRadioButton::clicked, this,
-                [this, t]() { Run([&] { config_.SelectTrim(t); }); });
+        connect(trims_[t], &QRadioButton::clicked, this, [this, t]() {
+            Act({ActionKind::Trim, t}, [&] { config_.SelectTrim(t); });
+        });
     }
     auto* compare =
         MakeSpeedButton(panel, "SpeedButton5", QStringLiteral("Сравнение комплектаций"));
@@ -349,8 +395,9 @@ void TForm1::BuildMainChoices(QWidget* panel) {
     bodies->setGeometry(184, 2, 108, 76);
     for (int b = 0; b < kBodyCount; ++b) {
         bodies_[b] = MakeRadio(bodies, kBodies[b].name, kBodies[b].caption, 8, 15 + b * 15, 96);
-        connect(bodies_[b], &QRadioButton::clicked, this,
-                [this, b]() { Run([&] { config_.SelectBody(b); }); });
+        connect(bodies_[b], &QRadioButton::clicked, this, [this, b]() {
+            Act({ActionKind::Body, b}, [&] { config_.SelectBody(b); });
+        });
     }
     compare = MakeSpeedButton(panel, "SpeedButton6", QStringLiteral("Сравнение типов кузовов"));
     compare->setGeometry(184, 81, 156, 20);
@@ -381,8 +428,9 @@ void TForm1::BuildMainChoices(QWidget* panel) {
         engines_[e] = MakeRadio(engines, kEngines[e].name, kEngines[e].caption, 8 + column * 122,
                                 15 + row * 15, 118);
         engines_[e]->installEventFilter(this);
-        connect(engines_[e], &QRadioButton::clicked, this,
-                [this, e]() { Run([&] { config_.SelectEngine(e); }); });
+        connect(engines_[e], &QRadioButton::clicked, this, [this, e]() {
+            Act({ActionKind::Engine, e}, [&] { config_.SelectEngine(e); });
+        });
     }
     compare = MakeSpeedButton(panel, "SpeedButton7", QStringLiteral("Сравнение двигателей"));
     compare->setGeometry(450, 81, 156, 20);
@@ -396,12 +444,29 @@ void TForm1::BuildMainChoices(QWidget* panel) {
     rails->setGeometry(708, 2, 252, 62);
     for (int r = 0; r < kRailsCount; ++r) {
         rails_[r] = MakeRadio(rails, kRails[r].name, kRails[r].caption, 8, 15 + r * 15, 240);
-        connect(rails_[r], &QRadioButton::clicked, this,
-                [this, r]() { Run([&] { config_.SelectRails(r); }); });
+        connect(rails_[r], &QRadioButton::clicked, this, [this, r]() {
+            Act({ActionKind::Rails, r}, [&] { config_.SelectRails(r); });
+        });
     }
     QLabel* surcharge = MakeLabel(panel, "Label3", QStringLiteral("Доплата за крышу:"), 714, 68);
     unLabel_ = MakeLabel(panel, "UnLabel", QString(), surcharge->x() + surcharge->width() + 6, 68);
     unLabel_->resize(190, unLabel_->height());
+
+    // What the last action changed besides its target: one or two lines, until the next one.
+    notice_ = new QLabel(panel);
+    notice_->setObjectName(QStringLiteral("NoticeLabel"));
+    notice_->setTextFormat(Qt::PlainText);
+    notice_->setWordWrap(true);
+    notice_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    notice_->setGeometry(612, 84, 406, 36);
+    notice_->setMargin(2);
+    notice_->setAccessibleName(QStringLiteral("Уведомление"));
+    QPalette noticePalette = notice_->palette();
+    noticePalette.setColor(QPalette::Window, QColor(255, 250, 205));
+    noticePalette.setColor(QPalette::WindowText, QColor(96, 48, 0));
+    notice_->setPalette(noticePalette);
+    notice_->setAutoFillBackground(true);
+    notice_->hide();
 
     auto* about = MakeSpeedButton(panel, "SpeedButton4", QStringLiteral("About ..."));
     about->setAutoRaise(true);
@@ -463,7 +528,7 @@ void TForm1::BuildOptions(QWidget* panel) {
     colours_->setGeometry(metallCaption->x() + metallCaption->width() + 6, 260, 176, 22);
     connect(colours_, &QComboBox::activated, this, [this](int index) {
         if (index == config_.Colour()) return;
-        Run([&] {
+        Act({ActionKind::Colour, index}, [&] {
             config_.SetColourIndex(index);
             config_.ComboBox1Change();
         });
@@ -510,8 +575,9 @@ void TForm1::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     row.box->setAccessibleName(Q(def.ownCaption.empty() ? def.caption : def.ownCaption));
     row.box->installEventFilter(this);
     const Opt option = def.id;
-    connect(row.box, &QCheckBox::clicked, this,
-            [this, option](bool checked) { Run([&] { config_.SetChecked(option, checked); }); });
+    connect(row.box, &QCheckBox::clicked, this, [this, option](bool checked) {
+        Act({ActionKind::Click, Index(option)}, [&] { config_.SetChecked(option, checked); });
+    });
 
     row.caption = MakeLabel(panel, "", Q(def.caption), x + 17, y);
     row.caption->setObjectName(QString::fromStdString(CaptionLabelName(def.id)));
@@ -717,8 +783,60 @@ void TForm1::Run(F&& call) {
     if (engineDepth_ == 0) Sync();
 }
 
-void TForm1::Edit1DblClick() {
+template <typename F>
+void TForm1::Act(const UserAction& action, F&& call) {
+    if (engineDepth_ > 0) return Run(call);
     Run([&] {
+        const ActionScope step(history_, action);
+        call();
+    });
+    ShowActionResult();
+}
+
+namespace {
+
+// The step undo or redo would take, in the words of the notice.
+QString StepTip(const char* verb, const ActionHistory& history, bool undo) {
+    const bool can = undo ? history.CanUndo() : history.CanRedo();
+    const char* keys = undo ? " (Ctrl+Z)" : " (Ctrl+Shift+Z, Ctrl+Y)";
+    if (!can) return QString::fromUtf8(verb) + QString::fromUtf8(keys);
+    return QString::fromUtf8(verb) + QStringLiteral(": ") +
+           Q(undo ? history.UndoTitle() : history.RedoTitle()) + QString::fromUtf8(keys);
+}
+
+}  // namespace
+
+void TForm1::ShowActionResult() {
+    for (const OptionDef& def : kOptionTable) {
+        OptionRow& row = rows_[Index(def.id)];
+        const QString reason = Q(history_.Reason(def.id));
+        if (row.box->toolTip() == reason) continue;
+        row.box->setToolTip(reason);
+        row.caption->setToolTip(reason);
+        row.box->setAccessibleDescription(reason);
+    }
+    const QString notice = Q(history_.Notice());
+    // Two lines at most; the whole text stays in the tooltip and for screen readers.
+    const QFontMetrics metrics(notice_->font());
+    const int room =
+        2 * (notice_->width() - 2 * notice_->margin()) - metrics.averageCharWidth() * 6;
+    notice_->setText(metrics.elidedText(notice, Qt::ElideRight, room));
+    notice_->setToolTip(notice);
+    if (notice_->accessibleDescription() != notice) {
+        notice_->setAccessibleDescription(notice);
+        // Screen readers read the new notice without the focus moving there.
+        QAccessibleEvent changed(notice_, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    notice_->setVisible(!notice.isEmpty());
+    undoButton_->setEnabled(history_.CanUndo());
+    redoButton_->setEnabled(history_.CanRedo());
+    undoButton_->setToolTip(StepTip("Отменить", history_, true));
+    redoButton_->setToolTip(StepTip("Повторить", history_, false));
+}
+
+void TForm1::Edit1DblClick() {
+    Act({ActionKind::Code, 0}, [&] {
         config_.SetEdit1(edit1_->text().toStdString());
         config_.Edit1DblClick();
     });
@@ -740,6 +858,11 @@ void TForm1::FormActivate() {
     const int boxesBefore = ui_.BoxesShown();
     Run([&] { config_.FormActivate(startArgs_, files_); });
     activating_ = false;
+    // Undo reaches back to the configuration the start code made, not before it.
+    if (!config_.StartupPending()) {
+        history_.Restart();
+        ShowActionResult();
+    }
     // When the file named on the command line could not be read, the start code runs again at
     // the next activation; the window coming back from the error message is not one, or the
     // message would return for ever.
@@ -754,7 +877,7 @@ void TForm1::SpeedButton9Click() {
 void TForm1::SpeedButton2Click() {
     const QString path = ui_.ChooseFileToOpen();
     if (path.isEmpty()) return;
-    Run([&] { config_.OpenFile(PathArgument(path), files_); });
+    Act({ActionKind::Open, 0}, [&] { config_.OpenFile(PathArgument(path), files_); });
 }
 
 void TForm1::SpeedButton1Click() {
@@ -768,11 +891,23 @@ void TForm1::SpeedButton3Click() {
 }
 
 void TForm1::SpeedButton8Click() {
-    Run([&] { config_.SpeedButton8Click(); });
+    Act({ActionKind::Reset, 0}, [&] { config_.SpeedButton8Click(); });
 }
 
 void TForm1::SpeedButton26Click() {
-    Run([&] { config_.SpeedButton26Click(); });
+    Act({ActionKind::Equip, 0}, [&] { config_.SpeedButton26Click(); });
+}
+
+void TForm1::UndoClick() {
+    if (engineDepth_ > 0 || !history_.CanUndo()) return;
+    Run([&] { history_.Undo(); });
+    ShowActionResult();
+}
+
+void TForm1::RedoClick() {
+    if (engineDepth_ > 0 || !history_.CanRedo()) return;
+    Run([&] { history_.Redo(); });
+    ShowActionResult();
 }
 
 void TForm1::SpeedButton23Click() {

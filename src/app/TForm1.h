@@ -12,6 +12,7 @@
 #include "app/MainWindowHooks.h"
 #include "app/PictureFiles.h"
 #include "app/WindowUi.h"
+#include "history/ActionHistory.h"
 #include "model/Configuration.h"
 #include "pictures/CarPicture.h"
 #include "pricing/DiskFileAccess.h"
@@ -36,6 +37,7 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     ~TForm1() override;
 
     Configuration& Config() { return config_; }
+    ActionHistory& History() { return history_; }
     WindowUi& Ui() { return ui_; }
     const PictureFiles& Pictures() const { return pictures_; }
 
@@ -62,6 +64,9 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     void Edit1DblClick();
     // The first activation of the window runs the start code once per run.
     void FormActivate();
+    // Ctrl+Z and Ctrl+Shift+Z / Ctrl+Y, and their buttons in the command bar.
+    void UndoClick();
+    void RedoClick();
 
   protected:
     bool event(QEvent* e) override;
@@ -93,12 +98,18 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     // Runs one engine call and shows the result.
     template <typename F>
     void Run(F&& call);
+    // Runs one user action: one undoable step, with its notice and the options' reasons.
+    template <typename F>
+    void Act(const UserAction& action, F&& call);
+    // The notice, the reasons as tooltips and the undo and redo buttons after an action.
+    void ShowActionResult();
 
     void ReadSettings();
     void WriteSettings();
 
     WindowUi ui_;
     Configuration config_;
+    ActionHistory history_;
     DiskFileAccess files_;
     MainWindowHooks hooks_;
     PictureFiles pictures_;
@@ -115,6 +126,9 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     QLabel* priceLabel_ = nullptr;
     QLabel* bazaLabel_ = nullptr;
     QLabel* unLabel_ = nullptr;
+    QLabel* notice_ = nullptr;
+    QToolButton* undoButton_ = nullptr;
+    QToolButton* redoButton_ = nullptr;
     QComboBox* colours_ = nullptr;
     std::array<OptionRow, kOptionCount> rows_{};
     std::array<QRadioButton*, kTrimCount> trims_{};

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 
+#include "cli/ChangeViews.h"
 #include "cli/CommandLineStart.h"
 #include "cli/CreditCommand.h"
 #include "cli/PriceCommand.h"
@@ -126,6 +127,7 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     if (command == "script") return Script(arguments, in, out, err);
     if (command == "price") return Price(arguments, out, err);
     if (command == "order" || command == "checklist") return Document(arguments, out, err);
+    if (command == "explain") return RunExplain(arguments, out, err);
     if (command == "credit") {
         const int status = RunCreditCommand({arguments.begin() + 1, arguments.end()}, out, err);
         return Flushed(out, err, status);

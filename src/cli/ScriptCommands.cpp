@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/ChangeViews.h"
 #include "cli/ScriptSession.h"
 #include "cli/StateDump.h"
 #include "credit/CreditDump.h"
@@ -132,7 +133,10 @@ ScriptError UnknownControl(const std::string& name) {
 
 void Start(ScriptSession& s, const ScriptLine& line) {
     const std::vector<std::string> args(line.words.begin() + 1, line.words.end());
+    const bool pending = s.Config().StartupPending();
     s.Config().FormActivate(args, s.Files());
+    // Undo reaches back to the configuration the start code made, not before it.
+    if (pending && !s.Config().StartupPending()) s.History().Restart();
 }
 
 void Click(ScriptSession& s, const ScriptLine& line) {
@@ -149,14 +153,22 @@ void Click(ScriptSession& s, const ScriptLine& line) {
     Configuration& c = s.Config();
     const int i = control.target.index;
     switch (control.target.kind) {
-        case FocusTarget::Kind::Option:
+        case FocusTarget::Kind::Option: {
+            const ActionScope action(s.History(), {ActionKind::Click, i});
             return c.SetChecked(OptAt(i), !c.Checked(OptAt(i)));
-        case FocusTarget::Kind::Body:
+        }
+        case FocusTarget::Kind::Body: {
+            const ActionScope action(s.History(), {ActionKind::Body, i});
             return c.SelectBody(i);
-        case FocusTarget::Kind::Rails:
+        }
+        case FocusTarget::Kind::Rails: {
+            const ActionScope action(s.History(), {ActionKind::Rails, i});
             return c.SelectRails(i);
-        case FocusTarget::Kind::Engine:
+        }
+        case FocusTarget::Kind::Engine: {
+            const ActionScope action(s.History(), {ActionKind::Engine, i});
             return c.SelectEngine(i);
+        }
         default:
             return;
     }
@@ -177,6 +189,7 @@ void Trim(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 2, "trim N");
     const int trim = Number(line.words[1], 0, kTrimCount - 1);
     s.Focus().MoveTo(FocusTarget::TrimGroup());
+    const ActionScope action(s.History(), {ActionKind::Trim, trim});
     s.Config().SelectTrim(trim);
 }
 
@@ -187,12 +200,14 @@ void Colour(ScriptSession& s, const ScriptLine& line) {
     Configuration& c = s.Config();
     // Picking the item that is already selected changes nothing.
     if (c.Colour() == colour) return;
+    const ActionScope action(s.History(), {ActionKind::Colour, colour});
     c.SetColourIndex(colour);
     c.ComboBox1Change();
 }
 
 void Code(ScriptSession& s, const ScriptLine& line) {
     s.Focus().MoveTo(FocusTarget::Edit1());
+    const ActionScope action(s.History(), {ActionKind::Code, 0});
     s.Config().SetEdit1(line.Rest());
     s.Config().Edit1DblClick();
 }
@@ -200,18 +215,21 @@ void Code(ScriptSession& s, const ScriptLine& line) {
 void Reset(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 2, "reset yes|no");
     s.Ui().SetAnswer(Answer(line.words[1]));
+    const ActionScope action(s.History(), {ActionKind::Reset, 0});
     s.Config().SpeedButton8Click();
     s.Ui().SetAnswer(std::nullopt);
 }
 
 void EquipCommand(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 1, "equip");
+    const ActionScope action(s.History(), {ActionKind::Equip, 0});
     s.Config().SpeedButton26Click();
 }
 
 void Open(ScriptSession& s, const ScriptLine& line) {
     const std::string path = line.Rest();
     if (path.empty()) throw ScriptError("ожидается «open ПУТЬ»");
+    const ActionScope action(s.History(), {ActionKind::Open, 0});
     s.Config().OpenFile(path, s.Files());
 }
 
@@ -224,6 +242,16 @@ void Save(ScriptSession& s, const ScriptLine& line) {
     s.Ui().SetAnswer(answer);
     s.Config().SaveToFile(rest.substr(0, blank), s.Files());
     s.Ui().SetAnswer(std::nullopt);
+}
+
+void UndoCommand(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 1, "undo");
+    s.History().Undo();
+}
+
+void RedoCommand(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 1, "redo");
+    s.History().Redo();
 }
 
 void Clock(ScriptSession& s, const ScriptLine& line) {
@@ -338,6 +366,14 @@ void PrintCredit(ScriptSession& s, const ScriptLine&) {
     s.Out() << CreditDump(s.Credit());
 }
 
+void PrintChanges(ScriptSession& s, const ScriptLine&) {
+    WriteActionReport(s.History().LastReport(), s.Out());
+}
+
+void PrintNotice(ScriptSession& s, const ScriptLine&) {
+    s.Out() << EscapeLine(s.History().Notice()) << '\n';
+}
+
 // clang-format off
 constexpr CommandRow kViews[] = {
     {"price", PrintPrice},
@@ -346,10 +382,23 @@ constexpr CommandRow kViews[] = {
     {"order", PrintOrder},
     {"checklist", PrintCheckList},
     {"credit", PrintCredit},
+    {"changes", PrintChanges},
+    {"notice", PrintNotice},
 };
 // clang-format on
 
+// `print why OPTION`: the reason of one option, "-" when it is freely choosable.
+void PrintWhy(ScriptSession& s, const ScriptLine& line) {
+    ExpectWords(line, 3, "print why ОПЦИЯ");
+    Opt option;
+    if (!OptByName(line.words[2], &option))
+        throw ScriptError("неизвестная опция «" + line.words[2] + "»");
+    const std::string reason = s.History().Reason(option);
+    s.Out() << (reason.empty() ? std::string("-") : EscapeLine(reason)) << '\n';
+}
+
 void Print(ScriptSession& s, const ScriptLine& line) {
+    if (line.words.size() >= 2 && line.words[1] == "why") return PrintWhy(s, line);
     ExpectWords(line, 2, "print ВИД");
     for (const CommandRow& view : kViews) {
         if (view.name == line.words[1]) return view.handler(s, line);
@@ -375,6 +424,8 @@ constexpr CommandRow kCommands[] = {
     {"credit-key", CreditKey},
     {"decimal", Decimal},
     {"clock", Clock},
+    {"undo", UndoCommand},
+    {"redo", RedoCommand},
     {"print", Print},
 };
 // clang-format on

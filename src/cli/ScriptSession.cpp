@@ -58,7 +58,13 @@ std::string ScriptLine::Rest() const {
 }
 
 ScriptSession::ScriptSession(std::ostream& out, FileAccess& files)
-    : out_(out), files_(files), ui_(out), config_(ui_), focus_(config_), order_(config_, ui_) {
+    : out_(out),
+      files_(files),
+      ui_(out),
+      config_(ui_),
+      focus_(config_),
+      history_(config_),
+      order_(config_, ui_) {
     ui_.SetFocusModel(&focus_);
     ui_.SetOrder(&order_);
 }

@@ -12,6 +12,7 @@
 #include "cli/ScriptUi.h"
 #include "credit/CreditCalculator.h"
 #include "documents/OrderDocument.h"
+#include "history/ActionHistory.h"
 #include "model/Configuration.h"
 #include "model/FocusModel.h"
 #include "pricing/ConfigFile.h"
@@ -59,6 +60,7 @@ class ScriptSession {
     FileAccess& Files() { return files_; }
     OrderDocument& Order() { return order_; }
     CreditCalculator& Credit() { return credit_; }
+    ActionHistory& History() { return history_; }
 
   private:
     std::ostream& out_;
@@ -66,6 +68,7 @@ class ScriptSession {
     ScriptUi ui_;
     Configuration config_;
     FocusModel focus_;
+    ActionHistory history_;    // undo, redo, and what each action changed
     OrderDocument order_;      // the order window ("Заказ...")
     CreditCalculator credit_;  // the credit window ("Кредит...")
 };

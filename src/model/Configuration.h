@@ -178,6 +178,9 @@ class Configuration {
     void OpenFile(const std::string& path, FileAccess& files);
 
   private:
+    // Copies every control out and puts them back without running a rule (undo and redo).
+    friend class ConfigurationSnapshot;
+
     void Changed();
     void RadioPackExit(Opt pack);
     void RadioPackTwoBack();

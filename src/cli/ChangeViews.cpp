@@ -1,0 +1,147 @@
+#include "cli/ChangeViews.h"
+
+#include "cli/CommandLineStart.h"
+#include "cli/ScriptUi.h"
+#include "pricing/DiskFileAccess.h"
+
+namespace kalvora::cli {
+
+namespace {
+
+const char* ChoiceWord(ChoiceKind kind) {
+    switch (kind) {
+        case ChoiceKind::Trim:
+            return "trim";
+        case ChoiceKind::Body:
+            return "body";
+        case ChoiceKind::Rails:
+            return "rails";
+        case ChoiceKind::Engine:
+            return "engine";
+        case ChoiceKind::Colour:
+            return "colour";
+    }
+    return "";
+}
+
+std::string Value(int v) {
+    return v < 0 ? std::string("-") : std::to_string(v);
+}
+
+// The action as the scenario command that does it.
+std::string ActionWords(const UserAction& a) {
+    switch (a.kind) {
+        case ActionKind::None:
+            return "none";
+        case ActionKind::Start:
+            return "start";
+        case ActionKind::Click:
+            return "click " + std::string(Def(OptAt(a.arg)).name);
+        case ActionKind::Trim:
+            return "trim " + std::to_string(a.arg);
+        case ActionKind::Body:
+            return "click " + std::string(kBodies[a.arg].name);
+        case ActionKind::Rails:
+            return "click " + std::string(kRails[a.arg].name);
+        case ActionKind::Engine:
+            return "click " + std::string(kEngines[a.arg].name);
+        case ActionKind::Colour:
+            return "colour " + std::to_string(a.arg);
+        case ActionKind::Code:
+            return "code";
+        case ActionKind::Reset:
+            return "reset";
+        case ActionKind::Equip:
+            return "equip";
+        case ActionKind::Open:
+            return "open";
+        case ActionKind::Undo:
+            return "undo";
+        case ActionKind::Redo:
+            return "redo";
+    }
+    return "";
+}
+
+const char* EffectWord(const OptionChange& c) {
+    switch (c.effect) {
+        case OptionEffect::None:
+            return nullptr;
+        case OptionEffect::Ticked:
+            return "ticked";
+        case OptionEffect::Unticked:
+            return "unticked";
+        case OptionEffect::Standard:
+            return "standard";
+        case OptionEffect::Unavailable:
+            return "unavailable";
+        case OptionEffect::Available:
+            return c.ticked ? "available ticked" : "available";
+    }
+    return nullptr;
+}
+
+const char* StandingWord(const OptionState& s) {
+    switch (StandingOf(s)) {
+        case OptionStanding::Standard:
+            return "standard";
+        case OptionStanding::Unavailable:
+            return "unavailable";
+        case OptionStanding::Free:
+            break;
+    }
+    return s.checked ? "ticked" : "unticked";
+}
+
+}  // namespace
+
+void WriteActionReport(const ActionReport& report, std::ostream& out) {
+    out << "action " << ActionWords(report.action);
+    if (report.action.kind == ActionKind::Undo || report.action.kind == ActionKind::Redo) {
+        out << ' ' << ActionWords(report.undone);
+    }
+    out << '\n';
+    for (const ChoiceChange& c : report.choices) {
+        out << ChoiceWord(c.kind) << ' ' << Value(c.from) << ' ' << Value(c.to) << '\n';
+    }
+    for (const OptionChange& c : report.options) {
+        out << "option " << Def(c.option).name;
+        if (const char* word = EffectWord(c)) out << ' ' << word;
+        if (c.priceChanged) out << " price " << c.oldPrice << ' ' << c.newPrice;
+        out << '\n';
+    }
+    out << "total " << report.oldTotal << ' ' << report.newTotal << "\n.\n";
+}
+
+void WriteExplanation(const Configuration& config, const ActionHistory& history,
+                      std::ostream& out) {
+    for (int i = 0; i < kOptionCount; ++i) {
+        const Opt o = OptAt(i);
+        const OptionState& s = config.Option(o);
+        out << Def(o).name << '\t' << Def(o).caption << '\t' << StandingWord(s) << '\t' << s.price
+            << '\t' << EscapeLine(history.Reason(o)) << '\n';
+    }
+}
+
+int RunExplain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.size() != 2) {
+        err << "kalvora-cli: explain: нужен один код или файл\nСправка: kalvora-cli --help\n";
+        return 2;
+    }
+    DiskFileAccess files;
+    CommandLineStart start(arguments[1], files);
+    if (!start.Error().empty()) {
+        err << "kalvora-cli: " << arguments[1] << ": " << EscapeLine(start.Error()) << '\n';
+        return 1;
+    }
+    const ActionHistory history(start.Config());
+    WriteExplanation(start.Config(), history, out);
+    out.flush();
+    if (!out) {
+        err << "kalvora-cli: не удалось записать вывод\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace kalvora::cli

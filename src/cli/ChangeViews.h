@@ -1,0 +1,24 @@
+// Script mode's and kalvora-cli's views of what an action changed and why options are what
+// they are: "print changes" and "kalvora-cli explain".
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "history/ActionHistory.h"
+
+namespace kalvora::cli {
+
+// The report of the last action: a line "action ...", one line per choice and option that
+// changed besides the action's target, a line "total OLD NEW", then ".".
+void WriteActionReport(const ActionReport& report, std::ostream& out);
+
+// For every option of the configuration, in the order of the state dump, one line
+// ID<TAB>CAPTION<TAB>STATE<TAB>PRICE<TAB>REASON.
+void WriteExplanation(const Configuration& config, const ActionHistory& history, std::ostream& out);
+
+// `kalvora-cli explain CODE_OR_FILE`.
+int RunExplain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace kalvora::cli

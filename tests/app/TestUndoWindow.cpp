@@ -1,0 +1,158 @@
+// The main window explains every rule effect and steps back and forth through whole actions:
+// reasons as tooltips, a notice strip after an action that changed more than its target, and
+// undo and redo by keys and buttons. With KALVORA_SCREENSHOTS set to a folder, the window is
+// also saved there as the user sees it.
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QToolTip>
+#include <QtTest>
+#include <memory>
+
+#include "app/TForm1.h"
+
+using kalvora::Opt;
+using kalvora::app::TForm1;
+
+class TestUndoWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void greyedOptionExplainsItselfOnCheckBoxAndCaption();
+    void noticeFollowsAnActionThatChangedMore();
+    void ctrlZAndTheButtonsStepThroughWholeActions();
+
+  private:
+    std::unique_ptr<TForm1> Open();
+    void Click(TForm1& w, const char* name);
+    void Save(QWidget& w, const char* file, QWidget* tip = nullptr);
+
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void TestUndoWindow::initTestCase() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    qputenv("XDG_CONFIG_HOME", dir_->path().toLocal8Bit());
+}
+
+std::unique_ptr<TForm1> TestUndoWindow::Open() {
+    auto w = std::make_unique<TForm1>();
+    w->SetSettingsPath(dir_->filePath(QStringLiteral("kalvora.INI")));
+    w->SetStartArguments({});
+    w->Ui().messageBox = [](const QString&) {};
+    w->Ui().questionBox = [](const QString&) { return true; };
+    w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.get())) return nullptr;
+    return w;
+}
+
+void TestUndoWindow::Click(TForm1& w, const char* name) {
+    auto* widget = w.findChild<QWidget*>(QLatin1String(name));
+    QVERIFY2(widget, name);
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(7, widget->height() / 2));
+}
+
+// The window as the user sees it, with a tooltip drawn where it shows.
+void TestUndoWindow::Save(QWidget& w, const char* file, QWidget* tip) {
+    const QByteArray folder = qgetenv("KALVORA_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    QPixmap shot = w.grab();
+    if (tip) {
+        QPainter p(&shot);
+        p.drawPixmap(w.mapFromGlobal(tip->pos()), tip->grab());
+    }
+    QVERIFY(shot.save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(file)));
+}
+
+void TestUndoWindow::greyedOptionExplainsItselfOnCheckBoxAndCaption() {
+    auto w = Open();
+    QVERIFY(w);
+    // The reset configuration is an Ambiente: no xenon headlamps there.
+    auto* box = w->findChild<QCheckBox*>(QStringLiteral("KsenonBox"));
+    auto* caption = w->findChild<QLabel*>(QStringLiteral("KsenonBoxL"));
+    QVERIFY(box && caption);
+    QVERIFY(!box->isEnabled());
+    QCOMPARE(box->toolTip(), QStringLiteral("Недоступно в комплектации Ambiente"));
+    QCOMPARE(caption->toolTip(), box->toolTip());
+    QCOMPARE(box->accessibleDescription(), box->toolTip());
+    // A freely choosable option has no tooltip.
+    QCOMPARE(w->findChild<QCheckBox*>(QStringLiteral("ZimShinaBox"))->toolTip(), QString());
+
+    QToolTip::showText(caption->mapToGlobal(QPoint(caption->width() + 4, -19)), caption->toolTip(),
+                       caption);
+    QWidget* tip = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->inherits("QTipLabel") && top->isVisible()) tip = top;
+    }
+    QVERIFY(tip);
+    Save(*w, "reason-tooltip.png", tip);
+    QToolTip::hideText();
+}
+
+void TestUndoWindow::noticeFollowsAnActionThatChangedMore() {
+    auto w = Open();
+    QVERIFY(w);
+    auto* notice = w->findChild<QLabel*>(QStringLiteral("NoticeLabel"));
+    QVERIFY(notice);
+    QVERIFY(!notice->isVisible());
+    Click(*w, "Compl_1");
+    Click(*w, "ZimBox");
+    Click(*w, "ObzorBox");
+    QVERIFY(notice->isVisible());
+    QVERIFY2(notice->toolTip().startsWith(
+                 QStringLiteral("С пакетом «Улучшенной обзорности»: снят пакет «Зимний» (−400 $)")),
+             qPrintable(notice->toolTip()));
+    QCOMPARE(notice->accessibleDescription(), notice->toolTip());
+    QCOMPARE(w->findChild<QCheckBox*>(QStringLiteral("ZimBox"))->toolTip(),
+             QStringLiteral("Снято: несовместимо с пакетом «Улучшенной обзорности»"));
+    Save(*w, "notice-visibility-package.png");
+    // An action that changes nothing but its target clears the notice.
+    Click(*w, "ZimShinaBox");
+    QVERIFY(!notice->isVisible());
+}
+
+void TestUndoWindow::ctrlZAndTheButtonsStepThroughWholeActions() {
+    auto w = Open();
+    QVERIFY(w);
+    auto* undo = w->findChild<QToolButton*>(QStringLiteral("UndoButton"));
+    auto* redo = w->findChild<QToolButton*>(QStringLiteral("RedoButton"));
+    QVERIFY(undo && redo);
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    const QString start = w->findChild<QLabel*>(QStringLiteral("PriceLabel"))->text();
+    const std::string startCode = w->Config().Edit1();
+
+    Click(*w, "Compl_3");
+    auto* equip = w->findChild<QToolButton*>(QStringLiteral("SpeedButton26"));
+    QTest::mouseClick(equip, Qt::LeftButton);
+    const std::string equipped = w->Config().Edit1();
+    QVERIFY(undo->isEnabled());
+    QCOMPARE(undo->toolTip(), QStringLiteral("Отменить: «Оснастить» (Ctrl+Z)"));
+
+    QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(w->Config().Edit1() != equipped);
+    QCOMPARE(w->Config().Trim(), int(kalvora::Ghia));
+    QVERIFY(redo->isEnabled());
+    Save(*w, "after-ctrl-z.png");
+    QTest::keyClick(w.get(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(w->Config().Edit1(), equipped);
+    QTest::mouseClick(undo, Qt::LeftButton);
+    QTest::mouseClick(undo, Qt::LeftButton);
+    QCOMPARE(w->Config().Edit1(), startCode);
+    QCOMPARE(w->findChild<QLabel*>(QStringLiteral("PriceLabel"))->text(), start);
+    QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(),
+             QString::fromStdString(startCode));
+    QVERIFY(!undo->isEnabled());
+    QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w->Config().Trim(), int(kalvora::Ghia));
+}
+
+QTEST_MAIN(TestUndoWindow)
+#include "TestUndoWindow.moc"
