@@ -28,6 +28,8 @@ struct MainWindowHooks {
     std::function<void()> showTrimComparison;
     std::function<void()> showBodyComparison;
     std::function<void()> showEngineComparison;
+    // "Сравнить...": show the comparison window with the current configuration.
+    std::function<void()> showComparison;
     // Called once for every option's price label when the window is built, to give it its
     // hover look.
     std::function<void(QLabel* priceLabel, Opt option)> installPriceLabel;

@@ -23,6 +23,8 @@
 #include <QVariant>
 
 #include "app/FormSettings.h"
+#include "app/PriceBreakdownTip.h"
+#include "documents/Comparison.h"
 #include "settings/WindowSettings.h"
 
 namespace kalvora::app {
@@ -438,6 +440,12 @@ void TForm1::BuildMainChoices(QWidget* panel) {
     connect(compare, &QToolButton::clicked, this, [this]() {
         if (hooks_.showEngineComparison) hooks_.showEngineComparison();
     });
+    // The current configuration against another variant. The command bar has no room left
+    // beside the price.
+    compare = MakeSpeedButton(panel, "CompareButton", QStringLiteral("Сравнить..."));
+    compare->setGeometry(612, 81, 94, 20);
+    compare->setToolTip(QStringLiteral("Сравнить текущую конфигурацию с другим вариантом"));
+    connect(compare, &QToolButton::clicked, this, &TForm1::CompareClick);
 
     auto* rails = new QGroupBox(QStringLiteral(" Для кузова Универсал: "), panel);
     rails->setObjectName(QStringLiteral("Univers"));
@@ -685,8 +693,13 @@ void TForm1::Sync() {
     const QString un = QString::fromStdString(config_.UnLabel());
     if (unLabel_->text() != un) unLabel_->setText(un);
     const QString price = QString::fromStdString(config_.PriceLabel());
-    if (priceLabel_->text() != price) priceLabel_->setText(price);
     const QString code = QString::fromStdString(config_.Edit1());
+    // The code and the price together name the configuration: its breakdown changes with them.
+    if (priceLabel_->text() != price || priceLabel_->property("breakdownCode") != code) {
+        priceLabel_->setText(price);
+        priceLabel_->setProperty("breakdownCode", code);
+        priceLabel_->setToolTip(PriceBreakdownTip(config_));
+    }
     if (edit1_->text() != code) edit1_->setText(code);
 
     ShowPictures();
@@ -912,6 +925,15 @@ void TForm1::RedoClick() {
 
 void TForm1::SpeedButton23Click() {
     if (hooks_.showCredit) hooks_.showCredit(config_.CurrentPrice());
+}
+
+void TForm1::CompareClick() {
+    if (hooks_.showComparison) hooks_.showComparison();
+}
+
+void TForm1::OpenVariant(const std::string& code) {
+    // One undoable step, as a code typed into the code field is.
+    Act({ActionKind::Code, 0}, [&] { kalvora::OpenVariant(config_, code); });
 }
 
 // --- Events ----------------------------------------------------------------------------------

@@ -40,6 +40,7 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     ActionHistory& History() { return history_; }
     WindowUi& Ui() { return ui_; }
     const PictureFiles& Pictures() const { return pictures_; }
+    FileAccess& Files() { return files_; }
 
     // Wires the hand-overs to the other windows; runs the price-label installer at once.
     void SetHooks(MainWindowHooks hooks);
@@ -60,6 +61,10 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     void SpeedButton8Click();   // "Сбросить всё"
     void SpeedButton26Click();  // "Оснастить"
     void SpeedButton23Click();  // "Кредит..."
+    void CompareClick();        // "Сравнить..."
+    // "Открыть вариант" of the comparison window: the configuration of `code` becomes the
+    // current one in one undoable step, as a code typed into the code field does.
+    void OpenVariant(const std::string& code);
     // The code field: decode its text (double-click or Enter).
     void Edit1DblClick();
     // The first activation of the window runs the start code once per run.

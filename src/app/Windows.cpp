@@ -2,6 +2,7 @@
 
 #include "app/TForm1.h"
 #include "credit/TKreditForm.h"
+#include "documents/ComparisonWindow.h"
 #include "documents/OrderDocument.h"
 #include "documents/TMomoForm.h"
 #include "documents/TZakazForm.h"
@@ -27,6 +28,7 @@ Windows::Windows() = default;
 Windows::~Windows() {
     if (ZakazForm) ZakazForm->WriteSettingsIfShown();
     if (Form1) Form1->Ui().refreshOrder = nullptr;
+    delete Comparison;
     QWidget* const secondary[] = {ShtorkiForm, DiskForm, KreditForm, ZakazForm, DvigForm,
                                   KomplForm,   AboutBox, MomoForm,   R7Form,    R2Form,
                                   Klimat_form, ptf_Form, Kozov_form, PPForma};
@@ -56,6 +58,8 @@ std::unique_ptr<Windows> CreateWindows() {
     w->KreditForm = new TKreditForm;
     w->DiskForm = new TDiskForm;
     w->ShtorkiForm = new TShtorkiForm;
+    w->Comparison = new ComparisonWindow(config, ui, w->Form1->Files());
+    w->Comparison->setAttribute(Qt::WA_QuitOnClose, false);
 
     // Closing a secondary window only hides it; the main window alone ends the program.
     QWidget* const secondary[] = {w->PPForma,   w->Kozov_form, w->ptf_Form,  w->Klimat_form,
@@ -89,6 +93,7 @@ std::unique_ptr<Windows> CreateWindows() {
     hooks.showWheels = [all]() {
         OptionInfoClick(Opt::d15box, InfoControl::WheelPictureButton, all->info, all->Form1->Ui());
     };
+    hooks.showComparison = [all]() { all->Comparison->ShowComparison(); };
     hooks.showAbout = [all]() { ShowInfoWindow(all->AboutBox); };
     hooks.showTrimComparison = [all]() { ShowInfoWindow(all->KomplForm); };
     hooks.showBodyComparison = [all]() { ShowInfoWindow(all->Kozov_form); };
@@ -97,7 +102,13 @@ std::unique_ptr<Windows> CreateWindows() {
     hooks.installPriceLabel = [](QLabel* label, Opt) { InstallPriceLabelHover(label); };
     w->Form1->SetHooks(std::move(hooks));
     // The order text follows every price computation.
-    ui.refreshOrder = [all]() { all->order->SlovoBoxClick(); };
+    ui.refreshOrder = [all]() {
+        all->order->SlovoBoxClick();
+        all->Comparison->FollowCurrent();
+    };
+    all->Comparison->SetOpenVariant(
+        [all](const std::string& code) { all->Form1->OpenVariant(code); });
+    all->Comparison->SetFileChooser([&ui]() { return ui.ChooseFileToOpen(); });
     return w;
 }
 

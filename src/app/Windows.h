@@ -6,6 +6,7 @@
 #include "info/OptionInfo.h"
 
 namespace kalvora {
+class ComparisonWindow;
 class OrderDocument;
 class TMomoForm;
 class TZakazForm;
@@ -38,6 +39,8 @@ struct Windows {
     TKreditForm* KreditForm = nullptr;
     TDiskForm* DiskForm = nullptr;
     TShtorkiForm* ShtorkiForm = nullptr;
+    // The current configuration against a second one ("Сравнить...").
+    ComparisonWindow* Comparison = nullptr;
 
     // The order text that the order window shows; it follows every price computation.
     std::unique_ptr<OrderDocument> order;

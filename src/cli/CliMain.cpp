@@ -10,6 +10,7 @@
 #include "cli/ChangeViews.h"
 #include "cli/CommandLineStart.h"
 #include "cli/CreditCommand.h"
+#include "cli/DiffCommand.h"
 #include "cli/PriceCommand.h"
 #include "cli/ScriptSession.h"
 #include "cli/ScriptUi.h"
@@ -127,6 +128,10 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     if (command == "script") return Script(arguments, in, out, err);
     if (command == "price") return Price(arguments, out, err);
     if (command == "order" || command == "checklist") return Document(arguments, out, err);
+    if (command == "diff") {
+        DiskFileAccess files;
+        return RunDiff({arguments.begin() + 1, arguments.end()}, in, out, err, files);
+    }
     if (command == "explain") return RunExplain(arguments, out, err);
     if (command == "credit") {
         const int status = RunCreditCommand({arguments.begin() + 1, arguments.end()}, out, err);

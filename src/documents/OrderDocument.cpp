@@ -221,6 +221,25 @@ std::string DropCharacters(const std::string& text, int count) {
 
 }  // namespace
 
+std::string_view OrderBodyText(int body) {
+    return body >= 0 && body < kBodyCount ? kBodyTexts[body].verbal : std::string_view();
+}
+
+std::string_view OrderEngineText(int engine) {
+    return engine >= 0 && engine < kEngineCount ? kEngineTexts[engine].verbal : std::string_view();
+}
+
+std::string_view OrderRailsText(int rails) {
+    return rails >= 0 && rails < kRailsCount ? kRailTexts[rails].verbal : std::string_view();
+}
+
+std::string_view OrderOptionText(Opt option) {
+    for (const OptionLine& line : kOptionLines) {
+        if (line.option == option) return line.verbal;
+    }
+    return Def(option).caption;
+}
+
 OrderDocument::OrderDocument(const Configuration& config, UiPort& ui) : config_(config), ui_(ui) {}
 
 void OrderDocument::SetSlovoBox(bool ticked) {

@@ -20,6 +20,14 @@ namespace kalvora {
 
 enum class OrderVariant { Verbal, Code, Combined };
 
+// The words the verbal order text uses for a body, an engine, roof rails (empty for none) and an
+// option (the dealer extras by their captions); other texts that name a configuration use them
+// too, so that they read as the order does.
+std::string_view OrderBodyText(int body);
+std::string_view OrderEngineText(int engine);
+std::string_view OrderRailsText(int rails);
+std::string_view OrderOptionText(Opt option);
+
 class OrderDocument {
   public:
     // Reads `config` at every refresh and the date and time from `ui`.

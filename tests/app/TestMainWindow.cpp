@@ -76,6 +76,7 @@ class TestMainWindow : public QObject {
     void saveAndOpenGoThroughTheFileDialogs();
     void captionsFitAndDoNotOverlap();
     void priceLabelsAndInfoButtonsCallTheirHooks();
+    void totalPriceHoverShowsWhereThePriceComesFrom();
 
   private:
     std::unique_ptr<TForm1> Open(const std::vector<std::string>& args, bool activate = true,
@@ -645,6 +646,42 @@ void TestMainWindow::priceLabelsAndInfoButtonsCallTheirHooks() {
     QCOMPARE(creditPrice, w->Config().CurrentPrice());
     // Explanations change nothing.
     QCOMPARE(w->Config().Edit1(), before);
+
+    int comparisons = 0;
+    hooks.showComparison = [&]() { ++comparisons; };
+    w->SetHooks(hooks);
+    QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("CompareButton")), Qt::LeftButton);
+    QCOMPARE(comparisons, 1);
+}
+
+void TestMainWindow::totalPriceHoverShowsWhereThePriceComesFrom() {
+    auto w = Open({});
+    QVERIFY(w);
+    auto* price = w->findChild<QLabel*>(QStringLiteral("PriceLabel"));
+    const auto tip = [&]() { return price->toolTip(); };
+    QVERIFY(tip().contains(QStringLiteral("Базовая цена (Ambiente)")));
+    QVERIFY(tip().contains(QStringLiteral("= $%1</p>").arg(w->Config().CurrentPrice())));
+    QTest::mouseClick(w->findChild<QRadioButton*>(QStringLiteral("Compl_3")), Qt::LeftButton);
+    QVERIFY(tip().contains(QStringLiteral("Базовая цена (Ghia)")));
+    QVERIFY(tip().contains(QStringLiteral("= $%1</p>").arg(w->Config().CurrentPrice())));
+    // KALVORA_BREAKDOWN_SCREENSHOT=path keeps a picture of the hover text.
+    const QString shot = qEnvironmentVariable("KALVORA_BREAKDOWN_SCREENSHOT");
+    // A Ghia wagon with aluminium rails, metallic paint and five paid options.
+    w->OpenVariant("R.epX3s*nYXXXXXXXXXX");
+    QVERIFY(tip().contains(QStringLiteral("Платные опции (5)")));
+    QVERIFY(tip().contains(QStringLiteral("= $21200")));
+    if (!shot.isEmpty()) {
+        QLabel shown(tip());
+        shown.setStyleSheet(QStringLiteral("background: #ffffe1; padding: 4px"));
+        shown.adjustSize();
+        QVERIFY(shown.grab().save(shot));
+    }
+    // A configuration without a price has no breakdown.
+    w->Config().SetBazaLabel(kalvora::kInvalidCombination);
+    w->Config().PriceButtonClick();
+    w->Sync();
+    QCOMPARE(price->text(), QStringLiteral("XXXXX"));
+    QCOMPARE(tip(), QString());
 }
 
 QTEST_MAIN(TestMainWindow)

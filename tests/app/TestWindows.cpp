@@ -1,11 +1,14 @@
 // The program's windows created together: the main window's buttons and labels open the
 // windows of the other subsystems, and the order text follows the configuration.
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/TForm1.h"
 #include "app/Windows.h"
+#include "documents/ComparisonWindow.h"
 #include "documents/OrderDocument.h"
 #include "documents/TZakazForm.h"
 
@@ -21,6 +24,7 @@ class TestWindows : public QObject {
     void cleanup();
     void controlsOpenTheirWindows_data();
     void controlsOpenTheirWindows();
+    void openingTheComparedVariantMakesItCurrent();
     void orderTextFollowsEveryChange();
     void closingTheMainWindowEndsTheProgram();
 
@@ -72,6 +76,8 @@ void TestWindows::controlsOpenTheirWindows_data() {
                                     << "Легкосплавные диски";
     QTest::newRow("pre-start heater") << "PPLabel"
                                       << "Предпусковой подогреватель";
+    QTest::newRow("comparison") << "CompareButton"
+                                << "Сравнение вариантов";
 }
 
 void TestWindows::controlsOpenTheirWindows() {
@@ -106,6 +112,31 @@ void TestWindows::orderTextFollowsEveryChange() {
     QVERIFY(QString::fromStdString(order.Text()).contains(QStringLiteral("рулевой колонки")));
 }
 
+void TestWindows::openingTheComparedVariantMakesItCurrent() {
+    auto* compare = windows_->Form1->findChild<QWidget*>(QStringLiteral("CompareButton"));
+    QTest::mouseClick(compare, Qt::LeftButton, Qt::NoModifier, compare->rect().center());
+    kalvora::ComparisonWindow* window = windows_->Comparison;
+    QVERIFY(window->isVisible());
+    QVERIFY(window->CompareWithCode(QStringLiteral("Zt!F!!!t!.!")));
+    const std::string first = windows_->Form1->Config().Edit1();
+    const std::string second = window->Shown()->b.code;
+    QVERIFY(second != first);
+    auto* open = window->findChild<QPushButton*>(QStringLiteral("OpenVariantButton"));
+    QTest::mouseClick(open, Qt::LeftButton);
+    QCOMPARE(windows_->Form1->Config().Edit1(), second);
+    QCOMPARE(windows_->Form1->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(),
+             QString::fromStdString(second));
+    QVERIFY(window->Shown()->Same());
+    // Opening the variant is one step to undo and redo.
+    windows_->Form1->UndoClick();
+    QCOMPARE(windows_->Form1->Config().Edit1(), first);
+    windows_->Form1->RedoClick();
+    QCOMPARE(windows_->Form1->Config().Edit1(), second);
+    // A change in the main window shows in the open comparison once the event loop runs.
+    windows_->Form1->OpenVariant("####################");
+    QTRY_VERIFY(!window->Shown()->Same());
+}
+
 void TestWindows::closingTheMainWindowEndsTheProgram() {
     // Qt ends the program when the last window that may end it closes: that is the main
     // window alone, so closing it ends the program while other windows are open, and closing
@@ -116,7 +147,7 @@ void TestWindows::closingTheMainWindowEndsTheProgram() {
         ++windows;
         QCOMPARE(top->testAttribute(Qt::WA_QuitOnClose), top == windows_->Form1);
     }
-    QCOMPARE(windows, 15);
+    QCOMPARE(windows, 16);  // the fifteen of the form and the comparison window
     auto* order = windows_->Form1->findChild<QWidget*>(QStringLiteral("SpeedButton9"));
     QTest::mouseClick(order, Qt::LeftButton, Qt::NoModifier, order->rect().center());
     QVERIFY(windows_->ZakazForm->isVisible());

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/CliMain.h"
+#include "cli/DiffCommand.h"
 #include "cli/PriceCommand.h"
 #include "pricing/FakeFileAccess.h"
 
@@ -123,6 +124,52 @@ TEST(PriceCommand, ExitsZeroWhenEverythingWasPriced) {
     FakeFileAccess files;
     std::ostringstream out;
     EXPECT_EQ(RunPrice({"####################", "Zt!F!!!t!.!"}, out, files), 0);
+}
+
+struct DiffRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+DiffRun Diff(const std::vector<std::string>& arguments, const std::string& input = "") {
+    FakeFileAccess files;
+    files.files["reset.klv"] = "####################\r\n";
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunDiff(arguments, in, out, err, files);
+    return {status, out.str(), err.str()};
+}
+
+// Statuses as diff(1): 0 the same configuration, 1 different ones, 2 trouble.
+TEST(DiffCommand, ExitStatusesAsDiff) {
+    const DiffRun same = Diff({"####################", "reset.klv"});
+    EXPECT_EQ(same.status, 0);
+    EXPECT_EQ(same.out, "total\t12420\t12420\t0\n");  // a code against its own file
+
+    const DiffRun different = Diff({"####################", "Zt!F!!!t!.!!!!!!!!!!"});
+    EXPECT_EQ(different.status, 1);
+    EXPECT_EQ(different.err, "");
+    EXPECT_EQ(different.out.rfind("trim\tКомплектация\tAmbiente\tComfort\n", 0), 0u);
+    const std::string last = "total\t12420\t16215\t3795\n";
+    EXPECT_EQ(different.out.substr(different.out.size() - last.size()), last);
+
+    // "-" reads the code from the standard input; an older code is the same configuration.
+    EXPECT_EQ(Diff({"-", "Zt!F!!!t!.!"}, "Zt!F!!!t!.!!!!!!!!!!\r\n").status, 0);
+
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{}, {"reset.klv"}, {"a", "b", "c"}, {"-", "-"}}) {
+        const DiffRun run = Diff(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.size();
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err, "");
+    }
+    const DiffRun bad = Diff({"reset.klv", "0###"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "kalvora-cli: diff: Вариант B (0###): Недопустимая комбинация кода\n");
+    EXPECT_EQ(Cli({"diff", "x"}).status, 2);
 }
 
 }  // namespace

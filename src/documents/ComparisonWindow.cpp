@@ -1,0 +1,373 @@
+#include "documents/ComparisonWindow.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaObject>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace kalvora {
+
+namespace {
+
+const QColor kDifferent(255, 236, 160);  // a row that differs
+const QColor kSection(221, 221, 221);    // a section heading, in the panel colour
+const QColor kNavy(0, 0, 128);
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+bool ShowPrintDialog(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QTableWidgetItem* Cell(const QString& text, bool bold, const QColor* background) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (bold) {
+        QFont font = item->font();
+        font.setBold(true);
+        item->setFont(font);
+    }
+    if (background) item->setBackground(*background);
+    return item;
+}
+
+}  // namespace
+
+ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, FileAccess& files,
+                                   QWidget* parent)
+    : QWidget(parent, Qt::Window), current_(current), ui_(ui), files_(files) {
+    setObjectName("ComparisonWindow");
+    setWindowTitle("Сравнение вариантов");
+    resize(900, 660);
+
+    chooseFile_ = [this]() {
+        return QFileDialog::getOpenFileName(this, "Открыть", QString(),
+                                            "Конфигурация Kalvora (*.klv)");
+    };
+    askName_ = [this](const QString& suggested) -> std::optional<QString> {
+        bool ok = false;
+        const QString name = QInputDialog::getText(
+            this, "Запомнить вариант", "Название варианта:", QLineEdit::Normal, suggested, &ok);
+        if (!ok) return std::nullopt;
+        return name;
+    };
+    choosePrinter_ = ShowPrintDialog;
+
+    // The second configuration: a code, a file or a remembered variant.
+    auto* source = new QHBoxLayout;
+    source->addWidget(new QLabel("Сравнить с кодом:", this));
+    code_ = new QLineEdit(this);
+    code_->setObjectName("CodeField");
+    QFont codeFont("Courier New");
+    codeFont.setStyleHint(QFont::TypeWriter);
+    codeFont.setPointSize(10);
+    code_->setFont(codeFont);
+    code_->setMaxLength(64);
+    code_->setPlaceholderText("код конфигурации");
+    code_->setToolTip("Код второго варианта. Enter — сравнить");
+    code_->setMinimumWidth(200);
+    source->addWidget(code_);
+    auto* byCode = new QPushButton("Сравнить", this);
+    byCode->setObjectName("CompareCodeButton");
+    source->addWidget(byCode);
+    auto* byFile = new QPushButton("Файл...", this);
+    byFile->setObjectName("CompareFileButton");
+    byFile->setToolTip("Сравнить с конфигурацией из файла .klv");
+    source->addWidget(byFile);
+    rememberedList_ = new QComboBox(this);
+    rememberedList_->setObjectName("RememberedList");
+    rememberedList_->setToolTip("Сравнить с вариантом, запомненным раньше");
+    rememberedList_->setMinimumContentsLength(22);
+    rememberedList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    source->addWidget(rememberedList_, 1);
+    auto* remember = new QPushButton("Запомнить вариант", this);
+    remember->setObjectName("RememberButton");
+    remember->setToolTip(
+        "Запомнить текущую конфигурацию под коротким названием до закрытия "
+        "программы");
+    source->addWidget(remember);
+
+    heading_ = new QLabel(this);
+    heading_->setObjectName("Heading");
+    heading_->setWordWrap(true);
+
+    table_ = new QTableWidget(0, 3, this);
+    table_->setObjectName("ComparisonTable");
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
+    table_->verticalHeader()->hide();
+    table_->setWordWrap(true);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+    table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
+    table_->setColumnWidth(1, 190);
+    table_->setColumnWidth(2, 190);
+
+    totals_ = new QLabel(this);
+    totals_->setObjectName("Totals");
+    difference_ = new QLabel(this);
+    difference_->setObjectName("DifferenceLabel");
+    QFont big("Arial");
+    big.setPointSize(20);
+    big.setBold(true);
+    difference_->setFont(big);
+    QPalette palette = difference_->palette();
+    palette.setColor(QPalette::WindowText, kNavy);
+    difference_->setPalette(palette);
+
+    auto* buttons = new QHBoxLayout;
+    auto* print = new QPushButton("Печать...", this);
+    print->setObjectName("PrintButton");
+    auto* copy = new QPushButton("Скопировать...", this);
+    copy->setObjectName("CopyButton");
+    open_ = new QPushButton("Открыть вариант", this);
+    open_->setObjectName("OpenVariantButton");
+    open_->setToolTip("Сделать второй вариант текущей конфигурацией");
+    auto* close = new QPushButton("Закрыть", this);
+    buttons->addWidget(print);
+    buttons->addWidget(copy);
+    buttons->addStretch(1);
+    buttons->addWidget(open_);
+    buttons->addWidget(close);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(totals_, 1);
+    bottom->addWidget(difference_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(source);
+    layout->addWidget(heading_);
+    layout->addWidget(table_, 1);
+    layout->addLayout(bottom);
+    layout->addLayout(buttons);
+
+    connect(byCode, &QPushButton::clicked, this, [this]() { CompareWithCode(code_->text()); });
+    connect(code_, &QLineEdit::returnPressed, this, [this]() { CompareWithCode(code_->text()); });
+    connect(byFile, &QPushButton::clicked, this, [this]() {
+        const QString path = chooseFile_ ? chooseFile_() : QString();
+        if (!path.isEmpty()) CompareWithFile(path);
+    });
+    connect(rememberedList_, QOverload<int>::of(&QComboBox::activated), this, [this](int item) {
+        if (item > 0) CompareWithRemembered(item - 1);
+    });
+    connect(remember, &QPushButton::clicked, this, [this]() {
+        if (!askName_) return;
+        const std::optional<QString> name = askName_(Q(remembered_.SuggestedName()));
+        if (name) RememberCurrent(*name);
+    });
+    connect(print, &QPushButton::clicked, this, [this]() { Print(); });
+    connect(copy, &QPushButton::clicked, this, [this]() { Copy(); });
+    connect(open_, &QPushButton::clicked, this, [this]() { OpenSecond(); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
+
+    FillRememberedList();
+    ShowTable();
+}
+
+void ComparisonWindow::ShowComparison() {
+    Refresh();
+    show();
+    raise();
+    activateWindow();
+}
+
+void ComparisonWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Refresh();
+}
+
+void ComparisonWindow::FollowCurrent() {
+    if (!isVisible() || refreshQueued_) return;
+    refreshQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this]() {
+            refreshQueued_ = false;
+            Refresh();
+        },
+        Qt::QueuedConnection);
+}
+
+void ComparisonWindow::Refresh() {
+    shown_.reset();
+    const std::optional<ConfigurationFacts> facts = ReadFacts(current_);
+    if (facts && second_) shown_ = CompareConfigurations(*facts, *second_);
+    ShowTable();
+}
+
+bool ComparisonWindow::UseSecond(const SettledConfiguration& settled, const QString& description) {
+    if (!settled.facts) {
+        ui_.ShowMessage(std::string(kNameB) + ": " + settled.error);
+        return false;
+    }
+    second_ = settled.facts;
+    secondDescription_ = description;
+    Refresh();
+    return true;
+}
+
+bool ComparisonWindow::CompareWithCode(const QString& code) {
+    const SettledConfiguration settled = SettleCode(code.toStdString());
+    return UseSecond(settled, "код " + code.trimmed());
+}
+
+bool ComparisonWindow::CompareWithFile(const QString& path) {
+    const SettledConfiguration settled = SettleFile(QFile::encodeName(path).toStdString(), files_);
+    return UseSecond(settled, "файл " + QFileInfo(path).fileName());
+}
+
+bool ComparisonWindow::CompareWithRemembered(int index) {
+    const auto& variants = remembered_.Variants();
+    if (index < 0 || index >= static_cast<int>(variants.size())) return false;
+    const RememberedVariants::Variant& v = variants[index];
+    return UseSecond(SettleCode(v.code), "«" + Q(v.name) + "»");
+}
+
+void ComparisonWindow::RememberCurrent(const QString& name) {
+    const std::optional<ConfigurationFacts> facts = ReadFacts(current_);
+    if (!facts) {
+        ui_.ShowMessage("У текущей конфигурации нет цены: запомнить её нельзя.");
+        return;
+    }
+    remembered_.Remember(name.toStdString(), facts->code);
+    FillRememberedList();
+}
+
+void ComparisonWindow::OpenSecond() {
+    if (!second_ || !openVariant_) return;
+    openVariant_(second_->code);
+    Refresh();
+}
+
+void ComparisonWindow::FillRememberedList() {
+    rememberedList_->clear();
+    const auto& variants = remembered_.Variants();
+    rememberedList_->addItem(variants.empty() ? "Запомненных вариантов нет"
+                                              : "Запомненный вариант...");
+    for (const RememberedVariants::Variant& v : variants) {
+        rememberedList_->addItem(Q(v.name) + "  (" + Q(v.code) + ")");
+    }
+    rememberedList_->setEnabled(!variants.empty());
+}
+
+void ComparisonWindow::ShowTable() {
+    table_->setUpdatesEnabled(false);
+    table_->clearContents();
+    table_->clearSpans();
+    table_->setRowCount(0);
+    const std::optional<ConfigurationFacts> facts = ReadFacts(current_);
+    table_->setHorizontalHeaderLabels(
+        {QString(), Q(kNameA) + (facts ? "\n" + Q(facts->code) : QString()),
+         Q(kNameB) + (second_ ? "\n" + secondDescription_ : QString())});
+    open_->setEnabled(shown_ && !shown_->Same());
+
+    if (!shown_) {
+        heading_->setText(facts ? "Выберите второй вариант: введите его код, откройте файл или "
+                                  "выберите запомненный вариант."
+                                : "У текущей конфигурации нет цены: сравнивать нечего.");
+        totals_->clear();
+        difference_->clear();
+        table_->setUpdatesEnabled(true);
+        return;
+    }
+
+    const Comparison& c = *shown_;
+    heading_->setText(c.Same() ? "Конфигурации одинаковы."
+                               : "Строки, которые различаются, выделены цветом.");
+    int row = 0;
+    auto addRow = [this, &row](QTableWidgetItem* label, QTableWidgetItem* a, QTableWidgetItem* b) {
+        table_->insertRow(row);
+        table_->setItem(row, 0, label);
+        if (a) table_->setItem(row, 1, a);
+        if (b) table_->setItem(row, 2, b);
+        ++row;
+    };
+    for (int s = 0; s <= static_cast<int>(ComparisonSection::Standard); ++s) {
+        const auto section = static_cast<ComparisonSection>(s);
+        bool titled = false;
+        for (const ComparisonRow& r : c.rows) {
+            if (r.section != section) continue;
+            if (!titled) {
+                addRow(Cell(Q(SectionTitle(section, kNameA, kNameB)), true, &kSection), nullptr,
+                       nullptr);
+                table_->setSpan(row - 1, 0, 1, 3);
+                titled = true;
+            }
+            const QColor* background = r.differs ? &kDifferent : nullptr;
+            addRow(Cell(Q(r.label), false, background), Cell(Q(r.a), r.differs, background),
+                   Cell(Q(r.b), r.differs, background));
+        }
+    }
+    const bool totalsDiffer = c.a.total != c.b.total;
+    const QColor* background = totalsDiffer ? &kDifferent : nullptr;
+    addRow(Cell("Итоговая цена", true, background),
+           Cell("$" + QString::number(c.a.total), true, background),
+           Cell("$" + QString::number(c.b.total), true, background));
+    table_->resizeRowsToContents();
+    table_->setUpdatesEnabled(true);
+
+    totals_->setText(
+        QString("Итого: $%1 (текущая) и $%2 (второй вариант)").arg(c.a.total).arg(c.b.total));
+    difference_->setText("Разница: " + Q(SignedDollars(c.Difference())));
+}
+
+QString ComparisonWindow::Text() const {
+    if (!shown_) return QString();
+    QStringList lines;
+    for (const std::string& line : ComparisonText(*shown_, kNameA, kNameB)) lines << Q(line);
+    return lines.join('\n');
+}
+
+void ComparisonWindow::Print() {
+    if (!shown_) return;
+    QPrinter printer;
+    if (!choosePrinter_ || !choosePrinter_(printer, this)) return;
+    PrintTo(printer);
+}
+
+void ComparisonWindow::PrintTo(QPrinter& printer) const {
+    printer.setDocName("Сравнение вариантов");
+    QTextDocument document;
+    QFont font("Courier New");
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(9);
+    document.setDefaultFont(font);
+    document.setPlainText(Text());
+    document.print(&printer);
+}
+
+void ComparisonWindow::Copy() {
+    if (!shown_) return;
+    QApplication::clipboard()->setText(Text());
+    ui_.ShowMessage("Сравнение вариантов скопировано в буфер обмена.");
+}
+
+}  // namespace kalvora

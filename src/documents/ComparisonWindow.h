@@ -1,0 +1,113 @@
+// The comparison window "Сравнение вариантов": the current configuration against a second one,
+// given as a typed code, a .klv file or a variant remembered earlier in this run. A two-column
+// table shows both, the rows that differ highlighted, and the price difference in large type.
+// The window follows the current configuration while it is open; "Открыть вариант" makes the
+// second configuration the current one.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "documents/Comparison.h"
+#include "model/UiPort.h"
+#include "pricing/ConfigFile.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+class QTableWidget;
+class QToolButton;
+
+namespace kalvora {
+
+class ComparisonWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Reads `current` whenever it shows; `ui` shows messages; `files` reads .klv files.
+    ComparisonWindow(const Configuration& current, UiPort& ui, FileAccess& files,
+                     QWidget* parent = nullptr);
+
+    // "Сравнить..." of the main window: shows the window in front, up to date.
+    void ShowComparison();
+    // Reads the current configuration again and rebuilds the table.
+    void Refresh();
+    // Refreshes once the event loop runs, when the window is open (the configuration changed).
+    void FollowCurrent();
+
+    // The second configuration. Each returns false, and says why in a message box, when the
+    // configuration cannot be settled; the previous second configuration then stays.
+    bool CompareWithCode(const QString& code);
+    bool CompareWithFile(const QString& path);
+    bool CompareWithRemembered(int index);
+    // "Запомнить вариант": keeps the current configuration under `name` until the program ends.
+    void RememberCurrent(const QString& name);
+    // "Открыть вариант": hands the second configuration's code to the main window.
+    void OpenSecond();
+
+    const RememberedVariants& Remembered() const { return remembered_; }
+    // The comparison on show, if there is a second configuration and the current one is priced.
+    const std::optional<Comparison>& Shown() const { return shown_; }
+    // The text that "Печать..." prints and "Скопировать..." copies.
+    QString Text() const;
+    void PrintTo(QPrinter& printer) const;
+
+    // Wiring and, for tests, replacements of the dialogs.
+    void SetOpenVariant(std::function<void(const std::string& code)> open) {
+        openVariant_ = std::move(open);
+    }
+    void SetFileChooser(std::function<QString()> chooser) { chooseFile_ = std::move(chooser); }
+    void SetNameAsker(std::function<std::optional<QString>(const QString&)> asker) {
+        askName_ = std::move(asker);
+    }
+    void SetPrinterChooser(std::function<bool(QPrinter&, QWidget*)> chooser) {
+        choosePrinter_ = std::move(chooser);
+    }
+
+    QTableWidget* Table() const { return table_; }
+    QLabel* DifferenceLabel() const { return difference_; }
+    QLineEdit* CodeField() const { return code_; }
+    QComboBox* RememberedList() const { return rememberedList_; }
+    QPushButton* OpenButton() const { return open_; }
+
+    static constexpr const char* kNameA = "Текущая конфигурация";
+    static constexpr const char* kNameB = "Второй вариант";
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    bool UseSecond(const SettledConfiguration& settled, const QString& description);
+    void ShowTable();
+    void FillRememberedList();
+    void Print();
+    void Copy();
+
+    const Configuration& current_;
+    UiPort& ui_;
+    FileAccess& files_;
+    RememberedVariants remembered_;
+    std::optional<ConfigurationFacts> second_;
+    QString secondDescription_;
+    std::optional<Comparison> shown_;
+    bool refreshQueued_ = false;
+
+    std::function<void(const std::string&)> openVariant_;
+    std::function<QString()> chooseFile_;
+    std::function<std::optional<QString>(const QString&)> askName_;
+    std::function<bool(QPrinter&, QWidget*)> choosePrinter_;
+
+    QLineEdit* code_;
+    QComboBox* rememberedList_;
+    QLabel* heading_;
+    QTableWidget* table_;
+    QLabel* totals_;
+    QLabel* difference_;
+    QPushButton* open_;
+};
+
+}  // namespace kalvora

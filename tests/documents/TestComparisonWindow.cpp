@@ -1,0 +1,195 @@
+// The comparison window offscreen: what its table shows for Trend with the comfort package
+// against Ghia, how it follows the current configuration, and its second-variant sources.
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "documents/ComparisonWindow.h"
+#include "pricing/FakeFileAccess.h"
+#include "support/RecordingUi.h"
+
+using namespace kalvora;
+
+namespace {
+
+std::string CodeOf(const std::function<void(Configuration&)>& steps) {
+    testing::RecordingUi ui;
+    testing::FakeFileAccess files;
+    Configuration config(ui);
+    config.FormActivate({}, files);
+    steps(config);
+    return config.Edit1();
+}
+
+void Colour(Configuration& c, int colour) {
+    c.SetColourIndex(colour);
+    c.ComboBox1Change();
+}
+
+// The row whose first cell reads `label`, or -1.
+int RowOf(QTableWidget* table, const QString& label) {
+    for (int r = 0; r < table->rowCount(); ++r) {
+        if (table->item(r, 0) && table->item(r, 0)->text() == label) return r;
+    }
+    return -1;
+}
+
+bool Highlighted(QTableWidget* table, int row) {
+    return table->item(row, 1) && table->item(row, 1)->background().style() != Qt::NoBrush;
+}
+
+}  // namespace
+
+class TestComparisonWindow : public QObject {
+    Q_OBJECT
+
+  private:
+    std::string trend_;
+    std::string ghia_;
+    std::unique_ptr<testing::RecordingUi> ui_;
+    std::unique_ptr<testing::FakeFileAccess> files_;
+    std::unique_ptr<Configuration> config_;
+    std::unique_ptr<ComparisonWindow> window_;
+
+  private slots:
+    void initTestCase() {
+        trend_ = CodeOf([](Configuration& c) {
+            c.SelectTrim(Trend);
+            c.SelectBody(Kuzov5dr);
+            Colour(c, 7);
+            c.SetChecked(Opt::KomfBox, true);
+        });
+        ghia_ = CodeOf([](Configuration& c) {
+            c.SelectTrim(Ghia);
+            c.SelectBody(Kuzov5dr);
+            Colour(c, 7);
+        });
+    }
+
+    void init() {
+        ui_ = std::make_unique<testing::RecordingUi>();
+        files_ = std::make_unique<testing::FakeFileAccess>();
+        config_ = std::make_unique<Configuration>(*ui_);
+        config_->FormActivate({trend_}, *files_);
+        window_ = std::make_unique<ComparisonWindow>(*config_, *ui_, *files_);
+        window_->SetOpenVariant([this](const std::string& code) { OpenVariant(*config_, code); });
+        window_->show();
+    }
+
+    void cleanup() { window_.reset(); }
+
+    void tableShowsBothSidesWithTheDifferencesHighlighted() {
+        QTableWidget* table = window_->Table();
+        QCOMPARE(window_->OpenButton()->isEnabled(), false);  // nothing to open yet
+        QVERIFY(window_->CompareWithCode(QString::fromStdString(ghia_)));
+
+        const int trim = RowOf(table, "Комплектация");
+        QVERIFY(trim >= 0);
+        QCOMPARE(table->item(trim, 1)->text(), QString("Trend"));
+        QCOMPARE(table->item(trim, 2)->text(), QString("Ghia"));
+        QVERIFY(Highlighted(table, trim));
+        const int body = RowOf(table, "Тип кузова");
+        QCOMPARE(table->item(body, 1)->text(), QString("Хэтч 5 дв"));
+        QVERIFY(!Highlighted(table, body));
+
+        const int onlyCurrent = RowOf(table, "Только в варианте «Текущая конфигурация»");
+        QVERIFY(onlyCurrent >= 0);
+        QCOMPARE(table->columnSpan(onlyCurrent, 0), 3);
+        const int comfort = RowOf(table, "Пакет \"Комфорт\"");
+        QVERIFY(comfort > onlyCurrent);
+        QCOMPARE(table->item(comfort, 1)->text(), QString("$540"));
+        QCOMPARE(table->item(comfort, 2)->text(), QString("—"));
+        QVERIFY(Highlighted(table, comfort));
+        QVERIFY(RowOf(table, "Стандартное оборудование, которое различается") > comfort);
+
+        const Comparison& c = *window_->Shown();
+        const int total = table->rowCount() - 1;
+        QCOMPARE(table->item(total, 0)->text(), QString("Итоговая цена"));
+        QCOMPARE(table->item(total, 1)->text(), QString("$%1").arg(c.a.total));
+        QCOMPARE(table->item(total, 2)->text(), QString("$%1").arg(c.b.total));
+        const std::int64_t difference = std::int64_t{c.b.total} - c.a.total;
+        QCOMPARE(window_->DifferenceLabel()->text(),
+                 QString("Разница: %1$%2").arg(difference < 0 ? "-" : "+").arg(qAbs(difference)));
+        QVERIFY(window_->DifferenceLabel()->font().pointSize() >= 18);
+        QVERIFY(window_->OpenButton()->isEnabled());
+
+        // KALVORA_SCREENSHOT=path keeps a picture of the window as the test sees it.
+        const QString shot = qEnvironmentVariable("KALVORA_SCREENSHOT");
+        if (!shot.isEmpty()) {
+            QCoreApplication::processEvents();  // the layout takes the new texts
+            QVERIFY(window_->grab().save(shot));
+        }
+
+        // "Печать..." and "Скопировать..." hand on the same rows as text.
+        const QString text = window_->Text();
+        QVERIFY(text.contains("* Комплектация"));
+        QVERIFY(text.contains(QString::fromStdString(ghia_)));
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("comparison.pdf");
+        window_->SetPrinterChooser([&pdf](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        QTest::mouseClick(window_->findChild<QPushButton*>("PrintButton"), Qt::LeftButton);
+        QVERIFY(QFileInfo(pdf).size() > 1000);
+        QTest::mouseClick(window_->findChild<QPushButton*>("CopyButton"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), text);
+        QCOMPARE(ui_->messages.back(),
+                 std::string("Сравнение вариантов скопировано в буфер обмена."));
+    }
+
+    void followsTheCurrentConfigurationAndOpensTheSecond() {
+        QVERIFY(window_->CompareWithCode(QString::fromStdString(ghia_)));
+        config_->SelectTrim(Ghia);
+        window_->Refresh();
+        QCOMPARE(window_->Table()->item(RowOf(window_->Table(), "Комплектация"), 1)->text(),
+                 QString("Ghia"));
+
+        window_->OpenSecond();
+        QCOMPARE(config_->Edit1(), ghia_);
+        QVERIFY(window_->Shown()->Same());
+        QCOMPARE(window_->DifferenceLabel()->text(), QString("Разница: $0"));
+        QVERIFY(!window_->OpenButton()->isEnabled());
+    }
+
+    void aBadSecondVariantIsRefusedAndTheLastOneStays() {
+        QVERIFY(window_->CompareWithCode(QString::fromStdString(ghia_)));
+        const int rows = window_->Table()->rowCount();
+        QVERIFY(!window_->CompareWithCode("nonsense"));
+        QVERIFY(!window_->CompareWithFile("/nowhere/offer.klv"));
+        QCOMPARE(ui_->messages.size(), std::size_t{2});
+        QCOMPARE(QString::fromStdString(ui_->messages[0]),
+                 QString("Второй вариант: Недопустимая комбинация кода"));
+        QVERIFY(QString::fromStdString(ui_->messages[1]).startsWith("Второй вариант: "));
+        QCOMPARE(window_->Table()->rowCount(), rows);
+        QCOMPARE(window_->Shown()->b.code, ghia_);
+    }
+
+    void remembersVariantsAndComparesWithThem() {
+        window_->SetNameAsker([](const QString&) { return std::optional<QString>("Trend+К"); });
+        QVERIFY(!window_->RememberedList()->isEnabled());
+        window_->RememberCurrent("Trend+К");
+        config_->SelectTrim(Ghia);
+        QCOMPARE(window_->RememberedList()->count(), 2);  // the prompt and the variant
+        QVERIFY(window_->RememberedList()->itemText(1).startsWith("Trend+К"));
+        QVERIFY(window_->CompareWithRemembered(0));
+        QCOMPARE(window_->Shown()->b.code, trend_);
+        QVERIFY(!window_->CompareWithRemembered(3));
+
+        files_->files["trend.klv"] = trend_ + "\r\n";
+        QVERIFY(window_->CompareWithFile("trend.klv"));
+        QCOMPARE(window_->Shown()->b.code, trend_);
+    }
+};
+
+QTEST_MAIN(TestComparisonWindow)
+#include "TestComparisonWindow.moc"
