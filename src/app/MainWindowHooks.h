@@ -14,6 +14,8 @@ namespace kalvora::app {
 struct MainWindowHooks {
     // "Заказ...": show the order window (its text follows every price computation).
     std::function<void()> showOrder;
+    // Ctrl+P: print the order text (the order window's "Печать...").
+    std::function<void()> printOrder;
     // "Check List...": compose the acceptance check list from the controls and show it.
     std::function<void()> showCheckList;
     // "Кредит...": open the credit window modally with the configured price.

@@ -7,23 +7,30 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QVariant>
+#include <algorithm>
+#include <tuple>
 
 #include "app/FormSettings.h"
 #include "app/PriceBreakdownTip.h"
+#include "app/RecentFiles.h"
 #include "documents/Comparison.h"
 #include "settings/WindowSettings.h"
 
@@ -50,6 +57,10 @@ const QColor kNavy(0, 0, 128);
 
 // Window texts that are the window's own (the rules' texts come from the engine).
 const char kCaption[] = "Kalvora  (V 1.12 от 08.02.2007)";
+// With a file: the program's name and the file's name.
+const char kFileCaption[] = "Kalvora — ";
+// The size the panels are laid out for; a smaller window scrolls.
+constexpr QSize kDesignSize(1023, 708);
 
 // Check box x positions of the option columns.
 constexpr int kLeftX = 56;
@@ -210,6 +221,9 @@ QRadioButton* MakeRadio(QWidget* parent, std::string_view name, std::string_view
     // Exclusivity is the engine's: it may leave a group with nothing selected.
     radio->setAutoExclusive(false);
     radio->setGeometry(x, y, width, 16);
+    radio->setAccessibleName(Q(caption));
+    if (auto* group = qobject_cast<QGroupBox*>(parent))
+        radio->setAccessibleDescription(group->title().trimmed().remove(QLatin1Char(':')));
     return radio;
 }
 
@@ -228,8 +242,10 @@ QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& t
     b->setObjectName(QLatin1String(name));
     b->setText(text);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    // Speed buttons never take the keyboard focus, so no check box loses it to them.
-    b->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches every button; a click does not take the focus, so a check box keeps it.
+    b->setFocusPolicy(Qt::TabFocus);
+    // A caption's "&" marks its Alt key and is shown as an underline only.
+    b->setAccessibleName(QString(text).remove(QLatin1Char('&')));
     return b;
 }
 
@@ -262,14 +278,30 @@ TForm1::TForm1(QWidget* parent)
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i < args.size(); ++i) startArgs_.push_back(PathArgument(args[i]));
 
-    auto* layout = new QVBoxLayout(this);
+    // The panels scroll in a window smaller than they were laid out for (a small screen, a
+    // large scale factor); in a larger one they grow with it.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("PanelScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    // A click beside the controls must not take the focus from a check box.
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    outer->addWidget(scroll_);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("PanelArea"));
+    content->setMinimumSize(kDesignSize);
+    scroll_->setWidget(content);
+
+    auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    panel3_ = MakePanel(this, "Panel3");
+    panel3_ = MakePanel(content, "Panel3");
     panel3_->setFixedHeight(40);
-    panel1_ = MakePanel(this, "Panel1");
+    panel1_ = MakePanel(content, "Panel1");
     panel1_->setFixedHeight(123);
-    panel2_ = MakePanel(this, "Panel2");
+    panel2_ = MakePanel(content, "Panel2");
     layout->addWidget(panel3_);
     layout->addWidget(panel1_);
     layout->addWidget(panel2_, 1);
@@ -284,7 +316,13 @@ TForm1::TForm1(QWidget* parent)
 
     ui_.repaintWindow = [this]() { Sync(); };
     ui_.focusCodeField = [this]() { edit1_->setFocus(Qt::OtherFocusReason); };
+    ui_.dialogFolder = ReadLastFolder(settingsPath_);
     config_.SetObserver(this);
+
+    // Enter works a focused button as Space does.
+    for (QToolButton* b : findChildren<QToolButton*>()) b->installEventFilter(this);
+    ArrangeTabOrder();
+    AddShortcuts();
     Sync();
     ShowActionResult();
 }
@@ -303,6 +341,8 @@ void TForm1::BuildCommandBar(QWidget* panel) {
     edit1_->setGeometry(36, 9, 186, 22);
     edit1_->setToolTip(QStringLiteral(
         "Код конфигурации. Enter или двойной щелчок — восстановить конфигурацию по коду"));
+    edit1_->setAccessibleName(QStringLiteral("Код конфигурации"));
+    edit1_->setAccessibleDescription(edit1_->toolTip());
     edit1_->installEventFilter(this);
     connect(edit1_, &QLineEdit::textEdited, this,
             [this](const QString& text) { Run([&] { config_.SetEdit1(text.toStdString()); }); });
@@ -314,17 +354,25 @@ void TForm1::BuildCommandBar(QWidget* panel) {
         void (TForm1::*handler)();
     };
     const Command commands[] = {
-        {"SpeedButton9", "Заказ...", &TForm1::SpeedButton9Click},
-        {"SpeedButton2", "Открыть...", &TForm1::SpeedButton2Click},
-        {"SpeedButton1", "Сохранить...", &TForm1::SpeedButton1Click},
-        {"SpeedButton3", "Check List...", &TForm1::SpeedButton3Click},
-        {"SpeedButton8", "Сбросить всё", &TForm1::SpeedButton8Click},
-        {"SpeedButton26", "Оснастить", &TForm1::SpeedButton26Click},
-        {"SpeedButton23", "Кредит...", &TForm1::SpeedButton23Click},
+        {"SpeedButton9", "&Заказ...", &TForm1::SpeedButton9Click},
+        {"SpeedButton2", "&Открыть...", &TForm1::SpeedButton2Click},
+        {"SpeedButton1", "&Сохранить...", &TForm1::SpeedButton1Click},
+        {"SpeedButton3", "C&heck List...", &TForm1::SpeedButton3Click},
+        {"SpeedButton8", "Сб&росить всё", &TForm1::SpeedButton8Click},
+        {"SpeedButton26", "Ос&настить", &TForm1::SpeedButton26Click},
+        {"SpeedButton23", "&Кредит...", &TForm1::SpeedButton23Click},
     };
     int x = 232;
     for (const Command& c : commands) {
         QToolButton* b = MakeSpeedButton(panel, c.name, QString::fromUtf8(c.text));
+        if (c.handler == &TForm1::SpeedButton2Click) {
+            // The recent files hang on the Open button's arrow.
+            recentMenu_ = new QMenu(b);
+            recentMenu_->setObjectName(QStringLiteral("RecentFiles"));
+            connect(recentMenu_, &QMenu::aboutToShow, this, [this]() { FillRecentMenu(); });
+            b->setMenu(recentMenu_);
+            b->setPopupMode(QToolButton::MenuButtonPopup);
+        }
         const int width = std::max(72, b->sizeHint().width() + 8);
         b->setGeometry(x, 7, width, 26);
         x += width + 4;
@@ -363,6 +411,7 @@ void TForm1::BuildCommandBar(QWidget* panel) {
     pal.setColor(QPalette::WindowText, kNavy);
     priceLabel_->setPalette(pal);
     priceLabel_->setGeometry(x + 12, 4, 1023 - x - 16, 32);
+    priceLabel_->setAccessibleName(QStringLiteral("Цена автомобиля"));
 
     auto* priceButton = new QPushButton(QStringLiteral("Цена?"), panel);
     priceButton->setObjectName(QStringLiteral("PriceButton"));
@@ -385,7 +434,7 @@ void TForm1::BuildMainChoices(QWidget* panel) {
         });
     }
     auto* compare =
-        MakeSpeedButton(panel, "SpeedButton5", QStringLiteral("Сравнение комплектаций"));
+        MakeSpeedButton(panel, "SpeedButton5", QStringLiteral("Сравнение ко&мплектаций"));
     compare->setGeometry(6, 81, 172, 20);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, [this]() {
@@ -401,7 +450,7 @@ void TForm1::BuildMainChoices(QWidget* panel) {
             Act({ActionKind::Body, b}, [&] { config_.SelectBody(b); });
         });
     }
-    compare = MakeSpeedButton(panel, "SpeedButton6", QStringLiteral("Сравнение типов кузовов"));
+    compare = MakeSpeedButton(panel, "SpeedButton6", QStringLiteral("Сравнение &типов кузовов"));
     compare->setGeometry(184, 81, 156, 20);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, [this]() {
@@ -434,7 +483,7 @@ void TForm1::BuildMainChoices(QWidget* panel) {
             Act({ActionKind::Engine, e}, [&] { config_.SelectEngine(e); });
         });
     }
-    compare = MakeSpeedButton(panel, "SpeedButton7", QStringLiteral("Сравнение двигателей"));
+    compare = MakeSpeedButton(panel, "SpeedButton7", QStringLiteral("Сравнение &двигателей"));
     compare->setGeometry(450, 81, 156, 20);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, [this]() {
@@ -442,7 +491,7 @@ void TForm1::BuildMainChoices(QWidget* panel) {
     });
     // The current configuration against another variant. The command bar has no room left
     // beside the price.
-    compare = MakeSpeedButton(panel, "CompareButton", QStringLiteral("Сравнить..."));
+    compare = MakeSpeedButton(panel, "CompareButton", QStringLiteral("Сравн&ить..."));
     compare->setGeometry(612, 81, 94, 20);
     compare->setToolTip(QStringLiteral("Сравнить текущую конфигурацию с другим вариантом"));
     connect(compare, &QToolButton::clicked, this, &TForm1::CompareClick);
@@ -476,7 +525,7 @@ void TForm1::BuildMainChoices(QWidget* panel) {
     notice_->setAutoFillBackground(true);
     notice_->hide();
 
-    auto* about = MakeSpeedButton(panel, "SpeedButton4", QStringLiteral("About ..."));
+    auto* about = MakeSpeedButton(panel, "SpeedButton4", QStringLiteral("&About ..."));
     about->setAutoRaise(true);
     QFont aboutFont = about->font();
     aboutFont.setUnderline(true);
@@ -495,6 +544,7 @@ void TForm1::BuildMainChoices(QWidget* panel) {
     bazaLabel_ = MakeLabel(panel, "BazaLabel", QString(), base->x() + base->width() + 6, 103);
     bazaLabel_->setFont(WindowFont(16, true));
     bazaLabel_->resize(440, 19);
+    bazaLabel_->setAccessibleName(QStringLiteral("Базовая цена"));
     QPalette navy = base->palette();
     navy.setColor(QPalette::WindowText, kNavy);
     base->setPalette(navy);
@@ -572,6 +622,8 @@ void TForm1::BuildOptionRow(QWidget* panel, const OptionDef& def) {
         row.info->setIconSize(QSize(9, 9));
         row.info->setAutoRaise(true);
         row.info->setGeometry(x - 5 - kPriceWidth - kInfoWidth, y - 1, kInfoWidth, kInfoHeight);
+        row.info->setAccessibleName(QStringLiteral("Пояснение: ") + Q(def.caption));
+        row.info->setToolTip(QStringLiteral("Пояснение (F1)"));
         const Opt option = def.id;
         connect(row.info, &QToolButton::clicked, this, [this, option]() {
             if (hooks_.showOptionInfo) hooks_.showOptionInfo(option, true);
@@ -582,6 +634,7 @@ void TForm1::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     row.box->setGeometry(x, y, 14, 14);
     row.box->setAccessibleName(Q(def.ownCaption.empty() ? def.caption : def.ownCaption));
     row.box->installEventFilter(this);
+    SetOptionDescription(row, row.price->text());
     const Opt option = def.id;
     connect(row.box, &QCheckBox::clicked, this, [this, option](bool checked) {
         Act({ActionKind::Click, Index(option)}, [&] { config_.SetChecked(option, checked); });
@@ -599,6 +652,8 @@ void TForm1::BuildOptionRow(QWidget* panel, const OptionDef& def) {
         wheels->setAutoRaise(true);
         wheels->setGeometry(row.caption->x() + row.caption->width() + 6, y - 1, kInfoWidth,
                             kInfoHeight);
+        wheels->setAccessibleName(QStringLiteral("Легкосплавные диски"));
+        row.extra = wheels;
         connect(wheels, &QToolButton::clicked, this, [this]() {
             if (hooks_.showWheels) hooks_.showWheels();
         });
@@ -667,7 +722,10 @@ void TForm1::Sync() {
         if (row.box->isChecked() != s.checked) row.box->setChecked(s.checked);
         SetControlEnabled(row.box, s.enabled);
         const QString price = QString::fromStdString(s.price);
-        if (row.price->text() != price) row.price->setText(price);
+        if (row.price->text() != price) {
+            row.price->setText(price);
+            SetOptionDescription(row, price);
+        }
         if (row.caption->isEnabled() != s.captionEnabled) row.caption->setEnabled(s.captionEnabled);
         ApplyHighlight(row, s.shadow, s.font);
     }
@@ -699,11 +757,29 @@ void TForm1::Sync() {
         priceLabel_->setText(price);
         priceLabel_->setProperty("breakdownCode", code);
         priceLabel_->setToolTip(PriceBreakdownTip(config_));
+        priceLabel_->setAccessibleDescription(price);
     }
     if (edit1_->text() != code) edit1_->setText(code);
 
     ShowPictures();
+    UpdateTitle();
     syncing_ = false;
+}
+
+void TForm1::SetOptionDescription(const OptionRow& row, const QString& price) {
+    // The price, then why the option stands as it does when there is a reason.
+    QString description = QStringLiteral("Цена: $") + price;
+    if (!row.box->toolTip().isEmpty()) description += QStringLiteral(". ") + row.box->toolTip();
+    row.box->setAccessibleDescription(description);
+}
+
+void TForm1::UpdateTitle() {
+    const std::string& file = config_.DocumentPath();
+    QString title = file.empty() ? QString::fromUtf8(kCaption)
+                                 : QString::fromUtf8(kFileCaption) +
+                                       QFileInfo(QFile::decodeName(file.c_str())).fileName();
+    if (config_.HasUnsavedChanges()) title += QLatin1Char('*');
+    if (windowTitle() != title) setWindowTitle(title);
 }
 
 void TForm1::ShowPictures() {
@@ -826,7 +902,7 @@ void TForm1::ShowActionResult() {
         if (row.box->toolTip() == reason) continue;
         row.box->setToolTip(reason);
         row.caption->setToolTip(reason);
-        row.box->setAccessibleDescription(reason);
+        SetOptionDescription(row, row.price->text());
     }
     const QString notice = Q(history_.Notice());
     // Two lines at most; the whole text stays in the tooltip and for screen readers.
@@ -881,6 +957,9 @@ void TForm1::FormActivate() {
     // message would return for ever.
     skipActivation_ =
         config_.StartupPending() && ui_.BoxesShown() != boxesBefore && !activatedDuringStart_;
+    if (!config_.StartupPending() && !config_.DocumentPath().empty()) {
+        RememberFile(QFile::decodeName(config_.DocumentPath().c_str()));
+    }
 }
 
 void TForm1::SpeedButton9Click() {
@@ -890,13 +969,80 @@ void TForm1::SpeedButton9Click() {
 void TForm1::SpeedButton2Click() {
     const QString path = ui_.ChooseFileToOpen();
     if (path.isEmpty()) return;
+    // The dialog opens in this folder next time, whether or not the file can be read.
+    ui_.dialogFolder = QFileInfo(path).absolutePath();
+    WriteLastFolder(settingsPath_, ui_.dialogFolder);
     Act({ActionKind::Open, 0}, [&] { config_.OpenFile(PathArgument(path), files_); });
+    RememberFile(path);
 }
 
 void TForm1::SpeedButton1Click() {
+    const std::string& current = config_.DocumentPath();
+    ui_.suggestedFile =
+        current.empty() ? QString() : QFileInfo(QFile::decodeName(current.c_str())).fileName();
+    if (!current.empty())
+        ui_.dialogFolder = QFileInfo(QFile::decodeName(current.c_str())).absolutePath();
     const QString path = ui_.ChooseFileToSave();
     if (path.isEmpty()) return;
+    ui_.dialogFolder = QFileInfo(path).absolutePath();
+    WriteLastFolder(settingsPath_, ui_.dialogFolder);
     Run([&] { config_.SaveToFile(PathArgument(path), files_); });
+    RememberFile(path);
+}
+
+void TForm1::RememberFile(const QString& path) {
+    // Only a file that was really read or written: the engine now calls it its document.
+    if (config_.DocumentPath() != PathArgument(path) || config_.HasUnsavedChanges()) return;
+    WriteRecentFiles(settingsPath_, WithRecentFile(ReadRecentFiles(settingsPath_), path));
+}
+
+QStringList TForm1::RecentFiles() const {
+    return ReadRecentFiles(settingsPath_);
+}
+
+void TForm1::FillRecentMenu() {
+    recentMenu_->clear();
+    const RecentFilesCheck check = CheckRecentFiles(ReadRecentFiles(settingsPath_));
+    if (!check.missing.isEmpty()) WriteRecentFiles(settingsPath_, check.present);
+    int number = 0;
+    for (const QString& path : check.present) {
+        ++number;
+        const QFileInfo info(path);
+        QString text = QStringLiteral("&%1  %2    (%3)")
+                           .arg(number)
+                           .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()));
+        QAction* action = recentMenu_->addAction(text);
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path]() { OpenRecentFile(path); });
+    }
+    if (check.present.isEmpty()) {
+        recentMenu_->addAction(QStringLiteral("Нет недавно открытых файлов"))->setEnabled(false);
+    }
+    if (!check.missing.isEmpty()) {
+        recentMenu_->addSeparator();
+        for (const QString& path : check.missing) {
+            recentMenu_
+                ->addAction(QStringLiteral("Файл «%1» не найден и убран из списка")
+                                .arg(QDir::toNativeSeparators(path)))
+                ->setEnabled(false);
+        }
+    }
+}
+
+void TForm1::OpenRecentFile(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        QStringList list = ReadRecentFiles(settingsPath_);
+        list.removeAll(path);
+        WriteRecentFiles(settingsPath_, list);
+        ui_.ShowMessage(QStringLiteral("Файл «%1» не найден. Он убран из списка последних файлов.")
+                            .arg(QDir::toNativeSeparators(path))
+                            .toStdString());
+        return;
+    }
+    ui_.dialogFolder = QFileInfo(path).absolutePath();
+    WriteLastFolder(settingsPath_, ui_.dialogFolder);
+    Act({ActionKind::Open, 0}, [&] { config_.OpenFile(PathArgument(path), files_); });
+    RememberFile(path);
 }
 
 void TForm1::SpeedButton3Click() {
@@ -948,7 +1094,19 @@ bool TForm1::event(QEvent* e) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) {
+        ShowFocusRow(e->type() == QEvent::FocusIn ? qobject_cast<QWidget*>(watched) : nullptr);
+    }
     switch (e->type()) {
+        case QEvent::KeyPress: {
+            auto* button = qobject_cast<QToolButton*>(watched);
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            if (button && (key == Qt::Key_Return || key == Qt::Key_Enter) && button->isEnabled()) {
+                button->click();
+                return true;
+            }
+            break;
+        }
         case QEvent::FocusOut: {
             if (syncing_ || !IsFocusMoveWithinWindow(static_cast<QFocusEvent*>(e))) break;
             for (const OptionDef& def : kOptionTable) {
@@ -1005,8 +1163,131 @@ void TForm1::showEvent(QShowEvent* e) {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
+    if (!MayClose()) {
+        e->ignore();
+        return;
+    }
     QWidget::closeEvent(e);
     if (e->isAccepted()) WriteSettings();
+}
+
+bool TForm1::MayClose() {
+    if (!config_.HasUnsavedChanges()) return true;
+    switch (ui_.AskToSaveChanges()) {
+        case WindowUi::SaveAnswer::Discard:
+            return true;
+        case WindowUi::SaveAnswer::Cancel:
+            return false;
+        case WindowUi::SaveAnswer::Save:
+            SpeedButton1Click();
+            // A cancelled dialog, a refused overwrite or a failed write keeps the window open.
+            return !config_.HasUnsavedChanges();
+    }
+    return false;
+}
+
+// --- Keyboard --------------------------------------------------------------------------------
+
+void TForm1::ArrangeTabOrder() {
+    // The top strip and the main choices left to right as they stand (a button added to the
+    // strip finds its place by itself), each group's buttons column by column; then the option
+    // rows in the panel's order, each information button before its check box.
+    std::vector<QWidget*> chain;
+    for (QWidget* panel : {panel3_, panel1_}) {
+        std::vector<QWidget*> stops;
+        for (QWidget* w : panel->findChildren<QWidget*>()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && !w->isWindow()) {
+                stops.push_back(w);
+            }
+        }
+        const auto key = [panel](QWidget* w) {
+            QWidget* top = w;
+            while (top->parentWidget() != panel) top = top->parentWidget();
+            return std::make_tuple(top->x(), top->y(), w->x(), w->y());
+        };
+        std::stable_sort(stops.begin(), stops.end(),
+                         [&](QWidget* a, QWidget* b) { return key(a) < key(b); });
+        chain.insert(chain.end(), stops.begin(), stops.end());
+    }
+    for (const OptionDef& def : kOptionTable) {
+        const OptionRow& row = rows_[Index(def.id)];
+        if (def.hidden) continue;
+        if (row.info) chain.push_back(row.info);
+        chain.push_back(row.box);
+        if (row.extra) chain.push_back(row.extra);
+        if (def.id == Opt::MetallBox) chain.push_back(colours_);
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+void TForm1::AddShortcuts() {
+    const auto add = [this](const QKeySequence& keys, auto handler) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, handler);
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_O), [this]() { SpeedButton2Click(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_S), [this]() { SpeedButton1Click(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_P), [this]() {
+        if (hooks_.printOrder) hooks_.printOrder();
+    });
+    add(QKeySequence(Qt::Key_F1), [this]() { ShowFocusedExplanation(); });
+}
+
+const TForm1::OptionRow* TForm1::RowOf(const QWidget* w) const {
+    if (!w) return nullptr;
+    for (const OptionRow& row : rows_) {
+        if (w == row.box || w == row.info || w == row.price || w == row.extra) return &row;
+    }
+    return nullptr;
+}
+
+void TForm1::ShowFocusedExplanation() {
+    const QWidget* focused = focusWidget();
+    if (!focused) return;
+    if (const OptionRow* row = RowOf(focused)) {
+        const auto option = static_cast<Opt>(row - rows_.data());
+        if (focused == row->extra) {
+            if (hooks_.showWheels) hooks_.showWheels();
+        } else if (hooks_.showOptionInfo) {
+            hooks_.showOptionInfo(option, true);
+        }
+        return;
+    }
+    const auto in = [focused](const auto& buttons) {
+        return std::find(buttons.begin(), buttons.end(), focused) != buttons.end();
+    };
+    if (in(trims_) && hooks_.showTrimComparison) hooks_.showTrimComparison();
+    if (in(bodies_) && hooks_.showBodyComparison) hooks_.showBodyComparison();
+    if (in(engines_) && hooks_.showEngineComparison) hooks_.showEngineComparison();
+}
+
+void TForm1::ShowFocusRow(const QWidget* focused) {
+    const OptionRow* row = RowOf(focused);
+    if (!row || focused == row->price) {
+        if (focusRow_) focusRow_->hide();
+        return;
+    }
+    if (!focusRow_) {
+        focusRow_ = new QFrame(panel2_);
+        focusRow_->setObjectName(QStringLiteral("FocusRow"));
+        focusRow_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        const QColor h = palette().color(QPalette::Highlight);
+        focusRow_->setStyleSheet(
+            QStringLiteral("QFrame#FocusRow { border: 2px solid %1; border-radius: 3px; "
+                           "background: rgba(%2, %3, %4, 56); }")
+                .arg(h.name())
+                .arg(h.red())
+                .arg(h.green())
+                .arg(h.blue()));
+    }
+    QRect r = row->price->geometry() | row->box->geometry() | row->caption->geometry();
+    if (row->info) r |= row->info->geometry();
+    if (row->extra) r |= row->extra->geometry();
+    focusRow_->setGeometry(r.adjusted(-3, -3, 3, 3));
+    // Above the background picture, under the row's own controls.
+    focusRow_->stackUnder(row->price);
+    focusRow_->show();
 }
 
 // --- Remembered state ------------------------------------------------------------------------

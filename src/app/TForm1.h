@@ -19,6 +19,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QFrame;
+class QMenu;
+class QScrollArea;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,6 +52,7 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     void SetStartArguments(std::vector<std::string> args) { startArgs_ = std::move(args); }
     // Where the remembered state lives; SettingsFilePath() by default.
     void SetSettingsPath(const QString& path) { settingsPath_ = path; }
+    const QString& SettingsPath() const { return settingsPath_; }
 
     // Shows every control as the engine holds it.
     void Sync();
@@ -65,6 +69,13 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     // "Открыть вариант" of the comparison window: the configuration of `code` becomes the
     // current one in one undoable step, as a code typed into the code field does.
     void OpenVariant(const std::string& code);
+    // A file of the Open button's recent-files menu. A file that is gone is dropped from the
+    // list with a note instead.
+    void OpenRecentFile(const QString& path);
+    // F1: the explanation of the option (or comparison of the group) that has the focus.
+    void ShowFocusedExplanation();
+    // The recent files as the INI holds them, newest first.
+    QStringList RecentFiles() const;
     // The code field: decode its text (double-click or Enter).
     void Edit1DblClick();
     // The first activation of the window runs the start code once per run.
@@ -85,7 +96,8 @@ class TForm1 : public QWidget, private ConfigurationObserver {
         QLabel* price = nullptr;
         QCheckBox* box = nullptr;
         QLabel* caption = nullptr;
-        Rgb shadow = kShadowNone;  // highlight last shown
+        QToolButton* extra = nullptr;  // the wheel pictures' button of the 15" wheel row
+        Rgb shadow = kShadowNone;      // highlight last shown
         Rgb font = kFontBlack;
     };
 
@@ -99,6 +111,17 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     void PlaceBackgrounds();
     void ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font);
     void SetControlEnabled(QWidget* w, bool enabled);
+    void SetOptionDescription(const OptionRow& row, const QString& price);
+    void UpdateTitle();
+    void ArrangeTabOrder();
+    void AddShortcuts();
+    const OptionRow* RowOf(const QWidget* w) const;
+    void ShowFocusRow(const QWidget* focused);
+    // After an open or save: the file joins the recent list and its folder is remembered.
+    void RememberFile(const QString& path);
+    void FillRecentMenu();
+    // The close question; false when the window is to stay open.
+    bool MayClose();
 
     // Runs one engine call and shows the result.
     template <typename F>
@@ -127,6 +150,9 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     QWidget* panel1_ = nullptr;
     QWidget* panel2_ = nullptr;
     QWidget* panel3_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QFrame* focusRow_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     QLineEdit* edit1_ = nullptr;
     QLabel* priceLabel_ = nullptr;
     QLabel* bazaLabel_ = nullptr;

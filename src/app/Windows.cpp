@@ -1,5 +1,8 @@
 #include "app/Windows.h"
 
+#include <QSettings>
+#include <QUrl>
+
 #include "app/TForm1.h"
 #include "credit/TKreditForm.h"
 #include "documents/ComparisonWindow.h"
@@ -20,6 +23,17 @@
 #include "info/Tptf_Form.h"
 
 namespace kalvora::app {
+
+namespace {
+
+// The dealer's site, "[About] DealerSite=" in the INI file; empty when not set.
+QUrl DealerSite(const QString& iniPath) {
+    const QSettings ini(iniPath, QSettings::IniFormat);
+    return QUrl(ini.value(QStringLiteral("About/DealerSite")).toString().trimmed(),
+                QUrl::StrictMode);
+}
+
+}  // namespace
 
 Windows::Windows() = default;
 
@@ -84,6 +98,7 @@ std::unique_ptr<Windows> CreateWindows() {
     Windows* const all = w.get();
     MainWindowHooks hooks;
     hooks.showOrder = [all]() { all->ZakazForm->ShowOrder(); };
+    hooks.printOrder = [all]() { all->ZakazForm->SpeedButton3Click(); };
     hooks.showCheckList = [all]() { all->MomoForm->ComposeAndShow(); };
     hooks.showCredit = [all](std::int32_t price) { all->KreditForm->ShowForPrice(price); };
     hooks.showOptionInfo = [all](Opt option, bool fromInfoButton) {
@@ -94,7 +109,10 @@ std::unique_ptr<Windows> CreateWindows() {
         OptionInfoClick(Opt::d15box, InfoControl::WheelPictureButton, all->info, all->Form1->Ui());
     };
     hooks.showComparison = [all]() { all->Comparison->ShowComparison(); };
-    hooks.showAbout = [all]() { ShowInfoWindow(all->AboutBox); };
+    hooks.showAbout = [all]() {
+        all->AboutBox->SetDealerSite(DealerSite(all->Form1->SettingsPath()));
+        ShowInfoWindow(all->AboutBox);
+    };
     hooks.showTrimComparison = [all]() { ShowInfoWindow(all->KomplForm); };
     hooks.showBodyComparison = [all]() { ShowInfoWindow(all->Kozov_form); };
     hooks.showEngineComparison = [all]() { ShowInfoWindow(all->DvigForm); };

@@ -5,6 +5,7 @@
 
 #include "app/AppHelp.h"
 #include "app/TForm1.h"
+#include "app/WindowUi.h"
 #include "app/Windows.h"
 
 int main(int argc, char* argv[]) {
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The application title; the windows keep their own captions.
     QApplication::setApplicationName(QStringLiteral("Kalvora"));
+    kalvora::app::LoadRussianQtTexts();
 
     const std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
     windows->Form1->show();

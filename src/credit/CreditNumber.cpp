@@ -35,7 +35,9 @@ std::optional<double> ParseDecimal(std::string_view text, char separator) {
         plain += text[i++];
         ++mantissaDigits;
     }
-    if (i < text.size() && text[i] == separator) {
+    // Either decimal mark reads: a rate typed as "9.5" under a decimal comma is still 9,5.
+    // Numbers carry no thousands separator, so the two never mean anything else.
+    if (i < text.size() && (text[i] == separator || text[i] == '.' || text[i] == ',')) {
         plain += '.';
         ++i;
         while (i < text.size() && IsDigit(text[i])) {

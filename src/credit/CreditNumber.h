@@ -8,7 +8,9 @@
 namespace kalvora {
 
 // A decimal number written with `separator` as its decimal mark: blanks around it, an optional
-// sign, digits with at most one decimal mark, and an optional exponent ("1,5E3"). Anything else,
+// sign, digits with at most one decimal mark, and an optional exponent ("1,5E3"). A point or a
+// comma is read as the decimal mark whatever `separator` is, so "9.5" and "9,5" are the same
+// number under either locale; numbers are written with `separator` only. Anything else,
 // and any number too large for a double, is not a number.
 std::optional<double> ParseDecimal(std::string_view text, char separator);
 

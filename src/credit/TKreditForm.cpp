@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -194,7 +195,20 @@ QPixmap CalculatorPicture() {
 TKreditForm::TKreditForm(QWidget* parent) : QDialog(parent), calculator_(SystemDecimalSeparator()) {
     setObjectName(QStringLiteral("KreditForm"));
     setWindowTitle(QString::fromUtf8(kCaption));
-    auto* layout = new QHBoxLayout(this);
+    // Everything scrolls in a window smaller than the figures need (a small screen, a large
+    // scale factor). The area is in place before the panels are built, so the fields keep
+    // the Tab order they are created in.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("CreditScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    outer->addWidget(scroll);
+    auto* content = new QWidget(scroll);
+    scroll->setWidget(content);
+    auto* layout = new QHBoxLayout(content);
     layout->addWidget(BuildLeftPanel());
     layout->addWidget(BuildRightPanel(), 1);
 
@@ -214,6 +228,10 @@ QLineEdit* TKreditForm::MakeField(CreditField field, int width) {
     edit->setAutoFillBackground(true);
     const bool computed = IsComputedField(field);
     edit->setReadOnly(computed);
+    // Figures the program computes sit flat on their tint, in navy; the fields a user types
+    // into keep their sunken frame and black text.
+    if (computed)
+        edit->setFrame(false);
     fields_[static_cast<int>(field)] = edit;
     fieldOfWidget_.insert(edit, static_cast<int>(field));
     if (!computed) {
@@ -432,11 +450,15 @@ QWidget* TKreditForm::BuildRightPanel() {
     gridFont.setPixelSize(11);
     grid_->setFont(gridFont);
     grid_->horizontalHeader()->setFont(gridFont);
-    for (int c = 0; c < kScheduleColumns; ++c)
-        grid_->setColumnWidth(c, kColumnWidths[c]);
+    // A column is as wide as the program lays it out, or as its header needs in this font.
+    const QFontMetrics headerMetrics(gridFont);
     int gridWidth = grid_->frameWidth() * 2 + 20;
-    for (int w : kColumnWidths)
-        gridWidth += w;
+    for (int c = 0; c < kScheduleColumns; ++c) {
+        const QString header = Screen(calculator_.Grid().front()[c]);
+        const int width = std::max(kColumnWidths[c], headerMetrics.horizontalAdvance(header) + 12);
+        grid_->setColumnWidth(c, width);
+        gridWidth += width;
+    }
     grid_->setFixedWidth(gridWidth);
     column->addWidget(grid_, 1);
     return panel;
@@ -479,9 +501,10 @@ void TKreditForm::Refresh() {
         }
         const QColor colour = ToColor(calculator_.Colour(field));
         QPalette palette = edit->palette();
-        if (palette.color(QPalette::Base) != colour) {
+        const QColor ink = IsComputedField(field) ? QColor(0, 0, 128) : QColor(Qt::black);
+        if (palette.color(QPalette::Base) != colour || palette.color(QPalette::Text) != ink) {
             palette.setColor(QPalette::Base, colour);
-            palette.setColor(QPalette::Text, Qt::black);
+            palette.setColor(QPalette::Text, ink);
             edit->setPalette(palette);
         }
     }
@@ -500,7 +523,15 @@ void TKreditForm::RefreshGrid() {
     for (const std::string& header : rows.front())
         headers << Screen(header);
     grid_->setHorizontalHeaderLabels(headers);
-    const int monthRows = static_cast<int>(rows.size()) - 1;
+    // The row after the last month carries nothing but its number; it is not shown.
+    int monthRows = static_cast<int>(rows.size()) - 1;
+    if (monthRows > 0) {
+        bool onlyNumber = true;
+        for (int c = 1; c < kScheduleColumns; ++c)
+            onlyNumber = onlyNumber && rows.back()[c].empty();
+        if (onlyNumber)
+            --monthRows;
+    }
     if (grid_->rowCount() != monthRows)
         grid_->setRowCount(monthRows);
     const QColor fixed = palette().color(QPalette::Button);

@@ -2,11 +2,15 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
@@ -62,7 +66,9 @@ QToolButton* SpeedButton(const QString& caption, const QPixmap& picture, QWidget
     button->setIcon(QIcon(picture));
     button->setIconSize(picture.size());
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab, worked with Space or Enter; a click leaves the focus in the text.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     return button;
 }
 
@@ -87,12 +93,13 @@ DocumentWindow::DocumentWindow(const Look& look, UiPort& ui, QWidget* parent)
     QFont panelFont = panel1_->font();
     panelFont.setPointSize(8);
     panel1_->setFont(panelFont);
-    speedButton3_ = SpeedButton("Печать...", PrinterPicture(), panel1_);
+    speedButton3_ = SpeedButton("&Печать...", PrinterPicture(), panel1_);
     speedButton3_->setObjectName("SpeedButton3");
-    speedButton4_ = SpeedButton("Скопировать...", PagesPicture(), panel1_);
+    speedButton4_ = SpeedButton("С&копировать...", PagesPicture(), panel1_);
     speedButton4_->setObjectName("SpeedButton4");
     connect(speedButton3_, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
     connect(speedButton4_, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
+    for (QToolButton* b : {speedButton3_, speedButton4_}) b->installEventFilter(this);
 
     memo1_ = new QTextEdit(this);
     memo1_->setObjectName("Memo1");
@@ -106,6 +113,8 @@ DocumentWindow::DocumentWindow(const Look& look, UiPort& ui, QWidget* parent)
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setPlainText("Memo1");
+    // Tab leaves the text for the panel's controls; the documents never hold tabs.
+    memo1_->setTabChangesFocus(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -137,7 +146,41 @@ void DocumentWindow::SetDocumentLines(const std::vector<std::string>& lines) {
     }
     memo1_->setUpdatesEnabled(false);
     memo1_->setPlainText(text);
+    HangIndentedLines();
     memo1_->setUpdatesEnabled(true);
+}
+
+void DocumentWindow::HangIndentedLines() {
+    // A line that begins with blanks wraps under its own first character, not back at the
+    // left edge: its blanks become a hanging indent of the same width. The text itself keeps
+    // them, so printing and copying are unchanged.
+    const QFontMetricsF metrics(memo1_->font());
+    const qreal blank = metrics.horizontalAdvance(QLatin1Char(' '));
+    QTextCursor cursor(memo1_->document());
+    for (QTextBlock block = memo1_->document()->begin(); block.isValid(); block = block.next()) {
+        const QString line = block.text();
+        int blanks = 0;
+        while (blanks < line.size() && line.at(blanks) == QLatin1Char(' ')) ++blanks;
+        if (blanks == 0 || blanks == line.size()) continue;
+        QTextBlockFormat format = block.blockFormat();
+        format.setLeftMargin(blanks * blank);
+        format.setTextIndent(-blanks * blank);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+}
+
+bool DocumentWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Enter works a focused button as Space does.
+    if (event->type() == QEvent::KeyPress) {
+        auto* button = qobject_cast<QToolButton*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DocumentWindow::SpeedButton3Click() {

@@ -54,6 +54,7 @@ class DocumentWindow : public QWidget {
     QWidget* Panel1() const { return panel1_; }
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Replaces the whole text; the area is not redrawn line by line meanwhile.
     void SetDocumentLines(const std::vector<std::string>& lines);
     // Puts "Печать..." and "Скопировать..." on the panel.
@@ -62,6 +63,8 @@ class DocumentWindow : public QWidget {
     UiPort& ui_;
 
   private:
+    void HangIndentedLines();
+
     Look look_;
     QWidget* panel1_;
     QToolButton* speedButton3_;

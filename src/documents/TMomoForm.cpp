@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "documents/CheckList.h"
+#include "info/ScreenFit.h"
 
 namespace kalvora {
 
@@ -29,6 +30,8 @@ void TMomoForm::Button1Click() {
 
 void TMomoForm::ComposeAndShow() {
     Button1Click();
+    // The window stays on top: on a small screen it must not hide its own scroll bars.
+    FitIntoScreen(*this);
     show();
     raise();
     activateWindow();

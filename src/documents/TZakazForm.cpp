@@ -37,6 +37,9 @@ TZakazForm::TZakazForm(OrderDocument& order, QWidget* parent)
     const int right = std::max(480, SpeedButton4()->geometry().right() + 6);
     cBox_ = Box("CBox", "Добавлять цену в описание", {right, 3, 169, 17}, panel);
     otstupBox_ = Box("OtstupBox", "Добавить отступы на странице", {right, 18, 201, 17}, panel);
+    // The last box's caption keeps a margin from the window's edge.
+    const int needed = otstupBox_->geometry().right() + 12;
+    if (width() < needed) resize(needed, height());
     ShowOrderText();
 
     connect(slovoBox_, &QCheckBox::clicked, this, [this](bool on) {

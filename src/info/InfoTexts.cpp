@@ -570,10 +570,6 @@ const std::string_view kAboutDisclaimer =
     "окончательную стоимость автомобиля уточняйте у официального дилера.";
 const std::string_view kAboutOfficialLine =
     "И не забывайте что существует официальный конфигуратор:";
-const std::string_view kAboutOfficialUrl = "https://www.ford.ru/";
-const std::string_view kAboutForumLine =
-    "Вопросы, замечания и пожелания к программе обсуждаются на форуме:";
-const std::string_view kAboutForumUrl = "https://forum.example.org/kalvora/";
 const std::string_view kAboutOk = "OK";
 
 }  // namespace info_text

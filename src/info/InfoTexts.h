@@ -72,9 +72,6 @@ extern const std::string_view kAboutVersion;
 extern const std::string_view kAboutDate;
 extern const std::string_view kAboutDisclaimer;
 extern const std::string_view kAboutOfficialLine;
-extern const std::string_view kAboutOfficialUrl;
-extern const std::string_view kAboutForumLine;
-extern const std::string_view kAboutForumUrl;
 extern const std::string_view kAboutOk;
 
 }  // namespace info_text

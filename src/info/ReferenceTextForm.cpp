@@ -13,6 +13,8 @@ QPlainTextEdit* ReferenceTextForm::CreateTableText(std::string_view text, QWidge
     auto* table = new QPlainTextEdit(parent);
     table->setObjectName(QStringLiteral("Table"));
     table->setReadOnly(true);
+    // Tab moves on to the next control instead of staying in the text.
+    table->setTabChangesFocus(true);
     table->setLineWrapMode(QPlainTextEdit::NoWrap);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -34,20 +34,23 @@ QPixmap Badge() {
     return pixmap;
 }
 
-QLabel* LinkLabel(const QUrl& url, QWidget* parent) {
+QLabel* LinkLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::RichText);
+    label->setOpenExternalLinks(false);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+void ShowLink(QLabel* label, const QUrl& url) {
     QString shown = url.host() + url.path();
     while (shown.endsWith(QLatin1Char('/'))) {
         shown.chop(1);
     }
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::RichText);
     label->setText(QStringLiteral("<a href=\"%1\" style=\"color:#0000ff\">%2</a>")
                        .arg(url.toString().toHtmlEscaped(), shown.toHtmlEscaped()));
-    label->setOpenExternalLinks(false);
-    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    label->setCursor(Qt::PointingHandCursor);
     label->setToolTip(url.toString());
-    return label;
 }
 
 QLabel* TextLabel(std::string_view text, QWidget* parent) {
@@ -58,24 +61,15 @@ QLabel* TextLabel(std::string_view text, QWidget* parent) {
 
 }  // namespace
 
-QUrl TAboutBox::OfficialConfiguratorUrl() {
-    return QUrl(ToQString(info_text::kAboutOfficialUrl));
-}
-
-QUrl TAboutBox::ForumUrl() {
-    return QUrl(ToQString(info_text::kAboutForumUrl));
-}
-
 TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent),
-      label7_(LinkLabel(OfficialConfiguratorUrl(), this)),
-      label9_(LinkLabel(ForumUrl(), this)),
+      officialLine_(TextLabel(info_text::kAboutOfficialLine, this)),
+      label7_(LinkLabel(this)),
       okButton_(new QPushButton(ToQString(info_text::kAboutOk), this)) {
     setObjectName(QStringLiteral("TAboutBox"));
     setWindowTitle(ToQString(info_text::kAboutCaption));
     setModal(true);
     label7_->setObjectName(QStringLiteral("Label7"));
-    label9_->setObjectName(QStringLiteral("Label9"));
     okButton_->setObjectName(QStringLiteral("OKButton"));
     okButton_->setDefault(true);
 
@@ -101,11 +95,8 @@ TAboutBox::TAboutBox(QWidget* parent)
     details->addSpacing(10);
     details->addWidget(disclaimer);
     details->addSpacing(10);
-    details->addWidget(TextLabel(info_text::kAboutOfficialLine, this));
+    details->addWidget(officialLine_);
     details->addWidget(label7_);
-    details->addSpacing(6);
-    details->addWidget(TextLabel(info_text::kAboutForumLine, this));
-    details->addWidget(label9_);
 
     auto* top = new QHBoxLayout;
     top->addWidget(picture, 0, Qt::AlignTop);
@@ -122,21 +113,32 @@ TAboutBox::TAboutBox(QWidget* parent)
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    // The wrapped texts decide the height once the width is fixed.
-    constexpr int kWidth = 480;
-    setFixedSize(kWidth, layout->totalHeightForWidth(kWidth));
+    SetDealerSite(QUrl());
 
     connect(label7_, &QLabel::linkActivated, this, [this] { Label7Click(); });
-    connect(label9_, &QLabel::linkActivated, this, [this] { Label9Click(); });
     connect(okButton_, &QPushButton::clicked, this, [this] { OKButtonClick(); });
 }
 
-void TAboutBox::Label7Click() {
-    QDesktopServices::openUrl(OfficialConfiguratorUrl());
+void TAboutBox::SetDealerSite(const QUrl& url) {
+    const bool web =
+        url.isValid() && !url.host().isEmpty() &&
+        (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"));
+    dealerSite_ = web ? url : QUrl();
+    if (web) ShowLink(label7_, url);
+    officialLine_->setVisible(web);
+    label7_->setVisible(web);
+    FitHeight();
 }
 
-void TAboutBox::Label9Click() {
-    QDesktopServices::openUrl(ForumUrl());
+void TAboutBox::FitHeight() {
+    // The wrapped texts decide the height once the width is fixed.
+    constexpr int kWidth = 480;
+    layout()->activate();
+    setFixedSize(kWidth, layout()->totalHeightForWidth(kWidth));
+}
+
+void TAboutBox::Label7Click() {
+    if (dealerSite_.isValid()) QDesktopServices::openUrl(dealerSite_);
 }
 
 void TAboutBox::OKButtonClick() {

@@ -1,5 +1,5 @@
-// About the program: its name, version and date, a disclaimer, links to the official
-// configurator and to the program's discussion forum, and "OK".
+// About the program: its name, version and date, a disclaimer, the link to the dealer's site
+// with the official configurator when one is set, and "OK".
 #pragma once
 
 #include <QDialog>
@@ -16,24 +16,27 @@ class TAboutBox : public QDialog {
   public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
-    static QUrl OfficialConfiguratorUrl();
-    static QUrl ForumUrl();
+    // The dealer's site with the official configurator (an http or https address). Without
+    // one the line and its link are not shown; nothing else is ever linked.
+    void SetDealerSite(const QUrl& url);
+    QUrl DealerSite() const { return dealerSite_; }
 
     QLabel* OfficialLink() const { return label7_; }
-    QLabel* ForumLink() const { return label9_; }
     QPushButton* OkButton() const { return okButton_; }
 
-    // Open the link in the user's browser; the result is not checked.
+    // Opens the dealer's site in the user's browser; the result is not checked.
     void Label7Click();
-    void Label9Click();
     void OKButtonClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
+    void FitHeight();
+
+    QUrl dealerSite_;
+    QLabel* officialLine_;
     QLabel* label7_;
-    QLabel* label9_;
     QPushButton* okButton_;
 };
 

@@ -15,6 +15,8 @@ TPPForma::TPPForma(QWidget* parent) : QDialog(parent), text_(new QTextEdit(this)
     setModal(true);
     text_->setObjectName(QStringLiteral("Text"));
     text_->setReadOnly(true);
+    // Tab moves on to the next control instead of staying in the text.
+    text_->setTabChangesFocus(true);
     QPalette palette = text_->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     text_->setPalette(palette);

@@ -177,6 +177,15 @@ class Configuration {
     void SaveToFile(const std::string& path, FileAccess& files);
     void OpenFile(const std::string& path, FileAccess& files);
 
+    // --- The configuration as a document -------------------------------------------------
+
+    // The file last saved, opened or named on the command line; empty when there is none.
+    const std::string& DocumentPath() const { return documentPath_; }
+    // Whether the code field differs from what was last saved or opened (or, without a file,
+    // from what the start code left). A file holds nothing but that field, so this is exactly
+    // "saving now would write something else". Never true before the start code has run.
+    bool HasUnsavedChanges() const { return !startupPending_ && edit1_ != savedEdit1_; }
+
   private:
     // Copies every control out and puts them back without running a rule (undo and redo).
     friend class ConfigurationSnapshot;
@@ -207,6 +216,8 @@ class Configuration {
     std::int32_t currentPrice_ = 0;
     VisiblePictures pictures_;
     bool startupPending_ = true;
+    std::string documentPath_;
+    std::string savedEdit1_;
 };
 
 }  // namespace kalvora

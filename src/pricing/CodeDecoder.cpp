@@ -142,6 +142,7 @@ void Configuration::Edit1DblClick() {
 void Configuration::FormActivate(const std::vector<std::string>& args, FileAccess& files) {
     if (!startupPending_) return;
     std::string code(kResetCode);
+    std::string startFile;
     if (args.size() == 1) {
         const std::string& argument = args.front();
         if (files.Exists(argument) || LooksLikeFileName(argument)) {
@@ -153,6 +154,7 @@ void Configuration::FormActivate(const std::vector<std::string>& args, FileAcces
                 return;
             }
             code = line;
+            startFile = argument;
         } else {
             code = argument;
         }
@@ -161,6 +163,10 @@ void Configuration::FormActivate(const std::vector<std::string>& args, FileAcces
     Edit1DblClick();
     startupPending_ = false;
     ComplButtonClick();
+    // What the program starts with is not a change of the user's.
+    documentPath_ = startFile;
+    savedEdit1_ = edit1_;
+    Changed();
 }
 
 }  // namespace kalvora

@@ -144,6 +144,9 @@ void Configuration::SaveToFile(const std::string& path, FileAccess& files) {
         ui_.ShowMessage(SaveFailedMessage(path, reason));
         return;
     }
+    documentPath_ = path;
+    savedEdit1_ = edit1_;
+    Changed();
     ui_.ShowMessage(std::string(kSaved) + path);
 }
 
@@ -157,6 +160,9 @@ void Configuration::OpenFile(const std::string& path, FileAccess& files) {
     }
     SetEdit1(line);
     Edit1DblClick();
+    documentPath_ = path;
+    savedEdit1_ = edit1_;
+    Changed();
 }
 
 }  // namespace kalvora

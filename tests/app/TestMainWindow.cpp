@@ -125,6 +125,9 @@ std::unique_ptr<TForm1> TestMainWindow::Open(const std::vector<std::string>& arg
         };
     }
     w->Ui().questionBox = [](const QString&) { return true; };
+    w->Ui().saveQuestionBox = [](const QString&) {
+        return kalvora::app::WindowUi::SaveAnswer::Discard;
+    };
     w->show();
     if (activate) {
         w->activateWindow();

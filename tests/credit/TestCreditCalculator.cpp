@@ -88,9 +88,15 @@ TEST(CreditCalculatorTest, TheDecimalSeparatorFollowsTheLocale) {
     EXPECT_EQ(calc.Text(F::StavkaF), "4.9");
     EXPECT_EQ(calc.Text(F::Edit7), "33.336");
     EXPECT_EQ(calc.Text(F::EzemF), "359.11");
-    calc.Type(F::StavkaR, "9,5");  // a comma is not a decimal mark here
+    // The other mark is read too, and the figures are still written with the locale's.
+    calc.Type(F::StavkaR, "9,5");
+    EXPECT_EQ(calc.Colour(F::StavkaR), kFieldNormal);
+    const std::string withComma = calc.Text(F::SummaR);
+    calc.Type(F::StavkaR, "9.5");
+    EXPECT_EQ(calc.Text(F::SummaR), withComma);
+    EXPECT_NE(withComma.find('.'), std::string::npos);
+    calc.Type(F::StavkaR, "9,5.1");
     EXPECT_EQ(calc.Colour(F::StavkaR), kFieldRed);
-    EXPECT_EQ(calc.Text(F::EzemF), "359.11");
 }
 
 TEST(CreditCalculatorTest, CreatedWindowShowsTheDefaults) {
@@ -354,16 +360,12 @@ TEST(CreditFuzzTest, RandomTextsInRandomFieldsNeverShowInfinityOrNan) {
     for (int round = 0; round < 4000; ++round) {
         std::string text;
         const int parts = 1 + static_cast<int>(random() % 3);
-        for (int p = 0; p < parts; ++p)
-            text += pieces[random() % pieces.size()];
+        for (int p = 0; p < parts; ++p) text += pieces[random() % pieces.size()];
         const CreditField field = typeable[random() % typeable.size()];
         calc.Type(field, text);
-        if (field == F::Edit5)
-            calc.Edit5Exit();
-        if (IsConverterField(field))
-            calc.KeyUp(field);
-        if (random() % 8 == 0)
-            calc.Click(static_cast<CreditBox>(random() % kCreditBoxCount));
+        if (field == F::Edit5) calc.Edit5Exit();
+        if (IsConverterField(field)) calc.KeyUp(field);
+        if (random() % 8 == 0) calc.Click(static_cast<CreditBox>(random() % kCreditBoxCount));
         if (random() % 16 == 0)
             calc.DropOnNd(static_cast<CreditField>(random() % kCreditFieldCount));
         for (int i = 0; i < kCreditFieldCount; ++i) {
@@ -373,8 +375,7 @@ TEST(CreditFuzzTest, RandomTextsInRandomFieldsNeverShowInfinityOrNan) {
         }
         ASSERT_LE(calc.Grid().size(), static_cast<std::size_t>(kMaxScheduleMonths) + 1);
         for (const ScheduleRow& row : calc.Grid()) {
-            for (const std::string& cell : row)
-                ASSERT_FALSE(ShowsGarbage(cell)) << text;
+            for (const std::string& cell : row) ASSERT_FALSE(ShowsGarbage(cell)) << text;
         }
     }
 }

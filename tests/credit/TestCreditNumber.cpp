@@ -66,9 +66,9 @@ struct ParseCase {
     }
 };
 
-class NumbersAreReadWithTheLocaleSeparator : public ::testing::TestWithParam<ParseCase> {};
+class NumbersAreReadWithEitherSeparator : public ::testing::TestWithParam<ParseCase> {};
 
-TEST_P(NumbersAreReadWithTheLocaleSeparator, OrAreNotNumbers) {
+TEST_P(NumbersAreReadWithEitherSeparator, OrAreNotNumbers) {
     const ParseCase& c = GetParam();
     const auto value = ParseDecimal(c.text, c.separator);
     ASSERT_EQ(value.has_value(), c.isNumber);
@@ -78,10 +78,11 @@ TEST_P(NumbersAreReadWithTheLocaleSeparator, OrAreNotNumbers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, NumbersAreReadWithTheLocaleSeparator,
+    Texts, NumbersAreReadWithEitherSeparator,
     ::testing::Values(ParseCase{"12000,00", ',', true, 12000}, ParseCase{" 0,00", ',', true, 0},
                       ParseCase{"4,9", ',', true, 4.9}, ParseCase{"4.9", '.', true, 4.9},
-                      ParseCase{"4.9", ',', false, 0}, ParseCase{"4,9", '.', false, 0},
+                      ParseCase{"4.9", ',', true, 4.9}, ParseCase{"4,9", '.', true, 4.9},
+                      ParseCase{"1.2,3", ',', false, 0}, ParseCase{"1.5E3", ',', true, 1500},
                       ParseCase{"-1", ',', true, -1}, ParseCase{"+7 ", ',', true, 7},
                       ParseCase{",5", ',', true, 0.5}, ParseCase{"5,", ',', true, 5},
                       ParseCase{"1,5E3", ',', true, 1500}, ParseCase{"2e-2", ',', true, 0.02},
@@ -102,8 +103,7 @@ class DeskCalculatorWorksLikeAPocketOne : public ::testing::TestWithParam<DeskCa
 
 TEST_P(DeskCalculatorWorksLikeAPocketOne, ShowingTheRightDisplay) {
     DeskCalculator calculator(',');
-    for (const char* k = GetParam().keys; *k != '\0'; ++k)
-        calculator.Press(*k);
+    for (const char* k = GetParam().keys; *k != '\0'; ++k) calculator.Press(*k);
     EXPECT_EQ(calculator.Display(), GetParam().display) << GetParam().keys;
 }
 

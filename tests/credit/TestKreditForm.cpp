@@ -1,7 +1,9 @@
 // The credit window driven as a user would: typing into its fields, clicking its boxes,
 // dropping a figure on the converter, closing and opening it again.
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -37,6 +39,7 @@ class TestKreditForm : public QObject {
     void droppingAFigureOnNdConvertsIt();
     void ratesAndConverterFieldsAreRememberedBetweenRuns();
     void windowLooksRight();
+    void tabFollowsTheFieldsInReadingOrder();
 
   private:
     static void Type(QLineEdit* edit, const QString& text) {
@@ -161,6 +164,19 @@ void TestKreditForm::badRateTurnsTheFieldRed() {
     QVERIFY(form.Field(CreditField::EzemF)->isReadOnly());
     Type(rate, "9");
     QCOMPARE(rate->palette().color(QPalette::Base), QColor(255, 255, 255));
+    // The other decimal mark reads as well and means the same rate.
+    const QString monthly = form.Field(CreditField::EzemF)->text();
+    Type(rate, "9.5");
+    QCOMPARE(rate->palette().color(QPalette::Base), QColor(255, 255, 255));
+    const QString withPoint = form.Field(CreditField::SummaR)->text();
+    Type(rate, "9,5");
+    QCOMPARE(form.Field(CreditField::SummaR)->text(), withPoint);
+    QVERIFY(withPoint.contains(QLatin1Char(',')));
+    QCOMPARE(form.Field(CreditField::EzemF)->text(), monthly);
+    // Computed figures look unlike the fields a user types into, on the documented tint.
+    QLineEdit* computed = form.Field(CreditField::EzemF);
+    QVERIFY(!computed->hasFrame() && rate->hasFrame());
+    QVERIFY(computed->palette().color(QPalette::Text) != rate->palette().color(QPalette::Text));
 }
 
 void TestKreditForm::scheduleGridShowsTheMonths() {
@@ -168,8 +184,17 @@ void TestKreditForm::scheduleGridShowsTheMonths() {
     form.Box(CreditBox::FixBox)->click();
     form.OpenForPrice(20000);
     QTableWidget* grid = form.Grid();
-    QCOMPARE(grid->rowCount(), 37);
+    // Month 37 would carry nothing but its number; the grid ends with the last paid month.
+    QCOMPARE(grid->rowCount(), 36);
+    QCOMPARE(grid->item(35, 0)->text(), QString("36"));
     QCOMPARE(grid->horizontalHeaderItem(3)->text(), QString("Выплатить"));
+    // Every header shows in full.
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        const QString header = grid->horizontalHeaderItem(c)->text();
+        QVERIFY2(grid->horizontalHeader()->fontMetrics().horizontalAdvance(header) <
+                     grid->columnWidth(c),
+                 qPrintable(header));
+    }
     QCOMPARE(grid->item(0, 2)->text().trimmed(), QString("84,70"));
     QCOMPARE(grid->item(0, 3)->text().trimmed(), QString("11018,52"));
     QCOMPARE(grid->item(0, 5)->text().trimmed(), QString("9323,76"));
@@ -178,7 +203,7 @@ void TestKreditForm::scheduleGridShowsTheMonths() {
     QCOMPARE(form.Field(CreditField::Edit11)->palette().color(QPalette::Base),
              QColor(255, 128, 128));
     Type(form.Field(CreditField::Edit8), "48");
-    QCOMPARE(grid->rowCount(), 49);
+    QCOMPARE(grid->rowCount(), 48);
     form.Box(CreditBox::CheckBox2)->click();
     QCOMPARE(grid->item(0, 4)->text(), QString());
     QCOMPARE(form.Label19()->toolTip(), QString("12000,00 - 11292,93 ="));
@@ -211,6 +236,21 @@ void TestKreditForm::droppingAFigureOnNdConvertsIt() {
     QApplication::sendEvent(nd, &drop);
     QCOMPARE(nd->text(), QString("359,11"));
     QCOMPARE(form.Field(CreditField::Nr)->text(), QString("10773,30"));
+}
+
+void TestKreditForm::tabFollowsTheFieldsInReadingOrder() {
+    TKreditForm form;
+    form.OpenForPrice(20000);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.Field(CreditField::Edit1)->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (int i = 0; i < 8; ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited.mid(0, 5), (QStringList{"Edit1", "PrKasko1Edit", "Kasko1SumEdit",
+                                             "PrKasko2Edit", "Kasko2SumEdit"}));
 }
 
 void TestKreditForm::ratesAndConverterFieldsAreRememberedBetweenRuns() {

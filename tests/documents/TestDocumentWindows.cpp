@@ -4,12 +4,14 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
@@ -133,6 +135,30 @@ class TestDocumentWindows : public QObject {
         QCOMPARE(window->Memo1()->toPlainText(), QString("Memo1"));
         QVERIFY(window->Memo1()->font().fixedPitch());
         QCOMPARE(window->Panel1()->height(), 41);
+    }
+
+    // Tab leaves the text for the panel; an indented line wraps under its own first character;
+    // the last box of the panel keeps clear of the window's edge.
+    void keyboardAndWrapping() {
+        TZakazForm form(*order_);
+        order_->SetOtstupBox(true);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QString text = form.Memo1()->toPlainText();
+        form.Memo1()->setFocus();
+        QTest::keyClick(form.Memo1(), Qt::Key_Tab);
+        QCOMPARE(form.Memo1()->toPlainText(), text);
+        QVERIFY(!form.Memo1()->hasFocus());
+
+        QTextBlock first = form.Memo1()->document()->firstBlock();
+        while (first.isValid() && first.text().trimmed().isEmpty()) first = first.next();
+        QVERIFY(first.text().startsWith(QString(17, QLatin1Char(' '))));
+        const qreal blank = QFontMetricsF(form.Memo1()->font()).horizontalAdvance(' ');
+        QVERIFY(first.blockFormat().leftMargin() >= 17 * blank - 0.5);
+        QCOMPARE(first.blockFormat().textIndent(), -first.blockFormat().leftMargin());
+
+        QWidget* last = form.findChild<QCheckBox*>("OtstupBox");
+        QVERIFY(last->geometry().right() + 8 <= form.width());
     }
 
     void orderWindowFollowsEveryRefresh() {

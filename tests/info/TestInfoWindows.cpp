@@ -422,28 +422,43 @@ class TestInfoWindows : public QObject {
         QVERIFY(text.contains(QStringLiteral("TDCi")));  // the diesel's electric heater
     }
 
-    void AboutLinksOpenTheirAddresses_data() {
-        QTest::addColumn<int>("link");
-        QTest::newRow("official configurator") << 7;
-        QTest::newRow("forum") << 9;
+    // Only the dealer's site is linked, and only when one is set; anything but a web address
+    // is refused.
+    void AboutLinksOnlyToTheDealersSite_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("none") << QString() << false;
+        QTest::newRow("dealer") << QStringLiteral("https://dealer.example.ru/config/") << true;
+        QTest::newRow("plain http") << QStringLiteral("http://dealer.example.ru") << true;
+        QTest::newRow("local file") << QStringLiteral("file:///etc/passwd") << false;
+        QTest::newRow("no host") << QStringLiteral("https://") << false;
     }
-    void AboutLinksOpenTheirAddresses() {
-        QFETCH(int, link);
+    void AboutLinksOnlyToTheDealersSite() {
+        QFETCH(QString, address);
+        QFETCH(bool, shown);
         TAboutBox about;
+        about.SetDealerSite(QUrl(address));
         about.show();
-        if (link == 7) {
-            about.Label7Click();
-        } else {
-            about.Label9Click();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QCOMPARE(about.OfficialLink()->isVisible(), shown);
+        QStringList texts;
+        for (QLabel* label : about.findChildren<QLabel*>()) {
+            if (label->isVisible()) texts << label->text();
         }
-        const QUrl expected =
-            link == 7 ? TAboutBox::OfficialConfiguratorUrl() : TAboutBox::ForumUrl();
-        QCOMPARE(opened_, QList<QUrl>{expected});
-        QVERIFY(expected.isValid());
-        QCOMPARE(expected.scheme(), QStringLiteral("https"));
-        QLabel* label = link == 7 ? about.OfficialLink() : about.ForumLink();
-        QVERIFY(label->text().contains(expected.host()));
-        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(texts.contains(
+                     QStringLiteral("И не забывайте что существует официальный конфигуратор:")),
+                 shown);
+        QVERIFY(!texts.join(QString()).contains(QStringLiteral("example.org")));
+        about.Label7Click();
+        QCOMPARE(opened_, shown ? QList<QUrl>{QUrl(address)} : QList<QUrl>{});
+        if (shown) {
+            QVERIFY(about.OfficialLink()->text().contains(QUrl(address).host()));
+            QCOMPARE(about.OfficialLink()->cursor().shape(), Qt::PointingHandCursor);
+        }
+        // Every text is within the window.
+        for (QLabel* label : about.findChildren<QLabel*>()) {
+            if (label->isVisible()) QVERIFY(about.rect().contains(label->geometry()));
+        }
         QVERIFY(about.isVisible());  // opening a link keeps the window open
     }
 
@@ -455,8 +470,7 @@ class TestInfoWindows : public QObject {
         for (QLabel* label : about.findChildren<QLabel*>()) {
             texts << label->text();
         }
-        for (const char* expected : {"Kalvora", "Версия 1.12", "08 февраля 2007 г.",
-                                     "И не забывайте что существует официальный конфигуратор:"}) {
+        for (const char* expected : {"Kalvora", "Версия 1.12", "08 февраля 2007 г."}) {
             QVERIFY2(texts.contains(QString::fromUtf8(expected)), expected);
         }
         QVERIFY(about.OkButton()->isDefault());

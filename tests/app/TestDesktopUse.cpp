@@ -1,0 +1,473 @@
+// The main window as a keyboard user, a screen reader and someone who keeps files would use it:
+// Tab order, shortcuts and mnemonics, accessible names, the unsaved-changes question, the
+// recent-files list, and Qt's dialogs in Russian.
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+#include "app/RecentFiles.h"
+#include "app/TForm1.h"
+#include "app/WindowUi.h"
+#include "app/Windows.h"
+#include "credit/TKreditForm.h"
+#include "documents/TMomoForm.h"
+#include "info/InfoTexts.h"
+#include "info/OptionInfo.h"
+#include "info/ScreenFit.h"
+#include "model/Catalogue.h"
+
+using kalvora::Opt;
+using kalvora::app::TForm1;
+using SaveAnswer = kalvora::app::WindowUi::SaveAnswer;
+
+class TestDesktopUse : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void init();
+
+    void tabReachesEveryButtonAndEnterWorksIt();
+    void shortcutsAndMnemonicsAct();
+    void controlsCarryAccessibleNames();
+    void closingAsksOnlyAfterAUserChange_data();
+    void closingAsksOnlyAfterAUserChange();
+    void recentFilesAreNewestFirstAndDropMissingOnes();
+    void openRemembersItsFolder();
+    void qtDialogsSpeakRussian();
+    void screenshots();
+
+  private:
+    // The first option the start configuration lets the user tick, and its row's names.
+    static QCheckBox* FreeBox(TForm1& w);
+    std::unique_ptr<TForm1> Open(const std::vector<std::string>& args = {});
+    QString Path(const char* name) const { return dir_->filePath(QString::fromUtf8(name)); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString settings_;
+    QStringList messages_;
+};
+
+void TestDesktopUse::initTestCase() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    qputenv("XDG_CONFIG_HOME", dir_->path().toLocal8Bit());
+    QVERIFY(QDir::setCurrent(dir_->path()));
+    settings_ = dir_->filePath(QStringLiteral("kalvora.INI"));
+}
+
+void TestDesktopUse::init() {
+    QFile::remove(settings_);
+    messages_.clear();
+}
+
+std::unique_ptr<TForm1> TestDesktopUse::Open(const std::vector<std::string>& args) {
+    auto w = std::make_unique<TForm1>();
+    w->SetSettingsPath(settings_);
+    w->SetStartArguments(args);
+    w->Ui().messageBox = [this](const QString& text) { messages_.append(text); };
+    w->Ui().questionBox = [](const QString&) { return true; };
+    w->Ui().saveQuestionBox = [](const QString&) { return SaveAnswer::Cancel; };
+    w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.get())) return nullptr;
+    return w;
+}
+
+QCheckBox* TestDesktopUse::FreeBox(TForm1& w) {
+    for (const kalvora::OptionDef& def : kalvora::kOptionTable) {
+        auto* box = w.findChild<QCheckBox*>(QString::fromUtf8(def.name.data()));
+        if (!def.hidden && box->isEnabled() &&
+            kalvora::HasInfoButton(def.id, kalvora::InfoControl::InfoButton))
+            return box;
+    }
+    return nullptr;
+}
+
+void TestDesktopUse::tabReachesEveryButtonAndEnterWorksIt() {
+    auto w = Open();
+    QVERIFY(w);
+    auto* code = w->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    code->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (int i = 0; i < 400; ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        if (visited.contains(focused->objectName())) break;
+        visited << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    // The command bar left to right, then the comparison buttons and About.
+    const QStringList strip = {QStringLiteral("SpeedButton9"),  QStringLiteral("SpeedButton2"),
+                               QStringLiteral("SpeedButton1"),  QStringLiteral("SpeedButton3"),
+                               QStringLiteral("SpeedButton8"),  QStringLiteral("SpeedButton26"),
+                               QStringLiteral("SpeedButton23"), QStringLiteral("SpeedButton5"),
+                               QStringLiteral("SpeedButton6"),  QStringLiteral("SpeedButton7"),
+                               QStringLiteral("SpeedButton4")};
+    int last = -1;
+    for (const QString& name : strip) {
+        const int at = visited.indexOf(name);
+        QVERIFY2(at > last, qPrintable(name));
+        last = at;
+    }
+    // Every information button, each just before its enabled check box.
+    for (const kalvora::OptionDef& def : kalvora::kOptionTable) {
+        if (def.hidden) continue;
+        using kalvora::InfoControl;
+        for (InfoControl c : {InfoControl::InfoButton, InfoControl::WheelPictureButton}) {
+            if (!kalvora::HasInfoButton(def.id, c)) continue;
+            const QString name = QString::fromUtf8(kalvora::InfoButtonName(def.id, c).data());
+            QVERIFY2(visited.contains(name), qPrintable(name));
+        }
+        const QString box = QString::fromUtf8(def.name.data());
+        if (w->findChild<QCheckBox*>(box)->isEnabled())
+            QVERIFY2(visited.contains(box), qPrintable(box));
+    }
+    QVERIFY(visited.contains(QStringLiteral("ComboBox1")));
+    QVERIFY(visited.contains(QStringLiteral("CompareButton")));
+
+    // Enter and Space work the focused button; the rule runs as for a click.
+    int orders = 0;
+    kalvora::app::MainWindowHooks hooks;
+    hooks.showOrder = [&]() { ++orders; };
+    w->SetHooks(hooks);
+    auto* order = w->findChild<QToolButton*>(QStringLiteral("SpeedButton9"));
+    order->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(order, Qt::Key_Return);
+    QTest::keyClick(order, Qt::Key_Space);
+    QCOMPARE(orders, 2);
+    auto* equip = w->findChild<QToolButton*>(QStringLiteral("SpeedButton26"));
+    equip->setFocus(Qt::TabFocusReason);
+    const std::string before = w->Config().Edit1();
+    QTest::keyClick(equip, Qt::Key_Enter);
+    QVERIFY(w->Config().Edit1() != before);
+
+    // A focused option row is marked as a whole.
+    QCheckBox* box = FreeBox(*w);
+    box->setFocus(Qt::TabFocusReason);
+    auto* row = w->findChild<QWidget*>(QStringLiteral("FocusRow"));
+    QVERIFY(row && row->isVisible());
+    QVERIFY(row->geometry().contains(box->geometry()));
+    QVERIFY(row->geometry().contains(
+        w->findChild<QLabel*>(box->objectName() + QLatin1Char('L'))->geometry()));
+    code->setFocus(Qt::TabFocusReason);
+    QVERIFY(!row->isVisible());
+}
+
+void TestDesktopUse::shortcutsAndMnemonicsAct() {
+    auto w = Open();
+    QVERIFY(w);
+    int opens = 0, saves = 0, prints = 0, credits = 0;
+    QList<QPair<int, bool>> infos;
+    int trimComparisons = 0;
+    w->Ui().openDialog = [&]() { return ++opens, QString(); };
+    w->Ui().saveDialog = [&]() { return ++saves, QString(); };
+    kalvora::app::MainWindowHooks hooks;
+    hooks.printOrder = [&]() { ++prints; };
+    hooks.showCredit = [&](std::int32_t) { ++credits; };
+    hooks.showOptionInfo = [&](Opt o, bool button) { infos.append({int(o), button}); };
+    hooks.showTrimComparison = [&]() { ++trimComparisons; };
+    w->SetHooks(hooks);
+
+    QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(w.get(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(opens, 1);
+    QCOMPARE(saves, 1);
+    QCOMPARE(prints, 1);
+
+    // F1 explains whatever has the focus.
+    QCheckBox* box = FreeBox(*w);
+    Opt option{};
+    QVERIFY(kalvora::OptByName(box->objectName().toStdString(), &option));
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    w->findChild<QWidget*>(QStringLiteral("SpeedButton38"))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(infos, (QList<QPair<int, bool>>{{int(option), true}, {int(Opt::ABSBox), true}}));
+    w->findChild<QRadioButton*>(QStringLiteral("Compl_0"))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(trimComparisons, 1);
+
+    // Alt and the underlined letter press the button; the caption shows nothing more.
+    // "К" of "Кредит...", as a Russian keyboard sends it.
+    QTest::sendKeyEvent(QTest::Press, w.get(), Qt::Key(0x041A), QStringLiteral("к"),
+                        Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Release, w.get(), Qt::Key(0x041A), QStringLiteral("к"),
+                        Qt::AltModifier);
+    QTRY_COMPARE(credits, 1);
+    const QStringList captions = {"Заказ...",
+                                  "Открыть...",
+                                  "Сохранить...",
+                                  "Check List...",
+                                  "Сбросить всё",
+                                  "Оснастить",
+                                  "Кредит...",
+                                  "About ...",
+                                  "Сравнение комплектаций",
+                                  "Сравнение типов кузовов",
+                                  "Сравнение двигателей",
+                                  "Сравнить..."};
+    QStringList shown;
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+        if (b->text().contains(QLatin1Char('&'))) shown << b->text().remove(QLatin1Char('&'));
+    }
+    for (const QString& caption : captions) QVERIFY2(shown.contains(caption), qPrintable(caption));
+}
+
+void TestDesktopUse::controlsCarryAccessibleNames() {
+    auto w = Open();
+    QVERIFY(w);
+    const auto text = [](QWidget* widget, QAccessible::Text t) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
+        return a ? a->text(t) : QString();
+    };
+    for (const kalvora::OptionDef& def : kalvora::kOptionTable) {
+        if (def.hidden) continue;
+        auto* box = w->findChild<QCheckBox*>(QString::fromUtf8(def.name.data()));
+        const QString caption =
+            QString::fromUtf8((def.ownCaption.empty() ? def.caption : def.ownCaption).data());
+        QCOMPARE(text(box, QAccessible::Name), caption);
+        // The price follows the rules: the description shows the price label as it stands.
+        auto* price = w->findChild<QLabel*>(QString::fromUtf8(def.priceLabel.data()));
+        QVERIFY2(text(box, QAccessible::Description)
+                     .startsWith(QStringLiteral("Цена: $") + price->text()),
+                 qPrintable(caption));
+    }
+    QCOMPARE(text(w->findChild<QRadioButton*>(QStringLiteral("Kuzov5dr")), QAccessible::Name),
+             QStringLiteral("Хэтч 5 дв"));
+    QCOMPARE(
+        text(w->findChild<QRadioButton*>(QStringLiteral("Kuzov5dr")), QAccessible::Description),
+        QStringLiteral("Тип кузова"));
+    auto* price = w->findChild<QLabel*>(QStringLiteral("PriceLabel"));
+    QCOMPARE(text(price, QAccessible::Name), QStringLiteral("Цена автомобиля"));
+    QCOMPARE(text(price, QAccessible::Description), price->text());
+    auto* code = w->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    QCOMPARE(text(code, QAccessible::Name), QStringLiteral("Код конфигурации"));
+    QVERIFY(!text(code, QAccessible::Description).isEmpty());
+    QCOMPARE(text(w->findChild<QWidget*>(QStringLiteral("SpeedButton23")), QAccessible::Name),
+             QStringLiteral("Кредит..."));
+    QVERIFY(text(w->findChild<QWidget*>(QStringLiteral("SpeedButton11")), QAccessible::Name)
+                .contains(QString::fromUtf8(kalvora::Def(Opt::KsenonBox).caption.data())));
+}
+
+void TestDesktopUse::closingAsksOnlyAfterAUserChange_data() {
+    QTest::addColumn<bool>("change");
+    QTest::addColumn<int>("answer");  // SaveAnswer
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("start code only") << false << int(SaveAnswer::Cancel) << true << false;
+    QTest::newRow("change, cancel") << true << int(SaveAnswer::Cancel) << false << false;
+    QTest::newRow("change, discard") << true << int(SaveAnswer::Discard) << true << false;
+    QTest::newRow("change, save") << true << int(SaveAnswer::Save) << true << true;
+}
+
+void TestDesktopUse::closingAsksOnlyAfterAUserChange() {
+    QFETCH(bool, change);
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, written);
+    // The start file is the document; its folder is where the save dialog starts.
+    const QString start = Path("start.klv");
+    {
+        QFile file(start);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("####################\r\n");
+    }
+    const QString target = Path("saved.klv");
+    QFile::remove(target);
+    auto w = Open({QFile::encodeName(start).toStdString()});
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — start.klv"));
+    QStringList questions;
+    w->Ui().saveQuestionBox = [&](const QString& text) {
+        questions << text;
+        return SaveAnswer(answer);
+    };
+    w->Ui().saveDialog = [&]() { return target; };
+    if (change) {
+        QCheckBox* box = FreeBox(*w);
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — start.klv*"));
+        // Undoing the change by hand is no change.
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — start.klv"));
+        QTest::mouseClick(box, Qt::LeftButton);
+    }
+    const std::string code = w->Config().Edit1();
+    QCOMPARE(w->close(), closed);
+    QCOMPARE(questions,
+             change ? QStringList{QStringLiteral("Сохранить изменения?")} : QStringList{});
+    QCOMPARE(w->isVisible(), !closed);
+    QCOMPARE(QFile::exists(target), written);
+    if (written) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray::fromStdString(code) + "\r\n");
+        QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — saved.klv"));
+    }
+}
+
+void TestDesktopUse::recentFilesAreNewestFirstAndDropMissingOnes() {
+    // At most eight, newest first, each once.
+    QStringList list;
+    for (int i = 0; i < 10; ++i)
+        list = kalvora::app::WithRecentFile(list, Path("f") + QString::number(i % 9));
+    QCOMPARE(list.size(), kalvora::app::kRecentFileCount);
+    QCOMPARE(list.front(), Path("f0"));
+    QCOMPARE(list[1], Path("f8"));
+    QCOMPARE(list.count(Path("f0")), 1);
+
+    auto w = Open();
+    QVERIFY(w);
+    QString chosen;
+    w->Ui().saveDialog = [&]() { return chosen; };
+    w->Ui().openDialog = [&]() { return chosen; };
+    for (const char* name : {"a.klv", "b.klv", "c.klv"}) {
+        QFile::remove(Path(name));
+        chosen = Path(name);
+        w->SpeedButton1Click();
+    }
+    chosen = Path("a.klv");
+    w->SpeedButton2Click();
+    // A file that cannot be read does not join the list.
+    chosen = Path("nothing-here.klv");
+    w->SpeedButton2Click();
+    QCOMPARE(w->RecentFiles(), (QStringList{Path("a.klv"), Path("c.klv"), Path("b.klv")}));
+
+    // A file that is gone: dropped when the menu opens, with a note in the menu.
+    QVERIFY(QFile::remove(Path("c.klv")));
+    auto* menu = w->findChild<QMenu*>(QStringLiteral("RecentFiles"));
+    QVERIFY(menu);
+    emit menu->aboutToShow();
+    QStringList items;
+    for (QAction* a : menu->actions()) items << a->text();
+    QCOMPARE(w->RecentFiles(), (QStringList{Path("a.klv"), Path("b.klv")}));
+    QVERIFY(items[0].contains(QStringLiteral("a.klv")));
+    QVERIFY(items[1].contains(QStringLiteral("b.klv")));
+    QVERIFY(items.last().contains(QStringLiteral("не найден")));
+    QVERIFY(items.last().contains(QStringLiteral("c.klv")));
+
+    // Picking a file that went away since: a note, and it leaves the list.
+    QVERIFY(QFile::remove(Path("b.klv")));
+    messages_.clear();
+    w->OpenRecentFile(Path("b.klv"));
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_[0].contains(Path("b.klv")));
+    QCOMPARE(w->RecentFiles(), QStringList{Path("a.klv")});
+    // Picking one that is there opens it.
+    FreeBox(*w)->click();
+    QVERIFY(w->windowTitle().endsWith(QLatin1Char('*')));
+    w->OpenRecentFile(Path("a.klv"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — a.klv"));
+}
+
+void TestDesktopUse::openRemembersItsFolder() {
+    QDir(dir_->path()).mkpath(QStringLiteral("offers"));
+    const QString file = Path("offers/x.klv");
+    {
+        auto w = Open();
+        QVERIFY(w);
+        QCOMPARE(w->Ui().dialogFolder, QString());
+        w->Ui().openDialog = [&]() { return file; };
+        w->SpeedButton2Click();  // the file is not there: the folder is remembered all the same
+        QCOMPARE(w->Ui().dialogFolder, Path("offers"));
+    }
+    auto next = Open();
+    QVERIFY(next);
+    QCOMPARE(next->Ui().dialogFolder, Path("offers"));
+}
+
+void TestDesktopUse::qtDialogsSpeakRussian() {
+    QVERIFY(kalvora::app::LoadRussianQtTexts());
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Kalvora"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Да"));
+    QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Нет"));
+
+    auto w = Open();
+    QVERIFY(w);
+    // The real open dialog, closed as soon as it is up.
+    QStringList buttons;
+    QTimer::singleShot(200, [&]() {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+            buttons << b->text().remove('&');
+        dialog->reject();
+    });
+    QCOMPARE(w->Ui().ChooseFileToOpen(), QString());
+    QVERIFY2(buttons.contains(QStringLiteral("Открыть")), qPrintable(buttons.join('|')));
+    QVERIFY2(buttons.contains(QStringLiteral("Отмена")), qPrintable(buttons.join('|')));
+}
+
+// With KALVORA_SCREENSHOT_DIR set (and a real display, for example under xvfb-run), writes the
+// whole screen with the main window, the credit window, the check list, the open dialog, the
+// close question and an explanation, as a user sees them at this screen size and scale.
+void TestDesktopUse::screenshots() {
+    const QString target = qEnvironmentVariable("KALVORA_SCREENSHOT_DIR");
+    if (target.isEmpty()) QSKIP("KALVORA_SCREENSHOT_DIR not set");
+    QVERIFY(kalvora::app::LoadRussianQtTexts());
+    const QString suffix = qEnvironmentVariable("KALVORA_SCREENSHOT_SUFFIX");
+    const auto shoot = [&](const char* name) {
+        QApplication::processEvents();
+        QTest::qWait(300);
+        const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+        QVERIFY(screen.save(target + QLatin1Char('/') + QLatin1String(name) + suffix +
+                            QLatin1String(".png")));
+    };
+    // Shoots whatever modal window comes up, then closes it.
+    const auto shootModal = [&](const char* name) {
+        QTimer::singleShot(600, [&, name]() {
+            shoot(name);
+            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        });
+    };
+
+    const std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
+    TForm1* main = windows->Form1;
+    main->SetSettingsPath(settings_);
+    main->SetStartArguments({});
+    main->show();
+    // The window as a start on this screen leaves it: no larger than the screen.
+    kalvora::FitIntoScreen(*main);
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QTRY_VERIFY(!main->Config().StartupPending());
+    shoot("main-window");
+
+    windows->MomoForm->ComposeAndShow();
+    QVERIFY(QTest::qWaitForWindowExposed(windows->MomoForm));
+    shoot("check-list");
+    windows->MomoForm->hide();
+
+    shootModal("credit-window");
+    windows->KreditForm->ShowForPrice(main->Config().CurrentPrice());
+
+    shootModal("explanation");
+    main->Ui().ShowMessage(std::string(kalvora::ExplanationText(kalvora::InfoText::BiXenon)));
+
+    shootModal("open-dialog");
+    main->Ui().ChooseFileToOpen();
+
+    FreeBox(*main)->click();
+    shootModal("close-question");
+    main->Ui().AskToSaveChanges();
+}
+
+QTEST_MAIN(TestDesktopUse)
+#include "TestDesktopUse.moc"
