@@ -36,3 +36,8 @@ if [ -x build-bench/benchmarks/kalvora_window_benchmark ]; then
     echo "cold start, whole process to the first frame: $(printf '%s\n' "${runs[@]}" | sort -n | sed -n 4p) ms median of 7"
     rm -rf "$XDG_CONFIG_HOME"
 fi
+
+if [ -x build-bench/benchmarks/kalvora_picture_benchmark ]; then
+    echo "== the pictures of the configured car (offscreen)"
+    QT_QPA_PLATFORM=offscreen build-bench/benchmarks/kalvora_picture_benchmark
+fi

@@ -275,7 +275,7 @@ for lang in "" ru; do
         fi
     done
 done
-for word in script price order checklist diff explain credit credit-set credit-click credit-key decimal \
+for word in script price order checklist diff explain picture --size credit credit-set credit-click credit-key decimal \
     undo redo changes notice why \
     --first-percent --rate-promo --rate-real --repay-after --repay-by --csv --no-prices \
     --combined --indent --version; do

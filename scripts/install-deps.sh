@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libjpeg-dev qt6-translations-l10n
+    qt6-base-dev qt6-svg-dev libjpeg-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2

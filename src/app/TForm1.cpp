@@ -24,6 +24,7 @@
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QVariant>
 #include <algorithm>
 #include <tuple>
 
@@ -37,6 +38,20 @@
 namespace kalvora::app {
 
 namespace {
+
+// The built-in background drawing: natural size, centred in the option panel.
+const QSize kBackgroundSize(1000, 400);
+
+// Puts a drawing into `label` unless it already shows it; false when there is no drawing.
+bool ShowDrawing(QLabel* label, const QImage& image) {
+    if (image.isNull()) return false;
+    const QVariant shown = label->property("drawing");
+    if (!shown.isValid() || shown.toLongLong() != image.cacheKey() || label->pixmap().isNull()) {
+        label->setPixmap(QPixmap::fromImage(image));
+        label->setProperty("drawing", image.cacheKey());
+    }
+    return true;
+}
 
 const QColor kPanelColour(221, 221, 221);
 const QColor kNavy(0, 0, 128);
@@ -769,24 +784,45 @@ void TForm1::UpdateTitle() {
 }
 
 void TForm1::ShowPictures() {
+    // Which pictures show is the rules' choice; a picture file of the working directory is shown
+    // as it is, otherwise the car is drawn as configured (paint, rails, wheels).
     const VisiblePictures& v = config_.Pictures();
+    const CarLook look = LookOf(config_);
     bool bodyShown = false;
     for (int b = 0; b < kBodyCount; ++b) {
-        const bool show = v.body == b && !pictures_.bodies[b].isNull();
-        if (show && bodyImages_[b]->pixmap().isNull()) {
-            bodyImages_[b]->setPixmap(
-                QPixmap::fromImage(WithTransparentBackground(pictures_.bodies[b])));
+        const bool chosen = v.body == b;
+        bool show = false;
+        if (!pictures_.bodies[b].isNull()) {
+            show = chosen;
+            if (show && bodyImages_[b]->pixmap().isNull()) {
+                bodyImages_[b]->setPixmap(
+                    QPixmap::fromImage(WithTransparentBackground(pictures_.bodies[b])));
+            }
+        } else if (chosen) {
+            CarLook drawn = look;
+            drawn.body = b;
+            show = ShowDrawing(bodyImages_[b], drawings_.Picture(drawn, bodyImages_[b]->size()));
         }
         bodyImages_[b]->setVisible(show);
         bodyShown = bodyShown || show;
     }
-    // The placeholder lies under the body pictures and shows when the chosen one has no file.
+    // The placeholder lies under the body pictures and shows when the chosen one has neither a
+    // file nor a drawing.
     placeholder_->setVisible(!bodyShown);
 
     for (int s = 0; s < 10; ++s) {
-        const bool show = v.swatch == s + 1 && !pictures_.swatches[s].isNull();
-        if (show && swatches_[s]->pixmap().isNull()) {
-            swatches_[s]->setPixmap(QPixmap::fromImage(pictures_.swatches[s]));
+        bool show = v.swatch == s + 1;
+        if (show && !pictures_.swatches[s].isNull()) {
+            if (swatches_[s]->pixmap().isNull()) {
+                swatches_[s]->setPixmap(QPixmap::fromImage(pictures_.swatches[s]));
+            }
+        } else if (show) {
+            QImage& drawing = swatchDrawings_[s];
+            if (drawing.isNull()) {
+                drawing = pictures::RenderSwatch(PaintOf(s + 1), MetallicPaint(s + 1),
+                                                 swatches_[s]->size());
+            }
+            show = ShowDrawing(swatches_[s], drawing);
         }
         swatches_[s]->setVisible(show);
     }
@@ -794,17 +830,23 @@ void TForm1::ShowPictures() {
     const int shade = ShadeIndex(v.shade);
     for (int b = 0; b < kBodyCount; ++b) {
         for (int s = 0; s < 4; ++s) {
+            QLabel* background = backgrounds_[b][s];
             const QImage& image = pictures_.shades[b][s];
-            const bool show = v.shadeBody == b && shade == s && !image.isNull();
-            if (show && backgrounds_[b][s]->pixmap().isNull()) {
-                backgrounds_[b][s]->setPixmap(QPixmap::fromImage(image));
+            bool show = v.shadeBody == b && shade == s;
+            if (show && !image.isNull()) {
+                if (background->pixmap().isNull()) background->setPixmap(QPixmap::fromImage(image));
+            } else if (show) {
+                CarLook drawn = look;
+                drawn.body = b;
+                show = ShowDrawing(background, drawings_.Picture(drawn, kBackgroundSize,
+                                                                 pictures::Strength::Faint));
             }
-            if (show && !backgrounds_[b][s]->isVisible()) {
+            if (show && !background->isVisible()) {
                 // Behind every label and control of the option panel.
-                backgrounds_[b][s]->setGeometry(panel2_->contentsRect());
-                backgrounds_[b][s]->lower();
+                background->setGeometry(panel2_->contentsRect());
+                background->lower();
             }
-            backgrounds_[b][s]->setVisible(show);
+            background->setVisible(show);
         }
     }
 }

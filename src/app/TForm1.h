@@ -14,6 +14,7 @@
 #include "app/WindowUi.h"
 #include "history/ActionHistory.h"
 #include "model/Configuration.h"
+#include "pictures/CarPicture.h"
 #include "pricing/DiskFileAccess.h"
 
 class QCheckBox;
@@ -140,6 +141,9 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     DiskFileAccess files_;
     MainWindowHooks hooks_;
     PictureFiles pictures_;
+    // The built-in drawings, where the working directory has no picture file.
+    pictures::CarPictureCache drawings_;
+    std::array<QImage, 10> swatchDrawings_{};
     std::vector<std::string> startArgs_;
     QString settingsPath_;
 

@@ -93,7 +93,16 @@ int Document(const std::vector<std::string>& arguments, std::ostream& out, std::
     return Flushed(out, err);
 }
 
+PictureCommand& PictureCommandSlot() {
+    static PictureCommand command = nullptr;
+    return command;
+}
+
 }  // namespace
+
+void SetPictureCommand(PictureCommand command) {
+    PictureCommandSlot() = command;
+}
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
            std::ostream& err) {
@@ -124,6 +133,13 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     if (command == "credit") {
         const int status = RunCreditCommand({arguments.begin() + 1, arguments.end()}, out, err);
         return Flushed(out, err, status);
+    }
+    if (command == "picture") {
+        if (!PictureCommandSlot()) {
+            err << "kalvora-cli: эта сборка программы не рисует картинок\n";
+            return 1;
+        }
+        return PictureCommandSlot()({arguments.begin() + 1, arguments.end()}, out, err);
     }
     return UsageError(err, "неизвестная команда «" + command + "»");
 }

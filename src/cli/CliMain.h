@@ -8,6 +8,11 @@
 
 namespace kalvora::cli {
 
+// The picture command draws with Qt; a build without it leaves it unset and the command says so.
+using PictureCommand = int (*)(const std::vector<std::string>& arguments, std::ostream& out,
+                               std::ostream& err);
+void SetPictureCommand(PictureCommand command);
+
 // `arguments` without the program name. Returns the exit status.
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
            std::ostream& err);

@@ -9,7 +9,7 @@
 namespace kalvora {
 
 PictureForm::PictureForm(QWidget* parent, std::string_view caption, const char* fileName,
-                         bool closesOnEscape, QSize emptySize)
+                         pictures::Illustration drawing, bool closesOnEscape, QSize emptySize)
     : QDialog(parent), picture_(new PictureView(emptySize, this)), closesOnEscape_(closesOnEscape) {
     setWindowTitle(ToQString(caption));
     setModal(true);
@@ -17,7 +17,7 @@ PictureForm::PictureForm(QWidget* parent, std::string_view caption, const char* 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(picture_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    picture_->LoadPicture(QString::fromLatin1(fileName));
+    picture_->LoadPicture(QString::fromLatin1(fileName), drawing);
     connect(picture_, &PictureView::clicked, this, &QDialog::close);
 }
 

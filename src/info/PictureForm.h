@@ -7,6 +7,8 @@
 #include <QSize>
 #include <string_view>
 
+#include "pictures/CarPicture.h"
+
 namespace kalvora {
 
 class PictureView;
@@ -19,8 +21,9 @@ class PictureForm : public QDialog {
     bool ClosesOnEscape() const { return closesOnEscape_; }
 
   protected:
+    // `drawing` shows when the working directory has no good picture file.
     PictureForm(QWidget* parent, std::string_view caption, const char* fileName,
-                bool closesOnEscape, QSize emptySize);
+                pictures::Illustration drawing, bool closesOnEscape, QSize emptySize);
 
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -31,12 +31,24 @@ bool PictureView::LoadPicture(const QString& fileName) {
     if (picture.isNull()) {
         return false;
     }
+    Show(picture);
+    return true;
+}
+
+bool PictureView::LoadPicture(const QString& fileName, pictures::Illustration drawing) {
+    if (LoadPicture(fileName)) return true;
+    const QImage picture = pictures::RenderIllustration(drawing, emptySize_);
+    if (picture.isNull()) return false;
+    Show(picture);
+    return true;
+}
+
+void PictureView::Show(const QImage& picture) {
     image_->setPixmap(QPixmap::fromImage(picture));
     hasPicture_ = true;
     image_->show();
     missing_->hide();
     updateGeometry();
-    return true;
 }
 
 QSize PictureView::sizeHint() const {

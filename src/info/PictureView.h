@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "pictures/CarPicture.h"
+
 class QLabel;
 
 namespace kalvora {
@@ -21,6 +23,9 @@ class PictureView : public QWidget {
     // Loads a picture file (relative names are looked up in the working directory). A missing,
     // unreadable or damaged file leaves the area empty; that is not an error.
     bool LoadPicture(const QString& fileName);
+    // The same, but without a good file the program's own drawing is shown instead; the
+    // missing-picture label then shows only when the drawings are missing too.
+    bool LoadPicture(const QString& fileName, pictures::Illustration drawing);
 
     bool HasPicture() const { return hasPicture_; }
     QLabel* MissingPictureLabel() const { return missing_; }
@@ -37,6 +42,8 @@ class PictureView : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void Show(const QImage& picture);
+
     QSize emptySize_;
     bool hasPicture_ = false;
     QLabel* missing_;

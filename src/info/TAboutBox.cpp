@@ -13,6 +13,7 @@
 
 #include "info/InfoTexts.h"
 #include "info/QtText.h"
+#include "pictures/CarPicture.h"
 
 namespace kalvora {
 namespace {
@@ -73,7 +74,11 @@ TAboutBox::TAboutBox(QWidget* parent)
     okButton_->setDefault(true);
 
     auto* picture = new QLabel(this);
-    picture->setPixmap(Badge());
+    picture->setObjectName(QStringLiteral("Picture"));
+    // The program's drawing of the car; the badge where the drawings are missing.
+    const QImage drawing =
+        pictures::RenderIllustration(pictures::Illustration::About, QSize(220, 96));
+    picture->setPixmap(drawing.isNull() ? Badge() : QPixmap::fromImage(drawing));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* name = TextLabel(info_text::kAboutName, this);

@@ -5,7 +5,8 @@
 namespace kalvora {
 
 TDiskForm::TDiskForm(QWidget* parent)
-    : PictureForm(parent, info_text::kDiskCaption, "_Disks.jpg", false, QSize(560, 320)) {
+    : PictureForm(parent, info_text::kDiskCaption, "_Disks.jpg",
+                  pictures::Illustration::AlloyWheels, false, QSize(560, 320)) {
     setObjectName(QStringLiteral("TDiskForm"));
 }
 

@@ -5,7 +5,8 @@
 namespace kalvora {
 
 TKlimat_form::TKlimat_form(QWidget* parent)
-    : PictureForm(parent, info_text::kKlimatCaption, "_Klimat.jpg", true, QSize(560, 360)) {
+    : PictureForm(parent, info_text::kKlimatCaption, "_Klimat.jpg", pictures::Illustration::Climate,
+                  true, QSize(560, 360)) {
     setObjectName(QStringLiteral("TKlimat_form"));
 }
 

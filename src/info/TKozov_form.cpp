@@ -22,7 +22,7 @@ TKozov_form::TKozov_form(QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(picture_, 0);
     layout->addWidget(table_, 1);
-    picture_->LoadPicture(QStringLiteral("_Kuzov.jpg"));
+    picture_->LoadPicture(QStringLiteral("_Kuzov.jpg"), pictures::Illustration::Bodies);
     resize(qMax(600, picture_->sizeHint().width()), picture_->sizeHint().height() + 420);
     table_->setFocus();
     connect(picture_, &PictureView::clicked, this, &QDialog::close);

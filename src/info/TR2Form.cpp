@@ -5,7 +5,8 @@
 namespace kalvora {
 
 TR2Form::TR2Form(QWidget* parent)
-    : PictureForm(parent, info_text::kR2Caption, "_Radio2.jpg", true, QSize(480, 300)) {
+    : PictureForm(parent, info_text::kR2Caption, "_Radio2.jpg", pictures::Illustration::Radio2,
+                  true, QSize(480, 300)) {
     setObjectName(QStringLiteral("TR2Form"));
 }
 

@@ -5,7 +5,8 @@
 namespace kalvora {
 
 TR7Form::TR7Form(QWidget* parent)
-    : PictureForm(parent, info_text::kR7Caption, "_Radio7.jpg", true, QSize(480, 300)) {
+    : PictureForm(parent, info_text::kR7Caption, "_Radio7.jpg", pictures::Illustration::Radio7,
+                  true, QSize(480, 300)) {
     setObjectName(QStringLiteral("TR7Form"));
 }
 

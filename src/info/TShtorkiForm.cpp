@@ -26,7 +26,7 @@ TShtorkiForm::TShtorkiForm(QWidget* parent)
     layout->addWidget(picture_);
     layout->addWidget(explanation_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    picture_->LoadPicture(QStringLiteral("_Shtorki.jpg"));
+    picture_->LoadPicture(QStringLiteral("_Shtorki.jpg"), pictures::Illustration::SunBlinds);
 }
 
 void TShtorkiForm::keyPressEvent(QKeyEvent* event) {

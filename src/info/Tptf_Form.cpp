@@ -5,7 +5,8 @@
 namespace kalvora {
 
 Tptf_Form::Tptf_Form(QWidget* parent)
-    : PictureForm(parent, info_text::kPtfCaption, "_ptf.jpg", true, QSize(560, 360)) {
+    : PictureForm(parent, info_text::kPtfCaption, "_ptf.jpg", pictures::Illustration::Headlamps,
+                  true, QSize(560, 360)) {
     setObjectName(QStringLiteral("Tptf_Form"));
 }
 

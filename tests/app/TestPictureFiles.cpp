@@ -2,6 +2,7 @@
 // nothing a damaged file contains may crash the program or show a half-decoded picture.
 #include <QComboBox>
 #include <QLabel>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
@@ -9,9 +10,10 @@
 
 #include <jpeglib.h>
 
-#include "info/JpegImage.h"
 #include "app/PictureFiles.h"
 #include "app/TForm1.h"
+#include "info/JpegImage.h"
+#include "pictures/CarPicture.h"
 
 using kalvora::app::LoadPictureFiles;
 using kalvora::app::PictureFiles;
@@ -160,25 +162,37 @@ void TestPictureFiles::loadsTheFilesOfTheWorkingDirectory() {
 }
 
 void TestPictureFiles::windowShowsThePicturesOfTheChoice_data() {
+    QTest::addColumn<bool>("drawings");  // the program's own drawings are there
     QTest::addColumn<int>("colour");
     QTest::addColumn<QString>("swatch");      // visible swatch, empty for none
     QTest::addColumn<QString>("background");  // visible body-and-shade picture, empty for none
-    QTest::newRow("no colour") << 0 << ""
-                               << "";
-    QTest::newRow("frozen white") << 1 << "I1"
-                                  << "I_4dr_Light";
-    QTest::newRow("tango") << 9 << "I9"
-                           << "I_4dr_red";
-    QTest::newRow("aquarius, file missing") << 10 << ""
-                                            << "";
-    QTest::newRow("svo metallic") << 11 << ""
-                                  << "";
+    QTest::addColumn<bool>("fromFiles");      // the visible swatch and background are the files
+    QTest::addColumn<bool>("bodyFile");       // the sedan's body picture file is there
+    // The files written: the swatches of white, Tango and (damaged) Aquarius, the sedan's light
+    // and red backgrounds.
+    QTest::newRow("no colour") << true << 0 << ""
+                               << "" << true << false;
+    QTest::newRow("frozen white") << true << 1 << "I1"
+                                  << "I_4dr_Light" << true << true;
+    QTest::newRow("tango") << true << 9 << "I9"
+                           << "I_4dr_red" << true << false;
+    QTest::newRow("aquarius, file missing: drawn") << true << 10 << "I10"
+                                                   << "I_4dr_blue" << false << false;
+    QTest::newRow("svo metallic") << true << 11 << ""
+                                  << "" << true << false;
+    QTest::newRow("aquarius, no drawings") << false << 10 << ""
+                                           << "" << true << false;
+    QTest::newRow("frozen white, no drawings") << false << 1 << "I1"
+                                               << "I_4dr_Light" << true << false;
 }
 
 void TestPictureFiles::windowShowsThePicturesOfTheChoice() {
+    QFETCH(bool, drawings);
     QFETCH(int, colour);
     QFETCH(QString, swatch);
     QFETCH(QString, background);
+    QFETCH(bool, fromFiles);
+    QFETCH(bool, bodyFile);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
@@ -190,12 +204,21 @@ void TestPictureFiles::windowShowsThePicturesOfTheChoice() {
         // Aquarius' swatch is damaged and must not show.
         f.write(QLatin1String(name) == QLatin1String("_col_aqua.jpg") ? jpeg.left(100) : jpeg);
     }
+    if (bodyFile) {
+        // A dealer's own sedan: red in the middle, on white (drawn transparently).
+        QImage bmp(142, 78, QImage::Format_RGB32);
+        bmp.fill(Qt::white);
+        QPainter(&bmp).fillRect(40, 20, 60, 40, Qt::red);
+        QVERIFY(bmp.save(dir.filePath(QStringLiteral("_4dr.bmp")), "BMP"));
+    }
+    const QString builtIn = kalvora::pictures::DrawingFolder();
+    if (!drawings) kalvora::pictures::SetDrawingFolder(dir.filePath(QStringLiteral("none")));
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
     kalvora::app::TForm1 w;
     QDir::setCurrent(previous);
     w.SetSettingsPath(dir.filePath(QStringLiteral("kalvora.INI")));
-    QCOMPARE(w.Pictures().LoadedCount(), 4);
+    QCOMPARE(w.Pictures().LoadedCount(), bodyFile ? 5 : 4);
 
     // The sedan with the chosen colour.
     w.Config().SelectBody(kalvora::Kuzov4dr);
@@ -203,6 +226,7 @@ void TestPictureFiles::windowShowsThePicturesOfTheChoice() {
     w.Config().ComboBox1Change();
     w.Config().SelectBody(kalvora::Kuzov4dr);
     w.Sync();
+    kalvora::pictures::SetDrawingFolder(builtIn);
     for (QLabel* label : w.findChildren<QLabel*>()) {
         const QString name = label->objectName();
         const bool isSwatch = name.size() <= 3 && name.startsWith(QLatin1Char('I'));
@@ -211,9 +235,18 @@ void TestPictureFiles::windowShowsThePicturesOfTheChoice() {
         if (isSwatch) QVERIFY2(label->isVisibleTo(&w) == (name == swatch), qPrintable(name));
         if (isBackground)
             QVERIFY2(label->isVisibleTo(&w) == (name == background), qPrintable(name));
+        // The files are 64 x 48 and opaque; the drawings have transparent corners, and the
+        // background drawing is far larger.
+        if ((isSwatch || isBackground) && label->isVisibleTo(&w)) {
+            const QImage shown = label->pixmap().toImage();
+            QCOMPARE(shown.size() == QSize(64, 48) && qAlpha(shown.pixel(0, 0)) == 255, fromFiles);
+        }
     }
-    // No body picture file: the placeholder shows in the body area.
-    QVERIFY(w.findChild<QLabel*>(QStringLiteral("NeN"))->isVisibleTo(&w));
+    // The body area: the dealer's file, else the drawing, else the placeholder.
+    auto* body = w.findChild<QLabel*>(QStringLiteral("Image4dr"));
+    QCOMPARE(body->isVisibleTo(&w), bodyFile || drawings);
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("NeN"))->isVisibleTo(&w), !bodyFile && !drawings);
+    if (bodyFile) QCOMPARE(body->pixmap().toImage().pixel(71, 39), qRgb(255, 0, 0));
 }
 
 QTEST_MAIN(TestPictureFiles)

@@ -1,0 +1,129 @@
+// Times the pictures of the configured car: the drawing of a new look (cold) and the same look
+// asked for again (cached), alone and as a colour change in the main window. Prints figures;
+// run offscreen (QT_QPA_PLATFORM=offscreen) or under Xvfb.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "app/TForm1.h"
+#include "pictures/CarPicture.h"
+
+namespace {
+
+using kalvora::CarLook;
+namespace pictures = kalvora::pictures;
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double Largest(const std::vector<double>& v) {
+    return *std::max_element(v.begin(), v.end());
+}
+
+void Print(const char* what, const std::vector<double>& ms) {
+    std::printf("%-62s median %7.3f ms   max %7.3f ms   (%zu)\n", what, Median(ms), Largest(ms),
+                ms.size());
+}
+
+// Everything a colour change shows: the body area, the faint background and the swatch.
+void ShowLook(pictures::CarPictureCache& cache, const CarLook& look) {
+    const QPixmap body = QPixmap::fromImage(cache.Picture(look, QSize(142, 78)));
+    const QPixmap background =
+        QPixmap::fromImage(cache.Picture(look, QSize(1000, 400), pictures::Strength::Faint));
+    (void)body;
+    (void)background;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+
+    // The pictures alone, through the cache the window uses.
+    {
+        pictures::CarPictureCache cache;
+        ShowLook(cache, CarLook{});  // the drawings' first parse, as at start-up
+        std::vector<double> cold;
+        std::vector<double> cached;
+        CarLook previous;
+        for (int body = 0; body < kalvora::kBodyCount; ++body) {
+            for (int colour = 1; colour <= 10; ++colour) {
+                CarLook look;
+                look.body = body;
+                look.paint = kalvora::PaintOf(colour);
+                look.metallic = kalvora::MetallicPaint(colour);
+                QElapsedTimer t;
+                t.start();
+                ShowLook(cache, look);
+                cold.push_back(t.nsecsElapsed() / 1e6);
+                // Back to the colour before: drawn already.
+                t.restart();
+                ShowLook(cache, previous);
+                cached.push_back(t.nsecsElapsed() / 1e6);
+                ShowLook(cache, look);
+                previous = look;
+            }
+        }
+        Print("body area + background, new look (cold)", cold);
+        Print("body area + background, look seen before (cached)", cached);
+    }
+
+    // The parts of a cold drawing.
+    {
+        std::vector<double> small;
+        std::vector<double> large;
+        for (int colour = 1; colour <= 10; ++colour) {
+            CarLook look;
+            look.paint = kalvora::PaintOf(colour);
+            QElapsedTimer t;
+            t.start();
+            (void)pictures::RenderCar(look, QSize(142, 78));
+            small.push_back(t.nsecsElapsed() / 1e6);
+            t.restart();
+            (void)pictures::RenderCar(look, QSize(1000, 400), pictures::Strength::Faint);
+            large.push_back(t.nsecsElapsed() / 1e6);
+        }
+        Print("of which: the body area, 142 x 78", small);
+        Print("of which: the faint background, 1000 x 400", large);
+    }
+
+    // A colour change in the main window: rules, price, code and pictures, without painting.
+    {
+        kalvora::app::TForm1 form;
+        form.SetSettingsPath(dir.filePath(QStringLiteral("kalvora.INI")));
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form)) {
+            std::fprintf(stderr, "picture-benchmark: the main window was never shown\n");
+            return 1;
+        }
+        form.FormActivate();
+        std::vector<double> cold;
+        std::vector<double> cached;
+        for (int round = 0; round < 2; ++round) {
+            for (int body : {kalvora::Kuzov5dr, kalvora::KuzovWag}) {
+                form.Config().SelectBody(body);
+                form.Sync();
+                for (int colour = 1; colour <= 10; ++colour) {
+                    QElapsedTimer t;
+                    t.start();
+                    form.Config().SetColourIndex(colour);
+                    form.Config().ComboBox1Change();
+                    form.Sync();
+                    (round == 0 ? cold : cached).push_back(t.nsecsElapsed() / 1e6);
+                }
+            }
+        }
+        Print("window: colour change with its pictures, new look (cold)", cold);
+        Print("window: colour change with its pictures, seen before (cached)", cached);
+    }
+    return 0;
+}

@@ -1,0 +1,66 @@
+// The program's own drawings: the configured car in its paint, with its roof rails and wheels,
+// the colour swatch and the illustrations of the information windows. The drawings are SVG files
+// compiled into the program; they are rendered with Qt SVG and need no display.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <vector>
+
+#include "model/CarLook.h"
+
+namespace kalvora::pictures {
+
+// Where the drawings are read from: the program's compiled-in resources unless changed. A folder
+// without the drawings makes every Render... function return a null image, as if none came with
+// the program.
+QString DrawingFolder();
+void SetDrawingFolder(const QString& folder);
+
+// How strongly the car is drawn: in full, or faint enough to lie behind text.
+enum class Strength : int { Full = 0, Faint = 1 };
+
+// The car as `look` describes it, side view with the front to the right, centred in an image of
+// `size` with a transparent background. Null when the drawings are missing or the size is empty.
+QImage RenderCar(const CarLook& look, QSize size, Strength strength = Strength::Full);
+
+// A paint sample: the paint, its shading and, for metallic paint, the highlight.
+QImage RenderSwatch(Rgb paint, bool metallic, QSize size);
+
+// The pictures of the information windows and of the About window.
+enum class Illustration : int {
+    Headlamps,  // adaptive headlamps and the fog lamp
+    Climate,    // without and with climate control
+    Radio2,
+    Radio7,
+    AlloyWheels,
+    SunBlinds,  // rear door blinds
+    Bodies,     // the four body types
+    About,
+};
+QImage RenderIllustration(Illustration which, QSize size);
+
+// Rendered cars by look, size and strength. A picture asked for again is not drawn again; the
+// least recently used ones are dropped when the pictures together exceed `budgetBytes` (the
+// default keeps a score of backgrounds and every body-area picture a user is likely to see).
+class CarPictureCache {
+  public:
+    explicit CarPictureCache(qsizetype budgetBytes = 32 * 1024 * 1024);
+    const QImage& Picture(const CarLook& look, QSize size, Strength strength = Strength::Full);
+    int Count() const;
+    void Clear();
+
+  private:
+    struct Entry {
+        CarLook look;
+        QSize size;
+        Strength strength;
+        QImage image;
+    };
+    qsizetype budget_;
+    qsizetype used_ = 0;
+    std::vector<Entry> entries_;  // most recently used last
+};
+
+}  // namespace kalvora::pictures

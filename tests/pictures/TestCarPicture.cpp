@@ -1,0 +1,152 @@
+// The drawn car: its body, paint, rails and wheels must show as configured, and the cache must
+// give back what a fresh drawing gives.
+#include <QtTest>
+#include <map>
+
+#include "pictures/CarPicture.h"
+
+using namespace kalvora;
+using kalvora::pictures::RenderCar;
+
+namespace {
+
+const QSize kSize(600, 240);  // one pixel per unit of the drawings
+
+CarLook Look(int body, int colour = 0, RailsLook rails = RailsLook::None,
+             WheelLook wheels = WheelLook::Steel) {
+    CarLook look;
+    look.body = body;
+    look.paint = PaintOf(colour);
+    look.metallic = MetallicPaint(colour);
+    look.rails = rails;
+    look.wheels = wheels;
+    return look;
+}
+
+// Pixels of `region` that differ between two pictures by more than a trace.
+int Differing(const QImage& a, const QImage& b, const QRect& region) {
+    int n = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            if (qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q)) +
+                    qAbs(qAlpha(p) - qAlpha(q)) >
+                24)
+                ++n;
+        }
+    }
+    return n;
+}
+
+// The most frequent opaque colour of the door panels, below the windows and above the sill.
+QRgb DominantPaint(const QImage& image) {
+    std::map<QRgb, int> count;
+    for (int y = 140; y < 180; ++y) {
+        for (int x = 200; x < 420; ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qAlpha(p) == 255) ++count[p & 0xFFFFFFu];
+        }
+    }
+    QRgb best = 0;
+    int most = 0;
+    for (const auto& [rgb, n] : count) {
+        if (n > most) best = rgb, most = n;
+    }
+    return best;
+}
+
+}  // namespace
+
+class TestCarPicture : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void eachBodyHasItsOwnSilhouette() {
+        QImage pictures[kBodyCount];
+        for (int b = 0; b < kBodyCount; ++b) {
+            pictures[b] = RenderCar(Look(b), kSize).convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(pictures[b].size(), kSize);
+        }
+        for (int a = 0; a < kBodyCount; ++a) {
+            for (int b = a + 1; b < kBodyCount; ++b) {
+                QVERIFY2(Differing(pictures[a], pictures[b], pictures[a].rect()) > 800,
+                         qPrintable(QStringLiteral("bodies %1 and %2").arg(a).arg(b)));
+            }
+        }
+    }
+
+    void paintMatchesTheChosenColour_data() {
+        QTest::addColumn<int>("colour");
+        for (int c = 0; c < kColourCount; ++c) QTest::addRow("%d", c) << c;
+    }
+    void paintMatchesTheChosenColour() {
+        QFETCH(int, colour);
+        for (int body = 0; body < kBodyCount; ++body) {
+            const QImage car =
+                RenderCar(Look(body, colour), kSize).convertToFormat(QImage::Format_ARGB32);
+            const QRgb seen = DominantPaint(car);
+            const Rgb wanted = PaintOf(colour);
+            const int tolerance = 6;
+            QVERIFY2(qAbs(qRed(seen) - int(wanted >> 16 & 0xFF)) <= tolerance &&
+                         qAbs(qGreen(seen) - int(wanted >> 8 & 0xFF)) <= tolerance &&
+                         qAbs(qBlue(seen) - int(wanted & 0xFF)) <= tolerance,
+                     qPrintable(QStringLiteral("body %1: %2 instead of %3")
+                                    .arg(body)
+                                    .arg(seen, 6, 16, QLatin1Char('0'))
+                                    .arg(wanted, 6, 16, QLatin1Char('0'))));
+        }
+    }
+
+    void railsAndAlloysShowOnlyWhenChosen() {
+        const QRect roof(60, 50, 300, 22);
+        const QRect wheel(458 - 22, 192 - 22, 44, 44);  // the front rim
+        const auto draw = [](RailsLook rails, WheelLook wheels) {
+            return RenderCar(Look(KuzovWag, 6, rails, wheels), kSize)
+                .convertToFormat(QImage::Format_ARGB32);
+        };
+        const QImage plain = draw(RailsLook::None, WheelLook::Steel);
+        const QImage black = draw(RailsLook::Black, WheelLook::Steel);
+        const QImage aluminium = draw(RailsLook::Aluminium, WheelLook::Steel);
+        QVERIFY(Differing(plain, black, roof) > 300);
+        QVERIFY(Differing(plain, aluminium, roof) > 300);
+        QVERIFY(Differing(black, aluminium, roof) > 300);
+        // The rails change nothing but the roof; the wheels nothing but the wheels.
+        QCOMPARE(Differing(plain, black, wheel), 0);
+        const QImage alloy15 = draw(RailsLook::None, WheelLook::Alloy15);
+        const QImage alloy16 = draw(RailsLook::None, WheelLook::Alloy16);
+        QVERIFY(Differing(plain, alloy15, wheel) > 200);
+        QVERIFY(Differing(alloy15, alloy16, wheel) > 200);
+        QCOMPARE(Differing(plain, alloy16, roof), 0);
+    }
+
+    void cacheGivesTheSamePictureAndKeepsItsBound() {
+        // Room for three pictures of the body area.
+        pictures::CarPictureCache cache(3 * 142 * 78 * 4);
+        const CarLook red = Look(Kuzov5dr, 6);
+        const QImage& first = cache.Picture(red, QSize(142, 78));
+        const qint64 key = first.cacheKey();
+        QCOMPARE(first, RenderCar(red, QSize(142, 78)));
+        for (int c = 1; c <= 4; ++c) cache.Picture(Look(Kuzov5dr, c), QSize(142, 78));
+        QCOMPARE(cache.Count(), 3);
+        QVERIFY(cache.Picture(Look(Kuzov5dr, 4), QSize(142, 78)).cacheKey() ==
+                cache.Picture(Look(Kuzov5dr, 4), QSize(142, 78)).cacheKey());
+        QVERIFY(cache.Picture(red, QSize(142, 78)).cacheKey() != key);  // drawn again
+    }
+
+    void withoutTheDrawingsNothingIsDrawn() {
+        const QString kept = pictures::DrawingFolder();
+        pictures::SetDrawingFolder(QStringLiteral("/nonexistent/kalvora-drawings"));
+        QVERIFY(RenderCar(Look(Kuzov4dr), kSize).isNull());
+        QVERIFY(
+            pictures::RenderIllustration(pictures::Illustration::Radio2, QSize(480, 300)).isNull());
+        pictures::SetDrawingFolder(kept);
+        for (int i = 0; i <= int(pictures::Illustration::About); ++i) {
+            QVERIFY(
+                !pictures::RenderIllustration(pictures::Illustration(i), QSize(300, 200)).isNull());
+        }
+    }
+};
+
+QTEST_MAIN(TestCarPicture)
+#include "TestCarPicture.moc"
