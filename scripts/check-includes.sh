@@ -3,7 +3,8 @@
 #
 #   pricing, settings            configuration code, .klv file format; window settings (Qt)
 #   model                        catalogue, price list, Configuration and its rules
-#   info                         explanations, pictures and the screen-fitting helpers
+#   pictures                     the drawn car and option pictures (Qt SVG)
+#   info                         explanations, picture windows and the screen-fitting helpers
 #   documents, credit, history   the documents, the loan, the undo history
 #   cli, app                     the two front ends
 #
@@ -16,9 +17,10 @@ layer() {
     case "$1" in
         pricing | settings) echo 0 ;;
         model) echo 1 ;;
-        info) echo 2 ;;
-        documents | credit | history) echo 3 ;;
-        cli | app) echo 4 ;;
+        pictures) echo 2 ;;
+        info) echo 3 ;;
+        documents | credit | history) echo 4 ;;
+        cli | app) echo 5 ;;
         *) echo "" ;;
     esac
 }
