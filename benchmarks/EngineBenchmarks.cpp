@@ -30,7 +30,7 @@ struct Session {
     Session() {
         ui.order = &order;
         config.SetEdit1(std::string(kResetCode));
-        config.Edit1DblClick();
+        config.DecodeCodeField();
     }
     DesktopLikeUi ui;
     Configuration config{ui};
@@ -146,7 +146,7 @@ void BM_DecodeAndSettle(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         s.config.SetEdit1(codes[i ^= 1]);
-        s.config.Edit1DblClick();
+        s.config.DecodeCodeField();
         benchmark::DoNotOptimize(s.config.Edit1());
     }
 }
@@ -155,7 +155,7 @@ BENCHMARK(BM_DecodeAndSettle);
 void BM_CheckListComposition(benchmark::State& state) {
     Session s;
     s.config.SetEdit1("Zt!F!!!t!.!!!!!!!!!!");
-    s.config.Edit1DblClick();
+    s.config.DecodeCodeField();
     for (auto _ : state) benchmark::DoNotOptimize(CheckList::Compose(s.config, s.ui));
 }
 BENCHMARK(BM_CheckListComposition);

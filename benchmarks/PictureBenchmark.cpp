@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "pictures/CarPicture.h"
 
 namespace {
@@ -98,14 +98,14 @@ int main(int argc, char* argv[]) {
 
     // A colour change in the main window: rules, price, code and pictures, without painting.
     {
-        kalvora::app::TForm1 form;
+        kalvora::app::MainWindow form;
         form.SetSettingsPath(dir.filePath(QStringLiteral("kalvora.INI")));
         form.show();
         if (!QTest::qWaitForWindowExposed(&form)) {
             std::fprintf(stderr, "picture-benchmark: the main window was never shown\n");
             return 1;
         }
-        form.FormActivate();
+        form.RunStartCode();
         std::vector<double> cold;
         std::vector<double> cached;
         for (int round = 0; round < 2; ++round) {
@@ -116,7 +116,7 @@ int main(int argc, char* argv[]) {
                     QElapsedTimer t;
                     t.start();
                     form.Config().SetColourIndex(colour);
-                    form.Config().ComboBox1Change();
+                    form.Config().OnColourChosen();
                     form.Sync();
                     (round == 0 ? cold : cached).push_back(t.nsecsElapsed() / 1e6);
                 }

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "app/Windows.h"
 
 namespace {
@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kalvora"));
     const std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
-    kalvora::app::TForm1* form = windows->Form1;
+    kalvora::app::MainWindow* form = windows->Form1;
     form->show();
     form->activateWindow();
     if (!QTest::qWaitForWindowExposed(form)) {

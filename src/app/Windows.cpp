@@ -3,24 +3,24 @@
 #include <QSettings>
 #include <QUrl>
 
-#include "app/TForm1.h"
-#include "credit/TKreditForm.h"
+#include "app/MainWindow.h"
+#include "credit/CreditWindow.h"
+#include "documents/CheckListWindow.h"
 #include "documents/ComparisonWindow.h"
 #include "documents/OrderDocument.h"
-#include "documents/TMomoForm.h"
-#include "documents/TZakazForm.h"
+#include "documents/OrderWindow.h"
+#include "info/AboutWindow.h"
+#include "info/AlloyWheelsWindow.h"
+#include "info/BodyTypesWindow.h"
+#include "info/ClimateWindow.h"
+#include "info/EngineComparisonWindow.h"
+#include "info/FogLampWindow.h"
+#include "info/PreheaterWindow.h"
 #include "info/PriceLabelHover.h"
-#include "info/TAboutBox.h"
-#include "info/TDiskForm.h"
-#include "info/TDvigForm.h"
-#include "info/TKlimat_form.h"
-#include "info/TKomplForm.h"
-#include "info/TKozov_form.h"
-#include "info/TPPForma.h"
-#include "info/TR2Form.h"
-#include "info/TR7Form.h"
-#include "info/TShtorkiForm.h"
-#include "info/Tptf_Form.h"
+#include "info/RadioPack2Window.h"
+#include "info/RadioPack7Window.h"
+#include "info/RearBlindsWindow.h"
+#include "info/TrimComparisonWindow.h"
 
 namespace kalvora::app {
 
@@ -53,25 +53,25 @@ Windows::~Windows() {
 
 std::unique_ptr<Windows> CreateWindows() {
     auto w = std::make_unique<Windows>();
-    w->Form1 = new TForm1;
+    w->Form1 = new MainWindow;
     Configuration& config = w->Form1->Config();
     WindowUi& ui = w->Form1->Ui();
 
-    w->PPForma = new TPPForma;
-    w->Kozov_form = new TKozov_form;
-    w->ptf_Form = new Tptf_Form;
-    w->Klimat_form = new TKlimat_form;
-    w->R2Form = new TR2Form;
-    w->R7Form = new TR7Form;
-    w->MomoForm = new TMomoForm(config, ui);
-    w->AboutBox = new TAboutBox;
-    w->KomplForm = new TKomplForm;
-    w->DvigForm = new TDvigForm;
+    w->PPForma = new PreheaterWindow;
+    w->Kozov_form = new BodyTypesWindow;
+    w->ptf_Form = new FogLampWindow;
+    w->Klimat_form = new ClimateWindow;
+    w->R2Form = new RadioPack2Window;
+    w->R7Form = new RadioPack7Window;
+    w->MomoForm = new CheckListWindow(config, ui);
+    w->AboutBox = new AboutWindow;
+    w->KomplForm = new TrimComparisonWindow;
+    w->DvigForm = new EngineComparisonWindow;
     w->order = std::make_unique<OrderDocument>(config, ui);
-    w->ZakazForm = new TZakazForm(*w->order);
-    w->KreditForm = new TKreditForm;
-    w->DiskForm = new TDiskForm;
-    w->ShtorkiForm = new TShtorkiForm;
+    w->ZakazForm = new OrderWindow(*w->order);
+    w->KreditForm = new CreditWindow;
+    w->DiskForm = new AlloyWheelsWindow;
+    w->ShtorkiForm = new RearBlindsWindow;
     w->Comparison = new ComparisonWindow(config, ui, w->Form1->Files());
     w->Comparison->setAttribute(Qt::WA_QuitOnClose, false);
 

@@ -8,14 +8,14 @@
 namespace kalvora {
 class ComparisonWindow;
 class OrderDocument;
-class TMomoForm;
-class TZakazForm;
-class TKreditForm;
+class CheckListWindow;
+class OrderWindow;
+class CreditWindow;
 }  // namespace kalvora
 
 namespace kalvora::app {
 
-class TForm1;
+class MainWindow;
 
 struct Windows {
     Windows();
@@ -24,21 +24,21 @@ struct Windows {
     Windows& operator=(const Windows&) = delete;
 
     // In the order of creation; the main window first.
-    TForm1* Form1 = nullptr;
-    TPPForma* PPForma = nullptr;
-    TKozov_form* Kozov_form = nullptr;
-    Tptf_Form* ptf_Form = nullptr;
-    TKlimat_form* Klimat_form = nullptr;
-    TR2Form* R2Form = nullptr;
-    TR7Form* R7Form = nullptr;
-    TMomoForm* MomoForm = nullptr;  // the check list
-    TAboutBox* AboutBox = nullptr;
-    TKomplForm* KomplForm = nullptr;
-    TDvigForm* DvigForm = nullptr;
-    TZakazForm* ZakazForm = nullptr;  // the order
-    TKreditForm* KreditForm = nullptr;
-    TDiskForm* DiskForm = nullptr;
-    TShtorkiForm* ShtorkiForm = nullptr;
+    MainWindow* Form1 = nullptr;
+    PreheaterWindow* PPForma = nullptr;
+    BodyTypesWindow* Kozov_form = nullptr;
+    FogLampWindow* ptf_Form = nullptr;
+    ClimateWindow* Klimat_form = nullptr;
+    RadioPack2Window* R2Form = nullptr;
+    RadioPack7Window* R7Form = nullptr;
+    CheckListWindow* MomoForm = nullptr;  // the check list
+    AboutWindow* AboutBox = nullptr;
+    TrimComparisonWindow* KomplForm = nullptr;
+    EngineComparisonWindow* DvigForm = nullptr;
+    OrderWindow* ZakazForm = nullptr;  // the order
+    CreditWindow* KreditForm = nullptr;
+    AlloyWheelsWindow* DiskForm = nullptr;
+    RearBlindsWindow* ShtorkiForm = nullptr;
     // The current configuration against a second one ("Сравнить...").
     ComparisonWindow* Comparison = nullptr;
 

@@ -5,7 +5,7 @@
 
 #include "KalvoraVersion.h"
 #include "app/AppHelp.h"
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "app/WindowUi.h"
 #include "app/Windows.h"
 

@@ -18,7 +18,7 @@ std::string Now(const char* format) {
 
 CommandLineStart::CommandLineStart(const std::string& argument, FileAccess& files)
     : config_(*this) {
-    const Result result = config_.FormActivate({argument}, files);
+    const Result result = config_.RunStartCode({argument}, files);
     if (!result.Succeeded()) {
         error_ = result.reason;
     } else if (!config_.HasPrice()) {

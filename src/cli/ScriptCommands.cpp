@@ -134,7 +134,7 @@ ScriptError UnknownControl(const std::string& name) {
 void Start(ScriptSession& s, const ScriptLine& line) {
     const std::vector<std::string> args(line.words.begin() + 1, line.words.end());
     const bool pending = s.Config().StartupPending();
-    s.Config().FormActivate(args, s.Files());
+    s.Config().RunStartCode(args, s.Files());
     // Undo reaches back to the configuration the start code made, not before it.
     if (pending && !s.Config().StartupPending()) s.History().Restart();
 }
@@ -202,28 +202,28 @@ void Colour(ScriptSession& s, const ScriptLine& line) {
     if (c.Colour() == colour) return;
     const ActionScope action(s.History(), {ActionKind::Colour, colour});
     c.SetColourIndex(colour);
-    c.ComboBox1Change();
+    c.OnColourChosen();
 }
 
 void Code(ScriptSession& s, const ScriptLine& line) {
     s.Focus().MoveTo(FocusTarget::Edit1());
     const ActionScope action(s.History(), {ActionKind::Code, 0});
     s.Config().SetEdit1(line.Rest());
-    s.Config().Edit1DblClick();
+    s.Config().DecodeCodeField();
 }
 
 void Reset(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 2, "reset yes|no");
     s.Ui().SetAnswer(Answer(line.words[1]));
     const ActionScope action(s.History(), {ActionKind::Reset, 0});
-    s.Config().SpeedButton8Click();
+    s.Config().ResetAll();
     s.Ui().SetAnswer(std::nullopt);
 }
 
 void EquipCommand(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 1, "equip");
     const ActionScope action(s.History(), {ActionKind::Equip, 0});
-    s.Config().SpeedButton26Click();
+    s.Config().EquipAll();
 }
 
 void Open(ScriptSession& s, const ScriptLine& line) {

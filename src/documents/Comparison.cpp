@@ -57,7 +57,7 @@ SettledConfiguration Settled(SettlingSession& session) {
 
 void StartFresh(SettlingSession& session) {
     NoFiles none;
-    session.Config().FormActivate({}, none);
+    session.Config().RunStartCode({}, none);
 }
 
 std::string Dollars(std::int64_t amount) {
@@ -171,7 +171,7 @@ SettledConfiguration SettleCode(std::string_view code) {
     SettlingSession session;
     StartFresh(session);
     session.Config().SetEdit1(code);
-    session.Config().Edit1DblClick();
+    session.Config().DecodeCodeField();
     return Settled(session);
 }
 
@@ -184,13 +184,13 @@ SettledConfiguration SettleFile(const std::string& path, FileAccess& files) {
 
 SettledConfiguration SettleArgument(const std::string& argument, FileAccess& files) {
     SettlingSession session;
-    session.Config().FormActivate({argument}, files);
+    session.Config().RunStartCode({argument}, files);
     return Settled(session);
 }
 
 void OpenVariant(Configuration& config, std::string_view code) {
     config.SetEdit1(code);
-    config.Edit1DblClick();
+    config.DecodeCodeField();
 }
 
 Comparison CompareConfigurations(const ConfigurationFacts& a, const ConfigurationFacts& b) {

@@ -99,7 +99,7 @@ void ExplainConfiguration(const ConfigurationSnapshot& config, ReasonTable* reas
     for (int e = 0; e < kEngineCount; ++e) {
         if (e == config.Engine() || !config.EngineEnabled(e)) continue;
         attempt({ActionKind::Engine, std::int16_t(config.Engine()), false, false}, [&] {
-            scratch.Dvig20MT145Enter(e);
+            scratch.OnEngineFocused(e);
             scratch.SelectEngine(e);
         });
     }
@@ -121,7 +121,7 @@ void ExplainConfiguration(const ConfigurationSnapshot& config, ReasonTable* reas
     if (config.Colour() > 0) {
         attempt({ActionKind::Colour, std::int16_t(config.Colour()), false, false}, [&] {
             scratch.SetColourIndex(0);
-            scratch.ComboBox1Change();
+            scratch.OnColourChosen();
         });
     }
     // What no single choice changes is how this car is built.

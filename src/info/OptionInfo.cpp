@@ -4,17 +4,17 @@
 #include <array>
 #include <string>
 
-#include "info/TAboutBox.h"
-#include "info/TDiskForm.h"
-#include "info/TDvigForm.h"
-#include "info/TKlimat_form.h"
-#include "info/TKomplForm.h"
-#include "info/TKozov_form.h"
-#include "info/TPPForma.h"
-#include "info/TR2Form.h"
-#include "info/TR7Form.h"
-#include "info/TShtorkiForm.h"
-#include "info/Tptf_Form.h"
+#include "info/AboutWindow.h"
+#include "info/AlloyWheelsWindow.h"
+#include "info/BodyTypesWindow.h"
+#include "info/ClimateWindow.h"
+#include "info/EngineComparisonWindow.h"
+#include "info/FogLampWindow.h"
+#include "info/PreheaterWindow.h"
+#include "info/RadioPack2Window.h"
+#include "info/RadioPack7Window.h"
+#include "info/RearBlindsWindow.h"
+#include "info/TrimComparisonWindow.h"
 #include "model/UiPort.h"
 
 namespace kalvora {

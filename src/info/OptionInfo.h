@@ -14,31 +14,31 @@ class QWidget;
 namespace kalvora {
 
 class UiPort;
-class TPPForma;
-class TKozov_form;
-class Tptf_Form;
-class TKlimat_form;
-class TR2Form;
-class TR7Form;
-class TAboutBox;
-class TKomplForm;
-class TDvigForm;
-class TDiskForm;
-class TShtorkiForm;
+class PreheaterWindow;
+class BodyTypesWindow;
+class FogLampWindow;
+class ClimateWindow;
+class RadioPack2Window;
+class RadioPack7Window;
+class AboutWindow;
+class TrimComparisonWindow;
+class EngineComparisonWindow;
+class AlloyWheelsWindow;
+class RearBlindsWindow;
 
 // The information windows, created once by the main program. A missing one shows nothing.
 struct InfoWindows {
-    TPPForma* ppForma = nullptr;
-    TKozov_form* kozovForm = nullptr;
-    Tptf_Form* ptfForm = nullptr;
-    TKlimat_form* klimatForm = nullptr;
-    TR2Form* r2Form = nullptr;
-    TR7Form* r7Form = nullptr;
-    TAboutBox* aboutBox = nullptr;
-    TKomplForm* komplForm = nullptr;
-    TDvigForm* dvigForm = nullptr;
-    TDiskForm* diskForm = nullptr;
-    TShtorkiForm* shtorkiForm = nullptr;
+    PreheaterWindow* ppForma = nullptr;
+    BodyTypesWindow* kozovForm = nullptr;
+    FogLampWindow* ptfForm = nullptr;
+    ClimateWindow* klimatForm = nullptr;
+    RadioPack2Window* r2Form = nullptr;
+    RadioPack7Window* r7Form = nullptr;
+    AboutWindow* aboutBox = nullptr;
+    TrimComparisonWindow* komplForm = nullptr;
+    EngineComparisonWindow* dvigForm = nullptr;
+    AlloyWheelsWindow* diskForm = nullptr;
+    RearBlindsWindow* shtorkiForm = nullptr;
 };
 
 enum class InfoWindow : std::uint8_t {

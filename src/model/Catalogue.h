@@ -121,7 +121,7 @@ enum class ClickRule : std::uint8_t {
     PuteshBoxClick,
     KozaBoxClick,
     SidVod6BoxClick,
-    MetallBoxClick,
+    OnMetallicToggled,
     ABSBoxClick,
     IVDBoxClick,
 };

@@ -1,4 +1,4 @@
-// Edit1DblClick and the start code: from a code back to the controls.
+// DecodeCodeField and the start code: from a code back to the controls.
 #include <string>
 
 #include "model/Configuration.h"
@@ -50,13 +50,13 @@ bool LooksLikeFileName(const std::string& argument) {
 
 }  // namespace
 
-Result Configuration::Edit1DblClick() {
-    Result result = DecodeCodeField();
+Result Configuration::DecodeCodeField() {
+    Result result = DecodeCodeFieldQuietly();
     if (result.outcome == Outcome::Rejected) ui_.ShowMessage(result.reason);
     return result;
 }
 
-Result Configuration::DecodeCodeField() {
+Result Configuration::DecodeCodeFieldQuietly() {
     const Result rejected{Outcome::Rejected, std::string(kInvalidCode)};
     const std::string text = CleanCode(edit1_);
     SetEdit1(text);
@@ -123,16 +123,16 @@ Result Configuration::DecodeCodeField() {
 
     // Settle: the colour, then the trim rules for the decoded trim, body and engine, then the
     // price and the code of what the rules allowed.
-    ComboBox1Change();
+    OnColourChosen();
     ui_.ProcessPendingEvents();
-    ComplButtonClick();
+    ApplyTrimRules();
     ui_.ProcessPendingEvents();
     PriceButtonClick();
     ui_.FocusCodeField();
     return {oldCode ? Outcome::Converted : Outcome::Accepted, {}};
 }
 
-Result Configuration::FormActivate(const std::vector<std::string>& args, FileAccess& files) {
+Result Configuration::RunStartCode(const std::vector<std::string>& args, FileAccess& files) {
     if (!startupPending_) return {};
     std::string code(kResetCode);
     std::string startFile;
@@ -153,16 +153,16 @@ Result Configuration::FormActivate(const std::vector<std::string>& args, FileAcc
         }
     }
     SetEdit1(code);
-    Result result = DecodeCodeField();
+    Result result = DecodeCodeFieldQuietly();
     if (result.outcome == Outcome::Rejected) {
         // Start as without an argument, so that the window shows a settled configuration while
         // the message is up and after it.
         SetEdit1(kResetCode);
-        DecodeCodeField();
+        DecodeCodeFieldQuietly();
         ui_.ShowMessage(result.reason);
     }
     startupPending_ = false;
-    ComplButtonClick();
+    ApplyTrimRules();
     // What the program starts with is not a change of the user's. A file whose code was
     // rejected is not what is on screen, so it is not the open document.
     documentPath_ = result.Succeeded() ? startFile : std::string();

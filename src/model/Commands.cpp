@@ -44,13 +44,13 @@ constexpr EquipStep kEquipSteps[] = {
 
 }  // namespace
 
-void Configuration::SpeedButton8Click() {
+void Configuration::ResetAll() {
     if (!ui_.Confirm("Сброс всех опций. Вы уверены?")) return;
     SetEdit1(kResetCode);
-    Edit1DblClick();
+    DecodeCodeField();
 }
 
-void Configuration::SpeedButton26Click() {
+void Configuration::EquipAll() {
     for (const EquipStep& step : kEquipSteps) {
         // Standard and unavailable options stay as they are.
         if (!Enabled(step.option)) continue;
@@ -60,7 +60,7 @@ void Configuration::SpeedButton26Click() {
             SetChecked(step.option, true);
         }
     }
-    ComplButtonClick();
+    ApplyTrimRules();
 }
 
 }  // namespace kalvora

@@ -137,8 +137,8 @@ void Configuration::RunClickRule(Opt o) {
             return KozaBoxClick();
         case ClickRule::SidVod6BoxClick:
             return SidVod6BoxClick();
-        case ClickRule::MetallBoxClick:
-            return MetallBoxClick();
+        case ClickRule::OnMetallicToggled:
+            return OnMetallicToggled();
         case ClickRule::ABSBoxClick:
             return ABSBoxClick();
         case ClickRule::IVDBoxClick:
@@ -169,7 +169,7 @@ void Configuration::SelectBody(int b) {
     if (body_ == b) return;
     body_ = b;
     Changed();
-    ComplButtonClick();
+    ApplyTrimRules();
 }
 
 void Configuration::SetBodyEnabled(int b, bool enabled) {
@@ -182,7 +182,7 @@ void Configuration::SelectRails(int r) {
     if (rails_ == r) return;
     rails_ = r;
     Changed();
-    ComplButtonClick();
+    ApplyTrimRules();
 }
 
 void Configuration::SetRailsEnabled(int r, bool enabled) {
@@ -195,7 +195,7 @@ void Configuration::SelectEngine(int e) {
     if (engine_ == e) return;
     engine_ = e;
     Changed();
-    Dvig14MTClick();
+    OnEngineChosen();
 }
 
 void Configuration::SetEngineEnabled(int e, bool enabled) {
@@ -208,7 +208,7 @@ void Configuration::SelectTrim(int trim) {
     if (trim_ == trim) return;
     trim_ = trim;
     Changed();
-    ComplClick();
+    OnTrimChosen();
 }
 
 void Configuration::SetPreferredEngine(int e) {
@@ -217,13 +217,13 @@ void Configuration::SetPreferredEngine(int e) {
     Changed();
 }
 
-void Configuration::ComplClick() {
-    ComplButtonClick();
+void Configuration::OnTrimChosen() {
+    ApplyTrimRules();
 }
-void Configuration::Dvig14MTClick() {
-    ComplButtonClick();
+void Configuration::OnEngineChosen() {
+    ApplyTrimRules();
 }
-void Configuration::Dvig20MT145Enter(int engine) {
+void Configuration::OnEngineFocused(int engine) {
     SetPreferredEngine(engine);
 }
 
@@ -295,18 +295,18 @@ void Configuration::SetSwatch(int swatch) {
 
 // --- Colour ----------------------------------------------------------------------------------
 
-void Configuration::ComboBox1Change() {
+void Configuration::OnColourChosen() {
     const int index = colour_;
     // Without a selected item there is no item text to read: the metallic mark is left alone.
     if (index >= 1 && index < kColourCount) SetChecked(Opt::MetallBox, kColours[index].metallic);
     SetPrice(Opt::MetallBox, MetallicPrice(index == kSvoMetallic));
     SetSwatch(index >= 1 && index < kColourCount ? kColours[index].swatch : 0);
-    ComplButtonClick();
+    ApplyTrimRules();
 }
 
-void Configuration::MetallBoxClick() {
+void Configuration::OnMetallicToggled() {
     // With a colour chosen the metallic mark always follows the colour.
-    if (colour_ >= 1 && colour_ < kColourCount) ComboBox1Change();
+    if (colour_ >= 1 && colour_ < kColourCount) OnColourChosen();
     PriceButtonClick();
 }
 

@@ -109,14 +109,14 @@ class Configuration {
     void SetOptionUnavailable(Opt o);
 
     // Selecting a button that is not selected deselects the rest of its group and runs its
-    // click rule: the trim rules for bodies and roof rails, Dvig14MTClick for engines.
+    // click rule: the trim rules for bodies and roof rails, OnEngineChosen for engines.
     void SelectBody(int b);
     void SetBodyEnabled(int b, bool enabled);
     void SelectRails(int r);
     void SetRailsEnabled(int r, bool enabled);
     void SelectEngine(int e);
     void SetEngineEnabled(int e, bool enabled);
-    // A different trim runs ComplClick.
+    // A different trim runs OnTrimChosen.
     void SelectTrim(int trim);
     void SetPreferredEngine(int e);
     // Sets the item index of the colour list without running its change rule (as code does).
@@ -139,14 +139,14 @@ class Configuration {
     void OptionExit(Opt o);
 
     // Colour list and metallic mark.
-    void ComboBox1Change();
-    void MetallBoxClick();
+    void OnColourChosen();     // form: ComboBox1Change
+    void OnMetallicToggled();  // form: MetallBoxClick
 
     // Trim rules and the entry points that lead to them.
-    void ComplButtonClick();
-    void ComplClick();
-    void Dvig14MTClick();
-    void Dvig20MT145Enter(int engine);
+    void ApplyTrimRules();             // form: ComplButtonClick
+    void OnTrimChosen();               // form: ComplClick
+    void OnEngineChosen();             // form: Dvig14MTClick
+    void OnEngineFocused(int engine);  // form: Dvig20MT145Enter
 
     // Option rules.
     void KomfBoxClick();
@@ -187,16 +187,17 @@ class Configuration {
 
     // Code field: decode its text (double-click or Enter). A rejected code is reported to the
     // user and changes nothing.
-    Result Edit1DblClick();
+    Result DecodeCodeField();  // form: Edit1DblClick
     // The first activation of the main window: decodes the code given on the command line (a
     // file name or a code) or the reset code, once per run. A code the decoder rejects is
     // reported after the program has started as it does without one.
-    Result FormActivate(const std::vector<std::string>& args, FileAccess& files);
+    Result RunStartCode(const std::vector<std::string>& args,
+                        FileAccess& files);  // form: FormActivate
     bool StartupPending() const { return startupPending_; }
 
     // "Сбросить всё" and "Оснастить".
-    void SpeedButton8Click();
-    void SpeedButton26Click();
+    void ResetAll();  // form: SpeedButton8Click
+    void EquipAll();  // form: SpeedButton26Click
 
     // "Сохранить..." and "Открыть..." after the file dialog has given a path.
     // The file holds the code of the configuration on screen, not a code typed and rejected.
@@ -221,7 +222,7 @@ class Configuration {
     // The price list's price of the option in the current trim.
     void Charge(Opt o);
     // Decodes the field without reporting a rejection; the conversion notice is shown.
-    Result DecodeCodeField();
+    Result DecodeCodeFieldQuietly();
     void RadioPackExit(Opt pack);
     void RadioPackTwoBack();
     bool RadioPacksMayReturn(Opt otherComfortPackage) const;

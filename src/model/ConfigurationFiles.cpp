@@ -47,7 +47,7 @@ Result Configuration::OpenFile(const std::string& path, FileAccess& files) {
         return {Outcome::Rejected, error};
     }
     SetEdit1(line);
-    Result result = Edit1DblClick();
+    Result result = DecodeCodeField();
     documentPath_ = path;
     savedEdit1_ = edit1_;
     Changed();

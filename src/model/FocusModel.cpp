@@ -9,7 +9,7 @@ void FocusModel::MoveTo(const FocusTarget& target) {
     const FocusTarget previous = current_;
     current_ = target;
     if (previous.kind == FocusTarget::Kind::Option) config_.OptionExit(OptAt(previous.index));
-    if (target.kind == FocusTarget::Kind::Engine) config_.Dvig20MT145Enter(target.index);
+    if (target.kind == FocusTarget::Kind::Engine) config_.OnEngineFocused(target.index);
 }
 
 }  // namespace kalvora

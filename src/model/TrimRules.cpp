@@ -1,4 +1,4 @@
-// ComplButtonClick: the trim rules. They bring the whole configuration into line with the
+// ApplyTrimRules: the trim rules. They bring the whole configuration into line with the
 // chosen trim, body, roof rails, engine and colour: base price and surcharge, which engines,
 // bodies and roof rails may be chosen, which options are available, standard or unavailable and
 // at which price, the package rules again, the pictures, and finally the price.
@@ -368,7 +368,7 @@ void RunTrimBlock(Configuration& c, int trim) {
 
 }  // namespace
 
-void Configuration::ComplButtonClick() {
+void Configuration::ApplyTrimRules() {
     const int trim = trim_;
 
     // 1-3: base price, the electric heater that comes with the diesel.

@@ -19,19 +19,19 @@
 #include <QtTest>
 #include <memory>
 
+#include "app/MainWindow.h"
 #include "app/RecentFiles.h"
-#include "app/TForm1.h"
 #include "app/WindowUi.h"
 #include "app/Windows.h"
-#include "credit/TKreditForm.h"
-#include "documents/TMomoForm.h"
+#include "credit/CreditWindow.h"
+#include "documents/CheckListWindow.h"
 #include "info/InfoTexts.h"
 #include "info/OptionInfo.h"
 #include "info/ScreenFit.h"
 #include "model/Catalogue.h"
 
 using kalvora::Opt;
-using kalvora::app::TForm1;
+using kalvora::app::MainWindow;
 using SaveAnswer = kalvora::app::WindowUi::SaveAnswer;
 
 class TestDesktopUse : public QObject {
@@ -53,8 +53,8 @@ class TestDesktopUse : public QObject {
 
   private:
     // The first option the start configuration lets the user tick, and its row's names.
-    static QCheckBox* FreeBox(TForm1& w);
-    std::unique_ptr<TForm1> Open(const std::vector<std::string>& args = {});
+    static QCheckBox* FreeBox(MainWindow& w);
+    std::unique_ptr<MainWindow> Open(const std::vector<std::string>& args = {});
     QString Path(const char* name) const { return dir_->filePath(QString::fromUtf8(name)); }
 
     std::unique_ptr<QTemporaryDir> dir_;
@@ -75,8 +75,8 @@ void TestDesktopUse::init() {
     messages_.clear();
 }
 
-std::unique_ptr<TForm1> TestDesktopUse::Open(const std::vector<std::string>& args) {
-    auto w = std::make_unique<TForm1>();
+std::unique_ptr<MainWindow> TestDesktopUse::Open(const std::vector<std::string>& args) {
+    auto w = std::make_unique<MainWindow>();
     w->SetSettingsPath(settings_);
     w->SetStartArguments(args);
     w->Ui().messageBox = [this](const QString& text) { messages_.append(text); };
@@ -88,7 +88,7 @@ std::unique_ptr<TForm1> TestDesktopUse::Open(const std::vector<std::string>& arg
     return w;
 }
 
-QCheckBox* TestDesktopUse::FreeBox(TForm1& w) {
+QCheckBox* TestDesktopUse::FreeBox(MainWindow& w) {
     for (const kalvora::OptionDef& def : kalvora::kOptionTable) {
         auto* box = w.findChild<QCheckBox*>(QString::fromUtf8(def.name.data()));
         if (!def.hidden && box->isEnabled() &&
@@ -439,7 +439,7 @@ void TestDesktopUse::screenshots() {
     };
 
     const std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
-    TForm1* main = windows->Form1;
+    MainWindow* main = windows->Form1;
     main->SetSettingsPath(settings_);
     main->SetStartArguments({});
     main->show();

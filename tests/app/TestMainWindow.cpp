@@ -12,7 +12,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "pricing/DiskFileAccess.h"
 #include "settings/WindowSettings.h"
 #include "support/RecordingUi.h"
@@ -21,7 +21,7 @@
 using kalvora::Configuration;
 using kalvora::DiskFileAccess;
 using kalvora::Opt;
-using kalvora::app::TForm1;
+using kalvora::app::MainWindow;
 using kalvora::testing::RecordingUi;
 using kalvora::testing::User;
 
@@ -79,9 +79,9 @@ class TestMainWindow : public QObject {
     void totalPriceHoverShowsWhereThePriceComesFrom();
 
   private:
-    std::unique_ptr<TForm1> Open(const std::vector<std::string>& args, bool activate = true,
-                                 bool realBoxes = false);
-    void Act(TForm1& w, const QString& token);
+    std::unique_ptr<MainWindow> Open(const std::vector<std::string>& args, bool activate = true,
+                                     bool realBoxes = false);
+    void Act(MainWindow& w, const QString& token);
     bool DecoderAvailable();
 
     std::unique_ptr<QTemporaryDir> dir_;
@@ -108,9 +108,9 @@ void TestMainWindow::cleanup() {
     otherWindow_.reset();
 }
 
-std::unique_ptr<TForm1> TestMainWindow::Open(const std::vector<std::string>& args, bool activate,
-                                             bool realBoxes) {
-    auto w = std::make_unique<TForm1>();
+std::unique_ptr<MainWindow> TestMainWindow::Open(const std::vector<std::string>& args,
+                                                 bool activate, bool realBoxes) {
+    auto w = std::make_unique<MainWindow>();
     w->SetSettingsPath(settings_);
     w->SetStartArguments(args);
     w->Ui().messageBox = [this](const QString& text) { messages_.append(text); };
@@ -138,7 +138,7 @@ std::unique_ptr<TForm1> TestMainWindow::Open(const std::vector<std::string>& arg
 
 // One user action on the window: a mouse click on the named control, a colour picked from the
 // list, or "other" for another window becoming active and the main window coming back.
-void TestMainWindow::Act(TForm1& w, const QString& token) {
+void TestMainWindow::Act(MainWindow& w, const QString& token) {
     if (token == QLatin1String("other")) {
         if (!otherWindow_) otherWindow_ = std::make_unique<QWidget>();
         otherWindow_->show();
@@ -172,7 +172,7 @@ bool TestMainWindow::DecoderAvailable() {
     RecordingUi ui;
     Configuration probe(ui);
     probe.SetEdit1(kResetCode);
-    probe.Edit1DblClick();
+    probe.DecodeCodeField();
     return probe.Trim() != kalvora::Ghia;
 }
 
@@ -208,13 +208,13 @@ void TestMainWindow::clickingControlsShowsWhatTheEngineDecides() {
     RecordingUi refUi;
     Configuration ref(refUi);
     DiskFileAccess files;
-    ref.FormActivate({}, files);
+    ref.RunStartCode({}, files);
     User user(ref);
 
     for (const QString& token : clicks) {
         Act(*w, token);
         if (token == QLatin1String("SpeedButton26")) {
-            ref.SpeedButton26Click();
+            ref.EquipAll();
         } else {
             ActOnReference(user, token);
         }
@@ -327,7 +327,7 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
     RecordingUi refUi;
     Configuration ref(refUi);
     DiskFileAccess files;
-    ref.FormActivate({}, files);
+    ref.RunStartCode({}, files);
     const std::string resetCode = ref.Edit1();
     User user(ref);
     user.PickTrim(kalvora::Ghia);
@@ -439,7 +439,7 @@ void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick() {
     RecordingUi refUi;
     Configuration ref(refUi);
     DiskFileAccess files;
-    ref.FormActivate({}, files);
+    ref.RunStartCode({}, files);
     User user(ref);
     user.PickTrim(kalvora::Trend);
     user.ClickBody(kalvora::Kuzov5dr);

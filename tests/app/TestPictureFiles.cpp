@@ -10,8 +10,8 @@
 
 #include <jpeglib.h>
 
+#include "app/MainWindow.h"
 #include "app/PictureFiles.h"
-#include "app/TForm1.h"
 #include "info/JpegImage.h"
 #include "pictures/CarPicture.h"
 
@@ -215,7 +215,7 @@ void TestPictureFiles::windowShowsThePicturesOfTheChoice() {
     if (!drawings) kalvora::pictures::SetDrawingFolder(dir.filePath(QStringLiteral("none")));
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
-    kalvora::app::TForm1 w;
+    kalvora::app::MainWindow w;
     QDir::setCurrent(previous);
     w.SetSettingsPath(dir.filePath(QStringLiteral("kalvora.INI")));
     QCOMPARE(w.Pictures().LoadedCount(), bodyFile ? 5 : 4);
@@ -223,7 +223,7 @@ void TestPictureFiles::windowShowsThePicturesOfTheChoice() {
     // The sedan with the chosen colour.
     w.Config().SelectBody(kalvora::Kuzov4dr);
     w.Config().SetColourIndex(colour);
-    w.Config().ComboBox1Change();
+    w.Config().OnColourChosen();
     w.Config().SelectBody(kalvora::Kuzov4dr);
     w.Sync();
     kalvora::pictures::SetDrawingFolder(builtIn);

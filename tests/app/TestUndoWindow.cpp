@@ -14,10 +14,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 
 using kalvora::Opt;
-using kalvora::app::TForm1;
+using kalvora::app::MainWindow;
 
 class TestUndoWindow : public QObject {
     Q_OBJECT
@@ -29,8 +29,8 @@ class TestUndoWindow : public QObject {
     void ctrlZAndTheButtonsStepThroughWholeActions();
 
   private:
-    std::unique_ptr<TForm1> Open();
-    void Click(TForm1& w, const char* name);
+    std::unique_ptr<MainWindow> Open();
+    void Click(MainWindow& w, const char* name);
     void Save(QWidget& w, const char* file, QWidget* tip = nullptr);
 
     std::unique_ptr<QTemporaryDir> dir_;
@@ -42,8 +42,8 @@ void TestUndoWindow::initTestCase() {
     qputenv("XDG_CONFIG_HOME", dir_->path().toLocal8Bit());
 }
 
-std::unique_ptr<TForm1> TestUndoWindow::Open() {
-    auto w = std::make_unique<TForm1>();
+std::unique_ptr<MainWindow> TestUndoWindow::Open() {
+    auto w = std::make_unique<MainWindow>();
     w->SetSettingsPath(dir_->filePath(QStringLiteral("kalvora.INI")));
     w->SetStartArguments({});
     w->Ui().messageBox = [](const QString&) {};
@@ -54,7 +54,7 @@ std::unique_ptr<TForm1> TestUndoWindow::Open() {
     return w;
 }
 
-void TestUndoWindow::Click(TForm1& w, const char* name) {
+void TestUndoWindow::Click(MainWindow& w, const char* name) {
     auto* widget = w.findChild<QWidget*>(QLatin1String(name));
     QVERIFY2(widget, name);
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(7, widget->height() / 2));

@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "credit/TKreditForm.h"
+#include "credit/CreditWindow.h"
 #include "settings/WindowSettings.h"
 
 using kalvora::CreditField;
@@ -84,9 +84,9 @@ void TestWindowSettings::aPlaceOffTheScreenOrAbsurdIsNeverRestoredAsIs_data() {
 void TestWindowSettings::aPlaceOffTheScreenOrAbsurdIsNeverRestoredAsIs() {
     QFETCH(QString, normPos);
     QFETCH(bool, readable);
-    const QRect designed = kalvora::TKreditForm().geometry();
+    const QRect designed = kalvora::CreditWindow().geometry();
     Store(QStringLiteral("TKreditForm"), QStringLiteral("NormPos"), normPos);
-    kalvora::TKreditForm form;
+    kalvora::CreditWindow form;
     form.OpenForPrice(20000);
     if (readable) {
         QVERIFY2(form.screen()->availableGeometry().contains(form.geometry()), qPrintable(normPos));
@@ -188,11 +188,11 @@ void TestWindowSettings::rememberedNumbersThatAreNoNumbersReadAsTheDefault() {
     Store(QStringLiteral("TKreditForm"), QStringLiteral("Edit7_Text"), QStringLiteral("inf"));
     Store(QStringLiteral("TKreditForm"), QStringLiteral("Nd_Text"), QStringLiteral("1e999"));
     Store(QStringLiteral("TKreditForm"), QStringLiteral("Nr_Text"), QStringLiteral("12.5"));
-    kalvora::TKreditForm fresh;
+    kalvora::CreditWindow fresh;
     const QString usd = fresh.Field(CreditField::Edit6)->text();
     const QString eur = fresh.Field(CreditField::Edit7)->text();
     const QString dollars = fresh.Field(CreditField::Nd)->text();
-    kalvora::TKreditForm form;
+    kalvora::CreditWindow form;
     form.OpenForPrice(20000);
     QCOMPARE(form.Field(CreditField::Edit6)->text(), usd);
     QCOMPARE(form.Field(CreditField::Edit7)->text(), eur);

@@ -6,13 +6,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 #include "app/Windows.h"
 #include "documents/ComparisonWindow.h"
 #include "documents/OrderDocument.h"
-#include "documents/TZakazForm.h"
+#include "documents/OrderWindow.h"
 
-using kalvora::app::TForm1;
+using kalvora::app::MainWindow;
 using kalvora::app::Windows;
 
 class TestWindows : public QObject {
@@ -41,7 +41,7 @@ void TestWindows::initTestCase() {
 
 void TestWindows::init() {
     windows_ = kalvora::app::CreateWindows();
-    TForm1* main = windows_->Form1;
+    MainWindow* main = windows_->Form1;
     main->SetStartArguments({});
     main->Ui().messageBox = [](const QString&) {};
     main->show();

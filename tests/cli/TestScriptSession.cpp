@@ -169,7 +169,7 @@ TEST(ScriptWindows, PrintOrderShowsTheOrderWindowsText) {
     FakeFileAccess files;
     Configuration config(ui);
     OrderDocument order(config, ui);
-    config.FormActivate({"Zt!F!!!t!.!!!!!!!!!!"}, files);
+    config.RunStartCode({"Zt!F!!!t!.!!!!!!!!!!"}, files);
     order.SlovoBoxClick();
     order.ClickBox("KodBox");
     order.ClickBox("CBox");

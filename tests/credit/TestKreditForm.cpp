@@ -14,14 +14,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "credit/CreditWindow.h"
 #include "credit/DeskCalculatorDialog.h"
 #include "credit/KreditSettings.h"
-#include "credit/TKreditForm.h"
 #include "settings/WindowSettings.h"
 
 using kalvora::CreditBox;
 using kalvora::CreditField;
-using kalvora::TKreditForm;
+using kalvora::CreditWindow;
 
 class TestKreditForm : public QObject {
     Q_OBJECT
@@ -107,7 +107,7 @@ void TestKreditForm::typingShowsTheEnginesFigures() {
     QFETCH(QString, typed);
     QFETCH(QString, shownField);
     QFETCH(QString, shown);
-    TKreditForm form;
+    CreditWindow form;
     form.Box(CreditBox::FixBox)->click();
     QVERIFY(!form.Box(CreditBox::FixBox)->isChecked());
     form.OpenForPrice(15000);
@@ -117,7 +117,7 @@ void TestKreditForm::typingShowsTheEnginesFigures() {
 }
 
 void TestKreditForm::typedFirstPaymentIsReplacedOnEnter() {
-    TKreditForm form;
+    CreditWindow form;
     form.OpenForPrice(21000);
     QLineEdit* edit5 = form.Field(CreditField::Edit5);
     Type(edit5, "7777");
@@ -129,7 +129,7 @@ void TestKreditForm::typedFirstPaymentIsReplacedOnEnter() {
 }
 
 void TestKreditForm::leavingTheFirstPaymentFieldAlsoTakesTheAmount() {
-    TKreditForm form;
+    CreditWindow form;
     form.OpenForPrice(20000);
     QLineEdit* edit5 = form.Field(CreditField::Edit5);
     Type(edit5, "5000");
@@ -154,7 +154,7 @@ void TestKreditForm::deskCalculatorComputesFromItsKeys() {
 }
 
 void TestKreditForm::badRateTurnsTheFieldRed() {
-    TKreditForm form;
+    CreditWindow form;
     form.OpenForPrice(20000);
     QLineEdit* rate = form.Field(CreditField::StavkaR);
     Type(rate, "abc");
@@ -180,7 +180,7 @@ void TestKreditForm::badRateTurnsTheFieldRed() {
 }
 
 void TestKreditForm::scheduleGridShowsTheMonths() {
-    TKreditForm form;
+    CreditWindow form;
     form.Box(CreditBox::FixBox)->click();
     form.OpenForPrice(20000);
     QTableWidget* grid = form.Grid();
@@ -210,7 +210,7 @@ void TestKreditForm::scheduleGridShowsTheMonths() {
 }
 
 void TestKreditForm::converterConvertsWhenAKeyIsReleased() {
-    TKreditForm form;
+    CreditWindow form;
     Type(form.Field(CreditField::Edit6), "30");
     Type(form.Field(CreditField::Edit7), "40");
     Type(form.Field(CreditField::Nd), "100");
@@ -221,7 +221,7 @@ void TestKreditForm::converterConvertsWhenAKeyIsReleased() {
 }
 
 void TestKreditForm::droppingAFigureOnNdConvertsIt() {
-    TKreditForm form;
+    CreditWindow form;
     form.Box(CreditBox::FixBox)->click();
     form.OpenForPrice(20000);
     Type(form.Field(CreditField::Edit6), "30");
@@ -239,7 +239,7 @@ void TestKreditForm::droppingAFigureOnNdConvertsIt() {
 }
 
 void TestKreditForm::tabFollowsTheFieldsInReadingOrder() {
-    TKreditForm form;
+    CreditWindow form;
     form.OpenForPrice(20000);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -255,7 +255,7 @@ void TestKreditForm::tabFollowsTheFieldsInReadingOrder() {
 
 void TestKreditForm::ratesAndConverterFieldsAreRememberedBetweenRuns() {
     {
-        TKreditForm form;
+        CreditWindow form;
         form.OpenForPrice(20000);
         Type(form.Field(CreditField::Edit6), "30,5");
         Type(form.Field(CreditField::Nd), "12");
@@ -270,7 +270,7 @@ void TestKreditForm::ratesAndConverterFieldsAreRememberedBetweenRuns() {
     QCOMPARE(ini.value("TKreditForm/Nr_Text").toString(), QString("366,00"));
     QCOMPARE(ini.value("TKreditForm/Edit7_Text").toString(), QString("33,336"));
 
-    TKreditForm again;
+    CreditWindow again;
     again.OpenForPrice(20000);
     QCOMPARE(again.Field(CreditField::Edit6)->text(), QString("30,5"));
     QCOMPARE(again.Field(CreditField::Nr)->text(), QString("366,00"));
@@ -293,7 +293,7 @@ void TestKreditForm::ratesAndConverterFieldsAreRememberedBetweenRuns() {
 }
 
 void TestKreditForm::windowLooksRight() {
-    TKreditForm form;
+    CreditWindow form;
     form.Box(CreditBox::FixBox)->click();
     form.OpenForPrice(20000);
     form.show();

@@ -32,7 +32,7 @@ inline void Apply(Configuration& c, const Scene& s) {
     c.SelectTrim(s.trim);
     c.SelectBody(s.body);
     // Entering the engine button makes it the preferred engine, which the trim rules keep.
-    c.Dvig20MT145Enter(s.engine);
+    c.OnEngineFocused(s.engine);
     c.SelectEngine(s.engine);
     c.SelectRails(s.rails);
     // With no colour chosen the metallic mark does not follow the colour while ticks are set.

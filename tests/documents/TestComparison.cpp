@@ -23,14 +23,14 @@ std::string CodeAfter(const std::function<void(Configuration&)>& steps) {
     RecordingUi ui;
     Configuration config(ui);
     FakeFileAccess files;
-    config.FormActivate({}, files);
+    config.RunStartCode({}, files);
     steps(config);
     return config.Edit1();
 }
 
 void ChooseColour(Configuration& config, int colour) {
     config.SetColourIndex(colour);
-    config.ComboBox1Change();
+    config.OnColourChosen();
 }
 
 std::string TrendWithComfort() {
@@ -224,7 +224,7 @@ TEST(Comparison, AFileAndOpeningAVariantSettleAsTheCodeDoes) {
 
     RecordingUi ui;
     Configuration current(ui);
-    current.FormActivate({TrendWithComfort()}, files);
+    current.RunStartCode({TrendWithComfort()}, files);
     OpenVariant(current, ghia);
     EXPECT_EQ(current.Edit1(), ghia);
     EXPECT_EQ(ReadFacts(current)->total, Facts(ghia).total);
@@ -243,7 +243,7 @@ TEST(PriceBreakdown, AddsUpAndAgreesWithTheOrderDescription) {
         RecordingUi ui;
         Configuration config(ui);
         FakeFileAccess files;
-        config.FormActivate({code}, files);
+        config.RunStartCode({code}, files);
         const std::optional<PriceBreakdown> b = BreakDownPrice(config);
         if (!b) {
             EXPECT_EQ(config.PriceLabel(), "XXXXX") << code;

@@ -24,14 +24,14 @@ std::string CodeOf(const std::function<void(Configuration&)>& steps) {
     testing::RecordingUi ui;
     testing::FakeFileAccess files;
     Configuration config(ui);
-    config.FormActivate({}, files);
+    config.RunStartCode({}, files);
     steps(config);
     return config.Edit1();
 }
 
 void Colour(Configuration& c, int colour) {
     c.SetColourIndex(colour);
-    c.ComboBox1Change();
+    c.OnColourChosen();
 }
 
 // The row whose first cell reads `label`, or -1.
@@ -78,7 +78,7 @@ class TestComparisonWindow : public QObject {
         ui_ = std::make_unique<testing::RecordingUi>();
         files_ = std::make_unique<testing::FakeFileAccess>();
         config_ = std::make_unique<Configuration>(*ui_);
-        config_->FormActivate({trend_}, *files_);
+        config_->RunStartCode({trend_}, *files_);
         window_ = std::make_unique<ComparisonWindow>(*config_, *ui_, *files_);
         window_->SetOpenVariant([this](const std::string& code) { OpenVariant(*config_, code); });
         window_->show();

@@ -17,9 +17,9 @@
 #include <QToolButton>
 #include <memory>
 
+#include "documents/CheckListWindow.h"
 #include "documents/OrderDocument.h"
-#include "documents/TMomoForm.h"
-#include "documents/TZakazForm.h"
+#include "documents/OrderWindow.h"
 #include "model/Configuration.h"
 #include "settings/WindowSettings.h"
 #include "support/RecordingUi.h"
@@ -31,7 +31,7 @@ namespace {
 // A Ghia wagon with xenon headlamps, as the rules would leave it priced.
 void SetUpCar(Configuration& c) {
     c.SelectBody(KuzovWag);
-    c.Dvig20MT145Enter(Dvig20MT145);
+    c.OnEngineFocused(Dvig20MT145);
     c.SelectEngine(Dvig20MT145);
     c.SetColourIndex(7);
     c.SetChecked(Opt::KsenonBox, true);
@@ -79,9 +79,9 @@ class TestDocumentWindows : public QObject {
     std::unique_ptr<DocumentWindow> MakeWindow(const QString& which) {
         if (which == "order") {
             order_->SlovoBoxClick();
-            return std::make_unique<TZakazForm>(*order_);
+            return std::make_unique<OrderWindow>(*order_);
         }
-        auto momo = std::make_unique<TMomoForm>(*config_, *ui_);
+        auto momo = std::make_unique<CheckListWindow>(*config_, *ui_);
         momo->Button1Click();
         return momo;
     }
@@ -127,9 +127,9 @@ class TestDocumentWindows : public QObject {
         QFETCH(QString, caption);
         std::unique_ptr<DocumentWindow> window;
         if (which == "order") {
-            window = std::make_unique<TZakazForm>(*order_);
+            window = std::make_unique<OrderWindow>(*order_);
         } else {
-            window = std::make_unique<TMomoForm>(*config_, *ui_);
+            window = std::make_unique<CheckListWindow>(*config_, *ui_);
         }
         QCOMPARE(window->windowTitle(), caption);
         QCOMPARE(window->Memo1()->toPlainText(), QString("Memo1"));
@@ -140,7 +140,7 @@ class TestDocumentWindows : public QObject {
     // Tab leaves the text for the panel; an indented line wraps under its own first character;
     // the last box of the panel keeps clear of the window's edge.
     void keyboardAndWrapping() {
-        TZakazForm form(*order_);
+        OrderWindow form(*order_);
         order_->SetOtstupBox(true);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -162,7 +162,7 @@ class TestDocumentWindows : public QObject {
     }
 
     void orderWindowFollowsEveryRefresh() {
-        TZakazForm form(*order_);
+        OrderWindow form(*order_);
         QCOMPARE(form.Memo1()->toPlainText(), QString("Memo1"));
         order_->SlovoBoxClick();
         QCOMPARE(form.Memo1()->toPlainText(), QString::fromStdString(order_->Text()));
@@ -188,7 +188,7 @@ class TestDocumentWindows : public QObject {
         QFETCH(bool, slovo);
         QFETCH(bool, kod);
         QFETCH(QString, line);
-        TZakazForm form(*order_);
+        OrderWindow form(*order_);
         order_->SlovoBoxClick();
         for (const QString& name : clicks) form.findChild<QCheckBox*>(name)->click();
         QCOMPARE(form.SlovoBox()->isChecked(), slovo);
@@ -262,7 +262,7 @@ class TestDocumentWindows : public QObject {
         QFETCH(QString, message);
         std::unique_ptr<DocumentWindow> window;
         if (which == "memo1") {
-            window = std::make_unique<TZakazForm>(*order_);
+            window = std::make_unique<OrderWindow>(*order_);
         } else {
             window = MakeWindow(which);
         }
@@ -279,7 +279,7 @@ class TestDocumentWindows : public QObject {
     }
 
     void typedTextIsCopiedUntilTheListIsComposedAgain() {
-        TMomoForm form(*config_, *ui_);
+        CheckListWindow form(*config_, *ui_);
         form.Button1Click();
         const QString composed = form.Memo1()->toPlainText();
         form.Memo1()->moveCursor(QTextCursor::End);
@@ -291,7 +291,7 @@ class TestDocumentWindows : public QObject {
     }
 
     void checkListFollowsTheConfigurationOnlyWhenComposed() {
-        TMomoForm form(*config_, *ui_);
+        CheckListWindow form(*config_, *ui_);
         form.ComposeAndShow();
         QVERIFY(form.isVisible());
         QVERIFY(form.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -305,7 +305,7 @@ class TestDocumentWindows : public QObject {
     void orderWindowRemembersBoxesAndPlacement() {
         const QRect place(100, 120, 640, 400);
         {
-            TZakazForm form(*order_);
+            OrderWindow form(*order_);
             order_->SlovoBoxClick();
             form.ShowOrder();
             form.KodBox()->click();
@@ -324,7 +324,7 @@ class TestDocumentWindows : public QObject {
         // The next run starts with the initial boxes and reads them back when shown.
         StartRun();
         order_->SlovoBoxClick();
-        TZakazForm again(*order_);
+        OrderWindow again(*order_);
         const int before = order_->Generations();
         again.ShowOrder();
         QVERIFY(!order_->SlovoBox());
@@ -338,13 +338,13 @@ class TestDocumentWindows : public QObject {
     }
 
     void nothingIsWrittenWhenTheWindowWasNeverShown() {
-        { TZakazForm form(*order_); }
+        { OrderWindow form(*order_); }
         QVERIFY(!QFile::exists(SettingsFilePath()));
     }
 
     void stateIsWrittenAtTheEndWhenShownSinceLastWritten() {
         {
-            TZakazForm form(*order_);
+            OrderWindow form(*order_);
             form.ShowOrder();
             form.CBox()->click();
         }
@@ -358,7 +358,7 @@ class TestDocumentWindows : public QObject {
             settings.setValue("TZakazForm/CBox_Checked", "Maybe");
             settings.setValue("TZakazForm/NormPos", "1,2,x");
         }
-        TZakazForm form(*order_);
+        OrderWindow form(*order_);
         const QRect place = form.geometry();
         const int before = order_->Generations();
         form.ShowOrder();
@@ -368,11 +368,11 @@ class TestDocumentWindows : public QObject {
     }
 
     void screenshots() {
-        TZakazForm form(*order_);
+        OrderWindow form(*order_);
         order_->SlovoBoxClick();
         form.ShowOrder();
         QVERIFY(form.grab().save("/tmp/kalvora-zakaz.png"));
-        TMomoForm momo(*config_, *ui_);
+        CheckListWindow momo(*config_, *ui_);
         momo.ComposeAndShow();
         QVERIFY(momo.grab().save("/tmp/kalvora-momo.png"));
     }

@@ -28,7 +28,7 @@ class OrderFollowsPrice : public ::testing::Test {
   protected:
     OrderFollowsPrice() {
         ui.order = &order;
-        config.ComplButtonClick();
+        config.ApplyTrimRules();
     }
     bool Has(const std::string& line) const {
         const auto& m = order.Memo1();

@@ -12,19 +12,19 @@
 #include <memory>
 
 #include "JpegWriter.h"
+#include "info/AboutWindow.h"
+#include "info/AlloyWheelsWindow.h"
+#include "info/BodyTypesWindow.h"
+#include "info/ClimateWindow.h"
+#include "info/EngineComparisonWindow.h"
+#include "info/FogLampWindow.h"
 #include "info/InfoTexts.h"
 #include "info/PictureView.h"
-#include "info/TAboutBox.h"
-#include "info/TDiskForm.h"
-#include "info/TDvigForm.h"
-#include "info/TKlimat_form.h"
-#include "info/TKomplForm.h"
-#include "info/TKozov_form.h"
-#include "info/TPPForma.h"
-#include "info/TR2Form.h"
-#include "info/TR7Form.h"
-#include "info/TShtorkiForm.h"
-#include "info/Tptf_Form.h"
+#include "info/PreheaterWindow.h"
+#include "info/RadioPack2Window.h"
+#include "info/RadioPack7Window.h"
+#include "info/RearBlindsWindow.h"
+#include "info/TrimComparisonWindow.h"
 #include "model/Catalogue.h"
 #include "pictures/CarPicture.h"
 
@@ -35,17 +35,17 @@ namespace {
 
 std::unique_ptr<QWidget> Create(const QString& cls) {
     const std::map<QString, std::function<QWidget*()>> factories = {
-        {QStringLiteral("TPPForma"), [] { return new TPPForma; }},
-        {QStringLiteral("TKozov_form"), [] { return new TKozov_form; }},
-        {QStringLiteral("Tptf_Form"), [] { return new Tptf_Form; }},
-        {QStringLiteral("TKlimat_form"), [] { return new TKlimat_form; }},
-        {QStringLiteral("TR2Form"), [] { return new TR2Form; }},
-        {QStringLiteral("TR7Form"), [] { return new TR7Form; }},
-        {QStringLiteral("TAboutBox"), [] { return new TAboutBox; }},
-        {QStringLiteral("TKomplForm"), [] { return new TKomplForm; }},
-        {QStringLiteral("TDvigForm"), [] { return new TDvigForm; }},
-        {QStringLiteral("TDiskForm"), [] { return new TDiskForm; }},
-        {QStringLiteral("TShtorkiForm"), [] { return new TShtorkiForm; }},
+        {QStringLiteral("TPPForma"), [] { return new PreheaterWindow; }},
+        {QStringLiteral("TKozov_form"), [] { return new BodyTypesWindow; }},
+        {QStringLiteral("Tptf_Form"), [] { return new FogLampWindow; }},
+        {QStringLiteral("TKlimat_form"), [] { return new ClimateWindow; }},
+        {QStringLiteral("TR2Form"), [] { return new RadioPack2Window; }},
+        {QStringLiteral("TR7Form"), [] { return new RadioPack7Window; }},
+        {QStringLiteral("TAboutBox"), [] { return new AboutWindow; }},
+        {QStringLiteral("TKomplForm"), [] { return new TrimComparisonWindow; }},
+        {QStringLiteral("TDvigForm"), [] { return new EngineComparisonWindow; }},
+        {QStringLiteral("TDiskForm"), [] { return new AlloyWheelsWindow; }},
+        {QStringLiteral("TShtorkiForm"), [] { return new RearBlindsWindow; }},
     };
     return std::unique_ptr<QWidget>(factories.at(cls)());
 }
@@ -289,7 +289,7 @@ class TestInfoWindows : public QObject {
     }
 
     void SunBlindWindowExplainsBesideThePicture() {
-        TShtorkiForm window;
+        RearBlindsWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QString text = window.Explanation()->text();
@@ -299,7 +299,7 @@ class TestInfoWindows : public QObject {
     }
 
     void TrimTableHasAMarkPerTrimOnEveryRow() {
-        TKomplForm window;
+        TrimComparisonWindow window;
         const QStringList lines = Lines(window.Table()->toPlainText());
         QCOMPARE(lines.front(), QStringLiteral("Характеристики автомобиля"));
         for (const char* legend :
@@ -339,7 +339,7 @@ class TestInfoWindows : public QObject {
     }
 
     void EngineTableMatchesTheEngineChoices() {
-        TDvigForm window;
+        EngineComparisonWindow window;
         const QString text = window.Table()->toPlainText();
         const QStringList lines = Lines(text);
         for (const char* variant :
@@ -374,7 +374,7 @@ class TestInfoWindows : public QObject {
     }
 
     void BodyTableHasThreeValuesPerDimension() {
-        TKozov_form window;
+        BodyTypesWindow window;
         const QStringList lines = Lines(window.Table()->toPlainText());
         QVERIFY(lines.front().endsWith(QStringLiteral("Хэтчбэк Седан   Универсал")));
         const int column = int(lines.front().indexOf(QStringLiteral("Хэтчбэк")));
@@ -415,7 +415,7 @@ class TestInfoWindows : public QObject {
     }
 
     void HeaterWindowDescribesTheHeater() {
-        TPPForma window;
+        PreheaterWindow window;
         QVERIFY(window.Text()->isReadOnly());
         const QString text = window.Text()->toPlainText();
         QVERIFY(text.startsWith(QStringLiteral("Предпусковой подогреватель.")));
@@ -436,7 +436,7 @@ class TestInfoWindows : public QObject {
     void AboutLinksOnlyToTheDealersSite() {
         QFETCH(QString, address);
         QFETCH(bool, shown);
-        TAboutBox about;
+        AboutWindow about;
         about.SetDealerSite(QUrl(address));
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -463,7 +463,7 @@ class TestInfoWindows : public QObject {
     }
 
     void AboutShowsNameVersionAndDateAndClosesWithOk() {
-        TAboutBox about;
+        AboutWindow about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QStringList texts;

@@ -6,19 +6,19 @@
 #include <QtTest>
 #include <memory>
 
+#include "info/AboutWindow.h"
+#include "info/AlloyWheelsWindow.h"
+#include "info/BodyTypesWindow.h"
+#include "info/ClimateWindow.h"
+#include "info/EngineComparisonWindow.h"
+#include "info/FogLampWindow.h"
 #include "info/OptionInfo.h"
+#include "info/PreheaterWindow.h"
 #include "info/PriceLabelHover.h"
-#include "info/TAboutBox.h"
-#include "info/TDiskForm.h"
-#include "info/TDvigForm.h"
-#include "info/TKlimat_form.h"
-#include "info/TKomplForm.h"
-#include "info/TKozov_form.h"
-#include "info/TPPForma.h"
-#include "info/TR2Form.h"
-#include "info/TR7Form.h"
-#include "info/TShtorkiForm.h"
-#include "info/Tptf_Form.h"
+#include "info/RadioPack2Window.h"
+#include "info/RadioPack7Window.h"
+#include "info/RearBlindsWindow.h"
+#include "info/TrimComparisonWindow.h"
 #include "support/RecordingUi.h"
 
 using namespace kalvora;
@@ -159,17 +159,17 @@ class TestOptionInfo : public QObject {
         // No picture files: the windows must work without them.
         QVERIFY(dir_.isValid());
         QVERIFY(QDir::setCurrent(dir_.path()));
-        windows_.ppForma = new TPPForma;
-        windows_.kozovForm = new TKozov_form;
-        windows_.ptfForm = new Tptf_Form;
-        windows_.klimatForm = new TKlimat_form;
-        windows_.r2Form = new TR2Form;
-        windows_.r7Form = new TR7Form;
-        windows_.aboutBox = new TAboutBox;
-        windows_.komplForm = new TKomplForm;
-        windows_.dvigForm = new TDvigForm;
-        windows_.diskForm = new TDiskForm;
-        windows_.shtorkiForm = new TShtorkiForm;
+        windows_.ppForma = new PreheaterWindow;
+        windows_.kozovForm = new BodyTypesWindow;
+        windows_.ptfForm = new FogLampWindow;
+        windows_.klimatForm = new ClimateWindow;
+        windows_.r2Form = new RadioPack2Window;
+        windows_.r7Form = new RadioPack7Window;
+        windows_.aboutBox = new AboutWindow;
+        windows_.komplForm = new TrimComparisonWindow;
+        windows_.dvigForm = new EngineComparisonWindow;
+        windows_.diskForm = new AlloyWheelsWindow;
+        windows_.shtorkiForm = new RearBlindsWindow;
         owned_ = {windows_.ppForma,  windows_.kozovForm, windows_.ptfForm,    windows_.klimatForm,
                   windows_.r2Form,   windows_.r7Form,    windows_.aboutBox,   windows_.komplForm,
                   windows_.dvigForm, windows_.diskForm,  windows_.shtorkiForm};

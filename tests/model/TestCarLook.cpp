@@ -11,7 +11,7 @@ namespace {
 
 class CarLookTest : public ::testing::Test {
   protected:
-    CarLookTest() { config.FormActivate({}, files); }
+    CarLookTest() { config.RunStartCode({}, files); }
     testing::RecordingUi ui;
     Configuration config{ui};
     DiskFileAccess files;

@@ -25,12 +25,12 @@ const char kResetQuestion[] = "Сброс всех опций. Вы уверен
 class CommandsTest : public ::testing::Test {
   protected:
     CommandsTest() {
-        config.FormActivate({}, files);
+        config.RunStartCode({}, files);
         ui.messages.clear();
     }
     void Decode(const std::string& code) {
         config.SetEdit1(code);
-        config.Edit1DblClick();
+        config.DecodeCodeField();
     }
     RecordingUi ui;
     NoFiles files;
@@ -43,7 +43,7 @@ TEST_F(CommandsTest, ResetAnsweredNoChangesNothing) {
     const std::string code = config.Edit1();
     const std::string price = config.PriceLabel();
     ui.answers = {false};
-    config.SpeedButton8Click();
+    config.ResetAll();
     EXPECT_EQ(ui.questions, std::vector<std::string>{kResetQuestion});
     EXPECT_EQ(config.Edit1(), code);
     EXPECT_EQ(config.PriceLabel(), price);
@@ -53,7 +53,7 @@ TEST_F(CommandsTest, ResetAnsweredNoChangesNothing) {
 TEST_F(CommandsTest, ResetAnsweredYesGivesTheConfigurationOfAStartWithoutArguments) {
     RecordingUi freshUi;
     Configuration fresh(freshUi);
-    fresh.FormActivate({}, files);
+    fresh.RunStartCode({}, files);
 
     Decode("Zt!F!!!t!.!!!!!!!!!!");
     user.PickTrim(Ghia);
@@ -61,7 +61,7 @@ TEST_F(CommandsTest, ResetAnsweredYesGivesTheConfigurationOfAStartWithoutArgumen
     user.PickColour(kSvoMetallic);
     user.Click(Opt::KozaBox);
     ui.answers = {true};
-    config.SpeedButton8Click();
+    config.ResetAll();
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(config.Edit1(), fresh.Edit1());
     EXPECT_EQ(config.PriceLabel(), fresh.PriceLabel());
@@ -75,7 +75,7 @@ TEST_F(CommandsTest, EquipLeavesStandardAndUnavailableOptionsAlone) {
     const Opt untouchable[] = {Opt::KsenonBox, Opt::KlimatBox, Opt::KomfPBox, Opt::KozaBox,
                                Opt::ptf,       Opt::StekloBox, Opt::KruizBox};
     for (Opt o : untouchable) ASSERT_FALSE(config.Enabled(o)) << Def(o).name;
-    config.SpeedButton26Click();
+    config.EquipAll();
     for (Opt o : untouchable) {
         EXPECT_FALSE(config.Checked(o)) << Def(o).name;
         EXPECT_EQ(config.Tag(o), 0) << Def(o).name;
@@ -87,7 +87,7 @@ TEST_F(CommandsTest, EquipLeavesStandardAndUnavailableOptionsAlone) {
 
 TEST_F(CommandsTest, EquipDoesNotTouchTheExcludedPackagesAndExtras) {
     user.PickTrim(Trend);
-    config.SpeedButton26Click();
+    config.EquipAll();
     for (Opt o : {Opt::KomfBox, Opt::ZimBox, Opt::ObzorBox, Opt::MetallBox, Opt::KovrBox,
                   Opt::SetkaBox, Opt::KarterBox, Opt::GAIBox, Opt::NaborBox}) {
         EXPECT_FALSE(config.Checked(o)) << Def(o).name;
@@ -100,7 +100,7 @@ TEST_F(CommandsTest, EquipInGhiaWagonBringsTheTravellersPackage) {
     user.PickTrim(Ghia);
     user.ClickBody(KuzovWag);
     ASSERT_FALSE(config.Checked(Opt::PuteshBox));
-    config.SpeedButton26Click();
+    config.EquipAll();
     EXPECT_TRUE(config.Checked(Opt::PuteshBox));
     for (Opt member : {Opt::SetkaBox, Opt::KovrBagazBox}) {
         EXPECT_TRUE(config.Checked(member)) << Def(member).name;
@@ -112,7 +112,7 @@ TEST_F(CommandsTest, EquipInGhiaWagonBringsTheTravellersPackage) {
 
 TEST_F(CommandsTest, EquippedWishesComeBackAfterATrimChange) {
     user.PickTrim(Trend);
-    config.SpeedButton26Click();
+    config.EquipAll();
     user.PickTrim(Ambiente);
     EXPECT_FALSE(config.Checked(Opt::KlimatBox));
     user.PickTrim(Ghia);

@@ -115,7 +115,7 @@ TEST_F(ConfigurationTest, SelectingAnotherRadioButtonRunsTheTrimRules) {
 }
 
 TEST_F(ConfigurationTest, EnteringAnEngineButtonStoresThePreferredEngine) {
-    config.Dvig20MT145Enter(Dvig18TD115);
+    config.OnEngineFocused(Dvig18TD115);
     EXPECT_EQ(config.PreferredEngine(), Dvig18TD115);
     EXPECT_EQ(ui.orderRefreshes, 0);
 }
@@ -174,7 +174,7 @@ TEST_P(ColourChange, SetsMetallicMarkPriceAndSwatch) {
     // Start from the opposite metallic mark, so that the colour has to change it.
     config.SetChecked(Opt::MetallBox, !c.metallic);
     config.SetColourIndex(c.index);
-    config.ComboBox1Change();
+    config.OnColourChosen();
     EXPECT_EQ(config.Checked(Opt::MetallBox), c.metallic);
     EXPECT_EQ(config.Price(Opt::MetallBox), c.metallicPrice);
     EXPECT_EQ(config.Pictures().swatch, c.swatch);
@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(Colours, ColourChange,
 
 TEST_F(ConfigurationTest, SvoMetallicShowsNoBodyAndShadePicture) {
     config.SetColourIndex(kSvoMetallic);
-    config.ComboBox1Change();
+    config.OnColourChosen();
     EXPECT_EQ(config.Pictures().shade, Shade::None);
     EXPECT_EQ(config.Pictures().swatch, 0);
 }
@@ -197,7 +197,7 @@ TEST_F(ConfigurationTest, SvoMetallicShowsNoBodyAndShadePicture) {
 TEST_F(ConfigurationTest, MetallicMarkFollowsAPlainColour) {
     for (int plain : {1, 2}) {
         config.SetColourIndex(plain);
-        config.ComboBox1Change();
+        config.OnColourChosen();
         config.SetChecked(Opt::MetallBox, true);
         EXPECT_FALSE(config.Checked(Opt::MetallBox)) << plain;
     }
@@ -205,7 +205,7 @@ TEST_F(ConfigurationTest, MetallicMarkFollowsAPlainColour) {
 
 TEST_F(ConfigurationTest, MetallicMarkFollowsAMetallicColour) {
     config.SetColourIndex(4);
-    config.ComboBox1Change();
+    config.OnColourChosen();
     config.SetChecked(Opt::MetallBox, false);
     EXPECT_TRUE(config.Checked(Opt::MetallBox));
 }
@@ -213,7 +213,7 @@ TEST_F(ConfigurationTest, MetallicMarkFollowsAMetallicColour) {
 TEST_F(ConfigurationTest, WithoutAColourTheMetallicMarkIsFree) {
     for (int none : {0, -1}) {
         config.SetColourIndex(none);
-        config.ComboBox1Change();
+        config.OnColourChosen();
         config.SetChecked(Opt::MetallBox, false);
         EXPECT_FALSE(config.Checked(Opt::MetallBox));
         config.SetChecked(Opt::MetallBox, true);

@@ -12,7 +12,7 @@ using testing::RecordingUi;
 
 class FocusModelTest : public ::testing::Test {
   protected:
-    FocusModelTest() { config.ComplButtonClick(); }
+    FocusModelTest() { config.ApplyTrimRules(); }
     RecordingUi ui;
     Configuration config{ui};
     FocusModel focus{config};

@@ -12,7 +12,7 @@ using testing::User;
 
 class OptionRulesTest : public ::testing::Test {
   protected:
-    OptionRulesTest() { config.ComplButtonClick(); }
+    OptionRulesTest() { config.ApplyTrimRules(); }
 
     void Choose(int trim, int body = Kuzov4dr) {
         user.PickTrim(trim);

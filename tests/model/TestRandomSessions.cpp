@@ -81,7 +81,7 @@ void ExpectCodeRoundTrip(const Configuration& c) {
     RecordingUi ui;
     Configuration fresh(ui);
     fresh.SetEdit1(c.Edit1());
-    fresh.Edit1DblClick();
+    fresh.DecodeCodeField();
     ASSERT_TRUE(ui.messages.empty()) << ui.messages.front();
     ASSERT_EQ(fresh.Edit1(), c.Edit1());
     ASSERT_EQ(fresh.PriceLabel(), c.PriceLabel());
@@ -124,7 +124,7 @@ void ExpectSettled(Configuration& c, User& user, unsigned pick, std::string& scr
         user.PickColour(k);
     } else {
         script += "# the trim rules again\n";
-        c.ComplClick();
+        c.OnTrimChosen();
     }
     const std::vector<bool> after = Ticks(c);
     for (int i = 0; i < kOptionCount; ++i) {

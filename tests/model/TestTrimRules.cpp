@@ -24,7 +24,7 @@ std::string CodeOfControls(const Configuration& c) {
 // The controls as the program shows them after the trim rules ran on the initial state.
 class TrimRulesTest : public ::testing::Test {
   protected:
-    TrimRulesTest() { config.ComplButtonClick(); }
+    TrimRulesTest() { config.ApplyTrimRules(); }
 
     void Choose(int trim, int body) {
         user.PickTrim(trim);

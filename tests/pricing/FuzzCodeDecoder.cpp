@@ -32,13 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QuietUi ui;
     Configuration config(ui);
     config.SetEdit1(std::string(kResetCode));
-    config.Edit1DblClick();
+    config.DecodeCodeField();
     const int trim = config.Trim();
     const std::int32_t price = config.CurrentPrice();
     ui.messages.clear();
 
     config.SetEdit1(std::string(reinterpret_cast<const char*>(data), size));
-    config.Edit1DblClick();
+    config.DecodeCodeField();
     if (ui.messages.find("Недопустимая комбинация кода") != std::string::npos) {
         Require(config.Trim() == trim && config.CurrentPrice() == price);
         return 0;

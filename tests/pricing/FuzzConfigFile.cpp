@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QuietUi ui;
     DiskFileAccess files;
     Configuration config(ui);
-    config.FormActivate({}, files);
+    config.RunStartCode({}, files);
     const std::int32_t price = config.CurrentPrice();
     ui.messages.clear();
 

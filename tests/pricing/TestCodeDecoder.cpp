@@ -71,13 +71,13 @@ class DecoderTest : public ::testing::Test {
   protected:
     // The program after its start code: the reset configuration.
     DecoderTest() {
-        config.FormActivate({}, files);
+        config.RunStartCode({}, files);
         ui.messages.clear();
         ui.codeFieldFocus = 0;
     }
     void Decode(const std::string& text) {
         config.SetEdit1(text);
-        config.Edit1DblClick();
+        config.DecodeCodeField();
     }
     FocusRecordingUi ui;
     FakeFileAccess files;
@@ -279,7 +279,7 @@ class StartCodeTest : public ::testing::Test {
 };
 
 TEST_F(StartCodeTest, WithoutArgumentsDecodesTheResetCode) {
-    config.FormActivate({}, files);
+    config.RunStartCode({}, files);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(config.StartupPending());
     EXPECT_EQ(config.Trim(), Ambiente);
@@ -290,20 +290,20 @@ TEST_F(StartCodeTest, WithoutArgumentsDecodesTheResetCode) {
 
 TEST_F(StartCodeTest, WithSeveralArgumentsIgnoresThemAll) {
     files.files["a.klv"] = kWorkedExample + "\r\n";
-    config.FormActivate({"a.klv", kWorkedExample}, files);
+    config.RunStartCode({"a.klv", kWorkedExample}, files);
     EXPECT_EQ(config.Trim(), Ambiente);
     EXPECT_EQ(files.reads, 0);
 }
 
 TEST_F(StartCodeTest, AnArgumentThatIsNoFileIsTheCode) {
-    config.FormActivate({kWorkedExample}, files);
+    config.RunStartCode({kWorkedExample}, files);
     EXPECT_EQ(config.Trim(), Comfort);
     EXPECT_EQ(config.Colour(), 5);
 }
 
 TEST_F(StartCodeTest, AFileArgumentGivesItsFirstLine) {
     files.files["a.klv"] = kWorkedExample + "\r\n####################\r\n";
-    config.FormActivate({"a.klv"}, files);
+    config.RunStartCode({"a.klv"}, files);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(config.Trim(), Comfort);
 }
@@ -312,7 +312,7 @@ TEST_F(StartCodeTest, AnUnreadableFileStopsAndRunsAgainAtTheNextActivation) {
     files.files["a.klv"] = kWorkedExample + "\r\n";
     files.readError = "отказано в доступе";
     const std::string before = Snapshot(config);
-    config.FormActivate({"a.klv"}, files);
+    config.RunStartCode({"a.klv"}, files);
     EXPECT_EQ(ui.messages,
               std::vector<std::string>{"Не удалось открыть файл «a.klv»: отказано в доступе"});
     EXPECT_TRUE(config.StartupPending());
@@ -320,28 +320,28 @@ TEST_F(StartCodeTest, AnUnreadableFileStopsAndRunsAgainAtTheNextActivation) {
     EXPECT_EQ(Snapshot(config), before);
 
     files.readError.clear();
-    config.FormActivate({"a.klv"}, files);
+    config.RunStartCode({"a.klv"}, files);
     EXPECT_FALSE(config.StartupPending());
     EXPECT_EQ(config.Trim(), Comfort);
 }
 
 // A rejected code starts the program as without an argument, reported once it has settled.
 TEST_F(StartCodeTest, ARejectedCodeStartsTheResetConfiguration) {
-    const Result result = config.FormActivate({"nonsense"}, files);
+    const Result result = config.RunStartCode({"nonsense"}, files);
     EXPECT_EQ(result.outcome, Outcome::Rejected);
     EXPECT_EQ(result.reason, kInvalid);
     EXPECT_EQ(ui.messages, std::vector<std::string>{kInvalid});
     EXPECT_FALSE(config.StartupPending());
     RecordingUi freshUi;
     Configuration fresh(freshUi);
-    fresh.FormActivate({}, files);
+    fresh.RunStartCode({}, files);
     EXPECT_EQ(Snapshot(config), Snapshot(fresh));
 }
 
 TEST_F(StartCodeTest, RunsOnlyAtTheFirstActivation) {
-    config.FormActivate({kWorkedExample}, files);
+    config.RunStartCode({kWorkedExample}, files);
     const std::string after = Snapshot(config);
-    config.FormActivate({}, files);
+    config.RunStartCode({}, files);
     EXPECT_EQ(Snapshot(config), after);
     EXPECT_EQ(config.Trim(), Comfort);
 }

@@ -47,7 +47,7 @@ std::string Snapshot(const Configuration& c, bool withField = true) {
 class ConfigFileTest : public ::testing::Test {
   protected:
     ConfigFileTest() {
-        config.FormActivate({kWorkedExample}, files);
+        config.RunStartCode({kWorkedExample}, files);
         ui.messages.clear();
     }
     RecordingUi ui;
@@ -96,7 +96,7 @@ TEST_F(ConfigFileTest, AFailedWriteShowsTheSystemErrorAndNoSuccess) {
 TEST_F(ConfigFileTest, SaveWritesTheConfigurationOnScreenNotARejectedCode) {
     const std::string onScreen = config.Edit1();
     config.SetEdit1("код?");
-    EXPECT_EQ(config.Edit1DblClick().outcome, Outcome::Rejected);
+    EXPECT_EQ(config.DecodeCodeField().outcome, Outcome::Rejected);
     EXPECT_EQ(config.SaveToFile("a.klv", files).outcome, Outcome::Accepted);
     EXPECT_EQ(files.files["a.klv"], onScreen + "\r\n");
     EXPECT_EQ(config.OpenFile("a.klv", files).outcome, Outcome::Accepted);
@@ -116,13 +116,13 @@ class OpenCodeFileTest : public ConfigFileTest, public ::testing::WithParamInter
 TEST_P(OpenCodeFileTest, OpensLikeTypingTheCodeOfItsFirstLine) {
     RecordingUi typedUi;
     Configuration typed(typedUi);
-    typed.FormActivate({"####################"}, files);
+    typed.RunStartCode({"####################"}, files);
     typed.SetEdit1(kWorkedExample);
-    typed.Edit1DblClick();
+    typed.DecodeCodeField();
 
-    config.FormActivate({}, files);
+    config.RunStartCode({}, files);
     config.SetEdit1("####################");
-    config.Edit1DblClick();
+    config.DecodeCodeField();
     files.files["a.klv"] = GetParam().content;
     config.OpenFile("a.klv", files);
     EXPECT_TRUE(ui.messages.empty());
@@ -174,7 +174,7 @@ TEST_F(ConfigFileTest, ASavedFileOpensBackToTheSameConfiguration) {
     const std::string code = config.Edit1();
     const std::string price = config.PriceLabel();
     config.SetEdit1("####################");
-    config.Edit1DblClick();
+    config.DecodeCodeField();
     ASSERT_NE(config.Edit1(), code);
     config.OpenFile("a.klv", files);
     // The wishes of standard options may differ; everything the code holds is back.
@@ -323,7 +323,7 @@ TEST_F(DiskFileTest, SavingOverALinkNamesTheRealFileAndRefusesADanglingOne) {
     fs::create_symlink(dir + "/nowhere.klv", dir + "/dangling.klv");
     RecordingUi ui;
     Configuration config(ui);
-    config.FormActivate({kWorkedExample}, disk);
+    config.RunStartCode({kWorkedExample}, disk);
     ui.answers = {true};
     config.SaveToFile(dir + "/link.klv", disk);
     ASSERT_EQ(ui.questions.size(), 1u);
@@ -348,13 +348,13 @@ TEST_F(DiskFileTest, DevicesAreNeverReplaced) {
 TEST_F(DiskFileTest, SaveAndOpenThroughTheConfigurationOnDisk) {
     RecordingUi ui;
     Configuration config(ui);
-    config.FormActivate({kWorkedExample}, disk);
+    config.RunStartCode({kWorkedExample}, disk);
     const std::string path = dir + "/saved.klv";
     config.SaveToFile(path, disk);
     EXPECT_EQ(Content(path), config.Edit1() + "\r\n");
     const std::string code = config.Edit1();
     config.SetEdit1("####################");
-    config.Edit1DblClick();
+    config.DecodeCodeField();
     config.OpenFile(path, disk);
     EXPECT_EQ(config.Edit1(), code);
     EXPECT_EQ(ui.messages.size(), 1u);  // only the message of the save
@@ -363,7 +363,7 @@ TEST_F(DiskFileTest, SaveAndOpenThroughTheConfigurationOnDisk) {
 TEST_F(DiskFileTest, RandomFileContentNeverBreaksTheConfiguration) {
     RecordingUi ui;
     Configuration config(ui);
-    config.FormActivate({}, disk);
+    config.RunStartCode({}, disk);
     std::mt19937 random(1207);
     // A file in memory, so that thousands of rewrites cost no disk time.
     const int fd = ::memfd_create("random.klv", 0);

@@ -25,7 +25,7 @@ enum class SessionAction { Click, Trim, Body, Engine, Colour, Code, Reset, Equip
 template <typename AfterStep>
 void PlayRandomSession(std::mt19937& random, RecordingUi& ui, Configuration& config, User& user,
                        int steps, AfterStep afterStep) {
-    config.ComplButtonClick();
+    config.ApplyTrimRules();
     user.PickColour(static_cast<int>(random() % kColourCount));
     for (int step = 0; step < steps; ++step) {
         const unsigned action = random() % 13;
@@ -63,17 +63,17 @@ void PlayRandomSession(std::mt19937& random, RecordingUi& ui, Configuration& con
             kind = SessionAction::Code;
             user.LeaveOption();
             config.SetEdit1(text);
-            config.Edit1DblClick();
+            config.DecodeCodeField();
         } else if (action == 11) {
             what = "reset";
             kind = SessionAction::Reset;
             user.LeaveOption();
             ui.answers.push_back(true);
-            config.SpeedButton8Click();
+            config.ResetAll();
         } else {
             what = "equip";
             kind = SessionAction::Equip;
-            config.SpeedButton26Click();
+            config.EquipAll();
         }
         if (!afterStep(step, what, kind)) return;
     }

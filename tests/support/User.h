@@ -29,7 +29,7 @@ class User {
     void ClickEngine(int e) {
         if (!c.EngineEnabled(e)) return;
         LeaveOption();
-        c.Dvig20MT145Enter(e);
+        c.OnEngineFocused(e);
         c.SelectEngine(e);
     }
     void PickTrim(int t) {
@@ -39,7 +39,7 @@ class User {
     void PickColour(int index) {
         LeaveOption();
         c.SetColourIndex(index);
-        c.ComboBox1Change();
+        c.OnColourChosen();
     }
     // Moves the focus away from any check box, as clicking an empty spot of another control.
     void LeaveOption() {

@@ -5,11 +5,11 @@
 
 namespace kalvora {
 
-class TR7Form : public PictureForm {
+class RadioPack7Window : public PictureForm {
     Q_OBJECT
 
   public:
-    explicit TR7Form(QWidget* parent = nullptr);
+    explicit RadioPack7Window(QWidget* parent = nullptr);
 };
 
 }  // namespace kalvora

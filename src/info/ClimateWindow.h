@@ -5,11 +5,11 @@
 
 namespace kalvora {
 
-class Tptf_Form : public PictureForm {
+class ClimateWindow : public PictureForm {
     Q_OBJECT
 
   public:
-    explicit Tptf_Form(QWidget* parent = nullptr);
+    explicit ClimateWindow(QWidget* parent = nullptr);
 };
 
 }  // namespace kalvora

@@ -19,10 +19,10 @@ class QToolButton;
 
 namespace kalvora {
 
-class TKreditForm : public QDialog {
+class CreditWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit TKreditForm(QWidget* parent = nullptr);
+    explicit CreditWindow(QWidget* parent = nullptr);
 
     // "Кредит..." in the main window: opens the window modally for the configured price.
     void ShowForPrice(std::int32_t price);

@@ -5,11 +5,11 @@
 
 namespace kalvora {
 
-class TR2Form : public PictureForm {
+class FogLampWindow : public PictureForm {
     Q_OBJECT
 
   public:
-    explicit TR2Form(QWidget* parent = nullptr);
+    explicit FogLampWindow(QWidget* parent = nullptr);
 };
 
 }  // namespace kalvora

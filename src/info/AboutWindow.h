@@ -10,11 +10,11 @@ class QPushButton;
 
 namespace kalvora {
 
-class TAboutBox : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 
   public:
-    explicit TAboutBox(QWidget* parent = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr);
 
     // The dealer's site with the official configurator (an http or https address). Without
     // one the line and its link are not shown; nothing else is ever linked.

@@ -1,10 +1,10 @@
-#include "info/TDiskForm.h"
+#include "info/AlloyWheelsWindow.h"
 
 #include "info/InfoTexts.h"
 
 namespace kalvora {
 
-TDiskForm::TDiskForm(QWidget* parent)
+AlloyWheelsWindow::AlloyWheelsWindow(QWidget* parent)
     : PictureForm(parent, info_text::kDiskCaption, "_Disks.jpg",
                   pictures::Illustration::AlloyWheels, false, QSize(560, 320)) {
     setObjectName(QStringLiteral("TDiskForm"));

@@ -1,10 +1,10 @@
-#include "info/Tptf_Form.h"
+#include "info/FogLampWindow.h"
 
 #include "info/InfoTexts.h"
 
 namespace kalvora {
 
-Tptf_Form::Tptf_Form(QWidget* parent)
+FogLampWindow::FogLampWindow(QWidget* parent)
     : PictureForm(parent, info_text::kPtfCaption, "_ptf.jpg", pictures::Illustration::Headlamps,
                   true, QSize(560, 360)) {
     setObjectName(QStringLiteral("Tptf_Form"));

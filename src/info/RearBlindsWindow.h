@@ -10,11 +10,11 @@ namespace kalvora {
 
 class PictureView;
 
-class TShtorkiForm : public QDialog {
+class RearBlindsWindow : public QDialog {
     Q_OBJECT
 
   public:
-    explicit TShtorkiForm(QWidget* parent = nullptr);
+    explicit RearBlindsWindow(QWidget* parent = nullptr);
 
     PictureView* Picture() const { return picture_; }
     QLabel* Explanation() const { return explanation_; }

@@ -5,11 +5,11 @@
 
 namespace kalvora {
 
-class TKlimat_form : public PictureForm {
+class AlloyWheelsWindow : public PictureForm {
     Q_OBJECT
 
   public:
-    explicit TKlimat_form(QWidget* parent = nullptr);
+    explicit AlloyWheelsWindow(QWidget* parent = nullptr);
 };
 
 }  // namespace kalvora

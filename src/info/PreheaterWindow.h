@@ -7,11 +7,11 @@ class QTextEdit;
 
 namespace kalvora {
 
-class TPPForma : public QDialog {
+class PreheaterWindow : public QDialog {
     Q_OBJECT
 
   public:
-    explicit TPPForma(QWidget* parent = nullptr);
+    explicit PreheaterWindow(QWidget* parent = nullptr);
 
     QTextEdit* Text() const { return text_; }
 

@@ -1,10 +1,10 @@
-#include "info/TR7Form.h"
+#include "info/RadioPack7Window.h"
 
 #include "info/InfoTexts.h"
 
 namespace kalvora {
 
-TR7Form::TR7Form(QWidget* parent)
+RadioPack7Window::RadioPack7Window(QWidget* parent)
     : PictureForm(parent, info_text::kR7Caption, "_Radio7.jpg", pictures::Illustration::Radio7,
                   true, QSize(480, 300)) {
     setObjectName(QStringLiteral("TR7Form"));

@@ -30,14 +30,14 @@ class QToolButton;
 
 namespace kalvora::app {
 
-class TForm1 : public QWidget, private ConfigurationObserver {
+class MainWindow : public QWidget, private ConfigurationObserver {
     Q_OBJECT
 
   public:
     // Builds every control with its initial value and loads the picture files from the
     // working directory (FormCreate).
-    explicit TForm1(QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Configuration& Config() { return config_; }
     ActionHistory& History() { return history_; }
@@ -62,8 +62,8 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     void SpeedButton2Click();   // "Открыть..."
     void SpeedButton1Click();   // "Сохранить..."
     void SpeedButton3Click();   // "Check List..."
-    void SpeedButton8Click();   // "Сбросить всё"
-    void SpeedButton26Click();  // "Оснастить"
+    void ResetAll();            // "Сбросить всё"
+    void EquipAll();            // "Оснастить"
     void SpeedButton23Click();  // "Кредит..."
     void CompareClick();        // "Сравнить..."
     // "Открыть вариант" of the comparison window: the configuration of `code` becomes the
@@ -77,9 +77,9 @@ class TForm1 : public QWidget, private ConfigurationObserver {
     // The recent files as the INI holds them, newest first.
     QStringList RecentFiles() const;
     // The code field: decode its text (double-click or Enter).
-    void Edit1DblClick();
+    void DecodeCodeField();
     // The first activation of the window runs the start code once per run.
-    void FormActivate();
+    void RunStartCode();
     // Ctrl+Z and Ctrl+Shift+Z / Ctrl+Y, and their buttons in the command bar.
     void UndoClick();
     void RedoClick();

@@ -1,4 +1,4 @@
-#include "info/TPPForma.h"
+#include "info/PreheaterWindow.h"
 
 #include <QPalette>
 #include <QTextEdit>
@@ -9,7 +9,7 @@
 
 namespace kalvora {
 
-TPPForma::TPPForma(QWidget* parent) : QDialog(parent), text_(new QTextEdit(this)) {
+PreheaterWindow::PreheaterWindow(QWidget* parent) : QDialog(parent), text_(new QTextEdit(this)) {
     setObjectName(QStringLiteral("TPPForma"));
     setWindowTitle(ToQString(info_text::kPPCaption));
     setModal(true);

@@ -9,11 +9,11 @@ class QPushButton;
 
 namespace kalvora {
 
-class TMomoForm : public DocumentWindow {
+class CheckListWindow : public DocumentWindow {
     Q_OBJECT
   public:
     // Composes from `config`; `ui` gives the clock and shows the message after copying.
-    TMomoForm(const Configuration& config, UiPort& ui, QWidget* parent = nullptr);
+    CheckListWindow(const Configuration& config, UiPort& ui, QWidget* parent = nullptr);
 
     // "Обновить": compose the list afresh, replacing whatever the text area holds.
     void Button1Click();

@@ -1,4 +1,4 @@
-#include "info/TShtorkiForm.h"
+#include "info/RearBlindsWindow.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -10,7 +10,7 @@
 
 namespace kalvora {
 
-TShtorkiForm::TShtorkiForm(QWidget* parent)
+RearBlindsWindow::RearBlindsWindow(QWidget* parent)
     : QDialog(parent),
       picture_(new PictureView(QSize(320, 340), this)),
       explanation_(new QLabel(ToQString(info_text::kShtorkiExplanation), this)) {
@@ -29,7 +29,7 @@ TShtorkiForm::TShtorkiForm(QWidget* parent)
     picture_->LoadPicture(QStringLiteral("_Shtorki.jpg"), pictures::Illustration::SunBlinds);
 }
 
-void TShtorkiForm::keyPressEvent(QKeyEvent* event) {
+void RearBlindsWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->accept();  // closed with the window's close button only
         return;

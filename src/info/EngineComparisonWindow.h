@@ -5,11 +5,11 @@
 
 namespace kalvora {
 
-class TDvigForm : public ReferenceTextForm {
+class EngineComparisonWindow : public ReferenceTextForm {
     Q_OBJECT
 
   public:
-    explicit TDvigForm(QWidget* parent = nullptr);
+    explicit EngineComparisonWindow(QWidget* parent = nullptr);
 };
 
 }  // namespace kalvora

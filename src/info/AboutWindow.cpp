@@ -1,4 +1,4 @@
-#include "info/TAboutBox.h"
+#include "info/AboutWindow.h"
 
 #include <QDesktopServices>
 #include <QFont>
@@ -61,7 +61,7 @@ QLabel* TextLabel(std::string_view text, QWidget* parent) {
 
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent)
+AboutWindow::AboutWindow(QWidget* parent)
     : QDialog(parent),
       officialLine_(TextLabel(info_text::kAboutOfficialLine, this)),
       label7_(LinkLabel(this)),
@@ -119,7 +119,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     connect(okButton_, &QPushButton::clicked, this, [this] { OKButtonClick(); });
 }
 
-void TAboutBox::SetDealerSite(const QUrl& url) {
+void AboutWindow::SetDealerSite(const QUrl& url) {
     const bool web =
         url.isValid() && !url.host().isEmpty() &&
         (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"));
@@ -130,22 +130,22 @@ void TAboutBox::SetDealerSite(const QUrl& url) {
     FitHeight();
 }
 
-void TAboutBox::FitHeight() {
+void AboutWindow::FitHeight() {
     // The wrapped texts decide the height once the width is fixed.
     constexpr int kWidth = 480;
     layout()->activate();
     setFixedSize(kWidth, layout()->totalHeightForWidth(kWidth));
 }
 
-void TAboutBox::Label7Click() {
+void AboutWindow::Label7Click() {
     if (dealerSite_.isValid()) QDesktopServices::openUrl(dealerSite_);
 }
 
-void TAboutBox::OKButtonClick() {
+void AboutWindow::OKButtonClick() {
     accept();
 }
 
-void TAboutBox::showEvent(QShowEvent* event) {
+void AboutWindow::showEvent(QShowEvent* event) {
     // Centred on the screen, not on the main window.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

@@ -1,10 +1,10 @@
-#include "info/TR2Form.h"
+#include "info/RadioPack2Window.h"
 
 #include "info/InfoTexts.h"
 
 namespace kalvora {
 
-TR2Form::TR2Form(QWidget* parent)
+RadioPack2Window::RadioPack2Window(QWidget* parent)
     : PictureForm(parent, info_text::kR2Caption, "_Radio2.jpg", pictures::Illustration::Radio2,
                   true, QSize(480, 300)) {
     setObjectName(QStringLiteral("TR2Form"));

@@ -1,4 +1,4 @@
-#include "documents/TZakazForm.h"
+#include "documents/OrderWindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -23,7 +23,7 @@ QCheckBox* Box(const QString& name, const QString& caption, const QRect& place, 
 
 }  // namespace
 
-TZakazForm::TZakazForm(OrderDocument& order, QWidget* parent)
+OrderWindow::OrderWindow(OrderDocument& order, QWidget* parent)
     : DocumentWindow({"Заказ", "Zakaz", "Текст Вашего заказа скопирован в буфер обмена.", 10},
                      order.Ui(), parent),
       order_(order) {
@@ -61,23 +61,23 @@ TZakazForm::TZakazForm(OrderDocument& order, QWidget* parent)
     order_.SetTextObserver([this] { ShowOrderText(); });
 }
 
-TZakazForm::~TZakazForm() {
+OrderWindow::~OrderWindow() {
     order_.SetTextObserver(nullptr);
     WriteSettingsIfShown();
 }
 
-void TZakazForm::ShowOrder() {
+void OrderWindow::ShowOrder() {
     show();
     raise();
     activateWindow();
 }
 
-void TZakazForm::ShowOrderText() {
+void OrderWindow::ShowOrderText() {
     ShowBoxes();
     SetDocumentLines(order_.Memo1());
 }
 
-void TZakazForm::ShowBoxes() {
+void OrderWindow::ShowBoxes() {
     const std::pair<QCheckBox*, bool> boxes[] = {{slovoBox_, order_.SlovoBox()},
                                                  {kodBox_, order_.KodBox()},
                                                  {cBox_, order_.CBox()},
@@ -89,26 +89,26 @@ void TZakazForm::ShowBoxes() {
     }
 }
 
-void TZakazForm::showEvent(QShowEvent* event) {
+void OrderWindow::showEvent(QShowEvent* event) {
     DocumentWindow::showEvent(event);
     if (event->spontaneous()) return;
     ReadSettings();
     shownSinceWritten_ = true;
 }
 
-void TZakazForm::closeEvent(QCloseEvent* event) {
+void OrderWindow::closeEvent(QCloseEvent* event) {
     WriteSettings();
     DocumentWindow::closeEvent(event);
 }
 
-void TZakazForm::WriteSettingsIfShown() {
+void OrderWindow::WriteSettingsIfShown() {
     if (shownSinceWritten_) WriteSettings();
 }
 
 // A stored tick that differs from the box's state is a click on that box, so the text is built
 // again. The boxes are read in the order they are stored, the code box before the verbal one,
 // so that a stored code-only description is not turned back into the verbal one on the way.
-void TZakazForm::ReadSettings() {
+void OrderWindow::ReadSettings() {
     const WindowSettings settings(kSection);
     if (!settings.StateRestorable()) return;
     if (const auto v = settings.Tick("CBox_Checked")) order_.SetCBox(*v);
@@ -119,7 +119,7 @@ void TZakazForm::ReadSettings() {
     settings.RestorePlacement(*this);
 }
 
-void TZakazForm::WriteSettings() {
+void OrderWindow::WriteSettings() {
     WindowSettings settings(kSection);
     settings.SetTick("CBox_Checked", order_.CBox());
     settings.SetTick("OtstupBox_Checked", order_.OtstupBox());

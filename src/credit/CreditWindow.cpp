@@ -1,4 +1,4 @@
-#include "credit/TKreditForm.h"
+#include "credit/CreditWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -138,19 +138,16 @@ QString Screen(const std::string& text) {
 
 char SystemDecimalSeparator() {
     const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 0x80)
-        return point.at(0).toLatin1();
+    if (point.size() == 1 && point.at(0).unicode() < 0x80) return point.at(0).toLatin1();
     return ',';
 }
 
 // The first run of three or more blanks in a caption, where a field sits on top of the text.
 std::pair<int, int> BlankGap(const QString& caption) {
     const int start = caption.indexOf(QStringLiteral("   "));
-    if (start < 0)
-        return {caption.size(), 0};
+    if (start < 0) return {caption.size(), 0};
     int end = start;
-    while (end < caption.size() && caption.at(end) == QLatin1Char(' '))
-        ++end;
+    while (end < caption.size() && caption.at(end) == QLatin1Char(' ')) ++end;
     return {start, end - start};
 }
 
@@ -184,15 +181,15 @@ QPixmap CalculatorPicture() {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(70, 70, 70));
     for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 3; ++c)
-            p.drawRect(4 + c * 4, 8 + r * 3, 3, 2);
+        for (int c = 0; c < 3; ++c) p.drawRect(4 + c * 4, 8 + r * 3, 3, 2);
     }
     return picture;
 }
 
 }  // namespace
 
-TKreditForm::TKreditForm(QWidget* parent) : QDialog(parent), calculator_(SystemDecimalSeparator()) {
+CreditWindow::CreditWindow(QWidget* parent)
+    : QDialog(parent), calculator_(SystemDecimalSeparator()) {
     setObjectName(QStringLiteral("KreditForm"));
     setWindowTitle(QString::fromUtf8(kCaption));
     // Everything scrolls in a window smaller than the figures need (a small screen, a large
@@ -212,8 +209,7 @@ TKreditForm::TKreditForm(QWidget* parent) : QDialog(parent), calculator_(SystemD
     layout->addWidget(BuildLeftPanel());
     layout->addWidget(BuildRightPanel(), 1);
 
-    for (const Tip& tip : kTips)
-        Field(tip.field)->setToolTip(Screen(tip.text));
+    for (const Tip& tip : kTips) Field(tip.field)->setToolTip(Screen(tip.text));
     Box(B::CheckBox1)->setToolTip(Screen(kEarlyTip));
     resize(1060, 740);
     Refresh();
@@ -221,7 +217,7 @@ TKreditForm::TKreditForm(QWidget* parent) : QDialog(parent), calculator_(SystemD
 
 // --- Building the panels ------------------------------------------------------------------
 
-QLineEdit* TKreditForm::MakeField(CreditField field, int width) {
+QLineEdit* CreditWindow::MakeField(CreditField field, int width) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(CreditFieldName(field)));
     edit->setFixedWidth(width);
@@ -230,8 +226,7 @@ QLineEdit* TKreditForm::MakeField(CreditField field, int width) {
     edit->setReadOnly(computed);
     // Figures the program computes sit flat on their tint, in navy; the fields a user types
     // into keep their sunken frame and black text.
-    if (computed)
-        edit->setFrame(false);
+    if (computed) edit->setFrame(false);
     fields_[static_cast<int>(field)] = edit;
     fieldOfWidget_.insert(edit, static_cast<int>(field));
     if (!computed) {
@@ -243,12 +238,11 @@ QLineEdit* TKreditForm::MakeField(CreditField field, int width) {
     if (field == F::Edit5 || IsConverterField(field) || IsDraggableField(field) || field == F::Nd) {
         edit->installEventFilter(this);
     }
-    if (field == F::Nd)
-        edit->setAcceptDrops(true);
+    if (field == F::Nd) edit->setAcceptDrops(true);
     return edit;
 }
 
-QCheckBox* TKreditForm::MakeBox(CreditBox box, const QString& caption) {
+QCheckBox* CreditWindow::MakeBox(CreditBox box, const QString& caption) {
     auto* check = new QCheckBox(caption, this);
     check->setObjectName(QString::fromLatin1(CreditBoxName(box)));
     boxes_[static_cast<int>(box)] = check;
@@ -259,7 +253,7 @@ QCheckBox* TKreditForm::MakeBox(CreditBox box, const QString& caption) {
     return check;
 }
 
-QWidget* TKreditForm::BuildLeftPanel() {
+QWidget* CreditWindow::BuildLeftPanel() {
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
@@ -390,7 +384,7 @@ QWidget* TKreditForm::BuildLeftPanel() {
     return panel;
 }
 
-QWidget* TKreditForm::BuildRightPanel() {
+QWidget* CreditWindow::BuildRightPanel() {
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
@@ -407,7 +401,7 @@ QWidget* TKreditForm::BuildRightPanel() {
     button2_ = new QPushButton(Screen(kNewsButtonCaption) + QString::fromLatin1(kNewsHost), rates);
     button2_->setObjectName(QStringLiteral("Button2"));
     button2_->setAutoDefault(false);
-    connect(button2_, &QPushButton::clicked, this, &TKreditForm::OpenNewsSite);
+    connect(button2_, &QPushButton::clicked, this, &CreditWindow::OpenNewsSite);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(button2_);
     buttonRow->addStretch();
@@ -424,7 +418,7 @@ QWidget* TKreditForm::BuildRightPanel() {
     speedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
     speedButton1_->setIcon(QIcon(CalculatorPicture()));
     speedButton1_->setToolTip(QStringLiteral("Калькулятор"));
-    connect(speedButton1_, &QToolButton::clicked, this, &TKreditForm::OpenDeskCalculator);
+    connect(speedButton1_, &QToolButton::clicked, this, &CreditWindow::OpenDeskCalculator);
     converter->addWidget(speedButton1_);
     converter->addStretch();
     ratesColumn->addLayout(converter);
@@ -466,29 +460,29 @@ QWidget* TKreditForm::BuildRightPanel() {
 
 // --- Opening and closing --------------------------------------------------------------------
 
-void TKreditForm::OpenForPrice(std::int32_t price) {
+void CreditWindow::OpenForPrice(std::int32_t price) {
     ReadKreditSettings(calculator_, *this);
     calculator_.Open(price);
     Refresh();
 }
 
-void TKreditForm::ShowForPrice(std::int32_t price) {
+void CreditWindow::ShowForPrice(std::int32_t price) {
     OpenForPrice(price);
     exec();
 }
 
-void TKreditForm::SaveSettings() const {
+void CreditWindow::SaveSettings() const {
     WriteKreditSettings(calculator_, *this);
 }
 
-void TKreditForm::done(int result) {
+void CreditWindow::done(int result) {
     SaveSettings();
     QDialog::done(result);
 }
 
 // --- Showing the calculator's state ---------------------------------------------------------
 
-void TKreditForm::Refresh() {
+void CreditWindow::Refresh() {
     for (int i = 0; i < kCreditFieldCount; ++i) {
         const auto field = static_cast<CreditField>(i);
         QLineEdit* edit = fields_[i];
@@ -496,8 +490,7 @@ void TKreditForm::Refresh() {
         if (edit->text() != text) {
             const int cursor = edit->cursorPosition();
             edit->setText(text);
-            if (edit->hasFocus())
-                edit->setCursorPosition(std::min(cursor, int(text.size())));
+            if (edit->hasFocus()) edit->setCursorPosition(std::min(cursor, int(text.size())));
         }
         const QColor colour = ToColor(calculator_.Colour(field));
         QPalette palette = edit->palette();
@@ -517,11 +510,10 @@ void TKreditForm::Refresh() {
     RefreshGrid();
 }
 
-void TKreditForm::RefreshGrid() {
+void CreditWindow::RefreshGrid() {
     const auto& rows = calculator_.Grid();
     QStringList headers;
-    for (const std::string& header : rows.front())
-        headers << Screen(header);
+    for (const std::string& header : rows.front()) headers << Screen(header);
     grid_->setHorizontalHeaderLabels(headers);
     // The row after the last month carries nothing but its number; it is not shown.
     int monthRows = static_cast<int>(rows.size()) - 1;
@@ -529,11 +521,9 @@ void TKreditForm::RefreshGrid() {
         bool onlyNumber = true;
         for (int c = 1; c < kScheduleColumns; ++c)
             onlyNumber = onlyNumber && rows.back()[c].empty();
-        if (onlyNumber)
-            --monthRows;
+        if (onlyNumber) --monthRows;
     }
-    if (grid_->rowCount() != monthRows)
-        grid_->setRowCount(monthRows);
+    if (grid_->rowCount() != monthRows) grid_->setRowCount(monthRows);
     const QColor fixed = palette().color(QPalette::Button);
     for (int r = 0; r < monthRows; ++r) {
         for (int c = 0; c < kScheduleColumns; ++c) {
@@ -550,18 +540,16 @@ void TKreditForm::RefreshGrid() {
                 }
                 grid_->setItem(r, c, item);
             }
-            if (item->text() != text)
-                item->setText(text);
+            if (item->text() != text) item->setText(text);
         }
     }
 }
 
 // --- Events ---------------------------------------------------------------------------------
 
-bool TKreditForm::eventFilter(QObject* watched, QEvent* event) {
+bool CreditWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto found = fieldOfWidget_.find(watched);
-    if (found == fieldOfWidget_.end())
-        return QDialog::eventFilter(watched, event);
+    if (found == fieldOfWidget_.end()) return QDialog::eventFilter(watched, event);
     const auto field = static_cast<CreditField>(found.value());
     auto* edit = static_cast<QLineEdit*>(watched);
 
@@ -587,14 +575,12 @@ bool TKreditForm::eventFilter(QObject* watched, QEvent* event) {
         calculator_.KeyUp(field);
         Refresh();
     }
-    if (field == F::Nd && HandleDropOnNd(event))
-        return true;
-    if (IsDraggableField(field) && HandleDrag(field, edit, event))
-        return true;
+    if (field == F::Nd && HandleDropOnNd(event)) return true;
+    if (IsDraggableField(field) && HandleDrag(field, edit, event)) return true;
     return QDialog::eventFilter(watched, event);
 }
 
-bool TKreditForm::HandleDrag(CreditField source, QLineEdit* edit, QEvent* event) {
+bool CreditWindow::HandleDrag(CreditField source, QLineEdit* edit, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         dragArmed_ = mouse->button() == Qt::LeftButton;
@@ -605,8 +591,7 @@ bool TKreditForm::HandleDrag(CreditField source, QLineEdit* edit, QEvent* event)
         dragArmed_ = false;
         return false;
     }
-    if (event->type() != QEvent::MouseMove || !dragArmed_)
-        return false;
+    if (event->type() != QEvent::MouseMove || !dragArmed_) return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     if ((mouse->position().toPoint() - dragStart_).manhattanLength() <
         QApplication::startDragDistance()) {
@@ -622,20 +607,18 @@ bool TKreditForm::HandleDrag(CreditField source, QLineEdit* edit, QEvent* event)
     return true;
 }
 
-bool TKreditForm::HandleDropOnNd(QEvent* event) {
+bool CreditWindow::HandleDropOnNd(QEvent* event) {
     const QString format = QString::fromLatin1(kDragFormat);
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (!drag->mimeData()->hasFormat(format))
-            return false;
+        if (!drag->mimeData()->hasFormat(format)) return false;
         drag->setDropAction(Qt::CopyAction);
         drag->accept();
         return true;
     }
     if (event->type() == QEvent::Drop) {
         auto* drop = static_cast<QDropEvent*>(event);
-        if (!drop->mimeData()->hasFormat(format))
-            return false;
+        if (!drop->mimeData()->hasFormat(format)) return false;
         const auto source = CreditFieldByName(drop->mimeData()->data(format).toStdString());
         if (source && calculator_.DropOnNd(*source)) {
             drop->setDropAction(Qt::CopyAction);
@@ -649,11 +632,11 @@ bool TKreditForm::HandleDropOnNd(QEvent* event) {
     return false;
 }
 
-void TKreditForm::OpenNewsSite() {
+void CreditWindow::OpenNewsSite() {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(kNewsAddress)));
 }
 
-void TKreditForm::OpenDeskCalculator() {
+void CreditWindow::OpenDeskCalculator() {
     DeskCalculatorDialog dialog(calculator_.DecimalSeparator(), this);
     dialog.exec();
 }

@@ -11,11 +11,11 @@ namespace kalvora {
 
 class PictureView;
 
-class TKozov_form : public QDialog {
+class BodyTypesWindow : public QDialog {
     Q_OBJECT
 
   public:
-    explicit TKozov_form(QWidget* parent = nullptr);
+    explicit BodyTypesWindow(QWidget* parent = nullptr);
 
     PictureView* Picture() const { return picture_; }
     QPlainTextEdit* Table() const { return table_; }

@@ -1,10 +1,10 @@
-#include "info/TKlimat_form.h"
+#include "info/ClimateWindow.h"
 
 #include "info/InfoTexts.h"
 
 namespace kalvora {
 
-TKlimat_form::TKlimat_form(QWidget* parent)
+ClimateWindow::ClimateWindow(QWidget* parent)
     : PictureForm(parent, info_text::kKlimatCaption, "_Klimat.jpg", pictures::Illustration::Climate,
                   true, QSize(560, 360)) {
     setObjectName(QStringLiteral("TKlimat_form"));

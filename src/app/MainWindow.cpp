@@ -1,4 +1,4 @@
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -264,7 +264,7 @@ std::string PathArgument(const QString& path) {
 
 // --- Building --------------------------------------------------------------------------------
 
-TForm1::TForm1(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent),
       ui_(this),
       config_(ui_),
@@ -328,12 +328,12 @@ TForm1::TForm1(QWidget* parent)
     ShowActionResult();
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
     config_.SetObserver(nullptr);
     WriteSettings();
 }
 
-void TForm1::BuildCommandBar(QWidget* panel) {
+void MainWindow::BuildCommandBar(QWidget* panel) {
     MakeLabel(panel, "Label1", QStringLiteral("Код:"), 8, 13);
 
     edit1_ = new QLineEdit(panel);
@@ -347,26 +347,26 @@ void TForm1::BuildCommandBar(QWidget* panel) {
     edit1_->installEventFilter(this);
     connect(edit1_, &QLineEdit::textEdited, this,
             [this](const QString& text) { Run([&] { config_.SetEdit1(text.toStdString()); }); });
-    connect(edit1_, &QLineEdit::returnPressed, this, [this]() { Edit1DblClick(); });
+    connect(edit1_, &QLineEdit::returnPressed, this, [this]() { DecodeCodeField(); });
 
     struct Command {
         const char* name;
         const char* text;
-        void (TForm1::*handler)();
+        void (MainWindow::*handler)();
     };
     const Command commands[] = {
-        {"SpeedButton9", "&Заказ...", &TForm1::SpeedButton9Click},
-        {"SpeedButton2", "&Открыть...", &TForm1::SpeedButton2Click},
-        {"SpeedButton1", "&Сохранить...", &TForm1::SpeedButton1Click},
-        {"SpeedButton3", "C&heck List...", &TForm1::SpeedButton3Click},
-        {"SpeedButton8", "Сб&росить всё", &TForm1::SpeedButton8Click},
-        {"SpeedButton26", "Ос&настить", &TForm1::SpeedButton26Click},
-        {"SpeedButton23", "&Кредит...", &TForm1::SpeedButton23Click},
+        {"SpeedButton9", "&Заказ...", &MainWindow::SpeedButton9Click},
+        {"SpeedButton2", "&Открыть...", &MainWindow::SpeedButton2Click},
+        {"SpeedButton1", "&Сохранить...", &MainWindow::SpeedButton1Click},
+        {"SpeedButton3", "C&heck List...", &MainWindow::SpeedButton3Click},
+        {"SpeedButton8", "Сб&росить всё", &MainWindow::ResetAll},
+        {"SpeedButton26", "Ос&настить", &MainWindow::EquipAll},
+        {"SpeedButton23", "&Кредит...", &MainWindow::SpeedButton23Click},
     };
     int x = 232;
     for (const Command& c : commands) {
         QToolButton* b = MakeSpeedButton(panel, c.name, QString::fromUtf8(c.text));
-        if (c.handler == &TForm1::SpeedButton2Click) {
+        if (c.handler == &MainWindow::SpeedButton2Click) {
             // The recent files hang on the Open button's arrow.
             recentMenu_ = new QMenu(b);
             recentMenu_->setObjectName(QStringLiteral("RecentFiles"));
@@ -393,14 +393,14 @@ void TForm1::BuildCommandBar(QWidget* panel) {
         x += 26 + 2;
     }
     x += 2;
-    connect(undoButton_, &QToolButton::clicked, this, &TForm1::UndoClick);
-    connect(redoButton_, &QToolButton::clicked, this, &TForm1::RedoClick);
+    connect(undoButton_, &QToolButton::clicked, this, &MainWindow::UndoClick);
+    connect(redoButton_, &QToolButton::clicked, this, &MainWindow::RedoClick);
     auto* undoKey = new QShortcut(QKeySequence::Undo, this);
-    connect(undoKey, &QShortcut::activated, this, &TForm1::UndoClick);
+    connect(undoKey, &QShortcut::activated, this, &MainWindow::UndoClick);
     for (const QKeySequence& keys :
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
         auto* redoKey = new QShortcut(keys, this);
-        connect(redoKey, &QShortcut::activated, this, &TForm1::RedoClick);
+        connect(redoKey, &QShortcut::activated, this, &MainWindow::RedoClick);
     }
 
     priceLabel_ = new QLabel(panel);
@@ -421,7 +421,7 @@ void TForm1::BuildCommandBar(QWidget* panel) {
             [this]() { Run([&] { config_.PriceButtonClick(); }); });
 }
 
-void TForm1::BuildMainChoices(QWidget* panel) {
+void MainWindow::BuildMainChoices(QWidget* panel) {
     // Trim: two columns, filled column by column.
     auto* trimGroup = new QGroupBox(QStringLiteral(" Комплектация: "), panel);
     trimGroup->setObjectName(QStringLiteral("Compl"));
@@ -495,7 +495,7 @@ void TForm1::BuildMainChoices(QWidget* panel) {
     compare = MakeSpeedButton(panel, "CompareButton", QStringLiteral("Сравн&ить..."));
     compare->setGeometry(612, 81, 94, 20);
     compare->setToolTip(QStringLiteral("Сравнить текущую конфигурацию с другим вариантом"));
-    connect(compare, &QToolButton::clicked, this, &TForm1::CompareClick);
+    connect(compare, &QToolButton::clicked, this, &MainWindow::CompareClick);
 
     auto* rails = new QGroupBox(QStringLiteral(" Для кузова Универсал: "), panel);
     rails->setObjectName(QStringLiteral("Univers"));
@@ -555,10 +555,10 @@ void TForm1::BuildMainChoices(QWidget* panel) {
     complButton->setObjectName(QStringLiteral("ComplButton"));
     complButton->hide();
     connect(complButton, &QPushButton::clicked, this,
-            [this]() { Run([&] { config_.ComplButtonClick(); }); });
+            [this]() { Run([&] { config_.ApplyTrimRules(); }); });
 }
 
-void TForm1::BuildOptions(QWidget* panel) {
+void MainWindow::BuildOptions(QWidget* panel) {
     panel->installEventFilter(this);
     // The body-and-shade pictures fill the panel behind everything else.
     for (int b = 0; b < kBodyCount; ++b) {
@@ -589,7 +589,7 @@ void TForm1::BuildOptions(QWidget* panel) {
         if (index == config_.Colour()) return;
         Act({ActionKind::Colour, index}, [&] {
             config_.SetColourIndex(index);
-            config_.ComboBox1Change();
+            config_.OnColourChosen();
         });
     });
     for (int s = 0; s < 10; ++s) {
@@ -601,7 +601,7 @@ void TForm1::BuildOptions(QWidget* panel) {
     }
 }
 
-void TForm1::BuildOptionRow(QWidget* panel, const OptionDef& def) {
+void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     OptionRow& row = rows_[Index(def.id)];
     const int x = def.column == Column::Left    ? kLeftX
                   : def.column == Column::Right ? kRightX
@@ -668,7 +668,7 @@ void TForm1::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     }
 }
 
-void TForm1::SetHooks(MainWindowHooks hooks) {
+void MainWindow::SetHooks(MainWindowHooks hooks) {
     hooks_ = std::move(hooks);
     if (!hooks_.installPriceLabel) return;
     for (const OptionDef& def : kOptionTable) {
@@ -678,7 +678,7 @@ void TForm1::SetHooks(MainWindowHooks hooks) {
 
 // --- Showing the engine's state --------------------------------------------------------------
 
-void TForm1::ConfigurationChanged() {
+void MainWindow::ConfigurationChanged() {
     // Inside an engine call the window is brought up to date once the call returns; a change
     // made from elsewhere is shown as soon as the event loop runs.
     if (engineDepth_ > 0 || syncing_ || syncQueued_) return;
@@ -692,7 +692,7 @@ void TForm1::ConfigurationChanged() {
         Qt::QueuedConnection);
 }
 
-void TForm1::SetControlEnabled(QWidget* w, bool enabled) {
+void MainWindow::SetControlEnabled(QWidget* w, bool enabled) {
     if (w->isEnabled() == enabled) return;
     // Qt would hand the focus of a control being disabled to its neighbour, which would then
     // look entered; the focus is dropped instead.
@@ -700,7 +700,7 @@ void TForm1::SetControlEnabled(QWidget* w, bool enabled) {
     w->setEnabled(enabled);
 }
 
-void TForm1::ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font) {
+void MainWindow::ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font) {
     if (row.shadow == shadow && row.font == font) return;
     row.shadow = shadow;
     row.font = font;
@@ -714,7 +714,7 @@ void TForm1::ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font) {
     row.caption->setAutoFillBackground(shadow != kShadowNone);
 }
 
-void TForm1::Sync() {
+void MainWindow::Sync() {
     if (syncing_) return;
     syncing_ = true;
     for (const OptionDef& def : kOptionTable) {
@@ -767,14 +767,14 @@ void TForm1::Sync() {
     syncing_ = false;
 }
 
-void TForm1::SetOptionDescription(const OptionRow& row, const QString& price) {
+void MainWindow::SetOptionDescription(const OptionRow& row, const QString& price) {
     // The price, then why the option stands as it does when there is a reason.
     QString description = QStringLiteral("Цена: $") + price;
     if (!row.box->toolTip().isEmpty()) description += QStringLiteral(". ") + row.box->toolTip();
     row.box->setAccessibleDescription(description);
 }
 
-void TForm1::UpdateTitle() {
+void MainWindow::UpdateTitle() {
     const std::string& file = config_.DocumentPath();
     QString title = file.empty() ? QString::fromUtf8(kCaption)
                                  : QString::fromUtf8(kFileCaption) +
@@ -783,7 +783,7 @@ void TForm1::UpdateTitle() {
     if (windowTitle() != title) setWindowTitle(title);
 }
 
-void TForm1::ShowPictures() {
+void MainWindow::ShowPictures() {
     // Which pictures show is the rules' choice; a picture file of the working directory is shown
     // as it is, otherwise the car is drawn as configured (paint, rails, wheels).
     const VisiblePictures& v = config_.Pictures();
@@ -851,7 +851,7 @@ void TForm1::ShowPictures() {
     }
 }
 
-void TForm1::PlaceBackgrounds() {
+void MainWindow::PlaceBackgrounds() {
     for (auto& body : backgrounds_) {
         for (QLabel* image : body) image->setGeometry(panel2_->contentsRect());
     }
@@ -860,7 +860,7 @@ void TForm1::PlaceBackgrounds() {
 // --- Engine calls ----------------------------------------------------------------------------
 
 template <typename F>
-void TForm1::Run(F&& call) {
+void MainWindow::Run(F&& call) {
     struct Depth {
         int& depth;
         explicit Depth(int& d) : depth(d) { ++depth; }
@@ -874,7 +874,7 @@ void TForm1::Run(F&& call) {
 }
 
 template <typename F>
-void TForm1::Act(const UserAction& action, F&& call) {
+void MainWindow::Act(const UserAction& action, F&& call) {
     if (engineDepth_ > 0) return Run(call);
     Run([&] {
         const ActionScope step(history_, action);
@@ -896,7 +896,7 @@ QString StepTip(const char* verb, const ActionHistory& history, bool undo) {
 
 }  // namespace
 
-void TForm1::ShowActionResult() {
+void MainWindow::ShowActionResult() {
     for (const OptionDef& def : kOptionTable) {
         OptionRow& row = rows_[Index(def.id)];
         const QString reason = Q(history_.Reason(def.id));
@@ -925,14 +925,14 @@ void TForm1::ShowActionResult() {
     redoButton_->setToolTip(StepTip("Повторить", history_, false));
 }
 
-void TForm1::Edit1DblClick() {
+void MainWindow::DecodeCodeField() {
     Act({ActionKind::Code, 0}, [&] {
         config_.SetEdit1(edit1_->text().toStdString());
-        config_.Edit1DblClick();
+        config_.DecodeCodeField();
     });
 }
 
-void TForm1::FormActivate() {
+void MainWindow::RunStartCode() {
     if (activating_) {
         // The window comes back from a message box that the start code itself showed.
         activatedDuringStart_ = true;
@@ -946,7 +946,7 @@ void TForm1::FormActivate() {
     activating_ = true;
     activatedDuringStart_ = false;
     const int boxesBefore = ui_.BoxesShown();
-    Run([&] { config_.FormActivate(startArgs_, files_); });
+    Run([&] { config_.RunStartCode(startArgs_, files_); });
     activating_ = false;
     // Undo reaches back to the configuration the start code made, not before it.
     if (!config_.StartupPending()) {
@@ -963,11 +963,11 @@ void TForm1::FormActivate() {
     }
 }
 
-void TForm1::SpeedButton9Click() {
+void MainWindow::SpeedButton9Click() {
     if (hooks_.showOrder) hooks_.showOrder();
 }
 
-void TForm1::SpeedButton2Click() {
+void MainWindow::SpeedButton2Click() {
     const QString path = ui_.ChooseFileToOpen();
     if (path.isEmpty()) return;
     // The dialog opens in this folder next time, whether or not the file can be read.
@@ -977,7 +977,7 @@ void TForm1::SpeedButton2Click() {
     RememberFile(path);
 }
 
-void TForm1::SpeedButton1Click() {
+void MainWindow::SpeedButton1Click() {
     const std::string& current = config_.DocumentPath();
     ui_.suggestedFile =
         current.empty() ? QString() : QFileInfo(QFile::decodeName(current.c_str())).fileName();
@@ -991,17 +991,17 @@ void TForm1::SpeedButton1Click() {
     RememberFile(path);
 }
 
-void TForm1::RememberFile(const QString& path) {
+void MainWindow::RememberFile(const QString& path) {
     // Only a file that was really read or written: the engine now calls it its document.
     if (config_.DocumentPath() != PathArgument(path) || config_.HasUnsavedChanges()) return;
     WriteRecentFiles(settingsPath_, WithRecentFile(ReadRecentFiles(settingsPath_), path));
 }
 
-QStringList TForm1::RecentFiles() const {
+QStringList MainWindow::RecentFiles() const {
     return ReadRecentFiles(settingsPath_);
 }
 
-void TForm1::FillRecentMenu() {
+void MainWindow::FillRecentMenu() {
     recentMenu_->clear();
     const RecentFilesCheck check = CheckRecentFiles(ReadRecentFiles(settingsPath_));
     if (!check.missing.isEmpty()) WriteRecentFiles(settingsPath_, check.present);
@@ -1030,7 +1030,7 @@ void TForm1::FillRecentMenu() {
     }
 }
 
-void TForm1::OpenRecentFile(const QString& path) {
+void MainWindow::OpenRecentFile(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         QStringList list = ReadRecentFiles(settingsPath_);
         list.removeAll(path);
@@ -1046,55 +1046,55 @@ void TForm1::OpenRecentFile(const QString& path) {
     RememberFile(path);
 }
 
-void TForm1::SpeedButton3Click() {
+void MainWindow::SpeedButton3Click() {
     if (hooks_.showCheckList) hooks_.showCheckList();
 }
 
-void TForm1::SpeedButton8Click() {
-    Act({ActionKind::Reset, 0}, [&] { config_.SpeedButton8Click(); });
+void MainWindow::ResetAll() {
+    Act({ActionKind::Reset, 0}, [&] { config_.ResetAll(); });
 }
 
-void TForm1::SpeedButton26Click() {
-    Act({ActionKind::Equip, 0}, [&] { config_.SpeedButton26Click(); });
+void MainWindow::EquipAll() {
+    Act({ActionKind::Equip, 0}, [&] { config_.EquipAll(); });
 }
 
-void TForm1::UndoClick() {
+void MainWindow::UndoClick() {
     if (engineDepth_ > 0 || !history_.CanUndo()) return;
     Run([&] { history_.Undo(); });
     ShowActionResult();
 }
 
-void TForm1::RedoClick() {
+void MainWindow::RedoClick() {
     if (engineDepth_ > 0 || !history_.CanRedo()) return;
     Run([&] { history_.Redo(); });
     ShowActionResult();
 }
 
-void TForm1::SpeedButton23Click() {
+void MainWindow::SpeedButton23Click() {
     if (hooks_.showCredit) hooks_.showCredit(config_.CurrentPrice());
 }
 
-void TForm1::CompareClick() {
+void MainWindow::CompareClick() {
     if (hooks_.showComparison) hooks_.showComparison();
 }
 
-void TForm1::OpenVariant(const std::string& code) {
+void MainWindow::OpenVariant(const std::string& code) {
     // One undoable step, as a code typed into the code field is.
     Act({ActionKind::Code, 0}, [&] { kalvora::OpenVariant(config_, code); });
 }
 
 // --- Events ----------------------------------------------------------------------------------
 
-bool TForm1::event(QEvent* e) {
+bool MainWindow::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) {
         const bool handled = QWidget::event(e);
-        FormActivate();
+        RunStartCode();
         return handled;
     }
     return QWidget::event(e);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* e) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) {
         ShowFocusRow(e->type() == QEvent::FocusIn ? qobject_cast<QWidget*>(watched) : nullptr);
     }
@@ -1123,7 +1123,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
             if (syncing_ || !IsFocusMoveWithinWindow(static_cast<QFocusEvent*>(e))) break;
             for (int engine = 0; engine < kEngineCount; ++engine) {
                 if (engines_[engine] == watched) {
-                    Run([&] { config_.Dvig20MT145Enter(engine); });
+                    Run([&] { config_.OnEngineFocused(engine); });
                     break;
                 }
             }
@@ -1131,7 +1131,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
         }
         case QEvent::MouseButtonDblClick:
             if (watched == edit1_) {
-                Edit1DblClick();
+                DecodeCodeField();
                 return true;
             }
             break;
@@ -1158,12 +1158,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
     return QWidget::eventFilter(watched, e);
 }
 
-void TForm1::showEvent(QShowEvent* e) {
+void MainWindow::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (!settingsRead_) ReadSettings();
 }
 
-void TForm1::closeEvent(QCloseEvent* e) {
+void MainWindow::closeEvent(QCloseEvent* e) {
     if (!MayClose()) {
         e->ignore();
         return;
@@ -1172,7 +1172,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
     if (e->isAccepted()) WriteSettings();
 }
 
-bool TForm1::MayClose() {
+bool MainWindow::MayClose() {
     if (!config_.HasUnsavedChanges()) return true;
     switch (ui_.AskToSaveChanges()) {
         case WindowUi::SaveAnswer::Discard:
@@ -1189,7 +1189,7 @@ bool TForm1::MayClose() {
 
 // --- Keyboard --------------------------------------------------------------------------------
 
-void TForm1::ArrangeTabOrder() {
+void MainWindow::ArrangeTabOrder() {
     // The top strip and the main choices left to right as they stand (a button added to the
     // strip finds its place by itself), each group's buttons column by column; then the option
     // rows in the panel's order, each information button before its check box.
@@ -1221,7 +1221,7 @@ void TForm1::ArrangeTabOrder() {
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
-void TForm1::AddShortcuts() {
+void MainWindow::AddShortcuts() {
     const auto add = [this](const QKeySequence& keys, auto handler) {
         auto* shortcut = new QShortcut(keys, this);
         shortcut->setContext(Qt::WindowShortcut);
@@ -1235,7 +1235,7 @@ void TForm1::AddShortcuts() {
     add(QKeySequence(Qt::Key_F1), [this]() { ShowFocusedExplanation(); });
 }
 
-const TForm1::OptionRow* TForm1::RowOf(const QWidget* w) const {
+const MainWindow::OptionRow* MainWindow::RowOf(const QWidget* w) const {
     if (!w) return nullptr;
     for (const OptionRow& row : rows_) {
         if (w == row.box || w == row.info || w == row.price || w == row.extra) return &row;
@@ -1243,7 +1243,7 @@ const TForm1::OptionRow* TForm1::RowOf(const QWidget* w) const {
     return nullptr;
 }
 
-void TForm1::ShowFocusedExplanation() {
+void MainWindow::ShowFocusedExplanation() {
     const QWidget* focused = focusWidget();
     if (!focused) return;
     if (const OptionRow* row = RowOf(focused)) {
@@ -1263,7 +1263,7 @@ void TForm1::ShowFocusedExplanation() {
     if (in(engines_) && hooks_.showEngineComparison) hooks_.showEngineComparison();
 }
 
-void TForm1::ShowFocusRow(const QWidget* focused) {
+void MainWindow::ShowFocusRow(const QWidget* focused) {
     const OptionRow* row = RowOf(focused);
     if (!row || focused == row->price) {
         if (focusRow_) focusRow_->hide();
@@ -1293,14 +1293,14 @@ void TForm1::ShowFocusRow(const QWidget* focused) {
 
 // --- Remembered state ------------------------------------------------------------------------
 
-void TForm1::ReadSettings() {
+void MainWindow::ReadSettings() {
     settingsRead_ = true;
     const std::optional<bool> abs = RestoreMainWindowSettings(settingsPath_, *this);
     // Restoring the tick runs its rule, as a click would.
     if (abs) Run([&] { config_.SetChecked(Opt::ABSBox, *abs); });
 }
 
-void TForm1::WriteSettings() {
+void MainWindow::WriteSettings() {
     if (!settingsRead_ || settingsWritten_) return;
     settingsWritten_ = true;
     StoreMainWindowSettings(settingsPath_, *this, config_.Checked(Opt::ABSBox));

@@ -1,10 +1,10 @@
-#include "info/TDvigForm.h"
+#include "info/EngineComparisonWindow.h"
 
 #include "info/InfoTexts.h"
 
 namespace kalvora {
 
-TDvigForm::TDvigForm(QWidget* parent)
+EngineComparisonWindow::EngineComparisonWindow(QWidget* parent)
     : ReferenceTextForm(parent, info_text::kDvigCaption, info_text::kDvigTable, QSize(960, 620)) {
     setObjectName(QStringLiteral("TDvigForm"));
 }

@@ -1,4 +1,4 @@
-#include "documents/TMomoForm.h"
+#include "documents/CheckListWindow.h"
 
 #include <QPushButton>
 #include <QToolButton>
@@ -9,7 +9,7 @@
 
 namespace kalvora {
 
-TMomoForm::TMomoForm(const Configuration& config, UiPort& ui, QWidget* parent)
+CheckListWindow::CheckListWindow(const Configuration& config, UiPort& ui, QWidget* parent)
     : DocumentWindow({"Перечень контролируемых параметров при приёмке автомобиля", "CheckList",
                       "Перечень контролируемых параметров скопирован в буфер обмена.", 9},
                      ui, parent),
@@ -24,11 +24,11 @@ TMomoForm::TMomoForm(const Configuration& config, UiPort& ui, QWidget* parent)
     connect(button1_, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
-void TMomoForm::Button1Click() {
+void CheckListWindow::Button1Click() {
     SetDocumentLines(CheckList::Compose(config_, ui_));
 }
 
-void TMomoForm::ComposeAndShow() {
+void CheckListWindow::ComposeAndShow() {
     Button1Click();
     // The window stays on top: on a small screen it must not hide its own scroll bars.
     FitIntoScreen(*this);

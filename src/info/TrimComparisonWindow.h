@@ -5,11 +5,11 @@
 
 namespace kalvora {
 
-class TKomplForm : public ReferenceTextForm {
+class TrimComparisonWindow : public ReferenceTextForm {
     Q_OBJECT
 
   public:
-    explicit TKomplForm(QWidget* parent = nullptr);
+    explicit TrimComparisonWindow(QWidget* parent = nullptr);
 };
 
 }  // namespace kalvora

@@ -1,4 +1,4 @@
-#include "info/TKozov_form.h"
+#include "info/BodyTypesWindow.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -10,7 +10,7 @@
 
 namespace kalvora {
 
-TKozov_form::TKozov_form(QWidget* parent)
+BodyTypesWindow::BodyTypesWindow(QWidget* parent)
     : QDialog(parent),
       picture_(new PictureView(QSize(600, 200), this)),
       table_(ReferenceTextForm::CreateTableText(info_text::kKozovTable, this)) {

@@ -5,11 +5,11 @@
 
 namespace kalvora {
 
-class TDiskForm : public PictureForm {
+class RadioPack2Window : public PictureForm {
     Q_OBJECT
 
   public:
-    explicit TDiskForm(QWidget* parent = nullptr);
+    explicit RadioPack2Window(QWidget* parent = nullptr);
 };
 
 }  // namespace kalvora

@@ -12,11 +12,11 @@ class QShowEvent;
 
 namespace kalvora {
 
-class TZakazForm : public DocumentWindow {
+class OrderWindow : public DocumentWindow {
     Q_OBJECT
   public:
-    explicit TZakazForm(OrderDocument& order, QWidget* parent = nullptr);
-    ~TZakazForm() override;
+    explicit OrderWindow(OrderDocument& order, QWidget* parent = nullptr);
+    ~OrderWindow() override;
 
     // "Заказ..." of the main window: shows the window in front, with the text of the last
     // refresh; nothing is rebuilt.
