@@ -1,5 +1,7 @@
 #include "documents/ComparisonWindow.h"
 
+#include "documents/DocumentWindow.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
@@ -33,14 +35,6 @@ const QColor kNavy(0, 0, 128);
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
-
-bool ShowPrintDialog(QPrinter& printer, QWidget* parent) {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    return dialog.exec() == QDialog::Accepted;
 }
 
 QTableWidgetItem* Cell(const QString& text, bool bold, const QColor* background) {

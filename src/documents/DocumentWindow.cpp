@@ -72,6 +72,8 @@ QToolButton* SpeedButton(const QString& caption, const QPixmap& picture, QWidget
     return button;
 }
 
+}  // namespace
+
 bool ShowPrintDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -79,8 +81,6 @@ bool ShowPrintDialog(QPrinter& printer, QWidget* parent) {
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     return dialog.exec() == QDialog::Accepted;
 }
-
-}  // namespace
 
 DocumentWindow::DocumentWindow(const Look& look, UiPort& ui, QWidget* parent)
     : QWidget(parent, Qt::Window), ui_(ui), look_(look), chooser_(ShowPrintDialog) {

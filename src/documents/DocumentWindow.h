@@ -19,6 +19,10 @@ class QToolButton;
 
 namespace kalvora {
 
+// The print dialog of the document windows: the whole document only, no page range or selection.
+// True when the user chose to print.
+bool ShowPrintDialog(QPrinter& printer, QWidget* parent);
+
 class DocumentWindow : public QWidget {
     Q_OBJECT
   public:
