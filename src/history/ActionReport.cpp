@@ -94,8 +94,8 @@ void CompareConfigurations(const ConfigurationSnapshot& before, const Configurat
         const OptionEffect effect = EffectOf(was, is);
         const bool priceChanged = was.price != is.price;
         if (effect == OptionEffect::None && !priceChanged) continue;
-        report->options.push_back({OptAt(i), effect, is.checked, was.checked, priceChanged,
-                                   std::to_string(was.price), std::to_string(is.price)});
+        report->options.push_back(
+            {OptAt(i), effect, is.checked, was.checked, priceChanged, was.price, is.price});
     }
 }
 

@@ -68,8 +68,8 @@ struct OptionChange {
     bool ticked;     // the tick after the action
     bool wasTicked;  // and before it
     bool priceChanged;
-    std::string oldPrice;
-    std::string newPrice;
+    std::int32_t oldPrice;  // whole dollars
+    std::int32_t newPrice;
 };
 
 enum class ChoiceKind : std::uint8_t { Trim, Body, Rails, Engine, Colour };

@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "model/IntegerText.h"
 
 namespace kalvora {
 
@@ -303,8 +302,8 @@ std::string NoticeText(const ActionReport& r) {
             if (effect != g.effect) continue;
             ++count;
             only = &c;
-            if (g.sign < 0) sum += IntegerOr(c.oldPrice, 0);
-            if (g.sign > 0) sum += IntegerOr(c.newPrice, 0);
+            if (g.sign < 0) sum += c.oldPrice;
+            if (g.sign > 0) sum += c.newPrice;
         }
         if (count == 0) continue;
         std::string part;
@@ -328,8 +327,9 @@ std::string NoticeText(const ActionReport& r) {
         only = &c;
     }
     if (repriced == 1) {
-        parts.push_back("цена " + NameOf(only->option).Genitive() + ": " + only->oldPrice + " → " +
-                        only->newPrice + " $");
+        parts.push_back("цена " + NameOf(only->option).Genitive() + ": " +
+                        std::to_string(only->oldPrice) + " → " + std::to_string(only->newPrice) +
+                        " $");
     } else if (repriced > 1) {
         parts.push_back(Counted(repriced, "изменила цену", "изменили цену"));
     }
