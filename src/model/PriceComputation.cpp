@@ -79,7 +79,7 @@ void Configuration::PriceButtonClick() {
     configurationCode_ = code.Finish();
     SetEdit1(configurationCode_);
     SetPriceLabel("Цена: $" + std::to_string(CurrentPrice()));
-    ui_.RefreshOrder();
+    if (observer_) observer_->PriceComputed();
 }
 
 }  // namespace kalvora
