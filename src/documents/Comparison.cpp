@@ -3,14 +3,12 @@
 #include <algorithm>
 
 #include "documents/OrderDocument.h"
-#include "model/IntegerText.h"
 #include "pricing/ConfigCode.h"
 
 namespace kalvora {
 
 namespace {
 
-constexpr std::string_view kPricePrefix = "Цена: $";
 // The decoder's notice about an older code is information, not a failure.
 constexpr std::string_view kConversionNotice =
     "Введённый код был получен предыдущей версией конфигуратора.";
@@ -135,12 +133,10 @@ std::string Padded(std::string_view text, std::size_t width) {
 }  // namespace
 
 std::optional<ConfigurationFacts> ReadFacts(const Configuration& config) {
-    const std::string& label = config.PriceLabel();
-    if (label.rfind(kPricePrefix, 0) != 0) return std::nullopt;
-    const auto total = ParseInteger(std::string_view(label).substr(kPricePrefix.size()));
-    const auto base = ParseInteger(config.BazaLabel());
-    const auto rails = ParseInteger(config.UnLabel());
-    if (!total || !base || !rails) return std::nullopt;
+    const auto base = config.BaseAmount();
+    const auto rails = config.SurchargeAmount();
+    if (!config.HasPrice() || !base || !rails) return std::nullopt;
+    const std::int32_t total = config.CurrentPrice();
 
     ConfigurationFacts facts;
     facts.trim = std::clamp(config.Trim(), 0, kTrimCount - 1);
@@ -151,7 +147,7 @@ std::optional<ConfigurationFacts> ReadFacts(const Configuration& config) {
     facts.colour = std::max(config.Colour(), 0);
     facts.basePrice = *base;
     facts.railsPrice = *rails;
-    facts.total = *total;
+    facts.total = total;
     // The code is built from the controls, as the price computation builds it: the code field
     // may hold something half typed.
     CodeBuilder code(facts.trim, facts.body, facts.rails, facts.engine);

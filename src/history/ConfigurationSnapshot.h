@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/Configuration.h"
@@ -51,9 +52,13 @@ class ConfigurationSnapshot {
     int colour_ = -1;
     std::string bazaLabel_;
     std::string unLabel_;
+    std::optional<std::int32_t> baseAmount_;
+    std::optional<std::int32_t> surchargeAmount_;
     std::string priceLabel_;
     std::string edit1_;
     std::int32_t currentPrice_ = 0;
+    bool hasPrice_ = false;
+    std::string configurationCode_;
     VisiblePictures pictures_;
     bool startupPending_ = false;
 };

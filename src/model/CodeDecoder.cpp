@@ -57,6 +57,7 @@ Result Configuration::DecodeCodeField() {
 }
 
 Result Configuration::DecodeCodeFieldQuietly() {
+    const Settle settle(*this);
     const Result rejected{Outcome::Rejected, std::string(kInvalidCode)};
     const std::string text = CleanCode(edit1_);
     SetEdit1(text);

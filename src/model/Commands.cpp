@@ -51,6 +51,7 @@ void Configuration::ResetAll() {
 }
 
 void Configuration::EquipAll() {
+    const Settle settle(*this);
     for (const EquipStep& step : kEquipSteps) {
         // Standard and unavailable options stay as they are.
         if (!Enabled(step.option)) continue;

@@ -33,6 +33,7 @@ void Configuration::CaptionFollowsBox(Opt o) {
 void Configuration::SetChecked(Opt o, bool checked) {
     OptionState& s = options_[Index(o)];
     if (s.checked == checked) return;
+    const Settle settle(*this);
     s.checked = checked;
     Changed();
     CaptionFollowsBox(o);
@@ -98,6 +99,7 @@ void Configuration::SetOptionUnavailable(Opt o) {
 }
 
 void Configuration::RunClickRule(Opt o) {
+    const Settle settle(*this);
     switch (Def(o).click) {
         case ClickRule::None:
             return;
@@ -167,6 +169,7 @@ void Configuration::OptionExit(Opt o) {
 
 void Configuration::SelectBody(int b) {
     if (body_ == b) return;
+    const Settle settle(*this);
     body_ = b;
     Changed();
     ApplyTrimRules();
@@ -180,6 +183,7 @@ void Configuration::SetBodyEnabled(int b, bool enabled) {
 
 void Configuration::SelectRails(int r) {
     if (rails_ == r) return;
+    const Settle settle(*this);
     rails_ = r;
     Changed();
     ApplyTrimRules();
@@ -193,6 +197,7 @@ void Configuration::SetRailsEnabled(int r, bool enabled) {
 
 void Configuration::SelectEngine(int e) {
     if (engine_ == e) return;
+    const Settle settle(*this);
     engine_ = e;
     Changed();
     OnEngineChosen();
@@ -206,6 +211,7 @@ void Configuration::SetEngineEnabled(int e, bool enabled) {
 
 void Configuration::SelectTrim(int trim) {
     if (trim_ == trim) return;
+    const Settle settle(*this);
     trim_ = trim;
     Changed();
     OnTrimChosen();
@@ -243,13 +249,36 @@ void Assign(std::string& field, std::string_view text, bool& changed) {
 }
 }  // namespace
 
+namespace {
+// The label of a price the rules set: the figure, or the words for a combination not offered.
+std::string AmountText(std::int32_t dollars) {
+    return dollars >= kNotAPrice ? std::string(kInvalidCombination) : std::to_string(dollars);
+}
+std::optional<std::int32_t> Amount(std::int32_t dollars) {
+    if (dollars >= kNotAPrice) return std::nullopt;
+    return dollars;
+}
+}  // namespace
+
+void Configuration::SetBaseAmount(std::int32_t dollars) {
+    baseAmount_ = Amount(dollars);
+    SetBazaLabel(AmountText(dollars));
+}
+
+void Configuration::SetSurchargeAmount(std::int32_t dollars) {
+    surchargeAmount_ = Amount(dollars);
+    SetUnLabel(AmountText(dollars));
+}
+
 void Configuration::SetBazaLabel(std::string_view text) {
+    baseAmount_ = ParseInteger(text);
     bool changed = false;
     Assign(bazaLabel_, text, changed);
     if (changed) Changed();
 }
 
 void Configuration::SetUnLabel(std::string_view text) {
+    surchargeAmount_ = ParseInteger(text);
     bool changed = false;
     Assign(unLabel_, text, changed);
     if (changed) Changed();
@@ -296,6 +325,7 @@ void Configuration::SetSwatch(int swatch) {
 // --- Colour ----------------------------------------------------------------------------------
 
 void Configuration::OnColourChosen() {
+    const Settle settle(*this);
     const int index = colour_;
     // Without a selected item there is no item text to read: the metallic mark is left alone.
     if (index >= 1 && index < kColourCount) SetChecked(Opt::MetallBox, kColours[index].metallic);
@@ -305,6 +335,7 @@ void Configuration::OnColourChosen() {
 }
 
 void Configuration::OnMetallicToggled() {
+    const Settle settle(*this);
     // With a colour chosen the metallic mark always follows the colour.
     if (colour_ >= 1 && colour_ < kColourCount) OnColourChosen();
     PriceButtonClick();

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,6 +87,10 @@ class Configuration {
 
     const std::string& BazaLabel() const { return bazaLabel_; }
     const std::string& UnLabel() const { return unLabel_; }
+    // The base price and the roof-rail surcharge the labels show; none while the label shows
+    // that the combination is not offered (or, before the first trim rules, no price at all).
+    std::optional<std::int32_t> BaseAmount() const { return baseAmount_; }
+    std::optional<std::int32_t> SurchargeAmount() const { return surchargeAmount_; }
     const std::string& PriceLabel() const { return priceLabel_; }
     const std::string& Edit1() const { return edit1_; }
     std::int32_t CurrentPrice() const { return currentPrice_; }
@@ -122,6 +127,11 @@ class Configuration {
     void SetPreferredEngine(int e);
     // Sets the item index of the colour list without running its change rule (as code does).
     void SetColourIndex(int index);
+    // The trim rules' base price and roof-rail surcharge: a figure from kNotAPrice up means the
+    // combination is not offered, and the label says so.
+    void SetBaseAmount(std::int32_t dollars);
+    void SetSurchargeAmount(std::int32_t dollars);
+    // The same labels given as text: a text that is not a whole number is no price.
     void SetBazaLabel(std::string_view text);
     void SetUnLabel(std::string_view text);
     void SetPriceLabel(std::string_view text);
@@ -176,7 +186,9 @@ class Configuration {
     void R6BoxExit();
     void R7BoxExit();
 
-    // Price, caption labels and configuration code.
+    // Price, caption labels and configuration code. Inside a rule this only marks them due:
+    // they are computed once, when the outermost call into the configuration returns, so that a
+    // cascade of rules computes them once and not at every step.
     void PriceButtonClick();
 
     // Whether the last price computation came to a total: false while the base price or the
@@ -218,7 +230,23 @@ class Configuration {
     // Copies every control out and puts them back without running a rule (undo and redo).
     friend class ConfigurationSnapshot;
 
+    // Held for the length of a call that may run rules; the price, captions and code that the
+    // rules asked for are computed when the outermost one ends.
+    class Settle {
+      public:
+        explicit Settle(Configuration& c) : c_(c) { ++c_.settleDepth_; }
+        ~Settle() {
+            if (--c_.settleDepth_ == 0 && c_.figuresDue_) c_.ComputeFigures();
+        }
+        Settle(const Settle&) = delete;
+        Settle& operator=(const Settle&) = delete;
+
+      private:
+        Configuration& c_;
+    };
+
     void Changed();
+    void ComputeFigures();
     void CaptionFollowsBox(Opt o);
     // The price list's price of the option in the current trim.
     void Charge(Opt o);
@@ -244,12 +272,16 @@ class Configuration {
     int colour_ = -1;
     std::string bazaLabel_ = "BazaLabel";
     std::string unLabel_ = "0";
+    std::optional<std::int32_t> baseAmount_;
+    std::optional<std::int32_t> surchargeAmount_ = 0;
     std::string priceLabel_ = "Цена: $12345";
     std::string edit1_;
     std::int32_t currentPrice_ = 0;
     VisiblePictures pictures_;
     bool startupPending_ = true;
     bool hasPrice_ = false;
+    int settleDepth_ = 0;
+    bool figuresDue_ = false;
     std::string configurationCode_;
     std::string documentPath_;
     std::string savedEdit1_;

@@ -36,14 +36,21 @@ const CaptionRule kCaptionRules[] = {
 }  // namespace
 
 void Configuration::PriceButtonClick() {
-    const std::int32_t base = IntegerOr(bazaLabel_, 1);
+    figuresDue_ = true;
+    if (settleDepth_ == 0) ComputeFigures();
+}
+
+void Configuration::ComputeFigures() {
+    figuresDue_ = false;
+    // Without a base price (the figure 1 is never a real one) there is no total.
+    const std::int32_t base = baseAmount_.value_or(1);
     SetCurrentPrice(base);
     hasPrice_ = false;
     if (base == 1) {
         SetPriceLabel("XXXXX");
         return;
     }
-    const std::int32_t surcharge = IntegerOr(unLabel_, 1);
+    const std::int32_t surcharge = surchargeAmount_.value_or(1);
     if (surcharge == 1) {
         SetPriceLabel("XXXXX");
         return;

@@ -247,10 +247,6 @@ Block TrimBlock(int trim) {
     }
 }
 
-std::string PriceText(int value) {
-    return value >= kNotAPrice ? std::string(kInvalidCombination) : std::to_string(value);
-}
-
 // Runs the trim block of the current trim, one operation at a time; each condition is read when
 // its operation runs, after whatever the operations before it set off.
 void RunTrimBlock(Configuration& c, int trim) {
@@ -369,6 +365,7 @@ void RunTrimBlock(Configuration& c, int trim) {
 }  // namespace
 
 void Configuration::ApplyTrimRules() {
+    const Settle settle(*this);
     const int trim = trim_;
 
     // 1-3: base price, the electric heater that comes with the diesel.
@@ -378,7 +375,7 @@ void Configuration::ApplyTrimRules() {
     } else {
         SetOptionUnavailable(Opt::ElectroBox);
     }
-    SetBazaLabel(PriceText(base));
+    SetBaseAmount(base);
 
     // 4: leather is cheaper in Comfort, and cheaper with the three-door body.
     SetPrice(Opt::KozaBox, LeatherPrice(trim, body_ == Kuzov3dr));
@@ -418,7 +415,7 @@ void Configuration::ApplyTrimRules() {
 
     // 8: roof-rail surcharge.
     const int rails = rails_ < 0 ? Univers0 : rails_;
-    SetUnLabel(PriceText(RailSurcharge(rails, trim)));
+    SetSurchargeAmount(RailSurcharge(rails, trim));
 
     // 9: what the trim offers.
     RunTrimBlock(*this, trim);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "model/Configuration.h"
+#include "pricing/ConfigCode.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {
@@ -213,6 +216,57 @@ TEST_F(ConfigurationTest, WithoutAColourTheMetallicMarkIsFree) {
         EXPECT_TRUE(config.Checked(Opt::MetallBox));
         EXPECT_EQ(config.Price(Opt::MetallBox), "275");
         EXPECT_EQ(config.Pictures().swatch, 0);
+    }
+}
+
+// However far an action cascades, the price, the captions and the code are computed once, when
+// it ends, and the order text follows once.
+TEST(FiguresOncePerAction, EveryUserActionComputesThemOnce) {
+    struct Case {
+        const char* action;
+        std::function<void(Configuration&, RecordingUi&)> run;
+    };
+    const Case cases[] = {
+        {"package click", [](Configuration& c, RecordingUi&) { c.SetChecked(Opt::KomfBox, true); }},
+        {"plain click", [](Configuration& c, RecordingUi&) { c.SetChecked(Opt::ParkBox, true); }},
+        {"trim", [](Configuration& c, RecordingUi&) { c.SelectTrim(Ghia); }},
+        {"body", [](Configuration& c, RecordingUi&) { c.SelectBody(KuzovWag); }},
+        {"engine",
+         [](Configuration& c, RecordingUi&) {
+             c.OnEngineFocused(Dvig16AT100);
+             c.SelectEngine(Dvig16AT100);
+         }},
+        {"colour",
+         [](Configuration& c, RecordingUi&) {
+             c.SetColourIndex(3);
+             c.OnColourChosen();
+         }},
+        {"code",
+         [](Configuration& c, RecordingUi&) {
+             c.SetEdit1("Zt!F!!!t!.!!!!!!!!!!");
+             c.DecodeCodeField();
+         }},
+        {"equip", [](Configuration& c, RecordingUi&) { c.EquipAll(); }},
+        {"reset",
+         [](Configuration& c, RecordingUi& ui) {
+             ui.answers.push_back(true);
+             c.ResetAll();
+         }},
+    };
+    for (const Case& k : cases) {
+        RecordingUi ui;
+        Configuration config(ui);
+        config.SetEdit1(kResetCode);
+        config.DecodeCodeField();
+        config.SelectTrim(Trend);
+        const std::string before = config.Edit1();
+        ui.orderRefreshes = 0;
+        k.run(config, ui);
+        EXPECT_EQ(ui.orderRefreshes, 1) << k.action;
+        EXPECT_TRUE(config.HasPrice()) << k.action;
+        if (std::string_view(k.action) != "reset") {
+            EXPECT_NE(config.Edit1(), before) << k.action;
+        }
     }
 }
 
