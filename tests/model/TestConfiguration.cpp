@@ -256,13 +256,14 @@ TEST(FiguresOncePerAction, EveryUserActionComputesThemOnce) {
     for (const Case& k : cases) {
         RecordingUi ui;
         Configuration config(ui);
+        config.SetObserver(&ui);
         config.SetEdit1(kResetCode);
         config.DecodeCodeField();
         config.SelectTrim(Trend);
         const std::string before = config.Edit1();
-        ui.orderRefreshes = 0;
+        ui.pricesComputed = 0;
         k.run(config, ui);
-        EXPECT_EQ(ui.orderRefreshes, 1) << k.action;
+        EXPECT_EQ(ui.pricesComputed, 1) << k.action;
         EXPECT_TRUE(config.HasPrice()) << k.action;
         if (std::string_view(k.action) != "reset") {
             EXPECT_NE(config.Edit1(), before) << k.action;
