@@ -13,12 +13,13 @@ namespace {
 
 using namespace kalvora;
 
-// A UI port like the desktop program's: the order text follows every price computation.
-class DesktopLikeUi : public UiPort {
+// A UI port and observer like the desktop program's: the order text follows every price
+// computation.
+class DesktopLikeUi : public UiPort, public ConfigurationObserver {
   public:
     void ShowMessage(const std::string&) override {}
     bool Confirm(const std::string&) override { return true; }
-    void RefreshOrder() override {
+    void PriceComputed() override {
         if (order) order->SlovoBoxClick();
     }
     std::string DateText() override { return "06.12.2026"; }
@@ -29,6 +30,7 @@ class DesktopLikeUi : public UiPort {
 struct Session {
     Session() {
         ui.order = &order;
+        config.SetObserver(&ui);
         config.SetEdit1(std::string(kResetCode));
         config.DecodeCodeField();
     }

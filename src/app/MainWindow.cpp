@@ -315,10 +315,12 @@ MainWindow::MainWindow(QWidget* parent)
     pictures_ = LoadPictureFiles(QDir::currentPath());
     ShowPictures();
 
-    ui_.repaintWindow = [this]() { Sync(); };
-    ui_.focusCodeField = [this]() { edit1_->setFocus(Qt::OtherFocusReason); };
     ui_.dialogFolder = ReadLastFolder(settingsPath_);
-    config_.SetObserver(this);
+    connect(&signals_, &ConfigurationSignals::changed, this, &MainWindow::SyncSoon);
+    connect(&signals_, &ConfigurationSignals::repaintDue, this, &MainWindow::Sync);
+    connect(&signals_, &ConfigurationSignals::codeDecoded, this,
+            [this]() { edit1_->setFocus(Qt::OtherFocusReason); });
+    config_.SetObserver(&signals_);
 
     // Enter works a focused button as Space does.
     for (QToolButton* b : findChildren<QToolButton*>()) b->installEventFilter(this);
@@ -438,9 +440,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
         MakeSpeedButton(panel, "SpeedButton5", QStringLiteral("Сравнение ко&мплектаций"));
     compare->setGeometry(6, 81, 172, 20);
     compare->setCursor(Qt::WhatsThisCursor);
-    connect(compare, &QToolButton::clicked, this, [this]() {
-        if (hooks_.showTrimComparison) hooks_.showTrimComparison();
-    });
+    connect(compare, &QToolButton::clicked, this, &MainWindow::trimComparisonRequested);
 
     auto* bodies = new QGroupBox(QStringLiteral(" Тип кузова: "), panel);
     bodies->setObjectName(QStringLiteral("GroupBox2"));
@@ -454,9 +454,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     compare = MakeSpeedButton(panel, "SpeedButton6", QStringLiteral("Сравнение &типов кузовов"));
     compare->setGeometry(184, 81, 156, 20);
     compare->setCursor(Qt::WhatsThisCursor);
-    connect(compare, &QToolButton::clicked, this, [this]() {
-        if (hooks_.showBodyComparison) hooks_.showBodyComparison();
-    });
+    connect(compare, &QToolButton::clicked, this, &MainWindow::bodyComparisonRequested);
 
     // The body picture area: the placeholder under the four body pictures.
     const QRect pictureArea(300, 4, 142, 78);
@@ -487,9 +485,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     compare = MakeSpeedButton(panel, "SpeedButton7", QStringLiteral("Сравнение &двигателей"));
     compare->setGeometry(450, 81, 156, 20);
     compare->setCursor(Qt::WhatsThisCursor);
-    connect(compare, &QToolButton::clicked, this, [this]() {
-        if (hooks_.showEngineComparison) hooks_.showEngineComparison();
-    });
+    connect(compare, &QToolButton::clicked, this, &MainWindow::engineComparisonRequested);
     // The current configuration against another variant. The command bar has no room left
     // beside the price.
     compare = MakeSpeedButton(panel, "CompareButton", QStringLiteral("Сравн&ить..."));
@@ -535,9 +531,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     aboutPalette.setColor(QPalette::ButtonText, Qt::blue);
     about->setPalette(aboutPalette);
     about->setGeometry(964, 4, 54, 20);
-    connect(about, &QToolButton::clicked, this, [this]() {
-        if (hooks_.showAbout) hooks_.showAbout();
-    });
+    connect(about, &QToolButton::clicked, this, &MainWindow::aboutRequested);
 
     QLabel* base = MakeLabel(panel, "Label2", QStringLiteral("Базовая цена:"), 8, 103);
     base->setFont(WindowFont(16, true));
@@ -626,9 +620,8 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
         row.info->setAccessibleName(QStringLiteral("Пояснение: ") + Q(def.caption));
         row.info->setToolTip(QStringLiteral("Пояснение (F1)"));
         const Opt option = def.id;
-        connect(row.info, &QToolButton::clicked, this, [this, option]() {
-            if (hooks_.showOptionInfo) hooks_.showOptionInfo(option, true);
-        });
+        connect(row.info, &QToolButton::clicked, this,
+                [this, option]() { emit optionInfoRequested(option, true); });
     }
     row.box = new QCheckBox(panel);
     row.box->setObjectName(Q(def.name));
@@ -655,9 +648,7 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
                             kInfoHeight);
         wheels->setAccessibleName(QStringLiteral("Легкосплавные диски"));
         row.extra = wheels;
-        connect(wheels, &QToolButton::clicked, this, [this]() {
-            if (hooks_.showWheels) hooks_.showWheels();
-        });
+        connect(wheels, &QToolButton::clicked, this, &MainWindow::wheelPicturesRequested);
     }
 
     if (def.hidden) {
@@ -668,17 +659,13 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     }
 }
 
-void MainWindow::SetHooks(MainWindowHooks hooks) {
-    hooks_ = std::move(hooks);
-    if (!hooks_.installPriceLabel) return;
-    for (const OptionDef& def : kOptionTable) {
-        hooks_.installPriceLabel(rows_[Index(def.id)].price, def.id);
-    }
+QLabel* MainWindow::OptionPriceLabel(Opt option) const {
+    return rows_[Index(option)].price;
 }
 
 // --- Showing the engine's state --------------------------------------------------------------
 
-void MainWindow::ConfigurationChanged() {
+void MainWindow::SyncSoon() {
     // Inside an engine call the window is brought up to date once the call returns; a change
     // made from elsewhere is shown as soon as the event loop runs.
     if (engineDepth_ > 0 || syncing_ || syncQueued_) return;
@@ -964,7 +951,7 @@ void MainWindow::RunStartCode() {
 }
 
 void MainWindow::SpeedButton9Click() {
-    if (hooks_.showOrder) hooks_.showOrder();
+    emit orderRequested();
 }
 
 void MainWindow::SpeedButton2Click() {
@@ -1047,7 +1034,7 @@ void MainWindow::OpenRecentFile(const QString& path) {
 }
 
 void MainWindow::SpeedButton3Click() {
-    if (hooks_.showCheckList) hooks_.showCheckList();
+    emit checkListRequested();
 }
 
 void MainWindow::ResetAll() {
@@ -1071,11 +1058,11 @@ void MainWindow::RedoClick() {
 }
 
 void MainWindow::SpeedButton23Click() {
-    if (hooks_.showCredit) hooks_.showCredit(config_.CurrentPrice());
+    emit creditRequested(config_.CurrentPrice());
 }
 
 void MainWindow::CompareClick() {
-    if (hooks_.showComparison) hooks_.showComparison();
+    emit comparisonRequested();
 }
 
 void MainWindow::OpenVariant(const std::string& code) {
@@ -1143,7 +1130,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
             }
             for (const OptionDef& def : kOptionTable) {
                 if (rows_[Index(def.id)].price == label) {
-                    if (hooks_.showOptionInfo) hooks_.showOptionInfo(def.id, false);
+                    emit optionInfoRequested(def.id, false);
                     return true;
                 }
             }
@@ -1229,9 +1216,7 @@ void MainWindow::AddShortcuts() {
     };
     add(QKeySequence(Qt::CTRL | Qt::Key_O), [this]() { SpeedButton2Click(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_S), [this]() { SpeedButton1Click(); });
-    add(QKeySequence(Qt::CTRL | Qt::Key_P), [this]() {
-        if (hooks_.printOrder) hooks_.printOrder();
-    });
+    add(QKeySequence(Qt::CTRL | Qt::Key_P), [this]() { emit orderPrintRequested(); });
     add(QKeySequence(Qt::Key_F1), [this]() { ShowFocusedExplanation(); });
 }
 
@@ -1249,18 +1234,18 @@ void MainWindow::ShowFocusedExplanation() {
     if (const OptionRow* row = RowOf(focused)) {
         const auto option = static_cast<Opt>(row - rows_.data());
         if (focused == row->extra) {
-            if (hooks_.showWheels) hooks_.showWheels();
-        } else if (hooks_.showOptionInfo) {
-            hooks_.showOptionInfo(option, true);
+            emit wheelPicturesRequested();
+        } else {
+            emit optionInfoRequested(option, true);
         }
         return;
     }
     const auto in = [focused](const auto& buttons) {
         return std::find(buttons.begin(), buttons.end(), focused) != buttons.end();
     };
-    if (in(trims_) && hooks_.showTrimComparison) hooks_.showTrimComparison();
-    if (in(bodies_) && hooks_.showBodyComparison) hooks_.showBodyComparison();
-    if (in(engines_) && hooks_.showEngineComparison) hooks_.showEngineComparison();
+    if (in(trims_)) emit trimComparisonRequested();
+    if (in(bodies_)) emit bodyComparisonRequested();
+    if (in(engines_)) emit engineComparisonRequested();
 }
 
 void MainWindow::ShowFocusRow(const QWidget* focused) {

@@ -6,10 +6,11 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "app/MainWindowHooks.h"
+#include "app/ConfigurationSignals.h"
 #include "app/PictureFiles.h"
 #include "app/WindowUi.h"
 #include "history/ActionHistory.h"
@@ -30,7 +31,7 @@ class QToolButton;
 
 namespace kalvora::app {
 
-class MainWindow : public QWidget, private ConfigurationObserver {
+class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
@@ -44,9 +45,10 @@ class MainWindow : public QWidget, private ConfigurationObserver {
     WindowUi& Ui() { return ui_; }
     const PictureFiles& Pictures() const { return pictures_; }
     FileAccess& Files() { return files_; }
-
-    // Wires the hand-overs to the other windows; runs the price-label installer at once.
-    void SetHooks(MainWindowHooks hooks);
+    // What the engine tells about the configuration, as signals for the windows that follow it.
+    ConfigurationSignals& Signals() { return signals_; }
+    // The price label of an option's row.
+    QLabel* OptionPriceLabel(Opt option) const;
     // The command-line arguments of the start code (the program's name excluded). They are
     // taken from the application by default.
     void SetStartArguments(std::vector<std::string> args) { startArgs_ = std::move(args); }
@@ -84,6 +86,25 @@ class MainWindow : public QWidget, private ConfigurationObserver {
     void UndoClick();
     void RedoClick();
 
+  signals:
+    // What the main window's buttons, labels and keys ask the other windows for; they are
+    // connected in Windows.cpp.
+    void orderRequested();       // "Заказ..."
+    void orderPrintRequested();  // Ctrl+P: the order window's "Печать..."
+    void checkListRequested();   // "Check List..."
+    // "Кредит...", with the configured price.
+    void creditRequested(std::int32_t currentPrice);
+    // A click on an option's price label (fromInfoButton false) or on the information button
+    // left of it (true).
+    void optionInfoRequested(kalvora::Opt option, bool fromInfoButton);
+    // The second information button of the 15" wheel row, which shows the wheels themselves.
+    void wheelPicturesRequested();
+    void aboutRequested();
+    void trimComparisonRequested();    // "Сравнение комплектаций"
+    void bodyComparisonRequested();    // "Сравнение типов кузовов"
+    void engineComparisonRequested();  // "Сравнение двигателей"
+    void comparisonRequested();        // "Сравнить..."
+
   protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -101,7 +122,8 @@ class MainWindow : public QWidget, private ConfigurationObserver {
         Rgb font = kFontBlack;
     };
 
-    void ConfigurationChanged() override;
+    // Brings the window up to date after a change of the configuration (see the definition).
+    void SyncSoon();
 
     void BuildCommandBar(QWidget* panel);
     void BuildMainChoices(QWidget* panel);
@@ -139,7 +161,7 @@ class MainWindow : public QWidget, private ConfigurationObserver {
     Configuration config_;
     ActionHistory history_;
     DiskFileAccess files_;
-    MainWindowHooks hooks_;
+    ConfigurationSignals signals_;
     PictureFiles pictures_;
     // The built-in drawings, where the working directory has no picture file.
     pictures::CarPictureCache drawings_;

@@ -1,13 +1,12 @@
-// The desktop's side of the engine's UiPort: message and question boxes, file dialogs, the clock,
-// and letting the window repaint in the middle of a long rule.
+// The desktop's side of the engine's UiPort: message and question boxes, file dialogs and the
+// clock. What changed in the configuration reaches the windows through ConfigurationSignals.
 #pragma once
 
 #include <QString>
-#include <functional>
 
+#include "app/Dialogs.h"
 #include "model/UiPort.h"
 
-class QMessageBox;
 class QWidget;
 
 namespace kalvora::app {
@@ -19,18 +18,19 @@ bool LoadRussianQtTexts();
 
 class WindowUi : public UiPort {
   public:
-    // The answers to "Сохранить изменения?".
-    enum class SaveAnswer { Save, Discard, Cancel };
+    using SaveAnswer = app::SaveAnswer;
 
     // `owner` is the window the boxes and dialogs belong to.
     explicit WindowUi(QWidget* owner);
+    WindowUi(const WindowUi&) = delete;
+    WindowUi& operator=(const WindowUi&) = delete;
+
+    // Who answers the boxes and dialogs: the real ones by default; a test gives its own
+    // (which must outlive the window), nullptr brings the real ones back.
+    void SetDialogs(Dialogs* dialogs) { dialogs_ = dialogs ? dialogs : &qtDialogs_; }
 
     void ShowMessage(const std::string& text) override;
     bool Confirm(const std::string& text) override;
-    void ProcessPendingEvents() override;
-    void RefreshOrder() override;
-    // The decoder ends by giving the focus to the code field.
-    void FocusCodeField() override;
     std::string DateText() override;
     std::string TimeText() override;
 
@@ -50,26 +50,10 @@ class WindowUi : public UiPort {
 
     // The program's texts use single carriage returns as line breaks.
     static QString BoxText(const std::string& text);
-    // A text with line breaks of its own is shown with exactly those breaks: the box is made
-    // wide enough for its longest line instead of wrapping it again, which would leave single
-    // words on lines of their own. A one-line text wraps as usual.
-    static void SetBoxText(QMessageBox& box, const QString& text);
-
-    // What the boxes and dialogs do. They default to the real ones; tests answer instead.
-    std::function<void(const QString&)> messageBox;
-    std::function<bool(const QString&)> questionBox;
-    std::function<QString()> openDialog;
-    std::function<QString()> saveDialog;
-    std::function<SaveAnswer(const QString&)> saveQuestionBox;
-    // Set by the main window: bring every control up to date with the engine.
-    std::function<void()> repaintWindow;
-    // Set by the main window: put the keyboard focus into the code field.
-    std::function<void()> focusCodeField;
-    // Set by whoever owns the order window: rebuild its text.
-    std::function<void()> refreshOrder;
 
   private:
-    QWidget* owner_;
+    QtDialogs qtDialogs_;
+    Dialogs* dialogs_ = &qtDialogs_;
     int boxesShown_ = 0;
 };
 

@@ -41,7 +41,6 @@ Windows::Windows() = default;
 // created first.
 Windows::~Windows() {
     if (ZakazForm) ZakazForm->WriteSettingsIfShown();
-    if (Form1) Form1->Ui().refreshOrder = nullptr;
     delete Comparison;
     QWidget* const secondary[] = {ShtorkiForm, DiskForm, KreditForm, ZakazForm, DvigForm,
                                   KomplForm,   AboutBox, MomoForm,   R7Form,    R2Form,
@@ -96,36 +95,48 @@ std::unique_ptr<Windows> CreateWindows() {
 
     // What the main window's buttons and labels open.
     Windows* const all = w.get();
-    MainWindowHooks hooks;
-    hooks.showOrder = [all]() { all->ZakazForm->ShowOrder(); };
-    hooks.printOrder = [all]() { all->ZakazForm->SpeedButton3Click(); };
-    hooks.showCheckList = [all]() { all->MomoForm->ComposeAndShow(); };
-    hooks.showCredit = [all](std::int32_t price) { all->KreditForm->ShowForPrice(price); };
-    hooks.showOptionInfo = [all](Opt option, bool fromInfoButton) {
-        OptionInfoClick(option, fromInfoButton ? InfoControl::InfoButton : InfoControl::PriceLabel,
-                        all->info, all->Form1->Ui());
-    };
-    hooks.showWheels = [all]() {
+    MainWindow* const main = w->Form1;
+    QObject::connect(main, &MainWindow::orderRequested, all->ZakazForm, &OrderWindow::ShowOrder);
+    QObject::connect(main, &MainWindow::orderPrintRequested, all->ZakazForm,
+                     &OrderWindow::SpeedButton3Click);
+    QObject::connect(main, &MainWindow::checkListRequested, all->MomoForm,
+                     &CheckListWindow::ComposeAndShow);
+    QObject::connect(main, &MainWindow::creditRequested, all->KreditForm,
+                     &CreditWindow::ShowForPrice);
+    QObject::connect(
+        main, &MainWindow::optionInfoRequested, main, [all](Opt option, bool fromInfoButton) {
+            OptionInfoClick(option,
+                            fromInfoButton ? InfoControl::InfoButton : InfoControl::PriceLabel,
+                            all->info, all->Form1->Ui());
+        });
+    QObject::connect(main, &MainWindow::wheelPicturesRequested, main, [all]() {
         OptionInfoClick(Opt::d15box, InfoControl::WheelPictureButton, all->info, all->Form1->Ui());
-    };
-    hooks.showComparison = [all]() { all->Comparison->ShowComparison(); };
-    hooks.showAbout = [all]() {
+    });
+    QObject::connect(main, &MainWindow::comparisonRequested, all->Comparison,
+                     &ComparisonWindow::ShowComparison);
+    QObject::connect(main, &MainWindow::aboutRequested, all->AboutBox, [all]() {
         all->AboutBox->SetDealerSite(DealerSite(all->Form1->SettingsPath()));
         ShowInfoWindow(all->AboutBox);
-    };
-    hooks.showTrimComparison = [all]() { ShowInfoWindow(all->KomplForm); };
-    hooks.showBodyComparison = [all]() { ShowInfoWindow(all->Kozov_form); };
-    hooks.showEngineComparison = [all]() { ShowInfoWindow(all->DvigForm); };
+    });
+    QObject::connect(main, &MainWindow::trimComparisonRequested, all->KomplForm,
+                     [all]() { ShowInfoWindow(all->KomplForm); });
+    QObject::connect(main, &MainWindow::bodyComparisonRequested, all->Kozov_form,
+                     [all]() { ShowInfoWindow(all->Kozov_form); });
+    QObject::connect(main, &MainWindow::engineComparisonRequested, all->DvigForm,
+                     [all]() { ShowInfoWindow(all->DvigForm); });
     // The main window forwards the price labels' clicks itself; they get the hover look here.
-    hooks.installPriceLabel = [](QLabel* label, Opt) { InstallPriceLabelHover(label); };
-    w->Form1->SetHooks(std::move(hooks));
-    // The order text follows every price computation.
-    ui.refreshOrder = [all]() {
-        all->order->SlovoBoxClick();
-        all->Comparison->FollowCurrent();
-    };
-    all->Comparison->SetOpenVariant(
-        [all](const std::string& code) { all->Form1->OpenVariant(code); });
+    for (const OptionDef& def : kOptionTable)
+        InstallPriceLabelHover(main->OptionPriceLabel(def.id));
+
+    // The order text, then the comparison, follow every price computation. Each connection
+    // ends with the window it serves, so that nothing is refreshed while the program ends.
+    ConfigurationSignals& engine = main->Signals();
+    QObject::connect(&engine, &ConfigurationSignals::priceComputed, all->ZakazForm,
+                     [all]() { all->order->SlovoBoxClick(); });
+    QObject::connect(&engine, &ConfigurationSignals::priceComputed, all->Comparison,
+                     &ComparisonWindow::FollowCurrent);
+    QObject::connect(all->Comparison, &ComparisonWindow::openVariantRequested, main,
+                     &MainWindow::OpenVariant);
     all->Comparison->SetFileChooser([&ui]() { return ui.ChooseFileToOpen(); });
     return w;
 }

@@ -65,8 +65,16 @@ ScriptSession::ScriptSession(std::ostream& out, FileAccess& files)
       focus_(config_),
       history_(config_),
       order_(config_, ui_) {
-    ui_.SetFocusModel(&focus_);
-    ui_.SetOrder(&order_);
+    config_.SetObserver(this);
+}
+
+void ScriptSession::PriceComputed() {
+    order_.SlovoBoxClick();
+}
+
+// The focus model runs the exit rule of the check box that loses the focus.
+void ScriptSession::CodeDecoded() {
+    focus_.MoveTo(FocusTarget::Edit1());
 }
 
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess& files) {

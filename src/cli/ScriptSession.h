@@ -44,7 +44,9 @@ struct ScriptLine {
     bool IsCommand() const { return !text.empty() && text[0] != '#'; }
 };
 
-class ScriptSession {
+// Follows its configuration as the desktop's windows do: the order text is written again after
+// every price, and the code field takes the focus after a decode.
+class ScriptSession : private ConfigurationObserver {
   public:
     ScriptSession(std::ostream& out, FileAccess& files);
     ScriptSession(const ScriptSession&) = delete;
@@ -63,6 +65,9 @@ class ScriptSession {
     ActionHistory& History() { return history_; }
 
   private:
+    void PriceComputed() override;
+    void CodeDecoded() override;
+
     std::ostream& out_;
     FileAccess& files_;
     ScriptUi ui_;

@@ -1,8 +1,5 @@
 #include "cli/ScriptUi.h"
 
-#include "documents/OrderDocument.h"
-#include "model/FocusModel.h"
-
 namespace kalvora::cli {
 
 std::string EscapeLine(std::string_view text) {
@@ -34,14 +31,6 @@ bool ScriptUi::Confirm(const std::string& text) {
     answer_.reset();
     out_ << "confirm: " << EscapeLine(text) << " -> " << (yes ? "yes" : "no") << '\n';
     return yes;
-}
-
-void ScriptUi::RefreshOrder() {
-    if (order_) order_->SlovoBoxClick();
-}
-
-void ScriptUi::FocusCodeField() {
-    if (focus_) focus_->MoveTo(FocusTarget::Edit1());
 }
 
 }  // namespace kalvora::cli

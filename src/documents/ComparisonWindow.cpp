@@ -255,8 +255,8 @@ void ComparisonWindow::RememberCurrent(const QString& name) {
 }
 
 void ComparisonWindow::OpenSecond() {
-    if (!second_ || !openVariant_) return;
-    openVariant_(second_->code);
+    if (!second_) return;
+    emit openVariantRequested(second_->code);
     Refresh();
 }
 

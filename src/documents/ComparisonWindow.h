@@ -46,7 +46,7 @@ class ComparisonWindow : public QWidget {
     bool CompareWithRemembered(int index);
     // "Запомнить вариант": keeps the current configuration under `name` until the program ends.
     void RememberCurrent(const QString& name);
-    // "Открыть вариант": hands the second configuration's code to the main window.
+    // "Открыть вариант": asks for the second configuration to become the current one.
     void OpenSecond();
 
     const RememberedVariants& Remembered() const { return remembered_; }
@@ -56,10 +56,7 @@ class ComparisonWindow : public QWidget {
     QString Text() const;
     void PrintTo(QPrinter& printer) const;
 
-    // Wiring and, for tests, replacements of the dialogs.
-    void SetOpenVariant(std::function<void(const std::string& code)> open) {
-        openVariant_ = std::move(open);
-    }
+    // Replacements of the dialogs, for the program's own file dialog and for tests.
     void SetFileChooser(std::function<QString()> chooser) { chooseFile_ = std::move(chooser); }
     void SetNameAsker(std::function<std::optional<QString>(const QString&)> asker) {
         askName_ = std::move(asker);
@@ -76,6 +73,10 @@ class ComparisonWindow : public QWidget {
 
     static constexpr const char* kNameA = "Текущая конфигурация";
     static constexpr const char* kNameB = "Второй вариант";
+
+  signals:
+    // "Открыть вариант": the main window makes the configuration of `code` the current one.
+    void openVariantRequested(const std::string& code);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -96,7 +97,6 @@ class ComparisonWindow : public QWidget {
     std::optional<Comparison> shown_;
     bool refreshQueued_ = false;
 
-    std::function<void(const std::string&)> openVariant_;
     std::function<QString()> chooseFile_;
     std::function<std::optional<QString>(const QString&)> askName_;
     std::function<bool(QPrinter&, QWidget*)> choosePrinter_;

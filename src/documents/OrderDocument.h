@@ -2,9 +2,10 @@
 // paragraph a line into `Memo1`, in words, in the factory's ordering designations, or both, with
 // or without prices and indent, as the window's four check boxes choose.
 //
-// The text is never edited in place: every refresh builds it again from nothing. The price
-// computation refreshes it through UiPort::RefreshOrder(), whose implementation calls
-// SlovoBoxClick(); changing one of the four boxes refreshes it too.
+// The text is never edited in place: every refresh builds it again from nothing. Whoever owns
+// the document calls SlovoBoxClick() when the configuration tells its observer that a price was
+// computed (ConfigurationObserver::PriceComputed); changing one of the four boxes refreshes it
+// too.
 #pragma once
 
 #include <cstdint>

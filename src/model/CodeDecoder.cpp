@@ -125,11 +125,11 @@ Result Configuration::DecodeCodeFieldQuietly() {
     // Settle: the colour, then the trim rules for the decoded trim, body and engine, then the
     // price and the code of what the rules allowed.
     OnColourChosen();
-    ui_.ProcessPendingEvents();
+    if (observer_) observer_->RepaintDue();
     ApplyTrimRules();
-    ui_.ProcessPendingEvents();
+    if (observer_) observer_->RepaintDue();
     PriceButtonClick();
-    ui_.FocusCodeField();
+    if (observer_) observer_->CodeDecoded();
     return {oldCode ? Outcome::Converted : Outcome::Accepted, {}};
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "model/Catalogue.h"
+#include "model/ConfigurationObserver.h"
 #include "model/UiPort.h"
 
 namespace kalvora {

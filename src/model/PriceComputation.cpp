@@ -86,7 +86,7 @@ void Configuration::ComputeFigures() {
     configurationCode_ = code.Finish();
     SetEdit1(configurationCode_);
     SetPriceLabel("Цена: $" + std::to_string(CurrentPrice()));
-    ui_.RefreshOrder();
+    if (observer_) observer_->PriceComputed();
 }
 
 }  // namespace kalvora

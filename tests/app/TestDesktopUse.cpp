@@ -19,6 +19,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "ScriptedDialogs.h"
 #include "app/MainWindow.h"
 #include "app/RecentFiles.h"
 #include "app/WindowUi.h"
@@ -32,7 +33,7 @@
 
 using kalvora::Opt;
 using kalvora::app::MainWindow;
-using SaveAnswer = kalvora::app::WindowUi::SaveAnswer;
+using kalvora::app::SaveAnswer;
 
 class TestDesktopUse : public QObject {
     Q_OBJECT
@@ -59,7 +60,7 @@ class TestDesktopUse : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir_;
     QString settings_;
-    QStringList messages_;
+    kalvora::testing::ScriptedDialogs dialogs_;
 };
 
 void TestDesktopUse::initTestCase() {
@@ -72,16 +73,14 @@ void TestDesktopUse::initTestCase() {
 
 void TestDesktopUse::init() {
     QFile::remove(settings_);
-    messages_.clear();
+    dialogs_ = {};
 }
 
 std::unique_ptr<MainWindow> TestDesktopUse::Open(const std::vector<std::string>& args) {
     auto w = std::make_unique<MainWindow>();
     w->SetSettingsPath(settings_);
     w->SetStartArguments(args);
-    w->Ui().messageBox = [this](const QString& text) { messages_.append(text); };
-    w->Ui().questionBox = [](const QString&) { return true; };
-    w->Ui().saveQuestionBox = [](const QString&) { return SaveAnswer::Cancel; };
+    w->Ui().SetDialogs(&dialogs_);
     w->show();
     w->activateWindow();
     if (!QTest::qWaitForWindowActive(w.get())) return nullptr;
@@ -142,9 +141,7 @@ void TestDesktopUse::tabReachesEveryButtonAndEnterWorksIt() {
 
     // Enter and Space work the focused button; the rule runs as for a click.
     int orders = 0;
-    kalvora::app::MainWindowHooks hooks;
-    hooks.showOrder = [&]() { ++orders; };
-    w->SetHooks(hooks);
+    QObject::connect(w.get(), &MainWindow::orderRequested, w.get(), [&]() { ++orders; });
     auto* order = w->findChild<QToolButton*>(QStringLiteral("SpeedButton9"));
     order->setFocus(Qt::TabFocusReason);
     QTest::keyClick(order, Qt::Key_Return);
@@ -171,23 +168,23 @@ void TestDesktopUse::tabReachesEveryButtonAndEnterWorksIt() {
 void TestDesktopUse::shortcutsAndMnemonicsAct() {
     auto w = Open();
     QVERIFY(w);
-    int opens = 0, saves = 0, prints = 0, credits = 0;
+    int prints = 0, credits = 0;
     QList<QPair<int, bool>> infos;
     int trimComparisons = 0;
-    w->Ui().openDialog = [&]() { return ++opens, QString(); };
-    w->Ui().saveDialog = [&]() { return ++saves, QString(); };
-    kalvora::app::MainWindowHooks hooks;
-    hooks.printOrder = [&]() { ++prints; };
-    hooks.showCredit = [&](std::int32_t) { ++credits; };
-    hooks.showOptionInfo = [&](Opt o, bool button) { infos.append({int(o), button}); };
-    hooks.showTrimComparison = [&]() { ++trimComparisons; };
-    w->SetHooks(hooks);
+    MainWindow* const main = w.get();
+    QObject::connect(main, &MainWindow::orderPrintRequested, main, [&]() { ++prints; });
+    QObject::connect(main, &MainWindow::creditRequested, main, [&]() { ++credits; });
+    QObject::connect(main, &MainWindow::optionInfoRequested, main, [&](Opt o, bool button) {
+        infos.append({int(o), button});
+    });
+    QObject::connect(main, &MainWindow::trimComparisonRequested, main,
+                     [&]() { ++trimComparisons; });
 
     QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
     QTest::keyClick(w.get(), Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(w.get(), Qt::Key_P, Qt::ControlModifier);
-    QCOMPARE(opens, 1);
-    QCOMPARE(saves, 1);
+    QCOMPARE(dialogs_.opens, 1);
+    QCOMPARE(dialogs_.saves, 1);
     QCOMPARE(prints, 1);
 
     // F1 explains whatever has the focus.
@@ -293,12 +290,8 @@ void TestDesktopUse::closingAsksOnlyAfterAUserChange() {
     auto w = Open({QFile::encodeName(start).toStdString()});
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — start.klv"));
-    QStringList questions;
-    w->Ui().saveQuestionBox = [&](const QString& text) {
-        questions << text;
-        return SaveAnswer(answer);
-    };
-    w->Ui().saveDialog = [&]() { return target; };
+    dialogs_.saveAnswer = SaveAnswer(answer);
+    dialogs_.fileToSave = target;
     if (change) {
         QCheckBox* box = FreeBox(*w);
         QTest::mouseClick(box, Qt::LeftButton);
@@ -310,7 +303,7 @@ void TestDesktopUse::closingAsksOnlyAfterAUserChange() {
     }
     const std::string code = w->Config().Edit1();
     QCOMPARE(w->close(), closed);
-    QCOMPARE(questions,
+    QCOMPARE(dialogs_.saveQuestions,
              change ? QStringList{QStringLiteral("Сохранить изменения?")} : QStringList{});
     QCOMPARE(w->isVisible(), !closed);
     QCOMPARE(QFile::exists(target), written);
@@ -334,18 +327,15 @@ void TestDesktopUse::recentFilesAreNewestFirstAndDropMissingOnes() {
 
     auto w = Open();
     QVERIFY(w);
-    QString chosen;
-    w->Ui().saveDialog = [&]() { return chosen; };
-    w->Ui().openDialog = [&]() { return chosen; };
     for (const char* name : {"a.klv", "b.klv", "c.klv"}) {
         QFile::remove(Path(name));
-        chosen = Path(name);
+        dialogs_.fileToSave = Path(name);
         w->SpeedButton1Click();
     }
-    chosen = Path("a.klv");
+    dialogs_.fileToOpen = Path("a.klv");
     w->SpeedButton2Click();
     // A file that cannot be read does not join the list.
-    chosen = Path("nothing-here.klv");
+    dialogs_.fileToOpen = Path("nothing-here.klv");
     w->SpeedButton2Click();
     QCOMPARE(w->RecentFiles(), (QStringList{Path("a.klv"), Path("c.klv"), Path("b.klv")}));
 
@@ -364,10 +354,10 @@ void TestDesktopUse::recentFilesAreNewestFirstAndDropMissingOnes() {
 
     // Picking a file that went away since: a note, and it leaves the list.
     QVERIFY(QFile::remove(Path("b.klv")));
-    messages_.clear();
+    dialogs_.messages.clear();
     w->OpenRecentFile(Path("b.klv"));
-    QCOMPARE(messages_.size(), 1);
-    QVERIFY(messages_[0].contains(Path("b.klv")));
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY(dialogs_.messages[0].contains(Path("b.klv")));
     QCOMPARE(w->RecentFiles(), QStringList{Path("a.klv")});
     // Picking one that is there opens it.
     FreeBox(*w)->click();
@@ -383,7 +373,7 @@ void TestDesktopUse::openRemembersItsFolder() {
         auto w = Open();
         QVERIFY(w);
         QCOMPARE(w->Ui().dialogFolder, QString());
-        w->Ui().openDialog = [&]() { return file; };
+        dialogs_.fileToOpen = file;
         w->SpeedButton2Click();  // the file is not there: the folder is remembered all the same
         QCOMPARE(w->Ui().dialogFolder, Path("offers"));
     }
@@ -402,6 +392,7 @@ void TestDesktopUse::qtDialogsSpeakRussian() {
     auto w = Open();
     QVERIFY(w);
     // The real open dialog, closed as soon as it is up.
+    w->Ui().SetDialogs(nullptr);
     QStringList buttons;
     QTimer::singleShot(200, [&]() {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());

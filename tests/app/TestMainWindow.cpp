@@ -12,6 +12,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "ScriptedDialogs.h"
 #include "app/MainWindow.h"
 #include "pricing/DiskFileAccess.h"
 #include "settings/WindowSettings.h"
@@ -75,7 +76,7 @@ class TestMainWindow : public QObject {
     void saveAndOpenGoThroughTheFileDialogs_data();
     void saveAndOpenGoThroughTheFileDialogs();
     void captionsFitAndDoNotOverlap();
-    void priceLabelsAndInfoButtonsCallTheirHooks();
+    void priceLabelsAndInfoButtonsAskForTheirWindows();
     void totalPriceHoverShowsWhereThePriceComesFrom();
 
   private:
@@ -86,7 +87,7 @@ class TestMainWindow : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir_;
     QString settings_;
-    QStringList messages_;
+    kalvora::testing::ScriptedDialogs dialogs_;
     std::unique_ptr<QWidget> otherWindow_;
 };
 
@@ -101,7 +102,8 @@ void TestMainWindow::initTestCase() {
 
 void TestMainWindow::init() {
     QFile::remove(settings_);
-    messages_.clear();
+    dialogs_ = {};
+    dialogs_.saveAnswer = kalvora::app::SaveAnswer::Discard;
 }
 
 void TestMainWindow::cleanup() {
@@ -113,21 +115,16 @@ std::unique_ptr<MainWindow> TestMainWindow::Open(const std::vector<std::string>&
     auto w = std::make_unique<MainWindow>();
     w->SetSettingsPath(settings_);
     w->SetStartArguments(args);
-    w->Ui().messageBox = [this](const QString& text) { messages_.append(text); };
+    w->Ui().SetDialogs(&dialogs_);
     if (realBoxes) {
         // A real modal box takes the activation from the main window; it closes by itself.
-        w->Ui().messageBox = [this, owner = w.get()](const QString& text) {
-            messages_.append(text);
+        dialogs_.onMessage = [owner = w.get()](const QString& text) {
             QMessageBox box(QMessageBox::Information, QStringLiteral("Kalvora"), text,
                             QMessageBox::Ok, owner);
             QTimer::singleShot(50, &box, &QDialog::accept);
             box.exec();
         };
     }
-    w->Ui().questionBox = [](const QString&) { return true; };
-    w->Ui().saveQuestionBox = [](const QString&) {
-        return kalvora::app::WindowUi::SaveAnswer::Discard;
-    };
     w->show();
     if (activate) {
         w->activateWindow();
@@ -248,7 +245,7 @@ void TestMainWindow::clickingControlsShowsWhatTheEngineDecides() {
             w->findChild<QRadioButton*>(QString::fromUtf8(kalvora::kBodies[b].name.data()));
         QCOMPARE(radio->isChecked(), got.Body() == b);
     }
-    QVERIFY(messages_.isEmpty());
+    QVERIFY(dialogs_.messages.isEmpty());
 }
 
 // --- Focus -----------------------------------------------------------------------------------
@@ -374,7 +371,7 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
     const std::string after = w->Config().Edit1();
     Act(*w, QStringLiteral("other"));
     QCOMPARE(w->Config().Edit1(), after);
-    QVERIFY(messages_.isEmpty());
+    QVERIFY(dialogs_.messages.isEmpty());
 }
 
 void TestMainWindow::startMessageIsShownOncePerActivation_data() {
@@ -400,15 +397,15 @@ void TestMainWindow::startMessageIsShownOncePerActivation() {
     auto w = Open({argument.toStdString()}, false, true);
     QVERIFY(w);
     w->activateWindow();
-    QTRY_COMPARE(messages_.size(), 1);
-    QCOMPARE(messages_.first(), message);
+    QTRY_COMPARE(dialogs_.messages.size(), 1);
+    QCOMPARE(dialogs_.messages.first(), message);
     // The message box has closed; the window becomes active again, as a window manager would
     // make it. Coming back from its own message box does not run the start code again.
     QTest::qWait(100);
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     QTest::qWait(100);
-    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(dialogs_.messages.size(), 1);
     QCOMPARE(w->Config().StartupPending(), runsAgain);
     // The user works in another window and comes back.
     QWidget other;
@@ -417,7 +414,7 @@ void TestMainWindow::startMessageIsShownOncePerActivation() {
     QVERIFY(QTest::qWaitForWindowActive(&other));
     w->activateWindow();
     QTest::qWait(300);
-    QCOMPARE(messages_.size(), runsAgain ? 2 : 1);
+    QCOMPARE(dialogs_.messages.size(), runsAgain ? 2 : 1);
 }
 
 void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick_data() {
@@ -457,11 +454,11 @@ void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick() {
     if (valid) {
         QCOMPARE(w->Config().Edit1(), code);
         QCOMPARE(w->Config().Trim(), int(kalvora::Trend));
-        QVERIFY(messages_.isEmpty());
+        QVERIFY(dialogs_.messages.isEmpty());
         QVERIFY(edit->hasFocus());
     } else {
         QCOMPARE(w->Config().Trim(), int(kalvora::Ambiente));
-        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(dialogs_.messages.size(), 1);
     }
     QCOMPARE(edit->text().toStdString(), w->Config().Edit1());
 }
@@ -535,23 +532,20 @@ void TestMainWindow::saveAndOpenGoThroughTheFileDialogs() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("old\r\n");
     }
-    QStringList questions;
-    w->Ui().questionBox = [&](const QString& text) {
-        questions.append(text);
-        return overwrite;
-    };
-    w->Ui().saveDialog = [&]() { return path; };
-    w->Ui().openDialog = [&]() { return path; };
+    dialogs_.questions.clear();
+    dialogs_.questionAnswer = overwrite;
+    dialogs_.fileToSave = path;
+    dialogs_.fileToOpen = path;
 
     Act(*w, QStringLiteral("Compl_2"));
     Act(*w, QStringLiteral("Kuzov5dr"));
     const std::string code = w->Config().Edit1();
     Act(*w, QStringLiteral("SpeedButton1"));
-    QCOMPARE(questions.size(), existing ? 1 : 0);
+    QCOMPARE(dialogs_.questions.size(), existing ? 1 : 0);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), saved ? QByteArray::fromStdString(code) + "\r\n" : "old\r\n");
-    QCOMPARE(messages_.size(), saved ? 1 : 0);
+    QCOMPARE(dialogs_.messages.size(), saved ? 1 : 0);
 
     // Another configuration, then the file opened again.
     Act(*w, QStringLiteral("Compl_0"));
@@ -563,11 +557,11 @@ void TestMainWindow::saveAndOpenGoThroughTheFileDialogs() {
     } else {
         // "old" is not a code: the decoder says so and nothing changes.
         QCOMPARE(w->Config().Trim(), int(kalvora::Ambiente));
-        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(dialogs_.messages.size(), 1);
     }
 
     // A cancelled dialog does nothing.
-    w->Ui().openDialog = []() { return QString(); };
+    dialogs_.fileToOpen.clear();
     const std::string before = w->Config().Edit1();
     Act(*w, QStringLiteral("SpeedButton2"));
     QCOMPARE(w->Config().Edit1(), before);
@@ -626,18 +620,17 @@ void TestMainWindow::captionsFitAndDoNotOverlap() {
     }
 }
 
-void TestMainWindow::priceLabelsAndInfoButtonsCallTheirHooks() {
+void TestMainWindow::priceLabelsAndInfoButtonsAskForTheirWindows() {
     auto w = Open({});
     QVERIFY(w);
+    MainWindow* const main = w.get();
     QList<QPair<int, bool>> calls;
-    QList<QLabel*> installed;
-    kalvora::app::MainWindowHooks hooks;
-    hooks.showOptionInfo = [&](Opt o, bool fromButton) { calls.append({int(o), fromButton}); };
-    hooks.installPriceLabel = [&](QLabel* label, Opt) { installed.append(label); };
+    QObject::connect(main, &MainWindow::optionInfoRequested, main, [&](Opt o, bool fromButton) {
+        calls.append({int(o), fromButton});
+    });
     std::int32_t creditPrice = -1;
-    hooks.showCredit = [&](std::int32_t price) { creditPrice = price; };
-    w->SetHooks(hooks);
-    QCOMPARE(installed.size(), kalvora::kOptionCount);
+    QObject::connect(main, &MainWindow::creditRequested, main,
+                     [&](std::int32_t price) { creditPrice = price; });
 
     const std::string before = w->Config().Edit1();
     QTest::mouseClick(w->findChild<QLabel*>(QStringLiteral("KsenonLabel")), Qt::LeftButton);
@@ -651,8 +644,7 @@ void TestMainWindow::priceLabelsAndInfoButtonsCallTheirHooks() {
     QCOMPARE(w->Config().Edit1(), before);
 
     int comparisons = 0;
-    hooks.showComparison = [&]() { ++comparisons; };
-    w->SetHooks(hooks);
+    QObject::connect(main, &MainWindow::comparisonRequested, main, [&]() { ++comparisons; });
     QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("CompareButton")), Qt::LeftButton);
     QCOMPARE(comparisons, 1);
 }

@@ -14,6 +14,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "ScriptedDialogs.h"
 #include "app/MainWindow.h"
 
 using kalvora::Opt;
@@ -34,6 +35,7 @@ class TestUndoWindow : public QObject {
     void Save(QWidget& w, const char* file, QWidget* tip = nullptr);
 
     std::unique_ptr<QTemporaryDir> dir_;
+    kalvora::testing::ScriptedDialogs dialogs_;
 };
 
 void TestUndoWindow::initTestCase() {
@@ -46,8 +48,7 @@ std::unique_ptr<MainWindow> TestUndoWindow::Open() {
     auto w = std::make_unique<MainWindow>();
     w->SetSettingsPath(dir_->filePath(QStringLiteral("kalvora.INI")));
     w->SetStartArguments({});
-    w->Ui().messageBox = [](const QString&) {};
-    w->Ui().questionBox = [](const QString&) { return true; };
+    w->Ui().SetDialogs(&dialogs_);
     w->show();
     w->activateWindow();
     if (!QTest::qWaitForWindowActive(w.get())) return nullptr;

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "ScriptedDialogs.h"
 #include "app/MainWindow.h"
 #include "app/Windows.h"
 #include "documents/ComparisonWindow.h"
@@ -26,10 +27,12 @@ class TestWindows : public QObject {
     void controlsOpenTheirWindows();
     void openingTheComparedVariantMakesItCurrent();
     void orderTextFollowsEveryChange();
+    void everyPriceLabelLightsUpUnderTheMouse();
     void closingTheMainWindowEndsTheProgram();
 
   private:
     QTemporaryDir dir_;
+    kalvora::testing::ScriptedDialogs dialogs_;
     std::unique_ptr<Windows> windows_;
 };
 
@@ -43,7 +46,7 @@ void TestWindows::init() {
     windows_ = kalvora::app::CreateWindows();
     MainWindow* main = windows_->Form1;
     main->SetStartArguments({});
-    main->Ui().messageBox = [](const QString&) {};
+    main->Ui().SetDialogs(&dialogs_);
     main->show();
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
@@ -110,6 +113,30 @@ void TestWindows::orderTextFollowsEveryChange() {
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center());
     QVERIFY(order.Generations() > before);
     QVERIFY(QString::fromStdString(order.Text()).contains(QStringLiteral("рулевой колонки")));
+
+    // A decoded code: the order is the new configuration's, and the code field has the focus.
+    auto* code = windows_->Form1->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    const std::string configured = windows_->Form1->Config().Edit1();
+    code->setText(QStringLiteral("Zt!F!!!t!.!!!!!!!!!!"));
+    const int beforeDecode = order.Generations();
+    QTest::keyClick(code, Qt::Key_Return);
+    QVERIFY(windows_->Form1->Config().Edit1() != configured);
+    QVERIFY(order.Generations() > beforeDecode);
+    QCOMPARE(order.Memo1().back(),
+             "Итоговая цена: $" + std::to_string(windows_->Form1->Config().CurrentPrice()));
+    QVERIFY(code->hasFocus());
+}
+
+void TestWindows::everyPriceLabelLightsUpUnderTheMouse() {
+    for (const kalvora::OptionDef& def : kalvora::kOptionTable) {
+        QLabel* label = windows_->Form1->OptionPriceLabel(def.id);
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(label, &enter);
+        QVERIFY2(label->font().underline(), def.name.data());
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(label, &leave);
+        QVERIFY2(!label->font().underline(), def.name.data());
+    }
 }
 
 void TestWindows::openingTheComparedVariantMakesItCurrent() {

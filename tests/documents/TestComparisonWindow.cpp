@@ -80,7 +80,8 @@ class TestComparisonWindow : public QObject {
         config_ = std::make_unique<Configuration>(*ui_);
         config_->RunStartCode({trend_}, *files_);
         window_ = std::make_unique<ComparisonWindow>(*config_, *ui_, *files_);
-        window_->SetOpenVariant([this](const std::string& code) { OpenVariant(*config_, code); });
+        QObject::connect(window_.get(), &ComparisonWindow::openVariantRequested, window_.get(),
+                         [this](const std::string& code) { OpenVariant(*config_, code); });
         window_->show();
     }
 

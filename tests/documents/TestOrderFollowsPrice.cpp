@@ -14,11 +14,11 @@
 namespace kalvora {
 namespace {
 
-// A recorder whose order refresh runs the order window's SlovoBoxClick, as the program's does.
+// A recorder that writes the order text again after every price, as the program does.
 class OrderRefreshingUi : public testing::RecordingUi {
   public:
-    void RefreshOrder() override {
-        RecordingUi::RefreshOrder();
+    void PriceComputed() override {
+        RecordingUi::PriceComputed();
         if (order) order->SlovoBoxClick();
     }
     OrderDocument* order = nullptr;
@@ -28,6 +28,7 @@ class OrderFollowsPrice : public ::testing::Test {
   protected:
     OrderFollowsPrice() {
         ui.order = &order;
+        config.SetObserver(&ui);
         config.ApplyTrimRules();
     }
     bool Has(const std::string& line) const {

@@ -195,7 +195,6 @@ TEST_F(TrimRulesTest, AmbienteKeepsAChosenWindscreenUntilTheUserUnticksIt) {
 
 TEST_F(TrimRulesTest, ChangingOnlyTheColourStartsNoNestedRun) {
     user.PickTrim(Trend);
-    ui.orderRefreshes = 0;
     user.PickColour(7);
     // One run of the trim rules: the options they touch may price several times, but the
     // selection stays and the final price is the same configuration's.

@@ -23,13 +23,6 @@ const std::string kConverted =
     "в новый.";
 const std::string kWorkedExample = "Zt!F!!!t!.!!!!!!!!!!";
 
-// Also counts how often the code field was given the focus.
-class FocusRecordingUi : public RecordingUi {
-  public:
-    void FocusCodeField() override { ++codeFieldFocus; }
-    int codeFieldFocus = 0;
-};
-
 // Everything the decoder may change, except the code field itself.
 std::string Snapshot(const Configuration& c) {
     std::ostringstream out;
@@ -71,15 +64,16 @@ class DecoderTest : public ::testing::Test {
   protected:
     // The program after its start code: the reset configuration.
     DecoderTest() {
+        config.SetObserver(&ui);
         config.RunStartCode({}, files);
         ui.messages.clear();
-        ui.codeFieldFocus = 0;
+        ui.codesDecoded = 0;
     }
     void Decode(const std::string& text) {
         config.SetEdit1(text);
         config.DecodeCodeField();
     }
-    FocusRecordingUi ui;
+    RecordingUi ui;
     FakeFileAccess files;
     Configuration config{ui};
 };
@@ -103,7 +97,7 @@ TEST_P(RejectedCodeTest, ShowsInvalidCodeAndChangesNothingButTheCleanedField) {
     EXPECT_EQ(ui.messages, std::vector<std::string>{kInvalid});
     EXPECT_EQ(config.Edit1(), GetParam().fieldAfterwards);
     EXPECT_EQ(Snapshot(config), before);
-    EXPECT_EQ(ui.codeFieldFocus, 0);
+    EXPECT_EQ(ui.codesDecoded, 0);
 }
 
 std::string Replace(std::string text, std::size_t at, char c) {
@@ -190,7 +184,7 @@ TEST_P(AcceptedCodeTest, SetsTheConfigurationAndWritesItsCode) {
     EXPECT_EQ(config.PreferredEngine(), c.preferredEngine);
     EXPECT_EQ(config.Colour(), c.colour);
     EXPECT_TRUE(IsSettledCode(config.Edit1())) << config.Edit1();
-    EXPECT_EQ(ui.codeFieldFocus, 1);
+    EXPECT_EQ(ui.codesDecoded, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -264,16 +258,16 @@ TEST_F(DecoderTest, NoColourTakesTheMetallicMarkFromTheCode) {
 }
 
 TEST_F(DecoderTest, LetsTheWindowRepaintTwiceWhileSettling) {
-    const int before = ui.pendingEventRuns;
+    const int before = ui.repaintsDue;
     Decode(kWorkedExample);
-    EXPECT_EQ(ui.pendingEventRuns - before, 2);
+    EXPECT_EQ(ui.repaintsDue - before, 2);
 }
 
 // --- Start code -------------------------------------------------------------------------------
 
 class StartCodeTest : public ::testing::Test {
   protected:
-    FocusRecordingUi ui;
+    RecordingUi ui;
     FakeFileAccess files;
     Configuration config{ui};
 };

@@ -20,6 +20,7 @@ std::int64_t HandTotal(const Configuration& c) {
 
 class PriceTest : public ::testing::Test {
   protected:
+    PriceTest() { config.SetObserver(&ui); }
     RecordingUi ui;
     Configuration config{ui};
 };
@@ -30,7 +31,7 @@ TEST_F(PriceTest, BeforeTheTrimRulesHaveRunThePriceIsUnknownAndTheCodeUntouched)
     EXPECT_EQ(config.PriceLabel(), "XXXXX");
     EXPECT_EQ(config.Edit1(), "typed");
     EXPECT_EQ(config.CurrentPrice(), 1);
-    EXPECT_EQ(ui.orderRefreshes, 0);
+    EXPECT_EQ(ui.pricesComputed, 0);
 }
 
 struct InvalidCase {
@@ -55,7 +56,7 @@ TEST_P(InvalidBase, ShowsXXXXXAndLeavesCodeCaptionsAndOrderAlone) {
     EXPECT_EQ(config.CurrentPrice(), c.currentPrice);
     EXPECT_EQ(config.Edit1(), "before");
     EXPECT_FALSE(config.Option(Opt::KlimatBox).captionEnabled);
-    EXPECT_EQ(ui.orderRefreshes, 0);
+    EXPECT_EQ(ui.pricesComputed, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -74,7 +75,7 @@ TEST_F(PriceTest, TotalIsBaseSurchargeAndEveryTickedPriceLabelDisabledOnesInclud
     EXPECT_EQ(config.PriceLabel(), "Цена: $" + std::to_string(HandTotal(config)));
     EXPECT_EQ(config.CurrentPrice(), HandTotal(config));
     EXPECT_EQ(config.Edit1().size(), 20u);
-    EXPECT_EQ(ui.orderRefreshes, 1);
+    EXPECT_EQ(ui.pricesComputed, 1);
 }
 
 TEST_F(PriceTest, SurchargeZeroIsValid) {

@@ -1,15 +1,17 @@
-// A UiPort for tests: records what the rules show and answers questions from a list.
+// A UiPort for tests: records what the rules show and answers questions from a list. Given to
+// the configuration as its observer too (SetObserver), it counts what the engine told.
 #pragma once
 
 #include <deque>
 #include <string>
 #include <vector>
 
+#include "model/ConfigurationObserver.h"
 #include "model/UiPort.h"
 
 namespace kalvora::testing {
 
-class RecordingUi : public UiPort {
+class RecordingUi : public UiPort, public ConfigurationObserver {
   public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     bool Confirm(const std::string& text) override {
@@ -19,16 +21,21 @@ class RecordingUi : public UiPort {
         answers.pop_front();
         return answer;
     }
-    void ProcessPendingEvents() override { ++pendingEventRuns; }
-    void RefreshOrder() override { ++orderRefreshes; }
     std::string DateText() override { return "06.12.2026"; }
     std::string TimeText() override { return "18:20:08"; }
+
+    void ConfigurationChanged() override { ++changes; }
+    void PriceComputed() override { ++pricesComputed; }
+    void RepaintDue() override { ++repaintsDue; }
+    void CodeDecoded() override { ++codesDecoded; }
 
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     std::deque<bool> answers;
-    int pendingEventRuns = 0;
-    int orderRefreshes = 0;
+    int changes = 0;
+    int pricesComputed = 0;
+    int repaintsDue = 0;
+    int codesDecoded = 0;
 };
 
 }  // namespace kalvora::testing
