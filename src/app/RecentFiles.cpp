@@ -2,7 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
+
+#include "settings/WindowSettings.h"
 
 namespace kalvora::app {
 
@@ -35,38 +36,39 @@ RecentFilesCheck CheckRecentFiles(const QStringList& list) {
     return check;
 }
 
+// Through the settings helper, which reads and writes only a regular file: a pipe in the
+// settings file's place would otherwise block the program before its first frame.
 QStringList ReadRecentFiles(const QString& iniPath) {
-    QSettings ini(iniPath, QSettings::IniFormat);
-    ini.beginGroup(kSection);
+    const WindowSettings ini(kSection, iniPath);
     QStringList list;
     for (int i = 1; i <= kRecentFileCount; ++i) {
-        const QString entry = ini.value(QStringLiteral("Recent%1").arg(i)).toString();
+        const QString entry = ini.Text(QStringLiteral("Recent%1").arg(i)).value_or(QString());
         if (!entry.isEmpty() && !list.contains(entry)) list.append(entry);
     }
     return list;
 }
 
 void WriteRecentFiles(const QString& iniPath, const QStringList& list) {
-    QSettings ini(iniPath, QSettings::IniFormat);
-    ini.beginGroup(kSection);
+    WindowSettings ini(kSection, iniPath);
     for (int i = 1; i <= kRecentFileCount; ++i) {
         const QString key = QStringLiteral("Recent%1").arg(i);
         if (i <= list.size()) {
-            ini.setValue(key, list[i - 1]);
+            ini.SetValue(key, list[i - 1]);
         } else {
-            ini.remove(key);
+            ini.Remove(key);
         }
     }
+    ini.Write();
 }
 
 QString ReadLastFolder(const QString& iniPath) {
-    QSettings ini(iniPath, QSettings::IniFormat);
-    return ini.value(kSection + QStringLiteral("/LastFolder")).toString();
+    return WindowSettings(kSection, iniPath).Text(QStringLiteral("LastFolder")).value_or(QString());
 }
 
 void WriteLastFolder(const QString& iniPath, const QString& folder) {
-    QSettings ini(iniPath, QSettings::IniFormat);
-    ini.setValue(kSection + QStringLiteral("/LastFolder"), folder);
+    WindowSettings ini(kSection, iniPath);
+    ini.SetValue(QStringLiteral("LastFolder"), folder);
+    ini.Write();
 }
 
 }  // namespace kalvora::app

@@ -1,6 +1,5 @@
 #include "app/Windows.h"
 
-#include <QSettings>
 #include <QUrl>
 
 #include "app/MainWindow.h"
@@ -21,6 +20,7 @@
 #include "info/RadioPack7Window.h"
 #include "info/RearBlindsWindow.h"
 #include "info/TrimComparisonWindow.h"
+#include "settings/WindowSettings.h"
 
 namespace kalvora::app {
 
@@ -28,8 +28,8 @@ namespace {
 
 // The dealer's site, "[About] DealerSite=" in the INI file; empty when not set.
 QUrl DealerSite(const QString& iniPath) {
-    const QSettings ini(iniPath, QSettings::IniFormat);
-    return QUrl(ini.value(QStringLiteral("About/DealerSite")).toString().trimmed(),
+    const WindowSettings ini(QStringLiteral("About"), iniPath);
+    return QUrl(ini.Text(QStringLiteral("DealerSite")).value_or(QString()).trimmed(),
                 QUrl::StrictMode);
 }
 

@@ -121,6 +121,11 @@ void WindowSettings::SetValue(const QString& key, const QVariant& value) {
     pending_.insert(key, value);
 }
 
+void WindowSettings::Remove(const QString& key) {
+    // An invalid value stands for a removal until Write().
+    pending_.insert(key, QVariant());
+}
+
 void WindowSettings::SetTick(const QString& key, bool value) {
     SetValue(key, value ? QStringLiteral("True") : QStringLiteral("False"));
 }
@@ -138,7 +143,13 @@ bool WindowSettings::Write() {
     }
     QSettings ini(path_, QSettings::IniFormat);
     ini.beginGroup(section_);
-    for (auto it = pending_.cbegin(); it != pending_.cend(); ++it) ini.setValue(it.key(), *it);
+    for (auto it = pending_.cbegin(); it != pending_.cend(); ++it) {
+        if (it->isValid()) {
+            ini.setValue(it.key(), *it);
+        } else {
+            ini.remove(it.key());
+        }
+    }
     ini.endGroup();
     ini.sync();
     pending_.clear();

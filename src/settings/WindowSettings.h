@@ -33,8 +33,8 @@ std::optional<QRect> ParseRect(const QString& text);
 // `minimum` (itself at most the available size).
 QRect FitToScreen(const QRect& wanted, const QRect& available, const QSize& minimum);
 
-// One section of the settings file ("TForm1", "TZakazForm", "TKreditForm"), read when it is
-// made and written by Write().
+// One section of the settings file ("TForm1", "TZakazForm", "TKreditForm", "Files", "About"),
+// read when it is made and written by Write().
 //
 // The file is read only when it is a regular file: a pipe there would block the program before
 // its first frame. It is written only over a regular file (a link to one is written through)
@@ -53,6 +53,8 @@ class WindowSettings {
 
     void SetValue(const QString& key, const QVariant& value);
     void SetTick(const QString& key, bool value);
+    // The key goes from the section when Write() is called.
+    void Remove(const QString& key);
     // Writes the values set since this section was read. False when nothing could be written.
     bool Write();
 

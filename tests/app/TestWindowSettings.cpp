@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include "app/MainWindow.h"
+#include "app/RecentFiles.h"
 #include "credit/CreditWindow.h"
 #include "settings/WindowSettings.h"
 
@@ -155,6 +157,18 @@ void TestWindowSettings::thingsThatAreNoRegularFileAreNeitherReadNorReplaced() {
     QCOMPARE(window.geometry(), QRect(30, 40, 400, 300));
     settings.SetTick(QStringLiteral("ABSBox_Checked"), true);
     QVERIFY(!settings.Write());
+
+    // The other readers of the settings file keep away from it too: the main window starts (it
+    // reads the last folder and the recent files), and recent files are neither read nor
+    // written.
+    {
+        kalvora::app::MainWindow main;
+        QVERIFY(main.RecentFiles().isEmpty());
+    }
+    kalvora::app::WriteRecentFiles(Path(), {dir_.filePath(QStringLiteral("a.klv"))});
+    kalvora::app::WriteLastFolder(Path(), dir_.path());
+    QVERIFY(kalvora::app::ReadRecentFiles(Path()).isEmpty());
+    QVERIFY(kalvora::app::ReadLastFolder(Path()).isEmpty());
 
     struct stat after;
     QVERIFY(::lstat(path.constData(), &after) == 0);
