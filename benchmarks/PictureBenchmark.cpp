@@ -1,6 +1,7 @@
 // Times the pictures of the configured car: the drawing of a new look (cold) and the same look
 // asked for again (cached), alone and as a colour change in the main window. Prints figures;
 // run offscreen (QT_QPA_PLATFORM=offscreen) or under Xvfb.
+#include <sys/resource.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPixmap>
@@ -17,6 +18,13 @@ namespace {
 
 using kalvora::CarLook;
 namespace pictures = kalvora::pictures;
+
+// Pages of memory the process touched for the first time so far.
+long MinorFaults() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -48,12 +56,16 @@ int main(int argc, char* argv[]) {
     QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
 
-    // The pictures alone, through the cache the window uses.
-    {
+    // The pictures alone, through the cache the window uses: once with the program idle
+    // between two colour changes, as between a user's clicks, once back to back.
+    for (const bool idle : {true, false}) {
         pictures::CarPictureCache cache;
         ShowLook(cache, CarLook{});  // the drawings' first parse, as at start-up
+        QCoreApplication::processEvents();
         std::vector<double> cold;
         std::vector<double> cached;
+        const long faultsBefore = MinorFaults();
+        long coldFaults = 0;
         CarLook previous;
         for (int body = 0; body < kalvora::kBodyCount; ++body) {
             for (int colour = 1; colour <= 10; ++colour) {
@@ -61,10 +73,13 @@ int main(int argc, char* argv[]) {
                 look.body = body;
                 look.paint = kalvora::PaintOf(colour);
                 look.metallic = kalvora::MetallicPaint(colour);
+                const long faults = MinorFaults();
                 QElapsedTimer t;
                 t.start();
                 ShowLook(cache, look);
                 cold.push_back(t.nsecsElapsed() / 1e6);
+                coldFaults += MinorFaults() - faults;
+                if (idle) QCoreApplication::processEvents();
                 // Back to the colour before: drawn already.
                 t.restart();
                 ShowLook(cache, previous);
@@ -73,8 +88,13 @@ int main(int argc, char* argv[]) {
                 previous = look;
             }
         }
-        Print("body area + background, new look (cold)", cold);
-        Print("body area + background, look seen before (cached)", cached);
+        const long allFaults = MinorFaults() - faultsBefore;
+        Print(idle ? "body area + background, new look (cold), idle between"
+                   : "body area + background, new look (cold), back to back",
+              cold);
+        std::printf("%-62s %ld during the changes, %ld in all\n", "  memory pages touched first",
+                    coldFaults / long(cold.size()), allFaults / long(cold.size()));
+        if (idle) Print("body area + background, look seen before (cached)", cached);
     }
 
     // The parts of a cold drawing.
@@ -119,6 +139,7 @@ int main(int argc, char* argv[]) {
                     form.Config().OnColourChosen();
                     form.Sync();
                     (round == 0 ? cold : cached).push_back(t.nsecsElapsed() / 1e6);
+                    QCoreApplication::processEvents();  // idle until the next click
                 }
             }
         }

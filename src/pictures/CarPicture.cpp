@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <algorithm>
 #include <memory>
 
@@ -167,29 +168,40 @@ static bool DrawCar(QPainter& painter, const CarLook& look, const QRectF& area) 
     return true;
 }
 
-QImage RenderCar(const CarLook& look, QSize size, Strength strength) {
-    if (size.isEmpty()) return {};
-    QImage image = Transparent(size);
-    QPainter painter(&image);
+// Draws the car onto `canvas`, which is cleared first and keeps its size; false when a drawing
+// is missing.
+static bool RenderCarOnto(QImage& canvas, const CarLook& look, Strength strength) {
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
     Prepare(painter);
+    const QSize size = canvas.size();
     if (strength == Strength::Faint) {
         // Drawn in full first, at half the size (a faint picture needs no fine detail, and it
         // is drawn four times as fast), washed, then laid down faintly as a whole, so that
-        // overlapping parts do not show through one another.
+        // overlapping parts do not show through one another. The half-size picture is kept
+        // between calls: fresh memory costs more to touch than the drawing itself.
+        static QImage scratch;
         const QSize half = (size / 2).expandedTo(QSize(1, 1));
-        QImage full = Transparent(half);
-        QPainter fullPainter(&full);
+        if (scratch.size() != half) scratch = QImage(half, QImage::Format_ARGB32_Premultiplied);
+        scratch.fill(Qt::transparent);
+        QPainter fullPainter(&scratch);
         Prepare(fullPainter);
-        if (!DrawCar(fullPainter, look, QRectF(QPointF(0, 0), QSizeF(half)))) return {};
+        if (!DrawCar(fullPainter, look, QRectF(QPointF(0, 0), QSizeF(half)))) return false;
         fullPainter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
         fullPainter.setOpacity(kFaintWash);
-        fullPainter.fillRect(full.rect(), Qt::white);
+        fullPainter.fillRect(scratch.rect(), Qt::white);
         fullPainter.end();
         painter.setOpacity(kFaintOpacity);
-        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), full);
-        return image;
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), scratch);
+        return true;
     }
-    if (!DrawCar(painter, look, QRectF(QPointF(0, 0), QSizeF(size)))) return {};
+    return DrawCar(painter, look, QRectF(QPointF(0, 0), QSizeF(size)));
+}
+
+QImage RenderCar(const CarLook& look, QSize size, Strength strength) {
+    if (size.isEmpty()) return {};
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (!RenderCarOnto(image, look, strength)) return {};
     return image;
 }
 
@@ -219,7 +231,10 @@ QImage RenderSwatch(Rgb paint, bool metallic, QSize size) {
     return image;
 }
 
-CarPictureCache::CarPictureCache(qsizetype budgetBytes) : budget_(budgetBytes) {}
+CarPictureCache::CarPictureCache(qsizetype budgetBytes)
+    : budget_(budgetBytes), idle_(std::make_unique<QObject>()) {}
+
+CarPictureCache::~CarPictureCache() = default;
 
 const QImage& CarPictureCache::Picture(const CarLook& look, QSize size, Strength strength) {
     const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
@@ -229,15 +244,54 @@ const QImage& CarPictureCache::Picture(const CarLook& look, QSize size, Strength
         if (found + 1 != entries_.end()) std::rotate(found, found + 1, entries_.end());
         return entries_.back().image;
     }
-    QImage image = RenderCar(look, size, strength);
+    QImage image;
+    if (!size.isEmpty()) {
+        image = TakeCanvas(size);
+        if (!RenderCarOnto(image, look, strength)) {
+            KeepSpare(std::move(image));
+            image = QImage();
+        }
+    }
     // The newest picture always stays, however large.
     while (!entries_.empty() && used_ + image.sizeInBytes() > budget_) {
         used_ -= entries_.front().image.sizeInBytes();
+        KeepSpare(std::move(entries_.front().image));
         entries_.erase(entries_.begin());
     }
     used_ += image.sizeInBytes();
     entries_.push_back(Entry{look, size, strength, std::move(image)});
+    if (!size.isEmpty() && !HasSpare(size)) {
+        // The next new look of this size finds its memory ready: taking fresh memory means the
+        // system handing over and clearing every page of it, which can cost more than the
+        // drawing itself. Done once the program is idle, after the picture has been shown.
+        QTimer::singleShot(0, idle_.get(), [this, size] {
+            if (HasSpare(size)) return;
+            QImage spare(size, QImage::Format_ARGB32_Premultiplied);
+            spare.fill(Qt::transparent);  // touches every page now rather than later
+            spares_.push_back(std::move(spare));
+        });
+    }
     return entries_.back().image;
+}
+
+bool CarPictureCache::HasSpare(QSize size) const {
+    return std::any_of(spares_.begin(), spares_.end(),
+                       [&](const QImage& spare) { return spare.size() == size; });
+}
+
+QImage CarPictureCache::TakeCanvas(QSize size) {
+    const auto spare = std::find_if(spares_.begin(), spares_.end(),
+                                    [&](const QImage& s) { return s.size() == size; });
+    if (spare == spares_.end()) return QImage(size, QImage::Format_ARGB32_Premultiplied);
+    QImage canvas = std::move(*spare);
+    spares_.erase(spare);
+    return canvas;
+}
+
+void CarPictureCache::KeepSpare(QImage image) {
+    // Only memory nobody else shows (a window may still hold a dropped picture), one per size.
+    if (image.isNull() || !image.isDetached() || HasSpare(image.size())) return;
+    spares_.push_back(std::move(image));
 }
 
 int CarPictureCache::Count() const {
@@ -246,6 +300,7 @@ int CarPictureCache::Count() const {
 
 void CarPictureCache::Clear() {
     entries_.clear();
+    spares_.clear();
     used_ = 0;
 }
 

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QImage>
+#include <QObject>
 #include <QSize>
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "model/CarLook.h"
@@ -44,9 +46,14 @@ QImage RenderIllustration(Illustration which, QSize size);
 // Rendered cars by look, size and strength. A picture asked for again is not drawn again; the
 // least recently used ones are dropped when the pictures together exceed `budgetBytes` (the
 // default keeps a score of backgrounds and every body-area picture a user is likely to see).
+// Besides, the memory of one picture per size is kept ready for the next new look: a dropped
+// picture nobody holds any more, or one prepared while the event loop is idle.
 class CarPictureCache {
   public:
     explicit CarPictureCache(qsizetype budgetBytes = 32 * 1024 * 1024);
+    ~CarPictureCache();
+    CarPictureCache(const CarPictureCache&) = delete;
+    CarPictureCache& operator=(const CarPictureCache&) = delete;
     const QImage& Picture(const CarLook& look, QSize size, Strength strength = Strength::Full);
     int Count() const;
     void Clear();
@@ -58,9 +65,15 @@ class CarPictureCache {
         Strength strength;
         QImage image;
     };
+    bool HasSpare(QSize size) const;
+    QImage TakeCanvas(QSize size);
+    void KeepSpare(QImage image);
+
     qsizetype budget_;
     qsizetype used_ = 0;
-    std::vector<Entry> entries_;  // most recently used last
+    std::vector<Entry> entries_;     // most recently used last
+    std::vector<QImage> spares_;     // memory for the next pictures, at most one per size
+    std::unique_ptr<QObject> idle_;  // what the idle preparation of spares belongs to
 };
 
 }  // namespace kalvora::pictures

@@ -2,6 +2,8 @@
 // give back what a fresh drawing gives.
 #include <QtTest>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "pictures/CarPicture.h"
 
@@ -132,6 +134,30 @@ class TestCarPicture : public QObject {
         QVERIFY(cache.Picture(Look(Kuzov5dr, 4), QSize(142, 78)).cacheKey() ==
                 cache.Picture(Look(Kuzov5dr, 4), QSize(142, 78)).cacheKey());
         QVERIFY(cache.Picture(red, QSize(142, 78)).cacheKey() != key);  // drawn again
+    }
+
+    void reusedMemoryNeverShowsInAPicture() {
+        // The cache draws new looks into the memory of dropped pictures and of spares prepared
+        // while idle. Whatever was there before must not show, and a picture still held
+        // elsewhere (by a window) must never be drawn over.
+        const QSize small(142, 78);
+        const QSize faint(200, 80);
+        pictures::CarPictureCache cache(2 * 200 * 80 * 4);  // room for two backgrounds
+        std::vector<std::pair<CarLook, QImage>> held;
+        int n = 0;
+        for (int body = 0; body < kBodyCount; ++body) {
+            for (int colour = 0; colour <= 10; ++colour, ++n) {
+                const CarLook look = Look(body, colour, RailsLook(n % 3), WheelLook(n / 3 % 3));
+                const QImage& background = cache.Picture(look, faint, pictures::Strength::Faint);
+                QCOMPARE(background, RenderCar(look, faint, pictures::Strength::Faint));
+                if (n % 4 == 0) held.emplace_back(look, background);
+                QCOMPARE(cache.Picture(look, small), RenderCar(look, small));
+                if (n % 2) QCoreApplication::processEvents();  // lets spares be prepared
+            }
+        }
+        for (const auto& [look, picture] : held) {
+            QCOMPARE(picture, RenderCar(look, faint, pictures::Strength::Faint));
+        }
     }
 
     void withoutTheDrawingsNothingIsDrawn() {
