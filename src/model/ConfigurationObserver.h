@@ -22,8 +22,9 @@ class ConfigurationObserver {
     // A long rule (settling a decoded code) has come to a point where the window may show the
     // state so far before the rule goes on.
     virtual void RepaintDue() {}
-    // A code has just been decoded and priced: the code field takes the keyboard focus, and the
-    // check box that loses it runs its exit rule, as with any other focus change.
+    // A code has just been decoded and settled (its price follows as the decode returns): the
+    // code field takes the keyboard focus, and the check box that loses it runs its exit rule,
+    // as with any other focus change.
     virtual void CodeDecoded() {}
 };
 
