@@ -4,9 +4,13 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <algorithm>
 
 namespace kalvora::app {
@@ -41,6 +45,44 @@ void SetBoxText(QMessageBox& box, const QString& text) {
     box.setText(QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped()));
 }
 
+// A text taller than the screen (a long explanation on a small screen or at a large scale)
+// scrolls inside the box, so that the box and its buttons stay on the screen.
+void FitBoxIntoScreen(QMessageBox& box) {
+    const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    QLayout* layout = box.layout();
+    if (!screen || !label || !layout) return;
+    const QRect available = screen->availableGeometry();
+    // The title bar, the box's margins and its row of buttons take about this much.
+    const int room = available.height() - 150;
+    // The box wraps a text without breaks of its own at about half the screen's width.
+    const int wrapWidth = std::min(available.width() / 2, 500);
+    const bool wraps = label->textFormat() == Qt::PlainText;
+    const QSize natural = label->sizeHint();
+    int height = natural.height();
+    if (wraps) {
+        QLabel probe(label->text());
+        probe.setFont(label->font());
+        probe.setTextFormat(Qt::PlainText);
+        probe.setWordWrap(true);
+        height = probe.heightForWidth(wrapWidth);
+    }
+    if (height <= room || room < 80) return;
+
+    auto* scroll = new QScrollArea(&box);
+    scroll->setObjectName(QStringLiteral("MessageScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    delete layout->replaceWidget(label, scroll);
+    label->setWordWrap(wraps);
+    scroll->setWidget(label);
+    const int bar = scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll);
+    const int width = (wraps ? wrapWidth : natural.width()) + bar + 4;
+    scroll->setMinimumSize(std::min(width, available.width() - 120), room);
+    scroll->setMaximumHeight(room);
+}
+
 // Qt's own dialog, not the desktop's: it speaks Russian through Qt's translations everywhere.
 void PrepareFileDialog(QFileDialog& dialog, const QString& folder) {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -65,6 +107,7 @@ QString ChosenFile(QFileDialog& dialog) {
 void QtDialogs::Message(const QString& text) {
     QMessageBox box(QMessageBox::Information, Title(), QString(), QMessageBox::Ok, owner_);
     SetBoxText(box, text);
+    FitBoxIntoScreen(box);
     box.exec();
 }
 
@@ -73,6 +116,7 @@ bool QtDialogs::Question(const QString& text) {
                     owner_);
     box.setDefaultButton(QMessageBox::No);
     SetBoxText(box, text);
+    FitBoxIntoScreen(box);
     return box.exec() == QMessageBox::Yes;
 }
 

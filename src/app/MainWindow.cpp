@@ -60,8 +60,18 @@ const QColor kNavy(0, 0, 128);
 const char kCaption[] = "Kalvora  (V " KALVORA_VERSION " от 08.02.2007)";
 // With a file: the program's name and the file's name.
 const char kFileCaption[] = "Kalvora — ";
-// The size the panels are laid out for; a smaller window scrolls.
+// The size the window is laid out for; in a smaller one the panels scroll.
 constexpr QSize kDesignSize(1023, 708);
+// The top strip's height with all of it in one row.
+constexpr int kStripHeight = 40;
+// The panels need no more width than this: right of it lie only the About link and the notice,
+// which move in when the window is narrower, so a vertical scroll bar on a 1024-pixel screen
+// does not bring a horizontal one with it.
+constexpr int kPanelsNarrowest = 980;
+// The About link's place at the designed width, and its place when it moves in.
+constexpr QRect kAboutPlace(964, 4, 54, 20);
+constexpr int kAboutLowerY = 64;
+constexpr QRect kNoticePlace(612, 84, 406, 36);
 
 // Check box x positions of the option columns.
 constexpr int kLeftX = 56;
@@ -279,10 +289,16 @@ MainWindow::MainWindow(QWidget* parent)
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i < args.size(); ++i) startArgs_.push_back(PathArgument(args[i]));
 
-    // The panels scroll in a window smaller than they were laid out for (a small screen, a
-    // large scale factor); in a larger one they grow with it.
+    // The top strip (the code field, the commands and the price) stays at the top, outside
+    // the scrolling; the panels below scroll in a window smaller than they were laid out for
+    // (a small screen, a large scale factor), and in a larger one they grow with it.
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    panel3_ = MakePanel(this, "Panel3");
+    panel3_->setFixedHeight(kStripHeight);
+    panel3_->installEventFilter(this);
+    outer->addWidget(panel3_);
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("PanelScroll"));
     scroll_->setFrameShape(QFrame::NoFrame);
@@ -292,18 +308,16 @@ MainWindow::MainWindow(QWidget* parent)
     outer->addWidget(scroll_);
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("PanelArea"));
-    content->setMinimumSize(kDesignSize);
+    content->setMinimumSize(kPanelsNarrowest, kDesignSize.height() - kStripHeight);
+    content->installEventFilter(this);
     scroll_->setWidget(content);
 
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    panel3_ = MakePanel(content, "Panel3");
-    panel3_->setFixedHeight(40);
     panel1_ = MakePanel(content, "Panel1");
     panel1_->setFixedHeight(123);
     panel2_ = MakePanel(content, "Panel2");
-    layout->addWidget(panel3_);
     layout->addWidget(panel1_);
     layout->addWidget(panel2_, 1);
 
@@ -379,6 +393,7 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
         const int width = std::max(72, b->sizeHint().width() + 8);
         b->setGeometry(x, 7, width, 26);
         x += width + 4;
+        stripButtons_.push_back(b);
         connect(b, &QToolButton::clicked, this, c.handler);
     }
     // Undo and redo: two small buttons, and the usual keys anywhere in the window.
@@ -393,7 +408,9 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
         b->setIconSize(QSize(16, 16));
         b->setGeometry(x, 7, 26, 26);
         x += 26 + 2;
+        stripButtons_.push_back(b);
     }
+    for (QToolButton* b : stripButtons_) stripPlaces_.push_back(b->geometry());
     x += 2;
     connect(undoButton_, &QToolButton::clicked, this, &MainWindow::UndoClick);
     connect(redoButton_, &QToolButton::clicked, this, &MainWindow::RedoClick);
@@ -414,6 +431,7 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
     pal.setColor(QPalette::WindowText, kNavy);
     priceLabel_->setPalette(pal);
     priceLabel_->setGeometry(x + 12, 4, 1023 - x - 16, 32);
+    pricePlace_ = priceLabel_->geometry();
     priceLabel_->setAccessibleName(QStringLiteral("Цена автомобиля"));
 
     auto* priceButton = new QPushButton(QStringLiteral("Цена?"), panel);
@@ -512,7 +530,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     notice_->setTextFormat(Qt::PlainText);
     notice_->setWordWrap(true);
     notice_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    notice_->setGeometry(612, 84, 406, 36);
+    notice_->setGeometry(kNoticePlace);
     notice_->setMargin(2);
     notice_->setAccessibleName(QStringLiteral("Уведомление"));
     QPalette noticePalette = notice_->palette();
@@ -530,7 +548,8 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     QPalette aboutPalette = about->palette();
     aboutPalette.setColor(QPalette::ButtonText, Qt::blue);
     about->setPalette(aboutPalette);
-    about->setGeometry(964, 4, 54, 20);
+    about->setGeometry(kAboutPlace);
+    about_ = about;
     connect(about, &QToolButton::clicked, this, &MainWindow::aboutRequested);
 
     QLabel* base = MakeLabel(panel, "Label2", QStringLiteral("Базовая цена:"), 8, 103);
@@ -743,6 +762,7 @@ void MainWindow::Sync() {
     // The code and the price together name the configuration: its breakdown changes with them.
     if (priceLabel_->text() != price || priceLabel_->property("breakdownCode") != code) {
         priceLabel_->setText(price);
+        ArrangeStrip();
         priceLabel_->setProperty("breakdownCode", code);
         priceLabel_->setToolTip(PriceBreakdownTip(config_));
         priceLabel_->setAccessibleDescription(price);
@@ -1138,6 +1158,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
         }
         case QEvent::Resize:
             if (watched == panel2_) PlaceBackgrounds();
+            if (watched == panel3_) ArrangeStrip();
+            if (watched == scroll_->widget()) ArrangePanelEdge();
             break;
         default:
             break;
@@ -1172,6 +1194,57 @@ bool MainWindow::MayClose() {
             return !config_.HasUnsavedChanges();
     }
     return false;
+}
+
+// --- Small windows -------------------------------------------------------------------------
+
+void MainWindow::ArrangeStrip() {
+    if (stripButtons_.empty()) return;
+    const int width = panel3_->width();
+    const int priceWidth = priceLabel_->fontMetrics().horizontalAdvance(priceLabel_->text()) + 4;
+    // As laid out, while the price fits; then the price keeps to the right edge, up to the last
+    // button.
+    const int lastButtonEnd = stripPlaces_.back().right() + 1;
+    int priceX = width >= kDesignSize.width() ? pricePlace_.x()
+                                              : std::min(pricePlace_.x(), width - 6 - priceWidth);
+    int height = kStripHeight;
+    if (priceX >= lastButtonEnd + 6) {
+        for (std::size_t i = 0; i < stripButtons_.size(); ++i)
+            stripButtons_[i]->setGeometry(stripPlaces_[i]);
+    } else {
+        // Too narrow for one row: the code field and the price stay in the first, and the
+        // buttons follow in as many rows as they need below, so that nothing is out of sight.
+        const int codeEnd = edit1_->geometry().right() + 1;
+        priceX = std::max(codeEnd + 8, width - 6 - priceWidth);
+        int x = 8;
+        int y = kStripHeight - 2;
+        for (std::size_t i = 0; i < stripButtons_.size(); ++i) {
+            const QSize size = stripPlaces_[i].size();
+            if (x > 8 && x + size.width() > width - 6) {
+                x = 8;
+                y += size.height() + 4;
+            }
+            stripButtons_[i]->setGeometry(QRect(QPoint(x, y), size));
+            x += size.width() + 4;
+            height = y + size.height() + 7;
+        }
+    }
+    priceLabel_->setGeometry(priceX, pricePlace_.y(),
+                             std::max(priceWidth, pricePlace_.right() + 1 - priceX),
+                             pricePlace_.height());
+    panel3_->setFixedHeight(height);
+}
+
+void MainWindow::ArrangePanelEdge() {
+    // Narrower than laid out: the About link moves down beside the roof surcharge and the
+    // notice gets narrower, so both stay in the window.
+    const int width = scroll_->widget()->width();
+    const bool narrow = width < kAboutPlace.right() + 5;
+    about_->move(narrow ? width - kAboutPlace.width() - 5 : kAboutPlace.x(),
+                 narrow ? kAboutLowerY : kAboutPlace.y());
+    notice_->setGeometry(kNoticePlace.x(), kNoticePlace.y(),
+                         std::min(kNoticePlace.width(), width - 5 - kNoticePlace.x()),
+                         kNoticePlace.height());
 }
 
 // --- Keyboard --------------------------------------------------------------------------------

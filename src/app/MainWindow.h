@@ -136,6 +136,10 @@ class MainWindow : public QWidget {
     void SetOptionDescription(const OptionRow& row, const QString& price);
     void UpdateTitle();
     void ArrangeTabOrder();
+    // The top strip and the panels' right edge for the window's width: as laid out when it is
+    // wide enough, moved in so that nothing is out of sight when it is not.
+    void ArrangeStrip();
+    void ArrangePanelEdge();
     void AddShortcuts();
     const OptionRow* RowOf(const QWidget* w) const;
     void ShowFocusRow(const QWidget* focused);
@@ -177,6 +181,11 @@ class MainWindow : public QWidget {
     QMenu* recentMenu_ = nullptr;
     QLineEdit* edit1_ = nullptr;
     QLabel* priceLabel_ = nullptr;
+    QRect pricePlace_;
+    // The strip's buttons left to right, and their places as laid out.
+    std::vector<QToolButton*> stripButtons_;
+    std::vector<QRect> stripPlaces_;
+    QToolButton* about_ = nullptr;
     QLabel* bazaLabel_ = nullptr;
     QLabel* unLabel_ = nullptr;
     QLabel* notice_ = nullptr;

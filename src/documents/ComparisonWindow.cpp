@@ -5,6 +5,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -20,10 +21,15 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include "info/ScreenFit.h"
+#include "settings/WindowSettings.h"
 
 namespace kalvora {
 
@@ -32,6 +38,8 @@ namespace {
 const QColor kDifferent(255, 236, 160);  // a row that differs
 const QColor kSection(221, 221, 221);    // a section heading, in the panel colour
 const QColor kNavy(0, 0, 128);
+
+const QString kPlaceSection = QStringLiteral("Comparison");
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
@@ -98,12 +106,15 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     rememberedList_->setMinimumContentsLength(22);
     rememberedList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     source->addWidget(rememberedList_, 1);
-    auto* remember = new QPushButton("Запомнить вариант", this);
-    remember->setObjectName("RememberButton");
-    remember->setToolTip(
+    remember_ = new QPushButton("Запомнить вариант", this);
+    remember_->setObjectName("RememberButton");
+    remember_->setToolTip(
         "Запомнить текущую конфигурацию под коротким названием до закрытия "
         "программы");
-    source->addWidget(remember);
+    source->addWidget(remember_);
+    source_ = source;
+    // On a narrow screen the remembered variants take a row of their own.
+    secondSource_ = new QHBoxLayout;
 
     heading_ = new QLabel(this);
     heading_->setObjectName("Heading");
@@ -155,6 +166,7 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(source);
+    layout->addLayout(secondSource_);
     layout->addWidget(heading_);
     layout->addWidget(table_, 1);
     layout->addLayout(bottom);
@@ -169,7 +181,7 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     connect(rememberedList_, QOverload<int>::of(&QComboBox::activated), this, [this](int item) {
         if (item > 0) CompareWithRemembered(item - 1);
     });
-    connect(remember, &QPushButton::clicked, this, [this]() {
+    connect(remember_, &QPushButton::clicked, this, [this]() {
         if (!askName_) return;
         const std::optional<QString> name = askName_(Q(remembered_.SuggestedName()));
         if (name) RememberCurrent(*name);
@@ -185,8 +197,13 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     ShowTable();
 }
 
+ComparisonWindow::~ComparisonWindow() {
+    if (shownSinceStored_) StorePlace();
+}
+
 void ComparisonWindow::ShowComparison() {
     Refresh();
+    if (!isVisible()) RestorePlace();
     show();
     raise();
     activateWindow();
@@ -194,7 +211,46 @@ void ComparisonWindow::ShowComparison() {
 
 void ComparisonWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (!event->spontaneous()) shownSinceStored_ = true;
     Refresh();
+}
+
+void ComparisonWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) StorePlace();
+}
+
+void ComparisonWindow::ArrangeForScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen || source_->indexOf(rememberedList_) < 0) return;
+    // The frame and the window's margins take about this much of the screen's width.
+    const int room = screen->availableGeometry().width() - 40;
+    if (minimumSizeHint().width() <= room) return;
+    source_->removeWidget(rememberedList_);
+    source_->removeWidget(remember_);
+    secondSource_->addWidget(rememberedList_, 1);
+    secondSource_->addWidget(remember_);
+    code_->setMinimumWidth(120);
+    totals_->setWordWrap(true);
+}
+
+void ComparisonWindow::RestorePlace() {
+    ArrangeForScreen();
+    // Where the user left it, fitted to this screen; the first time, the designed size, no
+    // larger than the screen.
+    if (WindowSettings(kPlaceSection).RestorePlacement(*this)) return;
+    const QScreen* screen = this->screen();
+    if (screen && (width() > screen->availableGeometry().width() ||
+                   height() > screen->availableGeometry().height())) {
+        FitIntoScreen(*this);
+    }
+}
+
+void ComparisonWindow::StorePlace() {
+    WindowSettings settings(kPlaceSection);
+    settings.StorePlacement(*this);
+    settings.Write();
+    shownSinceStored_ = false;
 }
 
 void ComparisonWindow::FollowCurrent() {

@@ -16,6 +16,7 @@
 #include "pricing/ConfigFile.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -31,8 +32,10 @@ class ComparisonWindow : public QWidget {
     // Reads `current` whenever it shows; `ui` shows messages; `files` reads .klv files.
     ComparisonWindow(const Configuration& current, UiPort& ui, FileAccess& files,
                      QWidget* parent = nullptr);
+    ~ComparisonWindow() override;
 
-    // "Сравнить..." of the main window: shows the window in front, up to date.
+    // "Сравнить..." of the main window: shows the window in front, up to date, where it was
+    // left (fitted to this screen).
     void ShowComparison();
     // Reads the current configuration again and rebuilds the table.
     void Refresh();
@@ -80,8 +83,15 @@ class ComparisonWindow : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Two rows for the second variant's sources where one is wider than the screen.
+    void ArrangeForScreen();
+    // The window's place and size, in the settings section "Comparison".
+    void RestorePlace();
+    void StorePlace();
+
     bool UseSecond(const SettledConfiguration& settled, const QString& description);
     void ShowTable();
     void FillRememberedList();
@@ -96,6 +106,8 @@ class ComparisonWindow : public QWidget {
     QString secondDescription_;
     std::optional<Comparison> shown_;
     bool refreshQueued_ = false;
+    // Shown since the place was last stored: the place is stored again when the program ends.
+    bool shownSinceStored_ = false;
 
     std::function<QString()> chooseFile_;
     std::function<std::optional<QString>(const QString&)> askName_;
@@ -103,6 +115,9 @@ class ComparisonWindow : public QWidget {
 
     QLineEdit* code_;
     QComboBox* rememberedList_;
+    QPushButton* remember_;
+    QHBoxLayout* source_;
+    QHBoxLayout* secondSource_;
     QLabel* heading_;
     QTableWidget* table_;
     QLabel* totals_;

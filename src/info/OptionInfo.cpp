@@ -1,5 +1,6 @@
 #include "info/OptionInfo.h"
 
+#include <QScreen>
 #include <QWidget>
 #include <array>
 #include <string>
@@ -14,6 +15,7 @@
 #include "info/RadioPack2Window.h"
 #include "info/RadioPack7Window.h"
 #include "info/RearBlindsWindow.h"
+#include "info/ScreenFit.h"
 #include "info/TrimComparisonWindow.h"
 #include "model/UiPort.h"
 
@@ -179,6 +181,11 @@ void ShowInfoWindow(QWidget* window) {
     }
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
+    // On a small screen or at a large scale the window is brought within reach.
+    if (const QScreen* screen = window->screen();
+        screen && !screen->availableGeometry().contains(window->frameGeometry())) {
+        FitIntoScreen(*window);
+    }
     window->raise();
     window->activateWindow();
 }

@@ -1,8 +1,10 @@
 #include "info/PictureView.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScreen>
 
 #include "info/InfoTexts.h"
 #include "info/JpegImage.h"
@@ -24,6 +26,20 @@ PictureView::PictureView(QSize emptySize, QWidget* parent)
     image_->setAlignment(Qt::AlignCenter);
     image_->hide();
     image_->raise();  // the picture is drawn over the label
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Room for the frame and the title bar the window manager adds.
+        room_ = screen->availableGeometry().size() - QSize(16, 40);
+    }
+}
+
+QSize PictureView::Fitted(QSize size) const {
+    if (!room_.isValid() || (size.width() <= room_.width() && size.height() <= room_.height()))
+        return size;
+    return size.scaled(room_, Qt::KeepAspectRatio);
+}
+
+void PictureView::LeaveRoom(QSize beside) {
+    if (room_.isValid()) room_ = (room_ - beside).expandedTo(QSize(64, 64));
 }
 
 bool PictureView::LoadPicture(const QString& fileName) {
@@ -37,14 +53,18 @@ bool PictureView::LoadPicture(const QString& fileName) {
 
 bool PictureView::LoadPicture(const QString& fileName, pictures::Illustration drawing) {
     if (LoadPicture(fileName)) return true;
-    const QImage picture = pictures::RenderIllustration(drawing, emptySize_);
+    const QImage picture = pictures::RenderIllustration(drawing, Fitted(emptySize_));
     if (picture.isNull()) return false;
     Show(picture);
     return true;
 }
 
 void PictureView::Show(const QImage& picture) {
-    image_->setPixmap(QPixmap::fromImage(picture));
+    const QSize size = Fitted(picture.size());
+    image_->setPixmap(QPixmap::fromImage(
+        size == picture.size()
+            ? picture
+            : picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     hasPicture_ = true;
     image_->show();
     missing_->hide();
@@ -52,7 +72,8 @@ void PictureView::Show(const QImage& picture) {
 }
 
 QSize PictureView::sizeHint() const {
-    return hasPicture_ ? image_->pixmap().size() : emptySize_;
+    if (hasPicture_) return image_->pixmap().size();
+    return Fitted(emptySize_);
 }
 
 QSize PictureView::minimumSizeHint() const {

@@ -26,6 +26,8 @@ RearBlindsWindow::RearBlindsWindow(QWidget* parent)
     layout->addWidget(picture_);
     layout->addWidget(explanation_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The explanation is never cut off: on a small screen the picture gets smaller.
+    picture_->LeaveRoom(QSize(explanation_->sizeHint().width(), 0));
     picture_->LoadPicture(QStringLiteral("_Shtorki.jpg"), pictures::Illustration::SunBlinds);
 }
 

@@ -13,6 +13,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -20,12 +23,14 @@
 #include <memory>
 
 #include "ScriptedDialogs.h"
+#include "app/Dialogs.h"
 #include "app/MainWindow.h"
 #include "app/RecentFiles.h"
 #include "app/WindowUi.h"
 #include "app/Windows.h"
 #include "credit/CreditWindow.h"
 #include "documents/CheckListWindow.h"
+#include "documents/ComparisonWindow.h"
 #include "info/InfoTexts.h"
 #include "info/OptionInfo.h"
 #include "info/ScreenFit.h"
@@ -50,6 +55,9 @@ class TestDesktopUse : public QObject {
     void recentFilesAreNewestFirstAndDropMissingOnes();
     void openRemembersItsFolder();
     void qtDialogsSpeakRussian();
+    void priceAndCodeStayInSightInASmallWindow_data();
+    void priceAndCodeStayInSightInASmallWindow();
+    void longTextsKeepTheirBoxOnTheScreen();
     void screenshots();
 
   private:
@@ -406,9 +414,122 @@ void TestDesktopUse::qtDialogsSpeakRussian() {
     QVERIFY2(buttons.contains(QStringLiteral("Отмена")), qPrintable(buttons.join('|')));
 }
 
+void TestDesktopUse::priceAndCodeStayInSightInASmallWindow_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("panelsScrollSideways");
+    QTest::newRow("as laid out") << QSize(1023, 708) << false;
+    QTest::newRow("larger") << QSize(1200, 800) << false;
+    // A 1024×768 screen less the window manager's frame: the panels scroll down only.
+    QTest::newRow("1024x768") << QSize(1008, 728) << false;
+    // Scale 2 on the same screen.
+    QTest::newRow("scale 2") << QSize(496, 344) << true;
+}
+
+// Whatever the window's size, the code field, the price and every button of the top strip are
+// in sight without scrolling, and none of them covers another.
+void TestDesktopUse::priceAndCodeStayInSightInASmallWindow() {
+    QFETCH(QSize, size);
+    QFETCH(bool, panelsScrollSideways);
+    auto w = Open();
+    QVERIFY(w);
+    w->resize(size);
+    QTRY_COMPARE(w->size(), size);
+    QApplication::processEvents();
+    auto* price = w->findChild<QLabel*>(QStringLiteral("PriceLabel"));
+    const QRect window = w->rect();
+    const auto shown = [&](const QWidget* c) {
+        return QRect(c->mapTo(w.get(), QPoint(0, 0)), c->size());
+    };
+    const QRect priceText(
+        price->mapTo(w.get(), QPoint(0, 0)),
+        QSize(price->fontMetrics().horizontalAdvance(price->text()), price->height()));
+    QVERIFY2(price->text().startsWith(QStringLiteral("Цена: $")), qPrintable(price->text()));
+    QVERIFY(window.contains(priceText));
+    std::vector<QRect> taken = {priceText,
+                                shown(w->findChild<QLineEdit*>(QStringLiteral("Edit1")))};
+    auto* strip = w->findChild<QWidget*>(QStringLiteral("Panel3"));
+    for (QToolButton* b : strip->findChildren<QToolButton*>()) {
+        const QRect r = shown(b);
+        QVERIFY2(window.contains(r), qPrintable(b->objectName()));
+        for (const QRect& other : taken)
+            QVERIFY2(!r.intersects(other), qPrintable(b->objectName()));
+        taken.push_back(r);
+    }
+    auto* scroll = w->findChild<QScrollArea*>(QStringLiteral("PanelScroll"));
+    QCOMPARE(scroll->horizontalScrollBar()->isVisible(), panelsScrollSideways);
+    if (size.width() >= 1023) {
+        // As laid out: the price where it always was, the panels below the strip.
+        QCOMPARE(strip->geometry(), QRect(0, 0, size.width(), 40));
+        QCOMPARE(price->x(),
+                 w->findChild<QToolButton*>(QStringLiteral("RedoButton"))->geometry().right() + 17);
+        QCOMPARE(scroll->verticalScrollBar()->isVisible(), size.height() < 708);
+    }
+    // Without a sideways scroll bar nothing of the panels lies beyond their right edge: no
+    // control, and no label's text (background pictures aside).
+    if (!panelsScrollSideways) {
+        const int right = scroll->viewport()->width();
+        for (QWidget* c : scroll->widget()->findChildren<QWidget*>()) {
+            if (!c->isVisibleTo(scroll->widget()) ||
+                c->testAttribute(Qt::WA_TransparentForMouseEvents))
+                continue;
+            auto* label = qobject_cast<QLabel*>(c);
+            const int width = label && !label->text().isEmpty() && !label->wordWrap() &&
+                                      !(label->alignment() & Qt::AlignRight)
+                                  ? label->fontMetrics().horizontalAdvance(label->text())
+                                  : c->width();
+            if (label && label->text().isEmpty() && label->pixmap().isNull()) continue;
+            const int end = c->mapTo(scroll->widget(), QPoint(width, 0)).x();
+            QVERIFY2(end <= right, qPrintable(QStringLiteral("%1 %2: %3 > %4")
+                                                  .arg(c->objectName(), label ? label->text() : "")
+                                                  .arg(end)
+                                                  .arg(right)));
+        }
+    }
+}
+
+// An explanation or a question longer than the screen is tall scrolls inside its box: the box,
+// its buttons included, stays within the screen.
+void TestDesktopUse::longTextsKeepTheirBoxOnTheScreen() {
+    QStringList texts;
+    for (int i = 0; i < kalvora::kInfoTextCount; ++i) {
+        texts << QString::fromStdString(
+            std::string(kalvora::ExplanationText(static_cast<kalvora::InfoText>(i))));
+    }
+    QStringList lines;
+    for (int i = 1; i <= 90; ++i) lines << QStringLiteral("Строка %1 длинного пояснения").arg(i);
+    texts << lines.join('\n') << lines.join(' ');
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    kalvora::app::QtDialogs dialogs(nullptr);
+    for (const QString& text : texts) {
+        for (bool question : {false, true}) {
+            QRect frame, inner;
+            QList<QRect> buttons;
+            QTimer::singleShot(0, [&]() {
+                QWidget* box = QApplication::activeModalWidget();
+                if (!box) return;
+                frame = box->frameGeometry();
+                inner = box->rect();
+                for (QPushButton* b : box->findChildren<QPushButton*>())
+                    buttons << QRect(b->mapTo(box, QPoint(0, 0)), b->size());
+                box->close();
+            });
+            if (question) {
+                dialogs.Question(text);
+            } else {
+                dialogs.Message(text);
+            }
+            QVERIFY(!buttons.isEmpty());
+            QVERIFY2(frame.height() <= available.height(), qPrintable(text.left(40)));
+            QVERIFY(frame.width() <= available.width());
+            for (const QRect& b : buttons) QVERIFY(inner.contains(b));
+        }
+    }
+}
+
 // With KALVORA_SCREENSHOT_DIR set (and a real display, for example under xvfb-run), writes the
-// whole screen with the main window, the credit window, the check list, the open dialog, the
-// close question and an explanation, as a user sees them at this screen size and scale.
+// whole screen with the main window, the check list, the comparison window, the credit window,
+// the open dialog, the close question and an explanation, as a user sees them at this screen
+// size and scale.
 void TestDesktopUse::screenshots() {
     const QString target = qEnvironmentVariable("KALVORA_SCREENSHOT_DIR");
     if (target.isEmpty()) QSKIP("KALVORA_SCREENSHOT_DIR not set");
@@ -445,6 +566,11 @@ void TestDesktopUse::screenshots() {
     QVERIFY(QTest::qWaitForWindowExposed(windows->MomoForm));
     shoot("check-list");
     windows->MomoForm->hide();
+
+    windows->Comparison->ShowComparison();
+    QVERIFY(QTest::qWaitForWindowExposed(windows->Comparison));
+    shoot("comparison-window");
+    windows->Comparison->close();
 
     shootModal("credit-window");
     windows->KreditForm->ShowForPrice(main->Config().CurrentPrice());

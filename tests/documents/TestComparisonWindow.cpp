@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +17,7 @@
 
 #include "documents/ComparisonWindow.h"
 #include "pricing/FakeFileAccess.h"
+#include "settings/WindowSettings.h"
 #include "support/RecordingUi.h"
 
 using namespace kalvora;
@@ -58,9 +62,12 @@ class TestComparisonWindow : public QObject {
     std::unique_ptr<testing::FakeFileAccess> files_;
     std::unique_ptr<Configuration> config_;
     std::unique_ptr<ComparisonWindow> window_;
+    QTemporaryDir configHome_;
 
   private slots:
     void initTestCase() {
+        QVERIFY(configHome_.isValid());
+        qputenv("XDG_CONFIG_HOME", configHome_.path().toLocal8Bit());
         trend_ = CodeOf([](Configuration& c) {
             c.SelectTrim(Trend);
             c.SelectBody(Kuzov5dr);
@@ -189,6 +196,42 @@ class TestComparisonWindow : public QObject {
         files_->files["trend.klv"] = trend_ + "\r\n";
         QVERIFY(window_->CompareWithFile("trend.klv"));
         QCOMPARE(window_->Shown()->b.code, trend_);
+    }
+
+    // The window comes back where it was left, in a section of its own; a place stored on a
+    // larger screen (or none at all, with a screen smaller than the designed size) is fitted.
+    void remembersItsPlaceAndFitsItToTheScreen() {
+        window_.reset();
+        QFile::remove(SettingsFilePath());
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect place(available.x() + 40, available.y() + 30, 500, 360);
+        {
+            ComparisonWindow first(*config_, *ui_, *files_);
+            first.ShowComparison();
+            QVERIFY(available.contains(first.geometry()));
+            first.setGeometry(place);
+            first.close();
+        }
+        QSettings ini(SettingsFilePath(), QSettings::IniFormat);
+        QCOMPARE(ini.childGroups(), QStringList{"Comparison"});
+        {
+            ComparisonWindow again(*config_, *ui_, *files_);
+            again.ShowComparison();
+            QCOMPARE(again.geometry(), place);
+            // Still open when the program ends: the place is stored all the same.
+            again.setGeometry(place.translated(10, 10));
+        }
+        ini.sync();
+        const auto stored = ParseRect(ini.value("Comparison/NormPos").toStringList().join(','));
+        QVERIFY(stored);
+        QCOMPARE(*stored, place.translated(10, 10));
+
+        ini.setValue("Comparison/NormPos", "10,20,4010,3020");
+        ini.sync();
+        ComparisonWindow large(*config_, *ui_, *files_);
+        large.ShowComparison();
+        QVERIFY(large.width() <= available.width() && large.height() <= available.height());
+        QVERIFY(available.contains(large.frameGeometry().topLeft()));
     }
 };
 

@@ -288,6 +288,34 @@ class TestInfoWindows : public QObject {
         QVERIFY(restarted->findChild<PictureView*>()->HasPicture());
     }
 
+    // On a small screen (or at a large scale) a picture larger than the view's room is shown
+    // scaled down with its proportions; the drawings are drawn at that size; a smaller picture
+    // keeps its own size.
+    void PicturesKeepWithinTheRoom() {
+        QVERIFY(WriteFile(QStringLiteral("_Wide.jpg"), MakeJpeg(800, 400, Qt::red)));
+        QVERIFY(WriteFile(QStringLiteral("_Small.jpg"), MakeJpeg(120, 90, Qt::blue)));
+        struct Case {
+            const char* file;
+            QSize room;
+            QSize shown;
+        };
+        const Case cases[] = {{"_Wide.jpg", QSize(400, 300), QSize(400, 200)},
+                              {"_Wide.jpg", QSize(1000, 100), QSize(200, 100)},
+                              {"_Small.jpg", QSize(400, 300), QSize(120, 90)},
+                              {"_Missing.jpg", QSize(280, 300), QSize(280, 140)}};
+        for (const Case& c : cases) {
+            PictureView view(QSize(560, 280));
+            view.SetRoom(c.room);
+            view.LoadPicture(QString::fromLatin1(c.file), pictures::Illustration::Headlamps);
+            QCOMPARE(view.sizeHint(), c.shown);
+        }
+        // Beside the sun blinds' picture the explanation takes its share of the room.
+        RearBlindsWindow window;
+        const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+        QCOMPARE(window.Picture()->Room().width(),
+                 screen.width() - 16 - window.Explanation()->sizeHint().width());
+    }
+
     void SunBlindWindowExplainsBesideThePicture() {
         RearBlindsWindow window;
         window.show();
