@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "info/ScreenFit.h"
+
 namespace kalvora::app {
 
 namespace {
@@ -91,7 +93,7 @@ void PrepareFileDialog(QFileDialog& dialog, const QString& folder) {
     if (!folder.isEmpty() && QDir(folder).exists()) dialog.setDirectory(folder);
     // No larger than the screen, so that its buttons stay within reach.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize room = screen->availableGeometry().size() - QSize(16, 40);
+        const QSize room = WindowRoom(*screen).size();
         dialog.setMinimumSize(dialog.minimumSizeHint().boundedTo(room));
         dialog.resize(dialog.sizeHint().boundedTo(room));
     }

@@ -238,12 +238,7 @@ void ComparisonWindow::RestorePlace() {
     ArrangeForScreen();
     // Where the user left it, fitted to this screen; the first time, the designed size, no
     // larger than the screen.
-    if (WindowSettings(kPlaceSection).RestorePlacement(*this)) return;
-    const QScreen* screen = this->screen();
-    if (screen && (width() > screen->availableGeometry().width() ||
-                   height() > screen->availableGeometry().height())) {
-        FitIntoScreen(*this);
-    }
+    if (!WindowSettings(kPlaceSection).RestorePlacement(*this)) FitIntoScreen(*this);
 }
 
 void ComparisonWindow::StorePlace() {

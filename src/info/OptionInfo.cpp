@@ -1,6 +1,5 @@
 #include "info/OptionInfo.h"
 
-#include <QScreen>
 #include <QWidget>
 #include <array>
 #include <string>
@@ -182,10 +181,7 @@ void ShowInfoWindow(QWidget* window) {
     window->setWindowModality(Qt::ApplicationModal);
     window->show();
     // On a small screen or at a large scale the window is brought within reach.
-    if (const QScreen* screen = window->screen();
-        screen && !screen->availableGeometry().contains(window->frameGeometry())) {
-        FitIntoScreen(*window);
-    }
+    FitIntoScreen(*window);
     window->raise();
     window->activateWindow();
 }

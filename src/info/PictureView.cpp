@@ -9,6 +9,7 @@
 #include "info/InfoTexts.h"
 #include "info/JpegImage.h"
 #include "info/QtText.h"
+#include "info/ScreenFit.h"
 
 namespace kalvora {
 
@@ -27,8 +28,7 @@ PictureView::PictureView(QSize emptySize, QWidget* parent)
     image_->hide();
     image_->raise();  // the picture is drawn over the label
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        // Room for the frame and the title bar the window manager adds.
-        room_ = screen->availableGeometry().size() - QSize(16, 40);
+        room_ = WindowRoom(*screen).size();
     }
 }
 

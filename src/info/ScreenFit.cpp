@@ -7,11 +7,14 @@
 
 namespace kalvora {
 
+QRect WindowRoom(const QScreen& screen) {
+    return screen.availableGeometry().marginsRemoved(QMargins(8, 32, 8, 8));
+}
+
 void FitIntoScreen(QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    // Room for the frame and the title bar the window manager adds.
-    const QRect room = screen->availableGeometry().marginsRemoved(QMargins(8, 32, 8, 8));
+    if (!screen || screen->availableGeometry().contains(window.frameGeometry())) return;
+    const QRect room = WindowRoom(*screen);
     if (room.isEmpty()) return;
     QRect r = window.geometry();
     r.setWidth(std::min(r.width(), room.width()));

@@ -1,12 +1,19 @@
 // Keeping a window within reach on a small screen or at a large scale factor.
 #pragma once
 
+#include <QRect>
+
+class QScreen;
 class QWidget;
 
 namespace kalvora {
 
-// Shrinks and moves `window` into its screen's free area (less room for the window manager's
-// frame) when it does not fit there; a window that fits is left alone.
+// The part of a screen's free area a window may take: less room for the frame and the title
+// bar the window manager adds.
+QRect WindowRoom(const QScreen& screen);
+
+// Shrinks and moves `window` into its screen's WindowRoom() when its frame does not fit the
+// screen's free area; a window that fits is left alone.
 void FitIntoScreen(QWidget& window);
 
 }  // namespace kalvora
