@@ -109,8 +109,9 @@ void TestUndoWindow::noticeFollowsAnActionThatChangedMore() {
     Click(*w, "ZimBox");
     Click(*w, "ObzorBox");
     QVERIFY(notice->isVisible());
-    QVERIFY2(notice->toolTip().startsWith(
-                 QStringLiteral("С пакетом «Улучшенной обзорности»: снят пакет «Зимний» (−400 $)")),
+    QVERIFY2(notice->toolTip().startsWith(QStringLiteral(
+                 "С пакетом «Улучшенной обзорности»: сняты пакет «Зимний» (−400 $), опция "
+                 "«Внешние зеркала с подогревом»")),
              qPrintable(notice->toolTip()));
     QCOMPARE(notice->accessibleDescription(), notice->toolTip());
     QCOMPARE(w->findChild<QCheckBox*>(QStringLiteral("ZimBox"))->toolTip(),
