@@ -69,7 +69,8 @@ std::string OptionCell(const OptionFact& fact) {
         case Presence::Chosen:
             return Dollars(fact.price);
         case Presence::Standard:
-            return fact.price == 0 ? "стандарт" : "стандарт, " + Dollars(fact.price);
+            // Standard means included at no cost; what is locked in at a price is compulsory.
+            return fact.price == 0 ? "стандарт" : "обязательно, " + Dollars(fact.price);
     }
     return {};
 }

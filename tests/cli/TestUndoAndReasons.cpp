@@ -259,16 +259,29 @@ void PlayRecordedSessions(unsigned seeds, Check check) {
     }
 }
 
-// A reason names the trim the car is in, never one it was in when the reason arose.
+// A reason names the trim the car is in, never one it was in when the reason arose; the same
+// for the body and the engine.
 TEST(ReasonProperties, AReasonThatNamesATrimNamesTheCurrentOne) {
     PlayRecordedSessions(150, [](const UserAction&, const ConfigurationSnapshot&,
                                  const ConfigurationSnapshot& after, const ActionHistory& history) {
+        std::vector<std::string> elsewhere;
+        for (int t = 0; t < kTrimCount; ++t) {
+            if (t != after.Trim()) elsewhere.push_back(std::string(kTrimItems[t]));
+        }
+        for (int b = 0; b < kBodyCount; ++b) {
+            if (b != after.Body())
+                elsewhere.push_back("кузовом " + std::string(kBodies[b].caption));
+        }
+        for (int e = 0; e < kEngineCount; ++e) {
+            if (e != after.Engine())
+                elsewhere.push_back("двигателем " + std::string(kEngines[e].caption));
+        }
         for (int i = 0; i < kOptionCount; ++i) {
             const std::string reason = history.Reason(OptAt(i));
-            for (int t = 0; t < kTrimCount; ++t) {
-                if (t == after.Trim()) continue;
-                ASSERT_EQ(reason.find(kTrimItems[t]), std::string::npos)
-                    << Def(OptAt(i)).name << ": " << reason << " (trim " << after.Trim() << ")";
+            for (const std::string& words : elsewhere) {
+                ASSERT_EQ(reason.find(words), std::string::npos)
+                    << Def(OptAt(i)).name << ": " << reason << " (trim " << after.Trim()
+                    << ", body " << after.Body() << ", engine " << after.Engine() << ")";
             }
         }
     });

@@ -170,6 +170,9 @@ TEST(Comparison, RandomPairsAccountForTheWholeDifference) {
         EXPECT_EQ(c.Same(), ComparisonTsv(c).size() == 1);
         for (const ComparisonRow& row : c.rows) {
             EXPECT_FALSE(row.tsvA == "-" && row.tsvB == "-") << row.key << " is on neither side";
+            // "Standard" is said only of what comes at no cost.
+            EXPECT_TRUE(row.a.rfind("стандарт", 0) != 0 || row.tsvA == "std") << row.key << row.a;
+            EXPECT_TRUE(row.b.rfind("стандарт", 0) != 0 || row.tsvB == "std") << row.key << row.b;
         }
 
         const Comparison back = CompareConfigurations(pool[i + 1], pool[i]);
