@@ -958,8 +958,10 @@ void MainWindow::ShowActionResult() {
 }
 
 void MainWindow::DecodeCodeField() {
+    // Read before the action: remembering the wish of a focused box refreshes the window.
+    const std::string typed = edit1_->text().toStdString();
     Act({ActionKind::Code, 0}, [&] {
-        config_.SetEdit1(edit1_->text().toStdString());
+        config_.SetEdit1(typed);
         config_.DecodeCodeField();
     });
     // What was typed has been decoded: from now on Ctrl+Z there steps back the configuration.

@@ -205,6 +205,8 @@ void TestUndoWindow::ctrlZInTheCodeFieldUndoesTheConfigurationUnlessTyped() {
     QVERIFY(edit->hasFocus());
     QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w->Config().Trim(), start);
+    QVERIFY(edit->hasFocus());
+    Save(*w, "ctrl-z-in-code-field.png");
     QTest::keyClick(edit, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(w->Config().Trim(), int(kalvora::Ghia));
     QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
