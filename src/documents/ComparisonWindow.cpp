@@ -139,6 +139,10 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
     table_->setColumnWidth(1, 190);
     table_->setColumnWidth(2, 190);
+    // A label that wraps onto more lines when the window narrows gets the height it needs.
+    connect(table_->horizontalHeader(), &QHeaderView::sectionResized, table_, [this](int column) {
+        if (column == 0) table_->resizeRowsToContents();
+    });
 
     totals_ = new QLabel(this);
     totals_->setObjectName("Totals");
@@ -340,9 +344,19 @@ void ComparisonWindow::ShowTable() {
     table_->clearSpans();
     table_->setRowCount(0);
     const std::optional<ConfigurationFacts> facts = ReadFacts(current_);
-    table_->setHorizontalHeaderLabels(
-        {QString(), Q(kNameA) + (facts ? "\n" + Q(facts->code) : QString()),
-         Q(kNameB) + (second_ ? "\n" + secondDescription_ : QString())});
+    const QStringList headings = {QString(),
+                                  Q(kNameA) + (facts ? "\n" + Q(facts->code) : QString()),
+                                  Q(kNameB) + (second_ ? "\n" + secondDescription_ : QString())};
+    table_->setHorizontalHeaderLabels(headings);
+    // A side's column is as wide as its heading ("код" and twenty characters), at least 190.
+    const QFontMetrics metrics(table_->horizontalHeader()->font());
+    for (int column : {1, 2}) {
+        int width = 190;
+        for (const QString& line : headings[column].split('\n')) {
+            width = std::max(width, metrics.horizontalAdvance(line) + 16);
+        }
+        table_->setColumnWidth(column, width);
+    }
     open_->setEnabled(shown_ && !shown_->Same());
     // Nothing to print or copy until there is a second variant.
     for (QPushButton* b : {print_, preview_, copy_}) b->setEnabled(shown_.has_value());
