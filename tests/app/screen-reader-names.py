@@ -247,22 +247,22 @@ def main():
     environment = dict(os.environ, DISPLAY=display, HOME=home,
                        XDG_CONFIG_HOME=os.path.join(home, ".config"),
                        XDG_RUNTIME_DIR=home, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1",
-                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="ru_RU.UTF-8")
+                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     environment.pop("QT_SCALE_FACTOR", None)
     os.environ["DISPLAY"] = display
-    launcher = start_accessibility_bus(environment)
-    try:
-        import pyatspi  # only now: it connects to the accessibility bus when imported
-    except ImportError:
-        skip("python3-pyatspi is not installed")
-
-    program = subprocess.Popen([kalvora, code], env=environment, cwd=home,
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    opener = None
+    launcher = program = opener = None
     faults = []
     counts = {}
     trees = {}
     try:
+        launcher = start_accessibility_bus(environment)
+        try:
+            import pyatspi  # only now: it connects to the accessibility bus when imported
+        except ImportError:
+            skip("python3-pyatspi is not installed")
+
+        program = subprocess.Popen([kalvora, code], env=environment, cwd=home,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         reader = Reader(pyatspi, "Kalvora")
         main_window = reader.window("Kalvora")
         reader.press(main_window, "Заказ...")
@@ -306,8 +306,14 @@ def main():
                     process.wait(10)
                 except subprocess.TimeoutExpired:
                     process.kill()
-        launcher.terminate()
-        server.terminate()
+        for process in (launcher, server):
+            if process is None:
+                continue
+            process.terminate()
+            try:
+                process.wait(10)
+            except subprocess.TimeoutExpired:
+                process.kill()
         shutil.rmtree(home, ignore_errors=True)
 
     dump_path = os.environ.get("KALVORA_AT_SPI_DUMP")
