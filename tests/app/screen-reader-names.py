@@ -2,8 +2,8 @@
 """What a screen reader hears from Kalvora, read through AT-SPI as Orca reads it.
 
 Runs the desktop program under a private X server inside the D-Bus session this script was
-started in (screen-reader-names.sh starts one), opens the order, check-list, comparison and
-credit windows the way a user does (their buttons' actions), and walks each window's
+started in (screen-reader-names.sh starts one), opens the order, check-list, comparison, credit
+and reference windows the way a user does (their buttons' actions), and walks each window's
 accessibility tree. A control a user can reach must have a name that says what it is:
 
   * not empty, not "???", with a letter in it;
@@ -272,6 +272,10 @@ def main():
         field = reader.find(comparison, "text")
         field.queryEditableText().setTextContents(second)
         reader.press(comparison, "Сравнить")
+        # The reference windows of the main choices and one option's explanation.
+        for button in ("Сравнение комплектаций", "Сравнение типов кузовов", "Сравнение двигателей",
+                       "About ...", "Пояснение: Предпусковой подогреватель"):
+            reader.press(main_window, button)
         # "Кредит..." shows its window modally: the action answers only when the window
         # closes, so it is asked for by a process of its own.
         opener = subprocess.Popen([sys.executable, "-c", CREDIT_OPENER], env=os.environ,
@@ -280,6 +284,11 @@ def main():
                    ("Заказ", reader.window("Заказ")),
                    ("Перечень", reader.window("Перечень контролируемых")),
                    ("Сравнение", comparison),
+                   ("Сравнение комплектаций", reader.window("Сравнение комплектаций")),
+                   ("Типы кузова", reader.window("Типы кузова")),
+                   ("Сравнение двигателей", reader.window("Сравнение двигателей")),
+                   ("About", reader.window("About")),
+                   ("Предпусковой подогреватель", reader.window("Предпусковой подогреватель")),
                    ("Денежные расчёты", reader.window("Денежные расчёты"))]
         time.sleep(1)  # the credit window fills its figures once shown
         for title, window in windows:
