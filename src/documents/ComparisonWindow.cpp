@@ -139,9 +139,18 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
     table_->setColumnWidth(1, 190);
     table_->setColumnWidth(2, 190);
-    // A label that wraps onto more lines when the window narrows gets the height it needs.
+    // A label that wraps onto more lines when the window narrows gets the height it needs, once
+    // the header has settled the columns' widths.
     connect(table_->horizontalHeader(), &QHeaderView::sectionResized, table_, [this](int column) {
-        if (column == 0) table_->resizeRowsToContents();
+        if (column != 0 || rowsResizeQueued_) return;
+        rowsResizeQueued_ = true;
+        QMetaObject::invokeMethod(
+            table_,
+            [this]() {
+                rowsResizeQueued_ = false;
+                table_->resizeRowsToContents();
+            },
+            Qt::QueuedConnection);
     });
 
     totals_ = new QLabel(this);

@@ -112,6 +112,7 @@ class ComparisonWindow : public QWidget {
     QString secondDescription_;
     std::optional<Comparison> shown_;
     bool refreshQueued_ = false;
+    bool rowsResizeQueued_ = false;
     // Shown since the place was last stored: the place is stored again when the program ends.
     bool shownSinceStored_ = false;
 
