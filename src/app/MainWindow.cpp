@@ -612,8 +612,9 @@ void MainWindow::BuildOptions(QWidget* panel) {
     colours_->setObjectName(QStringLiteral("ComboBox1"));
     for (const ColourDef& c : kColours) colours_->addItem(Q(c.item));
     colours_->setCurrentIndex(-1);
-    // Read as "Цвет" with the colour it shows, not as the colour alone ("???").
+    // Read as "Цвет: Jeans Metallic", not as the colour alone ("???", which means none).
     colours_->setAccessibleName(QStringLiteral("Цвет"));
+    colours_->setItemData(0, QStringLiteral("не выбран"), Qt::AccessibleTextRole);
     colours_->setGeometry(metallCaption->x() + metallCaption->width() + 6, 260, 176, 22);
     connect(colours_, &QComboBox::activated, this, [this](int index) {
         if (index == config_.Colour()) return;

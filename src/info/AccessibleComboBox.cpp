@@ -17,17 +17,15 @@ class NamedComboBox : public QAccessibleWidget {
   public:
     explicit NamedComboBox(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
+    // "Цвет: Jeans Metallic": what the list is for, then what it shows, so that a reader says
+    // both and says the new item again when it changes.
     QString text(QAccessible::Text t) const override {
-        switch (t) {
-            case QAccessible::Name: {
-                const QString name = ComboBox()->accessibleName();
-                return name.isEmpty() ? Value() : name;
-            }
-            case QAccessible::Value:
-                return Value();
-            default:
-                return QAccessibleWidget::text(t);
+        QString text = t == QAccessible::Value || t == QAccessible::Name ? Shown() : QString();
+        const QString name = ComboBox()->accessibleName();
+        if (t == QAccessible::Name && !name.isEmpty()) {
+            text = text.isEmpty() ? name : name + QStringLiteral(": ") + text;
         }
+        return text.isEmpty() ? QAccessibleWidget::text(t) : text;
     }
 
     // The list of items, then the line edit of an editable box.
@@ -74,9 +72,12 @@ class NamedComboBox : public QAccessibleWidget {
 
   private:
     QComboBox* ComboBox() const { return static_cast<QComboBox*>(widget()); }
-    QString Value() const {
-        return ComboBox()->isEditable() && ComboBox()->lineEdit() ? ComboBox()->lineEdit()->text()
-                                                                  : ComboBox()->currentText();
+    // The item as a reader should say it: its accessible text where it has one.
+    QString Shown() const {
+        if (ComboBox()->isEditable() && ComboBox()->lineEdit())
+            return ComboBox()->lineEdit()->text();
+        const QString spoken = ComboBox()->currentData(Qt::AccessibleTextRole).toString();
+        return spoken.isEmpty() ? ComboBox()->currentText() : spoken;
     }
 };
 

@@ -1,7 +1,8 @@
 // What a screen reader calls a drop-down list. Qt on Linux names a combo box by the item it
 // shows ("???" for the colour list before a colour is chosen) and ignores the name the program
 // gives it, leaving the label relation to say what the list is for. A list that the program has
-// named is read by that name here, with the shown item as its value.
+// named is read here by that name followed by the item it shows ("Цвет: Jeans Metallic"), the
+// item said as its Qt::AccessibleTextRole where it has one.
 #pragma once
 
 namespace kalvora {
