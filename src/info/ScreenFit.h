@@ -16,4 +16,9 @@ QRect WindowRoom(const QScreen& screen);
 // screen's free area; a window that fits is left alone.
 void FitIntoScreen(QWidget& window);
 
+// From now on every window of the program (a dialog, a message box, a file dialog included) is
+// fitted into its screen with FitIntoScreen() as it is shown; menus and tooltips are left to
+// Qt. Needs the application object; calling it again does nothing.
+void KeepWindowsOnScreen();
+
 }  // namespace kalvora
