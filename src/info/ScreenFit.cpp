@@ -40,8 +40,14 @@ QRect WindowRoom(const QScreen& screen) {
 
 void FitIntoScreen(QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!screen || screen->availableGeometry().contains(window.frameGeometry())) return;
+    if (!screen) return;
     const QRect room = WindowRoom(*screen);
+    // Until a window manager has framed the window its frame is not known: it fits when it
+    // leaves the room for one.
+    const bool framed = window.frameGeometry() != window.geometry();
+    if (framed ? screen->availableGeometry().contains(window.frameGeometry())
+               : room.contains(window.geometry()))
+        return;
     if (room.isEmpty()) return;
     QRect r = window.geometry();
     r.setWidth(std::min(r.width(), room.width()));
