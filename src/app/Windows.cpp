@@ -20,6 +20,7 @@
 #include "info/RadioPack2Window.h"
 #include "info/RadioPack7Window.h"
 #include "info/RearBlindsWindow.h"
+#include "info/ScreenFit.h"
 #include "info/TrimComparisonWindow.h"
 #include "settings/WindowSettings.h"
 
@@ -54,6 +55,8 @@ Windows::~Windows() {
 std::unique_ptr<Windows> CreateWindows() {
     // Before the first list is asked for its name.
     InstallAccessibleComboBoxNames();
+    // Whatever the screen and the scale, every window opens wholly on its screen.
+    KeepWindowsOnScreen();
     auto w = std::make_unique<Windows>();
     w->Form1 = new MainWindow;
     Configuration& config = w->Form1->Config();

@@ -47,8 +47,18 @@ Result Configuration::OpenFile(const std::string& path, FileAccess& files) {
         ui_.ShowMessage(error);
         return {Outcome::Rejected, error};
     }
+    // A file that holds no valid code changes nothing: the field keeps its text, and the open
+    // document and whether it has unsaved changes stay as they were.
+    const std::string fieldBefore = edit1_;
     SetEdit1(line);
-    Result result = DecodeCodeField();
+    Result result = DecodeCodeFieldQuietly();
+    if (result.outcome == Outcome::Rejected) {
+        SetEdit1(fieldBefore);
+        const std::string message =
+            OpenFailedMessage(path, line.empty() ? kReasonEmptyFile : kReasonNoCode);
+        ui_.ShowMessage(message);
+        return {Outcome::Rejected, message};
+    }
     documentPath_ = path;
     savedEdit1_ = edit1_;
     Changed();

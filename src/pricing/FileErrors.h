@@ -12,6 +12,9 @@ inline constexpr std::string_view kReasonNotRegular = "это не обычны�
 inline constexpr std::string_view kReasonLineTooLong = "первая строка слишком длинная";
 inline constexpr std::string_view kReasonDanglingLink = "ссылка указывает на несуществующий файл";
 inline constexpr std::string_view kReasonLinkLoop = "ссылки образуют петлю";
+// A file that was read but holds no configuration.
+inline constexpr std::string_view kReasonEmptyFile = "файл пуст";
+inline constexpr std::string_view kReasonNoCode = "в нём нет допустимого кода конфигурации";
 
 // The reason for a system error code (errno), in Russian, starting with a small letter.
 std::string SystemReason(int code);
