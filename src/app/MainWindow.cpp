@@ -375,6 +375,7 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
         {"SpeedButton2", "&Открыть...", &MainWindow::SpeedButton2Click},
         {"SpeedButton1", "&Сохранить...", &MainWindow::SpeedButton1Click},
         {"SpeedButton3", "C&heck List...", &MainWindow::SpeedButton3Click},
+        {"OfferButton", "&Предложение...", &MainWindow::OfferClick},
         {"SpeedButton8", "Сб&росить всё", &MainWindow::ResetAll},
         {"SpeedButton26", "Ос&настить", &MainWindow::EquipAll},
         {"SpeedButton23", "&Кредит...", &MainWindow::SpeedButton23Click},
@@ -1055,6 +1056,10 @@ void MainWindow::OpenRecentFile(const QString& path) {
 
 void MainWindow::SpeedButton3Click() {
     emit checkListRequested();
+}
+
+void MainWindow::OfferClick() {
+    emit offerRequested();
 }
 
 void MainWindow::ResetAll() {

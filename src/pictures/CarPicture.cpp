@@ -198,6 +198,10 @@ static bool RenderCarOnto(QImage& canvas, const CarLook& look, Strength strength
     return DrawCar(painter, look, QRectF(QPointF(0, 0), QSizeF(size)));
 }
 
+bool PaintCar(QPainter& painter, const CarLook& look, const QRectF& area) {
+    return DrawCar(painter, look, area);
+}
+
 QImage RenderCar(const CarLook& look, QSize size, Strength strength) {
     if (size.isEmpty()) return {};
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
