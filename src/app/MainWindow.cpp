@@ -375,7 +375,6 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
         {"SpeedButton2", "&Открыть...", &MainWindow::SpeedButton2Click},
         {"SpeedButton1", "&Сохранить...", &MainWindow::SpeedButton1Click},
         {"SpeedButton3", "C&heck List...", &MainWindow::SpeedButton3Click},
-        {"OfferButton", "&Предложение...", &MainWindow::OfferClick},
         {"SpeedButton8", "Сб&росить всё", &MainWindow::ResetAll},
         {"SpeedButton26", "Ос&настить", &MainWindow::EquipAll},
         {"SpeedButton23", "&Кредит...", &MainWindow::SpeedButton23Click},
@@ -511,6 +510,11 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     compare->setGeometry(612, 81, 94, 20);
     compare->setToolTip(QStringLiteral("Сравнить текущую конфигурацию с другим вариантом"));
     connect(compare, &QToolButton::clicked, this, &MainWindow::CompareClick);
+    // The offer letter for the buyer, beside it for the same reason.
+    auto* offer = MakeSpeedButton(panel, "OfferButton", QStringLiteral("&Предложение..."));
+    offer->setGeometry(712, 81, 112, 20);
+    offer->setToolTip(QStringLiteral("Коммерческое предложение для покупателя: PDF или печать"));
+    connect(offer, &QToolButton::clicked, this, &MainWindow::OfferClick);
 
     auto* rails = new QGroupBox(QStringLiteral(" Для кузова Универсал: "), panel);
     rails->setObjectName(QStringLiteral("Univers"));

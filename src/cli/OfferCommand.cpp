@@ -67,7 +67,8 @@ std::optional<OfferDate> DateOf(const std::optional<std::string>& option, std::s
 // extension, a code as it is; a name used twice gets "-2", "-3", ...
 std::string OutputName(const std::string& input, std::set<std::string>* used) {
     std::string stem = input.substr(input.find_last_of('/') + 1);
-    if (stem.size() > 4 && stem.compare(stem.size() - 4, 4, ".klv") == 0) stem.resize(stem.size() - 4);
+    if (stem.size() > 4 && stem.compare(stem.size() - 4, 4, ".klv") == 0)
+        stem.resize(stem.size() - 4);
     if (stem.empty() || stem == "." || stem == "..") stem = "offer";
     std::string name = stem + ".pdf";
     for (int n = 2; !used->insert(name).second; ++n) name = stem + "-" + std::to_string(n) + ".pdf";
@@ -110,10 +111,10 @@ int RunOfferCommand(const std::vector<std::string>& arguments, std::ostream& out
     std::vector<std::pair<std::string, std::string>> jobs;
     if (outputDir) {
         std::set<std::string> used;
-        const std::string folder = outputDir->empty() || outputDir->back() == '/'
-                                       ? *outputDir
-                                       : *outputDir + "/";
-        for (const std::string& input : files) jobs.emplace_back(input, folder + OutputName(input, &used));
+        const std::string folder =
+            outputDir->empty() || outputDir->back() == '/' ? *outputDir : *outputDir + "/";
+        for (const std::string& input : files)
+            jobs.emplace_back(input, folder + OutputName(input, &used));
     } else {
         jobs.emplace_back(files[0], files[1]);
     }

@@ -143,7 +143,8 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
     const std::optional<ConfigurationFacts> facts = ReadFacts(config);
     if (!facts) return std::nullopt;
     Offer offer;
-    for (const std::string* field : {&dealer.name, &dealer.address, &dealer.telephone, &dealer.site}) {
+    for (const std::string* field :
+         {&dealer.name, &dealer.address, &dealer.telephone, &dealer.site}) {
         if (!field->empty()) offer.dealer.push_back(*field);
     }
     offer.date = OfferDateText(date);
@@ -160,7 +161,8 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
         {"Двигатель", std::string(OrderEngineText(facts->engine))},
         {"Цвет окраски кузова", colour + (metallic ? ", металлик" : ", без металлика")},
     };
-    if (facts->rails > 0) offer.car.push_back({"Направляющие багажника", std::string(OrderRailsText(facts->rails))});
+    if (facts->rails > 0)
+        offer.car.push_back({"Направляющие багажника", std::string(OrderRailsText(facts->rails))});
 
     OfferGroup factory{"Заводские опции", {}};
     for (Opt o : OrderOptionSequence()) {

@@ -74,10 +74,10 @@ struct Offer {
     std::string date;                 // OfferDateText
     std::string heading;              // "Ford Focus C307 Ghia, универсал"
     CarLook look;
-    std::vector<OfferRow> car;         // trim, body, engine, colour, roof rails
+    std::vector<OfferRow> car;          // trim, body, engine, colour, roof rails
     std::vector<OfferGroup> equipment;  // factory options, then the dealer's extras
-    std::vector<OfferRow> prices;      // base price, roof rails, metallic, paid options
-    std::string total;                 // "$20255"
+    std::vector<OfferRow> prices;       // base price, roof rails, metallic, paid options
+    std::string total;                  // "$20255"
     std::string code;
     std::optional<OfferCredit> credit;
 };

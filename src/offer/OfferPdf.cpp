@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHashFunctions>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -128,8 +129,7 @@ double Header(Page& page, const Offer& offer, double y) {
     double left = 0;
     for (std::size_t i = 0; i < offer.dealer.size(); ++i) {
         const QFont font = i == 0 ? Font(12.5, true) : Font(8.5);
-        left += page.Text(kLeft, y + left, 105, Q(offer.dealer[i]), font,
-                          i == 0 ? kNavy : kGrey) +
+        left += page.Text(kLeft, y + left, 105, Q(offer.dealer[i]), font, i == 0 ? kNavy : kGrey) +
                 (i == 0 ? 1.2 : 0.3);
     }
     double right = page.Text(kLeft + kWidth - 70, y, 70, Q(std::string(kOfferTitle)),
@@ -326,8 +326,7 @@ double ScheduleStart(Page& page, const Offer& offer) {
     const std::size_t half = (offer.credit->summary.size() + 1) / 2;
     for (std::size_t i = 0; i < half; ++i) {
         a += std::max(page.Height(Q(offer.credit->summary[i].label), Font(8.5), 45),
-                      page.Height(Q(offer.credit->summary[i].value), Font(8.5),
-                                  columnWidth - 47)) +
+                      page.Height(Q(offer.credit->summary[i].value), Font(8.5), columnWidth - 47)) +
              0.9;
     }
     return y + page.Height(QStringLiteral("Кредит"), Font(10.5, true), kWidth) + 2 + a + 5 +
@@ -398,6 +397,12 @@ bool PaintOffer(const Offer& offer, QPagedPaintDevice& device) {
 QByteArray OfferPdf(const Offer& offer, const OfferDate& created) {
     QByteArray pdf;
     {
+        // Qt writes the fonts in the order of a hash table; with the process's random seed
+        // two runs would order them differently.
+        struct DeterministicHashes {
+            DeterministicHashes() { QHashSeed::setDeterministicGlobalSeed(); }
+            ~DeterministicHashes() { QHashSeed::resetRandomGlobalSeed(); }
+        } deterministic;
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);

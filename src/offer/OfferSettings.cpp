@@ -86,9 +86,9 @@ OfferDealer OfferSettingsDialog::Dealer() const {
 
 void OfferSettingsDialog::accept() {
     if (!WriteOfferDealer(Dealer(), iniPath_)) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Не удалось сохранить реквизиты в файл настроек «%1».")
-                                 .arg(iniPath_));
+        QMessageBox::warning(
+            this, windowTitle(),
+            QStringLiteral("Не удалось сохранить реквизиты в файл настроек «%1».").arg(iniPath_));
         return;
     }
     QDialog::accept();

@@ -126,8 +126,8 @@ std::optional<QString> OfferWindow::WritePdf(const QString& path) {
 
 void OfferWindow::SavePdf() {
     if (!offer_) return;
-    const QString suggested =
-        QDir::home().filePath(QStringLiteral("Предложение %1.pdf").arg(QString::fromStdString(offer_->code)));
+    const QString suggested = QDir::home().filePath(
+        QStringLiteral("Предложение %1.pdf").arg(QString::fromStdString(offer_->code)));
     const QString path = chooseFile_(suggested);
     if (path.isEmpty()) return;
     if (const auto problem = WritePdf(path)) {
@@ -144,7 +144,8 @@ void OfferWindow::Print() {
     dialog.setWindowTitle(QStringLiteral("Печать предложения"));
     if (dialog.exec() != QDialog::Accepted) return;
     if (!offer::PaintOffer(*offer_, printer)) {
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Не удалось напечатать предложение."));
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Не удалось напечатать предложение."));
     }
 }
 
