@@ -61,6 +61,8 @@ QFont Font(double points, bool bold = false, bool mono = false) {
     font.setBold(bold);
     font.setKerning(true);
     font.setStyleStrategy(QFont::PreferOutline);
+    // Paper needs no hinting, and the hinting interpreter would take most of the time.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
@@ -217,6 +219,9 @@ double Equipment(Page& page, const Offer& offer, double y, double scale, bool dr
         y += SectionTitle(page, kLeft, y, kWidth, QStringLiteral("Оборудование"));
     } else {
         y += page.Height(QStringLiteral("Оборудование"), Font(10.5, true), kWidth) + 2;
+    }
+    if (offer.equipment.empty()) {
+        y += page.Text(kLeft, y, kWidth, QStringLiteral("Опции не заказаны."), itemFont, kGrey);
     }
     for (const OfferGroup& group : offer.equipment) {
         const double titleHeight = page.Height(Q(group.title), groupFont, kWidth) + 0.8 * scale;

@@ -1,4 +1,5 @@
 #include "pictures/CarPicture.h"
+#include "pictures/GradientBands.h"
 
 #include <QFile>
 #include <QHash>
@@ -199,7 +200,9 @@ static bool RenderCarOnto(QImage& canvas, const CarLook& look, Strength strength
 }
 
 bool PaintCar(QPainter& painter, const CarLook& look, const QRectF& area) {
-    return DrawCar(painter, look, area);
+    GradientBandsDevice bands(painter);
+    QPainter through(&bands);
+    return DrawCar(through, look, area);
 }
 
 QImage RenderCar(const CarLook& look, QSize size, Strength strength) {

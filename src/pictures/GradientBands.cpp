@@ -25,10 +25,9 @@ QColor ColourAt(const QGradientStops& stops, double t) {
         const double f = span <= 0 ? 1 : (t - stops[i - 1].first) / span;
         const QColor a = stops[i - 1].second;
         const QColor b = stops[i].second;
-        return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * f,
-                                a.greenF() + (b.greenF() - a.greenF()) * f,
-                                a.blueF() + (b.blueF() - a.blueF()) * f,
-                                a.alphaF() + (b.alphaF() - a.alphaF()) * f);
+        return QColor::fromRgbF(
+            a.redF() + (b.redF() - a.redF()) * f, a.greenF() + (b.greenF() - a.greenF()) * f,
+            a.blueF() + (b.blueF() - a.blueF()) * f, a.alphaF() + (b.alphaF() - a.alphaF()) * f);
     }
     return stops.last().second;
 }
@@ -94,8 +93,9 @@ class GradientBandsEngine : public QPaintEngine {
             const double t1 = static_cast<double>(i + 1) / kBands;
             const QColor colour = ColourAt(gradient->stops(), (t0 + t1) / 2);
             if (colour.alpha() == 0) continue;
-            target_.setClipPath(Band(*gradient, box, i == 0 ? -1e3 : t0, i + 1 == kBands ? 1e3 : t1),
-                                hadClip ? Qt::IntersectClip : Qt::ReplaceClip);
+            target_.setClipPath(
+                Band(*gradient, box, i == 0 ? -1e3 : t0, i + 1 == kBands ? 1e3 : t1),
+                hadClip ? Qt::IntersectClip : Qt::ReplaceClip);
             target_.setBrush(colour);
             target_.drawPath(path);
             if (hadClip) {
@@ -114,7 +114,9 @@ class GradientBandsEngine : public QPaintEngine {
     void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
         QPainterPath path;
         path.setFillRule(mode == WindingMode ? Qt::WindingFill : Qt::OddEvenFill);
-        path.addPolygon(QPolygonF(std::vector<QPointF>(points, points + count).data() ? QList<QPointF>(points, points + count) : QList<QPointF>()));
+        QPolygonF polygon;
+        for (int i = 0; i < count; ++i) polygon << points[i];
+        path.addPolygon(polygon);
         if (mode != PolylineMode) path.closeSubpath();
         if (mode == PolylineMode) {
             const QBrush brush = brush_;
@@ -191,15 +193,35 @@ QPaintEngine* GradientBandsDevice::paintEngine() const {
 }
 
 int GradientBandsDevice::metric(PaintDeviceMetric metric) const {
-    QPaintDevice* device = target_.device();
+    // The target's size and resolution, so that pens come out as they would there.
+    const QPaintDevice& d = *target_.device();
     switch (metric) {
+        case PdmWidth:
+            return d.width();
+        case PdmHeight:
+            return d.height();
+        case PdmWidthMM:
+            return d.widthMM();
+        case PdmHeightMM:
+            return d.heightMM();
+        case PdmNumColors:
+            return d.colorCount();
+        case PdmDepth:
+            return d.depth();
+        case PdmDpiX:
+            return d.logicalDpiX();
+        case PdmDpiY:
+            return d.logicalDpiY();
+        case PdmPhysicalDpiX:
+            return d.physicalDpiX();
+        case PdmPhysicalDpiY:
+            return d.physicalDpiY();
+        case PdmDevicePixelRatio:
+            return static_cast<int>(d.devicePixelRatio());
         case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        default:
-            break;
+            return static_cast<int>(d.devicePixelRatio() * devicePixelRatioFScale());
     }
-    // The target's size and resolution, so that pens and fonts come out as they would there.
-    return device->metric(metric);
+    return 0;
 }
 
 }  // namespace kalvora::pictures
