@@ -118,6 +118,8 @@ void TestOfferWindow::dealerDialogKeepsTheFilledFieldsOnly() {
         QVERIFY(field);
         field->setText(QString::fromUtf8(values[i]));
     }
+    dialog.show();
+    Screenshot(dialog, "offer-dealer-dialog.png");
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     const kalvora::OfferDealer dealer = kalvora::ReadOfferDealer(kalvora::SettingsFilePath());
