@@ -39,16 +39,21 @@ std::string Note(const OptionFact& fact) {
     return fact.price == 0 ? "без доплаты" : Dollars(fact.price);
 }
 
-// A credit figure as the calculator shows it, without the blanks it pads with and with a
-// decimal comma whatever the calculator's separator.
-std::string Figure(const CreditCalculator& calc, CreditField field) {
-    std::string text = calc.Text(field);
+// A text of the calculator without the blanks it pads with and with a decimal comma whatever
+// the calculator's decimal mark.
+std::string Plain(const CreditCalculator& calc, std::string text) {
     const auto first = text.find_first_not_of(' ');
     text = first == std::string::npos ? std::string() : text.substr(first);
-    for (char& c : text) {
-        if (c == calc.DecimalSeparator()) c = ',';
+    const std::string& mark = calc.DecimalSeparator();
+    if (mark.empty() || mark == ",") return text;
+    for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at + 1)) {
+        text.replace(at, mark.size(), ",");
     }
     return text;
+}
+
+std::string Figure(const CreditCalculator& calc, CreditField field) {
+    return Plain(calc, calc.Text(field));
 }
 
 std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t total) {
@@ -78,12 +83,7 @@ std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t
         std::array<std::string, 6> row;
         bool paid = false;
         for (std::size_t c = 0; c < row.size(); ++c) {
-            std::string text = grid[r][c];
-            const auto first = text.find_first_not_of(' ');
-            text = first == std::string::npos ? std::string() : text.substr(first);
-            for (char& ch : text) {
-                if (ch == calc.DecimalSeparator()) ch = ',';
-            }
+            std::string text = Plain(calc, grid[r][c]);
             if (c > 0 && !text.empty()) paid = true;
             row[c] = std::move(text);
         }
