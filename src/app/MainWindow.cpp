@@ -533,6 +533,11 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     compare->setGeometry(612, 81, 94, 20);
     compare->setToolTip(QStringLiteral("Сравнить текущую конфигурацию с другим вариантом"));
     connect(compare, &QToolButton::clicked, this, &MainWindow::CompareClick);
+    // The offer letter for the buyer, beside it for the same reason.
+    auto* offer = MakeSpeedButton(panel, "OfferButton", QStringLiteral("&Предложение..."));
+    offer->setGeometry(712, 81, 112, 20);
+    offer->setToolTip(QStringLiteral("Коммерческое предложение для покупателя: PDF или печать"));
+    connect(offer, &QToolButton::clicked, this, &MainWindow::OfferClick);
 
     auto* rails = new QGroupBox(QStringLiteral(" Для кузова Универсал: "), panel);
     rails->setObjectName(QStringLiteral("Univers"));
@@ -1120,6 +1125,10 @@ void MainWindow::OpenRecentFile(const QString& path) {
 
 void MainWindow::SpeedButton3Click() {
     emit checkListRequested();
+}
+
+void MainWindow::OfferClick() {
+    emit offerRequested();
 }
 
 void MainWindow::ResetAll() {

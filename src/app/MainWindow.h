@@ -65,6 +65,7 @@ class MainWindow : public QWidget {
     void SpeedButton2Click();   // "Открыть..."
     void SpeedButton1Click();   // "Сохранить..."
     void SpeedButton3Click();   // "Check List..."
+    void OfferClick();          // "Предложение..."
     void ResetAll();            // "Сбросить всё"
     void EquipAll();            // "Оснастить"
     void SpeedButton23Click();  // "Кредит..."
@@ -94,6 +95,7 @@ class MainWindow : public QWidget {
     void orderRequested();       // "Заказ..."
     void orderPrintRequested();  // Ctrl+P: the order window's "Печать..."
     void checkListRequested();   // "Check List..."
+    void offerRequested();       // "Предложение..."
     // "Кредит...", with the configured price.
     void creditRequested(std::int32_t currentPrice);
     // A click on an option's price label (fromInfoButton false) or on the information button

@@ -22,6 +22,7 @@
 #include "info/RearBlindsWindow.h"
 #include "info/ScreenFit.h"
 #include "info/TrimComparisonWindow.h"
+#include "offer/OfferWindow.h"
 #include "settings/WindowSettings.h"
 
 namespace kalvora::app {
@@ -43,6 +44,7 @@ Windows::Windows() = default;
 // created first.
 Windows::~Windows() {
     if (ZakazForm) ZakazForm->WriteSettingsIfShown();
+    delete Offer;
     delete Comparison;
     QWidget* const secondary[] = {ShtorkiForm, DiskForm, KreditForm, ZakazForm, DvigForm,
                                   KomplForm,   AboutBox, MomoForm,   R7Form,    R2Form,
@@ -79,6 +81,15 @@ std::unique_ptr<Windows> CreateWindows() {
     w->ShtorkiForm = new RearBlindsWindow;
     w->Comparison = new ComparisonWindow(config, ui, w->Form1->Files());
     w->Comparison->setAttribute(Qt::WA_QuitOnClose, false);
+    // The offer takes the credit's figures once the buyer has opened the credit window.
+    w->Offer = new OfferWindow(
+        [all = w.get()](const OfferDealer& dealer, const OfferDate& date) {
+            const CreditCalculator& credit = all->KreditForm->Calculator();
+            return MakeOffer(all->Form1->Config(), dealer, date,
+                             credit.Values().CarPrice > 0 ? &credit : nullptr);
+        },
+        [main = w->Form1]() { return main->SettingsPath(); });
+    w->Offer->setAttribute(Qt::WA_QuitOnClose, false);
 
     // Closing a secondary window only hides it; the main window alone ends the program.
     QWidget* const secondary[] = {w->PPForma,   w->Kozov_form, w->ptf_Form,  w->Klimat_form,
@@ -107,6 +118,7 @@ std::unique_ptr<Windows> CreateWindows() {
                      &OrderWindow::SpeedButton3Click);
     QObject::connect(main, &MainWindow::checkListRequested, all->MomoForm,
                      &CheckListWindow::ComposeAndShow);
+    QObject::connect(main, &MainWindow::offerRequested, all->Offer, &OfferWindow::ShowOffer);
     QObject::connect(main, &MainWindow::creditRequested, all->KreditForm,
                      &CreditWindow::ShowForPrice);
     QObject::connect(

@@ -98,10 +98,19 @@ PictureCommand& PictureCommandSlot() {
     return command;
 }
 
+PictureCommand& OfferCommandSlot() {
+    static PictureCommand command = nullptr;
+    return command;
+}
+
 }  // namespace
 
 void SetPictureCommand(PictureCommand command) {
     PictureCommandSlot() = command;
+}
+
+void SetOfferCommand(PictureCommand command) {
+    OfferCommandSlot() = command;
 }
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
@@ -134,12 +143,13 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         const int status = RunCreditCommand({arguments.begin() + 1, arguments.end()}, out, err);
         return Flushed(out, err, status);
     }
-    if (command == "picture") {
-        if (!PictureCommandSlot()) {
+    if (command == "picture" || command == "offer") {
+        const PictureCommand run = command == "offer" ? OfferCommandSlot() : PictureCommandSlot();
+        if (!run) {
             err << "kalvora-cli: эта сборка программы не рисует картинок\n";
             return 1;
         }
-        return PictureCommandSlot()({arguments.begin() + 1, arguments.end()}, out, err);
+        return run({arguments.begin() + 1, arguments.end()}, out, err);
     }
     return UsageError(err, "неизвестная команда «" + command + "»");
 }

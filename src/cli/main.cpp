@@ -3,6 +3,7 @@
 
 #include "cli/CliMain.h"
 #ifdef KALVORA_PICTURES
+#include "cli/OfferCommand.h"
 #include "cli/PictureCommand.h"
 #endif
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
 #ifdef KALVORA_PICTURES
     kalvora::cli::SetPictureCommand(kalvora::cli::RunPictureCommand);
+    kalvora::cli::SetOfferCommand(kalvora::cli::RunOfferCommand);
 #endif
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     return kalvora::cli::RunCli(arguments, std::cin, std::cout, std::cerr);

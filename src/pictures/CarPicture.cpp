@@ -1,4 +1,5 @@
 #include "pictures/CarPicture.h"
+#include "pictures/GradientBands.h"
 
 #include <QFile>
 #include <QHash>
@@ -196,6 +197,12 @@ static bool RenderCarOnto(QImage& canvas, const CarLook& look, Strength strength
         return true;
     }
     return DrawCar(painter, look, QRectF(QPointF(0, 0), QSizeF(size)));
+}
+
+bool PaintCar(QPainter& painter, const CarLook& look, const QRectF& area) {
+    GradientBandsDevice bands(painter);
+    QPainter through(&bands);
+    return DrawCar(through, look, area);
 }
 
 QImage RenderCar(const CarLook& look, QSize size, Strength strength) {

@@ -5,12 +5,15 @@
 
 #include <QImage>
 #include <QObject>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <memory>
 #include <vector>
 
 #include "model/CarLook.h"
+
+class QPainter;
 
 namespace kalvora::pictures {
 
@@ -26,6 +29,11 @@ enum class Strength : int { Full = 0, Faint = 1 };
 // The car as `look` describes it, side view with the front to the right, centred in an image of
 // `size` with a transparent background. Null when the drawings are missing or the size is empty.
 QImage RenderCar(const CarLook& look, QSize size, Strength strength = Strength::Full);
+
+// The car as `look` describes it, drawn as vectors into `area` of `painter` (fitted, centred),
+// so that a PDF or a printer gets lines and fills rather than pixels. False when the drawings
+// are missing.
+bool PaintCar(QPainter& painter, const CarLook& look, const QRectF& area);
 
 // A paint sample: the paint, its shading and, for metallic paint, the highlight.
 QImage RenderSwatch(Rgb paint, bool metallic, QSize size);
