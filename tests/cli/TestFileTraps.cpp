@@ -292,8 +292,14 @@ TEST_F(FileTraps, EveryCommandThatTakesAPathAnswersInTimeAndLeavesTheTrapAsItWas
             options.asNobody = trap.needsRoot && std::string(trap.name) != "full disk";
             if (std::string(trap.name) == "size limit") options.fileSizeLimit = 16;
             const Outcome run = RunCli(command.arguments(path), options);
-            ASSERT_FALSE(run.hung) << "no answer within 30 s";
-            ASSERT_LT(run.status, 128) << "killed by signal " << run.status - 128;
+            if (run.hung) {
+                ADD_FAILURE() << "no answer within 30 s";
+                continue;
+            }
+            if (run.status >= 128) {
+                ADD_FAILURE() << "killed by signal " << run.status - 128;
+                continue;
+            }
             const std::string all = run.out + run.err;
             EXPECT_NE(all.find(trap.reason), std::string::npos) << all;
             EXPECT_EQ(all.find('\0'), std::string::npos);
