@@ -52,6 +52,7 @@ struct Options {
     // Standard output into a file (which a file-size limit then also limits); otherwise a pipe,
     // so that only the command's own target is limited.
     bool outputToFile = false;
+    const char* program = KALVORA_CLI;
 };
 
 std::string Drain(int fd) {
@@ -90,10 +91,10 @@ Outcome RunCli(const std::vector<std::string>& arguments, const Options& options
         }
         const rlimit limit{options.fileSizeLimit, options.fileSizeLimit};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::vector<char*> argv{const_cast<char*>(KALVORA_CLI)};
+        std::vector<char*> argv{const_cast<char*>(options.program)};
         for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
-        ::execv(KALVORA_CLI, argv.data());
+        ::execv(options.program, argv.data());
         ::_exit(98);
     }
     ::close(outPipe[1]);
@@ -354,6 +355,12 @@ TEST_F(FileTraps, AFileSizeLimitIsReportedNotFatal) {
         EXPECT_EQ(run.status, 1) << arguments[0];
         EXPECT_NE(run.err.find("файл больше допустимого размера"), std::string::npos) << run.err;
     }
+#ifdef KALVORA_APP
+    limited.program = KALVORA_APP;
+    const Outcome app = RunCli({"--help"}, limited);
+    EXPECT_EQ(app.status, 1);
+    EXPECT_NE(app.err.find("файл больше допустимого размера"), std::string::npos) << app.err;
+#endif
 }
 
 // The standard input of `diff -` is read as a .klv file's first line: bounded, a byte-order
