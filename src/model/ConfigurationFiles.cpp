@@ -38,8 +38,9 @@ Result Configuration::SaveToFile(const std::string& path, FileAccess& files,
         if (!ui_.Confirm(question)) return {Outcome::Declined, {}};
     }
     // The configuration on screen; the field may hold a code the decoder rejected. Before the
-    // first price there is only the field.
-    const std::string& code = configurationCode_.empty() ? edit1_ : configurationCode_;
+    // first price the configuration has no code yet, and the file gets the field as the program
+    // left it, empty, never a code the decoder rejected.
+    const std::string& code = configurationCode_;
     WriteOptions options;
     options.overwriteReadOnly = target.readOnly;
     if (const FileResult written = files.WriteResolved(target, CodeFileContent(code), options);

@@ -129,6 +129,7 @@ TEST(DiskFiles, AReadOnlyFileIsReplacedOnlyAfterAQuestionThatSaysSo) {
     testing::RecordingUi ui;
     Configuration config(ui);
     config.SetEdit1("####################");
+    config.DecodeCodeField();
 
     EXPECT_EQ(config.SaveToFile(path, disk).outcome, Outcome::Rejected);
     EXPECT_TRUE(ui.questions.empty());
@@ -177,6 +178,7 @@ TEST(DiskFiles, TheOverwriteQuestionAndTheWriteNameTheSameFile) {
     };
     Configuration config(ui);
     config.SetEdit1("####################");
+    config.DecodeCodeField();
     EXPECT_EQ(config.SaveToFile(link, disk).outcome, Outcome::Accepted);
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_NE(ui.questions[0].find(a), std::string::npos) << ui.questions[0];
@@ -193,6 +195,7 @@ TEST(DiskFiles, APathWithANulIsRefusedAndNeverShownRaw) {
     testing::RecordingUi ui;
     Configuration config(ui);
     config.SetEdit1("####################");
+    config.DecodeCodeField();
     EXPECT_EQ(config.SaveToFile(path, disk).outcome, Outcome::Rejected);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].find('\0'), std::string::npos);
