@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks that every include between the folders of src/ runs from a higher layer to a lower one:
 #
-#   pricing, settings            configuration code, .klv file format; window settings (Qt)
-#   model                        catalogue, price list, Configuration and its rules
+#   pricing                      configuration code, .klv file format, the one file module
+#   model, settings              catalogue, price list, Configuration and its rules; window
+#                                settings (Qt, read and written through the file module)
 #   pictures                     the drawn car and option pictures (Qt SVG)
 #   info                         explanations, picture windows and the screen-fitting helpers
 #   documents, credit, history   the documents, the loan, the undo history
@@ -16,8 +17,8 @@ cd "$(dirname "$0")/.."
 
 layer() {
     case "$1" in
-        pricing | settings) echo 0 ;;
-        model) echo 1 ;;
+        pricing) echo 0 ;;
+        model | settings) echo 1 ;;
         pictures) echo 2 ;;
         info) echo 3 ;;
         documents | credit | history) echo 4 ;;

@@ -1066,7 +1066,7 @@ void MainWindow::SpeedButton1Click() {
     if (path.isEmpty()) return;
     ui_.dialogFolder = QFileInfo(path).absolutePath();
     WriteLastFolder(settingsPath_, ui_.dialogFolder);
-    Run([&] { config_.SaveToFile(PathArgument(path), files_); });
+    Run([&] { config_.SaveToFile(PathArgument(path), files_, true); });
     RememberFile(path);
 }
 

@@ -32,8 +32,10 @@ namespace {
 // The dealer's site, "[About] DealerSite=" in the INI file; empty when not set.
 QUrl DealerSite(const QString& iniPath) {
     const WindowSettings ini(QStringLiteral("About"), iniPath);
-    return QUrl(ini.Text(QStringLiteral("DealerSite")).value_or(QString()).trimmed(),
-                QUrl::StrictMode);
+    const QString text = ini.Text(QStringLiteral("DealerSite")).value_or(QString()).trimmed();
+    // An address longer than any dealer's is not one; it is not even parsed.
+    if (text.size() > AboutWindow::kLongestDealerSite) return QUrl();
+    return QUrl(text, QUrl::StrictMode);
 }
 
 }  // namespace

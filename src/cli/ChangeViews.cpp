@@ -1,5 +1,7 @@
 #include "cli/ChangeViews.h"
 
+#include <cerrno>
+
 #include "cli/CommandLineStart.h"
 #include "cli/ScriptUi.h"
 #include "pricing/DiskFileAccess.h"
@@ -140,7 +142,7 @@ int RunExplain(const std::vector<std::string>& arguments, std::ostream& out, std
     WriteExplanation(start.Config(), history, out);
     out.flush();
     if (!out) {
-        err << "kalvora-cli: не удалось записать вывод\n";
+        err << "kalvora-cli: " << OutputFailed(errno) << '\n';
         return 1;
     }
     return 0;

@@ -223,7 +223,9 @@ class Configuration {
 
     // "Сохранить..." and "Открыть..." after the file dialog has given a path.
     // The file holds the code of the configuration on screen, not a code typed and rejected.
-    Result SaveToFile(const std::string& path, FileAccess& files);
+    // A read-only file is replaced only where the user can be asked and agrees
+    // (`mayAskAboutReadOnly`, the window); script mode refuses it.
+    Result SaveToFile(const std::string& path, FileAccess& files, bool mayAskAboutReadOnly = false);
     // A file that cannot be read or holds no valid code is reported and changes nothing.
     Result OpenFile(const std::string& path, FileAccess& files);
 

@@ -22,6 +22,9 @@ namespace kalvora::pictures {
 // the program.
 QString DrawingFolder();
 void SetDrawingFolder(const QString& folder);
+// The bytes of one drawing of the drawing folder: from the compiled-in resources, or (a folder
+// set for tests) through the program's file module; empty when there is none.
+QByteArray ReadDrawing(const QString& name);
 
 // How strongly the car is drawn: in full, or faint enough to lie behind text.
 enum class Strength : int { Full = 0, Faint = 1 };
