@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QToolTip>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "ScriptedDialogs.h"
@@ -122,7 +123,11 @@ void TestUndoWindow::noticeFollowsAnActionThatChangedMore() {
     // A notice that names many options shows whole on hover, wrapped within the screen.
     Click(*w, "Compl_3");
     QVERIFY(notice->toolTip().size() > 400);
-    QToolTip::showText(notice->mapToGlobal(QPoint(8, notice->height())), notice->toolTip(), notice);
+    // Where the mouse can be: on the notice, within the screen.
+    const QRect available = notice->screen()->availableGeometry();
+    QPoint at = notice->mapToGlobal(QPoint(8, notice->height()));
+    at.setX(std::min(at.x(), available.right() - 8));
+    QToolTip::showText(at, notice->toolTip(), notice);
     QWidget* tip = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->inherits("QTipLabel") && top->isVisible()) tip = top;
