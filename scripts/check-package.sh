@@ -39,6 +39,8 @@ version="$(dpkg-deb --field "$deb" Version)"
 case "$version" in *-1) pass "version $version" ;; *) fail "version $version has no Debian revision 1" ;; esac
 depends="$(dpkg-deb --field "$deb" Depends)"
 echo "  Depends: $depends"
+case "$depends" in *fonts-dejavu-core*) pass "depends on fonts-dejavu-core (the offer's fonts)" ;;
+    *) fail "no fonts-dejavu-core in Depends" ;; esac
 
 section "contents"
 dpkg-deb --contents "$deb" | awk '{ print "  " $1 " " $2 " " $6 }'

@@ -7,7 +7,8 @@ packages=(
     qt6-base-dev qt6-svg-dev libjpeg-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
-    xvfb xauth fonts-dejavu-core fonts-liberation2
+    xvfb xauth fonts-dejavu-core fonts-liberation2 openbox
+    poppler-utils dbus-bin at-spi2-core python3-pyatspi
     dpkg-dev lintian desktop-file-utils libxml2-utils shared-mime-info man-db libglib2.0-bin appstream
 )
 

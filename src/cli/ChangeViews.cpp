@@ -1,5 +1,7 @@
 #include "cli/ChangeViews.h"
 
+#include <cerrno>
+
 #include "cli/CommandLineStart.h"
 #include "cli/ScriptUi.h"
 #include "pricing/DiskFileAccess.h"
@@ -81,7 +83,9 @@ const char* EffectWord(const OptionChange& c) {
     return nullptr;
 }
 
-const char* StandingWord(const OptionState& s) {
+const char* StandingWord(Opt o, const OptionState& s) {
+    // The dealer extras have no check box: a code alone ticks them.
+    if (Def(o).hidden) return s.checked ? "hidden ticked" : "hidden";
     switch (StandingOf(s)) {
         case OptionStanding::Standard:
             return "standard";
@@ -118,8 +122,8 @@ void WriteExplanation(const Configuration& config, const ActionHistory& history,
     for (int i = 0; i < kOptionCount; ++i) {
         const Opt o = OptAt(i);
         const OptionState& s = config.Option(o);
-        out << Def(o).name << '\t' << Def(o).caption << '\t' << StandingWord(s) << '\t' << s.price
-            << '\t' << EscapeLine(history.Reason(o)) << '\n';
+        out << Def(o).name << '\t' << Def(o).caption << '\t' << StandingWord(o, s) << '\t'
+            << s.price << '\t' << EscapeLine(history.Reason(o)) << '\n';
     }
 }
 
@@ -138,7 +142,7 @@ int RunExplain(const std::vector<std::string>& arguments, std::ostream& out, std
     WriteExplanation(start.Config(), history, out);
     out.flush();
     if (!out) {
-        err << "kalvora-cli: не удалось записать вывод\n";
+        err << "kalvora-cli: " << OutputFailed(errno) << '\n';
         return 1;
     }
     return 0;

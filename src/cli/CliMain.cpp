@@ -3,9 +3,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <optional>
+#include <sstream>
 
 #include "KalvoraVersion.h"
 #include "cli/ChangeViews.h"
@@ -17,6 +16,7 @@
 #include "cli/ScriptUi.h"
 #include "documents/DocumentCommands.h"
 #include "pricing/DiskFileAccess.h"
+#include "pricing/DiskFiles.h"
 #include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
@@ -24,6 +24,8 @@ namespace kalvora::cli {
 namespace {
 
 constexpr int kUsageError = 2;
+// Scenario files are written by hand or by a script; one far larger is a mistake.
+constexpr std::size_t kMaxScenarioFile = 256 * 1024 * 1024;
 
 int UsageError(std::ostream& err, const std::string& why) {
     err << "kalvora-cli: " << why << "\n"
@@ -36,16 +38,13 @@ int Script(const std::vector<std::string>& arguments, std::istream& in, std::ost
     if (arguments.size() > 2) return UsageError(err, "script принимает не больше одного файла");
     DiskFileAccess files;
     if (arguments.size() < 2 || arguments[1] == "-") return RunScript(in, out, err, files);
-    std::error_code ignored;
-    if (std::filesystem::is_directory(arguments[1], ignored)) {
-        err << "kalvora-cli: " << OpenFailedMessage(arguments[1], SystemReason(EISDIR)) << '\n';
+    // A scenario is a regular file: a pipe is given as the standard input ("-").
+    std::string scenario;
+    if (const FileResult read = ReadRegularFile(arguments[1], kMaxScenarioFile, &scenario); !read) {
+        err << "kalvora-cli: " << OpenFailedMessage(arguments[1], read.reason) << '\n';
         return kUsageError;
     }
-    std::ifstream file(arguments[1], std::ios::binary);
-    if (!file) {
-        err << "kalvora-cli: " << OpenFailedMessage(arguments[1], SystemReason(errno)) << '\n';
-        return kUsageError;
-    }
+    std::istringstream file(std::move(scenario));
     return RunScript(file, out, err, files);
 }
 
@@ -53,7 +52,7 @@ int Script(const std::vector<std::string>& arguments, std::istream& in, std::ost
 int Flushed(std::ostream& out, std::ostream& err, int status = 0) {
     out.flush();
     if (!out) {
-        err << "kalvora-cli: не удалось записать вывод\n";
+        err << "kalvora-cli: " << OutputFailed(errno) << '\n';
         return 1;
     }
     return status;
@@ -98,10 +97,19 @@ PictureCommand& PictureCommandSlot() {
     return command;
 }
 
+PictureCommand& OfferCommandSlot() {
+    static PictureCommand command = nullptr;
+    return command;
+}
+
 }  // namespace
 
 void SetPictureCommand(PictureCommand command) {
     PictureCommandSlot() = command;
+}
+
+void SetOfferCommand(PictureCommand command) {
+    OfferCommandSlot() = command;
 }
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
@@ -134,12 +142,13 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         const int status = RunCreditCommand({arguments.begin() + 1, arguments.end()}, out, err);
         return Flushed(out, err, status);
     }
-    if (command == "picture") {
-        if (!PictureCommandSlot()) {
+    if (command == "picture" || command == "offer") {
+        const PictureCommand run = command == "offer" ? OfferCommandSlot() : PictureCommandSlot();
+        if (!run) {
             err << "kalvora-cli: эта сборка программы не рисует картинок\n";
             return 1;
         }
-        return PictureCommandSlot()({arguments.begin() + 1, arguments.end()}, out, err);
+        return run({arguments.begin() + 1, arguments.end()}, out, err);
     }
     return UsageError(err, "неизвестная команда «" + command + "»");
 }

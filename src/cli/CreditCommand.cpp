@@ -1,5 +1,6 @@
 #include "cli/CreditCommand.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -207,6 +208,44 @@ int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, st
         out << '\n';
     }
     return 0;
+}
+
+std::optional<std::string> TakeCreditOptions(std::vector<std::string>* args, CreditCalculator& calc,
+                                             bool* given) {
+    const struct {
+        const char* name;
+        const Range& range;
+        CreditField field;
+    } options[] = {
+        {"--first-percent", kFirstPercentRange, F::Edit4},
+        {"--rate-promo", kPromoRateRange, F::StavkaF},
+        {"--rate-real", kRealRateRange, F::StavkaR},
+        {"--repay-after", kRepayAfterRange, F::SpustEdit},
+        {"--repay-by", kRepayByRange, F::Edit8},
+    };
+    std::vector<std::string> rest;
+    bool repayAfter = false;
+    bool repayBy = false;
+    for (std::size_t i = 0; i < args->size(); ++i) {
+        const std::string& arg = (*args)[i];
+        const auto option = std::find_if(std::begin(options), std::end(options),
+                                         [&](const auto& o) { return arg == o.name; });
+        if (option == std::end(options)) {
+            rest.push_back(arg);
+            continue;
+        }
+        if (i + 1 == args->size()) return "нет значения у параметра " + arg;
+        std::string problem;
+        const auto value = InRange((*args)[++i], option->range, &problem);
+        if (!value) return problem;
+        calc.Type(option->field, *value);
+        *given = true;
+        repayAfter = repayAfter || option->field == F::SpustEdit;
+        repayBy = repayBy || option->field == F::Edit8;
+    }
+    if (repayAfter != repayBy) return "параметры --repay-after и --repay-by задаются вместе";
+    *args = std::move(rest);
+    return std::nullopt;
 }
 
 }  // namespace kalvora

@@ -1,6 +1,7 @@
 // kalvora-cli credit: the credit calculator without a window.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -14,5 +15,14 @@ namespace kalvora {
 // under a header line. Returns 0, or 2 with a Russian message on `err` for bad arguments or
 // inputs the calculator refuses.
 int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+class CreditCalculator;
+
+// The credit options of "credit" (--first-percent, --rate-promo, --rate-real, --repay-after,
+// --repay-by) taken out of `args` and typed into `calc`, checked as "credit" checks them; the
+// other arguments stay in `args`. Sets `given` when there was one. Returns the message for a bad
+// or incomplete one.
+std::optional<std::string> TakeCreditOptions(std::vector<std::string>* args, CreditCalculator& calc,
+                                             bool* given);
 
 }  // namespace kalvora

@@ -1,20 +1,24 @@
 #include "cli/PictureCommand.h"
 
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <regex>
 
 #include "cli/CommandLineStart.h"
+#include "cli/ScriptUi.h"
 #include "model/CarLook.h"
 #include "pictures/CarPicture.h"
 #include "pricing/DiskFileAccess.h"
+#include "pricing/DiskFiles.h"
+#include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
 
@@ -58,9 +62,22 @@ std::unique_ptr<QGuiApplication> OffscreenApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The output names the configuration file the picture is drawn from (by the same name, another
+// name or a link): writing it would replace the configuration by a PNG.
+bool IsSameFile(const std::string& input, const std::string& output) {
+    if (output == "-") return false;
+    if (input == output) return true;
+    struct stat a;
+    struct stat b;
+    return input.find('\0') == std::string::npos && output.find('\0') == std::string::npos &&
+           ::stat(input.c_str(), &a) == 0 && ::stat(output.c_str(), &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 }  // namespace
 
-int RunPictureCommand(const std::vector<std::string>& arguments, std::ostream&, std::ostream& err) {
+int RunPictureCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                      std::ostream& err) {
     std::vector<std::string> files;
     QSize size(kDefaultWidth, kDefaultHeight);
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -78,10 +95,15 @@ int RunPictureCommand(const std::vector<std::string>& arguments, std::ostream&, 
     }
     if (files.size() != 2) return Usage(err, "нужны код или файл конфигурации и имя файла PNG");
 
+    if (IsSameFile(files[0], files[1])) {
+        err << "kalvora-cli: picture: "
+            << EscapeLine(SaveFailedMessage(files[1], "это входной файл команды")) << '\n';
+        return 1;
+    }
     DiskFileAccess access;
     CommandLineStart start(files[0], access);
     if (!start.Error().empty()) {
-        err << "kalvora-cli: " << files[0] << ": " << start.Error() << '\n';
+        err << "kalvora-cli: " << EscapeLine(files[0]) << ": " << EscapeLine(start.Error()) << '\n';
         return 1;
     }
     const CarLook look = LookOf(start.Config());
@@ -95,11 +117,20 @@ int RunPictureCommand(const std::vector<std::string>& arguments, std::ostream&, 
         err << "kalvora-cli: picture: не удалось нарисовать автомобиль\n";
         return 1;
     }
-    std::ofstream file(files[1], std::ios::binary | std::ios::trunc);
-    if (file) file.write(png.constData(), png.size());
-    if (file) file.close();
-    if (!file) {
-        err << "kalvora-cli: " << files[1] << ": " << std::strerror(errno) << '\n';
+    const std::string_view bytes(png.constData(), static_cast<std::size_t>(png.size()));
+    if (files[1] == "-") {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            err << "kalvora-cli: " << OutputFailed(errno) << '\n';
+            return 1;
+        }
+        return 0;
+    }
+    // Written as a configuration is saved: a temporary file renamed over the target, so the
+    // previous picture stays whole whatever happens to the write.
+    if (const FileResult written = WriteFileAtomically(files[1], bytes); !written) {
+        err << "kalvora-cli: " << EscapeLine(SaveFailedMessage(files[1], written.reason)) << '\n';
         return 1;
     }
     return 0;
