@@ -104,6 +104,7 @@ void PictureView::showEvent(QShowEvent* event) {
 }
 
 void PictureView::Show(const QImage& picture) {
+    pending_ = false;  // a picture loaded since replaces the drawing still waiting
     const QSize size = Fitted(picture.size());
     image_->setPixmap(QPixmap::fromImage(
         size == picture.size()
