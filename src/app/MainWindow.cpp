@@ -31,6 +31,7 @@
 #include <utility>
 
 #include "KalvoraVersion.h"
+#include "app/DrawingLabel.h"
 #include "app/FormSettings.h"
 #include "app/PriceBreakdownTip.h"
 #include "app/RecentFiles.h"
@@ -605,7 +606,7 @@ void MainWindow::BuildOptions(QWidget* panel) {
     // The body-and-shade pictures fill the panel behind everything else.
     for (int b = 0; b < kBodyCount; ++b) {
         for (int s = 0; s < 4; ++s) {
-            auto* image = new QLabel(panel);
+            auto* image = new DrawingLabel(panel);
             image->setObjectName(Q(kShadePictures[b][s]));
             image->setAlignment(Qt::AlignCenter);
             image->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -883,6 +884,24 @@ void MainWindow::ShowPictures() {
     }
 
     const int shade = ShadeIndex(v.shade);
+    if (v.shadeBody >= 0 && v.shadeBody < kBodyCount && shade >= 0 &&
+        pictures_.shades[v.shadeBody][shade].isNull()) {
+        // Another body-and-shade drawing: the label that shows the drawing now takes the new
+        // one's place and name, so that only what differs is repainted, not one whole label
+        // hidden and another shown.
+        QLabel*& chosen = backgrounds_[v.shadeBody][shade];
+        for (int b = 0; b < kBodyCount; ++b) {
+            for (int s = 0; s < 4; ++s) {
+                QLabel*& shown = backgrounds_[b][s];
+                if (shown == chosen || shown->isHidden() || !pictures_.shades[b][s].isNull())
+                    continue;
+                const QString name = shown->objectName();
+                shown->setObjectName(chosen->objectName());
+                chosen->setObjectName(name);
+                std::swap(shown, chosen);
+            }
+        }
+    }
     for (int b = 0; b < kBodyCount; ++b) {
         for (int s = 0; s < 4; ++s) {
             QLabel* background = backgrounds_[b][s];
@@ -893,8 +912,13 @@ void MainWindow::ShowPictures() {
             } else if (show) {
                 CarLook drawn = look;
                 drawn.body = b;
-                show = ShowDrawing(background, drawings_.Picture(drawn, kBackgroundSize,
-                                                                 pictures::Strength::Faint));
+                // Drawn at the size it is shown at, in the screen's pixels: a paint only copies
+                // it, and a new look repaints only where it differs from the one before.
+                const qreal scale = background->devicePixelRatioF();
+                const QImage& drawing = drawings_.Picture(
+                    drawn, (QSizeF(kBackgroundSize) * scale).toSize(), pictures::Strength::Faint);
+                show = !drawing.isNull();
+                if (show) static_cast<DrawingLabel*>(background)->ShowDrawing(drawing, scale);
             }
             if (show && !background->isVisible()) {
                 // Behind every label and control of the option panel.

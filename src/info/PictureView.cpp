@@ -53,13 +53,58 @@ bool PictureView::LoadPicture(const QString& fileName) {
 
 bool PictureView::LoadPicture(const QString& fileName, pictures::Illustration drawing) {
     if (LoadPicture(fileName)) return true;
-    const QImage picture = pictures::RenderIllustration(drawing, Fitted(emptySize_));
-    if (picture.isNull()) return false;
-    Show(picture);
-    return true;
+    // Drawn at the size the empty area has now, which is also what the view asks for until then.
+    const bool scheduled = pending_;  // already waiting in the list
+    pending_ = true;
+    pendingDrawing_ = drawing;
+    pendingSize_ = Fitted(emptySize_);
+    if (!scheduled) PendingViews().push_back(this);
+    return false;
+}
+
+std::vector<QPointer<PictureView>>& PictureView::PendingViews() {
+    static std::vector<QPointer<PictureView>> views;
+    return views;
+}
+
+void PictureView::DrawPendingPictures() {
+    std::vector<QPointer<PictureView>> views;
+    views.swap(PendingViews());
+    for (const QPointer<PictureView>& view : views) {
+        if (view) view->DrawPending();
+    }
+}
+
+void PictureView::DrawPending() const {
+    if (!pending_) return;
+    auto* self = const_cast<PictureView*>(this);
+    self->pending_ = false;
+    const QImage picture = pictures::RenderIllustration(pendingDrawing_, pendingSize_);
+    if (!picture.isNull()) self->Show(picture);
+}
+
+bool PictureView::HasPicture() const {
+    DrawPending();
+    return hasPicture_;
+}
+
+QLabel* PictureView::MissingPictureLabel() const {
+    DrawPending();
+    return missing_;
+}
+
+QLabel* PictureView::ImageLabel() const {
+    DrawPending();
+    return image_;
+}
+
+void PictureView::showEvent(QShowEvent* event) {
+    DrawPending();
+    QWidget::showEvent(event);
 }
 
 void PictureView::Show(const QImage& picture) {
+    pending_ = false;  // a picture loaded since replaces the drawing still waiting
     const QSize size = Fitted(picture.size());
     image_->setPixmap(QPixmap::fromImage(
         size == picture.size()
@@ -72,6 +117,7 @@ void PictureView::Show(const QImage& picture) {
 }
 
 QSize PictureView::sizeHint() const {
+    if (pending_) return pendingSize_;
     if (hasPicture_) return image_->pixmap().size();
     return Fitted(emptySize_);
 }

@@ -3,9 +3,12 @@
 // the area is reported, picture or not.
 #pragma once
 
+#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QWidget>
+
+#include <vector>
 
 #include "pictures/CarPicture.h"
 
@@ -24,8 +27,13 @@ class PictureView : public QWidget {
     // unreadable or damaged file leaves the area empty; that is not an error.
     bool LoadPicture(const QString& fileName);
     // The same, but without a good file the program's own drawing is shown instead; the
-    // missing-picture label then shows only when the drawings are missing too.
+    // missing-picture label then shows only when the drawings are missing too. The drawing is
+    // drawn when the view is shown or asked about, or by DrawPendingPictures: the windows are
+    // created at start, before the main window's first frame, and most are never opened. False
+    // when no file was loaded.
     bool LoadPicture(const QString& fileName, pictures::Illustration drawing);
+    // Draws the drawings every view still waits for.
+    static void DrawPendingPictures();
 
     // The most the picture may take: a picture larger than the room is shown scaled down, its
     // proportions kept. At first the screen's free area less the window's frame; a window that
@@ -35,9 +43,9 @@ class PictureView : public QWidget {
     void SetRoom(QSize room) { room_ = room; }
     QSize Room() const { return room_; }
 
-    bool HasPicture() const { return hasPicture_; }
-    QLabel* MissingPictureLabel() const { return missing_; }
-    QLabel* ImageLabel() const { return image_; }
+    bool HasPicture() const;
+    QLabel* MissingPictureLabel() const;
+    QLabel* ImageLabel() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -48,8 +56,12 @@ class PictureView : public QWidget {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    // Draws the drawing LoadPicture left for later, if it has not been drawn yet.
+    void DrawPending() const;
+    static std::vector<QPointer<PictureView>>& PendingViews();
     void Show(const QImage& picture);
     // `size` scaled down into the room, its proportions kept; as it is when it fits.
     QSize Fitted(QSize size) const;
@@ -57,6 +69,9 @@ class PictureView : public QWidget {
     QSize emptySize_;
     QSize room_;
     bool hasPicture_ = false;
+    bool pending_ = false;
+    pictures::Illustration pendingDrawing_{};
+    QSize pendingSize_;
     QLabel* missing_;
     QLabel* image_;
 };
