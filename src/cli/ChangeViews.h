@@ -18,7 +18,7 @@ void WriteActionReport(const ActionReport& report, std::ostream& out);
 // ID<TAB>CAPTION<TAB>STATE<TAB>PRICE<TAB>REASON.
 void WriteExplanation(const Configuration& config, const ActionHistory& history, std::ostream& out);
 
-// `kalvora-cli explain CODE_OR_FILE`.
-int RunExplain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+// The word for an option's standing: "ticked", "unticked", "standard" or "unavailable".
+const char* StandingWord(const OptionState& state);
 
 }  // namespace kalvora::cli

@@ -3,18 +3,17 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <regex>
 
+#include "cli/BatchRun.h"
 #include "cli/CommandLineStart.h"
 #include "model/CarLook.h"
 #include "pictures/CarPicture.h"
 #include "pricing/DiskFileAccess.h"
+#include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
 
@@ -23,12 +22,6 @@ namespace {
 constexpr int kDefaultWidth = 800;
 constexpr int kDefaultHeight = 320;
 constexpr int kLargest = 4000;
-
-int Usage(std::ostream& err, const std::string& why) {
-    err << "kalvora-cli: picture: " << why << "\n"
-        << "Справка: kalvora-cli --help\n";
-    return 2;
-}
 
 std::optional<QSize> ParseSize(const std::string& text) {
     static const std::regex form("([0-9]{1,4})x([0-9]{1,4})");
@@ -60,46 +53,64 @@ std::unique_ptr<QGuiApplication> OffscreenApplication() {
 
 }  // namespace
 
-int RunPictureCommand(const std::vector<std::string>& arguments, std::ostream&, std::ostream& err) {
-    std::vector<std::string> files;
+int RunPictureCommand(const std::vector<std::string>& arguments, std::istream& in,
+                      std::ostream& out, std::ostream& err) {
+    std::vector<OptionSpec> specs = BatchOptionSpecs();
+    specs.push_back({"--size", true});
+    std::string error;
+    const auto parsed = ParseArguments(arguments, specs, &error);
+    std::optional<BatchTarget> target;
+    if (parsed) target = ReadBatchTarget(*parsed, &error);
+    if (!parsed || !target) return UsageError(err, "picture", error);
     QSize size(kDefaultWidth, kDefaultHeight);
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == "--size") {
-            if (i + 1 >= arguments.size()) return Usage(err, "после --size нужен размер ШxВ");
-            const auto parsed = ParseSize(arguments[++i]);
-            if (!parsed) {
-                return Usage(err, "размер «" + arguments[i] +
-                                      "» не подходит: нужно ШxВ, от 1x1 до 4000x4000");
-            }
-            size = *parsed;
-        } else {
-            files.push_back(arguments[i]);
+    if (const auto text = parsed->Value("--size")) {
+        const auto chosen = ParseSize(*text);
+        if (!chosen) {
+            return UsageError(err, "picture",
+                              "размер «" + *text + "» не подходит: нужно ШxВ, от 1x1 до 4000x4000");
         }
+        size = *chosen;
     }
-    if (files.size() != 2) return Usage(err, "нужны код или файл конфигурации и имя файла PNG");
-
-    DiskFileAccess access;
-    CommandLineStart start(files[0], access);
-    if (!start.Error().empty()) {
-        err << "kalvora-cli: " << files[0] << ": " << start.Error() << '\n';
-        return 1;
+    // Without --output-dir or --name: one configuration and the file to write.
+    const std::vector<std::string>& operands = parsed->operands;
+    if (!target->ToFiles() && operands.size() != 2) {
+        return UsageError(err, "picture",
+                          "нужны код или файл конфигурации и имя файла PNG (для нескольких "
+                          "картинок: --output-dir ПАПКА)");
     }
-    const CarLook look = LookOf(start.Config());
 
+    DiskFileAccess files;
     const auto application = OffscreenApplication();
-    const QImage image = pictures::RenderCar(look, size);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (image.isNull() || !image.save(&buffer, "PNG")) {
-        err << "kalvora-cli: picture: не удалось нарисовать автомобиль\n";
+    const MakeDocument draw = [&](const std::string& input) {
+        BatchDocument document;
+        CommandLineStart start(input, files);
+        if (!start.Error().empty()) {
+            document.error = start.Error();
+            return document;
+        }
+        document.code = start.Config().Edit1();
+        const QImage image = pictures::RenderCar(LookOf(start.Config()), size);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (image.isNull() || !image.save(&buffer, "PNG")) {
+            document.error = "не удалось нарисовать автомобиль";
+        } else {
+            document.bytes.assign(png.constData(), static_cast<std::size_t>(png.size()));
+        }
+        return document;
+    };
+    if (target->ToFiles()) {
+        InputList inputs(operands, in);
+        return RunBatch({"picture", "png"}, *target, inputs, draw, out, err, files);
+    }
+    const BatchDocument document = draw(operands[0]);
+    if (!document.error.empty()) {
+        ReportError(err, "picture", operands[0] + ": " + document.error);
         return 1;
     }
-    std::ofstream file(files[1], std::ios::binary | std::ios::trunc);
-    if (file) file.write(png.constData(), png.size());
-    if (file) file.close();
-    if (!file) {
-        err << "kalvora-cli: " << files[1] << ": " << std::strerror(errno) << '\n';
+    if (!files.WriteFile(operands[1], document.bytes, &error)) {
+        ReportError(err, "picture", SaveFailedMessage(operands[1], error));
         return 1;
     }
     return 0;
