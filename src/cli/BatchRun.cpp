@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "cli/ScriptUi.h"
+#include "pricing/DiskFileAccess.h"
 #include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
@@ -122,6 +123,9 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
         std::error_code ignored;
         std::filesystem::create_directories(*target.outputDir, ignored);
     }
+    // Thousands of files are flushed to disk once at the end, not one by one.
+    auto* disk = dynamic_cast<DiskFileAccess*>(&files);
+    if (disk && target.ToFiles()) disk->DeferSyncs(true);
     const bool headers = inputs.Many() && !request.oneLineDocuments;
     std::set<std::string> written;
     std::size_t number = 0;
@@ -152,6 +156,14 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
             ReportError(err, request.command, input + ": " + SaveFailedMessage(path, error));
             status = 1;
         }
+    }
+    if (disk && target.ToFiles()) {
+        std::string error;
+        if (!disk->SyncDeferred(&error)) {
+            ReportError(err, request.command, "файлы не удалось сбросить на диск: " + error);
+            status = 1;
+        }
+        disk->DeferSyncs(false);
     }
     return Flushed(out, err, request.command, status);
 }

@@ -194,11 +194,29 @@ bool DiskFileAccess::WriteFile(const std::string& path, const std::string& bytes
         if (::fchmod(fd.get(), mode) != 0) return failAndRemove(errno);
     }
     if (!WriteAll(fd.get(), bytes)) return failAndRemove(errno);
-    if (::fsync(fd.get()) != 0) return failAndRemove(errno);
+    if (!deferSyncs_ && ::fsync(fd.get()) != 0) return failAndRemove(errno);
     if (!fd.Close()) return failAndRemove(errno);
     if (::rename(temporary.c_str(), target.c_str()) != 0) return failAndRemove(errno);
-    SyncFolder(folder);
+    if (deferSyncs_) {
+        unsynced_.insert(folder);
+    } else {
+        SyncFolder(folder);
+    }
     return true;
+}
+
+bool DiskFileAccess::SyncDeferred(std::string* error) {
+    bool ok = true;
+    for (const std::string& folder : unsynced_) {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0 || ::syncfs(fd) != 0) {
+            if (ok) FailCode(error, errno);
+            ok = false;
+        }
+        if (fd >= 0) ::close(fd);
+    }
+    unsynced_.clear();
+    return ok;
 }
 
 }  // namespace kalvora

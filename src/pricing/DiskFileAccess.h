@@ -1,6 +1,9 @@
 // Configuration files on disk.
 #pragma once
 
+#include <set>
+#include <string>
+
 #include "pricing/ConfigFile.h"
 
 namespace kalvora {
@@ -25,6 +28,16 @@ class DiskFileAccess : public FileAccess {
     // is written through (the file it points to is replaced, the link stays); a link that
     // leads nowhere, or into a loop, is refused. Folders, devices and pipes are never replaced.
     bool WriteFile(const std::string& path, const std::string& bytes, std::string* error) override;
+
+    // For many files written in one go (kalvora-cli's documents): WriteFile then leaves out the
+    // syncs of each file and folder, still writing through a temporary file and a rename, and
+    // SyncDeferred flushes the file systems of every folder written since, once each.
+    void DeferSyncs(bool defer) { deferSyncs_ = defer; }
+    bool SyncDeferred(std::string* error);
+
+  private:
+    bool deferSyncs_ = false;
+    std::set<std::string> unsynced_;
 };
 
 }  // namespace kalvora
