@@ -22,11 +22,13 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QVariant>
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 #include "KalvoraVersion.h"
 #include "app/FormSettings.h"
@@ -361,8 +363,10 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
     edit1_->setAccessibleName(QStringLiteral("Код конфигурации"));
     edit1_->setAccessibleDescription(edit1_->toolTip());
     edit1_->installEventFilter(this);
-    connect(edit1_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { Run([&] { config_.SetEdit1(text.toStdString()); }); });
+    connect(edit1_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        codeTyped_ = true;
+        Run([&] { config_.SetEdit1(text.toStdString()); });
+    });
     connect(edit1_, &QLineEdit::returnPressed, this, [this]() { DecodeCodeField(); });
 
     struct Command {
@@ -497,7 +501,8 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
                                 15 + row * 15, 118);
         engines_[e]->installEventFilter(this);
         connect(engines_[e], &QRadioButton::clicked, this, [this, e]() {
-            Act({ActionKind::Engine, e}, [&] { config_.SelectEngine(e); });
+            engineEnteredByMouse_ = -1;
+            Act({ActionKind::Engine, e}, [&] { config_.OnEngineClicked(e); });
         });
     }
     compare = MakeSpeedButton(panel, "SpeedButton7", QStringLiteral("Сравнение &двигателей"));
@@ -650,7 +655,7 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     SetOptionDescription(row, row.price->text());
     const Opt option = def.id;
     connect(row.box, &QCheckBox::clicked, this, [this, option](bool checked) {
-        Act({ActionKind::Click, Index(option)}, [&] { config_.SetChecked(option, checked); });
+        Act({ActionKind::Click, Index(option)}, [&] { config_.OnOptionClicked(option, checked); });
     });
 
     row.caption = MakeLabel(panel, "", Q(def.caption), x + 17, y);
@@ -767,7 +772,10 @@ void MainWindow::Sync() {
         priceLabel_->setToolTip(PriceBreakdownTip(config_));
         priceLabel_->setAccessibleDescription(price);
     }
-    if (edit1_->text() != code) edit1_->setText(code);
+    if (edit1_->text() != code) {
+        edit1_->setText(code);
+        codeTyped_ = false;
+    }
 
     ShowPictures();
     UpdateTitle();
@@ -883,6 +891,13 @@ void MainWindow::Run(F&& call) {
 template <typename F>
 void MainWindow::Act(const UserAction& action, F&& call) {
     if (engineDepth_ > 0) return Run(call);
+    // A decoded code takes the focus to the code field, and the box losing it would remember
+    // its wish inside the action: undoing the action would then forget it. It is remembered
+    // before, as a click elsewhere would.
+    if (action.kind == ActionKind::Reset || action.kind == ActionKind::Open ||
+        action.kind == ActionKind::Code) {
+        RememberFocusedWish();
+    }
     Run([&] {
         const ActionScope step(history_, action);
         call();
@@ -902,6 +917,16 @@ QString StepTip(const char* verb, const ActionHistory& history, bool undo) {
 }
 
 }  // namespace
+
+void MainWindow::RememberFocusedWish() {
+    const QWidget* focused = focusWidget();
+    for (const OptionDef& def : kOptionTable) {
+        if (rows_[Index(def.id)].box == focused) {
+            Run([&] { config_.OptionExit(def.id); });
+            return;
+        }
+    }
+}
 
 void MainWindow::ShowActionResult() {
     for (const OptionDef& def : kOptionTable) {
@@ -933,10 +958,27 @@ void MainWindow::ShowActionResult() {
 }
 
 void MainWindow::DecodeCodeField() {
+    // Read before the action: remembering the wish of a focused box refreshes the window.
+    const std::string typed = edit1_->text().toStdString();
     Act({ActionKind::Code, 0}, [&] {
-        config_.SetEdit1(edit1_->text().toStdString());
+        config_.SetEdit1(typed);
         config_.DecodeCodeField();
     });
+    // What was typed has been decoded: from now on Ctrl+Z there steps back the configuration.
+    codeTyped_ = false;
+}
+
+// Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in the code field: the field's own undo and redo while it
+// holds text typed since the last decode and has a step to take, the configuration's otherwise.
+bool MainWindow::CodeFieldTakesKey(const QKeyEvent* e) const {
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+    const bool undo = e->key() == Qt::Key_Z && mods == Qt::ControlModifier;
+    const bool redo =
+        (e->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier)) ||
+        (e->key() == Qt::Key_Y && mods == Qt::ControlModifier);
+    if (undo) return codeTyped_ && edit1_->isUndoAvailable();
+    if (redo) return codeTyped_ && edit1_->isRedoAvailable();
+    return true;
 }
 
 void MainWindow::RunStartCode() {
@@ -1129,13 +1171,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
         case QEvent::FocusIn: {
             if (syncing_ || !IsFocusMoveWithinWindow(static_cast<QFocusEvent*>(e))) break;
             for (int engine = 0; engine < kEngineCount; ++engine) {
-                if (engines_[engine] == watched) {
+                if (engines_[engine] != watched) continue;
+                if (static_cast<QFocusEvent*>(e)->reason() == Qt::MouseFocusReason) {
+                    // The click enters the button inside its own undoable step.
+                    engineEnteredByMouse_ = engine;
+                } else {
                     Run([&] { config_.OnEngineFocused(engine); });
-                    break;
                 }
+                break;
             }
             break;
         }
+        case QEvent::ShortcutOverride:
+            // Not taken by the field: the window's undo and redo keys act.
+            if (watched == edit1_ && !CodeFieldTakesKey(static_cast<QKeyEvent*>(e))) return true;
+            break;
         case QEvent::MouseButtonDblClick:
             if (watched == edit1_) {
                 DecodeCodeField();
@@ -1143,6 +1193,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
             }
             break;
         case QEvent::MouseButtonRelease: {
+            if (engineEnteredByMouse_ >= 0 && watched == engines_[engineEnteredByMouse_]) {
+                // Released beside the button: no click, but the press entered it.
+                QTimer::singleShot(0, this, [this]() {
+                    if (engineEnteredByMouse_ < 0) return;
+                    const int engine = std::exchange(engineEnteredByMouse_, -1);
+                    Run([&] { config_.OnEngineFocused(engine); });
+                });
+            }
             auto* me = static_cast<QMouseEvent*>(e);
             auto* label = qobject_cast<QLabel*>(watched);
             if (!label || me->button() != Qt::LeftButton || !label->rect().contains(me->pos())) {

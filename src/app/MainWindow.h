@@ -21,6 +21,7 @@
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QMenu;
 class QScrollArea;
 class QLabel;
@@ -157,6 +158,10 @@ class MainWindow : public QWidget {
     void Act(const UserAction& action, F&& call);
     // The notice, the reasons as tooltips and the undo and redo buttons after an action.
     void ShowActionResult();
+    // Runs the exit rule of the option box that has the focus, which keeps it.
+    void RememberFocusedWish();
+    // Whether the code field handles an undo or redo key itself.
+    bool CodeFieldTakesKey(const QKeyEvent* e) const;
 
     void ReadSettings();
     void WriteSettings();
@@ -203,6 +208,11 @@ class MainWindow : public QWidget {
     std::array<std::array<QLabel*, 4>, kBodyCount> backgrounds_{};
 
     int engineDepth_ = 0;
+    // The engine button a mouse press gave the focus to: the click that follows enters it as
+    // part of its own action; a press that ends without a click enters it on release.
+    int engineEnteredByMouse_ = -1;
+    // The code field holds text the user typed since the program last wrote or decoded it.
+    bool codeTyped_ = false;
     bool syncing_ = false;
     bool syncQueued_ = false;
     bool activating_ = false;

@@ -14,6 +14,8 @@
 // - `credit-set` on a field the program computes, and `credit-key` outside the converter,
 //   are bad lines. `decimal C` changes how numbers are read and written from now on; texts
 //   already in the credit window stay as they are.
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -150,13 +152,13 @@ void Click(ScriptSession& s, const ScriptLine& line) {
     // A disabled control ignores the mouse.
     if (!control.enabled)
         return s.NoteShortfall("«" + name + "» недоступен: щелчок ничего не сделал");
-    s.Focus().MoveTo(control.target);
+    s.Focus().MoveToClicked(control.target);
     Configuration& c = s.Config();
     const int i = control.target.index;
     switch (control.target.kind) {
         case FocusTarget::Kind::Option: {
             const ActionScope action(s.History(), {ActionKind::Click, i});
-            return c.SetChecked(OptAt(i), !c.Checked(OptAt(i)));
+            return c.OnOptionClicked(OptAt(i), !c.Checked(OptAt(i)));
         }
         case FocusTarget::Kind::Body: {
             const ActionScope action(s.History(), {ActionKind::Body, i});
@@ -168,7 +170,7 @@ void Click(ScriptSession& s, const ScriptLine& line) {
         }
         case FocusTarget::Kind::Engine: {
             const ActionScope action(s.History(), {ActionKind::Engine, i});
-            return c.SelectEngine(i);
+            return c.OnEngineClicked(i);
         }
         default:
             return;
@@ -217,6 +219,9 @@ void Code(ScriptSession& s, const ScriptLine& line) {
 void Reset(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 2, "reset yes|no");
     s.Ui().SetAnswer(Answer(line.words[1]));
+    // The decoded code takes the focus to the code field: the wish of the box that had it
+    // belongs to the configuration before the reset, so undoing the reset keeps it.
+    s.Focus().RememberWish();
     const ActionScope action(s.History(), {ActionKind::Reset, 0});
     s.Config().ResetAll();
     s.Ui().SetAnswer(std::nullopt);
@@ -231,6 +236,8 @@ void EquipCommand(ScriptSession& s, const ScriptLine& line) {
 void Open(ScriptSession& s, const ScriptLine& line) {
     const std::string path = line.Rest();
     if (path.empty()) throw ScriptError("ожидается «open ПУТЬ»");
+    // As for a reset: the opened code takes the focus to the code field.
+    s.Focus().RememberWish();
     const ActionScope action(s.History(), {ActionKind::Open, 0});
     const Result result = s.Config().OpenFile(path, s.Files());
     if (!result.Succeeded()) s.NoteShortfall("файл «" + path + "» не открыт: " + result.reason);
@@ -311,40 +318,120 @@ void CreditKey(ScriptSession& s, const ScriptLine& line) {
     s.Credit().KeyUp(field);
 }
 
-// Letters of the alphabets a Russian keyboard types (Latin-1 and Latin Extended, Cyrillic).
-bool IsLetter(char32_t c) {
-    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') ||
-           (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7) || (c >= 0x400 && c <= 0x52F);
+// The one character of a UTF-8 word, or none when the word is not exactly one well-formed
+// character.
+std::optional<char32_t> SingleCharacter(const std::string& word) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(word[i]); };
+    if (word.empty()) return std::nullopt;
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    char32_t c = 0;
+    if (lead < 0x80) {
+        length = 1;
+        c = lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        c = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        c = lead & 0x07;
+    }
+    if (length == 0 || word.size() != length) return std::nullopt;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) return std::nullopt;
+        c = (c << 6) | (byte(i) & 0x3F);
+    }
+    // Overlong forms, surrogates and code points beyond Unicode are no characters.
+    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < smallest[length] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return std::nullopt;
+    return c;
 }
 
-// The separator is one character that cannot be part of a number otherwise: not a digit, a
-// sign or a letter (an exponent is written with "e"), and one byte wide like every number text.
+struct CharacterRange {
+    char32_t first;
+    char32_t last;
+};
+
+bool InRanges(char32_t c, std::initializer_list<CharacterRange> ranges) {
+    for (const CharacterRange& r : ranges) {
+        if (c >= r.first && c <= r.last) return true;
+    }
+    return false;
+}
+
+// Digits of the scripts a number may be typed in, with the raised and lowered ones.
+bool IsDigit(char32_t c) {
+    return InRanges(c, {{U'0', U'9'},
+                        {0xB2, 0xB3},
+                        {0xB9, 0xB9},
+                        {0x660, 0x669},
+                        {0x6F0, 0x6F9},
+                        {0x966, 0x96F},
+                        {0x2070, 0x2070},
+                        {0x2074, 0x2079},
+                        {0x2080, 0x2089},
+                        {0xFF10, 0xFF19}});
+}
+
+// Plus and minus in every form a number's sign may take.
+bool IsSign(char32_t c) {
+    return InRanges(c, {{U'+', U'+'},
+                        {U'-', U'-'},
+                        {0xB1, 0xB1},
+                        {0x207A, 0x207B},
+                        {0x208A, 0x208B},
+                        {0x2212, 0x2213},
+                        {0xFE62, 0xFE63},
+                        {0xFF0B, 0xFF0B},
+                        {0xFF0D, 0xFF0D}});
+}
+
+// Letters of the alphabets a keyboard types: Latin, Greek, Cyrillic, Armenian, Hebrew, Arabic,
+// the Indian scripts, CJK, kana and Hangul.
+bool IsLetter(char32_t c) {
+    return InRanges(
+        c,
+        {{U'A', U'Z'},     {U'a', U'z'},     {0xAA, 0xAA},     {0xB5, 0xB5},     {0xBA, 0xBA},
+         {0xC0, 0xD6},     {0xD8, 0xF6},     {0xF8, 0x2AF},    {0x370, 0x373},   {0x376, 0x377},
+         {0x37A, 0x37D},   {0x37F, 0x37F},   {0x386, 0x386},   {0x388, 0x3FF},   {0x400, 0x481},
+         {0x48A, 0x52F},   {0x531, 0x556},   {0x561, 0x587},   {0x5D0, 0x5EA},   {0x5F0, 0x5F2},
+         {0x620, 0x64A},   {0x66E, 0x66F},   {0x671, 0x6D3},   {0x6D5, 0x6D5},   {0x6FA, 0x6FC},
+         {0x904, 0x939},   {0x1E00, 0x1FFF}, {0x3041, 0x3096}, {0x30A1, 0x30FA}, {0x3400, 0x4DBF},
+         {0x4E00, 0x9FFF}, {0xAC00, 0xD7A3}, {0xFF21, 0xFF3A}, {0xFF41, 0xFF5A}});
+}
+
+// Blanks, control characters and the invisible ones: nothing a reader could see between the
+// digits.
+bool IsBlank(char32_t c) {
+    return InRanges(c, {{0x00, 0x20},
+                        {0x7F, 0xA0},
+                        {0xAD, 0xAD},
+                        {0x1680, 0x1680},
+                        {0x2000, 0x200F},
+                        {0x2028, 0x202F},
+                        {0x205F, 0x2064},
+                        {0x3000, 0x3000},
+                        {0xFEFF, 0xFEFF}});
+}
+
+// The separator is one character that cannot be part of a number otherwise and can be seen:
+// not a digit, a sign, a letter (an exponent is written with "e") or a blank. Any other
+// character will do, the Arabic "٫" and the raised point "·" among them.
 void Decimal(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 2, "decimal C");
     const std::string& word = line.words[1];
-    std::size_t characters = 0;
-    char32_t c = 0;
-    for (unsigned char byte : word) {
-        if ((byte & 0xC0) != 0x80) {
-            ++characters;
-            c = byte < 0x80    ? byte
-                : byte >= 0xF0 ? byte & 0x07
-                : byte >= 0xE0 ? byte & 0x0F
-                               : byte & 0x1F;
-        } else {
-            c = (c << 6) | (byte & 0x3F);
-        }
+    const std::optional<char32_t> c = SingleCharacter(word);
+    if (!c) throw ScriptError("разделитель — один символ, а не «" + word + "»");
+    if (IsDigit(*c)) throw ScriptError("цифра «" + word + "» не может быть разделителем");
+    if (IsSign(*c)) throw ScriptError("знак «" + word + "» не может быть разделителем");
+    if (IsLetter(*c)) throw ScriptError("буква «" + word + "» не может быть разделителем");
+    if (IsBlank(*c)) {
+        throw ScriptError("пробел или невидимый символ не может быть разделителем");
     }
-    if (characters != 1) throw ScriptError("разделитель — один символ, а не «" + word + "»");
-    if (c >= U'0' && c <= U'9')
-        throw ScriptError("цифра «" + word + "» не может быть разделителем");
-    if (c == U'+' || c == U'-') throw ScriptError("знак «" + word + "» не может быть разделителем");
-    if (IsLetter(c)) throw ScriptError("буква «" + word + "» не может быть разделителем");
-    if (c > 0x7E || c <= 0x20) {
-        throw ScriptError("разделитель «" + word +
-                          "» не подходит: нужен знак препинания, например «,» или «.»");
-    }
-    s.Credit().SetDecimalSeparator(word[0]);
+    s.Credit().SetDecimalSeparator(word);
 }
 
 // --- Views ---------------------------------------------------------------------------------

@@ -153,7 +153,8 @@ bool IsConverterField(CreditField field) {
     return field == F::Nd || field == F::Nr || field == F::Ne;
 }
 
-CreditCalculator::CreditCalculator(char decimalSeparator) : separator_(decimalSeparator) {
+CreditCalculator::CreditCalculator(std::string decimalSeparator)
+    : separator_(std::move(decimalSeparator)) {
     colours_.fill(kFieldNormal);
     for (F f : kComputedFields) colours_[Index(f)] = kFieldComputed;
     colours_[Index(F::Edit11)] = kLossesGreen;

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kalvora {
@@ -106,11 +107,16 @@ struct CreditValues {
 class CreditCalculator {
   public:
     // The window as created: every field at its initial text, figures at zero.
-    explicit CreditCalculator(char decimalSeparator = ',');
+    explicit CreditCalculator(char decimalSeparator = ',')
+        : CreditCalculator(std::string(1, decimalSeparator)) {}
+    // The separator as one character in UTF-8 ("٫" takes two bytes).
+    explicit CreditCalculator(std::string decimalSeparator);
 
-    // The locale's decimal separator used to read and write every number from now on.
-    void SetDecimalSeparator(char separator) { separator_ = separator; }
-    char DecimalSeparator() const { return separator_; }
+    // The locale's decimal separator used to read and write every number from now on: one
+    // character in UTF-8.
+    void SetDecimalSeparator(std::string separator) { separator_ = std::move(separator); }
+    void SetDecimalSeparator(char separator) { separator_ = std::string(1, separator); }
+    const std::string& DecimalSeparator() const { return separator_; }
 
     // --- What a person does ---------------------------------------------------------------
 
@@ -163,7 +169,7 @@ class CreditCalculator {
     void NeKeyUp();
     void BoxClicked(CreditBox box);
 
-    char separator_;
+    std::string separator_;
     std::array<std::string, kCreditFieldCount> texts_;
     std::array<std::uint32_t, kCreditFieldCount> colours_{};
     std::array<bool, kCreditBoxCount> boxes_{};

@@ -15,7 +15,7 @@ bool IsDigit(char c) {
 
 }  // namespace
 
-std::optional<double> ParseDecimal(std::string_view text, char separator) {
+std::optional<double> ParseDecimal(std::string_view text, std::string_view separator) {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && text[begin] == ' ') ++begin;
@@ -37,9 +37,10 @@ std::optional<double> ParseDecimal(std::string_view text, char separator) {
     }
     // Either decimal mark reads: a rate typed as "9.5" under a decimal comma is still 9,5.
     // Numbers carry no thousands separator, so the two never mean anything else.
-    if (i < text.size() && (text[i] == separator || text[i] == '.' || text[i] == ',')) {
+    const bool mark = !separator.empty() && text.compare(i, separator.size(), separator) == 0;
+    if (mark || (i < text.size() && (text[i] == '.' || text[i] == ','))) {
         plain += '.';
-        ++i;
+        i += mark ? separator.size() : 1;
         while (i < text.size() && IsDigit(text[i])) {
             plain += text[i++];
             ++mantissaDigits;
@@ -67,7 +68,7 @@ std::optional<double> ParseDecimal(std::string_view text, char separator) {
     return value;
 }
 
-std::string FormatFixed(double value, int width, int decimals, char separator) {
+std::string FormatFixed(double value, int width, int decimals, std::string_view separator) {
     if (!std::isfinite(value)) return {};
     if (decimals < 0) decimals = 0;
     if (decimals > 40) decimals = 40;
@@ -130,8 +131,11 @@ std::string FormatFixed(double value, int width, int decimals, char separator) {
         text += separator;
         text.append(fixed + intLength + 1, fixed + kept + 1);
     }
-    if (width > 0 && text.size() < static_cast<std::size_t>(width)) {
-        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    // Characters, not bytes: the continuation bytes of a UTF-8 separator do not count.
+    std::size_t characters = 0;
+    for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    if (width > 0 && characters < static_cast<std::size_t>(width)) {
+        text.insert(0, static_cast<std::size_t>(width) - characters, ' ');
     }
     return text;
 }

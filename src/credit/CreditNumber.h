@@ -11,10 +11,17 @@ namespace kalvora {
 // sign, digits with at most one decimal mark, and an optional exponent ("1,5E3"). A point or a
 // comma is read as the decimal mark whatever `separator` is, so "9.5" and "9,5" are the same
 // number under either locale; numbers are written with `separator` only. Anything else,
-// and any number too large for a double, is not a number.
-std::optional<double> ParseDecimal(std::string_view text, char separator);
+// and any number too large for a double, is not a number. The separator is one character in
+// UTF-8, so a locale's "٫" reads as well as ",".
+std::optional<double> ParseDecimal(std::string_view text, std::string_view separator);
+inline std::optional<double> ParseDecimal(std::string_view text, char separator) {
+    return ParseDecimal(text, std::string_view(&separator, 1));
+}
 
 // The value of a decimal number text, or `fallback` for any text that is not one.
+inline double DecimalOr(std::string_view text, std::string_view separator, double fallback) {
+    return ParseDecimal(text, separator).value_or(fallback);
+}
 inline double DecimalOr(std::string_view text, char separator, double fallback) {
     return ParseDecimal(text, separator).value_or(fallback);
 }
@@ -23,7 +30,11 @@ inline double DecimalOr(std::string_view text, char separator, double fallback) 
 // least `width` characters, as printf's "%W.Df" writes it, except that the last shown decimal is
 // rounded half away from zero on the number's shortest decimal form: 2.125 and 2.675 show as 2.13
 // and 2.68, although 2.675 is slightly less in binary. A value that rounds to zero shows no minus
-// sign. A value that is not finite gives an empty text; callers never show one.
-std::string FormatFixed(double value, int width, int decimals, char separator);
+// sign. A value that is not finite gives an empty text; callers never show one. The width counts
+// characters, so a separator of several bytes pads as one.
+std::string FormatFixed(double value, int width, int decimals, std::string_view separator);
+inline std::string FormatFixed(double value, int width, int decimals, char separator) {
+    return FormatFixed(value, width, decimals, std::string_view(&separator, 1));
+}
 
 }  // namespace kalvora

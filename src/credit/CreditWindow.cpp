@@ -637,7 +637,7 @@ void CreditWindow::OpenNewsSite() {
 }
 
 void CreditWindow::OpenDeskCalculator() {
-    DeskCalculatorDialog dialog(calculator_.DecimalSeparator(), this);
+    DeskCalculatorDialog dialog(SystemDecimalSeparator(), this);
     dialog.exec();
 }
 

@@ -27,13 +27,14 @@ constexpr std::array<RememberedField, 5> kRemembered = {{
 
 // A remembered number as the calculator reads it: written with either decimal separator (the
 // file may come from a system with the other one), and finite.
-std::optional<std::string> RememberedNumber(const QString& text, char separator) {
+std::optional<std::string> RememberedNumber(const QString& text, const std::string& separator) {
     std::string value = text.toStdString();
     if (ParseDecimal(value, separator)) return value;
-    const char other = separator == ',' ? '.' : ',';
+    const char other = separator == "," ? '.' : ',';
     if (!ParseDecimal(value, other)) return std::nullopt;
-    for (char& c : value) {
-        if (c == other) c = separator;
+    for (std::size_t at = value.find(other); at != std::string::npos;
+         at = value.find(other, at + separator.size())) {
+        value.replace(at, 1, separator);
     }
     return value;
 }

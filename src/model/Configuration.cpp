@@ -13,6 +13,8 @@ Configuration::Configuration(UiPort& ui) : ui_(ui) {
         s.tag = d.tag;
         s.price = ParseInteger(d.price).value_or(0);
     }
+    // Already before the first price computation, a box that cannot be changed looks it.
+    for (const OptionDef& d : kOptionTable) CaptionFollowsBox(d.id);
 }
 
 void Configuration::Changed() {
@@ -38,6 +40,13 @@ void Configuration::SetChecked(Opt o, bool checked) {
     Changed();
     CaptionFollowsBox(o);
     RunClickRule(o);
+}
+
+void Configuration::OnOptionClicked(Opt o, bool checked) {
+    const Settle settle(*this);
+    usersClick_ = o;
+    SetChecked(o, checked);
+    usersClick_.reset();
 }
 
 void Configuration::SetEnabled(Opt o, bool enabled) {
@@ -231,6 +240,11 @@ void Configuration::OnEngineChosen() {
 }
 void Configuration::OnEngineFocused(int engine) {
     SetPreferredEngine(engine);
+}
+void Configuration::OnEngineClicked(int engine) {
+    const Settle settle(*this);
+    OnEngineFocused(engine);
+    SelectEngine(engine);
 }
 
 // --- Texts and pictures ----------------------------------------------------------------------

@@ -144,6 +144,10 @@ class Configuration {
 
     // --- Rules ---------------------------------------------------------------------------
 
+    // The user clicks an option's check box, which now shows `checked`. A radio pack ticked
+    // this way replaces the packs and comfort packages it unticks for good: they are no longer
+    // wanted. A pack that a rule ticks leaves the wishes alone.
+    void OnOptionClicked(Opt o, bool checked);
     // Runs the click rule bound to an option's check box.
     void RunClickRule(Opt o);
     // The exit rule of an option's check box, run when the keyboard focus leaves it.
@@ -158,6 +162,10 @@ class Configuration {
     void OnTrimChosen();               // form: ComplClick
     void OnEngineChosen();             // form: Dvig14MTClick
     void OnEngineFocused(int engine);  // form: Dvig20MT145Enter
+    // The user clicks an engine button: entering it makes it the preferred engine, then it is
+    // selected. One action, so that undoing it takes the preference back too; also when the
+    // button kept the focus from before.
+    void OnEngineClicked(int engine);
 
     // Option rules.
     void KomfBoxClick();
@@ -280,6 +288,8 @@ class Configuration {
     VisiblePictures pictures_;
     bool startupPending_ = true;
     bool hasPrice_ = false;
+    // The option whose box the user is clicking, until its click rule has run.
+    std::optional<Opt> usersClick_;
     int settleDepth_ = 0;
     bool figuresDue_ = false;
     std::string configurationCode_;

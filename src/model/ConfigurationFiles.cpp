@@ -23,8 +23,9 @@ Result Configuration::SaveToFile(const std::string& path, FileAccess& files) {
         if (!ui_.Confirm(question)) return {Outcome::Declined, {}};
     }
     // The configuration on screen; the field may hold a code the decoder rejected. Before the
-    // first price there is only the field.
-    const std::string& code = configurationCode_.empty() ? edit1_ : configurationCode_;
+    // first price the configuration has no code yet, and the file gets the field as the program
+    // left it, empty, never a code the decoder rejected.
+    const std::string& code = configurationCode_;
     std::string reason;
     if (!files.WriteFile(path, CodeFileContent(code), &reason)) {
         const std::string message = SaveFailedMessage(path, reason);

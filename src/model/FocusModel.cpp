@@ -5,11 +5,25 @@
 namespace kalvora {
 
 void FocusModel::MoveTo(const FocusTarget& target) {
+    Move(target, true);
+}
+
+void FocusModel::MoveToClicked(const FocusTarget& target) {
+    Move(target, false);
+}
+
+void FocusModel::Move(const FocusTarget& target, bool runEntryRule) {
     if (target == current_) return;
     const FocusTarget previous = current_;
     current_ = target;
     if (previous.kind == FocusTarget::Kind::Option) config_.OptionExit(OptAt(previous.index));
-    if (target.kind == FocusTarget::Kind::Engine) config_.OnEngineFocused(target.index);
+    if (runEntryRule && target.kind == FocusTarget::Kind::Engine) {
+        config_.OnEngineFocused(target.index);
+    }
+}
+
+void FocusModel::RememberWish() {
+    if (current_.kind == FocusTarget::Kind::Option) config_.OptionExit(OptAt(current_.index));
 }
 
 }  // namespace kalvora

@@ -45,8 +45,18 @@ class FocusModel {
     // the entry rule of the engine button that gains it. Moving to the control that already
     // has the focus runs nothing.
     void MoveTo(const FocusTarget& target);
+    // Moves the focus for a click on `target`: the check box that loses it runs its exit rule,
+    // but an engine button's entry rule is left to the click, which runs it as part of its own
+    // action (Configuration::OnEngineClicked), so that undoing the click takes it back.
+    void MoveToClicked(const FocusTarget& target);
+    // Runs the exit rule of the check box that has the focus, which keeps it: before a command
+    // whose code may take the focus to the code field, so that the wish is remembered before
+    // the command acts, as a click elsewhere would remember it.
+    void RememberWish();
 
   private:
+    void Move(const FocusTarget& target, bool runEntryRule);
+
     Configuration& config_;
     FocusTarget current_;
 };

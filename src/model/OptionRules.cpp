@@ -294,11 +294,16 @@ void Configuration::IntererBoxClick() {
 // it back as the user left it.
 void Configuration::RadioPackClick(Opt pack, std::initializer_list<Opt> unticks,
                                    bool bringsSteeringControl) {
+    // Only the user's own tick: a pack that a rule ticks (the automatic gearbox's pack 2, a
+    // remembered pack coming back) leaves the other wishes, so the user's pack returns when the
+    // rule's reason goes.
+    const bool chosenByUser = usersClick_ == pack;
+    if (chosenByUser) usersClick_.reset();
     if (Checked(pack)) {
         for (Opt other : unticks) {
-            // What this pack replaces is no longer wanted, as when one comfort package takes
-            // the other's place: the trim rules do not bring it back.
-            if (Checked(other)) SetTag(other, 0);
+            // What the user's pack replaces is no longer wanted, as when one comfort package
+            // takes the other's place: the trim rules do not bring it back.
+            if (chosenByUser && Checked(other)) SetTag(other, 0);
             SetChecked(other, false);
         }
         if (bringsSteeringControl) {

@@ -28,6 +28,8 @@ class TestUndoWindow : public QObject {
     void greyedOptionExplainsItselfOnCheckBoxAndCaption();
     void noticeFollowsAnActionThatChangedMore();
     void ctrlZAndTheButtonsStepThroughWholeActions();
+    void undoneEngineLeavesNoPreferenceBehind();
+    void ctrlZInTheCodeFieldUndoesTheConfigurationUnlessTyped();
 
   private:
     std::unique_ptr<MainWindow> Open();
@@ -154,6 +156,85 @@ void TestUndoWindow::ctrlZAndTheButtonsStepThroughWholeActions() {
     QVERIFY(!undo->isEnabled());
     QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(w->Config().Trim(), int(kalvora::Ghia));
+}
+
+// Trend, then 1,6 A with the mouse, Ctrl+Z, Ghia: the car is the Ghia that Trend, Ghia gives,
+// not one with the automatic gearbox the undone click preferred.
+void TestUndoWindow::undoneEngineLeavesNoPreferenceBehind() {
+    int engine = -1, preferred = -1;
+    std::string code;
+    {
+        auto w = Open();
+        QVERIFY(w);
+        Click(*w, "Compl_2");
+        Click(*w, "Compl_3");
+        engine = w->Config().Engine();
+        preferred = w->Config().PreferredEngine();
+        code = w->Config().Edit1();
+    }
+    auto w = Open();
+    QVERIFY(w);
+    Click(*w, "Compl_2");
+    Click(*w, "Dvig16AT100");
+    QCOMPARE(w->Config().Engine(), int(kalvora::Dvig16AT100));
+    QCOMPARE(w->Config().PreferredEngine(), int(kalvora::Dvig16AT100));
+    QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->Config().PreferredEngine(), preferred);
+    Click(*w, "Compl_3");
+    QCOMPARE(w->Config().Engine(), engine);
+    QCOMPARE(w->Config().Edit1(), code);
+    // The button kept the focus through the undo; clicking it again chooses it again.
+    Click(*w, "Compl_2");
+    Click(*w, "Dvig16AT100");
+    QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+    Click(*w, "Dvig16AT100");
+    QCOMPARE(w->Config().PreferredEngine(), int(kalvora::Dvig16AT100));
+}
+
+// The focus is in the code field after the start and after opening a file: Ctrl+Z and Ctrl+Y
+// step through the configuration there too, unless the field holds text typed since the last
+// decode, which the field's own undo and redo take first.
+void TestUndoWindow::ctrlZInTheCodeFieldUndoesTheConfigurationUnlessTyped() {
+    auto w = Open();
+    QVERIFY(w);
+    auto* edit = w->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    QVERIFY(edit);
+    const int start = w->Config().Trim();
+    Click(*w, "Compl_3");
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QVERIFY(edit->hasFocus());
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->Config().Trim(), start);
+    QVERIFY(edit->hasFocus());
+    Save(*w, "ctrl-z-in-code-field.png");
+    QTest::keyClick(edit, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(w->Config().Trim(), int(kalvora::Ghia));
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w->Config().Trim(), int(kalvora::Ghia));
+
+    const QString code = edit->text();
+    QTest::keyClicks(edit, QStringLiteral("AB"));
+    QVERIFY(edit->text() != code);
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(edit->text(), code);
+    QCOMPARE(w->Config().Trim(), int(kalvora::Ghia));
+    QTest::keyClick(edit, Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(edit->text() != code);
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(edit->text(), code);
+    // The field has nothing left to take back: the configuration steps back.
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->Config().Trim(), start);
+
+    // A decoded code is no typing: the next Ctrl+Z takes the decode back.
+    QTest::keyClick(edit, Qt::Key_Y, Qt::ControlModifier);
+    const QString ghia = edit->text();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("####################"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(w->Config().Trim(), start);
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(edit->text(), ghia);
 }
 
 QTEST_MAIN(TestUndoWindow)

@@ -101,8 +101,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"DecimalSign", "decimal -", "знак «-» не может быть разделителем"},
         BadLine{"DecimalExponentLetter", "decimal e", "буква «e» не может быть разделителем"},
         BadLine{"DecimalCyrillicLetter", "decimal ж", "буква «ж» не может быть разделителем"},
-        BadLine{"DecimalWideCharacter", "decimal ·",
-                "разделитель «·» не подходит: нужен знак препинания, например «,» или «.»"}),
+        BadLine{"DecimalArabicDigit", "decimal ٣", "цифра «٣» не может быть разделителем"},
+        BadLine{"DecimalMinusSign", "decimal −", "знак «−» не может быть разделителем"},
+        BadLine{"DecimalGreekLetter", "decimal λ", "буква «λ» не может быть разделителем"},
+        BadLine{"DecimalArabicLetter", "decimal ب", "буква «ب» не может быть разделителем"},
+        BadLine{"DecimalTab", "decimal \t",
+                "пробел или невидимый символ не может быть разделителем"},
+        BadLine{"DecimalNoBreakSpace", "decimal \u00a0",
+                "пробел или невидимый символ не может быть разделителем"},
+        BadLine{"DecimalBrokenUtf8", "decimal \xd9", "разделитель — один символ, а не «\xd9»"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Output ----------------------------------------------------------------------------------
@@ -211,6 +218,34 @@ TEST(ScriptWindows, DecimalChangesHowTheCreditWindowWritesNumbers) {
     credit.SetDecimalSeparator('.');
     credit.Open(12420);
     EXPECT_EQ(run.out, CreditDump(credit));
+}
+
+// Any visible character that is no digit, sign or letter is a separator: the Arabic "٫", the
+// raised point "·", a semicolon. Numbers are written and read with it.
+TEST(ScriptWindows, AnyOtherVisibleCharacterIsADecimalSeparator) {
+    for (const std::string mark : {"٫", "·", ";", "'", "\u2396"}) {
+        SCOPED_TRACE(mark);
+        const Played run = Play("start\ndecimal " + mark + "\ncredit\ncredit-set StavkaR 12" +
+                                mark + "5\nprint credit\n");
+        ASSERT_EQ(run.status, 0) << run.err;
+        CreditCalculator credit;
+        credit.SetDecimalSeparator(mark);
+        credit.Open(12420);
+        credit.Type(CreditField::StavkaR, "12" + mark + "5");
+        EXPECT_EQ(run.out, CreditDump(credit));
+        EXPECT_NE(run.out.find("StavkaR\t12" + mark + "5\tffffff"), std::string::npos) << run.out;
+        // The same figures as with a comma, in the same columns: a separator of two bytes
+        // still takes one place.
+        CreditCalculator comma;
+        comma.Open(12420);
+        comma.Type(CreditField::StavkaR, "12,5");
+        const std::string expected = CreditDump(comma);
+        ASSERT_EQ(expected.find(mark), std::string::npos);
+        std::string shown = run.out;
+        for (std::size_t at = shown.find(mark); at != std::string::npos; at = shown.find(mark, at))
+            shown.replace(at, mark.size(), ",");
+        EXPECT_EQ(shown, expected);
+    }
 }
 
 // --- Random sessions -------------------------------------------------------------------------

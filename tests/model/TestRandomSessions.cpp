@@ -2,6 +2,7 @@
 // configuration.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <vector>
 
 #include "model/Configuration.h"
@@ -172,6 +173,48 @@ TEST(RandomSessions, EveryActionLeavesAConsistentWindow) {
             });
         if (HasFatalFailure()) return;
     }
+}
+
+// A radio pack's wish is the user's to drop: only ticking another pack does it. A rule that ticks
+// one (the automatic gearbox's pack 2, a remembered pack coming back with a trim) leaves every
+// wish, so the user's pack returns when the rule's reason goes.
+TEST(RandomSessions, NoRuleForgetsARadioPackTheUserWants) {
+    constexpr Opt kPacks[] = {Opt::R1Box, Opt::R2Box, Opt::R4Box,
+                              Opt::R6Box, Opt::R7Box, Opt::R12Box};
+    std::mt19937 random(1412);
+    int kept = 0;
+    for (int session = 0; session < 300; ++session) {
+        RecordingUi ui;
+        Configuration config(ui);
+        User user(config);
+        std::vector<int> wishes;
+        const auto takeWishes = [&] {
+            // The focus leaves the box first: its exit rule is the user's, not a rule's.
+            user.LeaveOption();
+            wishes.clear();
+            for (Opt pack : kPacks) wishes.push_back(config.Tag(pack));
+        };
+        takeWishes();
+        testing::PlayRandomSession(
+            random, ui, config, user, 60,
+            [&](int step, const std::string& what, testing::SessionAction action) {
+                const bool byRules = action == testing::SessionAction::Trim ||
+                                     action == testing::SessionAction::Body ||
+                                     action == testing::SessionAction::Engine ||
+                                     action == testing::SessionAction::Colour;
+                for (std::size_t k = 0; byRules && k < std::size(kPacks); ++k) {
+                    if (wishes[k] == 1) ++kept;
+                    EXPECT_TRUE(wishes[k] == 0 || config.Tag(kPacks[k]) == 1)
+                        << "session " << session << " step " << step << ": " << what << " forgot "
+                        << Def(kPacks[k]).name;
+                }
+                takeWishes();
+                return !HasFailure();
+            });
+        if (HasFailure()) return;
+    }
+    // The sessions did want radio packs when the rules ran.
+    EXPECT_GT(kept, 200);
 }
 
 }  // namespace

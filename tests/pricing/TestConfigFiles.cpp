@@ -103,6 +103,25 @@ TEST_F(ConfigFileTest, SaveWritesTheConfigurationOnScreenNotARejectedCode) {
     EXPECT_EQ(config.Edit1(), onScreen);
 }
 
+// Before the start code there is no configuration code yet: a save writes the field as the
+// program left it, never a code the decoder rejected, and opens as that field does.
+TEST(ConfigFileBeforeStart, SaveNeverWritesARejectedCode) {
+    RecordingUi ui;
+    FakeFileAccess files;
+    Configuration config(ui);
+    config.SetEdit1("ABC");
+    EXPECT_EQ(config.DecodeCodeField().outcome, Outcome::Rejected);
+    EXPECT_EQ(config.Edit1(), "ABC");
+    EXPECT_EQ(config.SaveToFile("z.klv", files).outcome, Outcome::Accepted);
+    EXPECT_EQ(files.files["z.klv"], "\r\n");
+    // After the start the configuration's code, as always.
+    config.RunStartCode({}, files);
+    config.SetEdit1("ABC");
+    config.DecodeCodeField();
+    config.SaveToFile("y.klv", files);
+    EXPECT_EQ(files.files["y.klv"], config.ConfigurationCode() + "\r\n");
+}
+
 // --- Open -------------------------------------------------------------------------------------
 
 struct OpenCase {

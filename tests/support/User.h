@@ -14,7 +14,7 @@ class User {
     void Click(Opt o) {
         if (!c.Enabled(o)) return;
         FocusOption(o);
-        c.SetChecked(o, !c.Checked(o));
+        c.OnOptionClicked(o, !c.Checked(o));
     }
     void ClickBody(int b) {
         if (!c.BodyEnabled(b)) return;
@@ -29,8 +29,7 @@ class User {
     void ClickEngine(int e) {
         if (!c.EngineEnabled(e)) return;
         LeaveOption();
-        c.OnEngineFocused(e);
-        c.SelectEngine(e);
+        c.OnEngineClicked(e);
     }
     void PickTrim(int t) {
         LeaveOption();
