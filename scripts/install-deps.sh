@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2 bash-completion
+    poppler-utils dbus-bin at-spi2-core python3-pyatspi
     dpkg-dev lintian desktop-file-utils libxml2-utils shared-mime-info man-db libglib2.0-bin appstream
 )
 

@@ -112,6 +112,19 @@ QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
+// What a screen reader calls an option: its own caption where the row's label says more
+// (the metallic row's label ends in "Цвет:"), without the blanks that place it on screen.
+QString OptionName(const OptionDef& def) {
+    return Q(def.ownCaption.empty() ? def.caption : def.ownCaption).simplified();
+}
+
+// A label that shows a figure is read with what the figure is: "Базовая цена: 12420 $".
+QString FigureName(const QString& what, const QString& figure) {
+    bool number = false;
+    figure.toLongLong(&number);
+    return what + QStringLiteral(": ") + figure + (number ? QStringLiteral(" $") : QString());
+}
+
 // MS Sans Serif 8 pt is about 11 pixels; Arial-metric faces keep the captions as wide as the
 // program was laid out for.
 QFont WindowFont(int pixelSize, bool bold = false) {
@@ -436,7 +449,8 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
     priceLabel_->setPalette(pal);
     priceLabel_->setGeometry(x + 12, 4, 1023 - x - 16, 32);
     pricePlace_ = priceLabel_->geometry();
-    priceLabel_->setAccessibleName(QStringLiteral("Цена автомобиля"));
+    priceLabel_->setAccessibleName(QStringLiteral("Цена"));
+    priceLabel_->setAccessibleDescription(QStringLiteral("Цена автомобиля со всеми опциями"));
 
     auto* priceButton = new QPushButton(QStringLiteral("Цена?"), panel);
     priceButton->setObjectName(QStringLiteral("PriceButton"));
@@ -564,6 +578,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     bazaLabel_->setFont(WindowFont(16, true));
     bazaLabel_->resize(440, 19);
     bazaLabel_->setAccessibleName(QStringLiteral("Базовая цена"));
+    unLabel_->setAccessibleName(QStringLiteral("Доплата за крышу"));
     QPalette navy = base->palette();
     navy.setColor(QPalette::WindowText, kNavy);
     base->setPalette(navy);
@@ -602,6 +617,9 @@ void MainWindow::BuildOptions(QWidget* panel) {
     colours_->setObjectName(QStringLiteral("ComboBox1"));
     for (const ColourDef& c : kColours) colours_->addItem(Q(c.item));
     colours_->setCurrentIndex(-1);
+    // Read as "Цвет: Jeans Metallic", not as the colour alone ("???", which means none).
+    colours_->setAccessibleName(QStringLiteral("Цвет"));
+    colours_->setItemData(0, QStringLiteral("не выбран"), Qt::AccessibleTextRole);
     colours_->setGeometry(metallCaption->x() + metallCaption->width() + 6, 260, 176, 22);
     connect(colours_, &QComboBox::activated, this, [this](int index) {
         if (index == config_.Colour()) return;
@@ -641,7 +659,7 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
         row.info->setIconSize(QSize(9, 9));
         row.info->setAutoRaise(true);
         row.info->setGeometry(x - 5 - kPriceWidth - kInfoWidth, y - 1, kInfoWidth, kInfoHeight);
-        row.info->setAccessibleName(QStringLiteral("Пояснение: ") + Q(def.caption));
+        row.info->setAccessibleName(QStringLiteral("Пояснение: ") + OptionName(def));
         row.info->setToolTip(QStringLiteral("Пояснение (F1)"));
         const Opt option = def.id;
         connect(row.info, &QToolButton::clicked, this,
@@ -650,7 +668,7 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     row.box = new QCheckBox(panel);
     row.box->setObjectName(Q(def.name));
     row.box->setGeometry(x, y, 14, 14);
-    row.box->setAccessibleName(Q(def.ownCaption.empty() ? def.caption : def.ownCaption));
+    row.box->setAccessibleName(OptionName(def));
     row.box->installEventFilter(this);
     SetOptionDescription(row, row.price->text());
     const Opt option = def.id;
@@ -759,9 +777,15 @@ void MainWindow::Sync() {
     if (colours_->currentIndex() != colour) colours_->setCurrentIndex(colour);
 
     const QString baza = QString::fromStdString(config_.BazaLabel());
-    if (bazaLabel_->text() != baza) bazaLabel_->setText(baza);
+    if (bazaLabel_->text() != baza) {
+        bazaLabel_->setText(baza);
+        bazaLabel_->setAccessibleName(FigureName(QStringLiteral("Базовая цена"), baza));
+    }
     const QString un = QString::fromStdString(config_.UnLabel());
-    if (unLabel_->text() != un) unLabel_->setText(un);
+    if (unLabel_->text() != un) {
+        unLabel_->setText(un);
+        unLabel_->setAccessibleName(FigureName(QStringLiteral("Доплата за крышу"), un));
+    }
     const QString price = QString::fromStdString(config_.PriceLabel());
     const QString code = QString::fromStdString(config_.Edit1());
     // The code and the price together name the configuration: its breakdown changes with them.
@@ -770,7 +794,9 @@ void MainWindow::Sync() {
         ArrangeStrip();
         priceLabel_->setProperty("breakdownCode", code);
         priceLabel_->setToolTip(PriceBreakdownTip(config_));
-        priceLabel_->setAccessibleDescription(price);
+        // Read as it shows: "Цена: $16215".
+        priceLabel_->setAccessibleName(
+            price.startsWith(QStringLiteral("Цена")) ? price : QStringLiteral("Цена: ") + price);
     }
     if (edit1_->text() != code) {
         edit1_->setText(code);
@@ -787,6 +813,8 @@ void MainWindow::SetOptionDescription(const OptionRow& row, const QString& price
     QString description = QStringLiteral("Цена: $") + price;
     if (!row.box->toolTip().isEmpty()) description += QStringLiteral(". ") + row.box->toolTip();
     row.box->setAccessibleDescription(description);
+    row.price->setAccessibleName(QStringLiteral("Цена опции «") + row.box->accessibleName() +
+                                 QStringLiteral("»: ") + price + QStringLiteral(" $"));
 }
 
 void MainWindow::UpdateTitle() {

@@ -9,6 +9,7 @@
 #include "documents/OrderDocument.h"
 #include "documents/OrderWindow.h"
 #include "info/AboutWindow.h"
+#include "info/AccessibleComboBox.h"
 #include "info/AlloyWheelsWindow.h"
 #include "info/BodyTypesWindow.h"
 #include "info/ClimateWindow.h"
@@ -51,6 +52,8 @@ Windows::~Windows() {
 }
 
 std::unique_ptr<Windows> CreateWindows() {
+    // Before the first list is asked for its name.
+    InstallAccessibleComboBoxNames();
     auto w = std::make_unique<Windows>();
     w->Form1 = new MainWindow;
     Configuration& config = w->Form1->Config();

@@ -81,7 +81,9 @@ const char* EffectWord(const OptionChange& c) {
 
 }  // namespace
 
-const char* StandingWord(const OptionState& s) {
+const char* StandingWord(Opt o, const OptionState& s) {
+    // The dealer extras have no check box: a code alone ticks them.
+    if (Def(o).hidden) return s.checked ? "hidden ticked" : "hidden";
     switch (StandingOf(s)) {
         case OptionStanding::Standard:
             return "standard";
@@ -116,8 +118,8 @@ void WriteExplanation(const Configuration& config, const ActionHistory& history,
     for (int i = 0; i < kOptionCount; ++i) {
         const Opt o = OptAt(i);
         const OptionState& s = config.Option(o);
-        out << Def(o).name << '\t' << Def(o).caption << '\t' << StandingWord(s) << '\t' << s.price
-            << '\t' << EscapeLine(history.Reason(o)) << '\n';
+        out << Def(o).name << '\t' << Def(o).caption << '\t' << StandingWord(o, s) << '\t'
+            << s.price << '\t' << EscapeLine(history.Reason(o)) << '\n';
     }
 }
 

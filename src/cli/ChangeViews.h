@@ -15,10 +15,12 @@ namespace kalvora::cli {
 void WriteActionReport(const ActionReport& report, std::ostream& out);
 
 // For every option of the configuration, in the order of the state dump, one line
-// ID<TAB>CAPTION<TAB>STATE<TAB>PRICE<TAB>REASON.
+// ID<TAB>CAPTION<TAB>STATE<TAB>PRICE<TAB>REASON. STATE is ticked, unticked, standard or
+// unavailable; for the hidden dealer extras, which only a code ticks, hidden or hidden ticked.
 void WriteExplanation(const Configuration& config, const ActionHistory& history, std::ostream& out);
 
-// The word for an option's standing: "ticked", "unticked", "standard" or "unavailable".
-const char* StandingWord(const OptionState& state);
+// The word for an option's standing: "ticked", "unticked", "standard" or "unavailable"; for a
+// hidden dealer extra "hidden" or "hidden ticked".
+const char* StandingWord(Opt option, const OptionState& state);
 
 }  // namespace kalvora::cli

@@ -16,7 +16,7 @@ std::string ExplanationJson(const std::string& input, const Configuration& confi
         const OptionState& s = config.Option(o);
         options.push_back({{"id", Def(o).name},
                            {"caption", Def(o).caption},
-                           {"state", StandingWord(s)},
+                           {"state", StandingWord(o, s)},
                            {"price", s.price},
                            {"reason", history.Reason(o)}});
     }

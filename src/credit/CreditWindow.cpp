@@ -120,6 +120,63 @@ const Tip kTips[] = {
     {F::Edit8, "Если кредит погасить досрочно, то есть шанс сэкономить средства"},
 };
 
+// What a screen reader calls each field: the caption beside it, with the group or column the
+// eye takes from the layout (a premium field sits in a group box that names neither the year
+// nor whether it is the rate or the sum).
+struct FieldName {
+    CreditField field;
+    const char* name;
+};
+
+const FieldName kFieldNames[] = {
+    {F::Edit1, "Стоимость автомобиля по конфигуратору, $"},
+    {F::PrKasko1Edit, "КАСКО кредитного авто, 1-й год, %"},
+    {F::PrKasko2Edit, "КАСКО кредитного авто, 2-й год, %"},
+    {F::PrKasko3Edit, "КАСКО кредитного авто, 3-й год, %"},
+    {F::Kasko1SumEdit, "КАСКО кредитного авто, 1-й год, сумма"},
+    {F::Kasko2SumEdit, "КАСКО кредитного авто, 2-й год, сумма"},
+    {F::Kasko3SumEdit, "КАСКО кредитного авто, 3-й год, сумма"},
+    {F::PrKasko1NEdit, "КАСКО некредитного авто, 1-й год, %"},
+    {F::PrKasko2NEdit, "КАСКО некредитного авто, 2-й год, %"},
+    {F::PrKasko3NEdit, "КАСКО некредитного авто, 3-й год, %"},
+    {F::Kasko1NSumEdit, "КАСКО некредитного авто, 1-й год, сумма"},
+    {F::Kasko2NSumEdit, "КАСКО некредитного авто, 2-й год, сумма"},
+    {F::Kasko3NSumEdit, "КАСКО некредитного авто, 3-й год, сумма"},
+    {F::Edit4, "Первый взнос по кредиту, %"},
+    {F::Edit5, "Первый взнос по кредиту, сумма"},
+    {F::SumKreditEdit, "Остаток после первого взноса, сумма кредита"},
+    {F::StavkaF, "Ставка по кредиту от ФМК, %"},
+    {F::StavkaR, "Реальная ставка по кредиту, %"},
+    {F::SummaF, "Сумма кредита от ФМК, $"},
+    {F::SummaR, "Сумма реального кредита, $"},
+    {F::SrokF, "Срок кредита, мес"},
+    {F::EzemF, "Ежемесячные выплаты, $"},
+    {F::SkidkaEdit, "Скидка от ФМК составит, $"},
+    {F::SpustEdit, "Досрочное погашение: спустя, мес"},
+    {F::Edit8, "Досрочное погашение: погасить кредит к месяцу"},
+    {F::Edit9, "К моменту погашения будет выплачено за кредит"},
+    {F::Edit11, "Потери за использование кредита, $"},
+    {F::Edit10, "К концу расчётного срока выплачено всего, $"},
+    {F::Edit6, "Курс доллара, руб. за 1 $"},
+    {F::Edit7, "Курс евро, руб. за 1 eur"},
+    {F::Nd, "Сумма в долларах"},
+    {F::Nr, "Сумма в рублях"},
+    {F::Ne, "Сумма в евро"},
+};
+
+struct BoxName {
+    CreditBox box;
+    const char* name;
+};
+
+// The boxes whose captions need their group or their fields to be understood.
+const BoxName kBoxNames[] = {
+    {B::CheckBox1, "Досрочно погасить кредит"},
+    {B::CheckBox2, "Рассчитывать КАСКО за 1-й год"},
+    {B::CheckBox3, "Рассчитывать КАСКО за 2-й год"},
+    {B::CheckBox4, "Рассчитывать КАСКО за 3-й год"},
+};
+
 const char* const kEarlyTip =
     "Досрочное погашение кредита возможно по согласованию с банком.\r\nПри этом чаще всего "
     "составляется дополнительное соглашение (если это не оговорено в кредитном договоре)";
@@ -211,6 +268,10 @@ CreditWindow::CreditWindow(QWidget* parent)
 
     for (const Tip& tip : kTips) Field(tip.field)->setToolTip(Screen(tip.text));
     Box(B::CheckBox1)->setToolTip(Screen(kEarlyTip));
+    for (const FieldName& name : kFieldNames) {
+        Field(name.field)->setAccessibleName(Screen(name.name));
+    }
+    for (const BoxName& name : kBoxNames) Box(name.box)->setAccessibleName(Screen(name.name));
     resize(1060, 740);
     Refresh();
 }
@@ -418,6 +479,7 @@ QWidget* CreditWindow::BuildRightPanel() {
     speedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
     speedButton1_->setIcon(QIcon(CalculatorPicture()));
     speedButton1_->setToolTip(QStringLiteral("Калькулятор"));
+    speedButton1_->setAccessibleName(QStringLiteral("Калькулятор"));
     connect(speedButton1_, &QToolButton::clicked, this, &CreditWindow::OpenDeskCalculator);
     converter->addWidget(speedButton1_);
     converter->addStretch();
@@ -426,6 +488,7 @@ QWidget* CreditWindow::BuildRightPanel() {
 
     grid_ = new QTableWidget(panel);
     grid_->setObjectName(QStringLiteral("G"));
+    grid_->setAccessibleName(QStringLiteral("График платежей"));
     grid_->setColumnCount(kScheduleColumns);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -506,6 +569,10 @@ void CreditWindow::Refresh() {
         boxes_[b]->setChecked(calculator_.Checked(static_cast<CreditBox>(b)));
     }
     label20_->setText(Screen(calculator_.Label20()));
+    // The subtraction in front of the credit sum, read with what it subtracts.
+    const QString label20Name =
+        QStringLiteral("Стоимость минус первый взнос: ") + label20_->text().trimmed();
+    if (label20_->accessibleName() != label20Name) label20_->setAccessibleName(label20Name);
     label19_->setToolTip(Screen(calculator_.Label19Hint()));
     RefreshGrid();
 }

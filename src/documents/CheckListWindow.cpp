@@ -11,7 +11,8 @@ namespace kalvora {
 
 CheckListWindow::CheckListWindow(const Configuration& config, UiPort& ui, QWidget* parent)
     : DocumentWindow({"Перечень контролируемых параметров при приёмке автомобиля", "CheckList",
-                      "Перечень контролируемых параметров скопирован в буфер обмена.", 9},
+                      "Перечень контролируемых параметров скопирован в буфер обмена.", 9,
+                      "Перечень контролируемых параметров"},
                      ui, parent),
       config_(config) {
     setObjectName("MomoForm");

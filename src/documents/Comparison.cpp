@@ -69,7 +69,8 @@ std::string OptionCell(const OptionFact& fact) {
         case Presence::Chosen:
             return Dollars(fact.price);
         case Presence::Standard:
-            return fact.price == 0 ? "стандарт" : "стандарт, " + Dollars(fact.price);
+            // Standard means included at no cost; what is locked in at a price is compulsory.
+            return fact.price == 0 ? "стандарт" : "обязательно, " + Dollars(fact.price);
     }
     return {};
 }
@@ -128,6 +129,48 @@ std::string Padded(std::string_view text, std::size_t width) {
     const std::size_t w = Width(text);
     if (w < width) out.append(width - w, ' ');
     return out;
+}
+
+// `text` in lines of at most `width` characters, broken at blanks; a word longer than a line is
+// cut. Always at least one line.
+std::vector<std::string> Wrapped(std::string_view text, std::size_t width) {
+    std::vector<std::string> lines(1);
+    std::size_t used = 0;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view word = text.substr(start, end - start);
+        start = end + 1;
+        if (word.empty()) continue;
+        while (Width(word) > width) {
+            if (used > 0) {
+                lines.emplace_back();
+                used = 0;
+            }
+            // The first `width` characters of the word, whole UTF-8 sequences only.
+            std::size_t cut = 0;
+            for (std::size_t n = 0; cut < word.size(); ++cut) {
+                if ((static_cast<unsigned char>(word[cut]) & 0xC0) != 0x80 && n++ == width) break;
+            }
+            lines.back() = std::string(word.substr(0, cut));
+            lines.emplace_back();
+            word.remove_prefix(cut);
+        }
+        const std::size_t w = Width(word);
+        if (used > 0 && used + 1 + w > width) {
+            lines.emplace_back();
+            used = 0;
+        }
+        if (used > 0) {
+            lines.back() += ' ';
+            ++used;
+        }
+        lines.back() += std::string(word);
+        used += w;
+    }
+    if (lines.size() > 1 && lines.back().empty()) lines.pop_back();
+    return lines;
 }
 
 }  // namespace
@@ -303,16 +346,22 @@ std::vector<std::string> ComparisonText(const Comparison& comparison, std::strin
     lines.push_back("");
     lines.push_back("Слева:  " + std::string(nameA) + ", код " + comparison.a.code);
     lines.push_back("Справа: " + std::string(nameB) + ", код " + comparison.b.code);
+    // Each cell wraps within its column and keeps two blanks from the next, so that a long
+    // value never runs into its neighbour.
     auto row = [&lines](bool differs, std::string_view label, std::string_view a,
                         std::string_view b) {
-        std::string line = differs ? "* " : "  ";
-        if (Width(label) >= kLabel) {
-            lines.push_back(line + std::string(label));
-            line = "  ";
-            label = {};
+        const std::vector<std::string> cells[3] = {Wrapped(label, kLabel - 2),
+                                                   Wrapped(a, kCell - 2), Wrapped(b, kCell - 2)};
+        const std::size_t height = std::max({cells[0].size(), cells[1].size(), cells[2].size()});
+        auto part = [&cells](int column, std::size_t i) {
+            return i < cells[column].size() ? cells[column][i] : std::string();
+        };
+        for (std::size_t i = 0; i < height; ++i) {
+            std::string line = i == 0 && differs ? "* " : "  ";
+            line += Padded(part(0, i), kLabel) + Padded(part(1, i), kCell) + part(2, i);
+            while (!line.empty() && line.back() == ' ') line.pop_back();
+            lines.push_back(line);
         }
-        line += Padded(label, kLabel) + Padded(a, kCell) + std::string(b);
-        lines.push_back(line);
     };
     bool any = false;
     for (int s = 0; s <= static_cast<int>(ComparisonSection::Standard); ++s) {

@@ -19,14 +19,18 @@
 #include <QMetaObject>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTableWidget>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "info/ScreenFit.h"
 #include "settings/WindowSettings.h"
@@ -92,6 +96,7 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     code_->setPlaceholderText("код конфигурации");
     code_->setToolTip("Код второго варианта. Enter — сравнить");
     code_->setMinimumWidth(200);
+    code_->setAccessibleName("Код второго варианта");
     source->addWidget(code_);
     auto* byCode = new QPushButton("Сравнить", this);
     byCode->setObjectName("CompareCodeButton");
@@ -103,6 +108,7 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     rememberedList_ = new QComboBox(this);
     rememberedList_->setObjectName("RememberedList");
     rememberedList_->setToolTip("Сравнить с вариантом, запомненным раньше");
+    rememberedList_->setAccessibleName("Запомненные варианты");
     rememberedList_->setMinimumContentsLength(22);
     rememberedList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     source->addWidget(rememberedList_, 1);
@@ -122,6 +128,7 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
 
     table_ = new QTableWidget(0, 3, this);
     table_->setObjectName("ComparisonTable");
+    table_->setAccessibleName("Таблица сравнения");
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
@@ -132,6 +139,19 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
     table_->setColumnWidth(1, 190);
     table_->setColumnWidth(2, 190);
+    // A label that wraps onto more lines when the window narrows gets the height it needs, once
+    // the header has settled the columns' widths.
+    connect(table_->horizontalHeader(), &QHeaderView::sectionResized, table_, [this](int column) {
+        if (column != 0 || rowsResizeQueued_) return;
+        rowsResizeQueued_ = true;
+        QMetaObject::invokeMethod(
+            table_,
+            [this]() {
+                rowsResizeQueued_ = false;
+                table_->resizeRowsToContents();
+            },
+            Qt::QueuedConnection);
+    });
 
     totals_ = new QLabel(this);
     totals_->setObjectName("Totals");
@@ -146,16 +166,20 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     difference_->setPalette(palette);
 
     auto* buttons = new QHBoxLayout;
-    auto* print = new QPushButton("Печать...", this);
-    print->setObjectName("PrintButton");
-    auto* copy = new QPushButton("Скопировать...", this);
-    copy->setObjectName("CopyButton");
+    print_ = new QPushButton("Печать...", this);
+    print_->setObjectName("PrintButton");
+    preview_ = new QPushButton("Просмотр...", this);
+    preview_->setObjectName("PreviewButton");
+    preview_->setToolTip("Показать, как сравнение будет выглядеть на бумаге");
+    copy_ = new QPushButton("Скопировать...", this);
+    copy_->setObjectName("CopyButton");
     open_ = new QPushButton("Открыть вариант", this);
     open_->setObjectName("OpenVariantButton");
     open_->setToolTip("Сделать второй вариант текущей конфигурацией");
     auto* close = new QPushButton("Закрыть", this);
-    buttons->addWidget(print);
-    buttons->addWidget(copy);
+    buttons->addWidget(print_);
+    buttons->addWidget(preview_);
+    buttons->addWidget(copy_);
     buttons->addStretch(1);
     buttons->addWidget(open_);
     buttons->addWidget(close);
@@ -186,8 +210,9 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
         const std::optional<QString> name = askName_(Q(remembered_.SuggestedName()));
         if (name) RememberCurrent(*name);
     });
-    connect(print, &QPushButton::clicked, this, [this]() { Print(); });
-    connect(copy, &QPushButton::clicked, this, [this]() { Copy(); });
+    connect(print_, &QPushButton::clicked, this, [this]() { Print(); });
+    connect(preview_, &QPushButton::clicked, this, [this]() { PrintPreview(); });
+    connect(copy_, &QPushButton::clicked, this, [this]() { Copy(); });
     connect(open_, &QPushButton::clicked, this, [this]() { OpenSecond(); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
@@ -328,10 +353,22 @@ void ComparisonWindow::ShowTable() {
     table_->clearSpans();
     table_->setRowCount(0);
     const std::optional<ConfigurationFacts> facts = ReadFacts(current_);
-    table_->setHorizontalHeaderLabels(
-        {QString(), Q(kNameA) + (facts ? "\n" + Q(facts->code) : QString()),
-         Q(kNameB) + (second_ ? "\n" + secondDescription_ : QString())});
+    const QStringList headings = {QString(),
+                                  Q(kNameA) + (facts ? "\n" + Q(facts->code) : QString()),
+                                  Q(kNameB) + (second_ ? "\n" + secondDescription_ : QString())};
+    table_->setHorizontalHeaderLabels(headings);
+    // A side's column is as wide as its heading ("код" and twenty characters), at least 190.
+    const QFontMetrics metrics(table_->horizontalHeader()->font());
+    for (int column : {1, 2}) {
+        int width = 190;
+        for (const QString& line : headings[column].split('\n')) {
+            width = std::max(width, metrics.horizontalAdvance(line) + 16);
+        }
+        table_->setColumnWidth(column, width);
+    }
     open_->setEnabled(shown_ && !shown_->Same());
+    // Nothing to print or copy until there is a second variant.
+    for (QPushButton* b : {print_, preview_, copy_}) b->setEnabled(shown_.has_value());
 
     if (!shown_) {
         heading_->setText(facts ? "Выберите второй вариант: введите его код, откройте файл или "
@@ -397,16 +434,123 @@ void ComparisonWindow::Print() {
     PrintTo(printer);
 }
 
+std::unique_ptr<QTextDocument> ComparisonWindow::PrintedDocument() const {
+    auto document = std::make_unique<QTextDocument>();
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(9);
+    document->setDefaultFont(font);
+    if (!shown_) return document;
+    const Comparison& c = *shown_;
+
+    QTextCharFormat plain;
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    QTextCharFormat title = bold;
+    title.setFontPointSize(14);
+    QTextCursor cursor(document.get());
+    cursor.insertText("Сравнение конфигураций", title);
+
+    // Three columns of fixed shares of the page; every cell wraps its own text, so a long value
+    // never runs into its neighbour, and the heading row comes again on every page.
+    QTextTableFormat format;
+    format.setHeaderRowCount(1);
+    format.setCellSpacing(0);
+    format.setCellPadding(3);
+    format.setBorder(1);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderBrush(QColor(160, 160, 160));
+    format.setTopMargin(8);
+    format.setBottomMargin(8);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    format.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 40),
+                                      QTextLength(QTextLength::PercentageLength, 30),
+                                      QTextLength(QTextLength::PercentageLength, 30)});
+    cursor.movePosition(QTextCursor::End);
+    QTextTable* table = cursor.insertTable(1, 3, format);
+
+    auto put = [table](int row, int column, const QString& text, const QTextCharFormat& look,
+                       const QColor* background) {
+        QTextTableCell cell = table->cellAt(row, column);
+        if (background) {
+            QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
+            cellFormat.setBackground(*background);
+            cell.setFormat(cellFormat);
+        }
+        QTextCursor inCell = cell.firstCursorPosition();
+        const QStringList lines = text.split('\n');
+        for (int i = 0; i < lines.size(); ++i) {
+            if (i > 0) inCell.insertBlock();
+            inCell.insertText(lines[i], i == 0 ? look : QTextCharFormat());
+        }
+    };
+    auto addRow = [table]() {
+        table->appendRows(1);
+        return table->rows() - 1;
+    };
+
+    put(0, 1, Q(kNameA) + "\nкод " + Q(c.a.code), bold, &kSection);
+    QString second = Q(kNameB) + "\n" + secondDescription_;
+    if (!secondDescription_.startsWith("код ")) second += "\nкод " + Q(c.b.code);
+    put(0, 2, second, bold, &kSection);
+    put(0, 0, QString(), plain, &kSection);
+    for (int s = 0; s <= static_cast<int>(ComparisonSection::Standard); ++s) {
+        const auto section = static_cast<ComparisonSection>(s);
+        bool titled = false;
+        for (const ComparisonRow& r : c.rows) {
+            if (r.section != section) continue;
+            if (!titled) {
+                const int row = addRow();
+                table->mergeCells(row, 0, 1, 3);
+                put(row, 0, Q(SectionTitle(section, kNameA, kNameB)), bold, &kSection);
+                titled = true;
+            }
+            const int row = addRow();
+            const QColor* background = r.differs ? &kDifferent : nullptr;
+            put(row, 0, (r.differs ? "* " : "") + Q(r.label), plain, background);
+            put(row, 1, Q(r.a), r.differs ? bold : plain, background);
+            put(row, 2, Q(r.b), r.differs ? bold : plain, background);
+        }
+    }
+    const bool totalsDiffer = c.a.total != c.b.total;
+    const QColor* background = totalsDiffer ? &kDifferent : nullptr;
+    const int total = addRow();
+    put(total, 0, QString(totalsDiffer ? "* " : "") + "Итоговая цена", bold, background);
+    put(total, 1, "$" + QString::number(c.a.total), bold, background);
+    put(total, 2, "$" + QString::number(c.b.total), bold, background);
+
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(c.Same() ? QString("Конфигурации одинаковы.")
+                               : "Разница (второй вариант минус текущая конфигурация): " +
+                                     Q(SignedDollars(c.Difference())),
+                      bold);
+    if (!c.Same()) {
+        cursor.insertBlock();
+        cursor.insertText("Строки, которые различаются, отмечены «*» и выделены цветом.", plain);
+    }
+    return document;
+}
+
 void ComparisonWindow::PrintTo(QPrinter& printer) const {
     printer.setDocName("Сравнение вариантов");
-    QTextDocument document;
-    QFont font("Courier New");
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSize(9);
-    document.setDefaultFont(font);
-    document.setPlainText(Text());
-    document.print(&printer);
+    // The document lays itself out on the page with margins and numbers the pages.
+    PrintedDocument()->print(&printer);
+}
+
+void ComparisonWindow::PrintPreview() {
+    if (!shown_) return;
+    QPrinter printer;
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setObjectName("PrintPreview");
+    dialog.setWindowTitle("Сравнение вариантов — предварительный просмотр");
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { PrintTo(*target); });
+    // Within this screen, at most the size the window itself has.
+    const QRect room = WindowRoom(*screen());
+    dialog.resize(std::min(room.width(), 900), std::min(room.height(), 900));
+    dialog.exec();
 }
 
 void ComparisonWindow::Copy() {

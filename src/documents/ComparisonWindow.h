@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,7 @@ class QLineEdit;
 class QPrinter;
 class QPushButton;
 class QTableWidget;
+class QTextDocument;
 class QToolButton;
 
 namespace kalvora {
@@ -57,7 +59,11 @@ class ComparisonWindow : public QWidget {
     const std::optional<Comparison>& Shown() const { return shown_; }
     // The text that "Печать..." prints and "Скопировать..." copies.
     QString Text() const;
+    // The comparison for paper: a title, a table whose cells wrap their own text, the difference.
+    std::unique_ptr<QTextDocument> PrintedDocument() const;
     void PrintTo(QPrinter& printer) const;
+    // "Просмотр...": the printed pages in a preview window, from which they can be printed.
+    void PrintPreview();
 
     // Replacements of the dialogs, for the program's own file dialog and for tests.
     void SetFileChooser(std::function<QString()> chooser) { chooseFile_ = std::move(chooser); }
@@ -106,6 +112,7 @@ class ComparisonWindow : public QWidget {
     QString secondDescription_;
     std::optional<Comparison> shown_;
     bool refreshQueued_ = false;
+    bool rowsResizeQueued_ = false;
     // Shown since the place was last stored: the place is stored again when the program ends.
     bool shownSinceStored_ = false;
 
@@ -123,6 +130,9 @@ class ComparisonWindow : public QWidget {
     QLabel* totals_;
     QLabel* difference_;
     QPushButton* open_;
+    QPushButton* print_;
+    QPushButton* preview_;
+    QPushButton* copy_;
 };
 
 }  // namespace kalvora

@@ -113,6 +113,7 @@ DocumentWindow::DocumentWindow(const Look& look, UiPort& ui, QWidget* parent)
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setPlainText("Memo1");
+    memo1_->setAccessibleName(look.textName);
     // Tab leaves the text for the panel's controls; the documents never hold tabs.
     memo1_->setTabChangesFocus(true);
 

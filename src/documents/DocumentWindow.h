@@ -31,6 +31,7 @@ class DocumentWindow : public QWidget {
         QString printTitle;   // the print job's document title
         QString copyMessage;  // shown after copying
         int fontPoints;
+        QString textName;  // what a screen reader calls the text area
     };
 
     // `ui` shows the message after copying.

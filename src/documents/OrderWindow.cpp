@@ -24,8 +24,9 @@ QCheckBox* Box(const QString& name, const QString& caption, const QRect& place, 
 }  // namespace
 
 OrderWindow::OrderWindow(OrderDocument& order, QWidget* parent)
-    : DocumentWindow({"Заказ", "Zakaz", "Текст Вашего заказа скопирован в буфер обмена.", 10},
-                     order.Ui(), parent),
+    : DocumentWindow(
+          {"Заказ", "Zakaz", "Текст Вашего заказа скопирован в буфер обмена.", 10, "Текст заказа"},
+          order.Ui(), parent),
       order_(order) {
     setObjectName("ZakazForm");
     setGeometry(358, 156, 697, 422);

@@ -1,7 +1,7 @@
 #include "history/ChangeTexts.h"
 
+#include <algorithm>
 #include <string_view>
-
 
 namespace kalvora {
 
@@ -228,17 +228,27 @@ std::string ChoicePart(const ChoiceChange& c) {
 
 }  // namespace
 
+std::string OptionTitle(Opt o) {
+    return NameOf(o).quoted;
+}
+
 std::string StepTitle(const UserAction& action, bool ticked) {
     return Capitalised(ActionTitle(action, ticked));
 }
 
 std::string ReasonText(Opt o, const OptionState& now, const OptionReason& reason) {
+    if (Def(o).hidden) {
+        return "Дополнительная (не заводская) опция дилера: в окне не показывается, её задаёт "
+               "только код конфигурации";
+    }
     const Cause& c = reason.state;
     const bool known = c.inherent || c.kind != ActionKind::None;
     std::string text;
     switch (StandingOf(now)) {
         case OptionStanding::Standard: {
             const std::string price = ", цена " + std::to_string(now.price);
+            // Standard means included at no cost; what a rule locks in at a price is compulsory.
+            if (now.price != 0) return WithCause("Обязательно", known ? c : Cause{}) + price;
             if (IsTickingClick(c) && NameOf(OptAt(c.arg)).noun != OptionName::Noun::Option) {
                 return "Входит в " + NameOf(OptAt(c.arg)).Nominative() + ": стандартно" + price;
             }
@@ -264,6 +274,61 @@ std::string ReasonText(Opt o, const OptionState& now, const OptionReason& reason
     return Capitalised(text);
 }
 
+namespace {
+
+// What became of an option for the buyer, as the notice groups it.
+enum class Fate : std::uint8_t {
+    Removed,     // a rule unticked it
+    Added,       // a rule ticked it, free to untick or compulsory at a price
+    Standard,    // ticked, locked and free
+    Compulsory,  // was ticked already and is now locked at a price
+    Unavailable,
+    Available,
+    Repriced,  // stays ticked at another price
+    Other,     // nothing the buyer sees in the total or the window
+};
+
+Fate FateOf(const OptionChange& c) {
+    if (c.wasTicked && !c.ticked) return Fate::Removed;
+    if (c.effect == OptionEffect::Standard) {
+        if (c.newPrice == 0) return Fate::Standard;
+        return c.wasTicked ? Fate::Compulsory : Fate::Added;
+    }
+    if (!c.wasTicked && c.ticked) return Fate::Added;
+    if (c.effect == OptionEffect::Unavailable) return Fate::Unavailable;
+    if (c.effect == OptionEffect::Available) return Fate::Available;
+    if (c.ticked && c.priceChanged) return Fate::Repriced;
+    return Fate::Other;
+}
+
+// What the option adds to the total now, less what it added before.
+std::int64_t AmountOf(const OptionChange& c) {
+    return std::int64_t(c.ticked ? c.newPrice : 0) - (c.wasTicked ? c.oldPrice : 0);
+}
+
+// An option the notice names rather than counts: one the buyer pays for or loses, that is one
+// a rule ticked or unticked and that costs money either way, or one that changes the total.
+bool Named(const OptionChange& c) {
+    return (c.ticked != c.wasTicked && (c.oldPrice != 0 || c.newPrice != 0)) || AmountOf(c) != 0;
+}
+
+// "1 опция", "3 опции", "5 опций".
+std::string CountedOptions(int n) {
+    const int tens = n % 100, ones = n % 10;
+    if (ones == 1 && tens != 11) return std::to_string(n) + " опция";
+    if (ones >= 2 && ones <= 4 && (tens < 12 || tens > 14)) return std::to_string(n) + " опции";
+    return std::to_string(n) + " опций";
+}
+
+// " (+520 $)", " (−460 $)", or nothing when the total stays.
+std::string AmountText(const OptionChange& c) {
+    const std::int64_t amount = AmountOf(c);
+    if (amount == 0) return {};
+    return Dollars(amount < 0 ? -amount : amount, amount < 0 ? "−" : "+");
+}
+
+}  // namespace
+
 std::string NoticeText(const ActionReport& r) {
     const bool undoing = r.action.kind == ActionKind::Undo || r.action.kind == ActionKind::Redo;
     if (!undoing && !r.HasSideEffects()) return {};
@@ -271,39 +336,38 @@ std::string NoticeText(const ActionReport& r) {
     std::vector<std::string> parts;
     for (const ChoiceChange& c : r.choices) parts.push_back(ChoicePart(c));
 
-    // Option changes by kind, from what costs the buyer most to what only informs him.
+    // Option changes by what became of them, from what costs the buyer most to what only
+    // informs him. Every option he pays for or loses is named with its amount; the rest of a
+    // group is counted.
     struct Group {
-        OptionEffect effect;
+        Fate fate;
         const char* masculine;
         const char* feminine;
         const char* countedSingular;
         const char* countedPlural;
         bool verbFirst;  // "снят пакет «X»" rather than "пакет «X» стал ..."
-        int sign;        // +1: the new price is added, -1: the old price is taken off
     };
     constexpr Group kGroups[] = {
-        {OptionEffect::Unticked, "снят", "снята", "снята", "сняты", true, -1},
-        {OptionEffect::Ticked, "добавлен", "добавлена", "добавлена", "добавлены", true, +1},
-        {OptionEffect::Standard, "стал стандартным", "стала стандартной", "стала стандартной",
-         "стали стандартными", false, 0},
-        {OptionEffect::Unavailable, "стал недоступным", "стала недоступной", "стала недоступной",
-         "стали недоступными", false, 0},
-        {OptionEffect::Available, "снова доступен", "снова доступна", "снова доступна",
-         "снова доступны", false, 0},
+        {Fate::Removed, "снят", "снята", "снята", "сняты", true},
+        {Fate::Added, "добавлен", "добавлена", "добавлена", "добавлены", true},
+        {Fate::Standard, "стал стандартным", "стала стандартной", "стала стандартной",
+         "стали стандартными", false},
+        {Fate::Compulsory, "стал обязательным", "стала обязательной", "стала обязательной",
+         "стали обязательными", false},
+        {Fate::Unavailable, "стал недоступным", "стала недоступной", "стала недоступной",
+         "стали недоступными", false},
+        {Fate::Available, "снова доступен", "снова доступна", "снова доступна", "снова доступны",
+         false},
     };
     for (const Group& g : kGroups) {
+        std::vector<const OptionChange*> named;
         int count = 0;
-        std::int64_t sum = 0;
         const OptionChange* only = nullptr;
         for (const OptionChange& c : r.options) {
-            // A ticked option that became unavailable is taken off the order.
-            const bool takenOff = c.effect == OptionEffect::Unavailable && c.wasTicked;
-            const OptionEffect effect = takenOff ? OptionEffect::Unticked : c.effect;
-            if (effect != g.effect) continue;
+            if (FateOf(c) != g.fate) continue;
             ++count;
             only = &c;
-            if (g.sign < 0) sum += c.oldPrice;
-            if (g.sign > 0) sum += c.newPrice;
+            if (Named(c)) named.push_back(&c);
         }
         if (count == 0) continue;
         std::string part;
@@ -312,26 +376,32 @@ std::string NoticeText(const ActionReport& r) {
             const char* verb = Gendered(name, g.masculine, g.feminine);
             part = g.verbFirst ? std::string(verb) + " " + name.Nominative()
                                : name.Nominative() + " " + verb;
-        } else {
+            part += AmountText(*only);
+        } else if (named.empty()) {
             part = Counted(count, g.countedSingular, g.countedPlural);
+        } else {
+            // "сняты пакет «Зимний» (−400 $), опция «X» и ещё 2 опции": what changes the total
+            // first.
+            std::stable_sort(named.begin(), named.end(),
+                             [](const OptionChange* a, const OptionChange* b) {
+                                 return AmountOf(*a) != 0 && AmountOf(*b) == 0;
+                             });
+            part = g.countedPlural;
+            const int rest = count - int(named.size());
+            for (std::size_t i = 0; i < named.size(); ++i) {
+                const bool last = i + 1 == named.size() && rest == 0;
+                part += i == 0 ? " " : last ? " и " : ", ";
+                part += NameOf(named[i]->option).Nominative() + AmountText(*named[i]);
+            }
+            if (rest > 0) part += " и ещё " + CountedOptions(rest);
         }
-        if (sum != 0) part += Dollars(sum, g.sign < 0 ? "−" : "+");
         parts.push_back(part);
     }
     // New prices of options that stay ticked change the total too.
-    int repriced = 0;
-    const OptionChange* only = nullptr;
     for (const OptionChange& c : r.options) {
-        if (c.effect != OptionEffect::None || !c.ticked || !c.priceChanged) continue;
-        ++repriced;
-        only = &c;
-    }
-    if (repriced == 1) {
-        parts.push_back("цена " + NameOf(only->option).Genitive() + ": " +
-                        std::to_string(only->oldPrice) + " → " + std::to_string(only->newPrice) +
-                        " $");
-    } else if (repriced > 1) {
-        parts.push_back(Counted(repriced, "изменила цену", "изменили цену"));
+        if (FateOf(c) != Fate::Repriced) continue;
+        parts.push_back("цена " + NameOf(c.option).Genitive() + ": " + std::to_string(c.oldPrice) +
+                        " → " + std::to_string(c.newPrice) + " $");
     }
 
     std::string text;

@@ -27,41 +27,35 @@ bool AtTablePrice(Opt o, const OptionState& s) {
     return std::to_string(s.price) == Def(o).price;
 }
 
-}  // namespace
-
-void UpdateReasons(const ActionReport& report, const ConfigurationSnapshot& after,
-                   ReasonTable* reasons) {
-    const Cause cause = CauseOf(report.action, after);
-    // The user's own click makes the option his choice again.
-    if (report.action.kind == ActionKind::Click) {
-        OptionReason& own = (*reasons)[report.action.arg];
-        own.state = {};
-        own.effect = OptionEffect::None;
-    }
-    for (const OptionChange& change : report.options) {
-        OptionReason& reason = (*reasons)[Index(change.option)];
-        if (change.effect != OptionEffect::None) {
-            reason.state = cause;
-            reason.effect = change.effect;
-        }
-        if (change.priceChanged) {
-            reason.price =
-                AtTablePrice(change.option, after.Option(change.option)) ? Cause{} : cause;
-        }
+// Whether the choice a cause names is still made: the option still ticked (or unticked), the
+// trim, body, roof rails, engine or colour still the one named.
+bool StillMade(const Cause& c, const ConfigurationSnapshot& config) {
+    if (c.inherent) return true;
+    switch (c.kind) {
+        case ActionKind::Click:
+            return config.Option(OptAt(c.arg)).checked == c.ticked;
+        case ActionKind::Trim:
+            return config.Trim() == c.arg;
+        case ActionKind::Body:
+            return config.Body() == c.arg;
+        case ActionKind::Rails:
+            return config.Rails() == c.arg;
+        case ActionKind::Engine:
+            return config.Engine() == c.arg;
+        case ActionKind::Colour:
+            return config.Colour() == c.arg;
+        default:
+            return false;
     }
 }
 
-void ExplainConfiguration(const ConfigurationSnapshot& config, ReasonTable* reasons) {
-    *reasons = {};
-    // Which options need a cause: not free, or not at the table's price.
-    std::array<bool, kOptionCount> needState{}, needPrice{};
+// Finds the cause of every option marked in `needState` and `needPrice` by trying the user's
+// choices one at a time on a scratch configuration: the first choice whose change would change
+// the option is its cause; what no single choice changes is how this car is built.
+void FindCauses(const ConfigurationSnapshot& config, std::array<bool, kOptionCount> needState,
+                std::array<bool, kOptionCount> needPrice, ReasonTable* reasons) {
     int open = 0;
-    for (int i = 0; i < kOptionCount; ++i) {
-        const OptionState& s = config.Option(OptAt(i));
-        needState[i] = !s.enabled;
-        needPrice[i] = !AtTablePrice(OptAt(i), s);
-        open += needState[i] + needPrice[i];
-    }
+    for (int i = 0; i < kOptionCount; ++i) open += needState[i] + needPrice[i];
     if (open == 0) return;
 
     SilentUi ui;
@@ -133,6 +127,69 @@ void ExplainConfiguration(const ConfigurationSnapshot& config, ReasonTable* reas
         }
         if (needPrice[i]) (*reasons)[i].price.inherent = true;
     }
+}
+
+}  // namespace
+
+void UpdateReasons(const ActionReport& report, const ConfigurationSnapshot& after,
+                   ReasonTable* reasons) {
+    const Cause cause = CauseOf(report.action, after);
+    std::array<const OptionChange*, kOptionCount> changes{};
+    for (const OptionChange& change : report.options) changes[Index(change.option)] = &change;
+
+    std::array<bool, kOptionCount> needState{}, needPrice{};
+    for (int i = 0; i < kOptionCount; ++i) {
+        const Opt o = OptAt(i);
+        const OptionState& s = after.Option(o);
+        const OptionChange* change = changes[i];
+        OptionReason& reason = (*reasons)[i];
+        // What the action changed has the action as its cause. Everything else keeps its cause
+        // while the choice it names is still made, and has it found again when it is not. The
+        // user's own click makes the option his choice again.
+        if (change != nullptr && change->effect != OptionEffect::None) {
+            reason.state = cause;
+            reason.effect = change->effect;
+        } else if (!s.enabled) {
+            const bool own = report.action.kind == ActionKind::Click && report.action.arg == i;
+            if (own || !StillMade(reason.state, after) ||
+                (reason.state.kind == ActionKind::None && !reason.state.inherent)) {
+                reason.state = {};
+                needState[i] = true;
+            }
+        } else {
+            // A free option tells only what a rule did to it, while that still holds.
+            const bool holds = (reason.effect == OptionEffect::Ticked && s.checked) ||
+                               (reason.effect == OptionEffect::Unticked && !s.checked);
+            if (!holds || !StillMade(reason.state, after) ||
+                (report.action.kind == ActionKind::Click && report.action.arg == i)) {
+                reason.state = {};
+                reason.effect = OptionEffect::None;
+            }
+        }
+
+        if (AtTablePrice(o, s)) {
+            reason.price = {};
+        } else if (change != nullptr && change->priceChanged) {
+            reason.price = cause;
+        } else if (!StillMade(reason.price, after) ||
+                   (reason.price.kind == ActionKind::None && !reason.price.inherent)) {
+            reason.price = {};
+            needPrice[i] = true;
+        }
+    }
+    FindCauses(after, needState, needPrice, reasons);
+}
+
+void ExplainConfiguration(const ConfigurationSnapshot& config, ReasonTable* reasons) {
+    *reasons = {};
+    // Which options need a cause: not free, or not at the table's price.
+    std::array<bool, kOptionCount> needState{}, needPrice{};
+    for (int i = 0; i < kOptionCount; ++i) {
+        const OptionState& s = config.Option(OptAt(i));
+        needState[i] = !s.enabled;
+        needPrice[i] = !AtTablePrice(OptAt(i), s);
+    }
+    FindCauses(config, needState, needPrice, reasons);
 }
 
 }  // namespace kalvora

@@ -2,9 +2,11 @@
 // ticked or unticked by a rule, or priced differently from the option table, the user's choice
 // that made it so.
 //
-// After a single click the reason is that click: the option's state is compared before and
-// after it, and every option that changed takes the action as its cause. After an action that
-// sets the whole configuration (the start code, a code, a reset, an opened file, "Оснастить")
+// A reason always speaks of the configuration as it stands. After a single action every option
+// that the action changed takes the action as its cause; every other option keeps its cause
+// only while the choice that cause names is still made (the same trim, body, roof rails, engine
+// or colour, the option named still ticked or unticked). Otherwise, and after an action that
+// sets the whole configuration (the start code, a code, a reset, an opened file, "Оснастить"),
 // the cause is found by trying the user's choices one at a time on a scratch configuration: the
 // first choice whose change would change the option is its cause.
 #pragma once
@@ -31,7 +33,7 @@ struct OptionReason {
 
 using ReasonTable = std::array<OptionReason, kOptionCount>;
 
-// The reasons after a single action, from its report.
+// The reasons after a single action, from its report and the reasons before it.
 void UpdateReasons(const ActionReport& report, const ConfigurationSnapshot& after,
                    ReasonTable* reasons);
 

@@ -22,6 +22,7 @@ BodyTypesWindow::BodyTypesWindow(QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(picture_, 0);
     layout->addWidget(table_, 1);
+    table_->setAccessibleName(QStringLiteral("Размеры кузовов"));
     picture_->LoadPicture(QStringLiteral("_Kuzov.jpg"), pictures::Illustration::Bodies);
     resize(qMax(600, picture_->sizeHint().width()), picture_->sizeHint().height() + 420);
     table_->setFocus();

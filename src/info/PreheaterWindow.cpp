@@ -21,6 +21,7 @@ PreheaterWindow::PreheaterWindow(QWidget* parent) : QDialog(parent), text_(new Q
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     text_->setPalette(palette);
     text_->setHtml(ToQString(info_text::kPPHtml));
+    text_->setAccessibleName(QStringLiteral("Описание подогревателя"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text_);

@@ -33,6 +33,7 @@ ReferenceTextForm::ReferenceTextForm(QWidget* parent, std::string_view caption,
                                      std::string_view text, QSize size)
     : QDialog(parent), table_(CreateTableText(text, this)) {
     setWindowTitle(ToQString(caption));
+    table_->setAccessibleName(QStringLiteral("Таблица: ") + ToQString(caption));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

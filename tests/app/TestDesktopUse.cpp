@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -31,10 +32,12 @@
 #include "credit/CreditWindow.h"
 #include "documents/CheckListWindow.h"
 #include "documents/ComparisonWindow.h"
+#include "info/AccessibleComboBox.h"
 #include "info/InfoTexts.h"
 #include "info/OptionInfo.h"
 #include "info/ScreenFit.h"
 #include "model/Catalogue.h"
+#include "support/AccessibleNames.h"
 
 using kalvora::Opt;
 using kalvora::app::MainWindow;
@@ -235,6 +238,7 @@ void TestDesktopUse::shortcutsAndMnemonicsAct() {
 }
 
 void TestDesktopUse::controlsCarryAccessibleNames() {
+    kalvora::InstallAccessibleComboBoxNames();  // as the program does when it starts
     auto w = Open();
     QVERIFY(w);
     const auto text = [](QWidget* widget, QAccessible::Text t) {
@@ -245,22 +249,42 @@ void TestDesktopUse::controlsCarryAccessibleNames() {
         if (def.hidden) continue;
         auto* box = w->findChild<QCheckBox*>(QString::fromUtf8(def.name.data()));
         const QString caption =
-            QString::fromUtf8((def.ownCaption.empty() ? def.caption : def.ownCaption).data());
+            QString::fromUtf8((def.ownCaption.empty() ? def.caption : def.ownCaption).data())
+                .simplified();
         QCOMPARE(text(box, QAccessible::Name), caption);
         // The price follows the rules: the description shows the price label as it stands.
         auto* price = w->findChild<QLabel*>(QString::fromUtf8(def.priceLabel.data()));
         QVERIFY2(text(box, QAccessible::Description)
                      .startsWith(QStringLiteral("Цена: $") + price->text()),
                  qPrintable(caption));
+        // The price label itself is read with the option it belongs to.
+        QCOMPARE(text(price, QAccessible::Name), QStringLiteral("Цена опции «") + caption +
+                                                     QStringLiteral("»: ") + price->text() +
+                                                     QStringLiteral(" $"));
     }
+    // Figures are read with what they are, as the labels show them.
+    auto* base = w->findChild<QLabel*>(QStringLiteral("BazaLabel"));
+    QCOMPARE(text(base, QAccessible::Name),
+             QStringLiteral("Базовая цена: ") + base->text() + QStringLiteral(" $"));
+    auto* surcharge = w->findChild<QLabel*>(QStringLiteral("UnLabel"));
+    QCOMPARE(text(surcharge, QAccessible::Name),
+             QStringLiteral("Доплата за крышу: ") + surcharge->text() + QStringLiteral(" $"));
+    // The colour list is "Цвет" with the colour it shows; "???" is said as what it means.
+    auto* colours = w->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    colours->setCurrentIndex(3);
+    QCOMPARE(text(colours, QAccessible::Name), QStringLiteral("Цвет: ") + colours->currentText());
+    colours->setCurrentIndex(0);
+    QCOMPARE(text(colours, QAccessible::Name), QStringLiteral("Цвет: не выбран"));
+    const QStringList faults = kalvora::testing::AccessibleNameFaults(w.get());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     QCOMPARE(text(w->findChild<QRadioButton*>(QStringLiteral("Kuzov5dr")), QAccessible::Name),
              QStringLiteral("Хэтч 5 дв"));
     QCOMPARE(
         text(w->findChild<QRadioButton*>(QStringLiteral("Kuzov5dr")), QAccessible::Description),
         QStringLiteral("Тип кузова"));
     auto* price = w->findChild<QLabel*>(QStringLiteral("PriceLabel"));
-    QCOMPARE(text(price, QAccessible::Name), QStringLiteral("Цена автомобиля"));
-    QCOMPARE(text(price, QAccessible::Description), price->text());
+    QCOMPARE(text(price, QAccessible::Name), price->text());
+    QVERIFY(price->text().startsWith(QStringLiteral("Цена: $")));
     auto* code = w->findChild<QLineEdit*>(QStringLiteral("Edit1"));
     QCOMPARE(text(code, QAccessible::Name), QStringLiteral("Код конфигурации"));
     QVERIFY(!text(code, QAccessible::Description).isEmpty());

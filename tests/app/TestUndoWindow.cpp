@@ -111,13 +111,28 @@ void TestUndoWindow::noticeFollowsAnActionThatChangedMore() {
     Click(*w, "ZimBox");
     Click(*w, "ObzorBox");
     QVERIFY(notice->isVisible());
-    QVERIFY2(notice->toolTip().startsWith(
-                 QStringLiteral("С пакетом «Улучшенной обзорности»: снят пакет «Зимний» (−400 $)")),
+    QVERIFY2(notice->toolTip().startsWith(QStringLiteral(
+                 "С пакетом «Улучшенной обзорности»: сняты пакет «Зимний» (−400 $), опция "
+                 "«Внешние зеркала с подогревом»")),
              qPrintable(notice->toolTip()));
     QCOMPARE(notice->accessibleDescription(), notice->toolTip());
     QCOMPARE(w->findChild<QCheckBox*>(QStringLiteral("ZimBox"))->toolTip(),
              QStringLiteral("Снято: несовместимо с пакетом «Улучшенной обзорности»"));
     Save(*w, "notice-visibility-package.png");
+    // A notice that names many options shows whole on hover, wrapped within the screen.
+    Click(*w, "Compl_3");
+    QVERIFY(notice->toolTip().size() > 400);
+    QToolTip::showText(notice->mapToGlobal(QPoint(8, notice->height())), notice->toolTip(), notice);
+    QWidget* tip = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->inherits("QTipLabel") && top->isVisible()) tip = top;
+    }
+    QVERIFY(tip);
+    const QRect screen = notice->screen()->availableGeometry();
+    QVERIFY2(screen.contains(tip->frameGeometry()),
+             qPrintable(QStringLiteral("%1x%2").arg(tip->width()).arg(tip->height())));
+    Save(*w, "notice-tooltip.png", tip);
+    QToolTip::hideText();
     // An action that changes nothing but its target clears the notice.
     Click(*w, "ZimShinaBox");
     QVERIFY(!notice->isVisible());

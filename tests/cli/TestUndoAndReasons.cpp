@@ -60,8 +60,9 @@ TEST(Reasons, EveryRuleEffectNamesTheUsersChoice) {
     const ReasonCase cases[] = {
         {"visibility package drops the winter package",
          "trim 1\nclick ZimBox\nclick ObzorBox",
-         "С пакетом «Улучшенной обзорности»: снят пакет «Зимний» (−400 $); опция «Передние "
-         "противотуманные фары» стала стандартной",
+         "С пакетом «Улучшенной обзорности»: сняты пакет «Зимний» (−400 $), опция «Внешние "
+         "зеркала с подогревом», опция «Лобовое стекло с подогревом» и опция «Передние сиденья "
+         "с подогревом»; опция «Передние противотуманные фары» стала стандартной",
          {{"ZimBox", "Снято: несовместимо с пакетом «Улучшенной обзорности»"},
           {"ptf", "Входит в пакет «Улучшенной обзорности»: стандартно, цена 0"},
           {"ObzorBox", "Цена 210 $ в комплектации Comfort"},
@@ -69,20 +70,24 @@ TEST(Reasons, EveryRuleEffectNamesTheUsersChoice) {
         {"a trim change moves the body and the engine",
          "trim 3",
          "Комплектация Ghia: кузов Хэтч 3 дв заменён на Хэтч 5 дв; двигатель 1,4 М (80 лс) "
-         "заменён на 1,6 М (115 лс); 8 опций стали стандартными",
+         "заменён на 1,6 М (115 лс); стали стандартными опция «Передние противотуманные фары», "
+         "опция «Внешние зеркала с подогревом», опция «Кондиционер», ",
          {{"acBox", "Стандартно в комплектации Ghia, цена 0"},
           {"d15box", "Недоступно в комплектации Ghia"},
           {"KomfBox", "Цена 515 $ в комплектации Ghia"}}},
         {"the comfort package",
          "trim 2\nclick R6Box\nclick KomfBox",
-         "С пакетом «Комфорт»: снят «Радио Пакет №6» (−700 $)",
+         "С пакетом «Комфорт»: сняты «Радио Пакет №6» (−700 $) и опция «Система управления "
+         "радио с рулевой колонки»; стали стандартными «Радио Пакет №2», «Пакет Безопасности "
+         "№ 1» и «Пакет Безопасности № 5»; 2 опции стали недоступными",
          {{"R2Box", "Входит в пакет «Комфорт»: стандартно, цена 0"},
           {"R6Box", "Несовместимо с пакетом «Комфорт»"},
           {"RadioBox", "-"}}},
         {"the automatic gearbox",
          "trim 1\nclick Dvig16AT100",
-         "Двигатель 1,6 А (100 лс): «Радио Пакет №2» стал стандартным",
-         {{"R2Box", "Стандартно с двигателем 1,6 А (100 лс), цена 420"},
+         "Двигатель 1,6 А (100 лс): добавлен «Радио Пакет №2» (+420 $); 3 опции стали "
+         "недоступными",
+         {{"R2Box", "Обязательно с двигателем 1,6 А (100 лс), цена 420"},
           {"R4Box", "Недоступно с двигателем 1,6 А (100 лс)"}}},
         {"a body",
          "trim 1\nclick Kuzov4dr",
@@ -92,6 +97,28 @@ TEST(Reasons, EveryRuleEffectNamesTheUsersChoice) {
          "trim 2\nclick KsenonBox",
          "С опцией «Ксеноновые фары»: опция «Омыватель фар» стала стандартной",
          {{"OmivBox", "Стандартно с опцией «Ксеноновые фары», цена 0"}}},
+        {"leather makes the airbags compulsory at their price",
+         "trim 2\nclick KozaBox",
+         "С опцией «Кожаная обивка сидений»: добавлены опция «Подушка безопасности переднего "
+         "пассажира» (+290 $) и опция «Боковые подушки безопасности» (+290 $); стали "
+         "стандартными опция «Передние сиденья с подогревом» и опция «Сиденье водителя с "
+         "электро регулировкой по высоте»",
+         {{"PBppBox", "Обязательно с опцией «Кожаная обивка сидений», цена 290"},
+          {"PodSidBox", "Стандартно с опцией «Кожаная обивка сидений», цена 0"}}},
+        {"a trim change names the wheels it swaps and the trim it is in",
+         "click d15box\ntrim 2",
+         "Комплектация Trend: двигатель 1,4 М (80 лс) заменён на 1,6 М (115 лс); снята опция "
+         "«15\" легкосплавные диски» (−460 $); добавлена опция «16\" легкосплавные диски» "
+         "(+520 $); стали стандартными опция «Передние противотуманные фары» и опция "
+         "«Кондиционер»; 21 опция снова доступна",
+         {{"KruizBox", "Недоступно в комплектации Trend"},
+          {"YaschBox", "Цена 35 $ в комплектации Trend"}}},
+        {"the dealer extras say what they are",
+         "",
+         "",
+         {{"GAIBox",
+           "Дополнительная (не заводская) опция дилера: в окне не показывается, её "
+           "задаёт только код конфигурации"}}},
         {"a plain option changes nothing else", "trim 1\nclick ZimShinaBox", "", {}},
         {"the start explains the reset configuration",
          "",
@@ -132,7 +159,8 @@ TEST(Reasons, ChangesAreListedOptionByOptionWithTheTotals) {
               0u);
     EXPECT_EQ(
         s.Line("print notice")
-            .rfind("Отменено: с пакетом «Улучшенной обзорности» — добавлен пакет «Зимний» (+400 $)",
+            .rfind("Отменено: с пакетом «Улучшенной обзорности» — снята опция «Передние "
+                   "противотуманные фары»; добавлен пакет «Зимний» (+400 $); стали стандартными",
                    0),
         0u);
 }
@@ -161,9 +189,151 @@ TEST(Reasons, ExplainPrintsEveryOptionWithItsStateAndReason) {
     EXPECT_EQ(byOption["KruizBox"],
               "KruizBox\tКруиз контроль\tunavailable\t230\t"
               "Недоступно в комплектации Trend");
+    // The dealer extras have no check box; only a code ticks them.
+    EXPECT_EQ(byOption["GAIBox"],
+              "GAIBox\tПостановка на учёт в ГАИ, получение талона ТО\thidden\t300\t"
+              "Дополнительная (не заводская) опция дилера: в окне не показывается, её задаёт "
+              "только код конфигурации");
+    s.Script().Config().SetChecked(Opt::NaborBox, true);
+    std::ostringstream out1, err1;
+    ASSERT_EQ(RunCli({"explain", s.Line("print code")}, in, out1, err1), 0) << err1.str();
+    EXPECT_NE(out1.str().find("\nNaborBox\t"), std::string::npos);
+    EXPECT_NE(out1.str().find("\thidden ticked\t33\tДополнительная"), std::string::npos);
     std::ostringstream out2, err2;
     EXPECT_EQ(RunCli({"explain", "ABC"}, in, out2, err2), 1);
     EXPECT_EQ(out2.str(), "");
+}
+
+// --- Properties over random sessions --------------------------------------------------------
+
+UserAction ActionOf(testing::SessionAction kind, int arg) {
+    using testing::SessionAction;
+    switch (kind) {
+        case SessionAction::Click:
+            return {ActionKind::Click, arg};
+        case SessionAction::Trim:
+            return {ActionKind::Trim, arg};
+        case SessionAction::Body:
+            return {ActionKind::Body, arg};
+        case SessionAction::Engine:
+            return {ActionKind::Engine, arg};
+        case SessionAction::Colour:
+            return {ActionKind::Colour, arg};
+        case SessionAction::Code:
+            return {ActionKind::Code, 0};
+        case SessionAction::Reset:
+            return {ActionKind::Reset, 0};
+        case SessionAction::Equip:
+            return {ActionKind::Equip, 0};
+    }
+    return {};
+}
+
+// Random sessions recorded as the window records them, each action one step. After every
+// action `check` gets the configuration before and after it and the history.
+template <typename Check>
+void PlayRecordedSessions(unsigned seeds, Check check) {
+    for (unsigned seed = 1; seed <= seeds; ++seed) {
+        std::mt19937 random(seed);
+        testing::RecordingUi ui;
+        Configuration config(ui);
+        testing::User user(config);
+        ActionHistory history(config);
+        ConfigurationSnapshot before;
+        UserAction action;
+        testing::PlayRandomSession(
+            random, ui, config, user, 80,
+            [&](int step, const std::string&, testing::SessionAction kind, int arg) {
+                if (step == 0) history.Restart({ActionKind::Start, 0});
+                action = ActionOf(kind, arg);
+                history.Begin(action);
+                before.TakeFrom(config);
+            },
+            [&](int step, const std::string& what, testing::SessionAction) {
+                history.End();
+                SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step) +
+                             ": " + what);
+                check(action, before, ConfigurationSnapshot(config), history);
+                return !::testing::Test::HasFailure();
+            });
+        if (::testing::Test::HasFailure()) return;
+    }
+}
+
+// A reason names the trim the car is in, never one it was in when the reason arose; the same
+// for the body and the engine.
+TEST(ReasonProperties, AReasonThatNamesATrimNamesTheCurrentOne) {
+    PlayRecordedSessions(150, [](const UserAction&, const ConfigurationSnapshot&,
+                                 const ConfigurationSnapshot& after, const ActionHistory& history) {
+        std::vector<std::string> elsewhere;
+        for (int t = 0; t < kTrimCount; ++t) {
+            if (t != after.Trim()) elsewhere.push_back(std::string(kTrimItems[t]));
+        }
+        for (int b = 0; b < kBodyCount; ++b) {
+            if (b != after.Body())
+                elsewhere.push_back("кузовом " + std::string(kBodies[b].caption));
+        }
+        for (int e = 0; e < kEngineCount; ++e) {
+            if (e != after.Engine())
+                elsewhere.push_back("двигателем " + std::string(kEngines[e].caption));
+        }
+        for (int i = 0; i < kOptionCount; ++i) {
+            const std::string reason = history.Reason(OptAt(i));
+            for (const std::string& words : elsewhere) {
+                ASSERT_EQ(reason.find(words), std::string::npos)
+                    << Def(OptAt(i)).name << ": " << reason << " (trim " << after.Trim()
+                    << ", body " << after.Body() << ", engine " << after.Engine() << ")";
+            }
+        }
+    });
+}
+
+// "Standard" is said only of what is ticked, locked and free; what a rule locks in at a price
+// is compulsory.
+TEST(ReasonProperties, StandardMeansFree) {
+    PlayRecordedSessions(150, [](const UserAction&, const ConfigurationSnapshot& before,
+                                 const ConfigurationSnapshot& after, const ActionHistory& history) {
+        bool becameFreeStandard = false;
+        for (int i = 0; i < kOptionCount; ++i) {
+            const OptionState& s = after.Option(OptAt(i));
+            const std::string reason = history.Reason(OptAt(i));
+            const bool standard = s.checked && !s.enabled;
+            if (standard && s.price != 0) {
+                ASSERT_EQ(reason.find("тандартн"), std::string::npos)
+                    << Def(OptAt(i)).name << ": " << reason;
+                ASSERT_EQ(reason.rfind("Обязательно", 0), 0u)
+                    << Def(OptAt(i)).name << ": " << reason;
+            }
+            if (standard && s.price == 0 && !Def(OptAt(i)).hidden) {
+                ASSERT_EQ(reason.find("бязательно"), std::string::npos)
+                    << Def(OptAt(i)).name << ": " << reason;
+            }
+            const OptionState& was = before.Option(OptAt(i));
+            becameFreeStandard |= standard && s.price == 0 && (was.enabled || !was.checked);
+        }
+        if (!becameFreeStandard) {
+            const std::string notice = history.Notice();
+            ASSERT_EQ(notice.find("стандартн"), std::string::npos) << notice;
+        }
+    });
+}
+
+// The notice names every option besides the clicked one that a rule ticked or unticked and
+// that costs money ticked or unticked.
+TEST(ReasonProperties, TheNoticeNamesEveryOptionTheBuyerPaysForOrLoses) {
+    PlayRecordedSessions(150, [](const UserAction& action, const ConfigurationSnapshot& before,
+                                 const ConfigurationSnapshot& after, const ActionHistory& history) {
+        const std::string notice = history.Notice();
+        for (int i = 0; i < kOptionCount; ++i) {
+            if (action.kind == ActionKind::Click && action.arg == i) continue;
+            const OptionState& was = before.Option(OptAt(i));
+            const OptionState& is = after.Option(OptAt(i));
+            if (was.checked == is.checked || (was.price == 0 && is.price == 0)) continue;
+            ASSERT_NE(notice.find(OptionTitle(OptAt(i))), std::string::npos)
+                << Def(OptAt(i)).name << " " << was.checked << "->" << is.checked << " "
+                << was.price << "->" << is.price << ": " << notice;
+        }
+    });
 }
 
 // --- Undo and redo -------------------------------------------------------------------------

@@ -18,6 +18,7 @@
 #include "credit/DeskCalculatorDialog.h"
 #include "credit/KreditSettings.h"
 #include "settings/WindowSettings.h"
+#include "support/AccessibleNames.h"
 
 using kalvora::CreditBox;
 using kalvora::CreditField;
@@ -40,6 +41,7 @@ class TestKreditForm : public QObject {
     void ratesAndConverterFieldsAreRememberedBetweenRuns();
     void windowLooksRight();
     void tabFollowsTheFieldsInReadingOrder();
+    void everyControlIsNamedForAScreenReader();
 
   private:
     static void Type(QLineEdit* edit, const QString& text) {
@@ -305,6 +307,17 @@ void TestKreditForm::windowLooksRight() {
     QVERIFY(!picture.isNull());
     picture.save(QDir(QDir::tempPath()).filePath("kalvora-credit-window.png"));
     form.done(0);
+}
+
+// A screen reader names each of the window's 42 controls by what it is, not by the group box it
+// sits in, and reads the subtraction in front of the credit sum with what it subtracts.
+void TestKreditForm::everyControlIsNamedForAScreenReader() {
+    CreditWindow form;
+    form.OpenForPrice(20000);
+    const QStringList faults = kalvora::testing::AccessibleNameFaults(&form);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    QCOMPARE(form.Label20()->accessibleName(),
+             QString("Стоимость минус первый взнос: 20000,00 - 8000,00 ="));
 }
 
 QTEST_MAIN(TestKreditForm)

@@ -4,6 +4,7 @@
 #include <functional>
 #include <random>
 #include <regex>
+#include <set>
 
 #include "documents/Comparison.h"
 #include "documents/OrderDocument.h"
@@ -151,11 +152,62 @@ TEST(Comparison, ATrimChangeMovesManyOptionsAndEveryDollarIsAccountedFor) {
                               std::to_string(ghia.total) + '\t' + std::to_string(c.Difference()));
 }
 
+// The words of a text, split at blanks.
+std::vector<std::string> WordsOf(const std::string& text) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        if (end > start) words.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
+// The copied comparison keeps every cell apart: each word of its table lines is a word of one of
+// the rows (a long value that ran into the next column would make a word of two), and no line
+// is wider than a page of 100 characters.
+void ExpectCellsApart(const Comparison& c) {
+    std::set<std::string> words = {"*", "Итоговая", "цена", "$" + std::to_string(c.a.total),
+                                   "$" + std::to_string(c.b.total)};
+    for (const ComparisonRow& row : c.rows) {
+        for (const std::string* text : {&row.label, &row.a, &row.b}) {
+            for (const std::string& word : WordsOf(*text)) words.insert(word);
+        }
+    }
+    for (const std::string& line : ComparisonText(c, "A", "B")) {
+        EXPECT_LE(
+            std::count_if(line.begin(), line.end(),
+                          [](char ch) { return (static_cast<unsigned char>(ch) & 0xC0) != 0x80; }),
+            100)
+            << line;
+        if (line.rfind("* ", 0) != 0 && line.rfind("  ", 0) != 0) continue;  // not a table line
+        for (const std::string& word : WordsOf(line)) {
+            EXPECT_TRUE(words.count(word)) << "«" << word << "» in: " << line;
+        }
+    }
+}
+
 // Over random pairs: the rows account for the whole difference, a comparison is the same only
 // when nothing differs, and swapping the sides swaps the columns.
 TEST(Comparison, RandomPairsAccountForTheWholeDifference) {
     std::mt19937 random(18);
     std::vector<ConfigurationFacts> pool;
+    // A Ghia wagon with every option and an Ambiente three-door: the longest values side by side.
+    for (const std::string& code : {CodeAfter([](Configuration& c) {
+                                        c.SelectTrim(Ghia);
+                                        c.SelectBody(KuzovWag);
+                                        c.SelectRails(Univers2);
+                                        ChooseColour(c, 3);
+                                        c.EquipAll();
+                                    }),
+                                    CodeAfter([](Configuration& c) {
+                                        c.SelectTrim(Ambiente);
+                                        c.SelectBody(Kuzov3dr);
+                                    })}) {
+        pool.push_back(*SettleCode(code).facts);
+    }
     while (pool.size() < 40) {
         const SettledConfiguration s = SettleCode(RandomCode(random));
         if (s.facts) pool.push_back(*s.facts);
@@ -170,7 +222,11 @@ TEST(Comparison, RandomPairsAccountForTheWholeDifference) {
         EXPECT_EQ(c.Same(), ComparisonTsv(c).size() == 1);
         for (const ComparisonRow& row : c.rows) {
             EXPECT_FALSE(row.tsvA == "-" && row.tsvB == "-") << row.key << " is on neither side";
+            // "Standard" is said only of what comes at no cost.
+            EXPECT_TRUE(row.a.rfind("стандарт", 0) != 0 || row.tsvA == "std") << row.key << row.a;
+            EXPECT_TRUE(row.b.rfind("стандарт", 0) != 0 || row.tsvB == "std") << row.key << row.b;
         }
+        ExpectCellsApart(c);
 
         const Comparison back = CompareConfigurations(pool[i + 1], pool[i]);
         ASSERT_EQ(back.rows.size(), c.rows.size());

@@ -6,18 +6,26 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "documents/ComparisonWindow.h"
+#include "info/AccessibleComboBox.h"
 #include "pricing/FakeFileAccess.h"
 #include "settings/WindowSettings.h"
+#include "support/AccessibleNames.h"
 #include "support/RecordingUi.h"
 
 using namespace kalvora;
@@ -46,6 +54,14 @@ int RowOf(QTableWidget* table, const QString& label) {
     return -1;
 }
 
+QStringList Words(const QString& text) {
+    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+QStringList Words(const std::string& text) {
+    return Words(QString::fromStdString(text));
+}
+
 bool Highlighted(QTableWidget* table, int row) {
     return table->item(row, 1) && table->item(row, 1)->background().style() != Qt::NoBrush;
 }
@@ -66,6 +82,7 @@ class TestComparisonWindow : public QObject {
 
   private slots:
     void initTestCase() {
+        InstallAccessibleComboBoxNames();  // as the program does before it makes its windows
         QVERIFY(configHome_.isValid());
         qputenv("XDG_CONFIG_HOME", configHome_.path().toLocal8Bit());
         trend_ = CodeOf([](Configuration& c) {
@@ -155,6 +172,114 @@ class TestComparisonWindow : public QObject {
                  std::string("Сравнение вариантов скопировано в буфер обмена."));
     }
 
+    // A Ghia wagon with every option against an Ambiente three-door, printed and read back from
+    // the PDF: every word of every cell is there, and no two cells run into each other (which
+    // would read as a word that is in no cell, "багажникаЧерные").
+    void printedComparisonKeepsEveryValueInItsCell() {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty()) QSKIP("pdftotext (Debian package poppler-utils) is missing");
+        OpenVariant(*config_, CodeOf([](Configuration& c) {
+            c.SelectTrim(Ghia);
+            c.SelectBody(KuzovWag);
+            c.SelectRails(Univers2);
+            Colour(c, 3);
+            c.EquipAll();
+        }));
+        QVERIFY(window_->CompareWithCode(QString::fromStdString(CodeOf([](Configuration& c) {
+            c.SelectTrim(Ambiente);
+            c.SelectBody(Kuzov3dr);
+        }))));
+        const Comparison& c = *window_->Shown();
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("comparison.pdf");
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        window_->PrintTo(printer);
+        QProcess reader;
+        reader.start(pdftotext, {"-layout", pdf, "-"});
+        QVERIFY(reader.waitForFinished(30000));
+        const QStringList printed = Words(QString::fromUtf8(reader.readAllStandardOutput()));
+        // KALVORA_PDF=path keeps the printed comparison.
+        if (!qEnvironmentVariable("KALVORA_PDF").isEmpty()) {
+            QFile::remove(qEnvironmentVariable("KALVORA_PDF"));
+            QVERIFY(QFile::copy(pdf, qEnvironmentVariable("KALVORA_PDF")));
+        }
+
+        QMap<QString, int> cells;  // every word of every cell, with how often it occurs
+        for (const ComparisonRow& r : c.rows) {
+            for (const std::string* text : {&r.label, &r.a, &r.b}) {
+                for (const QString& word : Words(*text)) ++cells[word];
+            }
+        }
+        QStringList around = {"Сравнение конфигураций",
+                              ComparisonWindow::kNameA,
+                              ComparisonWindow::kNameB,
+                              "код",
+                              "*",
+                              "Итоговая цена",
+                              "Разница (второй вариант минус текущая конфигурация):",
+                              "Строки, которые различаются, отмечены «*» и выделены цветом.",
+                              QString::fromStdString(c.a.code),
+                              QString::fromStdString(c.b.code),
+                              QString("$%1 $%2").arg(c.a.total).arg(c.b.total),
+                              QString::fromStdString(SignedDollars(c.Difference()))};
+        for (int s = 0; s <= static_cast<int>(ComparisonSection::Standard); ++s) {
+            around << QString::fromStdString(SectionTitle(static_cast<ComparisonSection>(s),
+                                                          ComparisonWindow::kNameA,
+                                                          ComparisonWindow::kNameB));
+        }
+        QSet<QString> known(cells.keyBegin(), cells.keyEnd());
+        for (const QString& text : around) {
+            for (const QString& word : Words(text)) known.insert(word);
+        }
+        const QRegularExpression pageNumber(QStringLiteral("^\\d{1,2}$"));
+        QStringList runTogether;
+        for (const QString& word : printed) {
+            if (!known.contains(word) && !pageNumber.match(word).hasMatch()) runTogether << word;
+        }
+        QVERIFY2(runTogether.isEmpty(), qPrintable(runTogether.join(' ')));
+        for (auto it = cells.cbegin(); it != cells.cend(); ++it) {
+            QVERIFY2(printed.count(it.key()) >= it.value(), qPrintable(it.key()));
+        }
+    }
+
+    // "Просмотр..." shows the printed pages in a preview window of its own.
+    void previewShowsThePrintedPages() {
+        QVERIFY(window_->CompareWithCode(QString::fromStdString(ghia_)));
+        QString title;
+        int pages = -1;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&]() {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QPrintPreviewDialog*>(w);
+                if (!dialog || !dialog->isVisible()) continue;
+                title = dialog->windowTitle();
+                auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+                if (preview) preview->updatePreview();
+                pages = preview ? preview->pageCount() : 0;
+                const QString shot = qEnvironmentVariable("KALVORA_PREVIEW_SCREENSHOT");
+                if (!shot.isEmpty()) dialog->grab().save(shot);
+                dialog->reject();
+            }
+        });
+        poll.start(50);
+        QTest::mouseClick(window_->findChild<QPushButton*>("PreviewButton"), Qt::LeftButton);
+        poll.stop();
+        QCOMPARE(title, QString("Сравнение вариантов — предварительный просмотр"));
+        QVERIFY(pages >= 1);
+    }
+
+    // Its code field, lists, table and buttons are named for a screen reader.
+    void everyControlIsNamedForAScreenReader() {
+        QVERIFY(window_->CompareWithCode(QString::fromStdString(ghia_)));
+        window_->RememberCurrent("Trend");
+        const QStringList faults = testing::AccessibleNameFaults(window_.get());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
     void followsTheCurrentConfigurationAndOpensTheSecond() {
         QVERIFY(window_->CompareWithCode(QString::fromStdString(ghia_)));
         config_->SelectTrim(Ghia);
@@ -204,7 +329,7 @@ class TestComparisonWindow : public QObject {
         window_.reset();
         QFile::remove(SettingsFilePath());
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        const QRect place(available.x() + 40, available.y() + 30, 500, 360);
+        const QRect place(available.x() + 40, available.y() + 30, 600, 360);
         {
             ComparisonWindow first(*config_, *ui_, *files_);
             first.ShowComparison();

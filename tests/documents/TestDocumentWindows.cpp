@@ -22,6 +22,7 @@
 #include "documents/OrderWindow.h"
 #include "model/Configuration.h"
 #include "settings/WindowSettings.h"
+#include "support/AccessibleNames.h"
 #include "support/RecordingUi.h"
 
 using namespace kalvora;
@@ -135,6 +136,10 @@ class TestDocumentWindows : public QObject {
         QCOMPARE(window->Memo1()->toPlainText(), QString("Memo1"));
         QVERIFY(window->Memo1()->font().fixedPitch());
         QCOMPARE(window->Panel1()->height(), 41);
+        // A screen reader names the text by what it holds, and every button and box.
+        QVERIFY(!window->Memo1()->accessibleName().isEmpty());
+        const QStringList faults = testing::AccessibleNameFaults(window.get());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 
     // Tab leaves the text for the panel; an indented line wraps under its own first character;

@@ -114,16 +114,26 @@ inline void PlaySessionStep(const SessionStep& s, RecordingUi& ui, Configuration
     }
 }
 
-template <typename AfterStep>
+// `beforeStep(step, what, kind, arg)` sees each action when it is drawn, before it is played.
+template <typename BeforeStep, typename AfterStep>
 void PlayRandomSession(std::mt19937& random, RecordingUi& ui, Configuration& config, User& user,
-                       int steps, AfterStep afterStep) {
+                       int steps, BeforeStep beforeStep, AfterStep afterStep) {
     config.ApplyTrimRules();
     user.PickColour(static_cast<int>(random() % kColourCount));
     for (int step = 0; step < steps; ++step) {
         const SessionStep s = DrawSessionStep(random);
+        beforeStep(step, s.what, s.kind, s.arg);
         PlaySessionStep(s, ui, config, user);
         if (!afterStep(step, s.what, s.kind)) return;
     }
+}
+
+template <typename AfterStep>
+void PlayRandomSession(std::mt19937& random, RecordingUi& ui, Configuration& config, User& user,
+                       int steps, AfterStep afterStep) {
+    PlayRandomSession(
+        random, ui, config, user, steps, [](int, const std::string&, SessionAction, int) {},
+        afterStep);
 }
 
 }  // namespace kalvora::testing
