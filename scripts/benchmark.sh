@@ -11,11 +11,12 @@ echo "== kalvora-cli price over 10,000 codes"
 codes=$(mktemp)
 trap 'rm -f "$codes"' EXIT
 # Every code the encoder can write for ten thousand configurations: trim, body and options vary.
-build-bench/src/cli/kalvora-cli script <(
+{
     echo start
     for i in $(seq 0 99); do
         echo "trim $((i % 4))"; echo "colour $((i % 12))"; echo "print code"
-    done) > "$codes"
+    done
+} | build-bench/src/cli/kalvora-cli script - > "$codes"
 for i in $(seq 1 100); do cat "$codes"; done > "$codes.all" && mv "$codes.all" "$codes"
 wc -l < "$codes" | xargs echo "codes:"
 start=$(date +%s%N)

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Checks that every include between the folders of src/ runs from a higher layer to a lower one:
 #
-#   pricing, settings            configuration code, .klv file format; window settings (Qt)
-#   model                        catalogue, price list, Configuration and its rules
+#   pricing                      configuration code, .klv file format, the one file module
+#   model, settings              catalogue, price list, Configuration and its rules; window
+#                                settings (Qt, read and written through the file module)
 #   pictures                     the drawn car and option pictures (Qt SVG)
 #   info                         explanations, picture windows and the screen-fitting helpers
 #   documents, credit, history   the documents, the loan, the undo history
+#   offer                        the offer letter: documents and credit on one paper
 #   cli, app                     the two front ends
 #
 # A folder may include its own files and those of lower layers, never a folder of its own
@@ -15,12 +17,13 @@ cd "$(dirname "$0")/.."
 
 layer() {
     case "$1" in
-        pricing | settings) echo 0 ;;
-        model) echo 1 ;;
+        pricing) echo 0 ;;
+        model | settings) echo 1 ;;
         pictures) echo 2 ;;
         info) echo 3 ;;
         documents | credit | history) echo 4 ;;
-        cli | app) echo 5 ;;
+        offer) echo 5 ;;
+        cli | app) echo 6 ;;
         *) echo "" ;;
     esac
 }

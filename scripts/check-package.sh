@@ -39,6 +39,8 @@ version="$(dpkg-deb --field "$deb" Version)"
 case "$version" in *-1) pass "version $version" ;; *) fail "version $version has no Debian revision 1" ;; esac
 depends="$(dpkg-deb --field "$deb" Depends)"
 echo "  Depends: $depends"
+case "$depends" in *fonts-dejavu-core*) pass "depends on fonts-dejavu-core (the offer's fonts)" ;;
+    *) fail "no fonts-dejavu-core in Depends" ;; esac
 
 section "contents"
 dpkg-deb --contents "$deb" | awk '{ print "  " $1 " " $2 " " $6 }'
@@ -53,7 +55,7 @@ expected=(
     ./usr/share/man/man1/kalvora-cli.1.gz
     ./usr/share/man/ru/man1/kalvora.1.gz
     ./usr/share/man/ru/man1/kalvora-cli.1.gz
-    ./usr/libexec/kalvora/kalvora-picture
+    ./usr/libexec/kalvora/kalvora-render
     ./usr/share/bash-completion/completions/kalvora-cli
     ./usr/share/doc/kalvora/copyright
     ./usr/share/doc/kalvora/changelog.Debian.gz
@@ -122,7 +124,7 @@ fi
 
 section "installed programs"
 cli="$root/usr/bin/kalvora-cli"
-for program in "$cli" "$root/usr/bin/kalvora" "$root/usr/libexec/kalvora/kalvora-picture"; do
+for program in "$cli" "$root/usr/bin/kalvora" "$root/usr/libexec/kalvora/kalvora-render"; do
     [ -e "$program" ] || continue
     missing="$(ldd "$program" | grep 'not found' || true)"
     if [ -n "$missing" ]; then
@@ -132,13 +134,19 @@ for program in "$cli" "$root/usr/bin/kalvora" "$root/usr/libexec/kalvora/kalvora
     fi
 done
 if [ -x "$cli" ]; then
-    # Every command but picture starts without Qt; picture runs the program beside it.
+    # Every command but picture and offer starts without Qt; those run kalvora-render.
     if ldd "$cli" | grep -q 'libQt'; then fail "kalvora-cli links Qt"; else pass "kalvora-cli links no Qt"; fi
     if (cd "$scratch" && "$cli" picture '####################' car.png --size 80x32) \
         && [ "$(od -An -tx1 -N4 "$scratch/car.png" | tr -d ' ')" = 89504e47 ]; then
-        pass "kalvora-cli picture draws through the installed kalvora-picture"
+        pass "kalvora-cli picture draws through the installed kalvora-render"
     else
         fail "kalvora-cli picture"
+    fi
+    if (cd "$scratch" && SOURCE_DATE_EPOCH=0 "$cli" offer '####################' offer.pdf) \
+        && [ "$(head -c 5 "$scratch/offer.pdf")" = "%PDF-" ]; then
+        pass "kalvora-cli offer writes a PDF through the installed kalvora-render"
+    else
+        fail "kalvora-cli offer"
     fi
     set +e
     line="$(cd "$scratch" && "$cli" price '####################' 2>"$scratch/cli.err")"

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "info/ScreenFit.h"
 #include "settings/WindowSettings.h"
 
 namespace kalvora::app {
@@ -22,6 +23,9 @@ std::optional<bool> RestoreMainWindowSettings(const QString& path, QWidget& wind
             r.moveCenter(screen->availableGeometry().center());
             window.move(r.topLeft());
         }
+        // Laid out for 1023 x 708: a smaller screen, or a large scale factor, gets it shrunk
+        // (the panels scroll) and wholly on the screen. A remembered place is fitted already.
+        FitIntoScreen(window);
     }
     // Only the exact words the program writes count as a tick.
     const std::optional<QString> abs = settings.Text(kAbsKey);

@@ -73,7 +73,8 @@ constexpr int kPanelsNarrowest = 980;
 // The About link's place at the designed width, and its place when it moves in.
 constexpr QRect kAboutPlace(964, 4, 54, 20);
 constexpr int kAboutLowerY = 64;
-constexpr QRect kNoticePlace(612, 84, 406, 36);
+// The notice lies right of "Сравнить..." and under the roof surcharge, clear of every control.
+constexpr QRect kNoticePlace(712, 86, 306, 34);
 
 // Check box x positions of the option columns.
 constexpr int kLeftX = 56;
@@ -406,6 +407,9 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
             connect(recentMenu_, &QMenu::aboutToShow, this, [this]() { FillRecentMenu(); });
             b->setMenu(recentMenu_);
             b->setPopupMode(QToolButton::MenuButtonPopup);
+            b->setToolTip(
+                QStringLiteral("Открыть файл конфигурации (Ctrl+O); стрелка вниз — "
+                               "последние файлы"));
         }
         const int width = std::max(72, b->sizeHint().width() + 8);
         b->setGeometry(x, 7, width, 26);
@@ -529,6 +533,11 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     compare->setGeometry(612, 81, 94, 20);
     compare->setToolTip(QStringLiteral("Сравнить текущую конфигурацию с другим вариантом"));
     connect(compare, &QToolButton::clicked, this, &MainWindow::CompareClick);
+    // The offer letter for the buyer, beside it for the same reason.
+    auto* offer = MakeSpeedButton(panel, "OfferButton", QStringLiteral("&Предложение..."));
+    offer->setGeometry(712, 81, 112, 20);
+    offer->setToolTip(QStringLiteral("Коммерческое предложение для покупателя: PDF или печать"));
+    connect(offer, &QToolButton::clicked, this, &MainWindow::OfferClick);
 
     auto* rails = new QGroupBox(QStringLiteral(" Для кузова Универсал: "), panel);
     rails->setObjectName(QStringLiteral("Univers"));
@@ -776,24 +785,27 @@ void MainWindow::Sync() {
         config_.Colour() >= 0 && config_.Colour() < kColourCount ? config_.Colour() : -1;
     if (colours_->currentIndex() != colour) colours_->setCurrentIndex(colour);
 
-    const QString baza = QString::fromStdString(config_.BazaLabel());
+    // Until the start code has run, the labels hold the form's design-time texts
+    // ("BazaLabel", "Цена: $12345"), which are no figures: the window leaves them empty.
+    const bool started = !config_.StartupPending();
+    const QString baza = started ? QString::fromStdString(config_.BazaLabel()) : QString();
     if (bazaLabel_->text() != baza) {
         bazaLabel_->setText(baza);
         bazaLabel_->setAccessibleName(FigureName(QStringLiteral("Базовая цена"), baza));
     }
-    const QString un = QString::fromStdString(config_.UnLabel());
+    const QString un = started ? QString::fromStdString(config_.UnLabel()) : QString();
     if (unLabel_->text() != un) {
         unLabel_->setText(un);
         unLabel_->setAccessibleName(FigureName(QStringLiteral("Доплата за крышу"), un));
     }
-    const QString price = QString::fromStdString(config_.PriceLabel());
+    const QString price = started ? QString::fromStdString(config_.PriceLabel()) : QString();
     const QString code = QString::fromStdString(config_.Edit1());
     // The code and the price together name the configuration: its breakdown changes with them.
     if (priceLabel_->text() != price || priceLabel_->property("breakdownCode") != code) {
         priceLabel_->setText(price);
         ArrangeStrip();
         priceLabel_->setProperty("breakdownCode", code);
-        priceLabel_->setToolTip(PriceBreakdownTip(config_));
+        priceLabel_->setToolTip(started ? PriceBreakdownTip(config_) : QString());
         // Read as it shows: "Цена: $16215".
         priceLabel_->setAccessibleName(
             price.startsWith(QStringLiteral("Цена")) ? price : QStringLiteral("Цена: ") + price);
@@ -850,8 +862,8 @@ void MainWindow::ShowPictures() {
         bodyShown = bodyShown || show;
     }
     // The placeholder lies under the body pictures and shows when the chosen one has neither a
-    // file nor a drawing.
-    placeholder_->setVisible(!bodyShown);
+    // file nor a drawing; with no body chosen yet there is nothing missing.
+    placeholder_->setVisible(!bodyShown && v.body >= 0 && v.body < kBodyCount);
 
     for (int s = 0; s < 10; ++s) {
         bool show = v.swatch == s + 1;
@@ -1010,32 +1022,15 @@ bool MainWindow::CodeFieldTakesKey(const QKeyEvent* e) const {
 }
 
 void MainWindow::RunStartCode() {
-    if (activating_) {
-        // The window comes back from a message box that the start code itself showed.
-        activatedDuringStart_ = true;
-        return;
-    }
-    if (skipActivation_) {
-        skipActivation_ = false;
-        return;
-    }
-    if (!config_.StartupPending()) return;
+    // The window comes back from a message box that the start code itself showed.
+    if (activating_ || !config_.StartupPending()) return;
     activating_ = true;
-    activatedDuringStart_ = false;
-    const int boxesBefore = ui_.BoxesShown();
     Run([&] { config_.RunStartCode(startArgs_, files_); });
     activating_ = false;
     // Undo reaches back to the configuration the start code made, not before it.
-    if (!config_.StartupPending()) {
-        history_.Restart();
-        ShowActionResult();
-    }
-    // When the file named on the command line could not be read, the start code runs again at
-    // the next activation; the window coming back from the error message is not one, or the
-    // message would return for ever.
-    skipActivation_ =
-        config_.StartupPending() && ui_.BoxesShown() != boxesBefore && !activatedDuringStart_;
-    if (!config_.StartupPending() && !config_.DocumentPath().empty()) {
+    history_.Restart();
+    ShowActionResult();
+    if (!config_.DocumentPath().empty()) {
         RememberFile(QFile::decodeName(config_.DocumentPath().c_str()));
     }
 }
@@ -1045,13 +1040,20 @@ void MainWindow::SpeedButton9Click() {
 }
 
 void MainWindow::SpeedButton2Click() {
+    if (!MayDropChanges()) return;
     const QString path = ui_.ChooseFileToOpen();
     if (path.isEmpty()) return;
+    OpenChosenFile(path);
+}
+
+void MainWindow::OpenChosenFile(const QString& path) {
     // The dialog opens in this folder next time, whether or not the file can be read.
     ui_.dialogFolder = QFileInfo(path).absolutePath();
     WriteLastFolder(settingsPath_, ui_.dialogFolder);
-    Act({ActionKind::Open, 0}, [&] { config_.OpenFile(PathArgument(path), files_); });
-    RememberFile(path);
+    Result opened;
+    Act({ActionKind::Open, 0}, [&] { opened = config_.OpenFile(PathArgument(path), files_); });
+    // A file that could not be opened changed nothing and does not join the recent files.
+    if (opened.Succeeded()) RememberFile(path);
 }
 
 void MainWindow::SpeedButton1Click() {
@@ -1064,7 +1066,7 @@ void MainWindow::SpeedButton1Click() {
     if (path.isEmpty()) return;
     ui_.dialogFolder = QFileInfo(path).absolutePath();
     WriteLastFolder(settingsPath_, ui_.dialogFolder);
-    Run([&] { config_.SaveToFile(PathArgument(path), files_); });
+    Run([&] { config_.SaveToFile(PathArgument(path), files_, true); });
     RememberFile(path);
 }
 
@@ -1117,14 +1119,16 @@ void MainWindow::OpenRecentFile(const QString& path) {
                             .toStdString());
         return;
     }
-    ui_.dialogFolder = QFileInfo(path).absolutePath();
-    WriteLastFolder(settingsPath_, ui_.dialogFolder);
-    Act({ActionKind::Open, 0}, [&] { config_.OpenFile(PathArgument(path), files_); });
-    RememberFile(path);
+    if (!MayDropChanges()) return;
+    OpenChosenFile(path);
 }
 
 void MainWindow::SpeedButton3Click() {
     emit checkListRequested();
+}
+
+void MainWindow::OfferClick() {
+    emit offerRequested();
 }
 
 void MainWindow::ResetAll() {
@@ -1156,6 +1160,7 @@ void MainWindow::CompareClick() {
 }
 
 void MainWindow::OpenVariant(const std::string& code) {
+    if (!MayDropChanges()) return;
     // One undoable step, as a code typed into the code field is.
     Act({ActionKind::Code, 0}, [&] { kalvora::OpenVariant(config_, code); });
 }
@@ -1181,6 +1186,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
             const int key = static_cast<QKeyEvent*>(e)->key();
             if (button && (key == Qt::Key_Return || key == Qt::Key_Enter) && button->isEnabled()) {
                 button->click();
+                return true;
+            }
+            // Down (or Alt+Down) opens a button's menu: the recent files hang on "Открыть...".
+            if (button && key == Qt::Key_Down && button->menu() && button->isEnabled()) {
+                button->showMenu();
                 return true;
             }
             break;
@@ -1259,7 +1269,7 @@ void MainWindow::showEvent(QShowEvent* e) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (!MayClose()) {
+    if (!MayDropChanges()) {
         e->ignore();
         return;
     }
@@ -1267,7 +1277,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     if (e->isAccepted()) WriteSettings();
 }
 
-bool MainWindow::MayClose() {
+bool MainWindow::MayDropChanges() {
     if (!config_.HasUnsavedChanges()) return true;
     switch (ui_.AskToSaveChanges()) {
         case WindowUi::SaveAnswer::Discard:

@@ -65,15 +65,17 @@ class MainWindow : public QWidget {
     void SpeedButton2Click();   // "Открыть..."
     void SpeedButton1Click();   // "Сохранить..."
     void SpeedButton3Click();   // "Check List..."
+    void OfferClick();          // "Предложение..."
     void ResetAll();            // "Сбросить всё"
     void EquipAll();            // "Оснастить"
     void SpeedButton23Click();  // "Кредит..."
     void CompareClick();        // "Сравнить..."
     // "Открыть вариант" of the comparison window: the configuration of `code` becomes the
-    // current one in one undoable step, as a code typed into the code field does.
+    // current one in one undoable step, as a code typed into the code field does; unsaved
+    // changes are asked about first.
     void OpenVariant(const std::string& code);
     // A file of the Open button's recent-files menu. A file that is gone is dropped from the
-    // list with a note instead.
+    // list with a note instead. Like "Открыть...", it asks first about unsaved changes.
     void OpenRecentFile(const QString& path);
     // F1: the explanation of the option (or comparison of the group) that has the focus.
     void ShowFocusedExplanation();
@@ -93,6 +95,7 @@ class MainWindow : public QWidget {
     void orderRequested();       // "Заказ..."
     void orderPrintRequested();  // Ctrl+P: the order window's "Печать..."
     void checkListRequested();   // "Check List..."
+    void offerRequested();       // "Предложение..."
     // "Кредит...", with the configured price.
     void creditRequested(std::int32_t currentPrice);
     // A click on an option's price label (fromInfoButton false) or on the information button
@@ -147,8 +150,11 @@ class MainWindow : public QWidget {
     // After an open or save: the file joins the recent list and its folder is remembered.
     void RememberFile(const QString& path);
     void FillRecentMenu();
-    // The close question; false when the window is to stay open.
-    bool MayClose();
+    // "Сохранить изменения?" before unsaved changes are closed or replaced by another
+    // configuration; false when they are to stay.
+    bool MayDropChanges();
+    // Opens a file the user chose, in one undoable step.
+    void OpenChosenFile(const QString& path);
 
     // Runs one engine call and shows the result.
     template <typename F>
@@ -216,8 +222,6 @@ class MainWindow : public QWidget {
     bool syncing_ = false;
     bool syncQueued_ = false;
     bool activating_ = false;
-    bool activatedDuringStart_ = false;
-    bool skipActivation_ = false;
     bool settingsRead_ = false;
     bool settingsWritten_ = false;
 };

@@ -10,11 +10,7 @@ namespace kalvora::app {
 namespace {
 
 QImage LoadPicture(const QDir& dir, const char* name) {
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    if (!QFileInfo::exists(path)) return {};
-    if (path.endsWith(QLatin1String(".jpg"))) return LoadJpegImage(path);
-    QImage image(path, "BMP");
-    return image;
+    return LoadPictureFile(dir.filePath(QString::fromLatin1(name)));
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ struct PictureFiles {
 int ShadeIndex(Shade shade);
 
 // Reads the 30 picture files from `folder`, in the order the program has always read them.
-// A missing or unreadable file leaves its picture null; nothing is reported.
+// A missing or damaged file leaves its picture null silently; a pipe, folder or device in its
+// place is skipped with one line on standard error.
 PictureFiles LoadPictureFiles(const QString& folder);
 
 // A body picture is drawn transparently: the colour of its bottom-left pixel shows the panel

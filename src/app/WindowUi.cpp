@@ -33,17 +33,14 @@ QString WindowUi::BoxText(const std::string& text) {
 }
 
 WindowUi::SaveAnswer WindowUi::AskToSaveChanges() {
-    ++boxesShown_;
     return dialogs_->SaveQuestion(QStringLiteral("Сохранить изменения?"));
 }
 
 void WindowUi::ShowMessage(const std::string& text) {
-    ++boxesShown_;
     dialogs_->Message(BoxText(text));
 }
 
 bool WindowUi::Confirm(const std::string& text) {
-    ++boxesShown_;
     return dialogs_->Question(BoxText(text));
 }
 

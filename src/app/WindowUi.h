@@ -45,16 +45,12 @@ class WindowUi : public UiPort {
     QString dialogFolder;
     QString suggestedFile;
 
-    // How many message and question boxes have been shown.
-    int BoxesShown() const { return boxesShown_; }
-
     // The program's texts use single carriage returns as line breaks.
     static QString BoxText(const std::string& text);
 
   private:
     QtDialogs qtDialogs_;
     Dialogs* dialogs_ = &qtDialogs_;
-    int boxesShown_ = 0;
 };
 
 }  // namespace kalvora::app

@@ -20,7 +20,9 @@
 #include "info/RadioPack2Window.h"
 #include "info/RadioPack7Window.h"
 #include "info/RearBlindsWindow.h"
+#include "info/ScreenFit.h"
 #include "info/TrimComparisonWindow.h"
+#include "offer/OfferWindow.h"
 #include "settings/WindowSettings.h"
 
 namespace kalvora::app {
@@ -30,8 +32,10 @@ namespace {
 // The dealer's site, "[About] DealerSite=" in the INI file; empty when not set.
 QUrl DealerSite(const QString& iniPath) {
     const WindowSettings ini(QStringLiteral("About"), iniPath);
-    return QUrl(ini.Text(QStringLiteral("DealerSite")).value_or(QString()).trimmed(),
-                QUrl::StrictMode);
+    const QString text = ini.Text(QStringLiteral("DealerSite")).value_or(QString()).trimmed();
+    // An address longer than any dealer's is not one; it is not even parsed.
+    if (text.size() > AboutWindow::kLongestDealerSite) return QUrl();
+    return QUrl(text, QUrl::StrictMode);
 }
 
 }  // namespace
@@ -42,6 +46,7 @@ Windows::Windows() = default;
 // created first.
 Windows::~Windows() {
     if (ZakazForm) ZakazForm->WriteSettingsIfShown();
+    delete Offer;
     delete Comparison;
     QWidget* const secondary[] = {ShtorkiForm, DiskForm, KreditForm, ZakazForm, DvigForm,
                                   KomplForm,   AboutBox, MomoForm,   R7Form,    R2Form,
@@ -54,6 +59,8 @@ Windows::~Windows() {
 std::unique_ptr<Windows> CreateWindows() {
     // Before the first list is asked for its name.
     InstallAccessibleComboBoxNames();
+    // Whatever the screen and the scale, every window opens wholly on its screen.
+    KeepWindowsOnScreen();
     auto w = std::make_unique<Windows>();
     w->Form1 = new MainWindow;
     Configuration& config = w->Form1->Config();
@@ -76,6 +83,15 @@ std::unique_ptr<Windows> CreateWindows() {
     w->ShtorkiForm = new RearBlindsWindow;
     w->Comparison = new ComparisonWindow(config, ui, w->Form1->Files());
     w->Comparison->setAttribute(Qt::WA_QuitOnClose, false);
+    // The offer takes the credit's figures once the buyer has opened the credit window.
+    w->Offer = new OfferWindow(
+        [all = w.get()](const OfferDealer& dealer, const OfferDate& date) {
+            const CreditCalculator& credit = all->KreditForm->Calculator();
+            return MakeOffer(all->Form1->Config(), dealer, date,
+                             credit.Values().CarPrice > 0 ? &credit : nullptr);
+        },
+        [main = w->Form1]() { return main->SettingsPath(); });
+    w->Offer->setAttribute(Qt::WA_QuitOnClose, false);
 
     // Closing a secondary window only hides it; the main window alone ends the program.
     QWidget* const secondary[] = {w->PPForma,   w->Kozov_form, w->ptf_Form,  w->Klimat_form,
@@ -104,6 +120,7 @@ std::unique_ptr<Windows> CreateWindows() {
                      &OrderWindow::SpeedButton3Click);
     QObject::connect(main, &MainWindow::checkListRequested, all->MomoForm,
                      &CheckListWindow::ComposeAndShow);
+    QObject::connect(main, &MainWindow::offerRequested, all->Offer, &OfferWindow::ShowOffer);
     QObject::connect(main, &MainWindow::creditRequested, all->KreditForm,
                      &CreditWindow::ShowForPrice);
     QObject::connect(

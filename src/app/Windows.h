@@ -11,6 +11,7 @@ class OrderDocument;
 class CheckListWindow;
 class OrderWindow;
 class CreditWindow;
+class OfferWindow;
 }  // namespace kalvora
 
 namespace kalvora::app {
@@ -41,6 +42,8 @@ struct Windows {
     RearBlindsWindow* ShtorkiForm = nullptr;
     // The current configuration against a second one ("Сравнить...").
     ComparisonWindow* Comparison = nullptr;
+    // The offer letter's preview ("Предложение...").
+    OfferWindow* Offer = nullptr;
 
     // The order text that the order window shows; it follows every price computation.
     std::unique_ptr<OrderDocument> order;

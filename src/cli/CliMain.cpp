@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
+#include <sstream>
 
 #include "KalvoraVersion.h"
 #include "cli/BatchRun.h"
@@ -16,6 +16,7 @@
 #include "cli/PriceCommand.h"
 #include "cli/ScriptSession.h"
 #include "pricing/DiskFileAccess.h"
+#include "pricing/DiskFiles.h"
 #include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
@@ -23,6 +24,9 @@ namespace kalvora::cli {
 namespace {
 
 using Arguments = std::vector<std::string>;
+
+// Scenario files are written by hand or by a script; one far larger is a mistake.
+constexpr std::size_t kMaxScenarioFile = 256 * 1024 * 1024;
 
 int Script(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string error;
@@ -43,11 +47,13 @@ int Script(const Arguments& args, std::istream& in, std::ostream& out, std::ostr
         ReportError(err, "script", OpenFailedMessage(path, SystemReason(EISDIR)));
         return kUsageError;
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        ReportError(err, "script", OpenFailedMessage(path, SystemReason(errno)));
+    // A scenario is a regular file: a pipe is given as the standard input ("-").
+    std::string scenario;
+    if (const FileResult read = ReadRegularFile(path, kMaxScenarioFile, &scenario); !read) {
+        ReportError(err, "script", OpenFailedMessage(path, read.reason));
         return kUsageError;
     }
+    std::istringstream file(std::move(scenario));
     return RunScript(file, out, err, files, options);
 }
 
@@ -70,6 +76,7 @@ int Diff(const Arguments& args, std::istream& in, std::ostream& out, std::ostrea
 }
 
 int Picture(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err);
+int Offer(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 int Help(const Arguments& args, std::istream&, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
@@ -96,6 +103,7 @@ const Command kCommands[] = {
     {"checklist", RunCheckListCommand},
     {"explain", RunExplainCommand},
     {"picture", Picture},
+    {"offer", Offer},
     {"diff", Diff},
     {"credit", RunCreditCli},
     {"list", RunListCommand},
@@ -115,10 +123,27 @@ int Picture(const Arguments& args, std::istream& in, std::ostream& out, std::ost
     return PictureCommandSlot()(args, in, out, err);
 }
 
+PictureCommand& OfferCommandSlot() {
+    static PictureCommand command = nullptr;
+    return command;
+}
+
+int Offer(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (!OfferCommandSlot()) {
+        ReportError(err, "offer", "эта сборка программы не печатает предложений");
+        return 1;
+    }
+    return OfferCommandSlot()(args, in, out, err);
+}
+
 }  // namespace
 
 void SetPictureCommand(PictureCommand command) {
     PictureCommandSlot() = command;
+}
+
+void SetOfferCommand(PictureCommand command) {
+    OfferCommandSlot() = command;
 }
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,

@@ -14,6 +14,8 @@ namespace kalvora::cli {
 using PictureCommand = int (*)(const std::vector<std::string>& arguments, std::istream& in,
                                std::ostream& out, std::ostream& err);
 void SetPictureCommand(PictureCommand command);
+// The offer command lays out PDF pages with Qt, likewise.
+void SetOfferCommand(PictureCommand command);
 
 // `arguments` without the program name. Returns the exit status.
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,

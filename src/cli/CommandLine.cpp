@@ -2,6 +2,7 @@
 #include "cli/CliHelp.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "cli/ScriptUi.h"
 
@@ -161,7 +162,8 @@ int UsageError(std::ostream& err, std::string_view command, std::string_view mes
 int Flushed(std::ostream& out, std::ostream& err, std::string_view command, int status) {
     out.flush();
     if (!out) {
-        ReportError(err, command, "не удалось записать вывод");
+        // The system's reason, when the write failed there (a full disk, a file-size limit).
+        ReportError(err, command, OutputFailed(errno));
         return 1;
     }
     return status;

@@ -1,5 +1,6 @@
 #include "cli/CreditCommand.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>

@@ -1,5 +1,7 @@
 #include "cli/PictureCommand.h"
 
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
@@ -12,9 +14,11 @@
 
 #include "cli/BatchRun.h"
 #include "cli/CommandLineStart.h"
+#include "cli/ScriptUi.h"
 #include "model/CarLook.h"
 #include "pictures/CarPicture.h"
 #include "pricing/DiskFileAccess.h"
+#include "pricing/DiskFiles.h"
 #include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
@@ -51,6 +55,18 @@ std::unique_ptr<QGuiApplication> OffscreenApplication() {
     static char platform[] = "offscreen";
     static char* argv[] = {name, option, platform, nullptr};
     return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// The output names the configuration file the picture is drawn from (by the same name, another
+// name or a link): writing it would replace the configuration by a PNG.
+bool IsSameFile(const std::string& input, const std::string& output) {
+    if (output == "-") return false;
+    if (input == output) return true;
+    struct stat a;
+    struct stat b;
+    return input.find('\0') == std::string::npos && output.find('\0') == std::string::npos &&
+           ::stat(input.c_str(), &a) == 0 && ::stat(output.c_str(), &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 }  // namespace
@@ -116,11 +132,21 @@ int RunPictureCommand(const std::vector<std::string>& arguments, std::istream& i
         InputList inputs(operands, in);
         return RunBatch({"picture", "png"}, *target, inputs, draw, out, err, files);
     }
+    if (IsSameFile(operands[0], operands[1])) {
+        ReportError(err, "picture", SaveFailedMessage(operands[1], "это входной файл команды"));
+        return 1;
+    }
     const BatchDocument document = draw(operands[0]);
     if (!document.error.empty()) {
         ReportError(err, "picture", operands[0] + ": " + document.error);
         return 1;
     }
+    if (operands[1] == "-") {
+        out.write(document.bytes.data(), static_cast<std::streamsize>(document.bytes.size()));
+        return Flushed(out, err, "picture", 0);
+    }
+    // Written as a configuration is saved: a temporary file renamed over the target, so the
+    // previous picture stays whole whatever happens to the write.
     if (!files.WriteFile(operands[1], document.bytes, &error)) {
         ReportError(err, "picture", SaveFailedMessage(operands[1], error));
         return 1;

@@ -1,6 +1,10 @@
 #include "cli/ScriptSession.h"
 
+#include <cerrno>
+#include <cstdint>
 #include <exception>
+
+#include "pricing/DiskFiles.h"
 
 namespace kalvora::cli {
 
@@ -14,30 +18,11 @@ std::string OneLine(const std::string& text) {
     return out;
 }
 
-enum class LineRead { Line, End, TooLong };
-
-// The next line without its line feed, at most kMaxScriptLine bytes; a longer line is not kept.
-LineRead ReadLine(std::istream& in, std::string& text) {
-    text.clear();
-    std::streambuf* buffer = in.rdbuf();
-    if (!buffer) return LineRead::End;
-    while (true) {
-        const auto c = buffer->sbumpc();
-        if (c == std::char_traits<char>::eof()) {
-            in.setstate(std::ios::eofbit);
-            return text.empty() ? LineRead::End : LineRead::Line;
-        }
-        if (c == '\n') return LineRead::Line;
-        if (text.size() == kMaxScriptLine) return LineRead::TooLong;
-        text += static_cast<char>(c);
-    }
-}
-
 }  // namespace
 
 ScriptError::ScriptError(const std::string& why) : std::runtime_error(OneLine(why)) {}
 
-ScriptLine ScriptLine::Parse(int number, std::string text) {
+ScriptLine ScriptLine::Parse(std::int64_t number, std::string text) {
     while (!text.empty() && text.back() == '\r') text.pop_back();
     ScriptLine line;
     line.number = number;
@@ -80,18 +65,26 @@ void ScriptSession::CodeDecoded() {
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess& files,
               const ScriptOptions& options) {
     ScriptSession session(out, files);
-    int number = 0;
+    // Counted in 64 bits: a scenario piped in may run for billions of lines.
+    std::int64_t number = 0;
     std::string text;
+    LineRules rules;
+    rules.limit = kMaxScriptLine;
     try {
         while (true) {
-            const LineRead read = ReadLine(in, text);
-            if (read == LineRead::End) break;
+            const LineRead read = ReadBoundedLine(in.rdbuf(), rules, &text);
+            if (read == LineRead::End) {
+                in.setstate(std::ios::eofbit);
+                break;
+            }
             ++number;
             if (read == LineRead::TooLong) {
                 out.flush();
                 err << "error: " << number << ": строка длиннее " << kMaxScriptLine << " байт\n";
                 return 2;
             }
+            // An empty line is no command; skipping it at once keeps long runs of them cheap.
+            if (text.empty()) continue;
             // A byte-order mark, as some editors write one, is not part of the first command.
             if (number == 1 && text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
             const ScriptLine line = ScriptLine::Parse(number, text);
@@ -121,7 +114,7 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess
     }
     out.flush();
     if (!out) {
-        err << "error: не удалось записать вывод\n";
+        err << "error: " << OutputFailed(errno) << '\n';
         return 1;
     }
     return 0;

@@ -3,6 +3,7 @@
 // is one row there.
 #pragma once
 
+#include <cstdint>
 #include <istream>
 #include <ostream>
 #include <stdexcept>
@@ -34,11 +35,11 @@ inline constexpr std::size_t kMaxScriptLine = 64 * 1024;
 
 // One scenario line, split on single spaces.
 struct ScriptLine {
-    int number = 0;
+    std::int64_t number = 0;
     std::string text;                // without trailing carriage returns
     std::vector<std::string> words;  // text split on every single space
 
-    static ScriptLine Parse(int number, std::string text);
+    static ScriptLine Parse(std::int64_t number, std::string text);
     // Everything after the command word and one space, verbatim ("" when there is none).
     std::string Rest() const;
     // Empty lines and lines starting with '#' are not commands.

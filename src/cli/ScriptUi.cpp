@@ -1,6 +1,14 @@
 #include "cli/ScriptUi.h"
 
+#include "pricing/FileErrors.h"
+
 namespace kalvora::cli {
+
+std::string OutputFailed(int code) {
+    std::string text = "не удалось записать вывод";
+    if (code != 0) text += ": " + SystemReason(code);
+    return text;
+}
 
 std::string EscapeLine(std::string_view text) {
     std::string out;
@@ -10,6 +18,8 @@ std::string EscapeLine(std::string_view text) {
             out += "\\r";
         } else if (c == '\n') {
             out += "\\n";
+        } else if (c == '\0') {
+            out += "\\0";
         } else {
             out += c;
         }

@@ -12,7 +12,11 @@
 namespace kalvora::cli {
 
 // A text on one output line: carriage returns and line feeds written as \r and \n.
+// A NUL byte is written as \0.
 std::string EscapeLine(std::string_view text);
+
+// "не удалось записать вывод", with the reason when the system gave one (errno `code`).
+std::string OutputFailed(int code);
 
 class ScriptUi : public UiPort {
   public:

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -122,6 +123,11 @@ DocumentWindow::DocumentWindow(const Look& look, UiPort& ui, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(panel1_);
     layout->addWidget(memo1_);
+
+    // Esc closes (hides) the window wherever its focus is, as it closes a dialog.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void DocumentWindow::PlaceButtons(int printLeft, int copyLeft, int top, int height) {

@@ -240,6 +240,12 @@ std::string_view OrderOptionText(Opt option) {
     return Def(option).caption;
 }
 
+std::vector<Opt> OrderOptionSequence() {
+    std::vector<Opt> options;
+    for (const OptionLine& line : kOptionLines) options.push_back(line.option);
+    return options;
+}
+
 OrderDocument::OrderDocument(const Configuration& config, UiPort& ui) : config_(config), ui_(ui) {}
 
 void OrderDocument::SetSlovoBox(bool ticked) {

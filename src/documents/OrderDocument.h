@@ -28,6 +28,8 @@ std::string_view OrderBodyText(int body);
 std::string_view OrderEngineText(int engine);
 std::string_view OrderRailsText(int rails);
 std::string_view OrderOptionText(Opt option);
+// The factory options in the order the order description lists them.
+std::vector<Opt> OrderOptionSequence();
 
 class OrderDocument {
   public:

@@ -43,14 +43,27 @@ QLabel* LinkLabel(QWidget* parent) {
     return label;
 }
 
+// Characters that reorder the text around them: shown, they make one address read as another
+// ("evil.example/gpj.exe" displayed as "evil.example/exe.jpg").
+bool IsBidiControl(char32_t c) {
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
 void ShowLink(QLabel* label, const QUrl& url) {
-    QString shown = url.host() + url.path();
-    while (shown.endsWith(QLatin1Char('/'))) {
-        shown.chop(1);
+    // The host in its ASCII form, so that a look-alike international name shows as what it is.
+    QString shown = url.host(QUrl::FullyEncoded) + url.path();
+    QString clean;
+    for (const char32_t c : shown.toUcs4()) {
+        if (!IsBidiControl(c)) clean += QString::fromUcs4(&c, 1);
     }
+    while (clean.endsWith(QLatin1Char('/'))) {
+        clean.chop(1);
+    }
+    const QString address = url.toString(QUrl::FullyEncoded);
     label->setText(QStringLiteral("<a href=\"%1\" style=\"color:#0000ff\">%2</a>")
-                       .arg(url.toString().toHtmlEscaped(), shown.toHtmlEscaped()));
-    label->setToolTip(url.toString());
+                       .arg(address.toHtmlEscaped(), clean.toHtmlEscaped()));
+    label->setToolTip(address);
 }
 
 QLabel* TextLabel(std::string_view text, QWidget* parent) {
@@ -122,6 +135,7 @@ AboutWindow::AboutWindow(QWidget* parent)
 void AboutWindow::SetDealerSite(const QUrl& url) {
     const bool web =
         url.isValid() && !url.host().isEmpty() &&
+        url.toString(QUrl::FullyEncoded).size() <= kLongestDealerSite &&
         (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"));
     dealerSite_ = web ? url : QUrl();
     if (web) ShowLink(label7_, url);

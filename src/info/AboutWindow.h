@@ -18,6 +18,8 @@ class AboutWindow : public QDialog {
 
     // The dealer's site with the official configurator (an http or https address). Without
     // one the line and its link are not shown; nothing else is ever linked.
+    // An http(s) address of at most kLongestDealerSite characters; anything else shows no link.
+    static constexpr int kLongestDealerSite = 2000;
     void SetDealerSite(const QUrl& url);
     QUrl DealerSite() const { return dealerSite_; }
 

@@ -6,7 +6,7 @@ namespace kalvora {
 
 AlloyWheelsWindow::AlloyWheelsWindow(QWidget* parent)
     : PictureForm(parent, info_text::kDiskCaption, "_Disks.jpg",
-                  pictures::Illustration::AlloyWheels, false, QSize(560, 320)) {
+                  pictures::Illustration::AlloyWheels, QSize(560, 320)) {
     setObjectName(QStringLiteral("TDiskForm"));
 }
 

@@ -6,7 +6,7 @@ namespace kalvora {
 
 ClimateWindow::ClimateWindow(QWidget* parent)
     : PictureForm(parent, info_text::kKlimatCaption, "_Klimat.jpg", pictures::Illustration::Climate,
-                  true, QSize(560, 360)) {
+                  QSize(560, 360)) {
     setObjectName(QStringLiteral("TKlimat_form"));
 }
 

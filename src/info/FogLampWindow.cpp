@@ -6,7 +6,7 @@ namespace kalvora {
 
 FogLampWindow::FogLampWindow(QWidget* parent)
     : PictureForm(parent, info_text::kPtfCaption, "_ptf.jpg", pictures::Illustration::Headlamps,
-                  true, QSize(560, 360)) {
+                  QSize(560, 360)) {
     setObjectName(QStringLiteral("Tptf_Form"));
 }
 

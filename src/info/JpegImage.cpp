@@ -6,14 +6,22 @@
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h uses FILE without including it
 
+#include "pricing/DiskFiles.h"
+#include "pricing/FileErrors.h"
+
 #include <jpeglib.h>
 
 namespace kalvora {
 namespace {
 
 // Picture files are a few hundred kilobytes; anything far larger is not one of ours.
-constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+constexpr std::size_t kMaxFileBytes = 64 * 1024 * 1024;
 constexpr unsigned long long kMaxPixels = 50ULL * 1000 * 1000;
+// A progressive picture comes in a few scans, each refining the whole picture; a file made of
+// thousands of them keeps the decoder busy for minutes. Both the scans and the work they make
+// (pixels times scans) are limited; a picture beyond either is not shown.
+constexpr int kMaxScans = 100;
+constexpr unsigned long long kMaxWork = 400ULL * 1000 * 1000;
 
 struct ErrorManager {
     jpeg_error_mgr pub;  // first, so that libjpeg's pointer is also ours
@@ -25,11 +33,23 @@ struct ErrorManager {
     std::longjmp(err->jump, 1);
 }
 
-// Warnings (level -1) mean damaged data, such as a file cut short; they are counted so that
-// the picture can be refused. Nothing is printed.
+// Warnings (level -1) mean damaged data, such as a file cut short or a scan that repeats
+// another: the picture is refused at once, before more work goes into it. Nothing is printed.
 void EmitMessage(j_common_ptr cinfo, int level) {
     if (level < 0) {
         ++cinfo->err->num_warnings;
+        (*cinfo->err->error_exit)(cinfo);
+    }
+}
+
+// Called by libjpeg between pieces of work; stops a picture of too many scans.
+void WatchScans(j_common_ptr cinfo) {
+    const auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    const unsigned long long pixels =
+        static_cast<unsigned long long>(d->image_width) * d->image_height;
+    const auto scans = static_cast<unsigned long long>(d->input_scan_number);
+    if (d->input_scan_number > kMaxScans || pixels * scans > kMaxWork) {
+        (*cinfo->err->error_exit)(cinfo);
     }
 }
 
@@ -54,6 +74,9 @@ bool Decode(const unsigned char* data, unsigned long size, QImage* out) {
         return false;
     }
     jpeg_create_decompress(&cinfo);
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = WatchScans;
+    cinfo.progress = &progress;
     jpeg_mem_src(&cinfo, data, size);
     jpeg_read_header(&cinfo, TRUE);
 
@@ -122,15 +145,25 @@ QImage DecodeJpegImage(const QByteArray& bytes) {
 }
 
 QImage LoadJpegImage(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return QImage();
-    }
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
-    if (bytes.size() > kMaxFileBytes) {
-        return QImage();
-    }
+    QByteArray bytes;
+    if (!ReadPictureBytes(path, &bytes)) return QImage();
     return DecodeJpegImage(bytes);
+}
+
+bool ReadPictureBytes(const QString& path, QByteArray* bytes) {
+    const std::string name = QFile::encodeName(path).toStdString();
+    std::string content;
+    const FileResult read = ReadRegularFile(name, kMaxFileBytes, &content);
+    if (!read) {
+        // A missing picture is no fault; anything else in its place is worth one line.
+        if (KindOf(name) != PathKind::Missing) {
+            std::fprintf(stderr, "kalvora: картинка «%s» пропущена: %s\n", ShownPath(name).c_str(),
+                         read.reason.c_str());
+        }
+        return false;
+    }
+    *bytes = QByteArray(content.data(), static_cast<qsizetype>(content.size()));
+    return true;
 }
 
 QImage LoadPictureFile(const QString& path) {
@@ -138,11 +171,10 @@ QImage LoadPictureFile(const QString& path) {
     if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) {
         return LoadJpegImage(path);
     }
-    QImage image;
-    if (!image.load(path)) {
-        return QImage();
-    }
-    return image;
+    QByteArray bytes;
+    if (!ReadPictureBytes(path, &bytes)) return QImage();
+    const QByteArray format = suffix.toLatin1().toUpper();
+    return QImage::fromData(bytes, format.isEmpty() ? nullptr : format.constData());
 }
 
 }  // namespace kalvora

@@ -15,6 +15,11 @@ QImage LoadJpegImage(const QString& path);
 // Decodes JPEG bytes already in memory, with the same rules.
 QImage DecodeJpegImage(const QByteArray& bytes);
 
+// Reads a picture file's bytes through the program's file module: a regular file of at most
+// 64 MB. Anything else at that name (a pipe, a folder, a device) is skipped with one line on
+// standard error; a missing file silently.
+bool ReadPictureBytes(const QString& path, QByteArray* bytes);
+
 // Loads a picture file by its extension: ".jpg"/".jpeg" through libjpeg, others through QImage.
 QImage LoadPictureFile(const QString& path);
 

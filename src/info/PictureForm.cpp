@@ -1,6 +1,5 @@
 #include "info/PictureForm.h"
 
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "info/PictureView.h"
@@ -9,8 +8,8 @@
 namespace kalvora {
 
 PictureForm::PictureForm(QWidget* parent, std::string_view caption, const char* fileName,
-                         pictures::Illustration drawing, bool closesOnEscape, QSize emptySize)
-    : QDialog(parent), picture_(new PictureView(emptySize, this)), closesOnEscape_(closesOnEscape) {
+                         pictures::Illustration drawing, QSize emptySize)
+    : QDialog(parent), picture_(new PictureView(emptySize, this)) {
     setWindowTitle(ToQString(caption));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
@@ -19,14 +18,6 @@ PictureForm::PictureForm(QWidget* parent, std::string_view caption, const char* 
     layout->setSizeConstraint(QLayout::SetFixedSize);
     picture_->LoadPicture(QString::fromLatin1(fileName), drawing);
     connect(picture_, &PictureView::clicked, this, &QDialog::close);
-}
-
-void PictureForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && !closesOnEscape_) {
-        event->accept();  // this window is closed with the mouse only
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace kalvora

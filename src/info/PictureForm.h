@@ -1,6 +1,6 @@
 // A window that is one picture: it loads its picture file when it is created, shows the
 // missing-picture label when the file is not there, and closes (hides) on a click on the
-// picture and, for most of them, on Esc.
+// picture and on Esc.
 #pragma once
 
 #include <QDialog>
@@ -18,18 +18,14 @@ class PictureForm : public QDialog {
 
   public:
     PictureView* Picture() const { return picture_; }
-    bool ClosesOnEscape() const { return closesOnEscape_; }
 
   protected:
     // `drawing` shows when the working directory has no good picture file.
     PictureForm(QWidget* parent, std::string_view caption, const char* fileName,
-                pictures::Illustration drawing, bool closesOnEscape, QSize emptySize);
-
-    void keyPressEvent(QKeyEvent* event) override;
+                pictures::Illustration drawing, QSize emptySize);
 
   private:
     PictureView* picture_;
-    bool closesOnEscape_;
 };
 
 }  // namespace kalvora

@@ -6,7 +6,7 @@ namespace kalvora {
 
 RadioPack2Window::RadioPack2Window(QWidget* parent)
     : PictureForm(parent, info_text::kR2Caption, "_Radio2.jpg", pictures::Illustration::Radio2,
-                  true, QSize(480, 300)) {
+                  QSize(480, 300)) {
     setObjectName(QStringLiteral("TR2Form"));
 }
 

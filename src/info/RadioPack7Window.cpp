@@ -6,7 +6,7 @@ namespace kalvora {
 
 RadioPack7Window::RadioPack7Window(QWidget* parent)
     : PictureForm(parent, info_text::kR7Caption, "_Radio7.jpg", pictures::Illustration::Radio7,
-                  true, QSize(480, 300)) {
+                  QSize(480, 300)) {
     setObjectName(QStringLiteral("TR7Form"));
 }
 

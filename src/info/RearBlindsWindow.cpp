@@ -1,7 +1,6 @@
 #include "info/RearBlindsWindow.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 
 #include "info/InfoTexts.h"
@@ -29,14 +28,6 @@ RearBlindsWindow::RearBlindsWindow(QWidget* parent)
     // The explanation is never cut off: on a small screen the picture gets smaller.
     picture_->LeaveRoom(QSize(explanation_->sizeHint().width(), 0));
     picture_->LoadPicture(QStringLiteral("_Shtorki.jpg"), pictures::Illustration::SunBlinds);
-}
-
-void RearBlindsWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();  // closed with the window's close button only
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace kalvora

@@ -1,5 +1,5 @@
 // The sun blinds of the rear doors: a picture on the left and a short explanation on the
-// right. Only the window's own close button closes it; Esc and clicks on the picture do not.
+// right. Esc and the window's own close button close it; a click on the picture does not.
 #pragma once
 
 #include <QDialog>
@@ -18,9 +18,6 @@ class RearBlindsWindow : public QDialog {
 
     PictureView* Picture() const { return picture_; }
     QLabel* Explanation() const { return explanation_; }
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     PictureView* picture_;

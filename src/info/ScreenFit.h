@@ -13,7 +13,13 @@ namespace kalvora {
 QRect WindowRoom(const QScreen& screen);
 
 // Shrinks and moves `window` into its screen's WindowRoom() when its frame does not fit the
-// screen's free area; a window that fits is left alone.
+// screen's free area (or, before a window manager has framed it, when the window does not fit
+// the room); a window that fits is left alone.
 void FitIntoScreen(QWidget& window);
+
+// From now on every window of the program (a dialog, a message box, a file dialog included) is
+// fitted into its screen with FitIntoScreen() as it is shown; menus and tooltips are left to
+// Qt. Needs the application object; calling it again does nothing.
+void KeepWindowsOnScreen();
 
 }  // namespace kalvora

@@ -137,38 +137,46 @@ Result Configuration::RunStartCode(const std::vector<std::string>& args, FileAcc
     if (!startupPending_) return {};
     std::string code(kResetCode);
     std::string startFile;
+    Result failure;
     if (args.size() == 1) {
         const std::string& argument = args.front();
         if (files.Exists(argument) || LooksLikeFileName(argument)) {
             std::string line;
             std::string error;
-            if (!ReadCodeFile(files, argument, &line, &error)) {
-                // The start code runs again at the next activation.
-                ui_.ShowMessage(error);
-                return {Outcome::Rejected, error};
+            if (ReadCodeFile(files, argument, &line, &error)) {
+                code = line;
+                startFile = argument;
+            } else {
+                failure = {Outcome::Rejected, error};
             }
-            code = line;
-            startFile = argument;
         } else {
             code = argument;
         }
     }
-    SetEdit1(code);
-    Result result = DecodeCodeFieldQuietly();
+    Result result = failure;
+    if (result.outcome != Outcome::Rejected) {
+        SetEdit1(code);
+        result = DecodeCodeFieldQuietly();
+    }
     if (result.outcome == Outcome::Rejected) {
         // Start as without an argument, so that the window shows a settled configuration while
         // the message is up and after it.
         SetEdit1(kResetCode);
         DecodeCodeFieldQuietly();
-        ui_.ShowMessage(result.reason);
     }
     startupPending_ = false;
     ApplyTrimRules();
     // What the program starts with is not a change of the user's. A file whose code was
-    // rejected is not what is on screen, so it is not the open document.
+    // rejected, or that could not be read, is not what is on screen, so it is not the open
+    // document.
     documentPath_ = result.Succeeded() ? startFile : std::string();
     savedEdit1_ = edit1_;
     Changed();
+    if (result.outcome == Outcome::Rejected) {
+        // The message comes over the settled window.
+        if (observer_) observer_->RepaintDue();
+        ui_.ShowMessage(result.reason);
+    }
     return result;
 }
 

@@ -210,8 +210,9 @@ class Configuration {
     // user and changes nothing.
     Result DecodeCodeField();  // form: Edit1DblClick
     // The first activation of the main window: decodes the code given on the command line (a
-    // file name or a code) or the reset code, once per run. A code the decoder rejects is
-    // reported after the program has started as it does without one.
+    // file name or a code) or the reset code, once per run. A code the decoder rejects, or a
+    // file that cannot be read, is reported once the program has started as it does without
+    // an argument.
     Result RunStartCode(const std::vector<std::string>& args,
                         FileAccess& files);  // form: FormActivate
     bool StartupPending() const { return startupPending_; }
@@ -222,7 +223,10 @@ class Configuration {
 
     // "Сохранить..." and "Открыть..." after the file dialog has given a path.
     // The file holds the code of the configuration on screen, not a code typed and rejected.
-    Result SaveToFile(const std::string& path, FileAccess& files);
+    // A read-only file is replaced only where the user can be asked and agrees
+    // (`mayAskAboutReadOnly`, the window); script mode refuses it.
+    Result SaveToFile(const std::string& path, FileAccess& files, bool mayAskAboutReadOnly = false);
+    // A file that cannot be read or holds no valid code is reported and changes nothing.
     Result OpenFile(const std::string& path, FileAccess& files);
 
     // --- The configuration as a document -------------------------------------------------

@@ -10,32 +10,47 @@ namespace kalvora {
 namespace {
 
 constexpr std::string_view kOverwriteQuestion = "Такой файл уже существует. Перезаписать?";
+constexpr std::string_view kReadOnlyQuestion =
+    "Такой файл уже существует и доступен только для чтения. Перезаписать?";
 constexpr std::string_view kSaved = "Ваша конфигурация сохранена в файл:\r\r";
 
 }  // namespace
 
-Result Configuration::SaveToFile(const std::string& path, FileAccess& files) {
-    if (files.Exists(path)) {
-        // Saving over a link replaces the file it leads to: the question names that file.
-        std::string question(kOverwriteQuestion);
-        const std::string target = files.LinkTarget(path);
-        if (!target.empty()) question += "\r\rЭто ссылка: будет перезаписан файл «" + target + "».";
+Result Configuration::SaveToFile(const std::string& path, FileAccess& files,
+                                 bool mayAskAboutReadOnly) {
+    const auto refuse = [&](std::string_view reason) {
+        const std::string message = SaveFailedMessage(path, reason);
+        ui_.ShowMessage(message);
+        return Result{Outcome::Rejected, message};
+    };
+    // The target is resolved once: the question names the file that the write replaces, even
+    // if a link is changed while the question is open.
+    WriteTarget target;
+    if (const FileResult resolved = files.Resolve(path, &target); !resolved) {
+        return refuse(resolved.reason);
+    }
+    if (target.readOnly && !mayAskAboutReadOnly) return refuse(kReasonReadOnly);
+    if (target.exists) {
+        std::string question(target.readOnly ? kReadOnlyQuestion : kOverwriteQuestion);
+        if (target.link) {
+            question += "\r\rЭто ссылка: будет перезаписан файл «" + ShownPath(target.path) + "».";
+        }
         if (!ui_.Confirm(question)) return {Outcome::Declined, {}};
     }
     // The configuration on screen; the field may hold a code the decoder rejected. Before the
     // first price the configuration has no code yet, and the file gets the field as the program
     // left it, empty, never a code the decoder rejected.
     const std::string& code = configurationCode_;
-    std::string reason;
-    if (!files.WriteFile(path, CodeFileContent(code), &reason)) {
-        const std::string message = SaveFailedMessage(path, reason);
-        ui_.ShowMessage(message);
-        return {Outcome::Rejected, message};
+    WriteOptions options;
+    options.overwriteReadOnly = target.readOnly;
+    if (const FileResult written = files.WriteResolved(target, CodeFileContent(code), options);
+        !written) {
+        return refuse(written.reason);
     }
     documentPath_ = path;
     savedEdit1_ = code;
     Changed();
-    ui_.ShowMessage(std::string(kSaved) + path);
+    ui_.ShowMessage(std::string(kSaved) + ShownPath(path));
     return {};
 }
 
@@ -47,8 +62,18 @@ Result Configuration::OpenFile(const std::string& path, FileAccess& files) {
         ui_.ShowMessage(error);
         return {Outcome::Rejected, error};
     }
+    // A file that holds no valid code changes nothing: the field keeps its text, and the open
+    // document and whether it has unsaved changes stay as they were.
+    const std::string fieldBefore = edit1_;
     SetEdit1(line);
-    Result result = DecodeCodeField();
+    Result result = DecodeCodeFieldQuietly();
+    if (result.outcome == Outcome::Rejected) {
+        SetEdit1(fieldBefore);
+        const std::string message =
+            OpenFailedMessage(path, line.empty() ? kReasonEmptyFile : kReasonNoCode);
+        ui_.ShowMessage(message);
+        return {Outcome::Rejected, message};
+    }
     documentPath_ = path;
     savedEdit1_ = edit1_;
     Changed();

@@ -1,12 +1,16 @@
 #include "pictures/CarPicture.h"
+#include "pictures/GradientBands.h"
 
 #include <QFile>
 #include <QHash>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
+
+#include "pricing/DiskFiles.h"
 
 namespace kalvora::pictures {
 
@@ -35,19 +39,13 @@ QString& Folder() {
     return folder;
 }
 
-QByteArray ReadDrawing(const char* name) {
-    QFile file(Folder() + QLatin1Char('/') + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
-}
-
 // Parsed drawings that do not change with the configuration, per folder.
 QSvgRenderer* SharedDrawing(const char* name) {
     static QHash<QString, std::shared_ptr<QSvgRenderer>> parsed;
     const QString key = Folder() + QLatin1Char('/') + QLatin1String(name);
     auto it = parsed.find(key);
     if (it == parsed.end()) {
-        const QByteArray svg = ReadDrawing(name);
+        const QByteArray svg = ReadDrawing(QLatin1String(name));
         auto renderer = std::make_shared<QSvgRenderer>(svg);
         if (svg.isEmpty() || !renderer->isValid()) renderer.reset();
         it = parsed.insert(key, renderer);
@@ -106,6 +104,19 @@ void Prepare(QPainter& painter) {
 
 QString DrawingFolder() {
     return Folder();
+}
+
+QByteArray ReadDrawing(const QString& name) {
+    const QString path = Folder() + QLatin1Char('/') + name;
+    if (path.startsWith(QLatin1Char(':'))) {
+        const QResource resource(path);
+        return resource.isValid() ? resource.uncompressedData() : QByteArray();
+    }
+    // Drawings are a few kilobytes.
+    constexpr std::size_t kLargest = 4 * 1024 * 1024;
+    std::string bytes;
+    if (!ReadRegularFile(QFile::encodeName(path).toStdString(), kLargest, &bytes)) return {};
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 void SetDrawingFolder(const QString& folder) {
@@ -196,6 +207,12 @@ static bool RenderCarOnto(QImage& canvas, const CarLook& look, Strength strength
         return true;
     }
     return DrawCar(painter, look, QRectF(QPointF(0, 0), QSizeF(size)));
+}
+
+bool PaintCar(QPainter& painter, const CarLook& look, const QRectF& area) {
+    GradientBandsDevice bands(painter);
+    QPainter through(&bands);
+    return DrawCar(through, look, area);
 }
 
 QImage RenderCar(const CarLook& look, QSize size, Strength strength) {

@@ -5,12 +5,15 @@
 
 #include <QImage>
 #include <QObject>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <memory>
 #include <vector>
 
 #include "model/CarLook.h"
+
+class QPainter;
 
 namespace kalvora::pictures {
 
@@ -19,6 +22,9 @@ namespace kalvora::pictures {
 // the program.
 QString DrawingFolder();
 void SetDrawingFolder(const QString& folder);
+// The bytes of one drawing of the drawing folder: from the compiled-in resources, or (a folder
+// set for tests) through the program's file module; empty when there is none.
+QByteArray ReadDrawing(const QString& name);
 
 // How strongly the car is drawn: in full, or faint enough to lie behind text.
 enum class Strength : int { Full = 0, Faint = 1 };
@@ -26,6 +32,11 @@ enum class Strength : int { Full = 0, Faint = 1 };
 // The car as `look` describes it, side view with the front to the right, centred in an image of
 // `size` with a transparent background. Null when the drawings are missing or the size is empty.
 QImage RenderCar(const CarLook& look, QSize size, Strength strength = Strength::Full);
+
+// The car as `look` describes it, drawn as vectors into `area` of `painter` (fitted, centred),
+// so that a PDF or a printer gets lines and fills rather than pixels. False when the drawings
+// are missing.
+bool PaintCar(QPainter& painter, const CarLook& look, const QRectF& area);
 
 // A paint sample: the paint, its shading and, for metallic paint, the highlight.
 QImage RenderSwatch(Rgb paint, bool metallic, QSize size);

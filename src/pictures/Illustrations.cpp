@@ -26,9 +26,7 @@ QImage Backdrop(QSize size) {
 
 // A drawing of its own, scaled to fit and centred on the backdrop.
 QImage FromDrawing(const char* name, QSize size) {
-    QFile file(DrawingFolder() + QLatin1Char('/') + QLatin1String(name));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QSvgRenderer renderer(file.readAll());
+    QSvgRenderer renderer(ReadDrawing(QLatin1String(name)));
     if (!renderer.isValid()) return {};
     QImage image = Backdrop(size);
     QPainter painter(&image);
@@ -74,9 +72,7 @@ QImage Bodies(QSize size) {
 
 // The 15" and 16" alloy wheels side by side, as large as the picture allows.
 QImage AlloyWheels(QSize size) {
-    QFile file(DrawingFolder() + QStringLiteral("/wheels.svg"));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QSvgRenderer wheels(file.readAll());
+    QSvgRenderer wheels(ReadDrawing(QStringLiteral("wheels.svg")));
     if (!wheels.isValid()) return {};
     QImage image = Backdrop(size);
     QPainter painter(&image);

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "pricing/DiskFiles.h"
+
 namespace kalvora {
 
 class FileAccess {
@@ -22,6 +24,22 @@ class FileAccess {
     // fails. On failure returns false with the reason in Russian.
     virtual bool WriteFile(const std::string& path, const std::string& bytes,
                            std::string* error) = 0;
+    // The file a save of `path` would replace or create, resolved once (see DiskFiles.h), so
+    // that the overwrite question and the write name the same file.
+    virtual FileResult Resolve(const std::string& path, WriteTarget* target) {
+        target->path = LinkTarget(path);
+        target->link = !target->path.empty();
+        if (!target->link) target->path = path;
+        target->exists = Exists(path);
+        return {};
+    }
+    // Writes the target resolved before; a read-only one only when `options` allow it.
+    virtual FileResult WriteResolved(const WriteTarget& target, const std::string& bytes,
+                                     WriteOptions) {
+        std::string error;
+        if (!WriteFile(target.path, bytes, &error)) return FileResult::Failed(error);
+        return {};
+    }
 };
 
 // The field's text (UTF-8) as single-byte Windows-1251 text; a character that code page does

@@ -1,4 +1,4 @@
-// Configuration files on disk.
+// Configuration files on disk, through the program's one file module (DiskFiles.h).
 #pragma once
 
 #include <set>
@@ -14,20 +14,18 @@ class DiskFileAccess : public FileAccess {
     // not a code, and the decoder rejects it whatever follows.
     static constexpr std::size_t kMaxLine = 4096;
 
-    // Ignores SIGXFSZ for the whole process, so that a file-size limit makes a write fail with
-    // EFBIG (reported like a full disk) instead of killing the program.
     DiskFileAccess();
 
     bool Exists(const std::string& path) override;
     std::string LinkTarget(const std::string& path) override;
+    // Reads a bounded prefix of a regular file; pipes, devices and folders are refused.
     bool ReadFirstLine(const std::string& path, std::string* line, std::string* error) override;
-    // Writes a temporary file of a unique short name (".k" and six characters) in the target's
-    // folder, created exclusively and never through a link, with the target's permissions;
-    // syncs it, renames it over the target and syncs the folder. A failed write leaves the
-    // previous file as it was and no temporary file behind. A symbolic link to a regular file
-    // is written through (the file it points to is replaced, the link stays); a link that
-    // leads nowhere, or into a loop, is refused. Folders, devices and pipes are never replaced.
+    // WriteFileAtomically: a temporary file beside the target, renamed over it. A failed write
+    // leaves the previous file as it was and no temporary file behind.
     bool WriteFile(const std::string& path, const std::string& bytes, std::string* error) override;
+    FileResult Resolve(const std::string& path, WriteTarget* target) override;
+    FileResult WriteResolved(const WriteTarget& target, const std::string& bytes,
+                             WriteOptions options) override;
 
     // For many files written in one go (kalvora-cli's documents): WriteFile then leaves out the
     // syncs of each file and folder, still writing through a temporary file and a rename, and

@@ -57,12 +57,25 @@ std::string SystemReason(int code) {
     }
 }
 
+std::string ShownPath(std::string_view path) {
+    std::string out;
+    out.reserve(path.size());
+    for (char c : path) {
+        if (c == '\0') {
+            out += "\\0";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::string OpenFailedMessage(std::string_view path, std::string_view reason) {
-    return "Не удалось открыть файл «" + std::string(path) + "»: " + std::string(reason);
+    return "Не удалось открыть файл «" + ShownPath(path) + "»: " + std::string(reason);
 }
 
 std::string SaveFailedMessage(std::string_view path, std::string_view reason) {
-    return "Не удалось сохранить файл «" + std::string(path) + "»: " + std::string(reason);
+    return "Не удалось сохранить файл «" + ShownPath(path) + "»: " + std::string(reason);
 }
 
 }  // namespace kalvora

@@ -1,16 +1,19 @@
 #include "settings/WindowSettings.h"
 
-#include <sys/stat.h>
-
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QStringList>
 #include <QWidget>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+
+#include "pricing/DiskFiles.h"
+#include "pricing/FileErrors.h"
 
 namespace kalvora {
 
@@ -29,17 +32,54 @@ constexpr QSize kSmallestWindow(320, 200);
 constexpr const char* kChosenSize = "kalvoraChosenSize";
 constexpr const char* kFittedSize = "kalvoraFittedSize";
 
-bool IsRegularFile(const QString& path) {
-    struct stat st;
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+// A settings file is a few kilobytes; one larger than this is not read (nor replaced).
+constexpr std::size_t kLargestSettingsFile = 1024 * 1024;
+// How long a write waits for another program writing the same settings file.
+constexpr std::chrono::milliseconds kLockPatience(2000);
+
+std::string Native(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
-// Missing (created new), or a regular file, directly or through links.
-bool MayWrite(const QString& path) {
-    struct stat st;
-    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) return errno == ENOENT;
-    return IsRegularFile(path);
+// One line on standard error per kind of trouble and run: the program goes on with defaults.
+void TellOnce(bool& told, const char* what, const QString& path, const std::string& reason) {
+    if (told) return;
+    told = true;
+    std::fprintf(stderr, "kalvora: %s «%s»: %s\n", what, ShownPath(Native(path)).c_str(),
+                 reason.c_str());
 }
+
+// The settings file's bytes: empty when there is none, nothing when it is not a regular file
+// (a pipe would block the program before its first frame), too large or unreadable.
+std::optional<std::string> ReadSettingsBytes(const QString& path) {
+    const std::string name = Native(path);
+    if (KindOf(name) == PathKind::Missing) return std::string();
+    std::string bytes;
+    if (const FileResult read = ReadRegularFile(name, kLargestSettingsFile, &bytes); !read) {
+        static bool told = false;
+        TellOnce(told, "настройки не прочитаны:", path, read.reason);
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+}  // namespace
+
+PrivateSettingsCopy::PrivateSettingsCopy(const std::string& bytes) {
+    if (!folder_.isValid()) return;
+    path_ = folder_.filePath(QStringLiteral("settings.ini"));
+    if (!WriteFileAtomically(Native(path_), bytes)) path_.clear();
+}
+
+std::optional<std::string> PrivateSettingsCopy::Bytes() const {
+    std::string bytes;
+    if (path_.isEmpty() || !ReadRegularFile(Native(path_), kLargestSettingsFile, &bytes)) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+namespace {
 
 QString JoinedText(const QVariant& value) {
     return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
@@ -90,8 +130,11 @@ QRect FitToScreen(const QRect& wanted, const QRect& available, const QSize& mini
 
 WindowSettings::WindowSettings(QString section, QString path)
     : section_(std::move(section)), path_(std::move(path)) {
-    if (!IsRegularFile(path_)) return;
-    QSettings ini(path_, QSettings::IniFormat);
+    const std::optional<std::string> bytes = ReadSettingsBytes(path_);
+    if (!bytes || bytes->empty()) return;
+    const PrivateSettingsCopy copy(*bytes);
+    if (copy.Path().isEmpty()) return;
+    QSettings ini(copy.Path(), QSettings::IniFormat);
     ini.beginGroup(section_);
     for (const QString& key : ini.childKeys()) stored_.insert(key, ini.value(key));
 }
@@ -132,16 +175,24 @@ void WindowSettings::SetTick(const QString& key, bool value) {
 
 bool WindowSettings::Write() {
     if (pending_.isEmpty()) return true;
-    if (!MayWrite(path_)) {
-        static bool told = false;
-        if (!told) {
-            told = true;
-            std::fprintf(stderr, "kalvora: настройки не сохранены: «%s» — не обычный файл\n",
-                         QFile::encodeName(path_).constData());
-        }
-        return false;
+    static bool toldWrite = false;
+    // Another window or another run of the program may be writing the file: the lock keeps
+    // their changes from undoing each other, but is waited for only a moment, and a lock file
+    // that is not a regular file is never opened. Without the lock the file is still replaced
+    // whole.
+    const FileLock lock(Native(path_) + ".lock", kLockPatience);
+    if (!lock.Held()) {
+        static bool toldLock = false;
+        TellOnce(toldLock, "настройки сохраняются без блокировки", path_ + QStringLiteral(".lock"),
+                 lock.Reason());
     }
-    QSettings ini(path_, QSettings::IniFormat);
+    // The sections of the other windows are kept: the file is read again, changed in a
+    // private copy and written back whole. A file that cannot be read is not replaced.
+    const std::optional<std::string> current = ReadSettingsBytes(path_);
+    if (!current) return false;
+    const PrivateSettingsCopy copy(*current);
+    if (copy.Path().isEmpty()) return false;
+    QSettings ini(copy.Path(), QSettings::IniFormat);
     ini.beginGroup(section_);
     for (auto it = pending_.cbegin(); it != pending_.cend(); ++it) {
         if (it->isValid()) {
@@ -153,7 +204,15 @@ bool WindowSettings::Write() {
     ini.endGroup();
     ini.sync();
     pending_.clear();
-    return ini.status() == QSettings::NoError;
+    if (ini.status() != QSettings::NoError) return false;
+    const std::optional<std::string> bytes = copy.Bytes();
+    if (!bytes) return false;
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    if (const FileResult written = WriteFileAtomically(Native(path_), *bytes); !written) {
+        TellOnce(toldWrite, "настройки не сохранены:", path_, written.reason);
+        return false;
+    }
+    return true;
 }
 
 bool WindowSettings::RestorePlacement(QWidget& window) const {

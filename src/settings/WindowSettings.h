@@ -6,9 +6,11 @@
 #include <QMap>
 #include <QRect>
 #include <QString>
+#include <QTemporaryDir>
 #include <QVariant>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 class QWidget;
 
@@ -33,13 +35,31 @@ std::optional<QRect> ParseRect(const QString& text);
 // `minimum` (itself at most the available size).
 QRect FitToScreen(const QRect& wanted, const QRect& available, const QSize& minimum);
 
+// Qt's settings reader working on a copy of a settings file in a private folder of the
+// program's own, so that Qt never opens the user's file or a lock file beside it: the file is
+// read and written through the program's file module (DiskFiles.h).
+class PrivateSettingsCopy {
+  public:
+    explicit PrivateSettingsCopy(const std::string& bytes);
+    // The copy's path; empty when it could not be made.
+    const QString& Path() const { return path_; }
+    // The copy's bytes as they are now.
+    std::optional<std::string> Bytes() const;
+
+  private:
+    QTemporaryDir folder_;
+    QString path_;
+};
+
 // One section of the settings file ("TForm1", "TZakazForm", "TKreditForm", "Files", "About"),
 // read when it is made and written by Write().
 //
-// The file is read only when it is a regular file: a pipe there would block the program before
-// its first frame. It is written only over a regular file (a link to one is written through)
-// or created new; a link to anything else, a device, a pipe or a folder is left alone, the
-// settings are not written, and stderr says so once.
+// The file is read only when it is a regular file of at most 1 MB: a pipe there would block the
+// program before its first frame. It is written only over a regular file (a link to one is
+// written through) or created new, as a whole through a temporary file; a link to anything
+// else, a device, a pipe or a folder is left alone, the settings are not written, and stderr
+// says so once. The lock file beside it ("kalvora.INI.lock") is waited for two seconds at most
+// and never opened unless it is a regular file.
 class WindowSettings {
   public:
     explicit WindowSettings(QString section, QString path = SettingsFilePath());

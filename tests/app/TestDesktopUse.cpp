@@ -56,6 +56,14 @@ class TestDesktopUse : public QObject {
     void closingAsksOnlyAfterAUserChange_data();
     void closingAsksOnlyAfterAUserChange();
     void recentFilesAreNewestFirstAndDropMissingOnes();
+    void recentFilesMenuOpensFromTheKeyboard();
+    void aFailedOpenChangesNothing_data();
+    void aFailedOpenChangesNothing();
+    void openingOverUnsavedChangesAsksFirst_data();
+    void openingOverUnsavedChangesAsksFirst();
+    void undoBackToTheSavedStateIsNoUnsavedChange();
+    void theNoticeCoversNoControl_data();
+    void theNoticeCoversNoControl();
     void openRemembersItsFolder();
     void qtDialogsSpeakRussian();
     void priceAndCodeStayInSightInASmallWindow_data();
@@ -68,6 +76,11 @@ class TestDesktopUse : public QObject {
     static QCheckBox* FreeBox(MainWindow& w);
     std::unique_ptr<MainWindow> Open(const std::vector<std::string>& args = {});
     QString Path(const char* name) const { return dir_->filePath(QString::fromUtf8(name)); }
+    void WriteFile(const char* name, const QByteArray& content) const {
+        QFile file(Path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
 
     std::unique_ptr<QTemporaryDir> dir_;
     QString settings_;
@@ -391,11 +404,204 @@ void TestDesktopUse::recentFilesAreNewestFirstAndDropMissingOnes() {
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY(dialogs_.messages[0].contains(Path("b.klv")));
     QCOMPARE(w->RecentFiles(), QStringList{Path("a.klv")});
-    // Picking one that is there opens it.
+    // Picking one that is there opens it, once the change on screen may go.
     FreeBox(*w)->click();
     QVERIFY(w->windowTitle().endsWith(QLatin1Char('*')));
+    dialogs_.saveAnswer = SaveAnswer::Discard;
     w->OpenRecentFile(Path("a.klv"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — a.klv"));
+}
+
+// The recent files hang on the arrow of "Открыть...": Down or Alt+Down on the focused button
+// opens them, as the mouse does.
+void TestDesktopUse::recentFilesMenuOpensFromTheKeyboard() {
+    auto w = Open();
+    QVERIFY(w);
+    auto* open = w->findChild<QToolButton*>(QStringLiteral("SpeedButton2"));
+    for (Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::AltModifier}) {
+        open->setFocus(Qt::TabFocusReason);
+        QString shown;
+        QTimer::singleShot(100, [&]() {
+            QWidget* popup = QApplication::activePopupWidget();
+            if (!popup) return;
+            shown = popup->objectName();
+            popup->close();
+        });
+        QTest::keyClick(open, Qt::Key_Down, modifier);
+        QCOMPARE(shown, QStringLiteral("RecentFiles"));
+        QCOMPARE(QApplication::focusWidget(), open);
+    }
+}
+
+// Opening a file that holds no code (through the dialog or the recent files) changes nothing:
+// the title with its "*", the code field, the close question and the recent files stay, and
+// the message names the file.
+void TestDesktopUse::aFailedOpenChangesNothing_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("fromRecentFiles");
+    const QByteArray damaged = "AAAAAAAAA#AAAAAAAAAA\r\n";
+    const QByteArray binary("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\xFF\xD8", 18);
+    QTest::newRow("damaged code, dialog") << damaged << false;
+    QTest::newRow("binary, dialog") << binary << false;
+    QTest::newRow("empty, dialog") << QByteArray() << false;
+    QTest::newRow("damaged code, recent") << damaged << true;
+    QTest::newRow("binary, recent") << binary << true;
+}
+
+void TestDesktopUse::aFailedOpenChangesNothing() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, fromRecentFiles);
+    WriteFile("start.klv", "####################\r\n");
+    WriteFile("broken.klv", content);
+    auto w = Open({QFile::encodeName(Path("start.klv")).toStdString()});
+    QVERIFY(w);
+    kalvora::app::WriteRecentFiles(settings_, {Path("start.klv"), Path("other.klv")});
+    if (fromRecentFiles) {
+        // It was a good file when it joined the list.
+        kalvora::app::WriteRecentFiles(settings_, {Path("start.klv"), Path("broken.klv")});
+    }
+    FreeBox(*w)->click();
+    auto* field = w->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    const QString title = w->windowTitle();
+    const QString code = field->text();
+    const QStringList recent = w->RecentFiles();
+    QCOMPARE(title, QStringLiteral("Kalvora — start.klv*"));
+
+    dialogs_.saveAnswer = SaveAnswer::Discard;
+    dialogs_.fileToOpen = Path("broken.klv");
+    if (fromRecentFiles) {
+        w->OpenRecentFile(Path("broken.klv"));
+    } else {
+        w->SpeedButton2Click();
+    }
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY2(dialogs_.messages[0].startsWith(
+                 QStringLiteral("Не удалось открыть файл «%1»: ").arg(Path("broken.klv"))),
+             qPrintable(dialogs_.messages[0]));
+    QCOMPARE(w->windowTitle(), title);
+    QCOMPARE(field->text(), code);
+    QCOMPARE(w->RecentFiles(), recent);
+    // The unsaved car is still asked about.
+    dialogs_.saveQuestions.clear();
+    dialogs_.saveAnswer = SaveAnswer::Cancel;
+    QVERIFY(!w->close());
+    QCOMPARE(dialogs_.saveQuestions, QStringList{QStringLiteral("Сохранить изменения?")});
+}
+
+// Opening another configuration over unsaved changes asks as closing does: "Отмена" keeps
+// everything, "Не сохранять" opens, "Сохранить" saves first and then opens.
+void TestDesktopUse::openingOverUnsavedChangesAsksFirst_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("answer");  // SaveAnswer
+    for (const char* how : {"dialog", "recent", "variant"}) {
+        QTest::addRow("%s, cancel", how) << how << int(SaveAnswer::Cancel);
+        QTest::addRow("%s, discard", how) << how << int(SaveAnswer::Discard);
+        QTest::addRow("%s, save", how) << how << int(SaveAnswer::Save);
+    }
+}
+
+void TestDesktopUse::openingOverUnsavedChangesAsksFirst() {
+    QFETCH(QString, how);
+    QFETCH(int, answer);
+    const QByteArray other = "Zt!F!!!t!.!!!!!!!!!!";
+    WriteFile("start.klv", "####################\r\n");
+    WriteFile("other.klv", other + "\r\n");
+    QFile::remove(Path("saved.klv"));
+    auto w = Open({QFile::encodeName(Path("start.klv")).toStdString()});
+    QVERIFY(w);
+    const auto open = [&]() {
+        dialogs_.fileToOpen = Path("other.klv");
+        if (how == QLatin1String("dialog")) w->SpeedButton2Click();
+        if (how == QLatin1String("recent")) w->OpenRecentFile(Path("other.klv"));
+        if (how == QLatin1String("variant")) w->OpenVariant(other.toStdString());
+    };
+    // Without a change nothing is asked.
+    const std::string start = w->Config().Edit1();
+    open();
+    QCOMPARE(dialogs_.saveQuestions, QStringList{});
+    const std::string opened = w->Config().Edit1();
+    QVERIFY(opened != start);
+    // Back to the start file, whatever is asked on the way.
+    dialogs_.saveAnswer = SaveAnswer::Discard;
+    dialogs_.fileToOpen = Path("start.klv");
+    w->SpeedButton2Click();
+    QCOMPARE(w->Config().Edit1(), start);
+    dialogs_.saveQuestions.clear();
+
+    FreeBox(*w)->click();
+    const std::string changed = w->Config().Edit1();
+    dialogs_.saveAnswer = SaveAnswer(answer);
+    dialogs_.fileToSave = Path("saved.klv");
+    dialogs_.opens = 0;
+    open();
+    QCOMPARE(dialogs_.saveQuestions, QStringList{QStringLiteral("Сохранить изменения?")});
+    if (answer == int(SaveAnswer::Cancel)) {
+        QCOMPARE(w->Config().Edit1(), changed);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — start.klv*"));
+        QCOMPARE(dialogs_.opens, 0);
+        return;
+    }
+    QCOMPARE(w->Config().Edit1(), opened);
+    QCOMPARE(QFile::exists(Path("saved.klv")), answer == int(SaveAnswer::Save));
+    if (answer == int(SaveAnswer::Save)) {
+        QFile saved(Path("saved.klv"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray::fromStdString(changed) + "\r\n");
+    }
+}
+
+// Undo back to what the file holds leaves nothing unsaved: the title loses its "*", and closing
+// asks nothing.
+void TestDesktopUse::undoBackToTheSavedStateIsNoUnsavedChange() {
+    WriteFile("start.klv", "####################\r\n");
+    auto w = Open({QFile::encodeName(Path("start.klv")).toStdString()});
+    QVERIFY(w);
+    QCheckBox* box = FreeBox(*w);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — start.klv*"));
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — start.klv"));
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — start.klv*"));
+    // Saved after the change: undo makes it unsaved, redo saved again.
+    dialogs_.fileToSave = Path("saved.klv");
+    QFile::remove(Path("saved.klv"));
+    w->SpeedButton1Click();
+    QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — saved.klv"));
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — saved.klv*"));
+    QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — saved.klv"));
+    QVERIFY(w->close());
+    QCOMPARE(dialogs_.saveQuestions, QStringList{});
+}
+
+// The notice of the last action lies over no control of the main choices, at any width: the
+// comparison and About buttons, the groups and the labels stay visible and clickable.
+void TestDesktopUse::theNoticeCoversNoControl_data() {
+    QTest::addColumn<int>("width");
+    for (int width : {1023, 1400, 1008, 990, 980, 640, 496}) QTest::addRow("%d", width) << width;
+}
+
+void TestDesktopUse::theNoticeCoversNoControl() {
+    QFETCH(int, width);
+    auto w = Open();
+    QVERIFY(w);
+    w->resize(width, 700);
+    QTRY_COMPARE(w->width(), width);
+    // Trend after Ambiente: options come and go, and the notice says so.
+    QTest::mouseClick(w->findChild<QRadioButton*>(QStringLiteral("Compl_2")), Qt::LeftButton);
+    auto* notice = w->findChild<QLabel*>(QStringLiteral("NoticeLabel"));
+    QVERIFY(notice->isVisible());
+    QWidget* panel = w->findChild<QWidget*>(QStringLiteral("Panel1"));
+    for (QWidget* c : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (c == notice || !c->isVisible()) continue;
+        auto* label = qobject_cast<QLabel*>(c);
+        if (label && label->text().isEmpty() && label->pixmap().isNull()) continue;
+        QVERIFY2(
+            !notice->geometry().intersects(c->geometry()),
+            qPrintable(QStringLiteral("%1 at %2,%3").arg(c->objectName()).arg(c->x()).arg(c->y())));
+    }
 }
 
 void TestDesktopUse::openRemembersItsFolder() {
@@ -458,7 +664,8 @@ void TestDesktopUse::priceAndCodeStayInSightInASmallWindow() {
     QVERIFY(w);
     w->resize(size);
     QTRY_COMPARE(w->size(), size);
-    QApplication::processEvents();
+    // The window opened fitted to the test's screen; the scroll bars settle after the resize.
+    QTest::qWait(100);
     auto* price = w->findChild<QLabel*>(QStringLiteral("PriceLabel"));
     const QRect window = w->rect();
     const auto shown = [&](const QWidget* c) {
@@ -579,11 +786,11 @@ void TestDesktopUse::screenshots() {
     main->SetSettingsPath(settings_);
     main->SetStartArguments({});
     main->show();
-    // The window as a start on this screen leaves it: no larger than the screen.
-    kalvora::FitIntoScreen(*main);
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowExposed(main));
     QTRY_VERIFY(!main->Config().StartupPending());
+    // Trend: the notice says what came and went.
+    QTest::mouseClick(main->findChild<QRadioButton*>(QStringLiteral("Compl_2")), Qt::LeftButton);
     shoot("main-window");
 
     windows->MomoForm->ComposeAndShow();

@@ -77,6 +77,8 @@ void TestWindows::controlsOpenTheirWindows_data() {
                                          << "Без климата и с климатом";
     QTest::newRow("wheel pictures") << "SpeedButton24"
                                     << "Легкосплавные диски";
+    QTest::newRow("sun blinds") << "SpeedButton14"
+                                << "Солнцезащитные шторки задних дверей";
     QTest::newRow("pre-start heater") << "PPLabel"
                                       << "Предпусковой подогреватель";
     QTest::newRow("comparison") << "CompareButton"
@@ -97,6 +99,15 @@ void TestWindows::controlsOpenTheirWindows() {
     QCOMPARE(shown->windowTitle(), caption);
     // Opening an information window changes nothing in the configuration.
     const std::string code = windows_->Form1->Config().Edit1();
+    // Esc closes every window that shows a document, a picture or an explanation, wherever its
+    // focus is.
+    if (control != QLatin1String("CompareButton")) {
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus && focus->window() == shown ? focus : shown, Qt::Key_Escape);
+        QVERIFY2(!shown->isVisible(), "Esc");
+    }
     shown->close();
     QCOMPARE(windows_->Form1->Config().Edit1(), code);
 }
@@ -159,8 +170,11 @@ void TestWindows::openingTheComparedVariantMakesItCurrent() {
     QCOMPARE(windows_->Form1->Config().Edit1(), first);
     windows_->Form1->RedoClick();
     QCOMPARE(windows_->Form1->Config().Edit1(), second);
-    // A change in the main window shows in the open comparison once the event loop runs.
+    // A change in the main window shows in the open comparison once the event loop runs. The
+    // variant on screen is no saved file: opening another one asks first.
+    dialogs_.saveAnswer = kalvora::app::SaveAnswer::Discard;
     windows_->Form1->OpenVariant("####################");
+    QCOMPARE(dialogs_.saveQuestions, QStringList{QStringLiteral("Сохранить изменения?")});
     QTRY_VERIFY(!window->Shown()->Same());
 }
 
@@ -174,7 +188,7 @@ void TestWindows::closingTheMainWindowEndsTheProgram() {
         ++windows;
         QCOMPARE(top->testAttribute(Qt::WA_QuitOnClose), top == windows_->Form1);
     }
-    QCOMPARE(windows, 16);  // the fifteen of the form and the comparison window
+    QCOMPARE(windows, 17);  // the fifteen of the form, the comparison and the offer
     auto* order = windows_->Form1->findChild<QWidget*>(QStringLiteral("SpeedButton9"));
     QTest::mouseClick(order, Qt::LeftButton, Qt::NoModifier, order->rect().center());
     QVERIFY(windows_->ZakazForm->isVisible());

@@ -302,35 +302,50 @@ TEST_F(StartCodeTest, AFileArgumentGivesItsFirstLine) {
     EXPECT_EQ(config.Trim(), Comfort);
 }
 
-TEST_F(StartCodeTest, AnUnreadableFileStopsAndRunsAgainAtTheNextActivation) {
-    files.files["a.klv"] = kWorkedExample + "\r\n";
-    files.readError = "отказано в доступе";
-    const std::string before = Snapshot(config);
-    config.RunStartCode({"a.klv"}, files);
-    EXPECT_EQ(ui.messages,
-              std::vector<std::string>{"Не удалось открыть файл «a.klv»: отказано в доступе"});
-    EXPECT_TRUE(config.StartupPending());
-    EXPECT_EQ(config.Edit1(), "");
-    EXPECT_EQ(Snapshot(config), before);
+// An argument the program cannot start with (a rejected code, a damaged, unreadable or missing
+// file) starts it as without one; the message follows once that configuration has settled, and
+// the start code does not run again.
+struct FailedStart {
+    const char* name;
+    std::string argument;
+    std::string message;
+    friend void PrintTo(const FailedStart& c, std::ostream* os) { *os << c.name; }
+};
 
-    files.readError.clear();
-    config.RunStartCode({"a.klv"}, files);
-    EXPECT_FALSE(config.StartupPending());
-    EXPECT_EQ(config.Trim(), Comfort);
-}
+class FailedStartTest : public StartCodeTest, public ::testing::WithParamInterface<FailedStart> {};
 
-// A rejected code starts the program as without an argument, reported once it has settled.
-TEST_F(StartCodeTest, ARejectedCodeStartsTheResetConfiguration) {
-    const Result result = config.RunStartCode({"nonsense"}, files);
+TEST_P(FailedStartTest, StartsTheResetConfigurationThenSaysWhy) {
+    files.files["damaged.klv"] = "AAAAAAAAA#AAAAAAAAAA\r\n";
+    files.files["locked.klv"] = kWorkedExample + "\r\n";
+    if (GetParam().argument == "locked.klv") files.readError = "отказано в доступе";
+    const Result result = config.RunStartCode({GetParam().argument}, files);
     EXPECT_EQ(result.outcome, Outcome::Rejected);
-    EXPECT_EQ(result.reason, kInvalid);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{kInvalid});
+    EXPECT_EQ(result.reason, GetParam().message);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{GetParam().message});
     EXPECT_FALSE(config.StartupPending());
+    EXPECT_EQ(config.DocumentPath(), "");
+    EXPECT_FALSE(config.HasUnsavedChanges());
     RecordingUi freshUi;
     Configuration fresh(freshUi);
     fresh.RunStartCode({}, files);
     EXPECT_EQ(Snapshot(config), Snapshot(fresh));
+
+    files.readError.clear();
+    config.RunStartCode({kWorkedExample}, files);
+    EXPECT_EQ(Snapshot(config), Snapshot(fresh));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, FailedStartTest,
+    ::testing::Values(
+        FailedStart{"RejectedCode", "nonsense", kInvalid},
+        FailedStart{"DamagedFile", "damaged.klv", kInvalid},
+        FailedStart{"UnreadableFile", "locked.klv",
+                    "Не удалось открыть файл «locked.klv»: отказано в доступе"},
+        FailedStart{"MissingFile", "no-such-folder/missing.klv",
+                    "Не удалось открыть файл «no-such-folder/missing.klv»: нет такого файла или "
+                    "каталога"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartCodeTest, RunsOnlyAtTheFirstActivation) {
     config.RunStartCode({kWorkedExample}, files);

@@ -24,7 +24,6 @@ namespace fs = std::filesystem;
 using testing::FakeFileAccess;
 using testing::RecordingUi;
 
-const std::string kInvalid = "Недопустимая комбинация кода";
 const std::string kWorkedExample = "Zt!F!!!t!.!!!!!!!!!!";
 const std::string kOverwrite = "Такой файл уже существует. Перезаписать?";
 
@@ -168,14 +167,51 @@ TEST_F(ConfigFileTest, AFailedReadShowsTheSystemErrorAndChangesNothing) {
     EXPECT_EQ(Snapshot(config), before);
 }
 
-TEST_F(ConfigFileTest, AnEmptyFileIsAnInvalidCode) {
-    files.files["a.klv"] = "";
-    const std::string trimBefore = std::to_string(config.Trim());
-    config.OpenFile("a.klv", files);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{kInvalid});
-    EXPECT_EQ(config.Edit1(), "");
-    EXPECT_EQ(std::to_string(config.Trim()), trimBefore);
+// A file that holds no valid code changes nothing: not the configuration, not the field (which
+// may hold a code being typed), not the open document or whether it has unsaved changes. The
+// message names the file and says what is wrong with it.
+struct NoCodeCase {
+    const char* name;
+    std::string content;
+    const char* reason;
+    friend void PrintTo(const NoCodeCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class OpenNoCodeTest : public ConfigFileTest, public ::testing::WithParamInterface<NoCodeCase> {};
+
+TEST_P(OpenNoCodeTest, ChangesNothingAndSaysWhatIsWrong) {
+    // A saved document with a change since, and a code being typed.
+    config.SaveToFile("saved.klv", files);
+    config.SetChecked(Opt::KsenonBox, !config.Checked(Opt::KsenonBox));
+    ASSERT_TRUE(config.HasUnsavedChanges());
+    config.SetEdit1("Zt!F!!");
+    ui.messages.clear();
+    const std::string before = Snapshot(config);
+
+    files.files["broken.klv"] = GetParam().content;
+    const Result result = config.OpenFile("broken.klv", files);
+    EXPECT_EQ(result.outcome, Outcome::Rejected);
+    const std::string message =
+        std::string("Не удалось открыть файл «broken.klv»: ") + GetParam().reason;
+    EXPECT_EQ(ui.messages, std::vector<std::string>{message});
+    EXPECT_EQ(result.reason, message);
+    EXPECT_EQ(Snapshot(config), before);
+    EXPECT_EQ(config.DocumentPath(), "saved.klv");
+    EXPECT_TRUE(config.HasUnsavedChanges());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpenNoCodeTest,
+    ::testing::Values(
+        NoCodeCase{"Empty", "", "файл пуст"},
+        NoCodeCase{"EmptyFirstLine", "\r\n" + kWorkedExample, "файл пуст"},
+        NoCodeCase{"Text", "no code here\r\n", "в нём нет допустимого кода конфигурации"},
+        NoCodeCase{"SingleByteText", "\xEA\xEE\xE4\r\n", "в нём нет допустимого кода конфигурации"},
+        NoCodeCase{"Binary", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16),
+                   "в нём нет допустимого кода конфигурации"},
+        NoCodeCase{"DamagedCode", "AAAAAAAAA#AAAAAAAAAA\r\n",
+                   "в нём нет допустимого кода конфигурации"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ConfigFileTest, AnOldCodeOpensConvertedAndIsSavedInTheNewForm) {
     files.files["old.klv"] = "Zt!F!!!t!.!\r\n";
@@ -199,13 +235,6 @@ TEST_F(ConfigFileTest, ASavedFileOpensBackToTheSameConfiguration) {
     // The wishes of standard options may differ; everything the code holds is back.
     EXPECT_EQ(config.Edit1(), code);
     EXPECT_EQ(config.PriceLabel(), price);
-}
-
-TEST_F(ConfigFileTest, SingleByteTextIsShownAsUtf8) {
-    files.files["a.klv"] = "\xEA\xEE\xE4\r\n";
-    config.OpenFile("a.klv", files);
-    EXPECT_EQ(config.Edit1(), "код");
-    EXPECT_EQ(ui.messages, std::vector<std::string>{kInvalid});
 }
 
 // --- On disk ----------------------------------------------------------------------------------
@@ -410,21 +439,18 @@ TEST_F(DiskFileTest, RandomFileContentNeverBreaksTheConfiguration) {
         const std::string before = Snapshot(config, false);  // the field itself may change
         const std::string fieldBefore = config.Edit1();
         ui.messages.clear();
-        config.OpenFile(path, disk);
-        if (ui.messages.empty() || ui.messages.back() != kInvalid) {
-            if (!ui.messages.empty() &&
-                ui.messages.back().find("предыдущей") == std::string::npos) {
-                // A read error: nothing changed at all.
-                ASSERT_EQ(config.Edit1(), fieldBefore);
-                ASSERT_EQ(Snapshot(config, false), before);
-                ++unreadable;
-            } else {
-                ASSERT_EQ(config.Edit1().size(), 20u);
-            }
-        } else {
-            ASSERT_EQ(Snapshot(config, false), before);
-            ++rejected;
+        const Result result = config.OpenFile(path, disk);
+        if (result.Succeeded()) {
+            ASSERT_EQ(config.Edit1().size(), 20u);
+            continue;
         }
+        // Whatever went wrong, nothing changed at all, and the message says so.
+        ASSERT_EQ(config.Edit1(), fieldBefore);
+        ASSERT_EQ(Snapshot(config, false), before);
+        ASSERT_EQ(ui.messages, std::vector<std::string>{result.reason});
+        const bool holdsNoCode = result.reason.find("кода конфигурации") != std::string::npos ||
+                                 result.reason.find("файл пуст") != std::string::npos;
+        ++(holdsNoCode ? rejected : unreadable);
     }
     ::close(fd);
     // Both ways of failing were met.

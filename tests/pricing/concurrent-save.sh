@@ -65,7 +65,7 @@ seconds=$(( $(date +%s) - started ))
 saved=$(cat out.* | grep -c '^message: Ваша конфигурация сохранена')
 failed=$(cat out.* | grep -c '^message: Не удалось')
 read -r reads torn <reader.result
-leftovers=$(find . -name '.k*' | wc -l)
+leftovers=$(find . -name '.t.klv.*' | wc -l)
 echo "writers $writers, saves $((writers * saves)): saved $saved, failed $failed;" \
      "reads $reads, torn $torn; temporary files left $leftovers; ${seconds}s"
 [ "$failedWriters" -eq 0 ] && [ "$failed" -eq 0 ] && [ "$saved" -eq $((writers * saves)) ] &&

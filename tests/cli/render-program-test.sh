@@ -1,7 +1,7 @@
 #!/bin/sh
-# kalvora-cli starts without Qt; its picture command runs kalvora-picture beside it, one PNG
-# per input, the inputs also from standard input.
-#   picture-program-test.sh KALVORA_CLI
+# kalvora-cli starts without Qt; its picture and offer commands run kalvora-render beside it,
+# picture one PNG per input, the inputs also from standard input.
+#   render-program-test.sh KALVORA_CLI
 cli=$1
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
@@ -24,5 +24,11 @@ err=$("$cli" picture '####################' "$folder/x.png" --size 0x0 2>&1)
 [ $? = 2 ] && [ "${err%%
 *}" = "kalvora-cli: picture: размер «0x0» не подходит: нужно ШxВ, от 1x1 до 4000x4000" ] ||
     { echo "FAIL: --size 0x0 gave: $err"; status=1; }
-[ $status = 0 ] && echo "picture program: ok"
+# offer runs there too: a PDF from kalvora-cli, which itself loads no Qt.
+SOURCE_DATE_EPOCH=0 "$cli" offer '####################' "$folder/offer.pdf" || status=1
+[ "$(head -c 5 "$folder/offer.pdf" 2>/dev/null)" = "%PDF-" ] || { echo "FAIL: offer.pdf"; status=1; }
+err=$("$cli" offer --date 1900-01-01 '####################' "$folder/y.pdf" 2>&1)
+[ $? = 2 ] && [ "${err#kalvora-cli: offer: }" != "$err" ] ||
+    { echo "FAIL: offer --date 1900-01-01 gave: $err"; status=1; }
+[ $status = 0 ] && echo "render program: ok"
 exit $status

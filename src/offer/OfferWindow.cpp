@@ -1,0 +1,157 @@
+#include "offer/OfferWindow.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <cstdlib>
+
+#include "info/ScreenFit.h"
+#include "offer/OfferPdf.h"
+#include "offer/OfferSettings.h"
+#include "pricing/DiskFileAccess.h"
+#include "pricing/FileErrors.h"
+
+namespace kalvora {
+
+OfferWindow::OfferWindow(Source source, std::function<QString()> iniPath, QWidget* parent)
+    : QDialog(parent),
+      source_(std::move(source)),
+      iniPath_(std::move(iniPath)),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    setObjectName(QStringLiteral("OfferForm"));
+    setWindowTitle(QString::fromUtf8(kOfferTitle.data(), kOfferTitle.size()));
+    printer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    auto* layout = new QVBoxLayout(this);
+    preview_ = new QPrintPreviewWidget(printer_.get(), this);
+    preview_->setObjectName(QStringLiteral("OfferPreview"));
+    preview_->setFocusPolicy(Qt::NoFocus);
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
+        if (offer_) offer::PaintOffer(*offer_, *printer);
+    });
+    layout->addWidget(preview_, 1);
+
+    auto* buttons = new QHBoxLayout;
+    auto button = [&](const char* name, const char* text, void (OfferWindow::*slot)()) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        buttons->addWidget(b);
+        return b;
+    };
+    QPushButton* save = button("SavePdfButton", "&Сохранить PDF...", &OfferWindow::SavePdf);
+    button("PrintButton", "&Печать...", &OfferWindow::Print);
+    button("DealerButton", "&Реквизиты дилера...", &OfferWindow::EditDealer);
+    buttons->addStretch(1);
+    auto* close = new QPushButton(QStringLiteral("&Закрыть"), this);
+    close->setObjectName(QStringLiteral("CloseButton"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    save->setDefault(true);
+
+    // A page of A4 at a readable size, as much of it as the screen has room for.
+    resize(760, 980);
+    chooseFile_ = [this](const QString& suggested) {
+        QFileDialog dialog(this, QStringLiteral("Сохранить предложение"), suggested,
+                           QStringLiteral("Документы PDF (*.pdf)"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                   ? dialog.selectedFiles().first()
+                   : QString();
+    };
+}
+
+OfferWindow::~OfferWindow() = default;
+
+OfferDate OfferWindow::Now() {
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch && *epoch) {
+        bool ok = false;
+        const qlonglong seconds = QByteArray(epoch).toLongLong(&ok);
+        if (ok) {
+            if (const auto date = OfferDateFromEpoch(seconds)) return *date;
+        }
+    }
+    return *OfferDateFromEpoch(QDateTime::currentSecsSinceEpoch());
+}
+
+bool OfferWindow::Rebuild() {
+    madeAt_ = date_.value_or(Now());
+    offer_ = source_(ReadOfferDealer(iniPath_()), madeAt_);
+    if (!offer_) return false;
+    setWindowTitle(offer::OfferTitle(*offer_));
+    preview_->updatePreview();
+    return true;
+}
+
+void OfferWindow::ShowOffer() {
+    if (!Rebuild()) {
+        QMessageBox::information(parentWidget(), QStringLiteral("Предложение"),
+                                 QStringLiteral("У этой конфигурации нет цены, поэтому "
+                                                "предложение составить нельзя."));
+        return;
+    }
+    FitIntoScreen(*this);
+    show();
+    raise();
+    activateWindow();
+    preview_->fitInView();
+}
+
+std::optional<QString> OfferWindow::WritePdf(const QString& path) {
+    if (!offer_) return QStringLiteral("Нет предложения.");
+    const QByteArray pdf = offer::OfferPdf(*offer_, madeAt_);
+    if (pdf.isEmpty()) return QStringLiteral("Не удалось составить предложение.");
+    DiskFileAccess files;
+    std::string error;
+    if (!files.WriteFile(path.toStdString(), pdf.toStdString(), &error)) {
+        return QString::fromStdString(SaveFailedMessage(path.toStdString(), error));
+    }
+    return std::nullopt;
+}
+
+void OfferWindow::SavePdf() {
+    if (!offer_) return;
+    const QString suggested = QDir::home().filePath(
+        QStringLiteral("Предложение %1.pdf").arg(QString::fromStdString(offer_->code)));
+    const QString path = chooseFile_(suggested);
+    if (path.isEmpty()) return;
+    if (const auto problem = WritePdf(path)) {
+        QMessageBox::warning(this, windowTitle(), *problem);
+    }
+}
+
+void OfferWindow::Print() {
+    if (!offer_) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(printer_->pageLayout());
+    printer.setDocName(offer::OfferTitle(*offer_));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Печать предложения"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!offer::PaintOffer(*offer_, printer)) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Не удалось напечатать предложение."));
+    }
+}
+
+void OfferWindow::EditDealer() {
+    OfferSettingsDialog dialog(iniPath_(), this);
+    if (dialog.exec() == QDialog::Accepted) Rebuild();
+}
+
+}  // namespace kalvora

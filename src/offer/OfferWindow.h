@@ -1,0 +1,66 @@
+// "Предложение": the print preview of the offer letter, with "Сохранить PDF...", "Печать..." and
+// the dealer's particulars. The offer is made again each time the window is asked for, from the
+// configuration as it stands.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "offer/Offer.h"
+
+class QPrinter;
+class QPrintPreviewWidget;
+
+namespace kalvora {
+
+class OfferWindow : public QDialog {
+    Q_OBJECT
+  public:
+    // `source` makes the offer for a dealer and a date, or nothing when the configuration has
+    // no price.
+    using Source =
+        std::function<std::optional<Offer>(const OfferDealer& dealer, const OfferDate& date)>;
+    // `iniPath` gives the settings file that holds the dealer, asked each time it is read.
+    OfferWindow(Source source, std::function<QString()> iniPath, QWidget* parent = nullptr);
+    ~OfferWindow() override;
+
+    // The moment an offer made now carries: SOURCE_DATE_EPOCH when it is set, else the clock.
+    static OfferDate Now();
+    // The date the offers are made with; Now() unless set (the tests fix it).
+    void SetDate(std::optional<OfferDate> date) { date_ = date; }
+
+    // The offer shown now; empty before the first ShowOffer.
+    const std::optional<Offer>& CurrentOffer() const { return offer_; }
+    // Where "Сохранить PDF..." asks for the file; a Qt file dialog unless replaced (tests).
+    void SetFileChooser(std::function<QString(const QString& suggested)> chooser) {
+        chooseFile_ = std::move(chooser);
+    }
+
+  public slots:
+    // "Предложение..." in the main window: the offer of the configuration now, shown.
+    void ShowOffer();
+    // "Сохранить PDF...": the file name asked for, the PDF written; a message when it fails.
+    void SavePdf();
+    // Writes the PDF to `path` through the program's file writer; the message on failure.
+    std::optional<QString> WritePdf(const QString& path);
+    void Print();
+    // "Реквизиты дилера...": the dialog, then the offer again with what it kept.
+    void EditDealer();
+
+  private:
+    bool Rebuild();
+
+    Source source_;
+    std::function<QString()> iniPath_;
+    std::optional<OfferDate> date_;
+    std::optional<Offer> offer_;
+    OfferDate madeAt_;
+    std::unique_ptr<QPrinter> printer_;
+    QPrintPreviewWidget* preview_ = nullptr;
+    std::function<QString(const QString&)> chooseFile_;
+};
+
+}  // namespace kalvora

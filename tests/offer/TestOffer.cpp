@@ -1,0 +1,140 @@
+// The offer's contents: dates, and what an offer of any configuration a user can reach says.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "credit/CreditCalculator.h"
+#include "offer/Offer.h"
+#include "support/RandomSession.h"
+
+namespace kalvora {
+namespace {
+
+TEST(OfferDate, ReadsCalendarDaysAndRefusesOthers) {
+    const struct {
+        const char* text;
+        bool valid;
+    } cases[] = {
+        {"2026-12-08", true},  {"2024-02-29", true},  {"1970-01-01", true},  {"9999-12-31", true},
+        {"2025-02-29", false}, {"2026-13-01", false}, {"2026-04-31", false}, {"1969-12-31", false},
+        {"2026-1-08", false},  {"2026/12/08", false}, {"26-12-08", false},   {"2026-12-08x", false},
+        {"", false},           {"2026-00-10", false}, {"2026-12-00", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseOfferDate(c.text).has_value(), c.valid) << c.text;
+    EXPECT_EQ(OfferDateText(*ParseOfferDate("2026-12-08")), "8 декабря 2026 г.");
+    EXPECT_EQ(OfferDateText(*ParseOfferDate("2024-02-29")), "29 февраля 2024 г.");
+}
+
+TEST(OfferDate, CountsSecondsSince1970InUtc) {
+    const struct {
+        std::int64_t seconds;
+        int year, month, day, hour, minute, second;
+    } cases[] = {
+        {0, 1970, 1, 1, 0, 0, 0},
+        {951782400, 2000, 2, 29, 0, 0, 0},  // a leap day of a year divisible by 400
+        {1765152000, 2025, 12, 8, 0, 0, 0},
+        {1765152000 + 86399, 2025, 12, 8, 23, 59, 59},
+        {4107542400, 2100, 3, 1, 0, 0, 0},  // 2100 has no leap day
+    };
+    for (const auto& c : cases) {
+        const auto d = OfferDateFromEpoch(c.seconds);
+        ASSERT_TRUE(d) << c.seconds;
+        EXPECT_EQ(std::vector<int>({d->year, d->month, d->day, d->hour, d->minute, d->second}),
+                  std::vector<int>({c.year, c.month, c.day, c.hour, c.minute, c.second}))
+            << c.seconds;
+    }
+    EXPECT_FALSE(OfferDateFromEpoch(-1));
+    EXPECT_FALSE(OfferDateFromEpoch(253402300800));
+}
+
+std::int64_t DollarsOf(const std::string& text) {
+    EXPECT_EQ(text.rfind('$', 0), 0u) << text;
+    return std::stoll(text.substr(1));
+}
+
+// Whatever a user does, the offer names every option the car comes with once, its price parts
+// add up to the total the main window shows, and the code is the one a save would write.
+TEST(Offer, AgreesWithTheMainWindowAfterEveryStepOfRandomSessions) {
+    const OfferDealer dealer{"Автосалон", "", "+7 000", ""};
+    const OfferDate date = *ParseOfferDate("2026-12-08");
+    int offers = 0;
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        std::mt19937 random(seed);
+        testing::RecordingUi ui;
+        Configuration config(ui);
+        testing::User user(config);
+        testing::PlayRandomSession(
+            random, ui, config, user, 25,
+            [&](int, const std::string& what, testing::SessionAction) {
+                const std::optional<Offer> offer = MakeOffer(config, dealer, date, nullptr);
+                EXPECT_EQ(offer.has_value(), config.HasPrice() && config.PriceLabel() != "XXXXX")
+                    << what;
+                if (!offer) return true;
+                ++offers;
+                EXPECT_EQ(offer->dealer, (std::vector<std::string>{"Автосалон", "+7 000"}));
+                EXPECT_EQ("Цена: " + offer->total, config.PriceLabel()) << what;
+                EXPECT_EQ(offer->code, config.ConfigurationCode()) << what;
+                std::int64_t sum = 0;
+                for (const OfferRow& row : offer->prices) sum += DollarsOf(row.value);
+                EXPECT_EQ(sum, DollarsOf(offer->total)) << what;
+                std::map<Opt, int> listed;
+                for (const OfferGroup& group : offer->equipment) {
+                    EXPECT_FALSE(group.items.empty());
+                    for (const OfferItem& item : group.items) ++listed[item.option];
+                }
+                for (int i = 0; i < kOptionCount; ++i) {
+                    const Opt o = OptAt(i);
+                    const bool extra =
+                        o == Opt::KarterBox || o == Opt::GAIBox || o == Opt::NaborBox;
+                    const bool expected = config.Checked(o) && (!extra || config.Enabled(o));
+                    EXPECT_EQ(listed[o], expected ? 1 : 0) << Def(o).name << " after " << what;
+                }
+                EXPECT_FALSE(offer->credit);
+                return true;
+            });
+    }
+    EXPECT_GT(offers, 500);
+}
+
+TEST(Offer, TakesTheCreditOfTheCalculatorOpenedOnItsTotal) {
+    testing::RecordingUi ui;
+    Configuration config(ui);
+    testing::User user(config);
+    config.ApplyTrimRules();
+    user.PickColour(7);
+    ASSERT_TRUE(config.HasPrice());
+    const std::int32_t total = config.CurrentPrice();
+
+    // A calculator last opened on another price, writing a decimal point: the offer shows the
+    // figures of its own total, with a decimal comma, and leaves the calculator as it was.
+    CreditCalculator calc('.');
+    calc.Type(CreditField::Edit4, "30");
+    calc.Open(total + 1000);
+    const std::string before = calc.Text(CreditField::Edit5);
+    const auto offer = MakeOffer(config, {}, *ParseOfferDate("2026-12-08"), &calc);
+    ASSERT_TRUE(offer && offer->credit);
+    EXPECT_EQ(calc.Text(CreditField::Edit5), before);
+
+    CreditCalculator same(',');
+    same.Type(CreditField::Edit4, "30");
+    same.Open(total);
+    const OfferCredit& credit = *offer->credit;
+    ASSERT_EQ(credit.summary.size(), 11u);
+    EXPECT_EQ(credit.summary[0].value, offer->total);
+    EXPECT_EQ(credit.summary[1].label, "Первый взнос (30 %)");
+    auto trimmed = [](std::string s) { return s.substr(s.find_first_not_of(' ')); };
+    EXPECT_EQ(credit.summary[1].value, "$" + trimmed(same.Text(CreditField::Edit5)));
+    EXPECT_EQ(credit.summary[5].value, "$" + trimmed(same.Text(CreditField::EzemF)));
+    EXPECT_EQ(credit.summary[10].value, "$" + trimmed(same.Text(CreditField::Edit10)));
+    // The 36 months that carry a payment; the month after them shows nothing and is left out.
+    ASSERT_EQ(credit.schedule.size(), 36u);
+    EXPECT_EQ(credit.header[0], "Месяц");
+    EXPECT_EQ(credit.schedule[35][0], "36");
+    EXPECT_EQ(credit.schedule[35][3], "0,00");
+    for (const auto& row : credit.schedule) {
+        for (const std::string& cell : row) EXPECT_EQ(cell.find('.'), std::string::npos) << cell;
+    }
+}
+
+}  // namespace
+}  // namespace kalvora
