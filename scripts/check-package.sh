@@ -55,6 +55,8 @@ expected=(
     ./usr/share/man/man1/kalvora-cli.1.gz
     ./usr/share/man/ru/man1/kalvora.1.gz
     ./usr/share/man/ru/man1/kalvora-cli.1.gz
+    ./usr/libexec/kalvora/kalvora-render
+    ./usr/share/bash-completion/completions/kalvora-cli
     ./usr/share/doc/kalvora/copyright
     ./usr/share/doc/kalvora/changelog.Debian.gz
     ./usr/share/icons/hicolor/scalable/apps/kalvora.svg
@@ -122,7 +124,7 @@ fi
 
 section "installed programs"
 cli="$root/usr/bin/kalvora-cli"
-for program in "$cli" "$root/usr/bin/kalvora"; do
+for program in "$cli" "$root/usr/bin/kalvora" "$root/usr/libexec/kalvora/kalvora-render"; do
     [ -e "$program" ] || continue
     missing="$(ldd "$program" | grep 'not found' || true)"
     if [ -n "$missing" ]; then
@@ -132,6 +134,20 @@ for program in "$cli" "$root/usr/bin/kalvora"; do
     fi
 done
 if [ -x "$cli" ]; then
+    # Every command but picture and offer starts without Qt; those run kalvora-render.
+    if ldd "$cli" | grep -q 'libQt'; then fail "kalvora-cli links Qt"; else pass "kalvora-cli links no Qt"; fi
+    if (cd "$scratch" && "$cli" picture '####################' car.png --size 80x32) \
+        && [ "$(od -An -tx1 -N4 "$scratch/car.png" | tr -d ' ')" = 89504e47 ]; then
+        pass "kalvora-cli picture draws through the installed kalvora-render"
+    else
+        fail "kalvora-cli picture"
+    fi
+    if (cd "$scratch" && SOURCE_DATE_EPOCH=0 "$cli" offer '####################' offer.pdf) \
+        && [ "$(head -c 5 "$scratch/offer.pdf")" = "%PDF-" ]; then
+        pass "kalvora-cli offer writes a PDF through the installed kalvora-render"
+    else
+        fail "kalvora-cli offer"
+    fi
     set +e
     line="$(cd "$scratch" && "$cli" price '####################' 2>"$scratch/cli.err")"
     status=$?
@@ -280,7 +296,8 @@ done
 for word in script price order checklist diff explain picture --size credit credit-set credit-click credit-key decimal \
     undo redo changes notice why \
     --first-percent --rate-promo --rate-real --repay-after --repay-by --csv --no-prices \
-    --combined --indent --version; do
+    --combined --indent --version list --json --strict --output-dir --name --date --decimal \
+    --table SOURCE_DATE_EPOCH; do
     for text in "$scratch/kalvora-cli.txt" "$scratch/kalvora-cli.ru.txt" packaging/kalvora-cli.help.txt; do
         grep -q -- "$word" "$text" || fail "$(basename "$text") does not mention $word"
     done

@@ -5,9 +5,10 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libjpeg-dev qt6-translations-l10n
+    nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
-    xvfb xauth fonts-dejavu-core fonts-liberation2 openbox
+    xvfb xauth fonts-dejavu-core fonts-liberation2 openbox bash-completion
     poppler-utils dbus-bin at-spi2-core python3-pyatspi
     dpkg-dev lintian desktop-file-utils libxml2-utils shared-mime-info man-db libglib2.0-bin appstream
 )

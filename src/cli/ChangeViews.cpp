@@ -1,10 +1,6 @@
 #include "cli/ChangeViews.h"
 
-#include <cerrno>
-
-#include "cli/CommandLineStart.h"
 #include "cli/ScriptUi.h"
-#include "pricing/DiskFileAccess.h"
 
 namespace kalvora::cli {
 
@@ -83,6 +79,8 @@ const char* EffectWord(const OptionChange& c) {
     return nullptr;
 }
 
+}  // namespace
+
 const char* StandingWord(Opt o, const OptionState& s) {
     // The dealer extras have no check box: a code alone ticks them.
     if (Def(o).hidden) return s.checked ? "hidden ticked" : "hidden";
@@ -96,8 +94,6 @@ const char* StandingWord(Opt o, const OptionState& s) {
     }
     return s.checked ? "ticked" : "unticked";
 }
-
-}  // namespace
 
 void WriteActionReport(const ActionReport& report, std::ostream& out) {
     out << "action " << ActionWords(report.action);
@@ -125,27 +121,6 @@ void WriteExplanation(const Configuration& config, const ActionHistory& history,
         out << Def(o).name << '\t' << Def(o).caption << '\t' << StandingWord(o, s) << '\t'
             << s.price << '\t' << EscapeLine(history.Reason(o)) << '\n';
     }
-}
-
-int RunExplain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    if (arguments.size() != 2) {
-        err << "kalvora-cli: explain: нужен один код или файл\nСправка: kalvora-cli --help\n";
-        return 2;
-    }
-    DiskFileAccess files;
-    CommandLineStart start(arguments[1], files);
-    if (!start.Error().empty()) {
-        err << "kalvora-cli: " << arguments[1] << ": " << EscapeLine(start.Error()) << '\n';
-        return 1;
-    }
-    const ActionHistory history(start.Config());
-    WriteExplanation(start.Config(), history, out);
-    out.flush();
-    if (!out) {
-        err << "kalvora-cli: " << OutputFailed(errno) << '\n';
-        return 1;
-    }
-    return 0;
 }
 
 }  // namespace kalvora::cli

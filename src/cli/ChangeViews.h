@@ -19,7 +19,8 @@ void WriteActionReport(const ActionReport& report, std::ostream& out);
 // unavailable; for the hidden dealer extras, which only a code ticks, hidden or hidden ticked.
 void WriteExplanation(const Configuration& config, const ActionHistory& history, std::ostream& out);
 
-// `kalvora-cli explain CODE_OR_FILE`.
-int RunExplain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+// The word for an option's standing: "ticked", "unticked", "standard" or "unavailable"; for a
+// hidden dealer extra "hidden" or "hidden ticked".
+const char* StandingWord(Opt option, const OptionState& state);
 
 }  // namespace kalvora::cli

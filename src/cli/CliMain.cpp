@@ -1,20 +1,20 @@
 #include "cli/CliMain.h"
-#include "cli/CliHelp.h"
 
 #include <cerrno>
-#include <cstring>
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <sstream>
 
 #include "KalvoraVersion.h"
-#include "cli/ChangeViews.h"
-#include "cli/CommandLineStart.h"
+#include "cli/BatchRun.h"
+#include "cli/CommandLine.h"
 #include "cli/CreditCommand.h"
 #include "cli/DiffCommand.h"
+#include "cli/DocumentRuns.h"
+#include "cli/ListCommand.h"
 #include "cli/PriceCommand.h"
 #include "cli/ScriptSession.h"
-#include "cli/ScriptUi.h"
-#include "documents/DocumentCommands.h"
 #include "pricing/DiskFileAccess.h"
 #include "pricing/DiskFiles.h"
 #include "pricing/FileErrors.h"
@@ -23,83 +23,117 @@ namespace kalvora::cli {
 
 namespace {
 
-constexpr int kUsageError = 2;
+using Arguments = std::vector<std::string>;
+
 // Scenario files are written by hand or by a script; one far larger is a mistake.
 constexpr std::size_t kMaxScenarioFile = 256 * 1024 * 1024;
 
-int UsageError(std::ostream& err, const std::string& why) {
-    err << "kalvora-cli: " << why << "\n"
-        << "Справка: kalvora-cli --help\n";
-    return kUsageError;
-}
-
-int Script(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-           std::ostream& err) {
-    if (arguments.size() > 2) return UsageError(err, "script принимает не больше одного файла");
+int Script(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const auto parsed = ParseArguments(args, {{"--strict"}}, &error);
+    if (!parsed) return UsageError(err, "script", error);
+    if (parsed->operands.size() > 1) {
+        return UsageError(err, "script", "принимает не больше одного файла");
+    }
+    ScriptOptions options;
+    options.strict = parsed->Has("--strict");
     DiskFileAccess files;
-    if (arguments.size() < 2 || arguments[1] == "-") return RunScript(in, out, err, files);
+    if (parsed->operands.empty() || parsed->operands[0] == "-") {
+        return RunScript(in, out, err, files, options);
+    }
+    const std::string& path = parsed->operands[0];
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        ReportError(err, "script", OpenFailedMessage(path, SystemReason(EISDIR)));
+        return kUsageError;
+    }
     // A scenario is a regular file: a pipe is given as the standard input ("-").
     std::string scenario;
-    if (const FileResult read = ReadRegularFile(arguments[1], kMaxScenarioFile, &scenario); !read) {
-        err << "kalvora-cli: " << OpenFailedMessage(arguments[1], read.reason) << '\n';
+    if (const FileResult read = ReadRegularFile(path, kMaxScenarioFile, &scenario); !read) {
+        ReportError(err, "script", OpenFailedMessage(path, read.reason));
         return kUsageError;
     }
     std::istringstream file(std::move(scenario));
-    return RunScript(file, out, err, files);
+    return RunScript(file, out, err, files, options);
 }
 
-// 0, or 1 when the output could not be written.
-int Flushed(std::ostream& out, std::ostream& err, int status = 0) {
-    out.flush();
-    if (!out) {
-        err << "kalvora-cli: " << OutputFailed(errno) << '\n';
-        return 1;
-    }
-    return status;
-}
-
-int Price(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    if (arguments.size() < 2) return UsageError(err, "price: не задан ни один код или файл");
-    DiskFileAccess files;
-    const std::vector<std::string> codes(arguments.begin() + 1, arguments.end());
-    return Flushed(out, err, RunPrice(codes, out, files));
-}
-
-// The order text or the check list of one configuration.
-int Document(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+int Price(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string error;
-    std::optional<OrderRequest> order;
-    std::optional<std::string> source;
-    if (arguments.front() == "order") {
-        order = ParseOrderArguments(rest, &error);
-        if (order) source = order->source;
-    } else {
-        source = ParseCheckListArguments(rest, &error);
-    }
-    if (!source) return UsageError(err, error);
+    const auto parsed = ParseArguments(args, {{"--json"}}, &error);
+    if (!parsed) return UsageError(err, "price", error);
+    InputList inputs(parsed->operands, in);
+    if (const auto problem = inputs.Problem()) return UsageError(err, "price", *problem);
     DiskFileAccess files;
-    CommandLineStart start(*source, files);
-    if (!start.Error().empty()) {
-        err << "kalvora-cli: " << *source << ": " << EscapeLine(start.Error()) << '\n';
-        return 1;
-    }
-    if (order) {
-        WriteOrder(*order, start.Config(), start, out);
-    } else {
-        WriteCheckList(start.Config(), start, out);
-    }
-    return Flushed(out, err);
+    return Flushed(out, err, "price", RunPrice(inputs, out, files, parsed->Has("--json")));
 }
+
+int Diff(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const auto parsed = ParseArguments(args, {{"--json"}}, &error);
+    if (!parsed) return UsageError(err, "diff", error);
+    DiskFileAccess files;
+    return RunDiff(parsed->operands, in, out, err, files, parsed->Has("--json"));
+}
+
+int Picture(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err);
+int Offer(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err);
+
+int Help(const Arguments& args, std::istream&, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        out << FullHelp();
+    } else {
+        const std::string help = CommandHelp(args[0]);
+        if (args.size() > 1 || help.empty()) {
+            return UsageError(err, "help", "нет такой команды: «" + args[0] + "»");
+        }
+        out << help;
+    }
+    return Flushed(out, err, "help");
+}
+
+struct Command {
+    const char* name;
+    int (*run)(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err);
+};
+
+const Command kCommands[] = {
+    {"script", Script},
+    {"price", Price},
+    {"order", RunOrderCommand},
+    {"checklist", RunCheckListCommand},
+    {"explain", RunExplainCommand},
+    {"picture", Picture},
+    {"offer", Offer},
+    {"diff", Diff},
+    {"credit", RunCreditCli},
+    {"list", RunListCommand},
+    {"help", Help},
+};
 
 PictureCommand& PictureCommandSlot() {
     static PictureCommand command = nullptr;
     return command;
 }
 
+int Picture(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (!PictureCommandSlot()) {
+        ReportError(err, "picture", "эта сборка программы не рисует картинок");
+        return 1;
+    }
+    return PictureCommandSlot()(args, in, out, err);
+}
+
 PictureCommand& OfferCommandSlot() {
     static PictureCommand command = nullptr;
     return command;
+}
+
+int Offer(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (!OfferCommandSlot()) {
+        ReportError(err, "offer", "эта сборка программы не печатает предложений");
+        return 1;
+    }
+    return OfferCommandSlot()(args, in, out, err);
 }
 
 }  // namespace
@@ -115,42 +149,29 @@ void SetOfferCommand(PictureCommand command) {
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
            std::ostream& err) {
     if (arguments.empty()) {
-        err << kCliHelp;
+        err << FullHelp();
         return kUsageError;
     }
-    const std::string& command = arguments.front();
-    // No code or scenario name begins with a dash, so help is recognised anywhere.
-    for (const std::string& argument : arguments) {
-        if (argument == "--help" || argument == "-h") {
-            out << kCliHelp;
-            return Flushed(out, err);
-        }
+    const std::string& word = arguments.front();
+    if (word == "--help" || word == "-h") {
+        out << FullHelp();
+        return Flushed(out, err, "");
     }
-    if (command == "--version") {
+    if (word == "--version" || word == "-V") {
         out << "kalvora-cli " << KALVORA_VERSION << '\n';
-        return Flushed(out, err);
+        return Flushed(out, err, "");
     }
-    if (command == "script") return Script(arguments, in, out, err);
-    if (command == "price") return Price(arguments, out, err);
-    if (command == "order" || command == "checklist") return Document(arguments, out, err);
-    if (command == "diff") {
-        DiskFileAccess files;
-        return RunDiff({arguments.begin() + 1, arguments.end()}, in, out, err, files);
-    }
-    if (command == "explain") return RunExplain(arguments, out, err);
-    if (command == "credit") {
-        const int status = RunCreditCommand({arguments.begin() + 1, arguments.end()}, out, err);
-        return Flushed(out, err, status);
-    }
-    if (command == "picture" || command == "offer") {
-        const PictureCommand run = command == "offer" ? OfferCommandSlot() : PictureCommandSlot();
-        if (!run) {
-            err << "kalvora-cli: эта сборка программы не рисует картинок\n";
-            return 1;
+    const Arguments rest(arguments.begin() + 1, arguments.end());
+    for (const Command& command : kCommands) {
+        if (word != command.name) continue;
+        if (word != "help" && AsksForHelp(rest)) {
+            out << CommandHelp(word);
+            return Flushed(out, err, word);
         }
-        return run({arguments.begin() + 1, arguments.end()}, out, err);
+        return command.run(rest, in, out, err);
     }
-    return UsageError(err, "неизвестная команда «" + command + "»");
+    if (word.size() > 1 && word[0] == '-') return UsageError(err, "", "неизвестный ключ " + word);
+    return UsageError(err, "", "неизвестная команда «" + word + "»");
 }
 
 }  // namespace kalvora::cli

@@ -2,6 +2,7 @@
 // .klv file), for the sub-commands that work on one configuration each.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/Configuration.h"
@@ -10,10 +11,25 @@
 
 namespace kalvora::cli {
 
+// The date and time texts a document is stamped with ("06.12.2026", "18:20:08").
+struct DocumentClock {
+    std::string date;
+    std::string time;
+};
+
+// The clock of `--date` when given, else of SOURCE_DATE_EPOCH (`epoch`, seconds since 1970,
+// read as universal time) when set, else none (the system clock at the moment of writing).
+// `--date` takes YYYY-MM-DD, optionally followed by "T" or a blank and HH:MM[:SS]. Nothing and
+// a Russian message in `error` for a text of neither form.
+std::optional<DocumentClock> ChooseClock(const std::optional<std::string>& date, const char* epoch,
+                                         std::string* error);
+
 class CommandLineStart : public UiPort {
   public:
-    // Runs the start code on `argument`. Documents are dated with the system clock.
-    CommandLineStart(const std::string& argument, FileAccess& files);
+    // Runs the start code on `argument`. Documents are dated with `clock`, or with the system
+    // clock when there is none.
+    CommandLineStart(const std::string& argument, FileAccess& files,
+                     std::optional<DocumentClock> clock = std::nullopt);
 
     Configuration& Config() { return config_; }
     // Why the configuration could not be started: the reason the code or file was rejected, or
@@ -27,6 +43,7 @@ class CommandLineStart : public UiPort {
     std::string TimeText() override;
 
   private:
+    std::optional<DocumentClock> clock_;
     std::string error_;
     Configuration config_;
 };

@@ -7,18 +7,17 @@
 #include <string_view>
 #include <utility>
 
+#include "cli/JsonViews.h"
 #include "credit/CreditCalculator.h"
 #include "credit/CreditNumber.h"
+#include "documents/Comparison.h"
+#include "pricing/DiskFileAccess.h"
 
 namespace kalvora {
 
 namespace {
 
 using F = CreditField;
-
-constexpr const char* kUsage =
-    "использование: kalvora-cli credit ЦЕНА [--first-percent П] [--rate-promo С] "
-    "[--rate-real С] [--repay-after N --repay-by M] [--csv]";
 
 struct Figure {
     const char* name;
@@ -56,48 +55,6 @@ std::string Trimmed(const std::string& text) {
     return first == std::string::npos ? std::string() : text.substr(first);
 }
 
-struct Options {
-    std::string price;
-    std::optional<std::string> firstPercent;
-    std::optional<std::string> ratePromo;
-    std::optional<std::string> rateReal;
-    std::optional<std::string> repayAfter;
-    std::optional<std::string> repayBy;
-    bool csv = false;
-};
-
-// Reads the arguments; on failure returns the message to show.
-std::optional<std::string> ReadOptions(const std::vector<std::string>& args, Options& options) {
-    bool havePrice = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        std::optional<std::string>* target = nullptr;
-        if (arg == "--csv") {
-            options.csv = true;
-            continue;
-        }
-        if (arg == "--first-percent") target = &options.firstPercent;
-        if (arg == "--rate-promo") target = &options.ratePromo;
-        if (arg == "--rate-real") target = &options.rateReal;
-        if (arg == "--repay-after") target = &options.repayAfter;
-        if (arg == "--repay-by") target = &options.repayBy;
-        if (target != nullptr) {
-            if (i + 1 == args.size()) return "нет значения у параметра " + arg;
-            *target = args[++i];
-            continue;
-        }
-        if (arg.rfind("--", 0) == 0) return "неизвестный параметр " + arg;
-        if (havePrice) return "лишний аргумент " + arg;
-        options.price = arg;
-        havePrice = true;
-    }
-    if (!havePrice) return "не указана цена автомобиля";
-    if (options.repayAfter.has_value() != options.repayBy.has_value()) {
-        return "параметры --repay-after и --repay-by задаются вместе";
-    }
-    return std::nullopt;
-}
-
 // The range an argument must lie in, and the message that names it.
 struct Range {
     double low;
@@ -131,10 +88,21 @@ constexpr Range kRepayByRange = {
     0,    true, kMaxScheduleMonths,
     true, true, "--repay-by должен быть целым числом месяцев от 0 до 1200"};
 
+// True for digits only, after an optional minus (which the range then refuses with its message).
+bool WholeNumberText(const std::string& text) {
+    const std::size_t first = !text.empty() && text[0] == '-' ? 1 : 0;
+    return text.size() > first && text.find_first_not_of("0123456789", first) == std::string::npos;
+}
+
 // The argument as the calculator reads it: a whole number in digits, any other number with a
-// point. On failure, `problem` names the range and what was given.
+// point. On failure, `problem` names the range and what was given. A whole number is digits
+// alone: "21,000", "21.000" and "1e3" are not read as 21 or 1000 dollars.
 std::optional<std::string> InRange(const std::string& text, const Range& range,
                                    std::string* problem) {
+    if (range.wholeNumber && !WholeNumberText(text)) {
+        *problem = std::string(range.message) + ", а не «" + text + "»";
+        return std::nullopt;
+    }
     std::string plain = text;
     for (char& c : plain) {
         if (c == ',') c = '.';
@@ -153,67 +121,28 @@ std::optional<std::string> InRange(const std::string& text, const Range& range,
 
 }  // namespace
 
-int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    Options options;
-    if (const auto problem = ReadOptions(args, options)) {
-        err << "ошибка: " << *problem << '\n' << kUsage << '\n';
-        return 2;
-    }
-    // Every number is checked against its range before the calculator sees it, so that no
-    // absurd loan is computed (the window paints such fields red; here they are refused).
-    std::string problem;
-    const std::optional<std::string> price = InRange(options.price, kPriceRange, &problem);
-    CreditCalculator calc('.');
-    const struct {
-        const std::optional<std::string>& text;
-        const Range& range;
-        CreditField field;
-    } inputs[] = {
-        {options.firstPercent, kFirstPercentRange, F::Edit4},
-        {options.ratePromo, kPromoRateRange, F::StavkaF},
-        {options.rateReal, kRealRateRange, F::StavkaR},
-        {options.repayAfter, kRepayAfterRange, F::SpustEdit},
-        {options.repayBy, kRepayByRange, F::Edit8},
-    };
-    for (const auto& input : inputs) {
-        if (!problem.empty()) break;
-        if (!input.text) continue;
-        if (const auto value = InRange(*input.text, input.range, &problem)) {
-            calc.Type(input.field, *value);
-        }
-    }
-    if (!problem.empty()) {
-        err << "ошибка: " << problem << '\n';
-        return 2;
-    }
-    calc.Open(static_cast<std::int32_t>(std::stoll(*price)));
-
-    const char sep = options.csv ? ',' : '\t';
-    if (options.csv) out << "field,value\n";
-    for (const Figure& f : kFigures) out << f.name << sep << Trimmed(calc.Text(f.field)) << '\n';
-    for (const Figure& f : kTotals) out << f.name << sep << Trimmed(calc.Text(f.field)) << '\n';
-    out << '\n';
-    if (options.csv) {
-        for (std::size_t c = 0; c < kScheduleHeader.size(); ++c) {
-            out << (c == 0 ? "" : ",") << kScheduleHeader[c];
-        }
-        out << '\n';
-    }
-    const auto& grid = calc.Grid();
-    for (std::size_t r = 1; r < grid.size(); ++r) {
-        for (std::size_t c = 0; c < grid[r].size(); ++c) {
-            if (c > 0) out << sep;
-            out << Trimmed(grid[r][c]);
-        }
-        out << '\n';
-    }
-    return 0;
+std::vector<cli::OptionSpec> CreditOptionSpecs() {
+    return {{"--first-percent", true},
+            {"--rate-promo", true},
+            {"--rate-real", true},
+            {"--repay-after", true},
+            {"--repay-by", true}};
 }
 
-std::optional<std::string> TakeCreditOptions(std::vector<std::string>* args, CreditCalculator& calc,
-                                             bool* given) {
+void CreditTerms::ApplyTo(CreditCalculator& calc) const {
+    for (const Input& input : inputs) calc.Type(input.field, input.text);
+}
+
+std::optional<CreditTerms> ReadCreditTerms(const cli::ParsedArguments& parsed,
+                                           std::string* problem) {
+    const std::optional<std::string> repayAfter = parsed.Value("--repay-after");
+    const std::optional<std::string> repayBy = parsed.Value("--repay-by");
+    if (repayAfter.has_value() != repayBy.has_value()) {
+        *problem = "параметры --repay-after и --repay-by задаются вместе";
+        return std::nullopt;
+    }
     const struct {
-        const char* name;
+        const char* option;
         const Range& range;
         CreditField field;
     } options[] = {
@@ -223,29 +152,175 @@ std::optional<std::string> TakeCreditOptions(std::vector<std::string>* args, Cre
         {"--repay-after", kRepayAfterRange, F::SpustEdit},
         {"--repay-by", kRepayByRange, F::Edit8},
     };
-    std::vector<std::string> rest;
-    bool repayAfter = false;
-    bool repayBy = false;
-    for (std::size_t i = 0; i < args->size(); ++i) {
-        const std::string& arg = (*args)[i];
-        const auto option = std::find_if(std::begin(options), std::end(options),
-                                         [&](const auto& o) { return arg == o.name; });
-        if (option == std::end(options)) {
-            rest.push_back(arg);
-            continue;
-        }
-        if (i + 1 == args->size()) return "нет значения у параметра " + arg;
-        std::string problem;
-        const auto value = InRange((*args)[++i], option->range, &problem);
-        if (!value) return problem;
-        calc.Type(option->field, *value);
-        *given = true;
-        repayAfter = repayAfter || option->field == F::SpustEdit;
-        repayBy = repayBy || option->field == F::Edit8;
+    CreditTerms terms;
+    for (const auto& option : options) {
+        const std::optional<std::string> text = parsed.Value(option.option);
+        if (!text) continue;
+        const std::optional<std::string> value = InRange(*text, option.range, problem);
+        if (!value) return std::nullopt;
+        terms.inputs.push_back({option.field, *value});
     }
-    if (repayAfter != repayBy) return "параметры --repay-after и --repay-by задаются вместе";
-    *args = std::move(rest);
-    return std::nullopt;
+    // The loan is paid off at the end of its term: a repayment that would start then or later
+    // repays nothing, and its months would only stretch the schedule with empty rows.
+    if (repayAfter) {
+        const CreditCalculator fresh('.');
+        const long long term = std::stoll(Trimmed(fresh.Text(F::SrokF)));
+        if (std::stoll(terms.inputs[terms.inputs.size() - 2].text) >= term) {
+            terms.inputs.resize(terms.inputs.size() - 2);
+        }
+    }
+    return terms;
 }
+
+std::optional<std::int32_t> ReadCarPrice(const std::string& text, FileAccess& files,
+                                         std::string* problem) {
+    // Digits (or what looks like a number: a sign, a separator, an exponent) are a price;
+    // anything else is a code or a file, as the program reads its own argument.
+    const bool numeric = !text.empty() && !files.Exists(text) &&
+                         text.find_first_not_of("0123456789+-.,eE") == std::string::npos &&
+                         text.find_first_of("0123456789") != std::string::npos;
+    if (numeric || text.empty()) {
+        const std::optional<std::string> price = InRange(text, kPriceRange, problem);
+        if (!price) return std::nullopt;
+        return static_cast<std::int32_t>(std::stoll(*price));
+    }
+    const SettledConfiguration settled = SettleArgument(text, files);
+    if (!settled.facts) {
+        *problem = text + ": не цена (целое число долларов) и не конфигурация: " + settled.error;
+        return std::nullopt;
+    }
+    return settled.facts->total;
+}
+
+namespace {
+
+// A figure as a JSON number; an empty cell is null.
+cli::Json Number(const std::string& text) {
+    const std::optional<double> value = ParseDecimal(Trimmed(text), '.');
+    if (!value) return nullptr;
+    return *value;
+}
+
+// A number of the calculator (with a point) as a spreadsheet with `separator` reads it.
+std::string WithSeparator(std::string text, char separator) {
+    for (char& c : text) {
+        if (c == '.') c = separator;
+    }
+    return text;
+}
+
+// The month rows of the grid that hold something besides the month.
+std::vector<const ScheduleRow*> ScheduleRows(const CreditCalculator& calc) {
+    std::vector<const ScheduleRow*> rows;
+    const auto& grid = calc.Grid();
+    for (std::size_t r = 1; r < grid.size(); ++r) {
+        bool filled = false;
+        for (std::size_t c = 1; c < grid[r].size(); ++c) filled |= !Trimmed(grid[r][c]).empty();
+        if (filled) rows.push_back(&grid[r]);
+    }
+    return rows;
+}
+
+void WriteJson(const CreditCalculator& calc, std::ostream& out) {
+    cli::Json figures = cli::Json::object();
+    for (const Figure& f : kFigures) figures[f.name] = Number(calc.Text(f.field));
+    for (const Figure& f : kTotals) figures[f.name] = Number(calc.Text(f.field));
+    cli::Json schedule = cli::Json::array();
+    for (const ScheduleRow* row : ScheduleRows(calc)) {
+        cli::Json month = cli::Json::object();
+        for (std::size_t c = 0; c < kScheduleHeader.size(); ++c) {
+            month[kScheduleHeader[c]] = Number((*row)[c]);
+        }
+        schedule.push_back(month);
+    }
+    out << cli::JsonLine({{"figures", figures}, {"schedule", schedule}}) << '\n';
+}
+
+}  // namespace
+
+int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::vector<cli::OptionSpec> specs = CreditOptionSpecs();
+    specs.insert(specs.end(), {{"--csv"}, {"--json"}, {"--decimal", true}, {"--table", true}});
+    std::string problem;
+    const auto parsed = cli::ParseArguments(args, specs, &problem);
+    if (!parsed) return cli::UsageError(err, "credit", problem);
+    if (parsed->operands.empty())
+        return cli::UsageError(err, "credit", "не указана цена автомобиля");
+    if (parsed->operands.size() > 1) {
+        return cli::UsageError(err, "credit", "лишний аргумент " + parsed->operands[1]);
+    }
+    const bool csv = parsed->Has("--csv");
+    const bool json = parsed->Has("--json");
+    const std::string decimal = parsed->Value("--decimal").value_or(".");
+    // Without --table both tables are written, the figures first.
+    const std::string table = parsed->Value("--table").value_or("");
+    if (csv && json) return cli::UsageError(err, "credit", "--csv и --json вместе не задаются");
+    if (decimal != "." && decimal != ",") {
+        return cli::UsageError(err, "credit",
+                               "--decimal: разделитель «.» или «,», а не «" + decimal + "»");
+    }
+    if (parsed->Has("--table") && table != "schedule" && table != "summary") {
+        return cli::UsageError(err, "credit",
+                               "--table: summary или schedule, а не «" + table + "»");
+    }
+    if (!csv && (parsed->Has("--decimal") || parsed->Has("--table"))) {
+        return cli::UsageError(err, "credit", "--decimal и --table задаются вместе с --csv");
+    }
+    // Every number is checked against its range before the calculator sees it, so that no
+    // absurd loan is computed (the window paints such fields red; here they are refused).
+    DiskFileAccess files;
+    const std::optional<std::int32_t> price = ReadCarPrice(parsed->operands[0], files, &problem);
+    std::optional<CreditTerms> terms;
+    if (price) terms = ReadCreditTerms(*parsed, &problem);
+    if (!price || !terms) {
+        cli::ReportError(err, "credit", problem);
+        return 2;
+    }
+    CreditCalculator calc('.');
+    terms->ApplyTo(calc);
+    calc.Open(*price);
+
+    if (json) {
+        WriteJson(calc, out);
+        return 0;
+    }
+    // A Russian spreadsheet reads "8000,00"; its fields are then parted with semicolons.
+    const char sep = csv ? (decimal == "," ? ';' : ',') : '\t';
+    const char point = decimal[0];
+    if (table != "schedule") {
+        if (csv) out << "field" << sep << "value\n";
+        for (const Figure& f : kFigures) {
+            out << f.name << sep << WithSeparator(Trimmed(calc.Text(f.field)), point) << '\n';
+        }
+        for (const Figure& f : kTotals) {
+            out << f.name << sep << WithSeparator(Trimmed(calc.Text(f.field)), point) << '\n';
+        }
+    }
+    if (table.empty()) out << '\n';
+    if (table != "summary") {
+        if (csv) {
+            for (std::size_t c = 0; c < kScheduleHeader.size(); ++c) {
+                out << (c == 0 ? "" : std::string(1, sep)) << kScheduleHeader[c];
+            }
+            out << '\n';
+        }
+        for (const ScheduleRow* row : ScheduleRows(calc)) {
+            for (std::size_t c = 0; c < row->size(); ++c) {
+                if (c > 0) out << sep;
+                out << WithSeparator(Trimmed((*row)[c]), point);
+            }
+            out << '\n';
+        }
+    }
+    return 0;
+}
+
+namespace cli {
+int RunCreditCli(const std::vector<std::string>& args, std::istream&, std::ostream& out,
+                 std::ostream& err) {
+    const int status = RunCreditCommand(args, out, err);
+    return Flushed(out, err, "credit", status);
+}
+}  // namespace cli
 
 }  // namespace kalvora

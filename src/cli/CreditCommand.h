@@ -1,28 +1,58 @@
-// kalvora-cli credit: the credit calculator without a window.
+// kalvora-cli credit: the credit calculator without a window. The credit options and the car's
+// price are read by functions of their own, for every command that computes a credit.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "cli/CommandLine.h"
+#include "credit/CreditCalculator.h"
+#include "pricing/ConfigFile.h"
+
 namespace kalvora {
 
-// Runs "credit PRICE [--first-percent P] [--rate-promo R] [--rate-real R]
-// [--repay-after N --repay-by M] [--csv]"; `args` are the words after "credit". Numbers are read
-// and written with a decimal point. Prints the figures, one "name<TAB>value" line each, an empty
-// line, then one line per month of the schedule; with --csv the same, comma-separated, each table
-// under a header line. Returns 0, or 2 with a Russian message on `err` for bad arguments or
-// inputs the calculator refuses.
+// --first-percent, --rate-promo, --rate-real, --repay-after and --repay-by, for a command's
+// option list.
+std::vector<cli::OptionSpec> CreditOptionSpecs();
+
+// The credit options of a command line, checked against their ranges and ready to be typed into
+// the calculator (a decimal comma already a point).
+struct CreditTerms {
+    struct Input {
+        CreditField field;
+        std::string text;
+    };
+    std::vector<Input> inputs;
+
+    // Types every input into `calc`, as a person filling in the window would.
+    void ApplyTo(CreditCalculator& calc) const;
+};
+
+// Reads the credit options of `parsed`. Nothing, with a Russian message in `problem`, for a
+// value out of its range, or --repay-after without --repay-by. An early repayment that starts
+// at or after the end of the term is no early repayment and is left out.
+std::optional<CreditTerms> ReadCreditTerms(const cli::ParsedArguments& parsed,
+                                           std::string* problem);
+
+// The car's price: whole dollars (digits only, from 1 to 2147483647), or a code or a .klv file
+// whose configuration's total is the price. Nothing, with a Russian message, otherwise.
+std::optional<std::int32_t> ReadCarPrice(const std::string& text, FileAccess& files,
+                                         std::string* problem);
+
+// Runs "credit PRICE [options] [--csv [--decimal ,] [--table schedule|summary]] [--json]"; `args`
+// are the words after "credit". Prints the figures, one "name<TAB>value" line each, an empty
+// line, then one line per month of the schedule; --csv the same comma-separated, each table
+// under a header line; --json one object. Returns 0, or 2 with a message on `err` for bad
+// arguments or inputs the calculator refuses.
 int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-class CreditCalculator;
-
-// The credit options of "credit" (--first-percent, --rate-promo, --rate-real, --repay-after,
-// --repay-by) taken out of `args` and typed into `calc`, checked as "credit" checks them; the
-// other arguments stay in `args`. Sets `given` when there was one. Returns the message for a bad
-// or incomplete one.
-std::optional<std::string> TakeCreditOptions(std::vector<std::string>* args, CreditCalculator& calc,
-                                             bool* given);
+namespace cli {
+// The same with the streams of every command, writing errors that cannot be written reported.
+int RunCreditCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                 std::ostream& err);
+}  // namespace cli
 
 }  // namespace kalvora

@@ -1,11 +1,10 @@
 #include "cli/DiffCommand.h"
 
-#include <cerrno>
-
-#include "pricing/DiskFiles.h"
-
+#include "cli/CommandLine.h"
+#include "cli/JsonViews.h"
 #include "cli/ScriptUi.h"
 #include "documents/Comparison.h"
+#include "pricing/DiskFiles.h"
 
 namespace kalvora::cli {
 
@@ -42,14 +41,49 @@ bool Resolve(std::string* argument, std::istream& in, bool* stdinUsed, std::ostr
     return true;
 }
 
+Json Side(const ConfigurationFacts& facts, const std::string& input) {
+    return {{"input", input}, {"code", facts.code}, {"price", facts.total}};
+}
+
+// A cell of the tab-separated form as a figure where it is one ("540"), else as it stands.
+Json Cell(const std::string& text) {
+    if (!text.empty() && text.find_first_not_of("-0123456789") == std::string::npos &&
+        text != "-" && text.size() < 12) {
+        return std::stoll(text);
+    }
+    return text;
+}
+
+std::string ComparisonJson(const Comparison& comparison, const std::string& a,
+                           const std::string& b) {
+    Json differences = Json::array();
+    for (const ComparisonRow& row : comparison.rows) {
+        if (!row.differs) continue;
+        std::string kind = row.key;
+        std::string name = row.label;
+        if (row.section != ComparisonSection::Choices) {
+            kind = row.section == ComparisonSection::Standard ? "standard" : "option";
+            name = row.key;
+        }
+        differences.push_back(
+            {{"what", kind}, {"name", name}, {"a", Cell(row.tsvA)}, {"b", Cell(row.tsvB)}});
+    }
+    return JsonLine({{"a", Side(comparison.a, a)},
+                     {"b", Side(comparison.b, b)},
+                     {"same", comparison.Same()},
+                     {"differences", differences},
+                     {"total",
+                      {{"a", comparison.a.total},
+                       {"b", comparison.b.total},
+                       {"difference", comparison.Difference()}}}});
+}
+
 }  // namespace
 
 int RunDiff(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-            std::ostream& err, FileAccess& files) {
+            std::ostream& err, FileAccess& files, bool json) {
     if (arguments.size() != 2) {
-        err << "kalvora-cli: diff: нужны ровно два кода или файла\n"
-            << "Справка: kalvora-cli --help\n";
-        return kTrouble;
+        return UsageError(err, "diff", "нужны ровно два кода или файла");
     }
     std::string a = arguments[0];
     std::string b = arguments[1];
@@ -68,13 +102,14 @@ int RunDiff(const std::vector<std::string>& arguments, std::istream& in, std::os
         }
         return kTrouble;
     }
-    for (const std::string& line : ComparisonTsv(*result.comparison)) out << line << '\n';
-    out.flush();
-    if (!out) {
-        err << "kalvora-cli: " << OutputFailed(errno) << '\n';
-        return kTrouble;
+    if (json) {
+        out << ComparisonJson(*result.comparison, a, b) << '\n';
+    } else {
+        for (const std::string& line : ComparisonTsv(*result.comparison)) out << line << '\n';
     }
-    return result.comparison->Same() ? kSame : kDifferent;
+    return Flushed(out, err, "diff") != 0 ? kTrouble
+           : result.comparison->Same()    ? kSame
+                                          : kDifferent;
 }
 
 }  // namespace kalvora::cli

@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <set>
 
+#include "cli/CommandLine.h"
 #include "cli/CommandLineStart.h"
 #include "cli/CreditCommand.h"
 #include "credit/CreditCalculator.h"
@@ -21,12 +23,6 @@
 namespace kalvora::cli {
 
 namespace {
-
-int Usage(std::ostream& err, const std::string& why) {
-    err << "kalvora-cli: offer: " << why << "\n"
-        << "Справка: kalvora-cli --help\n";
-    return 2;
-}
 
 // Qt's own notes are not the command's messages; only fatal ones get through.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -77,35 +73,31 @@ std::string OutputName(const std::string& input, std::set<std::string>* used) {
 
 }  // namespace
 
-int RunOfferCommand(const std::vector<std::string>& arguments, std::ostream& out,
+int RunOfferCommand(const std::vector<std::string>& arguments, std::istream&, std::ostream& out,
                     std::ostream& err) {
-    std::vector<std::string> args = arguments;
+    std::vector<OptionSpec> specs = CreditOptionSpecs();
+    specs.push_back({"--credit"});
+    specs.push_back({"--date", true});
+    specs.push_back({"--output-dir", true});
+    std::string error;
+    const auto parsed = ParseArguments(arguments, specs, &error);
+    if (!parsed) return UsageError(err, "offer", error);
+    const auto terms = ReadCreditTerms(*parsed, &error);
+    if (!terms) return UsageError(err, "offer", error);
     CreditCalculator calc(',');
-    bool credit = false;
-    if (const auto problem = TakeCreditOptions(&args, calc, &credit)) return Usage(err, *problem);
-    std::optional<std::string> dateOption;
-    std::optional<std::string> outputDir;
-    std::vector<std::string> files;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--credit") {
-            credit = true;
-        } else if (arg == "--date" || arg == "--output-dir") {
-            if (i + 1 == args.size()) return Usage(err, "нет значения у параметра " + arg);
-            (arg == "--date" ? dateOption : outputDir) = args[++i];
-        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-            return Usage(err, "неизвестный параметр " + arg);
-        } else {
-            files.push_back(arg);
-        }
-    }
+    terms->ApplyTo(calc);
+    const bool credit = parsed->Has("--credit") || !terms->inputs.empty();
+    const std::optional<std::string> dateOption = parsed->Value("--date");
+    const std::optional<std::string> outputDir = parsed->Value("--output-dir");
+    const std::vector<std::string>& files = parsed->operands;
     if (outputDir ? files.empty() : files.size() != 2) {
-        return Usage(err, outputDir ? "не задан ни один код или файл"
+        return UsageError(err, "offer",
+                          outputDir ? "не задан ни один код или файл"
                                     : "нужны код или файл конфигурации и имя файла PDF");
     }
     std::string problem;
     const std::optional<OfferDate> date = DateOf(dateOption, &problem);
-    if (!date) return Usage(err, problem);
+    if (!date) return UsageError(err, "offer", problem);
 
     // Each input and where its offer goes ("-": the standard output).
     std::vector<std::pair<std::string, std::string>> jobs;
@@ -113,6 +105,9 @@ int RunOfferCommand(const std::vector<std::string>& arguments, std::ostream& out
         std::set<std::string> used;
         const std::string folder =
             outputDir->empty() || outputDir->back() == '/' ? *outputDir : *outputDir + "/";
+        // The folder is made when missing, as "mkdir -p" would; a failure shows on the first write.
+        std::error_code ignored;
+        std::filesystem::create_directories(*outputDir, ignored);
         for (const std::string& input : files)
             jobs.emplace_back(input, folder + OutputName(input, &used));
     } else {
@@ -126,7 +121,7 @@ int RunOfferCommand(const std::vector<std::string>& arguments, std::ostream& out
     for (const auto& [input, target] : jobs) {
         CommandLineStart start(input, access);
         if (!start.Error().empty()) {
-            err << "kalvora-cli: offer: " << input << ": " << start.Error() << '\n';
+            ReportError(err, "offer", input + ": " + start.Error());
             status = 1;
             continue;
         }
@@ -134,22 +129,17 @@ int RunOfferCommand(const std::vector<std::string>& arguments, std::ostream& out
             MakeOffer(start.Config(), dealer, *date, credit ? &calc : nullptr);
         const QByteArray pdf = offer ? offer::OfferPdf(*offer, *date) : QByteArray();
         if (pdf.isEmpty()) {
-            err << "kalvora-cli: offer: " << input << ": не удалось составить предложение\n";
+            ReportError(err, "offer", input + ": не удалось составить предложение");
             status = 1;
             continue;
         }
         if (target == "-") {
             out.write(pdf.constData(), pdf.size());
-            out.flush();
-            if (!out) {
-                err << "kalvora-cli: offer: не удалось записать вывод\n";
-                return 1;
-            }
+            if (Flushed(out, err, "offer") != 0) return 1;
             continue;
         }
-        std::string error;
         if (!access.WriteFile(target, pdf.toStdString(), &error)) {
-            err << "kalvora-cli: offer: " << SaveFailedMessage(target, error) << '\n';
+            ReportError(err, "offer", SaveFailedMessage(target, error));
             status = 1;
         }
     }

@@ -1,6 +1,7 @@
 // kalvora-cli offer: the offer letter of one or many configurations as PDF files.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@ namespace kalvora::cli {
 // date is --date, else SOURCE_DATE_EPOCH, else today. The dealer comes from "[Offer]" of the
 // settings file. Needs no display. 0 when every file was written, 1 when one could not be
 // (the others are still written), 2 for wrong arguments.
-int RunOfferCommand(const std::vector<std::string>& arguments, std::ostream& out,
+int RunOfferCommand(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                     std::ostream& err);
 
 }  // namespace kalvora::cli

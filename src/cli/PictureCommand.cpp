@@ -5,13 +5,14 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <regex>
+#include <utility>
+#include <vector>
 
+#include "cli/BatchRun.h"
 #include "cli/CommandLineStart.h"
 #include "cli/ScriptUi.h"
 #include "model/CarLook.h"
@@ -27,12 +28,6 @@ namespace {
 constexpr int kDefaultWidth = 800;
 constexpr int kDefaultHeight = 320;
 constexpr int kLargest = 4000;
-
-int Usage(std::ostream& err, const std::string& why) {
-    err << "kalvora-cli: picture: " << why << "\n"
-        << "Справка: kalvora-cli --help\n";
-    return 2;
-}
 
 std::optional<QSize> ParseSize(const std::string& text) {
     static const std::regex form("([0-9]{1,4})x([0-9]{1,4})");
@@ -76,61 +71,84 @@ bool IsSameFile(const std::string& input, const std::string& output) {
 
 }  // namespace
 
-int RunPictureCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                      std::ostream& err) {
-    std::vector<std::string> files;
+int RunPictureCommand(const std::vector<std::string>& arguments, std::istream& in,
+                      std::ostream& out, std::ostream& err) {
+    std::vector<OptionSpec> specs = BatchOptionSpecs();
+    specs.push_back({"--size", true});
+    std::string error;
+    const auto parsed = ParseArguments(arguments, specs, &error);
+    std::optional<BatchTarget> target;
+    if (parsed) target = ReadBatchTarget(*parsed, &error);
+    if (!parsed || !target) return UsageError(err, "picture", error);
     QSize size(kDefaultWidth, kDefaultHeight);
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == "--size") {
-            if (i + 1 >= arguments.size()) return Usage(err, "после --size нужен размер ШxВ");
-            const auto parsed = ParseSize(arguments[++i]);
-            if (!parsed) {
-                return Usage(err, "размер «" + arguments[i] +
-                                      "» не подходит: нужно ШxВ, от 1x1 до 4000x4000");
-            }
-            size = *parsed;
-        } else {
-            files.push_back(arguments[i]);
+    if (const auto text = parsed->Value("--size")) {
+        const auto chosen = ParseSize(*text);
+        if (!chosen) {
+            return UsageError(err, "picture",
+                              "размер «" + *text + "» не подходит: нужно ШxВ, от 1x1 до 4000x4000");
         }
+        size = *chosen;
     }
-    if (files.size() != 2) return Usage(err, "нужны код или файл конфигурации и имя файла PNG");
+    // Without --output-dir or --name: one configuration and the file to write.
+    const std::vector<std::string>& operands = parsed->operands;
+    if (!target->ToFiles() && operands.size() != 2) {
+        return UsageError(err, "picture",
+                          "нужны код или файл конфигурации и имя файла PNG (для нескольких "
+                          "картинок: --output-dir ПАПКА)");
+    }
 
-    if (IsSameFile(files[0], files[1])) {
-        err << "kalvora-cli: picture: "
-            << EscapeLine(SaveFailedMessage(files[1], "это входной файл команды")) << '\n';
-        return 1;
-    }
-    DiskFileAccess access;
-    CommandLineStart start(files[0], access);
-    if (!start.Error().empty()) {
-        err << "kalvora-cli: " << EscapeLine(files[0]) << ": " << EscapeLine(start.Error()) << '\n';
-        return 1;
-    }
-    const CarLook look = LookOf(start.Config());
-
+    DiskFileAccess files;
     const auto application = OffscreenApplication();
-    const QImage image = pictures::RenderCar(look, size);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (image.isNull() || !image.save(&buffer, "PNG")) {
-        err << "kalvora-cli: picture: не удалось нарисовать автомобиль\n";
+    // A day's cars come in a few dozen looks: each is drawn once per run.
+    std::vector<std::pair<CarLook, std::string>> drawn;
+    const MakeDocument draw = [&](const std::string& input) {
+        BatchDocument document;
+        CommandLineStart start(input, files);
+        if (!start.Error().empty()) {
+            document.error = start.Error();
+            return document;
+        }
+        document.code = start.Config().Edit1();
+        const CarLook look = LookOf(start.Config());
+        for (const auto& [known, png] : drawn) {
+            if (known == look) {
+                document.bytes = png;
+                return document;
+            }
+        }
+        const QImage image = pictures::RenderCar(look, size);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (image.isNull() || !image.save(&buffer, "PNG")) {
+            document.error = "не удалось нарисовать автомобиль";
+        } else {
+            document.bytes.assign(png.constData(), static_cast<std::size_t>(png.size()));
+            drawn.emplace_back(look, document.bytes);
+        }
+        return document;
+    };
+    if (target->ToFiles()) {
+        InputList inputs(operands, in);
+        return RunBatch({"picture", "png"}, *target, inputs, draw, out, err, files);
+    }
+    if (IsSameFile(operands[0], operands[1])) {
+        ReportError(err, "picture", SaveFailedMessage(operands[1], "это входной файл команды"));
         return 1;
     }
-    const std::string_view bytes(png.constData(), static_cast<std::size_t>(png.size()));
-    if (files[1] == "-") {
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            err << "kalvora-cli: " << OutputFailed(errno) << '\n';
-            return 1;
-        }
-        return 0;
+    const BatchDocument document = draw(operands[0]);
+    if (!document.error.empty()) {
+        ReportError(err, "picture", operands[0] + ": " + document.error);
+        return 1;
+    }
+    if (operands[1] == "-") {
+        out.write(document.bytes.data(), static_cast<std::streamsize>(document.bytes.size()));
+        return Flushed(out, err, "picture", 0);
     }
     // Written as a configuration is saved: a temporary file renamed over the target, so the
     // previous picture stays whole whatever happens to the write.
-    if (const FileResult written = WriteFileAtomically(files[1], bytes); !written) {
-        err << "kalvora-cli: " << EscapeLine(SaveFailedMessage(files[1], written.reason)) << '\n';
+    if (!files.WriteFile(operands[1], document.bytes, &error)) {
+        ReportError(err, "picture", SaveFailedMessage(operands[1], error));
         return 1;
     }
     return 0;

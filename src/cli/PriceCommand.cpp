@@ -1,6 +1,7 @@
 #include "cli/PriceCommand.h"
 
 #include "cli/CommandLineStart.h"
+#include "cli/JsonViews.h"
 #include "cli/ScriptUi.h"
 
 namespace kalvora::cli {
@@ -22,10 +23,23 @@ std::string Field(const std::string& text) {
 
 }  // namespace
 
-int RunPrice(const std::vector<std::string>& arguments, std::ostream& out, FileAccess& files) {
+int RunPrice(InputList& inputs, std::ostream& out, FileAccess& files, bool json) {
     int status = 0;
-    for (const std::string& argument : arguments) {
+    std::string argument;
+    while (inputs.Next(&argument)) {
         CommandLineStart start(argument, files);
+        if (json) {
+            Json line = {{"input", argument}};
+            if (start.Error().empty()) {
+                line["code"] = start.Config().Edit1();
+                line["price"] = start.Config().CurrentPrice();
+            } else {
+                line["error"] = start.Error();
+                status = 1;
+            }
+            out << JsonLine(line) << '\n';
+            continue;
+        }
         out << Field(argument) << '\t';
         if (start.Error().empty()) {
             out << start.Config().Edit1() << '\t' << start.Config().CurrentPrice() << '\n';

@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "cli/BatchRun.h"
 #include "pricing/ConfigFile.h"
 
 namespace kalvora::cli {
 
-// One line per argument, "ARGUMENT<TAB>CODE<TAB>PRICE" or "ARGUMENT<TAB>error: MESSAGE".
-// Returns 0 when every argument was priced, 1 otherwise.
-int RunPrice(const std::vector<std::string>& arguments, std::ostream& out, FileAccess& files);
+// One line per input, "INPUT<TAB>CODE<TAB>PRICE" or "INPUT<TAB>error: MESSAGE"; with `json`,
+// {"input", "code", "price"} or {"input", "error"}. Returns 0 when every input was priced, 1
+// otherwise.
+int RunPrice(InputList& inputs, std::ostream& out, FileAccess& files, bool json = false);
 
 }  // namespace kalvora::cli

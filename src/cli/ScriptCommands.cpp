@@ -150,7 +150,8 @@ void Click(ScriptSession& s, const ScriptLine& line) {
         throw UnknownControl(name);
     }
     // A disabled control ignores the mouse.
-    if (!control.enabled) return;
+    if (!control.enabled)
+        return s.NoteShortfall("«" + name + "» недоступен: щелчок ничего не сделал");
     s.Focus().MoveToClicked(control.target);
     Configuration& c = s.Config();
     const int i = control.target.index;
@@ -184,7 +185,8 @@ void Focus(ScriptSession& s, const ScriptLine& line) {
     Control control;
     if (!FindMainControl(s.Config(), name, &control)) throw UnknownControl(name);
     // A disabled control cannot take the focus.
-    if (control.enabled) s.Focus().MoveTo(control.target);
+    if (!control.enabled) return s.NoteShortfall("«" + name + "» недоступен: фокус не перешёл");
+    s.Focus().MoveTo(control.target);
 }
 
 void Trim(ScriptSession& s, const ScriptLine& line) {
@@ -237,7 +239,8 @@ void Open(ScriptSession& s, const ScriptLine& line) {
     // As for a reset: the opened code takes the focus to the code field.
     s.Focus().RememberWish();
     const ActionScope action(s.History(), {ActionKind::Open, 0});
-    s.Config().OpenFile(path, s.Files());
+    const Result result = s.Config().OpenFile(path, s.Files());
+    if (!result.Succeeded()) s.NoteShortfall("файл «" + path + "» не открыт: " + result.reason);
 }
 
 void Save(ScriptSession& s, const ScriptLine& line) {
@@ -247,8 +250,12 @@ void Save(ScriptSession& s, const ScriptLine& line) {
     if (blank == std::string::npos || blank == 0) throw ScriptError("ожидается «save ПУТЬ yes|no»");
     const bool answer = Answer(rest.substr(blank + 1));
     s.Ui().SetAnswer(answer);
-    s.Config().SaveToFile(rest.substr(0, blank), s.Files());
+    const Result result = s.Config().SaveToFile(rest.substr(0, blank), s.Files());
     s.Ui().SetAnswer(std::nullopt);
+    // Keeping an existing file is the scenario's own answer, not a failure.
+    if (result.outcome == Outcome::Rejected) {
+        s.NoteShortfall("файл «" + rest.substr(0, blank) + "» не сохранён: " + result.reason);
+    }
 }
 
 void UndoCommand(ScriptSession& s, const ScriptLine& line) {
@@ -485,6 +492,10 @@ void PrintWhy(ScriptSession& s, const ScriptLine& line) {
 }
 
 void Print(ScriptSession& s, const ScriptLine& line) {
+    // Before `start` the window shows what it was designed with, not a configuration.
+    if (s.Config().StartupPending()) {
+        s.NoteShortfall("print до start: программа ещё не запущена, видны значения из дизайнера");
+    }
     if (line.words.size() >= 2 && line.words[1] == "why") return PrintWhy(s, line);
     ExpectWords(line, 2, "print ВИД");
     for (const CommandRow& view : kViews) {

@@ -62,7 +62,8 @@ void ScriptSession::CodeDecoded() {
     focus_.MoveTo(FocusTarget::Edit1());
 }
 
-int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess& files) {
+int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess& files,
+              const ScriptOptions& options) {
     ScriptSession session(out, files);
     // Counted in 64 bits: a scenario piped in may run for billions of lines.
     std::int64_t number = 0;
@@ -91,6 +92,11 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess
                 session.Run(line);
                 // A person typing a scenario sees each answer at once.
                 out.flush();
+                const std::string shortfall = session.TakeShortfall();
+                if (options.strict && !shortfall.empty()) {
+                    err << "error: " << number << ": " << OneLine(shortfall) << '\n';
+                    return 1;
+                }
             } catch (const ScriptError& e) {
                 out.flush();
                 err << "error: " << number << ": " << e.what() << '\n';

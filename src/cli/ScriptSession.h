@@ -8,6 +8,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/ScriptUi.h"
@@ -65,6 +66,11 @@ class ScriptSession : private ConfigurationObserver {
     CreditCalculator& Credit() { return credit_; }
     ActionHistory& History() { return history_; }
 
+    // A line that was played but did not do what it says (a click on a disabled control, a
+    // file that was not opened): remembered for --strict, which ends the run there.
+    void NoteShortfall(std::string why) { shortfall_ = std::move(why); }
+    std::string TakeShortfall() { return std::exchange(shortfall_, std::string()); }
+
   private:
     void PriceComputed() override;
     void CodeDecoded() override;
@@ -77,10 +83,19 @@ class ScriptSession : private ConfigurationObserver {
     ActionHistory history_;    // undo, redo, and what each action changed
     OrderDocument order_;      // the order window ("Заказ...")
     CreditCalculator credit_;  // the credit window ("Кредит...")
+    std::string shortfall_;
+};
+
+struct ScriptOptions {
+    // A click or focus that does nothing (a disabled or hidden control), an open or save that
+    // failed, or a print before `start` ends the run with status 1, after its output.
+    bool strict = false;
 };
 
 // Plays a whole scenario from `in`: 0 when it ran to its end, 2 on a line that cannot be
-// played (reported on `err` as "error: LINE: WHY"), 1 when the program itself failed.
-int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess& files);
+// played (reported on `err` as "error: LINE: WHY"), 1 when the program itself failed or, with
+// `strict`, a line did not do what it says.
+int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess& files,
+              const ScriptOptions& options = {});
 
 }  // namespace kalvora::cli

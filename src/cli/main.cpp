@@ -4,8 +4,7 @@
 #include "cli/CliMain.h"
 #include "pricing/DiskFiles.h"
 #ifdef KALVORA_PICTURES
-#include "cli/OfferCommand.h"
-#include "cli/PictureCommand.h"
+#include "cli/RenderLauncher.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -13,8 +12,8 @@ int main(int argc, char** argv) {
     kalvora::IgnoreFileSizeSignal();
     std::ios::sync_with_stdio(false);
 #ifdef KALVORA_PICTURES
-    kalvora::cli::SetPictureCommand(kalvora::cli::RunPictureCommand);
-    kalvora::cli::SetOfferCommand(kalvora::cli::RunOfferCommand);
+    kalvora::cli::SetPictureCommand(kalvora::cli::LaunchPictureProgram);
+    kalvora::cli::SetOfferCommand(kalvora::cli::LaunchOfferProgram);
 #endif
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     return kalvora::cli::RunCli(arguments, std::cin, std::cout, std::cerr);

@@ -27,52 +27,6 @@ void WriteEscapedLines(const std::vector<std::string>& lines, std::ostream& out)
 }
 }  // namespace
 
-std::optional<OrderRequest> ParseOrderArguments(const std::vector<std::string>& args,
-                                                std::string* error) {
-    OrderRequest request;
-    bool variantGiven = false;
-    bool sourceGiven = false;
-    for (const std::string& arg : args) {
-        if (arg == "--code" || arg == "--combined") {
-            if (variantGiven) {
-                *error = "Можно указать только один из ключей --code и --combined.";
-                return std::nullopt;
-            }
-            variantGiven = true;
-            request.variant = arg == "--code" ? OrderVariant::Code : OrderVariant::Combined;
-        } else if (arg == "--no-prices") {
-            request.prices = false;
-        } else if (arg == "--indent") {
-            request.indent = true;
-        } else if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') {
-            *error = "Неизвестный ключ: " + arg;
-            return std::nullopt;
-        } else {
-            if (sourceGiven) {
-                *error = "Укажите один код конфигурации или один файл.";
-                return std::nullopt;
-            }
-            sourceGiven = true;
-            request.source = arg;
-        }
-    }
-    if (!sourceGiven) {
-        *error = "Не указан код конфигурации или файл.";
-        return std::nullopt;
-    }
-    return request;
-}
-
-std::optional<std::string> ParseCheckListArguments(const std::vector<std::string>& args,
-                                                   std::string* error) {
-    if (args.size() != 1) {
-        *error = args.empty() ? "Не указан код конфигурации или файл."
-                              : "Укажите один код конфигурации или один файл.";
-        return std::nullopt;
-    }
-    return args[0];
-}
-
 void ApplyOrderRequest(const OrderRequest& request, OrderDocument& order) {
     const bool slovo = request.variant != OrderVariant::Code;
     const bool kod = request.variant != OrderVariant::Verbal;

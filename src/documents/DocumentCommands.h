@@ -1,8 +1,5 @@
-// The document sub-commands of kalvora-cli and the document views of script mode, on a
-// configuration that the caller has already set up (start code run on CODE_OR_FILE).
-//
-//   kalvora-cli order [--code|--combined] [--no-prices] [--indent] CODE_OR_FILE
-//   kalvora-cli checklist CODE_OR_FILE
+// The documents of kalvora-cli's order and checklist commands and the document views of script
+// mode, on a configuration that the caller has already set up.
 #pragma once
 
 #include <optional>
@@ -20,16 +17,7 @@ struct OrderRequest {
     OrderVariant variant = OrderVariant::Verbal;
     bool prices = true;   // CBox
     bool indent = false;  // OtstupBox
-    std::string source;   // CODE_OR_FILE
 };
-
-// Reads the arguments after "order". Returns nothing and a Russian message in `error` for an
-// unknown option, a missing or second CODE_OR_FILE, or both --code and --combined.
-std::optional<OrderRequest> ParseOrderArguments(const std::vector<std::string>& args,
-                                                std::string* error);
-// Reads the arguments after "checklist": exactly one CODE_OR_FILE.
-std::optional<std::string> ParseCheckListArguments(const std::vector<std::string>& args,
-                                                   std::string* error);
 
 // Sets the four boxes of `order` as the request asks, each change acting as a click, and builds
 // the text once more so that it is current even when no box changed.

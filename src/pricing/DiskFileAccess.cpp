@@ -1,6 +1,8 @@
 #include "pricing/DiskFileAccess.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 
@@ -45,9 +47,24 @@ bool DiskFileAccess::ReadFirstLine(const std::string& path, std::string* line, s
 
 bool DiskFileAccess::WriteFile(const std::string& path, const std::string& bytes,
                                std::string* error) {
-    FileResult written = WriteFileAtomically(path, bytes);
-    if (!written && error) *error = written.reason;
-    return written.ok;
+    WriteTarget target;
+    FileResult written = ResolveWriteTarget(path, &target);
+    if (written) {
+        WriteOptions options;
+        options.sync = !deferSyncs_;
+        written = WriteResolvedTarget(target, bytes, options);
+    }
+    if (!written) {
+        if (error) *error = written.reason;
+        return false;
+    }
+    if (deferSyncs_) {
+        const std::size_t slash = target.path.rfind('/');
+        unsynced_.insert(slash == std::string::npos ? std::string(".")
+                         : slash == 0               ? std::string("/")
+                                                    : target.path.substr(0, slash));
+    }
+    return true;
 }
 
 FileResult DiskFileAccess::Resolve(const std::string& path, WriteTarget* target) {
@@ -57,6 +74,20 @@ FileResult DiskFileAccess::Resolve(const std::string& path, WriteTarget* target)
 FileResult DiskFileAccess::WriteResolved(const WriteTarget& target, const std::string& bytes,
                                          WriteOptions options) {
     return WriteResolvedTarget(target, bytes, options);
+}
+
+bool DiskFileAccess::SyncDeferred(std::string* error) {
+    bool ok = true;
+    for (const std::string& folder : unsynced_) {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0 || ::syncfs(fd) != 0) {
+            if (ok && error) *error = FileResult::FailedCode(errno).reason;
+            ok = false;
+        }
+        if (fd >= 0) ::close(fd);
+    }
+    unsynced_.clear();
+    return ok;
 }
 
 }  // namespace kalvora

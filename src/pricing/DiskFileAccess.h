@@ -1,6 +1,9 @@
 // Configuration files on disk, through the program's one file module (DiskFiles.h).
 #pragma once
 
+#include <set>
+#include <string>
+
 #include "pricing/ConfigFile.h"
 
 namespace kalvora {
@@ -23,6 +26,16 @@ class DiskFileAccess : public FileAccess {
     FileResult Resolve(const std::string& path, WriteTarget* target) override;
     FileResult WriteResolved(const WriteTarget& target, const std::string& bytes,
                              WriteOptions options) override;
+
+    // For many files written in one go (kalvora-cli's documents): WriteFile then leaves out the
+    // syncs of each file and folder, still writing through a temporary file and a rename, and
+    // SyncDeferred flushes the file systems of every folder written since, once each.
+    void DeferSyncs(bool defer) { deferSyncs_ = defer; }
+    bool SyncDeferred(std::string* error);
+
+  private:
+    bool deferSyncs_ = false;
+    std::set<std::string> unsynced_;
 };
 
 }  // namespace kalvora

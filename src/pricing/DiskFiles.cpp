@@ -344,12 +344,14 @@ FileResult WriteResolvedTarget(const WriteTarget& target, std::string_view bytes
         }
     }
     if (!WriteAll(fd.get(), bytes)) return failAndRemove(FileResult::FailedCode(errno));
-    if (::fsync(fd.get()) != 0) return failAndRemove(FileResult::FailedCode(errno));
+    if (options.sync && ::fsync(fd.get()) != 0) {
+        return failAndRemove(FileResult::FailedCode(errno));
+    }
     if (::rename(temporary.c_str(), target.path.c_str()) != 0) {
         return failAndRemove(FileResult::FailedCode(errno));
     }
     if (!fd.Close()) return FileResult::FailedCode(errno);
-    SyncFolder(folder);
+    if (options.sync) SyncFolder(folder);
     RemoveStaleTemporaries(folder, name, temporary);
     return {};
 }

@@ -55,6 +55,9 @@ FileResult ResolveWriteTarget(const std::string& path, WriteTarget* target);
 struct WriteOptions {
     // A read-only file is replaced (the user was asked); otherwise it is refused.
     bool overwriteReadOnly = false;
+    // The file and its folder are synced before the write reports success. A caller writing
+    // many files in one go may leave this out and flush the file system once at the end.
+    bool sync = true;
 };
 
 // Writes `bytes` as the file `path` (see the top of this file).

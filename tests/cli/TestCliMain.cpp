@@ -34,7 +34,70 @@ TEST(CliMain, VersionAndHelpGoToStandardOutput) {
     EXPECT_NE(help.out.find("kalvora-cli script"), std::string::npos);
     EXPECT_NE(help.out.find("kalvora-cli price"), std::string::npos);
     EXPECT_EQ(help.err, "");
-    EXPECT_EQ(Cli({"price", "--help"}).out, help.out);
+    EXPECT_EQ(Cli({"-h"}).out, help.out);
+    EXPECT_EQ(Cli({"help"}).out, help.out);
+    EXPECT_EQ(Cli({"-V"}).out, "kalvora-cli 1.12\n");
+}
+
+// Each command's help is its part of the usage text, wherever --help stands before "--".
+TEST(CliMain, EveryCommandHasItsOwnHelp) {
+    const std::string full = Cli({"--help"}).out;
+    for (const std::string command : {"script", "price", "order", "checklist", "explain", "picture",
+                                      "diff", "credit", "list"}) {
+        const CliRun help = Cli({command, "x", "--help"});
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_EQ(help.out.rfind("Использование:\n  kalvora-cli " + command, 0), 0u) << help.out;
+        EXPECT_EQ(help.out.find("kalvora-cli " + std::string(command == "diff" ? "price" : "diff")),
+                  std::string::npos)
+            << command;
+        EXPECT_LT(help.out.size(), full.size());
+        EXPECT_EQ(Cli({"help", command}).out, help.out);
+    }
+    EXPECT_EQ(Cli({"help", "frobnicate"}).status, 2);
+    // After "--", --help is an operand: here a code that cannot be priced.
+    const CliRun operand = Cli({"price", "--", "--help"});
+    EXPECT_EQ(operand.status, 1);
+    EXPECT_EQ(operand.out.rfind("--help\terror: ", 0), 0u) << operand.out;
+}
+
+// Every error of the command line reads "kalvora-cli: COMMAND: MESSAGE" and exits 2; an option
+// nobody knows is refused by every command, and "--name=value" is "--name value".
+TEST(CliMain, OneFormForErrorsAndOptions) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string firstLine;
+    };
+    const Case cases[] = {
+        {{"price", "--bogus", "x"}, "kalvora-cli: price: неизвестный ключ --bogus"},
+        {{"order", "--pdf", "x"}, "kalvora-cli: order: неизвестный ключ --pdf"},
+        {{"checklist", "--code", "x"}, "kalvora-cli: checklist: неизвестный ключ --code"},
+        {{"explain"}, "kalvora-cli: explain: не задан ни один код или файл"},
+        {{"diff", "x"}, "kalvora-cli: diff: нужны ровно два кода или файла"},
+        {{"credit", "--csv=yes", "100"}, "kalvora-cli: credit: ключ --csv не принимает значения"},
+        {{"credit", "100", "--rate-real"}, "kalvora-cli: credit: нет значения у ключа --rate-real"},
+        {{"order", "--code", "--combined", "x"},
+         "kalvora-cli: order: можно указать только один из ключей --code и --combined"},
+        {{"script", "a", "b"}, "kalvora-cli: script: принимает не больше одного файла"},
+        {{"list", "wheels"},
+         "kalvora-cli: list: нет такого списка: «wheels»; есть trims, "
+         "bodies, rails, engines, colours, options, credit-fields"},
+        {{"frobnicate"}, "kalvora-cli: неизвестная команда «frobnicate»"},
+        {{"--frobnicate"}, "kalvora-cli: неизвестный ключ --frobnicate"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = Cli(c.args);
+        EXPECT_EQ(run.status, 2) << c.firstLine;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.substr(0, run.err.find('\n')), c.firstLine);
+        EXPECT_NE(run.err.find("\nСправка: kalvora-cli "), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(Cli({"credit", "20000", "--first-percent=50"}).out,
+              Cli({"credit", "20000", "--first-percent", "50"}).out);
+    EXPECT_EQ(Cli({"order", "--code", "--", "####################"}).out,
+              Cli({"order", "--code", "####################"}).out);
+    // A configuration that cannot be started names the command and the input.
+    EXPECT_EQ(Cli({"checklist", "nonsense"}).err,
+              "kalvora-cli: checklist: nonsense: Недопустимая комбинация кода\n");
 }
 
 TEST(CliMain, UsageErrorsGoToStandardErrorWithStatusTwo) {
@@ -68,7 +131,7 @@ TEST(CliMain, DocumentsOfAConfigurationGivenOnTheCommandLine) {
     const CliRun bad = Cli({"checklist", "nonsense"});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out, "");
-    EXPECT_EQ(bad.err, "kalvora-cli: nonsense: Недопустимая комбинация кода\n");
+    EXPECT_EQ(bad.err, "kalvora-cli: checklist: nonsense: Недопустимая комбинация кода\n");
     EXPECT_EQ(Cli({"order", "--code", "--combined", "x"}).status, 2);
     EXPECT_EQ(Cli({"checklist"}).status, 2);
 }
@@ -80,13 +143,26 @@ TEST(CliMain, CreditCalculatorOnTheCommandLine) {
     EXPECT_EQ(Cli({"credit"}).status, 2);
 }
 
+// --no-prices leaves out the bracketed prices of the trim and the options, not the total.
+TEST(CliMain, OrderWithoutPricesKeepsOnlyTheTotal) {
+    const std::string priced = Cli({"order", "Zt!F!!!t!.!!!!!!!!!!"}).out;
+    const std::string plain = Cli({"order", "--no-prices", "Zt!F!!!t!.!!!!!!!!!!"}).out;
+    EXPECT_NE(priced.find("[$15550] Комплектация: Comfort\n"), std::string::npos) << priced;
+    EXPECT_NE(plain.find("\nКомплектация: Comfort\n"), std::string::npos) << plain;
+    EXPECT_EQ(plain.find("[$"), std::string::npos);
+    EXPECT_NE(plain.find("Итоговая цена: $16215"), std::string::npos);
+    EXPECT_NE(Cli({"order", "--help"}).out.find("итоговая цена остаётся"), std::string::npos);
+}
+
 TEST(PriceCommand, PricesEachArgumentInAFreshSession) {
     FakeFileAccess files;
     files.files["saved.klv"] = "Zt!F!!!t!.!!!!!!!!!!\r\n";
     files.files["empty.klv"] = "";
     std::ostringstream out;
-    const int status = RunPrice(
-        {"Zt!F!!!t!.!!!!!!!!!!", "###########", "saved.klv", "0###", "empty.klv"}, out, files);
+    std::istringstream none;
+    InputList inputs({"Zt!F!!!t!.!!!!!!!!!!", "###########", "saved.klv", "0###", "empty.klv"},
+                     none);
+    const int status = RunPrice(inputs, out, files);
     EXPECT_EQ(status, 1);
     EXPECT_EQ(out.str(),
               "Zt!F!!!t!.!!!!!!!!!!\tYs!Ekkkskpkkkkkkkkkk\t16215\n"
@@ -101,7 +177,9 @@ TEST(PriceCommand, AnUnreadableFileIsAnError) {
     files.files["a.klv"] = "####################\r\n";
     files.readError = "отказано в доступе";
     std::ostringstream out;
-    EXPECT_EQ(RunPrice({"a.klv", "x\ty.klv"}, out, files), 1);
+    std::istringstream none;
+    InputList inputs({"a.klv", "x\ty.klv"}, none);
+    EXPECT_EQ(RunPrice(inputs, out, files), 1);
     // A tab in an argument would break the columns: it is written as \t.
     EXPECT_EQ(out.str(),
               "a.klv\terror: Не удалось открыть файл «a.klv»: отказано в доступе\n"
@@ -123,7 +201,22 @@ TEST(CliMain, UnwritableOutputIsReportedWithStatusOne) {
 TEST(PriceCommand, ExitsZeroWhenEverythingWasPriced) {
     FakeFileAccess files;
     std::ostringstream out;
-    EXPECT_EQ(RunPrice({"####################", "Zt!F!!!t!.!"}, out, files), 0);
+    std::istringstream none;
+    InputList inputs({"####################", "Zt!F!!!t!.!"}, none);
+    EXPECT_EQ(RunPrice(inputs, out, files), 0);
+}
+
+// "-" reads codes (or file names) from the standard input, one a line, between the operands.
+TEST(PriceCommand, DashReadsCodesFromStandardInput) {
+    const CliRun run =
+        Cli({"price", "Zt!F!!!t!.!", "-", "###########"}, "####################\r\n\n0###\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out,
+              "Zt!F!!!t!.!\tYs!Ekkkskpkkkkkkkkkk\t16215\n"
+              "####################\t####################\t12420\n"
+              "0###\terror: Недопустимая комбинация кода\n"
+              "###########\t####################\t12420\n");
+    EXPECT_EQ(Cli({"price", "-", "-"}).status, 2);
 }
 
 struct DiffRun {

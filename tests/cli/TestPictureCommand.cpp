@@ -17,9 +17,10 @@ struct Outcome {
 };
 
 Outcome Picture(const std::vector<std::string>& arguments) {
+    std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunPictureCommand(arguments, out, err);
+    const int status = RunPictureCommand(arguments, in, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -43,7 +44,9 @@ TEST(PictureCommand, WritesAPngOfTheRequestedSizeAndExplainsFailures) {
     const std::string nowhere = "/nonexistent-folder/car.png";
     run = Picture({"####################", nowhere});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find(nowhere), std::string::npos) << run.err;
+    // Said in Russian, as every other message of the program.
+    EXPECT_EQ(run.err, "kalvora-cli: picture: Не удалось сохранить файл «" + nowhere +
+                           "»: нет такого файла или каталога\n");
 
     for (const char* size : {"0x10", "10", "5000x10", "axb"}) {
         run = Picture({"####################", png, "--size", size});

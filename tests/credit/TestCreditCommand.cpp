@@ -38,7 +38,7 @@ TEST(CreditCommandTest, PrintsTheWorkedExampleFiguresAndSchedule) {
     EXPECT_TRUE(HasLine(run.out, "losses\t928.04"));
     EXPECT_TRUE(HasLine(run.out, "1\t359.11\t84.70\t11018.52\t964.65\t9323.76"));
     EXPECT_TRUE(HasLine(run.out, "36\t359.11\t2.67\t0.00\t\t24130.67"));
-    EXPECT_TRUE(HasLine(run.out, "37\t\t\t\t\t"));
+    EXPECT_FALSE(HasLine(run.out, "37\t\t\t\t\t"));  // the grid's empty last row is left out
 }
 
 TEST(CreditCommandTest, CsvHasHeadersAndCommas) {
@@ -90,11 +90,16 @@ TEST_P(CreditCommandRefuses, WithARussianMessageAndStatus2) {
 INSTANTIATE_TEST_SUITE_P(
     BadArguments, CreditCommandRefuses,
     ::testing::Values(
-        BadCase{{}, "не указана цена"}, BadCase{{"abc"}, "цена автомобиля"},
+        BadCase{{}, "не указана цена"}, BadCase{{"abc"}, "abc: не цена (целое число долларов) и не конфигурация"},
         BadCase{{"0"}, "цена автомобиля"}, BadCase{{"20000", "--rate-real"}, "нет значения"},
         BadCase{{"20000", "--rate-real", "0"}, "реальная ставка"},
         BadCase{{"-20000"}, "от 1 до 2147483647, а не «-20000»"},
         BadCase{{"2147483648"}, "от 1 до 2147483647"},
+        // Whole dollars only: a thousands separator or an exponent is no price.
+        BadCase{{"21,000"}, "целым числом долларов от 1 до 2147483647, а не «21,000»"},
+        BadCase{{"21.000"}, "а не «21.000»"}, BadCase{{"1e3"}, "а не «1e3»"},
+        BadCase{{"20000.0"}, "а не «20000.0»"},
+        BadCase{{"20000", "--repay-after", "1.5", "--repay-by", "12"}, "--repay-after"},
         BadCase{{"20000", "--first-percent", "-5"}, "больше 0 и меньше 100"},
         BadCase{{"20000", "--first-percent", "101"}, "больше 0 и меньше 100"},
         BadCase{{"20000", "--first-percent", "1e308"}, "больше 0 и меньше 100"},
@@ -105,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"20000", "--repay-after", "3", "--repay-by", "x"}, "--repay-by"},
         BadCase{{"20000", "--repay-after", "-4", "--repay-by", "12"}, "--repay-after"},
         BadCase{{"20000", "--repay-after", "1", "--repay-by", "5000"}, "--repay-by"},
-        BadCase{{"20000", "--bogus"}, "неизвестный параметр"},
+        BadCase{{"20000", "--bogus"}, "неизвестный ключ --bogus"},
         BadCase{{"20000", "30000"}, "лишний аргумент"}));
 
 }  // namespace

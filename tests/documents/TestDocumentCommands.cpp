@@ -18,54 +18,6 @@ bool EndsWith(const std::string& text, const std::string& tail) {
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-struct ArgsCase {
-    const char* name;
-    std::vector<std::string> args;
-    bool ok;
-    OrderVariant variant;
-    bool prices, indent;
-};
-
-class OrderArguments : public ::testing::TestWithParam<ArgsCase> {};
-
-TEST_P(OrderArguments, AreReadOrRefused) {
-    std::string error;
-    const auto request = ParseOrderArguments(GetParam().args, &error);
-    ASSERT_EQ(request.has_value(), GetParam().ok) << error;
-    if (!request) {
-        EXPECT_FALSE(error.empty());
-        return;
-    }
-    EXPECT_EQ(request->variant, GetParam().variant);
-    EXPECT_EQ(request->prices, GetParam().prices);
-    EXPECT_EQ(request->indent, GetParam().indent);
-    EXPECT_EQ(request->source, GetParam().args.back());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Args, OrderArguments,
-    ::testing::Values(
-        ArgsCase{"CodeAlone", {"####################"}, true, OrderVariant::Verbal, true, false},
-        ArgsCase{"AllOptions",
-                 {"--combined", "--no-prices", "--indent", "car.klv"},
-                 true,
-                 OrderVariant::Combined,
-                 false,
-                 true},
-        ArgsCase{"CodeVariant", {"--code", "car.klv"}, true, OrderVariant::Code, true, false},
-        ArgsCase{"BothVariants", {"--code", "--combined", "car.klv"}, false, {}, true, false},
-        ArgsCase{"UnknownOption", {"--pdf", "car.klv"}, false, {}, true, false},
-        ArgsCase{"NoSource", {"--code"}, false, {}, true, false},
-        ArgsCase{"TwoSources", {"a.klv", "b.klv"}, false, {}, true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(CheckListArguments, NeedExactlyOneSource) {
-    std::string error;
-    EXPECT_EQ(ParseCheckListArguments({"car.klv"}, &error).value_or(""), "car.klv");
-    EXPECT_FALSE(ParseCheckListArguments({}, &error).has_value());
-    EXPECT_FALSE(ParseCheckListArguments({"a", "b"}, &error).has_value());
-}
-
 class DocumentViews : public ::testing::Test {
   protected:
     DocumentViews() {

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <sstream>
 
 #include "cli/CommandLineStart.h"
@@ -29,7 +30,7 @@ struct Outcome {
 Outcome Offer(const std::vector<std::string>& arguments) {
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunOfferCommand(arguments, out, err);
+    const int status = RunOfferCommand(arguments, std::cin, out, err);
     return {status, out.str(), err.str()};
 }
 

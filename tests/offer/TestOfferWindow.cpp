@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <iostream>
 #include <sstream>
 
 #include "../app/ScriptedDialogs.h"
@@ -24,7 +25,7 @@ constexpr char kGhiaWagon[] = "yLTqV.vzk7Ss########";
 std::string CliOffer(const std::vector<std::string>& arguments) {
     std::ostringstream out;
     std::ostringstream err;
-    const int status = kalvora::cli::RunOfferCommand(arguments, out, err);
+    const int status = kalvora::cli::RunOfferCommand(arguments, std::cin, out, err);
     return status == 0 ? out.str() : "failed: " + err.str();
 }
 

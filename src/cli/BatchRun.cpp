@@ -1,0 +1,171 @@
+#include "cli/BatchRun.h"
+
+#include <cctype>
+#include <filesystem>
+#include <set>
+#include <utility>
+
+#include "cli/ScriptUi.h"
+#include "pricing/DiskFileAccess.h"
+#include "pricing/FileErrors.h"
+
+namespace kalvora::cli {
+
+namespace {
+
+constexpr std::string_view kPlaceholders[] = {"{n}", "{name}", "{code}"};
+
+bool EndsWithKlv(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string tail = name.substr(name.size() - 4);
+    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ".klv";
+}
+
+void ReplaceAll(std::string* text, std::string_view what, std::string_view by) {
+    for (std::size_t at = text->find(what); at != std::string::npos;
+         at = text->find(what, at + by.size())) {
+        text->replace(at, what.size(), by);
+    }
+}
+
+}  // namespace
+
+std::vector<OptionSpec> BatchOptionSpecs() {
+    return {{"--output-dir", true}, {"--name", true}};
+}
+
+std::optional<BatchTarget> ReadBatchTarget(const ParsedArguments& parsed, std::string* error) {
+    BatchTarget target;
+    target.outputDir = parsed.Value("--output-dir");
+    target.namePattern = parsed.Value("--name");
+    if (target.outputDir && target.outputDir->empty()) {
+        *error = "--output-dir: не указана папка";
+        return std::nullopt;
+    }
+    if (target.namePattern) {
+        std::string rest = *target.namePattern;
+        for (const std::string_view placeholder : kPlaceholders) ReplaceAll(&rest, placeholder, "");
+        if (target.namePattern->empty() || target.namePattern->back() == '/' ||
+            rest.find_first_of("{}") != std::string::npos) {
+            *error = "--name: шаблон «" + *target.namePattern +
+                     "» не годится: нужно имя файла, в котором могут стоять {n}, {name} и {code}";
+            return std::nullopt;
+        }
+    }
+    return target;
+}
+
+InputList::InputList(std::vector<std::string> operands, std::istream& in)
+    : operands_(std::move(operands)), in_(in) {}
+
+std::optional<std::string> InputList::Problem() const {
+    if (operands_.empty()) return "не задан ни один код или файл";
+    std::size_t dashes = 0;
+    for (const std::string& operand : operands_) dashes += operand == "-" ? 1 : 0;
+    if (dashes > 1) return "стандартный ввод («-») можно указать только один раз";
+    return std::nullopt;
+}
+
+bool InputList::Many() const {
+    return operands_.size() > 1 || (operands_.size() == 1 && operands_[0] == "-");
+}
+
+bool InputList::Next(std::string* input) {
+    while (true) {
+        if (reading_) {
+            std::string line;
+            if (std::getline(in_, line)) {
+                if (!line.empty() && line.back() == '\r') line.pop_back();
+                if (line.empty()) continue;
+                *input = std::move(line);
+                return true;
+            }
+            reading_ = false;
+        }
+        if (next_ >= operands_.size()) return false;
+        const std::string& operand = operands_[next_++];
+        if (operand == "-") {
+            reading_ = true;
+            continue;
+        }
+        *input = operand;
+        return true;
+    }
+}
+
+std::string InputStem(const std::string& input) {
+    std::string name =
+        input.substr(input.rfind('/') == std::string::npos ? 0 : input.rfind('/') + 1);
+    if (EndsWithKlv(name) && name.size() > 4) name.resize(name.size() - 4);
+    return name;
+}
+
+std::string OutputPath(const BatchTarget& target, const std::string& input, std::size_t number,
+                       std::string_view code, std::string_view extension) {
+    std::string name = target.namePattern.value_or("{name}." + std::string(extension));
+    ReplaceAll(&name, "{n}", std::to_string(number));
+    ReplaceAll(&name, "{name}", InputStem(input));
+    ReplaceAll(&name, "{code}", code);
+    if (!target.outputDir) return name;
+    std::string path = *target.outputDir;
+    if (path.back() != '/') path += '/';
+    return path + name;
+}
+
+int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& inputs,
+             const MakeDocument& make, std::ostream& out, std::ostream& err, FileAccess& files) {
+    if (const auto problem = inputs.Problem()) {
+        return UsageError(err, request.command, *problem);
+    }
+    if (target.outputDir) {
+        // The folder is made when missing, as "mkdir -p" would; a failure shows on the first write.
+        std::error_code ignored;
+        std::filesystem::create_directories(*target.outputDir, ignored);
+    }
+    // Thousands of files are flushed to disk once at the end, not one by one.
+    auto* disk = dynamic_cast<DiskFileAccess*>(&files);
+    if (disk && target.ToFiles()) disk->DeferSyncs(true);
+    const bool headers = inputs.Many() && !request.oneLineDocuments;
+    std::set<std::string> written;
+    std::size_t number = 0;
+    int status = 0;
+    std::string input;
+    while (inputs.Next(&input)) {
+        ++number;
+        const BatchDocument document = make(input);
+        if (!document.error.empty()) {
+            ReportError(err, request.command, input + ": " + document.error);
+            status = 1;
+            continue;
+        }
+        if (!target.ToFiles()) {
+            if (headers) out << (number > 1 ? "\n" : "") << "==> " << EscapeLine(input) << " <==\n";
+            out << document.bytes;
+            continue;
+        }
+        const std::string path =
+            OutputPath(target, input, number, document.code, request.extension);
+        std::string error;
+        if (!written.insert(path).second) {
+            ReportError(
+                err, request.command,
+                input + ": файл «" + path + "» уже записан в этом запуске для другого входа");
+            status = 1;
+        } else if (!files.WriteFile(path, document.bytes, &error)) {
+            ReportError(err, request.command, input + ": " + SaveFailedMessage(path, error));
+            status = 1;
+        }
+    }
+    if (disk && target.ToFiles()) {
+        std::string error;
+        if (!disk->SyncDeferred(&error)) {
+            ReportError(err, request.command, "файлы не удалось сбросить на диск: " + error);
+            status = 1;
+        }
+        disk->DeferSyncs(false);
+    }
+    return Flushed(out, err, request.command, status);
+}
+
+}  // namespace kalvora::cli

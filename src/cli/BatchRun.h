@@ -1,0 +1,91 @@
+// Commands that make one document per configuration (order, checklist, explain, picture, and
+// any other that writes documents) share their inputs and where the documents go:
+//
+//   COMMAND [OPTIONS] INPUT... [--output-dir DIR] [--name PATTERN]
+//
+// An INPUT is a code or a .klv file; "-" stands for the lines of the standard input, one code
+// or file name a line. Without --output-dir and --name the documents go to the standard output
+// (several under a line "==> INPUT <==" each); with them each goes to its own file.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/CommandLine.h"
+#include "pricing/ConfigFile.h"
+
+namespace kalvora::cli {
+
+// --output-dir DIR and --name PATTERN, for a command's option list.
+std::vector<OptionSpec> BatchOptionSpecs();
+
+struct BatchTarget {
+    std::optional<std::string> outputDir;
+    std::optional<std::string> namePattern;
+
+    bool ToFiles() const { return outputDir || namePattern; }
+};
+
+// Reads --output-dir and --name; nothing, with a Russian message, for a pattern that names no
+// file (empty, with an unknown {placeholder}, ending in "/").
+std::optional<BatchTarget> ReadBatchTarget(const ParsedArguments& parsed, std::string* error);
+
+// The inputs of a run, in order: each operand, with "-" replaced by the non-empty lines of the
+// standard input (a carriage return before the line feed is dropped). The standard input is
+// read as the inputs are taken, so a long list is worked through as it comes.
+class InputList {
+  public:
+    InputList(std::vector<std::string> operands, std::istream& in);
+
+    // A Russian message when the operands cannot be used: none given, or "-" more than once.
+    std::optional<std::string> Problem() const;
+    // More than one document may come: several operands, or the standard input.
+    bool Many() const;
+    // The next input, or false at the end.
+    bool Next(std::string* input);
+
+  private:
+    std::vector<std::string> operands_;
+    std::istream& in_;
+    std::size_t next_ = 0;
+    bool reading_ = false;
+};
+
+// The folder-less file name of an input: "car" for "orders/car.klv", the code itself for a code.
+std::string InputStem(const std::string& input);
+
+// The file a document goes to: PATTERN (default "{name}.EXTENSION") with {n} (the input's
+// number, from 1), {name} (InputStem) and {code} (the configuration's code) filled in, inside
+// DIR when given.
+std::string OutputPath(const BatchTarget& target, const std::string& input, std::size_t number,
+                       std::string_view code, std::string_view extension);
+
+// One document: its bytes and the configuration's code, or why it could not be made.
+struct BatchDocument {
+    std::string bytes;
+    std::string code;
+    std::string error;  // non-empty when the document could not be made
+};
+using MakeDocument = std::function<BatchDocument(const std::string& input)>;
+
+struct BatchRequest {
+    std::string_view command;    // for messages: "order"
+    std::string_view extension;  // of the files written: "txt", "png"
+    // Documents on the standard output are one line each (JSON Lines): no "==> INPUT <==".
+    bool oneLineDocuments = false;
+};
+
+// Makes the document of every input and writes it where `target` says. A document that cannot
+// be made or written is reported as "kalvora-cli: COMMAND: INPUT: WHY" and the run goes on.
+// Two inputs that would write the same file are refused rather than overwritten. Returns 0
+// when every document was written, 1 otherwise, 2 for unusable operands.
+int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& inputs,
+             const MakeDocument& make, std::ostream& out, std::ostream& err, FileAccess& files);
+
+}  // namespace kalvora::cli

@@ -1,0 +1,29 @@
+#include "cli/JsonViews.h"
+
+#include "cli/ChangeViews.h"
+
+namespace kalvora::cli {
+
+std::string JsonLine(const Json& object) {
+    return object.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string ExplanationJson(const std::string& input, const Configuration& config,
+                            const ActionHistory& history) {
+    Json options = Json::array();
+    for (int i = 0; i < kOptionCount; ++i) {
+        const Opt o = OptAt(i);
+        const OptionState& s = config.Option(o);
+        options.push_back({{"id", Def(o).name},
+                           {"caption", Def(o).caption},
+                           {"state", StandingWord(o, s)},
+                           {"price", s.price},
+                           {"reason", history.Reason(o)}});
+    }
+    return JsonLine({{"input", input},
+                     {"code", config.Edit1()},
+                     {"price", config.CurrentPrice()},
+                     {"options", options}});
+}
+
+}  // namespace kalvora::cli
