@@ -74,9 +74,9 @@ constexpr int kPanelsNarrowest = 980;
 // The About link's place at the designed width, and its place when it moves in.
 constexpr QRect kAboutPlace(964, 4, 54, 20);
 constexpr int kAboutLowerY = 64;
-// The notice lies under "Сравнить..." and "Предложение...", right of the option columns, clear
-// of every control.
-constexpr QRect kNoticePlace(712, 103, 306, 34);
+// The notice lies right of "Предложение..." and under the roof surcharge, clear of every control
+// and inside the panel, so both its lines show.
+constexpr QRect kNoticePlace(830, 86, 188, 34);
 
 // Check box x positions of the option columns.
 constexpr int kLeftX = 56;
