@@ -131,8 +131,11 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
     std::size_t number = 0;
     int status = 0;
     std::string input;
+    // The inputs read so far: a document never replaces a configuration file the run reads.
+    std::vector<std::string> read;
     while (inputs.Next(&input)) {
         ++number;
+        read.push_back(input);
         const BatchDocument document = make(input);
         if (!document.error.empty()) {
             ReportError(err, request.command, input + ": " + document.error);
@@ -147,7 +150,13 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
         const std::string path =
             OutputPath(target, input, number, document.code, request.extension);
         std::string error;
-        if (!written.insert(path).second) {
+        bool ownInput = false;
+        for (const std::string& file : read) ownInput = ownInput || IsSameFile(file, path);
+        if (ownInput) {
+            ReportError(err, request.command,
+                        input + ": " + SaveFailedMessage(path, "это входной файл команды"));
+            status = 1;
+        } else if (!written.insert(path).second) {
             ReportError(
                 err, request.command,
                 input + ": файл «" + path + "» уже записан в этом запуске для другого входа");

@@ -2,6 +2,8 @@
 // form every error takes, "kalvora-cli: COMMAND: MESSAGE".
 #pragma once
 
+#include <sys/stat.h>
+
 #include <optional>
 #include <ostream>
 #include <string>
@@ -53,5 +55,17 @@ int UsageError(std::ostream& err, std::string_view command, std::string_view mes
 
 // `status`, or 1 with a message when the output could not be written.
 int Flushed(std::ostream& out, std::ostream& err, std::string_view command, int status = 0);
+
+// The output names a configuration file the command reads (by the same name, another name or a
+// link): writing it would replace the configuration by a picture or a PDF.
+inline bool IsSameFile(const std::string& input, const std::string& output) {
+    if (output == "-") return false;
+    if (input == output) return true;
+    struct stat a;
+    struct stat b;
+    return input.find('\0') == std::string::npos && output.find('\0') == std::string::npos &&
+           ::stat(input.c_str(), &a) == 0 && ::stat(output.c_str(), &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
 
 }  // namespace kalvora::cli

@@ -119,6 +119,13 @@ int RunOfferCommand(const std::vector<std::string>& arguments, std::istream&, st
     DiskFileAccess access;
     int status = 0;
     for (const auto& [input, target] : jobs) {
+        bool ownInput = false;
+        for (const auto& job : jobs) ownInput = ownInput || IsSameFile(job.first, target);
+        if (ownInput) {
+            ReportError(err, "offer", SaveFailedMessage(target, "это входной файл команды"));
+            status = 1;
+            continue;
+        }
         CommandLineStart start(input, access);
         if (!start.Error().empty()) {
             ReportError(err, "offer", input + ": " + start.Error());

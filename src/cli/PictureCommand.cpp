@@ -57,18 +57,6 @@ std::unique_ptr<QGuiApplication> OffscreenApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// The output names the configuration file the picture is drawn from (by the same name, another
-// name or a link): writing it would replace the configuration by a PNG.
-bool IsSameFile(const std::string& input, const std::string& output) {
-    if (output == "-") return false;
-    if (input == output) return true;
-    struct stat a;
-    struct stat b;
-    return input.find('\0') == std::string::npos && output.find('\0') == std::string::npos &&
-           ::stat(input.c_str(), &a) == 0 && ::stat(output.c_str(), &b) == 0 &&
-           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
 }  // namespace
 
 int RunPictureCommand(const std::vector<std::string>& arguments, std::istream& in,

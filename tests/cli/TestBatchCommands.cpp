@@ -162,6 +162,26 @@ TEST(BatchCommands, DocumentsOfManyInputsGoToTheirOwnFiles) {
     EXPECT_EQ(Cli({"order", "--name", "{what}.txt", kReset}).status, 2);
 }
 
+TEST(BatchCommands, NoDocumentReplacesAConfigurationTheRunReads) {
+    Folder folder;
+    folder.Write("ghia.klv", "Zt!F!!!t!.!!!!!!!!!!\r\n");
+    const std::string ghia = (folder / "ghia.klv").string();
+    fs::create_symlink(ghia, folder / "link.txt");
+    const std::string dir = folder.Str();
+    // By its own name, through a link, with the input named on standard input.
+    const std::vector<std::pair<std::vector<std::string>, std::string>> runs = {
+        {{"order", "--output-dir", dir, "--name", "ghia.klv", ghia}, ""},
+        {{"checklist", "--output-dir", dir, "--name", "link.txt", ghia}, ""},
+        {{"explain", "--output-dir", dir, "--name", "ghia.klv", "-"}, ghia + "\n"},
+    };
+    for (const auto& [arguments, input] : runs) {
+        const CliRun run = Cli(arguments, input);
+        EXPECT_EQ(run.status, 1) << arguments[0];
+        EXPECT_NE(run.err.find("это входной файл команды"), std::string::npos) << run.err;
+        EXPECT_EQ(Read(folder / "ghia.klv"), "Zt!F!!!t!.!!!!!!!!!!\r\n") << arguments[0];
+    }
+}
+
 TEST(BatchCommands, SeveralDocumentsOnStandardOutputAreHeaded) {
     const CliRun run = Cli({"checklist", "--date", "2026-01-02", kReset, "-"}, kComfort);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -243,7 +263,8 @@ TEST(CreditCommand, TakesACodeOrFileInPlaceOfThePrice) {
               byPrice);
     const CliRun bad = Cli({"credit", "0###"});
     EXPECT_EQ(bad.status, 2);
-    EXPECT_EQ(bad.err, "kalvora-cli: credit: 0###: не цена (целое число долларов) и не конфигурация: "
+    EXPECT_EQ(bad.err,
+              "kalvora-cli: credit: 0###: не цена (целое число долларов) и не конфигурация: "
               "Недопустимая комбинация кода\n");
 }
 

@@ -170,6 +170,12 @@ TEST_F(OfferCommand, WritesManyOffersIntoAFolderAndReportsEachFailure) {
     EXPECT_EQ(Bytes(out.filePath("ghia.pdf").toStdString()),
               Offer({"--date", "2026-12-08", kGhiaWagon, "-"}).out);
 
+    // The configuration file it reads is never replaced by its offer.
+    const Outcome own = Offer({klv, klv});
+    EXPECT_EQ(own.status, 1);
+    EXPECT_NE(own.err.find("это входной файл команды"), std::string::npos) << own.err;
+    EXPECT_EQ(Bytes(klv), std::string(kGhiaWagon) + "\r\n");
+
     const std::string nowhere = "/nonexistent-folder/offer.pdf";
     const Outcome failed = Offer({kAmbiente, nowhere});
     EXPECT_EQ(failed.status, 1);
