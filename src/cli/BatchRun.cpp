@@ -31,7 +31,7 @@ void ReplaceAll(std::string* text, std::string_view what, std::string_view by) {
 
 }  // namespace
 
-std::vector<OptionSpec> BatchOptionSpecs() {
+std::vector<OptionRule> BatchOptionRules() {
     return {{"--output-dir", true}, {"--name", true}};
 }
 

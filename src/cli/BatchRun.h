@@ -23,7 +23,7 @@
 namespace kalvora::cli {
 
 // --output-dir DIR and --name PATTERN, for a command's option list.
-std::vector<OptionSpec> BatchOptionSpecs();
+std::vector<OptionRule> BatchOptionRules();
 
 struct BatchTarget {
     std::optional<std::string> outputDir;

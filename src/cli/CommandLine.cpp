@@ -17,10 +17,10 @@ bool IsOption(const std::string& arg) {
     return !(arg[1] >= '0' && arg[1] <= '9');
 }
 
-const OptionSpec* Find(const std::vector<OptionSpec>& specs, std::string_view name) {
-    const auto found = std::find_if(specs.begin(), specs.end(),
-                                    [&](const OptionSpec& s) { return s.name == name; });
-    return found == specs.end() ? nullptr : &*found;
+const OptionRule* Find(const std::vector<OptionRule>& optionRules, std::string_view name) {
+    const auto found = std::find_if(optionRules.begin(), optionRules.end(),
+                                    [&](const OptionRule& s) { return s.name == name; });
+    return found == optionRules.end() ? nullptr : &*found;
 }
 
 // The lines of the usage text, each without its line feed.
@@ -60,7 +60,7 @@ std::optional<std::string> ParsedArguments::Value(std::string_view name) const {
 }
 
 std::optional<ParsedArguments> ParseArguments(const std::vector<std::string>& args,
-                                              const std::vector<OptionSpec>& specs,
+                                              const std::vector<OptionRule>& optionRules,
                                               std::string* error) {
     ParsedArguments parsed;
     bool optionsEnded = false;
@@ -76,12 +76,12 @@ std::optional<ParsedArguments> ParseArguments(const std::vector<std::string>& ar
         }
         const std::size_t equals = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
         const std::string name = arg.substr(0, equals);
-        const OptionSpec* spec = Find(specs, name);
-        if (spec == nullptr) {
+        const OptionRule* optionRule = Find(optionRules, name);
+        if (optionRule == nullptr) {
             *error = "неизвестный ключ " + name;
             return std::nullopt;
         }
-        if (!spec->takesValue) {
+        if (!optionRule->takesValue) {
             if (equals != std::string::npos) {
                 *error = "ключ " + name + " не принимает значения";
                 return std::nullopt;

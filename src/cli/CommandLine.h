@@ -16,7 +16,7 @@ namespace kalvora::cli {
 // Exit status of a wrong command line (an unknown command, option or operand).
 constexpr int kUsageError = 2;
 
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;  // with its dashes: "--code", "-V"
     bool takesValue = false;
 };
@@ -31,12 +31,12 @@ struct ParsedArguments {
     std::optional<std::string> Value(std::string_view name) const;
 };
 
-// Reads `args` against `specs`. "--" ends the options; "-" alone and a dash before a digit
+// Reads `args` against `optionRules`. "--" ends the options; "-" alone and a dash before a digit
 // ("-5", a negative number) are operands; "--name=value" is the same as "--name value".
 // Returns nothing and a Russian message in `error` for an unknown option, an option without
 // its value, or a value given to an option that takes none.
 std::optional<ParsedArguments> ParseArguments(const std::vector<std::string>& args,
-                                              const std::vector<OptionSpec>& specs,
+                                              const std::vector<OptionRule>& optionRules,
                                               std::string* error);
 
 // True when "--help" or "-h" comes before any "--".

@@ -121,7 +121,7 @@ std::optional<std::string> InRange(const std::string& text, const Range& range,
 
 }  // namespace
 
-std::vector<cli::OptionSpec> CreditOptionSpecs() {
+std::vector<cli::OptionRule> CreditOptionRules() {
     return {{"--first-percent", true},
             {"--rate-promo", true},
             {"--rate-real", true},
@@ -239,10 +239,11 @@ void WriteJson(const CreditCalculator& calc, std::ostream& out) {
 }  // namespace
 
 int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::vector<cli::OptionSpec> specs = CreditOptionSpecs();
-    specs.insert(specs.end(), {{"--csv"}, {"--json"}, {"--decimal", true}, {"--table", true}});
+    std::vector<cli::OptionRule> optionRules = CreditOptionRules();
+    optionRules.insert(optionRules.end(),
+                       {{"--csv"}, {"--json"}, {"--decimal", true}, {"--table", true}});
     std::string problem;
-    const auto parsed = cli::ParseArguments(args, specs, &problem);
+    const auto parsed = cli::ParseArguments(args, optionRules, &problem);
     if (!parsed) return cli::UsageError(err, "credit", problem);
     if (parsed->operands.empty())
         return cli::UsageError(err, "credit", "не указана цена автомобиля");

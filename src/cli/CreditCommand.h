@@ -16,7 +16,7 @@ namespace kalvora {
 
 // --first-percent, --rate-promo, --rate-real, --repay-after and --repay-by, for a command's
 // option list.
-std::vector<cli::OptionSpec> CreditOptionSpecs();
+std::vector<cli::OptionRule> CreditOptionRules();
 
 // The credit options of a command line, checked against their ranges and ready to be typed into
 // the calculator (a decimal comma already a point).

@@ -24,10 +24,11 @@ struct DocumentRun {
 };
 
 std::optional<DocumentRun> Prepare(std::string_view command, const Arguments& args,
-                                   std::vector<OptionSpec> specs, std::ostream& err, int* status) {
-    for (const OptionSpec& spec : BatchOptionSpecs()) specs.push_back(spec);
+                                   std::vector<OptionRule> optionRules, std::ostream& err,
+                                   int* status) {
+    for (const OptionRule& optionRule : BatchOptionRules()) optionRules.push_back(optionRule);
     std::string error;
-    auto parsed = ParseArguments(args, specs, &error);
+    auto parsed = ParseArguments(args, optionRules, &error);
     std::optional<BatchTarget> target;
     if (parsed) target = ReadBatchTarget(*parsed, &error);
     if (!parsed || !target) {

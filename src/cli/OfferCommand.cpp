@@ -75,12 +75,12 @@ std::string OutputName(const std::string& input, std::set<std::string>* used) {
 
 int RunOfferCommand(const std::vector<std::string>& arguments, std::istream&, std::ostream& out,
                     std::ostream& err) {
-    std::vector<OptionSpec> specs = CreditOptionSpecs();
-    specs.push_back({"--credit"});
-    specs.push_back({"--date", true});
-    specs.push_back({"--output-dir", true});
+    std::vector<OptionRule> optionRules = CreditOptionRules();
+    optionRules.push_back({"--credit"});
+    optionRules.push_back({"--date", true});
+    optionRules.push_back({"--output-dir", true});
     std::string error;
-    const auto parsed = ParseArguments(arguments, specs, &error);
+    const auto parsed = ParseArguments(arguments, optionRules, &error);
     if (!parsed) return UsageError(err, "offer", error);
     const auto terms = ReadCreditTerms(*parsed, &error);
     if (!terms) return UsageError(err, "offer", error);

@@ -61,10 +61,10 @@ std::unique_ptr<QGuiApplication> OffscreenApplication() {
 
 int RunPictureCommand(const std::vector<std::string>& arguments, std::istream& in,
                       std::ostream& out, std::ostream& err) {
-    std::vector<OptionSpec> specs = BatchOptionSpecs();
-    specs.push_back({"--size", true});
+    std::vector<OptionRule> optionRules = BatchOptionRules();
+    optionRules.push_back({"--size", true});
     std::string error;
-    const auto parsed = ParseArguments(arguments, specs, &error);
+    const auto parsed = ParseArguments(arguments, optionRules, &error);
     std::optional<BatchTarget> target;
     if (parsed) target = ReadBatchTarget(*parsed, &error);
     if (!parsed || !target) return UsageError(err, "picture", error);
