@@ -119,11 +119,21 @@ void SyncFolder(const std::string& folder) {
     ::close(fd);
 }
 
+// Why `path` could not be followed to a file (`code` from stat): a link that leads nowhere is
+// named as such, as a write to it says, rather than as a file that is not there.
+FileResult MissingReason(const std::string& path, int code) {
+    struct stat link;
+    if (code == ENOENT && ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        return FileResult::Failed(std::string(kReasonDanglingLink));
+    }
+    return FileResult::FailedCode(code);
+}
+
 // Opens a regular file for reading without ever blocking on a pipe or a device: what is not a
 // regular file is refused before it is opened, and once more after (it may have been swapped).
 FileResult OpenRegular(const std::string& path, Descriptor* fd, struct stat* st) {
     if (FileResult named = CheckName(path); !named) return named;
-    if (::stat(path.c_str(), st) != 0) return FileResult::FailedCode(errno);
+    if (::stat(path.c_str(), st) != 0) return MissingReason(path, errno);
     if (S_ISDIR(st->st_mode)) return FileResult::FailedCode(EISDIR);
     if (!S_ISREG(st->st_mode)) return FileResult::Failed(std::string(kReasonNotRegular));
     fd->reset(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
@@ -247,9 +257,17 @@ FileResult ResolveWriteTarget(const std::string& path, WriteTarget* target) {
     if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
         char* resolved = ::realpath(path.c_str(), nullptr);
         if (!resolved) {
-            if (errno == ELOOP) return FileResult::Failed(std::string(kReasonLinkLoop));
-            if (errno == ENOENT) return FileResult::Failed(std::string(kReasonDanglingLink));
-            return FileResult::FailedCode(errno);
+            const int code = errno;
+            // A link into /proc (such as /dev/stdout) may lead to something that has no name,
+            // a pipe or a socket: what it leads to is the reason, not the link.
+            struct stat st;
+            if (::stat(path.c_str(), &st) == 0) {
+                if (S_ISDIR(st.st_mode)) return FileResult::FailedCode(EISDIR);
+                if (!S_ISREG(st.st_mode)) return FileResult::Failed(std::string(kReasonNotRegular));
+            }
+            if (code == ELOOP) return FileResult::Failed(std::string(kReasonLinkLoop));
+            if (code == ENOENT) return FileResult::Failed(std::string(kReasonDanglingLink));
+            return FileResult::FailedCode(code);
         }
         t.path = resolved;
         t.link = true;

@@ -149,14 +149,17 @@ struct Trap {
 const Trap kTraps[] = {
     {"pipe", Use::Read, "это не обычный файл"},
     {"device", Use::Read, "это не обычный файл"},
-    {"dangling link", Use::Read, "нет такого файла или каталога"},
+    {"dangling link", Use::Read, "ссылка указывает на несуществующий файл"},
     {"link loop", Use::Read, "ссылки образуют петлю"},
+    // /dev/stdout leads through /proc to the output pipe, which has no name of its own.
+    {"link to the standard output", Use::Read, "это не обычный файл"},
     {"folder", Use::Read, "это каталог"},
     {"unreadable file", Use::Read, "отказано в доступе", true},
     {"pipe", Use::Write, "это не обычный файл"},
     {"device", Use::Write, "это не обычный файл"},
     {"dangling link", Use::Write, "ссылка указывает на несуществующий файл"},
     {"link loop", Use::Write, "ссылки образуют петлю"},
+    {"link to the standard output", Use::Write, "это не обычный файл"},
     {"folder", Use::Write, "это каталог"},
     {"file the user cannot write", Use::Write, "отказано в доступе", true},
     {"full disk", Use::Write, "на устройстве не осталось места", true},
@@ -222,6 +225,11 @@ const Command kCommands[] = {
          return std::vector<std::string>{"picture", kCode, p};
      },
      NoInput},
+    {"offer CODE PDF", Use::Write,
+     [](const std::string& p) {
+         return std::vector<std::string>{"offer", kCode, p};
+     },
+     NoInput},
     {"script: save FILE yes", Use::Write,
      [](const std::string&) { return std::vector<std::string>{"script"}; },
      [](const std::string& p) { return "start\nsave " + p + " yes\n"; }},
@@ -247,6 +255,9 @@ class FileTraps : public ::testing::Test {
             return ::symlink(trap.use == Use::Read ? "/dev/zero" : "/dev/null", path.c_str()) == 0;
         }
         if (name == "dangling link") return ::symlink("nowhere", path.c_str()) == 0;
+        if (name == "link to the standard output") {
+            return ::symlink("/dev/stdout", path.c_str()) == 0;
+        }
         if (name == "link loop") return ::symlink(path.c_str(), path.c_str()) == 0;
         if (name == "folder") return fs::create_directory(path);
         if (name == "unreadable file") {
