@@ -73,10 +73,16 @@ bool InputList::Many() const {
 
 bool InputList::Next(std::string* input) {
     while (true) {
+        if (failure_) return false;
         if (reading_) {
             std::string line;
-            if (std::getline(in_, line)) {
-                if (!line.empty() && line.back() == '\r') line.pop_back();
+            const LineRead read = ReadInputLine(in_, firstLine_, &line);
+            firstLine_ = false;
+            if (read == LineRead::TooLong) {
+                failure_ = InputLineTooLong();
+                return false;
+            }
+            if (read == LineRead::Line) {
                 if (line.empty()) continue;
                 *input = std::move(line);
                 return true;
@@ -165,6 +171,10 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
             ReportError(err, request.command, input + ": " + SaveFailedMessage(path, error));
             status = 1;
         }
+    }
+    if (const auto& failure = inputs.Failure()) {
+        ReportError(err, request.command, *failure);
+        status = kUsageError;
     }
     if (disk && target.ToFiles()) {
         std::string error;

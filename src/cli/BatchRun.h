@@ -36,9 +36,25 @@ struct BatchTarget {
 // file (empty, with an unknown {placeholder}, ending in "/").
 std::optional<BatchTarget> ReadBatchTarget(const ParsedArguments& parsed, std::string* error);
 
+// A document command's line read: its options (with the batch options) and where the documents
+// go.
+struct DocumentRun {
+    ParsedArguments parsed;
+    BatchTarget target;
+};
+// Reads the command line against `optionRules` and the batch options. For a command whose
+// documents are files (`oneFileUsage` not empty), a run without --output-dir and --name needs
+// exactly INPUT and OUT, else `oneFileUsage` is the message. Nothing, with the usage error
+// written to `err` and its status in `*status`, for a wrong command line.
+std::optional<DocumentRun> ReadDocumentRun(std::string_view command,
+                                           const std::vector<std::string>& args,
+                                           std::vector<OptionRule> optionRules, std::ostream& err,
+                                           int* status, std::string_view oneFileUsage = {});
+
 // The inputs of a run, in order: each operand, with "-" replaced by the non-empty lines of the
-// standard input (a carriage return before the line feed is dropped). The standard input is
-// read as the inputs are taken, so a long list is worked through as it comes.
+// standard input (see ReadInputLine: a line ends at LF, CR LF or a lone CR). The standard input
+// is read as the inputs are taken, so a long list is worked through as it comes; a line too
+// long to be a code or a file name ends the list, and Failure() says why.
 class InputList {
   public:
     InputList(std::vector<std::string> operands, std::istream& in);
@@ -47,14 +63,18 @@ class InputList {
     std::optional<std::string> Problem() const;
     // More than one document may come: several operands, or the standard input.
     bool Many() const;
-    // The next input, or false at the end.
+    // The next input, or false at the end (or at a line too long).
     bool Next(std::string* input);
+    // Why the list ended early: a Russian message, for exit status 2.
+    const std::optional<std::string>& Failure() const { return failure_; }
 
   private:
     std::vector<std::string> operands_;
     std::istream& in_;
     std::size_t next_ = 0;
     bool reading_ = false;
+    bool firstLine_ = true;
+    std::optional<std::string> failure_;
 };
 
 // The folder-less file name of an input: "car" for "orders/car.klv", the code itself for a code.

@@ -64,7 +64,13 @@ int Price(const Arguments& args, std::istream& in, std::ostream& out, std::ostre
     InputList inputs(parsed->operands, in);
     if (const auto problem = inputs.Problem()) return UsageError(err, "price", *problem);
     DiskFileAccess files;
-    return Flushed(out, err, "price", RunPrice(inputs, out, files, parsed->Has("--json")));
+    int status = RunPrice(inputs, out, files, parsed->Has("--json"));
+    if (const auto& failure = inputs.Failure()) {
+        out.flush();
+        ReportError(err, "price", *failure);
+        status = kUsageError;
+    }
+    return Flushed(out, err, "price", status);
 }
 
 int Diff(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {

@@ -159,6 +159,19 @@ int UsageError(std::ostream& err, std::string_view command, std::string_view mes
     return kUsageError;
 }
 
+LineRead ReadInputLine(std::istream& in, bool first, std::string* line) {
+    LineRules rules;
+    rules.limit = kMaxInputLine;
+    rules.carriageReturnEnds = true;
+    const LineRead read = ReadBoundedLine(in.rdbuf(), rules, line);
+    if (first && line->rfind("\xEF\xBB\xBF", 0) == 0) line->erase(0, 3);
+    return read;
+}
+
+std::string InputLineTooLong() {
+    return "строка стандартного ввода длиннее " + std::to_string(kMaxInputLine) + " байт";
+}
+
 int Flushed(std::ostream& out, std::ostream& err, std::string_view command, int status) {
     out.flush();
     if (!out) {

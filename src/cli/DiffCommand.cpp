@@ -4,7 +4,6 @@
 #include "cli/JsonViews.h"
 #include "cli/ScriptUi.h"
 #include "documents/Comparison.h"
-#include "pricing/DiskFiles.h"
 
 namespace kalvora::cli {
 
@@ -13,8 +12,6 @@ namespace {
 constexpr int kSame = 0;
 constexpr int kDifferent = 1;
 constexpr int kTrouble = 2;
-// The longest line read from the standard input, as for a scenario line.
-constexpr std::size_t kMaxInputLine = 64 * 1024;
 
 // "-" stands for the first line of the standard input, read once.
 bool Resolve(std::string* argument, std::istream& in, bool* stdinUsed, std::ostream& err) {
@@ -24,19 +21,11 @@ bool Resolve(std::string* argument, std::istream& in, bool* stdinUsed, std::ostr
         return false;
     }
     *stdinUsed = true;
-    // Read as a .klv file's first line is: a byte-order mark skipped, a carriage return alone
-    // also ends the line, and a line too long to be a code or a file name is refused rather
-    // than kept growing.
-    LineRules rules;
-    rules.limit = kMaxInputLine;
-    rules.carriageReturnEnds = true;
     std::string line;
-    if (ReadBoundedLine(in.rdbuf(), rules, &line) == LineRead::TooLong) {
-        err << "kalvora-cli: diff: строка стандартного ввода длиннее " << kMaxInputLine
-            << " байт\n";
+    if (ReadInputLine(in, true, &line) == LineRead::TooLong) {
+        ReportError(err, "diff", InputLineTooLong());
         return false;
     }
-    if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
     *argument = line;
     return true;
 }

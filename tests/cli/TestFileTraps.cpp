@@ -214,6 +214,16 @@ const Command kCommands[] = {
          return std::vector<std::string>{"picture", p, p + "-out.png"};
      },
      NoInput},
+    {"offer FILE PDF", Use::Read,
+     [](const std::string& p) {
+         return std::vector<std::string>{"offer", p, p + "-out.pdf"};
+     },
+     NoInput},
+    {"price -", Use::Read,
+     [](const std::string&) {
+         return std::vector<std::string>{"price", "-"};
+     },
+     [](const std::string& p) { return p + "\n"; }},
     {"script: open FILE", Use::Read,
      [](const std::string&) { return std::vector<std::string>{"script"}; },
      [](const std::string& p) { return "open " + p + "\n"; }},
@@ -374,22 +384,33 @@ TEST_F(FileTraps, AFileSizeLimitIsReportedNotFatal) {
 #endif
 }
 
-// The standard input of `diff -` is read as a .klv file's first line: bounded, a byte-order
-// mark skipped and a lone carriage return ending the line.
-TEST_F(FileTraps, DiffReadsABoundedFirstLineFromTheStandardInput) {
-    Options endless;
-    endless.input = std::string(4 * 1024 * 1024, 'a');
-    const Outcome longLine = RunCli({"diff", "-", kCode}, endless);
-    ASSERT_FALSE(longLine.hung);
-    EXPECT_EQ(longLine.status, 2);
-    EXPECT_NE(longLine.err.find("длиннее 65536 байт"), std::string::npos) << longLine.err;
+// Codes and file names on the standard input (`diff -`, `price -`, `order -`, ...) are read as a
+// .klv file's first line: bounded, a byte-order mark skipped and a lone carriage return ending
+// the line. A line without end is refused without being kept (it used to grow without bound).
+TEST_F(FileTraps, CodesOnTheStandardInputAreReadInBoundedLines) {
+    const std::vector<std::vector<std::string>> commands = {
+        {"diff", "-", kCode}, {"price", "-"}, {"order", "-"}, {"explain", "--json", "-"}};
+    for (const auto& arguments : commands) {
+        SCOPED_TRACE(arguments[0]);
+        Options endless;
+        endless.input = std::string(4 * 1024 * 1024, 'a');
+        const Outcome longLine = RunCli(arguments, endless);
+        ASSERT_FALSE(longLine.hung);
+        EXPECT_EQ(longLine.status, 2);
+        EXPECT_NE(longLine.err.find("kalvora-cli: " + arguments[0] +
+                                    ": строка стандартного ввода длиннее 65536 байт"),
+                  std::string::npos)
+            << longLine.err;
+        EXPECT_LT(longLine.out.size() + longLine.err.size(), 64u * 1024) << "the line was kept";
 
-    for (const char* input : {"\xEF\xBB\xBF####################\r", "####################\rjunk",
-                              "####################\r\n"}) {
-        Options options;
-        options.input = input;
-        const Outcome run = RunCli({"diff", "-", kCode}, options);
-        EXPECT_EQ(run.status, 0) << run.err;
+        for (const char* input :
+             {"\xEF\xBB\xBF####################\r", "####################\r####################",
+              "####################\r\n\r\n####################"}) {
+            Options options;
+            options.input = input;
+            const Outcome run = RunCli(arguments, options);
+            EXPECT_EQ(run.status, 0) << run.err;
+        }
     }
 }
 
