@@ -2,11 +2,11 @@
 
 #include <cctype>
 #include <filesystem>
-#include <set>
 #include <utility>
 
 #include "cli/ScriptUi.h"
 #include "pricing/DiskFileAccess.h"
+#include "pricing/DiskFiles.h"
 #include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
@@ -133,7 +133,7 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
     auto* disk = dynamic_cast<DiskFileAccess*>(&files);
     if (disk && target.ToFiles()) disk->DeferSyncs(true);
     const bool headers = inputs.Many() && !request.oneLineDocuments;
-    std::set<std::string> written;
+    FileSet written;
     std::size_t number = 0;
     int status = 0;
     std::string input;
@@ -162,7 +162,7 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
             ReportError(err, request.command,
                         input + ": " + SaveFailedMessage(path, "это входной файл команды"));
             status = 1;
-        } else if (!written.insert(path).second) {
+        } else if (!written.Insert(path)) {
             ReportError(
                 err, request.command,
                 input + ": файл «" + path + "» уже записан в этом запуске для другого входа");

@@ -103,8 +103,9 @@ struct BatchRequest {
 
 // Makes the document of every input and writes it where `target` says. A document that cannot
 // be made or written is reported as "kalvora-cli: COMMAND: INPUT: WHY" and the run goes on.
-// Two inputs that would write the same file are refused rather than overwritten. Returns 0
-// when every document was written, 1 otherwise, 2 for unusable operands.
+// Two inputs that would write the same file (by any name of it) are refused rather than
+// overwritten. Returns 0 when every document was written, 1 otherwise, 2 for unusable operands
+// or a line of the standard input too long.
 int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& inputs,
              const MakeDocument& make, std::ostream& out, std::ostream& err, FileAccess& files);
 

@@ -381,6 +381,28 @@ bool IsTemporaryNameOf(std::string_view target, std::string_view candidate) {
            candidate.find_first_not_of(kNameChars, prefix.size()) == std::string_view::npos;
 }
 
+bool FileSet::Insert(const std::string& path) {
+    // A link at the end is followed to where it leads, so the place is that of the file.
+    std::string place = path;
+    struct stat st;
+    if (!HasNul(path) && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+            place = resolved;
+            std::free(resolved);
+        }
+    }
+    const std::string name = NameOf(place);
+    struct stat folder;
+    if (HasNul(path) || name.empty() || name == "." || name == ".." ||
+        ::stat(FolderOf(place).c_str(), &folder) != 0) {
+        return unreachable_.insert(path).second;
+    }
+    bool added = places_.emplace(folder.st_dev, folder.st_ino, name).second;
+    if (::stat(path.c_str(), &st) == 0)
+        added = files_.emplace(st.st_dev, st.st_ino).second && added;
+    return added;
+}
+
 FileLock::FileLock(const std::string& path, std::chrono::milliseconds patience) : path_(path) {
     if (HasNul(path)) {
         reason_ = kReasonBadName;

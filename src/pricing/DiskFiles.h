@@ -12,9 +12,11 @@
 
 #include <chrono>
 #include <cstddef>
+#include <set>
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 namespace kalvora {
 
@@ -72,6 +74,23 @@ FileResult WriteResolvedTarget(const WriteTarget& target, std::string_view bytes
 // characters, in the target's folder (the file name shortened when the whole would be too
 // long for the file system).
 bool IsTemporaryNameOf(std::string_view target, std::string_view candidate);
+
+// The files a run has written, told apart by what they are rather than how they are named: a
+// link, a folder reached another way ("out/../out/a.txt") or a hard link names a file already
+// there. A file that does not exist yet is its folder and its name in it.
+class FileSet {
+  public:
+    // Adds the file `path` names; false when it was there already.
+    bool Insert(const std::string& path);
+
+  private:
+    // Device and inode of the file itself (shared by its hard links).
+    std::set<std::pair<unsigned long long, unsigned long long>> files_;
+    // Device and inode of the folder, and the name in it.
+    std::set<std::tuple<unsigned long long, unsigned long long, std::string>> places_;
+    // Paths whose folder cannot be reached, as they were written.
+    std::set<std::string> unreachable_;
+};
 
 // A lock held on a regular lock file for a short while: taken within `patience` or not at all.
 // A lock file that is not a regular file (a pipe, a folder, a link) is never opened.

@@ -153,13 +153,55 @@ TEST(BatchCommands, DocumentsOfManyInputsGoToTheirOwnFiles) {
     EXPECT_TRUE(fs::exists(folder / "out" / "1-Ys!Ekkkskpkkkkkkkkkk.list"));
     EXPECT_TRUE(fs::exists(folder / "out" / "3-####################.list"));
 
-    // Two inputs that would write the same file: the second is refused, the first kept.
-    run = Cli({"explain", "--output-dir", out, "--name", "same.tsv", kComfort, kReset});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("уже записан"), std::string::npos) << run.err;
-    EXPECT_EQ(Read(folder / "out" / "same.tsv"), Cli({"explain", kComfort}).out);
-
     EXPECT_EQ(Cli({"order", "--name", "{what}.txt", kReset}).status, 2);
+}
+
+// Two inputs that would write the same file, by the same name or by two names of it: the
+// second is refused, the first kept.
+TEST(BatchCommands, NoTwoInputsWriteOneFile) {
+    Folder folder;
+    folder.Write("first.klv", std::string(kComfort) + "\r\n");
+    folder.Write("second.klv", std::string(kReset) + "\r\n");
+    const struct {
+        const char* how;
+        const char* pattern;
+        const char* first;  // the file the first input wrote
+        void (*lay)(const fs::path& out);
+    } cases[] = {
+        {"one name", "same.tsv", "same.tsv", [](const fs::path&) {}},
+        {"a folder and back", "{n}/../same.tsv", "same.tsv",
+         [](const fs::path& out) {
+             fs::create_directories(out / "1");
+             fs::create_directories(out / "2");
+         }},
+        {"two links to one folder", "{n}/same.tsv", "real/same.tsv",
+         [](const fs::path& out) {
+             fs::create_directories(out / "real");
+             fs::create_directory_symlink("real", out / "1");
+             fs::create_directory_symlink("real", out / "2");
+         }},
+        {"a link to the file", "{name}.tsv", "first.tsv",
+         [](const fs::path& out) {
+             fs::create_directories(out);
+             fs::create_symlink("first.tsv", out / "second.tsv");
+         }},
+        {"a hard link", "{name}.tsv", "first.tsv",
+         [](const fs::path& out) {
+             fs::create_directories(out);
+             std::ofstream(out / "first.tsv") << "old";
+             fs::create_hard_link(out / "first.tsv", out / "second.tsv");
+         }},
+    };
+    for (const auto& c : cases) {
+        const fs::path out = folder / c.how;
+        c.lay(out);
+        const CliRun run = Cli({"explain", "--output-dir", out.string(), "--name", c.pattern,
+                                (folder / "first.klv").string(), (folder / "second.klv").string()});
+        EXPECT_EQ(run.status, 1) << c.how;
+        EXPECT_NE(run.err.find("уже записан в этом запуске"), std::string::npos)
+            << c.how << ": " << run.err;
+        EXPECT_EQ(Read(out / c.first), Cli({"explain", kComfort}).out) << c.how;
+    }
 }
 
 TEST(BatchCommands, NoDocumentReplacesAConfigurationTheRunReads) {
