@@ -56,6 +56,27 @@ std::optional<BatchTarget> ReadBatchTarget(const ParsedArguments& parsed, std::s
     return target;
 }
 
+std::optional<DocumentRun> ReadDocumentRun(std::string_view command,
+                                           const std::vector<std::string>& args,
+                                           std::vector<OptionRule> optionRules, std::ostream& err,
+                                           int* status, std::string_view oneFileUsage) {
+    for (const OptionRule& optionRule : BatchOptionRules()) optionRules.push_back(optionRule);
+    std::string error;
+    auto parsed = ParseArguments(args, optionRules, &error);
+    std::optional<BatchTarget> target;
+    if (parsed) target = ReadBatchTarget(*parsed, &error);
+    if (parsed && target && !oneFileUsage.empty() && !target->ToFiles() &&
+        parsed->operands.size() != 2) {
+        error = oneFileUsage;
+        target.reset();
+    }
+    if (!parsed || !target) {
+        *status = UsageError(err, command, error);
+        return std::nullopt;
+    }
+    return DocumentRun{std::move(*parsed), *target};
+}
+
 InputList::InputList(std::vector<std::string> operands, std::istream& in)
     : operands_(std::move(operands)), in_(in) {}
 
@@ -185,6 +206,37 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
         disk->DeferSyncs(false);
     }
     return Flushed(out, err, request.command, status);
+}
+
+int RunFileDocuments(const BatchRequest& request, const DocumentRun& run, std::istream& in,
+                     const MakeDocument& make, std::ostream& out, std::ostream& err,
+                     FileAccess& files) {
+    const std::vector<std::string>& operands = run.parsed.operands;
+    if (run.target.ToFiles()) {
+        InputList inputs(operands, in);
+        return RunBatch(request, run.target, inputs, make, out, err, files);
+    }
+    const std::string& input = operands[0];
+    const std::string& output = operands[1];
+    if (IsSameFile(input, output)) {
+        ReportError(err, request.command, SaveFailedMessage(output, "это входной файл команды"));
+        return 1;
+    }
+    const BatchDocument document = make(input);
+    if (!document.error.empty()) {
+        ReportError(err, request.command, input + ": " + document.error);
+        return 1;
+    }
+    if (output == "-") {
+        out.write(document.bytes.data(), static_cast<std::streamsize>(document.bytes.size()));
+        return Flushed(out, err, request.command, 0);
+    }
+    std::string error;
+    if (!files.WriteFile(output, document.bytes, &error)) {
+        ReportError(err, request.command, SaveFailedMessage(output, error));
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace kalvora::cli

@@ -1,11 +1,16 @@
-// Commands that make one document per configuration (order, checklist, explain, picture, and
-// any other that writes documents) share their inputs and where the documents go:
+// Commands that make one document per configuration (order, checklist, explain, picture,
+// offer) share their inputs and where the documents go:
 //
 //   COMMAND [OPTIONS] INPUT... [--output-dir DIR] [--name PATTERN]
 //
 // An INPUT is a code or a .klv file; "-" stands for the lines of the standard input, one code
 // or file name a line. Without --output-dir and --name the documents go to the standard output
 // (several under a line "==> INPUT <==" each); with them each goes to its own file.
+//
+// A command whose documents are files of their own (a PNG picture, a PDF offer) takes, without
+// --output-dir and --name, one input and the file to write instead:
+//
+//   COMMAND [OPTIONS] INPUT OUT      (OUT "-": the standard output)
 #pragma once
 
 #include <cstddef>
@@ -108,5 +113,13 @@ struct BatchRequest {
 // or a line of the standard input too long.
 int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& inputs,
              const MakeDocument& make, std::ostream& out, std::ostream& err, FileAccess& files);
+
+// The run of a command whose documents are files (read with `oneFileUsage`): with --output-dir
+// or --name, RunBatch; otherwise the one document of INPUT goes to OUT, written whole through a
+// temporary file (or to the standard output for "-"), never over INPUT itself. 0 when written,
+// 1 otherwise.
+int RunFileDocuments(const BatchRequest& request, const DocumentRun& run, std::istream& in,
+                     const MakeDocument& make, std::ostream& out, std::ostream& err,
+                     FileAccess& files);
 
 }  // namespace kalvora::cli

@@ -43,9 +43,13 @@ TEST(CliMain, VersionAndHelpGoToStandardOutput) {
 TEST(CliMain, EveryCommandHasItsOwnHelp) {
     const std::string full = Cli({"--help"}).out;
     for (const std::string command : {"script", "price", "order", "checklist", "explain", "picture",
-                                      "diff", "credit", "list"}) {
+                                      "offer", "diff", "credit", "list"}) {
         const CliRun help = Cli({command, "x", "--help"});
         EXPECT_EQ(help.status, 0) << command;
+        // Where it names the batch options, it says what they are.
+        EXPECT_EQ(help.out.find("ПАКЕТ") == std::string::npos,
+                  help.out.find("ПАКЕТ: --output-dir") == std::string::npos)
+            << help.out;
         EXPECT_EQ(help.out.rfind("Использование:\n  kalvora-cli " + command, 0), 0u) << help.out;
         EXPECT_EQ(help.out.find("kalvora-cli " + std::string(command == "diff" ? "price" : "diff")),
                   std::string::npos)

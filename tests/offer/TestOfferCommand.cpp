@@ -27,10 +27,11 @@ struct Outcome {
     std::string err;
 };
 
-Outcome Offer(const std::vector<std::string>& arguments) {
+Outcome Offer(const std::vector<std::string>& arguments, const std::string& input = {}) {
+    std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunOfferCommand(arguments, std::cin, out, err);
+    const int status = RunOfferCommand(arguments, in, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -150,6 +151,8 @@ TEST_F(OfferCommand, SameInputsAndDateGiveTheSameBytesInAnyTimeZone) {
     qunsetenv("SOURCE_DATE_EPOCH");
 }
 
+// Many offers are written as the other documents are (--output-dir, --name, "-" for the standard
+// input); two inputs that would write one file do not overwrite each other.
 TEST_F(OfferCommand, WritesManyOffersIntoAFolderAndReportsEachFailure) {
     const QString folder = dir_.filePath(QStringLiteral("out"));
     ASSERT_TRUE(QDir().mkpath(folder));
@@ -162,13 +165,20 @@ TEST_F(OfferCommand, WritesManyOffersIntoAFolderAndReportsEachFailure) {
     const Outcome run = Offer({"--date", "2026-12-08", "--output-dir", folder.toStdString(), klv,
                                kAmbiente, "bad code", kAmbiente});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("bad code"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("kalvora-cli: offer: bad code: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("уже записан в этом запуске"), std::string::npos) << run.err;
     const QDir out(folder);
     EXPECT_EQ(out.entryList(QDir::Files, QDir::Name),
-              (QStringList{QString::fromLatin1(kAmbiente) + "-2.pdf",
-                           QString::fromLatin1(kAmbiente) + ".pdf", "ghia.pdf"}));
-    EXPECT_EQ(Bytes(out.filePath("ghia.pdf").toStdString()),
-              Offer({"--date", "2026-12-08", kGhiaWagon, "-"}).out);
+              (QStringList{QString::fromLatin1(kAmbiente) + ".pdf", "ghia.pdf"}));
+    const std::string ghia = Offer({"--date", "2026-12-08", kGhiaWagon, "-"}).out;
+    EXPECT_EQ(Bytes(out.filePath("ghia.pdf").toStdString()), ghia);
+
+    const Outcome named =
+        Offer({"--date=2026-12-08", "--name", folder.toStdString() + "/{n}-{name}.pdf", "-"},
+              klv + "\n" + kAmbiente + "\n");
+    EXPECT_EQ(named.status, 0) << named.err;
+    EXPECT_EQ(Bytes(folder.toStdString() + "/1-ghia.pdf"), ghia);
+    EXPECT_TRUE(out.exists(QStringLiteral("2-") + kAmbiente + ".pdf"));
 
     // The configuration file it reads is never replaced by its offer.
     const Outcome own = Offer({klv, klv});
