@@ -85,7 +85,7 @@ int RunPictureCommand(const std::vector<std::string>& arguments, std::istream& i
                           "картинок: --output-dir ПАПКА)");
     }
 
-    DiskFileAccess files;
+    ArgumentFiles files;
     const auto application = OffscreenApplication();
     // A day's cars come in a few dozen looks: each is drawn once per run.
     std::vector<std::pair<CarLook, std::string>> drawn;
