@@ -3,15 +3,16 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <utility>
 
+#include "cli/CommandLineStart.h"
 #include "cli/JsonViews.h"
 #include "credit/CreditCalculator.h"
 #include "credit/CreditNumber.h"
 #include "documents/Comparison.h"
-#include "pricing/DiskFileAccess.h"
 
 namespace kalvora {
 
@@ -160,20 +161,29 @@ std::optional<CreditTerms> ReadCreditTerms(const cli::ParsedArguments& parsed,
         if (!value) return std::nullopt;
         terms.inputs.push_back({option.field, *value});
     }
-    // The loan is paid off at the end of its term: a repayment that would start then or later
-    // repays nothing, and its months would only stretch the schedule with empty rows.
     if (repayAfter) {
+        const long long after = std::stoll(terms.inputs[terms.inputs.size() - 2].text);
+        const long long by = std::stoll(terms.inputs.back().text);
+        // The credit window paints such a month red and repays the whole rest in the month after
+        // the regular ones instead: a plan nobody asked for.
+        if (by <= after) {
+            *problem = "--repay-by: месяц погашения " + std::to_string(by) +
+                       " не позже последнего месяца обычных платежей (--repay-after " +
+                       std::to_string(after) + "); нужен месяц после него";
+            return std::nullopt;
+        }
+        // The loan is paid off at the end of its term: a repayment that would start then or
+        // later repays nothing, and its months would only stretch the schedule with empty rows.
         const CreditCalculator fresh('.');
         const long long term = std::stoll(Trimmed(fresh.Text(F::SrokF)));
-        if (std::stoll(terms.inputs[terms.inputs.size() - 2].text) >= term) {
-            terms.inputs.resize(terms.inputs.size() - 2);
-        }
+        if (after >= term) terms.inputs.resize(terms.inputs.size() - 2);
     }
     return terms;
 }
 
 std::optional<std::int32_t> ReadCarPrice(const std::string& text, FileAccess& files,
-                                         std::string* problem) {
+                                         std::string* problem, bool* unreadable) {
+    if (unreadable != nullptr) *unreadable = false;
     // Digits (or what looks like a number: a sign, a separator, an exponent) are a price;
     // anything else is a code or a file, as the program reads its own argument.
     const bool numeric = !text.empty() && !files.Exists(text) &&
@@ -186,6 +196,7 @@ std::optional<std::int32_t> ReadCarPrice(const std::string& text, FileAccess& fi
     }
     const SettledConfiguration settled = SettleArgument(text, files);
     if (!settled.facts) {
+        if (unreadable != nullptr) *unreadable = true;
         *problem = text + ": не цена (целое число долларов) и не конфигурация: " + settled.error;
         return std::nullopt;
     }
@@ -194,10 +205,16 @@ std::optional<std::int32_t> ReadCarPrice(const std::string& text, FileAccess& fi
 
 namespace {
 
-// A figure as a JSON number; an empty cell is null.
+// A figure as a JSON number, as the text form writes it: without a decimal point (a month, the
+// term, the price, a share typed whole) an integer, with one (an amount in cents, a rate) a
+// number with decimals; an empty cell is null.
 cli::Json Number(const std::string& text) {
-    const std::optional<double> value = ParseDecimal(Trimmed(text), '.');
+    const std::string figure = Trimmed(text);
+    const std::optional<double> value = ParseDecimal(figure, '.');
     if (!value) return nullptr;
+    if (figure.find('.') == std::string::npos && std::fabs(*value) < 9.0e15) {
+        return static_cast<std::int64_t>(*value);
+    }
     return *value;
 }
 
@@ -269,14 +286,18 @@ int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, st
     }
     // Every number is checked against its range before the calculator sees it, so that no
     // absurd loan is computed (the window paints such fields red; here they are refused).
-    DiskFileAccess files;
-    const std::optional<std::int32_t> price = ReadCarPrice(parsed->operands[0], files, &problem);
+    cli::ArgumentFiles files;
+    bool unreadable = false;
+    const std::optional<std::int32_t> price =
+        ReadCarPrice(parsed->operands[0], files, &problem, &unreadable);
+    if (!price && unreadable) {
+        // As every command says of a configuration it cannot read.
+        cli::ReportError(err, "credit", problem);
+        return 1;
+    }
     std::optional<CreditTerms> terms;
     if (price) terms = ReadCreditTerms(*parsed, &problem);
-    if (!price || !terms) {
-        cli::ReportError(err, "credit", problem);
-        return 2;
-    }
+    if (!price || !terms) return cli::UsageError(err, "credit", problem);
     CreditCalculator calc('.');
     terms->ApplyTo(calc);
     calc.Open(*price);

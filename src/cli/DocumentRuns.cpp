@@ -68,7 +68,7 @@ int RunOrderCommand(const Arguments& args, std::istream& in, std::ostream& out, 
     request.prices = !parsed.Has("--no-prices");
     request.indent = parsed.Has("--indent");
 
-    DiskFileAccess files;
+    ArgumentFiles files;
     InputList inputs(parsed.operands, in);
     return RunBatch(
         {"order", "txt"}, run->target, inputs,
@@ -87,7 +87,7 @@ int RunCheckListCommand(const Arguments& args, std::istream& in, std::ostream& o
     if (!run) return status;
     std::optional<DocumentClock> clock;
     if (!ReadClock("checklist", run->parsed, &clock, err, &status)) return status;
-    DiskFileAccess files;
+    ArgumentFiles files;
     InputList inputs(run->parsed.operands, in);
     return RunBatch(
         {"checklist", "txt"}, run->target, inputs,
@@ -105,7 +105,7 @@ int RunExplainCommand(const Arguments& args, std::istream& in, std::ostream& out
     const auto run = ReadDocumentRun("explain", args, {{"--json"}}, err, &status);
     if (!run) return status;
     const bool json = run->parsed.Has("--json");
-    DiskFileAccess files;
+    ArgumentFiles files;
     InputList inputs(run->parsed.operands, in);
     BatchRequest request{"explain", json ? "json" : "tsv", json};
     return RunBatch(

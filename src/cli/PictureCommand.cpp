@@ -51,7 +51,7 @@ int RunPictureCommand(const std::vector<std::string>& arguments, std::istream& i
         size = *chosen;
     }
 
-    DiskFileAccess files;
+    ArgumentFiles files;
     const auto application = OffscreenApplication();
     // A day's cars come in a few dozen looks: each is drawn once per run.
     std::vector<std::pair<CarLook, std::string>> drawn;

@@ -25,6 +25,7 @@
 #include "cli/StateDump.h"
 #include "credit/CreditDump.h"
 #include "documents/DocumentCommands.h"
+#include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
 
@@ -233,6 +234,13 @@ void EquipCommand(ScriptSession& s, const ScriptLine& line) {
     s.Config().EquipAll();
 }
 
+// Why an open or a save failed, said once: the file module's message names the file already;
+// any other reason (a code the decoder refuses) is said of the file.
+std::string FileShortfall(const std::string& path, const char* failed, const std::string& reason) {
+    if (reason.find("«" + ShownPath(path) + "»") != std::string::npos) return reason;
+    return "файл «" + path + "» " + failed + ": " + reason;
+}
+
 void Open(ScriptSession& s, const ScriptLine& line) {
     const std::string path = line.Rest();
     if (path.empty()) throw ScriptError("ожидается «open ПУТЬ»");
@@ -240,7 +248,7 @@ void Open(ScriptSession& s, const ScriptLine& line) {
     s.Focus().RememberWish();
     const ActionScope action(s.History(), {ActionKind::Open, 0});
     const Result result = s.Config().OpenFile(path, s.Files());
-    if (!result.Succeeded()) s.NoteShortfall("файл «" + path + "» не открыт: " + result.reason);
+    if (!result.Succeeded()) s.NoteShortfall(FileShortfall(path, "не открыт", result.reason));
 }
 
 void Save(ScriptSession& s, const ScriptLine& line) {
@@ -254,7 +262,7 @@ void Save(ScriptSession& s, const ScriptLine& line) {
     s.Ui().SetAnswer(std::nullopt);
     // Keeping an existing file is the scenario's own answer, not a failure.
     if (result.outcome == Outcome::Rejected) {
-        s.NoteShortfall("файл «" + rest.substr(0, blank) + "» не сохранён: " + result.reason);
+        s.NoteShortfall(FileShortfall(rest.substr(0, blank), "не сохранён", result.reason));
     }
 }
 

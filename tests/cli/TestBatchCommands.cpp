@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/CliMain.h"
+#include "cli/CommandLineStart.h"
 #include "cli/ScriptSession.h"
 #include "pricing/FakeFileAccess.h"
 
@@ -246,7 +247,10 @@ TEST(BatchCommands, DocumentsAreReproducible) {
     const std::string dated = Cli({"order", "--date", "2027-03-01T09:30", kComfort}).out;
     EXPECT_NE(dated.find("Заказ составлен 01.03.2027, 09:30:00"), std::string::npos) << dated;
     ::setenv("SOURCE_DATE_EPOCH", "yesterday", 1);
-    EXPECT_EQ(Cli({"order", kComfort}).status, 2);
+    const CliRun undated = Cli({"order", kComfort});
+    EXPECT_EQ(undated.status, 2);
+    EXPECT_EQ(undated.err.rfind("kalvora-cli: order: " + EpochProblem("yesterday") + "\n", 0), 0u)
+        << undated.err;
     ::unsetenv("SOURCE_DATE_EPOCH");
     for (const char* bad : {"2026-02-30", "24.12.2026", "2026-12-24T25:00"}) {
         const CliRun run = Cli({"checklist", "--date", bad, kComfort});
@@ -303,8 +307,9 @@ TEST(CreditCommand, TakesACodeOrFileInPlaceOfThePrice) {
     EXPECT_EQ(Cli({"credit", kComfort, "--first-percent", "50"}).out, byPrice);
     EXPECT_EQ(Cli({"credit", (folder / "comfort.klv").string(), "--first-percent", "50"}).out,
               byPrice);
+    // A configuration that cannot be read fails as with every other command.
     const CliRun bad = Cli({"credit", "0###"});
-    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err,
               "kalvora-cli: credit: 0###: не цена (целое число долларов) и не конфигурация: "
               "Недопустимая комбинация кода\n");
@@ -341,12 +346,13 @@ TEST(StrictScripts, EndAtTheFirstLineThatDidNothing) {
     const struct {
         const char* scenario;
         int line;
+        const char* file = "";  // named once in the error
     } cases[] = {
         {"print price\nstart\n", 1},
         {"start\nclick KsenonBox\nprint price\n", 2},  // Ambiente offers no xenon
         {"start\nfocus KsenonBox\n", 2},
-        {"start\nopen missing.klv\nprint code\n", 2},
-        {"start\nsave locked.klv yes\n", 2},
+        {"start\nopen missing.klv\nprint code\n", 2, "«missing.klv»"},
+        {"start\nsave locked.klv yes\n", 2, "«locked.klv»"},
     };
     for (const auto& c : cases) {
         std::string outputs[2];
@@ -363,6 +369,11 @@ TEST(StrictScripts, EndAtTheFirstLineThatDidNothing) {
             if (strict) {
                 EXPECT_EQ(err.str().rfind("error: " + std::to_string(c.line) + ": ", 0), 0u)
                     << err.str();
+                if (*c.file != '\0') {
+                    const std::size_t named = err.str().find(c.file);
+                    EXPECT_NE(named, std::string::npos) << err.str();
+                    EXPECT_EQ(err.str().find(c.file, named + 1), std::string::npos) << err.str();
+                }
             } else {
                 EXPECT_EQ(err.str(), "");
             }

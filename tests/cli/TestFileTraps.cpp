@@ -209,6 +209,11 @@ const Command kCommands[] = {
          return std::vector<std::string>{"diff", p, kCode};
      },
      NoInput},
+    {"credit FILE", Use::Read,
+     [](const std::string& p) {
+         return std::vector<std::string>{"credit", p};
+     },
+     NoInput},
     {"picture FILE PNG", Use::Read,
      [](const std::string& p) {
          return std::vector<std::string>{"picture", p, p + "-out.png"};
