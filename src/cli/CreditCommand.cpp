@@ -27,26 +27,26 @@ struct Figure {
 
 // The figures printed before the schedule, in the order of the window's left panel.
 constexpr std::array<Figure, 17> kFigures = {{
-    {"price", F::Edit1},
-    {"first-percent", F::Edit4},
-    {"first-payment", F::Edit5},
-    {"credit-sum", F::SumKreditEdit},
-    {"rate-promo", F::StavkaF},
-    {"rate-real", F::StavkaR},
-    {"real-loan", F::SummaR},
-    {"term", F::SrokF},
-    {"monthly-payment", F::EzemF},
-    {"discount", F::SkidkaEdit},
-    {"kasko-credit-1", F::Kasko1SumEdit},
-    {"kasko-credit-2", F::Kasko2SumEdit},
-    {"kasko-credit-3", F::Kasko3SumEdit},
-    {"kasko-plain-1", F::Kasko1NSumEdit},
-    {"kasko-plain-2", F::Kasko2NSumEdit},
-    {"kasko-plain-3", F::Kasko3NSumEdit},
-    {"bank-total", F::Edit9},
+    {"price", F::Price},
+    {"first-percent", F::FirstPercent},
+    {"first-payment", F::FirstPayment},
+    {"credit-sum", F::CreditSum},
+    {"rate-promo", F::RatePromo},
+    {"rate-real", F::RateReal},
+    {"real-loan", F::RealLoan},
+    {"term", F::Term},
+    {"monthly-payment", F::MonthlyPayment},
+    {"discount", F::Discount},
+    {"kasko-credit-1", F::KaskoCredit1},
+    {"kasko-credit-2", F::KaskoCredit2},
+    {"kasko-credit-3", F::KaskoCredit3},
+    {"kasko-plain-1", F::KaskoPlain1},
+    {"kasko-plain-2", F::KaskoPlain2},
+    {"kasko-plain-3", F::KaskoPlain3},
+    {"bank-total", F::BankTotal},
 }};
 
-constexpr std::array<Figure, 2> kTotals = {{{"paid-total", F::Edit10}, {"losses", F::Edit11}}};
+constexpr std::array<Figure, 2> kTotals = {{{"paid-total", F::PaidTotal}, {"losses", F::Losses}}};
 
 constexpr std::array<const char*, 6> kScheduleHeader = {"month",     "bank",  "interest",
                                                         "debt-left", "kasko", "paid"};
@@ -147,11 +147,11 @@ std::optional<CreditTerms> ReadCreditTerms(const cli::ParsedArguments& parsed,
         const Range& range;
         CreditField field;
     } options[] = {
-        {"--first-percent", kFirstPercentRange, F::Edit4},
-        {"--rate-promo", kPromoRateRange, F::StavkaF},
-        {"--rate-real", kRealRateRange, F::StavkaR},
-        {"--repay-after", kRepayAfterRange, F::SpustEdit},
-        {"--repay-by", kRepayByRange, F::Edit8},
+        {"--first-percent", kFirstPercentRange, F::FirstPercent},
+        {"--rate-promo", kPromoRateRange, F::RatePromo},
+        {"--rate-real", kRealRateRange, F::RateReal},
+        {"--repay-after", kRepayAfterRange, F::RepayAfter},
+        {"--repay-by", kRepayByRange, F::RepayBy},
     };
     CreditTerms terms;
     for (const auto& option : options) {
@@ -175,7 +175,7 @@ std::optional<CreditTerms> ReadCreditTerms(const cli::ParsedArguments& parsed,
         // The loan is paid off at the end of its term: a repayment that would start then or
         // later repays nothing, and its months would only stretch the schedule with empty rows.
         const CreditCalculator fresh('.');
-        const long long term = std::stoll(Trimmed(fresh.Text(F::SrokF)));
+        const long long term = static_cast<long long>(fresh.Number(F::Term).value_or(0));
         if (after >= term) terms.inputs.resize(terms.inputs.size() - 2);
     }
     return terms;
@@ -205,14 +205,12 @@ std::optional<std::int32_t> ReadCarPrice(const std::string& text, FileAccess& fi
 
 namespace {
 
-// A figure as a JSON number, as the text form writes it: without a decimal point (a month, the
-// term, the price, a share typed whole) an integer, with one (an amount in cents, a rate) a
-// number with decimals; an empty cell is null.
-cli::Json Number(const std::string& text) {
-    const std::string figure = Trimmed(text);
-    const std::optional<double> value = ParseDecimal(figure, '.');
+// A figure as a JSON number, as the calculator reads it and the text form writes it: shown
+// without a decimal point (a month, the term, the price, a share typed whole) an integer, with
+// one (an amount in cents, a rate) a number with decimals; an empty cell is null.
+cli::Json Number(const std::optional<double>& value, bool whole) {
     if (!value) return nullptr;
-    if (figure.find('.') == std::string::npos && std::fabs(*value) < 9.0e15) {
+    if (whole && std::fabs(*value) < 9.0e15) {
         return static_cast<std::int64_t>(*value);
     }
     return *value;
@@ -226,27 +224,46 @@ std::string WithSeparator(std::string text, char separator) {
     return text;
 }
 
+// The months of the schedule that hold something besides the month.
+bool HasAmounts(const ScheduleMonth& month) {
+    return month.bank || month.interest || month.debtLeft || month.kasko || month.paid;
+}
+
 // The month rows of the grid that hold something besides the month.
-std::vector<const ScheduleRow*> ScheduleRows(const CreditCalculator& calc) {
-    std::vector<const ScheduleRow*> rows;
-    const auto& grid = calc.Grid();
-    for (std::size_t r = 1; r < grid.size(); ++r) {
-        bool filled = false;
-        for (std::size_t c = 1; c < grid[r].size(); ++c) filled |= !Trimmed(grid[r][c]).empty();
-        if (filled) rows.push_back(&grid[r]);
+std::vector<ScheduleRow> ScheduleRows(const CreditCalculator& calc) {
+    std::vector<ScheduleRow> rows;
+    const std::vector<ScheduleRow> grid = calc.Grid();
+    const std::vector<ScheduleMonth>& months = calc.Schedule();
+    for (std::size_t m = 0; m < months.size(); ++m) {
+        if (HasAmounts(months[m])) rows.push_back(grid[m + 1]);
     }
     return rows;
 }
 
 void WriteJson(const CreditCalculator& calc, std::ostream& out) {
     cli::Json figures = cli::Json::object();
-    for (const Figure& f : kFigures) figures[f.name] = Number(calc.Text(f.field));
-    for (const Figure& f : kTotals) figures[f.name] = Number(calc.Text(f.field));
+    const auto figure = [&calc](CreditField field) {
+        return Number(calc.Number(field), Trimmed(calc.Text(field)).find('.') == std::string::npos);
+    };
+    for (const Figure& f : kFigures) figures[f.name] = figure(f.field);
+    for (const Figure& f : kTotals) figures[f.name] = figure(f.field);
     cli::Json schedule = cli::Json::array();
-    for (const ScheduleRow* row : ScheduleRows(calc)) {
+    // Each amount as the grid shows it, to the cent.
+    const auto cents = [](const std::optional<double>& amount) -> std::optional<double> {
+        if (!amount) return std::nullopt;
+        return RoundAsShown(*amount, 2);
+    };
+    for (const ScheduleMonth& m : calc.Schedule()) {
+        if (!HasAmounts(m)) continue;
+        const std::array<std::optional<double>, 6> cells = {static_cast<double>(m.month),
+                                                            cents(m.bank),
+                                                            cents(m.interest),
+                                                            cents(m.debtLeft),
+                                                            cents(m.kasko),
+                                                            cents(m.paid)};
         cli::Json month = cli::Json::object();
         for (std::size_t c = 0; c < kScheduleHeader.size(); ++c) {
-            month[kScheduleHeader[c]] = Number((*row)[c]);
+            month[kScheduleHeader[c]] = Number(cells[c], c == 0);
         }
         schedule.push_back(month);
     }
@@ -326,10 +343,10 @@ int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, st
             }
             out << '\n';
         }
-        for (const ScheduleRow* row : ScheduleRows(calc)) {
-            for (std::size_t c = 0; c < row->size(); ++c) {
+        for (const ScheduleRow& row : ScheduleRows(calc)) {
+            for (std::size_t c = 0; c < row.size(); ++c) {
                 if (c > 0) out << sep;
-                out << WithSeparator(Trimmed((*row)[c]), point);
+                out << WithSeparator(Trimmed(row[c]), point);
             }
             out << '\n';
         }

@@ -306,7 +306,7 @@ void CreditSet(ScriptSession& s, const ScriptLine& line) {
     if (!s.Credit().Type(field, text)) {
         throw ScriptError("поле «" + line.words[1] + "» заполняет программа");
     }
-    if (field == CreditField::Edit5) s.Credit().Edit5Exit();
+    if (field == CreditField::FirstPayment) s.Credit().AcceptFirstPayment();
 }
 
 void CreditClick(ScriptSession& s, const ScriptLine& line) {

@@ -66,16 +66,16 @@ std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t
     OfferCredit credit;
     credit.summary = {
         {"Цена автомобиля", Dollars(total)},
-        {"Первый взнос (" + Figure(calc, F::Edit4) + " %)", money(F::Edit5)},
-        {"Сумма кредита", money(F::SumKreditEdit)},
-        {"Срок кредита", Figure(calc, F::SrokF) + " мес."},
-        {"Ставка от ФМК", Figure(calc, F::StavkaF) + " % годовых"},
-        {"Ежемесячный платёж", money(F::EzemF)},
-        {"КАСКО, 1-й год", money(F::Kasko1SumEdit)},
-        {"КАСКО, 2-й год", money(F::Kasko2SumEdit)},
-        {"КАСКО, 3-й год", money(F::Kasko3SumEdit)},
-        {"Выплачено банку за кредит", money(F::Edit9)},
-        {"Всего будет выплачено", money(F::Edit10)},
+        {"Первый взнос (" + Figure(calc, F::FirstPercent) + " %)", money(F::FirstPayment)},
+        {"Сумма кредита", money(F::CreditSum)},
+        {"Срок кредита", Figure(calc, F::Term) + " мес."},
+        {"Ставка от ФМК", Figure(calc, F::RatePromo) + " % годовых"},
+        {"Ежемесячный платёж", money(F::MonthlyPayment)},
+        {"КАСКО, 1-й год", money(F::KaskoCredit1)},
+        {"КАСКО, 2-й год", money(F::KaskoCredit2)},
+        {"КАСКО, 3-й год", money(F::KaskoCredit3)},
+        {"Выплачено банку за кредит", money(F::BankTotal)},
+        {"Всего будет выплачено", money(F::PaidTotal)},
     };
     const auto& grid = calc.Grid();
     for (std::size_t c = 0; c < credit.header.size(); ++c) credit.header[c] = grid[0][c];

@@ -108,24 +108,24 @@ TEST(Offer, TakesTheCreditOfTheCalculatorOpenedOnItsTotal) {
     // A calculator last opened on another price, writing a decimal point: the offer shows the
     // figures of its own total, with a decimal comma, and leaves the calculator as it was.
     CreditCalculator calc('.');
-    calc.Type(CreditField::Edit4, "30");
+    calc.Type(CreditField::FirstPercent, "30");
     calc.Open(total + 1000);
-    const std::string before = calc.Text(CreditField::Edit5);
+    const std::string before = calc.Text(CreditField::FirstPayment);
     const auto offer = MakeOffer(config, {}, *ParseOfferDate("2026-12-08"), &calc);
     ASSERT_TRUE(offer && offer->credit);
-    EXPECT_EQ(calc.Text(CreditField::Edit5), before);
+    EXPECT_EQ(calc.Text(CreditField::FirstPayment), before);
 
     CreditCalculator same(',');
-    same.Type(CreditField::Edit4, "30");
+    same.Type(CreditField::FirstPercent, "30");
     same.Open(total);
     const OfferCredit& credit = *offer->credit;
     ASSERT_EQ(credit.summary.size(), 11u);
     EXPECT_EQ(credit.summary[0].value, offer->total);
     EXPECT_EQ(credit.summary[1].label, "Первый взнос (30 %)");
     auto trimmed = [](std::string s) { return s.substr(s.find_first_not_of(' ')); };
-    EXPECT_EQ(credit.summary[1].value, "$" + trimmed(same.Text(CreditField::Edit5)));
-    EXPECT_EQ(credit.summary[5].value, "$" + trimmed(same.Text(CreditField::EzemF)));
-    EXPECT_EQ(credit.summary[10].value, "$" + trimmed(same.Text(CreditField::Edit10)));
+    EXPECT_EQ(credit.summary[1].value, "$" + trimmed(same.Text(CreditField::FirstPayment)));
+    EXPECT_EQ(credit.summary[5].value, "$" + trimmed(same.Text(CreditField::MonthlyPayment)));
+    EXPECT_EQ(credit.summary[10].value, "$" + trimmed(same.Text(CreditField::PaidTotal)));
     // The 36 months that carry a payment; the month after them shows nothing and is left out.
     ASSERT_EQ(credit.schedule.size(), 36u);
     EXPECT_EQ(credit.header[0], "Месяц");
