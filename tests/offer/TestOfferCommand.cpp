@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -153,21 +154,10 @@ TEST_F(OfferCommand, PdfHoldsTheCarItsPriceCodeAndOptionsInEmbeddedFontsWithoutP
     }
 }
 
-// A figure of the calculator as the offer writes it: a decimal comma.
-std::string WithComma(std::string text) {
-    for (char& c : text) {
-        if (c == '.') c = ',';
-    }
-    return text;
-}
-
 // "$359,11" or "359,11" as a number.
 double Number(std::string text) {
-    if (!text.empty() && text[0] == '$') text.erase(0, 1);
-    for (char& c : text) {
-        if (c == ',') c = '.';
-    }
-    return std::stod(text);
+    std::replace(text.begin(), text.end(), ',', '.');
+    return std::stod(text.substr(text.rfind('$', 0) == 0 ? 1 : 0));
 }
 
 // The credit page shows what "kalvora-cli credit" shows for the same options: the months
@@ -188,12 +178,10 @@ TEST_F(OfferCommand, CreditPageIsTheCalculatorsScheduleAndItsSums) {
     DiskFileAccess files;
     CommandLineStart start(kGhiaWagon, files);
     for (const auto& c : cases) {
-        std::string what;
+        std::string what, error;
         for (const std::string& option : c.options) what += option + " ";
-        std::string error;
         const auto parsed = ParseArguments(c.options, CreditOptionRules(), &error);
-        ASSERT_TRUE(parsed) << error;
-        const auto terms = ReadCreditTerms(*parsed, &error);
+        const auto terms = parsed ? ReadCreditTerms(*parsed, &error) : std::nullopt;
         ASSERT_TRUE(terms) << error;
         CreditCalculator calc(',');
         terms->ApplyTo(calc);
@@ -207,11 +195,10 @@ TEST_F(OfferCommand, CreditPageIsTheCalculatorsScheduleAndItsSums) {
             }
             return found;
         };
-        auto value = [&](const std::string& prefix) {
-            const auto found = values(prefix);
-            return found.size() == 1 ? found[0] : "not one " + prefix;
-        };
+        using One = std::vector<std::string>;
 
+        // The command's figures ("name<TAB>value") and the months that carry a payment or a
+        // premium (the later ones only repeat the running total), with a decimal comma.
         std::vector<std::string> arguments = {kGhiaWagon};
         arguments.insert(arguments.end(), c.options.begin(), c.options.end());
         std::ostringstream out, err;
@@ -221,21 +208,14 @@ TEST_F(OfferCommand, CreditPageIsTheCalculatorsScheduleAndItsSums) {
         std::vector<std::vector<std::string>> cliRows;
         bool schedule = false;
         for (std::string line; std::getline(lines, line);) {
-            if (line.empty()) {
-                schedule = true;
-                continue;
-            }
+            std::replace(line.begin(), line.end(), '.', ',');
+            schedule = schedule || line.empty();
             std::vector<std::string> cells;
-            std::istringstream fields(line);
-            for (std::string cell; std::getline(fields, cell, '\t');)
-                cells.push_back(WithComma(cell));
-            if (line.back() == '\t') cells.emplace_back();
-            if (schedule) {
-                // The months after the last payment and premium only repeat the running total.
-                if (!cells[1].empty() || !cells[4].empty()) cliRows.push_back(cells);
-            } else {
-                figures[cells[0]] = "$" + cells[1];
-            }
+            std::istringstream fields(line + '\t');
+            for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
+            if (!schedule) figures[cells[0]] = "$" + cells[1];
+            if (schedule && cells.size() == 6 && (!cells[1].empty() || !cells[4].empty()))
+                cliRows.push_back(cells);
         }
 
         // The schedule is the command's, month by month.
@@ -245,9 +225,7 @@ TEST_F(OfferCommand, CreditPageIsTheCalculatorsScheduleAndItsSums) {
         std::set<std::string> payments;
         std::vector<std::string> premiums;
         for (std::size_t r = 0; r < cliRows.size(); ++r) {
-            EXPECT_EQ(
-                std::vector<std::string>(credit.schedule[r].begin(), credit.schedule[r].end()),
-                cliRows[r])
+            EXPECT_EQ(One(credit.schedule[r].begin(), credit.schedule[r].end()), cliRows[r])
                 << what;
             if (!cliRows[r][1].empty()) {
                 ++months;
@@ -259,19 +237,18 @@ TEST_F(OfferCommand, CreditPageIsTheCalculatorsScheduleAndItsSums) {
         EXPECT_EQ(months, c.months) << what;
 
         // The summary: the months paid, each payment, the premiums charged, the totals.
-        EXPECT_EQ(value("Срок кредита"), std::to_string(c.months) + " мес.") << what;
-        std::vector<std::string> shown = values("Ежемесячный платёж");
+        EXPECT_EQ(values("Срок кредита"), One{std::to_string(c.months) + " мес."}) << what;
+        One shown = values("Ежемесячный платёж");
         for (const std::string& v : values("Платёж, месяц")) shown.push_back(v);
         EXPECT_EQ(std::set<std::string>(shown.begin(), shown.end()), payments) << what;
         EXPECT_EQ(values("КАСКО"), premiums) << what;
-        EXPECT_EQ(value("Первый взнос"), figures["first-payment"]) << what;
-        EXPECT_EQ(value("Выплачено банку"), figures["bank-total"]) << what;
-        EXPECT_NEAR(Number(value("Выплачено банку")), bank, 0.005 * months) << what;
-        EXPECT_EQ(value("Всего будет выплачено"), figures["paid-total"]) << what;
-        EXPECT_EQ(value("Всего будет выплачено"), "$" + credit.schedule.back()[5]) << what;
-        const std::string losses = figures["losses"];
-        EXPECT_EQ(value(losses.rfind("$-", 0) == 0 ? "Выгода" : "Переплата"),
-                  losses.rfind("$-", 0) == 0 ? "$" + losses.substr(2) : losses)
+        EXPECT_EQ(values("Выплачено банку"), One{figures["bank-total"]}) << what;
+        EXPECT_NEAR(Number(figures["bank-total"]), bank, 0.005 * months) << what;
+        EXPECT_EQ(values("Всего будет выплачено"), One{figures["paid-total"]}) << what;
+        EXPECT_EQ(figures["paid-total"], "$" + credit.schedule.back()[5]) << what;
+        const bool gain = figures["losses"].rfind("$-", 0) == 0;
+        EXPECT_EQ(values(gain ? "Выгода" : "Переплата"),
+                  One{gain ? "$" + figures["losses"].substr(2) : figures["losses"]})
             << what;
     }
 }
