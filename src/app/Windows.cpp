@@ -122,14 +122,15 @@ std::unique_ptr<Windows> CreateWindows() {
     w->ShtorkiForm = new RearBlindsWindow;
     w->Comparison = new ComparisonWindow(config, ui, w->Form1->Files());
     w->Comparison->setAttribute(Qt::WA_QuitOnClose, false);
-    // The offer takes the credit's figures once the buyer has opened the credit window.
+    // The offer's credit page is the credit window's calculator; it is put in once the buyer
+    // has opened the credit window, and the preview's check box takes it out again.
     w->Offer = new OfferWindow(
-        [all = w.get()](const OfferDealer& dealer, const OfferDate& date) {
-            const CreditCalculator& credit = all->KreditForm->Calculator();
+        [all = w.get()](const OfferDealer& dealer, const OfferDate& date, bool withCredit) {
             return MakeOffer(all->Form1->Config(), dealer, date,
-                             credit.Values().CarPrice > 0 ? &credit : nullptr);
+                             withCredit ? &all->KreditForm->Calculator() : nullptr);
         },
-        [main = w->Form1]() { return main->SettingsPath(); });
+        [main = w->Form1]() { return main->SettingsPath(); },
+        [all = w.get()]() { return all->KreditForm->Calculator().Values().CarPrice > 0; });
     w->Offer->setAttribute(Qt::WA_QuitOnClose, false);
 
     // Closing a secondary window only hides it; the main window alone ends the program.
