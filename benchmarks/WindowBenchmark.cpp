@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -196,13 +197,29 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "window-benchmark: a control is missing\n");
         return 1;
     }
+    // KALVORA_ONLY=option, trim or colour: that kind of click alone and nothing else, for a
+    // profiler; KALVORA_CLICKS=N clicks instead of 1000.
+    const char* only = std::getenv("KALVORA_ONLY");
+    const char* count = std::getenv("KALVORA_CLICKS");
+    const int onlyClicks = count ? std::max(1, std::atoi(count)) : 1000;
+    const auto clicks = [only, onlyClicks](const char* kind) {
+        return !only ? 200 : std::strcmp(only, kind) == 0 ? onlyClicks : 0;
+    };
     const Figures option =
-        TimeClicks(counter, 200, [&](int) { QTest::mouseClick(box, Qt::LeftButton); });
-    const Figures trim = TimeClicks(
-        counter, 200, [&](int i) { QTest::mouseClick(i % 2 ? trend : other, Qt::LeftButton); });
+        TimeClicks(counter, clicks("option"), [&](int) { QTest::mouseClick(box, Qt::LeftButton); });
+    const Figures trim = TimeClicks(counter, clicks("trim"), [&](int i) {
+        QTest::mouseClick(i % 2 ? trend : other, Qt::LeftButton);
+    });
     // Two colours taken in turn: after the first two, their pictures come from the cache.
-    const Figures colour =
-        TimeClicks(counter, 200, [&](int i) { emit colours->activated(i % 2 ? 2 : 5); });
+    const Figures colour = TimeClicks(counter, clicks("colour"),
+                                      [&](int i) { emit colours->activated(i % 2 ? 2 : 5); });
+    if (only) {
+        for (const auto& [what, f] : {std::pair{"option", &option}, std::pair{"trim", &trim},
+                                      std::pair{"colour", &colour}}) {
+            if (!f->ms.empty()) Print(what, *f, windowArea);
+        }
+        return 0;
+    }
 
     // The old figure: the whole window painted after a click, as QWidget::grab() does.
     std::vector<double> whole;

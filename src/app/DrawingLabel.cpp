@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace kalvora::app {
 
@@ -23,7 +24,9 @@ void DrawingLabel::SetWholeRepaint(bool whole) {
 QRegion DrawingLabel::ChangedArea(const QImage& before, const QImage& after, int block) {
     if (before.size() != after.size() || before.format() != after.format() || before.depth() != 32)
         return QRegion(QRect(QPoint(0, 0), after.size()));
-    QRegion changed;
+    // The rectangles are gathered first and made a region at once: adding them one by one
+    // merges the region anew each time.
+    std::vector<QRect> runs;
     const int width = after.width();
     const int height = after.height();
     for (int top = 0; top < height; top += block) {
@@ -42,12 +45,29 @@ QRegion DrawingLabel::ChangedArea(const QImage& before, const QImage& after, int
             }
             if (differs && runStart < 0) runStart = left;
             if (!differs && runStart >= 0) {
-                changed += QRect(runStart, top, std::min(left, width) - runStart, bottom - top);
+                runs.emplace_back(runStart, top, std::min(left, width) - runStart, bottom - top);
                 runStart = -1;
             }
         }
     }
+    // Bands from top to bottom, runs from left to right, none overlapping: the order a region
+    // keeps its rectangles in.
+    QRegion changed;
+    changed.setRects(runs.data(), int(runs.size()));
     return changed;
+}
+
+QRegion DrawingLabel::KnownChange(const QImage& before, const QImage& after) {
+    // A buyer going back and forth between a few paints changes between the same drawings
+    // again and again: what differs between two of them is compared once.
+    const std::pair<qint64, qint64> keys(before.cacheKey(), after.cacheKey());
+    for (const auto& [known, area] : changes_) {
+        if (known == keys) return area;
+    }
+    const QRegion area = ChangedArea(before, after);
+    if (changes_.size() == kKnownChanges) changes_.pop_front();
+    changes_.emplace_back(keys, area);
+    return area;
 }
 
 QRect DrawingLabel::PictureRect() const {
@@ -59,7 +79,7 @@ void DrawingLabel::ShowDrawing(const QImage& drawing, qreal scale) {
         pixmap_.devicePixelRatio() == scale)
         return;
     const QRect before = PictureRect();
-    const QRegion changed = ChangedArea(drawing_, drawing);
+    const QRegion changed = KnownChange(drawing_, drawing);
     drawing_ = drawing;
     pixmap_ = QPixmap::fromImage(drawing);
     if (scale != 1.0) pixmap_.setDevicePixelRatio(scale);

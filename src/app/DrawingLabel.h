@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QRegion>
+#include <deque>
+#include <utility>
 
 namespace kalvora::app {
 
@@ -31,6 +33,11 @@ class DrawingLabel : public QLabel {
 
   private:
     QRect PictureRect() const;
+    QRegion KnownChange(const QImage& before, const QImage& after);
+
+    // The changes between the last few pairs of drawings, by their images' keys.
+    static constexpr size_t kKnownChanges = 8;
+    std::deque<std::pair<std::pair<qint64, qint64>, QRegion>> changes_;
 
     QImage drawing_;
     QPixmap pixmap_;

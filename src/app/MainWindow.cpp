@@ -33,6 +33,7 @@
 #include "KalvoraVersion.h"
 #include "app/DrawingLabel.h"
 #include "app/FormSettings.h"
+#include "app/LabelTextCache.h"
 #include "app/PriceBreakdownTip.h"
 #include "app/RecentFiles.h"
 #include "documents/Comparison.h"
@@ -342,6 +343,8 @@ MainWindow::MainWindow(QWidget* parent)
     BuildCommandBar(panel3_);
     BuildMainChoices(panel1_);
     BuildOptions(panel2_);
+    // The labels over the faint background are painted again with each new paint colour.
+    (new LabelTextCache(this))->Watch(panel2_);
 
     // FormCreate: the picture files of the working directory.
     pictures_ = LoadPictureFiles(QDir::currentPath());

@@ -14,10 +14,12 @@
 
 #include "ScriptedDialogs.h"
 #include "app/DrawingLabel.h"
+#include "app/LabelTextCache.h"
 #include "app/MainWindow.h"
 #include "app/Windows.h"
 
 using kalvora::app::DrawingLabel;
+using kalvora::app::LabelTextCache;
 using kalvora::app::MainWindow;
 
 namespace {
@@ -47,7 +49,9 @@ void Click(QWidget* control) {
 }
 
 // The window after the clicks that make `scenario`, repainted as Qt does after each.
-QImage ScreenAfter(const QString& scenario, bool wholeRepaint, QImage* anew) {
+// `byLabels`: the window painted anew with every label painting its text itself.
+QImage ScreenAfter(const QString& scenario, bool wholeRepaint, QImage* anew,
+                   QImage* byLabels = nullptr) {
     DrawingLabel::SetWholeRepaint(wholeRepaint);
     kalvora::testing::ScriptedDialogs dialogs;
     const std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
@@ -80,6 +84,11 @@ QImage ScreenAfter(const QString& scenario, bool wholeRepaint, QImage* anew) {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
     const QImage screen = OnScreen(form);
     *anew = PaintedAnew(form);
+    if (byLabels) {
+        LabelTextCache::SetEnabled(false);
+        *byLabels = PaintedAnew(form);
+        LabelTextCache::SetEnabled(true);
+    }
     DrawingLabel::SetWholeRepaint(false);
     return screen;
 }
@@ -105,10 +114,13 @@ class TestRepaint : public QObject {
     void ScreenIsAWholeNewPaint() {
         QFETCH(QString, scenario);
         QImage anew;
-        const QImage changedOnly = ScreenAfter(scenario, false, &anew);
+        QImage byLabels;
+        const QImage changedOnly = ScreenAfter(scenario, false, &anew, &byLabels);
         QVERIFY(!changedOnly.isNull());
         QCOMPARE(changedOnly.size(), QSize(1023, 708));
         QVERIFY(changedOnly == anew);
+        // The labels' texts painted from the kept layouts are the labels' own pixels.
+        QVERIFY(byLabels == anew);
         QImage anewWhole;
         const QImage whole = ScreenAfter(scenario, true, &anewWhole);
         QVERIFY(whole == changedOnly);
