@@ -232,12 +232,30 @@ int main(int argc, char* argv[]) {
         whole.push_back(t.nsecsElapsed() / 1e6);
     }
 
+    // An information window shown for the first time: its drawings are made then.
+    std::vector<double> firstShown;
+    for (QWidget* info : QApplication::topLevelWidgets()) {
+        if (!info->findChild<QWidget*>(QStringLiteral("PictureView"))) continue;
+        QElapsedTimer t;
+        t.start();
+        info->show();
+        QCoreApplication::processEvents();
+        firstShown.push_back(t.nsecsElapsed() / 1e6);
+        info->hide();
+    }
+    const long rssShownKb = ResidentKilobytes();
+
     std::printf("windows created                      %8.1f ms\n", createdMs);
     std::printf("start to first frame (in process)    %8.1f ms\n", startMs);
     std::printf("  then what waited for it, drawn      %8.1f ms\n", idleMs);
     std::printf("resident memory after start          %8.1f MB (%ld pages touched)\n",
                 rssKb / 1024.0, faults);
     std::printf("  after the first idle moment        %8.1f MB\n", rssIdleKb / 1024.0);
+    std::printf("  after every information window      %8.1f MB\n", rssShownKb / 1024.0);
+    std::printf(
+        "information window first shown        %8.1f ms median, %.1f ms the slowest (%zu)\n",
+        Median(firstShown), *std::max_element(firstShown.begin(), firstShown.end()),
+        firstShown.size());
     Print("option click to repainted window", option, windowArea);
     Print("trim change to repainted window", trim, windowArea);
     Print("colour change to repainted window", colour, windowArea);

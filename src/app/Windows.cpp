@@ -1,10 +1,7 @@
 #include "app/Windows.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 #include <QUrl>
-#include <functional>
 #include <utility>
 
 #include "app/MainWindow.h"
@@ -20,7 +17,6 @@
 #include "info/ClimateWindow.h"
 #include "info/EngineComparisonWindow.h"
 #include "info/FogLampWindow.h"
-#include "info/PictureView.h"
 #include "info/PreheaterWindow.h"
 #include "info/PriceLabelHover.h"
 #include "info/RadioPack2Window.h"
@@ -42,39 +38,6 @@ QUrl DealerSite(const QString& iniPath) {
     // An address longer than any dealer's is not one; it is not even parsed.
     if (text.size() > AboutWindow::kLongestDealerSite) return QUrl();
     return QUrl(text, QUrl::StrictMode);
-}
-
-// Runs `work` once the window has painted its first frame, when the event loop next comes
-// round: what that frame does not show need not delay it.
-void AfterFirstFrame(QWidget* window, std::function<void()> work) {
-    class FirstPaint : public QObject {
-      public:
-        FirstPaint(QWidget* window, std::function<void()> work)
-            : window_(window), work_(std::move(work)) {}
-
-      protected:
-        // Any widget of the window: the window itself paints nothing its children cover.
-        bool eventFilter(QObject* watched, QEvent* event) override {
-            if (event->type() == QEvent::Paint && watched->isWidgetType() &&
-                static_cast<QWidget*>(watched)->window() == window_) {
-                qApp->removeEventFilter(this);
-                // A timer, not a queued call: it fires after the paint has reached the screen.
-                auto* timer = new QTimer(this);
-                timer->setSingleShot(true);
-                connect(timer, &QTimer::timeout, this, [this] {
-                    work_();
-                    deleteLater();
-                });
-                timer->start(0);
-            }
-            return false;
-        }
-
-      private:
-        QWidget* window_;
-        std::function<void()> work_;
-    };
-    qApp->installEventFilter(new FirstPaint(window, std::move(work)));
 }
 
 }  // namespace
@@ -198,8 +161,8 @@ std::unique_ptr<Windows> CreateWindows() {
     QObject::connect(all->Comparison, &ComparisonWindow::openVariantRequested, main,
                      &MainWindow::OpenVariant);
     all->Comparison->SetFileChooser([&ui]() { return ui.ChooseFileToOpen(); });
-    // The information windows' drawings wait until the main window is on the screen.
-    AfterFirstFrame(main, &PictureView::DrawPendingPictures);
+    // The information windows' drawings are made when a window is first shown (a few
+    // milliseconds each), not at start: most sessions open few of them, if any.
     return w;
 }
 

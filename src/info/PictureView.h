@@ -29,8 +29,8 @@ class PictureView : public QWidget {
     // The same, but without a good file the program's own drawing is shown instead; the
     // missing-picture label then shows only when the drawings are missing too. The drawing is
     // drawn when the view is shown or asked about, or by DrawPendingPictures: the windows are
-    // created at start, before the main window's first frame, and most are never opened. False
-    // when no file was loaded.
+    // created at start, before the main window's first frame, and most are never opened, so
+    // the program leaves it to the first showing. False when no file was loaded.
     bool LoadPicture(const QString& fileName, pictures::Illustration drawing);
     // Draws the drawings every view still waits for.
     static void DrawPendingPictures();
