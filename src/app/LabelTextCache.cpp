@@ -54,6 +54,7 @@ struct LabelTextCache::Layout {
     QFont font;
     QRect rect;
     int alignment = 0;
+    int dpi = 0;
     QTextLayout layout;
 };
 
@@ -88,14 +89,17 @@ const LabelTextCache::Layout* LabelTextCache::LayoutFor(QLabel* label) {
     const QRect rect = label->contentsRect().adjusted(margin, margin, -margin, -margin);
     const int alignment = QStyle::visualAlignment(Qt::LeftToRight, label->alignment());
     std::unique_ptr<Layout>& kept = layouts_[label];
+    // The font's size in pixels follows the screen's resolution.
+    const int dpi = label->logicalDpiY();
     if (kept && kept->text == label->text() && kept->font == label->font() && kept->rect == rect &&
-        kept->alignment == alignment)
+        kept->alignment == alignment && kept->dpi == dpi)
         return kept.get();
     kept = std::make_unique<Layout>();
     kept->text = label->text();
     kept->font = label->font();
     kept->rect = rect;
     kept->alignment = alignment;
+    kept->dpi = dpi;
     // One line, as wide as it needs, left to right; the label's alignment places it.
     QTextLayout& layout = kept->layout;
     layout.setText(kept->text);
