@@ -274,6 +274,21 @@ std::string ReasonText(Opt o, const OptionState& now, const OptionReason& reason
     return Capitalised(text);
 }
 
+std::string IncludedWithText(const OptionReason& reason) {
+    const Cause& c = reason.state;
+    if (!IsTickingClick(c)) return {};
+    const OptionName name = NameOf(OptAt(c.arg));
+    switch (name.noun) {
+        case OptionName::Noun::Package:
+            return "в пакете " + name.quoted;
+        case OptionName::Noun::None:
+            return "в составе " + name.quoted;
+        case OptionName::Noun::Option:
+            break;
+    }
+    return "с " + name.Instrumental();
+}
+
 namespace {
 
 // What became of an option for the buyer, as the notice groups it.
