@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QTimer>
 #include <QUrl>
 #include <functional>
@@ -132,6 +133,9 @@ std::unique_ptr<Windows> CreateWindows() {
         [main = w->Form1]() { return main->SettingsPath(); },
         [all = w.get()]() { return all->KreditForm->Calculator().Values().CarPrice > 0; });
     w->Offer->setAttribute(Qt::WA_QuitOnClose, false);
+    w->Offer->SetFileContext(
+        [main = w->Form1]() { return main->Ui().dialogFolder; },
+        [main = w->Form1]() { return QFile::decodeName(main->Config().DocumentPath().c_str()); });
 
     // Closing a secondary window only hides it; the main window alone ends the program.
     QWidget* const secondary[] = {w->PPForma,   w->Kozov_form, w->ptf_Form,  w->Klimat_form,
