@@ -46,7 +46,7 @@ void BM_PackageClick(benchmark::State& state) {
     s.config.SelectTrim(Trend);
     for (auto _ : state) {
         s.config.SetChecked(Opt::KomfBox, !s.config.Checked(Opt::KomfBox));
-        benchmark::DoNotOptimize(s.config.PriceLabel());
+        benchmark::DoNotOptimize(s.config.Total());
     }
 }
 BENCHMARK(BM_PackageClick);
@@ -57,7 +57,7 @@ void BM_OptionClick(benchmark::State& state) {
     s.config.SelectTrim(Trend);
     for (auto _ : state) {
         s.config.SetChecked(Opt::ParkBox, !s.config.Checked(Opt::ParkBox));
-        benchmark::DoNotOptimize(s.config.PriceLabel());
+        benchmark::DoNotOptimize(s.config.Total());
     }
 }
 BENCHMARK(BM_OptionClick);
@@ -71,7 +71,7 @@ void BM_PackageClickRecorded(benchmark::State& state) {
     for (auto _ : state) {
         const ActionScope action(history, {ActionKind::Click, Index(Opt::KomfBox)});
         s.config.SetChecked(Opt::KomfBox, !s.config.Checked(Opt::KomfBox));
-        benchmark::DoNotOptimize(s.config.PriceLabel());
+        benchmark::DoNotOptimize(s.config.Total());
     }
 }
 BENCHMARK(BM_PackageClickRecorded);
@@ -106,7 +106,7 @@ void BM_UndoRedo(benchmark::State& state) {
     for (auto _ : state) {
         history.Undo();
         history.Redo();
-        benchmark::DoNotOptimize(s.config.PriceLabel());
+        benchmark::DoNotOptimize(s.config.Total());
     }
 }
 BENCHMARK(BM_UndoRedo);
@@ -136,7 +136,7 @@ void BM_TrimChange(benchmark::State& state) {
     for (auto _ : state) {
         s.config.SelectTrim(s.config.Trim() == Ghia ? Comfort : Ghia);
         s.config.SelectBody(Kuzov3dr);
-        benchmark::DoNotOptimize(s.config.PriceLabel());
+        benchmark::DoNotOptimize(s.config.Total());
     }
 }
 BENCHMARK(BM_TrimChange);

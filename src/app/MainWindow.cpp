@@ -36,6 +36,7 @@
 #include "app/PriceBreakdownTip.h"
 #include "app/RecentFiles.h"
 #include "documents/Comparison.h"
+#include "model/PriceTexts.h"
 #include "settings/WindowSettings.h"
 
 namespace kalvora::app {
@@ -655,7 +656,7 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
                                                 : kPackagesX;
     const int y = def.y;
 
-    row.price = new QLabel(Q(def.price), panel);
+    row.price = new QLabel(QString::number(def.price), panel);
     row.price->setObjectName(Q(def.priceLabel));
     row.price->setTextFormat(Qt::PlainText);
     row.price->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -790,17 +791,20 @@ void MainWindow::Sync() {
     // Until the start code has run, the labels hold the form's design-time texts
     // ("BazaLabel", "Цена: $12345"), which are no figures: the window leaves them empty.
     const bool started = !config_.StartupPending();
-    const QString baza = started ? QString::fromStdString(config_.BazaLabel()) : QString();
+    const QString baza =
+        started ? QString::fromStdString(BasePriceText(config_.Figures())) : QString();
     if (bazaLabel_->text() != baza) {
         bazaLabel_->setText(baza);
         bazaLabel_->setAccessibleName(FigureName(QStringLiteral("Базовая цена"), baza));
     }
-    const QString un = started ? QString::fromStdString(config_.UnLabel()) : QString();
+    const QString un =
+        started ? QString::fromStdString(SurchargeText(config_.Figures())) : QString();
     if (unLabel_->text() != un) {
         unLabel_->setText(un);
         unLabel_->setAccessibleName(FigureName(QStringLiteral("Доплата за крышу"), un));
     }
-    const QString price = started ? QString::fromStdString(config_.PriceLabel()) : QString();
+    const QString price =
+        started ? QString::fromStdString(PriceLabelText(config_.Figures())) : QString();
     const QString code = QString::fromStdString(config_.Edit1());
     // The code and the price together name the configuration: its breakdown changes with them.
     if (priceLabel_->text() != price || priceLabel_->property("breakdownCode") != code) {
@@ -1177,7 +1181,9 @@ void MainWindow::RedoClick() {
 }
 
 void MainWindow::SpeedButton23Click() {
-    emit creditRequested(config_.CurrentPrice());
+    // Without a total the calculator still opens, on the figure that stands for the price.
+    const PriceFigures& figures = config_.Figures();
+    emit creditRequested(figures.total ? *figures.total : FigureWithoutTotal(figures));
 }
 
 void MainWindow::CompareClick() {

@@ -25,6 +25,7 @@
 #include "cli/StateDump.h"
 #include "credit/CreditDump.h"
 #include "documents/DocumentCommands.h"
+#include "model/PriceTexts.h"
 
 namespace kalvora::cli {
 
@@ -277,7 +278,9 @@ void Clock(ScriptSession& s, const ScriptLine& line) {
 
 void CreditOpen(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 1, "credit");
-    s.Credit().Open(s.Config().CurrentPrice());
+    // Without a total the calculator still opens, on the figure that stands for the price.
+    const PriceFigures& figures = s.Config().Figures();
+    s.Credit().Open(figures.total ? *figures.total : FigureWithoutTotal(figures));
 }
 
 // FIELD and the text after it: everything after "FIELD " (empty when nothing follows).
@@ -437,7 +440,7 @@ void Decimal(ScriptSession& s, const ScriptLine& line) {
 // --- Views ---------------------------------------------------------------------------------
 
 void PrintPrice(ScriptSession& s, const ScriptLine&) {
-    s.Out() << EscapeLine(s.Config().PriceLabel()) << '\n';
+    s.Out() << EscapeLine(PriceLabelText(s.Config().Figures())) << '\n';
 }
 
 void PrintCode(ScriptSession& s, const ScriptLine&) {

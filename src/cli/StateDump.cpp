@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/ScriptUi.h"
+#include "model/PriceTexts.h"
 
 namespace kalvora::cli {
 
@@ -40,6 +41,7 @@ std::string PictureNames(const VisiblePictures& p) {
 }  // namespace
 
 void WriteStateDump(const Configuration& c, std::ostream& out) {
+    const PriceFigures& f = c.Figures();
     out << "trim " << c.Trim() << '\n'
         << "body " << OrDash(c.Body()) << '\n'
         << "rails " << OrDash(c.Rails()) << '\n'
@@ -50,10 +52,10 @@ void WriteStateDump(const Configuration& c, std::ostream& out) {
         << "rails-enabled " << Flags(kRailsCount, [&](int i) { return c.RailsEnabled(i); }) << '\n'
         << "engines-enabled " << Flags(kEngineCount, [&](int i) { return c.EngineEnabled(i); })
         << '\n'
-        << "base " << EscapeLine(c.BazaLabel()) << '\n'
-        << "surcharge " << EscapeLine(c.UnLabel()) << '\n'
-        << "price-label " << EscapeLine(c.PriceLabel()) << '\n'
-        << "current-price " << c.CurrentPrice() << '\n'
+        << "base " << EscapeLine(BasePriceText(f)) << '\n'
+        << "surcharge " << EscapeLine(SurchargeText(f)) << '\n'
+        << "price-label " << EscapeLine(PriceLabelText(f)) << '\n'
+        << "current-price " << (f.total ? *f.total : FigureWithoutTotal(f)) << '\n'
         << "code " << EscapeLine(c.Edit1()) << '\n'
         << "pictures " << PictureNames(c.Pictures()) << '\n';
     for (int i = 0; i < kOptionCount; ++i) {

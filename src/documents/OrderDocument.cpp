@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "model/IntegerText.h"
+#include "model/PriceTexts.h"
 
 namespace kalvora {
 
@@ -209,16 +209,6 @@ std::optional<std::string> OptionText(const OptionLine& line, OrderVariant v, in
     return WithoutTrailingBlanks(line.code) + " (" + verbal + ")";
 }
 
-// The first `count` characters of a UTF-8 text removed (all of it when it is shorter).
-std::string DropCharacters(const std::string& text, int count) {
-    std::size_t i = 0;
-    for (int n = 0; n < count && i < text.size(); ++n) {
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
-    }
-    return text.substr(i);
-}
-
 }  // namespace
 
 std::string_view OrderBodyText(int body) {
@@ -341,23 +331,22 @@ void OrderDocument::SpeedButton5Click() {
     Generate(OrderVariant::Combined);
 }
 
-void OrderDocument::AddOrderLine(std::string_view text, std::int32_t price) {
+void OrderDocument::AddOrderLine(std::string_view text, std::optional<Dollars> price) {
     std::string line = otstupBox_ ? std::string(kIndent) : std::string();
-    if (price != kUnpriced && cBox_) {
-        if (price == 0) return;
-        line += "[$" + std::to_string(price) + "] ";
+    if (price && cBox_) {
+        if (*price == 0) return;
+        line += "[$" + std::to_string(*price) + "] ";
     }
     line += text;
     memo1_.push_back(std::move(line));
 }
 
-void OrderDocument::AddLabelPricedLine(const std::string& text, const std::string& label) {
-    if (const std::optional<std::int32_t> price = ParseInteger(label)) {
-        AddOrderLine(text, *price);
-    } else if (label.empty()) {
-        AddOrderLine(text, kUnpriced);
+void OrderDocument::AddAmountLine(const std::string& text, std::optional<Dollars> amount,
+                                  const std::string& label) {
+    if (amount) {
+        AddOrderLine(text, *amount);
     } else {
-        AddOrderLine(text + " (" + label + ")", kUnpriced);
+        AddOrderLine(text + " (" + label + ")", std::nullopt);
     }
 }
 
@@ -371,50 +360,52 @@ void OrderDocument::Generate(OrderVariant v) {
     const int trim = c.Trim();
 
     memo1_.clear();
-    AddOrderLine("", kUnpriced);
-    AddOrderLine("Заказ составлен " + ui_.DateText() + ", " + ui_.TimeText(), kUnpriced);
-    AddOrderLine("", kUnpriced);
-    AddOrderLine(kModelLine, kUnpriced);
+    AddOrderLine("", std::nullopt);
+    AddOrderLine("Заказ составлен " + ui_.DateText() + ", " + ui_.TimeText(), std::nullopt);
+    AddOrderLine("", std::nullopt);
+    AddOrderLine(kModelLine, std::nullopt);
     const std::string body =
         c.Body() >= 0 && c.Body() < kBodyCount ? std::string(Pick(kBodyTexts[c.Body()], v)) : "";
-    AddOrderLine("Тип кузова: " + body, kUnpriced);
+    AddOrderLine("Тип кузова: " + body, std::nullopt);
     const std::string engine = c.Engine() >= 0 && c.Engine() < kEngineCount
                                    ? std::string(Pick(kEngineTexts[c.Engine()], v))
                                    : "";
-    AddOrderLine("Двигатель: " + engine, kUnpriced);
-    AddOrderLine("Цвет окраски кузова: " + colour, kUnpriced);
+    AddOrderLine("Двигатель: " + engine, std::nullopt);
+    AddOrderLine("Цвет окраски кузова: " + colour, std::nullopt);
     const std::string trimName =
         trim >= 0 && trim < kTrimCount ? std::string(kTrimItems[trim]) : "";
-    AddLabelPricedLine("Комплектация: " + trimName, c.BazaLabel());
+    const PriceFigures& figures = c.Figures();
+    AddAmountLine("Комплектация: " + trimName, figures.baseSet ? figures.base : std::nullopt,
+                  BasePriceText(figures));
 
-    if (c.UnLabel() != "0") {
+    if (figures.surcharge != 0) {
         for (int rails : {Univers1, Univers2}) {
             if (c.Rails() == rails) {
-                AddLabelPricedLine(std::string(Pick(kRailTexts[rails], v)), c.UnLabel());
+                AddAmountLine(std::string(Pick(kRailTexts[rails], v)), figures.surcharge,
+                              SurchargeText(figures));
             }
         }
     }
 
     for (const OptionLine& line : kOptionLines) {
-        if (!c.Checked(line.option) || c.PriceValue(line.option) == 0) continue;
+        if (!c.Checked(line.option) || c.Price(line.option) == 0) continue;
         if (std::optional<std::string> text = OptionText(line, v, trim, colour)) {
-            AddLabelPricedLine(*text, c.Price(line.option));
+            AddOrderLine(*text, c.Price(line.option));
         }
     }
 
     bool anyExtra = false;
     for (Opt o : kDealerExtras) anyExtra = anyExtra || c.Checked(o);
     if (anyExtra) {
-        AddOrderLine(kSeparator, kUnpriced);
-        AddOrderLine(kExtrasHeading, kUnpriced);
+        AddOrderLine(kSeparator, std::nullopt);
+        AddOrderLine(kExtrasHeading, std::nullopt);
         for (Opt o : kDealerExtras) {
-            if (c.Checked(o) && c.Enabled(o))
-                AddLabelPricedLine(std::string(Def(o).caption), c.Price(o));
+            if (c.Checked(o) && c.Enabled(o)) AddOrderLine(std::string(Def(o).caption), c.Price(o));
         }
     }
 
-    AddOrderLine("", kUnpriced);
-    AddOrderLine("Итоговая цена: " + DropCharacters(c.PriceLabel(), 6), kUnpriced);
+    AddOrderLine("", std::nullopt);
+    AddOrderLine("Итоговая цена: " + DollarTotalText(figures), std::nullopt);
 
     ++generations_;
     if (observer_) observer_();

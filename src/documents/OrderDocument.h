@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,8 +75,8 @@ class OrderDocument {
     void SpeedButton5Click();  // combined
 
     // Appends one line: the indent, the price tag "[$PRICE] " when prices are wanted, then
-    // `text`. A price of 1 marks an unpriced line; with prices wanted a price of 0 drops it.
-    void AddOrderLine(std::string_view text, std::int32_t price);
+    // `text`. A line without a price has no tag; with prices wanted a price of 0 drops it.
+    void AddOrderLine(std::string_view text, std::optional<Dollars> price);
 
     // The variant SlovoBox and KodBox select now.
     OrderVariant Variant() const;
@@ -92,15 +93,15 @@ class OrderDocument {
     void SetTextObserver(std::function<void()> observer) { observer_ = std::move(observer); }
 
     static constexpr std::string_view kIndent = "                 ";  // 17 blanks
-    static constexpr std::int32_t kUnpriced = 1;
 
   private:
     void Generate(OrderVariant variant);
     void VariantRule(void (OrderDocument::*retick)(bool));
     void RunVariantGenerator();
-    // A line whose price comes from a label's text; a text that is not a number cannot price
-    // the line, which is then written without a tag and names the label's text.
-    void AddLabelPricedLine(const std::string& text, const std::string& label);
+    // A line priced by the base price or the surcharge; without a figure the line has no tag
+    // and names what the label shows instead (`label`).
+    void AddAmountLine(const std::string& text, std::optional<Dollars> amount,
+                       const std::string& label);
 
     const Configuration& config_;
     UiPort& ui_;

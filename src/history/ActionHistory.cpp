@@ -13,7 +13,7 @@ void ActionHistory::Restart(const UserAction& action) {
     ExplainConfiguration(steps_[0].state, &steps_[0].reasons);
     report_ = {};
     report_.action = action;
-    report_.oldTotal = report_.newTotal = TotalOf(config_.PriceLabel());
+    report_.oldFigures = report_.newFigures = config_.Figures();
 }
 
 void ActionHistory::AbsorbChangesBetweenActions() {

@@ -4,8 +4,6 @@ namespace kalvora {
 
 namespace {
 
-constexpr std::string_view kPricePrefix = "Цена: $";
-
 OptionEffect EffectOf(const OptionState& before, const OptionState& after) {
     const OptionStanding was = StandingOf(before);
     const OptionStanding is = StandingOf(after);
@@ -52,11 +50,6 @@ Target TargetOf(const UserAction& action) {
 
 }  // namespace
 
-std::string TotalOf(const std::string& priceLabel) {
-    if (priceLabel.compare(0, kPricePrefix.size(), kPricePrefix) != 0) return "-";
-    return priceLabel.substr(kPricePrefix.size());
-}
-
 void CompareConfigurations(const ConfigurationSnapshot& before, const ConfigurationSnapshot& after,
                            const UserAction& action, const UserAction& undone,
                            ActionReport* report) {
@@ -64,8 +57,8 @@ void CompareConfigurations(const ConfigurationSnapshot& before, const Configurat
     report->undone = undone;
     report->choices.clear();
     report->options.clear();
-    report->oldTotal = TotalOf(before.PriceLabel());
-    report->newTotal = TotalOf(after.PriceLabel());
+    report->oldFigures = before.Figures();
+    report->newFigures = after.Figures();
     const bool undoing = action.kind == ActionKind::Undo || action.kind == ActionKind::Redo;
     const UserAction& aim = undoing ? undone : action;
     // Undoing a click shows what the click did: the tick it had before the undo.

@@ -24,7 +24,7 @@ Cause CauseOf(const UserAction& action, const ConfigurationSnapshot& after) {
 }
 
 bool AtTablePrice(Opt o, const OptionState& s) {
-    return std::to_string(s.price) == Def(o).price;
+    return s.price == Def(o).price;
 }
 
 // Whether the choice a cause names is still made: the option still ticked (or unticked), the

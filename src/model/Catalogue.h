@@ -9,6 +9,9 @@
 
 namespace kalvora {
 
+// A price in whole US dollars.
+using Dollars = std::int32_t;
+
 // Trim levels, the items of the radio group `Compl`.
 enum TrimLevel : int { Ambiente = 0, Comfort = 1, Trend = 2, Ghia = 3 };
 constexpr int kTrimCount = 4;
@@ -145,7 +148,7 @@ struct OptionDef {
     std::string_view caption;     // shown by the caption label (name + "L")
     std::string_view ownCaption;  // the check box's own caption where it differs, else empty
     std::string_view priceLabel;  // name of the price label
-    std::string_view price;       // design-time price text
+    Dollars price;                // the price before any rule sets one
     bool checked;
     bool enabled;
     int tag;
@@ -202,8 +205,5 @@ constexpr Rgb kShadowYellow = 0xEEEEA0;  // part of a visibility package
 constexpr Rgb kFontBlack = 0x000000;
 constexpr Rgb kFontBlue = 0x0000FF;       // part of "Зимний"
 constexpr Rgb kFontDarkGreen = 0x008000;  // part of the traveller's package
-
-// Shown instead of a base price or surcharge for a combination the factory does not offer.
-constexpr std::string_view kInvalidCombination = "Недопустимое сочетание параметров";
 
 }  // namespace kalvora

@@ -1,6 +1,5 @@
 #include "model/Configuration.h"
 
-#include "model/IntegerText.h"
 #include "model/PriceList.h"
 
 namespace kalvora {
@@ -11,7 +10,7 @@ Configuration::Configuration(UiPort& ui) : ui_(ui) {
         s.checked = d.checked;
         s.enabled = d.enabled;
         s.tag = d.tag;
-        s.price = ParseInteger(d.price).value_or(0);
+        s.price = d.price;
     }
     // Already before the first price computation, a box that cannot be changed looks it.
     for (const OptionDef& d : kOptionTable) CaptionFollowsBox(d.id);
@@ -263,57 +262,23 @@ void Assign(std::string& field, std::string_view text, bool& changed) {
 }
 }  // namespace
 
-namespace {
-// The label of a price the rules set: the figure, or the words for a combination not offered.
-std::string AmountText(std::int32_t dollars) {
-    return dollars >= kNotAPrice ? std::string(kInvalidCombination) : std::to_string(dollars);
-}
-std::optional<std::int32_t> Amount(std::int32_t dollars) {
-    if (dollars >= kNotAPrice) return std::nullopt;
-    return dollars;
-}
-}  // namespace
-
-void Configuration::SetBaseAmount(std::int32_t dollars) {
-    baseAmount_ = Amount(dollars);
-    SetBazaLabel(AmountText(dollars));
+void Configuration::SetBaseAmount(std::optional<Dollars> dollars) {
+    if (figures_.baseSet && figures_.base == dollars) return;
+    figures_.baseSet = true;
+    figures_.base = dollars;
+    Changed();
 }
 
-void Configuration::SetSurchargeAmount(std::int32_t dollars) {
-    surchargeAmount_ = Amount(dollars);
-    SetUnLabel(AmountText(dollars));
-}
-
-void Configuration::SetBazaLabel(std::string_view text) {
-    baseAmount_ = ParseInteger(text);
-    bool changed = false;
-    Assign(bazaLabel_, text, changed);
-    if (changed) Changed();
-}
-
-void Configuration::SetUnLabel(std::string_view text) {
-    surchargeAmount_ = ParseInteger(text);
-    bool changed = false;
-    Assign(unLabel_, text, changed);
-    if (changed) Changed();
-}
-
-void Configuration::SetPriceLabel(std::string_view text) {
-    bool changed = false;
-    Assign(priceLabel_, text, changed);
-    if (changed) Changed();
+void Configuration::SetSurchargeAmount(std::optional<Dollars> dollars) {
+    if (figures_.surcharge == dollars) return;
+    figures_.surcharge = dollars;
+    Changed();
 }
 
 void Configuration::SetEdit1(std::string_view text) {
     bool changed = false;
     Assign(edit1_, text, changed);
     if (changed) Changed();
-}
-
-void Configuration::SetCurrentPrice(std::int32_t price) {
-    if (currentPrice_ == price) return;
-    currentPrice_ = price;
-    Changed();
 }
 
 void Configuration::SetBodyPicture(int body) {

@@ -32,6 +32,29 @@ struct OptionState {
     bool captionEnabled = true;  // caption label drawn normally (true) or greyed
 };
 
+// The figures behind the price labels, in whole dollars. The labels' texts are written from
+// them (model/PriceTexts.h); nothing reads a figure back out of a text.
+struct PriceFigures {
+    // Whether the trim rules have set the base price yet; until then the label keeps the text it
+    // starts with.
+    bool baseSet = false;
+    // The base price of trim, engine and body and the roof-rail surcharge as the trim rules last
+    // set them: none for a combination the factory does not offer (and no base price before
+    // the trim rules have run).
+    std::optional<Dollars> base;
+    std::optional<Dollars> surcharge = 0;
+    // Whether a price computation has run, and the total it came to: none while the base price
+    // or the surcharge is not a price.
+    bool computed = false;
+    std::optional<Dollars> total;
+
+    bool operator==(const PriceFigures& o) const {
+        return baseSet == o.baseSet && base == o.base && surcharge == o.surcharge &&
+               computed == o.computed && total == o.total;
+    }
+    bool operator!=(const PriceFigures& o) const { return !(*this == o); }
+};
+
 // Which of the pictures chosen by the rules is visible; -1 or 0 for none.
 struct VisiblePictures {
     int body = -1;  // index into kBodyPictures
@@ -71,9 +94,7 @@ class Configuration {
     bool Checked(Opt o) const { return Option(o).checked; }
     bool Enabled(Opt o) const { return Option(o).enabled; }
     int Tag(Opt o) const { return Option(o).tag; }
-    std::int32_t PriceValue(Opt o) const { return Option(o).price; }
-    // The text of the option's price label.
-    std::string Price(Opt o) const { return std::to_string(Option(o).price); }
+    Dollars Price(Opt o) const { return Option(o).price; }
 
     int Trim() const { return trim_; }
     int Body() const { return body_; }  // -1 when no body button is selected
@@ -85,15 +106,15 @@ class Configuration {
     int PreferredEngine() const { return preferredEngine_; }  // the Tag of DvigBox
     int Colour() const { return colour_; }  // item index of ComboBox1, -1 when none
 
-    const std::string& BazaLabel() const { return bazaLabel_; }
-    const std::string& UnLabel() const { return unLabel_; }
-    // The base price and the roof-rail surcharge the labels show; none while the label shows
-    // that the combination is not offered (or, before the first trim rules, no price at all).
-    std::optional<std::int32_t> BaseAmount() const { return baseAmount_; }
-    std::optional<std::int32_t> SurchargeAmount() const { return surchargeAmount_; }
-    const std::string& PriceLabel() const { return priceLabel_; }
+    const PriceFigures& Figures() const { return figures_; }
+    // The base price and the roof-rail surcharge; none while the combination is not offered
+    // (or, before the first trim rules, no price at all).
+    std::optional<Dollars> BaseAmount() const { return figures_.base; }
+    std::optional<Dollars> SurchargeAmount() const { return figures_.surcharge; }
+    // The total of the last price computation; none while the base price or the surcharge is
+    // not a price (the price label then shows "XXXXX"), and before the first one.
+    std::optional<Dollars> Total() const { return figures_.total; }
     const std::string& Edit1() const { return edit1_; }
-    std::int32_t CurrentPrice() const { return currentPrice_; }
     const VisiblePictures& Pictures() const { return pictures_; }
 
     // --- Changing the controls from code --------------------------------------------------
@@ -127,17 +148,12 @@ class Configuration {
     void SetPreferredEngine(int e);
     // Sets the item index of the colour list without running its change rule (as code does).
     void SetColourIndex(int index);
-    // The trim rules' base price and roof-rail surcharge: a figure from kNotAPrice up means the
-    // combination is not offered, and the label says so.
-    void SetBaseAmount(std::int32_t dollars);
-    void SetSurchargeAmount(std::int32_t dollars);
-    // The same labels given as text: a text that is not a whole number is no price.
-    void SetBazaLabel(std::string_view text);
-    void SetUnLabel(std::string_view text);
-    void SetPriceLabel(std::string_view text);
+    // The trim rules' base price and roof-rail surcharge: none for a combination the factory
+    // does not offer, which the label then says.
+    void SetBaseAmount(std::optional<Dollars> dollars);
+    void SetSurchargeAmount(std::optional<Dollars> dollars);
     // The code field's text, as typed by the user or written by a rule.
     void SetEdit1(std::string_view text);
-    void SetCurrentPrice(std::int32_t price);
     void SetBodyPicture(int body);
     void SetShadePicture(int body, Shade shade);
     void SetSwatch(int swatch);
@@ -199,9 +215,6 @@ class Configuration {
     // cascade of rules computes them once and not at every step.
     void PriceButtonClick();
 
-    // Whether the last price computation came to a total: false while the base price or the
-    // surcharge is not a price (the price label then shows "XXXXX"), and before the first one.
-    bool HasPrice() const { return hasPrice_; }
     // The code of the configuration on screen, as the last price computation wrote it; the
     // field may meanwhile hold text the user typed. Empty before the first price.
     const std::string& ConfigurationCode() const { return configurationCode_; }
@@ -282,16 +295,10 @@ class Configuration {
     std::array<bool, kEngineCount> engineEnabled_{true, true, true, true, true, true, false, true};
     int preferredEngine_ = 0;
     int colour_ = -1;
-    std::string bazaLabel_ = "BazaLabel";
-    std::string unLabel_ = "0";
-    std::optional<std::int32_t> baseAmount_;
-    std::optional<std::int32_t> surchargeAmount_ = 0;
-    std::string priceLabel_ = "Цена: $12345";
+    PriceFigures figures_;
     std::string edit1_;
-    std::int32_t currentPrice_ = 0;
     VisiblePictures pictures_;
     bool startupPending_ = true;
-    bool hasPrice_ = false;
     // The option whose box the user is clicking, until its click rule has run.
     std::optional<Opt> usersClick_;
     int settleDepth_ = 0;

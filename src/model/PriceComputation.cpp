@@ -3,7 +3,6 @@
 #include <initializer_list>
 
 #include "model/Configuration.h"
-#include "model/IntegerText.h"
 #include "pricing/ConfigCode.h"
 
 namespace kalvora {
@@ -42,19 +41,17 @@ void Configuration::PriceButtonClick() {
 
 void Configuration::ComputeFigures() {
     figuresDue_ = false;
-    // Without a base price (the figure 1 is never a real one) there is no total.
-    const std::int32_t base = baseAmount_.value_or(1);
-    SetCurrentPrice(base);
-    hasPrice_ = false;
-    if (base == 1) {
-        SetPriceLabel("XXXXX");
+    const PriceFigures before = figures_;
+    figures_.computed = true;
+    figures_.total.reset();
+    // Without a base price or a surcharge there is no total, and the code and the captions stay
+    // as they are.
+    if (!figures_.base || !figures_.surcharge) {
+        if (figures_ != before) Changed();
         return;
     }
-    const std::int32_t surcharge = surchargeAmount_.value_or(1);
-    if (surcharge == 1) {
-        SetPriceLabel("XXXXX");
-        return;
-    }
+    const Dollars base = *figures_.base;
+    const Dollars surcharge = *figures_.surcharge;
 
     // A group without a selected button counts as its first button.
     CodeBuilder code(trim_, body_ < 0 ? 0 : body_, rails_ < 0 ? 0 : rails_,
@@ -81,11 +78,10 @@ void Configuration::ComputeFigures() {
         }
     }
 
-    SetCurrentPrice(static_cast<std::int32_t>(total));
-    hasPrice_ = true;
+    figures_.total = static_cast<Dollars>(total);
+    if (figures_ != before) Changed();
     configurationCode_ = code.Finish();
     SetEdit1(configurationCode_);
-    SetPriceLabel("Цена: $" + std::to_string(CurrentPrice()));
     if (observer_) observer_->PriceComputed();
 }
 

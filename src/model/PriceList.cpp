@@ -35,10 +35,11 @@ const BasePriceRow kBasePrices[] = {
 };
 
 // Roof-rail surcharge by rails (rows) and trim (columns Ambiente, Comfort, Trend, Ghia).
-const Dollars kRailSurcharge[kRailsCount][kTrimCount] = {
-    {0,             0,             0,   0},    // Univers0: none
-    {90,            90,            90,  0},    // Univers1: black rails
-    {kInvalidPrice, kInvalidPrice, 115, 115},  // Univers2: aluminium rails
+// Empty where the rails are not offered.
+const std::optional<Dollars> kRailSurcharge[kRailsCount][kTrimCount] = {
+    {0,  0,  0,   0},    // Univers0: none
+    {90, 90, 90,  0},    // Univers1: black rails
+    {{}, {}, 115, 115},  // Univers2: aluminium rails
 };
 
 // What an option is charged at, by trim (Ambiente, Comfort, Trend, Ghia), where the rules set
@@ -86,17 +87,17 @@ constexpr Dollars kMetallicSpecialOrder = 875;
 
 }  // namespace
 
-Dollars BasePrice(int trim, int engine, int body) {
+std::optional<Dollars> BasePrice(int trim, int engine, int body) {
     for (const BasePriceRow& row : kBasePrices) {
         if (row.trim == trim && row.engine == engine && body >= 0 && body < kBodyCount &&
             row.byBody[body] != kNone) {
             return row.byBody[body];
         }
     }
-    return kInvalidPrice;
+    return std::nullopt;
 }
 
-Dollars RailSurcharge(int rails, int trim) {
+std::optional<Dollars> RailSurcharge(int rails, int trim) {
     return kRailSurcharge[rails][trim];
 }
 

@@ -369,7 +369,7 @@ void Configuration::ApplyTrimRules() {
     const int trim = trim_;
 
     // 1-3: base price, the electric heater that comes with the diesel.
-    const int base = BasePrice(trim, engine_, body_);
+    const std::optional<Dollars> base = BasePrice(trim, engine_, body_);
     if (engine_ == Dvig18TD115) {
         SetOptionAvailable(Opt::ElectroBox);
     } else {

@@ -27,16 +27,16 @@ int DaysInMonth(int year, int month) {
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-std::string Dollars(std::int64_t amount) {
+std::string DollarText(std::int64_t amount) {
     return "$" + std::to_string(amount);
 }
 
 // What the buyer pays for a ticked option, or why it comes without a choice.
 std::string Note(const OptionFact& fact) {
     if (fact.presence == Presence::Standard) {
-        return fact.price == 0 ? "стандартно" : "обязательно, " + Dollars(fact.price);
+        return fact.price == 0 ? "стандартно" : "обязательно, " + DollarText(fact.price);
     }
-    return fact.price == 0 ? "без доплаты" : Dollars(fact.price);
+    return fact.price == 0 ? "без доплаты" : DollarText(fact.price);
 }
 
 // A text of the calculator without the blanks it pads with and with a decimal comma whatever
@@ -65,7 +65,7 @@ std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t
     auto money = [&](F field) { return "$" + Figure(calc, field); };
     OfferCredit credit;
     credit.summary = {
-        {"Цена автомобиля", Dollars(total)},
+        {"Цена автомобиля", DollarText(total)},
         {"Первый взнос (" + Figure(calc, F::Edit4) + " %)", money(F::Edit5)},
         {"Сумма кредита", money(F::SumKreditEdit)},
         {"Срок кредита", Figure(calc, F::SrokF) + " мес."},
@@ -195,12 +195,12 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
         }
     }
     offer.prices = {
-        {"Базовая цена (" + trim + ")", Dollars(facts->basePrice)},
-        {"Направляющие багажника", Dollars(facts->railsPrice)},
-        {"Окраска «металлик»", Dollars(metallicPrice)},
-        {"Платные опции (" + std::to_string(paidCount) + ")", Dollars(paid)},
+        {"Базовая цена (" + trim + ")", DollarText(facts->basePrice)},
+        {"Направляющие багажника", DollarText(facts->railsPrice)},
+        {"Окраска «металлик»", DollarText(metallicPrice)},
+        {"Платные опции (" + std::to_string(paidCount) + ")", DollarText(paid)},
     };
-    offer.total = Dollars(facts->total);
+    offer.total = DollarText(facts->total);
     offer.code = facts->code;
     if (credit) offer.credit = CreditOf(*credit, facts->total);
     return offer;

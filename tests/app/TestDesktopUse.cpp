@@ -804,7 +804,7 @@ void TestDesktopUse::screenshots() {
     windows->Comparison->close();
 
     shootModal("credit-window");
-    windows->KreditForm->ShowForPrice(main->Config().CurrentPrice());
+    windows->KreditForm->ShowForPrice(*main->Config().Total());
 
     shootModal("explanation");
     main->Ui().ShowMessage(std::string(kalvora::ExplanationText(kalvora::InfoText::BiXenon)));

@@ -15,6 +15,7 @@
 #include "KalvoraVersion.h"
 #include "ScriptedDialogs.h"
 #include "app/MainWindow.h"
+#include "model/PriceTexts.h"
 #include "pricing/DiskFileAccess.h"
 #include "settings/WindowSettings.h"
 #include "support/RecordingUi.h"
@@ -219,7 +220,7 @@ void TestMainWindow::clickingControlsShowsWhatTheEngineDecides() {
     }
 
     const Configuration& got = w->Config();
-    QCOMPARE(got.PriceLabel(), ref.PriceLabel());
+    QCOMPARE(PriceLabelText(got.Figures()), PriceLabelText(ref.Figures()));
     QCOMPARE(got.Edit1(), ref.Edit1());
     QCOMPARE(got.Trim(), ref.Trim());
     QCOMPARE(got.Body(), ref.Body());
@@ -235,10 +236,10 @@ void TestMainWindow::clickingControlsShowsWhatTheEngineDecides() {
         QVERIFY2(box->isEnabled() == got.Enabled(def.id), def.name.data());
         auto* price = w->findChild<QLabel*>(QString::fromUtf8(def.priceLabel.data()));
         QVERIFY(price);
-        QCOMPARE(price->text().toStdString(), got.Price(def.id));
+        QCOMPARE(price->text().toStdString(), std::to_string(got.Price(def.id)));
     }
     QCOMPARE(w->findChild<QLabel*>(QStringLiteral("PriceLabel"))->text().toStdString(),
-             got.PriceLabel());
+             PriceLabelText(got.Figures()));
     QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().toStdString(), got.Edit1());
     QCOMPARE(w->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentIndex(), got.Colour());
     for (int b = 0; b < kalvora::kBodyCount; ++b) {
@@ -300,10 +301,10 @@ void TestMainWindow::clickingADisabledCheckBoxDoesNothing() {
     for (const kalvora::OptionDef& def : kalvora::kOptionTable) {
         if (def.hidden || w->Config().Enabled(def.id)) continue;
         const bool before = w->Config().Checked(def.id);
-        const std::string price = w->Config().PriceLabel();
+        const std::string price = PriceLabelText(w->Config().Figures());
         Act(*w, QString::fromUtf8(def.name.data()));
         QVERIFY2(w->Config().Checked(def.id) == before, def.name.data());
-        QCOMPARE(w->Config().PriceLabel(), price);
+        QCOMPARE(PriceLabelText(w->Config().Figures()), price);
     }
 }
 
@@ -365,7 +366,7 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
         QCOMPARE(w->Config().Body(), int(kalvora::KuzovWag));
         QCOMPARE(w->Config().Colour(), 5);
         QVERIFY(w->Config().Checked(Opt::KsenonBox));
-        QCOMPARE(w->Config().PriceLabel(), ref.PriceLabel());
+        QCOMPARE(PriceLabelText(w->Config().Figures()), PriceLabelText(ref.Figures()));
     }
     // Coming back to the window does not run the start code again.
     Act(*w, QStringLiteral("Compl_3"));
@@ -400,8 +401,8 @@ void TestMainWindow::startMessageIsShownOncePerActivation() {
     Configuration ref(refUi);
     DiskFileAccess files;
     ref.RunStartCode({}, files);
-    const QStringList settled = {QString::fromStdString(ref.BazaLabel()),
-                                 QString::fromStdString(ref.PriceLabel()),
+    const QStringList settled = {QString::fromStdString(BasePriceText(ref.Figures())),
+                                 QString::fromStdString(PriceLabelText(ref.Figures())),
                                  QString::fromStdString(ref.Edit1()), QStringLiteral("drawn")};
 
     auto w = Open({argument.toStdString()}, false, true);
@@ -675,7 +676,7 @@ void TestMainWindow::priceLabelsAndInfoButtonsAskForTheirWindows() {
     QCOMPARE(calls.size(), 2);
     QCOMPARE(calls[0], qMakePair(int(Opt::KsenonBox), false));
     QCOMPARE(calls[1], qMakePair(int(Opt::KsenonBox), true));
-    QCOMPARE(creditPrice, w->Config().CurrentPrice());
+    QCOMPARE(creditPrice, *w->Config().Total());
     // Explanations change nothing.
     QCOMPARE(w->Config().Edit1(), before);
 
@@ -691,10 +692,10 @@ void TestMainWindow::totalPriceHoverShowsWhereThePriceComesFrom() {
     auto* price = w->findChild<QLabel*>(QStringLiteral("PriceLabel"));
     const auto tip = [&]() { return price->toolTip(); };
     QVERIFY(tip().contains(QStringLiteral("Базовая цена (Ambiente)")));
-    QVERIFY(tip().contains(QStringLiteral("= $%1</p>").arg(w->Config().CurrentPrice())));
+    QVERIFY(tip().contains(QStringLiteral("= $%1</p>").arg(*w->Config().Total())));
     QTest::mouseClick(w->findChild<QRadioButton*>(QStringLiteral("Compl_3")), Qt::LeftButton);
     QVERIFY(tip().contains(QStringLiteral("Базовая цена (Ghia)")));
-    QVERIFY(tip().contains(QStringLiteral("= $%1</p>").arg(w->Config().CurrentPrice())));
+    QVERIFY(tip().contains(QStringLiteral("= $%1</p>").arg(*w->Config().Total())));
     // KALVORA_BREAKDOWN_SCREENSHOT=path keeps a picture of the hover text.
     const QString shot = qEnvironmentVariable("KALVORA_BREAKDOWN_SCREENSHOT");
     // A Ghia wagon with aluminium rails, metallic paint and five paid options.
@@ -708,7 +709,7 @@ void TestMainWindow::totalPriceHoverShowsWhereThePriceComesFrom() {
         QVERIFY(shown.grab().save(shot));
     }
     // A configuration without a price has no breakdown.
-    w->Config().SetBazaLabel(kalvora::kInvalidCombination);
+    w->Config().SetBaseAmount(std::nullopt);
     w->Config().PriceButtonClick();
     w->Sync();
     QCOMPARE(price->text(), QStringLiteral("XXXXX"));

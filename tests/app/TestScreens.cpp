@@ -119,7 +119,7 @@ void TestScreens::everyWindowOpensOnTheScreen() {
         const QString where = WhileModal(open);
         if (!where.isEmpty()) off << where;
     };
-    modal([&]() { emit main->creditRequested(main->Config().CurrentPrice()); });
+    modal([&]() { emit main->creditRequested(*main->Config().Total()); });
     // The boxes and dialogs of the main window, Qt's own.
     kalvora::app::QtDialogs dialogs(main);
     modal([&]() { dialogs.Message(QStringLiteral("Ваша конфигурация сохранена в файл:")); });

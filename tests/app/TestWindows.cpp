@@ -134,7 +134,7 @@ void TestWindows::orderTextFollowsEveryChange() {
     QVERIFY(windows_->Form1->Config().Edit1() != configured);
     QVERIFY(order.Generations() > beforeDecode);
     QCOMPARE(order.Memo1().back(),
-             "Итоговая цена: $" + std::to_string(windows_->Form1->Config().CurrentPrice()));
+             "Итоговая цена: $" + std::to_string(*windows_->Form1->Config().Total()));
     QVERIFY(code->hasFocus());
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,17 +18,16 @@ struct Scene {
     int engine = Dvig20MT145;
     int rails = Univers0;
     int colour = 7;
-    std::string baza = "18560";
-    std::string un = "0";
-    std::string priceLabel = "Цена: $19815";
+    std::optional<Dollars> base = 18560;  // none: not offered
+    std::optional<Dollars> surcharge = 0;
     // Every option not listed here ends unticked; listed ones carry this price text.
     std::vector<std::pair<Opt, std::string>> ticked;
     std::vector<Opt> disabled;
     std::string code = "ABCDEFGHIJKLMNOPQRST";
 };
 
-// The rules run as they would for a user, then every tick, price and label is forced to the
-// scene, so that a test sees exactly the state it describes.
+// The rules run as they would for a user, then every tick, price and figure is forced to the
+// scene and the total computed from them, so that a test sees exactly the state it describes.
 inline void Apply(Configuration& c, const Scene& s) {
     c.SelectTrim(s.trim);
     c.SelectBody(s.body);
@@ -57,9 +57,9 @@ inline void Apply(Configuration& c, const Scene& s) {
     ASSERT_EQ(c.Engine(), s.engine);
     ASSERT_EQ(c.Rails(), s.rails);
     c.SetColourIndex(s.colour);
-    c.SetBazaLabel(s.baza);
-    c.SetUnLabel(s.un);
-    c.SetPriceLabel(s.priceLabel);
+    c.SetBaseAmount(s.base);
+    c.SetSurchargeAmount(s.surcharge);
+    c.PriceButtonClick();
     c.SetEdit1(s.code);
 }
 

@@ -9,6 +9,7 @@
 #include "documents/Comparison.h"
 #include "documents/OrderDocument.h"
 #include "documents/PriceBreakdown.h"
+#include "model/PriceTexts.h"
 #include "pricing/ConfigCode.h"
 #include "pricing/FakeFileAccess.h"
 #include "support/RecordingUi.h"
@@ -302,11 +303,11 @@ TEST(PriceBreakdown, AddsUpAndAgreesWithTheOrderDescription) {
         config.RunStartCode({code}, files);
         const std::optional<PriceBreakdown> b = BreakDownPrice(config);
         if (!b) {
-            EXPECT_EQ(config.PriceLabel(), "XXXXX") << code;
+            EXPECT_EQ(PriceLabelText(config.Figures()), "XXXXX") << code;
             continue;
         }
         EXPECT_EQ(b->basePrice + b->railsPrice + b->metallic + b->paidOptions, b->total) << code;
-        EXPECT_EQ(b->total, config.CurrentPrice());
+        EXPECT_EQ(b->total, *config.Total());
         EXPECT_LE(b->largest.size(), PriceBreakdown::kLargestShown);
         EXPECT_EQ(b->largest.size(), std::min(b->paidOptionCount, PriceBreakdown::kLargestShown));
         for (std::size_t i = 1; i < b->largest.size(); ++i) {

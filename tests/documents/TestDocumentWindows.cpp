@@ -37,9 +37,9 @@ void SetUpCar(Configuration& c) {
     c.SetColourIndex(7);
     c.SetChecked(Opt::KsenonBox, true);
     c.SetPrice(Opt::KsenonBox, 980);
-    c.SetBazaLabel("18560");
-    c.SetUnLabel("0");
-    c.SetPriceLabel("Цена: $20000");
+    c.SetBaseAmount(18560);
+    c.SetSurchargeAmount(0);
+    c.PriceButtonClick();
     c.SetEdit1("ABCDEFGHIJKLMNOPQRST");
 }
 

@@ -25,9 +25,8 @@ Scene GhiaWagon() {
     s.engine = Dvig20MT145;
     s.rails = Univers1;
     s.colour = 7;
-    s.baza = "18560";
-    s.un = "0";
-    s.priceLabel = "Цена: $19815";
+    s.base = 18560;
+    s.surcharge = 0;
     s.ticked = {{Opt::KsenonBox, "980"}, {Opt::MetallBox, "275"}, {Opt::ZerkBox, "0"},
                 {Opt::acBox, "0"},       {Opt::PB1Box, "0"},      {Opt::OmivBox, "0"}};
     return s;
@@ -188,7 +187,7 @@ TEST_F(OrderDocumentTest, AClickOnAnUnknownNameDoesNothing) {
 struct LineCase {
     const char* name;
     bool prices, indent;
-    int price;
+    std::optional<Dollars> price;       // none: an unpriced line
     std::vector<std::string> expected;  // empty: the line is dropped
 };
 
@@ -208,7 +207,7 @@ const std::string k17(17, ' ');
 INSTANTIATE_TEST_SUITE_P(
     Lines, OrderLineRule,
     ::testing::Values(LineCase{"PricedLineCarriesATag", true, false, 980, {"[$980] Текст"}},
-                      LineCase{"UnpricedLineHasNoTag", true, false, 1, {"Текст"}},
+                      LineCase{"UnpricedLineHasNoTag", true, false, std::nullopt, {"Текст"}},
                       LineCase{"ZeroPricedLineIsDropped", true, false, 0, {}},
                       LineCase{"WithoutPricesNoTag", false, false, 980, {"Текст"}},
                       LineCase{"WithoutPricesZeroIsKept", false, false, 0, {"Текст"}},
@@ -233,11 +232,11 @@ TEST_F(OrderDocumentTest, BeginsWithAnEmptyLineAndEndsWithTheTotal) {
     EXPECT_EQ(order.Memo1()[order.Memo1().size() - 2], "");
 }
 
-TEST_F(OrderDocumentTest, LabelPriceOfExactlyOneIsWrittenWithoutATag) {
+TEST_F(OrderDocumentTest, APriceOfOneIsAPriceLikeAnyOther) {
     Scene s = GhiaWagon();
     s.ticked.push_back({Opt::KruizBox, "1"});
     Build(s);
-    EXPECT_TRUE(Has("Круиз контроль"));
+    EXPECT_TRUE(Has("[$1] Круиз контроль")) << order.Text();
 }
 
 // --- Which options, rails and extras are written -------------------------------------------
@@ -316,7 +315,7 @@ TEST_F(OrderDocumentTest, NoExtrasNoSeparator) {
 struct RailCase {
     const char* name;
     int rails;
-    const char* surcharge;
+    Dollars surcharge;
     bool kod;
     const char* expected;  // nullptr: no roof-rail line
 };
@@ -328,7 +327,7 @@ TEST_P(RoofRailLine, IsWrittenOnlyWhenTheRailsCostSomething) {
     s.rails = GetParam().rails;
     // Roof rails belong to the wagon; with none the car is a sedan.
     if (s.rails == Univers0) s.body = Kuzov4dr;
-    s.un = GetParam().surcharge;
+    s.surcharge = GetParam().surcharge;
     order.SetKodBox(GetParam().kod);
     Build(s);
     const Lines& m = order.Memo1();
@@ -343,13 +342,12 @@ TEST_P(RoofRailLine, IsWrittenOnlyWhenTheRailsCostSomething) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rails, RoofRailLine,
-    ::testing::Values(RailCase{"FreeBlackRails", Univers1, "0", false, nullptr},
-                      RailCase{"FreeAluminiumRails", Univers2, "0", false, nullptr},
-                      RailCase{"PricedBlackRails", Univers1, "150", false,
-                               "[$150] Черные направляющие багажника"},
-                      RailCase{"PricedAluminiumRailsCombined", Univers2, "240", true,
-                               "[$240] Roof Rails - Alumin"},
-                      RailCase{"NoRailsSelected", Univers0, "150", false, nullptr}),
+    ::testing::Values(
+        RailCase{"FreeBlackRails", Univers1, 0, false, nullptr},
+        RailCase{"FreeAluminiumRails", Univers2, 0, false, nullptr},
+        RailCase{"PricedBlackRails", Univers1, 150, false, "[$150] Черные направляющие багажника"},
+        RailCase{"PricedAluminiumRailsCombined", Univers2, 240, true, "[$240] Roof Rails - Alumin"},
+        RailCase{"NoRailsSelected", Univers0, 150, false, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Designations that depend on the trim --------------------------------------------------
@@ -434,14 +432,13 @@ TEST_F(OrderDocumentTest, TwoLitreAutomaticVerbalNamesTheGearbox) {
     EXPECT_TRUE(Has("Двигатель: 2,0 л (145 л.с.), автоматическая коробка передач")) << order.Text();
 }
 
-// --- Texts that are not numbers -----------------------------------------------------------
+// --- Combinations without a price -----------------------------------------------------------
 
 TEST_F(OrderDocumentTest, InvalidCombinationIsNamedInsteadOfAPrice) {
     Scene s = GhiaWagon();
-    s.baza = "Недопустимое сочетание параметров";
+    s.base = std::nullopt;
     s.rails = Univers2;
-    s.un = "Недопустимое сочетание параметров";
-    s.priceLabel = "XXXXX";
+    s.surcharge = std::nullopt;
     Build(s);
     EXPECT_TRUE(Has("Комплектация: Ghia (Недопустимое сочетание параметров)")) << order.Text();
     EXPECT_TRUE(Has("Алюминиевые направляющие багажника (Недопустимое сочетание параметров)"));

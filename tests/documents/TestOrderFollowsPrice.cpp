@@ -8,6 +8,7 @@
 
 #include "documents/OrderDocument.h"
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 
@@ -59,8 +60,8 @@ TEST_F(OrderFollowsPrice, GhiaWagonWithXenonAndMetallicPaint) {
     user.ClickRails(Univers1);
     user.PickColour(7);
     if (!config.Checked(Opt::KsenonBox)) user.Click(Opt::KsenonBox);
-    ASSERT_EQ(config.BazaLabel(), "18560");
-    ASSERT_EQ(config.UnLabel(), "0");
+    ASSERT_EQ(BasePriceText(config.Figures()), "18560");
+    ASSERT_EQ(SurchargeText(config.Figures()), "0");
 
     EXPECT_TRUE(Has("Тип кузова: универсал"));
     EXPECT_TRUE(Has("Двигатель: 2,0 л (145 л.с.)"));
@@ -69,7 +70,7 @@ TEST_F(OrderFollowsPrice, GhiaWagonWithXenonAndMetallicPaint) {
     EXPECT_TRUE(Has("[$980] Ксеноновые фары"));
     EXPECT_TRUE(Has("[$275] Окраска кузова в \"металлик\": Moondust Silver Metallic"));
     EXPECT_FALSE(Has("[$0] Черные направляющие багажника"));
-    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: $" + std::to_string(config.CurrentPrice()));
+    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: $" + std::to_string(*config.Total()));
 }
 
 struct Step {
@@ -84,9 +85,9 @@ TEST_P(EveryChange, RebuildsTheOrderAndItsTagsAddUpToTheTotal) {
     const int before = order.Generations();
     GetParam().act(user);
     ASSERT_GT(order.Generations(), before);
-    ASSERT_EQ(config.PriceLabel(), "Цена: $" + std::to_string(config.CurrentPrice()));
-    EXPECT_EQ(SumOfTags(), config.CurrentPrice()) << order.Text();
-    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: $" + std::to_string(config.CurrentPrice()));
+    ASSERT_EQ(PriceLabelText(config.Figures()), "Цена: $" + std::to_string(*config.Total()));
+    EXPECT_EQ(SumOfTags(), *config.Total()) << order.Text();
+    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: $" + std::to_string(*config.Total()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -111,9 +112,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(OrderFollowsPrice, AConfigurationWithoutAPriceKeepsThePreviousText) {
     const std::string text = order.Text();
     const int before = order.Generations();
-    config.SetBazaLabel(kInvalidCombination);
+    config.SetBaseAmount(std::nullopt);
     config.PriceButtonClick();
-    EXPECT_EQ(config.PriceLabel(), "XXXXX");
+    EXPECT_EQ(PriceLabelText(config.Figures()), "XXXXX");
     EXPECT_EQ(order.Generations(), before);
     EXPECT_EQ(order.Text(), text);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "pricing/ConfigFile.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
@@ -41,12 +42,12 @@ class CommandsTest : public ::testing::Test {
 TEST_F(CommandsTest, ResetAnsweredNoChangesNothing) {
     Decode("Zt!F!!!t!.!!!!!!!!!!");
     const std::string code = config.Edit1();
-    const std::string price = config.PriceLabel();
+    const std::string price = PriceLabelText(config.Figures());
     ui.answers = {false};
     config.ResetAll();
     EXPECT_EQ(ui.questions, std::vector<std::string>{kResetQuestion});
     EXPECT_EQ(config.Edit1(), code);
-    EXPECT_EQ(config.PriceLabel(), price);
+    EXPECT_EQ(PriceLabelText(config.Figures()), price);
     EXPECT_EQ(config.Trim(), Comfort);
 }
 
@@ -64,7 +65,7 @@ TEST_F(CommandsTest, ResetAnsweredYesGivesTheConfigurationOfAStartWithoutArgumen
     config.ResetAll();
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(config.Edit1(), fresh.Edit1());
-    EXPECT_EQ(config.PriceLabel(), fresh.PriceLabel());
+    EXPECT_EQ(PriceLabelText(config.Figures()), PriceLabelText(fresh.Figures()));
     EXPECT_EQ(config.Colour(), 0);
     // The metallic paint of the previous colour goes as well.
     EXPECT_FALSE(config.Checked(Opt::MetallBox));
@@ -105,7 +106,7 @@ TEST_F(CommandsTest, EquipInGhiaWagonBringsTheTravellersPackage) {
     for (Opt member : {Opt::SetkaBox, Opt::KovrBagazBox}) {
         EXPECT_TRUE(config.Checked(member)) << Def(member).name;
         EXPECT_FALSE(config.Enabled(member)) << Def(member).name;
-        EXPECT_EQ(config.Price(member), "0") << Def(member).name;
+        EXPECT_EQ(config.Price(member), 0) << Def(member).name;
         EXPECT_EQ(config.Option(member).font, kFontDarkGreen) << Def(member).name;
     }
 }

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "pricing/ConfigCode.h"
 #include "support/RecordingUi.h"
 
@@ -16,7 +17,7 @@ class ConfigurationTest : public ::testing::Test {
     ConfigurationTest() {
         config.SetObserver(&ui);
         // A valid base price, so that every price computation produces a price.
-        config.SetBazaLabel("15000");
+        config.SetBaseAmount(15000);
     }
     RecordingUi ui;
     Configuration config{ui};
@@ -29,26 +30,26 @@ TEST_F(ConfigurationTest, StartsWithTheDesignTimeControls) {
     EXPECT_EQ(config.Engine(), Dvig20AT145);
     EXPECT_FALSE(config.EngineEnabled(Dvig18MT125));
     EXPECT_EQ(config.Colour(), -1);
-    EXPECT_EQ(config.PriceLabel(), "Цена: $12345");
-    EXPECT_EQ(config.UnLabel(), "0");
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $12345");
+    EXPECT_EQ(SurchargeText(config.Figures()), "0");
     EXPECT_TRUE(config.Checked(Opt::ZerkBox));
     EXPECT_FALSE(config.Enabled(Opt::ZerkBox));
     EXPECT_EQ(config.Tag(Opt::ZerkBox), 1);
     EXPECT_EQ(config.Tag(Opt::PBppBox), 0);
-    EXPECT_EQ(config.Price(Opt::KozaBox), "1070");
+    EXPECT_EQ(config.Price(Opt::KozaBox), 1070);
 }
 
 TEST_F(ConfigurationTest, ChangingATickRunsItsClickRuleOnce) {
     config.SetChecked(Opt::KlimatBox, true);
     EXPECT_EQ(ui.pricesComputed, 1);
-    EXPECT_NE(config.PriceLabel(), "Цена: $12345");
+    EXPECT_NE(PriceLabelText(config.Figures()), "Цена: $12345");
 }
 
 TEST_F(ConfigurationTest, SettingTheTickItAlreadyHasRunsNothing) {
     config.SetChecked(Opt::KlimatBox, false);
     config.SetChecked(Opt::ZerkBox, true);
     EXPECT_EQ(ui.pricesComputed, 0);
-    EXPECT_EQ(config.PriceLabel(), "Цена: $12345");
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $12345");
 }
 
 TEST_F(ConfigurationTest, EnablingPricesAndHighlightsRunNoRule) {
@@ -58,7 +59,7 @@ TEST_F(ConfigurationTest, EnablingPricesAndHighlightsRunNoRule) {
     config.SetFont(Opt::KlimatBox, kFontBlue);
     config.SetTag(Opt::KlimatBox, 1);
     EXPECT_EQ(ui.pricesComputed, 0);
-    EXPECT_EQ(config.PriceLabel(), "Цена: $12345");
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $12345");
 }
 
 TEST_F(ConfigurationTest, ObserverHearsOnlyRealChanges) {
@@ -101,13 +102,13 @@ TEST_F(ConfigurationTest, SelectingTheSelectedRadioButtonRunsNothing) {
     config.SelectEngine(Dvig20AT145);
     config.SelectTrim(Ghia);
     EXPECT_EQ(ui.pricesComputed, 0);
-    EXPECT_EQ(config.PriceLabel(), "Цена: $12345");
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $12345");
 }
 
 TEST_F(ConfigurationTest, SelectingAnotherRadioButtonRunsTheTrimRules) {
     config.SelectBody(KuzovWag);
     EXPECT_EQ(config.Body(), KuzovWag);
-    EXPECT_NE(config.PriceLabel(), "Цена: $12345");
+    EXPECT_NE(PriceLabelText(config.Figures()), "Цена: $12345");
 }
 
 TEST_F(ConfigurationTest, EnteringAnEngineButtonStoresThePreferredEngine) {
@@ -156,7 +157,7 @@ TEST_F(ConfigurationTest, LeavingAnUntickedRadioPackForgetsOnlyItself) {
 struct ColourCase {
     int index;
     bool metallic;
-    const char* metallicPrice;
+    Dollars metallicPrice;
     int swatch;
     friend std::ostream& operator<<(std::ostream& os, const ColourCase& c) {
         return os << "colour " << c.index;
@@ -177,11 +178,11 @@ TEST_P(ColourChange, SetsMetallicMarkPriceAndSwatch) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Colours, ColourChange,
-                         ::testing::Values(ColourCase{1, false, "275", 1},    // Frozen White
-                                           ColourCase{2, false, "275", 2},    // Deep Navy
-                                           ColourCase{3, true, "275", 3},     // Jeans Metallic
-                                           ColourCase{10, true, "275", 10},   // Aquarius
-                                           ColourCase{11, true, "875", 0}));  // SVO Metallic
+                         ::testing::Values(ColourCase{1, false, 275, 1},    // Frozen White
+                                           ColourCase{2, false, 275, 2},    // Deep Navy
+                                           ColourCase{3, true, 275, 3},     // Jeans Metallic
+                                           ColourCase{10, true, 275, 10},   // Aquarius
+                                           ColourCase{11, true, 875, 0}));  // SVO Metallic
 
 TEST_F(ConfigurationTest, SvoMetallicShowsNoBodyAndShadePicture) {
     config.SetColourIndex(kSvoMetallic);
@@ -214,7 +215,7 @@ TEST_F(ConfigurationTest, WithoutAColourTheMetallicMarkIsFree) {
         EXPECT_FALSE(config.Checked(Opt::MetallBox));
         config.SetChecked(Opt::MetallBox, true);
         EXPECT_TRUE(config.Checked(Opt::MetallBox));
-        EXPECT_EQ(config.Price(Opt::MetallBox), "275");
+        EXPECT_EQ(config.Price(Opt::MetallBox), 275);
         EXPECT_EQ(config.Pictures().swatch, 0);
     }
 }
@@ -264,7 +265,7 @@ TEST(FiguresOncePerAction, EveryUserActionComputesThemOnce) {
         ui.pricesComputed = 0;
         k.run(config, ui);
         EXPECT_EQ(ui.pricesComputed, 1) << k.action;
-        EXPECT_TRUE(config.HasPrice()) << k.action;
+        EXPECT_TRUE(config.Total().has_value()) << k.action;
         if (std::string_view(k.action) != "reset") {
             EXPECT_NE(config.Edit1(), before) << k.action;
         }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 
@@ -21,7 +22,7 @@ class OptionRulesTest : public ::testing::Test {
     void ExpectStandardAtZero(Opt o) {
         EXPECT_TRUE(config.Checked(o)) << Def(o).name;
         EXPECT_FALSE(config.Enabled(o)) << Def(o).name;
-        EXPECT_EQ(config.Price(o), "0") << Def(o).name;
+        EXPECT_EQ(config.Price(o), 0) << Def(o).name;
     }
 
     RecordingUi ui;
@@ -105,9 +106,9 @@ TEST_F(OptionRulesTest, UntickingComfortPlusRestoresPricesByTrim) {
     Choose(Ghia);
     user.Click(Opt::KomfPBox);
     user.Click(Opt::KomfPBox);
-    EXPECT_EQ(config.Price(Opt::R2Box), "420");
-    EXPECT_EQ(config.Price(Opt::PB5Box), "110");
-    EXPECT_EQ(config.Price(Opt::d16box), "570");
+    EXPECT_EQ(config.Price(Opt::R2Box), 420);
+    EXPECT_EQ(config.Price(Opt::PB5Box), 110);
+    EXPECT_EQ(config.Price(Opt::d16box), 570);
     EXPECT_FALSE(config.Enabled(Opt::d15box));
     EXPECT_TRUE(config.Enabled(Opt::R6Box));
     ExpectStandardAtZero(Opt::PB1Box);
@@ -137,7 +138,7 @@ TEST_P(RadioPack, UnticksBothComfortPackages) {
         ExpectStandardAtZero(Opt::RadioBox);
     } else {
         EXPECT_TRUE(config.Enabled(Opt::RadioBox));
-        EXPECT_EQ(config.Price(Opt::RadioBox), "50");
+        EXPECT_EQ(config.Price(Opt::RadioBox), 50);
     }
 }
 
@@ -155,7 +156,7 @@ TEST_F(OptionRulesTest, UntickingPackSixGivesTheSteeringControlBackWithItsWish) 
     user.Click(Opt::R6Box);
     EXPECT_TRUE(config.Enabled(Opt::RadioBox));
     EXPECT_TRUE(config.Checked(Opt::RadioBox));
-    EXPECT_EQ(config.Price(Opt::RadioBox), "50");
+    EXPECT_EQ(config.Price(Opt::RadioBox), 50);
 }
 
 TEST_F(OptionRulesTest, RadioPackWishSurvivesATrimChange) {
@@ -209,8 +210,8 @@ TEST_F(OptionRulesTest, WinterPackageMakesMirrorsSeatsAndWindscreenStandard) {
     }
     user.Click(Opt::ZimBox);
     EXPECT_FALSE(config.Checked(Opt::PodSidBox));
-    EXPECT_EQ(config.Price(Opt::PodSidBox), "210");
-    EXPECT_EQ(config.Price(Opt::ZerkBox), "150");
+    EXPECT_EQ(config.Price(Opt::PodSidBox), 210);
+    EXPECT_EQ(config.Price(Opt::ZerkBox), 150);
     EXPECT_EQ(config.Option(Opt::LobBox).font, kFontBlack);
 }
 
@@ -237,7 +238,7 @@ TEST_F(OptionRulesTest, VisibilityPackageMakesFogLampsStandardInComfort) {
     EXPECT_TRUE(config.Option(Opt::ptf).captionEnabled);
     user.Click(Opt::ObzorBox);
     EXPECT_TRUE(config.Enabled(Opt::ptf));
-    EXPECT_EQ(config.Price(Opt::ptf), "150");
+    EXPECT_EQ(config.Price(Opt::ptf), 150);
 }
 
 TEST_F(OptionRulesTest, XenonBringsTheWasherAndExcludesAdaptiveLighting) {
@@ -251,7 +252,7 @@ TEST_F(OptionRulesTest, XenonBringsTheWasherAndExcludesAdaptiveLighting) {
     user.Click(Opt::KsenonBox);
     EXPECT_TRUE(config.Enabled(Opt::OmivBox));
     EXPECT_TRUE(config.Checked(Opt::OmivBox));  // remembered
-    EXPECT_EQ(config.Price(Opt::OmivBox), "200");
+    EXPECT_EQ(config.Price(Opt::OmivBox), 200);
     EXPECT_TRUE(config.Enabled(Opt::AdaptBox));
 }
 
@@ -275,7 +276,7 @@ TEST_F(OptionRulesTest, PuddleLampsOnThreeDoorsLeaveRearWindowsUnavailable) {
     ASSERT_TRUE(config.Checked(Opt::PodsvBox));
     EXPECT_FALSE(config.Checked(Opt::StekloBox));
     EXPECT_FALSE(config.Enabled(Opt::StekloBox));
-    EXPECT_EQ(config.Price(Opt::StekloBox), "300");
+    EXPECT_EQ(config.Price(Opt::StekloBox), 300);
     ExpectStandardAtZero(Opt::ZerkBox);
 }
 
@@ -295,13 +296,13 @@ TEST_F(OptionRulesTest, SixWaySeatReplacesTheHeightAdjustedOne) {
     ExpectStandardAtZero(Opt::SidPPBox);
     user.Click(Opt::SidVod6Box);
     EXPECT_TRUE(config.Checked(Opt::SidVodBox));
-    EXPECT_EQ(config.Price(Opt::SidPPBox), "95");
+    EXPECT_EQ(config.Price(Opt::SidPPBox), 95);
 }
 
 TEST_F(OptionRulesTest, LeatherInComfortCostsLessAndBringsSeatsAndBags) {
     Choose(Comfort);
     user.Click(Opt::KozaBox);
-    EXPECT_EQ(config.Price(Opt::KozaBox), "590");
+    EXPECT_EQ(config.Price(Opt::KozaBox), 590);
     for (Opt o : {Opt::PBppBox, Opt::BokPBBox}) {
         EXPECT_TRUE(config.Checked(o));
         EXPECT_FALSE(config.Enabled(o));
@@ -324,7 +325,7 @@ TEST_F(OptionRulesTest, SafetyPackFiveMakesPackOneStandard) {
     ExpectStandardAtZero(Opt::PB1Box);
     user.Click(Opt::PB5Box);
     EXPECT_TRUE(config.Enabled(Opt::PB1Box));
-    EXPECT_EQ(config.Price(Opt::PB1Box), "115");
+    EXPECT_EQ(config.Price(Opt::PB1Box), 115);
 }
 
 TEST_F(OptionRulesTest, TravellersPackageOnAGhiaWagon) {
@@ -335,8 +336,8 @@ TEST_F(OptionRulesTest, TravellersPackageOnAGhiaWagon) {
         EXPECT_EQ(config.Option(member).font, kFontDarkGreen);
     }
     user.Click(Opt::PuteshBox);
-    EXPECT_EQ(config.Price(Opt::SetkaBox), "230");
-    EXPECT_EQ(config.Price(Opt::KovrBagazBox), "100");
+    EXPECT_EQ(config.Price(Opt::SetkaBox), 230);
+    EXPECT_EQ(config.Price(Opt::KovrBagazBox), 100);
     EXPECT_EQ(config.Option(Opt::SetkaBox).font, kFontBlack);
 }
 
@@ -347,7 +348,7 @@ TEST_F(OptionRulesTest, UntickingAbsAlsoUnticksStabilityControl) {
     ExpectStandardAtZero(Opt::ABSBox);
     user.Click(Opt::IVDBox);
     EXPECT_TRUE(config.Enabled(Opt::ABSBox));
-    EXPECT_EQ(config.Price(Opt::ABSBox), "400");
+    EXPECT_EQ(config.Price(Opt::ABSBox), 400);
     user.Click(Opt::ABSBox);
     if (!config.Checked(Opt::ABSBox)) user.Click(Opt::ABSBox);
     user.Click(Opt::IVDBox);
@@ -374,12 +375,12 @@ TEST_F(OptionRulesTest, PriceIsBasePlusSurchargePlusTickedOptions) {
     Choose(Ghia, KuzovWag);
     user.ClickRails(Univers2);
     for (Opt o : {Opt::KomfPBox, Opt::KsenonBox, Opt::KozaBox, Opt::ParkBox}) user.Click(o);
-    std::int64_t total = std::stoi(config.BazaLabel()) + std::stoi(config.UnLabel());
+    std::int64_t total = *config.BaseAmount() + *config.SurchargeAmount();
     for (int i = 0; i < kOptionCount; ++i) {
-        if (config.Checked(OptAt(i))) total += std::stoi(config.Price(OptAt(i)));
+        if (config.Checked(OptAt(i))) total += config.Price(OptAt(i));
     }
-    EXPECT_EQ(config.PriceLabel(), "Цена: $" + std::to_string(total));
-    EXPECT_EQ(config.CurrentPrice(), total);
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $" + std::to_string(total));
+    EXPECT_EQ(*config.Total(), total);
 }
 
 // --- A configuration's price and code do not depend on how it was reached -------------------
@@ -390,7 +391,7 @@ TEST_F(OptionRulesTest, WindscreenOfAVisibilityPackageGoesWithItInAmbiente) {
     user.PickTrim(Ambiente);     // the package goes, and the windscreen nobody chose with it
     EXPECT_FALSE(config.Checked(Opt::LobBox));
     EXPECT_FALSE(config.Enabled(Opt::LobBox));
-    EXPECT_EQ(config.Price(Opt::LobBox), "170");
+    EXPECT_EQ(config.Price(Opt::LobBox), 170);
 }
 
 TEST_F(OptionRulesTest, UntickingLeatherInGhiaKeepsTheStandardAirbags) {
@@ -445,7 +446,7 @@ TEST_F(OptionRulesTest, SixWaySeatInTrendCostsItsPriceAfterLeatherWentElsewhere)
     user.PickTrim(Trend);
     user.Click(Opt::SidVod6Box);
     ASSERT_TRUE(config.Checked(Opt::SidVod6Box));
-    EXPECT_EQ(config.Price(Opt::SidVod6Box), "590");
+    EXPECT_EQ(config.Price(Opt::SidVod6Box), 590);
 }
 
 TEST_F(OptionRulesTest, UntickingLeatherInComfortKeepsTheWinterPackagesHeatedSeats) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "pricing/ConfigCode.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
@@ -50,7 +51,7 @@ TEST_P(AmbienteBody, AlwaysEndsWithTheSmallEngineAndItsBasePrice) {
     user.PickTrim(Ambiente);
     user.ClickBody(GetParam().body);
     EXPECT_EQ(config.Engine(), Dvig14MT);
-    EXPECT_EQ(config.BazaLabel(), GetParam().base);
+    EXPECT_EQ(BasePriceText(config.Figures()), GetParam().base);
     for (int e = 1; e < kEngineCount; ++e) EXPECT_FALSE(config.EngineEnabled(e)) << e;
 }
 
@@ -65,7 +66,7 @@ TEST_F(TrimRulesTest, GhiaMovesTheThreeDoorBodyToFiveDoorsAndKeepsItThere) {
     user.PickTrim(Ghia);
     EXPECT_EQ(config.Body(), Kuzov5dr);
     EXPECT_FALSE(config.BodyEnabled(Kuzov3dr));
-    EXPECT_EQ(config.BazaLabel(), "16550");
+    EXPECT_EQ(BasePriceText(config.Figures()), "16550");
     user.PickTrim(Comfort);
     EXPECT_TRUE(config.BodyEnabled(Kuzov3dr));
     EXPECT_EQ(config.Body(), Kuzov5dr);
@@ -118,9 +119,9 @@ TEST_F(TrimRulesTest, GhiaWagonNeedsRoofRailsAndGivesTheBlackOnesFree) {
     Choose(Ghia, KuzovWag);
     EXPECT_FALSE(config.RailsEnabled(Univers0));
     EXPECT_EQ(config.Rails(), Univers1);
-    EXPECT_EQ(config.UnLabel(), "0");
+    EXPECT_EQ(SurchargeText(config.Figures()), "0");
     user.ClickRails(Univers2);
-    EXPECT_EQ(config.UnLabel(), "115");
+    EXPECT_EQ(SurchargeText(config.Figures()), "115");
 }
 
 TEST_F(TrimRulesTest, AluminiumRailsBecomeBlackBelowTrend) {
@@ -130,7 +131,7 @@ TEST_F(TrimRulesTest, AluminiumRailsBecomeBlackBelowTrend) {
         ASSERT_EQ(config.Rails(), Univers2);
         user.PickTrim(trim);
         EXPECT_EQ(config.Rails(), Univers1) << trim;
-        EXPECT_EQ(config.UnLabel(), "90") << trim;
+        EXPECT_EQ(SurchargeText(config.Figures()), "90") << trim;
         EXPECT_FALSE(config.RailsEnabled(Univers2)) << trim;
     }
 }
@@ -140,14 +141,14 @@ TEST_F(TrimRulesTest, AnyOtherBodyForcesNoRoofRails) {
     user.ClickRails(Univers2);
     user.ClickBody(Kuzov5dr);
     EXPECT_EQ(config.Rails(), Univers0);
-    EXPECT_EQ(config.UnLabel(), "0");
+    EXPECT_EQ(SurchargeText(config.Figures()), "0");
     EXPECT_FALSE(config.RailsEnabled(Univers1));
     EXPECT_FALSE(config.RailsEnabled(Univers2));
 }
 
 TEST_F(TrimRulesTest, AutomaticGearboxComesWithRadioPackTwoOnly) {
     user.PickTrim(Trend);
-    const std::string r2Price = config.Price(Opt::R2Box);
+    const Dollars r2Price = config.Price(Opt::R2Box);
     user.ClickEngine(Dvig16AT100);
     EXPECT_TRUE(config.Checked(Opt::R2Box));
     EXPECT_FALSE(config.Enabled(Opt::R2Box));
@@ -161,7 +162,7 @@ TEST_F(TrimRulesTest, AutomaticGearboxComesWithRadioPackTwoOnly) {
 struct LeatherCase {
     int trim;
     int body;
-    const char* price;
+    Dollars price;
 };
 
 class LeatherPrice : public TrimRulesTest, public ::testing::WithParamInterface<LeatherCase> {};
@@ -173,9 +174,9 @@ TEST_P(LeatherPrice, DependsOnTrimAndBody) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, LeatherPrice,
-    ::testing::Values(LeatherCase{Comfort, Kuzov3dr, "590"}, LeatherCase{Comfort, KuzovWag, "590"},
-                      LeatherCase{Trend, Kuzov3dr, "950"}, LeatherCase{Ambiente, Kuzov3dr, "950"},
-                      LeatherCase{Trend, Kuzov4dr, "1070"}, LeatherCase{Ghia, Kuzov5dr, "1070"}));
+    ::testing::Values(LeatherCase{Comfort, Kuzov3dr, 590}, LeatherCase{Comfort, KuzovWag, 590},
+                      LeatherCase{Trend, Kuzov3dr, 950}, LeatherCase{Ambiente, Kuzov3dr, 950},
+                      LeatherCase{Trend, Kuzov4dr, 1070}, LeatherCase{Ghia, Kuzov5dr, 1070}));
 
 // Ambiente does not offer the heated windscreen: one the user chose stays, and the user may
 // give it up; once given up, it is no longer offered.
@@ -242,9 +243,9 @@ TEST_F(TrimRulesTest, EveryCombinationEndsConsistent) {
                         SCOPED_TRACE(::testing::Message()
                                      << "trim " << trim << " body " << body << " rails " << rails
                                      << " engine " << engine << " colour " << colour);
-                        ASSERT_NE(config.BazaLabel(), kInvalidCombination);
-                        ASSERT_NE(config.UnLabel(), kInvalidCombination);
-                        ASSERT_EQ(config.PriceLabel().rfind("Цена: $", 0), 0u);
+                        ASSERT_NE(BasePriceText(config.Figures()), kInvalidCombination);
+                        ASSERT_NE(SurchargeText(config.Figures()), kInvalidCombination);
+                        ASSERT_EQ(PriceLabelText(config.Figures()).rfind("Цена: $", 0), 0u);
                         ASSERT_EQ(config.Trim(), trim);
                         ASSERT_GE(config.Body(), 0);
                         ASSERT_TRUE(config.BodyEnabled(config.Body()));

@@ -89,7 +89,7 @@ void TestOfferWindow::offerButtonOpensThePreviewAndSavesTheCommandLinesPdf() {
     QVERIFY(offer->CurrentOffer() && !offer->CurrentOffer()->credit);
 
     // After the buyer has looked at the credit, the offer carries it.
-    windows->KreditForm->OpenForPrice(main->Config().CurrentPrice());
+    windows->KreditForm->OpenForPrice(*main->Config().Total());
     offer->SetDate(kalvora::ParseOfferDate("2026-12-08"));
     offer->ShowOffer();
     QVERIFY(offer->CurrentOffer() && offer->CurrentOffer()->credit);

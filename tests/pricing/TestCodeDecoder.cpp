@@ -8,6 +8,7 @@
 
 #include "FakeFileAccess.h"
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "pricing/ConfigCode.h"
 #include "support/RecordingUi.h"
 
@@ -27,8 +28,9 @@ const std::string kWorkedExample = "Zt!F!!!t!.!!!!!!!!!!";
 std::string Snapshot(const Configuration& c) {
     std::ostringstream out;
     out << c.Trim() << ' ' << c.Body() << ' ' << c.Rails() << ' ' << c.Engine() << ' '
-        << c.PreferredEngine() << ' ' << c.Colour() << ' ' << c.BazaLabel() << ' ' << c.UnLabel()
-        << ' ' << c.PriceLabel() << ' ' << c.CurrentPrice() << ' ' << c.StartupPending() << '\n';
+        << c.PreferredEngine() << ' ' << c.Colour() << ' ' << BasePriceText(c.Figures()) << ' '
+        << SurchargeText(c.Figures()) << ' ' << PriceLabelText(c.Figures()) << ' '
+        << c.Total().value_or(-1) << ' ' << c.StartupPending() << '\n';
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionState& s = c.Option(OptAt(i));
         out << s.checked << s.enabled << s.tag << s.price << ' ' << s.shadow << ' ' << s.font

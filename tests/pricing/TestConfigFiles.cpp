@@ -13,6 +13,7 @@
 
 #include "FakeFileAccess.h"
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "pricing/ConfigCode.h"
 #include "pricing/DiskFileAccess.h"
 #include "support/RecordingUi.h"
@@ -34,7 +35,8 @@ std::string Saved(const std::string& path) {
 std::string Snapshot(const Configuration& c, bool withField = true) {
     std::ostringstream out;
     out << c.Trim() << c.Body() << c.Rails() << c.Engine() << c.PreferredEngine() << c.Colour()
-        << c.BazaLabel() << c.UnLabel() << c.PriceLabel() << c.CurrentPrice();
+        << BasePriceText(c.Figures()) << SurchargeText(c.Figures()) << PriceLabelText(c.Figures())
+        << c.Total().value_or(-1);
     if (withField) out << c.Edit1();
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionState& s = c.Option(OptAt(i));
@@ -227,14 +229,14 @@ TEST_F(ConfigFileTest, AnOldCodeOpensConvertedAndIsSavedInTheNewForm) {
 TEST_F(ConfigFileTest, ASavedFileOpensBackToTheSameConfiguration) {
     config.SaveToFile("a.klv", files);
     const std::string code = config.Edit1();
-    const std::string price = config.PriceLabel();
+    const std::string price = PriceLabelText(config.Figures());
     config.SetEdit1("####################");
     config.DecodeCodeField();
     ASSERT_NE(config.Edit1(), code);
     config.OpenFile("a.klv", files);
     // The wishes of standard options may differ; everything the code holds is back.
     EXPECT_EQ(config.Edit1(), code);
-    EXPECT_EQ(config.PriceLabel(), price);
+    EXPECT_EQ(PriceLabelText(config.Figures()), price);
 }
 
 // --- On disk ----------------------------------------------------------------------------------

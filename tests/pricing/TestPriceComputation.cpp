@@ -2,6 +2,7 @@
 
 #include "model/Configuration.h"
 #include "model/IntegerText.h"
+#include "model/PriceTexts.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {
@@ -9,11 +10,11 @@ namespace {
 
 using testing::RecordingUi;
 
-// The total a user can check by hand: base + surcharge + every ticked option's price label.
+// The total a user can check by hand: base + surcharge + every ticked option's price.
 std::int64_t HandTotal(const Configuration& c) {
-    std::int64_t total = *ParseInteger(c.BazaLabel()) + *ParseInteger(c.UnLabel());
+    std::int64_t total = *c.BaseAmount() + *c.SurchargeAmount();
     for (int i = 0; i < kOptionCount; ++i) {
-        if (c.Checked(OptAt(i))) total += *ParseInteger(c.Price(OptAt(i)));
+        if (c.Checked(OptAt(i))) total += c.Price(OptAt(i));
     }
     return total;
 }
@@ -28,18 +29,20 @@ class PriceTest : public ::testing::Test {
 TEST_F(PriceTest, BeforeTheTrimRulesHaveRunThePriceIsUnknownAndTheCodeUntouched) {
     config.SetEdit1("typed");
     config.PriceButtonClick();
-    EXPECT_EQ(config.PriceLabel(), "XXXXX");
+    EXPECT_EQ(PriceLabelText(config.Figures()), "XXXXX");
+    EXPECT_EQ(BasePriceText(config.Figures()), "BazaLabel");
     EXPECT_EQ(config.Edit1(), "typed");
-    EXPECT_EQ(config.CurrentPrice(), 1);
+    EXPECT_FALSE(config.Total());
+    EXPECT_EQ(FigureWithoutTotal(config.Figures()), 1);
     EXPECT_EQ(ui.pricesComputed, 0);
 }
 
 struct InvalidCase {
-    const char* base;
-    const char* surcharge;
-    std::int32_t currentPrice;
+    std::optional<Dollars> base;
+    std::optional<Dollars> surcharge;
+    Dollars standIn;  // the figure that stands for the missing total
     friend std::ostream& operator<<(std::ostream& os, const InvalidCase& c) {
-        return os << "base '" << c.base << "' surcharge '" << c.surcharge << "'";
+        return os << "base " << c.base.value_or(-1) << " surcharge " << c.surcharge.value_or(-1);
     }
 };
 
@@ -47,46 +50,66 @@ class InvalidBase : public PriceTest, public ::testing::WithParamInterface<Inval
 
 TEST_P(InvalidBase, ShowsXXXXXAndLeavesCodeCaptionsAndOrderAlone) {
     const InvalidCase& c = GetParam();
-    config.SetBazaLabel(c.base);
-    config.SetUnLabel(c.surcharge);
+    config.SetBaseAmount(c.base);
+    config.SetSurchargeAmount(c.surcharge);
     config.SetEdit1("before");
     config.SetCaptionEnabled(Opt::KlimatBox, false);
     config.PriceButtonClick();
-    EXPECT_EQ(config.PriceLabel(), "XXXXX");
-    EXPECT_EQ(config.CurrentPrice(), c.currentPrice);
+    EXPECT_EQ(PriceLabelText(config.Figures()), "XXXXX");
+    EXPECT_EQ(ReportTotalText(config.Figures()), "-");
+    EXPECT_EQ(DollarTotalText(config.Figures()), "");
+    EXPECT_FALSE(config.Total());
+    EXPECT_EQ(FigureWithoutTotal(config.Figures()), c.standIn);
     EXPECT_EQ(config.Edit1(), "before");
     EXPECT_FALSE(config.Option(Opt::KlimatBox).captionEnabled);
     EXPECT_EQ(ui.pricesComputed, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, InvalidBase,
-    ::testing::Values(InvalidCase{"Недопустимое сочетание параметров", "0", 1},
-                      InvalidCase{"BazaLabel", "0", 1}, InvalidCase{"1", "0", 1},
-                      InvalidCase{"", "0", 1},
-                      InvalidCase{"17020", "Недопустимое сочетание параметров", 17020},
-                      InvalidCase{"17020", "1", 17020}, InvalidCase{"17020", "12a", 17020}));
+INSTANTIATE_TEST_SUITE_P(Figures, InvalidBase,
+                         ::testing::Values(InvalidCase{std::nullopt, 0, 1},
+                                           InvalidCase{std::nullopt, std::nullopt, 1},
+                                           InvalidCase{17020, std::nullopt, 17020}));
+
+// What each label reads in every state of its figure.
+TEST(PriceTexts, WriteEveryStateOfTheFigures) {
+    PriceFigures f;
+    EXPECT_EQ(BasePriceText(f), "BazaLabel");
+    EXPECT_EQ(SurchargeText(f), "0");
+    EXPECT_EQ(PriceLabelText(f), "Цена: $12345");
+    EXPECT_EQ(DollarTotalText(f), "$12345");
+    EXPECT_EQ(ReportTotalText(f), "12345");
+    EXPECT_EQ(FigureWithoutTotal(f), 0);
+    f = {true, std::nullopt, std::nullopt, true, std::nullopt};
+    EXPECT_EQ(BasePriceText(f), kInvalidCombination);
+    EXPECT_EQ(SurchargeText(f), kInvalidCombination);
+    f = {true, 17020, 115, true, 17135};
+    EXPECT_EQ(BasePriceText(f), "17020");
+    EXPECT_EQ(SurchargeText(f), "115");
+    EXPECT_EQ(PriceLabelText(f), "Цена: $17135");
+    EXPECT_EQ(DollarTotalText(f), "$17135");
+    EXPECT_EQ(ReportTotalText(f), "17135");
+}
 
 TEST_F(PriceTest, TotalIsBaseSurchargeAndEveryTickedPriceLabelDisabledOnesIncluded) {
-    config.SetBazaLabel("17020");
-    config.SetUnLabel("115");
+    config.SetBaseAmount(17020);
+    config.SetSurchargeAmount(115);
     config.SetPrice(Opt::ZerkBox, 150);  // ticked and disabled at start
     config.PriceButtonClick();
-    EXPECT_EQ(config.PriceLabel(), "Цена: $" + std::to_string(HandTotal(config)));
-    EXPECT_EQ(config.CurrentPrice(), HandTotal(config));
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $" + std::to_string(HandTotal(config)));
+    EXPECT_EQ(*config.Total(), HandTotal(config));
     EXPECT_EQ(config.Edit1().size(), 20u);
     EXPECT_EQ(ui.pricesComputed, 1);
 }
 
 TEST_F(PriceTest, SurchargeZeroIsValid) {
-    config.SetBazaLabel("13340");
-    config.SetUnLabel("0");
+    config.SetBaseAmount(13340);
+    config.SetSurchargeAmount(0);
     config.PriceButtonClick();
-    EXPECT_EQ(config.PriceLabel(), "Цена: $" + std::to_string(HandTotal(config)));
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $" + std::to_string(HandTotal(config)));
 }
 
 TEST_F(PriceTest, CaptionLabelsFollowTheirCheckBoxes) {
-    config.SetBazaLabel("17020");
+    config.SetBaseAmount(17020);
     config.SetEnabled(Opt::KlimatBox, false);
     config.SetCaptionEnabled(Opt::ZerkBox, true);  // ZerkBox is disabled
     config.PriceButtonClick();
@@ -96,7 +119,7 @@ TEST_F(PriceTest, CaptionLabelsFollowTheirCheckBoxes) {
 }
 
 TEST_F(PriceTest, MetallicCaptionKeepsItsState) {
-    config.SetBazaLabel("17020");
+    config.SetBaseAmount(17020);
     config.SetCaptionEnabled(Opt::MetallBox, false);
     config.PriceButtonClick();
     EXPECT_FALSE(config.Option(Opt::MetallBox).captionEnabled);
@@ -115,7 +138,7 @@ class PackageCaptions : public PriceTest,
 
 TEST_P(PackageCaptions, StayReadableWhileThePackageIsTicked) {
     const PackageCaptionCase& c = GetParam();
-    config.SetBazaLabel("17020");
+    config.SetBaseAmount(17020);
     config.SetChecked(c.package, true);
     for (Opt member : c.members) config.SetOptionStandard(member);
     config.PriceButtonClick();
@@ -134,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         PackageCaptionCase{Opt::PuteshBox, {Opt::SetkaBox, Opt::KovrBagazBox}}));
 
 TEST_F(PriceTest, FogLampCaptionStaysReadableWithAVisibilityPackageInComfortOnly) {
-    config.SetBazaLabel("17020");
+    config.SetBaseAmount(17020);
     config.SetChecked(Opt::ObzorBox, true);
     config.SetEnabled(Opt::ptf, false);
     config.PriceButtonClick();  // trim Ghia
@@ -150,7 +173,7 @@ TEST(IntegerText, ReadsDecimalIntegersOnly) {
     for (const char* bad : {"", " ", "-", "12 ", "1e3", "2147483648", "0x10", "BazaLabel"}) {
         EXPECT_FALSE(ParseInteger(bad).has_value()) << bad;
     }
-    EXPECT_EQ(IntegerOr("Недопустимое сочетание параметров", 1), 1);
+    EXPECT_EQ(IntegerOr("12a", 1), 1);
 }
 
 }  // namespace
