@@ -31,7 +31,7 @@ struct Session {
     Session() {
         ui.order = &order;
         config.SetObserver(&ui);
-        config.SetEdit1(std::string(kResetCode));
+        config.SetCodeFieldText(std::string(kResetCode));
         config.DecodeCodeField();
     }
     DesktopLikeUi ui;
@@ -147,16 +147,16 @@ void BM_DecodeAndSettle(benchmark::State& state) {
     const char* codes[] = {"Zt!F!!!t!.!!!!!!!!!!", "####################"};
     int i = 0;
     for (auto _ : state) {
-        s.config.SetEdit1(codes[i ^= 1]);
+        s.config.SetCodeFieldText(codes[i ^= 1]);
         s.config.DecodeCodeField();
-        benchmark::DoNotOptimize(s.config.Edit1());
+        benchmark::DoNotOptimize(s.config.CodeFieldText());
     }
 }
 BENCHMARK(BM_DecodeAndSettle);
 
 void BM_CheckListComposition(benchmark::State& state) {
     Session s;
-    s.config.SetEdit1("Zt!F!!!t!.!!!!!!!!!!");
+    s.config.SetCodeFieldText("Zt!F!!!t!.!!!!!!!!!!");
     s.config.DecodeCodeField();
     for (auto _ : state) benchmark::DoNotOptimize(CheckList::Compose(s.config, s.ui));
 }

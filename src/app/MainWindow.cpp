@@ -352,7 +352,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&signals_, &ConfigurationSignals::changed, this, &MainWindow::SyncSoon);
     connect(&signals_, &ConfigurationSignals::repaintDue, this, &MainWindow::Sync);
     connect(&signals_, &ConfigurationSignals::codeDecoded, this,
-            [this]() { edit1_->setFocus(Qt::OtherFocusReason); });
+            [this]() { codeField_->setFocus(Qt::OtherFocusReason); });
     config_.SetObserver(&signals_);
 
     // Enter works a focused button as Space does.
@@ -371,20 +371,20 @@ MainWindow::~MainWindow() {
 void MainWindow::BuildCommandBar(QWidget* panel) {
     MakeLabel(panel, "Label1", QStringLiteral("Код:"), 8, 13);
 
-    edit1_ = new QLineEdit(panel);
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    edit1_->setFont(CodeFont());
-    edit1_->setGeometry(36, 9, 186, 22);
-    edit1_->setToolTip(QStringLiteral(
+    codeField_ = new QLineEdit(panel);
+    codeField_->setObjectName(QStringLiteral("Edit1"));
+    codeField_->setFont(CodeFont());
+    codeField_->setGeometry(36, 9, 186, 22);
+    codeField_->setToolTip(QStringLiteral(
         "Код конфигурации. Enter или двойной щелчок — восстановить конфигурацию по коду"));
-    edit1_->setAccessibleName(QStringLiteral("Код конфигурации"));
-    edit1_->setAccessibleDescription(edit1_->toolTip());
-    edit1_->installEventFilter(this);
-    connect(edit1_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    codeField_->setAccessibleName(QStringLiteral("Код конфигурации"));
+    codeField_->setAccessibleDescription(codeField_->toolTip());
+    codeField_->installEventFilter(this);
+    connect(codeField_, &QLineEdit::textEdited, this, [this](const QString& text) {
         codeTyped_ = true;
-        Run([&] { config_.SetEdit1(text.toStdString()); });
+        Run([&] { config_.SetCodeFieldText(text.toStdString()); });
     });
-    connect(edit1_, &QLineEdit::returnPressed, this, [this]() { DecodeCodeField(); });
+    connect(codeField_, &QLineEdit::returnPressed, this, [this]() { DecodeCodeField(); });
 
     struct Command {
         const char* name;
@@ -463,7 +463,7 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
     priceButton->setObjectName(QStringLiteral("PriceButton"));
     priceButton->hide();
     connect(priceButton, &QPushButton::clicked, this,
-            [this]() { Run([&] { config_.PriceButtonClick(); }); });
+            [this]() { Run([&] { config_.MarkFiguresDue(); }); });
 }
 
 void MainWindow::BuildMainChoices(QWidget* panel) {
@@ -805,7 +805,7 @@ void MainWindow::Sync() {
     }
     const QString price =
         started ? QString::fromStdString(PriceLabelText(config_.Figures())) : QString();
-    const QString code = QString::fromStdString(config_.Edit1());
+    const QString code = QString::fromStdString(config_.CodeFieldText());
     // The code and the price together name the configuration: its breakdown changes with them.
     if (priceLabel_->text() != price || priceLabel_->property("breakdownCode") != code) {
         priceLabel_->setText(price);
@@ -816,8 +816,8 @@ void MainWindow::Sync() {
         priceLabel_->setAccessibleName(
             price.startsWith(QStringLiteral("Цена")) ? price : QStringLiteral("Цена: ") + price);
     }
-    if (edit1_->text() != code) {
-        edit1_->setText(code);
+    if (codeField_->text() != code) {
+        codeField_->setText(code);
         codeTyped_ = false;
     }
 
@@ -1028,9 +1028,9 @@ void MainWindow::ShowActionResult() {
 
 void MainWindow::DecodeCodeField() {
     // Read before the action: remembering the wish of a focused box refreshes the window.
-    const std::string typed = edit1_->text().toStdString();
+    const std::string typed = codeField_->text().toStdString();
     Act({ActionKind::Code, 0}, [&] {
-        config_.SetEdit1(typed);
+        config_.SetCodeFieldText(typed);
         config_.DecodeCodeField();
     });
     // What was typed has been decoded: from now on Ctrl+Z there steps back the configuration.
@@ -1045,8 +1045,8 @@ bool MainWindow::CodeFieldTakesKey(const QKeyEvent* e) const {
     const bool redo =
         (e->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier)) ||
         (e->key() == Qt::Key_Y && mods == Qt::ControlModifier);
-    if (undo) return codeTyped_ && edit1_->isUndoAvailable();
-    if (redo) return codeTyped_ && edit1_->isRedoAvailable();
+    if (undo) return codeTyped_ && codeField_->isUndoAvailable();
+    if (redo) return codeTyped_ && codeField_->isRedoAvailable();
     return true;
 }
 
@@ -1253,10 +1253,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
         }
         case QEvent::ShortcutOverride:
             // Not taken by the field: the window's undo and redo keys act.
-            if (watched == edit1_ && !CodeFieldTakesKey(static_cast<QKeyEvent*>(e))) return true;
+            if (watched == codeField_ && !CodeFieldTakesKey(static_cast<QKeyEvent*>(e))) return true;
             break;
         case QEvent::MouseButtonDblClick:
-            if (watched == edit1_) {
+            if (watched == codeField_) {
                 DecodeCodeField();
                 return true;
             }
@@ -1341,7 +1341,7 @@ void MainWindow::ArrangeStrip() {
     } else {
         // Too narrow for one row: the code field and the price stay in the first, and the
         // buttons follow in as many rows as they need below, so that nothing is out of sight.
-        const int codeEnd = edit1_->geometry().right() + 1;
+        const int codeEnd = codeField_->geometry().right() + 1;
         priceX = std::max(codeEnd + 8, width - 6 - priceWidth);
         int x = 8;
         int y = kStripHeight - 2;

@@ -190,7 +190,7 @@ class MainWindow : public QWidget {
     QScrollArea* scroll_ = nullptr;
     QFrame* focusRow_ = nullptr;
     QMenu* recentMenu_ = nullptr;
-    QLineEdit* edit1_ = nullptr;
+    QLineEdit* codeField_ = nullptr;
     QLabel* priceLabel_ = nullptr;
     QRect pricePlace_;
     // The strip's buttons left to right, and their places as laid out.

@@ -64,7 +64,7 @@ BatchDocument Started(const std::string& input, FileAccess& files,
     std::ostringstream text;
     write(start, text);
     document.bytes = text.str();
-    document.code = start.Config().Edit1();
+    document.code = start.Config().CodeFieldText();
     return document;
 }
 

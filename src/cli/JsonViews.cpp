@@ -25,7 +25,7 @@ std::string ExplanationJson(const std::string& input, const Configuration& confi
     // stands for it.
     const PriceFigures& figures = config.Figures();
     return JsonLine({{"input", input},
-                     {"code", config.Edit1()},
+                     {"code", config.CodeFieldText()},
                      {"price", figures.total ? *figures.total : FigureWithoutTotal(figures)},
                      {"options", options}});
 }

@@ -122,7 +122,7 @@ bool FindMainControl(const Configuration& config, std::string_view name, Control
         *control = {FocusTarget::EngineButton(e), config.EngineEnabled(e), false};
         return true;
     }
-    if (name == "Edit1") *control = {FocusTarget::Edit1(), true, true};
+    if (name == "Edit1") *control = {FocusTarget::CodeField(), true, true};
     if (name == "Compl") *control = {FocusTarget::TrimGroup(), true, true};
     if (name == "ComboBox1") *control = {FocusTarget::ColourList(), true, true};
     return name == "Edit1" || name == "Compl" || name == "ComboBox1";
@@ -211,9 +211,9 @@ void Colour(ScriptSession& s, const ScriptLine& line) {
 }
 
 void Code(ScriptSession& s, const ScriptLine& line) {
-    s.Focus().MoveTo(FocusTarget::Edit1());
+    s.Focus().MoveTo(FocusTarget::CodeField());
     const ActionScope action(s.History(), {ActionKind::Code, 0});
-    s.Config().SetEdit1(line.Rest());
+    s.Config().SetCodeFieldText(line.Rest());
     s.Config().DecodeCodeField();
 }
 
@@ -444,7 +444,7 @@ void PrintPrice(ScriptSession& s, const ScriptLine&) {
 }
 
 void PrintCode(ScriptSession& s, const ScriptLine&) {
-    s.Out() << EscapeLine(s.Config().Edit1()) << '\n';
+    s.Out() << EscapeLine(s.Config().CodeFieldText()) << '\n';
 }
 
 void PrintState(ScriptSession& s, const ScriptLine&) {

@@ -56,7 +56,7 @@ void WriteStateDump(const Configuration& c, std::ostream& out) {
         << "surcharge " << EscapeLine(SurchargeText(f)) << '\n'
         << "price-label " << EscapeLine(PriceLabelText(f)) << '\n'
         << "current-price " << (f.total ? *f.total : FigureWithoutTotal(f)) << '\n'
-        << "code " << EscapeLine(c.Edit1()) << '\n'
+        << "code " << EscapeLine(c.CodeFieldText()) << '\n'
         << "pictures " << PictureNames(c.Pictures()) << '\n';
     for (int i = 0; i < kOptionCount; ++i) {
         const Opt o = OptAt(i);

@@ -210,7 +210,7 @@ std::optional<ConfigurationFacts> ReadFacts(const Configuration& config) {
 SettledConfiguration SettleCode(std::string_view code) {
     SettlingSession session;
     StartFresh(session);
-    session.Config().SetEdit1(code);
+    session.Config().SetCodeFieldText(code);
     session.Config().DecodeCodeField();
     return Settled(session);
 }
@@ -229,7 +229,7 @@ SettledConfiguration SettleArgument(const std::string& argument, FileAccess& fil
 }
 
 void OpenVariant(Configuration& config, std::string_view code) {
-    config.SetEdit1(code);
+    config.SetCodeFieldText(code);
     config.DecodeCodeField();
 }
 

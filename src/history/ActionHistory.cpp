@@ -20,7 +20,7 @@ void ActionHistory::AbsorbChangesBetweenActions() {
     Step& current = steps_[cursor_];
     now_.TakeFrom(config_);
     // A code typed but not decoded is not part of the configuration.
-    now_.SetEdit1(current.state.Edit1());
+    now_.SetCodeFieldText(current.state.CodeFieldText());
     if (now_ != current.state) current.state = now_;
 }
 

@@ -20,7 +20,7 @@ void ConfigurationSnapshot::TakeFrom(const Configuration& c) {
     preferredEngine_ = c.preferredEngine_;
     colour_ = c.colour_;
     figures_ = c.figures_;
-    edit1_ = c.edit1_;
+    codeFieldText_ = c.codeFieldText_;
     configurationCode_ = c.configurationCode_;
     pictures_ = c.pictures_;
     startupPending_ = c.startupPending_;
@@ -38,7 +38,7 @@ void ConfigurationSnapshot::RestoreInto(Configuration& c) const {
     c.preferredEngine_ = preferredEngine_;
     c.colour_ = colour_;
     c.figures_ = figures_;
-    c.edit1_ = edit1_;
+    c.codeFieldText_ = codeFieldText_;
     // The code a save writes goes back with the rest: after an undo the file gets the code of
     // the configuration on screen, not of the one undone.
     c.configurationCode_ = configurationCode_;
@@ -59,7 +59,7 @@ bool ConfigurationSnapshot::operator==(const ConfigurationSnapshot& o) const {
     for (int i = 0; i < kOptionCount; ++i) {
         if (!SameOptionState(options_[i], o.options_[i])) return false;
     }
-    return edit1_ == o.edit1_ && configurationCode_ == o.configurationCode_;
+    return codeFieldText_ == o.codeFieldText_ && configurationCode_ == o.configurationCode_;
 }
 
 }  // namespace kalvora

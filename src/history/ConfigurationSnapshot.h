@@ -36,8 +36,8 @@ class ConfigurationSnapshot {
     bool RailsEnabled(int r) const { return railsEnabled_[r]; }
     bool EngineEnabled(int e) const { return engineEnabled_[e]; }
     const PriceFigures& Figures() const { return figures_; }
-    const std::string& Edit1() const { return edit1_; }
-    void SetEdit1(const std::string& text) { edit1_ = text; }
+    const std::string& CodeFieldText() const { return codeFieldText_; }
+    void SetCodeFieldText(const std::string& text) { codeFieldText_ = text; }
 
   private:
     std::array<OptionState, kOptionCount> options_{};
@@ -51,7 +51,7 @@ class ConfigurationSnapshot {
     int preferredEngine_ = 0;
     int colour_ = -1;
     PriceFigures figures_;
-    std::string edit1_;
+    std::string codeFieldText_;
     std::string configurationCode_;
     VisiblePictures pictures_;
     bool startupPending_ = false;

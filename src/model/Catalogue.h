@@ -106,7 +106,7 @@ constexpr Opt OptAt(int i) {
 // The rule an option's check box runs when its tick changes.
 enum class ClickRule : std::uint8_t {
     None,  // R1Box and R12Box: nothing happens
-    PriceButtonClick,
+    Reprice,  // the figures only
     KsenonBoxClick,
     AdaptBoxClick,
     PodsvBoxClick,

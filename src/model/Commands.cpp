@@ -46,7 +46,7 @@ constexpr EquipStep kEquipSteps[] = {
 
 void Configuration::ResetAll() {
     if (!ui_.Confirm("Сброс всех опций. Вы уверены?")) return;
-    SetEdit1(kResetCode);
+    SetCodeFieldText(kResetCode);
     DecodeCodeField();
 }
 

@@ -111,8 +111,8 @@ void Configuration::RunClickRule(Opt o) {
     switch (Def(o).click) {
         case ClickRule::None:
             return;
-        case ClickRule::PriceButtonClick:
-            return PriceButtonClick();
+        case ClickRule::Reprice:
+            return MarkFiguresDue();
         case ClickRule::KsenonBoxClick:
             return KsenonBoxClick();
         case ClickRule::AdaptBoxClick:
@@ -275,9 +275,9 @@ void Configuration::SetSurchargeAmount(std::optional<Dollars> dollars) {
     Changed();
 }
 
-void Configuration::SetEdit1(std::string_view text) {
+void Configuration::SetCodeFieldText(std::string_view text) {
     bool changed = false;
-    Assign(edit1_, text, changed);
+    Assign(codeFieldText_, text, changed);
     if (changed) Changed();
 }
 
@@ -317,7 +317,7 @@ void Configuration::OnMetallicToggled() {
     const Settle settle(*this);
     // With a colour chosen the metallic mark always follows the colour.
     if (colour_ >= 1 && colour_ < kColourCount) OnColourChosen();
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 // --- Radio pack exit rules -------------------------------------------------------------------

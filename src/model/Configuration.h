@@ -114,7 +114,7 @@ class Configuration {
     // The total of the last price computation; none while the base price or the surcharge is
     // not a price (the price label then shows "XXXXX"), and before the first one.
     std::optional<Dollars> Total() const { return figures_.total; }
-    const std::string& Edit1() const { return edit1_; }
+    const std::string& CodeFieldText() const { return codeFieldText_; }
     const VisiblePictures& Pictures() const { return pictures_; }
 
     // --- Changing the controls from code --------------------------------------------------
@@ -153,7 +153,7 @@ class Configuration {
     void SetBaseAmount(std::optional<Dollars> dollars);
     void SetSurchargeAmount(std::optional<Dollars> dollars);
     // The code field's text, as typed by the user or written by a rule.
-    void SetEdit1(std::string_view text);
+    void SetCodeFieldText(std::string_view text);
     void SetBodyPicture(int body);
     void SetShadePicture(int body, Shade shade);
     void SetSwatch(int swatch);
@@ -213,7 +213,7 @@ class Configuration {
     // Price, caption labels and configuration code. Inside a rule this only marks them due:
     // they are computed once, when the outermost call into the configuration returns, so that a
     // cascade of rules computes them once and not at every step.
-    void PriceButtonClick();
+    void MarkFiguresDue();
 
     // The code of the configuration on screen, as the last price computation wrote it; the
     // field may meanwhile hold text the user typed. Empty before the first price.
@@ -249,7 +249,7 @@ class Configuration {
     // Whether the code field differs from what was last saved or opened (or, without a file,
     // from what the start code left). A file holds nothing but that field, so this is exactly
     // "saving now would write something else". Never true before the start code has run.
-    bool HasUnsavedChanges() const { return !startupPending_ && edit1_ != savedEdit1_; }
+    bool HasUnsavedChanges() const { return !startupPending_ && codeFieldText_ != savedCodeFieldText_; }
 
   private:
     // Copies every control out and puts them back without running a rule (undo and redo).
@@ -296,7 +296,7 @@ class Configuration {
     int preferredEngine_ = 0;
     int colour_ = -1;
     PriceFigures figures_;
-    std::string edit1_;
+    std::string codeFieldText_;
     VisiblePictures pictures_;
     bool startupPending_ = true;
     // The option whose box the user is clicking, until its click rule has run.
@@ -305,7 +305,7 @@ class Configuration {
     bool figuresDue_ = false;
     std::string configurationCode_;
     std::string documentPath_;
-    std::string savedEdit1_;
+    std::string savedCodeFieldText_;
 };
 
 }  // namespace kalvora

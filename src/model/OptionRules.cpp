@@ -60,7 +60,7 @@ void Configuration::KomfBoxClick() {
         }
     }
     if (Checked(Opt::PB5Box)) PB5BoxClick();
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 void Configuration::KomfPBoxClick() {
@@ -142,7 +142,7 @@ void Configuration::KomfPBoxClick() {
         }
     }
     if (Checked(Opt::PB5Box)) PB5BoxClick();
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 // --- Winter and visibility packages ------------------------------------------------------------
@@ -197,7 +197,7 @@ void Configuration::ZimBoxClick() {
             SetPrice(Opt::ZerkBox, kIncluded);
         }
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 void Configuration::ObzorBoxClick() {
@@ -217,7 +217,7 @@ void Configuration::ObzorBoxClick() {
         // The fog lamps are no longer the package's: no highlight left behind.
         SetShadow(Opt::ptf, kShadowNone);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 void Configuration::Obzor1BoxClick() {
@@ -249,7 +249,7 @@ void Configuration::Obzor1BoxClick() {
         Charge(Opt::LobBox);
         SetShadow(Opt::LobBox, kShadowNone);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 // --- Traveller's package and interior ----------------------------------------------------------
@@ -280,11 +280,11 @@ void Configuration::PuteshBoxClick() {
             SetEnabled(Opt::PuteshBox, false);
         }
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 void Configuration::IntererBoxClick() {
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 // --- Radio packs -------------------------------------------------------------------------------
@@ -317,7 +317,7 @@ void Configuration::RadioPackClick(Opt pack, std::initializer_list<Opt> unticks,
         SetOptionAvailable(Opt::RadioBox);
         Charge(Opt::RadioBox);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 void Configuration::R2BoxClick() {
@@ -361,7 +361,7 @@ void Configuration::KsenonBoxClick() {
         Charge(Opt::OmivBox);
         SetEnabled(Opt::AdaptBox, true);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 void Configuration::AdaptBoxClick() {
@@ -372,7 +372,7 @@ void Configuration::AdaptBoxClick() {
         // Xenon is offered from Trend up only.
         SetEnabled(Opt::KsenonBox, true);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 // --- Safety, seats, mirrors, leather -----------------------------------------------------------
@@ -387,7 +387,7 @@ void Configuration::PB5BoxClick() {
         Charge(Opt::PB1Box);
         SetChecked(Opt::PB1Box, Tag(Opt::PB1Box) == 1);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 void Configuration::SidVod6BoxClick() {
@@ -404,7 +404,7 @@ void Configuration::SidVod6BoxClick() {
         SetEnabled(Opt::SidPPBox, true);
         Charge(Opt::SidPPBox);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 void Configuration::PodsvBoxClick() {
@@ -443,7 +443,7 @@ void Configuration::PodsvBoxClick() {
             SetPrice(Opt::ZerkBox, kIncluded);
         }
     }
-    PriceButtonClick();
+    MarkFiguresDue();
     if (body_ == Kuzov3dr) {
         // A three-door body has no rear windows to lift.
         SetOptionUnavailable(Opt::StekloBox);
@@ -501,7 +501,7 @@ void Configuration::KozaBoxClick() {
         // The winter package keeps its heated seats.
         if (Checked(Opt::ZimBox)) ZimBoxClick();
     }
-    PriceButtonClick();
+    MarkFiguresDue();
     if (Checked(Opt::SidVod6Box)) SidVod6BoxClick();
 }
 
@@ -516,7 +516,7 @@ void Configuration::IVDBoxClick() {
         SetOptionAvailable(Opt::ABSBox);
         Charge(Opt::ABSBox);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 // Also the click rule of the tinted glass, which therefore repeats the ABS part while ABS is off.
@@ -525,7 +525,7 @@ void Configuration::ABSBoxClick() {
         SetTag(Opt::ABSBox, 0);
         SetChecked(Opt::IVDBox, false);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 }  // namespace kalvora

@@ -1,4 +1,4 @@
-// PriceButtonClick: the total price, the caption labels' greyed state and the configuration code,
+// The figures: the total price, the caption labels' greyed state and the configuration code,
 // all in one walk over the options.
 #include <initializer_list>
 
@@ -34,7 +34,7 @@ const CaptionRule kCaptionRules[] = {
 
 }  // namespace
 
-void Configuration::PriceButtonClick() {
+void Configuration::MarkFiguresDue() {
     figuresDue_ = true;
     if (settleDepth_ == 0) ComputeFigures();
 }
@@ -81,7 +81,7 @@ void Configuration::ComputeFigures() {
     figures_.total = static_cast<Dollars>(total);
     if (figures_ != before) Changed();
     configurationCode_ = code.Finish();
-    SetEdit1(configurationCode_);
+    SetCodeFieldText(configurationCode_);
     if (observer_) observer_->PriceComputed();
 }
 

@@ -465,7 +465,7 @@ void Configuration::ApplyTrimRules() {
     SetShadePicture(body_, shade);
 
     // 15: the price.
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 }  // namespace kalvora

@@ -173,9 +173,9 @@ void TestDesktopUse::tabReachesEveryButtonAndEnterWorksIt() {
     QCOMPARE(orders, 2);
     auto* equip = w->findChild<QToolButton*>(QStringLiteral("SpeedButton26"));
     equip->setFocus(Qt::TabFocusReason);
-    const std::string before = w->Config().Edit1();
+    const std::string before = w->Config().CodeFieldText();
     QTest::keyClick(equip, Qt::Key_Enter);
-    QVERIFY(w->Config().Edit1() != before);
+    QVERIFY(w->Config().CodeFieldText() != before);
 
     // A focused option row is marked as a whole.
     QCheckBox* box = FreeBox(*w);
@@ -346,7 +346,7 @@ void TestDesktopUse::closingAsksOnlyAfterAUserChange() {
         QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — start.klv"));
         QTest::mouseClick(box, Qt::LeftButton);
     }
-    const std::string code = w->Config().Edit1();
+    const std::string code = w->Config().CodeFieldText();
     QCOMPARE(w->close(), closed);
     QCOMPARE(dialogs_.saveQuestions,
              change ? QStringList{QStringLiteral("Сохранить изменения?")} : QStringList{});
@@ -516,32 +516,32 @@ void TestDesktopUse::openingOverUnsavedChangesAsksFirst() {
         if (how == QLatin1String("variant")) w->OpenVariant(other.toStdString());
     };
     // Without a change nothing is asked.
-    const std::string start = w->Config().Edit1();
+    const std::string start = w->Config().CodeFieldText();
     open();
     QCOMPARE(dialogs_.saveQuestions, QStringList{});
-    const std::string opened = w->Config().Edit1();
+    const std::string opened = w->Config().CodeFieldText();
     QVERIFY(opened != start);
     // Back to the start file, whatever is asked on the way.
     dialogs_.saveAnswer = SaveAnswer::Discard;
     dialogs_.fileToOpen = Path("start.klv");
     w->SpeedButton2Click();
-    QCOMPARE(w->Config().Edit1(), start);
+    QCOMPARE(w->Config().CodeFieldText(), start);
     dialogs_.saveQuestions.clear();
 
     FreeBox(*w)->click();
-    const std::string changed = w->Config().Edit1();
+    const std::string changed = w->Config().CodeFieldText();
     dialogs_.saveAnswer = SaveAnswer(answer);
     dialogs_.fileToSave = Path("saved.klv");
     dialogs_.opens = 0;
     open();
     QCOMPARE(dialogs_.saveQuestions, QStringList{QStringLiteral("Сохранить изменения?")});
     if (answer == int(SaveAnswer::Cancel)) {
-        QCOMPARE(w->Config().Edit1(), changed);
+        QCOMPARE(w->Config().CodeFieldText(), changed);
         QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — start.klv*"));
         QCOMPARE(dialogs_.opens, 0);
         return;
     }
-    QCOMPARE(w->Config().Edit1(), opened);
+    QCOMPARE(w->Config().CodeFieldText(), opened);
     QCOMPARE(QFile::exists(Path("saved.klv")), answer == int(SaveAnswer::Save));
     if (answer == int(SaveAnswer::Save)) {
         QFile saved(Path("saved.klv"));

@@ -170,7 +170,7 @@ void TestMainWindow::Act(MainWindow& w, const QString& token) {
 bool TestMainWindow::DecoderAvailable() {
     RecordingUi ui;
     Configuration probe(ui);
-    probe.SetEdit1(kResetCode);
+    probe.SetCodeFieldText(kResetCode);
     probe.DecodeCodeField();
     return probe.Trim() != kalvora::Ghia;
 }
@@ -221,7 +221,7 @@ void TestMainWindow::clickingControlsShowsWhatTheEngineDecides() {
 
     const Configuration& got = w->Config();
     QCOMPARE(PriceLabelText(got.Figures()), PriceLabelText(ref.Figures()));
-    QCOMPARE(got.Edit1(), ref.Edit1());
+    QCOMPARE(got.CodeFieldText(), ref.CodeFieldText());
     QCOMPARE(got.Trim(), ref.Trim());
     QCOMPARE(got.Body(), ref.Body());
     QCOMPARE(got.Engine(), ref.Engine());
@@ -240,7 +240,7 @@ void TestMainWindow::clickingControlsShowsWhatTheEngineDecides() {
     }
     QCOMPARE(w->findChild<QLabel*>(QStringLiteral("PriceLabel"))->text().toStdString(),
              PriceLabelText(got.Figures()));
-    QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().toStdString(), got.Edit1());
+    QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().toStdString(), got.CodeFieldText());
     QCOMPARE(w->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentIndex(), got.Colour());
     for (int b = 0; b < kalvora::kBodyCount; ++b) {
         auto* radio =
@@ -327,14 +327,14 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
     Configuration ref(refUi);
     DiskFileAccess files;
     ref.RunStartCode({}, files);
-    const std::string resetCode = ref.Edit1();
+    const std::string resetCode = ref.CodeFieldText();
     User user(ref);
     user.PickTrim(kalvora::Ghia);
     user.ClickBody(kalvora::KuzovWag);
     user.PickColour(5);
     user.Click(Opt::KsenonBox);
     user.LeaveOption();
-    const std::string code = ref.Edit1();
+    const std::string code = ref.CodeFieldText();
     QVERIFY(ref.Checked(Opt::KsenonBox));
     QCOMPARE(code.size(), std::size_t(20));
     QVERIFY(code != resetCode);
@@ -358,7 +358,7 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
 
     auto w = Open(args);
     QVERIFY(w);
-    QCOMPARE(w->Config().Edit1(), expected);
+    QCOMPARE(w->Config().CodeFieldText(), expected);
     QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().toStdString(), expected);
     QVERIFY(!w->Config().StartupPending());
     if (expected == code) {
@@ -370,9 +370,9 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
     }
     // Coming back to the window does not run the start code again.
     Act(*w, QStringLiteral("Compl_3"));
-    const std::string after = w->Config().Edit1();
+    const std::string after = w->Config().CodeFieldText();
     Act(*w, QStringLiteral("other"));
-    QCOMPARE(w->Config().Edit1(), after);
+    QCOMPARE(w->Config().CodeFieldText(), after);
     QVERIFY(dialogs_.messages.isEmpty());
 }
 
@@ -403,7 +403,7 @@ void TestMainWindow::startMessageIsShownOncePerActivation() {
     ref.RunStartCode({}, files);
     const QStringList settled = {QString::fromStdString(BasePriceText(ref.Figures())),
                                  QString::fromStdString(PriceLabelText(ref.Figures())),
-                                 QString::fromStdString(ref.Edit1()), QStringLiteral("drawn")};
+                                 QString::fromStdString(ref.CodeFieldText()), QStringLiteral("drawn")};
 
     auto w = Open({argument.toStdString()}, false, true);
     QVERIFY(w);
@@ -466,7 +466,7 @@ void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick() {
     if (!DecoderAvailable()) QSKIP("the code decoder is not built yet");
     auto w = Open({});
     QVERIFY(w);
-    const std::string resetCode = w->Config().Edit1();
+    const std::string resetCode = w->Config().CodeFieldText();
 
     RecordingUi refUi;
     Configuration ref(refUi);
@@ -475,7 +475,7 @@ void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick() {
     User user(ref);
     user.PickTrim(kalvora::Trend);
     user.ClickBody(kalvora::Kuzov5dr);
-    const std::string code = valid ? ref.Edit1() : std::string("not a code");
+    const std::string code = valid ? ref.CodeFieldText() : std::string("not a code");
 
     auto* edit = w->findChild<QLineEdit*>(QStringLiteral("Edit1"));
     QTest::mouseClick(edit, Qt::LeftButton);
@@ -487,7 +487,7 @@ void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick() {
         QTest::mouseDClick(edit, Qt::LeftButton);
     }
     if (valid) {
-        QCOMPARE(w->Config().Edit1(), code);
+        QCOMPARE(w->Config().CodeFieldText(), code);
         QCOMPARE(w->Config().Trim(), int(kalvora::Trend));
         QVERIFY(dialogs_.messages.isEmpty());
         QVERIFY(edit->hasFocus());
@@ -495,7 +495,7 @@ void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick() {
         QCOMPARE(w->Config().Trim(), int(kalvora::Ambiente));
         QCOMPARE(dialogs_.messages.size(), 1);
     }
-    QCOMPARE(edit->text().toStdString(), w->Config().Edit1());
+    QCOMPARE(edit->text().toStdString(), w->Config().CodeFieldText());
 }
 
 // --- Remembered settings ---------------------------------------------------------------------
@@ -574,7 +574,7 @@ void TestMainWindow::saveAndOpenGoThroughTheFileDialogs() {
 
     Act(*w, QStringLiteral("Compl_2"));
     Act(*w, QStringLiteral("Kuzov5dr"));
-    const std::string code = w->Config().Edit1();
+    const std::string code = w->Config().CodeFieldText();
     Act(*w, QStringLiteral("SpeedButton1"));
     QCOMPARE(dialogs_.questions.size(), existing ? 1 : 0);
     QFile file(path);
@@ -586,7 +586,7 @@ void TestMainWindow::saveAndOpenGoThroughTheFileDialogs() {
     Act(*w, QStringLiteral("Compl_0"));
     Act(*w, QStringLiteral("SpeedButton2"));
     if (saved) {
-        QCOMPARE(w->Config().Edit1(), code);
+        QCOMPARE(w->Config().CodeFieldText(), code);
         QCOMPARE(w->Config().Trim(), int(kalvora::Trend));
         QVERIFY(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->hasFocus());
     } else {
@@ -597,9 +597,9 @@ void TestMainWindow::saveAndOpenGoThroughTheFileDialogs() {
 
     // A cancelled dialog does nothing.
     dialogs_.fileToOpen.clear();
-    const std::string before = w->Config().Edit1();
+    const std::string before = w->Config().CodeFieldText();
     Act(*w, QStringLiteral("SpeedButton2"));
-    QCOMPARE(w->Config().Edit1(), before);
+    QCOMPARE(w->Config().CodeFieldText(), before);
 }
 
 // --- Layout ----------------------------------------------------------------------------------
@@ -669,7 +669,7 @@ void TestMainWindow::priceLabelsAndInfoButtonsAskForTheirWindows() {
     QObject::connect(main, &MainWindow::creditRequested, main,
                      [&](std::int32_t price) { creditPrice = price; });
 
-    const std::string before = w->Config().Edit1();
+    const std::string before = w->Config().CodeFieldText();
     QTest::mouseClick(w->findChild<QLabel*>(QStringLiteral("KsenonLabel")), Qt::LeftButton);
     QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("SpeedButton11")), Qt::LeftButton);
     QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("SpeedButton23")), Qt::LeftButton);
@@ -678,7 +678,7 @@ void TestMainWindow::priceLabelsAndInfoButtonsAskForTheirWindows() {
     QCOMPARE(calls[1], qMakePair(int(Opt::KsenonBox), true));
     QCOMPARE(creditPrice, *w->Config().Total());
     // Explanations change nothing.
-    QCOMPARE(w->Config().Edit1(), before);
+    QCOMPARE(w->Config().CodeFieldText(), before);
 
     int comparisons = 0;
     QObject::connect(main, &MainWindow::comparisonRequested, main, [&]() { ++comparisons; });
@@ -710,7 +710,7 @@ void TestMainWindow::totalPriceHoverShowsWhereThePriceComesFrom() {
     }
     // A configuration without a price has no breakdown.
     w->Config().SetBaseAmount(std::nullopt);
-    w->Config().PriceButtonClick();
+    w->Config().MarkFiguresDue();
     w->Sync();
     QCOMPARE(price->text(), QStringLiteral("XXXXX"));
     QCOMPARE(tip(), QString());

@@ -98,7 +98,7 @@ void TestWindows::controlsOpenTheirWindows() {
     QVERIFY(shown);
     QCOMPARE(shown->windowTitle(), caption);
     // Opening an information window changes nothing in the configuration.
-    const std::string code = windows_->Form1->Config().Edit1();
+    const std::string code = windows_->Form1->Config().CodeFieldText();
     // Esc closes every window that shows a document, a picture or an explanation, wherever its
     // focus is.
     if (control != QLatin1String("CompareButton")) {
@@ -109,7 +109,7 @@ void TestWindows::controlsOpenTheirWindows() {
         QVERIFY2(!shown->isVisible(), "Esc");
     }
     shown->close();
-    QCOMPARE(windows_->Form1->Config().Edit1(), code);
+    QCOMPARE(windows_->Form1->Config().CodeFieldText(), code);
 }
 
 void TestWindows::orderTextFollowsEveryChange() {
@@ -127,11 +127,11 @@ void TestWindows::orderTextFollowsEveryChange() {
 
     // A decoded code: the order is the new configuration's, and the code field has the focus.
     auto* code = windows_->Form1->findChild<QLineEdit*>(QStringLiteral("Edit1"));
-    const std::string configured = windows_->Form1->Config().Edit1();
+    const std::string configured = windows_->Form1->Config().CodeFieldText();
     code->setText(QStringLiteral("Zt!F!!!t!.!!!!!!!!!!"));
     const int beforeDecode = order.Generations();
     QTest::keyClick(code, Qt::Key_Return);
-    QVERIFY(windows_->Form1->Config().Edit1() != configured);
+    QVERIFY(windows_->Form1->Config().CodeFieldText() != configured);
     QVERIFY(order.Generations() > beforeDecode);
     QCOMPARE(order.Memo1().back(),
              "Итоговая цена: $" + std::to_string(*windows_->Form1->Config().Total()));
@@ -156,20 +156,20 @@ void TestWindows::openingTheComparedVariantMakesItCurrent() {
     kalvora::ComparisonWindow* window = windows_->Comparison;
     QVERIFY(window->isVisible());
     QVERIFY(window->CompareWithCode(QStringLiteral("Zt!F!!!t!.!")));
-    const std::string first = windows_->Form1->Config().Edit1();
+    const std::string first = windows_->Form1->Config().CodeFieldText();
     const std::string second = window->Shown()->b.code;
     QVERIFY(second != first);
     auto* open = window->findChild<QPushButton*>(QStringLiteral("OpenVariantButton"));
     QTest::mouseClick(open, Qt::LeftButton);
-    QCOMPARE(windows_->Form1->Config().Edit1(), second);
+    QCOMPARE(windows_->Form1->Config().CodeFieldText(), second);
     QCOMPARE(windows_->Form1->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(),
              QString::fromStdString(second));
     QVERIFY(window->Shown()->Same());
     // Opening the variant is one step to undo and redo.
     windows_->Form1->UndoClick();
-    QCOMPARE(windows_->Form1->Config().Edit1(), first);
+    QCOMPARE(windows_->Form1->Config().CodeFieldText(), first);
     windows_->Form1->RedoClick();
-    QCOMPARE(windows_->Form1->Config().Edit1(), second);
+    QCOMPARE(windows_->Form1->Config().CodeFieldText(), second);
     // A change in the main window shows in the open comparison once the event loop runs. The
     // variant on screen is no saved file: opening another one asks first.
     dialogs_.saveAnswer = kalvora::app::SaveAnswer::Discard;

@@ -383,7 +383,7 @@ TEST_F(ScriptFocusTest, DecodingGivesTheFocusToTheCodeFieldAfterwards) {
     Run("trim 1");
     Run("click KlimatBox");
     Run("reset yes");
-    EXPECT_EQ(session.Focus().Current(), FocusTarget::Edit1());
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::CodeField());
     // The exit rule ran after the decode: the wish follows the unticked box of Ambiente.
     EXPECT_EQ(Config().Tag(Opt::KlimatBox), 0);
 }
@@ -414,7 +414,7 @@ TEST_F(ScriptFocusTest, DisabledControlsIgnoreClicksAndFocus) {
     EXPECT_FALSE(Config().Checked(Opt::KsenonBox));
     EXPECT_EQ(Config().PreferredEngine(), preferred);
     // The start code left the focus in the code field.
-    EXPECT_EQ(session.Focus().Current(), FocusTarget::Edit1());
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::CodeField());
 }
 
 TEST_F(ScriptFocusTest, PickingTheSelectedColourAgainRunsNothing) {

@@ -486,7 +486,7 @@ std::optional<FocusTarget> FocusAfter(const testing::SessionStep& step) {
             return FocusTarget::ColourList();
         case testing::SessionAction::Code:
         case testing::SessionAction::Reset:
-            return FocusTarget::Edit1();
+            return FocusTarget::CodeField();
         case testing::SessionAction::Equip:
             break;
     }

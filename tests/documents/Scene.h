@@ -59,8 +59,8 @@ inline void Apply(Configuration& c, const Scene& s) {
     c.SetColourIndex(s.colour);
     c.SetBaseAmount(s.base);
     c.SetSurchargeAmount(s.surcharge);
-    c.PriceButtonClick();
-    c.SetEdit1(s.code);
+    c.MarkFiguresDue();
+    c.SetCodeFieldText(s.code);
 }
 
 }  // namespace kalvora::testing

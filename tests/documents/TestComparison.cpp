@@ -27,7 +27,7 @@ std::string CodeAfter(const std::function<void(Configuration&)>& steps) {
     FakeFileAccess files;
     config.RunStartCode({}, files);
     steps(config);
-    return config.Edit1();
+    return config.CodeFieldText();
 }
 
 void ChooseColour(Configuration& config, int colour) {
@@ -283,9 +283,9 @@ TEST(Comparison, AFileAndOpeningAVariantSettleAsTheCodeDoes) {
     Configuration current(ui);
     current.RunStartCode({TrendWithComfort()}, files);
     OpenVariant(current, ghia);
-    EXPECT_EQ(current.Edit1(), ghia);
+    EXPECT_EQ(current.CodeFieldText(), ghia);
     EXPECT_EQ(ReadFacts(current)->total, Facts(ghia).total);
-    current.SetEdit1("half typ");  // the current configuration is what the controls hold
+    current.SetCodeFieldText("half typ");  // the current configuration is what the controls hold
     EXPECT_EQ(ReadFacts(current)->code, ghia);
 }
 

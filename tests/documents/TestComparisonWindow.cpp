@@ -38,7 +38,7 @@ std::string CodeOf(const std::function<void(Configuration&)>& steps) {
     Configuration config(ui);
     config.RunStartCode({}, files);
     steps(config);
-    return config.Edit1();
+    return config.CodeFieldText();
 }
 
 void Colour(Configuration& c, int colour) {
@@ -288,7 +288,7 @@ class TestComparisonWindow : public QObject {
                  QString("Ghia"));
 
         window_->OpenSecond();
-        QCOMPARE(config_->Edit1(), ghia_);
+        QCOMPARE(config_->CodeFieldText(), ghia_);
         QVERIFY(window_->Shown()->Same());
         QCOMPARE(window_->DifferenceLabel()->text(), QString("Разница: $0"));
         QVERIFY(!window_->OpenButton()->isEnabled());

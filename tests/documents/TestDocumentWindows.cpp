@@ -39,8 +39,8 @@ void SetUpCar(Configuration& c) {
     c.SetPrice(Opt::KsenonBox, 980);
     c.SetBaseAmount(18560);
     c.SetSurchargeAmount(0);
-    c.PriceButtonClick();
-    c.SetEdit1("ABCDEFGHIJKLMNOPQRST");
+    c.MarkFiguresDue();
+    c.SetCodeFieldText("ABCDEFGHIJKLMNOPQRST");
 }
 
 // Pages and document title of a PDF file as Qt writes it.

@@ -113,7 +113,7 @@ TEST_F(OrderFollowsPrice, AConfigurationWithoutAPriceKeepsThePreviousText) {
     const std::string text = order.Text();
     const int before = order.Generations();
     config.SetBaseAmount(std::nullopt);
-    config.PriceButtonClick();
+    config.MarkFiguresDue();
     EXPECT_EQ(PriceLabelText(config.Figures()), "XXXXX");
     EXPECT_EQ(order.Generations(), before);
     EXPECT_EQ(order.Text(), text);

@@ -30,7 +30,7 @@ class CommandsTest : public ::testing::Test {
         ui.messages.clear();
     }
     void Decode(const std::string& code) {
-        config.SetEdit1(code);
+        config.SetCodeFieldText(code);
         config.DecodeCodeField();
     }
     RecordingUi ui;
@@ -41,12 +41,12 @@ class CommandsTest : public ::testing::Test {
 
 TEST_F(CommandsTest, ResetAnsweredNoChangesNothing) {
     Decode("Zt!F!!!t!.!!!!!!!!!!");
-    const std::string code = config.Edit1();
+    const std::string code = config.CodeFieldText();
     const std::string price = PriceLabelText(config.Figures());
     ui.answers = {false};
     config.ResetAll();
     EXPECT_EQ(ui.questions, std::vector<std::string>{kResetQuestion});
-    EXPECT_EQ(config.Edit1(), code);
+    EXPECT_EQ(config.CodeFieldText(), code);
     EXPECT_EQ(PriceLabelText(config.Figures()), price);
     EXPECT_EQ(config.Trim(), Comfort);
 }
@@ -64,7 +64,7 @@ TEST_F(CommandsTest, ResetAnsweredYesGivesTheConfigurationOfAStartWithoutArgumen
     ui.answers = {true};
     config.ResetAll();
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(config.Edit1(), fresh.Edit1());
+    EXPECT_EQ(config.CodeFieldText(), fresh.CodeFieldText());
     EXPECT_EQ(PriceLabelText(config.Figures()), PriceLabelText(fresh.Figures()));
     EXPECT_EQ(config.Colour(), 0);
     // The metallic paint of the previous colour goes as well.

@@ -244,7 +244,7 @@ TEST(FiguresOncePerAction, EveryUserActionComputesThemOnce) {
          }},
         {"code",
          [](Configuration& c, RecordingUi&) {
-             c.SetEdit1("Zt!F!!!t!.!!!!!!!!!!");
+             c.SetCodeFieldText("Zt!F!!!t!.!!!!!!!!!!");
              c.DecodeCodeField();
          }},
         {"equip", [](Configuration& c, RecordingUi&) { c.EquipAll(); }},
@@ -258,16 +258,16 @@ TEST(FiguresOncePerAction, EveryUserActionComputesThemOnce) {
         RecordingUi ui;
         Configuration config(ui);
         config.SetObserver(&ui);
-        config.SetEdit1(kResetCode);
+        config.SetCodeFieldText(kResetCode);
         config.DecodeCodeField();
         config.SelectTrim(Trend);
-        const std::string before = config.Edit1();
+        const std::string before = config.CodeFieldText();
         ui.pricesComputed = 0;
         k.run(config, ui);
         EXPECT_EQ(ui.pricesComputed, 1) << k.action;
         EXPECT_TRUE(config.Total().has_value()) << k.action;
         if (std::string_view(k.action) != "reset") {
-            EXPECT_NE(config.Edit1(), before) << k.action;
+            EXPECT_NE(config.CodeFieldText(), before) << k.action;
         }
     }
 }

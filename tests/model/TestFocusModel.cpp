@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Destination{"EngineButton", FocusTarget::EngineButton(Dvig16AT100)},
                       Destination{"TrimGroup", FocusTarget::TrimGroup()},
                       Destination{"ColourList", FocusTarget::ColourList()},
-                      Destination{"CodeField", FocusTarget::Edit1()}),
+                      Destination{"CodeField", FocusTarget::CodeField()}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FocusModelTest, StayingOnTheSameCheckBoxRunsNothing) {
@@ -58,7 +58,7 @@ TEST_F(FocusModelTest, LeavingARadioPackRunsItsOwnExitRule) {
     config.SetTag(Opt::R4Box, 1);
     focus.MoveTo(FocusTarget::OptionBox(Opt::R2Box));
     config.SetChecked(Opt::R2Box, true);
-    focus.MoveTo(FocusTarget::Edit1());
+    focus.MoveTo(FocusTarget::CodeField());
     EXPECT_EQ(config.Tag(Opt::R2Box), 1);
     EXPECT_EQ(config.Tag(Opt::R4Box), 0);
 }
@@ -66,7 +66,7 @@ TEST_F(FocusModelTest, LeavingARadioPackRunsItsOwnExitRule) {
 TEST_F(FocusModelTest, OptionsWithoutExitRuleKeepTheirWish) {
     focus.MoveTo(FocusTarget::OptionBox(Opt::KovrBox));
     config.SetChecked(Opt::KovrBox, false);
-    focus.MoveTo(FocusTarget::Edit1());
+    focus.MoveTo(FocusTarget::CodeField());
     EXPECT_EQ(config.Tag(Opt::KovrBox), 0);
     EXPECT_FALSE(config.Checked(Opt::KovrBox));
 }

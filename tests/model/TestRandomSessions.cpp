@@ -81,10 +81,10 @@ void ExpectConsistent(const Configuration& c) {
 void ExpectCodeRoundTrip(const Configuration& c) {
     RecordingUi ui;
     Configuration fresh(ui);
-    fresh.SetEdit1(c.Edit1());
+    fresh.SetCodeFieldText(c.CodeFieldText());
     fresh.DecodeCodeField();
     ASSERT_TRUE(ui.messages.empty()) << ui.messages.front();
-    ASSERT_EQ(fresh.Edit1(), c.Edit1());
+    ASSERT_EQ(fresh.CodeFieldText(), c.CodeFieldText());
     ASSERT_EQ(PriceLabelText(fresh.Figures()), PriceLabelText(c.Figures()));
 }
 
@@ -154,17 +154,17 @@ TEST(RandomSessions, EveryActionLeavesAConsistentWindow) {
                 // A rejected code stays in the field as typed until the next price computation;
                 // otherwise the field holds the configuration's code.
                 if (!ui.messages.empty() && ui.messages.back() == "Недопустимая комбинация кода") {
-                    rejectedText = config.Edit1();
+                    rejectedText = config.CodeFieldText();
                 }
                 ui.messages.clear();
                 // A typed code that passes its check can hold what no configuration of the
                 // program has (radio pack 1 beside pack 2, say), which settles differently from
                 // different starting points; after one, the session no longer checks the round
                 // trip.
-                if (action == testing::SessionAction::Code && rejectedText != config.Edit1()) {
+                if (action == testing::SessionAction::Code && rejectedText != config.CodeFieldText()) {
                     typedForeignCode = true;
                 }
-                if (!typedForeignCode && config.Edit1() != rejectedText) {
+                if (!typedForeignCode && config.CodeFieldText() != rejectedText) {
                     ExpectCodeRoundTrip(config);
                 }
                 if (HasFatalFailure()) return false;

@@ -258,7 +258,7 @@ TEST_F(TrimRulesTest, EveryCombinationEndsConsistent) {
                             ASSERT_EQ(config.Rails(), Univers0);
                         }
                         ASSERT_EQ(config.Colour(), colour);
-                        ASSERT_EQ(config.Edit1(), CodeOfControls(config));
+                        ASSERT_EQ(config.CodeFieldText(), CodeOfControls(config));
                     }
                 }
             }

@@ -72,7 +72,7 @@ class DecoderTest : public ::testing::Test {
         ui.codesDecoded = 0;
     }
     void Decode(const std::string& text) {
-        config.SetEdit1(text);
+        config.SetCodeFieldText(text);
         config.DecodeCodeField();
     }
     RecordingUi ui;
@@ -97,7 +97,7 @@ TEST_P(RejectedCodeTest, ShowsInvalidCodeAndChangesNothingButTheCleanedField) {
     const std::string before = Snapshot(config);
     Decode(GetParam().text);
     EXPECT_EQ(ui.messages, std::vector<std::string>{kInvalid});
-    EXPECT_EQ(config.Edit1(), GetParam().fieldAfterwards);
+    EXPECT_EQ(config.CodeFieldText(), GetParam().fieldAfterwards);
     EXPECT_EQ(Snapshot(config), before);
     EXPECT_EQ(ui.codesDecoded, 0);
 }
@@ -185,7 +185,7 @@ TEST_P(AcceptedCodeTest, SetsTheConfigurationAndWritesItsCode) {
     EXPECT_EQ(config.Trim(), c.trim);
     EXPECT_EQ(config.PreferredEngine(), c.preferredEngine);
     EXPECT_EQ(config.Colour(), c.colour);
-    EXPECT_TRUE(IsSettledCode(config.Edit1())) << config.Edit1();
+    EXPECT_TRUE(IsSettledCode(config.CodeFieldText())) << config.CodeFieldText();
     EXPECT_EQ(ui.codesDecoded, 1);
 }
 
@@ -212,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DecoderTest, DollarIsShownAsPointEvenWhenTheCodeIsRejected) {
     Decode("$$$");
-    EXPECT_EQ(config.Edit1(), "...");
+    EXPECT_EQ(config.CodeFieldText(), "...");
 }
 
 TEST_F(DecoderTest, WorkedExampleRestoresClimateControlAndMetallic) {
@@ -234,7 +234,7 @@ TEST_F(DecoderTest, OldCodeLeavesTheNineNewerOptionsUntickedAndUnwanted) {
     EXPECT_FALSE(config.Checked(Opt::KovrPremiumBox));
     EXPECT_EQ(config.Tag(Opt::KovrPremiumBox), 0);
     EXPECT_EQ(config.Tag(Opt::ZimShinaBox), 0);
-    EXPECT_EQ(config.Edit1().size(), 20u);
+    EXPECT_EQ(config.CodeFieldText().size(), 20u);
 }
 
 TEST_F(DecoderTest, NewerOptionsOfTheCurrentCodeAreRestored) {
@@ -256,7 +256,7 @@ TEST_F(DecoderTest, NoColourTakesTheMetallicMarkFromTheCode) {
     ASSERT_TRUE(config.Checked(Opt::MetallBox));
     Decode(std::string(kResetCode));
     EXPECT_FALSE(config.Checked(Opt::MetallBox));
-    EXPECT_EQ(config.Edit1(), kResetCode);
+    EXPECT_EQ(config.CodeFieldText(), kResetCode);
 }
 
 TEST_F(DecoderTest, LetsTheWindowRepaintTwiceWhileSettling) {
@@ -281,7 +281,7 @@ TEST_F(StartCodeTest, WithoutArgumentsDecodesTheResetCode) {
     EXPECT_EQ(config.Trim(), Ambiente);
     EXPECT_EQ(config.Body(), Kuzov3dr);
     EXPECT_EQ(config.Colour(), 0);
-    EXPECT_TRUE(IsSettledCode(config.Edit1()));
+    EXPECT_TRUE(IsSettledCode(config.CodeFieldText()));
 }
 
 TEST_F(StartCodeTest, WithSeveralArgumentsIgnoresThemAll) {
@@ -389,7 +389,7 @@ TEST_F(DecoderTest, RandomTextNeverBreaksTheConfiguration) {
             ++rejected;
         } else {
             ++accepted;
-            ASSERT_TRUE(IsSettledCode(config.Edit1())) << text << " -> " << config.Edit1();
+            ASSERT_TRUE(IsSettledCode(config.CodeFieldText())) << text << " -> " << config.CodeFieldText();
             ASSERT_GE(config.Colour(), 0);
             ASSERT_LT(config.Colour(), kColourCount);
         }

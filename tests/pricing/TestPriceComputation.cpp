@@ -27,11 +27,11 @@ class PriceTest : public ::testing::Test {
 };
 
 TEST_F(PriceTest, BeforeTheTrimRulesHaveRunThePriceIsUnknownAndTheCodeUntouched) {
-    config.SetEdit1("typed");
-    config.PriceButtonClick();
+    config.SetCodeFieldText("typed");
+    config.MarkFiguresDue();
     EXPECT_EQ(PriceLabelText(config.Figures()), "XXXXX");
     EXPECT_EQ(BasePriceText(config.Figures()), "BazaLabel");
-    EXPECT_EQ(config.Edit1(), "typed");
+    EXPECT_EQ(config.CodeFieldText(), "typed");
     EXPECT_FALSE(config.Total());
     EXPECT_EQ(FigureWithoutTotal(config.Figures()), 1);
     EXPECT_EQ(ui.pricesComputed, 0);
@@ -52,15 +52,15 @@ TEST_P(InvalidBase, ShowsXXXXXAndLeavesCodeCaptionsAndOrderAlone) {
     const InvalidCase& c = GetParam();
     config.SetBaseAmount(c.base);
     config.SetSurchargeAmount(c.surcharge);
-    config.SetEdit1("before");
+    config.SetCodeFieldText("before");
     config.SetCaptionEnabled(Opt::KlimatBox, false);
-    config.PriceButtonClick();
+    config.MarkFiguresDue();
     EXPECT_EQ(PriceLabelText(config.Figures()), "XXXXX");
     EXPECT_EQ(ReportTotalText(config.Figures()), "-");
     EXPECT_EQ(DollarTotalText(config.Figures()), "");
     EXPECT_FALSE(config.Total());
     EXPECT_EQ(FigureWithoutTotal(config.Figures()), c.standIn);
-    EXPECT_EQ(config.Edit1(), "before");
+    EXPECT_EQ(config.CodeFieldText(), "before");
     EXPECT_FALSE(config.Option(Opt::KlimatBox).captionEnabled);
     EXPECT_EQ(ui.pricesComputed, 0);
 }
@@ -94,17 +94,17 @@ TEST_F(PriceTest, TotalIsBaseSurchargeAndEveryTickedPriceLabelDisabledOnesInclud
     config.SetBaseAmount(17020);
     config.SetSurchargeAmount(115);
     config.SetPrice(Opt::ZerkBox, 150);  // ticked and disabled at start
-    config.PriceButtonClick();
+    config.MarkFiguresDue();
     EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $" + std::to_string(HandTotal(config)));
     EXPECT_EQ(*config.Total(), HandTotal(config));
-    EXPECT_EQ(config.Edit1().size(), 20u);
+    EXPECT_EQ(config.CodeFieldText().size(), 20u);
     EXPECT_EQ(ui.pricesComputed, 1);
 }
 
 TEST_F(PriceTest, SurchargeZeroIsValid) {
     config.SetBaseAmount(13340);
     config.SetSurchargeAmount(0);
-    config.PriceButtonClick();
+    config.MarkFiguresDue();
     EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $" + std::to_string(HandTotal(config)));
 }
 
@@ -112,7 +112,7 @@ TEST_F(PriceTest, CaptionLabelsFollowTheirCheckBoxes) {
     config.SetBaseAmount(17020);
     config.SetEnabled(Opt::KlimatBox, false);
     config.SetCaptionEnabled(Opt::ZerkBox, true);  // ZerkBox is disabled
-    config.PriceButtonClick();
+    config.MarkFiguresDue();
     EXPECT_FALSE(config.Option(Opt::KlimatBox).captionEnabled);
     EXPECT_FALSE(config.Option(Opt::ZerkBox).captionEnabled);
     EXPECT_TRUE(config.Option(Opt::KozaBox).captionEnabled);
@@ -121,7 +121,7 @@ TEST_F(PriceTest, CaptionLabelsFollowTheirCheckBoxes) {
 TEST_F(PriceTest, MetallicCaptionKeepsItsState) {
     config.SetBaseAmount(17020);
     config.SetCaptionEnabled(Opt::MetallBox, false);
-    config.PriceButtonClick();
+    config.MarkFiguresDue();
     EXPECT_FALSE(config.Option(Opt::MetallBox).captionEnabled);
 }
 
@@ -141,7 +141,7 @@ TEST_P(PackageCaptions, StayReadableWhileThePackageIsTicked) {
     config.SetBaseAmount(17020);
     config.SetChecked(c.package, true);
     for (Opt member : c.members) config.SetOptionStandard(member);
-    config.PriceButtonClick();
+    config.MarkFiguresDue();
     for (Opt member : c.members) {
         EXPECT_TRUE(config.Option(member).captionEnabled) << Def(member).name;
     }
@@ -160,7 +160,7 @@ TEST_F(PriceTest, FogLampCaptionStaysReadableWithAVisibilityPackageInComfortOnly
     config.SetBaseAmount(17020);
     config.SetChecked(Opt::ObzorBox, true);
     config.SetEnabled(Opt::ptf, false);
-    config.PriceButtonClick();  // trim Ghia
+    config.MarkFiguresDue();  // trim Ghia
     EXPECT_FALSE(config.Option(Opt::ptf).captionEnabled);
 }
 
