@@ -61,7 +61,7 @@ void WriteStateDump(const Configuration& c, std::ostream& out) {
     for (int i = 0; i < kOptionCount; ++i) {
         const Opt o = OptAt(i);
         const OptionState& s = c.Option(o);
-        out << "option " << Def(o).name << ' ' << s.checked << ' ' << s.enabled << ' ' << s.tag
+        out << "option " << Def(o).name << ' ' << s.checked << ' ' << s.enabled << ' ' << s.wish
             << ' ' << s.price << " shadow=" << Hex(s.shadow) << " font=" << Hex(s.font)
             << " caption=" << s.captionEnabled << '\n';
     }

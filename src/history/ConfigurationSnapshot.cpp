@@ -3,7 +3,7 @@
 namespace kalvora {
 
 bool SameOptionState(const OptionState& a, const OptionState& b) {
-    return a.checked == b.checked && a.enabled == b.enabled && a.tag == b.tag &&
+    return a.checked == b.checked && a.enabled == b.enabled && a.wish == b.wish &&
            a.shadow == b.shadow && a.font == b.font && a.captionEnabled == b.captionEnabled &&
            a.price == b.price;
 }

@@ -132,7 +132,7 @@ enum class ClickRule : std::uint8_t {
 // The rule run when the keyboard focus leaves an option's check box.
 enum class ExitRule : std::uint8_t {
     None,
-    Remember,  // ZerkBoxExit: the Tag follows the tick
+    Remember,  // the wish follows the tick
     R2BoxExit,
     R4BoxExit,
     R6BoxExit,
@@ -151,7 +151,7 @@ struct OptionDef {
     Dollars price;                // the price before any rule sets one
     bool checked;
     bool enabled;
-    int tag;
+    int wish;  // the remembered wish at start
     ClickRule click;
     ExitRule exit;
     bool hidden;

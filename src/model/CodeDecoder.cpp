@@ -116,7 +116,7 @@ Result Configuration::DecodeCodeFieldQuietly() {
         SetChecked(o, (words[place.word] >> place.bit & 1) != 0);
         // The wish is what the option shows after its own rule has run, so that the trim
         // rules below bring it back exactly when it survived.
-        SetTag(o, Checked(o) ? 1 : 0);
+        SetWish(o, Checked(o) ? 1 : 0);
     };
     for (int i = 0; i < kOptionsBeforeColour; ++i) applyOption(i);
     SetColourIndex(words[kColourWord] % kColourModulus);

@@ -56,7 +56,7 @@ void Configuration::EquipAll() {
         // Standard and unavailable options stay as they are.
         if (!Enabled(step.option)) continue;
         if (step.action == Equip::Mark) {
-            SetTag(step.option, 1);
+            SetWish(step.option, 1);
         } else {
             SetChecked(step.option, true);
         }

@@ -9,7 +9,7 @@ Configuration::Configuration(UiPort& ui) : ui_(ui) {
         OptionState& s = options_[Index(d.id)];
         s.checked = d.checked;
         s.enabled = d.enabled;
-        s.tag = d.tag;
+        s.wish = d.wish;
         s.price = d.price;
     }
     // Already before the first price computation, a box that cannot be changed looks it.
@@ -56,10 +56,10 @@ void Configuration::SetEnabled(Opt o, bool enabled) {
     CaptionFollowsBox(o);
 }
 
-void Configuration::SetTag(Opt o, int tag) {
+void Configuration::SetWish(Opt o, int wish) {
     OptionState& s = options_[Index(o)];
-    if (s.tag == tag) return;
-    s.tag = tag;
+    if (s.wish == wish) return;
+    s.wish = wish;
     Changed();
 }
 
@@ -92,7 +92,7 @@ void Configuration::SetCaptionEnabled(Opt o, bool enabled) {
 }
 
 void Configuration::SetOptionAvailable(Opt o) {
-    SetChecked(o, Tag(o) == 1);
+    SetChecked(o, Wish(o) == 1);
     SetEnabled(o, true);
 }
 
@@ -161,7 +161,7 @@ void Configuration::OptionExit(Opt o) {
         case ExitRule::None:
             return;
         case ExitRule::Remember:
-            return SetTag(o, Checked(o) ? 1 : 0);
+            return SetWish(o, Checked(o) ? 1 : 0);
         case ExitRule::R2BoxExit:
             return R2BoxExit();
         case ExitRule::R4BoxExit:
@@ -324,12 +324,12 @@ void Configuration::OnMetallicToggled() {
 
 void Configuration::RadioPackExit(Opt pack) {
     if (!Checked(pack)) {
-        SetTag(pack, 0);
+        SetWish(pack, 0);
         return;
     }
-    SetTag(pack, 1);
+    SetWish(pack, 1);
     for (Opt other : {Opt::R1Box, Opt::R2Box, Opt::R4Box, Opt::R6Box, Opt::R7Box, Opt::R12Box}) {
-        if (other != pack) SetTag(other, 0);
+        if (other != pack) SetWish(other, 0);
     }
 }
 

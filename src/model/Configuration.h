@@ -25,7 +25,7 @@ namespace kalvora {
 struct OptionState {
     bool checked = false;
     bool enabled = true;
-    int tag = 0;             // the remembered wish: 1 when the user left the option ticked
+    int wish = 0;             // the remembered wish: 1 when the user left the option ticked
     std::int32_t price = 0;  // whole dollars; the price label shows it as decimal text
     Rgb shadow = kShadowNone;
     Rgb font = kFontBlack;
@@ -93,7 +93,7 @@ class Configuration {
     const OptionState& Option(Opt o) const { return options_[Index(o)]; }
     bool Checked(Opt o) const { return Option(o).checked; }
     bool Enabled(Opt o) const { return Option(o).enabled; }
-    int Tag(Opt o) const { return Option(o).tag; }
+    int Wish(Opt o) const { return Option(o).wish; }
     Dollars Price(Opt o) const { return Option(o).price; }
 
     int Trim() const { return trim_; }
@@ -122,13 +122,13 @@ class Configuration {
     // A different tick runs the option's click rule.
     void SetChecked(Opt o, bool checked);
     void SetEnabled(Opt o, bool enabled);
-    void SetTag(Opt o, int tag);
+    void SetWish(Opt o, int wish);
     void SetPrice(Opt o, std::int32_t price);
     void SetShadow(Opt o, Rgb colour);
     void SetFont(Opt o, Rgb colour);
     void SetCaptionEnabled(Opt o, bool enabled);
 
-    // Back as the user last left it: tick = (Tag = 1), then enabled.
+    // Back as the user last left it: ticked when it is wished for, then enabled.
     void SetOptionAvailable(Opt o);
     // Standard equipment: ticked, then disabled.
     void SetOptionStandard(Opt o);

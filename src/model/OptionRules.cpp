@@ -35,7 +35,7 @@ bool Configuration::RadioPacksMayReturn(Opt otherComfortPackage) const {
 void Configuration::KomfBoxClick() {
     if (Checked(Opt::KomfBox)) {
         SetChecked(Opt::KomfPBox, false);
-        SetTag(Opt::KomfPBox, 0);
+        SetWish(Opt::KomfPBox, 0);
         SetOptionUnavailable(Opt::R4Box);
         SetOptionUnavailable(Opt::R6Box);
         SetOptionUnavailable(Opt::R7Box);
@@ -66,7 +66,7 @@ void Configuration::KomfBoxClick() {
 void Configuration::KomfPBoxClick() {
     if (Checked(Opt::KomfPBox)) {
         SetChecked(Opt::KomfBox, false);
-        SetTag(Opt::KomfBox, 0);
+        SetWish(Opt::KomfBox, 0);
         SetOptionUnavailable(Opt::R4Box);
         SetOptionUnavailable(Opt::R6Box);
         SetOptionUnavailable(Opt::R7Box);
@@ -151,11 +151,11 @@ void Configuration::ZimBoxClick() {
     if (Checked(Opt::ZimBox)) {
         if (Checked(Opt::Obzor1Box)) {
             SetChecked(Opt::Obzor1Box, false);
-            SetTag(Opt::Obzor1Box, 0);
+            SetWish(Opt::Obzor1Box, 0);
         }
         if (Checked(Opt::ObzorBox)) {
             SetChecked(Opt::ObzorBox, false);
-            SetTag(Opt::ObzorBox, 0);
+            SetWish(Opt::ObzorBox, 0);
         }
         for (Opt member : {Opt::ZerkBox, Opt::PodSidBox, Opt::LobBox}) {
             SetChecked(member, true);
@@ -165,15 +165,15 @@ void Configuration::ZimBoxClick() {
         }
     } else {
         SetFont(Opt::LobBox, kFontBlack);
-        if (Tag(Opt::PodSidBox) == 0) SetChecked(Opt::PodSidBox, false);
+        if (Wish(Opt::PodSidBox) == 0) SetChecked(Opt::PodSidBox, false);
         SetEnabled(Opt::PodSidBox, true);
         Charge(Opt::PodSidBox);
         SetFont(Opt::PodSidBox, kFontBlack);
-        if (Tag(Opt::ZerkBox) == 0) SetChecked(Opt::ZerkBox, false);
+        if (Wish(Opt::ZerkBox) == 0) SetChecked(Opt::ZerkBox, false);
         SetEnabled(Opt::ZerkBox, true);
         SetFont(Opt::ZerkBox, kFontBlack);
         if (!Checked(Opt::Obzor1Box)) {
-            if (Tag(Opt::LobBox) == 0) SetChecked(Opt::LobBox, false);
+            if (Wish(Opt::LobBox) == 0) SetChecked(Opt::LobBox, false);
             SetEnabled(Opt::LobBox, true);
             Charge(Opt::LobBox);
         }
@@ -203,9 +203,9 @@ void Configuration::ZimBoxClick() {
 void Configuration::ObzorBoxClick() {
     if (Checked(Opt::ObzorBox)) {
         SetChecked(Opt::ZimBox, false);
-        SetTag(Opt::ZimBox, 0);
+        SetWish(Opt::ZimBox, 0);
         SetChecked(Opt::Obzor1Box, false);
-        SetTag(Opt::Obzor1Box, 0);
+        SetWish(Opt::Obzor1Box, 0);
         SetOptionStandard(Opt::ptf);
         SetPrice(Opt::ptf, kIncluded);
         SetShadow(Opt::ptf, kShadowYellow);
@@ -225,9 +225,9 @@ void Configuration::Obzor1BoxClick() {
         SetOptionStandard(Opt::ptf);
         SetPrice(Opt::ptf, kIncluded);
         SetChecked(Opt::ObzorBox, false);
-        SetTag(Opt::ObzorBox, 0);
+        SetWish(Opt::ObzorBox, 0);
         SetChecked(Opt::ZimBox, false);
-        SetTag(Opt::ZimBox, 0);
+        SetWish(Opt::ZimBox, 0);
         if (trim_ != Ambiente) {
             SetChecked(Opt::LobBox, true);
             SetEnabled(Opt::LobBox, false);
@@ -303,7 +303,7 @@ void Configuration::RadioPackClick(Opt pack, std::initializer_list<Opt> unticks,
         for (Opt other : unticks) {
             // What the user's pack replaces is no longer wanted, as when one comfort package
             // takes the other's place: the trim rules do not bring it back.
-            if (chosenByUser && Checked(other)) SetTag(other, 0);
+            if (chosenByUser && Checked(other)) SetWish(other, 0);
             SetChecked(other, false);
         }
         if (bringsSteeringControl) {
@@ -385,7 +385,7 @@ void Configuration::PB5BoxClick() {
     } else if (trim_ != Ghia) {
         SetEnabled(Opt::PB1Box, true);
         Charge(Opt::PB1Box);
-        SetChecked(Opt::PB1Box, Tag(Opt::PB1Box) == 1);
+        SetChecked(Opt::PB1Box, Wish(Opt::PB1Box) == 1);
     }
     MarkFiguresDue();
 }
@@ -398,9 +398,9 @@ void Configuration::SidVod6BoxClick() {
         SetEnabled(Opt::SidPPBox, false);
         SetPrice(Opt::SidPPBox, kIncluded);
     } else {
-        SetChecked(Opt::SidVodBox, Tag(Opt::SidVodBox) == 1);
+        SetChecked(Opt::SidVodBox, Wish(Opt::SidVodBox) == 1);
         SetEnabled(Opt::SidVodBox, true);
-        SetChecked(Opt::SidPPBox, Tag(Opt::SidPPBox) == 1);
+        SetChecked(Opt::SidPPBox, Wish(Opt::SidPPBox) == 1);
         SetEnabled(Opt::SidPPBox, true);
         Charge(Opt::SidPPBox);
     }
@@ -427,7 +427,7 @@ void Configuration::PodsvBoxClick() {
                 SetOptionAvailable(Opt::ZerkBox);
                 Charge(Opt::ZerkBox);
                 SetEnabled(Opt::StekloBox, true);
-                SetChecked(Opt::StekloBox, Tag(Opt::StekloBox) == 1);
+                SetChecked(Opt::StekloBox, Wish(Opt::StekloBox) == 1);
                 Charge(Opt::StekloBox);
                 break;
             case Ghia:
@@ -522,7 +522,7 @@ void Configuration::IVDBoxClick() {
 // Also the click rule of the tinted glass, which therefore repeats the ABS part while ABS is off.
 void Configuration::ABSBoxClick() {
     if (!Checked(Opt::ABSBox)) {
-        SetTag(Opt::ABSBox, 0);
+        SetWish(Opt::ABSBox, 0);
         SetChecked(Opt::IVDBox, false);
     }
     MarkFiguresDue();

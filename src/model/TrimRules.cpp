@@ -53,9 +53,9 @@ enum class Do : std::uint8_t {
     Disable,
     Tick,  // only the tick
     Untick,
-    TickFromTag,   // tick = (Tag = 1)
+    TickFromWish,  // ticked when it is wished for
     KeepIfChosen,  // not offered: stays ticked, and may be unticked, only where the user chose it
-    MoveTick,      // if the option is ticked: untick it and tick `other`, which takes its Tag
+    MoveTick,      // if the option is ticked: untick it and tick `other`, which takes its wish
     EnableBody,
     DisableBody,
     SelectBody,
@@ -115,8 +115,8 @@ constexpr TrimOp Tick(Opt o) {
 constexpr TrimOp Untick(Opt o) {
     return {Do::Untick, O(o)};
 }
-constexpr TrimOp TickFromTag(Opt o) {
-    return {Do::TickFromTag, O(o)};
+constexpr TrimOp TickFromWish(Opt o) {
+    return {Do::TickFromWish, O(o)};
 }
 constexpr TrimOp KeepIfChosen(Opt o) {
     return {Do::KeepIfChosen, O(o)};
@@ -188,8 +188,8 @@ constexpr TrimOp kTrendBlock[] = {
     If(When::RadioPacksMayReturn, A(Opt::R6Box)), If(When::RadioPacksMayReturn, A(Opt::R7Box)),
     A(Opt::KsenonBox), A(Opt::BokPBBox), Charge(Opt::BokPBBox), A(Opt::ZerkBox), Charge(Opt::ZerkBox),
     MoveTick(Opt::d15box, Opt::d16box), Disable(Opt::d15box), Enable(Opt::d16box), Charge(Opt::d16box),
-    TickFromTag(Opt::d16box),
-    Charge(Opt::PBppBox), Enable(Opt::PBppBox), TickFromTag(Opt::PBppBox),
+    TickFromWish(Opt::d16box),
+    Charge(Opt::PBppBox), Enable(Opt::PBppBox), TickFromWish(Opt::PBppBox),
     If(When::ThreeDoor, U(Opt::SidVod6Box)), If(When::ThreeDoor, U(Opt::ShtorkiBox)), If(When::ThreeDoor, U(Opt::StekloBox)),
     If(When::NotThreeDoor, A(Opt::SidVod6Box)), If(When::NotThreeDoor, A(Opt::ShtorkiBox)), If(When::NotThreeDoor, A(Opt::StekloBox)),
     {Do::EnableRails, Univers0, When::Wagon}, {Do::EnableRails, Univers1, When::Wagon},
@@ -310,11 +310,11 @@ void RunTrimBlock(Configuration& c, int trim) {
             case Do::Untick:
                 c.SetChecked(o, false);
                 break;
-            case Do::TickFromTag:
-                c.SetChecked(o, c.Tag(o) == 1);
+            case Do::TickFromWish:
+                c.SetChecked(o, c.Wish(o) == 1);
                 break;
             case Do::KeepIfChosen:
-                if (c.Tag(o) != 1) c.SetChecked(o, false);
+                if (c.Wish(o) != 1) c.SetChecked(o, false);
                 c.SetEnabled(o, c.Checked(o));
                 break;
             case Do::MoveTick:
@@ -322,7 +322,7 @@ void RunTrimBlock(Configuration& c, int trim) {
                     // The wheels of the other size take over the wish too, so that the next
                     // run of these rules keeps them.
                     c.SetChecked(o, false);
-                    c.SetTag(OptAt(op.other), c.Tag(o));
+                    c.SetWish(OptAt(op.other), c.Wish(o));
                     c.SetChecked(OptAt(op.other), true);
                 }
                 break;

@@ -228,7 +228,7 @@ void TestMainWindow::clickingControlsShowsWhatTheEngineDecides() {
     QCOMPARE(got.Colour(), ref.Colour());
     for (const kalvora::OptionDef& def : kalvora::kOptionTable) {
         QVERIFY2(got.Checked(def.id) == ref.Checked(def.id), def.name.data());
-        QVERIFY2(got.Tag(def.id) == ref.Tag(def.id), def.name.data());
+        QVERIFY2(got.Wish(def.id) == ref.Wish(def.id), def.name.data());
         // The widgets show the engine's state.
         auto* box = w->findChild<QCheckBox*>(QString::fromUtf8(def.name.data()));
         QVERIFY(box);
@@ -291,7 +291,7 @@ void TestMainWindow::leavingACheckBoxRemembersTheWish() {
     QVERIFY(kalvora::OptByName(option.toStdString(), &opt));
     for (const QString& token : clicks) Act(*w, token);
     QVERIFY(w->Config().Enabled(opt));
-    QCOMPARE(w->Config().Tag(opt), tag);
+    QCOMPARE(w->Config().Wish(opt), tag);
     QCOMPARE(w->Config().Checked(opt), checked);
 }
 

@@ -345,9 +345,9 @@ TEST_F(ScriptFocusTest, AClickedOptionRemembersItsTickOnlyWhenTheFocusLeaves) {
     Run("trim 1");
     Run("click KlimatBox");
     EXPECT_TRUE(Config().Checked(Opt::KlimatBox));
-    EXPECT_EQ(Config().Tag(Opt::KlimatBox), 0);
+    EXPECT_EQ(Config().Wish(Opt::KlimatBox), 0);
     Run("focus Edit1");
-    EXPECT_EQ(Config().Tag(Opt::KlimatBox), 1);
+    EXPECT_EQ(Config().Wish(Opt::KlimatBox), 1);
 }
 
 TEST_F(ScriptFocusTest, TheFocusMovesBeforeTheClickedControlActs) {
@@ -365,7 +365,7 @@ TEST_F(ScriptFocusTest, OtherWindowsKeepTheirOwnFocus) {
     Run("credit");
     Run("credit-set Edit4 30");
     EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::KlimatBox));
-    EXPECT_EQ(Config().Tag(Opt::KlimatBox), 0);
+    EXPECT_EQ(Config().Wish(Opt::KlimatBox), 0);
     Run("focus SlovoBox");
     EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::KlimatBox));
 }
@@ -385,7 +385,7 @@ TEST_F(ScriptFocusTest, DecodingGivesTheFocusToTheCodeFieldAfterwards) {
     Run("reset yes");
     EXPECT_EQ(session.Focus().Current(), FocusTarget::CodeField());
     // The exit rule ran after the decode: the wish follows the unticked box of Ambiente.
-    EXPECT_EQ(Config().Tag(Opt::KlimatBox), 0);
+    EXPECT_EQ(Config().Wish(Opt::KlimatBox), 0);
 }
 
 TEST_F(ScriptFocusTest, ARejectedCodeLeavesTheFocusWhereItWas) {

@@ -79,7 +79,7 @@ TEST_F(CommandsTest, EquipLeavesStandardAndUnavailableOptionsAlone) {
     config.EquipAll();
     for (Opt o : untouchable) {
         EXPECT_FALSE(config.Checked(o)) << Def(o).name;
-        EXPECT_EQ(config.Tag(o), 0) << Def(o).name;
+        EXPECT_EQ(config.Wish(o), 0) << Def(o).name;
     }
     EXPECT_TRUE(config.Checked(Opt::acBox));
     EXPECT_TRUE(config.Checked(Opt::PB1Box));

@@ -34,8 +34,8 @@ TEST_F(ConfigurationTest, StartsWithTheDesignTimeControls) {
     EXPECT_EQ(SurchargeText(config.Figures()), "0");
     EXPECT_TRUE(config.Checked(Opt::ZerkBox));
     EXPECT_FALSE(config.Enabled(Opt::ZerkBox));
-    EXPECT_EQ(config.Tag(Opt::ZerkBox), 1);
-    EXPECT_EQ(config.Tag(Opt::PBppBox), 0);
+    EXPECT_EQ(config.Wish(Opt::ZerkBox), 1);
+    EXPECT_EQ(config.Wish(Opt::PBppBox), 0);
     EXPECT_EQ(config.Price(Opt::KozaBox), 1070);
 }
 
@@ -57,7 +57,7 @@ TEST_F(ConfigurationTest, EnablingPricesAndHighlightsRunNoRule) {
     config.SetPrice(Opt::KlimatBox, 1);
     config.SetShadow(Opt::KlimatBox, kShadowAqua);
     config.SetFont(Opt::KlimatBox, kFontBlue);
-    config.SetTag(Opt::KlimatBox, 1);
+    config.SetWish(Opt::KlimatBox, 1);
     EXPECT_EQ(ui.pricesComputed, 0);
     EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $12345");
 }
@@ -82,7 +82,7 @@ TEST_F(ConfigurationTest, AvailableBringsBackTheRememberedWish) {
     config.SetOptionAvailable(Opt::KlimatBox);
     EXPECT_EQ(ui.pricesComputed, 1);
     // Tag 1 ticks it again.
-    config.SetTag(Opt::KlimatBox, 1);
+    config.SetWish(Opt::KlimatBox, 1);
     config.SetOptionAvailable(Opt::KlimatBox);
     EXPECT_TRUE(config.Checked(Opt::KlimatBox));
 }
@@ -119,37 +119,37 @@ TEST_F(ConfigurationTest, EnteringAnEngineButtonStoresThePreferredEngine) {
 
 TEST_F(ConfigurationTest, LeavingACheckBoxRemembersTheTick) {
     config.SetChecked(Opt::KlimatBox, true);
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 0);  // not yet: the focus is still there
+    EXPECT_EQ(config.Wish(Opt::KlimatBox), 0);  // not yet: the focus is still there
     config.OptionExit(Opt::KlimatBox);
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 1);
+    EXPECT_EQ(config.Wish(Opt::KlimatBox), 1);
     config.SetChecked(Opt::KlimatBox, false);
     config.OptionExit(Opt::KlimatBox);
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 0);
+    EXPECT_EQ(config.Wish(Opt::KlimatBox), 0);
 }
 
 TEST_F(ConfigurationTest, MatsHaveNoExitRule) {
     config.OptionExit(Opt::KovrBox);
-    EXPECT_EQ(config.Tag(Opt::KovrBox), 0);
+    EXPECT_EQ(config.Wish(Opt::KovrBox), 0);
 }
 
 TEST_F(ConfigurationTest, LeavingATickedRadioPackForgetsTheOtherPacks) {
     for (Opt pack : {Opt::R1Box, Opt::R2Box, Opt::R4Box, Opt::R7Box, Opt::R12Box}) {
-        config.SetTag(pack, 1);
+        config.SetWish(pack, 1);
     }
     config.SetChecked(Opt::R6Box, true);
     config.OptionExit(Opt::R6Box);
-    EXPECT_EQ(config.Tag(Opt::R6Box), 1);
+    EXPECT_EQ(config.Wish(Opt::R6Box), 1);
     for (Opt pack : {Opt::R1Box, Opt::R2Box, Opt::R4Box, Opt::R7Box, Opt::R12Box}) {
-        EXPECT_EQ(config.Tag(pack), 0) << Def(pack).name;
+        EXPECT_EQ(config.Wish(pack), 0) << Def(pack).name;
     }
 }
 
 TEST_F(ConfigurationTest, LeavingAnUntickedRadioPackForgetsOnlyItself) {
-    config.SetTag(Opt::R2Box, 1);
-    config.SetTag(Opt::R4Box, 1);
+    config.SetWish(Opt::R2Box, 1);
+    config.SetWish(Opt::R4Box, 1);
     config.OptionExit(Opt::R4Box);
-    EXPECT_EQ(config.Tag(Opt::R4Box), 0);
-    EXPECT_EQ(config.Tag(Opt::R2Box), 1);
+    EXPECT_EQ(config.Wish(Opt::R4Box), 0);
+    EXPECT_EQ(config.Wish(Opt::R2Box), 1);
 }
 
 // --- Colours ------------------------------------------------------------------------------

@@ -30,9 +30,9 @@ class LeavingACheckBoxTest : public FocusModelTest,
 TEST_P(LeavingACheckBoxTest, StoresItsTickAsTheWish) {
     focus.MoveTo(FocusTarget::OptionBox(Opt::KlimatBox));
     config.SetChecked(Opt::KlimatBox, true);
-    ASSERT_EQ(config.Tag(Opt::KlimatBox), 0);
+    ASSERT_EQ(config.Wish(Opt::KlimatBox), 0);
     focus.MoveTo(GetParam().target);
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 1);
+    EXPECT_EQ(config.Wish(Opt::KlimatBox), 1);
     EXPECT_EQ(focus.Current(), GetParam().target);
 }
 
@@ -51,23 +51,23 @@ TEST_F(FocusModelTest, StayingOnTheSameCheckBoxRunsNothing) {
     focus.MoveTo(FocusTarget::OptionBox(Opt::KlimatBox));
     config.SetChecked(Opt::KlimatBox, true);
     focus.MoveTo(FocusTarget::OptionBox(Opt::KlimatBox));
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 0);
+    EXPECT_EQ(config.Wish(Opt::KlimatBox), 0);
 }
 
 TEST_F(FocusModelTest, LeavingARadioPackRunsItsOwnExitRule) {
-    config.SetTag(Opt::R4Box, 1);
+    config.SetWish(Opt::R4Box, 1);
     focus.MoveTo(FocusTarget::OptionBox(Opt::R2Box));
     config.SetChecked(Opt::R2Box, true);
     focus.MoveTo(FocusTarget::CodeField());
-    EXPECT_EQ(config.Tag(Opt::R2Box), 1);
-    EXPECT_EQ(config.Tag(Opt::R4Box), 0);
+    EXPECT_EQ(config.Wish(Opt::R2Box), 1);
+    EXPECT_EQ(config.Wish(Opt::R4Box), 0);
 }
 
 TEST_F(FocusModelTest, OptionsWithoutExitRuleKeepTheirWish) {
     focus.MoveTo(FocusTarget::OptionBox(Opt::KovrBox));
     config.SetChecked(Opt::KovrBox, false);
     focus.MoveTo(FocusTarget::CodeField());
-    EXPECT_EQ(config.Tag(Opt::KovrBox), 0);
+    EXPECT_EQ(config.Wish(Opt::KovrBox), 0);
     EXPECT_FALSE(config.Checked(Opt::KovrBox));
 }
 
@@ -88,7 +88,7 @@ TEST_F(FocusModelTest, TheExitRuleRunsBeforeTheEntryRule) {
     focus.MoveTo(FocusTarget::OptionBox(Opt::KlimatBox));
     config.SetChecked(Opt::KlimatBox, true);
     focus.MoveTo(FocusTarget::EngineButton(Dvig16MT100));
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 1);
+    EXPECT_EQ(config.Wish(Opt::KlimatBox), 1);
     EXPECT_EQ(config.PreferredEngine(), Dvig16MT100);
 }
 

@@ -37,7 +37,7 @@ TEST_F(OptionRulesTest, ComfortPackageReplacesComfortPlus) {
     EXPECT_EQ(config.Option(Opt::R2Box).shadow, kShadowGreen);
     user.Click(Opt::KomfBox);
     EXPECT_FALSE(config.Checked(Opt::KomfPBox));
-    EXPECT_EQ(config.Tag(Opt::KomfPBox), 0);
+    EXPECT_EQ(config.Wish(Opt::KomfPBox), 0);
     ExpectStandardAtZero(Opt::R2Box);
     ExpectStandardAtZero(Opt::PB5Box);
     EXPECT_EQ(config.Option(Opt::R2Box).shadow, kShadowAqua);
@@ -182,11 +182,11 @@ TEST_P(ExclusivePackages, UntickTheOthersForGood) {
     user.Click(c.other1);
     user.LeaveOption();
     ASSERT_TRUE(config.Checked(c.other1));
-    ASSERT_EQ(config.Tag(c.other1), 1);
+    ASSERT_EQ(config.Wish(c.other1), 1);
     user.Click(c.ticked);
     EXPECT_FALSE(config.Checked(c.other1));
     EXPECT_FALSE(config.Checked(c.other2));
-    EXPECT_EQ(config.Tag(c.other1), 0);
+    EXPECT_EQ(config.Wish(c.other1), 0);
     user.PickTrim(Trend);  // a trim change does not bring them back
     EXPECT_TRUE(config.Checked(c.ticked));
     EXPECT_FALSE(config.Checked(c.other1));
@@ -357,7 +357,7 @@ TEST_F(OptionRulesTest, UntickingAbsAlsoUnticksStabilityControl) {
     user.Click(Opt::ABSBox);
     EXPECT_FALSE(config.Checked(Opt::ABSBox));
     EXPECT_FALSE(config.Checked(Opt::IVDBox));
-    EXPECT_EQ(config.Tag(Opt::ABSBox), 0);
+    EXPECT_EQ(config.Wish(Opt::ABSBox), 0);
 }
 
 TEST_F(OptionRulesTest, AfterAnExplicitAbsUntickStabilityControlGivesAbsBackUnticked) {

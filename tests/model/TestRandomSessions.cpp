@@ -192,7 +192,7 @@ TEST(RandomSessions, NoRuleForgetsARadioPackTheUserWants) {
             // The focus leaves the box first: its exit rule is the user's, not a rule's.
             user.LeaveOption();
             wishes.clear();
-            for (Opt pack : kPacks) wishes.push_back(config.Tag(pack));
+            for (Opt pack : kPacks) wishes.push_back(config.Wish(pack));
         };
         takeWishes();
         testing::PlayRandomSession(
@@ -204,7 +204,7 @@ TEST(RandomSessions, NoRuleForgetsARadioPackTheUserWants) {
                                      action == testing::SessionAction::Colour;
                 for (std::size_t k = 0; byRules && k < std::size(kPacks); ++k) {
                     if (wishes[k] == 1) ++kept;
-                    EXPECT_TRUE(wishes[k] == 0 || config.Tag(kPacks[k]) == 1)
+                    EXPECT_TRUE(wishes[k] == 0 || config.Wish(kPacks[k]) == 1)
                         << "session " << session << " step " << step << ": " << what << " forgot "
                         << Def(kPacks[k]).name;
                 }

@@ -211,7 +211,7 @@ TEST_F(TrimRulesTest, ColourChangeRederivesOptionsFromTheirRememberedWish) {
     user.Click(Opt::ParkBox);  // ticked, but the focus has not left it yet
     user.PickColour(3);        // the focus leaves first: the wish is stored
     EXPECT_TRUE(config.Checked(Opt::ParkBox));
-    EXPECT_EQ(config.Tag(Opt::ParkBox), 1);
+    EXPECT_EQ(config.Wish(Opt::ParkBox), 1);
 }
 
 TEST_F(TrimRulesTest, BodyPicturesFollowTheBody) {

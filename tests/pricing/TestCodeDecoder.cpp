@@ -33,7 +33,7 @@ std::string Snapshot(const Configuration& c) {
         << c.Total().value_or(-1) << ' ' << c.StartupPending() << '\n';
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionState& s = c.Option(OptAt(i));
-        out << s.checked << s.enabled << s.tag << s.price << ' ' << s.shadow << ' ' << s.font
+        out << s.checked << s.enabled << s.wish << s.price << ' ' << s.shadow << ' ' << s.font
             << s.captionEnabled << '\n';
     }
     for (int b = 0; b < kBodyCount; ++b) out << c.BodyEnabled(b);
@@ -220,20 +220,20 @@ TEST_F(DecoderTest, WorkedExampleRestoresClimateControlAndMetallic) {
     EXPECT_EQ(config.Body(), Kuzov4dr);
     EXPECT_EQ(config.Engine(), Dvig16MT100);
     EXPECT_TRUE(config.Checked(Opt::KlimatBox));
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 1);
+    EXPECT_EQ(config.Wish(Opt::KlimatBox), 1);
     EXPECT_TRUE(config.Checked(Opt::MetallBox));
     EXPECT_FALSE(config.Checked(Opt::KozaBox));
-    EXPECT_EQ(config.Tag(Opt::KozaBox), 0);
+    EXPECT_EQ(config.Wish(Opt::KozaBox), 0);
 }
 
 TEST_F(DecoderTest, OldCodeLeavesTheNineNewerOptionsUntickedAndUnwanted) {
     config.SetChecked(Opt::KovrPremiumBox, true);
-    config.SetTag(Opt::KovrPremiumBox, 1);
-    config.SetTag(Opt::ZimShinaBox, 1);
+    config.SetWish(Opt::KovrPremiumBox, 1);
+    config.SetWish(Opt::ZimShinaBox, 1);
     Decode("Zt!F!!!t!.!");
     EXPECT_FALSE(config.Checked(Opt::KovrPremiumBox));
-    EXPECT_EQ(config.Tag(Opt::KovrPremiumBox), 0);
-    EXPECT_EQ(config.Tag(Opt::ZimShinaBox), 0);
+    EXPECT_EQ(config.Wish(Opt::KovrPremiumBox), 0);
+    EXPECT_EQ(config.Wish(Opt::ZimShinaBox), 0);
     EXPECT_EQ(config.CodeFieldText().size(), 20u);
 }
 
@@ -241,7 +241,7 @@ TEST_F(DecoderTest, NewerOptionsOfTheCurrentCodeAreRestored) {
     Decode(CodeOf(Comfort, Kuzov5dr, 0, 1, 3, {Opt::KovrPremiumBox, Opt::ZimShinaBox}));
     EXPECT_TRUE(config.Checked(Opt::KovrPremiumBox));
     EXPECT_TRUE(config.Checked(Opt::ZimShinaBox));
-    EXPECT_EQ(config.Tag(Opt::ZimShinaBox), 1);
+    EXPECT_EQ(config.Wish(Opt::ZimShinaBox), 1);
 }
 
 // With "???" the metallic mark is free, so it must come from the code, whatever colour was
