@@ -379,7 +379,7 @@ void OrderDocument::Generate(OrderVariant v) {
                   BasePriceText(figures));
 
     if (figures.surcharge != 0) {
-        for (int rails : {Univers1, Univers2}) {
+        for (int rails : {BlackRoofRails, AluminiumRoofRails}) {
             if (c.Rails() == rails) {
                 AddAmountLine(std::string(Pick(kRailTexts[rails], v)), figures.surcharge,
                               SurchargeText(figures));

@@ -21,7 +21,7 @@ enum BodyType : int { Kuzov3dr = 0, Kuzov4dr = 1, Kuzov5dr = 2, KuzovWag = 3 };
 constexpr int kBodyCount = 4;
 
 // Roof-rail buttons of `Univers` (meaningful for the wagon only).
-enum RoofRails : int { Univers0 = 0, Univers1 = 1, Univers2 = 2 };
+enum RoofRails : int { NoRoofRails = 0, BlackRoofRails = 1, AluminiumRoofRails = 2 };
 constexpr int kRailsCount = 3;
 
 // Engine buttons of `DvigBox`; the value is the button's Tag.

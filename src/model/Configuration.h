@@ -289,7 +289,7 @@ class Configuration {
     int trim_ = Ghia;
     int body_ = Kuzov4dr;
     std::array<bool, kBodyCount> bodyEnabled_{true, true, true, true};
-    int rails_ = Univers0;
+    int rails_ = NoRoofRails;
     std::array<bool, kRailsCount> railsEnabled_{true, true, true};
     int engine_ = Dvig20AT145;
     std::array<bool, kEngineCount> engineEnabled_{true, true, true, true, true, true, false, true};

@@ -37,9 +37,9 @@ const BasePriceRow kBasePrices[] = {
 // Roof-rail surcharge by rails (rows) and trim (columns Ambiente, Comfort, Trend, Ghia).
 // Empty where the rails are not offered.
 const std::optional<Dollars> kRailSurcharge[kRailsCount][kTrimCount] = {
-    {0,  0,  0,   0},    // Univers0: none
-    {90, 90, 90,  0},    // Univers1: black rails
-    {{}, {}, 115, 115},  // Univers2: aluminium rails
+    {0,  0,  0,   0},    // NoRoofRails: none
+    {90, 90, 90,  0},    // BlackRoofRails: black rails
+    {{}, {}, 115, 115},  // AluminiumRoofRails: aluminium rails
 };
 
 // What an option is charged at, by trim (Ambiente, Comfort, Trend, Ghia), where the rules set

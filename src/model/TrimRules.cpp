@@ -72,8 +72,8 @@ enum class When : std::uint8_t {
     ThreeDoor,  // body Kuzov3dr selected
     NotThreeDoor,
     Wagon,                // body KuzovWag selected
-    WagonAluminium,       // KuzovWag and Univers2 selected
-    NoRails,              // Univers0 selected
+    WagonAluminium,       // KuzovWag and AluminiumRoofRails selected
+    NoRails,              // NoRoofRails selected
     RadioPacksMayReturn,  // neither KomfBox nor KomfPBox ticked, and no automatic gearbox
 };
 
@@ -145,8 +145,8 @@ constexpr TrimOp kAmbienteBlock[] = {
     Untick(Opt::ShtorkiBox), Disable(Opt::ShtorkiBox),
     A(Opt::acBox), Charge(Opt::acBox),
     Untick(Opt::OmivBox), Disable(Opt::OmivBox),
-    {Do::EnableBody, Kuzov3dr}, {Do::EnableRails, Univers0},
-    {Do::SelectRails, Univers1, When::WagonAluminium}, {Do::DisableRails, Univers2},
+    {Do::EnableBody, Kuzov3dr}, {Do::EnableRails, NoRoofRails},
+    {Do::SelectRails, BlackRoofRails, When::WagonAluminium}, {Do::DisableRails, AluminiumRoofRails},
     {Do::SelectEngine, Dvig14MT}, {Do::EnableTrimEngines, 0},
     Disable(Opt::ptf), Charge(Opt::ptf), Untick(Opt::ptf),
 };
@@ -167,9 +167,9 @@ constexpr TrimOp kComfortBlock[] = {
     If(When::ThreeDoor, Disable(Opt::ShtorkiBox)), If(When::ThreeDoor, Untick(Opt::ShtorkiBox)),
     If(When::ThreeDoor, Disable(Opt::StekloBox)), If(When::ThreeDoor, Untick(Opt::StekloBox)),
     If(When::NotThreeDoor, A(Opt::StekloBox)), If(When::NotThreeDoor, A(Opt::ShtorkiBox)),
-    {Do::SelectRails, Univers1, When::WagonAluminium},
-    {Do::EnableRails, Univers0, When::Wagon}, {Do::EnableRails, Univers1, When::Wagon},
-    {Do::DisableRails, Univers2, When::Wagon},
+    {Do::SelectRails, BlackRoofRails, When::WagonAluminium},
+    {Do::EnableRails, NoRoofRails, When::Wagon}, {Do::EnableRails, BlackRoofRails, When::Wagon},
+    {Do::DisableRails, AluminiumRoofRails, When::Wagon},
     Include(Opt::acBox), Tick(Opt::acBox), Disable(Opt::acBox), A(Opt::OmivBox), {Do::EnableBody, Kuzov3dr},
     {Do::EnableTrimEngines, 0},
     {Do::SelectPreferredEngine, 0},
@@ -192,8 +192,8 @@ constexpr TrimOp kTrendBlock[] = {
     Charge(Opt::PBppBox), Enable(Opt::PBppBox), TickFromWish(Opt::PBppBox),
     If(When::ThreeDoor, U(Opt::SidVod6Box)), If(When::ThreeDoor, U(Opt::ShtorkiBox)), If(When::ThreeDoor, U(Opt::StekloBox)),
     If(When::NotThreeDoor, A(Opt::SidVod6Box)), If(When::NotThreeDoor, A(Opt::ShtorkiBox)), If(When::NotThreeDoor, A(Opt::StekloBox)),
-    {Do::EnableRails, Univers0, When::Wagon}, {Do::EnableRails, Univers1, When::Wagon},
-    {Do::EnableRails, Univers2, When::Wagon},
+    {Do::EnableRails, NoRoofRails, When::Wagon}, {Do::EnableRails, BlackRoofRails, When::Wagon},
+    {Do::EnableRails, AluminiumRoofRails, When::Wagon},
     Include(Opt::acBox), Tick(Opt::acBox), Disable(Opt::acBox), A(Opt::OmivBox), {Do::EnableBody, Kuzov3dr},
     {Do::EnableTrimEngines, 0},
     {Do::SelectPreferredEngine, 0},
@@ -217,8 +217,8 @@ constexpr TrimOp kGhiaBlock[] = {
     If(When::NotThreeDoor, A(Opt::ShtorkiBox)),
     S(Opt::acBox), Include(Opt::acBox), Enable(Opt::OmivBox),  // the washer keeps its tick
     {Do::DisableBody, Kuzov3dr}, {Do::SelectBody, Kuzov5dr, When::ThreeDoor},
-    {Do::DisableRails, Univers0, When::Wagon}, {Do::EnableRails, Univers2, When::Wagon},
-    {Do::SelectRails, Univers1, When::NoRails},
+    {Do::DisableRails, NoRoofRails, When::Wagon}, {Do::EnableRails, AluminiumRoofRails, When::Wagon},
+    {Do::SelectRails, BlackRoofRails, When::NoRails},
     {Do::EnableTrimEngines, 0},
     {Do::SelectPreferredEngine, 0},
     Disable(Opt::ptf), Include(Opt::ptf), Tick(Opt::ptf),
@@ -268,10 +268,10 @@ void RunTrimBlock(Configuration& c, int trim) {
                 applies = wagon;
                 break;
             case When::WagonAluminium:
-                applies = wagon && c.Rails() == Univers2;
+                applies = wagon && c.Rails() == AluminiumRoofRails;
                 break;
             case When::NoRails:
-                applies = wagon && c.Rails() == Univers0;
+                applies = wagon && c.Rails() == NoRoofRails;
                 break;  // Ghia wagon
             case When::RadioPacksMayReturn:
                 // A pack remembered as wanted would untick a comfort package, or the pack 2
@@ -390,15 +390,15 @@ void Configuration::ApplyTrimRules() {
             SetOptionUnavailable(Opt::PuteshBox);
         }
         SetOptionAvailable(Opt::KovrBagazBox);
-        SetRailsEnabled(Univers1, true);
+        SetRailsEnabled(BlackRoofRails, true);
     } else {
         SetOptionUnavailable(Opt::KovrBagazBox);
         SetOptionUnavailable(Opt::SetkaBox);
         SetOptionUnavailable(Opt::PuteshBox);
-        SetRailsEnabled(Univers0, true);
-        SelectRails(Univers0);
-        SetRailsEnabled(Univers1, false);
-        SetRailsEnabled(Univers2, false);
+        SetRailsEnabled(NoRoofRails, true);
+        SelectRails(NoRoofRails);
+        SetRailsEnabled(BlackRoofRails, false);
+        SetRailsEnabled(AluminiumRoofRails, false);
     }
 
     // 6-7: the spoiler fits the hatchbacks above Ambiente; the sedan has no tinted glass option.
@@ -414,7 +414,7 @@ void Configuration::ApplyTrimRules() {
     }
 
     // 8: roof-rail surcharge.
-    const int rails = rails_ < 0 ? Univers0 : rails_;
+    const int rails = rails_ < 0 ? NoRoofRails : rails_;
     SetSurchargeAmount(RailSurcharge(rails, trim));
 
     // 9: what the trim offers.

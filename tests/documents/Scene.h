@@ -16,7 +16,7 @@ struct Scene {
     int trim = Ghia;
     int body = Kuzov4dr;
     int engine = Dvig20MT145;
-    int rails = Univers0;
+    int rails = NoRoofRails;
     int colour = 7;
     std::optional<Dollars> base = 18560;  // none: not offered
     std::optional<Dollars> surcharge = 0;

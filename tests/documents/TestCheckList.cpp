@@ -56,7 +56,7 @@ Scene Car(int trim, int body, int engine, int colour, std::vector<Opt> ticked) {
     s.body = body;
     s.engine = engine;
     s.colour = colour;
-    s.rails = body == KuzovWag ? Univers1 : Univers0;
+    s.rails = body == KuzovWag ? BlackRoofRails : NoRoofRails;
     s.ticked.clear();
     for (Opt o : ticked) s.ticked.push_back({o, "100"});
     return s;

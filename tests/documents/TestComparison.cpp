@@ -199,7 +199,7 @@ TEST(Comparison, RandomPairsAccountForTheWholeDifference) {
     for (const std::string& code : {CodeAfter([](Configuration& c) {
                                         c.SelectTrim(Ghia);
                                         c.SelectBody(KuzovWag);
-                                        c.SelectRails(Univers2);
+                                        c.SelectRails(AluminiumRoofRails);
                                         ChooseColour(c, 3);
                                         c.EquipAll();
                                     }),

@@ -181,7 +181,7 @@ class TestComparisonWindow : public QObject {
         OpenVariant(*config_, CodeOf([](Configuration& c) {
             c.SelectTrim(Ghia);
             c.SelectBody(KuzovWag);
-            c.SelectRails(Univers2);
+            c.SelectRails(AluminiumRoofRails);
             Colour(c, 3);
             c.EquipAll();
         }));

@@ -23,7 +23,7 @@ Scene GhiaWagon() {
     s.trim = Ghia;
     s.body = KuzovWag;
     s.engine = Dvig20MT145;
-    s.rails = Univers1;
+    s.rails = BlackRoofRails;
     s.colour = 7;
     s.base = 18560;
     s.surcharge = 0;
@@ -326,7 +326,7 @@ TEST_P(RoofRailLine, IsWrittenOnlyWhenTheRailsCostSomething) {
     Scene s = GhiaWagon();
     s.rails = GetParam().rails;
     // Roof rails belong to the wagon; with none the car is a sedan.
-    if (s.rails == Univers0) s.body = Kuzov4dr;
+    if (s.rails == NoRoofRails) s.body = Kuzov4dr;
     s.surcharge = GetParam().surcharge;
     order.SetKodBox(GetParam().kod);
     Build(s);
@@ -343,11 +343,11 @@ TEST_P(RoofRailLine, IsWrittenOnlyWhenTheRailsCostSomething) {
 INSTANTIATE_TEST_SUITE_P(
     Rails, RoofRailLine,
     ::testing::Values(
-        RailCase{"FreeBlackRails", Univers1, 0, false, nullptr},
-        RailCase{"FreeAluminiumRails", Univers2, 0, false, nullptr},
-        RailCase{"PricedBlackRails", Univers1, 150, false, "[$150] Черные направляющие багажника"},
-        RailCase{"PricedAluminiumRailsCombined", Univers2, 240, true, "[$240] Roof Rails - Alumin"},
-        RailCase{"NoRailsSelected", Univers0, 150, false, nullptr}),
+        RailCase{"FreeBlackRails", BlackRoofRails, 0, false, nullptr},
+        RailCase{"FreeAluminiumRails", AluminiumRoofRails, 0, false, nullptr},
+        RailCase{"PricedBlackRails", BlackRoofRails, 150, false, "[$150] Черные направляющие багажника"},
+        RailCase{"PricedAluminiumRailsCombined", AluminiumRoofRails, 240, true, "[$240] Roof Rails - Alumin"},
+        RailCase{"NoRailsSelected", NoRoofRails, 150, false, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Designations that depend on the trim --------------------------------------------------
@@ -367,7 +367,7 @@ TEST_P(TrimDesignation, ComesFromTheTrimOrIsLeftOut) {
     s.trim = GetParam().trim;
     s.body = Kuzov5dr;
     s.engine = GetParam().trim == Ambiente ? Dvig14MT : Dvig16MT115;
-    s.rails = Univers0;
+    s.rails = NoRoofRails;
     s.ticked = {{GetParam().option, "500"}};
     order.SetKodBox(GetParam().kod);
     order.SetSlovoBox(GetParam().slovo);
@@ -418,7 +418,7 @@ TEST_F(OrderDocumentTest, PetrolOneEightCombinedNamesGearboxAndPower) {
     s.trim = Trend;
     s.body = Kuzov5dr;
     s.engine = Dvig18MT125;
-    s.rails = Univers0;
+    s.rails = NoRoofRails;
     order.SetKodBox(true);
     Build(s);
     EXPECT_TRUE(Has("Двигатель: 1,8L (125MT), механическая коробка передач, 125 л.с."))
@@ -437,7 +437,7 @@ TEST_F(OrderDocumentTest, TwoLitreAutomaticVerbalNamesTheGearbox) {
 TEST_F(OrderDocumentTest, InvalidCombinationIsNamedInsteadOfAPrice) {
     Scene s = GhiaWagon();
     s.base = std::nullopt;
-    s.rails = Univers2;
+    s.rails = AluminiumRoofRails;
     s.surcharge = std::nullopt;
     Build(s);
     EXPECT_TRUE(Has("Комплектация: Ghia (Недопустимое сочетание параметров)")) << order.Text();

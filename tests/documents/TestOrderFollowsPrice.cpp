@@ -57,7 +57,7 @@ TEST_F(OrderFollowsPrice, GhiaWagonWithXenonAndMetallicPaint) {
     user.PickTrim(Ghia);
     user.ClickBody(KuzovWag);
     user.ClickEngine(Dvig20MT145);
-    user.ClickRails(Univers1);
+    user.ClickRails(BlackRoofRails);
     user.PickColour(7);
     if (!config.Checked(Opt::KsenonBox)) user.Click(Opt::KsenonBox);
     ASSERT_EQ(BasePriceText(config.Figures()), "18560");
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Step{"WagonWithAluminiumRails",
                            [](testing::User& u) {
                                u.ClickBody(KuzovWag);
-                               u.ClickRails(Univers2);
+                               u.ClickRails(AluminiumRoofRails);
                            }},
                       Step{"ComfortPackage",
                            [](testing::User& u) {

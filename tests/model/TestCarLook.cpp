@@ -21,10 +21,10 @@ class CarLookTest : public ::testing::Test {
 TEST_F(CarLookTest, RailsShowOnlyOnTheWagonAndWheelsFollowTheTicks) {
     user.PickTrim(Trend);
     user.ClickBody(KuzovWag);
-    user.ClickRails(Univers2);
+    user.ClickRails(AluminiumRoofRails);
     EXPECT_EQ(LookOf(config).body, KuzovWag);
     EXPECT_EQ(LookOf(config).rails, RailsLook::Aluminium);
-    user.ClickRails(Univers1);
+    user.ClickRails(BlackRoofRails);
     EXPECT_EQ(LookOf(config).rails, RailsLook::Black);
 
     // Another body keeps the rail button selected but shows no rails.

@@ -26,7 +26,7 @@ class ConfigurationTest : public ::testing::Test {
 TEST_F(ConfigurationTest, StartsWithTheDesignTimeControls) {
     EXPECT_EQ(config.Trim(), Ghia);
     EXPECT_EQ(config.Body(), Kuzov4dr);
-    EXPECT_EQ(config.Rails(), Univers0);
+    EXPECT_EQ(config.Rails(), NoRoofRails);
     EXPECT_EQ(config.Engine(), Dvig20AT145);
     EXPECT_FALSE(config.EngineEnabled(Dvig18MT125));
     EXPECT_EQ(config.Colour(), -1);
@@ -98,7 +98,7 @@ TEST_F(ConfigurationTest, StandardAndUnavailableDisable) {
 
 TEST_F(ConfigurationTest, SelectingTheSelectedRadioButtonRunsNothing) {
     config.SelectBody(Kuzov4dr);
-    config.SelectRails(Univers0);
+    config.SelectRails(NoRoofRails);
     config.SelectEngine(Dvig20AT145);
     config.SelectTrim(Ghia);
     EXPECT_EQ(ui.pricesComputed, 0);

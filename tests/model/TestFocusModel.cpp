@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
     Focus, LeavingACheckBoxTest,
     ::testing::Values(Destination{"OtherCheckBox", FocusTarget::OptionBox(Opt::LobBox)},
                       Destination{"BodyButton", FocusTarget::BodyButton(Kuzov5dr)},
-                      Destination{"RoofRails", FocusTarget::RailsButton(Univers0)},
+                      Destination{"RoofRails", FocusTarget::RailsButton(NoRoofRails)},
                       Destination{"EngineButton", FocusTarget::EngineButton(Dvig16AT100)},
                       Destination{"TrimGroup", FocusTarget::TrimGroup()},
                       Destination{"ColourList", FocusTarget::ColourList()},

@@ -373,7 +373,7 @@ TEST_F(OptionRulesTest, AfterAnExplicitAbsUntickStabilityControlGivesAbsBackUnti
 
 TEST_F(OptionRulesTest, PriceIsBasePlusSurchargePlusTickedOptions) {
     Choose(Ghia, KuzovWag);
-    user.ClickRails(Univers2);
+    user.ClickRails(AluminiumRoofRails);
     for (Opt o : {Opt::KomfPBox, Opt::KsenonBox, Opt::KozaBox, Opt::ParkBox}) user.Click(o);
     std::int64_t total = *config.BaseAmount() + *config.SurchargeAmount();
     for (int i = 0; i < kOptionCount; ++i) {

@@ -117,33 +117,33 @@ INSTANTIATE_TEST_SUITE_P(Table, PreferredEngine,
 
 TEST_F(TrimRulesTest, GhiaWagonNeedsRoofRailsAndGivesTheBlackOnesFree) {
     Choose(Ghia, KuzovWag);
-    EXPECT_FALSE(config.RailsEnabled(Univers0));
-    EXPECT_EQ(config.Rails(), Univers1);
+    EXPECT_FALSE(config.RailsEnabled(NoRoofRails));
+    EXPECT_EQ(config.Rails(), BlackRoofRails);
     EXPECT_EQ(SurchargeText(config.Figures()), "0");
-    user.ClickRails(Univers2);
+    user.ClickRails(AluminiumRoofRails);
     EXPECT_EQ(SurchargeText(config.Figures()), "115");
 }
 
 TEST_F(TrimRulesTest, AluminiumRailsBecomeBlackBelowTrend) {
     for (int trim : {Ambiente, Comfort}) {
         Choose(Trend, KuzovWag);
-        user.ClickRails(Univers2);
-        ASSERT_EQ(config.Rails(), Univers2);
+        user.ClickRails(AluminiumRoofRails);
+        ASSERT_EQ(config.Rails(), AluminiumRoofRails);
         user.PickTrim(trim);
-        EXPECT_EQ(config.Rails(), Univers1) << trim;
+        EXPECT_EQ(config.Rails(), BlackRoofRails) << trim;
         EXPECT_EQ(SurchargeText(config.Figures()), "90") << trim;
-        EXPECT_FALSE(config.RailsEnabled(Univers2)) << trim;
+        EXPECT_FALSE(config.RailsEnabled(AluminiumRoofRails)) << trim;
     }
 }
 
 TEST_F(TrimRulesTest, AnyOtherBodyForcesNoRoofRails) {
     Choose(Trend, KuzovWag);
-    user.ClickRails(Univers2);
+    user.ClickRails(AluminiumRoofRails);
     user.ClickBody(Kuzov5dr);
-    EXPECT_EQ(config.Rails(), Univers0);
+    EXPECT_EQ(config.Rails(), NoRoofRails);
     EXPECT_EQ(SurchargeText(config.Figures()), "0");
-    EXPECT_FALSE(config.RailsEnabled(Univers1));
-    EXPECT_FALSE(config.RailsEnabled(Univers2));
+    EXPECT_FALSE(config.RailsEnabled(BlackRoofRails));
+    EXPECT_FALSE(config.RailsEnabled(AluminiumRoofRails));
 }
 
 TEST_F(TrimRulesTest, AutomaticGearboxComesWithRadioPackTwoOnly) {
@@ -255,7 +255,7 @@ TEST_F(TrimRulesTest, EveryCombinationEndsConsistent) {
                         if (config.Body() == KuzovWag) {
                             ASSERT_TRUE(config.RailsEnabled(config.Rails()));
                         } else {
-                            ASSERT_EQ(config.Rails(), Univers0);
+                            ASSERT_EQ(config.Rails(), NoRoofRails);
                         }
                         ASSERT_EQ(config.Colour(), colour);
                         ASSERT_EQ(config.CodeFieldText(), CodeOfControls(config));
