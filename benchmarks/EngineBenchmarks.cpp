@@ -45,7 +45,7 @@ void BM_PackageClick(benchmark::State& state) {
     Session s;
     s.config.SelectTrim(Trend);
     for (auto _ : state) {
-        s.config.SetChecked(Opt::KomfBox, !s.config.Checked(Opt::KomfBox));
+        s.config.SetChecked(Opt::ComfortPackage, !s.config.Checked(Opt::ComfortPackage));
         benchmark::DoNotOptimize(s.config.Total());
     }
 }
@@ -56,7 +56,7 @@ void BM_OptionClick(benchmark::State& state) {
     Session s;
     s.config.SelectTrim(Trend);
     for (auto _ : state) {
-        s.config.SetChecked(Opt::ParkBox, !s.config.Checked(Opt::ParkBox));
+        s.config.SetChecked(Opt::RearParkingSensor, !s.config.Checked(Opt::RearParkingSensor));
         benchmark::DoNotOptimize(s.config.Total());
     }
 }
@@ -69,8 +69,8 @@ void BM_PackageClickRecorded(benchmark::State& state) {
     s.config.SelectTrim(Trend);
     ActionHistory history(s.config);
     for (auto _ : state) {
-        const ActionScope action(history, {ActionKind::Click, Index(Opt::KomfBox)});
-        s.config.SetChecked(Opt::KomfBox, !s.config.Checked(Opt::KomfBox));
+        const ActionScope action(history, {ActionKind::Click, Index(Opt::ComfortPackage)});
+        s.config.SetChecked(Opt::ComfortPackage, !s.config.Checked(Opt::ComfortPackage));
         benchmark::DoNotOptimize(s.config.Total());
     }
 }
@@ -82,11 +82,11 @@ void BM_ActionReport(benchmark::State& state) {
     Session s;
     s.config.SelectTrim(Trend);
     const ConfigurationSnapshot before(s.config);
-    s.config.SetChecked(Opt::KomfBox, true);
+    s.config.SetChecked(Opt::ComfortPackage, true);
     const ConfigurationSnapshot after(s.config);
     ActionReport report;
     ReasonTable reasons{};
-    const UserAction click{ActionKind::Click, Index(Opt::KomfBox)};
+    const UserAction click{ActionKind::Click, Index(Opt::ComfortPackage)};
     for (auto _ : state) {
         CompareConfigurations(before, after, click, {}, &report);
         UpdateReasons(report, after, &reasons);
@@ -116,9 +116,9 @@ BENCHMARK(BM_UndoRedo);
 void BM_WholeConfigurationReasons(benchmark::State& state) {
     Session s;
     s.config.SelectTrim(Trend);
-    s.config.SetChecked(Opt::KomfBox, true);
-    s.config.SetChecked(Opt::ZimBox, true);
-    s.config.SetChecked(Opt::KsenonBox, true);
+    s.config.SetChecked(Opt::ComfortPackage, true);
+    s.config.SetChecked(Opt::WinterPackage, true);
+    s.config.SetChecked(Opt::XenonHeadlamps, true);
     const ConfigurationSnapshot config(s.config);
     ReasonTable reasons{};
     for (auto _ : state) {

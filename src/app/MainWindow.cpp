@@ -93,23 +93,23 @@ struct InfoButton {
     const char* name;
 };
 constexpr InfoButton kInfoButtons[] = {
-    {Opt::PB5Box, "SpeedButton32"},     {Opt::AdaptBox, "SpeedButton13"},
-    {Opt::KsenonBox, "SpeedButton11"},  {Opt::R2Box, "SpeedButton25"},
-    {Opt::ObzorBox, "SpeedButton17"},   {Opt::Obzor1Box, "SpeedButton18"},
-    {Opt::ABSBox, "SpeedButton38"},     {Opt::BokPBBox, "SpeedButton41"},
-    {Opt::PBppBox, "SpeedButton42"},    {Opt::IVDBox, "SpeedButton48"},
-    {Opt::SidVod6Box, "SpeedButton37"}, {Opt::PodSidBox, "SpeedButton34"},
-    {Opt::YaschBox, "SpeedButton20"},   {Opt::ShtorkiBox, "SpeedButton14"},
-    {Opt::PPBox, "SpeedButton47"},      {Opt::KovrBox, "SpeedButton46"},
-    {Opt::GAIBox, "SpeedButton44"},     {Opt::KomfBox, "SpeedButton12"},
-    {Opt::KruizBox, "SpeedButton49"},   {Opt::d15box, "SpeedButton21"},
-    {Opt::d16box, "SpeedButton22"},     {Opt::MetallBox, "SpeedButton39"},
-    {Opt::ParkBox, "SpeedButton40"},    {Opt::ptf, "SpeedButton10"},
-    {Opt::KlimatBox, "SpeedButton19"},  {Opt::R7Box, "SpeedButton29"},
-    {Opt::ZimBox, "SpeedButton16"},     {Opt::KomfPBox, "SpeedButton15"},
-    {Opt::R6Box, "SpeedButton27"},      {Opt::R4Box, "SpeedButton28"},
-    {Opt::R12Box, "SpeedButton30"},     {Opt::R1Box, "SpeedButton31"},
-    {Opt::PuteshBox, "SpeedButton33"},  {Opt::IntererBox, "SpeedButton35"},
+    {Opt::SecurityPack5, "SpeedButton32"},     {Opt::AdaptiveHeadlamps, "SpeedButton13"},
+    {Opt::XenonHeadlamps, "SpeedButton11"},  {Opt::RadioPack2, "SpeedButton25"},
+    {Opt::VisibilityPackage, "SpeedButton17"},   {Opt::VisibilityPackage1, "SpeedButton18"},
+    {Opt::AntiLockBrakes, "SpeedButton38"},     {Opt::SideAirbags, "SpeedButton41"},
+    {Opt::PassengerAirbag, "SpeedButton42"},    {Opt::StabilityControl, "SpeedButton48"},
+    {Opt::PowerDriverSeat6Way, "SpeedButton37"}, {Opt::HeatedFrontSeats, "SpeedButton34"},
+    {Opt::CooledGloveBox, "SpeedButton20"},   {Opt::RearSunBlinds, "SpeedButton14"},
+    {Opt::PreStartHeater, "SpeedButton47"},      {Opt::RubberMats, "SpeedButton46"},
+    {Opt::Registration, "SpeedButton44"},     {Opt::ComfortPackage, "SpeedButton12"},
+    {Opt::CruiseControl, "SpeedButton49"},   {Opt::Alloys15, "SpeedButton21"},
+    {Opt::Alloys16, "SpeedButton22"},     {Opt::MetallicPaint, "SpeedButton39"},
+    {Opt::RearParkingSensor, "SpeedButton40"},    {Opt::FrontFogLamps, "SpeedButton10"},
+    {Opt::ClimateControl, "SpeedButton19"},  {Opt::RadioPack7, "SpeedButton29"},
+    {Opt::WinterPackage, "SpeedButton16"},     {Opt::ComfortPlusPackage, "SpeedButton15"},
+    {Opt::RadioPack6, "SpeedButton27"},      {Opt::RadioPack4, "SpeedButton28"},
+    {Opt::RadioPack12, "SpeedButton30"},     {Opt::RadioPack1, "SpeedButton31"},
+    {Opt::TravellerPackage, "SpeedButton33"},  {Opt::StyleInteriorPackage, "SpeedButton35"},
 };
 
 QString Q(std::string_view s) {
@@ -624,7 +624,7 @@ void MainWindow::BuildOptions(QWidget* panel) {
     for (const OptionDef& def : kOptionTable) BuildOptionRow(panel, def);
 
     // The colour list right of the metallic caption, the swatches right of the list.
-    const QLabel* metallCaption = rows_[Index(Opt::MetallBox)].caption;
+    const QLabel* metallCaption = rows_[Index(Opt::MetallicPaint)].caption;
     colours_ = new QComboBox(panel);
     colours_->setObjectName(QStringLiteral("ComboBox1"));
     for (const ColourDef& c : kColours) colours_->addItem(Q(c.item));
@@ -691,7 +691,7 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     row.caption = MakeLabel(panel, "", Q(def.caption), x + 17, y);
     row.caption->setObjectName(QString::fromStdString(CaptionLabelName(def.id)));
 
-    if (def.id == Opt::d15box) {
+    if (def.id == Opt::Alloys15) {
         // The wheels' own picture: one more button, right of the 15" wheel row's caption.
         QToolButton* wheels = MakeSpeedButton(panel, "SpeedButton24", QString());
         wheels->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -1403,7 +1403,7 @@ void MainWindow::ArrangeTabOrder() {
         if (row.info) chain.push_back(row.info);
         chain.push_back(row.box);
         if (row.extra) chain.push_back(row.extra);
-        if (def.id == Opt::MetallBox) chain.push_back(colours_);
+        if (def.id == Opt::MetallicPaint) chain.push_back(colours_);
     }
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
@@ -1482,13 +1482,13 @@ void MainWindow::ReadSettings() {
     settingsRead_ = true;
     const std::optional<bool> abs = RestoreMainWindowSettings(settingsPath_, *this);
     // Restoring the tick runs its rule, as a click would.
-    if (abs) Run([&] { config_.SetChecked(Opt::ABSBox, *abs); });
+    if (abs) Run([&] { config_.SetChecked(Opt::AntiLockBrakes, *abs); });
 }
 
 void MainWindow::WriteSettings() {
     if (!settingsRead_ || settingsWritten_) return;
     settingsWritten_ = true;
-    StoreMainWindowSettings(settingsPath_, *this, config_.Checked(Opt::ABSBox));
+    StoreMainWindowSettings(settingsPath_, *this, config_.Checked(Opt::AntiLockBrakes));
 }
 
 }  // namespace kalvora::app

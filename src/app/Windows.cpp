@@ -169,7 +169,7 @@ std::unique_ptr<Windows> CreateWindows() {
                             all->info, all->Form1->Ui());
         });
     QObject::connect(main, &MainWindow::wheelPicturesRequested, main, [all]() {
-        OptionInfoClick(Opt::d15box, InfoControl::WheelPictureButton, all->info, all->Form1->Ui());
+        OptionInfoClick(Opt::Alloys15, InfoControl::WheelPictureButton, all->info, all->Form1->Ui());
     });
     QObject::connect(main, &MainWindow::comparisonRequested, all->Comparison,
                      &ComparisonWindow::ShowComparison);

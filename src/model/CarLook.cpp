@@ -47,9 +47,9 @@ CarLook LookOf(const Configuration& config) {
         if (config.Rails() == BlackRoofRails) look.rails = RailsLook::Black;
         if (config.Rails() == AluminiumRoofRails) look.rails = RailsLook::Aluminium;
     }
-    if (config.Checked(Opt::d16box)) {
+    if (config.Checked(Opt::Alloys16)) {
         look.wheels = WheelLook::Alloy16;
-    } else if (config.Checked(Opt::d15box)) {
+    } else if (config.Checked(Opt::Alloys15)) {
         look.wheels = WheelLook::Alloy15;
     }
     return look;

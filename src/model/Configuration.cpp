@@ -28,7 +28,7 @@ void Configuration::Changed() {
 // metallic mark follows the colour list and keeps its caption.
 void Configuration::CaptionFollowsBox(Opt o) {
     const OptionState& s = options_[Index(o)];
-    if (!s.checked && o != Opt::MetallBox) SetCaptionEnabled(o, s.enabled);
+    if (!s.checked && o != Opt::MetallicPaint) SetCaptionEnabled(o, s.enabled);
 }
 
 void Configuration::SetChecked(Opt o, bool checked) {
@@ -113,46 +113,46 @@ void Configuration::RunClickRule(Opt o) {
             return;
         case ClickRule::Reprice:
             return MarkFiguresDue();
-        case ClickRule::KsenonBoxClick:
-            return KsenonBoxClick();
-        case ClickRule::AdaptBoxClick:
-            return AdaptBoxClick();
-        case ClickRule::PodsvBoxClick:
-            return PodsvBoxClick();
-        case ClickRule::R2BoxClick:
-            return R2BoxClick();
-        case ClickRule::R4BoxClick:
-            return R4BoxClick();
-        case ClickRule::R6BoxClick:
-            return R6BoxClick();
-        case ClickRule::R7BoxClick:
-            return R7BoxClick();
-        case ClickRule::PB5BoxClick:
-            return PB5BoxClick();
-        case ClickRule::IntererBoxClick:
-            return IntererBoxClick();
-        case ClickRule::KomfBoxClick:
-            return KomfBoxClick();
-        case ClickRule::KomfPBoxClick:
-            return KomfPBoxClick();
-        case ClickRule::ZimBoxClick:
-            return ZimBoxClick();
-        case ClickRule::ObzorBoxClick:
-            return ObzorBoxClick();
-        case ClickRule::Obzor1BoxClick:
-            return Obzor1BoxClick();
-        case ClickRule::PuteshBoxClick:
-            return PuteshBoxClick();
-        case ClickRule::KozaBoxClick:
-            return KozaBoxClick();
-        case ClickRule::SidVod6BoxClick:
-            return SidVod6BoxClick();
-        case ClickRule::OnMetallicToggled:
+        case ClickRule::XenonHeadlamps:
+            return OnXenonHeadlampsToggled();
+        case ClickRule::AdaptiveHeadlamps:
+            return OnAdaptiveHeadlampsToggled();
+        case ClickRule::LitHeatedMirrors:
+            return OnLitHeatedMirrorsToggled();
+        case ClickRule::RadioPack2:
+            return OnRadioPack2Toggled();
+        case ClickRule::RadioPack4:
+            return OnRadioPack4Toggled();
+        case ClickRule::RadioPack6:
+            return OnRadioPack6Toggled();
+        case ClickRule::RadioPack7:
+            return OnRadioPack7Toggled();
+        case ClickRule::SecurityPack5:
+            return OnSecurityPack5Toggled();
+        case ClickRule::StyleInteriorPackage:
+            return OnStyleInteriorPackageToggled();
+        case ClickRule::ComfortPackage:
+            return OnComfortPackageToggled();
+        case ClickRule::ComfortPlusPackage:
+            return OnComfortPlusPackageToggled();
+        case ClickRule::WinterPackage:
+            return OnWinterPackageToggled();
+        case ClickRule::VisibilityPackage:
+            return OnVisibilityPackageToggled();
+        case ClickRule::VisibilityPackage1:
+            return OnVisibilityPackage1Toggled();
+        case ClickRule::TravellerPackage:
+            return OnTravellerPackageToggled();
+        case ClickRule::LeatherTrim:
+            return OnLeatherTrimToggled();
+        case ClickRule::PowerDriverSeat6Way:
+            return OnPowerDriverSeat6WayToggled();
+        case ClickRule::MetallicPaint:
             return OnMetallicToggled();
-        case ClickRule::ABSBoxClick:
-            return ABSBoxClick();
-        case ClickRule::IVDBoxClick:
-            return IVDBoxClick();
+        case ClickRule::AntiLockBrakes:
+            return OnAntiLockBrakesToggled();
+        case ClickRule::StabilityControl:
+            return OnStabilityControlToggled();
     }
 }
 
@@ -162,14 +162,14 @@ void Configuration::OptionExit(Opt o) {
             return;
         case ExitRule::Remember:
             return SetWish(o, Checked(o) ? 1 : 0);
-        case ExitRule::R2BoxExit:
-            return R2BoxExit();
-        case ExitRule::R4BoxExit:
-            return R4BoxExit();
-        case ExitRule::R6BoxExit:
-            return R6BoxExit();
-        case ExitRule::R7BoxExit:
-            return R7BoxExit();
+        case ExitRule::RadioPack2:
+            return OnRadioPack2Left();
+        case ExitRule::RadioPack4:
+            return OnRadioPack4Left();
+        case ExitRule::RadioPack6:
+            return OnRadioPack6Left();
+        case ExitRule::RadioPack7:
+            return OnRadioPack7Left();
     }
 }
 
@@ -307,8 +307,8 @@ void Configuration::OnColourChosen() {
     const Settle settle(*this);
     const int index = colour_;
     // Without a selected item there is no item text to read: the metallic mark is left alone.
-    if (index >= 1 && index < kColourCount) SetChecked(Opt::MetallBox, kColours[index].metallic);
-    SetPrice(Opt::MetallBox, MetallicPrice(index == kSvoMetallic));
+    if (index >= 1 && index < kColourCount) SetChecked(Opt::MetallicPaint, kColours[index].metallic);
+    SetPrice(Opt::MetallicPaint, MetallicPrice(index == kSvoMetallic));
     SetSwatch(index >= 1 && index < kColourCount ? kColours[index].swatch : 0);
     ApplyTrimRules();
 }
@@ -328,22 +328,22 @@ void Configuration::RadioPackExit(Opt pack) {
         return;
     }
     SetWish(pack, 1);
-    for (Opt other : {Opt::R1Box, Opt::R2Box, Opt::R4Box, Opt::R6Box, Opt::R7Box, Opt::R12Box}) {
+    for (Opt other : {Opt::RadioPack1, Opt::RadioPack2, Opt::RadioPack4, Opt::RadioPack6, Opt::RadioPack7, Opt::RadioPack12}) {
         if (other != pack) SetWish(other, 0);
     }
 }
 
-void Configuration::R2BoxExit() {
-    RadioPackExit(Opt::R2Box);
+void Configuration::OnRadioPack2Left() {
+    RadioPackExit(Opt::RadioPack2);
 }
-void Configuration::R4BoxExit() {
-    RadioPackExit(Opt::R4Box);
+void Configuration::OnRadioPack4Left() {
+    RadioPackExit(Opt::RadioPack4);
 }
-void Configuration::R6BoxExit() {
-    RadioPackExit(Opt::R6Box);
+void Configuration::OnRadioPack6Left() {
+    RadioPackExit(Opt::RadioPack6);
 }
-void Configuration::R7BoxExit() {
-    RadioPackExit(Opt::R7Box);
+void Configuration::OnRadioPack7Left() {
+    RadioPackExit(Opt::RadioPack7);
 }
 
 }  // namespace kalvora

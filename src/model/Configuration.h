@@ -184,31 +184,29 @@ class Configuration {
     void OnEngineClicked(int engine);
 
     // Option rules.
-    void KomfBoxClick();
-    void KomfPBoxClick();
-    void ZimBoxClick();
-    void ObzorBoxClick();
-    void Obzor1BoxClick();
-    void PuteshBoxClick();
-    void IntererBoxClick();
-    void R2BoxClick();
-    void R4BoxClick();
-    void R6BoxClick();
-    void R7BoxClick();
-    void R1BoxClick() {}
-    void R12BoxClick() {}
-    void KsenonBoxClick();
-    void AdaptBoxClick();
-    void PB5BoxClick();
-    void SidVod6BoxClick();
-    void PodsvBoxClick();
-    void KozaBoxClick();
-    void IVDBoxClick();
-    void ABSBoxClick();
-    void R2BoxExit();
-    void R4BoxExit();
-    void R6BoxExit();
-    void R7BoxExit();
+    void OnComfortPackageToggled();
+    void OnComfortPlusPackageToggled();
+    void OnWinterPackageToggled();
+    void OnVisibilityPackageToggled();
+    void OnVisibilityPackage1Toggled();
+    void OnTravellerPackageToggled();
+    void OnStyleInteriorPackageToggled();
+    void OnRadioPack2Toggled();
+    void OnRadioPack4Toggled();
+    void OnRadioPack6Toggled();
+    void OnRadioPack7Toggled();
+    void OnXenonHeadlampsToggled();
+    void OnAdaptiveHeadlampsToggled();
+    void OnSecurityPack5Toggled();
+    void OnPowerDriverSeat6WayToggled();
+    void OnLitHeatedMirrorsToggled();
+    void OnLeatherTrimToggled();
+    void OnStabilityControlToggled();
+    void OnAntiLockBrakesToggled();
+    void OnRadioPack2Left();
+    void OnRadioPack4Left();
+    void OnRadioPack6Left();
+    void OnRadioPack7Left();
 
     // Price, caption labels and configuration code. Inside a rule this only marks them due:
     // they are computed once, when the outermost call into the configuration returns, so that a

@@ -19,16 +19,16 @@ struct CaptionRule {
 
 // clang-format off
 const CaptionRule kCaptionRules[] = {
-    {Opt::ptf,          {Opt::ObzorBox, Opt::Obzor1Box}, true},
-    {Opt::ZerkBox,      {Opt::ZimBox},                   false},
-    {Opt::LobBox,       {Opt::ZimBox, Opt::Obzor1Box},   false},
-    {Opt::d15box,       {Opt::KomfBox, Opt::KomfPBox},   false},
-    {Opt::d16box,       {Opt::KomfBox, Opt::KomfPBox},   false},
-    {Opt::R2Box,        {Opt::KomfBox, Opt::KomfPBox},   false},
-    {Opt::PB5Box,       {Opt::KomfBox, Opt::KomfPBox},   false},
-    {Opt::PodSidBox,    {Opt::ZimBox},                   false},
-    {Opt::SetkaBox,     {Opt::PuteshBox},                false},
-    {Opt::KovrBagazBox, {Opt::PuteshBox},                false},
+    {Opt::FrontFogLamps,          {Opt::VisibilityPackage, Opt::VisibilityPackage1}, true},
+    {Opt::HeatedMirrors,      {Opt::WinterPackage},                   false},
+    {Opt::HeatedWindscreen,       {Opt::WinterPackage, Opt::VisibilityPackage1},   false},
+    {Opt::Alloys15,       {Opt::ComfortPackage, Opt::ComfortPlusPackage},   false},
+    {Opt::Alloys16,       {Opt::ComfortPackage, Opt::ComfortPlusPackage},   false},
+    {Opt::RadioPack2,        {Opt::ComfortPackage, Opt::ComfortPlusPackage},   false},
+    {Opt::SecurityPack5,       {Opt::ComfortPackage, Opt::ComfortPlusPackage},   false},
+    {Opt::HeatedFrontSeats,    {Opt::WinterPackage},                   false},
+    {Opt::LuggageNet,     {Opt::TravellerPackage},                false},
+    {Opt::BootCarpet, {Opt::TravellerPackage},                false},
 };
 // clang-format on
 
@@ -64,7 +64,7 @@ void Configuration::ComputeFigures() {
         const OptionState& s = options_[i];
         code.AddOption(i, s.checked);
         if (s.checked) total += s.price;
-        if (o != Opt::MetallBox) SetCaptionEnabled(o, s.enabled);
+        if (o != Opt::MetallicPaint) SetCaptionEnabled(o, s.enabled);
         for (const CaptionRule& rule : kCaptionRules) {
             if (rule.option != o || !s.checked) continue;
             if (rule.comfortOnly && trim_ != Comfort) continue;

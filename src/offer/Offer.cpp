@@ -16,7 +16,7 @@ constexpr std::array<std::string_view, 12> kMonthsGenitive = {
     "июля",   "августа", "сентября", "октября", "ноября", "декабря"};
 
 // The dealer-fitted extras, in the order the order description lists them.
-constexpr std::array<Opt, 3> kDealerExtras = {Opt::KarterBox, Opt::GAIBox, Opt::NaborBox};
+constexpr std::array<Opt, 3> kDealerExtras = {Opt::SumpGuard, Opt::Registration, Opt::EmergencyKit};
 
 bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -152,7 +152,7 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
     offer.heading = "Ford Focus C307 " + trim + ", " + std::string(OrderBodyText(facts->body));
     offer.look = LookOf(config);
 
-    const bool metallic = config.Checked(Opt::MetallBox);
+    const bool metallic = config.Checked(Opt::MetallicPaint);
     const std::string colour(kColours[facts->colour].item);
     offer.car = {
         {"Модель", "Ford Focus C307"},
@@ -169,7 +169,7 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
         const OptionFact& fact = facts->options[static_cast<std::size_t>(o)];
         if (fact.presence == Presence::Absent) continue;
         std::string text(OrderOptionText(o));
-        if (o == Opt::MetallBox) text += ": " + colour;
+        if (o == Opt::MetallicPaint) text += ": " + colour;
         factory.items.push_back({o, std::move(text), Note(fact)});
     }
     OfferGroup extras{"Дополнительные (не заводские) опции", {}};
@@ -187,7 +187,7 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionFact& fact = facts->options[i];
         if (fact.presence == Presence::Absent) continue;
-        if (OptAt(i) == Opt::MetallBox) {
+        if (OptAt(i) == Opt::MetallicPaint) {
             metallicPrice = fact.price;
         } else if (fact.price != 0) {
             paid += fact.price;

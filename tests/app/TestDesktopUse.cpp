@@ -219,7 +219,7 @@ void TestDesktopUse::shortcutsAndMnemonicsAct() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     w->findChild<QWidget*>(QStringLiteral("SpeedButton38"))->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    QCOMPARE(infos, (QList<QPair<int, bool>>{{int(option), true}, {int(Opt::ABSBox), true}}));
+    QCOMPARE(infos, (QList<QPair<int, bool>>{{int(option), true}, {int(Opt::AntiLockBrakes), true}}));
     w->findChild<QRadioButton*>(QStringLiteral("Compl_0"))->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     QCOMPARE(trimComparisons, 1);
@@ -304,7 +304,7 @@ void TestDesktopUse::controlsCarryAccessibleNames() {
     QCOMPARE(text(w->findChild<QWidget*>(QStringLiteral("SpeedButton23")), QAccessible::Name),
              QStringLiteral("Кредит..."));
     QVERIFY(text(w->findChild<QWidget*>(QStringLiteral("SpeedButton11")), QAccessible::Name)
-                .contains(QString::fromUtf8(kalvora::Def(Opt::KsenonBox).caption.data())));
+                .contains(QString::fromUtf8(kalvora::Def(Opt::XenonHeadlamps).caption.data())));
 }
 
 void TestDesktopUse::closingAsksOnlyAfterAUserChange_data() {

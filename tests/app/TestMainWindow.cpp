@@ -332,10 +332,10 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
     user.PickTrim(kalvora::Ghia);
     user.ClickBody(kalvora::KuzovWag);
     user.PickColour(5);
-    user.Click(Opt::KsenonBox);
+    user.Click(Opt::XenonHeadlamps);
     user.LeaveOption();
     const std::string code = ref.CodeFieldText();
-    QVERIFY(ref.Checked(Opt::KsenonBox));
+    QVERIFY(ref.Checked(Opt::XenonHeadlamps));
     QCOMPARE(code.size(), std::size_t(20));
     QVERIFY(code != resetCode);
 
@@ -365,7 +365,7 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
         QCOMPARE(w->Config().Trim(), int(kalvora::Ghia));
         QCOMPARE(w->Config().Body(), int(kalvora::KuzovWag));
         QCOMPARE(w->Config().Colour(), 5);
-        QVERIFY(w->Config().Checked(Opt::KsenonBox));
+        QVERIFY(w->Config().Checked(Opt::XenonHeadlamps));
         QCOMPARE(PriceLabelText(w->Config().Figures()), PriceLabelText(ref.Figures()));
     }
     // Coming back to the window does not run the start code again.
@@ -518,7 +518,7 @@ void TestMainWindow::absTickAndPlacementSurviveARestart() {
     if (writeByRun) {
         auto first = Open({});
         QVERIFY(first);
-        first->Config().SetChecked(Opt::ABSBox, stored == QLatin1String("True"));
+        first->Config().SetChecked(Opt::AntiLockBrakes, stored == QLatin1String("True"));
         first->Sync();
         first->move(40, 30);
         placement = first->geometry();
@@ -535,7 +535,7 @@ void TestMainWindow::absTickAndPlacementSurviveARestart() {
     // The tick is restored when the window is first shown, before the start code runs.
     auto second = Open({}, false);
     QVERIFY(second);
-    QCOMPARE(second->Config().Checked(Opt::ABSBox), absAfterRestart);
+    QCOMPARE(second->Config().Checked(Opt::AntiLockBrakes), absAfterRestart);
     QCOMPARE(second->findChild<QCheckBox*>(QStringLiteral("ABSBox"))->isChecked(), absAfterRestart);
     // The place is restored as far as the screen allows.
     const QRect available = second->screen()->availableGeometry();
@@ -674,8 +674,8 @@ void TestMainWindow::priceLabelsAndInfoButtonsAskForTheirWindows() {
     QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("SpeedButton11")), Qt::LeftButton);
     QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("SpeedButton23")), Qt::LeftButton);
     QCOMPARE(calls.size(), 2);
-    QCOMPARE(calls[0], qMakePair(int(Opt::KsenonBox), false));
-    QCOMPARE(calls[1], qMakePair(int(Opt::KsenonBox), true));
+    QCOMPARE(calls[0], qMakePair(int(Opt::XenonHeadlamps), false));
+    QCOMPARE(calls[1], qMakePair(int(Opt::XenonHeadlamps), true));
     QCOMPARE(creditPrice, *w->Config().Total());
     // Explanations change nothing.
     QCOMPARE(w->Config().CodeFieldText(), before);

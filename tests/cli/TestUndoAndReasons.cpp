@@ -194,7 +194,7 @@ TEST(Reasons, ExplainPrintsEveryOptionWithItsStateAndReason) {
               "GAIBox\tПостановка на учёт в ГАИ, получение талона ТО\thidden\t300\t"
               "Дополнительная (не заводская) опция дилера: в окне не показывается, её задаёт "
               "только код конфигурации");
-    s.Script().Config().SetChecked(Opt::NaborBox, true);
+    s.Script().Config().SetChecked(Opt::EmergencyKit, true);
     std::ostringstream out1, err1;
     ASSERT_EQ(RunCli({"explain", s.Line("print code")}, in, out1, err1), 0) << err1.str();
     EXPECT_NE(out1.str().find("\nNaborBox\t"), std::string::npos);

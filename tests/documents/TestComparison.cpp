@@ -40,7 +40,7 @@ std::string TrendWithComfort() {
         c.SelectTrim(Trend);
         c.SelectBody(Kuzov5dr);
         ChooseColour(c, 7);
-        c.SetChecked(Opt::KomfBox, true);
+        c.SetChecked(Opt::ComfortPackage, true);
     });
 }
 

@@ -89,7 +89,7 @@ class TestComparisonWindow : public QObject {
             c.SelectTrim(Trend);
             c.SelectBody(Kuzov5dr);
             Colour(c, 7);
-            c.SetChecked(Opt::KomfBox, true);
+            c.SetChecked(Opt::ComfortPackage, true);
         });
         ghia_ = CodeOf([](Configuration& c) {
             c.SelectTrim(Ghia);

@@ -22,7 +22,7 @@ class DocumentViews : public ::testing::Test {
   protected:
     DocumentViews() {
         testing::Scene s;
-        s.ticked = {{Opt::KsenonBox, "980"}};
+        s.ticked = {{Opt::XenonHeadlamps, "980"}};
         testing::Apply(config, s);
     }
     RecordingUi ui;

@@ -35,8 +35,8 @@ void SetUpCar(Configuration& c) {
     c.OnEngineFocused(Dvig20MT145);
     c.SelectEngine(Dvig20MT145);
     c.SetColourIndex(7);
-    c.SetChecked(Opt::KsenonBox, true);
-    c.SetPrice(Opt::KsenonBox, 980);
+    c.SetChecked(Opt::XenonHeadlamps, true);
+    c.SetPrice(Opt::XenonHeadlamps, 980);
     c.SetBaseAmount(18560);
     c.SetSurchargeAmount(0);
     c.MarkFiguresDue();
@@ -301,7 +301,7 @@ class TestDocumentWindows : public QObject {
         QVERIFY(form.isVisible());
         QVERIFY(form.windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(form.Memo1()->toPlainText().contains("        Ближний ксеноновый свет"));
-        config_->SetChecked(Opt::KsenonBox, false);
+        config_->SetChecked(Opt::XenonHeadlamps, false);
         QVERIFY(form.Memo1()->toPlainText().contains("        Ближний ксеноновый свет"));
         form.Button1Click();
         QVERIFY(!form.Memo1()->toPlainText().contains("Ближний ксеноновый свет"));

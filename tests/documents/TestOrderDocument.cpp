@@ -27,8 +27,8 @@ Scene GhiaWagon() {
     s.colour = 7;
     s.base = 18560;
     s.surcharge = 0;
-    s.ticked = {{Opt::KsenonBox, "980"}, {Opt::MetallBox, "275"}, {Opt::ZerkBox, "0"},
-                {Opt::acBox, "0"},       {Opt::PB1Box, "0"},      {Opt::OmivBox, "0"}};
+    s.ticked = {{Opt::XenonHeadlamps, "980"}, {Opt::MetallicPaint, "275"}, {Opt::HeatedMirrors, "0"},
+                {Opt::AirConditioning, "0"},       {Opt::SecurityPack1, "0"},      {Opt::HeadlampWashers, "0"}};
     return s;
 }
 
@@ -234,7 +234,7 @@ TEST_F(OrderDocumentTest, BeginsWithAnEmptyLineAndEndsWithTheTotal) {
 
 TEST_F(OrderDocumentTest, APriceOfOneIsAPriceLikeAnyOther) {
     Scene s = GhiaWagon();
-    s.ticked.push_back({Opt::KruizBox, "1"});
+    s.ticked.push_back({Opt::CruiseControl, "1"});
     Build(s);
     EXPECT_TRUE(Has("[$1] Круиз контроль")) << order.Text();
 }
@@ -282,8 +282,8 @@ class DealerExtras : public OrderDocumentTest, public ::testing::WithParamInterf
 
 TEST_P(DealerExtras, FollowTheSeparatorAndHeading) {
     Scene s = GhiaWagon();
-    s.ticked.push_back({Opt::GAIBox, GetParam().price});
-    if (!GetParam().enabled) s.disabled.push_back(Opt::GAIBox);
+    s.ticked.push_back({Opt::Registration, GetParam().price});
+    if (!GetParam().enabled) s.disabled.push_back(Opt::Registration);
     order.SetCBox(GetParam().prices);
     Build(s);
     const Lines& m = order.Memo1();
@@ -384,30 +384,30 @@ TEST_P(TrimDesignation, ComesFromTheTrimOrIsLeftOut) {
 INSTANTIATE_TEST_SUITE_P(
     Trims, TrimDesignation,
     ::testing::Values(
-        TrimCase{"WheelsOnAmbienteCode", Ambiente, Opt::d16box, false, true, nullptr},
-        TrimCase{"WheelsOnComfortCombined", Comfort, Opt::d16box, true, true, nullptr},
-        TrimCase{"WheelsOnComfortVerbal", Comfort, Opt::d16box, true, false,
+        TrimCase{"WheelsOnAmbienteCode", Ambiente, Opt::Alloys16, false, true, nullptr},
+        TrimCase{"WheelsOnComfortCombined", Comfort, Opt::Alloys16, true, true, nullptr},
+        TrimCase{"WheelsOnComfortVerbal", Comfort, Opt::Alloys16, true, false,
                  "[$500] 16\" легкосплавные диски"},
-        TrimCase{"WheelsOnTrendCode", Trend, Opt::d16box, false, true,
+        TrimCase{"WheelsOnTrendCode", Trend, Opt::Alloys16, false, true,
                  "[$500] 6.5x16\"AW-TRND/K00UY"},
-        TrimCase{"WheelsOnGhiaCombined", Ghia, Opt::d16box, true, true,
+        TrimCase{"WheelsOnGhiaCombined", Ghia, Opt::Alloys16, true, true,
                  "[$500] 6.5x16\"'L'AWhl/K00UX (16\" легкосплавные диски)"},
-        TrimCase{"SecurityOnAmbienteCode", Ambiente, Opt::PB5Box, false, true, nullptr},
-        TrimCase{"SecurityOnGhiaCode", Ghia, Opt::PB5Box, false, true,
+        TrimCase{"SecurityOnAmbienteCode", Ambiente, Opt::SecurityPack5, false, true, nullptr},
+        TrimCase{"SecurityOnGhiaCode", Ghia, Opt::SecurityPack5, false, true,
                  "[$500] Sec Lock Gp  5/K04SY ilo Sec Lock Gp  1/K0192"},
-        TrimCase{"ComfortOnAmbienteCombined", Ambiente, Opt::KomfBox, true, true, nullptr},
-        TrimCase{"ComfortPlusOnTrendCombined", Trend, Opt::KomfPBox, true, true,
+        TrimCase{"ComfortOnAmbienteCombined", Ambiente, Opt::ComfortPackage, true, true, nullptr},
+        TrimCase{"ComfortPlusOnTrendCombined", Trend, Opt::ComfortPlusPackage, true, true,
                  "[$500] Radio+CD+Alarm+Alloy for Sport (Пакет \"Комфорт+\")"},
-        TrimCase{"WinterOnAmbienteCode", Ambiente, Opt::ZimBox, false, true, nullptr},
-        TrimCase{"VisibilityOnAmbienteCode", Ambiente, Opt::ObzorBox, false, true, nullptr},
-        TrimCase{"VisibilityOneOnAmbienteCombined", Ambiente, Opt::Obzor1Box, true, true, nullptr},
-        TrimCase{"VisibilityOneOnComfortCode", Comfort, Opt::Obzor1Box, false, true,
+        TrimCase{"WinterOnAmbienteCode", Ambiente, Opt::WinterPackage, false, true, nullptr},
+        TrimCase{"VisibilityOnAmbienteCode", Ambiente, Opt::VisibilityPackage, false, true, nullptr},
+        TrimCase{"VisibilityOneOnAmbienteCombined", Ambiente, Opt::VisibilityPackage1, true, true, nullptr},
+        TrimCase{"VisibilityOneOnComfortCode", Comfort, Opt::VisibilityPackage1, false, true,
                  "[$500] Conven Grp  8/K04Z8"},
-        TrimCase{"PackageOnAmbienteVerbal", Ambiente, Opt::ZimBox, true, false,
+        TrimCase{"PackageOnAmbienteVerbal", Ambiente, Opt::WinterPackage, true, false,
                  "[$500] Пакет \"Зимний\""},
-        TrimCase{"SpoilerCombinedDropsTheTrailingBlank", Ghia, Opt::SpoilerBox, true, true,
+        TrimCase{"SpoilerCombinedDropsTheTrailingBlank", Ghia, Opt::LongSpoiler, true, true,
                  "[$500] Large Painted Spoiler (Удлиненный спойлер, окрашенный в цвет кузова)"},
-        TrimCase{"SpoilerCodeKeepsTheTrailingBlank", Ghia, Opt::SpoilerBox, false, true,
+        TrimCase{"SpoilerCodeKeepsTheTrailingBlank", Ghia, Opt::LongSpoiler, false, true,
                  "[$500] Large Painted Spoiler "}),
     [](const auto& info) { return std::string(info.param.name); });
 

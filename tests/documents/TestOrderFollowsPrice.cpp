@@ -59,7 +59,7 @@ TEST_F(OrderFollowsPrice, GhiaWagonWithXenonAndMetallicPaint) {
     user.ClickEngine(Dvig20MT145);
     user.ClickRails(BlackRoofRails);
     user.PickColour(7);
-    if (!config.Checked(Opt::KsenonBox)) user.Click(Opt::KsenonBox);
+    if (!config.Checked(Opt::XenonHeadlamps)) user.Click(Opt::XenonHeadlamps);
     ASSERT_EQ(BasePriceText(config.Figures()), "18560");
     ASSERT_EQ(SurchargeText(config.Figures()), "0");
 
@@ -101,12 +101,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Step{"ComfortPackage",
                            [](testing::User& u) {
                                u.PickTrim(Comfort);
-                               u.Click(Opt::KomfBox);
+                               u.Click(Opt::ComfortPackage);
                            }},
-                      Step{"WinterPackage", [](testing::User& u) { u.Click(Opt::ZimBox); }},
-                      Step{"Leather", [](testing::User& u) { u.Click(Opt::KozaBox); }},
+                      Step{"WinterPackage", [](testing::User& u) { u.Click(Opt::WinterPackage); }},
+                      Step{"Leather", [](testing::User& u) { u.Click(Opt::LeatherTrim); }},
                       Step{"Colour", [](testing::User& u) { u.PickColour(kSvoMetallic); }},
-                      Step{"Xenon", [](testing::User& u) { u.Click(Opt::KsenonBox); }}),
+                      Step{"Xenon", [](testing::User& u) { u.Click(Opt::XenonHeadlamps); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(OrderFollowsPrice, AConfigurationWithoutAPriceKeepsThePreviousText) {

@@ -32,10 +32,10 @@ TEST_F(CarLookTest, RailsShowOnlyOnTheWagonAndWheelsFollowTheTicks) {
     EXPECT_EQ(LookOf(config).rails, RailsLook::None);
 
     const WheelLook start = LookOf(config).wheels;
-    user.Click(Opt::d16box);
-    EXPECT_EQ(LookOf(config).wheels, config.Checked(Opt::d16box) ? WheelLook::Alloy16 : start);
-    if (config.Checked(Opt::d16box)) {
-        user.Click(Opt::d16box);
+    user.Click(Opt::Alloys16);
+    EXPECT_EQ(LookOf(config).wheels, config.Checked(Opt::Alloys16) ? WheelLook::Alloy16 : start);
+    if (config.Checked(Opt::Alloys16)) {
+        user.Click(Opt::Alloys16);
         EXPECT_NE(LookOf(config).wheels, WheelLook::Alloy16);
     }
 }

@@ -22,13 +22,13 @@ bool HighlightHasItsPackage(const Configuration& c, Opt o) {
         case kShadowNone:
             break;
         case kShadowAqua:
-            if (!c.Checked(Opt::KomfBox)) return false;
+            if (!c.Checked(Opt::ComfortPackage)) return false;
             break;
         case kShadowGreen:
-            if (!c.Checked(Opt::KomfPBox)) return false;
+            if (!c.Checked(Opt::ComfortPlusPackage)) return false;
             break;
         case kShadowYellow:
-            if (!c.Checked(Opt::ObzorBox) && !c.Checked(Opt::Obzor1Box)) return false;
+            if (!c.Checked(Opt::VisibilityPackage) && !c.Checked(Opt::VisibilityPackage1)) return false;
             break;
         default:
             return false;
@@ -37,9 +37,9 @@ bool HighlightHasItsPackage(const Configuration& c, Opt o) {
         case kFontBlack:
             return true;
         case kFontBlue:
-            return c.Checked(Opt::ZimBox);
+            return c.Checked(Opt::WinterPackage);
         case kFontDarkGreen:
-            return c.Checked(Opt::PuteshBox);
+            return c.Checked(Opt::TravellerPackage);
         default:
             return false;
     }
@@ -67,13 +67,13 @@ void ExpectConsistent(const Configuration& c) {
     ASSERT_LT(c.Colour(), kColourCount);
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionState& s = c.Option(OptAt(i));
-        if (!s.checked && OptAt(i) != Opt::MetallBox) {
+        if (!s.checked && OptAt(i) != Opt::MetallicPaint) {
             ASSERT_EQ(s.captionEnabled, s.enabled) << Def(OptAt(i)).name << " looks choosable";
         }
         ASSERT_TRUE(HighlightHasItsPackage(c, OptAt(i)))
             << Def(OptAt(i)).name << " shadow " << std::hex << c.Option(OptAt(i)).shadow << " font "
-            << c.Option(OptAt(i)).font << " Komf " << c.Checked(Opt::KomfBox) << " KomfP "
-            << c.Checked(Opt::KomfPBox) << " trim " << c.Trim() << " engine " << c.Engine();
+            << c.Option(OptAt(i)).font << " Komf " << c.Checked(Opt::ComfortPackage) << " KomfP "
+            << c.Checked(Opt::ComfortPlusPackage) << " trim " << c.Trim() << " engine " << c.Engine();
     }
 }
 
@@ -179,8 +179,8 @@ TEST(RandomSessions, EveryActionLeavesAConsistentWindow) {
 // one (the automatic gearbox's pack 2, a remembered pack coming back with a trim) leaves every
 // wish, so the user's pack returns when the rule's reason goes.
 TEST(RandomSessions, NoRuleForgetsARadioPackTheUserWants) {
-    constexpr Opt kPacks[] = {Opt::R1Box, Opt::R2Box, Opt::R4Box,
-                              Opt::R6Box, Opt::R7Box, Opt::R12Box};
+    constexpr Opt kPacks[] = {Opt::RadioPack1, Opt::RadioPack2, Opt::RadioPack4,
+                              Opt::RadioPack6, Opt::RadioPack7, Opt::RadioPack12};
     std::mt19937 random(1412);
     int kept = 0;
     for (int session = 0; session < 300; ++session) {

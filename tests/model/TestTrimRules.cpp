@@ -17,7 +17,7 @@ std::string CodeOfControls(const Configuration& c) {
     CodeBuilder code(c.Trim(), c.Body(), c.Rails(), c.Engine());
     for (int i = 0; i < kOptionCount; ++i) {
         code.AddOption(i, c.Checked(OptAt(i)));
-        if (OptAt(i) == Opt::NaborBox) code.SetColour(c.Colour());
+        if (OptAt(i) == Opt::EmergencyKit) code.SetColour(c.Colour());
     }
     return code.Finish();
 }
@@ -148,12 +148,12 @@ TEST_F(TrimRulesTest, AnyOtherBodyForcesNoRoofRails) {
 
 TEST_F(TrimRulesTest, AutomaticGearboxComesWithRadioPackTwoOnly) {
     user.PickTrim(Trend);
-    const Dollars r2Price = config.Price(Opt::R2Box);
+    const Dollars r2Price = config.Price(Opt::RadioPack2);
     user.ClickEngine(Dvig16AT100);
-    EXPECT_TRUE(config.Checked(Opt::R2Box));
-    EXPECT_FALSE(config.Enabled(Opt::R2Box));
-    EXPECT_EQ(config.Price(Opt::R2Box), r2Price);
-    for (Opt pack : {Opt::R4Box, Opt::R6Box, Opt::R7Box}) {
+    EXPECT_TRUE(config.Checked(Opt::RadioPack2));
+    EXPECT_FALSE(config.Enabled(Opt::RadioPack2));
+    EXPECT_EQ(config.Price(Opt::RadioPack2), r2Price);
+    for (Opt pack : {Opt::RadioPack4, Opt::RadioPack6, Opt::RadioPack7}) {
         EXPECT_FALSE(config.Checked(pack)) << Def(pack).name;
         EXPECT_FALSE(config.Enabled(pack)) << Def(pack).name;
     }
@@ -169,7 +169,7 @@ class LeatherPrice : public TrimRulesTest, public ::testing::WithParamInterface<
 
 TEST_P(LeatherPrice, DependsOnTrimAndBody) {
     Choose(GetParam().trim, GetParam().body);
-    EXPECT_EQ(config.Price(Opt::KozaBox), GetParam().price);
+    EXPECT_EQ(config.Price(Opt::LeatherTrim), GetParam().price);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -182,16 +182,16 @@ INSTANTIATE_TEST_SUITE_P(
 // give it up; once given up, it is no longer offered.
 TEST_F(TrimRulesTest, AmbienteKeepsAChosenWindscreenUntilTheUserUnticksIt) {
     user.PickTrim(Comfort);
-    user.Click(Opt::LobBox);
+    user.Click(Opt::HeatedWindscreen);
     user.LeaveOption();
     user.PickTrim(Ambiente);
-    EXPECT_TRUE(config.Checked(Opt::LobBox));
-    EXPECT_TRUE(config.Enabled(Opt::LobBox));
-    user.Click(Opt::LobBox);
-    EXPECT_FALSE(config.Checked(Opt::LobBox));
+    EXPECT_TRUE(config.Checked(Opt::HeatedWindscreen));
+    EXPECT_TRUE(config.Enabled(Opt::HeatedWindscreen));
+    user.Click(Opt::HeatedWindscreen);
+    EXPECT_FALSE(config.Checked(Opt::HeatedWindscreen));
     user.PickColour(1);
-    EXPECT_FALSE(config.Checked(Opt::LobBox));
-    EXPECT_FALSE(config.Enabled(Opt::LobBox));
+    EXPECT_FALSE(config.Checked(Opt::HeatedWindscreen));
+    EXPECT_FALSE(config.Enabled(Opt::HeatedWindscreen));
 }
 
 TEST_F(TrimRulesTest, ChangingOnlyTheColourStartsNoNestedRun) {
@@ -208,10 +208,10 @@ TEST_F(TrimRulesTest, ChangingOnlyTheColourStartsNoNestedRun) {
 
 TEST_F(TrimRulesTest, ColourChangeRederivesOptionsFromTheirRememberedWish) {
     user.PickTrim(Trend);
-    user.Click(Opt::ParkBox);  // ticked, but the focus has not left it yet
+    user.Click(Opt::RearParkingSensor);  // ticked, but the focus has not left it yet
     user.PickColour(3);        // the focus leaves first: the wish is stored
-    EXPECT_TRUE(config.Checked(Opt::ParkBox));
-    EXPECT_EQ(config.Wish(Opt::ParkBox), 1);
+    EXPECT_TRUE(config.Checked(Opt::RearParkingSensor));
+    EXPECT_EQ(config.Wish(Opt::RearParkingSensor), 1);
 }
 
 TEST_F(TrimRulesTest, BodyPicturesFollowTheBody) {

@@ -85,7 +85,7 @@ TEST(Offer, AgreesWithTheMainWindowAfterEveryStepOfRandomSessions) {
                 for (int i = 0; i < kOptionCount; ++i) {
                     const Opt o = OptAt(i);
                     const bool extra =
-                        o == Opt::KarterBox || o == Opt::GAIBox || o == Opt::NaborBox;
+                        o == Opt::SumpGuard || o == Opt::Registration || o == Opt::EmergencyKit;
                     const bool expected = config.Checked(o) && (!extra || config.Enabled(o));
                     EXPECT_EQ(listed[o], expected ? 1 : 0) << Def(o).name << " after " << what;
                 }

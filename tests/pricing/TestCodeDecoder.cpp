@@ -219,43 +219,43 @@ TEST_F(DecoderTest, WorkedExampleRestoresClimateControlAndMetallic) {
     Decode(kWorkedExample);
     EXPECT_EQ(config.Body(), Kuzov4dr);
     EXPECT_EQ(config.Engine(), Dvig16MT100);
-    EXPECT_TRUE(config.Checked(Opt::KlimatBox));
-    EXPECT_EQ(config.Wish(Opt::KlimatBox), 1);
-    EXPECT_TRUE(config.Checked(Opt::MetallBox));
-    EXPECT_FALSE(config.Checked(Opt::KozaBox));
-    EXPECT_EQ(config.Wish(Opt::KozaBox), 0);
+    EXPECT_TRUE(config.Checked(Opt::ClimateControl));
+    EXPECT_EQ(config.Wish(Opt::ClimateControl), 1);
+    EXPECT_TRUE(config.Checked(Opt::MetallicPaint));
+    EXPECT_FALSE(config.Checked(Opt::LeatherTrim));
+    EXPECT_EQ(config.Wish(Opt::LeatherTrim), 0);
 }
 
 TEST_F(DecoderTest, OldCodeLeavesTheNineNewerOptionsUntickedAndUnwanted) {
-    config.SetChecked(Opt::KovrPremiumBox, true);
-    config.SetWish(Opt::KovrPremiumBox, 1);
-    config.SetWish(Opt::ZimShinaBox, 1);
+    config.SetChecked(Opt::PremiumMats, true);
+    config.SetWish(Opt::PremiumMats, 1);
+    config.SetWish(Opt::WinterTyres, 1);
     Decode("Zt!F!!!t!.!");
-    EXPECT_FALSE(config.Checked(Opt::KovrPremiumBox));
-    EXPECT_EQ(config.Wish(Opt::KovrPremiumBox), 0);
-    EXPECT_EQ(config.Wish(Opt::ZimShinaBox), 0);
+    EXPECT_FALSE(config.Checked(Opt::PremiumMats));
+    EXPECT_EQ(config.Wish(Opt::PremiumMats), 0);
+    EXPECT_EQ(config.Wish(Opt::WinterTyres), 0);
     EXPECT_EQ(config.CodeFieldText().size(), 20u);
 }
 
 TEST_F(DecoderTest, NewerOptionsOfTheCurrentCodeAreRestored) {
-    Decode(CodeOf(Comfort, Kuzov5dr, 0, 1, 3, {Opt::KovrPremiumBox, Opt::ZimShinaBox}));
-    EXPECT_TRUE(config.Checked(Opt::KovrPremiumBox));
-    EXPECT_TRUE(config.Checked(Opt::ZimShinaBox));
-    EXPECT_EQ(config.Wish(Opt::ZimShinaBox), 1);
+    Decode(CodeOf(Comfort, Kuzov5dr, 0, 1, 3, {Opt::PremiumMats, Opt::WinterTyres}));
+    EXPECT_TRUE(config.Checked(Opt::PremiumMats));
+    EXPECT_TRUE(config.Checked(Opt::WinterTyres));
+    EXPECT_EQ(config.Wish(Opt::WinterTyres), 1);
 }
 
 // With "???" the metallic mark is free, so it must come from the code, whatever colour was
 // selected before.
 TEST_F(DecoderTest, NoColourTakesTheMetallicMarkFromTheCode) {
     Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 1, {}));  // Frozen White, not metallic
-    ASSERT_FALSE(config.Checked(Opt::MetallBox));
-    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 0, {Opt::MetallBox}));
-    EXPECT_TRUE(config.Checked(Opt::MetallBox));
+    ASSERT_FALSE(config.Checked(Opt::MetallicPaint));
+    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 0, {Opt::MetallicPaint}));
+    EXPECT_TRUE(config.Checked(Opt::MetallicPaint));
 
-    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 5, {Opt::MetallBox}));  // Tonic Metallic
-    ASSERT_TRUE(config.Checked(Opt::MetallBox));
+    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 5, {Opt::MetallicPaint}));  // Tonic Metallic
+    ASSERT_TRUE(config.Checked(Opt::MetallicPaint));
     Decode(std::string(kResetCode));
-    EXPECT_FALSE(config.Checked(Opt::MetallBox));
+    EXPECT_FALSE(config.Checked(Opt::MetallicPaint));
     EXPECT_EQ(config.CodeFieldText(), kResetCode);
 }
 

@@ -184,7 +184,7 @@ class OpenNoCodeTest : public ConfigFileTest, public ::testing::WithParamInterfa
 TEST_P(OpenNoCodeTest, ChangesNothingAndSaysWhatIsWrong) {
     // A saved document with a change since, and a code being typed.
     config.SaveToFile("saved.klv", files);
-    config.SetChecked(Opt::KsenonBox, !config.Checked(Opt::KsenonBox));
+    config.SetChecked(Opt::XenonHeadlamps, !config.Checked(Opt::XenonHeadlamps));
     ASSERT_TRUE(config.HasUnsavedChanges());
     config.SetCodeFieldText("Zt!F!!");
     ui.messages.clear();

@@ -53,7 +53,7 @@ TEST_P(InvalidBase, ShowsXXXXXAndLeavesCodeCaptionsAndOrderAlone) {
     config.SetBaseAmount(c.base);
     config.SetSurchargeAmount(c.surcharge);
     config.SetCodeFieldText("before");
-    config.SetCaptionEnabled(Opt::KlimatBox, false);
+    config.SetCaptionEnabled(Opt::ClimateControl, false);
     config.MarkFiguresDue();
     EXPECT_EQ(PriceLabelText(config.Figures()), "XXXXX");
     EXPECT_EQ(ReportTotalText(config.Figures()), "-");
@@ -61,7 +61,7 @@ TEST_P(InvalidBase, ShowsXXXXXAndLeavesCodeCaptionsAndOrderAlone) {
     EXPECT_FALSE(config.Total());
     EXPECT_EQ(FigureWithoutTotal(config.Figures()), c.standIn);
     EXPECT_EQ(config.CodeFieldText(), "before");
-    EXPECT_FALSE(config.Option(Opt::KlimatBox).captionEnabled);
+    EXPECT_FALSE(config.Option(Opt::ClimateControl).captionEnabled);
     EXPECT_EQ(ui.pricesComputed, 0);
 }
 
@@ -93,7 +93,7 @@ TEST(PriceTexts, WriteEveryStateOfTheFigures) {
 TEST_F(PriceTest, TotalIsBaseSurchargeAndEveryTickedPriceLabelDisabledOnesIncluded) {
     config.SetBaseAmount(17020);
     config.SetSurchargeAmount(115);
-    config.SetPrice(Opt::ZerkBox, 150);  // ticked and disabled at start
+    config.SetPrice(Opt::HeatedMirrors, 150);  // ticked and disabled at start
     config.MarkFiguresDue();
     EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $" + std::to_string(HandTotal(config)));
     EXPECT_EQ(*config.Total(), HandTotal(config));
@@ -110,19 +110,19 @@ TEST_F(PriceTest, SurchargeZeroIsValid) {
 
 TEST_F(PriceTest, CaptionLabelsFollowTheirCheckBoxes) {
     config.SetBaseAmount(17020);
-    config.SetEnabled(Opt::KlimatBox, false);
-    config.SetCaptionEnabled(Opt::ZerkBox, true);  // ZerkBox is disabled
+    config.SetEnabled(Opt::ClimateControl, false);
+    config.SetCaptionEnabled(Opt::HeatedMirrors, true);  // ZerkBox is disabled
     config.MarkFiguresDue();
-    EXPECT_FALSE(config.Option(Opt::KlimatBox).captionEnabled);
-    EXPECT_FALSE(config.Option(Opt::ZerkBox).captionEnabled);
-    EXPECT_TRUE(config.Option(Opt::KozaBox).captionEnabled);
+    EXPECT_FALSE(config.Option(Opt::ClimateControl).captionEnabled);
+    EXPECT_FALSE(config.Option(Opt::HeatedMirrors).captionEnabled);
+    EXPECT_TRUE(config.Option(Opt::LeatherTrim).captionEnabled);
 }
 
 TEST_F(PriceTest, MetallicCaptionKeepsItsState) {
     config.SetBaseAmount(17020);
-    config.SetCaptionEnabled(Opt::MetallBox, false);
+    config.SetCaptionEnabled(Opt::MetallicPaint, false);
     config.MarkFiguresDue();
-    EXPECT_FALSE(config.Option(Opt::MetallBox).captionEnabled);
+    EXPECT_FALSE(config.Option(Opt::MetallicPaint).captionEnabled);
 }
 
 struct PackageCaptionCase {
@@ -150,18 +150,18 @@ TEST_P(PackageCaptions, StayReadableWhileThePackageIsTicked) {
 INSTANTIATE_TEST_SUITE_P(
     Packages, PackageCaptions,
     ::testing::Values(
-        PackageCaptionCase{Opt::KomfBox, {Opt::d15box, Opt::d16box, Opt::R2Box, Opt::PB5Box}},
-        PackageCaptionCase{Opt::KomfPBox, {Opt::d15box, Opt::d16box, Opt::R2Box, Opt::PB5Box}},
-        PackageCaptionCase{Opt::ZimBox, {Opt::ZerkBox, Opt::PodSidBox, Opt::LobBox}},
-        PackageCaptionCase{Opt::Obzor1Box, {Opt::LobBox}},
-        PackageCaptionCase{Opt::PuteshBox, {Opt::SetkaBox, Opt::KovrBagazBox}}));
+        PackageCaptionCase{Opt::ComfortPackage, {Opt::Alloys15, Opt::Alloys16, Opt::RadioPack2, Opt::SecurityPack5}},
+        PackageCaptionCase{Opt::ComfortPlusPackage, {Opt::Alloys15, Opt::Alloys16, Opt::RadioPack2, Opt::SecurityPack5}},
+        PackageCaptionCase{Opt::WinterPackage, {Opt::HeatedMirrors, Opt::HeatedFrontSeats, Opt::HeatedWindscreen}},
+        PackageCaptionCase{Opt::VisibilityPackage1, {Opt::HeatedWindscreen}},
+        PackageCaptionCase{Opt::TravellerPackage, {Opt::LuggageNet, Opt::BootCarpet}}));
 
 TEST_F(PriceTest, FogLampCaptionStaysReadableWithAVisibilityPackageInComfortOnly) {
     config.SetBaseAmount(17020);
-    config.SetChecked(Opt::ObzorBox, true);
-    config.SetEnabled(Opt::ptf, false);
+    config.SetChecked(Opt::VisibilityPackage, true);
+    config.SetEnabled(Opt::FrontFogLamps, false);
     config.MarkFiguresDue();  // trim Ghia
-    EXPECT_FALSE(config.Option(Opt::ptf).captionEnabled);
+    EXPECT_FALSE(config.Option(Opt::FrontFogLamps).captionEnabled);
 }
 
 TEST(IntegerText, ReadsDecimalIntegersOnly) {
