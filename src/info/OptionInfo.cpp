@@ -38,25 +38,25 @@ using W = InfoWindow;
 // mouse. The radio packs 1, 4, 6 and 12 explain themselves through their button only, and the
 // front passenger's airbag has a button that shows nothing.
 constexpr std::array<OptionInfoDef, kOptionCount> kClickTable = {{
-    {Opt::FrontFogLamps, Show(W::PtfForm), "SpeedButton10", Show(W::PtfForm)},
+    {Opt::FrontFogLamps, Show(W::FogLamps), "SpeedButton10", Show(W::FogLamps)},
     {Opt::XenonHeadlamps, Say(T::BiXenon), "SpeedButton11", Say(T::BiXenon)},
     {Opt::HeadlampWashers, Nothing(), "", Nothing()},
     {Opt::AdaptiveHeadlamps, Say(T::AdaptiveLight), "SpeedButton13", Say(T::AdaptiveLight)},
-    {Opt::RearSunBlinds, Show(W::ShtorkiForm), "SpeedButton14", Show(W::ShtorkiForm)},
+    {Opt::RearSunBlinds, Show(W::RearBlinds), "SpeedButton14", Show(W::RearBlinds)},
     {Opt::HeatedMirrors, Nothing(), "", Nothing()},
     {Opt::LitHeatedMirrors, Nothing(), "", Nothing()},
     {Opt::HeatedWindscreen, Nothing(), "", Nothing()},
     {Opt::AirConditioning, Nothing(), "", Nothing()},
-    {Opt::ClimateControl, Show(W::KlimatForm), "SpeedButton19", Show(W::KlimatForm)},
+    {Opt::ClimateControl, Show(W::Climate), "SpeedButton19", Show(W::Climate)},
     {Opt::CooledGloveBox, Say(T::CooledGloveBox), "SpeedButton20", Say(T::CooledGloveBox)},
     {Opt::Alloys15, Say(T::Wheels15), "SpeedButton21", Say(T::Wheels15)},
     {Opt::Alloys16, Say(T::Wheels16), "SpeedButton22", Say(T::Wheels16)},
     {Opt::RearElectricWindows, Nothing(), "", Nothing()},
     {Opt::RadioPack1, Nothing(), "SpeedButton31", Say(T::RadioPack1)},
-    {Opt::RadioPack2, Show(W::R2Form), "SpeedButton25", Show(W::R2Form)},
+    {Opt::RadioPack2, Show(W::RadioPack2), "SpeedButton25", Show(W::RadioPack2)},
     {Opt::RadioPack4, Nothing(), "SpeedButton28", Say(T::RadioPack4)},
     {Opt::RadioPack6, Nothing(), "SpeedButton27", Say(T::RadioPack6)},
-    {Opt::RadioPack7, Show(W::R7Form), "SpeedButton29", Show(W::R7Form)},
+    {Opt::RadioPack7, Show(W::RadioPack7), "SpeedButton29", Show(W::RadioPack7)},
     {Opt::RadioPack12, Nothing(), "SpeedButton30", Say(T::RadioPack12)},
     {Opt::SteeringRadioControl, Nothing(), "", Nothing()},
     {Opt::SecurityPack1, Nothing(), "", Nothing()},
@@ -77,7 +77,7 @@ constexpr std::array<OptionInfoDef, kOptionCount> kClickTable = {{
     {Opt::AntiLockBrakes, Say(T::Abs), "SpeedButton38", Say(T::Abs)},
     {Opt::StabilityControl, Say(T::Stability), "SpeedButton48", Say(T::Stability)},
     {Opt::CruiseControl, Say(T::CruiseControl), "SpeedButton49", Say(T::CruiseControl)},
-    {Opt::PreStartHeater, Show(W::PPForma), "SpeedButton47", Show(W::PPForma)},
+    {Opt::PreStartHeater, Show(W::Preheater), "SpeedButton47", Show(W::Preheater)},
     {Opt::RearParkingSensor, Say(T::ParkingSensor), "SpeedButton40", Say(T::ParkingSensor)},
     {Opt::RubberMats, Say(T::RubberMats), "SpeedButton46", Say(T::RubberMats)},
     {Opt::SumpGuard, Nothing(), "", Nothing()},
@@ -98,7 +98,7 @@ constexpr std::array<OptionInfoDef, kOptionCount> kClickTable = {{
 // The wheel pictures hang on an extra button of the 15-inch wheel row.
 constexpr Opt kWheelPictureRow = Opt::Alloys15;
 constexpr std::string_view kWheelPictureButton = "SpeedButton24";
-constexpr InfoAction kWheelPictureAction = Show(W::DiskForm);
+constexpr InfoAction kWheelPictureAction = Show(W::AlloyWheels);
 
 constexpr bool TableFollowsOptionOrder() {
     for (int i = 0; i < kOptionCount; ++i) {
@@ -148,28 +148,28 @@ QWidget* InfoWindowWidget(InfoWindow window, const InfoWindows& windows) {
     switch (window) {
         case InfoWindow::None:
             return nullptr;
-        case InfoWindow::PPForma:
-            return windows.ppForma;
-        case InfoWindow::KozovForm:
-            return windows.kozovForm;
-        case InfoWindow::PtfForm:
-            return windows.ptfForm;
-        case InfoWindow::KlimatForm:
-            return windows.klimatForm;
-        case InfoWindow::R2Form:
-            return windows.r2Form;
-        case InfoWindow::R7Form:
-            return windows.r7Form;
-        case InfoWindow::AboutBox:
-            return windows.aboutBox;
-        case InfoWindow::KomplForm:
-            return windows.komplForm;
-        case InfoWindow::DvigForm:
-            return windows.dvigForm;
-        case InfoWindow::DiskForm:
-            return windows.diskForm;
-        case InfoWindow::ShtorkiForm:
-            return windows.shtorkiForm;
+        case InfoWindow::Preheater:
+            return windows.preheater;
+        case InfoWindow::BodyTypes:
+            return windows.bodyTypes;
+        case InfoWindow::FogLamps:
+            return windows.fogLamps;
+        case InfoWindow::Climate:
+            return windows.climate;
+        case InfoWindow::RadioPack2:
+            return windows.radioPack2;
+        case InfoWindow::RadioPack7:
+            return windows.radioPack7;
+        case InfoWindow::About:
+            return windows.about;
+        case InfoWindow::TrimComparison:
+            return windows.trimComparison;
+        case InfoWindow::EngineComparison:
+            return windows.engineComparison;
+        case InfoWindow::AlloyWheels:
+            return windows.alloyWheels;
+        case InfoWindow::RearBlinds:
+            return windows.rearBlinds;
     }
     return nullptr;
 }

@@ -782,7 +782,7 @@ void TestDesktopUse::screenshots() {
     };
 
     const std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
-    MainWindow* main = windows->Form1;
+    MainWindow* main = windows->mainWindow;
     main->SetSettingsPath(settings_);
     main->SetStartArguments({});
     main->show();
@@ -793,18 +793,18 @@ void TestDesktopUse::screenshots() {
     QTest::mouseClick(main->findChild<QRadioButton*>(QStringLiteral("Compl_2")), Qt::LeftButton);
     shoot("main-window");
 
-    windows->MomoForm->ComposeAndShow();
-    QVERIFY(QTest::qWaitForWindowExposed(windows->MomoForm));
+    windows->checkListWindow->ComposeAndShow();
+    QVERIFY(QTest::qWaitForWindowExposed(windows->checkListWindow));
     shoot("check-list");
-    windows->MomoForm->hide();
+    windows->checkListWindow->hide();
 
-    windows->Comparison->ShowComparison();
-    QVERIFY(QTest::qWaitForWindowExposed(windows->Comparison));
+    windows->comparisonWindow->ShowComparison();
+    QVERIFY(QTest::qWaitForWindowExposed(windows->comparisonWindow));
     shoot("comparison-window");
-    windows->Comparison->close();
+    windows->comparisonWindow->close();
 
     shootModal("credit-window");
-    windows->KreditForm->ShowForPrice(*main->Config().Total());
+    windows->creditWindow->ShowForPrice(*main->Config().Total());
 
     shootModal("explanation");
     main->Ui().ShowMessage(std::string(kalvora::ExplanationText(kalvora::InfoText::BiXenon)));

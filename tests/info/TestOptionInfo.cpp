@@ -159,20 +159,20 @@ class TestOptionInfo : public QObject {
         // No picture files: the windows must work without them.
         QVERIFY(dir_.isValid());
         QVERIFY(QDir::setCurrent(dir_.path()));
-        windows_.ppForma = new PreheaterWindow;
-        windows_.kozovForm = new BodyTypesWindow;
-        windows_.ptfForm = new FogLampWindow;
-        windows_.klimatForm = new ClimateWindow;
-        windows_.r2Form = new RadioPack2Window;
-        windows_.r7Form = new RadioPack7Window;
-        windows_.aboutBox = new AboutWindow;
-        windows_.komplForm = new TrimComparisonWindow;
-        windows_.dvigForm = new EngineComparisonWindow;
-        windows_.diskForm = new AlloyWheelsWindow;
-        windows_.shtorkiForm = new RearBlindsWindow;
-        owned_ = {windows_.ppForma,  windows_.kozovForm, windows_.ptfForm,    windows_.klimatForm,
-                  windows_.r2Form,   windows_.r7Form,    windows_.aboutBox,   windows_.komplForm,
-                  windows_.dvigForm, windows_.diskForm,  windows_.shtorkiForm};
+        windows_.preheater = new PreheaterWindow;
+        windows_.bodyTypes = new BodyTypesWindow;
+        windows_.fogLamps = new FogLampWindow;
+        windows_.climate = new ClimateWindow;
+        windows_.radioPack2 = new RadioPack2Window;
+        windows_.radioPack7 = new RadioPack7Window;
+        windows_.about = new AboutWindow;
+        windows_.trimComparison = new TrimComparisonWindow;
+        windows_.engineComparison = new EngineComparisonWindow;
+        windows_.alloyWheels = new AlloyWheelsWindow;
+        windows_.rearBlinds = new RearBlindsWindow;
+        owned_ = {windows_.preheater,  windows_.bodyTypes, windows_.fogLamps,    windows_.climate,
+                  windows_.radioPack2,   windows_.radioPack7,    windows_.about,   windows_.trimComparison,
+                  windows_.engineComparison, windows_.alloyWheels,  windows_.rearBlinds};
     }
 
     void cleanupTestCase() { qDeleteAll(owned_); }
