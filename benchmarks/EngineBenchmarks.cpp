@@ -20,7 +20,7 @@ class DesktopLikeUi : public UiPort, public ConfigurationObserver {
     void ShowMessage(const std::string&) override {}
     bool Confirm(const std::string&) override { return true; }
     void PriceComputed() override {
-        if (order) order->SlovoBoxClick();
+        if (order) order->OnVerbalToggled();
     }
     std::string DateText() override { return "06.12.2026"; }
     std::string TimeText() override { return "18:20:08"; }

@@ -392,18 +392,18 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
         void (MainWindow::*handler)();
     };
     const Command commands[] = {
-        {"SpeedButton9", "&Заказ...", &MainWindow::SpeedButton9Click},
-        {"SpeedButton2", "&Открыть...", &MainWindow::SpeedButton2Click},
-        {"SpeedButton1", "&Сохранить...", &MainWindow::SpeedButton1Click},
-        {"SpeedButton3", "C&heck List...", &MainWindow::SpeedButton3Click},
+        {"SpeedButton9", "&Заказ...", &MainWindow::OrderClick},
+        {"SpeedButton2", "&Открыть...", &MainWindow::OpenClick},
+        {"SpeedButton1", "&Сохранить...", &MainWindow::SaveClick},
+        {"SpeedButton3", "C&heck List...", &MainWindow::CheckListClick},
         {"SpeedButton8", "Сб&росить всё", &MainWindow::ResetAll},
         {"SpeedButton26", "Ос&настить", &MainWindow::EquipAll},
-        {"SpeedButton23", "&Кредит...", &MainWindow::SpeedButton23Click},
+        {"SpeedButton23", "&Кредит...", &MainWindow::CreditClick},
     };
     int x = 232;
     for (const Command& c : commands) {
         QToolButton* b = MakeSpeedButton(panel, c.name, QString::fromUtf8(c.text));
-        if (c.handler == &MainWindow::SpeedButton2Click) {
+        if (c.handler == &MainWindow::OpenClick) {
             // The recent files hang on the Open button's arrow.
             recentMenu_ = new QMenu(b);
             recentMenu_->setObjectName(QStringLiteral("RecentFiles"));
@@ -1064,11 +1064,11 @@ void MainWindow::RunStartCode() {
     }
 }
 
-void MainWindow::SpeedButton9Click() {
+void MainWindow::OrderClick() {
     emit orderRequested();
 }
 
-void MainWindow::SpeedButton2Click() {
+void MainWindow::OpenClick() {
     if (!MayDropChanges()) return;
     const QString path = ui_.ChooseFileToOpen();
     if (path.isEmpty()) return;
@@ -1085,7 +1085,7 @@ void MainWindow::OpenChosenFile(const QString& path) {
     if (opened.Succeeded()) RememberFile(path);
 }
 
-void MainWindow::SpeedButton1Click() {
+void MainWindow::SaveClick() {
     const std::string& current = config_.DocumentPath();
     ui_.suggestedFile =
         current.empty() ? QString() : QFileInfo(QFile::decodeName(current.c_str())).fileName();
@@ -1152,7 +1152,7 @@ void MainWindow::OpenRecentFile(const QString& path) {
     OpenChosenFile(path);
 }
 
-void MainWindow::SpeedButton3Click() {
+void MainWindow::CheckListClick() {
     emit checkListRequested();
 }
 
@@ -1180,7 +1180,7 @@ void MainWindow::RedoClick() {
     ShowActionResult();
 }
 
-void MainWindow::SpeedButton23Click() {
+void MainWindow::CreditClick() {
     // Without a total the calculator still opens, on the figure that stands for the price.
     const PriceFigures& figures = config_.Figures();
     emit creditRequested(figures.total ? *figures.total : FigureWithoutTotal(figures));
@@ -1316,7 +1316,7 @@ bool MainWindow::MayDropChanges() {
         case WindowUi::SaveAnswer::Cancel:
             return false;
         case WindowUi::SaveAnswer::Save:
-            SpeedButton1Click();
+            SaveClick();
             // A cancelled dialog, a refused overwrite or a failed write keeps the window open.
             return !config_.HasUnsavedChanges();
     }
@@ -1414,8 +1414,8 @@ void MainWindow::AddShortcuts() {
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, handler);
     };
-    add(QKeySequence(Qt::CTRL | Qt::Key_O), [this]() { SpeedButton2Click(); });
-    add(QKeySequence(Qt::CTRL | Qt::Key_S), [this]() { SpeedButton1Click(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_O), [this]() { OpenClick(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_S), [this]() { SaveClick(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_P), [this]() { emit orderPrintRequested(); });
     add(QKeySequence(Qt::Key_F1), [this]() { ShowFocusedExplanation(); });
 }

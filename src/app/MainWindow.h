@@ -61,14 +61,14 @@ class MainWindow : public QWidget {
     void Sync();
 
     // Command bar.
-    void SpeedButton9Click();   // "Заказ..."
-    void SpeedButton2Click();   // "Открыть..."
-    void SpeedButton1Click();   // "Сохранить..."
-    void SpeedButton3Click();   // "Check List..."
+    void OrderClick();   // "Заказ..."
+    void OpenClick();   // "Открыть..."
+    void SaveClick();   // "Сохранить..."
+    void CheckListClick();   // "Check List..."
     void OfferClick();          // "Предложение..."
     void ResetAll();            // "Сбросить всё"
     void EquipAll();            // "Оснастить"
-    void SpeedButton23Click();  // "Кредит..."
+    void CreditClick();  // "Кредит..."
     void CompareClick();        // "Сравнить..."
     // "Открыть вариант" of the comparison window: the configuration of `code` becomes the
     // current one in one undoable step, as a code typed into the code field does; unsaved

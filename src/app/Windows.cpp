@@ -156,7 +156,7 @@ std::unique_ptr<Windows> CreateWindows() {
     MainWindow* const main = w->mainWindow;
     QObject::connect(main, &MainWindow::orderRequested, all->orderWindow, &OrderWindow::ShowOrder);
     QObject::connect(main, &MainWindow::orderPrintRequested, all->orderWindow,
-                     &OrderWindow::SpeedButton3Click);
+                     &OrderWindow::PrintClick);
     QObject::connect(main, &MainWindow::checkListRequested, all->checkListWindow,
                      &CheckListWindow::ComposeAndShow);
     QObject::connect(main, &MainWindow::offerRequested, all->offerWindow, &OfferWindow::ShowOffer);
@@ -191,7 +191,7 @@ std::unique_ptr<Windows> CreateWindows() {
     // ends with the window it serves, so that nothing is refreshed while the program ends.
     ConfigurationSignals& engine = main->Signals();
     QObject::connect(&engine, &ConfigurationSignals::priceComputed, all->orderWindow,
-                     [all]() { all->order->SlovoBoxClick(); });
+                     [all]() { all->order->OnVerbalToggled(); });
     QObject::connect(&engine, &ConfigurationSignals::priceComputed, all->comparisonWindow,
                      &ComparisonWindow::FollowCurrent);
     QObject::connect(all->comparisonWindow, &ComparisonWindow::openVariantRequested, main,

@@ -54,7 +54,7 @@ ScriptSession::ScriptSession(std::ostream& out, FileAccess& files)
 }
 
 void ScriptSession::PriceComputed() {
-    order_.SlovoBoxClick();
+    order_.OnVerbalToggled();
 }
 
 // The focus model runs the exit rule of the check box that loses the focus.

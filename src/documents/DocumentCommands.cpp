@@ -37,14 +37,14 @@ void ApplyOrderRequest(const OrderRequest& request, OrderDocument& order) {
     if (!slovo) order.SetSlovoBox(false);
     order.SetCBox(request.prices);
     order.SetOtstupBox(request.indent);
-    order.SlovoBoxClick();
+    order.OnVerbalToggled();
 }
 
 void WriteOrder(const OrderRequest& request, const Configuration& config, UiPort& ui,
                 std::ostream& out) {
     OrderDocument order(config, ui);
     ApplyOrderRequest(request, order);
-    WriteLines(order.Memo1(), out);
+    WriteLines(order.Lines(), out);
 }
 
 void WriteCheckList(const Configuration& config, UiPort& ui, std::ostream& out) {
@@ -52,7 +52,7 @@ void WriteCheckList(const Configuration& config, UiPort& ui, std::ostream& out) 
 }
 
 void PrintOrderView(const OrderDocument& order, std::ostream& out) {
-    WriteEscapedLines(order.Memo1(), out);
+    WriteEscapedLines(order.Lines(), out);
     out << ".\n";
 }
 

@@ -241,25 +241,25 @@ OrderDocument::OrderDocument(const Configuration& config, UiPort& ui) : config_(
 void OrderDocument::SetSlovoBox(bool ticked) {
     if (slovoBox_ == ticked) return;
     slovoBox_ = ticked;
-    SlovoBoxClick();
+    OnVerbalToggled();
 }
 
 void OrderDocument::SetKodBox(bool ticked) {
     if (kodBox_ == ticked) return;
     kodBox_ = ticked;
-    KodBoxClick();
+    OnCodeToggled();
 }
 
 void OrderDocument::SetCBox(bool ticked) {
     if (cBox_ == ticked) return;
     cBox_ = ticked;
-    CBoxClick();
+    OnPricesToggled();
 }
 
 void OrderDocument::SetOtstupBox(bool ticked) {
     if (otstupBox_ == ticked) return;
     otstupBox_ = ticked;
-    OtstupBoxClick();
+    OnIndentToggled();
 }
 
 bool OrderDocument::ClickBox(std::string_view name) {
@@ -285,19 +285,19 @@ void OrderDocument::VariantRule(void (OrderDocument::*retick)(bool)) {
     RunVariantGenerator();
 }
 
-void OrderDocument::SlovoBoxClick() {
+void OrderDocument::OnVerbalToggled() {
     VariantRule(&OrderDocument::SetSlovoBox);
 }
 
-void OrderDocument::KodBoxClick() {
+void OrderDocument::OnCodeToggled() {
     VariantRule(&OrderDocument::SetKodBox);
 }
 
-void OrderDocument::CBoxClick() {
+void OrderDocument::OnPricesToggled() {
     RunVariantGenerator();
 }
 
-void OrderDocument::OtstupBoxClick() {
+void OrderDocument::OnIndentToggled() {
     RunVariantGenerator();
 }
 
@@ -310,24 +310,24 @@ OrderVariant OrderDocument::Variant() const {
 void OrderDocument::RunVariantGenerator() {
     switch (Variant()) {
         case OrderVariant::Verbal:
-            SpeedButton1Click();
+            WriteVerbal();
             break;
         case OrderVariant::Code:
-            SpeedButton2Click();
+            WriteCode();
             break;
         case OrderVariant::Combined:
-            SpeedButton5Click();
+            WriteCombined();
             break;
     }
 }
 
-void OrderDocument::SpeedButton1Click() {
+void OrderDocument::WriteVerbal() {
     Generate(OrderVariant::Verbal);
 }
-void OrderDocument::SpeedButton2Click() {
+void OrderDocument::WriteCode() {
     Generate(OrderVariant::Code);
 }
-void OrderDocument::SpeedButton5Click() {
+void OrderDocument::WriteCombined() {
     Generate(OrderVariant::Combined);
 }
 
@@ -338,7 +338,7 @@ void OrderDocument::AddOrderLine(std::string_view text, std::optional<Dollars> p
         line += "[$" + std::to_string(*price) + "] ";
     }
     line += text;
-    memo1_.push_back(std::move(line));
+    lines_.push_back(std::move(line));
 }
 
 void OrderDocument::AddAmountLine(const std::string& text, std::optional<Dollars> amount,
@@ -359,7 +359,7 @@ void OrderDocument::Generate(OrderVariant v) {
                                    : "";
     const int trim = c.Trim();
 
-    memo1_.clear();
+    lines_.clear();
     AddOrderLine("", std::nullopt);
     AddOrderLine("Заказ составлен " + ui_.DateText() + ", " + ui_.TimeText(), std::nullopt);
     AddOrderLine("", std::nullopt);
@@ -413,9 +413,9 @@ void OrderDocument::Generate(OrderVariant v) {
 
 std::string OrderDocument::Text() const {
     std::string text;
-    for (std::size_t i = 0; i < memo1_.size(); ++i) {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (i > 0) text += '\n';
-        text += memo1_[i];
+        text += lines_[i];
     }
     return text;
 }

@@ -375,13 +375,13 @@ void TestDesktopUse::recentFilesAreNewestFirstAndDropMissingOnes() {
     for (const char* name : {"a.klv", "b.klv", "c.klv"}) {
         QFile::remove(Path(name));
         dialogs_.fileToSave = Path(name);
-        w->SpeedButton1Click();
+        w->SaveClick();
     }
     dialogs_.fileToOpen = Path("a.klv");
-    w->SpeedButton2Click();
+    w->OpenClick();
     // A file that cannot be read does not join the list.
     dialogs_.fileToOpen = Path("nothing-here.klv");
-    w->SpeedButton2Click();
+    w->OpenClick();
     QCOMPARE(w->RecentFiles(), (QStringList{Path("a.klv"), Path("c.klv"), Path("b.klv")}));
 
     // A file that is gone: dropped when the menu opens, with a note in the menu.
@@ -472,7 +472,7 @@ void TestDesktopUse::aFailedOpenChangesNothing() {
     if (fromRecentFiles) {
         w->OpenRecentFile(Path("broken.klv"));
     } else {
-        w->SpeedButton2Click();
+        w->OpenClick();
     }
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY2(dialogs_.messages[0].startsWith(
@@ -511,7 +511,7 @@ void TestDesktopUse::openingOverUnsavedChangesAsksFirst() {
     QVERIFY(w);
     const auto open = [&]() {
         dialogs_.fileToOpen = Path("other.klv");
-        if (how == QLatin1String("dialog")) w->SpeedButton2Click();
+        if (how == QLatin1String("dialog")) w->OpenClick();
         if (how == QLatin1String("recent")) w->OpenRecentFile(Path("other.klv"));
         if (how == QLatin1String("variant")) w->OpenVariant(other.toStdString());
     };
@@ -524,7 +524,7 @@ void TestDesktopUse::openingOverUnsavedChangesAsksFirst() {
     // Back to the start file, whatever is asked on the way.
     dialogs_.saveAnswer = SaveAnswer::Discard;
     dialogs_.fileToOpen = Path("start.klv");
-    w->SpeedButton2Click();
+    w->OpenClick();
     QCOMPARE(w->Config().CodeFieldText(), start);
     dialogs_.saveQuestions.clear();
 
@@ -566,7 +566,7 @@ void TestDesktopUse::undoBackToTheSavedStateIsNoUnsavedChange() {
     // Saved after the change: undo makes it unsaved, redo saved again.
     dialogs_.fileToSave = Path("saved.klv");
     QFile::remove(Path("saved.klv"));
-    w->SpeedButton1Click();
+    w->SaveClick();
     QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — saved.klv"));
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — saved.klv*"));
@@ -612,7 +612,7 @@ void TestDesktopUse::openRemembersItsFolder() {
         QVERIFY(w);
         QCOMPARE(w->Ui().dialogFolder, QString());
         dialogs_.fileToOpen = file;
-        w->SpeedButton2Click();  // the file is not there: the folder is remembered all the same
+        w->OpenClick();  // the file is not there: the folder is remembered all the same
         QCOMPARE(w->Ui().dialogFolder, Path("offers"));
     }
     auto next = Open();

@@ -133,7 +133,7 @@ void TestWindows::orderTextFollowsEveryChange() {
     QTest::keyClick(code, Qt::Key_Return);
     QVERIFY(windows_->mainWindow->Config().CodeFieldText() != configured);
     QVERIFY(order.Generations() > beforeDecode);
-    QCOMPARE(order.Memo1().back(),
+    QCOMPARE(order.Lines().back(),
              "Итоговая цена: $" + std::to_string(*windows_->mainWindow->Config().Total()));
     QVERIFY(code->hasFocus());
 }

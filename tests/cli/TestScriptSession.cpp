@@ -177,7 +177,7 @@ TEST(ScriptWindows, PrintOrderShowsTheOrderWindowsText) {
     Configuration config(ui);
     OrderDocument order(config, ui);
     config.RunStartCode({"Zt!F!!!t!.!!!!!!!!!!"}, files);
-    order.SlovoBoxClick();
+    order.OnVerbalToggled();
     order.ClickBox("KodBox");
     order.ClickBox("CBox");
     std::ostringstream expected;

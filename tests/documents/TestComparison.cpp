@@ -315,10 +315,10 @@ TEST(PriceBreakdown, AddsUpAndAgreesWithTheOrderDescription) {
         }
 
         OrderDocument order(config, ui);
-        order.SlovoBoxClick();
+        order.OnVerbalToggled();
         std::int64_t tagged = 0;
         std::vector<std::string> lines;
-        for (const std::string& line : order.Memo1()) {
+        for (const std::string& line : order.Lines()) {
             std::smatch m;
             if (!std::regex_match(line, m, tag)) continue;
             tagged += std::stoll(m[1]);

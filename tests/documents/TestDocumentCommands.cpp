@@ -47,7 +47,7 @@ TEST_F(DocumentViews, PrintViewsEndWithAPointLine) {
     PrintOrderView(order, before);
     EXPECT_EQ(before.str(), "Memo1\n.\n");
 
-    order.SlovoBoxClick();
+    order.OnVerbalToggled();
     std::ostringstream after;
     PrintOrderView(order, after);
     EXPECT_EQ(after.str(), order.Text() + "\n.\n");

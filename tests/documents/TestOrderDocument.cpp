@@ -36,10 +36,10 @@ class OrderDocumentTest : public ::testing::Test {
   protected:
     void Build(const Scene& s) {
         Apply(config, s);
-        order.SlovoBoxClick();
+        order.OnVerbalToggled();
     }
     bool Has(const std::string& line) const {
-        const Lines& m = order.Memo1();
+        const Lines& m = order.Lines();
         return std::find(m.begin(), m.end(), line) != m.end();
     }
     RecordingUi ui;
@@ -48,7 +48,7 @@ class OrderDocumentTest : public ::testing::Test {
 };
 
 TEST_F(OrderDocumentTest, HoldsMemo1UntilTheFirstRefresh) {
-    EXPECT_EQ(order.Memo1(), Lines{"Memo1"});
+    EXPECT_EQ(order.Lines(), Lines{"Memo1"});
     EXPECT_TRUE(order.SlovoBox());
     EXPECT_FALSE(order.KodBox());
     EXPECT_TRUE(order.CBox());
@@ -71,7 +71,7 @@ TEST_F(OrderDocumentTest, VerbalOrderOfTheGhiaWagon) {
         "",
         "Итоговая цена: $19815",
     };
-    EXPECT_EQ(order.Memo1(), expected);
+    EXPECT_EQ(order.Lines(), expected);
 }
 
 TEST_F(OrderDocumentTest, CombinedOrderOfTheGhiaWagon) {
@@ -92,7 +92,7 @@ TEST_F(OrderDocumentTest, CombinedOrderOfTheGhiaWagon) {
         "",
         "Итоговая цена: $19815",
     };
-    EXPECT_EQ(order.Memo1(), expected);
+    EXPECT_EQ(order.Lines(), expected);
 }
 
 TEST_F(OrderDocumentTest, CodeOrderNamesTheFactoryDesignations) {
@@ -196,9 +196,9 @@ class OrderLineRule : public OrderDocumentTest, public ::testing::WithParamInter
 TEST_P(OrderLineRule, WritesIndentThenTagThenText) {
     order.SetCBox(GetParam().prices);
     order.SetOtstupBox(GetParam().indent);
-    const Lines before = order.Memo1();
+    const Lines before = order.Lines();
     order.AddOrderLine("Текст", GetParam().price);
-    Lines added(order.Memo1().begin() + static_cast<long>(before.size()), order.Memo1().end());
+    Lines added(order.Lines().begin() + static_cast<long>(before.size()), order.Lines().end());
     EXPECT_EQ(added, GetParam().expected);
 }
 
@@ -219,17 +219,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(OrderDocumentTest, IndentedEmptyLinesAreSeventeenBlanks) {
     order.SetOtstupBox(true);
     Build(GhiaWagon());
-    ASSERT_GE(order.Memo1().size(), 3u);
-    EXPECT_EQ(order.Memo1()[0], k17);
-    EXPECT_EQ(order.Memo1()[2], k17);
-    EXPECT_EQ(order.Memo1()[7], k17 + "[$18560] Комплектация: Ghia");
+    ASSERT_GE(order.Lines().size(), 3u);
+    EXPECT_EQ(order.Lines()[0], k17);
+    EXPECT_EQ(order.Lines()[2], k17);
+    EXPECT_EQ(order.Lines()[7], k17 + "[$18560] Комплектация: Ghia");
 }
 
 TEST_F(OrderDocumentTest, BeginsWithAnEmptyLineAndEndsWithTheTotal) {
     Build(GhiaWagon());
-    EXPECT_EQ(order.Memo1().front(), "");
-    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: $19815");
-    EXPECT_EQ(order.Memo1()[order.Memo1().size() - 2], "");
+    EXPECT_EQ(order.Lines().front(), "");
+    EXPECT_EQ(order.Lines().back(), "Итоговая цена: $19815");
+    EXPECT_EQ(order.Lines()[order.Lines().size() - 2], "");
 }
 
 TEST_F(OrderDocumentTest, APriceOfOneIsAPriceLikeAnyOther) {
@@ -254,7 +254,7 @@ TEST_P(ZeroPricedOption, GetsNoLineInAnyVariant) {
     order.SetKodBox(GetParam().kod);
     order.SetSlovoBox(GetParam().slovo);
     order.SetCBox(GetParam().prices);
-    for (const std::string& line : order.Memo1()) {
+    for (const std::string& line : order.Lines()) {
         EXPECT_EQ(line.find("Омыватель фар"), std::string::npos) << line;
         EXPECT_EQ(line.find("Headlamp Jet Wash"), std::string::npos) << line;
         EXPECT_EQ(line.find("Кондиционер"), std::string::npos) << line;
@@ -286,7 +286,7 @@ TEST_P(DealerExtras, FollowTheSeparatorAndHeading) {
     if (!GetParam().enabled) s.disabled.push_back(Opt::Registration);
     order.SetCBox(GetParam().prices);
     Build(s);
-    const Lines& m = order.Memo1();
+    const Lines& m = order.Lines();
     const auto sep = std::find(m.begin(), m.end(), "----------------------");
     ASSERT_NE(sep, m.end());
     const Lines tail(sep, m.end() - 2);
@@ -330,7 +330,7 @@ TEST_P(RoofRailLine, IsWrittenOnlyWhenTheRailsCostSomething) {
     s.surcharge = GetParam().surcharge;
     order.SetKodBox(GetParam().kod);
     Build(s);
-    const Lines& m = order.Memo1();
+    const Lines& m = order.Lines();
     const Lines between(m.begin() + 8, m.end() - 2);
     ASSERT_GE(between.size(), 2u);
     if (GetParam().expected) {
@@ -372,7 +372,7 @@ TEST_P(TrimDesignation, ComesFromTheTrimOrIsLeftOut) {
     order.SetKodBox(GetParam().kod);
     order.SetSlovoBox(GetParam().slovo);
     Build(s);
-    const Lines& m = order.Memo1();
+    const Lines& m = order.Lines();
     const Lines options(m.begin() + 8, m.end() - 2);
     if (GetParam().expected) {
         EXPECT_EQ(options, Lines{GetParam().expected});
@@ -442,7 +442,7 @@ TEST_F(OrderDocumentTest, InvalidCombinationIsNamedInsteadOfAPrice) {
     Build(s);
     EXPECT_TRUE(Has("Комплектация: Ghia (Недопустимое сочетание параметров)")) << order.Text();
     EXPECT_TRUE(Has("Алюминиевые направляющие багажника (Недопустимое сочетание параметров)"));
-    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: ");
+    EXPECT_EQ(order.Lines().back(), "Итоговая цена: ");
 }
 
 TEST_F(OrderDocumentTest, NoColourSelectedLeavesTheColourNameEmpty) {

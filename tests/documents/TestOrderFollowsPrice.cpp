@@ -20,7 +20,7 @@ class OrderRefreshingUi : public testing::RecordingUi {
   public:
     void PriceComputed() override {
         RecordingUi::PriceComputed();
-        if (order) order->SlovoBoxClick();
+        if (order) order->OnVerbalToggled();
     }
     OrderDocument* order = nullptr;
 };
@@ -33,14 +33,14 @@ class OrderFollowsPrice : public ::testing::Test {
         config.ApplyTrimRules();
     }
     bool Has(const std::string& line) const {
-        const auto& m = order.Memo1();
+        const auto& m = order.Lines();
         return std::find(m.begin(), m.end(), line) != m.end();
     }
     // The sum of every price tag of the text.
     std::int64_t SumOfTags() const {
         static const std::regex tag(R"(^ *\[\$(-?[0-9]+)\] )");
         std::int64_t sum = 0;
-        for (const std::string& line : order.Memo1()) {
+        for (const std::string& line : order.Lines()) {
             std::smatch m;
             if (std::regex_search(line, m, tag)) sum += std::stoll(m[1]);
         }
@@ -70,7 +70,7 @@ TEST_F(OrderFollowsPrice, GhiaWagonWithXenonAndMetallicPaint) {
     EXPECT_TRUE(Has("[$980] Ксеноновые фары"));
     EXPECT_TRUE(Has("[$275] Окраска кузова в \"металлик\": Moondust Silver Metallic"));
     EXPECT_FALSE(Has("[$0] Черные направляющие багажника"));
-    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: $" + std::to_string(*config.Total()));
+    EXPECT_EQ(order.Lines().back(), "Итоговая цена: $" + std::to_string(*config.Total()));
 }
 
 struct Step {
@@ -87,7 +87,7 @@ TEST_P(EveryChange, RebuildsTheOrderAndItsTagsAddUpToTheTotal) {
     ASSERT_GT(order.Generations(), before);
     ASSERT_EQ(PriceLabelText(config.Figures()), "Цена: $" + std::to_string(*config.Total()));
     EXPECT_EQ(SumOfTags(), *config.Total()) << order.Text();
-    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: $" + std::to_string(*config.Total()));
+    EXPECT_EQ(order.Lines().back(), "Итоговая цена: $" + std::to_string(*config.Total()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
