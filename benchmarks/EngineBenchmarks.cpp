@@ -88,7 +88,7 @@ void BM_ActionReport(benchmark::State& state) {
     ReasonTable reasons{};
     const UserAction click{ActionKind::Click, Index(Opt::ComfortPackage)};
     for (auto _ : state) {
-        CompareConfigurations(before, after, click, {}, &report);
+        ReportChanges(before, after, click, {}, &report);
         UpdateReasons(report, after, &reasons);
         benchmark::DoNotOptimize(reasons);
     }

@@ -233,7 +233,7 @@ void OpenVariant(Configuration& config, std::string_view code) {
     config.DecodeCodeField();
 }
 
-Comparison CompareConfigurations(const ConfigurationFacts& a, const ConfigurationFacts& b) {
+Comparison CompareFacts(const ConfigurationFacts& a, const ConfigurationFacts& b) {
     Comparison c{a, b, {}};
     auto choice = [&c](const char* key, const char* label, std::string_view textA,
                        std::string_view textB) {
@@ -293,7 +293,7 @@ ArgumentComparison CompareArguments(const std::string& a, const std::string& b, 
     };
     complain("A", a, sideA.error);
     complain("B", b, sideB.error);
-    if (result.error.empty()) result.comparison = CompareConfigurations(*sideA.facts, *sideB.facts);
+    if (result.error.empty()) result.comparison = CompareFacts(*sideA.facts, *sideB.facts);
     return result;
 }
 

@@ -34,7 +34,7 @@ void ActionHistory::End() {
     if (--depth_ > 0) return;
     now_.TakeFrom(config_);
     const Step& before = steps_[cursor_];
-    CompareConfigurations(before.state, now_, pending_, {}, &report_);
+    ReportChanges(before.state, now_, pending_, {}, &report_);
     if (!report_.changed) return;
 
     Step next{pending_, now_, before.reasons};
@@ -55,7 +55,7 @@ void ActionHistory::StepTo(std::size_t index, ActionKind kind) {
     const UserAction undone = steps_[kind == ActionKind::Undo ? from : index].action;
     cursor_ = index;
     steps_[index].state.RestoreInto(config_);
-    CompareConfigurations(steps_[from].state, steps_[index].state, {kind, 0}, undone, &report_);
+    ReportChanges(steps_[from].state, steps_[index].state, {kind, 0}, undone, &report_);
 }
 
 bool ActionHistory::Undo() {

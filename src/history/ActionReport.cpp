@@ -50,7 +50,7 @@ Target TargetOf(const UserAction& action) {
 
 }  // namespace
 
-void CompareConfigurations(const ConfigurationSnapshot& before, const ConfigurationSnapshot& after,
+void ReportChanges(const ConfigurationSnapshot& before, const ConfigurationSnapshot& after,
                            const UserAction& action, const UserAction& undone,
                            ActionReport* report) {
     report->action = action;

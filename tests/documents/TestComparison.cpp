@@ -92,7 +92,7 @@ TEST(Comparison, AConfigurationAgainstItselfHasNoDifferences) {
     for (const std::string& code :
          {std::string(kResetCode), TrendWithComfort(), GhiaSedan(), std::string("###########")}) {
         const ConfigurationFacts facts = Facts(code);
-        const Comparison c = CompareConfigurations(facts, facts);
+        const Comparison c = CompareFacts(facts, facts);
         EXPECT_TRUE(c.Same()) << code;
         EXPECT_TRUE(DifferingKeys(c).empty()) << code;
         EXPECT_EQ(c.Difference(), 0);
@@ -110,7 +110,7 @@ TEST(Comparison, TwoColoursDifferInTheColourAndTheMetallicSurchargeOnly) {
         }));
     };
     // Two metallic colours: only the colour's name differs, the price not at all.
-    const Comparison metallics = CompareConfigurations(coloured(7), coloured(8));
+    const Comparison metallics = CompareFacts(coloured(7), coloured(8));
     EXPECT_FALSE(metallics.Same());
     EXPECT_EQ(DifferingKeys(metallics), std::vector<std::string>{"colour"});
     EXPECT_EQ(RowOf(metallics, "colour")->a, "Moondust Silver Metallic");
@@ -118,7 +118,7 @@ TEST(Comparison, TwoColoursDifferInTheColourAndTheMetallicSurchargeOnly) {
     EXPECT_EQ(metallics.Difference(), 0);
 
     // White against a metallic colour: the metallic paint comes in at its price.
-    const Comparison paint = CompareConfigurations(coloured(1), coloured(8));
+    const Comparison paint = CompareFacts(coloured(1), coloured(8));
     EXPECT_EQ(DifferingKeys(paint), (std::vector<std::string>{"colour", "MetallBox"}));
     const ComparisonRow* metallic = RowOf(paint, "MetallBox");
     EXPECT_EQ(metallic->section, ComparisonSection::OnlyB);
@@ -131,7 +131,7 @@ TEST(Comparison, TwoColoursDifferInTheColourAndTheMetallicSurchargeOnly) {
 TEST(Comparison, ATrimChangeMovesManyOptionsAndEveryDollarIsAccountedFor) {
     const ConfigurationFacts trend = Facts(TrendWithComfort());
     const ConfigurationFacts ghia = Facts(GhiaSedan());
-    const Comparison c = CompareConfigurations(trend, ghia);
+    const Comparison c = CompareFacts(trend, ghia);
     EXPECT_FALSE(c.Same());
     EXPECT_EQ(RowOf(c, "trim")->a, "Trend");
     EXPECT_EQ(RowOf(c, "trim")->b, "Ghia");
@@ -215,7 +215,7 @@ TEST(Comparison, RandomPairsAccountForTheWholeDifference) {
     }
     pool.push_back(pool.front());  // one pair of equal configurations at least
     for (std::size_t i = 0; i + 1 < pool.size(); ++i) {
-        const Comparison c = CompareConfigurations(pool[i], pool[i + 1]);
+        const Comparison c = CompareFacts(pool[i], pool[i + 1]);
         std::int64_t rows = 0;
         for (const ComparisonRow& row : c.rows) rows += row.costB - row.costA;
         EXPECT_EQ(rows, c.Difference()) << c.a.code << " " << c.b.code;
@@ -229,7 +229,7 @@ TEST(Comparison, RandomPairsAccountForTheWholeDifference) {
         }
         ExpectCellsApart(c);
 
-        const Comparison back = CompareConfigurations(pool[i + 1], pool[i]);
+        const Comparison back = CompareFacts(pool[i + 1], pool[i]);
         ASSERT_EQ(back.rows.size(), c.rows.size());
         for (const ComparisonRow& row : back.rows) {
             const ComparisonRow* there = RowOf(c, row.key);
@@ -277,7 +277,7 @@ TEST(Comparison, AFileAndOpeningAVariantSettleAsTheCodeDoes) {
     files.files["ghia.klv"] = CodeFileContent(ghia);
     const SettledConfiguration fromFile = SettleFile("ghia.klv", files);
     ASSERT_TRUE(fromFile.facts);
-    EXPECT_TRUE(CompareConfigurations(*fromFile.facts, Facts(ghia)).Same());
+    EXPECT_TRUE(CompareFacts(*fromFile.facts, Facts(ghia)).Same());
 
     RecordingUi ui;
     Configuration current(ui);
