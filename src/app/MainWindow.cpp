@@ -32,7 +32,7 @@
 
 #include "KalvoraVersion.h"
 #include "app/DrawingLabel.h"
-#include "app/FormSettings.h"
+#include "app/MainWindowSettings.h"
 #include "app/PriceBreakdownTip.h"
 #include "app/RecentFiles.h"
 #include "documents/Comparison.h"
@@ -93,23 +93,40 @@ struct InfoButton {
     const char* name;
 };
 constexpr InfoButton kInfoButtons[] = {
-    {Opt::SecurityPack5, "SpeedButton32"},     {Opt::AdaptiveHeadlamps, "SpeedButton13"},
-    {Opt::XenonHeadlamps, "SpeedButton11"},  {Opt::RadioPack2, "SpeedButton25"},
-    {Opt::VisibilityPackage, "SpeedButton17"},   {Opt::VisibilityPackage1, "SpeedButton18"},
-    {Opt::AntiLockBrakes, "SpeedButton38"},     {Opt::SideAirbags, "SpeedButton41"},
-    {Opt::PassengerAirbag, "SpeedButton42"},    {Opt::StabilityControl, "SpeedButton48"},
-    {Opt::PowerDriverSeat6Way, "SpeedButton37"}, {Opt::HeatedFrontSeats, "SpeedButton34"},
-    {Opt::CooledGloveBox, "SpeedButton20"},   {Opt::RearSunBlinds, "SpeedButton14"},
-    {Opt::PreStartHeater, "SpeedButton47"},      {Opt::RubberMats, "SpeedButton46"},
-    {Opt::Registration, "SpeedButton44"},     {Opt::ComfortPackage, "SpeedButton12"},
-    {Opt::CruiseControl, "SpeedButton49"},   {Opt::Alloys15, "SpeedButton21"},
-    {Opt::Alloys16, "SpeedButton22"},     {Opt::MetallicPaint, "SpeedButton39"},
-    {Opt::RearParkingSensor, "SpeedButton40"},    {Opt::FrontFogLamps, "SpeedButton10"},
-    {Opt::ClimateControl, "SpeedButton19"},  {Opt::RadioPack7, "SpeedButton29"},
-    {Opt::WinterPackage, "SpeedButton16"},     {Opt::ComfortPlusPackage, "SpeedButton15"},
-    {Opt::RadioPack6, "SpeedButton27"},      {Opt::RadioPack4, "SpeedButton28"},
-    {Opt::RadioPack12, "SpeedButton30"},     {Opt::RadioPack1, "SpeedButton31"},
-    {Opt::TravellerPackage, "SpeedButton33"},  {Opt::StyleInteriorPackage, "SpeedButton35"},
+    {Opt::SecurityPack5, "SpeedButton32"},
+    {Opt::AdaptiveHeadlamps, "SpeedButton13"},
+    {Opt::XenonHeadlamps, "SpeedButton11"},
+    {Opt::RadioPack2, "SpeedButton25"},
+    {Opt::VisibilityPackage, "SpeedButton17"},
+    {Opt::VisibilityPackage1, "SpeedButton18"},
+    {Opt::AntiLockBrakes, "SpeedButton38"},
+    {Opt::SideAirbags, "SpeedButton41"},
+    {Opt::PassengerAirbag, "SpeedButton42"},
+    {Opt::StabilityControl, "SpeedButton48"},
+    {Opt::PowerDriverSeat6Way, "SpeedButton37"},
+    {Opt::HeatedFrontSeats, "SpeedButton34"},
+    {Opt::CooledGloveBox, "SpeedButton20"},
+    {Opt::RearSunBlinds, "SpeedButton14"},
+    {Opt::PreStartHeater, "SpeedButton47"},
+    {Opt::RubberMats, "SpeedButton46"},
+    {Opt::Registration, "SpeedButton44"},
+    {Opt::ComfortPackage, "SpeedButton12"},
+    {Opt::CruiseControl, "SpeedButton49"},
+    {Opt::Alloys15, "SpeedButton21"},
+    {Opt::Alloys16, "SpeedButton22"},
+    {Opt::MetallicPaint, "SpeedButton39"},
+    {Opt::RearParkingSensor, "SpeedButton40"},
+    {Opt::FrontFogLamps, "SpeedButton10"},
+    {Opt::ClimateControl, "SpeedButton19"},
+    {Opt::RadioPack7, "SpeedButton29"},
+    {Opt::WinterPackage, "SpeedButton16"},
+    {Opt::ComfortPlusPackage, "SpeedButton15"},
+    {Opt::RadioPack6, "SpeedButton27"},
+    {Opt::RadioPack4, "SpeedButton28"},
+    {Opt::RadioPack12, "SpeedButton30"},
+    {Opt::RadioPack1, "SpeedButton31"},
+    {Opt::TravellerPackage, "SpeedButton33"},
+    {Opt::StyleInteriorPackage, "SpeedButton35"},
 };
 
 QString Q(std::string_view s) {
@@ -1253,7 +1270,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
         }
         case QEvent::ShortcutOverride:
             // Not taken by the field: the window's undo and redo keys act.
-            if (watched == codeField_ && !CodeFieldTakesKey(static_cast<QKeyEvent*>(e))) return true;
+            if (watched == codeField_ && !CodeFieldTakesKey(static_cast<QKeyEvent*>(e)))
+                return true;
             break;
         case QEvent::MouseButtonDblClick:
             if (watched == codeField_) {

@@ -8,7 +8,7 @@
 #include "cli/ChangeViews.h"
 #include "cli/CommandLineStart.h"
 #include "cli/JsonViews.h"
-#include "documents/DocumentCommands.h"
+#include "documents/DocumentViews.h"
 #include "pricing/DiskFileAccess.h"
 
 namespace kalvora::cli {

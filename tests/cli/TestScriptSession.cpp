@@ -7,7 +7,7 @@
 
 #include "cli/ScriptSession.h"
 #include "credit/CreditDump.h"
-#include "documents/DocumentCommands.h"
+#include "documents/DocumentViews.h"
 #include "pricing/ConfigCode.h"
 #include "pricing/FakeFileAccess.h"
 #include "support/RecordingUi.h"

@@ -24,7 +24,7 @@
 #include "cli/ScriptSession.h"
 #include "cli/StateDump.h"
 #include "credit/CreditDump.h"
-#include "documents/DocumentCommands.h"
+#include "documents/DocumentViews.h"
 #include "model/PriceTexts.h"
 
 namespace kalvora::cli {

@@ -1,4 +1,4 @@
-#include "documents/DocumentCommands.h"
+#include "documents/DocumentViews.h"
 
 #include "documents/CheckList.h"
 
