@@ -61,15 +61,15 @@ class MainWindow : public QWidget {
     void Sync();
 
     // Command bar.
-    void OrderClick();   // "Заказ..."
-    void OpenClick();   // "Открыть..."
-    void SaveClick();   // "Сохранить..."
-    void CheckListClick();   // "Check List..."
-    void OfferClick();          // "Предложение..."
-    void ResetAll();            // "Сбросить всё"
-    void EquipAll();            // "Оснастить"
-    void CreditClick();  // "Кредит..."
-    void CompareClick();        // "Сравнить..."
+    void OrderClick();      // "Заказ..."
+    void OpenClick();       // "Открыть..."
+    void SaveClick();       // "Сохранить..."
+    void CheckListClick();  // "Check List..."
+    void OfferClick();      // "Предложение..."
+    void ResetAll();        // "Сбросить всё"
+    void EquipAll();        // "Оснастить"
+    void CreditClick();     // "Кредит..."
+    void CompareClick();    // "Сравнить..."
     // "Открыть вариант" of the comparison window: the configuration of `code` becomes the
     // current one in one undoable step, as a code typed into the code field does; unsaved
     // changes are asked about first.

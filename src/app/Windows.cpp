@@ -87,9 +87,11 @@ Windows::~Windows() {
     if (orderWindow) orderWindow->WriteSettingsIfShown();
     delete offerWindow;
     delete comparisonWindow;
-    QWidget* const secondary[] = {rearBlindsWindow, alloyWheelsWindow, creditWindow, orderWindow, engineComparisonWindow,
-                                  trimComparisonWindow,   aboutWindow, checkListWindow,   radioPack7Window,    radioPack2Window,
-                                  climateWindow, fogLampWindow, bodyTypesWindow, preheaterWindow};
+    QWidget* const secondary[] = {rearBlindsWindow, alloyWheelsWindow,      creditWindow,
+                                  orderWindow,      engineComparisonWindow, trimComparisonWindow,
+                                  aboutWindow,      checkListWindow,        radioPack7Window,
+                                  radioPack2Window, climateWindow,          fogLampWindow,
+                                  bodyTypesWindow,  preheaterWindow};
     for (QWidget* window : secondary) delete window;
     order.reset();
     delete mainWindow;
@@ -133,10 +135,11 @@ std::unique_ptr<Windows> CreateWindows() {
     w->offerWindow->setAttribute(Qt::WA_QuitOnClose, false);
 
     // Closing a secondary window only hides it; the main window alone ends the program.
-    QWidget* const secondary[] = {w->preheaterWindow,   w->bodyTypesWindow, w->fogLampWindow,  w->climateWindow,
-                                  w->radioPack2Window,    w->radioPack7Window,     w->checkListWindow,  w->aboutWindow,
-                                  w->trimComparisonWindow, w->engineComparisonWindow,   w->orderWindow, w->creditWindow,
-                                  w->alloyWheelsWindow,  w->rearBlindsWindow};
+    QWidget* const secondary[] = {
+        w->preheaterWindow,      w->bodyTypesWindow,        w->fogLampWindow,   w->climateWindow,
+        w->radioPack2Window,     w->radioPack7Window,       w->checkListWindow, w->aboutWindow,
+        w->trimComparisonWindow, w->engineComparisonWindow, w->orderWindow,     w->creditWindow,
+        w->alloyWheelsWindow,    w->rearBlindsWindow};
     for (QWidget* window : secondary) window->setAttribute(Qt::WA_QuitOnClose, false);
 
     w->info.preheater = w->preheaterWindow;
@@ -169,7 +172,8 @@ std::unique_ptr<Windows> CreateWindows() {
                             all->info, all->mainWindow->Ui());
         });
     QObject::connect(main, &MainWindow::wheelPicturesRequested, main, [all]() {
-        OptionInfoClick(Opt::Alloys15, InfoControl::WheelPictureButton, all->info, all->mainWindow->Ui());
+        OptionInfoClick(Opt::Alloys15, InfoControl::WheelPictureButton, all->info,
+                        all->mainWindow->Ui());
     });
     QObject::connect(main, &MainWindow::comparisonRequested, all->comparisonWindow,
                      &ComparisonWindow::ShowComparison);

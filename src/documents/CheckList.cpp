@@ -594,8 +594,8 @@ std::vector<std::string> CheckList::Compose(const Configuration& config, UiPort&
     lines.reserve(kRowCount + 8);
     lines.emplace_back();
     lines.push_back(std::string(kIndent) +
-                    "Перечень контролируемых параметров для конфигурации: \"" + config.CodeFieldText() +
-                    "\"");
+                    "Перечень контролируемых параметров для конфигурации: \"" +
+                    config.CodeFieldText() + "\"");
     lines.emplace_back(kRule);
     lines.emplace_back();
     for (int row : ListedRows(config))

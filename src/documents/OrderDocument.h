@@ -70,8 +70,8 @@ class OrderDocument {
     void OnIndentToggled();
 
     // The generators: clear the lines and write the whole text in one variant.
-    void WriteVerbal();  // verbal
-    void WriteCode();  // code
+    void WriteVerbal();    // verbal
+    void WriteCode();      // code
     void WriteCombined();  // combined
 
     // Appends one line: the indent, the price tag "[$PRICE] " when prices are wanted, then

@@ -51,8 +51,7 @@ Target TargetOf(const UserAction& action) {
 }  // namespace
 
 void ReportChanges(const ConfigurationSnapshot& before, const ConfigurationSnapshot& after,
-                           const UserAction& action, const UserAction& undone,
-                           ActionReport* report) {
+                   const UserAction& action, const UserAction& undone, ActionReport* report) {
     report->action = action;
     report->undone = undone;
     report->choices.clear();

@@ -97,7 +97,6 @@ struct ActionReport {
 // Fills `report` (reusing its storage) with the differences from `before` to `after`. The
 // target of `action` (or of the step undone or redone) is left out.
 void ReportChanges(const ConfigurationSnapshot& before, const ConfigurationSnapshot& after,
-                           const UserAction& action, const UserAction& undone,
-                           ActionReport* report);
+                   const UserAction& action, const UserAction& undone, ActionReport* report);
 
 }  // namespace kalvora

@@ -105,7 +105,7 @@ constexpr Opt OptAt(int i) {
 
 // The rule an option's check box runs when its tick changes.
 enum class ClickRule : std::uint8_t {
-    None,  // radio packs 1 and 12: nothing happens
+    None,     // radio packs 1 and 12: nothing happens
     Reprice,  // the figures only
     XenonHeadlamps,
     AdaptiveHeadlamps,

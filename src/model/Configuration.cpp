@@ -307,7 +307,8 @@ void Configuration::OnColourChosen() {
     const Settle settle(*this);
     const int index = colour_;
     // Without a selected item there is no item text to read: the metallic mark is left alone.
-    if (index >= 1 && index < kColourCount) SetChecked(Opt::MetallicPaint, kColours[index].metallic);
+    if (index >= 1 && index < kColourCount)
+        SetChecked(Opt::MetallicPaint, kColours[index].metallic);
     SetPrice(Opt::MetallicPaint, MetallicPrice(index == kSvoMetallic));
     SetSwatch(index >= 1 && index < kColourCount ? kColours[index].swatch : 0);
     ApplyTrimRules();
@@ -328,7 +329,8 @@ void Configuration::RadioPackExit(Opt pack) {
         return;
     }
     SetWish(pack, 1);
-    for (Opt other : {Opt::RadioPack1, Opt::RadioPack2, Opt::RadioPack4, Opt::RadioPack6, Opt::RadioPack7, Opt::RadioPack12}) {
+    for (Opt other : {Opt::RadioPack1, Opt::RadioPack2, Opt::RadioPack4, Opt::RadioPack6,
+                      Opt::RadioPack7, Opt::RadioPack12}) {
         if (other != pack) SetWish(other, 0);
     }
 }

@@ -25,7 +25,7 @@ namespace kalvora {
 struct OptionState {
     bool checked = false;
     bool enabled = true;
-    int wish = 0;             // the remembered wish: 1 when the user left the option ticked
+    int wish = 0;            // the remembered wish: 1 when the user left the option ticked
     std::int32_t price = 0;  // whole dollars; the price label shows it as decimal text
     Rgb shadow = kShadowNone;
     Rgb font = kFontBlack;
@@ -247,7 +247,9 @@ class Configuration {
     // Whether the code field differs from what was last saved or opened (or, without a file,
     // from what the start code left). A file holds nothing but that field, so this is exactly
     // "saving now would write something else". Never true before the start code has run.
-    bool HasUnsavedChanges() const { return !startupPending_ && codeFieldText_ != savedCodeFieldText_; }
+    bool HasUnsavedChanges() const {
+        return !startupPending_ && codeFieldText_ != savedCodeFieldText_;
+    }
 
   private:
     // Copies every control out and puts them back without running a rule (undo and redo).

@@ -321,29 +321,31 @@ void Configuration::RadioPackClick(Opt pack, std::initializer_list<Opt> unticks,
 }
 
 void Configuration::OnRadioPack2Toggled() {
-    RadioPackClick(Opt::RadioPack2, {Opt::RadioPack1, Opt::RadioPack4, Opt::RadioPack6, Opt::RadioPack7, Opt::RadioPack12},
-                   false);
-}
-
-void Configuration::OnRadioPack4Toggled() {
     RadioPackClick(
-        Opt::RadioPack4,
-        {Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack1, Opt::RadioPack2, Opt::RadioPack6, Opt::RadioPack7, Opt::RadioPack12},
+        Opt::RadioPack2,
+        {Opt::RadioPack1, Opt::RadioPack4, Opt::RadioPack6, Opt::RadioPack7, Opt::RadioPack12},
         false);
 }
 
+void Configuration::OnRadioPack4Toggled() {
+    RadioPackClick(Opt::RadioPack4,
+                   {Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack1, Opt::RadioPack2,
+                    Opt::RadioPack6, Opt::RadioPack7, Opt::RadioPack12},
+                   false);
+}
+
 void Configuration::OnRadioPack6Toggled() {
-    RadioPackClick(
-        Opt::RadioPack6,
-        {Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack2, Opt::RadioPack4, Opt::RadioPack1, Opt::RadioPack7, Opt::RadioPack12},
-        true);
+    RadioPackClick(Opt::RadioPack6,
+                   {Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack2, Opt::RadioPack4,
+                    Opt::RadioPack1, Opt::RadioPack7, Opt::RadioPack12},
+                   true);
 }
 
 void Configuration::OnRadioPack7Toggled() {
-    RadioPackClick(
-        Opt::RadioPack7,
-        {Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack2, Opt::RadioPack4, Opt::RadioPack6, Opt::RadioPack1, Opt::RadioPack12},
-        true);
+    RadioPackClick(Opt::RadioPack7,
+                   {Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack2, Opt::RadioPack4,
+                    Opt::RadioPack6, Opt::RadioPack1, Opt::RadioPack12},
+                   true);
 }
 
 // --- Lights ------------------------------------------------------------------------------------

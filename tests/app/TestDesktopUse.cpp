@@ -219,7 +219,8 @@ void TestDesktopUse::shortcutsAndMnemonicsAct() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     w->findChild<QWidget*>(QStringLiteral("SpeedButton38"))->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    QCOMPARE(infos, (QList<QPair<int, bool>>{{int(option), true}, {int(Opt::AntiLockBrakes), true}}));
+    QCOMPARE(infos,
+             (QList<QPair<int, bool>>{{int(option), true}, {int(Opt::AntiLockBrakes), true}}));
     w->findChild<QRadioButton*>(QStringLiteral("Compl_0"))->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     QCOMPARE(trimComparisons, 1);

@@ -240,7 +240,8 @@ void TestMainWindow::clickingControlsShowsWhatTheEngineDecides() {
     }
     QCOMPARE(w->findChild<QLabel*>(QStringLiteral("PriceLabel"))->text().toStdString(),
              PriceLabelText(got.Figures()));
-    QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().toStdString(), got.CodeFieldText());
+    QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().toStdString(),
+             got.CodeFieldText());
     QCOMPARE(w->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentIndex(), got.Colour());
     for (int b = 0; b < kalvora::kBodyCount; ++b) {
         auto* radio =
@@ -403,7 +404,8 @@ void TestMainWindow::startMessageIsShownOncePerActivation() {
     ref.RunStartCode({}, files);
     const QStringList settled = {QString::fromStdString(BasePriceText(ref.Figures())),
                                  QString::fromStdString(PriceLabelText(ref.Figures())),
-                                 QString::fromStdString(ref.CodeFieldText()), QStringLiteral("drawn")};
+                                 QString::fromStdString(ref.CodeFieldText()),
+                                 QStringLiteral("drawn")};
 
     auto w = Open({argument.toStdString()}, false, true);
     QVERIFY(w);

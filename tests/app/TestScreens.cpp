@@ -105,10 +105,11 @@ void TestScreens::everyWindowOpensOnTheScreen() {
     emit main->comparisonRequested();
     check(windows->comparisonWindow);
     windows->comparisonWindow->close();
-    QWidget* const infoWindows[] = {windows->preheaterWindow,     windows->bodyTypesWindow, windows->fogLampWindow,
-                                    windows->climateWindow, windows->radioPack2Window,     windows->radioPack7Window,
-                                    windows->aboutWindow,    windows->trimComparisonWindow,  windows->engineComparisonWindow,
-                                    windows->alloyWheelsWindow,    windows->rearBlindsWindow};
+    QWidget* const infoWindows[] = {
+        windows->preheaterWindow,   windows->bodyTypesWindow,      windows->fogLampWindow,
+        windows->climateWindow,     windows->radioPack2Window,     windows->radioPack7Window,
+        windows->aboutWindow,       windows->trimComparisonWindow, windows->engineComparisonWindow,
+        windows->alloyWheelsWindow, windows->rearBlindsWindow};
     for (QWidget* info : infoWindows) {
         kalvora::ShowInfoWindow(info);
         check(info);

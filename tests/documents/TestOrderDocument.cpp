@@ -27,8 +27,9 @@ Scene GhiaWagon() {
     s.colour = 7;
     s.base = 18560;
     s.surcharge = 0;
-    s.ticked = {{Opt::XenonHeadlamps, "980"}, {Opt::MetallicPaint, "275"}, {Opt::HeatedMirrors, "0"},
-                {Opt::AirConditioning, "0"},       {Opt::SecurityPack1, "0"},      {Opt::HeadlampWashers, "0"}};
+    s.ticked = {{Opt::XenonHeadlamps, "980"}, {Opt::MetallicPaint, "275"},
+                {Opt::HeatedMirrors, "0"},    {Opt::AirConditioning, "0"},
+                {Opt::SecurityPack1, "0"},    {Opt::HeadlampWashers, "0"}};
     return s;
 }
 
@@ -342,12 +343,13 @@ TEST_P(RoofRailLine, IsWrittenOnlyWhenTheRailsCostSomething) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rails, RoofRailLine,
-    ::testing::Values(
-        RailCase{"FreeBlackRails", BlackRoofRails, 0, false, nullptr},
-        RailCase{"FreeAluminiumRails", AluminiumRoofRails, 0, false, nullptr},
-        RailCase{"PricedBlackRails", BlackRoofRails, 150, false, "[$150] Черные направляющие багажника"},
-        RailCase{"PricedAluminiumRailsCombined", AluminiumRoofRails, 240, true, "[$240] Roof Rails - Alumin"},
-        RailCase{"NoRailsSelected", NoRoofRails, 150, false, nullptr}),
+    ::testing::Values(RailCase{"FreeBlackRails", BlackRoofRails, 0, false, nullptr},
+                      RailCase{"FreeAluminiumRails", AluminiumRoofRails, 0, false, nullptr},
+                      RailCase{"PricedBlackRails", BlackRoofRails, 150, false,
+                               "[$150] Черные направляющие багажника"},
+                      RailCase{"PricedAluminiumRailsCombined", AluminiumRoofRails, 240, true,
+                               "[$240] Roof Rails - Alumin"},
+                      RailCase{"NoRailsSelected", NoRoofRails, 150, false, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Designations that depend on the trim --------------------------------------------------
@@ -399,8 +401,10 @@ INSTANTIATE_TEST_SUITE_P(
         TrimCase{"ComfortPlusOnTrendCombined", Trend, Opt::ComfortPlusPackage, true, true,
                  "[$500] Radio+CD+Alarm+Alloy for Sport (Пакет \"Комфорт+\")"},
         TrimCase{"WinterOnAmbienteCode", Ambiente, Opt::WinterPackage, false, true, nullptr},
-        TrimCase{"VisibilityOnAmbienteCode", Ambiente, Opt::VisibilityPackage, false, true, nullptr},
-        TrimCase{"VisibilityOneOnAmbienteCombined", Ambiente, Opt::VisibilityPackage1, true, true, nullptr},
+        TrimCase{"VisibilityOnAmbienteCode", Ambiente, Opt::VisibilityPackage, false, true,
+                 nullptr},
+        TrimCase{"VisibilityOneOnAmbienteCombined", Ambiente, Opt::VisibilityPackage1, true, true,
+                 nullptr},
         TrimCase{"VisibilityOneOnComfortCode", Comfort, Opt::VisibilityPackage1, false, true,
                  "[$500] Conven Grp  8/K04Z8"},
         TrimCase{"PackageOnAmbienteVerbal", Ambiente, Opt::WinterPackage, true, false,

@@ -93,8 +93,12 @@ std::vector<Expectation> Expectations() {
         {Opt::AntiLockBrakes, First("Антиблокировочная Система Тормозов (ABS)"), {}},
         {Opt::SideAirbags, First("«Трехмерные» боковые подушки безопасности"), {}},
         {Opt::PassengerAirbag, kNothing, kNothing},
-        {Opt::StabilityControl, First("Антиблокировочная Система Тормозов (ABS) с Электронной Системой"), {}},
-        {Opt::PowerDriverSeat6Way, First("Электрическая регулировка сиденья водителя по 6-параметрам:"), {}},
+        {Opt::StabilityControl,
+         First("Антиблокировочная Система Тормозов (ABS) с Электронной Системой"),
+         {}},
+        {Opt::PowerDriverSeat6Way,
+         First("Электрическая регулировка сиденья водителя по 6-параметрам:"),
+         {}},
         {Opt::HeatedFrontSeats, First("Электрический обогрев сидений"), {}},
         {Opt::CooledGloveBox, First("12-литровый охлаждаемый перчаточный ящик:"), {}},
         {Opt::RearSunBlinds, Window("TShtorkiForm"), {}},
@@ -170,9 +174,10 @@ class TestOptionInfo : public QObject {
         windows_.engineComparison = new EngineComparisonWindow;
         windows_.alloyWheels = new AlloyWheelsWindow;
         windows_.rearBlinds = new RearBlindsWindow;
-        owned_ = {windows_.preheater,  windows_.bodyTypes, windows_.fogLamps,    windows_.climate,
-                  windows_.radioPack2,   windows_.radioPack7,    windows_.about,   windows_.trimComparison,
-                  windows_.engineComparison, windows_.alloyWheels,  windows_.rearBlinds};
+        owned_ = {windows_.preheater,   windows_.bodyTypes,      windows_.fogLamps,
+                  windows_.climate,     windows_.radioPack2,     windows_.radioPack7,
+                  windows_.about,       windows_.trimComparison, windows_.engineComparison,
+                  windows_.alloyWheels, windows_.rearBlinds};
     }
 
     void cleanupTestCase() { qDeleteAll(owned_); }

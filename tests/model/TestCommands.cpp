@@ -73,8 +73,9 @@ TEST_F(CommandsTest, ResetAnsweredYesGivesTheConfigurationOfAStartWithoutArgumen
 
 TEST_F(CommandsTest, EquipLeavesStandardAndUnavailableOptionsAlone) {
     // Ambiente: most options are unavailable, air conditioning and safety pack 1 available.
-    const Opt untouchable[] = {Opt::XenonHeadlamps, Opt::ClimateControl, Opt::ComfortPlusPackage, Opt::LeatherTrim,
-                               Opt::FrontFogLamps,       Opt::RearElectricWindows, Opt::CruiseControl};
+    const Opt untouchable[] = {Opt::XenonHeadlamps, Opt::ClimateControl, Opt::ComfortPlusPackage,
+                               Opt::LeatherTrim,    Opt::FrontFogLamps,  Opt::RearElectricWindows,
+                               Opt::CruiseControl};
     for (Opt o : untouchable) ASSERT_FALSE(config.Enabled(o)) << Def(o).name;
     config.EquipAll();
     for (Opt o : untouchable) {
@@ -89,8 +90,9 @@ TEST_F(CommandsTest, EquipLeavesStandardAndUnavailableOptionsAlone) {
 TEST_F(CommandsTest, EquipDoesNotTouchTheExcludedPackagesAndExtras) {
     user.PickTrim(Trend);
     config.EquipAll();
-    for (Opt o : {Opt::ComfortPackage, Opt::WinterPackage, Opt::VisibilityPackage, Opt::MetallicPaint, Opt::RubberMats,
-                  Opt::LuggageNet, Opt::SumpGuard, Opt::Registration, Opt::EmergencyKit}) {
+    for (Opt o :
+         {Opt::ComfortPackage, Opt::WinterPackage, Opt::VisibilityPackage, Opt::MetallicPaint,
+          Opt::RubberMats, Opt::LuggageNet, Opt::SumpGuard, Opt::Registration, Opt::EmergencyKit}) {
         EXPECT_FALSE(config.Checked(o)) << Def(o).name;
     }
     EXPECT_TRUE(config.Checked(Opt::ComfortPlusPackage));

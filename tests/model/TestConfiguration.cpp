@@ -133,13 +133,15 @@ TEST_F(ConfigurationTest, MatsHaveNoExitRule) {
 }
 
 TEST_F(ConfigurationTest, LeavingATickedRadioPackForgetsTheOtherPacks) {
-    for (Opt pack : {Opt::RadioPack1, Opt::RadioPack2, Opt::RadioPack4, Opt::RadioPack7, Opt::RadioPack12}) {
+    for (Opt pack :
+         {Opt::RadioPack1, Opt::RadioPack2, Opt::RadioPack4, Opt::RadioPack7, Opt::RadioPack12}) {
         config.SetWish(pack, 1);
     }
     config.SetChecked(Opt::RadioPack6, true);
     config.OptionExit(Opt::RadioPack6);
     EXPECT_EQ(config.Wish(Opt::RadioPack6), 1);
-    for (Opt pack : {Opt::RadioPack1, Opt::RadioPack2, Opt::RadioPack4, Opt::RadioPack7, Opt::RadioPack12}) {
+    for (Opt pack :
+         {Opt::RadioPack1, Opt::RadioPack2, Opt::RadioPack4, Opt::RadioPack7, Opt::RadioPack12}) {
         EXPECT_EQ(config.Wish(pack), 0) << Def(pack).name;
     }
 }
@@ -228,8 +230,10 @@ TEST(FiguresOncePerAction, EveryUserActionComputesThemOnce) {
         std::function<void(Configuration&, RecordingUi&)> run;
     };
     const Case cases[] = {
-        {"package click", [](Configuration& c, RecordingUi&) { c.SetChecked(Opt::ComfortPackage, true); }},
-        {"plain click", [](Configuration& c, RecordingUi&) { c.SetChecked(Opt::RearParkingSensor, true); }},
+        {"package click",
+         [](Configuration& c, RecordingUi&) { c.SetChecked(Opt::ComfortPackage, true); }},
+        {"plain click",
+         [](Configuration& c, RecordingUi&) { c.SetChecked(Opt::RearParkingSensor, true); }},
         {"trim", [](Configuration& c, RecordingUi&) { c.SelectTrim(Ghia); }},
         {"body", [](Configuration& c, RecordingUi&) { c.SelectBody(KuzovWag); }},
         {"engine",

@@ -72,11 +72,12 @@ TEST_P(ComfortSwap, KeepsThePackageTheUserTicked) {
     ExpectStandardAtZero(Opt::SecurityPack5);
 }
 
-INSTANTIATE_TEST_SUITE_P(Packages, ComfortSwap,
-                         ::testing::Values(SwapCase{Opt::ComfortPlusPackage, Opt::ComfortPackage, Opt::RadioPack4},
-                                           SwapCase{Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack4},
-                                           SwapCase{Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack6},
-                                           SwapCase{Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack7}));
+INSTANTIATE_TEST_SUITE_P(
+    Packages, ComfortSwap,
+    ::testing::Values(SwapCase{Opt::ComfortPlusPackage, Opt::ComfortPackage, Opt::RadioPack4},
+                      SwapCase{Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack4},
+                      SwapCase{Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack6},
+                      SwapCase{Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack7}));
 
 TEST_F(OptionRulesTest, UntickingVisibilityPackagesLeavesNoHighlight) {
     Choose(Trend);
@@ -195,10 +196,11 @@ TEST_P(ExclusivePackages, UntickTheOthersForGood) {
 
 INSTANTIATE_TEST_SUITE_P(
     WinterAndVisibility, ExclusivePackages,
-    ::testing::Values(ExclusiveCase{Opt::WinterPackage, Opt::VisibilityPackage, Opt::VisibilityPackage1},
-                      ExclusiveCase{Opt::VisibilityPackage, Opt::WinterPackage, Opt::VisibilityPackage1},
-                      ExclusiveCase{Opt::VisibilityPackage1, Opt::WinterPackage, Opt::VisibilityPackage},
-                      ExclusiveCase{Opt::VisibilityPackage1, Opt::VisibilityPackage, Opt::WinterPackage}));
+    ::testing::Values(
+        ExclusiveCase{Opt::WinterPackage, Opt::VisibilityPackage, Opt::VisibilityPackage1},
+        ExclusiveCase{Opt::VisibilityPackage, Opt::WinterPackage, Opt::VisibilityPackage1},
+        ExclusiveCase{Opt::VisibilityPackage1, Opt::WinterPackage, Opt::VisibilityPackage},
+        ExclusiveCase{Opt::VisibilityPackage1, Opt::VisibilityPackage, Opt::WinterPackage}));
 
 TEST_F(OptionRulesTest, WinterPackageMakesMirrorsSeatsAndWindscreenStandard) {
     Choose(Trend);
@@ -374,7 +376,9 @@ TEST_F(OptionRulesTest, AfterAnExplicitAbsUntickStabilityControlGivesAbsBackUnti
 TEST_F(OptionRulesTest, PriceIsBasePlusSurchargePlusTickedOptions) {
     Choose(Ghia, KuzovWag);
     user.ClickRails(AluminiumRoofRails);
-    for (Opt o : {Opt::ComfortPlusPackage, Opt::XenonHeadlamps, Opt::LeatherTrim, Opt::RearParkingSensor}) user.Click(o);
+    for (Opt o :
+         {Opt::ComfortPlusPackage, Opt::XenonHeadlamps, Opt::LeatherTrim, Opt::RearParkingSensor})
+        user.Click(o);
     std::int64_t total = *config.BaseAmount() + *config.SurchargeAmount();
     for (int i = 0; i < kOptionCount; ++i) {
         if (config.Checked(OptAt(i))) total += config.Price(OptAt(i));
@@ -388,7 +392,7 @@ TEST_F(OptionRulesTest, PriceIsBasePlusSurchargePlusTickedOptions) {
 TEST_F(OptionRulesTest, WindscreenOfAVisibilityPackageGoesWithItInAmbiente) {
     Choose(Comfort);
     user.Click(Opt::VisibilityPackage1);  // the windscreen comes free with the package
-    user.PickTrim(Ambiente);     // the package goes, and the windscreen nobody chose with it
+    user.PickTrim(Ambiente);  // the package goes, and the windscreen nobody chose with it
     EXPECT_FALSE(config.Checked(Opt::HeatedWindscreen));
     EXPECT_FALSE(config.Enabled(Opt::HeatedWindscreen));
     EXPECT_EQ(config.Price(Opt::HeatedWindscreen), 170);
@@ -409,7 +413,8 @@ TEST_F(OptionRulesTest, LeatherLostToAmbienteTakesNoSeatOptionAlong) {
     user.Click(Opt::PowerDriverSeat6Way);
     user.Click(Opt::LeatherTrim);
     user.PickTrim(Ambiente);
-    for (Opt seat : {Opt::PowerDriverSeatHeight, Opt::PowerDriverSeat6Way, Opt::PassengerSeatHeight, Opt::HeatedFrontSeats}) {
+    for (Opt seat : {Opt::PowerDriverSeatHeight, Opt::PowerDriverSeat6Way, Opt::PassengerSeatHeight,
+                     Opt::HeatedFrontSeats}) {
         EXPECT_FALSE(config.Checked(seat)) << Def(seat).name;
         EXPECT_FALSE(config.Enabled(seat)) << Def(seat).name;
     }

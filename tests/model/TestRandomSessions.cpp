@@ -28,7 +28,8 @@ bool HighlightHasItsPackage(const Configuration& c, Opt o) {
             if (!c.Checked(Opt::ComfortPlusPackage)) return false;
             break;
         case kShadowYellow:
-            if (!c.Checked(Opt::VisibilityPackage) && !c.Checked(Opt::VisibilityPackage1)) return false;
+            if (!c.Checked(Opt::VisibilityPackage) && !c.Checked(Opt::VisibilityPackage1))
+                return false;
             break;
         default:
             return false;
@@ -73,7 +74,8 @@ void ExpectConsistent(const Configuration& c) {
         ASSERT_TRUE(HighlightHasItsPackage(c, OptAt(i)))
             << Def(OptAt(i)).name << " shadow " << std::hex << c.Option(OptAt(i)).shadow << " font "
             << c.Option(OptAt(i)).font << " Komf " << c.Checked(Opt::ComfortPackage) << " KomfP "
-            << c.Checked(Opt::ComfortPlusPackage) << " trim " << c.Trim() << " engine " << c.Engine();
+            << c.Checked(Opt::ComfortPlusPackage) << " trim " << c.Trim() << " engine "
+            << c.Engine();
     }
 }
 
@@ -161,7 +163,8 @@ TEST(RandomSessions, EveryActionLeavesAConsistentWindow) {
                 // program has (radio pack 1 beside pack 2, say), which settles differently from
                 // different starting points; after one, the session no longer checks the round
                 // trip.
-                if (action == testing::SessionAction::Code && rejectedText != config.CodeFieldText()) {
+                if (action == testing::SessionAction::Code &&
+                    rejectedText != config.CodeFieldText()) {
                     typedForeignCode = true;
                 }
                 if (!typedForeignCode && config.CodeFieldText() != rejectedText) {

@@ -209,7 +209,7 @@ TEST_F(TrimRulesTest, ChangingOnlyTheColourStartsNoNestedRun) {
 TEST_F(TrimRulesTest, ColourChangeRederivesOptionsFromTheirRememberedWish) {
     user.PickTrim(Trend);
     user.Click(Opt::RearParkingSensor);  // ticked, but the focus has not left it yet
-    user.PickColour(3);        // the focus leaves first: the wish is stored
+    user.PickColour(3);                  // the focus leaves first: the wish is stored
     EXPECT_TRUE(config.Checked(Opt::RearParkingSensor));
     EXPECT_EQ(config.Wish(Opt::RearParkingSensor), 1);
 }

@@ -389,7 +389,8 @@ TEST_F(DecoderTest, RandomTextNeverBreaksTheConfiguration) {
             ++rejected;
         } else {
             ++accepted;
-            ASSERT_TRUE(IsSettledCode(config.CodeFieldText())) << text << " -> " << config.CodeFieldText();
+            ASSERT_TRUE(IsSettledCode(config.CodeFieldText()))
+                << text << " -> " << config.CodeFieldText();
             ASSERT_GE(config.Colour(), 0);
             ASSERT_LT(config.Colour(), kColourCount);
         }

@@ -27,7 +27,8 @@ int XorOfFirst19(const std::string& code) {
 }
 
 TEST(ConfigCode, WorkedExampleComfortSedanWithClimateAndMetallic) {
-    EXPECT_EQ(CodeOf(Comfort, Kuzov4dr, NoRoofRails, Dvig16MT100, 5, {Opt::ClimateControl, Opt::MetallicPaint}),
+    EXPECT_EQ(CodeOf(Comfort, Kuzov4dr, NoRoofRails, Dvig16MT100, 5,
+                     {Opt::ClimateControl, Opt::MetallicPaint}),
               "Zt!F!!!t!.!!!!!!!!!!");
 }
 

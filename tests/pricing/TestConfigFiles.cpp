@@ -40,7 +40,8 @@ std::string Snapshot(const Configuration& c, bool withField = true) {
     if (withField) out << c.CodeFieldText();
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionState& s = c.Option(OptAt(i));
-        out << s.checked << s.enabled << s.wish << s.price << s.shadow << s.font << s.captionEnabled;
+        out << s.checked << s.enabled << s.wish << s.price << s.shadow << s.font
+            << s.captionEnabled;
     }
     return out.str();
 }

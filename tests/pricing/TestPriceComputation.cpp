@@ -150,9 +150,12 @@ TEST_P(PackageCaptions, StayReadableWhileThePackageIsTicked) {
 INSTANTIATE_TEST_SUITE_P(
     Packages, PackageCaptions,
     ::testing::Values(
-        PackageCaptionCase{Opt::ComfortPackage, {Opt::Alloys15, Opt::Alloys16, Opt::RadioPack2, Opt::SecurityPack5}},
-        PackageCaptionCase{Opt::ComfortPlusPackage, {Opt::Alloys15, Opt::Alloys16, Opt::RadioPack2, Opt::SecurityPack5}},
-        PackageCaptionCase{Opt::WinterPackage, {Opt::HeatedMirrors, Opt::HeatedFrontSeats, Opt::HeatedWindscreen}},
+        PackageCaptionCase{Opt::ComfortPackage,
+                           {Opt::Alloys15, Opt::Alloys16, Opt::RadioPack2, Opt::SecurityPack5}},
+        PackageCaptionCase{Opt::ComfortPlusPackage,
+                           {Opt::Alloys15, Opt::Alloys16, Opt::RadioPack2, Opt::SecurityPack5}},
+        PackageCaptionCase{Opt::WinterPackage,
+                           {Opt::HeatedMirrors, Opt::HeatedFrontSeats, Opt::HeatedWindscreen}},
         PackageCaptionCase{Opt::VisibilityPackage1, {Opt::HeatedWindscreen}},
         PackageCaptionCase{Opt::TravellerPackage, {Opt::LuggageNet, Opt::BootCarpet}}));
 
