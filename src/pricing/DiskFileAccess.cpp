@@ -15,9 +15,9 @@ DiskFileAccess::DiskFileAccess() {
 }
 
 bool DiskFileAccess::Exists(const std::string& path) {
+    // The entry itself, not what it leads to: a link that leads nowhere is there.
     struct stat st;
-    return !path.empty() && path.find('\0') == std::string::npos &&
-           ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    return !path.empty() && path.find('\0') == std::string::npos && ::lstat(path.c_str(), &st) == 0;
 }
 
 std::string DiskFileAccess::LinkTarget(const std::string& path) {

@@ -250,6 +250,38 @@ TEST(BatchCommands, NoDocumentReplacesAConfigurationTheRunReads) {
     }
 }
 
+// A name that is there in its folder is a file to read, whatever it is and however it is
+// spelt; reading it says what is wrong. A link that leads nowhere is named as such, never taken
+// for a code, in every command that reads a configuration.
+TEST(BatchCommands, ANameThatIsThereIsReadAsAFile) {
+    Folder folder;
+    const fs::path home = fs::current_path();
+    fs::current_path(folder.Str());
+    fs::create_symlink("nowhere", "gone");
+    fs::create_directory("folder");
+    const struct {
+        std::vector<std::string> arguments;
+        const char* why;
+    } runs[] = {
+        {{"price", "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"order", "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"checklist", "--output-dir", "out", "-"}, "ссылка указывает на несуществующий файл"},
+        {{"explain", "--json", "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"diff", kReset, "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"credit", "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"order", "folder"}, "Не удалось открыть файл «folder»"},
+    };
+    for (const auto& run : runs) {
+        const CliRun result = Cli(run.arguments, "gone\n");
+        EXPECT_NE(result.status, 0) << run.arguments[0];
+        EXPECT_NE((result.out + result.err).find(run.why), std::string::npos)
+            << run.arguments[0] << ": " << result.out << result.err;
+        EXPECT_EQ((result.out + result.err).find("Недопустимая комбинация кода"), std::string::npos)
+            << result.out << result.err;
+    }
+    fs::current_path(home);
+}
+
 // Leftovers of killed writes of the files a run writes go, as a single save removes its own;
 // those of other files stay.
 TEST(BatchCommands, LeftoversOfTheFilesWrittenAreRemoved) {
