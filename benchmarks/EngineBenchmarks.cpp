@@ -169,7 +169,7 @@ void BM_PaymentSchedule(benchmark::State& state) {
     bool one = true;
     for (auto _ : state) {
         one = !one;
-        credit.Type(CreditField::SpustEdit, one ? "1" : "2");
+        credit.Type(CreditField::RepayAfter, one ? "1" : "2");
         benchmark::DoNotOptimize(credit);
     }
 }
@@ -183,7 +183,7 @@ void BM_FirstPaymentCascade(benchmark::State& state) {
     int percent = 40;
     for (auto _ : state) {
         percent = percent == 40 ? 35 : 40;
-        credit.Type(CreditField::Edit4, std::to_string(percent));
+        credit.Type(CreditField::FirstPercent, std::to_string(percent));
         benchmark::DoNotOptimize(credit);
     }
 }

@@ -1112,8 +1112,10 @@ void MainWindow::SaveClick() {
     if (path.isEmpty()) return;
     ui_.dialogFolder = QFileInfo(path).absolutePath();
     WriteLastFolder(settingsPath_, ui_.dialogFolder);
-    Run([&] { config_.SaveToFile(PathArgument(path), files_, true); });
-    RememberFile(path);
+    Result saved;
+    Run([&] { saved = config_.SaveToFile(PathArgument(path), files_, true); });
+    // A save that failed or was declined wrote nothing: the file does not join the recent ones.
+    if (saved.Succeeded()) RememberFile(path);
 }
 
 void MainWindow::RememberFile(const QString& path) {

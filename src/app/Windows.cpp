@@ -124,14 +124,15 @@ std::unique_ptr<Windows> CreateWindows() {
     w->rearBlindsWindow = new RearBlindsWindow;
     w->comparisonWindow = new ComparisonWindow(config, ui, w->mainWindow->Files());
     w->comparisonWindow->setAttribute(Qt::WA_QuitOnClose, false);
-    // The offer takes the credit's figures once the buyer has opened the credit window.
+    // The offer's credit page is the credit window's calculator; it is put in once the buyer
+    // has opened the credit window, and the preview's check box takes it out again.
     w->offerWindow = new OfferWindow(
-        [all = w.get()](const OfferDealer& dealer, const OfferDate& date) {
-            const CreditCalculator& credit = all->creditWindow->Calculator();
+        [all = w.get()](const OfferDealer& dealer, const OfferDate& date, bool withCredit) {
             return MakeOffer(all->mainWindow->Config(), dealer, date,
-                             credit.Values().CarPrice > 0 ? &credit : nullptr);
+                             withCredit ? &all->creditWindow->Calculator() : nullptr);
         },
-        [main = w->mainWindow]() { return main->SettingsPath(); });
+        [main = w->mainWindow]() { return main->SettingsPath(); },
+        [all = w.get()]() { return all->creditWindow->Calculator().Values().CarPrice > 0; });
     w->offerWindow->setAttribute(Qt::WA_QuitOnClose, false);
 
     // Closing a secondary window only hides it; the main window alone ends the program.

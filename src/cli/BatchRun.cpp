@@ -1,5 +1,7 @@
 #include "cli/BatchRun.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
 #include <filesystem>
 #include <set>
@@ -7,6 +9,7 @@
 
 #include "cli/ScriptUi.h"
 #include "pricing/DiskFileAccess.h"
+#include "pricing/DiskFiles.h"
 #include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
@@ -56,6 +59,27 @@ std::optional<BatchTarget> ReadBatchTarget(const ParsedArguments& parsed, std::s
     return target;
 }
 
+std::optional<DocumentRun> ReadDocumentRun(std::string_view command,
+                                           const std::vector<std::string>& args,
+                                           std::vector<OptionRule> optionRules, std::ostream& err,
+                                           int* status, std::string_view oneFileUsage) {
+    for (const OptionRule& optionRule : BatchOptionRules()) optionRules.push_back(optionRule);
+    std::string error;
+    auto parsed = ParseArguments(args, optionRules, &error);
+    std::optional<BatchTarget> target;
+    if (parsed) target = ReadBatchTarget(*parsed, &error);
+    if (parsed && target && !oneFileUsage.empty() && !target->ToFiles() &&
+        parsed->operands.size() != 2) {
+        error = oneFileUsage;
+        target.reset();
+    }
+    if (!parsed || !target) {
+        *status = UsageError(err, command, error);
+        return std::nullopt;
+    }
+    return DocumentRun{std::move(*parsed), *target};
+}
+
 InputList::InputList(std::vector<std::string> operands, std::istream& in)
     : operands_(std::move(operands)), in_(in) {}
 
@@ -73,10 +97,16 @@ bool InputList::Many() const {
 
 bool InputList::Next(std::string* input) {
     while (true) {
+        if (failure_) return false;
         if (reading_) {
             std::string line;
-            if (std::getline(in_, line)) {
-                if (!line.empty() && line.back() == '\r') line.pop_back();
+            const LineRead read = ReadInputLine(in_, firstLine_, &line);
+            firstLine_ = false;
+            if (read == LineRead::TooLong) {
+                failure_ = InputLineTooLong();
+                return false;
+            }
+            if (read == LineRead::Line) {
                 if (line.empty()) continue;
                 *input = std::move(line);
                 return true;
@@ -92,6 +122,14 @@ bool InputList::Next(std::string* input) {
         *input = operand;
         return true;
     }
+}
+
+std::vector<std::string> InputList::KnownInputs() const {
+    std::vector<std::string> known;
+    for (const std::string& operand : operands_) {
+        if (operand != "-") known.push_back(operand);
+    }
+    return known;
 }
 
 std::string InputStem(const std::string& input) {
@@ -125,17 +163,45 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
     }
     // Thousands of files are flushed to disk once at the end, not one by one.
     auto* disk = dynamic_cast<DiskFileAccess*>(&files);
-    if (disk && target.ToFiles()) disk->DeferSyncs(true);
+    if (disk && target.ToFiles()) disk->DeferFolderWork(true);
     const bool headers = inputs.Many() && !request.oneLineDocuments;
-    std::set<std::string> written;
+    // The files the run reads and those it has written, each looked up in one step: a document
+    // never replaces a configuration the run reads, now or later, and no input is a document.
+    // An input with nothing behind its name (a code) is kept by its name only: it is no file the
+    // run reads, and no document either.
+    FileSet readFiles;
+    bool anyReadFile = false;
+    std::set<std::string> readNames;
+    const auto isEntry = [](const std::string& name) {
+        struct stat entry;
+        return name.find('\0') == std::string::npos && ::lstat(name.c_str(), &entry) == 0;
+    };
+    const auto noteInput = [&](const std::string& input, bool entry) {
+        readNames.insert(input);
+        if (!entry) return;
+        readFiles.Insert(input);
+        anyReadFile = true;
+    };
+    if (target.ToFiles()) {
+        for (const std::string& known : inputs.KnownInputs()) noteInput(known, isEntry(known));
+    }
+    FileSet written;
     std::size_t number = 0;
     int status = 0;
     std::string input;
-    // The inputs read so far: a document never replaces a configuration file the run reads.
-    std::vector<std::string> read;
     while (inputs.Next(&input)) {
         ++number;
-        read.push_back(input);
+        if (target.ToFiles()) {
+            const bool entry = isEntry(input);
+            if (entry && written.Contains(input)) {
+                ReportError(
+                    err, request.command,
+                    input + ": " + OpenFailedMessage(input, "это выходной файл этого запуска"));
+                status = 1;
+                continue;
+            }
+            noteInput(input, entry);
+        }
         const BatchDocument document = make(input);
         if (!document.error.empty()) {
             ReportError(err, request.command, input + ": " + document.error);
@@ -150,13 +216,11 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
         const std::string path =
             OutputPath(target, input, number, document.code, request.extension);
         std::string error;
-        bool ownInput = false;
-        for (const std::string& file : read) ownInput = ownInput || IsSameFile(file, path);
-        if (ownInput) {
+        if (readNames.count(path) != 0 || (anyReadFile && readFiles.Contains(path))) {
             ReportError(err, request.command,
                         input + ": " + SaveFailedMessage(path, "это входной файл команды"));
             status = 1;
-        } else if (!written.insert(path).second) {
+        } else if (!written.Insert(path)) {
             ReportError(
                 err, request.command,
                 input + ": файл «" + path + "» уже записан в этом запуске для другого входа");
@@ -166,15 +230,50 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
             status = 1;
         }
     }
+    if (const auto& failure = inputs.Failure()) {
+        ReportError(err, request.command, *failure);
+        status = kUsageError;
+    }
     if (disk && target.ToFiles()) {
         std::string error;
-        if (!disk->SyncDeferred(&error)) {
+        if (!disk->FinishDeferred(&error)) {
             ReportError(err, request.command, "файлы не удалось сбросить на диск: " + error);
             status = 1;
         }
-        disk->DeferSyncs(false);
+        disk->DeferFolderWork(false);
     }
     return Flushed(out, err, request.command, status);
+}
+
+int RunFileDocuments(const BatchRequest& request, const DocumentRun& run, std::istream& in,
+                     const MakeDocument& make, std::ostream& out, std::ostream& err,
+                     FileAccess& files) {
+    const std::vector<std::string>& operands = run.parsed.operands;
+    if (run.target.ToFiles()) {
+        InputList inputs(operands, in);
+        return RunBatch(request, run.target, inputs, make, out, err, files);
+    }
+    const std::string& input = operands[0];
+    const std::string& output = operands[1];
+    if (IsSameFile(input, output)) {
+        ReportError(err, request.command, SaveFailedMessage(output, "это входной файл команды"));
+        return 1;
+    }
+    const BatchDocument document = make(input);
+    if (!document.error.empty()) {
+        ReportError(err, request.command, input + ": " + document.error);
+        return 1;
+    }
+    if (output == "-") {
+        out.write(document.bytes.data(), static_cast<std::streamsize>(document.bytes.size()));
+        return Flushed(out, err, request.command, 0);
+    }
+    std::string error;
+    if (!files.WriteFile(output, document.bytes, &error)) {
+        ReportError(err, request.command, SaveFailedMessage(output, error));
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace kalvora::cli

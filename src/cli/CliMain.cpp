@@ -9,6 +9,7 @@
 #include "KalvoraVersion.h"
 #include "cli/BatchRun.h"
 #include "cli/CommandLine.h"
+#include "cli/CommandLineStart.h"
 #include "cli/CreditCommand.h"
 #include "cli/DiffCommand.h"
 #include "cli/DocumentRuns.h"
@@ -63,15 +64,21 @@ int Price(const Arguments& args, std::istream& in, std::ostream& out, std::ostre
     if (!parsed) return UsageError(err, "price", error);
     InputList inputs(parsed->operands, in);
     if (const auto problem = inputs.Problem()) return UsageError(err, "price", *problem);
-    DiskFileAccess files;
-    return Flushed(out, err, "price", RunPrice(inputs, out, files, parsed->Has("--json")));
+    ArgumentFiles files;
+    int status = RunPrice(inputs, out, files, parsed->Has("--json"));
+    if (const auto& failure = inputs.Failure()) {
+        out.flush();
+        ReportError(err, "price", *failure);
+        status = kUsageError;
+    }
+    return Flushed(out, err, "price", status);
 }
 
 int Diff(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string error;
     const auto parsed = ParseArguments(args, {{"--json"}}, &error);
     if (!parsed) return UsageError(err, "diff", error);
-    DiskFileAccess files;
+    ArgumentFiles files;
     return RunDiff(parsed->operands, in, out, err, files, parsed->Has("--json"));
 }
 
@@ -79,7 +86,8 @@ int Picture(const Arguments& args, std::istream& in, std::ostream& out, std::ost
 int Offer(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 int Help(const Arguments& args, std::istream&, std::ostream& out, std::ostream& err) {
-    if (args.empty()) {
+    // "help --help" asks for the help on help: the whole usage text, as "help" alone.
+    if (args.empty() || (args.size() == 1 && (args[0] == "--help" || args[0] == "-h"))) {
         out << FullHelp();
     } else {
         const std::string help = CommandHelp(args[0]);

@@ -125,9 +125,11 @@ std::string CommandHelp(std::string_view command) {
     }
     if (block.empty()) return {};
     std::string help = "Использование:\n" + block;
-    // The closing notes of the usage text hold for every command that reads configurations.
+    // The closing notes of the usage text hold for every command that reads configurations;
+    // a command that writes documents in batches gets the note on its batch options too.
     const std::string_view full = FullHelp();
-    const std::size_t notes = full.find("\nКОД_ИЛИ_ФАЙЛ");
+    std::size_t notes = full.find("\nКОД_ИЛИ_ФАЙЛ");
+    if (block.find("ПАКЕТ") != std::string::npos) notes = full.find("\nПАКЕТ:");
     if (notes != std::string_view::npos && block.find("КОД_ИЛИ_ФАЙЛ") != std::string::npos) {
         help.append(full.substr(notes));
     } else {
@@ -157,6 +159,19 @@ int UsageError(std::ostream& err, std::string_view command, std::string_view mes
     ReportError(err, command, message);
     err << "Справка: kalvora-cli " << command << (command.empty() ? "" : " ") << "--help\n";
     return kUsageError;
+}
+
+LineRead ReadInputLine(std::istream& in, bool first, std::string* line) {
+    LineRules rules;
+    rules.limit = kMaxInputLine;
+    rules.carriageReturnEnds = true;
+    const LineRead read = ReadBoundedLine(in.rdbuf(), rules, line);
+    if (first && line->rfind("\xEF\xBB\xBF", 0) == 0) line->erase(0, 3);
+    return read;
+}
+
+std::string InputLineTooLong() {
+    return "строка стандартного ввода длиннее " + std::to_string(kMaxInputLine) + " байт";
 }
 
 int Flushed(std::ostream& out, std::ostream& err, std::string_view command, int status) {

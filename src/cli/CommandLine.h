@@ -4,12 +4,16 @@
 
 #include <sys/stat.h>
 
+#include <cstddef>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "pricing/DiskFiles.h"
 
 namespace kalvora::cli {
 
@@ -55,6 +59,15 @@ int UsageError(std::ostream& err, std::string_view command, std::string_view mes
 
 // `status`, or 1 with a message when the output could not be written.
 int Flushed(std::ostream& out, std::ostream& err, std::string_view command, int status = 0);
+
+// The longest line of codes or file names read from the standard input.
+constexpr std::size_t kMaxInputLine = 64 * 1024;
+// One line of codes or file names from the standard input, read as a .klv file's first line
+// is: a byte-order mark at the start of the input (`first`) skipped, a carriage return alone
+// also ending the line. A line longer than kMaxInputLine is never kept whole: TooLong, and
+// InputLineTooLong() says so.
+LineRead ReadInputLine(std::istream& in, bool first, std::string* line);
+std::string InputLineTooLong();
 
 // The output names a configuration file the command reads (by the same name, another name or a
 // link): writing it would replace the configuration by a picture or a PDF.

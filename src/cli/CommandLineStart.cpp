@@ -1,5 +1,7 @@
 #include "cli/CommandLineStart.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <ctime>
 #include <regex>
@@ -36,6 +38,17 @@ bool Valid(const std::tm& when) {
 
 }  // namespace
 
+bool ArgumentFiles::Exists(const std::string& path) {
+    if (DiskFileAccess::Exists(path)) return true;
+    struct stat st;
+    return !path.empty() && path.find('\0') == std::string::npos &&
+           ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string EpochProblem(const char* epoch) {
+    return "SOURCE_DATE_EPOCH=«" + std::string(epoch) + "» не число секунд";
+}
+
 std::optional<DocumentClock> ChooseClock(const std::optional<std::string>& date, const char* epoch,
                                          std::string* error) {
     std::tm when{};
@@ -52,8 +65,7 @@ std::optional<DocumentClock> ChooseClock(const std::optional<std::string>& date,
             if (m[6].matched) when.tm_sec = std::stoi(m[6]);
         }
         if (!m[0].matched || !Valid(when)) {
-            *error =
-                "--date: дата «" + *date + "» не годится: нужно ГГГГ-ММ-ДД или ГГГГ-ММ-ДДTЧЧ:ММ:СС";
+            *error = "--date: дата «" + *date + "» не годится: нужно ГГГГ-ММ-ДД[TЧЧ:ММ[:СС]]";
             return std::nullopt;
         }
     } else if (epoch != nullptr) {
@@ -61,7 +73,7 @@ std::optional<DocumentClock> ChooseClock(const std::optional<std::string>& date,
         const std::time_t seconds =
             std::regex_match(epoch, digits) ? static_cast<std::time_t>(std::stoll(epoch)) : -1;
         if (seconds < 0 || gmtime_r(&seconds, &when) == nullptr) {
-            *error = std::string("SOURCE_DATE_EPOCH: «") + epoch + "» не число секунд с 1970 года";
+            *error = EpochProblem(epoch);
             return std::nullopt;
         }
     } else {

@@ -8,8 +8,22 @@
 #include "model/Configuration.h"
 #include "model/UiPort.h"
 #include "pricing/ConfigFile.h"
+#include "pricing/DiskFileAccess.h"
 
 namespace kalvora::cli {
+
+// The files the arguments of a command line name. An argument that names a folder is taken for
+// the file the user meant, and reading it says what it is ("это каталог"), rather than being
+// decoded as a code and refused as one. Pipes and devices are files already, which the file
+// module refuses with its own reason.
+class ArgumentFiles : public DiskFileAccess {
+  public:
+    bool Exists(const std::string& path) override;
+};
+
+// The message for a SOURCE_DATE_EPOCH that is not a number of seconds, the same for every
+// command that dates what it writes.
+std::string EpochProblem(const char* epoch);
 
 // The date and time texts a document is stamped with ("06.12.2026", "18:20:08").
 struct DocumentClock {

@@ -3,15 +3,16 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <utility>
 
+#include "cli/CommandLineStart.h"
 #include "cli/JsonViews.h"
 #include "credit/CreditCalculator.h"
 #include "credit/CreditNumber.h"
 #include "documents/Comparison.h"
-#include "pricing/DiskFileAccess.h"
 
 namespace kalvora {
 
@@ -26,26 +27,26 @@ struct Figure {
 
 // The figures printed before the schedule, in the order of the window's left panel.
 constexpr std::array<Figure, 17> kFigures = {{
-    {"price", F::Edit1},
-    {"first-percent", F::Edit4},
-    {"first-payment", F::Edit5},
-    {"credit-sum", F::SumKreditEdit},
-    {"rate-promo", F::StavkaF},
-    {"rate-real", F::StavkaR},
-    {"real-loan", F::SummaR},
-    {"term", F::SrokF},
-    {"monthly-payment", F::EzemF},
-    {"discount", F::SkidkaEdit},
-    {"kasko-credit-1", F::Kasko1SumEdit},
-    {"kasko-credit-2", F::Kasko2SumEdit},
-    {"kasko-credit-3", F::Kasko3SumEdit},
-    {"kasko-plain-1", F::Kasko1NSumEdit},
-    {"kasko-plain-2", F::Kasko2NSumEdit},
-    {"kasko-plain-3", F::Kasko3NSumEdit},
-    {"bank-total", F::Edit9},
+    {"price", F::Price},
+    {"first-percent", F::FirstPercent},
+    {"first-payment", F::FirstPayment},
+    {"credit-sum", F::CreditSum},
+    {"rate-promo", F::RatePromo},
+    {"rate-real", F::RateReal},
+    {"real-loan", F::RealLoan},
+    {"term", F::Term},
+    {"monthly-payment", F::MonthlyPayment},
+    {"discount", F::Discount},
+    {"kasko-credit-1", F::KaskoCredit1},
+    {"kasko-credit-2", F::KaskoCredit2},
+    {"kasko-credit-3", F::KaskoCredit3},
+    {"kasko-plain-1", F::KaskoPlain1},
+    {"kasko-plain-2", F::KaskoPlain2},
+    {"kasko-plain-3", F::KaskoPlain3},
+    {"bank-total", F::BankTotal},
 }};
 
-constexpr std::array<Figure, 2> kTotals = {{{"paid-total", F::Edit10}, {"losses", F::Edit11}}};
+constexpr std::array<Figure, 2> kTotals = {{{"paid-total", F::PaidTotal}, {"losses", F::Losses}}};
 
 constexpr std::array<const char*, 6> kScheduleHeader = {"month",     "bank",  "interest",
                                                         "debt-left", "kasko", "paid"};
@@ -146,11 +147,11 @@ std::optional<CreditTerms> ReadCreditTerms(const cli::ParsedArguments& parsed,
         const Range& range;
         CreditField field;
     } options[] = {
-        {"--first-percent", kFirstPercentRange, F::Edit4},
-        {"--rate-promo", kPromoRateRange, F::StavkaF},
-        {"--rate-real", kRealRateRange, F::StavkaR},
-        {"--repay-after", kRepayAfterRange, F::SpustEdit},
-        {"--repay-by", kRepayByRange, F::Edit8},
+        {"--first-percent", kFirstPercentRange, F::FirstPercent},
+        {"--rate-promo", kPromoRateRange, F::RatePromo},
+        {"--rate-real", kRealRateRange, F::RateReal},
+        {"--repay-after", kRepayAfterRange, F::RepayAfter},
+        {"--repay-by", kRepayByRange, F::RepayBy},
     };
     CreditTerms terms;
     for (const auto& option : options) {
@@ -160,20 +161,29 @@ std::optional<CreditTerms> ReadCreditTerms(const cli::ParsedArguments& parsed,
         if (!value) return std::nullopt;
         terms.inputs.push_back({option.field, *value});
     }
-    // The loan is paid off at the end of its term: a repayment that would start then or later
-    // repays nothing, and its months would only stretch the schedule with empty rows.
     if (repayAfter) {
-        const CreditCalculator fresh('.');
-        const long long term = std::stoll(Trimmed(fresh.Text(F::SrokF)));
-        if (std::stoll(terms.inputs[terms.inputs.size() - 2].text) >= term) {
-            terms.inputs.resize(terms.inputs.size() - 2);
+        const long long after = std::stoll(terms.inputs[terms.inputs.size() - 2].text);
+        const long long by = std::stoll(terms.inputs.back().text);
+        // The credit window paints such a month red and repays the whole rest in the month after
+        // the regular ones instead: a plan nobody asked for.
+        if (by <= after) {
+            *problem = "--repay-by: месяц погашения " + std::to_string(by) +
+                       " не позже последнего месяца обычных платежей (--repay-after " +
+                       std::to_string(after) + "); нужен месяц после него";
+            return std::nullopt;
         }
+        // The loan is paid off at the end of its term: a repayment that would start then or
+        // later repays nothing, and its months would only stretch the schedule with empty rows.
+        const CreditCalculator fresh('.');
+        const long long term = static_cast<long long>(fresh.Number(F::Term).value_or(0));
+        if (after >= term) terms.inputs.resize(terms.inputs.size() - 2);
     }
     return terms;
 }
 
 std::optional<std::int32_t> ReadCarPrice(const std::string& text, FileAccess& files,
-                                         std::string* problem) {
+                                         std::string* problem, bool* unreadable) {
+    if (unreadable != nullptr) *unreadable = false;
     // Digits (or what looks like a number: a sign, a separator, an exponent) are a price;
     // anything else is a code or a file, as the program reads its own argument.
     const bool numeric = !text.empty() && !files.Exists(text) &&
@@ -186,6 +196,7 @@ std::optional<std::int32_t> ReadCarPrice(const std::string& text, FileAccess& fi
     }
     const SettledConfiguration settled = SettleArgument(text, files);
     if (!settled.facts) {
+        if (unreadable != nullptr) *unreadable = true;
         *problem = text + ": не цена (целое число долларов) и не конфигурация: " + settled.error;
         return std::nullopt;
     }
@@ -194,10 +205,14 @@ std::optional<std::int32_t> ReadCarPrice(const std::string& text, FileAccess& fi
 
 namespace {
 
-// A figure as a JSON number; an empty cell is null.
-cli::Json Number(const std::string& text) {
-    const std::optional<double> value = ParseDecimal(Trimmed(text), '.');
+// A figure as a JSON number, as the calculator reads it and the text form writes it: shown
+// without a decimal point (a month, the term, the price, a share typed whole) an integer, with
+// one (an amount in cents, a rate) a number with decimals; an empty cell is null.
+cli::Json Number(const std::optional<double>& value, bool whole) {
     if (!value) return nullptr;
+    if (whole && std::fabs(*value) < 9.0e15) {
+        return static_cast<std::int64_t>(*value);
+    }
     return *value;
 }
 
@@ -209,27 +224,46 @@ std::string WithSeparator(std::string text, char separator) {
     return text;
 }
 
+// The months of the schedule that hold something besides the month.
+bool HasAmounts(const ScheduleMonth& month) {
+    return month.bank || month.interest || month.debtLeft || month.kasko || month.paid;
+}
+
 // The month rows of the grid that hold something besides the month.
-std::vector<const ScheduleRow*> ScheduleRows(const CreditCalculator& calc) {
-    std::vector<const ScheduleRow*> rows;
-    const auto& grid = calc.Grid();
-    for (std::size_t r = 1; r < grid.size(); ++r) {
-        bool filled = false;
-        for (std::size_t c = 1; c < grid[r].size(); ++c) filled |= !Trimmed(grid[r][c]).empty();
-        if (filled) rows.push_back(&grid[r]);
+std::vector<ScheduleRow> ScheduleRows(const CreditCalculator& calc) {
+    std::vector<ScheduleRow> rows;
+    const std::vector<ScheduleRow> grid = calc.Grid();
+    const std::vector<ScheduleMonth>& months = calc.Schedule();
+    for (std::size_t m = 0; m < months.size(); ++m) {
+        if (HasAmounts(months[m])) rows.push_back(grid[m + 1]);
     }
     return rows;
 }
 
 void WriteJson(const CreditCalculator& calc, std::ostream& out) {
     cli::Json figures = cli::Json::object();
-    for (const Figure& f : kFigures) figures[f.name] = Number(calc.Text(f.field));
-    for (const Figure& f : kTotals) figures[f.name] = Number(calc.Text(f.field));
+    const auto figure = [&calc](CreditField field) {
+        return Number(calc.Number(field), Trimmed(calc.Text(field)).find('.') == std::string::npos);
+    };
+    for (const Figure& f : kFigures) figures[f.name] = figure(f.field);
+    for (const Figure& f : kTotals) figures[f.name] = figure(f.field);
     cli::Json schedule = cli::Json::array();
-    for (const ScheduleRow* row : ScheduleRows(calc)) {
+    // Each amount as the grid shows it, to the cent.
+    const auto cents = [](const std::optional<double>& amount) -> std::optional<double> {
+        if (!amount) return std::nullopt;
+        return RoundAsShown(*amount, 2);
+    };
+    for (const ScheduleMonth& m : calc.Schedule()) {
+        if (!HasAmounts(m)) continue;
+        const std::array<std::optional<double>, 6> cells = {static_cast<double>(m.month),
+                                                            cents(m.bank),
+                                                            cents(m.interest),
+                                                            cents(m.debtLeft),
+                                                            cents(m.kasko),
+                                                            cents(m.paid)};
         cli::Json month = cli::Json::object();
         for (std::size_t c = 0; c < kScheduleHeader.size(); ++c) {
-            month[kScheduleHeader[c]] = Number((*row)[c]);
+            month[kScheduleHeader[c]] = Number(cells[c], c == 0);
         }
         schedule.push_back(month);
     }
@@ -269,14 +303,18 @@ int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, st
     }
     // Every number is checked against its range before the calculator sees it, so that no
     // absurd loan is computed (the window paints such fields red; here they are refused).
-    DiskFileAccess files;
-    const std::optional<std::int32_t> price = ReadCarPrice(parsed->operands[0], files, &problem);
+    cli::ArgumentFiles files;
+    bool unreadable = false;
+    const std::optional<std::int32_t> price =
+        ReadCarPrice(parsed->operands[0], files, &problem, &unreadable);
+    if (!price && unreadable) {
+        // As every command says of a configuration it cannot read.
+        cli::ReportError(err, "credit", problem);
+        return 1;
+    }
     std::optional<CreditTerms> terms;
     if (price) terms = ReadCreditTerms(*parsed, &problem);
-    if (!price || !terms) {
-        cli::ReportError(err, "credit", problem);
-        return 2;
-    }
+    if (!price || !terms) return cli::UsageError(err, "credit", problem);
     CreditCalculator calc('.');
     terms->ApplyTo(calc);
     calc.Open(*price);
@@ -305,10 +343,10 @@ int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, st
             }
             out << '\n';
         }
-        for (const ScheduleRow* row : ScheduleRows(calc)) {
-            for (std::size_t c = 0; c < row->size(); ++c) {
+        for (const ScheduleRow& row : ScheduleRows(calc)) {
+            for (std::size_t c = 0; c < row.size(); ++c) {
                 if (c > 0) out << sep;
-                out << WithSeparator(Trimmed((*row)[c]), point);
+                out << WithSeparator(Trimmed(row[c]), point);
             }
             out << '\n';
         }

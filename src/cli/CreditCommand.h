@@ -32,21 +32,24 @@ struct CreditTerms {
 };
 
 // Reads the credit options of `parsed`. Nothing, with a Russian message in `problem`, for a
-// value out of its range, or --repay-after without --repay-by. An early repayment that starts
-// at or after the end of the term is no early repayment and is left out.
+// value out of its range, --repay-after without --repay-by, or a --repay-by month not after
+// the --repay-after months. An early repayment that starts at or after the end of the term is
+// no early repayment and is left out.
 std::optional<CreditTerms> ReadCreditTerms(const cli::ParsedArguments& parsed,
                                            std::string* problem);
 
 // The car's price: whole dollars (digits only, from 1 to 2147483647), or a code or a .klv file
-// whose configuration's total is the price. Nothing, with a Russian message, otherwise.
+// whose configuration's total is the price. Nothing, with a Russian message, otherwise; then
+// `unreadable` (when given) is true for a configuration that could not be read or priced, false
+// for a number out of its range.
 std::optional<std::int32_t> ReadCarPrice(const std::string& text, FileAccess& files,
-                                         std::string* problem);
+                                         std::string* problem, bool* unreadable = nullptr);
 
 // Runs "credit PRICE [options] [--csv [--decimal ,] [--table schedule|summary]] [--json]"; `args`
 // are the words after "credit". Prints the figures, one "name<TAB>value" line each, an empty
 // line, then one line per month of the schedule; --csv the same comma-separated, each table
-// under a header line; --json one object. Returns 0, or 2 with a message on `err` for bad
-// arguments or inputs the calculator refuses.
+// under a header line; --json one object. Returns 0; 1 with a message on `err` for a
+// configuration that cannot be read; 2 for bad arguments or inputs the calculator refuses.
 int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 namespace cli {

@@ -4,7 +4,6 @@
 #include "cli/JsonViews.h"
 #include "cli/ScriptUi.h"
 #include "documents/Comparison.h"
-#include "pricing/DiskFiles.h"
 
 namespace kalvora::cli {
 
@@ -13,8 +12,6 @@ namespace {
 constexpr int kSame = 0;
 constexpr int kDifferent = 1;
 constexpr int kTrouble = 2;
-// The longest line read from the standard input, as for a scenario line.
-constexpr std::size_t kMaxInputLine = 64 * 1024;
 
 // "-" stands for the first line of the standard input, read once.
 bool Resolve(std::string* argument, std::istream& in, bool* stdinUsed, std::ostream& err) {
@@ -24,19 +21,11 @@ bool Resolve(std::string* argument, std::istream& in, bool* stdinUsed, std::ostr
         return false;
     }
     *stdinUsed = true;
-    // Read as a .klv file's first line is: a byte-order mark skipped, a carriage return alone
-    // also ends the line, and a line too long to be a code or a file name is refused rather
-    // than kept growing.
-    LineRules rules;
-    rules.limit = kMaxInputLine;
-    rules.carriageReturnEnds = true;
     std::string line;
-    if (ReadBoundedLine(in.rdbuf(), rules, &line) == LineRead::TooLong) {
-        err << "kalvora-cli: diff: строка стандартного ввода длиннее " << kMaxInputLine
-            << " байт\n";
+    if (ReadInputLine(in, true, &line) == LineRead::TooLong) {
+        ReportError(err, "diff", InputLineTooLong());
         return false;
     }
-    if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
     *argument = line;
     return true;
 }
@@ -90,26 +79,30 @@ int RunDiff(const std::vector<std::string>& arguments, std::istream& in, std::os
     bool stdinUsed = false;
     if (!Resolve(&a, in, &stdinUsed, err) || !Resolve(&b, in, &stdinUsed, err)) return kTrouble;
 
-    const ArgumentComparison result = CompareArguments(a, b, files);
-    if (!result.comparison) {
-        std::size_t start = 0;
-        while (start <= result.error.size()) {
-            std::size_t end = result.error.find('\n', start);
-            if (end == std::string::npos) end = result.error.size();
-            err << "kalvora-cli: diff: " << EscapeLine(result.error.substr(start, end - start))
-                << '\n';
-            start = end + 1;
-        }
-        return kTrouble;
+    const SettledConfiguration sideA = SettleArgument(a, files);
+    const SettledConfiguration sideB = SettleArgument(b, files);
+    // Each side that cannot be settled is named, an empty line of the standard input as that.
+    const struct {
+        const char* side;
+        const std::string& given;
+        const std::string& input;
+        const std::string& error;
+    } sides[] = {{"A", arguments[0], a, sideA.error}, {"B", arguments[1], b, sideB.error}};
+    bool trouble = false;
+    for (const auto& s : sides) {
+        if (s.error.empty()) continue;
+        const std::string name = s.given == "-" && s.input.empty() ? "стандартный ввод" : s.input;
+        ReportError(err, "diff", std::string("Вариант ") + s.side + " (" + name + "): " + s.error);
+        trouble = true;
     }
+    if (trouble) return kTrouble;
+    const Comparison comparison = CompareConfigurations(*sideA.facts, *sideB.facts);
     if (json) {
-        out << ComparisonJson(*result.comparison, a, b) << '\n';
+        out << ComparisonJson(comparison, a, b) << '\n';
     } else {
-        for (const std::string& line : ComparisonTsv(*result.comparison)) out << line << '\n';
+        for (const std::string& line : ComparisonTsv(comparison)) out << line << '\n';
     }
-    return Flushed(out, err, "diff") != 0 ? kTrouble
-           : result.comparison->Same()    ? kSame
-                                          : kDifferent;
+    return Flushed(out, err, "diff") != 0 ? kTrouble : comparison.Same() ? kSame : kDifferent;
 }
 
 }  // namespace kalvora::cli

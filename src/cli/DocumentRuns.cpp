@@ -17,27 +17,6 @@ namespace {
 
 using Arguments = std::vector<std::string>;
 
-// What every document command shares: its options read, its inputs, where the documents go.
-struct DocumentRun {
-    ParsedArguments parsed;
-    BatchTarget target;
-};
-
-std::optional<DocumentRun> Prepare(std::string_view command, const Arguments& args,
-                                   std::vector<OptionRule> optionRules, std::ostream& err,
-                                   int* status) {
-    for (const OptionRule& optionRule : BatchOptionRules()) optionRules.push_back(optionRule);
-    std::string error;
-    auto parsed = ParseArguments(args, optionRules, &error);
-    std::optional<BatchTarget> target;
-    if (parsed) target = ReadBatchTarget(*parsed, &error);
-    if (!parsed || !target) {
-        *status = UsageError(err, command, error);
-        return std::nullopt;
-    }
-    return DocumentRun{std::move(*parsed), *target};
-}
-
 // The date documents are stamped with: --date, else SOURCE_DATE_EPOCH, else the clock.
 bool ReadClock(std::string_view command, const ParsedArguments& parsed,
                std::optional<DocumentClock>* clock, std::ostream& err, int* status) {
@@ -72,10 +51,10 @@ BatchDocument Started(const std::string& input, FileAccess& files,
 
 int RunOrderCommand(const Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
     int status = 0;
-    const auto run =
-        Prepare("order", args,
-                {{"--code"}, {"--combined"}, {"--no-prices"}, {"--indent"}, {"--date", true}}, err,
-                &status);
+    const auto run = ReadDocumentRun(
+        "order", args,
+        {{"--code"}, {"--combined"}, {"--no-prices"}, {"--indent"}, {"--date", true}}, err,
+        &status);
     if (!run) return status;
     const ParsedArguments& parsed = run->parsed;
     if (parsed.Has("--code") && parsed.Has("--combined")) {
@@ -89,7 +68,7 @@ int RunOrderCommand(const Arguments& args, std::istream& in, std::ostream& out, 
     request.prices = !parsed.Has("--no-prices");
     request.indent = parsed.Has("--indent");
 
-    DiskFileAccess files;
+    ArgumentFiles files;
     InputList inputs(parsed.operands, in);
     return RunBatch(
         {"order", "txt"}, run->target, inputs,
@@ -104,11 +83,11 @@ int RunOrderCommand(const Arguments& args, std::istream& in, std::ostream& out, 
 int RunCheckListCommand(const Arguments& args, std::istream& in, std::ostream& out,
                         std::ostream& err) {
     int status = 0;
-    const auto run = Prepare("checklist", args, {{"--date", true}}, err, &status);
+    const auto run = ReadDocumentRun("checklist", args, {{"--date", true}}, err, &status);
     if (!run) return status;
     std::optional<DocumentClock> clock;
     if (!ReadClock("checklist", run->parsed, &clock, err, &status)) return status;
-    DiskFileAccess files;
+    ArgumentFiles files;
     InputList inputs(run->parsed.operands, in);
     return RunBatch(
         {"checklist", "txt"}, run->target, inputs,
@@ -123,10 +102,10 @@ int RunCheckListCommand(const Arguments& args, std::istream& in, std::ostream& o
 int RunExplainCommand(const Arguments& args, std::istream& in, std::ostream& out,
                       std::ostream& err) {
     int status = 0;
-    const auto run = Prepare("explain", args, {{"--json"}}, err, &status);
+    const auto run = ReadDocumentRun("explain", args, {{"--json"}}, err, &status);
     if (!run) return status;
     const bool json = run->parsed.Has("--json");
-    DiskFileAccess files;
+    ArgumentFiles files;
     InputList inputs(run->parsed.operands, in);
     BatchRequest request{"explain", json ? "json" : "tsv", json};
     return RunBatch(

@@ -1,12 +1,7 @@
 #include "cli/PictureCommand.h"
 
-#include <sys/stat.h>
-
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
-#include <cstdio>
-#include <memory>
 #include <optional>
 #include <regex>
 #include <utility>
@@ -14,12 +9,10 @@
 
 #include "cli/BatchRun.h"
 #include "cli/CommandLineStart.h"
-#include "cli/ScriptUi.h"
+#include "cli/OffscreenApplication.h"
 #include "model/CarLook.h"
 #include "pictures/CarPicture.h"
 #include "pricing/DiskFileAccess.h"
-#include "pricing/DiskFiles.h"
-#include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
 
@@ -39,37 +32,17 @@ std::optional<QSize> ParseSize(const std::string& text) {
     return QSize(w, h);
 }
 
-// Qt's own notes (such as a missing runtime folder, which the offscreen platform does not
-// need) are not the command's messages; only fatal ones get through.
-void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-// Qt needs an application object to draw; no window is opened.
-std::unique_ptr<QGuiApplication> OffscreenApplication() {
-    if (QCoreApplication::instance()) return nullptr;
-    qInstallMessageHandler(QuietQtMessages);
-    static int argc = 3;
-    static char name[] = "kalvora-cli";
-    static char option[] = "-platform";
-    static char platform[] = "offscreen";
-    static char* argv[] = {name, option, platform, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 }  // namespace
 
 int RunPictureCommand(const std::vector<std::string>& arguments, std::istream& in,
                       std::ostream& out, std::ostream& err) {
-    std::vector<OptionRule> optionRules = BatchOptionRules();
-    optionRules.push_back({"--size", true});
-    std::string error;
-    const auto parsed = ParseArguments(arguments, optionRules, &error);
-    std::optional<BatchTarget> target;
-    if (parsed) target = ReadBatchTarget(*parsed, &error);
-    if (!parsed || !target) return UsageError(err, "picture", error);
+    int status = 0;
+    const auto run = ReadDocumentRun("picture", arguments, {{"--size", true}}, err, &status,
+                                     "нужны код или файл конфигурации и имя файла PNG (для "
+                                     "нескольких картинок: --output-dir ПАПКА)");
+    if (!run) return status;
     QSize size(kDefaultWidth, kDefaultHeight);
-    if (const auto text = parsed->Value("--size")) {
+    if (const auto text = run->parsed.Value("--size")) {
         const auto chosen = ParseSize(*text);
         if (!chosen) {
             return UsageError(err, "picture",
@@ -77,15 +50,8 @@ int RunPictureCommand(const std::vector<std::string>& arguments, std::istream& i
         }
         size = *chosen;
     }
-    // Without --output-dir or --name: one configuration and the file to write.
-    const std::vector<std::string>& operands = parsed->operands;
-    if (!target->ToFiles() && operands.size() != 2) {
-        return UsageError(err, "picture",
-                          "нужны код или файл конфигурации и имя файла PNG (для нескольких "
-                          "картинок: --output-dir ПАПКА)");
-    }
 
-    DiskFileAccess files;
+    ArgumentFiles files;
     const auto application = OffscreenApplication();
     // A day's cars come in a few dozen looks: each is drawn once per run.
     std::vector<std::pair<CarLook, std::string>> drawn;
@@ -116,30 +82,7 @@ int RunPictureCommand(const std::vector<std::string>& arguments, std::istream& i
         }
         return document;
     };
-    if (target->ToFiles()) {
-        InputList inputs(operands, in);
-        return RunBatch({"picture", "png"}, *target, inputs, draw, out, err, files);
-    }
-    if (IsSameFile(operands[0], operands[1])) {
-        ReportError(err, "picture", SaveFailedMessage(operands[1], "это входной файл команды"));
-        return 1;
-    }
-    const BatchDocument document = draw(operands[0]);
-    if (!document.error.empty()) {
-        ReportError(err, "picture", operands[0] + ": " + document.error);
-        return 1;
-    }
-    if (operands[1] == "-") {
-        out.write(document.bytes.data(), static_cast<std::streamsize>(document.bytes.size()));
-        return Flushed(out, err, "picture", 0);
-    }
-    // Written as a configuration is saved: a temporary file renamed over the target, so the
-    // previous picture stays whole whatever happens to the write.
-    if (!files.WriteFile(operands[1], document.bytes, &error)) {
-        ReportError(err, "picture", SaveFailedMessage(operands[1], error));
-        return 1;
-    }
-    return 0;
+    return RunFileDocuments({"picture", "png"}, *run, in, draw, out, err, files);
 }
 
 }  // namespace kalvora::cli

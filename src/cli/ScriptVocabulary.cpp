@@ -26,6 +26,7 @@
 #include "credit/CreditDump.h"
 #include "documents/DocumentViews.h"
 #include "model/PriceTexts.h"
+#include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
 
@@ -234,6 +235,13 @@ void EquipCommand(ScriptSession& s, const ScriptLine& line) {
     s.Config().EquipAll();
 }
 
+// Why an open or a save failed, said once: the file module's message names the file already;
+// any other reason (a code the decoder refuses) is said of the file.
+std::string FileShortfall(const std::string& path, const char* failed, const std::string& reason) {
+    if (reason.find("«" + ShownPath(path) + "»") != std::string::npos) return reason;
+    return "файл «" + path + "» " + failed + ": " + reason;
+}
+
 void Open(ScriptSession& s, const ScriptLine& line) {
     const std::string path = line.Rest();
     if (path.empty()) throw ScriptError("ожидается «open ПУТЬ»");
@@ -241,7 +249,7 @@ void Open(ScriptSession& s, const ScriptLine& line) {
     s.Focus().RememberWish();
     const ActionScope action(s.History(), {ActionKind::Open, 0});
     const Result result = s.Config().OpenFile(path, s.Files());
-    if (!result.Succeeded()) s.NoteShortfall("файл «" + path + "» не открыт: " + result.reason);
+    if (!result.Succeeded()) s.NoteShortfall(FileShortfall(path, "не открыт", result.reason));
 }
 
 void Save(ScriptSession& s, const ScriptLine& line) {
@@ -255,7 +263,7 @@ void Save(ScriptSession& s, const ScriptLine& line) {
     s.Ui().SetAnswer(std::nullopt);
     // Keeping an existing file is the scenario's own answer, not a failure.
     if (result.outcome == Outcome::Rejected) {
-        s.NoteShortfall("файл «" + rest.substr(0, blank) + "» не сохранён: " + result.reason);
+        s.NoteShortfall(FileShortfall(rest.substr(0, blank), "не сохранён", result.reason));
     }
 }
 
@@ -301,7 +309,7 @@ void CreditSet(ScriptSession& s, const ScriptLine& line) {
     if (!s.Credit().Type(field, text)) {
         throw ScriptError("поле «" + line.words[1] + "» заполняет программа");
     }
-    if (field == CreditField::Edit5) s.Credit().Edit5Exit();
+    if (field == CreditField::FirstPayment) s.Credit().AcceptFirstPayment();
 }
 
 void CreditClick(ScriptSession& s, const ScriptLine& line) {

@@ -1,6 +1,7 @@
 #include "credit/CreditCalculator.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <initializer_list>
 
@@ -13,6 +14,8 @@ namespace {
 
 using F = CreditField;
 
+// The window's names of the fields and boxes: object names, the names a scenario types and
+// the dump prints.
 constexpr std::array<const char*, kCreditFieldCount> kFieldNames = {
     "Edit1",
     "Edit4",
@@ -54,26 +57,26 @@ constexpr std::array<const char*, kCreditBoxCount> kBoxNames = {
 };
 
 constexpr std::array<F, 15> kComputedFields = {
-    F::SumKreditEdit,  F::SummaF,         F::SummaR,        F::SrokF,         F::EzemF,
-    F::SkidkaEdit,     F::Kasko1SumEdit,  F::Kasko2SumEdit, F::Kasko3SumEdit, F::Kasko1NSumEdit,
-    F::Kasko2NSumEdit, F::Kasko3NSumEdit, F::Edit9,         F::Edit10,        F::Edit11,
+    F::CreditSum,   F::PromoLoan,    F::RealLoan,     F::Term,         F::MonthlyPayment,
+    F::Discount,    F::KaskoCredit1, F::KaskoCredit2, F::KaskoCredit3, F::KaskoPlain1,
+    F::KaskoPlain2, F::KaskoPlain3,  F::BankTotal,    F::PaidTotal,    F::Losses,
 };
 
 constexpr std::array<F, 15> kDraggableFields = {
-    F::Edit1,          F::SumKreditEdit,  F::SummaF,        F::SummaR,        F::EzemF,
-    F::SkidkaEdit,     F::Kasko1SumEdit,  F::Kasko2SumEdit, F::Kasko3SumEdit, F::Kasko1NSumEdit,
-    F::Kasko2NSumEdit, F::Kasko3NSumEdit, F::Edit9,         F::Edit10,        F::Edit11,
+    F::Price,       F::CreditSum,    F::PromoLoan,    F::RealLoan,     F::MonthlyPayment,
+    F::Discount,    F::KaskoCredit1, F::KaskoCredit2, F::KaskoCredit3, F::KaskoPlain1,
+    F::KaskoPlain2, F::KaskoPlain3,  F::BankTotal,    F::PaidTotal,    F::Losses,
 };
 
 // Credit-car and non-credit-car premium rate fields and the fields showing their premiums, year
 // by year, in the order the loan computation reads them.
-constexpr std::array<F, 3> kCreditRateFields = {F::PrKasko1Edit, F::PrKasko2Edit, F::PrKasko3Edit};
-constexpr std::array<F, 3> kPlainRateFields = {F::PrKasko1NEdit, F::PrKasko2NEdit,
-                                               F::PrKasko3NEdit};
-constexpr std::array<F, 3> kCreditPremiumFields = {F::Kasko1SumEdit, F::Kasko2SumEdit,
-                                                   F::Kasko3SumEdit};
-constexpr std::array<F, 3> kPlainPremiumFields = {F::Kasko1NSumEdit, F::Kasko2NSumEdit,
-                                                  F::Kasko3NSumEdit};
+constexpr std::array<F, 3> kCreditRateFields = {F::KaskoCreditRate1, F::KaskoCreditRate2,
+                                                F::KaskoCreditRate3};
+constexpr std::array<F, 3> kPlainRateFields = {F::KaskoPlainRate1, F::KaskoPlainRate2,
+                                               F::KaskoPlainRate3};
+constexpr std::array<F, 3> kCreditPremiumFields = {F::KaskoCredit1, F::KaskoCredit2,
+                                                   F::KaskoCredit3};
+constexpr std::array<F, 3> kPlainPremiumFields = {F::KaskoPlain1, F::KaskoPlain2, F::KaskoPlain3};
 
 const ScheduleRow kScheduleHeaders = {"Месяц",     "Банку", "Потери",
                                       "Выплатить", "КАСКО", "Выплачено"};
@@ -150,48 +153,56 @@ bool IsDraggableField(CreditField field) {
 }
 
 bool IsConverterField(CreditField field) {
-    return field == F::Nd || field == F::Nr || field == F::Ne;
+    return field == F::Dollars || field == F::Roubles || field == F::Euros;
 }
 
 CreditCalculator::CreditCalculator(std::string decimalSeparator)
     : separator_(std::move(decimalSeparator)) {
     colours_.fill(kFieldNormal);
     for (F f : kComputedFields) colours_[Index(f)] = kFieldComputed;
-    colours_[Index(F::Edit11)] = kLossesGreen;
+    colours_[Index(F::Losses)] = kLossesGreen;
     boxes_.fill(true);
-    grid_.assign(1, kScheduleHeaders);
 
     // The texts the fields are drawn with before the window runs any code.
-    texts_[Index(F::Edit4)] = "40";
-    texts_[Index(F::SrokF)] = "36";
-    texts_[Index(F::SpustEdit)] = "1";
-    texts_[Index(F::Edit8)] = "36";
-    texts_[Index(F::Nd)] = "0";
-    texts_[Index(F::Nr)] = "0";
-    texts_[Index(F::Ne)] = "0";
+    for (FieldContent& content : fields_) content = ReadText({});
+    fields_[Index(F::FirstPercent)] = ReadText("40");
+    fields_[Index(F::Term)] = Shown(kFixedTerm, 0, 0);
+    fields_[Index(F::RepayAfter)] = ReadText("1");
+    fields_[Index(F::RepayBy)] = ReadText("36");
+    fields_[Index(F::Dollars)] = ReadText("0");
+    fields_[Index(F::Roubles)] = ReadText("0");
+    fields_[Index(F::Euros)] = ReadText("0");
 
-    // FormCreate: the rates are written as the program's defaults, running their handlers.
-    SetText(F::PrKasko1Edit, Format(5.0, 1, 1));
-    SetText(F::PrKasko2Edit, Format(5.8, 1, 1));
-    SetText(F::PrKasko3Edit, Format(5.8, 1, 1));
-    SetText(F::PrKasko1NEdit, Format(5.0, 1, 1));
-    SetText(F::PrKasko2NEdit, Format(7.5, 1, 1));
-    SetText(F::PrKasko3NEdit, Format(8.0, 1, 1));
-    SetText(F::StavkaF, Format(4.9, 1, 1));
-    SetText(F::StavkaR, Format(9.0, 1, 1));
-    SetText(F::Edit6, Format(27.847, 2, 3));
-    SetText(F::Edit7, Format(33.3356, 2, 3));
+    // As the window is created, the rates are written as the program's defaults, running their
+    // handlers.
+    Write(F::KaskoCreditRate1, Shown(5.0, 1, 1));
+    Write(F::KaskoCreditRate2, Shown(5.8, 1, 1));
+    Write(F::KaskoCreditRate3, Shown(5.8, 1, 1));
+    Write(F::KaskoPlainRate1, Shown(5.0, 1, 1));
+    Write(F::KaskoPlainRate2, Shown(7.5, 1, 1));
+    Write(F::KaskoPlainRate3, Shown(8.0, 1, 1));
+    Write(F::RatePromo, Shown(4.9, 1, 1));
+    Write(F::RateReal, Shown(9.0, 1, 1));
+    Write(F::UsdRate, Shown(27.847, 2, 3));
+    Write(F::EurRate, Shown(33.3356, 2, 3));
+}
+
+void CreditCalculator::SetDecimalSeparator(std::string separator) {
+    separator_ = std::move(separator);
+    for (FieldContent& content : fields_) {
+        if (auto* typed = std::get_if<FieldText>(&content)) *typed = ReadText(typed->text);
+    }
 }
 
 // --- Operations ---------------------------------------------------------------------------
 
 void CreditCalculator::Open(std::int32_t currentPrice) {
-    SetText(F::Edit1, std::to_string(currentPrice));
+    Write(F::Price, Shown(currentPrice, 0, 0));
 }
 
 bool CreditCalculator::Type(CreditField field, std::string_view text) {
     if (IsComputedField(field)) return false;
-    SetText(field, std::string(text));
+    Write(field, ReadText(std::string(text)));
     return true;
 }
 
@@ -207,56 +218,106 @@ void CreditCalculator::SetChecked(CreditBox box, bool checked) {
 }
 
 void CreditCalculator::KeyUp(CreditField field) {
-    if (field == F::Nd) NdKeyUp();
-    if (field == F::Nr) NrKeyUp();
-    if (field == F::Ne) NeKeyUp();
+    if (field == F::Dollars) ConvertDollars();
+    if (field == F::Roubles) ConvertRoubles();
+    if (field == F::Euros) ConvertEuros();
 }
 
-bool CreditCalculator::DropOnNd(CreditField source) {
+bool CreditCalculator::DropOnDollars(CreditField source) {
     if (!IsDraggableField(source)) return false;
-    SetText(F::Nd, Text(source));
-    NdKeyUp();
+    const FieldContent dropped = fields_[Index(source)];
+    Write(F::Dollars, dropped);
+    ConvertDollars();
     return true;
 }
 
 // --- Fields -------------------------------------------------------------------------------
 
-void CreditCalculator::SetText(CreditField field, std::string text) {
-    std::string& current = texts_[Index(field)];
-    if (current == text) return;
-    current = std::move(text);
+CreditCalculator::FieldText CreditCalculator::ReadText(std::string text) const {
+    FieldText typed;
+    typed.number = ParseDecimal(text, separator_);
+    typed.whole = ParseInteger(text);
+    typed.text = std::move(text);
+    return typed;
+}
+
+CreditCalculator::Figure CreditCalculator::Shown(double value, int width, int decimals) const {
+    return Figure{value, width, decimals, separator_};
+}
+
+std::string CreditCalculator::TextOf(const FieldContent& content) {
+    if (const auto* typed = std::get_if<FieldText>(&content)) return typed->text;
+    const Figure& figure = std::get<Figure>(content);
+    return FormatFixed(figure.value, figure.width, figure.decimals, figure.mark);
+}
+
+std::string CreditCalculator::Text(CreditField field) const {
+    return TextOf(fields_[Index(field)]);
+}
+
+std::optional<double> CreditCalculator::Number(CreditField field) const {
+    const FieldContent& content = fields_[Index(field)];
+    if (const auto* typed = std::get_if<FieldText>(&content)) return typed->number;
+    const Figure& figure = std::get<Figure>(content);
+    // A figure written with another locale's mark no longer reads as a number, as its text
+    // would not; a point or a comma always reads.
+    const bool readable = figure.decimals <= 0 || figure.mark == separator_ || figure.mark == "." ||
+                          figure.mark == ",";
+    if (!readable || !std::isfinite(figure.value)) return std::nullopt;
+    return RoundAsShown(figure.value, figure.decimals);
+}
+
+std::optional<std::int32_t> CreditCalculator::WholeNumber(CreditField field) const {
+    const FieldContent& content = fields_[Index(field)];
+    if (const auto* typed = std::get_if<FieldText>(&content)) return typed->whole;
+    const Figure& figure = std::get<Figure>(content);
+    if (figure.decimals > 0 || !std::isfinite(figure.value)) return std::nullopt;
+    const double whole = RoundAsShown(figure.value, 0);
+    if (whole < INT32_MIN || whole > INT32_MAX) return std::nullopt;
+    return static_cast<std::int32_t>(whole);
+}
+
+double CreditCalculator::NumberOr(CreditField field, double fallback) const {
+    return Number(field).value_or(fallback);
+}
+
+bool CreditCalculator::Write(CreditField field, FieldContent content) {
+    FieldContent& current = fields_[Index(field)];
+    if (TextOf(current) == TextOf(content)) return false;
+    current = std::move(content);
     RunChangeHandler(field);
+    return true;
 }
 
 void CreditCalculator::RunChangeHandler(CreditField field) {
     switch (field) {
-        case F::Edit1:
-            Edit1Change();
+        case F::Price:
+            PriceChanged();
             break;
-        case F::Edit4:
-            Edit4Change();
+        case F::FirstPercent:
+            FirstPercentChanged();
             break;
-        case F::SumKreditEdit:
-        case F::StavkaF:
-        case F::StavkaR:
-        case F::SrokF:
-        case F::PrKasko1Edit:
-        case F::PrKasko2Edit:
-        case F::PrKasko3Edit:
-        case F::PrKasko1NEdit:
-        case F::PrKasko2NEdit:
-        case F::PrKasko3NEdit:
-            SumKreditEditChange();
+        case F::CreditSum:
+        case F::RatePromo:
+        case F::RateReal:
+        case F::Term:
+        case F::KaskoCreditRate1:
+        case F::KaskoCreditRate2:
+        case F::KaskoCreditRate3:
+        case F::KaskoPlainRate1:
+        case F::KaskoPlainRate2:
+        case F::KaskoPlainRate3:
+            ComputeLoan();
             break;
-        case F::SpustEdit:
-        case F::Edit8:
-            FillSchedule();  // Edit8Change
+        case F::RepayAfter:
+        case F::RepayBy:
+            FillSchedule();
             break;
-        case F::Edit6:
-            Edit6Change();
+        case F::UsdRate:
+            UsdRateChanged();
             break;
-        case F::Edit7:
-            Edit7Change();
+        case F::EurRate:
+            EurRateChanged();
             break;
         default:
             break;
@@ -267,125 +328,144 @@ void CreditCalculator::MarkZeroField(CreditField field, double value) {
     colours_[Index(field)] = value == 0 ? kFieldRed : kFieldNormal;
 }
 
-double CreditCalculator::ReadNumber(CreditField field, double fallback) const {
-    return DecimalOr(Text(field), separator_, fallback);
+std::string CreditCalculator::CreditSumFormula() const {
+    if (!creditSumFormula_) return {};
+    const Subtraction& s = *creditSumFormula_;
+    return FormatFixed(s.minuend, 5, 2, s.mark) + " - " + FormatFixed(s.subtrahend, 5, 2, s.mark) +
+           " = ";
 }
 
-std::string CreditCalculator::Format(double value, int width, int decimals) const {
-    return FormatFixed(value, width, decimals, separator_);
+std::string CreditCalculator::DiscountFormula() const {
+    if (!discountFormula_) return {};
+    const Subtraction& s = *discountFormula_;
+    return FormatFixed(s.minuend, 5, 2, s.mark) + " - " + FormatFixed(s.subtrahend, 5, 2, s.mark) +
+           " =";
+}
+
+std::vector<ScheduleRow> CreditCalculator::Grid() const {
+    std::vector<ScheduleRow> rows;
+    rows.reserve(schedule_.size() + 1);
+    rows.push_back(kScheduleHeaders);
+    auto cell = [&](const std::optional<double>& amount) {
+        return amount ? FormatFixed(*amount, 5, 2, scheduleMark_) : std::string();
+    };
+    for (const ScheduleMonth& m : schedule_) {
+        rows.push_back({std::to_string(m.month), cell(m.bank), cell(m.interest), cell(m.debtLeft),
+                        cell(m.kasko), cell(m.paid)});
+    }
+    return rows;
 }
 
 // --- The loan ------------------------------------------------------------------------------
 
-void CreditCalculator::Edit1Change() {
-    const double price = ReadNumber(F::Edit1, 0);
-    MarkZeroField(F::Edit1, price);
+void CreditCalculator::PriceChanged() {
+    const double price = NumberOr(F::Price, 0);
+    MarkZeroField(F::Price, price);
     if (price == 0) return;
     values_.CarPrice = price;
-    Edit4Change();
-    SumKreditEditChange();
+    FirstPercentChanged();
+    ComputeLoan();
     FillSchedule();
 }
 
-void CreditCalculator::Edit4Change() {
-    const double percent = ReadNumber(F::Edit4, 0);
-    MarkZeroField(F::Edit4, percent);
+void CreditCalculator::FirstPercentChanged() {
+    const double percent = NumberOr(F::FirstPercent, 0);
+    MarkZeroField(F::FirstPercent, percent);
     if (percent == 0) return;
     const double first = values_.CarPrice * percent / 100;
     const double credit = values_.CarPrice - first;
     if (!AllFinite({first, credit})) return;
     values_.FirstPayment = first;
-    SetText(F::Edit5, Format(first, 5, 2));
+    Write(F::FirstPayment, Shown(first, 5, 2));
     values_.CreditSum = credit;
-    SetText(F::SumKreditEdit, Format(credit, 5, 2));
-    label20_ = Format(values_.CarPrice, 5, 2) + " - " + Format(values_.FirstPayment, 5, 2) + " = ";
+    Write(F::CreditSum, Shown(credit, 5, 2));
+    creditSumFormula_ = Subtraction{values_.CarPrice, values_.FirstPayment, separator_};
 }
 
-void CreditCalculator::Edit5Exit() {
-    const double amount = ReadNumber(F::Edit5, 0);
-    MarkZeroField(F::Edit5, amount);
+void CreditCalculator::AcceptFirstPayment() {
+    // The amount as typed, or the first payment as shown, to the cent.
+    const double amount = NumberOr(F::FirstPayment, 0);
+    MarkZeroField(F::FirstPayment, amount);
     if (amount == 0) return;
     // Without an accepted price there is no share to compute; the typed amount waits for one.
     if (values_.CarPrice == 0) return;
     const double percent = amount * 100 / values_.CarPrice;
     if (!std::isfinite(percent)) return;
     values_.FirstPayment = amount;
-    const std::string percentText = Format(percent, 2, 2);
-    if (Text(F::Edit4) == percentText) {
-        // The share reads the same as before: the typed amount is still replaced by the one the
-        // share gives, so the first payment, credit sum and schedule always agree.
-        Edit4Change();
-    } else {
-        SetText(F::Edit4, percentText);
-    }
+    // The share is taken as shown, to a hundredth of a percent. When it reads the same as
+    // before, the typed amount is still replaced by the one the share gives, so the first
+    // payment, credit sum and schedule always agree.
+    if (!Write(F::FirstPercent, Shown(percent, 2, 2))) FirstPercentChanged();
 }
 
-void CreditCalculator::SumKreditEditChange() {
-    const double sum = ReadNumber(F::SumKreditEdit, 0);
+void CreditCalculator::ComputeLoan() {
+    // The credit sum as shown, to the cent.
+    const double sum = NumberOr(F::CreditSum, 0);
     values_.CreditSum = sum;
     if (sum == 0) return;
-    SetText(F::SummaF, Text(F::SumKreditEdit));
+    const FieldContent promoLoan = fields_[Index(F::CreditSum)];
+    Write(F::PromoLoan, promoLoan);
 
-    const double rateF = ReadNumber(F::StavkaF, 0) / 100 / 12;
-    MarkZeroField(F::StavkaF, rateF);
-    if (rateF == 0) return;
-    const double rateR = ReadNumber(F::StavkaR, 0) / 100 / 12;
-    MarkZeroField(F::StavkaR, rateR);
-    if (rateR == 0) return;
-    const int months = IntegerOr(Text(F::SrokF), 0);
+    const double ratePromo = NumberOr(F::RatePromo, 0) / 100 / 12;
+    MarkZeroField(F::RatePromo, ratePromo);
+    if (ratePromo == 0) return;
+    const double rateReal = NumberOr(F::RateReal, 0) / 100 / 12;
+    MarkZeroField(F::RateReal, rateReal);
+    if (rateReal == 0) return;
+    const int months = WholeNumber(F::Term).value_or(0);
     if (months <= 0 || months > kMaxScheduleMonths) return;
 
-    if (Checked(CreditBox::FixBox)) {
+    if (Checked(CreditBox::FixedDiscount)) {
         // As if 40 % were paid first and the rest financed for 36 months at the maker's rate.
         const double financed = kFixedCreditShare * values_.CarPrice;
-        const auto promised = Annuity(financed, rateF, kFixedTerm);
+        const auto promised = Annuity(financed, ratePromo, kFixedTerm);
         if (!promised) return;
-        const auto reachable = PresentValue(*promised, rateR, kFixedTerm);
+        const auto reachable = PresentValue(*promised, rateReal, kFixedTerm);
         if (!reachable) return;
         const double discount = financed - *reachable;
         const double credit = values_.CreditSum - discount;
         if (!AllFinite({discount, credit})) return;
         values_.Discount = discount;
-        SetText(F::SkidkaEdit, Format(discount, 4, 2));
+        Write(F::Discount, Shown(discount, 4, 2));
         values_.CreditSum = credit;
-        const auto payment = Annuity(credit, rateR, months);
+        const auto payment = Annuity(credit, rateReal, months);
         if (!payment) return;
         values_.MonthlyPayment = *payment;
-        SetText(F::EzemF, Format(*payment, 4, 2));
-        const auto loan = PresentValue(*payment, rateR, months);
+        Write(F::MonthlyPayment, Shown(*payment, 4, 2));
+        const auto loan = PresentValue(*payment, rateReal, months);
         if (!loan) return;
         values_.RealLoan = *loan;
-        SetText(F::SummaR, Format(*loan, 4, 2));
+        Write(F::RealLoan, Shown(*loan, 4, 2));
     } else {
-        const auto payment = Annuity(values_.CreditSum, rateF, months);
+        const auto payment = Annuity(values_.CreditSum, ratePromo, months);
         if (!payment) return;
         values_.MonthlyPayment = *payment;
-        SetText(F::EzemF, Format(*payment, 4, 2));
-        const auto loan = PresentValue(*payment, rateR, months);
+        Write(F::MonthlyPayment, Shown(*payment, 4, 2));
+        const auto loan = PresentValue(*payment, rateReal, months);
         if (!loan) return;
         values_.RealLoan = *loan;
-        SetText(F::SummaR, Format(*loan, 4, 2));
+        Write(F::RealLoan, Shown(*loan, 4, 2));
         const double discount = values_.CreditSum - *loan;
         if (!std::isfinite(discount)) return;
         values_.Discount = discount;
-        label19Hint_ =
-            Format(values_.CreditSum, 5, 2) + " - " + Format(values_.RealLoan, 5, 2) + " =";
-        SetText(F::SkidkaEdit, Format(discount, 4, 2));
+        discountFormula_ = Subtraction{values_.CreditSum, values_.RealLoan, separator_};
+        Write(F::Discount, Shown(discount, 4, 2));
     }
 
     std::array<double, 3> creditRates{};
     std::array<double, 3> plainRates{};
     for (std::size_t year = 0; year < 3; ++year) {
-        creditRates[year] = ReadNumber(kCreditRateFields[year], -1);
+        creditRates[year] = NumberOr(kCreditRateFields[year], -1);
         MarkZeroField(kCreditRateFields[year], creditRates[year]);
         if (creditRates[year] == -1) return;
-        plainRates[year] = ReadNumber(kPlainRateFields[year], -1);
+        plainRates[year] = NumberOr(kPlainRateFields[year], -1);
         MarkZeroField(kPlainRateFields[year], plainRates[year]);
         if (plainRates[year] == -1) return;
     }
 
-    const double insured =
-        Checked(CreditBox::PosleBox) ? values_.CarPrice - values_.Discount : values_.CarPrice;
+    const double insured = Checked(CreditBox::KaskoAfterDiscount)
+                               ? values_.CarPrice - values_.Discount
+                               : values_.CarPrice;
     for (std::size_t year = 0; year < 3; ++year) {
         const double credit = insured * creditRates[year] / 100;
         const double plain = insured * plainRates[year] / 100;
@@ -394,8 +474,8 @@ void CreditCalculator::SumKreditEditChange() {
         values_.KaskoPlain[year] = plain;
     }
     for (std::size_t year = 0; year < 3; ++year) {
-        SetText(kCreditPremiumFields[year], Format(values_.KaskoCredit[year], 5, 2));
-        SetText(kPlainPremiumFields[year], Format(values_.KaskoPlain[year], 5, 2));
+        Write(kCreditPremiumFields[year], Shown(values_.KaskoCredit[year], 5, 2));
+        Write(kPlainPremiumFields[year], Shown(values_.KaskoPlain[year], 5, 2));
     }
     FillSchedule();
 }
@@ -403,53 +483,53 @@ void CreditCalculator::SumKreditEditChange() {
 // --- The schedule --------------------------------------------------------------------------
 
 void CreditCalculator::FillSchedule() {
-    const bool early = Checked(CreditBox::CheckBox1);
-    const bool year1 = Checked(CreditBox::CheckBox2);
-    const bool year2 = Checked(CreditBox::CheckBox3);
-    const bool year3 = Checked(CreditBox::CheckBox4);
+    const bool early = Checked(CreditBox::RepayEarly);
+    const bool year1 = Checked(CreditBox::KaskoYear1);
+    const bool year2 = Checked(CreditBox::KaskoYear2);
+    const bool year3 = Checked(CreditBox::KaskoYear3);
 
-    const std::int32_t repayBy = IntegerOr(Text(F::Edit8), kFixedTerm);
-    const std::int32_t repayByOrZero = IntegerOr(Text(F::Edit8), 0);
-    // Month rows 1 to span + 1, never more than the longest schedule.
+    const std::optional<std::int32_t> repayByField = WholeNumber(F::RepayBy);
+    const std::int32_t repayBy = repayByField.value_or(kFixedTerm);
+    const std::int32_t repayByOrZero = repayByField.value_or(0);
+    // Months 1 to span + 1, never more than the longest schedule.
     const int span = std::min(std::max(repayBy, kFixedTerm), kMaxScheduleMonths - 1);
-    const int lastRow = span + 1;
+    const int lastMonth = span + 1;
 
-    grid_.assign(static_cast<std::size_t>(span) + 2, ScheduleRow{});
-    grid_[0] = kScheduleHeaders;
+    schedule_.assign(static_cast<std::size_t>(lastMonth), ScheduleMonth{});
+    scheduleMark_ = separator_;
+    for (int m = 1; m <= lastMonth; ++m) schedule_[m - 1].month = m;
+    auto month = [&](int m) -> ScheduleMonth& {
+        return schedule_[static_cast<std::size_t>(m - 1)];
+    };
     double paid = values_.FirstPayment;
     double bank = 0;
     double balance = values_.RealLoan;
-    for (int m = 1; m <= lastRow; ++m) grid_[m][0] = std::to_string(m);
 
     // A car whose credit is repaid before its second or third year is insured as a plain car.
-    if (year1) grid_[1][4] = Format(values_.KaskoCredit[0], 5, 2);
+    if (year1) month(1).kasko = values_.KaskoCredit[0];
     if (year2) {
-        const double premium =
-            repayBy < 12 && early ? values_.KaskoPlain[1] : values_.KaskoCredit[1];
-        grid_[13][4] = Format(premium, 5, 2);
+        month(13).kasko = repayBy < 12 && early ? values_.KaskoPlain[1] : values_.KaskoCredit[1];
     }
     if (year3) {
-        const double premium =
-            repayBy < 24 && early ? values_.KaskoPlain[2] : values_.KaskoCredit[2];
-        grid_[25][4] = Format(premium, 5, 2);
+        month(25).kasko = repayBy < 24 && early ? values_.KaskoPlain[2] : values_.KaskoCredit[2];
     }
 
-    const double rate = ReadNumber(F::StavkaR, 0) / 100 / 12;
-    MarkZeroField(F::StavkaR, rate);
+    const double rate = NumberOr(F::RateReal, 0) / 100 / 12;
+    MarkZeroField(F::RateReal, rate);
     if (rate == 0) return;
 
     // Months at the regular payment; a negative count other than the "not a number" mark -1 and
     // counts beyond the longest schedule are refused the same way.
-    const std::optional<std::int32_t> regular = ParseInteger(Text(F::SpustEdit));
+    const std::optional<std::int32_t> regular = WholeNumber(F::RepayAfter);
     const bool regularValid = regular && *regular >= 0 && *regular <= kMaxScheduleMonths;
-    colours_[Index(F::SpustEdit)] = regularValid ? kFieldNormal : kFieldRed;
+    colours_[Index(F::RepayAfter)] = regularValid ? kFieldNormal : kFieldRed;
     if (!regularValid) return;
     // Regular payments end with the term: after it the debt is paid off, and there is nothing
     // left to repay early, so a repayment that would start later means no early repayment.
     const bool repaidByTerm = *regular >= kFixedTerm;
     const int n1 = std::min(*regular, kFixedTerm);
     if (repayBy > kMaxScheduleMonths) {
-        colours_[Index(F::Edit8)] = kFieldRed;
+        colours_[Index(F::RepayBy)] = kFieldRed;
         return;
     }
 
@@ -465,12 +545,12 @@ void CreditCalculator::FillSchedule() {
         balance = newBalance;
         paid = newPaid;
         bank = newBank;
-        if (m <= lastRow) {
-            ScheduleRow& row = grid_[m];
-            row[1] = Format(payment, 5, 2);
-            row[2] = Format(interest, 5, 2);
-            row[3] = Format(balance, 5, 2);
-            row[5] = Format(paid, 5, 2);
+        if (m <= lastMonth) {
+            ScheduleMonth& row = month(m);
+            row.bank = payment;
+            row.interest = interest;
+            row.debtLeft = balance;
+            row.paid = paid;
         }
         return true;
     };
@@ -479,7 +559,7 @@ void CreditCalculator::FillSchedule() {
         if (!monthStep(m, values_.MonthlyPayment)) return;
     }
 
-    colours_[Index(F::Edit8)] = repayBy <= n1 ? kFieldRed : kFieldNormal;
+    colours_[Index(F::RepayBy)] = repayBy <= n1 ? kFieldRed : kFieldNormal;
 
     int end = std::max(repayByOrZero, n1 + 1);
     if (!early || repaidByTerm) end = kFixedTerm;
@@ -495,91 +575,91 @@ void CreditCalculator::FillSchedule() {
     }
 
     if (end < span) {
-        for (int m = end + 1; m <= lastRow; ++m) {
+        for (int m = end + 1; m <= lastMonth; ++m) {
             if (year1 && m == 1) paid += values_.KaskoCredit[0];
             if (year2 && m == 13) paid += values_.KaskoCredit[1];
             if (year3 && m == 25) paid += values_.KaskoCredit[2];
             if (!std::isfinite(paid)) return;
-            grid_[m][5] = Format(paid, 5, 2);
+            month(m).paid = paid;
         }
     }
 
-    // The interest paid less the maker's discount: the bank total less the credit sum shown.
-    // It is read from the field, so that the figure never depends on how the field was reached
-    // (a retyped share that leaves the sum's text unchanged does not run the loan computation).
-    const double losses = bank - ReadNumber(F::SumKreditEdit, 0);
+    // The interest paid less the maker's discount: the bank total less the credit sum as shown.
+    // It is the field's figure, so that it never depends on how the field was reached (a
+    // retyped share that leaves the sum as shown does not run the loan computation).
+    const double losses = bank - NumberOr(F::CreditSum, 0);
     if (!std::isfinite(losses)) return;
-    SetText(F::Edit9, Format(bank, 5, 2));
-    SetText(F::Edit10, Format(paid, 5, 2));
+    Write(F::BankTotal, Shown(bank, 5, 2));
+    Write(F::PaidTotal, Shown(paid, 5, 2));
     values_.Losses = losses;
-    SetText(F::Edit11, Format(losses, 5, 2));
-    colours_[Index(F::Edit11)] = losses > 0 ? kLossesRed : kLossesGreen;
+    Write(F::Losses, Shown(losses, 5, 2));
+    colours_[Index(F::Losses)] = losses > 0 ? kLossesRed : kLossesGreen;
 }
 
 // --- Check boxes and the converter ----------------------------------------------------------
 
 void CreditCalculator::BoxClicked(CreditBox box) {
     switch (box) {
-        case CreditBox::PosleBox:
-        case CreditBox::FixBox:
-            SumKreditEditChange();
+        case CreditBox::KaskoAfterDiscount:
+        case CreditBox::FixedDiscount:
+            ComputeLoan();
             break;
-        case CreditBox::CheckBox1:
+        case CreditBox::RepayEarly:
             FillSchedule();
             break;
-        case CreditBox::CheckBox2:
-        case CreditBox::CheckBox3:
-        case CreditBox::CheckBox4:
-            if (Checked(box)) Edit1Change();
+        case CreditBox::KaskoYear1:
+        case CreditBox::KaskoYear2:
+        case CreditBox::KaskoYear3:
+            if (Checked(box)) PriceChanged();
             FillSchedule();
             break;
     }
 }
 
-void CreditCalculator::Edit6Change() {
-    values_.UsdRate = ReadNumber(F::Edit6, 0);
-    MarkZeroField(F::Edit6, values_.UsdRate);
+void CreditCalculator::UsdRateChanged() {
+    values_.UsdRate = NumberOr(F::UsdRate, 0);
+    MarkZeroField(F::UsdRate, values_.UsdRate);
 }
 
-void CreditCalculator::Edit7Change() {
-    values_.EurRate = ReadNumber(F::Edit7, 0);
-    MarkZeroField(F::Edit7, values_.EurRate);
+void CreditCalculator::EurRateChanged() {
+    values_.EurRate = NumberOr(F::EurRate, 0);
+    MarkZeroField(F::EurRate, values_.EurRate);
 }
 
 // A converted amount is written only when it can be formed; with a zero rate the field keeps
 // its text.
-void CreditCalculator::NdKeyUp() {
-    const double dollars = ReadNumber(F::Nd, 0);
-    MarkZeroField(F::Nd, dollars);
+void CreditCalculator::ConvertDollars() {
+    const double dollars = NumberOr(F::Dollars, 0);
+    MarkZeroField(F::Dollars, dollars);
     const double roubles = dollars * values_.UsdRate;
-    if (std::isfinite(roubles)) SetText(F::Nr, Format(roubles, 2, 2));
+    if (std::isfinite(roubles)) Write(F::Roubles, Shown(roubles, 2, 2));
     if (values_.EurRate != 0) {
         const double euros = dollars * values_.UsdRate / values_.EurRate;
-        if (std::isfinite(euros)) SetText(F::Ne, Format(euros, 2, 2));
+        if (std::isfinite(euros)) Write(F::Euros, Shown(euros, 2, 2));
     }
 }
 
-void CreditCalculator::NrKeyUp() {
-    const double roubles = ReadNumber(F::Nr, 0);
-    MarkZeroField(F::Nr, roubles);
+void CreditCalculator::ConvertRoubles() {
+    const double roubles = NumberOr(F::Roubles, 0);
+    MarkZeroField(F::Roubles, roubles);
     if (values_.UsdRate != 0) {
         const double dollars = roubles / values_.UsdRate;
-        if (std::isfinite(dollars)) SetText(F::Nd, Format(dollars, 2, 2));
+        if (std::isfinite(dollars)) Write(F::Dollars, Shown(dollars, 2, 2));
     }
     if (values_.EurRate != 0) {
         const double euros = roubles / values_.EurRate;
-        if (std::isfinite(euros)) SetText(F::Ne, Format(euros, 2, 2));
+        if (std::isfinite(euros)) Write(F::Euros, Shown(euros, 2, 2));
     }
 }
 
-void CreditCalculator::NeKeyUp() {
-    const double euros = ReadNumber(F::Ne, 0);
-    MarkZeroField(F::Ne, euros);
+void CreditCalculator::ConvertEuros() {
+    const double euros = NumberOr(F::Euros, 0);
+    MarkZeroField(F::Euros, euros);
     const double roubles = euros * values_.EurRate;
-    if (std::isfinite(roubles)) SetText(F::Nr, Format(roubles, 2, 2));
+    if (std::isfinite(roubles)) Write(F::Roubles, Shown(roubles, 2, 2));
     if (values_.UsdRate != 0) {
         const double dollars = euros * values_.EurRate / values_.UsdRate;
-        if (std::isfinite(dollars)) SetText(F::Nd, Format(dollars, 2, 2));
+        if (std::isfinite(dollars)) Write(F::Dollars, Shown(dollars, 2, 2));
     }
 }
 

@@ -18,9 +18,9 @@ std::string CreditDump(const CreditCalculator& calculator) {
         out += colour;
         out += '\n';
     }
-    out += "Label20\t" + calculator.Label20() + '\n';
-    out += "Label19-hint\t" + calculator.Label19Hint() + '\n';
-    const auto& grid = calculator.Grid();
+    out += "Label20\t" + calculator.CreditSumFormula() + '\n';
+    out += "Label19-hint\t" + calculator.DiscountFormula() + '\n';
+    const std::vector<ScheduleRow> grid = calculator.Grid();
     out += "grid " + std::to_string(grid.size()) + '\n';
     for (std::size_t r = 1; r < grid.size(); ++r) {
         out += "row";

@@ -7,8 +7,9 @@
 
 namespace kalvora {
 
-// Every field as FIELD<TAB>TEXT<TAB>RRGGBB in the dump order, then the captions of `Label20` and
-// the hint of `Label19`, then "grid ROWS" and one line per month row, and a closing ".".
+// Every field as FIELD<TAB>TEXT<TAB>RRGGBB in the dump order (FIELD the window's name of the
+// field), then the subtraction before the credit sum as `Label20` and the discount's hint as
+// `Label19-hint`, then "grid ROWS" and one line per month row, and a closing ".".
 std::string CreditDump(const CreditCalculator& calculator);
 
 }  // namespace kalvora

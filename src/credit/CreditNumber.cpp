@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <system_error>
 
 namespace kalvora {
@@ -68,8 +70,18 @@ std::optional<double> ParseDecimal(std::string_view text, std::string_view separ
     return value;
 }
 
-std::string FormatFixed(double value, int width, int decimals, std::string_view separator) {
-    if (!std::isfinite(value)) return {};
+namespace {
+
+// `value` as FormatFixed shows it, without sign, separator or padding: the integer digits and the
+// `decimals` decimals, rounded half away from zero on the number's shortest decimal form.
+struct ShownDigits {
+    bool negative = false;  // false for a value that rounds to zero
+    std::string integer;
+    std::string fraction;
+};
+
+std::optional<ShownDigits> LayOutDigits(double value, int decimals) {
+    if (!std::isfinite(value)) return std::nullopt;
     if (decimals < 0) decimals = 0;
     if (decimals > 40) decimals = 40;
 
@@ -77,7 +89,7 @@ std::string FormatFixed(double value, int width, int decimals, std::string_view 
     char shortest[64];
     const auto [end, ec] = std::to_chars(shortest, shortest + sizeof shortest, std::fabs(value),
                                          std::chars_format::scientific);
-    if (ec != std::errc()) return {};
+    if (ec != std::errc()) return std::nullopt;
     char digits[32];
     int digitCount = 0;
     const char* p = shortest;
@@ -119,17 +131,30 @@ std::string FormatFixed(double value, int width, int decimals, std::string_view 
     bool isZero = first > intLength;
     for (int k = intLength + 1; isZero && k <= kept; ++k) isZero = fixed[k] == '0';
 
-    std::string text;
-    text.reserve(static_cast<std::size_t>(kept + 4 + (width > 0 ? width : 0)));
-    if (value < 0 && !isZero) text += '-';
+    ShownDigits shown;
+    shown.negative = value < 0 && !isZero;
     if (first > intLength) {
-        text += '0';
+        shown.integer = "0";
     } else {
-        text.append(fixed + first, fixed + intLength + 1);
+        shown.integer.assign(fixed + first, fixed + intLength + 1);
     }
-    if (decimals > 0) {
+    shown.fraction.assign(fixed + intLength + 1, fixed + kept + 1);
+    return shown;
+}
+
+}  // namespace
+
+std::string FormatFixed(double value, int width, int decimals, std::string_view separator) {
+    const std::optional<ShownDigits> shown = LayOutDigits(value, decimals);
+    if (!shown) return {};
+    std::string text;
+    text.reserve(shown->integer.size() + shown->fraction.size() + 4 +
+                 static_cast<std::size_t>(width > 0 ? width : 0));
+    if (shown->negative) text += '-';
+    text += shown->integer;
+    if (!shown->fraction.empty()) {
         text += separator;
-        text.append(fixed + intLength + 1, fixed + kept + 1);
+        text += shown->fraction;
     }
     // Characters, not bytes: the continuation bytes of a UTF-8 separator do not count.
     std::size_t characters = 0;
@@ -138,6 +163,23 @@ std::string FormatFixed(double value, int width, int decimals, std::string_view 
         text.insert(0, static_cast<std::size_t>(width) - characters, ' ');
     }
     return text;
+}
+
+double RoundAsShown(double value, int decimals) {
+    const std::optional<ShownDigits> shown = LayOutDigits(value, decimals);
+    if (!shown) return value;
+    // The decimal number shown, converted to the nearest double.
+    std::string plain;
+    plain.reserve(shown->integer.size() + shown->fraction.size() + 2);
+    if (shown->negative) plain += '-';
+    plain += shown->integer;
+    if (!shown->fraction.empty()) {
+        plain += '.';
+        plain += shown->fraction;
+    }
+    double rounded = 0;
+    std::from_chars(plain.data(), plain.data() + plain.size(), rounded);
+    return rounded;
 }
 
 }  // namespace kalvora

@@ -37,4 +37,9 @@ inline std::string FormatFixed(double value, int width, int decimals, char separ
     return FormatFixed(value, width, decimals, std::string_view(&separator, 1));
 }
 
+// The number FormatFixed shows for `value` with `decimals` decimals: the double nearest to the
+// rounded decimal, +0 for a value that rounds to zero. A figure kept to the cent is
+// RoundAsShown(value, 2). A value that is not finite is returned as it is.
+double RoundAsShown(double value, int decimals);
+
 }  // namespace kalvora

@@ -26,8 +26,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "credit/CreditWindowSettings.h"
 #include "credit/DeskCalculatorDialog.h"
-#include "credit/KreditSettings.h"
 
 namespace kalvora {
 
@@ -48,7 +48,7 @@ const char* const kKaskoCreditGroup = " Проценты КАСКО кредит
 const char* const kKaskoPlainGroup = " Проценты КАСКО НЕкредитного авто: ";
 const char* const kYearRows[3] = {"1-й год:", "2-й год:", "3-й год:"};
 const char* const kPremiumCaption = "%;  Сумма:";
-const char* const kPosleCaption =
+const char* const kKaskoAfterDiscountCaption =
     "Проценты по КАСКО указаны на автомобиль на сумму после скидки ФМК";
 const char* const kYearsGroup = " Расчитывать стоимость КАСКО за: ";
 const char* const kYearBoxes[3] = {"1-й год", "2-й год", "3-й год"};
@@ -84,40 +84,40 @@ struct Tip {
 };
 
 const Tip kTips[] = {
-    {F::Edit1,
+    {F::Price,
      "Стоимость, которая получилась из конфигуратора.\r\nПри желании сюда можно написать любую "
      "сумму."},
-    {F::Edit4,
+    {F::FirstPercent,
      "Условия льготного кредитования от ФМК:\r\nпервый взнос не менее 40% от стоимости авто"},
-    {F::Edit5, "Сумма первого взноса."},
-    {F::SumKreditEdit, "Сумма, на которую, по идее, нужно брать кредит"},
-    {F::StavkaF, "Льготная ставка, которую обещает предоставить ФМК"},
-    {F::StavkaR, "Реальная ставка, которую Вам предоставит банк"},
-    {F::SummaR,
+    {F::FirstPayment, "Сумма первого взноса."},
+    {F::CreditSum, "Сумма, на которую, по идее, нужно брать кредит"},
+    {F::RatePromo, "Льготная ставка, которую обещает предоставить ФМК"},
+    {F::RateReal, "Реальная ставка, которую Вам предоставит банк"},
+    {F::RealLoan,
      "Такая должна быть сумма реального кредита при условии реальной ставки и фиксированной "
      "величины выплат"},
-    {F::EzemF,
+    {F::MonthlyPayment,
      "Это сумма, которую необходимо выплачивать ежемесячно, чтобы погасить весь кредит в срок"},
-    {F::SkidkaEdit,
+    {F::Discount,
      "На эту сумму ФМК должна уменьшить стоимость автомобиля,\r\nчтобы для покупателя, который "
      "берёт кредит в реальном банке\r\nежемесячные выплаты составили сумму из расчёта "
      "льготной\r\nставки от ФМК"},
-    {F::Kasko1SumEdit, "Вычисленная сумма страховки"},
-    {F::Kasko2SumEdit, "Вычисленная сумма страховки"},
-    {F::Kasko3SumEdit, "Вычисленная сумма страховки"},
-    {F::Kasko1NSumEdit, "Вычисленная сумма страховки"},
-    {F::Kasko2NSumEdit, "Вычисленная сумма страховки"},
-    {F::Kasko3NSumEdit, "Вычисленная сумма страховки"},
-    {F::Edit9, "Эту сумму покупатель отдаёт через банк."},
-    {F::Edit10,
+    {F::KaskoCredit1, "Вычисленная сумма страховки"},
+    {F::KaskoCredit2, "Вычисленная сумма страховки"},
+    {F::KaskoCredit3, "Вычисленная сумма страховки"},
+    {F::KaskoPlain1, "Вычисленная сумма страховки"},
+    {F::KaskoPlain2, "Вычисленная сумма страховки"},
+    {F::KaskoPlain3, "Вычисленная сумма страховки"},
+    {F::BankTotal, "Эту сумму покупатель отдаёт через банк."},
+    {F::PaidTotal,
      "Столько в совокупности покупатель заплатит за автомобиль. Здесь:\r\n- Первый взнос\r\n- "
      "Кредитные затраты\r\n- Стоимость страхования по КАСКО"},
-    {F::Edit11,
+    {F::Losses,
      "Если поле красным цветом - покупатель несёт потери вследствие использования "
      "кредита.\r\nЕсли зелёным - с учётом скидки от ФМК покупатель заплатит за автомобиль "
      "меньше, чем без кредита."},
-    {F::SpustEdit, "Если кредит погасить досрочно, то есть шанс сэкономить средства"},
-    {F::Edit8, "Если кредит погасить досрочно, то есть шанс сэкономить средства"},
+    {F::RepayAfter, "Если кредит погасить досрочно, то есть шанс сэкономить средства"},
+    {F::RepayBy, "Если кредит погасить досрочно, то есть шанс сэкономить средства"},
 };
 
 // What a screen reader calls each field: the caption beside it, with the group or column the
@@ -129,39 +129,39 @@ struct FieldName {
 };
 
 const FieldName kFieldNames[] = {
-    {F::Edit1, "Стоимость автомобиля по конфигуратору, $"},
-    {F::PrKasko1Edit, "КАСКО кредитного авто, 1-й год, %"},
-    {F::PrKasko2Edit, "КАСКО кредитного авто, 2-й год, %"},
-    {F::PrKasko3Edit, "КАСКО кредитного авто, 3-й год, %"},
-    {F::Kasko1SumEdit, "КАСКО кредитного авто, 1-й год, сумма"},
-    {F::Kasko2SumEdit, "КАСКО кредитного авто, 2-й год, сумма"},
-    {F::Kasko3SumEdit, "КАСКО кредитного авто, 3-й год, сумма"},
-    {F::PrKasko1NEdit, "КАСКО некредитного авто, 1-й год, %"},
-    {F::PrKasko2NEdit, "КАСКО некредитного авто, 2-й год, %"},
-    {F::PrKasko3NEdit, "КАСКО некредитного авто, 3-й год, %"},
-    {F::Kasko1NSumEdit, "КАСКО некредитного авто, 1-й год, сумма"},
-    {F::Kasko2NSumEdit, "КАСКО некредитного авто, 2-й год, сумма"},
-    {F::Kasko3NSumEdit, "КАСКО некредитного авто, 3-й год, сумма"},
-    {F::Edit4, "Первый взнос по кредиту, %"},
-    {F::Edit5, "Первый взнос по кредиту, сумма"},
-    {F::SumKreditEdit, "Остаток после первого взноса, сумма кредита"},
-    {F::StavkaF, "Ставка по кредиту от ФМК, %"},
-    {F::StavkaR, "Реальная ставка по кредиту, %"},
-    {F::SummaF, "Сумма кредита от ФМК, $"},
-    {F::SummaR, "Сумма реального кредита, $"},
-    {F::SrokF, "Срок кредита, мес"},
-    {F::EzemF, "Ежемесячные выплаты, $"},
-    {F::SkidkaEdit, "Скидка от ФМК составит, $"},
-    {F::SpustEdit, "Досрочное погашение: спустя, мес"},
-    {F::Edit8, "Досрочное погашение: погасить кредит к месяцу"},
-    {F::Edit9, "К моменту погашения будет выплачено за кредит"},
-    {F::Edit11, "Потери за использование кредита, $"},
-    {F::Edit10, "К концу расчётного срока выплачено всего, $"},
-    {F::Edit6, "Курс доллара, руб. за 1 $"},
-    {F::Edit7, "Курс евро, руб. за 1 eur"},
-    {F::Nd, "Сумма в долларах"},
-    {F::Nr, "Сумма в рублях"},
-    {F::Ne, "Сумма в евро"},
+    {F::Price, "Стоимость автомобиля по конфигуратору, $"},
+    {F::KaskoCreditRate1, "КАСКО кредитного авто, 1-й год, %"},
+    {F::KaskoCreditRate2, "КАСКО кредитного авто, 2-й год, %"},
+    {F::KaskoCreditRate3, "КАСКО кредитного авто, 3-й год, %"},
+    {F::KaskoCredit1, "КАСКО кредитного авто, 1-й год, сумма"},
+    {F::KaskoCredit2, "КАСКО кредитного авто, 2-й год, сумма"},
+    {F::KaskoCredit3, "КАСКО кредитного авто, 3-й год, сумма"},
+    {F::KaskoPlainRate1, "КАСКО некредитного авто, 1-й год, %"},
+    {F::KaskoPlainRate2, "КАСКО некредитного авто, 2-й год, %"},
+    {F::KaskoPlainRate3, "КАСКО некредитного авто, 3-й год, %"},
+    {F::KaskoPlain1, "КАСКО некредитного авто, 1-й год, сумма"},
+    {F::KaskoPlain2, "КАСКО некредитного авто, 2-й год, сумма"},
+    {F::KaskoPlain3, "КАСКО некредитного авто, 3-й год, сумма"},
+    {F::FirstPercent, "Первый взнос по кредиту, %"},
+    {F::FirstPayment, "Первый взнос по кредиту, сумма"},
+    {F::CreditSum, "Остаток после первого взноса, сумма кредита"},
+    {F::RatePromo, "Ставка по кредиту от ФМК, %"},
+    {F::RateReal, "Реальная ставка по кредиту, %"},
+    {F::PromoLoan, "Сумма кредита от ФМК, $"},
+    {F::RealLoan, "Сумма реального кредита, $"},
+    {F::Term, "Срок кредита, мес"},
+    {F::MonthlyPayment, "Ежемесячные выплаты, $"},
+    {F::Discount, "Скидка от ФМК составит, $"},
+    {F::RepayAfter, "Досрочное погашение: спустя, мес"},
+    {F::RepayBy, "Досрочное погашение: погасить кредит к месяцу"},
+    {F::BankTotal, "К моменту погашения будет выплачено за кредит"},
+    {F::Losses, "Потери за использование кредита, $"},
+    {F::PaidTotal, "К концу расчётного срока выплачено всего, $"},
+    {F::UsdRate, "Курс доллара, руб. за 1 $"},
+    {F::EurRate, "Курс евро, руб. за 1 eur"},
+    {F::Dollars, "Сумма в долларах"},
+    {F::Roubles, "Сумма в рублях"},
+    {F::Euros, "Сумма в евро"},
 };
 
 struct BoxName {
@@ -171,10 +171,10 @@ struct BoxName {
 
 // The boxes whose captions need their group or their fields to be understood.
 const BoxName kBoxNames[] = {
-    {B::CheckBox1, "Досрочно погасить кредит"},
-    {B::CheckBox2, "Рассчитывать КАСКО за 1-й год"},
-    {B::CheckBox3, "Рассчитывать КАСКО за 2-й год"},
-    {B::CheckBox4, "Рассчитывать КАСКО за 3-й год"},
+    {B::RepayEarly, "Досрочно погасить кредит"},
+    {B::KaskoYear1, "Рассчитывать КАСКО за 1-й год"},
+    {B::KaskoYear2, "Рассчитывать КАСКО за 2-й год"},
+    {B::KaskoYear3, "Рассчитывать КАСКО за 3-й год"},
 };
 
 const char* const kEarlyTip =
@@ -267,7 +267,7 @@ CreditWindow::CreditWindow(QWidget* parent)
     layout->addWidget(BuildRightPanel(), 1);
 
     for (const Tip& tip : kTips) Field(tip.field)->setToolTip(Screen(tip.text));
-    Box(B::CheckBox1)->setToolTip(Screen(kEarlyTip));
+    Box(B::RepayEarly)->setToolTip(Screen(kEarlyTip));
     for (const FieldName& name : kFieldNames) {
         Field(name.field)->setAccessibleName(Screen(name.name));
     }
@@ -296,10 +296,11 @@ QLineEdit* CreditWindow::MakeField(CreditField field, int width) {
             Refresh();
         });
     }
-    if (field == F::Edit5 || IsConverterField(field) || IsDraggableField(field) || field == F::Nd) {
+    if (field == F::FirstPayment || IsConverterField(field) || IsDraggableField(field) ||
+        field == F::Dollars) {
         edit->installEventFilter(this);
     }
-    if (field == F::Nd) edit->setAcceptDrops(true);
+    if (field == F::Dollars) edit->setAcceptDrops(true);
     return edit;
 }
 
@@ -321,17 +322,17 @@ QWidget* CreditWindow::BuildLeftPanel() {
 
     auto* priceRow = new QHBoxLayout;
     priceRow->addWidget(new QLabel(Screen(kPriceCaption), panel));
-    priceRow->addWidget(MakeField(F::Edit1, 100));
+    priceRow->addWidget(MakeField(F::Price, 100));
     priceRow->addStretch();
     column->addLayout(priceRow);
 
     // Two groups of premium rates, one row per year: rate, then the premium it gives.
     const std::array<std::array<F, 3>, 2> rates = {
-        {{F::PrKasko1Edit, F::PrKasko2Edit, F::PrKasko3Edit},
-         {F::PrKasko1NEdit, F::PrKasko2NEdit, F::PrKasko3NEdit}}};
+        {{F::KaskoCreditRate1, F::KaskoCreditRate2, F::KaskoCreditRate3},
+         {F::KaskoPlainRate1, F::KaskoPlainRate2, F::KaskoPlainRate3}}};
     const std::array<std::array<F, 3>, 2> premiums = {
-        {{F::Kasko1SumEdit, F::Kasko2SumEdit, F::Kasko3SumEdit},
-         {F::Kasko1NSumEdit, F::Kasko2NSumEdit, F::Kasko3NSumEdit}}};
+        {{F::KaskoCredit1, F::KaskoCredit2, F::KaskoCredit3},
+         {F::KaskoPlain1, F::KaskoPlain2, F::KaskoPlain3}}};
     const char* const groupTitles[2] = {kKaskoCreditGroup, kKaskoPlainGroup};
     auto* groups = new QHBoxLayout;
     for (int g = 0; g < 2; ++g) {
@@ -347,11 +348,11 @@ QWidget* CreditWindow::BuildLeftPanel() {
         groups->addWidget(group);
     }
     column->addLayout(groups);
-    column->addWidget(MakeBox(B::PosleBox, Screen(kPosleCaption)));
+    column->addWidget(MakeBox(B::KaskoAfterDiscount, Screen(kKaskoAfterDiscountCaption)));
 
     auto* years = new QGroupBox(Screen(kYearsGroup), panel);
     auto* yearRow = new QHBoxLayout(years);
-    const B yearBoxes[3] = {B::CheckBox2, B::CheckBox3, B::CheckBox4};
+    const B yearBoxes[3] = {B::KaskoYear1, B::KaskoYear2, B::KaskoYear3};
     for (int year = 0; year < 3; ++year) {
         yearRow->addWidget(MakeBox(yearBoxes[year], Screen(kYearBoxes[year])));
     }
@@ -360,18 +361,18 @@ QWidget* CreditWindow::BuildLeftPanel() {
 
     auto* firstRow = new QHBoxLayout;
     firstRow->addWidget(
-        CaptionWithField(Screen(kFirstPaymentCaption), MakeField(F::Edit4, 40), panel));
-    firstRow->addWidget(MakeField(F::Edit5, 90));
+        CaptionWithField(Screen(kFirstPaymentCaption), MakeField(F::FirstPercent, 40), panel));
+    firstRow->addWidget(MakeField(F::FirstPayment, 90));
     firstRow->addStretch();
     column->addLayout(firstRow);
 
     column->addWidget(new QLabel(Screen(kCreditSumCaption), panel));
     auto* sumRow = new QHBoxLayout;
-    label20_ = new QLabel(panel);
-    label20_->setObjectName(QStringLiteral("Label20"));
-    label20_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    sumRow->addWidget(label20_, 1);
-    sumRow->addWidget(MakeField(F::SumKreditEdit, 90));
+    creditSumFormula_ = new QLabel(panel);
+    creditSumFormula_->setObjectName(QStringLiteral("Label20"));
+    creditSumFormula_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    sumRow->addWidget(creditSumFormula_, 1);
+    sumRow->addWidget(MakeField(F::CreditSum, 90));
     column->addLayout(sumRow);
 
     auto* loan = new QGridLayout;
@@ -379,27 +380,28 @@ QWidget* CreditWindow::BuildLeftPanel() {
     loan->addWidget(new QLabel(Screen(kPromoColumn), panel), 0, 1);
     loan->addWidget(new QLabel(Screen(kRealColumn), panel), 0, 2);
     loan->addWidget(new QLabel(Screen(kRateCaption), panel), 1, 0);
-    loan->addWidget(MakeField(F::StavkaF, 90), 1, 1);
-    loan->addWidget(MakeField(F::StavkaR, 90), 1, 2);
+    loan->addWidget(MakeField(F::RatePromo, 90), 1, 1);
+    loan->addWidget(MakeField(F::RateReal, 90), 1, 2);
     loan->addWidget(new QLabel(Screen(kSumCaption), panel), 2, 0);
-    loan->addWidget(MakeField(F::SummaF, 90), 2, 1);
-    loan->addWidget(MakeField(F::SummaR, 90), 2, 2);
+    loan->addWidget(MakeField(F::PromoLoan, 90), 2, 1);
+    loan->addWidget(MakeField(F::RealLoan, 90), 2, 2);
     loan->addWidget(new QLabel(Screen(kTermCaption), panel), 3, 0);
-    loan->addWidget(MakeField(F::SrokF, 90), 3, 1);
+    loan->addWidget(MakeField(F::Term, 90), 3, 1);
     loan->addWidget(new QLabel(Screen(kMonthlyCaption), panel), 4, 0);
-    loan->addWidget(MakeField(F::EzemF, 90), 4, 1);
-    label19_ = new QLabel(Screen(kDiscountCaption), panel);
-    label19_->setObjectName(QStringLiteral("Label19"));
-    loan->addWidget(label19_, 5, 0);
-    loan->addWidget(MakeField(F::SkidkaEdit, 90), 5, 1);
+    loan->addWidget(MakeField(F::MonthlyPayment, 90), 4, 1);
+    discountLabel_ = new QLabel(Screen(kDiscountCaption), panel);
+    discountLabel_->setObjectName(QStringLiteral("Label19"));
+    loan->addWidget(discountLabel_, 5, 0);
+    loan->addWidget(MakeField(F::Discount, 90), 5, 1);
     loan->setColumnStretch(3, 1);
     column->addLayout(loan);
-    column->addWidget(MakeBox(B::FixBox, Screen(kFixCaption)));
+    column->addWidget(MakeBox(B::FixedDiscount, Screen(kFixCaption)));
 
-    // The early-repayment box: SpustEdit sits in the blank gap of its caption.
+    // The early-repayment box: the months before the repayment sit in the blank gap of its
+    // caption.
     auto* earlyRow = new QHBoxLayout;
-    QCheckBox* early = MakeBox(B::CheckBox1, Screen(kEarlyCaption));
-    QLineEdit* spust = MakeField(F::SpustEdit, 30);
+    QCheckBox* early = MakeBox(B::RepayEarly, Screen(kEarlyCaption));
+    QLineEdit* repayAfter = MakeField(F::RepayAfter, 30);
     {
         QStyleOptionButton option;
         option.initFrom(early);
@@ -412,18 +414,18 @@ QWidget* CreditWindow::BuildLeftPanel() {
         const int width =
             std::max(24, metrics.horizontalAdvance(early->text().mid(start, length)) - 4);
         auto* holder = new QWidget(panel);
-        const int height = std::max(early->sizeHint().height(), spust->sizeHint().height());
+        const int height = std::max(early->sizeHint().height(), repayAfter->sizeHint().height());
         early->setParent(holder);
         early->move(0, (height - early->sizeHint().height()) / 2);
         early->resize(early->sizeHint());
-        spust->setParent(holder);
-        spust->setFixedWidth(width);
-        spust->move(x, (height - spust->sizeHint().height()) / 2);
-        spust->raise();
+        repayAfter->setParent(holder);
+        repayAfter->setFixedWidth(width);
+        repayAfter->move(x, (height - repayAfter->sizeHint().height()) / 2);
+        repayAfter->raise();
         holder->setFixedSize(early->sizeHint().width(), height);
         earlyRow->addWidget(holder);
     }
-    earlyRow->addWidget(MakeField(F::Edit8, 40));
+    earlyRow->addWidget(MakeField(F::RepayBy, 40));
     earlyRow->addWidget(new QLabel(Screen(kMonthWord), panel));
     earlyRow->addStretch();
     column->addLayout(earlyRow);
@@ -431,11 +433,11 @@ QWidget* CreditWindow::BuildLeftPanel() {
     auto* totals = new QGridLayout;
     totals->setVerticalSpacing(2);
     totals->addWidget(new QLabel(Screen(kBankTotalCaption), panel), 0, 0);
-    totals->addWidget(MakeField(F::Edit9, 90), 0, 1);
+    totals->addWidget(MakeField(F::BankTotal, 90), 0, 1);
     totals->addWidget(new QLabel(Screen(kLossesCaption), panel), 1, 0);
-    totals->addWidget(MakeField(F::Edit11, 90), 1, 1);
+    totals->addWidget(MakeField(F::Losses, 90), 1, 1);
     totals->addWidget(new QLabel(Screen(kPaidTotalCaption), panel), 2, 0);
-    totals->addWidget(MakeField(F::Edit10, 90), 2, 1);
+    totals->addWidget(MakeField(F::PaidTotal, 90), 2, 1);
     totals->setColumnStretch(2, 1);
     column->addLayout(totals);
 
@@ -453,35 +455,36 @@ QWidget* CreditWindow::BuildRightPanel() {
     auto* rates = new QGroupBox(Screen(kRatesGroup), panel);
     auto* ratesColumn = new QVBoxLayout(rates);
     auto* rateRow = new QHBoxLayout;
-    rateRow->addWidget(CaptionWithField(Screen(kUsdCaption), MakeField(F::Edit6, 60), rates));
+    rateRow->addWidget(CaptionWithField(Screen(kUsdCaption), MakeField(F::UsdRate, 60), rates));
     rateRow->addSpacing(16);
-    rateRow->addWidget(CaptionWithField(Screen(kEurCaption), MakeField(F::Edit7, 60), rates));
+    rateRow->addWidget(CaptionWithField(Screen(kEurCaption), MakeField(F::EurRate, 60), rates));
     rateRow->addStretch();
     ratesColumn->addLayout(rateRow);
 
-    button2_ = new QPushButton(Screen(kNewsButtonCaption) + QString::fromLatin1(kNewsHost), rates);
-    button2_->setObjectName(QStringLiteral("Button2"));
-    button2_->setAutoDefault(false);
-    connect(button2_, &QPushButton::clicked, this, &CreditWindow::OpenNewsSite);
+    newsButton_ =
+        new QPushButton(Screen(kNewsButtonCaption) + QString::fromLatin1(kNewsHost), rates);
+    newsButton_->setObjectName(QStringLiteral("Button2"));
+    newsButton_->setAutoDefault(false);
+    connect(newsButton_, &QPushButton::clicked, this, &CreditWindow::OpenNewsSite);
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(button2_);
+    buttonRow->addWidget(newsButton_);
     buttonRow->addStretch();
     ratesColumn->addLayout(buttonRow);
 
     auto* converter = new QHBoxLayout;
     converter->addWidget(new QLabel(QStringLiteral("$: "), rates));
-    converter->addWidget(MakeField(F::Nd, 80));
+    converter->addWidget(MakeField(F::Dollars, 80));
     converter->addWidget(new QLabel(QStringLiteral("руб: "), rates));
-    converter->addWidget(MakeField(F::Nr, 80));
+    converter->addWidget(MakeField(F::Roubles, 80));
     converter->addWidget(new QLabel(QStringLiteral("eur: "), rates));
-    converter->addWidget(MakeField(F::Ne, 80));
-    speedButton1_ = new QToolButton(rates);
-    speedButton1_->setObjectName(QStringLiteral("SpeedButton1"));
-    speedButton1_->setIcon(QIcon(CalculatorPicture()));
-    speedButton1_->setToolTip(QStringLiteral("Калькулятор"));
-    speedButton1_->setAccessibleName(QStringLiteral("Калькулятор"));
-    connect(speedButton1_, &QToolButton::clicked, this, &CreditWindow::OpenDeskCalculator);
-    converter->addWidget(speedButton1_);
+    converter->addWidget(MakeField(F::Euros, 80));
+    deskCalculatorButton_ = new QToolButton(rates);
+    deskCalculatorButton_->setObjectName(QStringLiteral("SpeedButton1"));
+    deskCalculatorButton_->setIcon(QIcon(CalculatorPicture()));
+    deskCalculatorButton_->setToolTip(QStringLiteral("Калькулятор"));
+    deskCalculatorButton_->setAccessibleName(QStringLiteral("Калькулятор"));
+    connect(deskCalculatorButton_, &QToolButton::clicked, this, &CreditWindow::OpenDeskCalculator);
+    converter->addWidget(deskCalculatorButton_);
     converter->addStretch();
     ratesColumn->addLayout(converter);
     column->addWidget(rates);
@@ -524,7 +527,7 @@ QWidget* CreditWindow::BuildRightPanel() {
 // --- Opening and closing --------------------------------------------------------------------
 
 void CreditWindow::OpenForPrice(std::int32_t price) {
-    ReadKreditSettings(calculator_, *this);
+    ReadCreditWindowSettings(calculator_, *this);
     calculator_.Open(price);
     Refresh();
 }
@@ -535,7 +538,7 @@ void CreditWindow::ShowForPrice(std::int32_t price) {
 }
 
 void CreditWindow::SaveSettings() const {
-    WriteKreditSettings(calculator_, *this);
+    WriteCreditWindowSettings(calculator_, *this);
 }
 
 void CreditWindow::done(int result) {
@@ -568,12 +571,13 @@ void CreditWindow::Refresh() {
         const QSignalBlocker blocker(boxes_[b]);
         boxes_[b]->setChecked(calculator_.Checked(static_cast<CreditBox>(b)));
     }
-    label20_->setText(Screen(calculator_.Label20()));
+    creditSumFormula_->setText(Screen(calculator_.CreditSumFormula()));
     // The subtraction in front of the credit sum, read with what it subtracts.
-    const QString label20Name =
-        QStringLiteral("Стоимость минус первый взнос: ") + label20_->text().trimmed();
-    if (label20_->accessibleName() != label20Name) label20_->setAccessibleName(label20Name);
-    label19_->setToolTip(Screen(calculator_.Label19Hint()));
+    const QString formulaName =
+        QStringLiteral("Стоимость минус первый взнос: ") + creditSumFormula_->text().trimmed();
+    if (creditSumFormula_->accessibleName() != formulaName)
+        creditSumFormula_->setAccessibleName(formulaName);
+    discountLabel_->setToolTip(Screen(calculator_.DiscountFormula()));
     RefreshGrid();
 }
 
@@ -620,11 +624,11 @@ bool CreditWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto field = static_cast<CreditField>(found.value());
     auto* edit = static_cast<QLineEdit*>(watched);
 
-    if (field == F::Edit5) {
+    if (field == F::FirstPayment) {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                calculator_.Edit5Exit();
+                calculator_.AcceptFirstPayment();
                 Refresh();
                 return true;
             }
@@ -633,7 +637,7 @@ bool CreditWindow::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusOut) {
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                calculator_.Edit5Exit();
+                calculator_.AcceptFirstPayment();
                 Refresh();
             }
         }
@@ -642,7 +646,7 @@ bool CreditWindow::eventFilter(QObject* watched, QEvent* event) {
         calculator_.KeyUp(field);
         Refresh();
     }
-    if (field == F::Nd && HandleDropOnNd(event)) return true;
+    if (field == F::Dollars && HandleDropOnDollars(event)) return true;
     if (IsDraggableField(field) && HandleDrag(field, edit, event)) return true;
     return QDialog::eventFilter(watched, event);
 }
@@ -674,7 +678,7 @@ bool CreditWindow::HandleDrag(CreditField source, QLineEdit* edit, QEvent* event
     return true;
 }
 
-bool CreditWindow::HandleDropOnNd(QEvent* event) {
+bool CreditWindow::HandleDropOnDollars(QEvent* event) {
     const QString format = QString::fromLatin1(kDragFormat);
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto* drag = static_cast<QDragMoveEvent*>(event);
@@ -687,7 +691,7 @@ bool CreditWindow::HandleDropOnNd(QEvent* event) {
         auto* drop = static_cast<QDropEvent*>(event);
         if (!drop->mimeData()->hasFormat(format)) return false;
         const auto source = CreditFieldByName(drop->mimeData()->data(format).toStdString());
-        if (source && calculator_.DropOnNd(*source)) {
+        if (source && calculator_.DropOnDollars(*source)) {
             drop->setDropAction(Qt::CopyAction);
             drop->accept();
             Refresh();

@@ -27,16 +27,16 @@ class CreditWindow : public QDialog {
     // "Кредит..." in the main window: opens the window modally for the configured price.
     void ShowForPrice(std::int32_t price);
     // What ShowForPrice does before the window runs modally: the remembered state is read from
-    // the settings file and the price is written into Edit1.
+    // the settings file and the price goes into the price field.
     void OpenForPrice(std::int32_t price);
 
     const CreditCalculator& Calculator() const { return calculator_; }
     QLineEdit* Field(CreditField field) const { return fields_[static_cast<int>(field)]; }
     QCheckBox* Box(CreditBox box) const { return boxes_[static_cast<int>(box)]; }
     QTableWidget* Grid() const { return grid_; }
-    QLabel* Label20() const { return label20_; }
-    QLabel* Label19() const { return label19_; }
-    QPushButton* NewsButton() const { return button2_; }
+    QLabel* CreditSumFormulaLabel() const { return creditSumFormula_; }
+    QLabel* DiscountLabel() const { return discountLabel_; }
+    QPushButton* NewsButton() const { return newsButton_; }
 
     // Writes the remembered state to the settings file (done when the window closes).
     void SaveSettings() const;
@@ -53,7 +53,7 @@ class CreditWindow : public QDialog {
     QWidget* BuildLeftPanel();
     QWidget* BuildRightPanel();
     bool HandleDrag(CreditField source, QLineEdit* edit, QEvent* event);
-    bool HandleDropOnNd(QEvent* event);
+    bool HandleDropOnDollars(QEvent* event);
     void Refresh();
     void RefreshGrid();
     void OpenNewsSite();
@@ -63,10 +63,10 @@ class CreditWindow : public QDialog {
     std::array<QLineEdit*, kCreditFieldCount> fields_{};
     std::array<QCheckBox*, kCreditBoxCount> boxes_{};
     QHash<QObject*, int> fieldOfWidget_;
-    QLabel* label20_ = nullptr;
-    QLabel* label19_ = nullptr;
-    QPushButton* button2_ = nullptr;
-    QToolButton* speedButton1_ = nullptr;
+    QLabel* creditSumFormula_ = nullptr;
+    QLabel* discountLabel_ = nullptr;
+    QPushButton* newsButton_ = nullptr;
+    QToolButton* deskCalculatorButton_ = nullptr;
     QTableWidget* grid_ = nullptr;
     QPoint dragStart_;
     bool dragArmed_ = false;

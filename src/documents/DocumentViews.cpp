@@ -44,7 +44,12 @@ void WriteOrder(const OrderRequest& request, const Configuration& config, UiPort
                 std::ostream& out) {
     OrderDocument order(config, ui);
     ApplyOrderRequest(request, order);
-    WriteLines(order.Lines(), out);
+    if (!request.indent) return WriteLines(order.Lines(), out);
+    // The indent goes before text only: an empty line stays empty, with no blanks trailing.
+    for (const std::string& line : order.Lines()) {
+        if (line.find_first_not_of(' ') != std::string::npos) out << line;
+        out << '\n';
+    }
 }
 
 void WriteCheckList(const Configuration& config, UiPort& ui, std::ostream& out) {

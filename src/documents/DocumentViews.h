@@ -23,7 +23,8 @@ struct OrderRequest {
 // the text once more so that it is current even when no box changed.
 void ApplyOrderRequest(const OrderRequest& request, OrderDocument& order);
 
-// The order text of `config` as the request asks, one paragraph a line.
+// The order text of `config` as the request asks, one paragraph a line; indented, an empty line
+// stays empty rather than holding the indent alone.
 void WriteOrder(const OrderRequest& request, const Configuration& config, UiPort& ui,
                 std::ostream& out);
 // The check list of `config`, one line each.

@@ -129,6 +129,21 @@ void FindCauses(const ConfigurationSnapshot& config, std::array<bool, kOptionCou
     }
 }
 
+// The metallic mark follows the colour while one is chosen: a click on it is undone at once. Held
+// ticked by a metallic colour, it was ticked by that colour, as choosing the colour ticks it,
+// however the configuration came about (a click before the colour, a code, a file).
+void HeldByColour(const ConfigurationSnapshot& config, ReasonTable* reasons) {
+    const int colour = config.Colour();
+    const OptionState& mark = config.Option(Opt::MetallicPaint);
+    if (colour < 1 || colour >= kColourCount || !kColours[colour].metallic || !mark.enabled ||
+        !mark.checked) {
+        return;
+    }
+    OptionReason& reason = (*reasons)[Index(Opt::MetallicPaint)];
+    reason.state = {ActionKind::Colour, std::int16_t(colour), false, false};
+    reason.effect = OptionEffect::Ticked;
+}
+
 }  // namespace
 
 void UpdateReasons(const ActionReport& report, const ConfigurationSnapshot& after,
@@ -178,6 +193,7 @@ void UpdateReasons(const ActionReport& report, const ConfigurationSnapshot& afte
         }
     }
     FindCauses(after, needState, needPrice, reasons);
+    HeldByColour(after, reasons);
 }
 
 void ExplainConfiguration(const ConfigurationSnapshot& config, ReasonTable* reasons) {
@@ -190,6 +206,7 @@ void ExplainConfiguration(const ConfigurationSnapshot& config, ReasonTable* reas
         needPrice[i] = !AtTablePrice(OptAt(i), s);
     }
     FindCauses(config, needState, needPrice, reasons);
+    HeldByColour(config, reasons);
 }
 
 }  // namespace kalvora

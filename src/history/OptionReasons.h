@@ -8,7 +8,9 @@
 // or colour, the option named still ticked or unticked). Otherwise, and after an action that
 // sets the whole configuration (the start code, a code, a reset, an opened file, "Оснастить"),
 // the cause is found by trying the user's choices one at a time on a scratch configuration: the
-// first choice whose change would change the option is its cause.
+// first choice whose change would change the option is its cause. The metallic mark, which
+// follows the colour once one is chosen, has a metallic colour as its cause whenever that colour
+// holds it ticked.
 #pragma once
 
 #include <array>

@@ -39,6 +39,27 @@ std::string Note(const OptionFact& fact) {
     return fact.price == 0 ? "без доплаты" : DollarText(fact.price);
 }
 
+// An option as the main window captions it, without the blanks that place the caption on
+// screen. A caption that ends in a colon leads to a field beside it ("Цвет:" before the colour
+// list): the check box's own caption names the option alone.
+std::string Caption(Opt option) {
+    const OptionDef& def = Def(option);
+    const std::string_view caption =
+        !def.caption.empty() && def.caption.back() == ':' && !def.ownCaption.empty()
+            ? def.ownCaption
+            : def.caption;
+    std::string text;
+    for (char c : caption) {
+        if (c == ' ') {
+            if (!text.empty() && text.back() != ' ') text += c;
+        } else {
+            text += c;
+        }
+    }
+    if (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
 // A text of the calculator without the blanks it pads with and with a decimal comma whatever
 // the calculator's decimal mark.
 std::string Plain(const CreditCalculator& calc, std::string text) {
@@ -56,39 +77,88 @@ std::string Figure(const CreditCalculator& calc, CreditField field) {
     return Plain(calc, calc.Text(field));
 }
 
+// The columns of the calculator's schedule, and the headers the offer gives them: the
+// calculator's own short words ("Потери" for the interest, "Выплатить" for the debt left) mean
+// little to a buyer without the calculator beside them.
+enum ScheduleColumn : std::size_t { kMonth, kBank, kInterest, kDebt, kKasko, kPaid };
+const std::array<std::string, 6> kScheduleHeader = {
+    "Месяц", "Платёж банку", "Проценты", "Остаток долга", "КАСКО", "Выплачено всего"};
+
+// "месяц 1", "месяцы 2–24"
+std::string Months(const std::string& first, const std::string& last) {
+    return first == last ? "месяц " + first : "месяцы " + first + "–" + last;
+}
+
+// The credit as the calculator shows it for `total`. The schedule holds the months that carry a
+// payment or a premium; the summary takes the term, the payments and the premiums from them, so
+// that an early repayment shows as the months actually paid and the payments actually made, and
+// each premium as the schedule charges it (a car whose credit is repaid early is insured at the
+// rate of a car bought without one).
 std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t total) {
     CreditCalculator calc = source;
     calc.Open(total);
     // A price the calculator refused leaves figures of another price; those are not offered.
     if (calc.Values().CarPrice != total || calc.Grid().size() < 2) return std::nullopt;
-    using F = CreditField;
-    auto money = [&](F field) { return "$" + Figure(calc, field); };
     OfferCredit credit;
-    credit.summary = {
-        {"Цена автомобиля", DollarText(total)},
-        {"Первый взнос (" + Figure(calc, F::Edit4) + " %)", money(F::Edit5)},
-        {"Сумма кредита", money(F::SumKreditEdit)},
-        {"Срок кредита", Figure(calc, F::SrokF) + " мес."},
-        {"Ставка от ФМК", Figure(calc, F::StavkaF) + " % годовых"},
-        {"Ежемесячный платёж", money(F::EzemF)},
-        {"КАСКО, 1-й год", money(F::Kasko1SumEdit)},
-        {"КАСКО, 2-й год", money(F::Kasko2SumEdit)},
-        {"КАСКО, 3-й год", money(F::Kasko3SumEdit)},
-        {"Выплачено банку за кредит", money(F::Edit9)},
-        {"Всего будет выплачено", money(F::Edit10)},
-    };
+    credit.header = kScheduleHeader;
     const auto& grid = calc.Grid();
-    for (std::size_t c = 0; c < credit.header.size(); ++c) credit.header[c] = grid[0][c];
     for (std::size_t r = 1; r < grid.size(); ++r) {
         std::array<std::string, 6> row;
-        bool paid = false;
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            std::string text = Plain(calc, grid[r][c]);
-            if (c > 0 && !text.empty()) paid = true;
-            row[c] = std::move(text);
-        }
-        if (paid) credit.schedule.push_back(std::move(row));
+        for (std::size_t c = 0; c < row.size(); ++c) row[c] = Plain(calc, grid[r][c]);
+        if (!row[kBank].empty() || !row[kKasko].empty()) credit.schedule.push_back(std::move(row));
     }
+
+    // The payments in runs of equal amounts: the regular one, then the repayment's.
+    struct Run {
+        std::string first, last, amount;
+    };
+    std::vector<Run> runs;
+    int months = 0;
+    std::vector<OfferRow> premiums;
+    for (const auto& row : credit.schedule) {
+        if (!row[kBank].empty()) {
+            ++months;
+            if (runs.empty() || runs.back().amount != row[kBank]) {
+                runs.push_back({row[kMonth], row[kMonth], row[kBank]});
+            } else {
+                runs.back().last = row[kMonth];
+            }
+        }
+        if (!row[kKasko].empty()) {
+            const int year = (std::stoi(row[kMonth]) - 1) / 12 + 1;
+            premiums.push_back({"КАСКО, " + std::to_string(year) + "-й год", "$" + row[kKasko]});
+        }
+    }
+    // Inputs the calculator refuses (a field it paints red) give no payments to offer.
+    if (months == 0) return std::nullopt;
+
+    using F = CreditField;
+    auto money = [&](F field) { return "$" + Figure(calc, field); };
+    credit.summary = {
+        {"Цена автомобиля", DollarText(total)},
+        {"Первый взнос (" + Figure(calc, F::FirstPercent) + " %)", money(F::FirstPayment)},
+        {"Сумма кредита", money(F::CreditSum)},
+        {"Срок кредита", std::to_string(months) + " мес."},
+        {"Ставка от ФМК", Figure(calc, F::RatePromo) + " % годовых"},
+    };
+    if (runs.size() == 1) {
+        credit.summary.push_back({"Ежемесячный платёж", "$" + runs[0].amount});
+    } else {
+        for (const Run& run : runs)
+            credit.summary.push_back({"Платёж, " + Months(run.first, run.last), "$" + run.amount});
+    }
+    credit.summary.insert(credit.summary.end(), premiums.begin(), premiums.end());
+    credit.summary.push_back({"Выплачено банку", money(F::BankTotal)});
+    // What the credit costs beyond the price: the interest less the maker's discount. Below
+    // zero the discount outweighs the interest.
+    std::string losses = Figure(calc, F::Losses);
+    if (calc.Values().Losses > 0) {
+        credit.summary.push_back({"Переплата: проценты за вычетом скидки ФМК", "$" + losses});
+    } else {
+        if (!losses.empty() && losses[0] == '-') losses.erase(0, 1);
+        credit.summary.push_back({"Выгода: скидка ФМК больше процентов", "$" + losses});
+    }
+    credit.summary.push_back({"Всего будет выплачено", money(F::PaidTotal)});
     return credit;
 }
 
@@ -153,53 +223,67 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
     offer.look = LookOf(config);
 
     const bool metallic = config.Checked(Opt::MetallicPaint);
-    const std::string colour(kColours[facts->colour].item);
+    // The first item of the colour list, "???", is no colour: the main window reads it out as
+    // "не выбран", and so does the offer.
+    const bool colourChosen = facts->colour > 0 && facts->colour < kColourCount;
+    const std::string colour(colourChosen ? kColours[facts->colour].item : "");
+    std::string paint = colourChosen ? colour : "не выбран";
+    if (colourChosen || metallic) paint += metallic ? ", металлик" : ", без металлика";
+    const bool wagon = facts->body == KuzovWag;
+    const bool hasRails = wagon && facts->rails > 0 && facts->rails < kRailsCount;
+    const std::string rails(hasRails ? OrderRailsText(facts->rails) : "");
     offer.car = {
         {"Модель", "Ford Focus C307"},
         {"Комплектация", trim},
         {"Тип кузова", std::string(OrderBodyText(facts->body))},
         {"Двигатель", std::string(OrderEngineText(facts->engine))},
-        {"Цвет окраски кузова", colour + (metallic ? ", металлик" : ", без металлика")},
+        {"Цвет окраски кузова", paint},
     };
-    if (facts->rails > 0)
-        offer.car.push_back({"Направляющие багажника", std::string(OrderRailsText(facts->rails))});
+    if (hasRails) offer.car.push_back({"Направляющие багажника", rails});
 
     OfferGroup factory{"Заводские опции", {}};
     for (Opt o : OrderOptionSequence()) {
         const OptionFact& fact = facts->options[static_cast<std::size_t>(o)];
         if (fact.presence == Presence::Absent) continue;
-        std::string text(OrderOptionText(o));
-        if (o == Opt::MetallicPaint) text += ": " + colour;
+        std::string text = Caption(o);
+        if (o == Opt::MetallicPaint) text += colourChosen ? ": " + colour : ", цвет не выбран";
         factory.items.push_back({o, std::move(text), Note(fact)});
     }
     OfferGroup extras{"Дополнительные (не заводские) опции", {}};
     for (Opt o : kDealerExtras) {
         const OptionFact& fact = facts->options[static_cast<std::size_t>(o)];
         if (fact.presence == Presence::Absent || !config.Enabled(o)) continue;
-        extras.items.push_back({o, std::string(OrderOptionText(o)), Note(fact)});
+        extras.items.push_back({o, Caption(o), Note(fact)});
     }
     if (!factory.items.empty()) offer.equipment.push_back(std::move(factory));
     if (!extras.items.empty()) offer.equipment.push_back(std::move(extras));
 
     std::int64_t paid = 0;
     int paidCount = 0;
-    std::int32_t metallicPrice = 0;
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionFact& fact = facts->options[i];
-        if (fact.presence == Presence::Absent) continue;
-        if (OptAt(i) == Opt::MetallicPaint) {
-            metallicPrice = fact.price;
-        } else if (fact.price != 0) {
+        if (fact.presence == Presence::Absent || OptAt(i) == Opt::MetallicPaint) continue;
+        if (fact.price != 0) {
             paid += fact.price;
             ++paidCount;
         }
     }
-    offer.prices = {
-        {"Базовая цена (" + trim + ")", DollarText(facts->basePrice)},
-        {"Направляющие багажника", DollarText(facts->railsPrice)},
-        {"Окраска «металлик»", DollarText(metallicPrice)},
-        {"Платные опции (" + std::to_string(paidCount) + ")", DollarText(paid)},
-    };
+    // A row for each part the car has; a part it has at no cost says why.
+    offer.prices = {{"Базовая цена (" + trim + ")", DollarText(facts->basePrice)}};
+    if (hasRails || facts->railsPrice != 0) {
+        offer.prices.push_back({"Направляющие багажника", DollarText(facts->railsPrice)});
+        if (facts->railsPrice == 0) offer.prices.back().label += " (без доплаты)";
+    }
+    const OptionFact& metallicFact = facts->options[static_cast<std::size_t>(Opt::MetallicPaint)];
+    if (metallicFact.presence != Presence::Absent) {
+        std::string label = "Окраска «металлик»";
+        if (metallicFact.price == 0) label += " (" + Note(metallicFact) + ")";
+        offer.prices.push_back({label, DollarText(metallicFact.price)});
+    }
+    if (paidCount > 0) {
+        offer.prices.push_back(
+            {"Платные опции (" + std::to_string(paidCount) + ")", DollarText(paid)});
+    }
     offer.total = DollarText(facts->total);
     offer.code = facts->code;
     if (credit) offer.credit = CreditOf(*credit, facts->total);

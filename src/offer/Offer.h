@@ -53,7 +53,7 @@ struct OfferRow {
 // One option line: what it is, and what the buyer pays for it or why it is there.
 struct OfferItem {
     Opt option;
-    std::string text;  // as the order description names it
+    std::string text;  // the option's caption in the main window
     std::string note;  // "$980", "стандартно", "обязательно, $350", "без доплаты"
 };
 
@@ -62,6 +62,9 @@ struct OfferGroup {
     std::vector<OfferItem> items;
 };
 
+// The credit as its calculator shows it: the summary names the months actually paid, the
+// payments and premiums as the schedule has them, and the totals of the calculator, which are
+// the schedule's sums.
 struct OfferCredit {
     std::vector<OfferRow> summary;
     std::array<std::string, 6> header;
@@ -76,8 +79,9 @@ struct Offer {
     CarLook look;
     std::vector<OfferRow> car;          // trim, body, engine, colour, roof rails
     std::vector<OfferGroup> equipment;  // factory options, then the dealer's extras
-    std::vector<OfferRow> prices;       // base price, roof rails, metallic, paid options
-    std::string total;                  // "$20255"
+    // Base price, then the roof rails, metallic paint and paid options the car has.
+    std::vector<OfferRow> prices;
+    std::string total;  // "$20255"
     std::string code;
     std::optional<OfferCredit> credit;
 };

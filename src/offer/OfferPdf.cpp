@@ -126,17 +126,22 @@ class Page {
 };
 
 // The dealer on the left, the title and date on the right, a rule under both; returns the y
-// below it.
+// below it. The title keeps to one line: the dealer's lines wrap in the room it leaves.
 double Header(Page& page, const Offer& offer, double y) {
+    const QString title = Q(std::string(kOfferTitle));
+    const QFont titleFont = Font(12.5, true);
+    const double titleWidth = std::min(page.Width(title, titleFont) + 1, kWidth / 2);
+    const double dealerWidth = kWidth - titleWidth - 6;
     double left = 0;
     for (std::size_t i = 0; i < offer.dealer.size(); ++i) {
-        const QFont font = i == 0 ? Font(12.5, true) : Font(8.5);
-        left += page.Text(kLeft, y + left, 105, Q(offer.dealer[i]), font, i == 0 ? kNavy : kGrey) +
+        const QFont font = i == 0 ? titleFont : Font(8.5);
+        left += page.Text(kLeft, y + left, dealerWidth, Q(offer.dealer[i]), font,
+                          i == 0 ? kNavy : kGrey) +
                 (i == 0 ? 1.2 : 0.3);
     }
-    double right = page.Text(kLeft + kWidth - 70, y, 70, Q(std::string(kOfferTitle)),
-                             Font(12.5, true), kNavy, Qt::AlignRight);
-    right += 1.2 + page.Text(kLeft + kWidth - 70, y + right + 1.2, 70, Q(offer.date), Font(8.5),
+    const double titleLeft = kLeft + kWidth - titleWidth;
+    double right = page.Text(titleLeft, y, titleWidth, title, titleFont, kNavy, Qt::AlignRight);
+    right += 1.2 + page.Text(titleLeft, y + right + 1.2, titleWidth, Q(offer.date), Font(8.5),
                              kGrey, Qt::AlignRight);
     y += std::max(left, right) + 2.5;
     page.Line(kLeft, y, kLeft + kWidth, y, kNavy, 0.5);
@@ -323,19 +328,11 @@ double CreditSummary(Page& page, const OfferCredit& credit, double y) {
     return y + std::max(a, b) + 5;
 }
 
-// The summary's height: the schedule's first page starts below it.
+// Where the schedule's first page starts: below the summary, measured as it is laid out (the
+// page is measuring, not drawing, while the pages are counted).
 double ScheduleStart(Page& page, const Offer& offer) {
-    const double y = CreditHeader(page, offer);
-    const double columnWidth = (kWidth - 8) / 2;
-    double a = 0;
-    const std::size_t half = (offer.credit->summary.size() + 1) / 2;
-    for (std::size_t i = 0; i < half; ++i) {
-        a += std::max(page.Height(Q(offer.credit->summary[i].label), Font(8.5), 45),
-                      page.Height(Q(offer.credit->summary[i].value), Font(8.5), columnWidth - 47)) +
-             0.9;
-    }
-    return y + page.Height(QStringLiteral("Кредит"), Font(10.5, true), kWidth) + 2 + a + 5 +
-           page.Height(QStringLiteral("График платежей"), Font(10.5, true), kWidth) + 2;
+    double y = CreditSummary(page, *offer.credit, CreditHeader(page, offer));
+    return y + SectionTitle(page, kLeft, y, kWidth, QStringLiteral("График платежей"));
 }
 
 int SchedulePages(Page& page, const Offer& offer) {

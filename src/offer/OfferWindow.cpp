@@ -1,5 +1,6 @@
 #include "offer/OfferWindow.h"
 
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -23,10 +24,12 @@
 
 namespace kalvora {
 
-OfferWindow::OfferWindow(Source source, std::function<QString()> iniPath, QWidget* parent)
+OfferWindow::OfferWindow(Source source, std::function<QString()> iniPath,
+                         std::function<bool()> creditOpened, QWidget* parent)
     : QDialog(parent),
       source_(std::move(source)),
       iniPath_(std::move(iniPath)),
+      creditOpened_(std::move(creditOpened)),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("OfferForm"));
     setWindowTitle(QString::fromUtf8(kOfferTitle.data(), kOfferTitle.size()));
@@ -42,6 +45,14 @@ OfferWindow::OfferWindow(Source source, std::function<QString()> iniPath, QWidge
     layout->addWidget(preview_, 1);
 
     auto* buttons = new QHBoxLayout;
+    withCredit_ = new QCheckBox(QStringLiteral("Расчёт &кредита"), this);
+    withCredit_->setObjectName(QStringLiteral("CreditBox"));
+    withCredit_->setToolTip(
+        QStringLiteral("Второй лист предложения: показатели кредита и график платежей"));
+    connect(withCredit_, &QCheckBox::toggled, this, [this] {
+        if (isVisible()) Rebuild();
+    });
+    buttons->addWidget(withCredit_);
     auto button = [&](const char* name, const char* text, void (OfferWindow::*slot)()) {
         auto* b = new QPushButton(QString::fromUtf8(text), this);
         b->setObjectName(QLatin1String(name));
@@ -91,7 +102,7 @@ OfferDate OfferWindow::Now() {
 
 bool OfferWindow::Rebuild() {
     madeAt_ = date_.value_or(Now());
-    offer_ = source_(ReadOfferDealer(iniPath_()), madeAt_);
+    offer_ = source_(ReadOfferDealer(iniPath_()), madeAt_, withCredit_->isChecked());
     if (!offer_) return false;
     setWindowTitle(offer::OfferTitle(*offer_));
     preview_->updatePreview();
@@ -99,6 +110,12 @@ bool OfferWindow::Rebuild() {
 }
 
 void OfferWindow::ShowOffer() {
+    const bool opened = creditOpened_();
+    if (opened && !creditSeen_) {
+        const QSignalBlocker quiet(withCredit_);
+        withCredit_->setChecked(true);
+    }
+    creditSeen_ = opened;
     if (!Rebuild()) {
         QMessageBox::information(parentWidget(), QStringLiteral("Предложение"),
                                  QStringLiteral("У этой конфигурации нет цены, поэтому "

@@ -1,6 +1,7 @@
-// "Предложение": the print preview of the offer letter, with "Сохранить PDF...", "Печать..." and
-// the dealer's particulars. The offer is made again each time the window is asked for, from the
-// configuration as it stands.
+// "Предложение": the print preview of the offer letter, with "Сохранить PDF...", "Печать...",
+// the dealer's particulars and "Расчёт кредита", which puts the credit page in or takes it out.
+// The offer is made again each time the window is asked for, from the configuration as it
+// stands.
 #pragma once
 
 #include <QDialog>
@@ -11,6 +12,7 @@
 
 #include "offer/Offer.h"
 
+class QCheckBox;
 class QPrinter;
 class QPrintPreviewWidget;
 
@@ -19,12 +21,15 @@ namespace kalvora {
 class OfferWindow : public QDialog {
     Q_OBJECT
   public:
-    // `source` makes the offer for a dealer and a date, or nothing when the configuration has
-    // no price.
-    using Source =
-        std::function<std::optional<Offer>(const OfferDealer& dealer, const OfferDate& date)>;
-    // `iniPath` gives the settings file that holds the dealer, asked each time it is read.
-    OfferWindow(Source source, std::function<QString()> iniPath, QWidget* parent = nullptr);
+    // `source` makes the offer for a dealer and a date, with or without the credit page, or
+    // nothing when the configuration has no price.
+    using Source = std::function<std::optional<Offer>(const OfferDealer& dealer,
+                                                      const OfferDate& date, bool withCredit)>;
+    // `iniPath` gives the settings file that holds the dealer, asked each time it is read;
+    // `creditOpened` whether the buyer has looked at the credit: the first offer shown after
+    // that has "Расчёт кредита" ticked.
+    OfferWindow(Source source, std::function<QString()> iniPath, std::function<bool()> creditOpened,
+                QWidget* parent = nullptr);
     ~OfferWindow() override;
 
     // The moment an offer made now carries: SOURCE_DATE_EPOCH when it is set, else the clock.
@@ -55,6 +60,9 @@ class OfferWindow : public QDialog {
 
     Source source_;
     std::function<QString()> iniPath_;
+    std::function<bool()> creditOpened_;
+    bool creditSeen_ = false;  // the credit had been opened when the offer was last shown
+    QCheckBox* withCredit_ = nullptr;
     std::optional<OfferDate> date_;
     std::optional<Offer> offer_;
     OfferDate madeAt_;

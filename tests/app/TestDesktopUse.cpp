@@ -411,6 +411,22 @@ void TestDesktopUse::recentFilesAreNewestFirstAndDropMissingOnes() {
     dialogs_.saveAnswer = SaveAnswer::Discard;
     w->OpenRecentFile(Path("a.klv"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — a.klv"));
+
+    // Saving the open file again, declined at the overwrite question or failed (a folder took
+    // its place), writes nothing: the list stays as it was.
+    WriteFile("b.klv", "####################\r\n");
+    const QStringList before{Path("b.klv"), Path("a.klv")};
+    for (const bool failed : {false, true}) {
+        kalvora::app::WriteRecentFiles(settings_, before);
+        dialogs_.questionAnswer = failed;
+        if (failed) QVERIFY(QFile::remove(Path("a.klv")) && QDir().mkdir(Path("a.klv")));
+        dialogs_.messages.clear();
+        dialogs_.fileToSave = Path("a.klv");
+        w->SpeedButton1Click();
+        QCOMPARE(dialogs_.messages.size(), failed ? 1 : 0);
+        QCOMPARE(w->RecentFiles(), before);
+    }
+    QVERIFY(QDir().rmdir(Path("a.klv")));
 }
 
 // The recent files hang on the arrow of "Открыть...": Down or Alt+Down on the focused button

@@ -14,6 +14,9 @@
 #include <QtTest>
 #include <algorithm>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "ScriptedDialogs.h"
 #include "app/MainWindow.h"
@@ -27,13 +30,14 @@ class TestUndoWindow : public QObject {
   private slots:
     void initTestCase();
     void greyedOptionExplainsItselfOnCheckBoxAndCaption();
+    void metallicMarkNamesTheColourThatHoldsIt();
     void noticeFollowsAnActionThatChangedMore();
     void ctrlZAndTheButtonsStepThroughWholeActions();
     void undoneEngineLeavesNoPreferenceBehind();
     void ctrlZInTheCodeFieldUndoesTheConfigurationUnlessTyped();
 
   private:
-    std::unique_ptr<MainWindow> Open();
+    std::unique_ptr<MainWindow> Open(std::vector<std::string> arguments = {});
     void Click(MainWindow& w, const char* name);
     void Save(QWidget& w, const char* file, QWidget* tip = nullptr);
 
@@ -47,10 +51,10 @@ void TestUndoWindow::initTestCase() {
     qputenv("XDG_CONFIG_HOME", dir_->path().toLocal8Bit());
 }
 
-std::unique_ptr<MainWindow> TestUndoWindow::Open() {
+std::unique_ptr<MainWindow> TestUndoWindow::Open(std::vector<std::string> arguments) {
     auto w = std::make_unique<MainWindow>();
     w->SetSettingsPath(dir_->filePath(QStringLiteral("kalvora.INI")));
-    w->SetStartArguments({});
+    w->SetStartArguments(std::move(arguments));
     w->Ui().SetDialogs(&dialogs_);
     w->show();
     w->activateWindow();
@@ -99,6 +103,30 @@ void TestUndoWindow::greyedOptionExplainsItselfOnCheckBoxAndCaption() {
     }
     QVERIFY(tip);
     Save(*w, "reason-tooltip.png", tip);
+    QToolTip::hideText();
+}
+
+// Started with a code of a metallic colour, the metallic mark is ticked and stays so: its box is
+// enabled, but a click is undone by the colour, and the tooltip says so.
+void TestUndoWindow::metallicMarkNamesTheColourThatHoldsIt() {
+    auto w = Open({"Zt!F!!!t!.!!!!!!!!!!"});  // Comfort in Tonic Metallic
+    QVERIFY(w);
+    auto* box = w->findChild<QCheckBox*>(QStringLiteral("MetallBox"));
+    QVERIFY(box);
+    QVERIFY(box->isEnabled());
+    QVERIFY(box->isChecked());
+    QCOMPARE(box->toolTip(), QStringLiteral("Отмечено с цветом Tonic Metallic"));
+    Click(*w, "MetallBox");
+    QVERIFY(box->isChecked());
+    QCOMPARE(box->toolTip(), QStringLiteral("Отмечено с цветом Tonic Metallic"));
+
+    QToolTip::showText(box->mapToGlobal(QPoint(box->width() + 4, -19)), box->toolTip(), box);
+    QWidget* tip = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->inherits("QTipLabel") && top->isVisible()) tip = top;
+    }
+    QVERIFY(tip);
+    Save(*w, "metallic-tooltip.png", tip);
     QToolTip::hideText();
 }
 

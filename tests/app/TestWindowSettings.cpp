@@ -203,17 +203,17 @@ void TestWindowSettings::rememberedNumbersThatAreNoNumbersReadAsTheDefault() {
     Store(QStringLiteral("TKreditForm"), QStringLiteral("Nd_Text"), QStringLiteral("1e999"));
     Store(QStringLiteral("TKreditForm"), QStringLiteral("Nr_Text"), QStringLiteral("12.5"));
     kalvora::CreditWindow fresh;
-    const QString usd = fresh.Field(CreditField::Edit6)->text();
-    const QString eur = fresh.Field(CreditField::Edit7)->text();
-    const QString dollars = fresh.Field(CreditField::Nd)->text();
+    const QString usd = fresh.Field(CreditField::UsdRate)->text();
+    const QString eur = fresh.Field(CreditField::EurRate)->text();
+    const QString dollars = fresh.Field(CreditField::Dollars)->text();
     kalvora::CreditWindow form;
     form.OpenForPrice(20000);
-    QCOMPARE(form.Field(CreditField::Edit6)->text(), usd);
-    QCOMPARE(form.Field(CreditField::Edit7)->text(), eur);
-    QCOMPARE(form.Field(CreditField::Nd)->text(), dollars);
+    QCOMPARE(form.Field(CreditField::UsdRate)->text(), usd);
+    QCOMPARE(form.Field(CreditField::EurRate)->text(), eur);
+    QCOMPARE(form.Field(CreditField::Dollars)->text(), dollars);
     // A number written with the other separator is still that number.
-    const QString separator = fresh.Field(CreditField::Edit6)->text().contains(',') ? "," : ".";
-    QCOMPARE(form.Field(CreditField::Nr)->text(), QStringLiteral("12") + separator + "5");
+    const QString separator = fresh.Field(CreditField::UsdRate)->text().contains(',') ? "," : ".";
+    QCOMPARE(form.Field(CreditField::Roubles)->text(), QStringLiteral("12") + separator + "5");
     form.done(0);
 }
 

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/CliMain.h"
+#include "cli/CommandLineStart.h"
 #include "cli/ScriptSession.h"
 #include "pricing/FakeFileAccess.h"
 
@@ -153,33 +154,148 @@ TEST(BatchCommands, DocumentsOfManyInputsGoToTheirOwnFiles) {
     EXPECT_TRUE(fs::exists(folder / "out" / "1-Ys!Ekkkskpkkkkkkkkkk.list"));
     EXPECT_TRUE(fs::exists(folder / "out" / "3-####################.list"));
 
-    // Two inputs that would write the same file: the second is refused, the first kept.
-    run = Cli({"explain", "--output-dir", out, "--name", "same.tsv", kComfort, kReset});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("уже записан"), std::string::npos) << run.err;
-    EXPECT_EQ(Read(folder / "out" / "same.tsv"), Cli({"explain", kComfort}).out);
-
     EXPECT_EQ(Cli({"order", "--name", "{what}.txt", kReset}).status, 2);
 }
 
+// Two inputs that would write the same file, by the same name or by two names of it: the
+// second is refused, the first kept.
+TEST(BatchCommands, NoTwoInputsWriteOneFile) {
+    Folder folder;
+    folder.Write("first.klv", std::string(kComfort) + "\r\n");
+    folder.Write("second.klv", std::string(kReset) + "\r\n");
+    const struct {
+        const char* how;
+        const char* pattern;
+        const char* first;  // the file the first input wrote
+        void (*lay)(const fs::path& out);
+    } cases[] = {
+        {"one name", "same.tsv", "same.tsv", [](const fs::path&) {}},
+        {"a folder and back", "{n}/../same.tsv", "same.tsv",
+         [](const fs::path& out) {
+             fs::create_directories(out / "1");
+             fs::create_directories(out / "2");
+         }},
+        {"two links to one folder", "{n}/same.tsv", "real/same.tsv",
+         [](const fs::path& out) {
+             fs::create_directories(out / "real");
+             fs::create_directory_symlink("real", out / "1");
+             fs::create_directory_symlink("real", out / "2");
+         }},
+        {"a link to the file", "{name}.tsv", "first.tsv",
+         [](const fs::path& out) {
+             fs::create_directories(out);
+             fs::create_symlink("first.tsv", out / "second.tsv");
+         }},
+        {"a hard link", "{name}.tsv", "first.tsv",
+         [](const fs::path& out) {
+             fs::create_directories(out);
+             std::ofstream(out / "first.tsv") << "old";
+             fs::create_hard_link(out / "first.tsv", out / "second.tsv");
+         }},
+    };
+    for (const auto& c : cases) {
+        const fs::path out = folder / c.how;
+        c.lay(out);
+        const CliRun run = Cli({"explain", "--output-dir", out.string(), "--name", c.pattern,
+                                (folder / "first.klv").string(), (folder / "second.klv").string()});
+        EXPECT_EQ(run.status, 1) << c.how;
+        EXPECT_NE(run.err.find("уже записан в этом запуске"), std::string::npos)
+            << c.how << ": " << run.err;
+        EXPECT_EQ(Read(out / c.first), Cli({"explain", kComfort}).out) << c.how;
+    }
+}
+
+// A document never takes the place of a configuration the run reads, whether that input comes
+// before or after it, and a document the run wrote is never read as a configuration.
 TEST(BatchCommands, NoDocumentReplacesAConfigurationTheRunReads) {
     Folder folder;
     folder.Write("ghia.klv", "Zt!F!!!t!.!!!!!!!!!!\r\n");
+    folder.Write("reset.klv", std::string(kReset) + "\r\n");
     const std::string ghia = (folder / "ghia.klv").string();
+    const std::string reset = (folder / "reset.klv").string();
     fs::create_symlink(ghia, folder / "link.txt");
+    fs::create_symlink("1.klv", folder / "later.klv");  // leads nowhere until 1.klv is written
     const std::string dir = folder.Str();
-    // By its own name, through a link, with the input named on standard input.
-    const std::vector<std::pair<std::vector<std::string>, std::string>> runs = {
-        {{"order", "--output-dir", dir, "--name", "ghia.klv", ghia}, ""},
-        {{"checklist", "--output-dir", dir, "--name", "link.txt", ghia}, ""},
-        {{"explain", "--output-dir", dir, "--name", "ghia.klv", "-"}, ghia + "\n"},
+    const std::string again = dir + "/../" + fs::path(dir).filename().string() + "/";
+    constexpr const char* kInput = "это входной файл команды";
+    constexpr const char* kOutput = "это выходной файл этого запуска";
+    const struct {
+        std::vector<std::string> arguments;
+        std::string input;  // the standard input
+        const char* why;
+    } runs[] = {
+        // By its own name, through a link, with the input named on standard input.
+        {{"order", "--output-dir", dir, "--name", "ghia.klv", ghia}, "", kInput},
+        {{"checklist", "--output-dir", dir, "--name", "link.txt", ghia}, "", kInput},
+        {{"explain", "--output-dir", dir, "--name", "ghia.klv", "-"}, ghia + "\n", kInput},
+        // An input named after the one whose document would replace it.
+        {{"order", "--output-dir", dir, "--name", "reset.klv", ghia, reset}, "", kInput},
+        {{"explain", "--name", reset, "-", again + "reset.klv"}, ghia + "\n", kInput},
+        // A later line of the standard input names a document written before, by any name.
+        {{"order", "--output-dir", dir, "--name", "{n}.klv", "-"},
+         ghia + "\n" + again + "1.klv\n",
+         kOutput},
+        {{"checklist", "--output-dir", dir, "--name", "{n}.klv", "-"},
+         ghia + "\n" + dir + "/later.klv\n",
+         kOutput},
     };
-    for (const auto& [arguments, input] : runs) {
-        const CliRun run = Cli(arguments, input);
-        EXPECT_EQ(run.status, 1) << arguments[0];
-        EXPECT_NE(run.err.find("это входной файл команды"), std::string::npos) << run.err;
-        EXPECT_EQ(Read(folder / "ghia.klv"), "Zt!F!!!t!.!!!!!!!!!!\r\n") << arguments[0];
+    for (const auto& run : runs) {
+        fs::remove(folder / "1.klv");
+        const CliRun result = Cli(run.arguments, run.input);
+        EXPECT_EQ(result.status, 1) << run.arguments[0] << " " << run.input;
+        EXPECT_NE(result.err.find(run.why), std::string::npos) << result.err;
+        EXPECT_EQ(Read(folder / "ghia.klv"), "Zt!F!!!t!.!!!!!!!!!!\r\n") << result.err;
+        EXPECT_EQ(Read(folder / "reset.klv"), std::string(kReset) + "\r\n") << result.err;
+        EXPECT_FALSE(fs::exists(folder / "2.klv")) << result.err;
+        EXPECT_FALSE(fs::exists(folder / "3.klv")) << result.err;
     }
+}
+
+// A name that is there in its folder is a file to read, whatever it is and however it is
+// spelt; reading it says what is wrong. A link that leads nowhere is named as such, never taken
+// for a code, in every command that reads a configuration.
+TEST(BatchCommands, ANameThatIsThereIsReadAsAFile) {
+    Folder folder;
+    const fs::path home = fs::current_path();
+    fs::current_path(folder.Str());
+    fs::create_symlink("nowhere", "gone");
+    fs::create_directory("folder");
+    const struct {
+        std::vector<std::string> arguments;
+        const char* why;
+    } runs[] = {
+        {{"price", "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"order", "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"checklist", "--output-dir", "out", "-"}, "ссылка указывает на несуществующий файл"},
+        {{"explain", "--json", "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"diff", kReset, "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"credit", "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"order", "folder"}, "Не удалось открыть файл «folder»"},
+    };
+    for (const auto& run : runs) {
+        const CliRun result = Cli(run.arguments, "gone\n");
+        EXPECT_NE(result.status, 0) << run.arguments[0];
+        EXPECT_NE((result.out + result.err).find(run.why), std::string::npos)
+            << run.arguments[0] << ": " << result.out << result.err;
+        EXPECT_EQ((result.out + result.err).find("Недопустимая комбинация кода"), std::string::npos)
+            << result.out << result.err;
+    }
+    fs::current_path(home);
+}
+
+// Leftovers of killed writes of the files a run writes go, as a single save removes its own;
+// those of other files stay.
+TEST(BatchCommands, LeftoversOfTheFilesWrittenAreRemoved) {
+    Folder folder;
+    fs::create_directory(folder / "out");
+    folder.Write("out/.1.txt.k3Xz9Q", "torn");
+    folder.Write("out/.9.txt.k3Xz9Q", "torn");
+    const CliRun run =
+        Cli({"order", "--output-dir", (folder / "out").string(), "--name", "{n}.txt", kReset});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(fs::exists(folder / "out" / "1.txt"));
+    EXPECT_FALSE(fs::exists(folder / "out" / ".1.txt.k3Xz9Q"));
+    EXPECT_TRUE(fs::exists(folder / "out" / ".9.txt.k3Xz9Q"));
 }
 
 TEST(BatchCommands, SeveralDocumentsOnStandardOutputAreHeaded) {
@@ -204,7 +320,10 @@ TEST(BatchCommands, DocumentsAreReproducible) {
     const std::string dated = Cli({"order", "--date", "2027-03-01T09:30", kComfort}).out;
     EXPECT_NE(dated.find("Заказ составлен 01.03.2027, 09:30:00"), std::string::npos) << dated;
     ::setenv("SOURCE_DATE_EPOCH", "yesterday", 1);
-    EXPECT_EQ(Cli({"order", kComfort}).status, 2);
+    const CliRun undated = Cli({"order", kComfort});
+    EXPECT_EQ(undated.status, 2);
+    EXPECT_EQ(undated.err.rfind("kalvora-cli: order: " + EpochProblem("yesterday") + "\n", 0), 0u)
+        << undated.err;
     ::unsetenv("SOURCE_DATE_EPOCH");
     for (const char* bad : {"2026-02-30", "24.12.2026", "2026-12-24T25:00"}) {
         const CliRun run = Cli({"checklist", "--date", bad, kComfort});
@@ -261,8 +380,9 @@ TEST(CreditCommand, TakesACodeOrFileInPlaceOfThePrice) {
     EXPECT_EQ(Cli({"credit", kComfort, "--first-percent", "50"}).out, byPrice);
     EXPECT_EQ(Cli({"credit", (folder / "comfort.klv").string(), "--first-percent", "50"}).out,
               byPrice);
+    // A configuration that cannot be read fails as with every other command.
     const CliRun bad = Cli({"credit", "0###"});
-    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err,
               "kalvora-cli: credit: 0###: не цена (целое число долларов) и не конфигурация: "
               "Недопустимая комбинация кода\n");
@@ -299,12 +419,13 @@ TEST(StrictScripts, EndAtTheFirstLineThatDidNothing) {
     const struct {
         const char* scenario;
         int line;
+        const char* file = "";  // named once in the error
     } cases[] = {
         {"print price\nstart\n", 1},
         {"start\nclick KsenonBox\nprint price\n", 2},  // Ambiente offers no xenon
         {"start\nfocus KsenonBox\n", 2},
-        {"start\nopen missing.klv\nprint code\n", 2},
-        {"start\nsave locked.klv yes\n", 2},
+        {"start\nopen missing.klv\nprint code\n", 2, "«missing.klv»"},
+        {"start\nsave locked.klv yes\n", 2, "«locked.klv»"},
     };
     for (const auto& c : cases) {
         std::string outputs[2];
@@ -321,6 +442,11 @@ TEST(StrictScripts, EndAtTheFirstLineThatDidNothing) {
             if (strict) {
                 EXPECT_EQ(err.str().rfind("error: " + std::to_string(c.line) + ": ", 0), 0u)
                     << err.str();
+                if (*c.file != '\0') {
+                    const std::size_t named = err.str().find(c.file);
+                    EXPECT_NE(named, std::string::npos) << err.str();
+                    EXPECT_EQ(err.str().find(c.file, named + 1), std::string::npos) << err.str();
+                }
             } else {
                 EXPECT_EQ(err.str(), "");
             }

@@ -1,6 +1,7 @@
 // kalvora-cli's command line: subcommands, help, version and exit statuses.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "cli/CliMain.h"
@@ -36,6 +37,11 @@ TEST(CliMain, VersionAndHelpGoToStandardOutput) {
     EXPECT_EQ(help.err, "");
     EXPECT_EQ(Cli({"-h"}).out, help.out);
     EXPECT_EQ(Cli({"help"}).out, help.out);
+    for (const char* option : {"--help", "-h"}) {
+        const CliRun helpOnHelp = Cli({"help", option});
+        EXPECT_EQ(helpOnHelp.status, 0) << option;
+        EXPECT_EQ(helpOnHelp.out, help.out) << option;
+    }
     EXPECT_EQ(Cli({"-V"}).out, "kalvora-cli 1.12\n");
 }
 
@@ -43,9 +49,13 @@ TEST(CliMain, VersionAndHelpGoToStandardOutput) {
 TEST(CliMain, EveryCommandHasItsOwnHelp) {
     const std::string full = Cli({"--help"}).out;
     for (const std::string command : {"script", "price", "order", "checklist", "explain", "picture",
-                                      "diff", "credit", "list"}) {
+                                      "offer", "diff", "credit", "list"}) {
         const CliRun help = Cli({command, "x", "--help"});
         EXPECT_EQ(help.status, 0) << command;
+        // Where it names the batch options, it says what they are.
+        EXPECT_EQ(help.out.find("ПАКЕТ") == std::string::npos,
+                  help.out.find("ПАКЕТ: --output-dir") == std::string::npos)
+            << help.out;
         EXPECT_EQ(help.out.rfind("Использование:\n  kalvora-cli " + command, 0), 0u) << help.out;
         EXPECT_EQ(help.out.find("kalvora-cli " + std::string(command == "diff" ? "price" : "diff")),
                   std::string::npos)
@@ -83,13 +93,34 @@ TEST(CliMain, OneFormForErrorsAndOptions) {
          "bodies, rails, engines, colours, options, credit-fields"},
         {{"frobnicate"}, "kalvora-cli: неизвестная команда «frobnicate»"},
         {{"--frobnicate"}, "kalvora-cli: неизвестный ключ --frobnicate"},
+        {{"help", "frobnicate"}, "kalvora-cli: help: нет такой команды: «frobnicate»"},
+        {{"credit", "21,000"},
+         "kalvora-cli: credit: цена автомобиля должна быть целым числом долларов от 1 до "
+         "2147483647, а не «21,000»"},
+        {{"credit", "20000", "--first-percent", "100"},
+         "kalvora-cli: credit: --first-percent: первый взнос должен быть больше 0 и меньше 100 "
+         "процентов, а не «100»"},
+        // The credit window paints such a month red and repays everything the month after.
+        {{"credit", "18000", "--repay-after", "12", "--repay-by", "6"},
+         "kalvora-cli: credit: --repay-by: месяц погашения 6 не позже последнего месяца "
+         "обычных платежей (--repay-after 12); нужен месяц после него"},
+        {{"credit", "18000", "--repay-after", "40", "--repay-by", "40"},
+         "kalvora-cli: credit: --repay-by: месяц погашения 40 не позже последнего месяца "
+         "обычных платежей (--repay-after 40); нужен месяц после него"},
     };
+    const std::string hint = "\nСправка: kalvora-cli ";
     for (const Case& c : cases) {
         const CliRun run = Cli(c.args);
         EXPECT_EQ(run.status, 2) << c.firstLine;
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err.substr(0, run.err.find('\n')), c.firstLine);
-        EXPECT_NE(run.err.find("\nСправка: kalvora-cli "), std::string::npos) << run.err;
+        // The help the error points to is there.
+        const std::size_t at = run.err.find(hint);
+        ASSERT_NE(at, std::string::npos) << run.err;
+        std::istringstream words(run.err.substr(at + hint.size()));
+        std::vector<std::string> help;
+        for (std::string word; words >> word;) help.push_back(word);
+        EXPECT_EQ(Cli(help).status, 0) << run.err;
     }
     EXPECT_EQ(Cli({"credit", "20000", "--first-percent=50"}).out,
               Cli({"credit", "20000", "--first-percent", "50"}).out);
@@ -141,6 +172,38 @@ TEST(CliMain, CreditCalculatorOnTheCommandLine) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("price\t16215\n", 0), 0u);
     EXPECT_EQ(Cli({"credit"}).status, 2);
+    // JSON: counts and whole dollars are integers, amounts in cents numbers with decimals.
+    const std::string json = Cli({"credit", "18000", "--json"}).out;
+    for (const char* field :
+         {"\"price\":18000,", "\"term\":36,", "\"first-percent\":40,", "\"first-payment\":7200.0,",
+          "\"rate-real\":9.0,", "\"monthly-payment\":323.2,", "{\"month\":1,\"bank\":323.2,"}) {
+        EXPECT_NE(json.find(field), std::string::npos) << field << " in " << json;
+    }
+}
+
+// An argument that names a folder is reported as the folder it is, not as a code refused.
+TEST(CliMain, AFolderGivenAsAConfigurationIsNamedAsOne) {
+    const std::string folder = "kalvora-test-orders";
+    std::filesystem::create_directory(folder);
+    const struct {
+        std::vector<std::string> args;
+        int status;
+    } cases[] = {
+        {{"price", folder}, 1},
+        {{"order", folder}, 1},
+        {{"checklist", folder}, 1},
+        {{"explain", folder}, 1},
+        {{"credit", folder}, 1},
+        {{"diff", folder, "-"}, 2},
+        {{"diff", "--json", "####################", folder}, 2},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Cli(c.args, "####################\n");
+        EXPECT_EQ(run.status, c.status) << c.args[0];
+        EXPECT_NE((run.out + run.err).find("«" + folder + "»: это каталог"), std::string::npos)
+            << run.out << run.err;
+    }
+    std::filesystem::remove(folder);
 }
 
 // --no-prices leaves out the bracketed prices of the trim and the options, not the total.
@@ -262,6 +325,10 @@ TEST(DiffCommand, ExitStatusesAsDiff) {
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(bad.out, "");
     EXPECT_EQ(bad.err, "kalvora-cli: diff: Вариант B (0###): Недопустимая комбинация кода\n");
+    // An empty standard input is named as what it is.
+    EXPECT_EQ(Diff({"reset.klv", "-"}, "")
+                  .err.rfind("kalvora-cli: diff: Вариант B (стандартный ввод): ", 0),
+              0u);
     EXPECT_EQ(Cli({"diff", "x"}).status, 2);
 }
 

@@ -149,14 +149,17 @@ struct Trap {
 const Trap kTraps[] = {
     {"pipe", Use::Read, "это не обычный файл"},
     {"device", Use::Read, "это не обычный файл"},
-    {"dangling link", Use::Read, "нет такого файла или каталога"},
+    {"dangling link", Use::Read, "ссылка указывает на несуществующий файл"},
     {"link loop", Use::Read, "ссылки образуют петлю"},
+    // /dev/stdout leads through /proc to the output pipe, which has no name of its own.
+    {"link to the standard output", Use::Read, "это не обычный файл"},
     {"folder", Use::Read, "это каталог"},
     {"unreadable file", Use::Read, "отказано в доступе", true},
     {"pipe", Use::Write, "это не обычный файл"},
     {"device", Use::Write, "это не обычный файл"},
     {"dangling link", Use::Write, "ссылка указывает на несуществующий файл"},
     {"link loop", Use::Write, "ссылки образуют петлю"},
+    {"link to the standard output", Use::Write, "это не обычный файл"},
     {"folder", Use::Write, "это каталог"},
     {"file the user cannot write", Use::Write, "отказано в доступе", true},
     {"full disk", Use::Write, "на устройстве не осталось места", true},
@@ -206,11 +209,26 @@ const Command kCommands[] = {
          return std::vector<std::string>{"diff", p, kCode};
      },
      NoInput},
+    {"credit FILE", Use::Read,
+     [](const std::string& p) {
+         return std::vector<std::string>{"credit", p};
+     },
+     NoInput},
     {"picture FILE PNG", Use::Read,
      [](const std::string& p) {
          return std::vector<std::string>{"picture", p, p + "-out.png"};
      },
      NoInput},
+    {"offer FILE PDF", Use::Read,
+     [](const std::string& p) {
+         return std::vector<std::string>{"offer", p, p + "-out.pdf"};
+     },
+     NoInput},
+    {"price -", Use::Read,
+     [](const std::string&) {
+         return std::vector<std::string>{"price", "-"};
+     },
+     [](const std::string& p) { return p + "\n"; }},
     {"script: open FILE", Use::Read,
      [](const std::string&) { return std::vector<std::string>{"script"}; },
      [](const std::string& p) { return "open " + p + "\n"; }},
@@ -220,6 +238,11 @@ const Command kCommands[] = {
     {"picture CODE PNG", Use::Write,
      [](const std::string& p) {
          return std::vector<std::string>{"picture", kCode, p};
+     },
+     NoInput},
+    {"offer CODE PDF", Use::Write,
+     [](const std::string& p) {
+         return std::vector<std::string>{"offer", kCode, p};
      },
      NoInput},
     {"script: save FILE yes", Use::Write,
@@ -247,6 +270,9 @@ class FileTraps : public ::testing::Test {
             return ::symlink(trap.use == Use::Read ? "/dev/zero" : "/dev/null", path.c_str()) == 0;
         }
         if (name == "dangling link") return ::symlink("nowhere", path.c_str()) == 0;
+        if (name == "link to the standard output") {
+            return ::symlink("/dev/stdout", path.c_str()) == 0;
+        }
         if (name == "link loop") return ::symlink(path.c_str(), path.c_str()) == 0;
         if (name == "folder") return fs::create_directory(path);
         if (name == "unreadable file") {
@@ -363,22 +389,33 @@ TEST_F(FileTraps, AFileSizeLimitIsReportedNotFatal) {
 #endif
 }
 
-// The standard input of `diff -` is read as a .klv file's first line: bounded, a byte-order
-// mark skipped and a lone carriage return ending the line.
-TEST_F(FileTraps, DiffReadsABoundedFirstLineFromTheStandardInput) {
-    Options endless;
-    endless.input = std::string(4 * 1024 * 1024, 'a');
-    const Outcome longLine = RunCli({"diff", "-", kCode}, endless);
-    ASSERT_FALSE(longLine.hung);
-    EXPECT_EQ(longLine.status, 2);
-    EXPECT_NE(longLine.err.find("длиннее 65536 байт"), std::string::npos) << longLine.err;
+// Codes and file names on the standard input (`diff -`, `price -`, `order -`, ...) are read as a
+// .klv file's first line: bounded, a byte-order mark skipped and a lone carriage return ending
+// the line. A line without end is refused without being kept (it used to grow without bound).
+TEST_F(FileTraps, CodesOnTheStandardInputAreReadInBoundedLines) {
+    const std::vector<std::vector<std::string>> commands = {
+        {"diff", "-", kCode}, {"price", "-"}, {"order", "-"}, {"explain", "--json", "-"}};
+    for (const auto& arguments : commands) {
+        SCOPED_TRACE(arguments[0]);
+        Options endless;
+        endless.input = std::string(4 * 1024 * 1024, 'a');
+        const Outcome longLine = RunCli(arguments, endless);
+        ASSERT_FALSE(longLine.hung);
+        EXPECT_EQ(longLine.status, 2);
+        EXPECT_NE(longLine.err.find("kalvora-cli: " + arguments[0] +
+                                    ": строка стандартного ввода длиннее 65536 байт"),
+                  std::string::npos)
+            << longLine.err;
+        EXPECT_LT(longLine.out.size() + longLine.err.size(), 64u * 1024) << "the line was kept";
 
-    for (const char* input : {"\xEF\xBB\xBF####################\r", "####################\rjunk",
-                              "####################\r\n"}) {
-        Options options;
-        options.input = input;
-        const Outcome run = RunCli({"diff", "-", kCode}, options);
-        EXPECT_EQ(run.status, 0) << run.err;
+        for (const char* input :
+             {"\xEF\xBB\xBF####################\r", "####################\r####################",
+              "####################\r\n\r\n####################"}) {
+            Options options;
+            options.input = input;
+            const Outcome run = RunCli(arguments, options);
+            EXPECT_EQ(run.status, 0) << run.err;
+        }
     }
 }
 

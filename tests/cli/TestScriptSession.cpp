@@ -200,12 +200,12 @@ TEST(ScriptWindows, CreditCommandsActOnTheCreditWindow) {
 
     CreditCalculator credit;
     credit.Open(16215);
-    credit.Type(CreditField::Edit4, "25");
-    credit.Type(CreditField::Edit5, "4000");
-    credit.Edit5Exit();
-    credit.Click(CreditBox::FixBox);
-    credit.Type(CreditField::Nd, "100");
-    credit.KeyUp(CreditField::Nd);
+    credit.Type(CreditField::FirstPercent, "25");
+    credit.Type(CreditField::FirstPayment, "4000");
+    credit.AcceptFirstPayment();
+    credit.Click(CreditBox::FixedDiscount);
+    credit.Type(CreditField::Dollars, "100");
+    credit.KeyUp(CreditField::Dollars);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, CreditDump(credit));
 }
@@ -231,14 +231,14 @@ TEST(ScriptWindows, AnyOtherVisibleCharacterIsADecimalSeparator) {
         CreditCalculator credit;
         credit.SetDecimalSeparator(mark);
         credit.Open(12420);
-        credit.Type(CreditField::StavkaR, "12" + mark + "5");
+        credit.Type(CreditField::RateReal, "12" + mark + "5");
         EXPECT_EQ(run.out, CreditDump(credit));
         EXPECT_NE(run.out.find("StavkaR\t12" + mark + "5\tffffff"), std::string::npos) << run.out;
         // The same figures as with a comma, in the same columns: a separator of two bytes
         // still takes one place.
         CreditCalculator comma;
         comma.Open(12420);
-        comma.Type(CreditField::StavkaR, "12,5");
+        comma.Type(CreditField::RateReal, "12,5");
         const std::string expected = CreditDump(comma);
         ASSERT_EQ(expected.find(mark), std::string::npos);
         std::string shown = run.out;

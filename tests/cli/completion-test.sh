@@ -34,6 +34,7 @@ expect "kalvora-cli order --" --no-prices --json
 expect "kalvora-cli order --output-dir " out ghia.klv
 expect "kalvora-cli price " ghia.klv notes.txt
 expect "kalvora-cli explain --" --output-dir
+expect "kalvora-cli offer --n" --name
 expect "kalvora-cli credit 20000 --ta" --table
 expect "kalvora-cli credit 20000 --table " summary
 expect "kalvora-cli list " credit-fields

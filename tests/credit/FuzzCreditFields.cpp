@@ -38,16 +38,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case 1:
                 if (calc.Type(field, text)) typed[static_cast<int>(field)] = text;
-                if (field == CreditField::Edit5)
-                    calc.Edit5Exit();
+                if (field == CreditField::FirstPayment) calc.AcceptFirstPayment();
                 calc.KeyUp(field);
                 break;
             case 2:
                 calc.Click(static_cast<CreditBox>(action % kCreditBoxCount));
                 break;
             default:
-                calc.DropOnNd(field);
-                typed[static_cast<int>(CreditField::Nd)] = calc.Text(CreditField::Nd);
+                calc.DropOnDollars(field);
+                typed[static_cast<int>(CreditField::Dollars)] = calc.Text(CreditField::Dollars);
                 break;
         }
     }
@@ -55,12 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string& shown = calc.Text(static_cast<CreditField>(f));
         if (ShowsGarbage(shown) && shown != typed[f]) std::abort();
     }
-    if (calc.Grid().size() > static_cast<std::size_t>(kMaxScheduleMonths) + 1)
-        std::abort();
+    if (calc.Grid().size() > static_cast<std::size_t>(kMaxScheduleMonths) + 1) std::abort();
     for (const ScheduleRow& row : calc.Grid()) {
         for (const std::string& cell : row) {
-            if (ShowsGarbage(cell))
-                std::abort();
+            if (ShowsGarbage(cell)) std::abort();
         }
     }
     return 0;

@@ -4,6 +4,9 @@
 
 #include "CreditTestSupport.h"
 #include "credit/CreditCalculator.h"
+#include "credit/CreditDump.h"
+#include "credit/CreditNumber.h"
+#include "credit/RandomCreditSession.h"
 
 namespace kalvora {
 namespace {
@@ -32,14 +35,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(
         ::testing::Bool(),
         ::testing::Values(
-            FigureCase{F::Edit1, "20000"}, FigureCase{F::Edit5, "8000,00"},
-            FigureCase{F::SumKreditEdit, "12000,00"}, FigureCase{F::SummaF, "12000,00"},
-            FigureCase{F::EzemF, "359,11"}, FigureCase{F::SummaR, "11292,93"},
-            FigureCase{F::SkidkaEdit, "707,07"}, FigureCase{F::Kasko1SumEdit, "964,65"},
-            FigureCase{F::Kasko2SumEdit, "1118,99"}, FigureCase{F::Kasko3SumEdit, "1118,99"},
-            FigureCase{F::Kasko1NSumEdit, "964,65"}, FigureCase{F::Kasko2NSumEdit, "1446,97"},
-            FigureCase{F::Kasko3NSumEdit, "1543,43"}, FigureCase{F::Edit9, "12928,04"},
-            FigureCase{F::Edit10, "24130,67"}, FigureCase{F::Edit11, "928,04"})));
+            FigureCase{F::Price, "20000"}, FigureCase{F::FirstPayment, "8000,00"},
+            FigureCase{F::CreditSum, "12000,00"}, FigureCase{F::PromoLoan, "12000,00"},
+            FigureCase{F::MonthlyPayment, "359,11"}, FigureCase{F::RealLoan, "11292,93"},
+            FigureCase{F::Discount, "707,07"}, FigureCase{F::KaskoCredit1, "964,65"},
+            FigureCase{F::KaskoCredit2, "1118,99"}, FigureCase{F::KaskoCredit3, "1118,99"},
+            FigureCase{F::KaskoPlain1, "964,65"}, FigureCase{F::KaskoPlain2, "1446,97"},
+            FigureCase{F::KaskoPlain3, "1543,43"}, FigureCase{F::BankTotal, "12928,04"},
+            FigureCase{F::PaidTotal, "24130,67"}, FigureCase{F::Losses, "928,04"})));
 
 TEST(CreditCalculatorTest, WorkedExampleKeepsTheValuesAndCaptions) {
     CreditCalculator calc;
@@ -49,68 +52,69 @@ TEST(CreditCalculatorTest, WorkedExampleKeepsTheValuesAndCaptions) {
     EXPECT_DOUBLE_EQ(v.FirstPayment, 8000);
     EXPECT_DOUBLE_EQ(v.CreditSum, 12000);
     EXPECT_NEAR(v.Discount, 707.07, 0.005);
-    EXPECT_EQ(calc.Label20(), "20000,00 - 8000,00 = ");
-    EXPECT_EQ(calc.Label19Hint(), "12000,00 - 11292,93 =");
-    EXPECT_EQ(calc.Colour(F::Edit11), kLossesRed);
-    EXPECT_EQ(calc.Colour(F::Edit1), kFieldNormal);
-    EXPECT_EQ(calc.Colour(F::EzemF), kFieldComputed);
+    EXPECT_EQ(calc.CreditSumFormula(), "20000,00 - 8000,00 = ");
+    EXPECT_EQ(calc.DiscountFormula(), "12000,00 - 11292,93 =");
+    EXPECT_EQ(calc.Colour(F::Losses), kLossesRed);
+    EXPECT_EQ(calc.Colour(F::Price), kFieldNormal);
+    EXPECT_EQ(calc.Colour(F::MonthlyPayment), kFieldComputed);
 }
 
 TEST(CreditCalculatorTest, FixedDiscountReducesTheCreditSumButNotTheShownOne) {
     CreditCalculator calc;
     OpenWith(calc, 20000, true);
     EXPECT_NEAR(calc.Values().CreditSum, 11292.93, 0.005);
-    EXPECT_EQ(calc.Text(F::SumKreditEdit), "12000,00");
-    EXPECT_EQ(calc.Label19Hint(), "");  // the fixed mode leaves the hint alone
+    EXPECT_EQ(calc.Text(F::CreditSum), "12000,00");
+    EXPECT_EQ(calc.DiscountFormula(), "");  // the fixed mode leaves the hint alone
 }
 
 TEST(CreditCalculatorTest, TypedFirstPaymentIsReplacedByTheOneItsRoundedShareGives) {
     CreditCalculator calc;
     OpenWith(calc, 21000, false);
-    calc.Type(F::Edit5, "7777");
-    calc.Edit5Exit();
-    EXPECT_EQ(calc.Text(F::Edit4), "37,03");
-    EXPECT_EQ(calc.Text(F::Edit5), "7776,30");
-    EXPECT_EQ(calc.Text(F::SumKreditEdit), "13223,70");
-    EXPECT_EQ(calc.Label20(), "21000,00 - 7776,30 = ");
+    calc.Type(F::FirstPayment, "7777");
+    calc.AcceptFirstPayment();
+    EXPECT_EQ(calc.Text(F::FirstPercent), "37,03");
+    EXPECT_EQ(calc.Text(F::FirstPayment), "7776,30");
+    EXPECT_EQ(calc.Text(F::CreditSum), "13223,70");
+    EXPECT_EQ(calc.CreditSumFormula(), "21000,00 - 7776,30 = ");
 
     // An amount whose share reads the same as before is replaced all the same.
-    calc.Type(F::Edit5, "7777,2");
-    calc.Edit5Exit();
-    EXPECT_EQ(calc.Text(F::Edit4), "37,03");
-    EXPECT_EQ(calc.Text(F::Edit5), "7776,30");
+    calc.Type(F::FirstPayment, "7777,2");
+    calc.AcceptFirstPayment();
+    EXPECT_EQ(calc.Text(F::FirstPercent), "37,03");
+    EXPECT_EQ(calc.Text(F::FirstPayment), "7776,30");
     EXPECT_DOUBLE_EQ(calc.Values().FirstPayment, 7776.3);
 }
 
 TEST(CreditCalculatorTest, TheDecimalSeparatorFollowsTheLocale) {
     CreditCalculator calc('.');
     OpenWith(calc, 20000, false);
-    EXPECT_EQ(calc.Text(F::StavkaF), "4.9");
-    EXPECT_EQ(calc.Text(F::Edit7), "33.336");
-    EXPECT_EQ(calc.Text(F::EzemF), "359.11");
+    EXPECT_EQ(calc.Text(F::RatePromo), "4.9");
+    EXPECT_EQ(calc.Text(F::EurRate), "33.336");
+    EXPECT_EQ(calc.Text(F::MonthlyPayment), "359.11");
     // The other mark is read too, and the figures are still written with the locale's.
-    calc.Type(F::StavkaR, "9,5");
-    EXPECT_EQ(calc.Colour(F::StavkaR), kFieldNormal);
-    const std::string withComma = calc.Text(F::SummaR);
-    calc.Type(F::StavkaR, "9.5");
-    EXPECT_EQ(calc.Text(F::SummaR), withComma);
+    calc.Type(F::RateReal, "9,5");
+    EXPECT_EQ(calc.Colour(F::RateReal), kFieldNormal);
+    const std::string withComma = calc.Text(F::RealLoan);
+    calc.Type(F::RateReal, "9.5");
+    EXPECT_EQ(calc.Text(F::RealLoan), withComma);
     EXPECT_NE(withComma.find('.'), std::string::npos);
-    calc.Type(F::StavkaR, "9,5.1");
-    EXPECT_EQ(calc.Colour(F::StavkaR), kFieldRed);
+    calc.Type(F::RateReal, "9,5.1");
+    EXPECT_EQ(calc.Colour(F::RateReal), kFieldRed);
 }
 
 TEST(CreditCalculatorTest, CreatedWindowShowsTheDefaults) {
     CreditCalculator calc;
-    EXPECT_EQ(calc.Text(F::PrKasko2Edit), "5,8");
-    EXPECT_EQ(calc.Text(F::PrKasko3NEdit), "8,0");
-    EXPECT_EQ(calc.Text(F::StavkaR), "9,0");
-    EXPECT_EQ(calc.Text(F::Edit6), "27,847");
-    EXPECT_EQ(calc.Text(F::Edit7), "33,336");
+    EXPECT_EQ(calc.Text(F::KaskoCreditRate2), "5,8");
+    EXPECT_EQ(calc.Text(F::KaskoPlainRate3), "8,0");
+    EXPECT_EQ(calc.Text(F::RateReal), "9,0");
+    EXPECT_EQ(calc.Text(F::UsdRate), "27,847");
+    EXPECT_EQ(calc.Text(F::EurRate), "33,336");
     EXPECT_DOUBLE_EQ(calc.Values().EurRate, 33.336);
-    EXPECT_EQ(calc.Text(F::Edit4), "40");
-    EXPECT_EQ(calc.Text(F::SrokF), "36");
-    EXPECT_EQ(calc.Colour(F::Edit11), kLossesGreen);
-    for (B box : {B::PosleBox, B::FixBox, B::CheckBox1, B::CheckBox2, B::CheckBox3, B::CheckBox4}) {
+    EXPECT_EQ(calc.Text(F::FirstPercent), "40");
+    EXPECT_EQ(calc.Text(F::Term), "36");
+    EXPECT_EQ(calc.Colour(F::Losses), kLossesGreen);
+    for (B box : {B::KaskoAfterDiscount, B::FixedDiscount, B::RepayEarly, B::KaskoYear1,
+                  B::KaskoYear2, B::KaskoYear3}) {
         EXPECT_TRUE(calc.Checked(box)) << CreditBoxName(box);
     }
 }
@@ -133,9 +137,9 @@ TEST_P(BadInputStopsTheComputation, LeavingLaterFiguresAsTheyWere) {
     CreditCalculator calc;
     OpenWith(calc, 20000, false);
     const std::string before = calc.Text(c.unchanged);
-    calc.Type(F::Edit4, "50");  // changes every figure but the premium rates
+    calc.Type(F::FirstPercent, "50");  // changes every figure but the premium rates
     calc.Type(c.field, c.text);
-    calc.Type(F::Edit4, "40");
+    calc.Type(F::FirstPercent, "40");
     EXPECT_EQ(calc.Colour(c.field), c.paintsRed ? kFieldRed : kFieldNormal);
     EXPECT_NE(calc.Text(c.unchanged), before);
     EXPECT_NE(calc.Text(c.unchanged), "") << "a figure of the 50 % credit stays";
@@ -144,116 +148,116 @@ TEST_P(BadInputStopsTheComputation, LeavingLaterFiguresAsTheyWere) {
 INSTANTIATE_TEST_SUITE_P(
     Guards, BadInputStopsTheComputation,
     ::testing::Values(
-        GuardCase{"PromoRateZero", F::StavkaF, "0", true, F::EzemF},
-        GuardCase{"PromoRateLetters", F::StavkaF, "abc", true, F::EzemF},
-        GuardCase{"RealRateZero", F::StavkaR, "0,0", true, F::SummaR},
-        GuardCase{"PremiumRateMinusOne", F::PrKasko2Edit, "-1", false, F::Kasko1SumEdit},
-        GuardCase{"PremiumRateLetters", F::PrKasko3NEdit, "x", false, F::Kasko1SumEdit},
-        GuardCase{"PremiumRateStopsTheSchedule", F::PrKasko1Edit, "-1", false, F::Edit9}),
+        GuardCase{"PromoRateZero", F::RatePromo, "0", true, F::MonthlyPayment},
+        GuardCase{"PromoRateLetters", F::RatePromo, "abc", true, F::MonthlyPayment},
+        GuardCase{"RealRateZero", F::RateReal, "0,0", true, F::RealLoan},
+        GuardCase{"PremiumRateMinusOne", F::KaskoCreditRate2, "-1", false, F::KaskoCredit1},
+        GuardCase{"PremiumRateLetters", F::KaskoPlainRate3, "x", false, F::KaskoCredit1},
+        GuardCase{"PremiumRateStopsTheSchedule", F::KaskoCreditRate1, "-1", false, F::BankTotal}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CreditCalculatorTest, OpeningWithPriceZeroPaintsItRedAndKeepsEveryFigure) {
     CreditCalculator calc;
     OpenWith(calc, 20000, false);
     calc.Open(0);
-    EXPECT_EQ(calc.Text(F::Edit1), "0");
-    EXPECT_EQ(calc.Colour(F::Edit1), kFieldRed);
-    EXPECT_EQ(calc.Text(F::EzemF), "359,11");
+    EXPECT_EQ(calc.Text(F::Price), "0");
+    EXPECT_EQ(calc.Colour(F::Price), kFieldRed);
+    EXPECT_EQ(calc.Text(F::MonthlyPayment), "359,11");
     EXPECT_DOUBLE_EQ(calc.Values().CarPrice, 20000);
     calc.Open(20000);
-    EXPECT_EQ(calc.Colour(F::Edit1), kFieldNormal);
+    EXPECT_EQ(calc.Colour(F::Price), kFieldNormal);
 }
 
 TEST(CreditCalculatorTest, ZeroPremiumRateIsRedButUsed) {
     CreditCalculator calc;
     OpenWith(calc, 20000, false);
-    calc.Type(F::PrKasko2Edit, "0");
-    EXPECT_EQ(calc.Colour(F::PrKasko2Edit), kFieldRed);
-    EXPECT_EQ(calc.Text(F::Kasko2SumEdit), " 0,00");
-    EXPECT_EQ(Shown(calc, F::Edit10), "23011,68");  // 24130,67 less the 1118,99 premium
+    calc.Type(F::KaskoCreditRate2, "0");
+    EXPECT_EQ(calc.Colour(F::KaskoCreditRate2), kFieldRed);
+    EXPECT_EQ(calc.Text(F::KaskoCredit2), " 0,00");
+    EXPECT_EQ(Shown(calc, F::PaidTotal), "23011,68");  // 24130,67 less the 1118,99 premium
 }
 
 TEST(CreditCalculatorTest, FirstPaymentZeroOrLettersChangesNothing) {
     CreditCalculator calc;
     OpenWith(calc, 20000, false);
-    calc.Type(F::Edit4, "0");
-    EXPECT_EQ(calc.Colour(F::Edit4), kFieldRed);
-    EXPECT_EQ(calc.Text(F::Edit5), "8000,00");
-    calc.Type(F::Edit5, "много");
-    calc.Edit5Exit();
-    EXPECT_EQ(calc.Colour(F::Edit5), kFieldRed);
-    EXPECT_EQ(calc.Text(F::Edit4), "0");
-    EXPECT_EQ(calc.Text(F::SumKreditEdit), "12000,00");
+    calc.Type(F::FirstPercent, "0");
+    EXPECT_EQ(calc.Colour(F::FirstPercent), kFieldRed);
+    EXPECT_EQ(calc.Text(F::FirstPayment), "8000,00");
+    calc.Type(F::FirstPayment, "много");
+    calc.AcceptFirstPayment();
+    EXPECT_EQ(calc.Colour(F::FirstPayment), kFieldRed);
+    EXPECT_EQ(calc.Text(F::FirstPercent), "0");
+    EXPECT_EQ(calc.Text(F::CreditSum), "12000,00");
 }
 
 TEST(CreditCalculatorTest, FixedDiscountDependsOnlyOnThePriceAndTheRates) {
     CreditCalculator calc;
     OpenWith(calc, 20000, true);
-    calc.Type(F::Edit4, "60");
-    EXPECT_EQ(calc.Text(F::SkidkaEdit), "707,07");
-    EXPECT_EQ(calc.Text(F::SumKreditEdit), "8000,00");
+    calc.Type(F::FirstPercent, "60");
+    EXPECT_EQ(calc.Text(F::Discount), "707,07");
+    EXPECT_EQ(calc.Text(F::CreditSum), "8000,00");
     EXPECT_NEAR(calc.Values().CreditSum, 8000 - 707.07, 0.005);
-    EXPECT_EQ(calc.Text(F::SummaR), "7292,93");
-    EXPECT_EQ(calc.Text(F::EzemF), "231,91");
+    EXPECT_EQ(calc.Text(F::RealLoan), "7292,93");
+    EXPECT_EQ(calc.Text(F::MonthlyPayment), "231,91");
 }
 
 TEST(CreditCalculatorTest, EqualRatesWithoutFixedDiscountGiveNoDiscount) {
     CreditCalculator calc;
     OpenWith(calc, 20000, false);
-    calc.Type(F::StavkaF, "9");
-    EXPECT_EQ(calc.Text(F::SkidkaEdit), "0,00");
-    EXPECT_EQ(calc.Text(F::SummaR), "12000,00");
-    EXPECT_EQ(calc.Text(F::SummaF), calc.Text(F::SumKreditEdit));
+    calc.Type(F::RatePromo, "9");
+    EXPECT_EQ(calc.Text(F::Discount), "0,00");
+    EXPECT_EQ(calc.Text(F::RealLoan), "12000,00");
+    EXPECT_EQ(calc.Text(F::PromoLoan), calc.Text(F::CreditSum));
 }
 
-TEST(CreditCalculatorTest, InsuredValueIsThePriceWhenPosleBoxIsClear) {
+TEST(CreditCalculatorTest, InsuredValueIsThePriceWhenPremiumsAreNotOnTheDiscountedPrice) {
     CreditCalculator calc;
     OpenWith(calc, 20000, false);
-    calc.Click(B::PosleBox);
-    EXPECT_EQ(calc.Text(F::Kasko1SumEdit), "1000,00");
-    EXPECT_EQ(calc.Text(F::Kasko3NSumEdit), "1600,00");
+    calc.Click(B::KaskoAfterDiscount);
+    EXPECT_EQ(calc.Text(F::KaskoCredit1), "1000,00");
+    EXPECT_EQ(calc.Text(F::KaskoPlain3), "1600,00");
 }
 
 TEST(CreditCalculatorTest, TickingAYearAgainRecomputesEverythingFromThePrice) {
     CreditCalculator calc;
     OpenWith(calc, 20000, false);
-    calc.Type(F::Edit5, "5000");  // typed, Enter not pressed
-    calc.Click(B::CheckBox2);
-    EXPECT_EQ(calc.Text(F::Edit5), "5000");
+    calc.Type(F::FirstPayment, "5000");  // typed, Enter not pressed
+    calc.Click(B::KaskoYear1);
+    EXPECT_EQ(calc.Text(F::FirstPayment), "5000");
     EXPECT_EQ(Cell(calc, 1, 4), "");
-    calc.Click(B::CheckBox2);
-    EXPECT_EQ(calc.Text(F::Edit5), "8000,00");
+    calc.Click(B::KaskoYear1);
+    EXPECT_EQ(calc.Text(F::FirstPayment), "8000,00");
     EXPECT_EQ(Cell(calc, 1, 4), "964,65");
 }
 
 TEST(CreditCalculatorTest, UntickingAYearDoesNotRecomputeThePremiums) {
     CreditCalculator calc;
     OpenWith(calc, 20000, false);
-    calc.Type(F::PrKasko1Edit, "x");  // stops before the premiums
-    calc.Type(F::PrKasko1Edit, "6,0");
-    EXPECT_EQ(calc.Text(F::Kasko1SumEdit), "1157,58");
-    calc.Type(F::PrKasko1Edit, "x");
-    calc.Click(B::CheckBox3);
-    EXPECT_EQ(calc.Text(F::Kasko1SumEdit), "1157,58");
+    calc.Type(F::KaskoCreditRate1, "x");  // stops before the premiums
+    calc.Type(F::KaskoCreditRate1, "6,0");
+    EXPECT_EQ(calc.Text(F::KaskoCredit1), "1157,58");
+    calc.Type(F::KaskoCreditRate1, "x");
+    calc.Click(B::KaskoYear2);
+    EXPECT_EQ(calc.Text(F::KaskoCredit1), "1157,58");
     EXPECT_EQ(Cell(calc, 13, 4), "");
 }
 
 TEST(CreditCalculatorTest, ComputedFieldsCannotBeTypedInto) {
     CreditCalculator calc;
     OpenWith(calc, 20000, false);
-    EXPECT_FALSE(calc.Type(F::EzemF, "1"));
-    EXPECT_FALSE(calc.Type(F::SrokF, "12"));
-    EXPECT_EQ(calc.Text(F::EzemF), "359,11");
-    EXPECT_EQ(calc.Text(F::SrokF), "36");
+    EXPECT_FALSE(calc.Type(F::MonthlyPayment, "1"));
+    EXPECT_FALSE(calc.Type(F::Term, "12"));
+    EXPECT_EQ(calc.Text(F::MonthlyPayment), "359,11");
+    EXPECT_EQ(calc.Text(F::Term), "36");
 }
 
 TEST(CreditCalculatorTest, FirstPaymentTypedBeforeAnyPriceWaitsForOne) {
     CreditCalculator calc;
-    calc.Type(F::Edit5, "5000");
-    calc.Edit5Exit();
-    EXPECT_EQ(calc.Text(F::Edit4), "40");
-    EXPECT_EQ(calc.Colour(F::Edit5), kFieldNormal);
-    EXPECT_EQ(calc.Text(F::Edit5), "5000");
+    calc.Type(F::FirstPayment, "5000");
+    calc.AcceptFirstPayment();
+    EXPECT_EQ(calc.Text(F::FirstPercent), "40");
+    EXPECT_EQ(calc.Colour(F::FirstPayment), kFieldNormal);
+    EXPECT_EQ(calc.Text(F::FirstPayment), "5000");
 }
 
 // --- Currency converter ---------------------------------------------------------------------
@@ -271,57 +275,58 @@ class ConverterShowsTheAmountInAllCurrencies : public ::testing::TestWithParam<C
 TEST_P(ConverterShowsTheAmountInAllCurrencies, WhenAKeyIsReleased) {
     const ConvertCase& c = GetParam();
     CreditCalculator calc;
-    calc.Type(F::Edit6, "30");
-    calc.Type(F::Edit7, "40");
+    calc.Type(F::UsdRate, "30");
+    calc.Type(F::EurRate, "40");
     calc.Type(c.typedInto, c.typed);
     calc.KeyUp(c.typedInto);
-    EXPECT_EQ(calc.Text(F::Nd), c.dollars);
-    EXPECT_EQ(calc.Text(F::Nr), c.roubles);
-    EXPECT_EQ(calc.Text(F::Ne), c.euros);
+    EXPECT_EQ(calc.Text(F::Dollars), c.dollars);
+    EXPECT_EQ(calc.Text(F::Roubles), c.roubles);
+    EXPECT_EQ(calc.Text(F::Euros), c.euros);
 }
 
 INSTANTIATE_TEST_SUITE_P(Converter, ConverterShowsTheAmountInAllCurrencies,
-                         ::testing::Values(ConvertCase{F::Nd, "100", "100", "3000,00", "75,00"},
-                                           ConvertCase{F::Nr, "600", "20,00", "600", "15,00"},
-                                           ConvertCase{F::Ne, "3", "4,00", "120,00", "3"},
-                                           ConvertCase{F::Nd, "x", "x", "0,00", "0,00"}));
+                         ::testing::Values(ConvertCase{F::Dollars, "100", "100", "3000,00",
+                                                       "75,00"},
+                                           ConvertCase{F::Roubles, "600", "20,00", "600", "15,00"},
+                                           ConvertCase{F::Euros, "3", "4,00", "120,00", "3"},
+                                           ConvertCase{F::Dollars, "x", "x", "0,00", "0,00"}));
 
 TEST(ConverterTest, ZeroRateLeavesTheFieldsItWouldDivideBy) {
     CreditCalculator calc;
-    calc.Type(F::Edit6, "0");
-    EXPECT_EQ(calc.Colour(F::Edit6), kFieldRed);
-    calc.Type(F::Nr, "100");
-    calc.KeyUp(F::Nr);
-    EXPECT_EQ(calc.Text(F::Nd), "0");
-    EXPECT_EQ(calc.Text(F::Ne), "3,00");
-    calc.Type(F::Edit7, "abc");
-    calc.Type(F::Nd, "5");
-    calc.KeyUp(F::Nd);
-    EXPECT_EQ(calc.Text(F::Nr), "0,00");
-    EXPECT_EQ(calc.Text(F::Ne), "3,00");
+    calc.Type(F::UsdRate, "0");
+    EXPECT_EQ(calc.Colour(F::UsdRate), kFieldRed);
+    calc.Type(F::Roubles, "100");
+    calc.KeyUp(F::Roubles);
+    EXPECT_EQ(calc.Text(F::Dollars), "0");
+    EXPECT_EQ(calc.Text(F::Euros), "3,00");
+    calc.Type(F::EurRate, "abc");
+    calc.Type(F::Dollars, "5");
+    calc.KeyUp(F::Dollars);
+    EXPECT_EQ(calc.Text(F::Roubles), "0,00");
+    EXPECT_EQ(calc.Text(F::Euros), "3,00");
 }
 
 TEST(ConverterTest, RatesChangeNothingUntilAKeyIsReleased) {
     CreditCalculator calc;
-    calc.Type(F::Nd, "10");
-    calc.KeyUp(F::Nd);
-    EXPECT_EQ(calc.Text(F::Nr), "278,47");
-    calc.Type(F::Edit6, "30");
-    EXPECT_EQ(calc.Text(F::Nr), "278,47");
-    calc.KeyUp(F::Nd);
-    EXPECT_EQ(calc.Text(F::Nr), "300,00");
+    calc.Type(F::Dollars, "10");
+    calc.KeyUp(F::Dollars);
+    EXPECT_EQ(calc.Text(F::Roubles), "278,47");
+    calc.Type(F::UsdRate, "30");
+    EXPECT_EQ(calc.Text(F::Roubles), "278,47");
+    calc.KeyUp(F::Dollars);
+    EXPECT_EQ(calc.Text(F::Roubles), "300,00");
 }
 
 TEST(ConverterTest, DroppingAFigureOnTheDollarFieldConvertsIt) {
     CreditCalculator calc;
     OpenWith(calc, 20000, false);
-    calc.Type(F::Edit6, "30");
-    calc.Type(F::Edit7, "40");
-    EXPECT_TRUE(calc.DropOnNd(F::EzemF));
-    EXPECT_EQ(calc.Text(F::Nd), "359,11");
-    EXPECT_EQ(calc.Text(F::Nr), "10773,30");
-    EXPECT_FALSE(calc.DropOnNd(F::StavkaF));
-    EXPECT_EQ(calc.Text(F::Nd), "359,11");
+    calc.Type(F::UsdRate, "30");
+    calc.Type(F::EurRate, "40");
+    EXPECT_TRUE(calc.DropOnDollars(F::MonthlyPayment));
+    EXPECT_EQ(calc.Text(F::Dollars), "359,11");
+    EXPECT_EQ(calc.Text(F::Roubles), "10773,30");
+    EXPECT_FALSE(calc.DropOnDollars(F::RatePromo));
+    EXPECT_EQ(calc.Text(F::Dollars), "359,11");
 }
 
 // --- No input can crash the calculator or make it show a figure that is not a number --------
@@ -339,35 +344,23 @@ TEST(CreditFuzzTest, RandomTextsInRandomFieldsNeverShowInfinityOrNan) {
     std::mt19937 random(20261207);
     CreditCalculator calc;
     calc.Open(20000);
-    const std::vector<CreditField> typeable = {F::Edit1,
-                                               F::Edit4,
-                                               F::Edit5,
-                                               F::StavkaF,
-                                               F::StavkaR,
-                                               F::PrKasko1Edit,
-                                               F::PrKasko2Edit,
-                                               F::PrKasko3Edit,
-                                               F::PrKasko1NEdit,
-                                               F::PrKasko2NEdit,
-                                               F::PrKasko3NEdit,
-                                               F::Edit6,
-                                               F::Edit7,
-                                               F::Nd,
-                                               F::Nr,
-                                               F::Ne,
-                                               F::SpustEdit,
-                                               F::Edit8};
+    const std::vector<CreditField> typeable = {
+        F::Price,           F::FirstPercent,     F::FirstPayment,     F::RatePromo,
+        F::RateReal,        F::KaskoCreditRate1, F::KaskoCreditRate2, F::KaskoCreditRate3,
+        F::KaskoPlainRate1, F::KaskoPlainRate2,  F::KaskoPlainRate3,  F::UsdRate,
+        F::EurRate,         F::Dollars,          F::Roubles,          F::Euros,
+        F::RepayAfter,      F::RepayBy};
     for (int round = 0; round < 4000; ++round) {
         std::string text;
         const int parts = 1 + static_cast<int>(random() % 3);
         for (int p = 0; p < parts; ++p) text += pieces[random() % pieces.size()];
         const CreditField field = typeable[random() % typeable.size()];
         calc.Type(field, text);
-        if (field == F::Edit5) calc.Edit5Exit();
+        if (field == F::FirstPayment) calc.AcceptFirstPayment();
         if (IsConverterField(field)) calc.KeyUp(field);
         if (random() % 8 == 0) calc.Click(static_cast<CreditBox>(random() % kCreditBoxCount));
         if (random() % 16 == 0)
-            calc.DropOnNd(static_cast<CreditField>(random() % kCreditFieldCount));
+            calc.DropOnDollars(static_cast<CreditField>(random() % kCreditFieldCount));
         for (int i = 0; i < kCreditFieldCount; ++i) {
             const auto f = static_cast<CreditField>(i);
             ASSERT_FALSE(ShowsGarbage(calc.Text(f)))
@@ -376,6 +369,47 @@ TEST(CreditFuzzTest, RandomTextsInRandomFieldsNeverShowInfinityOrNan) {
         ASSERT_LE(calc.Grid().size(), static_cast<std::size_t>(kMaxScheduleMonths) + 1);
         for (const ScheduleRow& row : calc.Grid()) {
             for (const std::string& cell : row) ASSERT_FALSE(ShowsGarbage(cell)) << text;
+        }
+    }
+}
+
+// The calculator holds its figures as numbers and writes them out only to show them; whatever
+// happened, a field must read as the number its text shows under the separator in use, and
+// taking the first payment as shown must do what typing that text would.
+TEST(CreditFiguresTest, EveryFieldReadsAsTheNumberItsTextShows) {
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        CreditSessionMaker maker(seed);
+        CreditCalculator calc;
+        calc.Open(10000 + maker.Below(30000));
+        for (int step = 0; step < 40; ++step) {
+            const int roll = maker.Below(10);
+            const std::string name = maker.Pick(kTypedCreditFields);
+            const CreditField field = *CreditFieldByName(name);
+            if (roll < 5) {
+                calc.Type(field, maker.FieldText(name));
+                if (field == F::FirstPayment) calc.AcceptFirstPayment();
+                calc.KeyUp(field);
+            } else if (roll < 7) {
+                calc.Click(static_cast<CreditBox>(maker.Below(kCreditBoxCount)));
+            } else if (roll < 8) {
+                calc.SetDecimalSeparator(maker.Pick(kSeparators));
+            } else if (roll < 9) {
+                calc.DropOnDollars(static_cast<CreditField>(maker.Below(kCreditFieldCount)));
+            } else {
+                CreditCalculator typed = calc;
+                const std::string shown = calc.Text(F::FirstPayment);
+                typed.Type(F::FirstPayment, shown + "0");
+                typed.Type(F::FirstPayment, shown);
+                typed.AcceptFirstPayment();
+                calc.AcceptFirstPayment();
+                ASSERT_EQ(CreditDump(calc), CreditDump(typed)) << "seed " << seed;
+            }
+            for (int i = 0; i < kCreditFieldCount; ++i) {
+                const auto f = static_cast<CreditField>(i);
+                const auto read = ParseDecimal(calc.Text(f), calc.DecimalSeparator());
+                ASSERT_EQ(calc.Number(f), read)
+                    << CreditFieldName(f) << " '" << calc.Text(f) << "', seed " << seed;
+            }
         }
     }
 }

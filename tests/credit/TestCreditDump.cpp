@@ -38,7 +38,7 @@ TEST(CreditDumpTest, CreatedWindowListsEveryFieldThenCaptionsAndTheHeaderOnlyGri
 TEST(CreditDumpTest, WorkedExampleDumpsFieldsVerbatimAndEveryMonthRow) {
     CreditCalculator calc;
     OpenWith(calc, 20000, false);
-    calc.Type(F::Edit1, "0");
+    calc.Type(F::Price, "0");
     const auto lines = Lines(CreditDump(calc));
     ASSERT_EQ(lines.size(), 33u + 2 + 1 + 37 + 1);
     EXPECT_EQ(lines[0], "Edit1\t0\tff0000");

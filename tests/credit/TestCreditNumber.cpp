@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "credit/CreditNumber.h"
 #include "credit/DeskCalculator.h"
@@ -54,6 +58,25 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FormatFixedTest, NumbersThatAreNotFiniteGiveNoText) {
     EXPECT_EQ(FormatFixed(std::numeric_limits<double>::infinity(), 5, 2, ','), "");
     EXPECT_EQ(FormatFixed(std::numeric_limits<double>::quiet_NaN(), 5, 2, ','), "");
+}
+
+// A figure kept to the cent is the number its text shows: rounding and formatting agree for
+// every magnitude, and a whole number of dollars is written as its digits.
+TEST(RoundAsShownTest, GivesTheNumberTheTextShows) {
+    std::mt19937_64 random(20261208);
+    std::uniform_int_distribution<int> exponent(-8, 40);
+    std::uniform_int_distribution<std::int32_t> whole(INT32_MIN, INT32_MAX);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = std::uniform_real_distribution<double>(-10, 10)(random) *
+                             std::pow(10.0, exponent(random));
+        const int decimals = i % 4;
+        const double rounded = RoundAsShown(value, decimals);
+        EXPECT_EQ(rounded, ParseDecimal(FormatFixed(value, 5, decimals, ','), ',').value_or(-1))
+            << value;
+        EXPECT_FALSE(rounded == 0 && std::signbit(rounded)) << value;
+        const std::int32_t dollars = whole(random);
+        EXPECT_EQ(FormatFixed(dollars, 0, 0, ','), std::to_string(dollars));
+    }
 }
 
 struct ParseCase {

@@ -32,14 +32,14 @@ TEST_F(ScheduleTest, WorkedExamplePaysTheSameEveryMonthAndClearsTheDebtInMonth36
     EXPECT_EQ(Cell(calc, 36, 5), "24130,67");
     const ScheduleRow lastRow = {"37", "", "", "", "", ""};
     EXPECT_EQ(calc.Grid()[37], lastRow);
-    EXPECT_EQ(calc.Text(F::Edit9), "12928,04");
-    EXPECT_EQ(calc.Text(F::Edit10), "24130,67");
-    EXPECT_EQ(calc.Text(F::Edit11), "928,04");
-    EXPECT_EQ(calc.Colour(F::Edit11), kLossesRed);
+    EXPECT_EQ(calc.Text(F::BankTotal), "12928,04");
+    EXPECT_EQ(calc.Text(F::PaidTotal), "24130,67");
+    EXPECT_EQ(calc.Text(F::Losses), "928,04");
+    EXPECT_EQ(calc.Colour(F::Losses), kLossesRed);
 }
 
 TEST_F(ScheduleTest, RepaidBy24ThePaymentsGrowAndTheTailKeepsCountingInsurance) {
-    calc.Type(F::Edit8, "24");
+    calc.Type(F::RepayBy, "24");
     ASSERT_EQ(Rows(), 38);
     EXPECT_EQ(Cell(calc, 1, 1), "359,11");
     EXPECT_EQ(Cell(calc, 2, 1), Cell(calc, 24, 1));
@@ -52,12 +52,12 @@ TEST_F(ScheduleTest, RepaidBy24ThePaymentsGrowAndTheTailKeepsCountingInsurance) 
     const double after = std::stod(Cell(calc, 25, 5).replace(Cell(calc, 25, 5).find(','), 1, "."));
     EXPECT_NEAR(after - before, 1118.99, 0.011);
     EXPECT_EQ(Cell(calc, 37, 5), Cell(calc, 25, 5));
-    EXPECT_EQ(calc.Text(F::Edit10), calc.Grid()[37][5]);
-    EXPECT_EQ(calc.Colour(F::Edit8), kFieldNormal);
+    EXPECT_EQ(calc.Text(F::PaidTotal), calc.Grid()[37][5]);
+    EXPECT_EQ(calc.Colour(F::RepayBy), kFieldNormal);
 }
 
 TEST_F(ScheduleTest, RepaidBeforeTheSecondYearTheCarIsInsuredAsAPlainOne) {
-    calc.Type(F::Edit8, "10");
+    calc.Type(F::RepayBy, "10");
     EXPECT_EQ(Cell(calc, 13, 4), "1446,97");
     EXPECT_EQ(Cell(calc, 25, 4), "1543,43");
     EXPECT_EQ(Cell(calc, 10, 3), "0,00");
@@ -72,7 +72,7 @@ TEST_F(ScheduleTest, RepaidBeforeTheSecondYearTheCarIsInsuredAsAPlainOne) {
 }
 
 TEST_F(ScheduleTest, RepaidBy48TheGridAndTheCreditRunLonger) {
-    calc.Type(F::Edit8, "48");
+    calc.Type(F::RepayBy, "48");
     ASSERT_EQ(Rows(), 50);
     EXPECT_EQ(Cell(calc, 49, 0), "49");
     EXPECT_EQ(Cell(calc, 48, 3), "0,00");
@@ -80,74 +80,74 @@ TEST_F(ScheduleTest, RepaidBy48TheGridAndTheCreditRunLonger) {
     EXPECT_EQ(Cell(calc, 49, 1), "");
 }
 
-TEST_F(ScheduleTest, WithoutEarlyRepaymentThePlainScheduleRunsWhateverEdit8Says) {
-    const std::string plainTotal = calc.Text(F::Edit9);
-    calc.Type(F::Edit8, "48");
-    calc.Click(B::CheckBox1);
+TEST_F(ScheduleTest, WithoutEarlyRepaymentThePlainScheduleRunsWhateverRepayBySays) {
+    const std::string plainTotal = calc.Text(F::BankTotal);
+    calc.Type(F::RepayBy, "48");
+    calc.Click(B::RepayEarly);
     ASSERT_EQ(Rows(), 50);
     EXPECT_EQ(calc.Grid()[36][3], " 0,00");
     EXPECT_EQ(Cell(calc, 37, 1), "");
     EXPECT_EQ(Cell(calc, 49, 5), Cell(calc, 36, 5));
-    EXPECT_EQ(calc.Text(F::Edit9), plainTotal);
-    calc.Type(F::Edit8, "10");
+    EXPECT_EQ(calc.Text(F::BankTotal), plainTotal);
+    calc.Type(F::RepayBy, "10");
     EXPECT_EQ(Cell(calc, 13, 4), "1118,99");  // repaid in month 36 after all
 }
 
 TEST_F(ScheduleTest, NoRegularMonthsMeansEveryMonthUsesTheRecomputedPayment) {
-    calc.Type(F::Edit8, "24");
-    calc.Type(F::SpustEdit, "0");
+    calc.Type(F::RepayBy, "24");
+    calc.Type(F::RepayAfter, "0");
     EXPECT_NE(Cell(calc, 1, 1), "359,11");
     EXPECT_EQ(Cell(calc, 1, 1), Cell(calc, 24, 1));
     EXPECT_EQ(Cell(calc, 24, 3), "0,00");
 }
 
 TEST_F(ScheduleTest, WithoutInsuranceThePaidTotalIsFirstPaymentPlusBankTotal) {
-    calc.Click(B::CheckBox2);
-    calc.Click(B::CheckBox3);
-    calc.Click(B::CheckBox4);
+    calc.Click(B::KaskoYear1);
+    calc.Click(B::KaskoYear2);
+    calc.Click(B::KaskoYear3);
     for (int m = 1; m < Rows(); ++m) EXPECT_EQ(Cell(calc, m, 4), "");
-    EXPECT_EQ(calc.Text(F::Edit10), "20928,04");
+    EXPECT_EQ(calc.Text(F::PaidTotal), "20928,04");
 }
 
-TEST_F(ScheduleTest, SpustEditNotANumberStopsAfterTheInsuranceColumn) {
-    calc.Type(F::SpustEdit, "abc");
-    EXPECT_EQ(calc.Colour(F::SpustEdit), kFieldRed);
+TEST_F(ScheduleTest, RepayAfterNotANumberStopsAfterTheInsuranceColumn) {
+    calc.Type(F::RepayAfter, "abc");
+    EXPECT_EQ(calc.Colour(F::RepayAfter), kFieldRed);
     EXPECT_EQ(Cell(calc, 1, 4), "964,65");
     for (int m = 1; m < Rows(); ++m) {
         EXPECT_EQ(Cell(calc, m, 0), std::to_string(m));
         EXPECT_EQ(Cell(calc, m, 1), "");
         EXPECT_EQ(Cell(calc, m, 5), "");
     }
-    EXPECT_EQ(calc.Text(F::Edit9), "12928,04");
-    calc.Type(F::SpustEdit, "1");
-    EXPECT_EQ(calc.Colour(F::SpustEdit), kFieldNormal);
+    EXPECT_EQ(calc.Text(F::BankTotal), "12928,04");
+    calc.Type(F::RepayAfter, "1");
+    EXPECT_EQ(calc.Colour(F::RepayAfter), kFieldNormal);
 }
 
-TEST_F(ScheduleTest, Edit8LettersRepayTheWholeDebtInMonth2) {
-    calc.Type(F::Edit8, "скоро");
+TEST_F(ScheduleTest, RepayByLettersRepayTheWholeDebtInMonth2) {
+    calc.Type(F::RepayBy, "скоро");
     ASSERT_EQ(Rows(), 38);
-    EXPECT_EQ(calc.Colour(F::Edit8), kFieldNormal);
+    EXPECT_EQ(calc.Colour(F::RepayBy), kFieldNormal);
     EXPECT_EQ(Cell(calc, 2, 3), "0,00");
     EXPECT_EQ(Cell(calc, 2, 1), "11101,16");
     EXPECT_EQ(Cell(calc, 3, 1), "");
 }
 
 TEST_F(ScheduleTest, RepaymentMonthNotAfterTheRegularMonthsIsRedAndTakesOneMonth) {
-    calc.Type(F::SpustEdit, "5");
-    calc.Type(F::Edit8, "5");
-    EXPECT_EQ(calc.Colour(F::Edit8), kFieldRed);
+    calc.Type(F::RepayAfter, "5");
+    calc.Type(F::RepayBy, "5");
+    EXPECT_EQ(calc.Colour(F::RepayBy), kFieldRed);
     EXPECT_EQ(Cell(calc, 5, 1), "359,11");
     EXPECT_EQ(Cell(calc, 6, 3), "0,00");
     EXPECT_EQ(Cell(calc, 7, 1), "");
 }
 
 TEST_F(ScheduleTest, RealRateZeroStopsTheScheduleButKeepsTheTotals) {
-    calc.Type(F::StavkaR, "0");
-    EXPECT_EQ(calc.Colour(F::StavkaR), kFieldRed);
-    calc.Type(F::Edit8, "30");  // fills the schedule alone
+    calc.Type(F::RateReal, "0");
+    EXPECT_EQ(calc.Colour(F::RateReal), kFieldRed);
+    calc.Type(F::RepayBy, "30");  // fills the schedule alone
     EXPECT_EQ(Cell(calc, 1, 1), "");
     EXPECT_EQ(Cell(calc, 1, 4), "964,65");
-    EXPECT_EQ(calc.Text(F::Edit9), "12928,04");
+    EXPECT_EQ(calc.Text(F::BankTotal), "12928,04");
 }
 
 // --- Where the schedule would divide by zero or run without end --------------------------
@@ -156,58 +156,58 @@ TEST_F(ScheduleTest, RealRateZeroStopsTheScheduleButKeepsTheTotals) {
 // would start later is no early repayment, with the box ticked or not.
 TEST_F(ScheduleTest, RegularPaymentsNeverRunPastTheTerm) {
     for (const bool early : {false, true}) {
-        if (!early) calc.Click(B::CheckBox1);
-        calc.Type(F::SpustEdit, "40");
-        calc.Type(F::Edit8, "48");
+        if (!early) calc.Click(B::RepayEarly);
+        calc.Type(F::RepayAfter, "40");
+        calc.Type(F::RepayBy, "48");
         ASSERT_EQ(Rows(), 50);
         for (int m = 1; m <= 36; ++m) EXPECT_EQ(Cell(calc, m, 1), "359,11") << m;
         EXPECT_EQ(Cell(calc, 36, 3), "0,00");
         for (int m = 37; m <= 49; ++m) EXPECT_EQ(Cell(calc, m, 1), "") << m;
         EXPECT_EQ(Cell(calc, 49, 5), Cell(calc, 36, 5));
-        EXPECT_EQ(Shown(calc, F::Edit9), "12928,04");
-        EXPECT_EQ(Shown(calc, F::Edit11), "928,04");
-        if (!early) calc.Click(B::CheckBox1);
-        calc.Type(F::SpustEdit, "1");
+        EXPECT_EQ(Shown(calc, F::BankTotal), "12928,04");
+        EXPECT_EQ(Shown(calc, F::Losses), "928,04");
+        if (!early) calc.Click(B::RepayEarly);
+        calc.Type(F::RepayAfter, "1");
     }
 }
 
 // The case of a repayment "after 1200 months by month 1200": the debt never goes below zero and
 // the grid holds no more months than the longest schedule.
 TEST_F(ScheduleTest, RepaymentAfterTheLongestScheduleIsNoEarlyRepayment) {
-    calc.Type(F::SpustEdit, "1200");
-    calc.Type(F::Edit8, "1200");
+    calc.Type(F::RepayAfter, "1200");
+    calc.Type(F::RepayBy, "1200");
     ASSERT_EQ(Rows(), kMaxScheduleMonths + 1);
     for (int m = 1; m <= kMaxScheduleMonths; ++m) {
         ASSERT_EQ(Cell(calc, m, 3).find('-'), std::string::npos) << m;
     }
-    EXPECT_EQ(Shown(calc, F::Edit9), "12928,04");
+    EXPECT_EQ(Shown(calc, F::BankTotal), "12928,04");
 }
 
 // Losses are the bank total less the credit sum shown, however the first payment was typed.
 TEST_F(ScheduleTest, LossesDoNotDependOnHowTheFirstPaymentWasTyped) {
     for (const bool fixed : {true, false}) {
         CreditCalculator typed;
-        if (typed.Checked(B::FixBox) != fixed) typed.Click(B::FixBox);
-        typed.Type(F::Edit1, "20000");
-        const std::string losses = typed.Text(F::Edit11);
+        if (typed.Checked(B::FixedDiscount) != fixed) typed.Click(B::FixedDiscount);
+        typed.Type(F::Price, "20000");
+        const std::string losses = typed.Text(F::Losses);
         for (const char* share : {"40,00", "40,0", "40"}) {
-            typed.Type(F::Edit4, share);
-            typed.Click(B::CheckBox1);
-            typed.Click(B::CheckBox1);
-            EXPECT_EQ(typed.Text(F::Edit11), losses) << share << " fixed=" << fixed;
-            typed.Type(F::Edit5, "8000");
-            typed.Edit5Exit();
-            EXPECT_EQ(typed.Text(F::Edit11), losses) << share << " fixed=" << fixed;
+            typed.Type(F::FirstPercent, share);
+            typed.Click(B::RepayEarly);
+            typed.Click(B::RepayEarly);
+            EXPECT_EQ(typed.Text(F::Losses), losses) << share << " fixed=" << fixed;
+            typed.Type(F::FirstPayment, "8000");
+            typed.AcceptFirstPayment();
+            EXPECT_EQ(typed.Text(F::Losses), losses) << share << " fixed=" << fixed;
         }
-        EXPECT_EQ(Shown(typed, F::Edit11), "928,04");
+        EXPECT_EQ(Shown(typed, F::Losses), "928,04");
     }
 }
 
 TEST_F(ScheduleTest, NegativeRegularMonthsAreRefused) {
-    calc.Type(F::SpustEdit, "-5");
-    EXPECT_EQ(calc.Colour(F::SpustEdit), kFieldRed);
+    calc.Type(F::RepayAfter, "-5");
+    EXPECT_EQ(calc.Colour(F::RepayAfter), kFieldRed);
     EXPECT_EQ(Cell(calc, 1, 1), "");
-    EXPECT_EQ(calc.Text(F::Edit9), "12928,04");
+    EXPECT_EQ(calc.Text(F::BankTotal), "12928,04");
 }
 
 struct HugeCase {
@@ -224,27 +224,27 @@ TEST_P(HugeMonthCountsAreRefused, WithoutAnEndlessGrid) {
     calc.Type(GetParam().field, GetParam().text);
     EXPECT_EQ(calc.Colour(GetParam().red), kFieldRed);
     EXPECT_LE(Rows(), kMaxScheduleMonths + 1);
-    EXPECT_EQ(calc.Text(F::Edit9), "12928,04");
+    EXPECT_EQ(calc.Text(F::BankTotal), "12928,04");
 }
 
-INSTANTIATE_TEST_SUITE_P(Months, HugeMonthCountsAreRefused,
-                         ::testing::Values(HugeCase{"Edit8", F::Edit8, "2000000000", F::Edit8},
-                                           HugeCase{"Edit8JustOver", F::Edit8, "1201", F::Edit8},
-                                           HugeCase{"SpustEdit", F::SpustEdit, "2147483647",
-                                                    F::SpustEdit}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Months, HugeMonthCountsAreRefused,
+    ::testing::Values(HugeCase{"Edit8", F::RepayBy, "2000000000", F::RepayBy},
+                      HugeCase{"Edit8JustOver", F::RepayBy, "1201", F::RepayBy},
+                      HugeCase{"SpustEdit", F::RepayAfter, "2147483647", F::RepayAfter}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ScheduleTest, LongestAcceptedTermFillsTheWholeGrid) {
-    calc.Type(F::Edit8, "1200");
+    calc.Type(F::RepayBy, "1200");
     ASSERT_EQ(Rows(), kMaxScheduleMonths + 1);
     EXPECT_EQ(Cell(calc, 1200, 3), "0,00");
-    EXPECT_EQ(calc.Colour(F::Edit8), kFieldNormal);
+    EXPECT_EQ(calc.Colour(F::RepayBy), kFieldNormal);
 }
 
 TEST_F(ScheduleTest, RateTooSmallToChangeTheBalanceStopsWithoutShowingNonsense) {
-    calc.Type(F::StavkaR, "1e-300");
-    EXPECT_EQ(calc.Text(F::Edit9), "12928,04");
-    EXPECT_EQ(calc.Text(F::EzemF), "359,11");
+    calc.Type(F::RateReal, "1e-300");
+    EXPECT_EQ(calc.Text(F::BankTotal), "12928,04");
+    EXPECT_EQ(calc.Text(F::MonthlyPayment), "359,11");
 }
 
 }  // namespace

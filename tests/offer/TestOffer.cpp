@@ -74,9 +74,19 @@ TEST(Offer, AgreesWithTheMainWindowAfterEveryStepOfRandomSessions) {
                 EXPECT_EQ(offer->dealer, (std::vector<std::string>{"Автосалон", "+7 000"}));
                 EXPECT_EQ("Цена: " + offer->total, PriceLabelText(config.Figures())) << what;
                 EXPECT_EQ(offer->code, config.ConfigurationCode()) << what;
+                // The parts add up to the total; a part at no cost says why it is there.
                 std::int64_t sum = 0;
-                for (const OfferRow& row : offer->prices) sum += DollarsOf(row.value);
+                for (const OfferRow& row : offer->prices) {
+                    sum += DollarsOf(row.value);
+                    if (DollarsOf(row.value) == 0) {
+                        EXPECT_TRUE(row.label.find("(стандартно)") != std::string::npos ||
+                                    row.label.find("(без доплаты)") != std::string::npos)
+                            << row.label << " after " << what;
+                    }
+                }
                 EXPECT_EQ(sum, DollarsOf(offer->total)) << what;
+                EXPECT_EQ(offer->car[4].value.rfind("не выбран", 0) == 0, config.Colour() <= 0)
+                    << offer->car[4].value << " after " << what;
                 std::map<Opt, int> listed;
                 for (const OfferGroup& group : offer->equipment) {
                     EXPECT_FALSE(group.items.empty());
@@ -108,24 +118,28 @@ TEST(Offer, TakesTheCreditOfTheCalculatorOpenedOnItsTotal) {
     // A calculator last opened on another price, writing a decimal point: the offer shows the
     // figures of its own total, with a decimal comma, and leaves the calculator as it was.
     CreditCalculator calc('.');
-    calc.Type(CreditField::Edit4, "30");
+    calc.Type(CreditField::FirstPercent, "30");
     calc.Open(total + 1000);
-    const std::string before = calc.Text(CreditField::Edit5);
+    const std::string before = calc.Text(CreditField::FirstPayment);
     const auto offer = MakeOffer(config, {}, *ParseOfferDate("2026-12-08"), &calc);
     ASSERT_TRUE(offer && offer->credit);
-    EXPECT_EQ(calc.Text(CreditField::Edit5), before);
+    EXPECT_EQ(calc.Text(CreditField::FirstPayment), before);
 
     CreditCalculator same(',');
-    same.Type(CreditField::Edit4, "30");
+    same.Type(CreditField::FirstPercent, "30");
     same.Open(total);
     const OfferCredit& credit = *offer->credit;
-    ASSERT_EQ(credit.summary.size(), 11u);
+    auto value = [&](const std::string& label) {
+        for (const OfferRow& row : credit.summary) {
+            if (row.label == label) return row.value;
+        }
+        return "no " + label;
+    };
     EXPECT_EQ(credit.summary[0].value, offer->total);
-    EXPECT_EQ(credit.summary[1].label, "Первый взнос (30 %)");
     auto trimmed = [](std::string s) { return s.substr(s.find_first_not_of(' ')); };
-    EXPECT_EQ(credit.summary[1].value, "$" + trimmed(same.Text(CreditField::Edit5)));
-    EXPECT_EQ(credit.summary[5].value, "$" + trimmed(same.Text(CreditField::EzemF)));
-    EXPECT_EQ(credit.summary[10].value, "$" + trimmed(same.Text(CreditField::Edit10)));
+    EXPECT_EQ(value("Первый взнос (30 %)"), "$" + trimmed(same.Text(CreditField::FirstPayment)));
+    EXPECT_EQ(value("Ежемесячный платёж"), "$" + trimmed(same.Text(CreditField::MonthlyPayment)));
+    EXPECT_EQ(value("Всего будет выплачено"), "$" + trimmed(same.Text(CreditField::PaidTotal)));
     // The 36 months that carry a payment; the month after them shows nothing and is left out.
     ASSERT_EQ(credit.schedule.size(), 36u);
     EXPECT_EQ(credit.header[0], "Месяц");

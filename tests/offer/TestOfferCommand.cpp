@@ -3,23 +3,29 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <map>
+#include <set>
 #include <sstream>
 
 #include "cli/CommandLineStart.h"
+#include "cli/CreditCommand.h"
 #include "cli/OfferCommand.h"
 #include "documents/OrderDocument.h"
+#include "offer/Offer.h"
 #include "pricing/DiskFileAccess.h"
 
 namespace kalvora::cli {
 namespace {
 
 // A Ghia wagon with aluminium rails, metallic paint and every option "Оснастить" ticks; an
-// Ambiente three-door in Frozen White without options.
+// Ambiente three-door in Frozen White without options, and one with no colour chosen.
 constexpr char kGhiaWagon[] = "yLTqV.vzk7Ss########";
 constexpr char kAmbiente[] = "111111111#1111111111";
+constexpr char kAmbienteNoColour[] = "####################";
 
 struct Outcome {
     int status;
@@ -27,10 +33,11 @@ struct Outcome {
     std::string err;
 };
 
-Outcome Offer(const std::vector<std::string>& arguments) {
+Outcome Offer(const std::vector<std::string>& arguments, const std::string& input = {}) {
+    std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunOfferCommand(arguments, std::cin, out, err);
+    const int status = RunOfferCommand(arguments, in, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -79,12 +86,23 @@ TEST_F(OfferCommand, PdfHoldsTheCarItsPriceCodeAndOptionsInEmbeddedFontsWithoutP
         std::vector<std::string> credit;
         const char* pages;
         const char* total;
+        std::vector<std::string> said;    // without blanks
+        std::vector<std::string> unsaid;  // without blanks
     } cases[] = {
         {kGhiaWagon,
          {"--first-percent", "30", "--repay-after", "1", "--repay-by", "24"},
          "2",
-         "$24990"},
-        {kAmbiente, {}, "1", "$12420"},
+         "$24990",
+         {"Зимниешины195/65R15", "Окраска«металлик»$275", "Направляющиебагажника$115",
+          "Переплата:процентызавычетомскидкиФМК"},
+         {"Потери"}},
+        {kAmbiente, {}, "1", "$12420", {"FrozenWhite,безметаллика"}, {"$0", "Направляющие"}},
+        {kAmbienteNoColour,
+         {},
+         "1",
+         "$12420",
+         {"Цветокраскикузованевыбран"},
+         {"???", "$0", "Направляющие"}},
     };
     for (const auto& c : cases) {
         const std::string pdf = Path("offer.pdf");
@@ -107,15 +125,22 @@ TEST_F(OfferCommand, PdfHoldsTheCarItsPriceCodeAndOptionsInEmbeddedFontsWithoutP
         DiskFileAccess files;
         CommandLineStart start(c.code, files);
         int ticked = 0;
+        // Each option by its caption in the main window, the metallic one by its check box's.
         for (Opt o : OrderOptionSequence()) {
             if (!start.Config().Checked(o)) continue;
             ++ticked;
-            EXPECT_NE(text.find(WithoutBlanks(std::string(OrderOptionText(o)))), std::string::npos)
+            const std::string_view caption =
+                o == Opt::MetallicPaint ? Def(o).ownCaption : Def(o).caption;
+            EXPECT_NE(text.find(WithoutBlanks(std::string(caption))), std::string::npos)
                 << Def(o).name;
         }
+        for (const std::string& said : c.said)
+            EXPECT_NE(text.find(said), std::string::npos) << said;
+        for (const std::string& unsaid : c.unsaid)
+            EXPECT_EQ(text.find(unsaid), std::string::npos) << unsaid << " in " << c.code;
         EXPECT_EQ(ticked > 20, c.code == std::string(kGhiaWagon));
         if (!c.credit.empty()) {
-            EXPECT_NE(text.find("Ежемесячныйплатёж"), std::string::npos);
+            EXPECT_NE(text.find("Платёж,месяцы2–24"), std::string::npos);
             EXPECT_NE(text.find("Графикплатежей"), std::string::npos);
         }
 
@@ -127,6 +152,105 @@ TEST_F(OfferCommand, PdfHoldsTheCarItsPriceCodeAndOptionsInEmbeddedFontsWithoutP
             EXPECT_NE(line.find(" yes "), std::string::npos) << line;
         }
         EXPECT_EQ(Shell("pdfimages -list '" + pdf + "' | tail -n +3"), "");
+    }
+}
+
+// "$359,11" or "359,11" as a number.
+double Number(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    return std::stod(text.substr(text.rfind('$', 0) == 0 ? 1 : 0));
+}
+
+// The credit page shows what "kalvora-cli credit" shows for the same options: the months
+// actually paid, the payments and premiums as the schedule has them, and the calculator's totals,
+// which are the schedule's sums; with an early repayment as without.
+TEST_F(OfferCommand, CreditPageIsTheCalculatorsScheduleAndItsSums) {
+    const struct {
+        std::vector<std::string> options;
+        int months;
+    } cases[] = {
+        {{}, 36},
+        {{"--first-percent", "33,5", "--rate-real", "12"}, 36},
+        {{"--repay-after", "1", "--repay-by", "24"}, 24},
+        {{"--repay-after", "12", "--repay-by", "18"}, 18},  // the third year insured as no credit
+        {{"--repay-after", "6", "--repay-by", "10"}, 10},   // so are the second and third
+        {{"--repay-after", "0", "--repay-by", "48", "--first-percent", "20"}, 48},
+    };
+    DiskFileAccess files;
+    CommandLineStart start(kGhiaWagon, files);
+    for (const auto& c : cases) {
+        std::string what, error;
+        for (const std::string& option : c.options) what += option + " ";
+        const auto parsed = ParseArguments(c.options, CreditOptionRules(), &error);
+        const auto terms = parsed ? ReadCreditTerms(*parsed, &error) : std::nullopt;
+        ASSERT_TRUE(terms) << error;
+        CreditCalculator calc(',');
+        terms->ApplyTo(calc);
+        const auto offer = MakeOffer(start.Config(), {}, *ParseOfferDate("2026-12-08"), &calc);
+        ASSERT_TRUE(offer && offer->credit) << what;
+        const OfferCredit& credit = *offer->credit;
+        auto values = [&](const std::string& prefix) {
+            std::vector<std::string> found;
+            for (const OfferRow& row : credit.summary) {
+                if (row.label.rfind(prefix, 0) == 0) found.push_back(row.value);
+            }
+            return found;
+        };
+        using One = std::vector<std::string>;
+
+        // The command's figures ("name<TAB>value") and the months that carry a payment or a
+        // premium (the later ones only repeat the running total), with a decimal comma.
+        std::vector<std::string> arguments = {kGhiaWagon};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        std::ostringstream out, err;
+        ASSERT_EQ(RunCreditCommand(arguments, out, err), 0) << err.str();
+        std::istringstream lines(out.str());
+        std::map<std::string, std::string> figures;
+        std::vector<std::vector<std::string>> cliRows;
+        bool schedule = false;
+        for (std::string line; std::getline(lines, line);) {
+            std::replace(line.begin(), line.end(), '.', ',');
+            schedule = schedule || line.empty();
+            std::vector<std::string> cells;
+            std::istringstream fields(line + '\t');
+            for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
+            if (!schedule) figures[cells[0]] = "$" + cells[1];
+            if (schedule && cells.size() == 6 && (!cells[1].empty() || !cells[4].empty()))
+                cliRows.push_back(cells);
+        }
+
+        // The schedule is the command's, month by month.
+        ASSERT_EQ(credit.schedule.size(), cliRows.size()) << what;
+        int months = 0;
+        double bank = 0;
+        std::set<std::string> payments;
+        std::vector<std::string> premiums;
+        for (std::size_t r = 0; r < cliRows.size(); ++r) {
+            EXPECT_EQ(One(credit.schedule[r].begin(), credit.schedule[r].end()), cliRows[r])
+                << what;
+            if (!cliRows[r][1].empty()) {
+                ++months;
+                bank += Number(cliRows[r][1]);
+                payments.insert("$" + cliRows[r][1]);
+            }
+            if (!cliRows[r][4].empty()) premiums.push_back("$" + cliRows[r][4]);
+        }
+        EXPECT_EQ(months, c.months) << what;
+
+        // The summary: the months paid, each payment, the premiums charged, the totals.
+        EXPECT_EQ(values("Срок кредита"), One{std::to_string(c.months) + " мес."}) << what;
+        One shown = values("Ежемесячный платёж");
+        for (const std::string& v : values("Платёж, месяц")) shown.push_back(v);
+        EXPECT_EQ(std::set<std::string>(shown.begin(), shown.end()), payments) << what;
+        EXPECT_EQ(values("КАСКО"), premiums) << what;
+        EXPECT_EQ(values("Выплачено банку"), One{figures["bank-total"]}) << what;
+        EXPECT_NEAR(Number(figures["bank-total"]), bank, 0.005 * months) << what;
+        EXPECT_EQ(values("Всего будет выплачено"), One{figures["paid-total"]}) << what;
+        EXPECT_EQ(figures["paid-total"], "$" + credit.schedule.back()[5]) << what;
+        const bool gain = figures["losses"].rfind("$-", 0) == 0;
+        EXPECT_EQ(values(gain ? "Выгода" : "Переплата"),
+                  One{gain ? "$" + figures["losses"].substr(2) : figures["losses"]})
+            << what;
     }
 }
 
@@ -150,6 +274,8 @@ TEST_F(OfferCommand, SameInputsAndDateGiveTheSameBytesInAnyTimeZone) {
     qunsetenv("SOURCE_DATE_EPOCH");
 }
 
+// Many offers are written as the other documents are (--output-dir, --name, "-" for the standard
+// input); two inputs that would write one file do not overwrite each other.
 TEST_F(OfferCommand, WritesManyOffersIntoAFolderAndReportsEachFailure) {
     const QString folder = dir_.filePath(QStringLiteral("out"));
     ASSERT_TRUE(QDir().mkpath(folder));
@@ -162,13 +288,20 @@ TEST_F(OfferCommand, WritesManyOffersIntoAFolderAndReportsEachFailure) {
     const Outcome run = Offer({"--date", "2026-12-08", "--output-dir", folder.toStdString(), klv,
                                kAmbiente, "bad code", kAmbiente});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("bad code"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("kalvora-cli: offer: bad code: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("уже записан в этом запуске"), std::string::npos) << run.err;
     const QDir out(folder);
     EXPECT_EQ(out.entryList(QDir::Files, QDir::Name),
-              (QStringList{QString::fromLatin1(kAmbiente) + "-2.pdf",
-                           QString::fromLatin1(kAmbiente) + ".pdf", "ghia.pdf"}));
-    EXPECT_EQ(Bytes(out.filePath("ghia.pdf").toStdString()),
-              Offer({"--date", "2026-12-08", kGhiaWagon, "-"}).out);
+              (QStringList{QString::fromLatin1(kAmbiente) + ".pdf", "ghia.pdf"}));
+    const std::string ghia = Offer({"--date", "2026-12-08", kGhiaWagon, "-"}).out;
+    EXPECT_EQ(Bytes(out.filePath("ghia.pdf").toStdString()), ghia);
+
+    const Outcome named =
+        Offer({"--date=2026-12-08", "--name", folder.toStdString() + "/{n}-{name}.pdf", "-"},
+              klv + "\n" + kAmbiente + "\n");
+    EXPECT_EQ(named.status, 0) << named.err;
+    EXPECT_EQ(Bytes(folder.toStdString() + "/1-ghia.pdf"), ghia);
+    EXPECT_TRUE(out.exists(QStringLiteral("2-") + kAmbiente + ".pdf"));
 
     // The configuration file it reads is never replaced by its offer.
     const Outcome own = Offer({klv, klv});

@@ -1,5 +1,6 @@
 // "Предложение..." in the window: the preview opens on the configuration as it stands, and the
 // PDF it saves is the one kalvora-cli makes, byte for byte.
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -104,6 +105,25 @@ void TestOfferWindow::offerButtonOpensThePreviewAndSavesTheCommandLinesPdf() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const std::string saved = file.readAll().toStdString();
     QCOMPARE(saved, CliOffer({"--date", "2026-12-08", "--credit", kGhiaWagon, "-"}));
+
+    // "Расчёт кредита" ticked itself when the credit was opened; unticked, the offer is one page,
+    // the one the command line makes without credit.
+    auto* withCredit = offer->findChild<QCheckBox*>(QStringLiteral("CreditBox"));
+    QVERIFY(withCredit && withCredit->isChecked());
+    QCOMPARE(QKeySequence::mnemonic(withCredit->text()), QKeySequence(QStringLiteral("Alt+К")));
+    for (QPushButton* other : offer->findChildren<QPushButton*>()) {
+        QVERIFY2(
+            QKeySequence::mnemonic(other->text()) != QKeySequence::mnemonic(withCredit->text()),
+            qPrintable(other->objectName()));
+    }
+    withCredit->click();
+    QVERIFY(offer->CurrentOffer() && !offer->CurrentOffer()->credit);
+    QVERIFY(!offer->WritePdf(path));
+    QFile onePage(path);
+    QVERIFY(onePage.open(QIODevice::ReadOnly));
+    QCOMPARE(onePage.readAll().toStdString(), CliOffer({"--date", "2026-12-08", kGhiaWagon, "-"}));
+    offer->ShowOffer();
+    QVERIFY(!withCredit->isChecked());
 
     // A folder that is not there: the message names the file and nothing is written.
     const auto problem = offer->WritePdf(QStringLiteral("/nonexistent-folder/offer.pdf"));

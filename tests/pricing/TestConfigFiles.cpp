@@ -324,10 +324,14 @@ TEST_F(DiskFileTest, FilesThatAreNoConfigurationFilesFailWithTheSystemsReason) {
     }
 }
 
-TEST_F(DiskFileTest, ExistsOnlyForFiles) {
+// Whatever has a name in its folder is there, so an argument naming it is read as a path and
+// the reading says what is wrong with it; only a name with nothing behind it may be a code.
+TEST_F(DiskFileTest, ExistsForEveryNameInAFolder) {
     EXPECT_TRUE(disk.Exists(Write("a.klv", "")));
     fs::create_directory(dir + "/folder");
-    EXPECT_FALSE(disk.Exists(dir + "/folder"));
+    EXPECT_TRUE(disk.Exists(dir + "/folder"));
+    fs::create_symlink("missing", dir + "/dangling");
+    EXPECT_TRUE(disk.Exists(dir + "/dangling"));
     EXPECT_FALSE(disk.Exists(dir + "/missing"));
     EXPECT_FALSE(disk.Exists(""));
 }

@@ -268,9 +268,12 @@ TEST(DiskFiles, OnlyRegularFilesAreReadAndNeverBeyondTheLimit) {
         std::string reason;
     };
     const Case cases[] = {
-        {"pipe", std::string(kReasonNotRegular)}, {"zero", std::string(kReasonNotRegular)},
-        {"dangling", SystemReason(ENOENT)},       {"loop", SystemReason(ELOOP)},
-        {"folder", SystemReason(EISDIR)},         {"big", std::string(kReasonTooLarge)},
+        {"pipe", std::string(kReasonNotRegular)},
+        {"zero", std::string(kReasonNotRegular)},
+        {"dangling", std::string(kReasonDanglingLink)},
+        {"loop", SystemReason(ELOOP)},
+        {"folder", SystemReason(EISDIR)},
+        {"big", std::string(kReasonTooLarge)},
         {"missing", SystemReason(ENOENT)},
     };
     for (const Case& c : cases) {

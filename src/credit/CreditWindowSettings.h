@@ -15,10 +15,10 @@ class CreditCalculator;
 // Restores the remembered field texts into the calculator (the rates take effect at once) and
 // the placement of `window`. Missing keys, and texts that are no finite number ("nan", "inf",
 // words), leave the current values.
-void ReadKreditSettings(CreditCalculator& calculator, QWidget& window,
-                        const QString& path = SettingsFilePath());
+void ReadCreditWindowSettings(CreditCalculator& calculator, QWidget& window,
+                              const QString& path = SettingsFilePath());
 // Stores the field texts and the placement of `window`.
-void WriteKreditSettings(const CreditCalculator& calculator, const QWidget& window,
-                         const QString& path = SettingsFilePath());
+void WriteCreditWindowSettings(const CreditCalculator& calculator, const QWidget& window,
+                               const QString& path = SettingsFilePath());
 
 }  // namespace kalvora

@@ -1,4 +1,4 @@
-#include "credit/KreditSettings.h"
+#include "credit/CreditWindowSettings.h"
 
 #include <array>
 
@@ -16,13 +16,13 @@ struct RememberedField {
     CreditField field;
 };
 
-// The stored items "Edit6.Text" ... with the point replaced by "_".
+// The stored items: the window's "Edit6.Text" ... with the point replaced by "_".
 constexpr std::array<RememberedField, 5> kRemembered = {{
-    {"Edit6_Text", CreditField::Edit6},
-    {"Edit7_Text", CreditField::Edit7},
-    {"Nd_Text", CreditField::Nd},
-    {"Ne_Text", CreditField::Ne},
-    {"Nr_Text", CreditField::Nr},
+    {"Edit6_Text", CreditField::UsdRate},
+    {"Edit7_Text", CreditField::EurRate},
+    {"Nd_Text", CreditField::Dollars},
+    {"Ne_Text", CreditField::Euros},
+    {"Nr_Text", CreditField::Roubles},
 }};
 
 // A remembered number as the calculator reads it: written with either decimal separator (the
@@ -41,7 +41,7 @@ std::optional<std::string> RememberedNumber(const QString& text, const std::stri
 
 }  // namespace
 
-void ReadKreditSettings(CreditCalculator& calculator, QWidget& window, const QString& path) {
+void ReadCreditWindowSettings(CreditCalculator& calculator, QWidget& window, const QString& path) {
     const WindowSettings settings(kSection, path);
     for (const RememberedField& r : kRemembered) {
         const std::optional<QString> text = settings.Text(QString::fromLatin1(r.key));
@@ -53,8 +53,8 @@ void ReadKreditSettings(CreditCalculator& calculator, QWidget& window, const QSt
     settings.RestorePlacement(window);
 }
 
-void WriteKreditSettings(const CreditCalculator& calculator, const QWidget& window,
-                         const QString& path) {
+void WriteCreditWindowSettings(const CreditCalculator& calculator, const QWidget& window,
+                               const QString& path) {
     WindowSettings settings(kSection, path);
     for (const RememberedField& r : kRemembered) {
         settings.SetValue(QString::fromLatin1(r.key),

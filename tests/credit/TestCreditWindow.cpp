@@ -15,8 +15,8 @@
 #include <QtTest>
 
 #include "credit/CreditWindow.h"
+#include "credit/CreditWindowSettings.h"
 #include "credit/DeskCalculatorDialog.h"
-#include "credit/KreditSettings.h"
 #include "settings/WindowSettings.h"
 #include "support/AccessibleNames.h"
 
@@ -24,7 +24,7 @@ using kalvora::CreditBox;
 using kalvora::CreditField;
 using kalvora::CreditWindow;
 
-class TestKreditForm : public QObject {
+class TestCreditWindow : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase();
@@ -37,7 +37,7 @@ class TestKreditForm : public QObject {
     void badRateTurnsTheFieldRed();
     void scheduleGridShowsTheMonths();
     void converterConvertsWhenAKeyIsReleased();
-    void droppingAFigureOnNdConvertsIt();
+    void droppingAFigureOnDollarsConvertsIt();
     void ratesAndConverterFieldsAreRememberedBetweenRuns();
     void windowLooksRight();
     void tabFollowsTheFieldsInReadingOrder();
@@ -51,17 +51,17 @@ class TestKreditForm : public QObject {
     QTemporaryDir config_;
 };
 
-void TestKreditForm::initTestCase() {
+void TestCreditWindow::initTestCase() {
     QVERIFY(config_.isValid());
     qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
 }
 
-void TestKreditForm::init() {
+void TestCreditWindow::init() {
     QFile::remove(kalvora::SettingsFilePath());
 }
 
-void TestKreditForm::typingShowsTheEnginesFigures_data() {
+void TestCreditWindow::typingShowsTheEnginesFigures_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shownField");
@@ -104,44 +104,44 @@ void TestKreditForm::typingShowsTheEnginesFigures_data() {
                                  << "0,00";
 }
 
-void TestKreditForm::typingShowsTheEnginesFigures() {
+void TestCreditWindow::typingShowsTheEnginesFigures() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, shownField);
     QFETCH(QString, shown);
     CreditWindow form;
-    form.Box(CreditBox::FixBox)->click();
-    QVERIFY(!form.Box(CreditBox::FixBox)->isChecked());
+    form.Box(CreditBox::FixedDiscount)->click();
+    QVERIFY(!form.Box(CreditBox::FixedDiscount)->isChecked());
     form.OpenForPrice(15000);
     Type(form.findChild<QLineEdit*>("Edit1"), "20000");
     Type(form.findChild<QLineEdit*>(field), typed);
     QCOMPARE(form.findChild<QLineEdit*>(shownField)->text().trimmed(), shown);
 }
 
-void TestKreditForm::typedFirstPaymentIsReplacedOnEnter() {
+void TestCreditWindow::typedFirstPaymentIsReplacedOnEnter() {
     CreditWindow form;
     form.OpenForPrice(21000);
-    QLineEdit* edit5 = form.Field(CreditField::Edit5);
+    QLineEdit* edit5 = form.Field(CreditField::FirstPayment);
     Type(edit5, "7777");
-    QCOMPARE(form.Field(CreditField::Edit4)->text(), QString("40"));  // not before Enter
+    QCOMPARE(form.Field(CreditField::FirstPercent)->text(), QString("40"));  // not before Enter
     QTest::keyClick(edit5, Qt::Key_Return);
-    QCOMPARE(form.Field(CreditField::Edit4)->text(), QString("37,03"));
+    QCOMPARE(form.Field(CreditField::FirstPercent)->text(), QString("37,03"));
     QCOMPARE(edit5->text(), QString("7776,30"));
-    QCOMPARE(form.Label20()->text(), QString("21000,00 - 7776,30 = "));
+    QCOMPARE(form.CreditSumFormulaLabel()->text(), QString("21000,00 - 7776,30 = "));
 }
 
-void TestKreditForm::leavingTheFirstPaymentFieldAlsoTakesTheAmount() {
+void TestCreditWindow::leavingTheFirstPaymentFieldAlsoTakesTheAmount() {
     CreditWindow form;
     form.OpenForPrice(20000);
-    QLineEdit* edit5 = form.Field(CreditField::Edit5);
+    QLineEdit* edit5 = form.Field(CreditField::FirstPayment);
     Type(edit5, "5000");
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(edit5, &leave);
-    QCOMPARE(form.Field(CreditField::Edit4)->text(), QString("25,00"));
-    QCOMPARE(form.Field(CreditField::SumKreditEdit)->text(), QString("15000,00"));
+    QCOMPARE(form.Field(CreditField::FirstPercent)->text(), QString("25,00"));
+    QCOMPARE(form.Field(CreditField::CreditSum)->text(), QString("15000,00"));
 }
 
-void TestKreditForm::deskCalculatorComputesFromItsKeys() {
+void TestCreditWindow::deskCalculatorComputesFromItsKeys() {
     kalvora::DeskCalculatorDialog dialog(',');
     QTest::keyClicks(&dialog, "12+30");
     QTest::keyClick(&dialog, Qt::Key_Return);
@@ -155,35 +155,35 @@ void TestKreditForm::deskCalculatorComputesFromItsKeys() {
     dialog.grab().save(QDir(QDir::tempPath()).filePath("kalvora-desk-calculator.png"));
 }
 
-void TestKreditForm::badRateTurnsTheFieldRed() {
+void TestCreditWindow::badRateTurnsTheFieldRed() {
     CreditWindow form;
     form.OpenForPrice(20000);
-    QLineEdit* rate = form.Field(CreditField::StavkaR);
+    QLineEdit* rate = form.Field(CreditField::RateReal);
     Type(rate, "abc");
     QCOMPARE(rate->palette().color(QPalette::Base), QColor(255, 0, 0));
-    QCOMPARE(form.Field(CreditField::EzemF)->palette().color(QPalette::Base),
+    QCOMPARE(form.Field(CreditField::MonthlyPayment)->palette().color(QPalette::Base),
              QColor(240, 250, 255));
-    QVERIFY(form.Field(CreditField::EzemF)->isReadOnly());
+    QVERIFY(form.Field(CreditField::MonthlyPayment)->isReadOnly());
     Type(rate, "9");
     QCOMPARE(rate->palette().color(QPalette::Base), QColor(255, 255, 255));
     // The other decimal mark reads as well and means the same rate.
-    const QString monthly = form.Field(CreditField::EzemF)->text();
+    const QString monthly = form.Field(CreditField::MonthlyPayment)->text();
     Type(rate, "9.5");
     QCOMPARE(rate->palette().color(QPalette::Base), QColor(255, 255, 255));
-    const QString withPoint = form.Field(CreditField::SummaR)->text();
+    const QString withPoint = form.Field(CreditField::RealLoan)->text();
     Type(rate, "9,5");
-    QCOMPARE(form.Field(CreditField::SummaR)->text(), withPoint);
+    QCOMPARE(form.Field(CreditField::RealLoan)->text(), withPoint);
     QVERIFY(withPoint.contains(QLatin1Char(',')));
-    QCOMPARE(form.Field(CreditField::EzemF)->text(), monthly);
+    QCOMPARE(form.Field(CreditField::MonthlyPayment)->text(), monthly);
     // Computed figures look unlike the fields a user types into, on the documented tint.
-    QLineEdit* computed = form.Field(CreditField::EzemF);
+    QLineEdit* computed = form.Field(CreditField::MonthlyPayment);
     QVERIFY(!computed->hasFrame() && rate->hasFrame());
     QVERIFY(computed->palette().color(QPalette::Text) != rate->palette().color(QPalette::Text));
 }
 
-void TestKreditForm::scheduleGridShowsTheMonths() {
+void TestCreditWindow::scheduleGridShowsTheMonths() {
     CreditWindow form;
-    form.Box(CreditBox::FixBox)->click();
+    form.Box(CreditBox::FixedDiscount)->click();
     form.OpenForPrice(20000);
     QTableWidget* grid = form.Grid();
     // Month 37 would carry nothing but its number; the grid ends with the last paid month.
@@ -202,32 +202,32 @@ void TestKreditForm::scheduleGridShowsTheMonths() {
     QCOMPARE(grid->item(0, 5)->text().trimmed(), QString("9323,76"));
     QCOMPARE(grid->item(35, 3)->text().trimmed(), QString("0,00"));
     QCOMPARE(grid->columnWidth(5), 73);
-    QCOMPARE(form.Field(CreditField::Edit11)->palette().color(QPalette::Base),
+    QCOMPARE(form.Field(CreditField::Losses)->palette().color(QPalette::Base),
              QColor(255, 128, 128));
-    Type(form.Field(CreditField::Edit8), "48");
+    Type(form.Field(CreditField::RepayBy), "48");
     QCOMPARE(grid->rowCount(), 48);
-    form.Box(CreditBox::CheckBox2)->click();
+    form.Box(CreditBox::KaskoYear1)->click();
     QCOMPARE(grid->item(0, 4)->text(), QString());
-    QCOMPARE(form.Label19()->toolTip(), QString("12000,00 - 11292,93 ="));
+    QCOMPARE(form.DiscountLabel()->toolTip(), QString("12000,00 - 11292,93 ="));
 }
 
-void TestKreditForm::converterConvertsWhenAKeyIsReleased() {
+void TestCreditWindow::converterConvertsWhenAKeyIsReleased() {
     CreditWindow form;
-    Type(form.Field(CreditField::Edit6), "30");
-    Type(form.Field(CreditField::Edit7), "40");
-    Type(form.Field(CreditField::Nd), "100");
-    QCOMPARE(form.Field(CreditField::Nr)->text(), QString("3000,00"));
-    QCOMPARE(form.Field(CreditField::Ne)->text(), QString("75,00"));
-    Type(form.Field(CreditField::Ne), "3");
-    QCOMPARE(form.Field(CreditField::Nd)->text(), QString("4,00"));
+    Type(form.Field(CreditField::UsdRate), "30");
+    Type(form.Field(CreditField::EurRate), "40");
+    Type(form.Field(CreditField::Dollars), "100");
+    QCOMPARE(form.Field(CreditField::Roubles)->text(), QString("3000,00"));
+    QCOMPARE(form.Field(CreditField::Euros)->text(), QString("75,00"));
+    Type(form.Field(CreditField::Euros), "3");
+    QCOMPARE(form.Field(CreditField::Dollars)->text(), QString("4,00"));
 }
 
-void TestKreditForm::droppingAFigureOnNdConvertsIt() {
+void TestCreditWindow::droppingAFigureOnDollarsConvertsIt() {
     CreditWindow form;
-    form.Box(CreditBox::FixBox)->click();
+    form.Box(CreditBox::FixedDiscount)->click();
     form.OpenForPrice(20000);
-    Type(form.Field(CreditField::Edit6), "30");
-    QLineEdit* nd = form.Field(CreditField::Nd);
+    Type(form.Field(CreditField::UsdRate), "30");
+    QLineEdit* nd = form.Field(CreditField::Dollars);
     QMimeData mime;
     mime.setData("application/x-kalvora-credit-field", "EzemF");
     mime.setText("359,11");
@@ -237,15 +237,15 @@ void TestKreditForm::droppingAFigureOnNdConvertsIt() {
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(nd, &drop);
     QCOMPARE(nd->text(), QString("359,11"));
-    QCOMPARE(form.Field(CreditField::Nr)->text(), QString("10773,30"));
+    QCOMPARE(form.Field(CreditField::Roubles)->text(), QString("10773,30"));
 }
 
-void TestKreditForm::tabFollowsTheFieldsInReadingOrder() {
+void TestCreditWindow::tabFollowsTheFieldsInReadingOrder() {
     CreditWindow form;
     form.OpenForPrice(20000);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.Field(CreditField::Edit1)->setFocus(Qt::TabFocusReason);
+    form.Field(CreditField::Price)->setFocus(Qt::TabFocusReason);
     QStringList visited;
     for (int i = 0; i < 8; ++i) {
         visited << QApplication::focusWidget()->objectName();
@@ -255,12 +255,12 @@ void TestKreditForm::tabFollowsTheFieldsInReadingOrder() {
                                              "PrKasko2Edit", "Kasko2SumEdit"}));
 }
 
-void TestKreditForm::ratesAndConverterFieldsAreRememberedBetweenRuns() {
+void TestCreditWindow::ratesAndConverterFieldsAreRememberedBetweenRuns() {
     {
         CreditWindow form;
         form.OpenForPrice(20000);
-        Type(form.Field(CreditField::Edit6), "30,5");
-        Type(form.Field(CreditField::Nd), "12");
+        Type(form.Field(CreditField::UsdRate), "30,5");
+        Type(form.Field(CreditField::Dollars), "12");
         form.move(40, 30);
         form.resize(1100, 760);
         form.done(0);
@@ -274,16 +274,16 @@ void TestKreditForm::ratesAndConverterFieldsAreRememberedBetweenRuns() {
 
     CreditWindow again;
     again.OpenForPrice(20000);
-    QCOMPARE(again.Field(CreditField::Edit6)->text(), QString("30,5"));
-    QCOMPARE(again.Field(CreditField::Nr)->text(), QString("366,00"));
+    QCOMPARE(again.Field(CreditField::UsdRate)->text(), QString("30,5"));
+    QCOMPARE(again.Field(CreditField::Roubles)->text(), QString("366,00"));
     // On a screen too small for it the window is fitted to the screen, but the size the user
     // chose stays remembered for a larger one.
     const QSize available = again.screen()->availableGeometry().size();
     QCOMPARE(again.size(), QSize(1100, 760).boundedTo(available));
-    QTest::keyClick(again.Field(CreditField::Nd), Qt::Key_End);  // the restored rate is used
-    QCOMPARE(again.Field(CreditField::Nr)->text(), QString("366,00"));
-    Type(again.Field(CreditField::Nd), "2");
-    QCOMPARE(again.Field(CreditField::Nr)->text(), QString("61,00"));
+    QTest::keyClick(again.Field(CreditField::Dollars), Qt::Key_End);  // the restored rate is used
+    QCOMPARE(again.Field(CreditField::Roubles)->text(), QString("366,00"));
+    Type(again.Field(CreditField::Dollars), "2");
+    QCOMPARE(again.Field(CreditField::Roubles)->text(), QString("61,00"));
     again.done(0);
     const QStringList stored = QSettings(kalvora::SettingsFilePath(), QSettings::IniFormat)
                                    .value("TKreditForm/NormPos")
@@ -294,15 +294,15 @@ void TestKreditForm::ratesAndConverterFieldsAreRememberedBetweenRuns() {
     QCOMPARE(stored[3].toInt() - stored[1].toInt(), 760);
 }
 
-void TestKreditForm::windowLooksRight() {
+void TestCreditWindow::windowLooksRight() {
     CreditWindow form;
-    form.Box(CreditBox::FixBox)->click();
+    form.Box(CreditBox::FixedDiscount)->click();
     form.OpenForPrice(20000);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowTitle(), QString("Денежные расчёты"));
     QVERIFY(form.NewsButton()->text().startsWith("Проверить на "));
-    QVERIFY(form.Field(CreditField::SkidkaEdit)->toolTip().contains("ФМК должна уменьшить"));
+    QVERIFY(form.Field(CreditField::Discount)->toolTip().contains("ФМК должна уменьшить"));
     const QImage picture = form.grab().toImage();
     QVERIFY(!picture.isNull());
     picture.save(QDir(QDir::tempPath()).filePath("kalvora-credit-window.png"));
@@ -311,14 +311,14 @@ void TestKreditForm::windowLooksRight() {
 
 // A screen reader names each of the window's 42 controls by what it is, not by the group box it
 // sits in, and reads the subtraction in front of the credit sum with what it subtracts.
-void TestKreditForm::everyControlIsNamedForAScreenReader() {
+void TestCreditWindow::everyControlIsNamedForAScreenReader() {
     CreditWindow form;
     form.OpenForPrice(20000);
     const QStringList faults = kalvora::testing::AccessibleNameFaults(&form);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
-    QCOMPARE(form.Label20()->accessibleName(),
+    QCOMPARE(form.CreditSumFormulaLabel()->accessibleName(),
              QString("Стоимость минус первый взнос: 20000,00 - 8000,00 ="));
 }
 
-QTEST_MAIN(TestKreditForm)
-#include "TestKreditForm.moc"
+QTEST_MAIN(TestCreditWindow)
+#include "TestCreditWindow.moc"
