@@ -422,7 +422,7 @@ void TestDesktopUse::recentFilesAreNewestFirstAndDropMissingOnes() {
         if (failed) QVERIFY(QFile::remove(Path("a.klv")) && QDir().mkdir(Path("a.klv")));
         dialogs_.messages.clear();
         dialogs_.fileToSave = Path("a.klv");
-        w->SpeedButton1Click();
+        w->SaveClick();
         QCOMPARE(dialogs_.messages.size(), failed ? 1 : 0);
         QCOMPARE(w->RecentFiles(), before);
     }

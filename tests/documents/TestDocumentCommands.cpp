@@ -38,7 +38,7 @@ TEST_F(DocumentViews, OrderCommandWritesTheRequestedVariant) {
     WriteOrder(request, config, ui, out);
     const std::string text = out.str();
     EXPECT_NE(text.find("\n                 H.Inten Hdlmps/K03D0\n"), std::string::npos) << text;
-    EXPECT_TRUE(EndsWith(text, "                 Итоговая цена: $19815\n")) << text;
+    EXPECT_TRUE(EndsWith(text, "                 Итоговая цена: $19540\n")) << text;
     // The indent stands before text only: the empty lines hold no blanks.
     std::istringstream lines(text);
     int empty = 0;
