@@ -267,7 +267,7 @@ std::string ReasonText(Opt o, const OptionState& now, const OptionReason& reason
         text = WithCause("Отмечено", c);
     }
     const Cause& p = reason.price;
-    if (std::to_string(now.price) != Def(o).price && (p.inherent || p.kind != ActionKind::None)) {
+    if (now.price != Def(o).price && (p.inherent || p.kind != ActionKind::None)) {
         if (!text.empty()) text += "; ";
         text += WithCause(("цена " + std::to_string(now.price) + " $").c_str(), p);
     }

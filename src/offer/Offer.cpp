@@ -22,7 +22,7 @@ constexpr std::array<std::string_view, 12> kMonthsGenitive = {
     "июля",   "августа", "сентября", "октября", "ноября", "декабря"};
 
 // The dealer-fitted extras, in the order the order description lists them.
-constexpr std::array<Opt, 3> kDealerExtras = {Opt::KarterBox, Opt::GAIBox, Opt::NaborBox};
+constexpr std::array<Opt, 3> kDealerExtras = {Opt::SumpGuard, Opt::Registration, Opt::EmergencyKit};
 
 bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -33,7 +33,7 @@ int DaysInMonth(int year, int month) {
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-std::string Dollars(std::int64_t amount) {
+std::string DollarText(std::int64_t amount) {
     return "$" + std::to_string(amount);
 }
 
@@ -42,11 +42,11 @@ std::string Dollars(std::int64_t amount) {
 // by the trim.
 std::string Note(const OptionFact& fact, const OptionReason& reason) {
     if (fact.presence == Presence::Standard) {
-        if (fact.price != 0) return "обязательно, " + Dollars(fact.price);
+        if (fact.price != 0) return "обязательно, " + DollarText(fact.price);
         const std::string with = IncludedWithText(reason);
         return with.empty() ? "стандартно" : with;
     }
-    return fact.price == 0 ? "без доплаты" : Dollars(fact.price);
+    return fact.price == 0 ? "без доплаты" : DollarText(fact.price);
 }
 
 // An option as the main window captions it, without the blanks that place the caption on
@@ -186,7 +186,7 @@ std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t
     const int term = termNumber ? static_cast<int>(std::lround(*termNumber)) : 0;
     const int lastPaid = std::stoi(runs.back().last);
     credit.summary = {
-        {"Цена автомобиля", Dollars(total)},
+        {"Цена автомобиля", DollarText(total)},
         {"Первый взнос (" + percent(F::FirstPercent) + ")", money(F::FirstPayment)},
         {"Сумма кредита", money(F::CreditSum)},
         {"Скидка ФМК", money(F::Discount)},
@@ -295,7 +295,7 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
     offer.heading = "Ford Focus C307 " + trim + ", " + std::string(OrderBodyText(facts->body));
     offer.look = LookOf(config);
 
-    const bool metallic = config.Checked(Opt::MetallBox);
+    const bool metallic = config.Checked(Opt::MetallicPaint);
     // The first item of the colour list, "???", is no colour: the main window reads it out as
     // "не выбран", and so does the offer.
     const bool colourChosen = facts->colour > 0 && facts->colour < kColourCount;
@@ -325,7 +325,7 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
         const OptionFact& fact = facts->options[static_cast<std::size_t>(o)];
         if (fact.presence == Presence::Absent) continue;
         std::string text = Caption(o);
-        if (o == Opt::MetallBox) text += colourChosen ? ": " + colour : ", цвет не выбран";
+        if (o == Opt::MetallicPaint) text += colourChosen ? ": " + colour : ", цвет не выбран";
         factory.items.push_back({o, std::move(text), note(o)});
     }
     OfferGroup extras{"Дополнительные (не заводские) опции", {}};
@@ -341,29 +341,29 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
     int paidCount = 0;
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionFact& fact = facts->options[i];
-        if (fact.presence == Presence::Absent || OptAt(i) == Opt::MetallBox) continue;
+        if (fact.presence == Presence::Absent || OptAt(i) == Opt::MetallicPaint) continue;
         if (fact.price != 0) {
             paid += fact.price;
             ++paidCount;
         }
     }
     // A row for each part the car has; a part it has at no cost says why.
-    offer.prices = {{"Базовая цена (" + trim + ")", Dollars(facts->basePrice)}};
+    offer.prices = {{"Базовая цена (" + trim + ")", DollarText(facts->basePrice)}};
     if (hasRails || facts->railsPrice != 0) {
-        offer.prices.push_back({"Направляющие багажника", Dollars(facts->railsPrice)});
+        offer.prices.push_back({"Направляющие багажника", DollarText(facts->railsPrice)});
         if (facts->railsPrice == 0) offer.prices.back().label += " (без доплаты)";
     }
-    const OptionFact& metallicFact = facts->options[static_cast<std::size_t>(Opt::MetallBox)];
+    const OptionFact& metallicFact = facts->options[static_cast<std::size_t>(Opt::MetallicPaint)];
     if (metallicFact.presence != Presence::Absent) {
         std::string label = "Окраска «металлик»";
-        if (metallicFact.price == 0) label += " (" + note(Opt::MetallBox) + ")";
-        offer.prices.push_back({label, Dollars(metallicFact.price)});
+        if (metallicFact.price == 0) label += " (" + note(Opt::MetallicPaint) + ")";
+        offer.prices.push_back({label, DollarText(metallicFact.price)});
     }
     if (paidCount > 0) {
         offer.prices.push_back(
-            {"Платные опции (" + std::to_string(paidCount) + ")", Dollars(paid)});
+            {"Платные опции (" + std::to_string(paidCount) + ")", DollarText(paid)});
     }
-    offer.total = Dollars(facts->total);
+    offer.total = DollarText(facts->total);
     offer.code = facts->code;
     if (credit) offer.credit = CreditOf(*credit, facts->total);
     return offer;

@@ -91,14 +91,14 @@ TEST_F(OfferCommand, ItemsThatComeWithAPackageSayWhichOne) {
         Opt option;
         const char* note;
     } cases[] = {
-        {trendWagon, Opt::LobBox, "в пакете «Зимний»"},
-        {trendWagon, Opt::ZerkBox, "в пакете «Зимний»"},
-        {trendWagon, Opt::PodSidBox, "в пакете «Зимний»"},
-        {trendWagon, Opt::RadioBox, "в составе «Радио Пакет №6»"},
-        {trendWagon, Opt::acBox, "стандартно"},
-        {trendWagon, Opt::ZimBox, "$400"},
-        {kGhiaWagon, Opt::PB1Box, "стандартно"},
-        {kGhiaWagon, Opt::PB5Box, "в пакете «Комфорт +»"},
+        {trendWagon, Opt::HeatedWindscreen, "в пакете «Зимний»"},
+        {trendWagon, Opt::HeatedMirrors, "в пакете «Зимний»"},
+        {trendWagon, Opt::HeatedFrontSeats, "в пакете «Зимний»"},
+        {trendWagon, Opt::SteeringRadioControl, "в составе «Радио Пакет №6»"},
+        {trendWagon, Opt::AirConditioning, "стандартно"},
+        {trendWagon, Opt::WinterPackage, "$400"},
+        {kGhiaWagon, Opt::SecurityPack1, "стандартно"},
+        {kGhiaWagon, Opt::SecurityPack5, "в пакете «Комфорт +»"},
     };
     DiskFileAccess files;
     for (const auto& c : cases) {
@@ -169,7 +169,7 @@ TEST_F(OfferCommand, PdfHoldsTheCarItsPriceCodeAndOptionsInEmbeddedFontsWithoutP
             if (!start.Config().Checked(o)) continue;
             ++ticked;
             const std::string_view caption =
-                o == Opt::MetallBox ? Def(o).ownCaption : Def(o).caption;
+                o == Opt::MetallicPaint ? Def(o).ownCaption : Def(o).caption;
             EXPECT_NE(text.find(WithoutBlanks(std::string(caption))), std::string::npos)
                 << Def(o).name;
         }
