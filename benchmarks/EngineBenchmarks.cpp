@@ -20,7 +20,7 @@ class DesktopLikeUi : public UiPort, public ConfigurationObserver {
     void ShowMessage(const std::string&) override {}
     bool Confirm(const std::string&) override { return true; }
     void PriceComputed() override {
-        if (order) order->SlovoBoxClick();
+        if (order) order->OnVerbalToggled();
     }
     std::string DateText() override { return "06.12.2026"; }
     std::string TimeText() override { return "18:20:08"; }
@@ -31,7 +31,7 @@ struct Session {
     Session() {
         ui.order = &order;
         config.SetObserver(&ui);
-        config.SetEdit1(std::string(kResetCode));
+        config.SetCodeFieldText(std::string(kResetCode));
         config.DecodeCodeField();
     }
     DesktopLikeUi ui;
@@ -45,8 +45,8 @@ void BM_PackageClick(benchmark::State& state) {
     Session s;
     s.config.SelectTrim(Trend);
     for (auto _ : state) {
-        s.config.SetChecked(Opt::KomfBox, !s.config.Checked(Opt::KomfBox));
-        benchmark::DoNotOptimize(s.config.PriceLabel());
+        s.config.SetChecked(Opt::ComfortPackage, !s.config.Checked(Opt::ComfortPackage));
+        benchmark::DoNotOptimize(s.config.Total());
     }
 }
 BENCHMARK(BM_PackageClick);
@@ -56,8 +56,8 @@ void BM_OptionClick(benchmark::State& state) {
     Session s;
     s.config.SelectTrim(Trend);
     for (auto _ : state) {
-        s.config.SetChecked(Opt::ParkBox, !s.config.Checked(Opt::ParkBox));
-        benchmark::DoNotOptimize(s.config.PriceLabel());
+        s.config.SetChecked(Opt::RearParkingSensor, !s.config.Checked(Opt::RearParkingSensor));
+        benchmark::DoNotOptimize(s.config.Total());
     }
 }
 BENCHMARK(BM_OptionClick);
@@ -69,9 +69,9 @@ void BM_PackageClickRecorded(benchmark::State& state) {
     s.config.SelectTrim(Trend);
     ActionHistory history(s.config);
     for (auto _ : state) {
-        const ActionScope action(history, {ActionKind::Click, Index(Opt::KomfBox)});
-        s.config.SetChecked(Opt::KomfBox, !s.config.Checked(Opt::KomfBox));
-        benchmark::DoNotOptimize(s.config.PriceLabel());
+        const ActionScope action(history, {ActionKind::Click, Index(Opt::ComfortPackage)});
+        s.config.SetChecked(Opt::ComfortPackage, !s.config.Checked(Opt::ComfortPackage));
+        benchmark::DoNotOptimize(s.config.Total());
     }
 }
 BENCHMARK(BM_PackageClickRecorded);
@@ -82,13 +82,13 @@ void BM_ActionReport(benchmark::State& state) {
     Session s;
     s.config.SelectTrim(Trend);
     const ConfigurationSnapshot before(s.config);
-    s.config.SetChecked(Opt::KomfBox, true);
+    s.config.SetChecked(Opt::ComfortPackage, true);
     const ConfigurationSnapshot after(s.config);
     ActionReport report;
     ReasonTable reasons{};
-    const UserAction click{ActionKind::Click, Index(Opt::KomfBox)};
+    const UserAction click{ActionKind::Click, Index(Opt::ComfortPackage)};
     for (auto _ : state) {
-        CompareConfigurations(before, after, click, {}, &report);
+        ReportChanges(before, after, click, {}, &report);
         UpdateReasons(report, after, &reasons);
         benchmark::DoNotOptimize(reasons);
     }
@@ -106,7 +106,7 @@ void BM_UndoRedo(benchmark::State& state) {
     for (auto _ : state) {
         history.Undo();
         history.Redo();
-        benchmark::DoNotOptimize(s.config.PriceLabel());
+        benchmark::DoNotOptimize(s.config.Total());
     }
 }
 BENCHMARK(BM_UndoRedo);
@@ -116,9 +116,9 @@ BENCHMARK(BM_UndoRedo);
 void BM_WholeConfigurationReasons(benchmark::State& state) {
     Session s;
     s.config.SelectTrim(Trend);
-    s.config.SetChecked(Opt::KomfBox, true);
-    s.config.SetChecked(Opt::ZimBox, true);
-    s.config.SetChecked(Opt::KsenonBox, true);
+    s.config.SetChecked(Opt::ComfortPackage, true);
+    s.config.SetChecked(Opt::WinterPackage, true);
+    s.config.SetChecked(Opt::XenonHeadlamps, true);
     const ConfigurationSnapshot config(s.config);
     ReasonTable reasons{};
     for (auto _ : state) {
@@ -136,7 +136,7 @@ void BM_TrimChange(benchmark::State& state) {
     for (auto _ : state) {
         s.config.SelectTrim(s.config.Trim() == Ghia ? Comfort : Ghia);
         s.config.SelectBody(Kuzov3dr);
-        benchmark::DoNotOptimize(s.config.PriceLabel());
+        benchmark::DoNotOptimize(s.config.Total());
     }
 }
 BENCHMARK(BM_TrimChange);
@@ -147,16 +147,16 @@ void BM_DecodeAndSettle(benchmark::State& state) {
     const char* codes[] = {"Zt!F!!!t!.!!!!!!!!!!", "####################"};
     int i = 0;
     for (auto _ : state) {
-        s.config.SetEdit1(codes[i ^= 1]);
+        s.config.SetCodeFieldText(codes[i ^= 1]);
         s.config.DecodeCodeField();
-        benchmark::DoNotOptimize(s.config.Edit1());
+        benchmark::DoNotOptimize(s.config.CodeFieldText());
     }
 }
 BENCHMARK(BM_DecodeAndSettle);
 
 void BM_CheckListComposition(benchmark::State& state) {
     Session s;
-    s.config.SetEdit1("Zt!F!!!t!.!!!!!!!!!!");
+    s.config.SetCodeFieldText("Zt!F!!!t!.!!!!!!!!!!");
     s.config.DecodeCodeField();
     for (auto _ : state) benchmark::DoNotOptimize(CheckList::Compose(s.config, s.ui));
 }

@@ -145,7 +145,7 @@ int main(int argc, char* argv[]) {
     if (std::getenv("KALVORA_NO_DRAWINGS"))
         kalvora::pictures::SetDrawingFolder(QStringLiteral("/nonexistent"));
     const std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
-    kalvora::app::MainWindow* form = windows->Form1;
+    kalvora::app::MainWindow* form = windows->mainWindow;
     PaintCounter counter(form);
     app.installEventFilter(&counter);
     const double createdMs = sinceMain.nsecsElapsed() / 1e6;

@@ -23,16 +23,8 @@ start=$(date +%s%N)
 xargs build-bench/src/cli/kalvora-cli price < "$codes" > /dev/null
 echo "kalvora-cli price, all codes: $(( ($(date +%s%N) - start) / 1000000 )) ms"
 
-echo "== kalvora-cli documents for 2,000 configurations, one process each command"
-head -n 2000 "$codes" > "$codes.2000"
-out=$(mktemp -d)
-for command in order checklist explain picture; do
-    rm -rf "$out"/*
-    start=$(date +%s%N)
-    build-bench/src/cli/kalvora-cli "$command" --output-dir "$out" --name '{n}.doc' - < "$codes.2000"
-    echo "$command, 2,000 files: $(( ($(date +%s%N) - start) / 1000000 )) ms ($(ls "$out" | wc -l) written)"
-done
-rm -rf "$out" "$codes.2000"
+echo "== kalvora-cli documents for 2,000 and 4,000 configurations, one process each command"
+bash benchmarks/batch-documents.sh build-bench/src/cli 2000 4000
 
 echo "== kalvora-cli start: processor time against /bin/true, 300 paired runs"
 build-bench/benchmarks/kalvora_start_cost_benchmark 300 -- \

@@ -32,11 +32,12 @@
 
 #include "KalvoraVersion.h"
 #include "app/DrawingLabel.h"
-#include "app/FormSettings.h"
 #include "app/LabelTextCache.h"
+#include "app/MainWindowSettings.h"
 #include "app/PriceBreakdownTip.h"
 #include "app/RecentFiles.h"
 #include "documents/Comparison.h"
+#include "model/PriceTexts.h"
 #include "settings/WindowSettings.h"
 
 namespace kalvora::app {
@@ -93,23 +94,40 @@ struct InfoButton {
     const char* name;
 };
 constexpr InfoButton kInfoButtons[] = {
-    {Opt::PB5Box, "SpeedButton32"},     {Opt::AdaptBox, "SpeedButton13"},
-    {Opt::KsenonBox, "SpeedButton11"},  {Opt::R2Box, "SpeedButton25"},
-    {Opt::ObzorBox, "SpeedButton17"},   {Opt::Obzor1Box, "SpeedButton18"},
-    {Opt::ABSBox, "SpeedButton38"},     {Opt::BokPBBox, "SpeedButton41"},
-    {Opt::PBppBox, "SpeedButton42"},    {Opt::IVDBox, "SpeedButton48"},
-    {Opt::SidVod6Box, "SpeedButton37"}, {Opt::PodSidBox, "SpeedButton34"},
-    {Opt::YaschBox, "SpeedButton20"},   {Opt::ShtorkiBox, "SpeedButton14"},
-    {Opt::PPBox, "SpeedButton47"},      {Opt::KovrBox, "SpeedButton46"},
-    {Opt::GAIBox, "SpeedButton44"},     {Opt::KomfBox, "SpeedButton12"},
-    {Opt::KruizBox, "SpeedButton49"},   {Opt::d15box, "SpeedButton21"},
-    {Opt::d16box, "SpeedButton22"},     {Opt::MetallBox, "SpeedButton39"},
-    {Opt::ParkBox, "SpeedButton40"},    {Opt::ptf, "SpeedButton10"},
-    {Opt::KlimatBox, "SpeedButton19"},  {Opt::R7Box, "SpeedButton29"},
-    {Opt::ZimBox, "SpeedButton16"},     {Opt::KomfPBox, "SpeedButton15"},
-    {Opt::R6Box, "SpeedButton27"},      {Opt::R4Box, "SpeedButton28"},
-    {Opt::R12Box, "SpeedButton30"},     {Opt::R1Box, "SpeedButton31"},
-    {Opt::PuteshBox, "SpeedButton33"},  {Opt::IntererBox, "SpeedButton35"},
+    {Opt::SecurityPack5, "SpeedButton32"},
+    {Opt::AdaptiveHeadlamps, "SpeedButton13"},
+    {Opt::XenonHeadlamps, "SpeedButton11"},
+    {Opt::RadioPack2, "SpeedButton25"},
+    {Opt::VisibilityPackage, "SpeedButton17"},
+    {Opt::VisibilityPackage1, "SpeedButton18"},
+    {Opt::AntiLockBrakes, "SpeedButton38"},
+    {Opt::SideAirbags, "SpeedButton41"},
+    {Opt::PassengerAirbag, "SpeedButton42"},
+    {Opt::StabilityControl, "SpeedButton48"},
+    {Opt::PowerDriverSeat6Way, "SpeedButton37"},
+    {Opt::HeatedFrontSeats, "SpeedButton34"},
+    {Opt::CooledGloveBox, "SpeedButton20"},
+    {Opt::RearSunBlinds, "SpeedButton14"},
+    {Opt::PreStartHeater, "SpeedButton47"},
+    {Opt::RubberMats, "SpeedButton46"},
+    {Opt::Registration, "SpeedButton44"},
+    {Opt::ComfortPackage, "SpeedButton12"},
+    {Opt::CruiseControl, "SpeedButton49"},
+    {Opt::Alloys15, "SpeedButton21"},
+    {Opt::Alloys16, "SpeedButton22"},
+    {Opt::MetallicPaint, "SpeedButton39"},
+    {Opt::RearParkingSensor, "SpeedButton40"},
+    {Opt::FrontFogLamps, "SpeedButton10"},
+    {Opt::ClimateControl, "SpeedButton19"},
+    {Opt::RadioPack7, "SpeedButton29"},
+    {Opt::WinterPackage, "SpeedButton16"},
+    {Opt::ComfortPlusPackage, "SpeedButton15"},
+    {Opt::RadioPack6, "SpeedButton27"},
+    {Opt::RadioPack4, "SpeedButton28"},
+    {Opt::RadioPack12, "SpeedButton30"},
+    {Opt::RadioPack1, "SpeedButton31"},
+    {Opt::TravellerPackage, "SpeedButton33"},
+    {Opt::StyleInteriorPackage, "SpeedButton35"},
 };
 
 QString Q(std::string_view s) {
@@ -354,7 +372,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&signals_, &ConfigurationSignals::changed, this, &MainWindow::SyncSoon);
     connect(&signals_, &ConfigurationSignals::repaintDue, this, &MainWindow::Sync);
     connect(&signals_, &ConfigurationSignals::codeDecoded, this,
-            [this]() { edit1_->setFocus(Qt::OtherFocusReason); });
+            [this]() { codeField_->setFocus(Qt::OtherFocusReason); });
     config_.SetObserver(&signals_);
 
     // Enter works a focused button as Space does.
@@ -373,20 +391,20 @@ MainWindow::~MainWindow() {
 void MainWindow::BuildCommandBar(QWidget* panel) {
     MakeLabel(panel, "Label1", QStringLiteral("Код:"), 8, 13);
 
-    edit1_ = new QLineEdit(panel);
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    edit1_->setFont(CodeFont());
-    edit1_->setGeometry(36, 9, 186, 22);
-    edit1_->setToolTip(QStringLiteral(
+    codeField_ = new QLineEdit(panel);
+    codeField_->setObjectName(QStringLiteral("Edit1"));
+    codeField_->setFont(CodeFont());
+    codeField_->setGeometry(36, 9, 186, 22);
+    codeField_->setToolTip(QStringLiteral(
         "Код конфигурации. Enter или двойной щелчок — восстановить конфигурацию по коду"));
-    edit1_->setAccessibleName(QStringLiteral("Код конфигурации"));
-    edit1_->setAccessibleDescription(edit1_->toolTip());
-    edit1_->installEventFilter(this);
-    connect(edit1_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    codeField_->setAccessibleName(QStringLiteral("Код конфигурации"));
+    codeField_->setAccessibleDescription(codeField_->toolTip());
+    codeField_->installEventFilter(this);
+    connect(codeField_, &QLineEdit::textEdited, this, [this](const QString& text) {
         codeTyped_ = true;
-        Run([&] { config_.SetEdit1(text.toStdString()); });
+        Run([&] { config_.SetCodeFieldText(text.toStdString()); });
     });
-    connect(edit1_, &QLineEdit::returnPressed, this, [this]() { DecodeCodeField(); });
+    connect(codeField_, &QLineEdit::returnPressed, this, [this]() { DecodeCodeField(); });
 
     struct Command {
         const char* name;
@@ -394,18 +412,18 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
         void (MainWindow::*handler)();
     };
     const Command commands[] = {
-        {"SpeedButton9", "&Заказ...", &MainWindow::SpeedButton9Click},
-        {"SpeedButton2", "&Открыть...", &MainWindow::SpeedButton2Click},
-        {"SpeedButton1", "&Сохранить...", &MainWindow::SpeedButton1Click},
-        {"SpeedButton3", "C&heck List...", &MainWindow::SpeedButton3Click},
+        {"SpeedButton9", "&Заказ...", &MainWindow::OrderClick},
+        {"SpeedButton2", "&Открыть...", &MainWindow::OpenClick},
+        {"SpeedButton1", "&Сохранить...", &MainWindow::SaveClick},
+        {"SpeedButton3", "C&heck List...", &MainWindow::CheckListClick},
         {"SpeedButton8", "Сб&росить всё", &MainWindow::ResetAll},
         {"SpeedButton26", "Ос&настить", &MainWindow::EquipAll},
-        {"SpeedButton23", "&Кредит...", &MainWindow::SpeedButton23Click},
+        {"SpeedButton23", "&Кредит...", &MainWindow::CreditClick},
     };
     int x = 232;
     for (const Command& c : commands) {
         QToolButton* b = MakeSpeedButton(panel, c.name, QString::fromUtf8(c.text));
-        if (c.handler == &MainWindow::SpeedButton2Click) {
+        if (c.handler == &MainWindow::OpenClick) {
             // The recent files hang on the Open button's arrow.
             recentMenu_ = new QMenu(b);
             recentMenu_->setObjectName(QStringLiteral("RecentFiles"));
@@ -465,7 +483,7 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
     priceButton->setObjectName(QStringLiteral("PriceButton"));
     priceButton->hide();
     connect(priceButton, &QPushButton::clicked, this,
-            [this]() { Run([&] { config_.PriceButtonClick(); }); });
+            [this]() { Run([&] { config_.MarkFiguresDue(); }); });
 }
 
 void MainWindow::BuildMainChoices(QWidget* panel) {
@@ -626,7 +644,7 @@ void MainWindow::BuildOptions(QWidget* panel) {
     for (const OptionDef& def : kOptionTable) BuildOptionRow(panel, def);
 
     // The colour list right of the metallic caption, the swatches right of the list.
-    const QLabel* metallCaption = rows_[Index(Opt::MetallBox)].caption;
+    const QLabel* metallCaption = rows_[Index(Opt::MetallicPaint)].caption;
     colours_ = new QComboBox(panel);
     colours_->setObjectName(QStringLiteral("ComboBox1"));
     for (const ColourDef& c : kColours) colours_->addItem(Q(c.item));
@@ -658,7 +676,7 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
                                                 : kPackagesX;
     const int y = def.y;
 
-    row.price = new QLabel(Q(def.price), panel);
+    row.price = new QLabel(QString::number(def.price), panel);
     row.price->setObjectName(Q(def.priceLabel));
     row.price->setTextFormat(Qt::PlainText);
     row.price->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -693,7 +711,7 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     row.caption = MakeLabel(panel, "", Q(def.caption), x + 17, y);
     row.caption->setObjectName(QString::fromStdString(CaptionLabelName(def.id)));
 
-    if (def.id == Opt::d15box) {
+    if (def.id == Opt::Alloys15) {
         // The wheels' own picture: one more button, right of the 15" wheel row's caption.
         QToolButton* wheels = MakeSpeedButton(panel, "SpeedButton24", QString());
         wheels->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -793,18 +811,21 @@ void MainWindow::Sync() {
     // Until the start code has run, the labels hold the form's design-time texts
     // ("BazaLabel", "Цена: $12345"), which are no figures: the window leaves them empty.
     const bool started = !config_.StartupPending();
-    const QString baza = started ? QString::fromStdString(config_.BazaLabel()) : QString();
+    const QString baza =
+        started ? QString::fromStdString(BasePriceText(config_.Figures())) : QString();
     if (bazaLabel_->text() != baza) {
         bazaLabel_->setText(baza);
         bazaLabel_->setAccessibleName(FigureName(QStringLiteral("Базовая цена"), baza));
     }
-    const QString un = started ? QString::fromStdString(config_.UnLabel()) : QString();
+    const QString un =
+        started ? QString::fromStdString(SurchargeText(config_.Figures())) : QString();
     if (unLabel_->text() != un) {
         unLabel_->setText(un);
         unLabel_->setAccessibleName(FigureName(QStringLiteral("Доплата за крышу"), un));
     }
-    const QString price = started ? QString::fromStdString(config_.PriceLabel()) : QString();
-    const QString code = QString::fromStdString(config_.Edit1());
+    const QString price =
+        started ? QString::fromStdString(PriceLabelText(config_.Figures())) : QString();
+    const QString code = QString::fromStdString(config_.CodeFieldText());
     // The code and the price together name the configuration: its breakdown changes with them.
     if (priceLabel_->text() != price || priceLabel_->property("breakdownCode") != code) {
         priceLabel_->setText(price);
@@ -815,8 +836,8 @@ void MainWindow::Sync() {
         priceLabel_->setAccessibleName(
             price.startsWith(QStringLiteral("Цена")) ? price : QStringLiteral("Цена: ") + price);
     }
-    if (edit1_->text() != code) {
-        edit1_->setText(code);
+    if (codeField_->text() != code) {
+        codeField_->setText(code);
         codeTyped_ = false;
     }
 
@@ -1027,9 +1048,9 @@ void MainWindow::ShowActionResult() {
 
 void MainWindow::DecodeCodeField() {
     // Read before the action: remembering the wish of a focused box refreshes the window.
-    const std::string typed = edit1_->text().toStdString();
+    const std::string typed = codeField_->text().toStdString();
     Act({ActionKind::Code, 0}, [&] {
-        config_.SetEdit1(typed);
+        config_.SetCodeFieldText(typed);
         config_.DecodeCodeField();
     });
     // What was typed has been decoded: from now on Ctrl+Z there steps back the configuration.
@@ -1044,8 +1065,8 @@ bool MainWindow::CodeFieldTakesKey(const QKeyEvent* e) const {
     const bool redo =
         (e->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier)) ||
         (e->key() == Qt::Key_Y && mods == Qt::ControlModifier);
-    if (undo) return codeTyped_ && edit1_->isUndoAvailable();
-    if (redo) return codeTyped_ && edit1_->isRedoAvailable();
+    if (undo) return codeTyped_ && codeField_->isUndoAvailable();
+    if (redo) return codeTyped_ && codeField_->isRedoAvailable();
     return true;
 }
 
@@ -1063,11 +1084,11 @@ void MainWindow::RunStartCode() {
     }
 }
 
-void MainWindow::SpeedButton9Click() {
+void MainWindow::OrderClick() {
     emit orderRequested();
 }
 
-void MainWindow::SpeedButton2Click() {
+void MainWindow::OpenClick() {
     if (!MayDropChanges()) return;
     const QString path = ui_.ChooseFileToOpen();
     if (path.isEmpty()) return;
@@ -1084,7 +1105,7 @@ void MainWindow::OpenChosenFile(const QString& path) {
     if (opened.Succeeded()) RememberFile(path);
 }
 
-void MainWindow::SpeedButton1Click() {
+void MainWindow::SaveClick() {
     const std::string& current = config_.DocumentPath();
     ui_.suggestedFile =
         current.empty() ? QString() : QFileInfo(QFile::decodeName(current.c_str())).fileName();
@@ -1153,7 +1174,7 @@ void MainWindow::OpenRecentFile(const QString& path) {
     OpenChosenFile(path);
 }
 
-void MainWindow::SpeedButton3Click() {
+void MainWindow::CheckListClick() {
     emit checkListRequested();
 }
 
@@ -1181,8 +1202,10 @@ void MainWindow::RedoClick() {
     ShowActionResult();
 }
 
-void MainWindow::SpeedButton23Click() {
-    emit creditRequested(config_.CurrentPrice());
+void MainWindow::CreditClick() {
+    // Without a total the calculator still opens, on the figure that stands for the price.
+    const PriceFigures& figures = config_.Figures();
+    emit creditRequested(figures.total ? *figures.total : FigureWithoutTotal(figures));
 }
 
 void MainWindow::CompareClick() {
@@ -1252,10 +1275,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
         }
         case QEvent::ShortcutOverride:
             // Not taken by the field: the window's undo and redo keys act.
-            if (watched == edit1_ && !CodeFieldTakesKey(static_cast<QKeyEvent*>(e))) return true;
+            if (watched == codeField_ && !CodeFieldTakesKey(static_cast<QKeyEvent*>(e)))
+                return true;
             break;
         case QEvent::MouseButtonDblClick:
-            if (watched == edit1_) {
+            if (watched == codeField_) {
                 DecodeCodeField();
                 return true;
             }
@@ -1315,7 +1339,7 @@ bool MainWindow::MayDropChanges() {
         case WindowUi::SaveAnswer::Cancel:
             return false;
         case WindowUi::SaveAnswer::Save:
-            SpeedButton1Click();
+            SaveClick();
             // A cancelled dialog, a refused overwrite or a failed write keeps the window open.
             return !config_.HasUnsavedChanges();
     }
@@ -1340,7 +1364,7 @@ void MainWindow::ArrangeStrip() {
     } else {
         // Too narrow for one row: the code field and the price stay in the first, and the
         // buttons follow in as many rows as they need below, so that nothing is out of sight.
-        const int codeEnd = edit1_->geometry().right() + 1;
+        const int codeEnd = codeField_->geometry().right() + 1;
         priceX = std::max(codeEnd + 8, width - 6 - priceWidth);
         int x = 8;
         int y = kStripHeight - 2;
@@ -1402,7 +1426,7 @@ void MainWindow::ArrangeTabOrder() {
         if (row.info) chain.push_back(row.info);
         chain.push_back(row.box);
         if (row.extra) chain.push_back(row.extra);
-        if (def.id == Opt::MetallBox) chain.push_back(colours_);
+        if (def.id == Opt::MetallicPaint) chain.push_back(colours_);
     }
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
@@ -1413,8 +1437,8 @@ void MainWindow::AddShortcuts() {
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, handler);
     };
-    add(QKeySequence(Qt::CTRL | Qt::Key_O), [this]() { SpeedButton2Click(); });
-    add(QKeySequence(Qt::CTRL | Qt::Key_S), [this]() { SpeedButton1Click(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_O), [this]() { OpenClick(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_S), [this]() { SaveClick(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_P), [this]() { emit orderPrintRequested(); });
     add(QKeySequence(Qt::Key_F1), [this]() { ShowFocusedExplanation(); });
 }
@@ -1481,13 +1505,13 @@ void MainWindow::ReadSettings() {
     settingsRead_ = true;
     const std::optional<bool> abs = RestoreMainWindowSettings(settingsPath_, *this);
     // Restoring the tick runs its rule, as a click would.
-    if (abs) Run([&] { config_.SetChecked(Opt::ABSBox, *abs); });
+    if (abs) Run([&] { config_.SetChecked(Opt::AntiLockBrakes, *abs); });
 }
 
 void MainWindow::WriteSettings() {
     if (!settingsRead_ || settingsWritten_) return;
     settingsWritten_ = true;
-    StoreMainWindowSettings(settingsPath_, *this, config_.Checked(Opt::ABSBox));
+    StoreMainWindowSettings(settingsPath_, *this, config_.Checked(Opt::AntiLockBrakes));
 }
 
 }  // namespace kalvora::app

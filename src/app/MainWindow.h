@@ -61,15 +61,15 @@ class MainWindow : public QWidget {
     void Sync();
 
     // Command bar.
-    void SpeedButton9Click();   // "Заказ..."
-    void SpeedButton2Click();   // "Открыть..."
-    void SpeedButton1Click();   // "Сохранить..."
-    void SpeedButton3Click();   // "Check List..."
-    void OfferClick();          // "Предложение..."
-    void ResetAll();            // "Сбросить всё"
-    void EquipAll();            // "Оснастить"
-    void SpeedButton23Click();  // "Кредит..."
-    void CompareClick();        // "Сравнить..."
+    void OrderClick();      // "Заказ..."
+    void OpenClick();       // "Открыть..."
+    void SaveClick();       // "Сохранить..."
+    void CheckListClick();  // "Check List..."
+    void OfferClick();      // "Предложение..."
+    void ResetAll();        // "Сбросить всё"
+    void EquipAll();        // "Оснастить"
+    void CreditClick();     // "Кредит..."
+    void CompareClick();    // "Сравнить..."
     // "Открыть вариант" of the comparison window: the configuration of `code` becomes the
     // current one in one undoable step, as a code typed into the code field does; unsaved
     // changes are asked about first.
@@ -190,7 +190,7 @@ class MainWindow : public QWidget {
     QScrollArea* scroll_ = nullptr;
     QFrame* focusRow_ = nullptr;
     QMenu* recentMenu_ = nullptr;
-    QLineEdit* edit1_ = nullptr;
+    QLineEdit* codeField_ = nullptr;
     QLabel* priceLabel_ = nullptr;
     QRect pricePlace_;
     // The strip's buttons left to right, and their places as laid out.

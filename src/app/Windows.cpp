@@ -1,6 +1,7 @@
 #include "app/Windows.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QUrl>
 #include <utility>
 
@@ -47,15 +48,17 @@ Windows::Windows() = default;
 // The program ends: the order window keeps its boxes, then every window goes, the last
 // created first.
 Windows::~Windows() {
-    if (ZakazForm) ZakazForm->WriteSettingsIfShown();
-    delete Offer;
-    delete Comparison;
-    QWidget* const secondary[] = {ShtorkiForm, DiskForm, KreditForm, ZakazForm, DvigForm,
-                                  KomplForm,   AboutBox, MomoForm,   R7Form,    R2Form,
-                                  Klimat_form, ptf_Form, Kozov_form, PPForma};
+    if (orderWindow) orderWindow->WriteSettingsIfShown();
+    delete offerWindow;
+    delete comparisonWindow;
+    QWidget* const secondary[] = {rearBlindsWindow, alloyWheelsWindow,      creditWindow,
+                                  orderWindow,      engineComparisonWindow, trimComparisonWindow,
+                                  aboutWindow,      checkListWindow,        radioPack7Window,
+                                  radioPack2Window, climateWindow,          fogLampWindow,
+                                  bodyTypesWindow,  preheaterWindow};
     for (QWidget* window : secondary) delete window;
     order.reset();
-    delete Form1;
+    delete mainWindow;
 }
 
 std::unique_ptr<Windows> CreateWindows() {
@@ -64,89 +67,94 @@ std::unique_ptr<Windows> CreateWindows() {
     // Whatever the screen and the scale, every window opens wholly on its screen.
     KeepWindowsOnScreen();
     auto w = std::make_unique<Windows>();
-    w->Form1 = new MainWindow;
-    Configuration& config = w->Form1->Config();
-    WindowUi& ui = w->Form1->Ui();
+    w->mainWindow = new MainWindow;
+    Configuration& config = w->mainWindow->Config();
+    WindowUi& ui = w->mainWindow->Ui();
 
-    w->PPForma = new PreheaterWindow;
-    w->Kozov_form = new BodyTypesWindow;
-    w->ptf_Form = new FogLampWindow;
-    w->Klimat_form = new ClimateWindow;
-    w->R2Form = new RadioPack2Window;
-    w->R7Form = new RadioPack7Window;
-    w->MomoForm = new CheckListWindow(config, ui);
-    w->AboutBox = new AboutWindow;
-    w->KomplForm = new TrimComparisonWindow;
-    w->DvigForm = new EngineComparisonWindow;
+    w->preheaterWindow = new PreheaterWindow;
+    w->bodyTypesWindow = new BodyTypesWindow;
+    w->fogLampWindow = new FogLampWindow;
+    w->climateWindow = new ClimateWindow;
+    w->radioPack2Window = new RadioPack2Window;
+    w->radioPack7Window = new RadioPack7Window;
+    w->checkListWindow = new CheckListWindow(config, ui);
+    w->aboutWindow = new AboutWindow;
+    w->trimComparisonWindow = new TrimComparisonWindow;
+    w->engineComparisonWindow = new EngineComparisonWindow;
     w->order = std::make_unique<OrderDocument>(config, ui);
-    w->ZakazForm = new OrderWindow(*w->order);
-    w->KreditForm = new CreditWindow;
-    w->DiskForm = new AlloyWheelsWindow;
-    w->ShtorkiForm = new RearBlindsWindow;
-    w->Comparison = new ComparisonWindow(config, ui, w->Form1->Files());
-    w->Comparison->setAttribute(Qt::WA_QuitOnClose, false);
+    w->orderWindow = new OrderWindow(*w->order);
+    w->creditWindow = new CreditWindow;
+    w->alloyWheelsWindow = new AlloyWheelsWindow;
+    w->rearBlindsWindow = new RearBlindsWindow;
+    w->comparisonWindow = new ComparisonWindow(config, ui, w->mainWindow->Files());
+    w->comparisonWindow->setAttribute(Qt::WA_QuitOnClose, false);
     // The offer's credit page is the credit window's calculator; it is put in once the buyer
     // has opened the credit window, and the preview's check box takes it out again.
-    w->Offer = new OfferWindow(
+    w->offerWindow = new OfferWindow(
         [all = w.get()](const OfferDealer& dealer, const OfferDate& date, bool withCredit) {
-            return MakeOffer(all->Form1->Config(), dealer, date,
-                             withCredit ? &all->KreditForm->Calculator() : nullptr);
+            return MakeOffer(all->mainWindow->Config(), dealer, date,
+                             withCredit ? &all->creditWindow->Calculator() : nullptr);
         },
-        [main = w->Form1]() { return main->SettingsPath(); },
-        [all = w.get()]() { return all->KreditForm->Calculator().Values().CarPrice > 0; });
-    w->Offer->setAttribute(Qt::WA_QuitOnClose, false);
+        [main = w->mainWindow]() { return main->SettingsPath(); },
+        [all = w.get()]() { return all->creditWindow->Calculator().Values().CarPrice > 0; });
+    w->offerWindow->setAttribute(Qt::WA_QuitOnClose, false);
+    w->offerWindow->SetFileContext(
+        [main = w->mainWindow]() { return main->Ui().dialogFolder; },
+        [main = w->mainWindow]() { return QFile::decodeName(main->Config().DocumentPath().c_str()); });
 
     // Closing a secondary window only hides it; the main window alone ends the program.
-    QWidget* const secondary[] = {w->PPForma,   w->Kozov_form, w->ptf_Form,  w->Klimat_form,
-                                  w->R2Form,    w->R7Form,     w->MomoForm,  w->AboutBox,
-                                  w->KomplForm, w->DvigForm,   w->ZakazForm, w->KreditForm,
-                                  w->DiskForm,  w->ShtorkiForm};
+    QWidget* const secondary[] = {
+        w->preheaterWindow,      w->bodyTypesWindow,        w->fogLampWindow,   w->climateWindow,
+        w->radioPack2Window,     w->radioPack7Window,       w->checkListWindow, w->aboutWindow,
+        w->trimComparisonWindow, w->engineComparisonWindow, w->orderWindow,     w->creditWindow,
+        w->alloyWheelsWindow,    w->rearBlindsWindow};
     for (QWidget* window : secondary) window->setAttribute(Qt::WA_QuitOnClose, false);
 
-    w->info.ppForma = w->PPForma;
-    w->info.kozovForm = w->Kozov_form;
-    w->info.ptfForm = w->ptf_Form;
-    w->info.klimatForm = w->Klimat_form;
-    w->info.r2Form = w->R2Form;
-    w->info.r7Form = w->R7Form;
-    w->info.aboutBox = w->AboutBox;
-    w->info.komplForm = w->KomplForm;
-    w->info.dvigForm = w->DvigForm;
-    w->info.diskForm = w->DiskForm;
-    w->info.shtorkiForm = w->ShtorkiForm;
+    w->info.preheater = w->preheaterWindow;
+    w->info.bodyTypes = w->bodyTypesWindow;
+    w->info.fogLamps = w->fogLampWindow;
+    w->info.climate = w->climateWindow;
+    w->info.radioPack2 = w->radioPack2Window;
+    w->info.radioPack7 = w->radioPack7Window;
+    w->info.about = w->aboutWindow;
+    w->info.trimComparison = w->trimComparisonWindow;
+    w->info.engineComparison = w->engineComparisonWindow;
+    w->info.alloyWheels = w->alloyWheelsWindow;
+    w->info.rearBlinds = w->rearBlindsWindow;
 
     // What the main window's buttons and labels open.
     Windows* const all = w.get();
-    MainWindow* const main = w->Form1;
-    QObject::connect(main, &MainWindow::orderRequested, all->ZakazForm, &OrderWindow::ShowOrder);
-    QObject::connect(main, &MainWindow::orderPrintRequested, all->ZakazForm,
-                     &OrderWindow::SpeedButton3Click);
-    QObject::connect(main, &MainWindow::checkListRequested, all->MomoForm,
+    MainWindow* const main = w->mainWindow;
+    QObject::connect(main, &MainWindow::orderRequested, all->orderWindow, &OrderWindow::ShowOrder);
+    QObject::connect(main, &MainWindow::orderPrintRequested, all->orderWindow,
+                     &OrderWindow::PrintClick);
+    QObject::connect(main, &MainWindow::checkListRequested, all->checkListWindow,
                      &CheckListWindow::ComposeAndShow);
-    QObject::connect(main, &MainWindow::offerRequested, all->Offer, &OfferWindow::ShowOffer);
-    QObject::connect(main, &MainWindow::creditRequested, all->KreditForm,
+    QObject::connect(main, &MainWindow::offerRequested, all->offerWindow, &OfferWindow::ShowOffer);
+    QObject::connect(main, &MainWindow::creditRequested, all->creditWindow,
                      &CreditWindow::ShowForPrice);
     QObject::connect(
         main, &MainWindow::optionInfoRequested, main, [all](Opt option, bool fromInfoButton) {
             OptionInfoClick(option,
                             fromInfoButton ? InfoControl::InfoButton : InfoControl::PriceLabel,
-                            all->info, all->Form1->Ui());
+                            all->info, all->mainWindow->Ui());
         });
     QObject::connect(main, &MainWindow::wheelPicturesRequested, main, [all]() {
-        OptionInfoClick(Opt::d15box, InfoControl::WheelPictureButton, all->info, all->Form1->Ui());
+        OptionInfoClick(Opt::Alloys15, InfoControl::WheelPictureButton, all->info,
+                        all->mainWindow->Ui());
     });
-    QObject::connect(main, &MainWindow::comparisonRequested, all->Comparison,
+    QObject::connect(main, &MainWindow::comparisonRequested, all->comparisonWindow,
                      &ComparisonWindow::ShowComparison);
-    QObject::connect(main, &MainWindow::aboutRequested, all->AboutBox, [all]() {
-        all->AboutBox->SetDealerSite(DealerSite(all->Form1->SettingsPath()));
-        ShowInfoWindow(all->AboutBox);
+    QObject::connect(main, &MainWindow::aboutRequested, all->aboutWindow, [all]() {
+        all->aboutWindow->SetDealerSite(DealerSite(all->mainWindow->SettingsPath()));
+        ShowInfoWindow(all->aboutWindow);
     });
-    QObject::connect(main, &MainWindow::trimComparisonRequested, all->KomplForm,
-                     [all]() { ShowInfoWindow(all->KomplForm); });
-    QObject::connect(main, &MainWindow::bodyComparisonRequested, all->Kozov_form,
-                     [all]() { ShowInfoWindow(all->Kozov_form); });
-    QObject::connect(main, &MainWindow::engineComparisonRequested, all->DvigForm,
-                     [all]() { ShowInfoWindow(all->DvigForm); });
+    QObject::connect(main, &MainWindow::trimComparisonRequested, all->trimComparisonWindow,
+                     [all]() { ShowInfoWindow(all->trimComparisonWindow); });
+    QObject::connect(main, &MainWindow::bodyComparisonRequested, all->bodyTypesWindow,
+                     [all]() { ShowInfoWindow(all->bodyTypesWindow); });
+    QObject::connect(main, &MainWindow::engineComparisonRequested, all->engineComparisonWindow,
+                     [all]() { ShowInfoWindow(all->engineComparisonWindow); });
     // The main window forwards the price labels' clicks itself; they get the hover look here.
     for (const OptionDef& def : kOptionTable)
         InstallPriceLabelHover(main->OptionPriceLabel(def.id));
@@ -154,13 +162,13 @@ std::unique_ptr<Windows> CreateWindows() {
     // The order text, then the comparison, follow every price computation. Each connection
     // ends with the window it serves, so that nothing is refreshed while the program ends.
     ConfigurationSignals& engine = main->Signals();
-    QObject::connect(&engine, &ConfigurationSignals::priceComputed, all->ZakazForm,
-                     [all]() { all->order->SlovoBoxClick(); });
-    QObject::connect(&engine, &ConfigurationSignals::priceComputed, all->Comparison,
+    QObject::connect(&engine, &ConfigurationSignals::priceComputed, all->orderWindow,
+                     [all]() { all->order->OnVerbalToggled(); });
+    QObject::connect(&engine, &ConfigurationSignals::priceComputed, all->comparisonWindow,
                      &ComparisonWindow::FollowCurrent);
-    QObject::connect(all->Comparison, &ComparisonWindow::openVariantRequested, main,
+    QObject::connect(all->comparisonWindow, &ComparisonWindow::openVariantRequested, main,
                      &MainWindow::OpenVariant);
-    all->Comparison->SetFileChooser([&ui]() { return ui.ChooseFileToOpen(); });
+    all->comparisonWindow->SetFileChooser([&ui]() { return ui.ChooseFileToOpen(); });
     // The information windows' drawings are made when a window is first shown (a few
     // milliseconds each), not at start: most sessions open few of them, if any.
     return w;

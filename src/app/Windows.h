@@ -25,25 +25,25 @@ struct Windows {
     Windows& operator=(const Windows&) = delete;
 
     // In the order of creation; the main window first.
-    MainWindow* Form1 = nullptr;
-    PreheaterWindow* PPForma = nullptr;
-    BodyTypesWindow* Kozov_form = nullptr;
-    FogLampWindow* ptf_Form = nullptr;
-    ClimateWindow* Klimat_form = nullptr;
-    RadioPack2Window* R2Form = nullptr;
-    RadioPack7Window* R7Form = nullptr;
-    CheckListWindow* MomoForm = nullptr;  // the check list
-    AboutWindow* AboutBox = nullptr;
-    TrimComparisonWindow* KomplForm = nullptr;
-    EngineComparisonWindow* DvigForm = nullptr;
-    OrderWindow* ZakazForm = nullptr;  // the order
-    CreditWindow* KreditForm = nullptr;
-    AlloyWheelsWindow* DiskForm = nullptr;
-    RearBlindsWindow* ShtorkiForm = nullptr;
+    MainWindow* mainWindow = nullptr;
+    PreheaterWindow* preheaterWindow = nullptr;
+    BodyTypesWindow* bodyTypesWindow = nullptr;
+    FogLampWindow* fogLampWindow = nullptr;
+    ClimateWindow* climateWindow = nullptr;
+    RadioPack2Window* radioPack2Window = nullptr;
+    RadioPack7Window* radioPack7Window = nullptr;
+    CheckListWindow* checkListWindow = nullptr;  // the check list
+    AboutWindow* aboutWindow = nullptr;
+    TrimComparisonWindow* trimComparisonWindow = nullptr;
+    EngineComparisonWindow* engineComparisonWindow = nullptr;
+    OrderWindow* orderWindow = nullptr;  // the order
+    CreditWindow* creditWindow = nullptr;
+    AlloyWheelsWindow* alloyWheelsWindow = nullptr;
+    RearBlindsWindow* rearBlindsWindow = nullptr;
     // The current configuration against a second one ("Сравнить...").
-    ComparisonWindow* Comparison = nullptr;
+    ComparisonWindow* comparisonWindow = nullptr;
     // The offer letter's preview ("Предложение...").
-    OfferWindow* Offer = nullptr;
+    OfferWindow* offerWindow = nullptr;
 
     // The order text that the order window shows; it follows every price computation.
     std::unique_ptr<OrderDocument> order;

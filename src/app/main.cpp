@@ -43,10 +43,10 @@ int main(int argc, char* argv[]) {
     const kalvora::QtOwnSettings qtSettings;
 
     const std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
-    windows->Form1->show();
+    windows->mainWindow->show();
     // The first activation runs the start code; ask for it also where no window manager
     // activates a new window by itself.
-    windows->Form1->activateWindow();
+    windows->mainWindow->activateWindow();
     const int status = app.exec();
     return status;
 }

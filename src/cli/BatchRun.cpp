@@ -1,7 +1,10 @@
 #include "cli/BatchRun.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
 #include <filesystem>
+#include <set>
 #include <utility>
 
 #include "cli/ScriptUi.h"
@@ -121,6 +124,14 @@ bool InputList::Next(std::string* input) {
     }
 }
 
+std::vector<std::string> InputList::KnownInputs() const {
+    std::vector<std::string> known;
+    for (const std::string& operand : operands_) {
+        if (operand != "-") known.push_back(operand);
+    }
+    return known;
+}
+
 std::string InputStem(const std::string& input) {
     std::string name =
         input.substr(input.rfind('/') == std::string::npos ? 0 : input.rfind('/') + 1);
@@ -152,17 +163,45 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
     }
     // Thousands of files are flushed to disk once at the end, not one by one.
     auto* disk = dynamic_cast<DiskFileAccess*>(&files);
-    if (disk && target.ToFiles()) disk->DeferSyncs(true);
+    if (disk && target.ToFiles()) disk->DeferFolderWork(true);
     const bool headers = inputs.Many() && !request.oneLineDocuments;
+    // The files the run reads and those it has written, each looked up in one step: a document
+    // never replaces a configuration the run reads, now or later, and no input is a document.
+    // An input with nothing behind its name (a code) is kept by its name only: it is no file the
+    // run reads, and no document either.
+    FileSet readFiles;
+    bool anyReadFile = false;
+    std::set<std::string> readNames;
+    const auto isEntry = [](const std::string& name) {
+        struct stat entry;
+        return name.find('\0') == std::string::npos && ::lstat(name.c_str(), &entry) == 0;
+    };
+    const auto noteInput = [&](const std::string& input, bool entry) {
+        readNames.insert(input);
+        if (!entry) return;
+        readFiles.Insert(input);
+        anyReadFile = true;
+    };
+    if (target.ToFiles()) {
+        for (const std::string& known : inputs.KnownInputs()) noteInput(known, isEntry(known));
+    }
     FileSet written;
     std::size_t number = 0;
     int status = 0;
     std::string input;
-    // The inputs read so far: a document never replaces a configuration file the run reads.
-    std::vector<std::string> read;
     while (inputs.Next(&input)) {
         ++number;
-        read.push_back(input);
+        if (target.ToFiles()) {
+            const bool entry = isEntry(input);
+            if (entry && written.Contains(input)) {
+                ReportError(
+                    err, request.command,
+                    input + ": " + OpenFailedMessage(input, "это выходной файл этого запуска"));
+                status = 1;
+                continue;
+            }
+            noteInput(input, entry);
+        }
         const BatchDocument document = make(input);
         if (!document.error.empty()) {
             ReportError(err, request.command, input + ": " + document.error);
@@ -177,9 +216,7 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
         const std::string path =
             OutputPath(target, input, number, document.code, request.extension);
         std::string error;
-        bool ownInput = false;
-        for (const std::string& file : read) ownInput = ownInput || IsSameFile(file, path);
-        if (ownInput) {
+        if (readNames.count(path) != 0 || (anyReadFile && readFiles.Contains(path))) {
             ReportError(err, request.command,
                         input + ": " + SaveFailedMessage(path, "это входной файл команды"));
             status = 1;
@@ -199,11 +236,11 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
     }
     if (disk && target.ToFiles()) {
         std::string error;
-        if (!disk->SyncDeferred(&error)) {
+        if (!disk->FinishDeferred(&error)) {
             ReportError(err, request.command, "файлы не удалось сбросить на диск: " + error);
             status = 1;
         }
-        disk->DeferSyncs(false);
+        disk->DeferFolderWork(false);
     }
     return Flushed(out, err, request.command, status);
 }

@@ -72,6 +72,8 @@ class InputList {
     bool Next(std::string* input);
     // Why the list ended early: a Russian message, for exit status 2.
     const std::optional<std::string>& Failure() const { return failure_; }
+    // The inputs known before any is taken: every operand but "-".
+    std::vector<std::string> KnownInputs() const;
 
   private:
     std::vector<std::string> operands_;
@@ -109,8 +111,11 @@ struct BatchRequest {
 // Makes the document of every input and writes it where `target` says. A document that cannot
 // be made or written is reported as "kalvora-cli: COMMAND: INPUT: WHY" and the run goes on.
 // Two inputs that would write the same file (by any name of it) are refused rather than
-// overwritten. Returns 0 when every document was written, 1 otherwise, 2 for unusable operands
-// or a line of the standard input too long.
+// overwritten. No document replaces a file the run reads: the inputs named as operands are all
+// known before the first write, those of the standard input as they come, and an input that
+// names a document this run wrote is refused rather than read as a configuration. Returns 0 when
+// every document was written, 1 otherwise, 2 for unusable operands or a line of the standard input
+// too long.
 int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& inputs,
              const MakeDocument& make, std::ostream& out, std::ostream& err, FileAccess& files);
 

@@ -1,6 +1,7 @@
 #include "cli/ChangeViews.h"
 
 #include "cli/ScriptUi.h"
+#include "model/PriceTexts.h"
 
 namespace kalvora::cli {
 
@@ -110,7 +111,8 @@ void WriteActionReport(const ActionReport& report, std::ostream& out) {
         if (c.priceChanged) out << " price " << c.oldPrice << ' ' << c.newPrice;
         out << '\n';
     }
-    out << "total " << report.oldTotal << ' ' << report.newTotal << "\n.\n";
+    out << "total " << ReportTotalText(report.oldFigures) << ' '
+        << ReportTotalText(report.newFigures) << "\n.\n";
 }
 
 void WriteExplanation(const Configuration& config, const ActionHistory& history,

@@ -7,6 +7,8 @@
 #include <regex>
 #include <utility>
 
+#include "model/PriceTexts.h"
+
 namespace kalvora::cli {
 
 namespace {
@@ -86,7 +88,7 @@ CommandLineStart::CommandLineStart(const std::string& argument, FileAccess& file
     const Result result = config_.RunStartCode({argument}, files);
     if (!result.Succeeded()) {
         error_ = result.reason;
-    } else if (!config_.HasPrice()) {
+    } else if (!config_.Total()) {
         error_ = std::string(kInvalidCombination);
     }
 }

@@ -96,7 +96,7 @@ int RunDiff(const std::vector<std::string>& arguments, std::istream& in, std::os
         trouble = true;
     }
     if (trouble) return kTrouble;
-    const Comparison comparison = CompareConfigurations(*sideA.facts, *sideB.facts);
+    const Comparison comparison = CompareFacts(*sideA.facts, *sideB.facts);
     if (json) {
         out << ComparisonJson(comparison, a, b) << '\n';
     } else {

@@ -8,7 +8,7 @@
 #include "cli/ChangeViews.h"
 #include "cli/CommandLineStart.h"
 #include "cli/JsonViews.h"
-#include "documents/DocumentCommands.h"
+#include "documents/DocumentViews.h"
 #include "pricing/DiskFileAccess.h"
 
 namespace kalvora::cli {
@@ -43,7 +43,7 @@ BatchDocument Started(const std::string& input, FileAccess& files,
     std::ostringstream text;
     write(start, text);
     document.bytes = text.str();
-    document.code = start.Config().Edit1();
+    document.code = start.Config().CodeFieldText();
     return document;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/JsonViews.h"
 
 #include "cli/ChangeViews.h"
+#include "model/PriceTexts.h"
 
 namespace kalvora::cli {
 
@@ -20,9 +21,12 @@ std::string ExplanationJson(const std::string& input, const Configuration& confi
                            {"price", s.price},
                            {"reason", history.Reason(o)}});
     }
+    // Explained configurations have a total; should one not, the price is the figure that
+    // stands for it.
+    const PriceFigures& figures = config.Figures();
     return JsonLine({{"input", input},
-                     {"code", config.Edit1()},
-                     {"price", config.CurrentPrice()},
+                     {"code", config.CodeFieldText()},
+                     {"price", figures.total ? *figures.total : FigureWithoutTotal(figures)},
                      {"options", options}});
 }
 

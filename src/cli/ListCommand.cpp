@@ -88,7 +88,7 @@ std::optional<std::vector<Entry>> Entries(const std::string& what) {
             const Opt o = OptAt(i);
             if (Def(o).hidden) continue;  // the dealer's extras cannot be named in a scenario
             entries.push_back(
-                {std::string(Def(o).name), std::string(Def(o).caption), config.PriceValue(o)});
+                {std::string(Def(o).name), std::string(Def(o).caption), config.Price(o)});
         }
     } else if (what == "credit-fields") {
         for (const CreditFieldCaption& row : kCreditFieldCaptions) {

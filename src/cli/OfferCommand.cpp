@@ -68,7 +68,7 @@ int RunOfferCommand(const std::vector<std::string>& arguments, std::istream& in,
             document.error = start.Error();
             return document;
         }
-        document.code = start.Config().Edit1();
+        document.code = start.Config().CodeFieldText();
         const std::optional<Offer> offer =
             MakeOffer(start.Config(), dealer, *date, credit ? &calc : nullptr);
         const QByteArray pdf = offer ? offer::OfferPdf(*offer, *date) : QByteArray();

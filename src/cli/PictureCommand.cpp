@@ -62,7 +62,7 @@ int RunPictureCommand(const std::vector<std::string>& arguments, std::istream& i
             document.error = start.Error();
             return document;
         }
-        document.code = start.Config().Edit1();
+        document.code = start.Config().CodeFieldText();
         const CarLook look = LookOf(start.Config());
         for (const auto& [known, png] : drawn) {
             if (known == look) {

@@ -31,8 +31,8 @@ int RunPrice(InputList& inputs, std::ostream& out, FileAccess& files, bool json)
         if (json) {
             Json line = {{"input", argument}};
             if (start.Error().empty()) {
-                line["code"] = start.Config().Edit1();
-                line["price"] = start.Config().CurrentPrice();
+                line["code"] = start.Config().CodeFieldText();
+                line["price"] = *start.Config().Total();
             } else {
                 line["error"] = start.Error();
                 status = 1;
@@ -42,7 +42,7 @@ int RunPrice(InputList& inputs, std::ostream& out, FileAccess& files, bool json)
         }
         out << Field(argument) << '\t';
         if (start.Error().empty()) {
-            out << start.Config().Edit1() << '\t' << start.Config().CurrentPrice() << '\n';
+            out << start.Config().CodeFieldText() << '\t' << *start.Config().Total() << '\n';
         } else {
             out << "error: " << Field(start.Error()) << '\n';
             status = 1;

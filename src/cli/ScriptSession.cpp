@@ -54,12 +54,12 @@ ScriptSession::ScriptSession(std::ostream& out, FileAccess& files)
 }
 
 void ScriptSession::PriceComputed() {
-    order_.SlovoBoxClick();
+    order_.OnVerbalToggled();
 }
 
 // The focus model runs the exit rule of the check box that loses the focus.
 void ScriptSession::CodeDecoded() {
-    focus_.MoveTo(FocusTarget::Edit1());
+    focus_.MoveTo(FocusTarget::CodeField());
 }
 
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess& files,

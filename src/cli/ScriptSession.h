@@ -1,5 +1,5 @@
 // Script mode: a scenario played line by line against one configuration, as a person clicking
-// in the windows would. The commands and views are tables (ScriptCommands.cpp); a new command
+// in the windows would. The commands and views are tables (ScriptVocabulary.cpp); a new command
 // is one row there.
 #pragma once
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/ScriptUi.h"
+#include "model/PriceTexts.h"
 
 namespace kalvora::cli {
 
@@ -40,6 +41,7 @@ std::string PictureNames(const VisiblePictures& p) {
 }  // namespace
 
 void WriteStateDump(const Configuration& c, std::ostream& out) {
+    const PriceFigures& f = c.Figures();
     out << "trim " << c.Trim() << '\n'
         << "body " << OrDash(c.Body()) << '\n'
         << "rails " << OrDash(c.Rails()) << '\n'
@@ -50,16 +52,16 @@ void WriteStateDump(const Configuration& c, std::ostream& out) {
         << "rails-enabled " << Flags(kRailsCount, [&](int i) { return c.RailsEnabled(i); }) << '\n'
         << "engines-enabled " << Flags(kEngineCount, [&](int i) { return c.EngineEnabled(i); })
         << '\n'
-        << "base " << EscapeLine(c.BazaLabel()) << '\n'
-        << "surcharge " << EscapeLine(c.UnLabel()) << '\n'
-        << "price-label " << EscapeLine(c.PriceLabel()) << '\n'
-        << "current-price " << c.CurrentPrice() << '\n'
-        << "code " << EscapeLine(c.Edit1()) << '\n'
+        << "base " << EscapeLine(BasePriceText(f)) << '\n'
+        << "surcharge " << EscapeLine(SurchargeText(f)) << '\n'
+        << "price-label " << EscapeLine(PriceLabelText(f)) << '\n'
+        << "current-price " << (f.total ? *f.total : FigureWithoutTotal(f)) << '\n'
+        << "code " << EscapeLine(c.CodeFieldText()) << '\n'
         << "pictures " << PictureNames(c.Pictures()) << '\n';
     for (int i = 0; i < kOptionCount; ++i) {
         const Opt o = OptAt(i);
         const OptionState& s = c.Option(o);
-        out << "option " << Def(o).name << ' ' << s.checked << ' ' << s.enabled << ' ' << s.tag
+        out << "option " << Def(o).name << ' ' << s.checked << ' ' << s.enabled << ' ' << s.wish
             << ' ' << s.price << " shadow=" << Hex(s.shadow) << " font=" << Hex(s.font)
             << " caption=" << s.captionEnabled << '\n';
     }

@@ -533,14 +533,13 @@ void CreditCalculator::FillSchedule() {
         return;
     }
 
+    // The running total adds the premium the month's insurance cell shows.
+    auto premium = [&](int m) { return m <= lastMonth ? month(m).kasko.value_or(0) : 0.0; };
     auto monthStep = [&](int m, double payment) {
         const double interest = balance * rate;
         const double newBalance = balance - payment + interest;
-        double newPaid = paid + payment;
+        const double newPaid = paid + payment + premium(m);
         const double newBank = bank + payment;
-        if (year1 && m == 1) newPaid += values_.KaskoCredit[0];
-        if (year2 && m == 13) newPaid += values_.KaskoCredit[1];
-        if (year3 && m == 25) newPaid += values_.KaskoCredit[2];
         if (!AllFinite({interest, newBalance, newPaid, newBank})) return false;
         balance = newBalance;
         paid = newPaid;
@@ -576,9 +575,7 @@ void CreditCalculator::FillSchedule() {
 
     if (end < span) {
         for (int m = end + 1; m <= lastMonth; ++m) {
-            if (year1 && m == 1) paid += values_.KaskoCredit[0];
-            if (year2 && m == 13) paid += values_.KaskoCredit[1];
-            if (year3 && m == 25) paid += values_.KaskoCredit[2];
+            paid += premium(m);
             if (!std::isfinite(paid)) return;
             month(m).paid = paid;
         }

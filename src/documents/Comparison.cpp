@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "documents/OrderDocument.h"
+#include "model/PriceTexts.h"
 #include "pricing/ConfigCode.h"
 
 namespace kalvora {
@@ -58,7 +59,7 @@ void StartFresh(SettlingSession& session) {
     session.Config().RunStartCode({}, none);
 }
 
-std::string Dollars(std::int64_t amount) {
+std::string DollarText(std::int64_t amount) {
     return "$" + std::to_string(amount);
 }
 
@@ -67,10 +68,10 @@ std::string OptionCell(const OptionFact& fact) {
         case Presence::Absent:
             return "—";
         case Presence::Chosen:
-            return Dollars(fact.price);
+            return DollarText(fact.price);
         case Presence::Standard:
             // Standard means included at no cost; what is locked in at a price is compulsory.
-            return fact.price == 0 ? "стандарт" : "обязательно, " + Dollars(fact.price);
+            return fact.price == 0 ? "стандарт" : "обязательно, " + DollarText(fact.price);
     }
     return {};
 }
@@ -178,8 +179,8 @@ std::vector<std::string> Wrapped(std::string_view text, std::size_t width) {
 std::optional<ConfigurationFacts> ReadFacts(const Configuration& config) {
     const auto base = config.BaseAmount();
     const auto rails = config.SurchargeAmount();
-    if (!config.HasPrice() || !base || !rails) return std::nullopt;
-    const std::int32_t total = config.CurrentPrice();
+    const auto total = config.Total();
+    if (!total || !base || !rails) return std::nullopt;
 
     ConfigurationFacts facts;
     facts.trim = std::clamp(config.Trim(), 0, kTrimCount - 1);
@@ -190,7 +191,7 @@ std::optional<ConfigurationFacts> ReadFacts(const Configuration& config) {
     facts.colour = std::max(config.Colour(), 0);
     facts.basePrice = *base;
     facts.railsPrice = *rails;
-    facts.total = total;
+    facts.total = *total;
     // The code is built from the controls, as the price computation builds it: the code field
     // may hold something half typed.
     CodeBuilder code(facts.trim, facts.body, facts.rails, facts.engine);
@@ -209,7 +210,7 @@ std::optional<ConfigurationFacts> ReadFacts(const Configuration& config) {
 SettledConfiguration SettleCode(std::string_view code) {
     SettlingSession session;
     StartFresh(session);
-    session.Config().SetEdit1(code);
+    session.Config().SetCodeFieldText(code);
     session.Config().DecodeCodeField();
     return Settled(session);
 }
@@ -228,11 +229,11 @@ SettledConfiguration SettleArgument(const std::string& argument, FileAccess& fil
 }
 
 void OpenVariant(Configuration& config, std::string_view code) {
-    config.SetEdit1(code);
+    config.SetCodeFieldText(code);
     config.DecodeCodeField();
 }
 
-Comparison CompareConfigurations(const ConfigurationFacts& a, const ConfigurationFacts& b) {
+Comparison CompareFacts(const ConfigurationFacts& a, const ConfigurationFacts& b) {
     Comparison c{a, b, {}};
     auto choice = [&c](const char* key, const char* label, std::string_view textA,
                        std::string_view textB) {
@@ -256,8 +257,8 @@ Comparison CompareConfigurations(const ConfigurationFacts& a, const Configuratio
 
     auto money = [&c](const char* key, const char* label, std::int32_t amountA,
                       std::int32_t amountB) {
-        c.rows.push_back({ComparisonSection::Choices, key, label, Dollars(amountA),
-                          Dollars(amountB), std::to_string(amountA), std::to_string(amountB),
+        c.rows.push_back({ComparisonSection::Choices, key, label, DollarText(amountA),
+                          DollarText(amountB), std::to_string(amountA), std::to_string(amountB),
                           amountA != amountB, amountA, amountB});
     };
     money("base", "Базовая цена", a.basePrice, b.basePrice);
@@ -292,7 +293,7 @@ ArgumentComparison CompareArguments(const std::string& a, const std::string& b, 
     };
     complain("A", a, sideA.error);
     complain("B", b, sideB.error);
-    if (result.error.empty()) result.comparison = CompareConfigurations(*sideA.facts, *sideB.facts);
+    if (result.error.empty()) result.comparison = CompareFacts(*sideA.facts, *sideB.facts);
     return result;
 }
 
@@ -314,9 +315,9 @@ std::string SectionTitle(ComparisonSection section, std::string_view nameA,
 }
 
 std::string SignedDollars(std::int64_t amount) {
-    if (amount > 0) return "+" + Dollars(amount);
-    if (amount < 0) return "-" + Dollars(-amount);
-    return Dollars(0);
+    if (amount > 0) return "+" + DollarText(amount);
+    if (amount < 0) return "-" + DollarText(-amount);
+    return DollarText(0);
 }
 
 std::vector<std::string> ComparisonTsv(const Comparison& comparison) {
@@ -379,8 +380,8 @@ std::vector<std::string> ComparisonText(const Comparison& comparison, std::strin
         }
     }
     lines.push_back("");
-    row(comparison.a.total != comparison.b.total, "Итоговая цена", Dollars(comparison.a.total),
-        Dollars(comparison.b.total));
+    row(comparison.a.total != comparison.b.total, "Итоговая цена", DollarText(comparison.a.total),
+        DollarText(comparison.b.total));
     lines.push_back("");
     lines.push_back(comparison.Same() ? "Конфигурации одинаковы."
                                       : "Разница (справа минус слева): " +

@@ -99,7 +99,7 @@ struct Comparison {
     std::int64_t Difference() const { return std::int64_t{b.total} - a.total; }
 };
 
-Comparison CompareConfigurations(const ConfigurationFacts& a, const ConfigurationFacts& b);
+Comparison CompareFacts(const ConfigurationFacts& a, const ConfigurationFacts& b);
 
 // Both sides settled from command-line arguments. On failure `error` names the bad side or
 // sides, one line each, as "Вариант A (ARGUMENT): MESSAGE".

@@ -288,7 +288,7 @@ void ComparisonWindow::FollowCurrent() {
 void ComparisonWindow::Refresh() {
     shown_.reset();
     const std::optional<ConfigurationFacts> facts = ReadFacts(current_);
-    if (facts && second_) shown_ = CompareConfigurations(*facts, *second_);
+    if (facts && second_) shown_ = CompareFacts(*facts, *second_);
     ShowTable();
 }
 

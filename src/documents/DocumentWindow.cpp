@@ -98,8 +98,8 @@ DocumentWindow::DocumentWindow(const Look& look, UiPort& ui, QWidget* parent)
     speedButton3_->setObjectName("SpeedButton3");
     speedButton4_ = SpeedButton("С&копировать...", PagesPicture(), panel1_);
     speedButton4_->setObjectName("SpeedButton4");
-    connect(speedButton3_, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
-    connect(speedButton4_, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
+    connect(speedButton3_, &QToolButton::clicked, this, [this] { PrintClick(); });
+    connect(speedButton4_, &QToolButton::clicked, this, [this] { CopyClick(); });
     for (QToolButton* b : {speedButton3_, speedButton4_}) b->installEventFilter(this);
 
     memo1_ = new QTextEdit(this);
@@ -190,7 +190,7 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void DocumentWindow::SpeedButton3Click() {
+void DocumentWindow::PrintClick() {
     QPrinter printer;
     if (!chooser_(printer, this)) return;
     PrintTo(printer);
@@ -219,7 +219,7 @@ void DocumentWindow::PrintTo(QPrinter& printer) const {
     }
 }
 
-void DocumentWindow::SpeedButton4Click() {
+void DocumentWindow::CopyClick() {
     memo1_->selectAll();
     memo1_->copy();
     ui_.ShowMessage(look_.copyMessage.toStdString());

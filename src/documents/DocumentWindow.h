@@ -38,9 +38,9 @@ class DocumentWindow : public QWidget {
     DocumentWindow(const Look& look, UiPort& ui, QWidget* parent);
 
     // "Печать...": asks for a printer, then prints the whole text as one job.
-    void SpeedButton3Click();
+    void PrintClick();
     // "Скопировать...": selects the whole text, copies it and shows the window's message.
-    void SpeedButton4Click();
+    void CopyClick();
 
     // Lays the whole text out over the printable area of each page, from its top-left corner,
     // without margins, header or page numbers; lines wider than the page wrap.
@@ -53,7 +53,7 @@ class DocumentWindow : public QWidget {
     // Puts a control of the panel at its place, wider when its caption needs it.
     static void Place(QWidget* control, const QRect& place);
 
-    QTextEdit* Memo1() const { return memo1_; }
+    QTextEdit* TextArea() const { return memo1_; }
     QToolButton* SpeedButton3() const { return speedButton3_; }
     QToolButton* SpeedButton4() const { return speedButton4_; }
     QWidget* Panel1() const { return panel1_; }

@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "model/IntegerText.h"
+#include "model/PriceTexts.h"
 
 namespace kalvora {
 
@@ -64,57 +64,57 @@ struct OptionLine {
 // The option lines in the order in which they are written.
 // clang-format off
 constexpr std::array<OptionLine, 51> kOptionLines = {{
-    {Opt::ptf, "Передние противотуманные фары", "Front Fog La,ps", kPlain},
-    {Opt::KsenonBox, "Ксеноновые фары", "H.Inten Hdlmps/K03D0", kPlain},
-    {Opt::OmivBox, "Омыватель фар", "Headlamp Jet Wash", kPlain},
-    {Opt::AdaptBox, "Система адаптивного головного освещения", "Cornering Lmps/K02G3", kPlain},
-    {Opt::ShtorkiBox, "Солнцезащитные шторки задних дверей", "Side Window Blinds", kPlain},
-    {Opt::ZerkBox, "Внешние зеркала с подогревом", "Dr P/Htd Dr Mr/KD4ND", kPlain},
-    {Opt::PodsvBox, "Внешние зеркала с подогревом с подсветкой околодверного пространства", "Dr P/Htd-A/Lt /K02HI", kPlain},
-    {Opt::LobBox, "Лобовое стекло с подогревом", "Conven Grp /K04Z7", kPlain},
-    {Opt::acBox, "Кондиционер", "Aircon - Manual", kPlain},
-    {Opt::KlimatBox, "Двухзонный климат-контроль", "A/C - EATC 2 Zone ilo Aircon - Manual", kPlain},
-    {Opt::YaschBox, "Охлаждаемый перчаточный ящик", "Cooled Glove Box", kPlain},
-    {Opt::d15box, "15\" легкосплавные диски", "6.0x15\"#1 A.Wl/KE4QF", kPlain},
-    {Opt::d16box, "16\" легкосплавные диски", "", kByTrim},
-    {Opt::StekloBox, "Не только передние, но и задние электростеклоподъемники", "PFW-Dr 1 Shot /K03D2", kPlain},
-    {Opt::R1Box, "Радио Пакет №1 (Кассетная магнитола, 2 динамика)", "ICE Feat Pk  1/K00Y8", kPlain},
-    {Opt::R2Box, "Радио Пакет №2 (CD магнитола, 6 динамиков)", "ICE Feat Pk  2/K00Y9", kPlain},
-    {Opt::R4Box, "Радио Пакет №4 (кассетная магнитола, 6 динамиков, CD ченджер)", "ICE Feat Pk  4/K02TP", kPlain},
-    {Opt::R6Box, "Радио Пакет №6 (CD, MP3 магнитола, 8 динамиков, RDS, AV)", "ICE Feat Pk  6/K00ZC", kPlain},
-    {Opt::R7Box, "Радио Пакет №7 (6CD, 8 динамиков, RDS, AV)", "ICE Feat Pk  7/K00ZD", kPlain},
-    {Opt::R12Box, "Радио Пакет №12 (Кассетная магнитола, 6 динамиков)", "ICE Feat Pk 12/K00ZH", kPlain},
-    {Opt::RadioBox, "Система управления радио с рулевой колонки", "ICE Ctrls-St.Whl/Col", kPlain},
-    {Opt::PB1Box, "Пакет Безопасности № 1 (ЦЗ, пульт в ключе)", "Sec Lock Gp  1/K0192", kPlain},
-    {Opt::PB5Box, "Пакет Безопасности № 5", "", kByTrim},
-    {Opt::KomfBox, "Пакет \"Комфорт\"", "", kByTrim},
-    {Opt::KomfPBox, "Пакет \"Комфорт +\"", "", kByTrim},
-    {Opt::ZimBox, "Пакет \"Зимний\"", "", kByTrim},
-    {Opt::ObzorBox, "Пакет \"Улучшенной обзорности\"", "", kByTrim},
-    {Opt::Obzor1Box, "Пакет \"Улучшенной обзорности-1\"", "", kByTrim},
-    {Opt::KozaBox, "Кожаная обивка сидений", "Leather Trim  /K0007", kPlain},
-    {Opt::PodSidBox, "Передние сиденья с подогревом", "Htd Drvr Seat /KD4J1", kPlain},
-    {Opt::SidVodBox, "Сиденье водителя с электро регулировкой по высоте", "Pwr 2W Dr Seat/K00C1", kPlain},
-    {Opt::SidVod6Box, "Сиденье водителя с электро регулировкой в 6 направлениях + пассаж. по высоте мех", "Pwr 6W Dr Seat/K00C2", kPlain},
-    {Opt::SidPPBox, "Сиденье переднего пассажира с механической регулировкой по высоте", "Man 4W Pass St/K02G2", kPlain},
-    {Opt::PBppBox, "Подушка безопасности переднего пассажира", "Front AirBag - Pass", kPlain},
-    {Opt::BokPBBox, "Боковые подушки безопасности", "Dr Door Airbag/K00AD", kPlain},
-    {Opt::MetallBox, "Окраска кузова в \"металлик\"", "Metallic paint", kPaint},
-    {Opt::TonBox, "Тонированные стёкла", "Privacy Glass", kPlain},
-    {Opt::ABSBox, "ABS - Антиблокировочная система тормозов", "ABS", kPlain},
-    {Opt::IVDBox, "IVD - Cистема стабилизации курсовой устойчивости", "Interact V.Dyn/KE4SF", kPlain},
-    {Opt::KruizBox, "Круиз контроль", "Speed Control /K03D4", kPlain},
-    {Opt::PPBox, "Предпусковой подогреватель", "Auxilary heater", kPlain},
-    {Opt::ParkBox, "Задний парковочный сенсор", "Reverse Parking Aid", kPlain},
-    {Opt::KovrBox, "Резиновые коврики", "Frt Rubr F.Mts/K00AR", kPlain},
-    {Opt::SpoilerBox, "Удлиненный спойлер, окрашенный в цвет кузова", "Large Painted Spoiler ", kPlain},
-    {Opt::SetkaBox, "Сетка-ограничитель багажного отделения", "Load barrier retention net", kPlain},
-    {Opt::ZimShinaBox, "Зимние шины", "195/65R15 Winter tires", kPlain},
-    {Opt::IntererBox, "Интерьер-пакет \"Style\"", "Style Pk-VP#1/K028F", kPlain},
-    {Opt::PuteshBox, "Пакет путешественника", "Traveller Pack", kPlain},
-    {Opt::ElectroBox, "Электрический дополнительный подогреватель воздуха салона", "Auxiliary heater (Diesel only)", kPlain},
-    {Opt::KovrPremiumBox, "4 велюровых коврика класса \"Premium\" ", "Floor mats Premium Velour ", kPlain},
-    {Opt::KovrBagazBox, "Двухсторонний ковер в багажное отделение", "Reversible Floor Mat ", kPlain},
+    {Opt::FrontFogLamps, "Передние противотуманные фары", "Front Fog La,ps", kPlain},
+    {Opt::XenonHeadlamps, "Ксеноновые фары", "H.Inten Hdlmps/K03D0", kPlain},
+    {Opt::HeadlampWashers, "Омыватель фар", "Headlamp Jet Wash", kPlain},
+    {Opt::AdaptiveHeadlamps, "Система адаптивного головного освещения", "Cornering Lmps/K02G3", kPlain},
+    {Opt::RearSunBlinds, "Солнцезащитные шторки задних дверей", "Side Window Blinds", kPlain},
+    {Opt::HeatedMirrors, "Внешние зеркала с подогревом", "Dr P/Htd Dr Mr/KD4ND", kPlain},
+    {Opt::LitHeatedMirrors, "Внешние зеркала с подогревом с подсветкой околодверного пространства", "Dr P/Htd-A/Lt /K02HI", kPlain},
+    {Opt::HeatedWindscreen, "Лобовое стекло с подогревом", "Conven Grp /K04Z7", kPlain},
+    {Opt::AirConditioning, "Кондиционер", "Aircon - Manual", kPlain},
+    {Opt::ClimateControl, "Двухзонный климат-контроль", "A/C - EATC 2 Zone ilo Aircon - Manual", kPlain},
+    {Opt::CooledGloveBox, "Охлаждаемый перчаточный ящик", "Cooled Glove Box", kPlain},
+    {Opt::Alloys15, "15\" легкосплавные диски", "6.0x15\"#1 A.Wl/KE4QF", kPlain},
+    {Opt::Alloys16, "16\" легкосплавные диски", "", kByTrim},
+    {Opt::RearElectricWindows, "Не только передние, но и задние электростеклоподъемники", "PFW-Dr 1 Shot /K03D2", kPlain},
+    {Opt::RadioPack1, "Радио Пакет №1 (Кассетная магнитола, 2 динамика)", "ICE Feat Pk  1/K00Y8", kPlain},
+    {Opt::RadioPack2, "Радио Пакет №2 (CD магнитола, 6 динамиков)", "ICE Feat Pk  2/K00Y9", kPlain},
+    {Opt::RadioPack4, "Радио Пакет №4 (кассетная магнитола, 6 динамиков, CD ченджер)", "ICE Feat Pk  4/K02TP", kPlain},
+    {Opt::RadioPack6, "Радио Пакет №6 (CD, MP3 магнитола, 8 динамиков, RDS, AV)", "ICE Feat Pk  6/K00ZC", kPlain},
+    {Opt::RadioPack7, "Радио Пакет №7 (6CD, 8 динамиков, RDS, AV)", "ICE Feat Pk  7/K00ZD", kPlain},
+    {Opt::RadioPack12, "Радио Пакет №12 (Кассетная магнитола, 6 динамиков)", "ICE Feat Pk 12/K00ZH", kPlain},
+    {Opt::SteeringRadioControl, "Система управления радио с рулевой колонки", "ICE Ctrls-St.Whl/Col", kPlain},
+    {Opt::SecurityPack1, "Пакет Безопасности № 1 (ЦЗ, пульт в ключе)", "Sec Lock Gp  1/K0192", kPlain},
+    {Opt::SecurityPack5, "Пакет Безопасности № 5", "", kByTrim},
+    {Opt::ComfortPackage, "Пакет \"Комфорт\"", "", kByTrim},
+    {Opt::ComfortPlusPackage, "Пакет \"Комфорт +\"", "", kByTrim},
+    {Opt::WinterPackage, "Пакет \"Зимний\"", "", kByTrim},
+    {Opt::VisibilityPackage, "Пакет \"Улучшенной обзорности\"", "", kByTrim},
+    {Opt::VisibilityPackage1, "Пакет \"Улучшенной обзорности-1\"", "", kByTrim},
+    {Opt::LeatherTrim, "Кожаная обивка сидений", "Leather Trim  /K0007", kPlain},
+    {Opt::HeatedFrontSeats, "Передние сиденья с подогревом", "Htd Drvr Seat /KD4J1", kPlain},
+    {Opt::PowerDriverSeatHeight, "Сиденье водителя с электро регулировкой по высоте", "Pwr 2W Dr Seat/K00C1", kPlain},
+    {Opt::PowerDriverSeat6Way, "Сиденье водителя с электро регулировкой в 6 направлениях + пассаж. по высоте мех", "Pwr 6W Dr Seat/K00C2", kPlain},
+    {Opt::PassengerSeatHeight, "Сиденье переднего пассажира с механической регулировкой по высоте", "Man 4W Pass St/K02G2", kPlain},
+    {Opt::PassengerAirbag, "Подушка безопасности переднего пассажира", "Front AirBag - Pass", kPlain},
+    {Opt::SideAirbags, "Боковые подушки безопасности", "Dr Door Airbag/K00AD", kPlain},
+    {Opt::MetallicPaint, "Окраска кузова в \"металлик\"", "Metallic paint", kPaint},
+    {Opt::TintedGlass, "Тонированные стёкла", "Privacy Glass", kPlain},
+    {Opt::AntiLockBrakes, "ABS - Антиблокировочная система тормозов", "ABS", kPlain},
+    {Opt::StabilityControl, "IVD - Cистема стабилизации курсовой устойчивости", "Interact V.Dyn/KE4SF", kPlain},
+    {Opt::CruiseControl, "Круиз контроль", "Speed Control /K03D4", kPlain},
+    {Opt::PreStartHeater, "Предпусковой подогреватель", "Auxilary heater", kPlain},
+    {Opt::RearParkingSensor, "Задний парковочный сенсор", "Reverse Parking Aid", kPlain},
+    {Opt::RubberMats, "Резиновые коврики", "Frt Rubr F.Mts/K00AR", kPlain},
+    {Opt::LongSpoiler, "Удлиненный спойлер, окрашенный в цвет кузова", "Large Painted Spoiler ", kPlain},
+    {Opt::LuggageNet, "Сетка-ограничитель багажного отделения", "Load barrier retention net", kPlain},
+    {Opt::WinterTyres, "Зимние шины", "195/65R15 Winter tires", kPlain},
+    {Opt::StyleInteriorPackage, "Интерьер-пакет \"Style\"", "Style Pk-VP#1/K028F", kPlain},
+    {Opt::TravellerPackage, "Пакет путешественника", "Traveller Pack", kPlain},
+    {Opt::ElectricCabinHeater, "Электрический дополнительный подогреватель воздуха салона", "Auxiliary heater (Diesel only)", kPlain},
+    {Opt::PremiumMats, "4 велюровых коврика класса \"Premium\" ", "Floor mats Premium Velour ", kPlain},
+    {Opt::BootCarpet, "Двухсторонний ковер в багажное отделение", "Reversible Floor Mat ", kPlain},
 }};
 
 // Designations that depend on the trim level, by TrimLevel; empty where the trim has none.
@@ -125,30 +125,30 @@ struct TrimLine {
 };
 
 constexpr std::array<TrimLine, 7> kTrimLines = {{
-    {Opt::d16box,
+    {Opt::Alloys16,
      {"", "", "6.5x16\"AW-TRND/K00UY", "6.5x16\"'L'AWhl/K00UX"},
      {"", "", "6.5x16\"AW-TRND/K00UY (16\" легкосплавные диски)", "6.5x16\"'L'AWhl/K00UX (16\" легкосплавные диски)"}},
-    {Opt::PB5Box,
+    {Opt::SecurityPack5,
      {"", "Sec Lock Gp  5/K04SX", "Sec Lock Gp  5/K04SX", "Sec Lock Gp  5/K04SY ilo Sec Lock Gp  1/K0192"},
      {"", "Sec Lock Gp  5/K04SX (Пакет Безопасности № 5)", "Sec Lock Gp  5/K04SX (Пакет Безопасности № 5)",
       "Sec Lock Gp  5/K04SY ilo Sec Lock Gp  1/K0192 (Пакет Безопасности № 5)"}},
-    {Opt::KomfBox,
+    {Opt::ComfortPackage,
      {"", "Radio+CD+Alarm", "Radio+CD+Alarm", "Radio+CD+Alarm for Ghia ilo Sec Lock Gp 1/K0192"},
      {"", "Radio+CD+Alarm (Пакет \"Комфорт\")", "Radio+CD+Alarm (Пакет \"Комфорт\")",
       "Radio+CD+Alarm for Ghia ilo Sec Lock Gp 1/K0192 (Пакет \"Комфорт\")"}},
-    {Opt::KomfPBox,
+    {Opt::ComfortPlusPackage,
      {"", "Radio+CD+Alarm+Alloy Wheels", "Radio+CD+Alarm+Alloy for Sport", "Radio+CD+Alarm+Alloy for Ghia ilo Sec Lock Gp 1/K0192"},
      {"", "Radio+CD+Alarm+Alloy Wheels (Пакет \"Комфорт+\")", "Radio+CD+Alarm+Alloy for Sport (Пакет \"Комфорт+\")",
       "Radio+CD+Alarm+Alloy for Ghia ilo Sec Lock Gp 1/K0192 (Пакет \"Комфорт+\")"}},
-    {Opt::ZimBox,
+    {Opt::WinterPackage,
      {"", "Winter pack", "Winter pack", "Winter pack for Ghia"},
      {"", "Winter pack (Пакет \"Зимний\")", "Winter pack (Пакет \"Зимний\")", "Winter pack for Ghia (Пакет \"Зимний\")"}},
-    {Opt::ObzorBox,
+    {Opt::VisibilityPackage,
      {"", "Conven Grp  3/K04Z0", "Conven Grp  3/K04Z0 ilo Front Fog Lamps", "Conven Grp  3/K04Z0 ilo Front Fog Lamps"},
      {"", "Conven Grp  3/K04Z0 (Пакет \"Улучшенной обзорности\")",
       "Conven Grp  3/K04Z0 ilo Front Fog Lamps (Пакет \"Улучшенной обзорности\")",
       "Conven Grp  3/K04Z0 ilo Front Fog Lamps (Пакет \"Улучшенной обзорности\")"}},
-    {Opt::Obzor1Box,
+    {Opt::VisibilityPackage1,
      {"", "Conven Grp  8/K04Z8", "Conven Grp  8/K04Z8 ilo Front Fog Lamps", "Conven Grp  8/K04Z8 ilo Front Fog Lamps"},
      {"", "Conven Grp  8/K04Z8 (Пакет \"Улучшенной обзорности-1\")",
       "Conven Grp  8/K04Z8 ilo Front Fog Lamps (Пакет \"Улучшенной обзорности-1\")",
@@ -157,7 +157,7 @@ constexpr std::array<TrimLine, 7> kTrimLines = {{
 // clang-format on
 
 // The dealer-fitted extras, never shown in the main window, in the order they are written.
-constexpr std::array<Opt, 3> kDealerExtras = {Opt::KarterBox, Opt::GAIBox, Opt::NaborBox};
+constexpr std::array<Opt, 3> kDealerExtras = {Opt::SumpGuard, Opt::Registration, Opt::EmergencyKit};
 
 constexpr std::string_view kModelLine = "Модель: Ford Focus C307";
 constexpr std::string_view kSeparator = "----------------------";
@@ -209,16 +209,6 @@ std::optional<std::string> OptionText(const OptionLine& line, OrderVariant v, in
     return WithoutTrailingBlanks(line.code) + " (" + verbal + ")";
 }
 
-// The first `count` characters of a UTF-8 text removed (all of it when it is shorter).
-std::string DropCharacters(const std::string& text, int count) {
-    std::size_t i = 0;
-    for (int n = 0; n < count && i < text.size(); ++n) {
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
-    }
-    return text.substr(i);
-}
-
 }  // namespace
 
 std::string_view OrderBodyText(int body) {
@@ -251,25 +241,25 @@ OrderDocument::OrderDocument(const Configuration& config, UiPort& ui) : config_(
 void OrderDocument::SetSlovoBox(bool ticked) {
     if (slovoBox_ == ticked) return;
     slovoBox_ = ticked;
-    SlovoBoxClick();
+    OnVerbalToggled();
 }
 
 void OrderDocument::SetKodBox(bool ticked) {
     if (kodBox_ == ticked) return;
     kodBox_ = ticked;
-    KodBoxClick();
+    OnCodeToggled();
 }
 
 void OrderDocument::SetCBox(bool ticked) {
     if (cBox_ == ticked) return;
     cBox_ = ticked;
-    CBoxClick();
+    OnPricesToggled();
 }
 
 void OrderDocument::SetOtstupBox(bool ticked) {
     if (otstupBox_ == ticked) return;
     otstupBox_ = ticked;
-    OtstupBoxClick();
+    OnIndentToggled();
 }
 
 bool OrderDocument::ClickBox(std::string_view name) {
@@ -295,19 +285,19 @@ void OrderDocument::VariantRule(void (OrderDocument::*retick)(bool)) {
     RunVariantGenerator();
 }
 
-void OrderDocument::SlovoBoxClick() {
+void OrderDocument::OnVerbalToggled() {
     VariantRule(&OrderDocument::SetSlovoBox);
 }
 
-void OrderDocument::KodBoxClick() {
+void OrderDocument::OnCodeToggled() {
     VariantRule(&OrderDocument::SetKodBox);
 }
 
-void OrderDocument::CBoxClick() {
+void OrderDocument::OnPricesToggled() {
     RunVariantGenerator();
 }
 
-void OrderDocument::OtstupBoxClick() {
+void OrderDocument::OnIndentToggled() {
     RunVariantGenerator();
 }
 
@@ -320,44 +310,43 @@ OrderVariant OrderDocument::Variant() const {
 void OrderDocument::RunVariantGenerator() {
     switch (Variant()) {
         case OrderVariant::Verbal:
-            SpeedButton1Click();
+            WriteVerbal();
             break;
         case OrderVariant::Code:
-            SpeedButton2Click();
+            WriteCode();
             break;
         case OrderVariant::Combined:
-            SpeedButton5Click();
+            WriteCombined();
             break;
     }
 }
 
-void OrderDocument::SpeedButton1Click() {
+void OrderDocument::WriteVerbal() {
     Generate(OrderVariant::Verbal);
 }
-void OrderDocument::SpeedButton2Click() {
+void OrderDocument::WriteCode() {
     Generate(OrderVariant::Code);
 }
-void OrderDocument::SpeedButton5Click() {
+void OrderDocument::WriteCombined() {
     Generate(OrderVariant::Combined);
 }
 
-void OrderDocument::AddOrderLine(std::string_view text, std::int32_t price) {
+void OrderDocument::AddOrderLine(std::string_view text, std::optional<Dollars> price) {
     std::string line = otstupBox_ ? std::string(kIndent) : std::string();
-    if (price != kUnpriced && cBox_) {
-        if (price == 0) return;
-        line += "[$" + std::to_string(price) + "] ";
+    if (price && cBox_) {
+        if (*price == 0) return;
+        line += "[$" + std::to_string(*price) + "] ";
     }
     line += text;
-    memo1_.push_back(std::move(line));
+    lines_.push_back(std::move(line));
 }
 
-void OrderDocument::AddLabelPricedLine(const std::string& text, const std::string& label) {
-    if (const std::optional<std::int32_t> price = ParseInteger(label)) {
-        AddOrderLine(text, *price);
-    } else if (label.empty()) {
-        AddOrderLine(text, kUnpriced);
+void OrderDocument::AddAmountLine(const std::string& text, std::optional<Dollars> amount,
+                                  const std::string& label) {
+    if (amount) {
+        AddOrderLine(text, *amount);
     } else {
-        AddOrderLine(text + " (" + label + ")", kUnpriced);
+        AddOrderLine(text + " (" + label + ")", std::nullopt);
     }
 }
 
@@ -370,51 +359,53 @@ void OrderDocument::Generate(OrderVariant v) {
                                    : "";
     const int trim = c.Trim();
 
-    memo1_.clear();
-    AddOrderLine("", kUnpriced);
-    AddOrderLine("Заказ составлен " + ui_.DateText() + ", " + ui_.TimeText(), kUnpriced);
-    AddOrderLine("", kUnpriced);
-    AddOrderLine(kModelLine, kUnpriced);
+    lines_.clear();
+    AddOrderLine("", std::nullopt);
+    AddOrderLine("Заказ составлен " + ui_.DateText() + ", " + ui_.TimeText(), std::nullopt);
+    AddOrderLine("", std::nullopt);
+    AddOrderLine(kModelLine, std::nullopt);
     const std::string body =
         c.Body() >= 0 && c.Body() < kBodyCount ? std::string(Pick(kBodyTexts[c.Body()], v)) : "";
-    AddOrderLine("Тип кузова: " + body, kUnpriced);
+    AddOrderLine("Тип кузова: " + body, std::nullopt);
     const std::string engine = c.Engine() >= 0 && c.Engine() < kEngineCount
                                    ? std::string(Pick(kEngineTexts[c.Engine()], v))
                                    : "";
-    AddOrderLine("Двигатель: " + engine, kUnpriced);
-    AddOrderLine("Цвет окраски кузова: " + colour, kUnpriced);
+    AddOrderLine("Двигатель: " + engine, std::nullopt);
+    AddOrderLine("Цвет окраски кузова: " + colour, std::nullopt);
     const std::string trimName =
         trim >= 0 && trim < kTrimCount ? std::string(kTrimItems[trim]) : "";
-    AddLabelPricedLine("Комплектация: " + trimName, c.BazaLabel());
+    const PriceFigures& figures = c.Figures();
+    AddAmountLine("Комплектация: " + trimName, figures.baseSet ? figures.base : std::nullopt,
+                  BasePriceText(figures));
 
-    if (c.UnLabel() != "0") {
-        for (int rails : {Univers1, Univers2}) {
+    if (figures.surcharge != 0) {
+        for (int rails : {BlackRoofRails, AluminiumRoofRails}) {
             if (c.Rails() == rails) {
-                AddLabelPricedLine(std::string(Pick(kRailTexts[rails], v)), c.UnLabel());
+                AddAmountLine(std::string(Pick(kRailTexts[rails], v)), figures.surcharge,
+                              SurchargeText(figures));
             }
         }
     }
 
     for (const OptionLine& line : kOptionLines) {
-        if (!c.Checked(line.option) || c.PriceValue(line.option) == 0) continue;
+        if (!c.Checked(line.option) || c.Price(line.option) == 0) continue;
         if (std::optional<std::string> text = OptionText(line, v, trim, colour)) {
-            AddLabelPricedLine(*text, c.Price(line.option));
+            AddOrderLine(*text, c.Price(line.option));
         }
     }
 
     bool anyExtra = false;
     for (Opt o : kDealerExtras) anyExtra = anyExtra || c.Checked(o);
     if (anyExtra) {
-        AddOrderLine(kSeparator, kUnpriced);
-        AddOrderLine(kExtrasHeading, kUnpriced);
+        AddOrderLine(kSeparator, std::nullopt);
+        AddOrderLine(kExtrasHeading, std::nullopt);
         for (Opt o : kDealerExtras) {
-            if (c.Checked(o) && c.Enabled(o))
-                AddLabelPricedLine(std::string(Def(o).caption), c.Price(o));
+            if (c.Checked(o) && c.Enabled(o)) AddOrderLine(std::string(Def(o).caption), c.Price(o));
         }
     }
 
-    AddOrderLine("", kUnpriced);
-    AddOrderLine("Итоговая цена: " + DropCharacters(c.PriceLabel(), 6), kUnpriced);
+    AddOrderLine("", std::nullopt);
+    AddOrderLine("Итоговая цена: " + DollarTotalText(figures), std::nullopt);
 
     ++generations_;
     if (observer_) observer_();
@@ -422,9 +413,9 @@ void OrderDocument::Generate(OrderVariant v) {
 
 std::string OrderDocument::Text() const {
     std::string text;
-    for (std::size_t i = 0; i < memo1_.size(); ++i) {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (i > 0) text += '\n';
-        text += memo1_[i];
+        text += lines_[i];
     }
     return text;
 }

@@ -3,13 +3,14 @@
 // or without prices and indent, as the window's four check boxes choose.
 //
 // The text is never edited in place: every refresh builds it again from nothing. Whoever owns
-// the document calls SlovoBoxClick() when the configuration tells its observer that a price was
+// the document calls OnVerbalToggled() when the configuration tells its observer that a price was
 // computed (ConfigurationObserver::PriceComputed); changing one of the four boxes refreshes it
 // too.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,21 +62,21 @@ class OrderDocument {
 
     // Variant rule with SlovoBox as the box to re-tick, then the variant's generator. Also the
     // refresh run at the end of every price computation that produced a price.
-    void SlovoBoxClick();
+    void OnVerbalToggled();
     // The same with KodBox as the box to re-tick.
-    void KodBoxClick();
+    void OnCodeToggled();
     // Rebuild the text in the variant that SlovoBox and KodBox select; nothing is re-ticked.
-    void CBoxClick();
-    void OtstupBoxClick();
+    void OnPricesToggled();
+    void OnIndentToggled();
 
-    // The generators: clear Memo1 and write the whole text in one variant.
-    void SpeedButton1Click();  // verbal
-    void SpeedButton2Click();  // code
-    void SpeedButton5Click();  // combined
+    // The generators: clear the lines and write the whole text in one variant.
+    void WriteVerbal();    // verbal
+    void WriteCode();      // code
+    void WriteCombined();  // combined
 
     // Appends one line: the indent, the price tag "[$PRICE] " when prices are wanted, then
-    // `text`. A price of 1 marks an unpriced line; with prices wanted a price of 0 drops it.
-    void AddOrderLine(std::string_view text, std::int32_t price);
+    // `text`. A line without a price has no tag; with prices wanted a price of 0 drops it.
+    void AddOrderLine(std::string_view text, std::optional<Dollars> price);
 
     // The variant SlovoBox and KodBox select now.
     OrderVariant Variant() const;
@@ -83,7 +84,7 @@ class OrderDocument {
     // --- The text ---------------------------------------------------------------------------
 
     // One element per paragraph; "Memo1" until the first refresh.
-    const std::vector<std::string>& Memo1() const { return memo1_; }
+    const std::vector<std::string>& Lines() const { return lines_; }
     // The paragraphs joined by line feeds.
     std::string Text() const;
     // How many times a generator has written the whole text.
@@ -92,15 +93,15 @@ class OrderDocument {
     void SetTextObserver(std::function<void()> observer) { observer_ = std::move(observer); }
 
     static constexpr std::string_view kIndent = "                 ";  // 17 blanks
-    static constexpr std::int32_t kUnpriced = 1;
 
   private:
     void Generate(OrderVariant variant);
     void VariantRule(void (OrderDocument::*retick)(bool));
     void RunVariantGenerator();
-    // A line whose price comes from a label's text; a text that is not a number cannot price
-    // the line, which is then written without a tag and names the label's text.
-    void AddLabelPricedLine(const std::string& text, const std::string& label);
+    // A line priced by the base price or the surcharge; without a figure the line has no tag
+    // and names what the label shows instead (`label`).
+    void AddAmountLine(const std::string& text, std::optional<Dollars> amount,
+                       const std::string& label);
 
     const Configuration& config_;
     UiPort& ui_;
@@ -108,7 +109,7 @@ class OrderDocument {
     bool kodBox_ = false;
     bool cBox_ = true;
     bool otstupBox_ = false;
-    std::vector<std::string> memo1_{"Memo1"};
+    std::vector<std::string> lines_{"Memo1"};
     int generations_ = 0;
     std::function<void()> observer_;
 };

@@ -75,7 +75,7 @@ void OrderWindow::ShowOrder() {
 
 void OrderWindow::ShowOrderText() {
     ShowBoxes();
-    SetDocumentLines(order_.Memo1());
+    SetDocumentLines(order_.Lines());
 }
 
 void OrderWindow::ShowBoxes() {

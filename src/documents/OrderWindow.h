@@ -21,7 +21,7 @@ class OrderWindow : public DocumentWindow {
     // "Заказ..." of the main window: shows the window in front, with the text of the last
     // refresh; nothing is rebuilt.
     void ShowOrder();
-    // Shows the engine's order text and box states (after SlovoBoxClick() and the other box
+    // Shows the engine's order text and box states (after OnVerbalToggled() and the other box
     // handlers ran). The window registers itself with the document, so this runs by itself
     // after every refresh.
     void ShowOrderText();

@@ -20,7 +20,7 @@ std::optional<PriceBreakdown> BreakDownPrice(const Configuration& config) {
         const OptionFact& fact = facts->options[i];
         if (fact.presence == Presence::Absent) continue;
         const Opt o = OptAt(i);
-        if (o == Opt::MetallBox) {
+        if (o == Opt::MetallicPaint) {
             b.metallic = fact.price;
             continue;
         }

@@ -13,14 +13,14 @@ void ActionHistory::Restart(const UserAction& action) {
     ExplainConfiguration(steps_[0].state, &steps_[0].reasons);
     report_ = {};
     report_.action = action;
-    report_.oldTotal = report_.newTotal = TotalOf(config_.PriceLabel());
+    report_.oldFigures = report_.newFigures = config_.Figures();
 }
 
 void ActionHistory::AbsorbChangesBetweenActions() {
     Step& current = steps_[cursor_];
     now_.TakeFrom(config_);
     // A code typed but not decoded is not part of the configuration.
-    now_.SetEdit1(current.state.Edit1());
+    now_.SetCodeFieldText(current.state.CodeFieldText());
     if (now_ != current.state) current.state = now_;
 }
 
@@ -34,7 +34,7 @@ void ActionHistory::End() {
     if (--depth_ > 0) return;
     now_.TakeFrom(config_);
     const Step& before = steps_[cursor_];
-    CompareConfigurations(before.state, now_, pending_, {}, &report_);
+    ReportChanges(before.state, now_, pending_, {}, &report_);
     if (!report_.changed) return;
 
     Step next{pending_, now_, before.reasons};
@@ -55,7 +55,7 @@ void ActionHistory::StepTo(std::size_t index, ActionKind kind) {
     const UserAction undone = steps_[kind == ActionKind::Undo ? from : index].action;
     cursor_ = index;
     steps_[index].state.RestoreInto(config_);
-    CompareConfigurations(steps_[from].state, steps_[index].state, {kind, 0}, undone, &report_);
+    ReportChanges(steps_[from].state, steps_[index].state, {kind, 0}, undone, &report_);
 }
 
 bool ActionHistory::Undo() {

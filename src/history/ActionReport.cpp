@@ -4,8 +4,6 @@ namespace kalvora {
 
 namespace {
 
-constexpr std::string_view kPricePrefix = "Цена: $";
-
 OptionEffect EffectOf(const OptionState& before, const OptionState& after) {
     const OptionStanding was = StandingOf(before);
     const OptionStanding is = StandingOf(after);
@@ -52,20 +50,14 @@ Target TargetOf(const UserAction& action) {
 
 }  // namespace
 
-std::string TotalOf(const std::string& priceLabel) {
-    if (priceLabel.compare(0, kPricePrefix.size(), kPricePrefix) != 0) return "-";
-    return priceLabel.substr(kPricePrefix.size());
-}
-
-void CompareConfigurations(const ConfigurationSnapshot& before, const ConfigurationSnapshot& after,
-                           const UserAction& action, const UserAction& undone,
-                           ActionReport* report) {
+void ReportChanges(const ConfigurationSnapshot& before, const ConfigurationSnapshot& after,
+                   const UserAction& action, const UserAction& undone, ActionReport* report) {
     report->action = action;
     report->undone = undone;
     report->choices.clear();
     report->options.clear();
-    report->oldTotal = TotalOf(before.PriceLabel());
-    report->newTotal = TotalOf(after.PriceLabel());
+    report->oldFigures = before.Figures();
+    report->newFigures = after.Figures();
     const bool undoing = action.kind == ActionKind::Undo || action.kind == ActionKind::Redo;
     const UserAction& aim = undoing ? undone : action;
     // Undoing a click shows what the click did: the tick it had before the undo.

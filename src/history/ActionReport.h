@@ -86,8 +86,8 @@ struct ActionReport {
     bool targetTicked = false;  // a click (or the click undone or redone) ticked its option
     std::vector<ChoiceChange> choices;
     std::vector<OptionChange> options;
-    std::string oldTotal;  // the price label before and after
-    std::string newTotal;
+    PriceFigures oldFigures;  // the figures behind the price labels, before and after
+    PriceFigures newFigures;
     bool changed = false;  // the configuration changed at all (the code field included)
 
     // Choices and options that changed besides the action's own target.
@@ -96,11 +96,7 @@ struct ActionReport {
 
 // Fills `report` (reusing its storage) with the differences from `before` to `after`. The
 // target of `action` (or of the step undone or redone) is left out.
-void CompareConfigurations(const ConfigurationSnapshot& before, const ConfigurationSnapshot& after,
-                           const UserAction& action, const UserAction& undone,
-                           ActionReport* report);
-
-// The total of a price label ("Цена: $N"), or "-" when it shows no price.
-std::string TotalOf(const std::string& priceLabel);
+void ReportChanges(const ConfigurationSnapshot& before, const ConfigurationSnapshot& after,
+                   const UserAction& action, const UserAction& undone, ActionReport* report);
 
 }  // namespace kalvora

@@ -267,11 +267,26 @@ std::string ReasonText(Opt o, const OptionState& now, const OptionReason& reason
         text = WithCause("Отмечено", c);
     }
     const Cause& p = reason.price;
-    if (std::to_string(now.price) != Def(o).price && (p.inherent || p.kind != ActionKind::None)) {
+    if (now.price != Def(o).price && (p.inherent || p.kind != ActionKind::None)) {
         if (!text.empty()) text += "; ";
         text += WithCause(("цена " + std::to_string(now.price) + " $").c_str(), p);
     }
     return Capitalised(text);
+}
+
+std::string IncludedWithText(const OptionReason& reason) {
+    const Cause& c = reason.state;
+    if (!IsTickingClick(c)) return {};
+    const OptionName name = NameOf(OptAt(c.arg));
+    switch (name.noun) {
+        case OptionName::Noun::Package:
+            return "в пакете " + name.quoted;
+        case OptionName::Noun::None:
+            return "в составе " + name.quoted;
+        case OptionName::Noun::Option:
+            break;
+    }
+    return "с " + name.Instrumental();
 }
 
 namespace {

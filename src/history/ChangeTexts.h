@@ -14,6 +14,11 @@ namespace kalvora {
 // locked and free. A hidden dealer extra says what it is.
 std::string ReasonText(Opt o, const OptionState& now, const OptionReason& reason);
 
+// The option whose ticking made a standard option part of the car, as a list names it beside
+// the option: "в пакете «Зимний»", "в составе «Радио Пакет №6»", "с опцией «Кондиционер»";
+// empty when no ticked option did (the trim, body or engine gives it).
+std::string IncludedWithText(const OptionReason& reason);
+
 // The notice after an action that changed more than its target ("С пакетом «Улучшенной
 // обзорности»: снят пакет «Зимний» (−400 $)"); every undo and redo has one; empty otherwise.
 // Every option a rule ticked or unticked that costs money either way, and every one whose

@@ -3,7 +3,7 @@
 namespace kalvora {
 
 bool SameOptionState(const OptionState& a, const OptionState& b) {
-    return a.checked == b.checked && a.enabled == b.enabled && a.tag == b.tag &&
+    return a.checked == b.checked && a.enabled == b.enabled && a.wish == b.wish &&
            a.shadow == b.shadow && a.font == b.font && a.captionEnabled == b.captionEnabled &&
            a.price == b.price;
 }
@@ -19,14 +19,8 @@ void ConfigurationSnapshot::TakeFrom(const Configuration& c) {
     engineEnabled_ = c.engineEnabled_;
     preferredEngine_ = c.preferredEngine_;
     colour_ = c.colour_;
-    bazaLabel_ = c.bazaLabel_;
-    unLabel_ = c.unLabel_;
-    baseAmount_ = c.baseAmount_;
-    surchargeAmount_ = c.surchargeAmount_;
-    priceLabel_ = c.priceLabel_;
-    edit1_ = c.edit1_;
-    currentPrice_ = c.currentPrice_;
-    hasPrice_ = c.hasPrice_;
+    figures_ = c.figures_;
+    codeFieldText_ = c.codeFieldText_;
     configurationCode_ = c.configurationCode_;
     pictures_ = c.pictures_;
     startupPending_ = c.startupPending_;
@@ -43,16 +37,10 @@ void ConfigurationSnapshot::RestoreInto(Configuration& c) const {
     c.engineEnabled_ = engineEnabled_;
     c.preferredEngine_ = preferredEngine_;
     c.colour_ = colour_;
-    c.bazaLabel_ = bazaLabel_;
-    c.unLabel_ = unLabel_;
-    c.baseAmount_ = baseAmount_;
-    c.surchargeAmount_ = surchargeAmount_;
-    c.priceLabel_ = priceLabel_;
-    c.edit1_ = edit1_;
-    c.currentPrice_ = currentPrice_;
+    c.figures_ = figures_;
+    c.codeFieldText_ = codeFieldText_;
     // The code a save writes goes back with the rest: after an undo the file gets the code of
     // the configuration on screen, not of the one undone.
-    c.hasPrice_ = hasPrice_;
     c.configurationCode_ = configurationCode_;
     c.pictures_ = pictures_;
     c.startupPending_ = startupPending_;
@@ -61,8 +49,7 @@ void ConfigurationSnapshot::RestoreInto(Configuration& c) const {
 
 bool ConfigurationSnapshot::operator==(const ConfigurationSnapshot& o) const {
     if (trim_ != o.trim_ || body_ != o.body_ || rails_ != o.rails_ || engine_ != o.engine_ ||
-        preferredEngine_ != o.preferredEngine_ || colour_ != o.colour_ ||
-        currentPrice_ != o.currentPrice_ || hasPrice_ != o.hasPrice_ ||
+        preferredEngine_ != o.preferredEngine_ || colour_ != o.colour_ || figures_ != o.figures_ ||
         startupPending_ != o.startupPending_ || bodyEnabled_ != o.bodyEnabled_ ||
         railsEnabled_ != o.railsEnabled_ || engineEnabled_ != o.engineEnabled_ ||
         pictures_.body != o.pictures_.body || pictures_.shadeBody != o.pictures_.shadeBody ||
@@ -72,8 +59,7 @@ bool ConfigurationSnapshot::operator==(const ConfigurationSnapshot& o) const {
     for (int i = 0; i < kOptionCount; ++i) {
         if (!SameOptionState(options_[i], o.options_[i])) return false;
     }
-    return bazaLabel_ == o.bazaLabel_ && unLabel_ == o.unLabel_ && priceLabel_ == o.priceLabel_ &&
-           edit1_ == o.edit1_ && configurationCode_ == o.configurationCode_;
+    return codeFieldText_ == o.codeFieldText_ && configurationCode_ == o.configurationCode_;
 }
 
 }  // namespace kalvora

@@ -35,9 +35,9 @@ class ConfigurationSnapshot {
     bool BodyEnabled(int b) const { return bodyEnabled_[b]; }
     bool RailsEnabled(int r) const { return railsEnabled_[r]; }
     bool EngineEnabled(int e) const { return engineEnabled_[e]; }
-    const std::string& PriceLabel() const { return priceLabel_; }
-    const std::string& Edit1() const { return edit1_; }
-    void SetEdit1(const std::string& text) { edit1_ = text; }
+    const PriceFigures& Figures() const { return figures_; }
+    const std::string& CodeFieldText() const { return codeFieldText_; }
+    void SetCodeFieldText(const std::string& text) { codeFieldText_ = text; }
 
   private:
     std::array<OptionState, kOptionCount> options_{};
@@ -50,14 +50,8 @@ class ConfigurationSnapshot {
     std::array<bool, kEngineCount> engineEnabled_{};
     int preferredEngine_ = 0;
     int colour_ = -1;
-    std::string bazaLabel_;
-    std::string unLabel_;
-    std::optional<std::int32_t> baseAmount_;
-    std::optional<std::int32_t> surchargeAmount_;
-    std::string priceLabel_;
-    std::string edit1_;
-    std::int32_t currentPrice_ = 0;
-    bool hasPrice_ = false;
+    PriceFigures figures_;
+    std::string codeFieldText_;
     std::string configurationCode_;
     VisiblePictures pictures_;
     bool startupPending_ = false;

@@ -24,7 +24,7 @@ Cause CauseOf(const UserAction& action, const ConfigurationSnapshot& after) {
 }
 
 bool AtTablePrice(Opt o, const OptionState& s) {
-    return std::to_string(s.price) == Def(o).price;
+    return s.price == Def(o).price;
 }
 
 // Whether the choice a cause names is still made: the option still ticked (or unticked), the
@@ -134,12 +134,12 @@ void FindCauses(const ConfigurationSnapshot& config, std::array<bool, kOptionCou
 // however the configuration came about (a click before the colour, a code, a file).
 void HeldByColour(const ConfigurationSnapshot& config, ReasonTable* reasons) {
     const int colour = config.Colour();
-    const OptionState& mark = config.Option(Opt::MetallBox);
+    const OptionState& mark = config.Option(Opt::MetallicPaint);
     if (colour < 1 || colour >= kColourCount || !kColours[colour].metallic || !mark.enabled ||
         !mark.checked) {
         return;
     }
-    OptionReason& reason = (*reasons)[Index(Opt::MetallBox)];
+    OptionReason& reason = (*reasons)[Index(Opt::MetallicPaint)];
     reason.state = {ActionKind::Colour, std::int16_t(colour), false, false};
     reason.effect = OptionEffect::Ticked;
 }

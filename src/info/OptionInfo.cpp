@@ -38,67 +38,67 @@ using W = InfoWindow;
 // mouse. The radio packs 1, 4, 6 and 12 explain themselves through their button only, and the
 // front passenger's airbag has a button that shows nothing.
 constexpr std::array<OptionInfoDef, kOptionCount> kClickTable = {{
-    {Opt::ptf, Show(W::PtfForm), "SpeedButton10", Show(W::PtfForm)},
-    {Opt::KsenonBox, Say(T::BiXenon), "SpeedButton11", Say(T::BiXenon)},
-    {Opt::OmivBox, Nothing(), "", Nothing()},
-    {Opt::AdaptBox, Say(T::AdaptiveLight), "SpeedButton13", Say(T::AdaptiveLight)},
-    {Opt::ShtorkiBox, Show(W::ShtorkiForm), "SpeedButton14", Show(W::ShtorkiForm)},
-    {Opt::ZerkBox, Nothing(), "", Nothing()},
-    {Opt::PodsvBox, Nothing(), "", Nothing()},
-    {Opt::LobBox, Nothing(), "", Nothing()},
-    {Opt::acBox, Nothing(), "", Nothing()},
-    {Opt::KlimatBox, Show(W::KlimatForm), "SpeedButton19", Show(W::KlimatForm)},
-    {Opt::YaschBox, Say(T::CooledGloveBox), "SpeedButton20", Say(T::CooledGloveBox)},
-    {Opt::d15box, Say(T::Wheels15), "SpeedButton21", Say(T::Wheels15)},
-    {Opt::d16box, Say(T::Wheels16), "SpeedButton22", Say(T::Wheels16)},
-    {Opt::StekloBox, Nothing(), "", Nothing()},
-    {Opt::R1Box, Nothing(), "SpeedButton31", Say(T::RadioPack1)},
-    {Opt::R2Box, Show(W::R2Form), "SpeedButton25", Show(W::R2Form)},
-    {Opt::R4Box, Nothing(), "SpeedButton28", Say(T::RadioPack4)},
-    {Opt::R6Box, Nothing(), "SpeedButton27", Say(T::RadioPack6)},
-    {Opt::R7Box, Show(W::R7Form), "SpeedButton29", Show(W::R7Form)},
-    {Opt::R12Box, Nothing(), "SpeedButton30", Say(T::RadioPack12)},
-    {Opt::RadioBox, Nothing(), "", Nothing()},
-    {Opt::PB1Box, Nothing(), "", Nothing()},
-    {Opt::PB5Box, Say(T::SafetyPack5), "SpeedButton32", Say(T::SafetyPack5)},
-    {Opt::KomfBox, Say(T::KomfortPack), "SpeedButton12", Say(T::KomfortPack)},
-    {Opt::KomfPBox, Say(T::KomfortPlusPack), "SpeedButton15", Say(T::KomfortPlusPack)},
-    {Opt::ZimBox, Say(T::WinterPack), "SpeedButton16", Say(T::WinterPack)},
-    {Opt::ObzorBox, Say(T::VisibilityPack), "SpeedButton17", Say(T::VisibilityPack)},
-    {Opt::Obzor1Box, Say(T::VisibilityPack1), "SpeedButton18", Say(T::VisibilityPack1)},
-    {Opt::KozaBox, Nothing(), "", Nothing()},
-    {Opt::PodSidBox, Say(T::HeatedSeats), "SpeedButton34", Say(T::HeatedSeats)},
-    {Opt::SidVodBox, Nothing(), "", Nothing()},
-    {Opt::SidVod6Box, Say(T::DriverSeat6), "SpeedButton37", Say(T::DriverSeat6)},
-    {Opt::SidPPBox, Nothing(), "", Nothing()},
-    {Opt::PBppBox, Nothing(), "SpeedButton42", Nothing()},
-    {Opt::BokPBBox, Say(T::SideAirbags), "SpeedButton41", Say(T::SideAirbags)},
-    {Opt::MetallBox, Say(T::PaintColours), "SpeedButton39", Say(T::PaintColours)},
-    {Opt::ABSBox, Say(T::Abs), "SpeedButton38", Say(T::Abs)},
-    {Opt::IVDBox, Say(T::Stability), "SpeedButton48", Say(T::Stability)},
-    {Opt::KruizBox, Say(T::CruiseControl), "SpeedButton49", Say(T::CruiseControl)},
-    {Opt::PPBox, Show(W::PPForma), "SpeedButton47", Show(W::PPForma)},
-    {Opt::ParkBox, Say(T::ParkingSensor), "SpeedButton40", Say(T::ParkingSensor)},
-    {Opt::KovrBox, Say(T::RubberMats), "SpeedButton46", Say(T::RubberMats)},
-    {Opt::KarterBox, Nothing(), "", Nothing()},
-    {Opt::GAIBox, Say(T::Registration), "SpeedButton44", Say(T::Registration)},
-    {Opt::NaborBox, Nothing(), "", Nothing()},
-    {Opt::SpoilerBox, Nothing(), "", Nothing()},
-    {Opt::SetkaBox, Nothing(), "", Nothing()},
-    {Opt::ZimShinaBox, Nothing(), "", Nothing()},
-    {Opt::IntererBox, Say(T::StylePack), "SpeedButton35", Say(T::StylePack)},
-    {Opt::PuteshBox, Say(T::TravellerPack), "SpeedButton33", Say(T::TravellerPack)},
-    {Opt::ElectroBox, Nothing(), "", Nothing()},
-    {Opt::KovrPremiumBox, Nothing(), "", Nothing()},
-    {Opt::KovrBagazBox, Nothing(), "", Nothing()},
+    {Opt::FrontFogLamps, Show(W::FogLamps), "SpeedButton10", Show(W::FogLamps)},
+    {Opt::XenonHeadlamps, Say(T::BiXenon), "SpeedButton11", Say(T::BiXenon)},
+    {Opt::HeadlampWashers, Nothing(), "", Nothing()},
+    {Opt::AdaptiveHeadlamps, Say(T::AdaptiveLight), "SpeedButton13", Say(T::AdaptiveLight)},
+    {Opt::RearSunBlinds, Show(W::RearBlinds), "SpeedButton14", Show(W::RearBlinds)},
+    {Opt::HeatedMirrors, Nothing(), "", Nothing()},
+    {Opt::LitHeatedMirrors, Nothing(), "", Nothing()},
+    {Opt::HeatedWindscreen, Nothing(), "", Nothing()},
+    {Opt::AirConditioning, Nothing(), "", Nothing()},
+    {Opt::ClimateControl, Show(W::Climate), "SpeedButton19", Show(W::Climate)},
+    {Opt::CooledGloveBox, Say(T::CooledGloveBox), "SpeedButton20", Say(T::CooledGloveBox)},
+    {Opt::Alloys15, Say(T::Wheels15), "SpeedButton21", Say(T::Wheels15)},
+    {Opt::Alloys16, Say(T::Wheels16), "SpeedButton22", Say(T::Wheels16)},
+    {Opt::RearElectricWindows, Nothing(), "", Nothing()},
+    {Opt::RadioPack1, Nothing(), "SpeedButton31", Say(T::RadioPack1)},
+    {Opt::RadioPack2, Show(W::RadioPack2), "SpeedButton25", Show(W::RadioPack2)},
+    {Opt::RadioPack4, Nothing(), "SpeedButton28", Say(T::RadioPack4)},
+    {Opt::RadioPack6, Nothing(), "SpeedButton27", Say(T::RadioPack6)},
+    {Opt::RadioPack7, Show(W::RadioPack7), "SpeedButton29", Show(W::RadioPack7)},
+    {Opt::RadioPack12, Nothing(), "SpeedButton30", Say(T::RadioPack12)},
+    {Opt::SteeringRadioControl, Nothing(), "", Nothing()},
+    {Opt::SecurityPack1, Nothing(), "", Nothing()},
+    {Opt::SecurityPack5, Say(T::SafetyPack5), "SpeedButton32", Say(T::SafetyPack5)},
+    {Opt::ComfortPackage, Say(T::KomfortPack), "SpeedButton12", Say(T::KomfortPack)},
+    {Opt::ComfortPlusPackage, Say(T::KomfortPlusPack), "SpeedButton15", Say(T::KomfortPlusPack)},
+    {Opt::WinterPackage, Say(T::WinterPack), "SpeedButton16", Say(T::WinterPack)},
+    {Opt::VisibilityPackage, Say(T::VisibilityPack), "SpeedButton17", Say(T::VisibilityPack)},
+    {Opt::VisibilityPackage1, Say(T::VisibilityPack1), "SpeedButton18", Say(T::VisibilityPack1)},
+    {Opt::LeatherTrim, Nothing(), "", Nothing()},
+    {Opt::HeatedFrontSeats, Say(T::HeatedSeats), "SpeedButton34", Say(T::HeatedSeats)},
+    {Opt::PowerDriverSeatHeight, Nothing(), "", Nothing()},
+    {Opt::PowerDriverSeat6Way, Say(T::DriverSeat6), "SpeedButton37", Say(T::DriverSeat6)},
+    {Opt::PassengerSeatHeight, Nothing(), "", Nothing()},
+    {Opt::PassengerAirbag, Nothing(), "SpeedButton42", Nothing()},
+    {Opt::SideAirbags, Say(T::SideAirbags), "SpeedButton41", Say(T::SideAirbags)},
+    {Opt::MetallicPaint, Say(T::PaintColours), "SpeedButton39", Say(T::PaintColours)},
+    {Opt::AntiLockBrakes, Say(T::Abs), "SpeedButton38", Say(T::Abs)},
+    {Opt::StabilityControl, Say(T::Stability), "SpeedButton48", Say(T::Stability)},
+    {Opt::CruiseControl, Say(T::CruiseControl), "SpeedButton49", Say(T::CruiseControl)},
+    {Opt::PreStartHeater, Show(W::Preheater), "SpeedButton47", Show(W::Preheater)},
+    {Opt::RearParkingSensor, Say(T::ParkingSensor), "SpeedButton40", Say(T::ParkingSensor)},
+    {Opt::RubberMats, Say(T::RubberMats), "SpeedButton46", Say(T::RubberMats)},
+    {Opt::SumpGuard, Nothing(), "", Nothing()},
+    {Opt::Registration, Say(T::Registration), "SpeedButton44", Say(T::Registration)},
+    {Opt::EmergencyKit, Nothing(), "", Nothing()},
+    {Opt::LongSpoiler, Nothing(), "", Nothing()},
+    {Opt::LuggageNet, Nothing(), "", Nothing()},
+    {Opt::WinterTyres, Nothing(), "", Nothing()},
+    {Opt::StyleInteriorPackage, Say(T::StylePack), "SpeedButton35", Say(T::StylePack)},
+    {Opt::TravellerPackage, Say(T::TravellerPack), "SpeedButton33", Say(T::TravellerPack)},
+    {Opt::ElectricCabinHeater, Nothing(), "", Nothing()},
+    {Opt::PremiumMats, Nothing(), "", Nothing()},
+    {Opt::BootCarpet, Nothing(), "", Nothing()},
     // Tinted windows need no explanation.
-    {Opt::TonBox, Nothing(), "", Nothing()},
+    {Opt::TintedGlass, Nothing(), "", Nothing()},
 }};
 
 // The wheel pictures hang on an extra button of the 15-inch wheel row.
-constexpr Opt kWheelPictureRow = Opt::d15box;
+constexpr Opt kWheelPictureRow = Opt::Alloys15;
 constexpr std::string_view kWheelPictureButton = "SpeedButton24";
-constexpr InfoAction kWheelPictureAction = Show(W::DiskForm);
+constexpr InfoAction kWheelPictureAction = Show(W::AlloyWheels);
 
 constexpr bool TableFollowsOptionOrder() {
     for (int i = 0; i < kOptionCount; ++i) {
@@ -148,28 +148,28 @@ QWidget* InfoWindowWidget(InfoWindow window, const InfoWindows& windows) {
     switch (window) {
         case InfoWindow::None:
             return nullptr;
-        case InfoWindow::PPForma:
-            return windows.ppForma;
-        case InfoWindow::KozovForm:
-            return windows.kozovForm;
-        case InfoWindow::PtfForm:
-            return windows.ptfForm;
-        case InfoWindow::KlimatForm:
-            return windows.klimatForm;
-        case InfoWindow::R2Form:
-            return windows.r2Form;
-        case InfoWindow::R7Form:
-            return windows.r7Form;
-        case InfoWindow::AboutBox:
-            return windows.aboutBox;
-        case InfoWindow::KomplForm:
-            return windows.komplForm;
-        case InfoWindow::DvigForm:
-            return windows.dvigForm;
-        case InfoWindow::DiskForm:
-            return windows.diskForm;
-        case InfoWindow::ShtorkiForm:
-            return windows.shtorkiForm;
+        case InfoWindow::Preheater:
+            return windows.preheater;
+        case InfoWindow::BodyTypes:
+            return windows.bodyTypes;
+        case InfoWindow::FogLamps:
+            return windows.fogLamps;
+        case InfoWindow::Climate:
+            return windows.climate;
+        case InfoWindow::RadioPack2:
+            return windows.radioPack2;
+        case InfoWindow::RadioPack7:
+            return windows.radioPack7;
+        case InfoWindow::About:
+            return windows.about;
+        case InfoWindow::TrimComparison:
+            return windows.trimComparison;
+        case InfoWindow::EngineComparison:
+            return windows.engineComparison;
+        case InfoWindow::AlloyWheels:
+            return windows.alloyWheels;
+        case InfoWindow::RearBlinds:
+            return windows.rearBlinds;
     }
     return nullptr;
 }

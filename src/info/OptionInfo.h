@@ -28,32 +28,32 @@ class RearBlindsWindow;
 
 // The information windows, created once by the main program. A missing one shows nothing.
 struct InfoWindows {
-    PreheaterWindow* ppForma = nullptr;
-    BodyTypesWindow* kozovForm = nullptr;
-    FogLampWindow* ptfForm = nullptr;
-    ClimateWindow* klimatForm = nullptr;
-    RadioPack2Window* r2Form = nullptr;
-    RadioPack7Window* r7Form = nullptr;
-    AboutWindow* aboutBox = nullptr;
-    TrimComparisonWindow* komplForm = nullptr;
-    EngineComparisonWindow* dvigForm = nullptr;
-    AlloyWheelsWindow* diskForm = nullptr;
-    RearBlindsWindow* shtorkiForm = nullptr;
+    PreheaterWindow* preheater = nullptr;
+    BodyTypesWindow* bodyTypes = nullptr;
+    FogLampWindow* fogLamps = nullptr;
+    ClimateWindow* climate = nullptr;
+    RadioPack2Window* radioPack2 = nullptr;
+    RadioPack7Window* radioPack7 = nullptr;
+    AboutWindow* about = nullptr;
+    TrimComparisonWindow* trimComparison = nullptr;
+    EngineComparisonWindow* engineComparison = nullptr;
+    AlloyWheelsWindow* alloyWheels = nullptr;
+    RearBlindsWindow* rearBlinds = nullptr;
 };
 
 enum class InfoWindow : std::uint8_t {
     None,
-    PPForma,
-    KozovForm,
-    PtfForm,
-    KlimatForm,
-    R2Form,
-    R7Form,
-    AboutBox,
-    KomplForm,
-    DvigForm,
-    DiskForm,
-    ShtorkiForm,
+    Preheater,
+    BodyTypes,
+    FogLamps,
+    Climate,
+    RadioPack2,
+    RadioPack7,
+    About,
+    TrimComparison,
+    EngineComparison,
+    AlloyWheels,
+    RearBlinds,
 };
 
 // One click action: a message (text set), a window (window set) or nothing (neither).

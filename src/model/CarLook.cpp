@@ -44,12 +44,12 @@ CarLook LookOf(const Configuration& config) {
     look.paint = PaintOf(config.Colour());
     look.metallic = MetallicPaint(config.Colour());
     if (look.body == KuzovWag) {
-        if (config.Rails() == Univers1) look.rails = RailsLook::Black;
-        if (config.Rails() == Univers2) look.rails = RailsLook::Aluminium;
+        if (config.Rails() == BlackRoofRails) look.rails = RailsLook::Black;
+        if (config.Rails() == AluminiumRoofRails) look.rails = RailsLook::Aluminium;
     }
-    if (config.Checked(Opt::d16box)) {
+    if (config.Checked(Opt::Alloys16)) {
         look.wheels = WheelLook::Alloy16;
-    } else if (config.Checked(Opt::d15box)) {
+    } else if (config.Checked(Opt::Alloys15)) {
         look.wheels = WheelLook::Alloy15;
     }
     return look;

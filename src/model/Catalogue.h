@@ -9,6 +9,9 @@
 
 namespace kalvora {
 
+// A price in whole US dollars.
+using Dollars = std::int32_t;
+
 // Trim levels, the items of the radio group `Compl`.
 enum TrimLevel : int { Ambiente = 0, Comfort = 1, Trend = 2, Ghia = 3 };
 constexpr int kTrimCount = 4;
@@ -18,7 +21,7 @@ enum BodyType : int { Kuzov3dr = 0, Kuzov4dr = 1, Kuzov5dr = 2, KuzovWag = 3 };
 constexpr int kBodyCount = 4;
 
 // Roof-rail buttons of `Univers` (meaningful for the wagon only).
-enum RoofRails : int { Univers0 = 0, Univers1 = 1, Univers2 = 2 };
+enum RoofRails : int { NoRoofRails = 0, BlackRoofRails = 1, AluminiumRoofRails = 2 };
 constexpr int kRailsCount = 3;
 
 // Engine buttons of `DvigBox`; the value is the button's Tag.
@@ -37,60 +40,60 @@ constexpr int kEngineCount = 8;
 // The options, by the name of their check box, in the order in which the price computation
 // walks them (which is also the order of their bits in the configuration code).
 enum class Opt : std::uint8_t {
-    ptf,
-    KsenonBox,
-    OmivBox,
-    AdaptBox,
-    ShtorkiBox,
-    ZerkBox,
-    PodsvBox,
-    LobBox,
-    acBox,
-    KlimatBox,
-    YaschBox,
-    d15box,
-    d16box,
-    StekloBox,
-    R1Box,
-    R2Box,
-    R4Box,
-    R6Box,
-    R7Box,
-    R12Box,
-    RadioBox,
-    PB1Box,
-    PB5Box,
-    KomfBox,
-    KomfPBox,
-    ZimBox,
-    ObzorBox,
-    Obzor1Box,
-    KozaBox,
-    PodSidBox,
-    SidVodBox,
-    SidVod6Box,
-    SidPPBox,
-    PBppBox,
-    BokPBBox,
-    MetallBox,
-    ABSBox,
-    IVDBox,
-    KruizBox,
-    PPBox,
-    ParkBox,
-    KovrBox,
-    KarterBox,
-    GAIBox,
-    NaborBox,
-    SpoilerBox,
-    SetkaBox,
-    ZimShinaBox,
-    IntererBox,
-    PuteshBox,
-    ElectroBox,
-    KovrPremiumBox,
-    KovrBagazBox,
-    TonBox,
+    FrontFogLamps,
+    XenonHeadlamps,
+    HeadlampWashers,
+    AdaptiveHeadlamps,
+    RearSunBlinds,
+    HeatedMirrors,
+    LitHeatedMirrors,
+    HeatedWindscreen,
+    AirConditioning,
+    ClimateControl,
+    CooledGloveBox,
+    Alloys15,
+    Alloys16,
+    RearElectricWindows,
+    RadioPack1,
+    RadioPack2,
+    RadioPack4,
+    RadioPack6,
+    RadioPack7,
+    RadioPack12,
+    SteeringRadioControl,
+    SecurityPack1,
+    SecurityPack5,
+    ComfortPackage,
+    ComfortPlusPackage,
+    WinterPackage,
+    VisibilityPackage,
+    VisibilityPackage1,
+    LeatherTrim,
+    HeatedFrontSeats,
+    PowerDriverSeatHeight,
+    PowerDriverSeat6Way,
+    PassengerSeatHeight,
+    PassengerAirbag,
+    SideAirbags,
+    MetallicPaint,
+    AntiLockBrakes,
+    StabilityControl,
+    CruiseControl,
+    PreStartHeater,
+    RearParkingSensor,
+    RubberMats,
+    SumpGuard,
+    Registration,
+    EmergencyKit,
+    LongSpoiler,
+    LuggageNet,
+    WinterTyres,
+    StyleInteriorPackage,
+    TravellerPackage,
+    ElectricCabinHeater,
+    PremiumMats,
+    BootCarpet,
+    TintedGlass,
 };
 constexpr int kOptionCount = 54;
 constexpr int Index(Opt o) {
@@ -102,38 +105,38 @@ constexpr Opt OptAt(int i) {
 
 // The rule an option's check box runs when its tick changes.
 enum class ClickRule : std::uint8_t {
-    None,  // R1Box and R12Box: nothing happens
-    PriceButtonClick,
-    KsenonBoxClick,
-    AdaptBoxClick,
-    PodsvBoxClick,
-    R2BoxClick,
-    R4BoxClick,
-    R6BoxClick,
-    R7BoxClick,
-    PB5BoxClick,
-    IntererBoxClick,
-    KomfBoxClick,
-    KomfPBoxClick,
-    ZimBoxClick,
-    ObzorBoxClick,
-    Obzor1BoxClick,
-    PuteshBoxClick,
-    KozaBoxClick,
-    SidVod6BoxClick,
-    OnMetallicToggled,
-    ABSBoxClick,
-    IVDBoxClick,
+    None,     // radio packs 1 and 12: nothing happens
+    Reprice,  // the figures only
+    XenonHeadlamps,
+    AdaptiveHeadlamps,
+    LitHeatedMirrors,
+    RadioPack2,
+    RadioPack4,
+    RadioPack6,
+    RadioPack7,
+    SecurityPack5,
+    StyleInteriorPackage,
+    ComfortPackage,
+    ComfortPlusPackage,
+    WinterPackage,
+    VisibilityPackage,
+    VisibilityPackage1,
+    TravellerPackage,
+    LeatherTrim,
+    PowerDriverSeat6Way,
+    MetallicPaint,
+    AntiLockBrakes,
+    StabilityControl,
 };
 
 // The rule run when the keyboard focus leaves an option's check box.
 enum class ExitRule : std::uint8_t {
     None,
-    Remember,  // ZerkBoxExit: the Tag follows the tick
-    R2BoxExit,
-    R4BoxExit,
-    R6BoxExit,
-    R7BoxExit,
+    Remember,  // the wish follows the tick
+    RadioPack2,
+    RadioPack4,
+    RadioPack6,
+    RadioPack7,
 };
 
 enum class Column : std::uint8_t { Left, Right, Packages };
@@ -145,10 +148,10 @@ struct OptionDef {
     std::string_view caption;     // shown by the caption label (name + "L")
     std::string_view ownCaption;  // the check box's own caption where it differs, else empty
     std::string_view priceLabel;  // name of the price label
-    std::string_view price;       // design-time price text
+    Dollars price;                // the price before any rule sets one
     bool checked;
     bool enabled;
-    int tag;
+    int wish;  // the remembered wish at start
     ClickRule click;
     ExitRule exit;
     bool hidden;
@@ -202,8 +205,5 @@ constexpr Rgb kShadowYellow = 0xEEEEA0;  // part of a visibility package
 constexpr Rgb kFontBlack = 0x000000;
 constexpr Rgb kFontBlue = 0x0000FF;       // part of "Зимний"
 constexpr Rgb kFontDarkGreen = 0x008000;  // part of the traveller's package
-
-// Shown instead of a base price or surcharge for a combination the factory does not offer.
-constexpr std::string_view kInvalidCombination = "Недопустимое сочетание параметров";
 
 }  // namespace kalvora

@@ -59,8 +59,8 @@ Result Configuration::DecodeCodeField() {
 Result Configuration::DecodeCodeFieldQuietly() {
     const Settle settle(*this);
     const Result rejected{Outcome::Rejected, std::string(kInvalidCode)};
-    const std::string text = CleanCode(edit1_);
-    SetEdit1(text);
+    const std::string text = CleanCode(codeFieldText_);
+    SetCodeFieldText(text);
 
     const bool oldCode = text.size() == static_cast<std::size_t>(kOldCodeLength);
     if (!oldCode && text.size() != static_cast<std::size_t>(kCodeLength)) {
@@ -116,7 +116,7 @@ Result Configuration::DecodeCodeFieldQuietly() {
         SetChecked(o, (words[place.word] >> place.bit & 1) != 0);
         // The wish is what the option shows after its own rule has run, so that the trim
         // rules below bring it back exactly when it survived.
-        SetTag(o, Checked(o) ? 1 : 0);
+        SetWish(o, Checked(o) ? 1 : 0);
     };
     for (int i = 0; i < kOptionsBeforeColour; ++i) applyOption(i);
     SetColourIndex(words[kColourWord] % kColourModulus);
@@ -128,7 +128,7 @@ Result Configuration::DecodeCodeFieldQuietly() {
     if (observer_) observer_->RepaintDue();
     ApplyTrimRules();
     if (observer_) observer_->RepaintDue();
-    PriceButtonClick();
+    MarkFiguresDue();
     if (observer_) observer_->CodeDecoded();
     return {oldCode ? Outcome::Converted : Outcome::Accepted, {}};
 }
@@ -155,13 +155,13 @@ Result Configuration::RunStartCode(const std::vector<std::string>& args, FileAcc
     }
     Result result = failure;
     if (result.outcome != Outcome::Rejected) {
-        SetEdit1(code);
+        SetCodeFieldText(code);
         result = DecodeCodeFieldQuietly();
     }
     if (result.outcome == Outcome::Rejected) {
         // Start as without an argument, so that the window shows a settled configuration while
         // the message is up and after it.
-        SetEdit1(kResetCode);
+        SetCodeFieldText(kResetCode);
         DecodeCodeFieldQuietly();
     }
     startupPending_ = false;
@@ -170,7 +170,7 @@ Result Configuration::RunStartCode(const std::vector<std::string>& args, FileAcc
     // rejected, or that could not be read, is not what is on screen, so it is not the open
     // document.
     documentPath_ = result.Succeeded() ? startFile : std::string();
-    savedEdit1_ = edit1_;
+    savedCodeFieldText_ = codeFieldText_;
     Changed();
     if (result.outcome == Outcome::Rejected) {
         // The message comes over the settled window.

@@ -1,6 +1,5 @@
 #include "model/Configuration.h"
 
-#include "model/IntegerText.h"
 #include "model/PriceList.h"
 
 namespace kalvora {
@@ -10,8 +9,8 @@ Configuration::Configuration(UiPort& ui) : ui_(ui) {
         OptionState& s = options_[Index(d.id)];
         s.checked = d.checked;
         s.enabled = d.enabled;
-        s.tag = d.tag;
-        s.price = ParseInteger(d.price).value_or(0);
+        s.wish = d.wish;
+        s.price = d.price;
     }
     // Already before the first price computation, a box that cannot be changed looks it.
     for (const OptionDef& d : kOptionTable) CaptionFollowsBox(d.id);
@@ -29,7 +28,7 @@ void Configuration::Changed() {
 // metallic mark follows the colour list and keeps its caption.
 void Configuration::CaptionFollowsBox(Opt o) {
     const OptionState& s = options_[Index(o)];
-    if (!s.checked && o != Opt::MetallBox) SetCaptionEnabled(o, s.enabled);
+    if (!s.checked && o != Opt::MetallicPaint) SetCaptionEnabled(o, s.enabled);
 }
 
 void Configuration::SetChecked(Opt o, bool checked) {
@@ -57,10 +56,10 @@ void Configuration::SetEnabled(Opt o, bool enabled) {
     CaptionFollowsBox(o);
 }
 
-void Configuration::SetTag(Opt o, int tag) {
+void Configuration::SetWish(Opt o, int wish) {
     OptionState& s = options_[Index(o)];
-    if (s.tag == tag) return;
-    s.tag = tag;
+    if (s.wish == wish) return;
+    s.wish = wish;
     Changed();
 }
 
@@ -93,7 +92,7 @@ void Configuration::SetCaptionEnabled(Opt o, bool enabled) {
 }
 
 void Configuration::SetOptionAvailable(Opt o) {
-    SetChecked(o, Tag(o) == 1);
+    SetChecked(o, Wish(o) == 1);
     SetEnabled(o, true);
 }
 
@@ -112,48 +111,48 @@ void Configuration::RunClickRule(Opt o) {
     switch (Def(o).click) {
         case ClickRule::None:
             return;
-        case ClickRule::PriceButtonClick:
-            return PriceButtonClick();
-        case ClickRule::KsenonBoxClick:
-            return KsenonBoxClick();
-        case ClickRule::AdaptBoxClick:
-            return AdaptBoxClick();
-        case ClickRule::PodsvBoxClick:
-            return PodsvBoxClick();
-        case ClickRule::R2BoxClick:
-            return R2BoxClick();
-        case ClickRule::R4BoxClick:
-            return R4BoxClick();
-        case ClickRule::R6BoxClick:
-            return R6BoxClick();
-        case ClickRule::R7BoxClick:
-            return R7BoxClick();
-        case ClickRule::PB5BoxClick:
-            return PB5BoxClick();
-        case ClickRule::IntererBoxClick:
-            return IntererBoxClick();
-        case ClickRule::KomfBoxClick:
-            return KomfBoxClick();
-        case ClickRule::KomfPBoxClick:
-            return KomfPBoxClick();
-        case ClickRule::ZimBoxClick:
-            return ZimBoxClick();
-        case ClickRule::ObzorBoxClick:
-            return ObzorBoxClick();
-        case ClickRule::Obzor1BoxClick:
-            return Obzor1BoxClick();
-        case ClickRule::PuteshBoxClick:
-            return PuteshBoxClick();
-        case ClickRule::KozaBoxClick:
-            return KozaBoxClick();
-        case ClickRule::SidVod6BoxClick:
-            return SidVod6BoxClick();
-        case ClickRule::OnMetallicToggled:
+        case ClickRule::Reprice:
+            return MarkFiguresDue();
+        case ClickRule::XenonHeadlamps:
+            return OnXenonHeadlampsToggled();
+        case ClickRule::AdaptiveHeadlamps:
+            return OnAdaptiveHeadlampsToggled();
+        case ClickRule::LitHeatedMirrors:
+            return OnLitHeatedMirrorsToggled();
+        case ClickRule::RadioPack2:
+            return OnRadioPack2Toggled();
+        case ClickRule::RadioPack4:
+            return OnRadioPack4Toggled();
+        case ClickRule::RadioPack6:
+            return OnRadioPack6Toggled();
+        case ClickRule::RadioPack7:
+            return OnRadioPack7Toggled();
+        case ClickRule::SecurityPack5:
+            return OnSecurityPack5Toggled();
+        case ClickRule::StyleInteriorPackage:
+            return OnStyleInteriorPackageToggled();
+        case ClickRule::ComfortPackage:
+            return OnComfortPackageToggled();
+        case ClickRule::ComfortPlusPackage:
+            return OnComfortPlusPackageToggled();
+        case ClickRule::WinterPackage:
+            return OnWinterPackageToggled();
+        case ClickRule::VisibilityPackage:
+            return OnVisibilityPackageToggled();
+        case ClickRule::VisibilityPackage1:
+            return OnVisibilityPackage1Toggled();
+        case ClickRule::TravellerPackage:
+            return OnTravellerPackageToggled();
+        case ClickRule::LeatherTrim:
+            return OnLeatherTrimToggled();
+        case ClickRule::PowerDriverSeat6Way:
+            return OnPowerDriverSeat6WayToggled();
+        case ClickRule::MetallicPaint:
             return OnMetallicToggled();
-        case ClickRule::ABSBoxClick:
-            return ABSBoxClick();
-        case ClickRule::IVDBoxClick:
-            return IVDBoxClick();
+        case ClickRule::AntiLockBrakes:
+            return OnAntiLockBrakesToggled();
+        case ClickRule::StabilityControl:
+            return OnStabilityControlToggled();
     }
 }
 
@@ -162,15 +161,15 @@ void Configuration::OptionExit(Opt o) {
         case ExitRule::None:
             return;
         case ExitRule::Remember:
-            return SetTag(o, Checked(o) ? 1 : 0);
-        case ExitRule::R2BoxExit:
-            return R2BoxExit();
-        case ExitRule::R4BoxExit:
-            return R4BoxExit();
-        case ExitRule::R6BoxExit:
-            return R6BoxExit();
-        case ExitRule::R7BoxExit:
-            return R7BoxExit();
+            return SetWish(o, Checked(o) ? 1 : 0);
+        case ExitRule::RadioPack2:
+            return OnRadioPack2Left();
+        case ExitRule::RadioPack4:
+            return OnRadioPack4Left();
+        case ExitRule::RadioPack6:
+            return OnRadioPack6Left();
+        case ExitRule::RadioPack7:
+            return OnRadioPack7Left();
     }
 }
 
@@ -263,57 +262,23 @@ void Assign(std::string& field, std::string_view text, bool& changed) {
 }
 }  // namespace
 
-namespace {
-// The label of a price the rules set: the figure, or the words for a combination not offered.
-std::string AmountText(std::int32_t dollars) {
-    return dollars >= kNotAPrice ? std::string(kInvalidCombination) : std::to_string(dollars);
-}
-std::optional<std::int32_t> Amount(std::int32_t dollars) {
-    if (dollars >= kNotAPrice) return std::nullopt;
-    return dollars;
-}
-}  // namespace
-
-void Configuration::SetBaseAmount(std::int32_t dollars) {
-    baseAmount_ = Amount(dollars);
-    SetBazaLabel(AmountText(dollars));
-}
-
-void Configuration::SetSurchargeAmount(std::int32_t dollars) {
-    surchargeAmount_ = Amount(dollars);
-    SetUnLabel(AmountText(dollars));
-}
-
-void Configuration::SetBazaLabel(std::string_view text) {
-    baseAmount_ = ParseInteger(text);
-    bool changed = false;
-    Assign(bazaLabel_, text, changed);
-    if (changed) Changed();
-}
-
-void Configuration::SetUnLabel(std::string_view text) {
-    surchargeAmount_ = ParseInteger(text);
-    bool changed = false;
-    Assign(unLabel_, text, changed);
-    if (changed) Changed();
-}
-
-void Configuration::SetPriceLabel(std::string_view text) {
-    bool changed = false;
-    Assign(priceLabel_, text, changed);
-    if (changed) Changed();
-}
-
-void Configuration::SetEdit1(std::string_view text) {
-    bool changed = false;
-    Assign(edit1_, text, changed);
-    if (changed) Changed();
-}
-
-void Configuration::SetCurrentPrice(std::int32_t price) {
-    if (currentPrice_ == price) return;
-    currentPrice_ = price;
+void Configuration::SetBaseAmount(std::optional<Dollars> dollars) {
+    if (figures_.baseSet && figures_.base == dollars) return;
+    figures_.baseSet = true;
+    figures_.base = dollars;
     Changed();
+}
+
+void Configuration::SetSurchargeAmount(std::optional<Dollars> dollars) {
+    if (figures_.surcharge == dollars) return;
+    figures_.surcharge = dollars;
+    Changed();
+}
+
+void Configuration::SetCodeFieldText(std::string_view text) {
+    bool changed = false;
+    Assign(codeFieldText_, text, changed);
+    if (changed) Changed();
 }
 
 void Configuration::SetBodyPicture(int body) {
@@ -342,8 +307,9 @@ void Configuration::OnColourChosen() {
     const Settle settle(*this);
     const int index = colour_;
     // Without a selected item there is no item text to read: the metallic mark is left alone.
-    if (index >= 1 && index < kColourCount) SetChecked(Opt::MetallBox, kColours[index].metallic);
-    SetPrice(Opt::MetallBox, MetallicPrice(index == kSvoMetallic));
+    if (index >= 1 && index < kColourCount)
+        SetChecked(Opt::MetallicPaint, kColours[index].metallic);
+    SetPrice(Opt::MetallicPaint, MetallicPrice(index == kSvoMetallic));
     SetSwatch(index >= 1 && index < kColourCount ? kColours[index].swatch : 0);
     ApplyTrimRules();
 }
@@ -352,33 +318,34 @@ void Configuration::OnMetallicToggled() {
     const Settle settle(*this);
     // With a colour chosen the metallic mark always follows the colour.
     if (colour_ >= 1 && colour_ < kColourCount) OnColourChosen();
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 // --- Radio pack exit rules -------------------------------------------------------------------
 
 void Configuration::RadioPackExit(Opt pack) {
     if (!Checked(pack)) {
-        SetTag(pack, 0);
+        SetWish(pack, 0);
         return;
     }
-    SetTag(pack, 1);
-    for (Opt other : {Opt::R1Box, Opt::R2Box, Opt::R4Box, Opt::R6Box, Opt::R7Box, Opt::R12Box}) {
-        if (other != pack) SetTag(other, 0);
+    SetWish(pack, 1);
+    for (Opt other : {Opt::RadioPack1, Opt::RadioPack2, Opt::RadioPack4, Opt::RadioPack6,
+                      Opt::RadioPack7, Opt::RadioPack12}) {
+        if (other != pack) SetWish(other, 0);
     }
 }
 
-void Configuration::R2BoxExit() {
-    RadioPackExit(Opt::R2Box);
+void Configuration::OnRadioPack2Left() {
+    RadioPackExit(Opt::RadioPack2);
 }
-void Configuration::R4BoxExit() {
-    RadioPackExit(Opt::R4Box);
+void Configuration::OnRadioPack4Left() {
+    RadioPackExit(Opt::RadioPack4);
 }
-void Configuration::R6BoxExit() {
-    RadioPackExit(Opt::R6Box);
+void Configuration::OnRadioPack6Left() {
+    RadioPackExit(Opt::RadioPack6);
 }
-void Configuration::R7BoxExit() {
-    RadioPackExit(Opt::R7Box);
+void Configuration::OnRadioPack7Left() {
+    RadioPackExit(Opt::RadioPack7);
 }
 
 }  // namespace kalvora

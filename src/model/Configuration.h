@@ -25,11 +25,34 @@ namespace kalvora {
 struct OptionState {
     bool checked = false;
     bool enabled = true;
-    int tag = 0;             // the remembered wish: 1 when the user left the option ticked
+    int wish = 0;            // the remembered wish: 1 when the user left the option ticked
     std::int32_t price = 0;  // whole dollars; the price label shows it as decimal text
     Rgb shadow = kShadowNone;
     Rgb font = kFontBlack;
     bool captionEnabled = true;  // caption label drawn normally (true) or greyed
+};
+
+// The figures behind the price labels, in whole dollars. The labels' texts are written from
+// them (model/PriceTexts.h); nothing reads a figure back out of a text.
+struct PriceFigures {
+    // Whether the trim rules have set the base price yet; until then the label keeps the text it
+    // starts with.
+    bool baseSet = false;
+    // The base price of trim, engine and body and the roof-rail surcharge as the trim rules last
+    // set them: none for a combination the factory does not offer (and no base price before
+    // the trim rules have run).
+    std::optional<Dollars> base;
+    std::optional<Dollars> surcharge = 0;
+    // Whether a price computation has run, and the total it came to: none while the base price
+    // or the surcharge is not a price.
+    bool computed = false;
+    std::optional<Dollars> total;
+
+    bool operator==(const PriceFigures& o) const {
+        return baseSet == o.baseSet && base == o.base && surcharge == o.surcharge &&
+               computed == o.computed && total == o.total;
+    }
+    bool operator!=(const PriceFigures& o) const { return !(*this == o); }
 };
 
 // Which of the pictures chosen by the rules is visible; -1 or 0 for none.
@@ -70,10 +93,8 @@ class Configuration {
     const OptionState& Option(Opt o) const { return options_[Index(o)]; }
     bool Checked(Opt o) const { return Option(o).checked; }
     bool Enabled(Opt o) const { return Option(o).enabled; }
-    int Tag(Opt o) const { return Option(o).tag; }
-    std::int32_t PriceValue(Opt o) const { return Option(o).price; }
-    // The text of the option's price label.
-    std::string Price(Opt o) const { return std::to_string(Option(o).price); }
+    int Wish(Opt o) const { return Option(o).wish; }
+    Dollars Price(Opt o) const { return Option(o).price; }
 
     int Trim() const { return trim_; }
     int Body() const { return body_; }  // -1 when no body button is selected
@@ -85,15 +106,15 @@ class Configuration {
     int PreferredEngine() const { return preferredEngine_; }  // the Tag of DvigBox
     int Colour() const { return colour_; }  // item index of ComboBox1, -1 when none
 
-    const std::string& BazaLabel() const { return bazaLabel_; }
-    const std::string& UnLabel() const { return unLabel_; }
-    // The base price and the roof-rail surcharge the labels show; none while the label shows
-    // that the combination is not offered (or, before the first trim rules, no price at all).
-    std::optional<std::int32_t> BaseAmount() const { return baseAmount_; }
-    std::optional<std::int32_t> SurchargeAmount() const { return surchargeAmount_; }
-    const std::string& PriceLabel() const { return priceLabel_; }
-    const std::string& Edit1() const { return edit1_; }
-    std::int32_t CurrentPrice() const { return currentPrice_; }
+    const PriceFigures& Figures() const { return figures_; }
+    // The base price and the roof-rail surcharge; none while the combination is not offered
+    // (or, before the first trim rules, no price at all).
+    std::optional<Dollars> BaseAmount() const { return figures_.base; }
+    std::optional<Dollars> SurchargeAmount() const { return figures_.surcharge; }
+    // The total of the last price computation; none while the base price or the surcharge is
+    // not a price (the price label then shows "XXXXX"), and before the first one.
+    std::optional<Dollars> Total() const { return figures_.total; }
+    const std::string& CodeFieldText() const { return codeFieldText_; }
     const VisiblePictures& Pictures() const { return pictures_; }
 
     // --- Changing the controls from code --------------------------------------------------
@@ -101,13 +122,13 @@ class Configuration {
     // A different tick runs the option's click rule.
     void SetChecked(Opt o, bool checked);
     void SetEnabled(Opt o, bool enabled);
-    void SetTag(Opt o, int tag);
+    void SetWish(Opt o, int wish);
     void SetPrice(Opt o, std::int32_t price);
     void SetShadow(Opt o, Rgb colour);
     void SetFont(Opt o, Rgb colour);
     void SetCaptionEnabled(Opt o, bool enabled);
 
-    // Back as the user last left it: tick = (Tag = 1), then enabled.
+    // Back as the user last left it: ticked when it is wished for, then enabled.
     void SetOptionAvailable(Opt o);
     // Standard equipment: ticked, then disabled.
     void SetOptionStandard(Opt o);
@@ -127,17 +148,12 @@ class Configuration {
     void SetPreferredEngine(int e);
     // Sets the item index of the colour list without running its change rule (as code does).
     void SetColourIndex(int index);
-    // The trim rules' base price and roof-rail surcharge: a figure from kNotAPrice up means the
-    // combination is not offered, and the label says so.
-    void SetBaseAmount(std::int32_t dollars);
-    void SetSurchargeAmount(std::int32_t dollars);
-    // The same labels given as text: a text that is not a whole number is no price.
-    void SetBazaLabel(std::string_view text);
-    void SetUnLabel(std::string_view text);
-    void SetPriceLabel(std::string_view text);
+    // The trim rules' base price and roof-rail surcharge: none for a combination the factory
+    // does not offer, which the label then says.
+    void SetBaseAmount(std::optional<Dollars> dollars);
+    void SetSurchargeAmount(std::optional<Dollars> dollars);
     // The code field's text, as typed by the user or written by a rule.
-    void SetEdit1(std::string_view text);
-    void SetCurrentPrice(std::int32_t price);
+    void SetCodeFieldText(std::string_view text);
     void SetBodyPicture(int body);
     void SetShadePicture(int body, Shade shade);
     void SetSwatch(int swatch);
@@ -168,40 +184,35 @@ class Configuration {
     void OnEngineClicked(int engine);
 
     // Option rules.
-    void KomfBoxClick();
-    void KomfPBoxClick();
-    void ZimBoxClick();
-    void ObzorBoxClick();
-    void Obzor1BoxClick();
-    void PuteshBoxClick();
-    void IntererBoxClick();
-    void R2BoxClick();
-    void R4BoxClick();
-    void R6BoxClick();
-    void R7BoxClick();
-    void R1BoxClick() {}
-    void R12BoxClick() {}
-    void KsenonBoxClick();
-    void AdaptBoxClick();
-    void PB5BoxClick();
-    void SidVod6BoxClick();
-    void PodsvBoxClick();
-    void KozaBoxClick();
-    void IVDBoxClick();
-    void ABSBoxClick();
-    void R2BoxExit();
-    void R4BoxExit();
-    void R6BoxExit();
-    void R7BoxExit();
+    void OnComfortPackageToggled();
+    void OnComfortPlusPackageToggled();
+    void OnWinterPackageToggled();
+    void OnVisibilityPackageToggled();
+    void OnVisibilityPackage1Toggled();
+    void OnTravellerPackageToggled();
+    void OnStyleInteriorPackageToggled();
+    void OnRadioPack2Toggled();
+    void OnRadioPack4Toggled();
+    void OnRadioPack6Toggled();
+    void OnRadioPack7Toggled();
+    void OnXenonHeadlampsToggled();
+    void OnAdaptiveHeadlampsToggled();
+    void OnSecurityPack5Toggled();
+    void OnPowerDriverSeat6WayToggled();
+    void OnLitHeatedMirrorsToggled();
+    void OnLeatherTrimToggled();
+    void OnStabilityControlToggled();
+    void OnAntiLockBrakesToggled();
+    void OnRadioPack2Left();
+    void OnRadioPack4Left();
+    void OnRadioPack6Left();
+    void OnRadioPack7Left();
 
     // Price, caption labels and configuration code. Inside a rule this only marks them due:
     // they are computed once, when the outermost call into the configuration returns, so that a
     // cascade of rules computes them once and not at every step.
-    void PriceButtonClick();
+    void MarkFiguresDue();
 
-    // Whether the last price computation came to a total: false while the base price or the
-    // surcharge is not a price (the price label then shows "XXXXX"), and before the first one.
-    bool HasPrice() const { return hasPrice_; }
     // The code of the configuration on screen, as the last price computation wrote it; the
     // field may meanwhile hold text the user typed. Empty before the first price.
     const std::string& ConfigurationCode() const { return configurationCode_; }
@@ -236,7 +247,9 @@ class Configuration {
     // Whether the code field differs from what was last saved or opened (or, without a file,
     // from what the start code left). A file holds nothing but that field, so this is exactly
     // "saving now would write something else". Never true before the start code has run.
-    bool HasUnsavedChanges() const { return !startupPending_ && edit1_ != savedEdit1_; }
+    bool HasUnsavedChanges() const {
+        return !startupPending_ && codeFieldText_ != savedCodeFieldText_;
+    }
 
   private:
     // Copies every control out and puts them back without running a rule (undo and redo).
@@ -276,29 +289,23 @@ class Configuration {
     int trim_ = Ghia;
     int body_ = Kuzov4dr;
     std::array<bool, kBodyCount> bodyEnabled_{true, true, true, true};
-    int rails_ = Univers0;
+    int rails_ = NoRoofRails;
     std::array<bool, kRailsCount> railsEnabled_{true, true, true};
     int engine_ = Dvig20AT145;
     std::array<bool, kEngineCount> engineEnabled_{true, true, true, true, true, true, false, true};
     int preferredEngine_ = 0;
     int colour_ = -1;
-    std::string bazaLabel_ = "BazaLabel";
-    std::string unLabel_ = "0";
-    std::optional<std::int32_t> baseAmount_;
-    std::optional<std::int32_t> surchargeAmount_ = 0;
-    std::string priceLabel_ = "Цена: $12345";
-    std::string edit1_;
-    std::int32_t currentPrice_ = 0;
+    PriceFigures figures_;
+    std::string codeFieldText_;
     VisiblePictures pictures_;
     bool startupPending_ = true;
-    bool hasPrice_ = false;
     // The option whose box the user is clicking, until its click rule has run.
     std::optional<Opt> usersClick_;
     int settleDepth_ = 0;
     bool figuresDue_ = false;
     std::string configurationCode_;
     std::string documentPath_;
-    std::string savedEdit1_;
+    std::string savedCodeFieldText_;
 };
 
 }  // namespace kalvora

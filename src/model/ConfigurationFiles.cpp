@@ -48,7 +48,7 @@ Result Configuration::SaveToFile(const std::string& path, FileAccess& files,
         return refuse(written.reason);
     }
     documentPath_ = path;
-    savedEdit1_ = code;
+    savedCodeFieldText_ = code;
     Changed();
     ui_.ShowMessage(std::string(kSaved) + ShownPath(path));
     return {};
@@ -64,18 +64,18 @@ Result Configuration::OpenFile(const std::string& path, FileAccess& files) {
     }
     // A file that holds no valid code changes nothing: the field keeps its text, and the open
     // document and whether it has unsaved changes stay as they were.
-    const std::string fieldBefore = edit1_;
-    SetEdit1(line);
+    const std::string fieldBefore = codeFieldText_;
+    SetCodeFieldText(line);
     Result result = DecodeCodeFieldQuietly();
     if (result.outcome == Outcome::Rejected) {
-        SetEdit1(fieldBefore);
+        SetCodeFieldText(fieldBefore);
         const std::string message =
             OpenFailedMessage(path, line.empty() ? kReasonEmptyFile : kReasonNoCode);
         ui_.ShowMessage(message);
         return {Outcome::Rejected, message};
     }
     documentPath_ = path;
-    savedEdit1_ = edit1_;
+    savedCodeFieldText_ = codeFieldText_;
     Changed();
     return result;
 }

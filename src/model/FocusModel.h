@@ -27,7 +27,7 @@ struct FocusTarget {
     static FocusTarget EngineButton(int e) { return {Kind::Engine, e}; }
     static FocusTarget TrimGroup() { return {Kind::Trim, 0}; }
     static FocusTarget ColourList() { return {Kind::Colour, 0}; }
-    static FocusTarget Edit1() { return {Kind::CodeField, 0}; }
+    static FocusTarget CodeField() { return {Kind::CodeField, 0}; }
 
     bool operator==(const FocusTarget& other) const {
         return kind == other.kind && index == other.index;

@@ -19,9 +19,9 @@ void Configuration::Charge(Opt o) {
 // gearbox has it as standard equipment.
 void Configuration::RadioPackTwoBack() {
     if (engine_ == Dvig16AT100) {
-        SetOptionStandard(Opt::R2Box);
+        SetOptionStandard(Opt::RadioPack2);
     } else {
-        SetOptionAvailable(Opt::R2Box);
+        SetOptionAvailable(Opt::RadioPack2);
     }
 }
 
@@ -32,259 +32,259 @@ bool Configuration::RadioPacksMayReturn(Opt otherComfortPackage) const {
     return !Checked(otherComfortPackage) && engine_ != Dvig16AT100;
 }
 
-void Configuration::KomfBoxClick() {
-    if (Checked(Opt::KomfBox)) {
-        SetChecked(Opt::KomfPBox, false);
-        SetTag(Opt::KomfPBox, 0);
-        SetOptionUnavailable(Opt::R4Box);
-        SetOptionUnavailable(Opt::R6Box);
-        SetOptionUnavailable(Opt::R7Box);
-        SetOptionStandard(Opt::R2Box);
-        SetPrice(Opt::R2Box, kIncluded);
-        SetShadow(Opt::R2Box, kShadowAqua);
-        SetOptionStandard(Opt::PB5Box);
-        SetPrice(Opt::PB5Box, kIncluded);
-        SetShadow(Opt::PB5Box, kShadowAqua);
+void Configuration::OnComfortPackageToggled() {
+    if (Checked(Opt::ComfortPackage)) {
+        SetChecked(Opt::ComfortPlusPackage, false);
+        SetWish(Opt::ComfortPlusPackage, 0);
+        SetOptionUnavailable(Opt::RadioPack4);
+        SetOptionUnavailable(Opt::RadioPack6);
+        SetOptionUnavailable(Opt::RadioPack7);
+        SetOptionStandard(Opt::RadioPack2);
+        SetPrice(Opt::RadioPack2, kIncluded);
+        SetShadow(Opt::RadioPack2, kShadowAqua);
+        SetOptionStandard(Opt::SecurityPack5);
+        SetPrice(Opt::SecurityPack5, kIncluded);
+        SetShadow(Opt::SecurityPack5, kShadowAqua);
     } else {
         RadioPackTwoBack();
-        SetShadow(Opt::R2Box, kShadowNone);
-        Charge(Opt::R2Box);
-        SetOptionAvailable(Opt::PB5Box);
-        SetShadow(Opt::PB5Box, kShadowNone);
-        const bool packsBack = RadioPacksMayReturn(Opt::KomfPBox);
-        if (packsBack) SetOptionAvailable(Opt::R4Box);
-        Charge(Opt::PB5Box);
+        SetShadow(Opt::RadioPack2, kShadowNone);
+        Charge(Opt::RadioPack2);
+        SetOptionAvailable(Opt::SecurityPack5);
+        SetShadow(Opt::SecurityPack5, kShadowNone);
+        const bool packsBack = RadioPacksMayReturn(Opt::ComfortPlusPackage);
+        if (packsBack) SetOptionAvailable(Opt::RadioPack4);
+        Charge(Opt::SecurityPack5);
         if (trim_ != Ambiente && packsBack) {
-            SetOptionAvailable(Opt::R6Box);
-            SetOptionAvailable(Opt::R7Box);
+            SetOptionAvailable(Opt::RadioPack6);
+            SetOptionAvailable(Opt::RadioPack7);
         }
     }
-    if (Checked(Opt::PB5Box)) PB5BoxClick();
-    PriceButtonClick();
+    if (Checked(Opt::SecurityPack5)) OnSecurityPack5Toggled();
+    MarkFiguresDue();
 }
 
-void Configuration::KomfPBoxClick() {
-    if (Checked(Opt::KomfPBox)) {
-        SetChecked(Opt::KomfBox, false);
-        SetTag(Opt::KomfBox, 0);
-        SetOptionUnavailable(Opt::R4Box);
-        SetOptionUnavailable(Opt::R6Box);
-        SetOptionUnavailable(Opt::R7Box);
-        SetOptionStandard(Opt::R2Box);
-        SetPrice(Opt::R2Box, kIncluded);
-        SetShadow(Opt::R2Box, kShadowGreen);
-        SetOptionStandard(Opt::PB5Box);
-        SetPrice(Opt::PB5Box, kIncluded);
-        SetShadow(Opt::PB5Box, kShadowGreen);
+void Configuration::OnComfortPlusPackageToggled() {
+    if (Checked(Opt::ComfortPlusPackage)) {
+        SetChecked(Opt::ComfortPackage, false);
+        SetWish(Opt::ComfortPackage, 0);
+        SetOptionUnavailable(Opt::RadioPack4);
+        SetOptionUnavailable(Opt::RadioPack6);
+        SetOptionUnavailable(Opt::RadioPack7);
+        SetOptionStandard(Opt::RadioPack2);
+        SetPrice(Opt::RadioPack2, kIncluded);
+        SetShadow(Opt::RadioPack2, kShadowGreen);
+        SetOptionStandard(Opt::SecurityPack5);
+        SetPrice(Opt::SecurityPack5, kIncluded);
+        SetShadow(Opt::SecurityPack5, kShadowGreen);
         if (trim_ == Comfort) {
             // The package brings 15" wheels in Comfort and 16" wheels above it.
-            SetOptionStandard(Opt::d15box);
-            SetShadow(Opt::d15box, kShadowGreen);
-            SetPrice(Opt::d15box, kIncluded);
-            SetShadow(Opt::d16box, kShadowNone);
+            SetOptionStandard(Opt::Alloys15);
+            SetShadow(Opt::Alloys15, kShadowGreen);
+            SetPrice(Opt::Alloys15, kIncluded);
+            SetShadow(Opt::Alloys16, kShadowNone);
         } else if (trim_ == Trend || trim_ == Ghia) {
-            SetOptionStandard(Opt::d16box);
-            SetShadow(Opt::d16box, kShadowGreen);
-            SetPrice(Opt::d16box, kIncluded);
-            SetShadow(Opt::d15box, kShadowNone);
+            SetOptionStandard(Opt::Alloys16);
+            SetShadow(Opt::Alloys16, kShadowGreen);
+            SetPrice(Opt::Alloys16, kIncluded);
+            SetShadow(Opt::Alloys15, kShadowNone);
         }
     } else {
         RadioPackTwoBack();
-        Charge(Opt::R2Box);
-        SetShadow(Opt::R2Box, kShadowNone);
-        SetOptionAvailable(Opt::PB5Box);
-        Charge(Opt::PB5Box);
-        SetShadow(Opt::PB5Box, kShadowNone);
-        SetOptionAvailable(Opt::PB1Box);
-        Charge(Opt::PB1Box);
-        SetOptionAvailable(Opt::d15box);
-        Charge(Opt::d15box);
-        SetShadow(Opt::d15box, kShadowNone);
-        SetOptionAvailable(Opt::d16box);
-        Charge(Opt::d16box);
-        SetShadow(Opt::d16box, kShadowNone);
-        const bool radioPacksBack = RadioPacksMayReturn(Opt::KomfBox);
-        if (radioPacksBack) SetOptionAvailable(Opt::R4Box);
+        Charge(Opt::RadioPack2);
+        SetShadow(Opt::RadioPack2, kShadowNone);
+        SetOptionAvailable(Opt::SecurityPack5);
+        Charge(Opt::SecurityPack5);
+        SetShadow(Opt::SecurityPack5, kShadowNone);
+        SetOptionAvailable(Opt::SecurityPack1);
+        Charge(Opt::SecurityPack1);
+        SetOptionAvailable(Opt::Alloys15);
+        Charge(Opt::Alloys15);
+        SetShadow(Opt::Alloys15, kShadowNone);
+        SetOptionAvailable(Opt::Alloys16);
+        Charge(Opt::Alloys16);
+        SetShadow(Opt::Alloys16, kShadowNone);
+        const bool radioPacksBack = RadioPacksMayReturn(Opt::ComfortPackage);
+        if (radioPacksBack) SetOptionAvailable(Opt::RadioPack4);
         switch (trim_) {
             case Ambiente:
                 // Only a trim change unticks the package here; the trim rules then take safety
                 // pack 5 away, as Ambiente does not offer it.
-                SetOptionUnavailable(Opt::d16box);
-                SetEnabled(Opt::PB5Box, false);
+                SetOptionUnavailable(Opt::Alloys16);
+                SetEnabled(Opt::SecurityPack5, false);
                 break;
             case Comfort:
                 // Safety pack 5 is a free choice again, as when "Комфорт" goes.
-                SetOptionUnavailable(Opt::d16box);
+                SetOptionUnavailable(Opt::Alloys16);
                 if (radioPacksBack) {
-                    SetOptionAvailable(Opt::R6Box);
-                    SetOptionAvailable(Opt::R7Box);
+                    SetOptionAvailable(Opt::RadioPack6);
+                    SetOptionAvailable(Opt::RadioPack7);
                 }
                 break;
             case Trend:
                 if (radioPacksBack) {
-                    SetOptionAvailable(Opt::R6Box);
-                    SetOptionAvailable(Opt::R7Box);
+                    SetOptionAvailable(Opt::RadioPack6);
+                    SetOptionAvailable(Opt::RadioPack7);
                 }
-                SetOptionUnavailable(Opt::d15box);
-                Charge(Opt::d16box);
+                SetOptionUnavailable(Opt::Alloys15);
+                Charge(Opt::Alloys16);
                 break;
             case Ghia:
                 if (radioPacksBack) {
-                    SetOptionAvailable(Opt::R6Box);
-                    SetOptionAvailable(Opt::R7Box);
+                    SetOptionAvailable(Opt::RadioPack6);
+                    SetOptionAvailable(Opt::RadioPack7);
                 }
-                Charge(Opt::PB5Box);
-                SetOptionUnavailable(Opt::d15box);
-                Charge(Opt::d16box);
-                SetOptionStandard(Opt::PB1Box);
-                SetPrice(Opt::PB1Box, kIncluded);
+                Charge(Opt::SecurityPack5);
+                SetOptionUnavailable(Opt::Alloys15);
+                Charge(Opt::Alloys16);
+                SetOptionStandard(Opt::SecurityPack1);
+                SetPrice(Opt::SecurityPack1, kIncluded);
                 break;
         }
     }
-    if (Checked(Opt::PB5Box)) PB5BoxClick();
-    PriceButtonClick();
+    if (Checked(Opt::SecurityPack5)) OnSecurityPack5Toggled();
+    MarkFiguresDue();
 }
 
 // --- Winter and visibility packages ------------------------------------------------------------
 
-void Configuration::ZimBoxClick() {
-    if (Checked(Opt::ZimBox)) {
-        if (Checked(Opt::Obzor1Box)) {
-            SetChecked(Opt::Obzor1Box, false);
-            SetTag(Opt::Obzor1Box, 0);
+void Configuration::OnWinterPackageToggled() {
+    if (Checked(Opt::WinterPackage)) {
+        if (Checked(Opt::VisibilityPackage1)) {
+            SetChecked(Opt::VisibilityPackage1, false);
+            SetWish(Opt::VisibilityPackage1, 0);
         }
-        if (Checked(Opt::ObzorBox)) {
-            SetChecked(Opt::ObzorBox, false);
-            SetTag(Opt::ObzorBox, 0);
+        if (Checked(Opt::VisibilityPackage)) {
+            SetChecked(Opt::VisibilityPackage, false);
+            SetWish(Opt::VisibilityPackage, 0);
         }
-        for (Opt member : {Opt::ZerkBox, Opt::PodSidBox, Opt::LobBox}) {
+        for (Opt member : {Opt::HeatedMirrors, Opt::HeatedFrontSeats, Opt::HeatedWindscreen}) {
             SetChecked(member, true);
             SetEnabled(member, false);
             SetPrice(member, kIncluded);
             SetFont(member, kFontBlue);
         }
     } else {
-        SetFont(Opt::LobBox, kFontBlack);
-        if (Tag(Opt::PodSidBox) == 0) SetChecked(Opt::PodSidBox, false);
-        SetEnabled(Opt::PodSidBox, true);
-        Charge(Opt::PodSidBox);
-        SetFont(Opt::PodSidBox, kFontBlack);
-        if (Tag(Opt::ZerkBox) == 0) SetChecked(Opt::ZerkBox, false);
-        SetEnabled(Opt::ZerkBox, true);
-        SetFont(Opt::ZerkBox, kFontBlack);
-        if (!Checked(Opt::Obzor1Box)) {
-            if (Tag(Opt::LobBox) == 0) SetChecked(Opt::LobBox, false);
-            SetEnabled(Opt::LobBox, true);
-            Charge(Opt::LobBox);
+        SetFont(Opt::HeatedWindscreen, kFontBlack);
+        if (Wish(Opt::HeatedFrontSeats) == 0) SetChecked(Opt::HeatedFrontSeats, false);
+        SetEnabled(Opt::HeatedFrontSeats, true);
+        Charge(Opt::HeatedFrontSeats);
+        SetFont(Opt::HeatedFrontSeats, kFontBlack);
+        if (Wish(Opt::HeatedMirrors) == 0) SetChecked(Opt::HeatedMirrors, false);
+        SetEnabled(Opt::HeatedMirrors, true);
+        SetFont(Opt::HeatedMirrors, kFontBlack);
+        if (!Checked(Opt::VisibilityPackage1)) {
+            if (Wish(Opt::HeatedWindscreen) == 0) SetChecked(Opt::HeatedWindscreen, false);
+            SetEnabled(Opt::HeatedWindscreen, true);
+            Charge(Opt::HeatedWindscreen);
         }
         if (trim_ == Ghia) {
             // Heated mirrors are standard in Ghia anyway.
-            SetPrice(Opt::ZerkBox, kIncluded);
-            SetEnabled(Opt::ZerkBox, false);
-            SetChecked(Opt::ZerkBox, true);
+            SetPrice(Opt::HeatedMirrors, kIncluded);
+            SetEnabled(Opt::HeatedMirrors, false);
+            SetChecked(Opt::HeatedMirrors, true);
         } else {
-            Charge(Opt::ZerkBox);
+            Charge(Opt::HeatedMirrors);
         }
-        if (Checked(Opt::KozaBox)) {
+        if (Checked(Opt::LeatherTrim)) {
             // Leather keeps the heated front seats standard.
-            SetEnabled(Opt::PodSidBox, false);
-            SetChecked(Opt::PodSidBox, true);
-            SetPrice(Opt::PodSidBox, kIncluded);
+            SetEnabled(Opt::HeatedFrontSeats, false);
+            SetChecked(Opt::HeatedFrontSeats, true);
+            SetPrice(Opt::HeatedFrontSeats, kIncluded);
         }
-        if (Checked(Opt::PodsvBox)) {
+        if (Checked(Opt::LitHeatedMirrors)) {
             // The puddle-lamp mirrors are heated mirrors too.
-            SetOptionStandard(Opt::ZerkBox);
-            SetPrice(Opt::ZerkBox, kIncluded);
+            SetOptionStandard(Opt::HeatedMirrors);
+            SetPrice(Opt::HeatedMirrors, kIncluded);
         }
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
-void Configuration::ObzorBoxClick() {
-    if (Checked(Opt::ObzorBox)) {
-        SetChecked(Opt::ZimBox, false);
-        SetTag(Opt::ZimBox, 0);
-        SetChecked(Opt::Obzor1Box, false);
-        SetTag(Opt::Obzor1Box, 0);
-        SetOptionStandard(Opt::ptf);
-        SetPrice(Opt::ptf, kIncluded);
-        SetShadow(Opt::ptf, kShadowYellow);
-    } else if (trim_ == Comfort && !Checked(Opt::Obzor1Box)) {
-        SetOptionAvailable(Opt::ptf);
-        Charge(Opt::ptf);
-        SetShadow(Opt::ptf, kShadowNone);
-    } else if (!Checked(Opt::Obzor1Box)) {
+void Configuration::OnVisibilityPackageToggled() {
+    if (Checked(Opt::VisibilityPackage)) {
+        SetChecked(Opt::WinterPackage, false);
+        SetWish(Opt::WinterPackage, 0);
+        SetChecked(Opt::VisibilityPackage1, false);
+        SetWish(Opt::VisibilityPackage1, 0);
+        SetOptionStandard(Opt::FrontFogLamps);
+        SetPrice(Opt::FrontFogLamps, kIncluded);
+        SetShadow(Opt::FrontFogLamps, kShadowYellow);
+    } else if (trim_ == Comfort && !Checked(Opt::VisibilityPackage1)) {
+        SetOptionAvailable(Opt::FrontFogLamps);
+        Charge(Opt::FrontFogLamps);
+        SetShadow(Opt::FrontFogLamps, kShadowNone);
+    } else if (!Checked(Opt::VisibilityPackage1)) {
         // The fog lamps are no longer the package's: no highlight left behind.
-        SetShadow(Opt::ptf, kShadowNone);
+        SetShadow(Opt::FrontFogLamps, kShadowNone);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
-void Configuration::Obzor1BoxClick() {
-    if (Checked(Opt::Obzor1Box)) {
-        SetOptionStandard(Opt::ptf);
-        SetPrice(Opt::ptf, kIncluded);
-        SetChecked(Opt::ObzorBox, false);
-        SetTag(Opt::ObzorBox, 0);
-        SetChecked(Opt::ZimBox, false);
-        SetTag(Opt::ZimBox, 0);
+void Configuration::OnVisibilityPackage1Toggled() {
+    if (Checked(Opt::VisibilityPackage1)) {
+        SetOptionStandard(Opt::FrontFogLamps);
+        SetPrice(Opt::FrontFogLamps, kIncluded);
+        SetChecked(Opt::VisibilityPackage, false);
+        SetWish(Opt::VisibilityPackage, 0);
+        SetChecked(Opt::WinterPackage, false);
+        SetWish(Opt::WinterPackage, 0);
         if (trim_ != Ambiente) {
-            SetChecked(Opt::LobBox, true);
-            SetEnabled(Opt::LobBox, false);
-            SetPrice(Opt::LobBox, kIncluded);
-            SetShadow(Opt::LobBox, kShadowYellow);
+            SetChecked(Opt::HeatedWindscreen, true);
+            SetEnabled(Opt::HeatedWindscreen, false);
+            SetPrice(Opt::HeatedWindscreen, kIncluded);
+            SetShadow(Opt::HeatedWindscreen, kShadowYellow);
             // Fog lamps are standard from Trend up, so only Comfort marks them as the package's;
             // above it no highlight of the other visibility package may stay on them.
-            SetShadow(Opt::ptf, trim_ == Comfort ? kShadowYellow : kShadowNone);
+            SetShadow(Opt::FrontFogLamps, trim_ == Comfort ? kShadowYellow : kShadowNone);
         }
     } else {
-        SetShadow(Opt::ptf, kShadowNone);
-        if (trim_ == Comfort && !Checked(Opt::ObzorBox)) {
-            SetOptionAvailable(Opt::ptf);
-            Charge(Opt::ptf);
+        SetShadow(Opt::FrontFogLamps, kShadowNone);
+        if (trim_ == Comfort && !Checked(Opt::VisibilityPackage)) {
+            SetOptionAvailable(Opt::FrontFogLamps);
+            Charge(Opt::FrontFogLamps);
         }
-        if (trim_ != Ambiente) SetOptionAvailable(Opt::LobBox);
+        if (trim_ != Ambiente) SetOptionAvailable(Opt::HeatedWindscreen);
         // Also in Ambiente, where the package is left by a trim change and the windscreen keeps
         // its tick: it costs its price again and shows no highlight of the package.
-        Charge(Opt::LobBox);
-        SetShadow(Opt::LobBox, kShadowNone);
+        Charge(Opt::HeatedWindscreen);
+        SetShadow(Opt::HeatedWindscreen, kShadowNone);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 // --- Traveller's package and interior ----------------------------------------------------------
 
-void Configuration::PuteshBoxClick() {
-    if (Checked(Opt::PuteshBox)) {
-        SetOptionStandard(Opt::SetkaBox);
-        SetPrice(Opt::SetkaBox, kIncluded);
-        SetFont(Opt::SetkaBox, kFontDarkGreen);
-        SetOptionStandard(Opt::KovrBagazBox);
-        SetPrice(Opt::KovrBagazBox, kIncluded);
-        SetFont(Opt::KovrBagazBox, kFontDarkGreen);
+void Configuration::OnTravellerPackageToggled() {
+    if (Checked(Opt::TravellerPackage)) {
+        SetOptionStandard(Opt::LuggageNet);
+        SetPrice(Opt::LuggageNet, kIncluded);
+        SetFont(Opt::LuggageNet, kFontDarkGreen);
+        SetOptionStandard(Opt::BootCarpet);
+        SetPrice(Opt::BootCarpet, kIncluded);
+        SetFont(Opt::BootCarpet, kFontDarkGreen);
     } else {
-        SetFont(Opt::SetkaBox, kFontBlack);
-        SetFont(Opt::KovrBagazBox, kFontBlack);
-        Charge(Opt::SetkaBox);
-        Charge(Opt::KovrBagazBox);
+        SetFont(Opt::LuggageNet, kFontBlack);
+        SetFont(Opt::BootCarpet, kFontBlack);
+        Charge(Opt::LuggageNet);
+        Charge(Opt::BootCarpet);
         if (body_ == KuzovWag) {
             if (trim_ == Ghia) {
-                SetOptionAvailable(Opt::SetkaBox);
+                SetOptionAvailable(Opt::LuggageNet);
             } else {
-                SetOptionUnavailable(Opt::SetkaBox);
+                SetOptionUnavailable(Opt::LuggageNet);
             }
-            SetOptionAvailable(Opt::KovrBagazBox);
+            SetOptionAvailable(Opt::BootCarpet);
         } else {
-            SetOptionUnavailable(Opt::KovrBagazBox);
-            SetEnabled(Opt::SetkaBox, false);
-            SetEnabled(Opt::PuteshBox, false);
+            SetOptionUnavailable(Opt::BootCarpet);
+            SetEnabled(Opt::LuggageNet, false);
+            SetEnabled(Opt::TravellerPackage, false);
         }
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
-void Configuration::IntererBoxClick() {
-    PriceButtonClick();
+void Configuration::OnStyleInteriorPackageToggled() {
+    MarkFiguresDue();
 }
 
 // --- Radio packs -------------------------------------------------------------------------------
@@ -303,229 +303,231 @@ void Configuration::RadioPackClick(Opt pack, std::initializer_list<Opt> unticks,
         for (Opt other : unticks) {
             // What the user's pack replaces is no longer wanted, as when one comfort package
             // takes the other's place: the trim rules do not bring it back.
-            if (chosenByUser && Checked(other)) SetTag(other, 0);
+            if (chosenByUser && Checked(other)) SetWish(other, 0);
             SetChecked(other, false);
         }
         if (bringsSteeringControl) {
-            SetOptionStandard(Opt::RadioBox);
-            SetPrice(Opt::RadioBox, kIncluded);
+            SetOptionStandard(Opt::SteeringRadioControl);
+            SetPrice(Opt::SteeringRadioControl, kIncluded);
         } else {
-            SetEnabled(Opt::RadioBox, true);
-            Charge(Opt::RadioBox);
+            SetEnabled(Opt::SteeringRadioControl, true);
+            Charge(Opt::SteeringRadioControl);
         }
     } else if (bringsSteeringControl) {
-        SetOptionAvailable(Opt::RadioBox);
-        Charge(Opt::RadioBox);
+        SetOptionAvailable(Opt::SteeringRadioControl);
+        Charge(Opt::SteeringRadioControl);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
-void Configuration::R2BoxClick() {
-    RadioPackClick(Opt::R2Box, {Opt::R1Box, Opt::R4Box, Opt::R6Box, Opt::R7Box, Opt::R12Box},
-                   false);
-}
-
-void Configuration::R4BoxClick() {
+void Configuration::OnRadioPack2Toggled() {
     RadioPackClick(
-        Opt::R4Box,
-        {Opt::KomfBox, Opt::KomfPBox, Opt::R1Box, Opt::R2Box, Opt::R6Box, Opt::R7Box, Opt::R12Box},
+        Opt::RadioPack2,
+        {Opt::RadioPack1, Opt::RadioPack4, Opt::RadioPack6, Opt::RadioPack7, Opt::RadioPack12},
         false);
 }
 
-void Configuration::R6BoxClick() {
-    RadioPackClick(
-        Opt::R6Box,
-        {Opt::KomfBox, Opt::KomfPBox, Opt::R2Box, Opt::R4Box, Opt::R1Box, Opt::R7Box, Opt::R12Box},
-        true);
+void Configuration::OnRadioPack4Toggled() {
+    RadioPackClick(Opt::RadioPack4,
+                   {Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack1, Opt::RadioPack2,
+                    Opt::RadioPack6, Opt::RadioPack7, Opt::RadioPack12},
+                   false);
 }
 
-void Configuration::R7BoxClick() {
-    RadioPackClick(
-        Opt::R7Box,
-        {Opt::KomfBox, Opt::KomfPBox, Opt::R2Box, Opt::R4Box, Opt::R6Box, Opt::R1Box, Opt::R12Box},
-        true);
+void Configuration::OnRadioPack6Toggled() {
+    RadioPackClick(Opt::RadioPack6,
+                   {Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack2, Opt::RadioPack4,
+                    Opt::RadioPack1, Opt::RadioPack7, Opt::RadioPack12},
+                   true);
+}
+
+void Configuration::OnRadioPack7Toggled() {
+    RadioPackClick(Opt::RadioPack7,
+                   {Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack2, Opt::RadioPack4,
+                    Opt::RadioPack6, Opt::RadioPack1, Opt::RadioPack12},
+                   true);
 }
 
 // --- Lights ------------------------------------------------------------------------------------
 
-void Configuration::KsenonBoxClick() {
-    if (Checked(Opt::KsenonBox)) {
-        SetChecked(Opt::AdaptBox, false);
-        SetEnabled(Opt::AdaptBox, false);
+void Configuration::OnXenonHeadlampsToggled() {
+    if (Checked(Opt::XenonHeadlamps)) {
+        SetChecked(Opt::AdaptiveHeadlamps, false);
+        SetEnabled(Opt::AdaptiveHeadlamps, false);
         // The headlamp washer comes with xenon.
-        SetPrice(Opt::OmivBox, kIncluded);
-        SetChecked(Opt::OmivBox, true);
-        SetEnabled(Opt::OmivBox, false);
+        SetPrice(Opt::HeadlampWashers, kIncluded);
+        SetChecked(Opt::HeadlampWashers, true);
+        SetEnabled(Opt::HeadlampWashers, false);
     } else {
-        SetOptionAvailable(Opt::OmivBox);
-        Charge(Opt::OmivBox);
-        SetEnabled(Opt::AdaptBox, true);
+        SetOptionAvailable(Opt::HeadlampWashers);
+        Charge(Opt::HeadlampWashers);
+        SetEnabled(Opt::AdaptiveHeadlamps, true);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
-void Configuration::AdaptBoxClick() {
-    if (Checked(Opt::AdaptBox)) {
-        SetChecked(Opt::KsenonBox, false);
-        SetEnabled(Opt::KsenonBox, false);
+void Configuration::OnAdaptiveHeadlampsToggled() {
+    if (Checked(Opt::AdaptiveHeadlamps)) {
+        SetChecked(Opt::XenonHeadlamps, false);
+        SetEnabled(Opt::XenonHeadlamps, false);
     } else if (trim_ == Trend || trim_ == Ghia) {
         // Xenon is offered from Trend up only.
-        SetEnabled(Opt::KsenonBox, true);
+        SetEnabled(Opt::XenonHeadlamps, true);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 // --- Safety, seats, mirrors, leather -----------------------------------------------------------
 
-void Configuration::PB5BoxClick() {
-    if (Checked(Opt::PB5Box)) {
-        SetChecked(Opt::PB1Box, true);
-        SetEnabled(Opt::PB1Box, false);
-        SetPrice(Opt::PB1Box, kIncluded);
+void Configuration::OnSecurityPack5Toggled() {
+    if (Checked(Opt::SecurityPack5)) {
+        SetChecked(Opt::SecurityPack1, true);
+        SetEnabled(Opt::SecurityPack1, false);
+        SetPrice(Opt::SecurityPack1, kIncluded);
     } else if (trim_ != Ghia) {
-        SetEnabled(Opt::PB1Box, true);
-        Charge(Opt::PB1Box);
-        SetChecked(Opt::PB1Box, Tag(Opt::PB1Box) == 1);
+        SetEnabled(Opt::SecurityPack1, true);
+        Charge(Opt::SecurityPack1);
+        SetChecked(Opt::SecurityPack1, Wish(Opt::SecurityPack1) == 1);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
-void Configuration::SidVod6BoxClick() {
-    if (Checked(Opt::SidVod6Box)) {
-        SetChecked(Opt::SidVodBox, false);
-        SetEnabled(Opt::SidVodBox, false);
-        SetChecked(Opt::SidPPBox, true);
-        SetEnabled(Opt::SidPPBox, false);
-        SetPrice(Opt::SidPPBox, kIncluded);
+void Configuration::OnPowerDriverSeat6WayToggled() {
+    if (Checked(Opt::PowerDriverSeat6Way)) {
+        SetChecked(Opt::PowerDriverSeatHeight, false);
+        SetEnabled(Opt::PowerDriverSeatHeight, false);
+        SetChecked(Opt::PassengerSeatHeight, true);
+        SetEnabled(Opt::PassengerSeatHeight, false);
+        SetPrice(Opt::PassengerSeatHeight, kIncluded);
     } else {
-        SetChecked(Opt::SidVodBox, Tag(Opt::SidVodBox) == 1);
-        SetEnabled(Opt::SidVodBox, true);
-        SetChecked(Opt::SidPPBox, Tag(Opt::SidPPBox) == 1);
-        SetEnabled(Opt::SidPPBox, true);
-        Charge(Opt::SidPPBox);
+        SetChecked(Opt::PowerDriverSeatHeight, Wish(Opt::PowerDriverSeatHeight) == 1);
+        SetEnabled(Opt::PowerDriverSeatHeight, true);
+        SetChecked(Opt::PassengerSeatHeight, Wish(Opt::PassengerSeatHeight) == 1);
+        SetEnabled(Opt::PassengerSeatHeight, true);
+        Charge(Opt::PassengerSeatHeight);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
-void Configuration::PodsvBoxClick() {
-    if (Checked(Opt::PodsvBox)) {
-        SetChecked(Opt::StekloBox, true);
-        SetEnabled(Opt::StekloBox, false);
-        SetPrice(Opt::StekloBox, kIncluded);
-        SetOptionStandard(Opt::ZerkBox);
-        SetPrice(Opt::ZerkBox, kIncluded);
+void Configuration::OnLitHeatedMirrorsToggled() {
+    if (Checked(Opt::LitHeatedMirrors)) {
+        SetChecked(Opt::RearElectricWindows, true);
+        SetEnabled(Opt::RearElectricWindows, false);
+        SetPrice(Opt::RearElectricWindows, kIncluded);
+        SetOptionStandard(Opt::HeatedMirrors);
+        SetPrice(Opt::HeatedMirrors, kIncluded);
     } else {
         switch (trim_) {
             case Ambiente:
-                SetOptionAvailable(Opt::ZerkBox);
-                Charge(Opt::ZerkBox);
-                SetEnabled(Opt::StekloBox, false);
-                Charge(Opt::StekloBox);
+                SetOptionAvailable(Opt::HeatedMirrors);
+                Charge(Opt::HeatedMirrors);
+                SetEnabled(Opt::RearElectricWindows, false);
+                Charge(Opt::RearElectricWindows);
                 break;
             case Comfort:
             case Trend:
-                SetOptionAvailable(Opt::ZerkBox);
-                Charge(Opt::ZerkBox);
-                SetEnabled(Opt::StekloBox, true);
-                SetChecked(Opt::StekloBox, Tag(Opt::StekloBox) == 1);
-                Charge(Opt::StekloBox);
+                SetOptionAvailable(Opt::HeatedMirrors);
+                Charge(Opt::HeatedMirrors);
+                SetEnabled(Opt::RearElectricWindows, true);
+                SetChecked(Opt::RearElectricWindows, Wish(Opt::RearElectricWindows) == 1);
+                Charge(Opt::RearElectricWindows);
                 break;
             case Ghia:
-                SetOptionStandard(Opt::ZerkBox);
-                SetPrice(Opt::ZerkBox, kIncluded);
-                SetEnabled(Opt::StekloBox, false);
-                SetChecked(Opt::StekloBox, true);
-                SetPrice(Opt::StekloBox, kIncluded);
+                SetOptionStandard(Opt::HeatedMirrors);
+                SetPrice(Opt::HeatedMirrors, kIncluded);
+                SetEnabled(Opt::RearElectricWindows, false);
+                SetChecked(Opt::RearElectricWindows, true);
+                SetPrice(Opt::RearElectricWindows, kIncluded);
                 break;
         }
-        if (Checked(Opt::ZimBox)) {
-            SetOptionStandard(Opt::ZerkBox);
-            SetPrice(Opt::ZerkBox, kIncluded);
+        if (Checked(Opt::WinterPackage)) {
+            SetOptionStandard(Opt::HeatedMirrors);
+            SetPrice(Opt::HeatedMirrors, kIncluded);
         }
     }
-    PriceButtonClick();
+    MarkFiguresDue();
     if (body_ == Kuzov3dr) {
         // A three-door body has no rear windows to lift.
-        SetOptionUnavailable(Opt::StekloBox);
-        Charge(Opt::StekloBox);
-        SetCaptionEnabled(Opt::StekloBox, false);
+        SetOptionUnavailable(Opt::RearElectricWindows);
+        Charge(Opt::RearElectricWindows);
+        SetCaptionEnabled(Opt::RearElectricWindows, false);
     }
 }
 
-void Configuration::KozaBoxClick() {
-    if (Checked(Opt::KozaBox)) {
-        SetOptionStandard(Opt::PBppBox);
-        SetOptionStandard(Opt::BokPBBox);
-        SetOptionStandard(Opt::PodSidBox);
-        SetPrice(Opt::PodSidBox, kIncluded);
+void Configuration::OnLeatherTrimToggled() {
+    if (Checked(Opt::LeatherTrim)) {
+        SetOptionStandard(Opt::PassengerAirbag);
+        SetOptionStandard(Opt::SideAirbags);
+        SetOptionStandard(Opt::HeatedFrontSeats);
+        SetPrice(Opt::HeatedFrontSeats, kIncluded);
         if (trim_ == Comfort) {
-            Charge(Opt::KozaBox);
+            Charge(Opt::LeatherTrim);
         } else if (body_ == Kuzov3dr) {
-            SetOptionStandard(Opt::SidVodBox);
-            SetPrice(Opt::SidVodBox, kIncluded);
+            SetOptionStandard(Opt::PowerDriverSeatHeight);
+            SetPrice(Opt::PowerDriverSeatHeight, kIncluded);
         } else {
-            SetOptionStandard(Opt::SidVod6Box);
-            SetPrice(Opt::SidVod6Box, kIncluded);
+            SetOptionStandard(Opt::PowerDriverSeat6Way);
+            SetPrice(Opt::PowerDriverSeat6Way, kIncluded);
         }
     } else if (trim_ == Comfort) {
-        SetOptionAvailable(Opt::PBppBox);
-        SetOptionAvailable(Opt::BokPBBox);
-        SetOptionAvailable(Opt::PodSidBox);
-        Charge(Opt::PodSidBox);
+        SetOptionAvailable(Opt::PassengerAirbag);
+        SetOptionAvailable(Opt::SideAirbags);
+        SetOptionAvailable(Opt::HeatedFrontSeats);
+        Charge(Opt::HeatedFrontSeats);
         // The winter package keeps its heated seats, in Comfort as in the other trims.
-        if (Checked(Opt::ZimBox)) ZimBoxClick();
+        if (Checked(Opt::WinterPackage)) OnWinterPackageToggled();
     } else {
         // Ghia has both airbags as standard equipment, with or without leather.
-        for (Opt airbag : {Opt::PBppBox, Opt::BokPBBox}) {
+        for (Opt airbag : {Opt::PassengerAirbag, Opt::SideAirbags}) {
             if (trim_ == Ghia) {
                 SetOptionStandard(airbag);
             } else {
                 SetOptionAvailable(airbag);
             }
         }
-        SetOptionAvailable(Opt::SidVodBox);
-        Charge(Opt::SidVodBox);
-        SetOptionAvailable(Opt::SidVod6Box);
-        Charge(Opt::SidVod6Box);
-        SetOptionAvailable(Opt::PodSidBox);
-        Charge(Opt::PodSidBox);
+        SetOptionAvailable(Opt::PowerDriverSeatHeight);
+        Charge(Opt::PowerDriverSeatHeight);
+        SetOptionAvailable(Opt::PowerDriverSeat6Way);
+        Charge(Opt::PowerDriverSeat6Way);
+        SetOptionAvailable(Opt::HeatedFrontSeats);
+        Charge(Opt::HeatedFrontSeats);
         if (trim_ == Ambiente) {
             // Ambiente offers none of the seat options. The six-way seat goes first: giving it
             // up hands the other seats back as they were wanted, and they must go too.
-            SetOptionUnavailable(Opt::SidVod6Box);
-            SetOptionUnavailable(Opt::SidVodBox);
-            SetOptionUnavailable(Opt::SidPPBox);
-            SetOptionUnavailable(Opt::PodSidBox);
+            SetOptionUnavailable(Opt::PowerDriverSeat6Way);
+            SetOptionUnavailable(Opt::PowerDriverSeatHeight);
+            SetOptionUnavailable(Opt::PassengerSeatHeight);
+            SetOptionUnavailable(Opt::HeatedFrontSeats);
         }
-        if (trim_ == Trend && body_ == Kuzov3dr) SetOptionUnavailable(Opt::SidVod6Box);
+        if (trim_ == Trend && body_ == Kuzov3dr) SetOptionUnavailable(Opt::PowerDriverSeat6Way);
         // The winter package keeps its heated seats.
-        if (Checked(Opt::ZimBox)) ZimBoxClick();
+        if (Checked(Opt::WinterPackage)) OnWinterPackageToggled();
     }
-    PriceButtonClick();
-    if (Checked(Opt::SidVod6Box)) SidVod6BoxClick();
+    MarkFiguresDue();
+    if (Checked(Opt::PowerDriverSeat6Way)) OnPowerDriverSeat6WayToggled();
 }
 
 // --- Brakes ------------------------------------------------------------------------------------
 
-void Configuration::IVDBoxClick() {
-    if (Checked(Opt::IVDBox)) {
+void Configuration::OnStabilityControlToggled() {
+    if (Checked(Opt::StabilityControl)) {
         // Stability control needs ABS.
-        SetOptionStandard(Opt::ABSBox);
-        SetPrice(Opt::ABSBox, kIncluded);
+        SetOptionStandard(Opt::AntiLockBrakes);
+        SetPrice(Opt::AntiLockBrakes, kIncluded);
     } else {
-        SetOptionAvailable(Opt::ABSBox);
-        Charge(Opt::ABSBox);
+        SetOptionAvailable(Opt::AntiLockBrakes);
+        Charge(Opt::AntiLockBrakes);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 // Also the click rule of the tinted glass, which therefore repeats the ABS part while ABS is off.
-void Configuration::ABSBoxClick() {
-    if (!Checked(Opt::ABSBox)) {
-        SetTag(Opt::ABSBox, 0);
-        SetChecked(Opt::IVDBox, false);
+void Configuration::OnAntiLockBrakesToggled() {
+    if (!Checked(Opt::AntiLockBrakes)) {
+        SetWish(Opt::AntiLockBrakes, 0);
+        SetChecked(Opt::StabilityControl, false);
     }
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 }  // namespace kalvora

@@ -1,9 +1,8 @@
-// PriceButtonClick: the total price, the caption labels' greyed state and the configuration code,
+// The figures: the total price, the caption labels' greyed state and the configuration code,
 // all in one walk over the options.
 #include <initializer_list>
 
 #include "model/Configuration.h"
-#include "model/IntegerText.h"
 #include "pricing/ConfigCode.h"
 
 namespace kalvora {
@@ -20,41 +19,39 @@ struct CaptionRule {
 
 // clang-format off
 const CaptionRule kCaptionRules[] = {
-    {Opt::ptf,          {Opt::ObzorBox, Opt::Obzor1Box}, true},
-    {Opt::ZerkBox,      {Opt::ZimBox},                   false},
-    {Opt::LobBox,       {Opt::ZimBox, Opt::Obzor1Box},   false},
-    {Opt::d15box,       {Opt::KomfBox, Opt::KomfPBox},   false},
-    {Opt::d16box,       {Opt::KomfBox, Opt::KomfPBox},   false},
-    {Opt::R2Box,        {Opt::KomfBox, Opt::KomfPBox},   false},
-    {Opt::PB5Box,       {Opt::KomfBox, Opt::KomfPBox},   false},
-    {Opt::PodSidBox,    {Opt::ZimBox},                   false},
-    {Opt::SetkaBox,     {Opt::PuteshBox},                false},
-    {Opt::KovrBagazBox, {Opt::PuteshBox},                false},
+    {Opt::FrontFogLamps,          {Opt::VisibilityPackage, Opt::VisibilityPackage1}, true},
+    {Opt::HeatedMirrors,      {Opt::WinterPackage},                   false},
+    {Opt::HeatedWindscreen,       {Opt::WinterPackage, Opt::VisibilityPackage1},   false},
+    {Opt::Alloys15,       {Opt::ComfortPackage, Opt::ComfortPlusPackage},   false},
+    {Opt::Alloys16,       {Opt::ComfortPackage, Opt::ComfortPlusPackage},   false},
+    {Opt::RadioPack2,        {Opt::ComfortPackage, Opt::ComfortPlusPackage},   false},
+    {Opt::SecurityPack5,       {Opt::ComfortPackage, Opt::ComfortPlusPackage},   false},
+    {Opt::HeatedFrontSeats,    {Opt::WinterPackage},                   false},
+    {Opt::LuggageNet,     {Opt::TravellerPackage},                false},
+    {Opt::BootCarpet, {Opt::TravellerPackage},                false},
 };
 // clang-format on
 
 }  // namespace
 
-void Configuration::PriceButtonClick() {
+void Configuration::MarkFiguresDue() {
     figuresDue_ = true;
     if (settleDepth_ == 0) ComputeFigures();
 }
 
 void Configuration::ComputeFigures() {
     figuresDue_ = false;
-    // Without a base price (the figure 1 is never a real one) there is no total.
-    const std::int32_t base = baseAmount_.value_or(1);
-    SetCurrentPrice(base);
-    hasPrice_ = false;
-    if (base == 1) {
-        SetPriceLabel("XXXXX");
+    const PriceFigures before = figures_;
+    figures_.computed = true;
+    figures_.total.reset();
+    // Without a base price or a surcharge there is no total, and the code and the captions stay
+    // as they are.
+    if (!figures_.base || !figures_.surcharge) {
+        if (figures_ != before) Changed();
         return;
     }
-    const std::int32_t surcharge = surchargeAmount_.value_or(1);
-    if (surcharge == 1) {
-        SetPriceLabel("XXXXX");
-        return;
-    }
+    const Dollars base = *figures_.base;
+    const Dollars surcharge = *figures_.surcharge;
 
     // A group without a selected button counts as its first button.
     CodeBuilder code(trim_, body_ < 0 ? 0 : body_, rails_ < 0 ? 0 : rails_,
@@ -67,7 +64,7 @@ void Configuration::ComputeFigures() {
         const OptionState& s = options_[i];
         code.AddOption(i, s.checked);
         if (s.checked) total += s.price;
-        if (o != Opt::MetallBox) SetCaptionEnabled(o, s.enabled);
+        if (o != Opt::MetallicPaint) SetCaptionEnabled(o, s.enabled);
         for (const CaptionRule& rule : kCaptionRules) {
             if (rule.option != o || !s.checked) continue;
             if (rule.comfortOnly && trim_ != Comfort) continue;
@@ -81,11 +78,10 @@ void Configuration::ComputeFigures() {
         }
     }
 
-    SetCurrentPrice(static_cast<std::int32_t>(total));
-    hasPrice_ = true;
+    figures_.total = static_cast<Dollars>(total);
+    if (figures_ != before) Changed();
     configurationCode_ = code.Finish();
-    SetEdit1(configurationCode_);
-    SetPriceLabel("Цена: $" + std::to_string(CurrentPrice()));
+    SetCodeFieldText(configurationCode_);
     if (observer_) observer_->PriceComputed();
 }
 

@@ -35,10 +35,11 @@ const BasePriceRow kBasePrices[] = {
 };
 
 // Roof-rail surcharge by rails (rows) and trim (columns Ambiente, Comfort, Trend, Ghia).
-const Dollars kRailSurcharge[kRailsCount][kTrimCount] = {
-    {0,             0,             0,   0},    // Univers0: none
-    {90,            90,            90,  0},    // Univers1: black rails
-    {kInvalidPrice, kInvalidPrice, 115, 115},  // Univers2: aluminium rails
+// Empty where the rails are not offered.
+const std::optional<Dollars> kRailSurcharge[kRailsCount][kTrimCount] = {
+    {0,  0,  0,   0},    // NoRoofRails: none
+    {90, 90, 90,  0},    // BlackRoofRails: black rails
+    {{}, {}, 115, 115},  // AluminiumRoofRails: aluminium rails
 };
 
 // What an option is charged at, by trim (Ambiente, Comfort, Trend, Ghia), where the rules set
@@ -49,34 +50,34 @@ struct OptionPrice {
 };
 
 const OptionPrice kOptionPrices[] = {
-    {Opt::KomfBox,      {540,  540,  540,  515}},
-    {Opt::KomfPBox,     {820,  820,  870,  815}},
-    {Opt::ZimBox,       {400,  400,  400,  290}},
-    {Opt::ObzorBox,     {140,  210,  140,  140}},
-    {Opt::Obzor1Box,    {360,  360,  250,  250}},
-    {Opt::PB5Box,       {200,  200,  200,  110}},
-    {Opt::d16box,       {520,  520,  520,  570}},
-    {Opt::KozaBox,      {1070, 590,  1070, 1070}},
-    {Opt::d15box,       {460,  460,  460,  460}},
-    {Opt::PB1Box,       {115,  115,  115,  115}},
-    {Opt::R2Box,        {420,  420,  420,  420}},
-    {Opt::RadioBox,     {50,   50,   50,   50}},
-    {Opt::PodSidBox,    {210,  210,  210,  210}},
-    {Opt::LobBox,       {170,  170,  170,  170}},
-    {Opt::ZerkBox,      {150,  150,  150,  150}},
-    {Opt::ptf,          {150,  150,  150,  150}},
-    {Opt::SetkaBox,     {230,  230,  230,  230}},
-    {Opt::KovrBagazBox, {100,  100,  100,  100}},
-    {Opt::OmivBox,      {200,  200,  200,  200}},
-    {Opt::SidPPBox,     {95,   95,   95,   95}},
-    {Opt::StekloBox,    {300,  300,  300,  300}},
-    {Opt::SidVodBox,    {175,  175,  175,  175}},
-    {Opt::SidVod6Box,   {590,  590,  590,  590}},
-    {Opt::ABSBox,       {400,  400,  400,  400}},
-    {Opt::YaschBox,     {35,   35,   35,   35}},
-    {Opt::BokPBBox,     {290,  290,  290,  290}},
-    {Opt::PBppBox,      {290,  290,  290,  290}},
-    {Opt::acBox,        {1150, 1150, 1150, 1150}},
+    {Opt::ComfortPackage,        {540,  540,  540,  515}},
+    {Opt::ComfortPlusPackage,    {820,  820,  870,  815}},
+    {Opt::WinterPackage,         {400,  400,  400,  290}},
+    {Opt::VisibilityPackage,     {140,  210,  140,  140}},
+    {Opt::VisibilityPackage1,    {360,  360,  250,  250}},
+    {Opt::SecurityPack5,         {200,  200,  200,  110}},
+    {Opt::Alloys16,              {520,  520,  520,  570}},
+    {Opt::LeatherTrim,           {1070, 590,  1070, 1070}},
+    {Opt::Alloys15,              {460,  460,  460,  460}},
+    {Opt::SecurityPack1,         {115,  115,  115,  115}},
+    {Opt::RadioPack2,            {420,  420,  420,  420}},
+    {Opt::SteeringRadioControl,  {50,   50,   50,   50}},
+    {Opt::HeatedFrontSeats,      {210,  210,  210,  210}},
+    {Opt::HeatedWindscreen,      {170,  170,  170,  170}},
+    {Opt::HeatedMirrors,         {150,  150,  150,  150}},
+    {Opt::FrontFogLamps,         {150,  150,  150,  150}},
+    {Opt::LuggageNet,            {230,  230,  230,  230}},
+    {Opt::BootCarpet,            {100,  100,  100,  100}},
+    {Opt::HeadlampWashers,       {200,  200,  200,  200}},
+    {Opt::PassengerSeatHeight,   {95,   95,   95,   95}},
+    {Opt::RearElectricWindows,   {300,  300,  300,  300}},
+    {Opt::PowerDriverSeatHeight, {175,  175,  175,  175}},
+    {Opt::PowerDriverSeat6Way,   {590,  590,  590,  590}},
+    {Opt::AntiLockBrakes,        {400,  400,  400,  400}},
+    {Opt::CooledGloveBox,        {35,   35,   35,   35}},
+    {Opt::SideAirbags,           {290,  290,  290,  290}},
+    {Opt::PassengerAirbag,       {290,  290,  290,  290}},
+    {Opt::AirConditioning,       {1150, 1150, 1150, 1150}},
 };
 // clang-format on
 
@@ -86,17 +87,17 @@ constexpr Dollars kMetallicSpecialOrder = 875;
 
 }  // namespace
 
-Dollars BasePrice(int trim, int engine, int body) {
+std::optional<Dollars> BasePrice(int trim, int engine, int body) {
     for (const BasePriceRow& row : kBasePrices) {
         if (row.trim == trim && row.engine == engine && body >= 0 && body < kBodyCount &&
             row.byBody[body] != kNone) {
             return row.byBody[body];
         }
     }
-    return kInvalidPrice;
+    return std::nullopt;
 }
 
-Dollars RailSurcharge(int rails, int trim) {
+std::optional<Dollars> RailSurcharge(int rails, int trim) {
     return kRailSurcharge[rails][trim];
 }
 
@@ -109,7 +110,7 @@ Dollars ListPrice(Opt option, int trim) {
 }
 
 Dollars LeatherPrice(int trim, bool threeDoor) {
-    return trim != Comfort && threeDoor ? kLeatherThreeDoor : ListPrice(Opt::KozaBox, trim);
+    return trim != Comfort && threeDoor ? kLeatherThreeDoor : ListPrice(Opt::LeatherTrim, trim);
 }
 
 Dollars MetallicPrice(bool specialOrderColour) {

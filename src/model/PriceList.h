@@ -4,25 +4,20 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "model/Catalogue.h"
 
 namespace kalvora {
 
-using Dollars = std::int32_t;
-
 // What an option costs while a package or the trim includes it.
 constexpr Dollars kIncluded = 0;
 
-// Marks a combination the factory does not offer; every value from kNotAPrice up is shown as
-// the message instead of a number.
-constexpr Dollars kInvalidPrice = 111100000;
-constexpr Dollars kNotAPrice = 100000;
-
-// The base price of a trim, engine and body, or kInvalidPrice.
-Dollars BasePrice(int trim, int engine, int body);
-// The roof-rail surcharge of a trim, or kInvalidPrice (aluminium rails below Trend).
-Dollars RailSurcharge(int rails, int trim);
+// The base price of a trim, engine and body; none for a combination the factory does not offer.
+std::optional<Dollars> BasePrice(int trim, int engine, int body);
+// The roof-rail surcharge of a trim; none where the rails are not offered (aluminium rails below
+// Trend).
+std::optional<Dollars> RailSurcharge(int rails, int trim);
 
 // The price an option is charged at in a trim when nothing includes it.
 Dollars ListPrice(Opt option, int trim);

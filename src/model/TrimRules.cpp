@@ -53,9 +53,9 @@ enum class Do : std::uint8_t {
     Disable,
     Tick,  // only the tick
     Untick,
-    TickFromTag,   // tick = (Tag = 1)
+    TickFromWish,  // ticked when it is wished for
     KeepIfChosen,  // not offered: stays ticked, and may be unticked, only where the user chose it
-    MoveTick,      // if the option is ticked: untick it and tick `other`, which takes its Tag
+    MoveTick,      // if the option is ticked: untick it and tick `other`, which takes its wish
     EnableBody,
     DisableBody,
     SelectBody,
@@ -72,8 +72,8 @@ enum class When : std::uint8_t {
     ThreeDoor,  // body Kuzov3dr selected
     NotThreeDoor,
     Wagon,                // body KuzovWag selected
-    WagonAluminium,       // KuzovWag and Univers2 selected
-    NoRails,              // Univers0 selected
+    WagonAluminium,       // KuzovWag and AluminiumRoofRails selected
+    NoRails,              // NoRoofRails selected
     RadioPacksMayReturn,  // neither KomfBox nor KomfPBox ticked, and no automatic gearbox
 };
 
@@ -115,8 +115,8 @@ constexpr TrimOp Tick(Opt o) {
 constexpr TrimOp Untick(Opt o) {
     return {Do::Untick, O(o)};
 }
-constexpr TrimOp TickFromTag(Opt o) {
-    return {Do::TickFromTag, O(o)};
+constexpr TrimOp TickFromWish(Opt o) {
+    return {Do::TickFromWish, O(o)};
 }
 constexpr TrimOp KeepIfChosen(Opt o) {
     return {Do::KeepIfChosen, O(o)};
@@ -131,97 +131,97 @@ constexpr TrimOp If(When when, TrimOp op) {
 
 // clang-format off
 constexpr TrimOp kAmbienteBlock[] = {
-    U(Opt::IntererBox), U(Opt::KlimatBox), U(Opt::KomfBox), U(Opt::KomfPBox), U(Opt::ZimBox),
-    U(Opt::ObzorBox), Charge(Opt::ObzorBox), U(Opt::Obzor1Box), Charge(Opt::Obzor1Box),
-    KeepIfChosen(Opt::LobBox),
-    U(Opt::KruizBox), U(Opt::SidVod6Box), U(Opt::PodsvBox), U(Opt::ParkBox), U(Opt::YaschBox),
-    Charge(Opt::YaschBox),
-    A(Opt::PB1Box), Charge(Opt::PB1Box), U(Opt::PB5Box), Charge(Opt::PB5Box),
-    U(Opt::SidVodBox), U(Opt::PodSidBox), U(Opt::StekloBox), Charge(Opt::StekloBox),
-    U(Opt::SidPPBox), U(Opt::KozaBox), U(Opt::R6Box), U(Opt::R7Box), U(Opt::KsenonBox),
-    A(Opt::BokPBBox), Charge(Opt::BokPBBox), A(Opt::ZerkBox), Charge(Opt::ZerkBox),
-    MoveTick(Opt::d16box, Opt::d15box), Enable(Opt::d15box), Charge(Opt::d15box), Disable(Opt::d16box),
-    A(Opt::PBppBox), Charge(Opt::PBppBox),
-    Untick(Opt::ShtorkiBox), Disable(Opt::ShtorkiBox),
-    A(Opt::acBox), Charge(Opt::acBox),
-    Untick(Opt::OmivBox), Disable(Opt::OmivBox),
-    {Do::EnableBody, Kuzov3dr}, {Do::EnableRails, Univers0},
-    {Do::SelectRails, Univers1, When::WagonAluminium}, {Do::DisableRails, Univers2},
+    U(Opt::StyleInteriorPackage), U(Opt::ClimateControl), U(Opt::ComfortPackage), U(Opt::ComfortPlusPackage), U(Opt::WinterPackage),
+    U(Opt::VisibilityPackage), Charge(Opt::VisibilityPackage), U(Opt::VisibilityPackage1), Charge(Opt::VisibilityPackage1),
+    KeepIfChosen(Opt::HeatedWindscreen),
+    U(Opt::CruiseControl), U(Opt::PowerDriverSeat6Way), U(Opt::LitHeatedMirrors), U(Opt::RearParkingSensor), U(Opt::CooledGloveBox),
+    Charge(Opt::CooledGloveBox),
+    A(Opt::SecurityPack1), Charge(Opt::SecurityPack1), U(Opt::SecurityPack5), Charge(Opt::SecurityPack5),
+    U(Opt::PowerDriverSeatHeight), U(Opt::HeatedFrontSeats), U(Opt::RearElectricWindows), Charge(Opt::RearElectricWindows),
+    U(Opt::PassengerSeatHeight), U(Opt::LeatherTrim), U(Opt::RadioPack6), U(Opt::RadioPack7), U(Opt::XenonHeadlamps),
+    A(Opt::SideAirbags), Charge(Opt::SideAirbags), A(Opt::HeatedMirrors), Charge(Opt::HeatedMirrors),
+    MoveTick(Opt::Alloys16, Opt::Alloys15), Enable(Opt::Alloys15), Charge(Opt::Alloys15), Disable(Opt::Alloys16),
+    A(Opt::PassengerAirbag), Charge(Opt::PassengerAirbag),
+    Untick(Opt::RearSunBlinds), Disable(Opt::RearSunBlinds),
+    A(Opt::AirConditioning), Charge(Opt::AirConditioning),
+    Untick(Opt::HeadlampWashers), Disable(Opt::HeadlampWashers),
+    {Do::EnableBody, Kuzov3dr}, {Do::EnableRails, NoRoofRails},
+    {Do::SelectRails, BlackRoofRails, When::WagonAluminium}, {Do::DisableRails, AluminiumRoofRails},
     {Do::SelectEngine, Dvig14MT}, {Do::EnableTrimEngines, 0},
-    Disable(Opt::ptf), Charge(Opt::ptf), Untick(Opt::ptf),
+    Disable(Opt::FrontFogLamps), Charge(Opt::FrontFogLamps), Untick(Opt::FrontFogLamps),
 };
 
 constexpr TrimOp kComfortBlock[] = {
-    A(Opt::IntererBox), A(Opt::KlimatBox), A(Opt::KomfBox), Charge(Opt::KomfBox),
-    A(Opt::KomfPBox), Charge(Opt::KomfPBox), A(Opt::ZimBox), Charge(Opt::ZimBox),
-    A(Opt::ObzorBox), Charge(Opt::ObzorBox), A(Opt::Obzor1Box), Charge(Opt::Obzor1Box),
-    A(Opt::LobBox), U(Opt::KruizBox), U(Opt::SidVod6Box), A(Opt::PodSidBox), A(Opt::PodsvBox),
-    A(Opt::ParkBox), A(Opt::YaschBox), Charge(Opt::YaschBox),
-    A(Opt::PB1Box), Charge(Opt::PB1Box), A(Opt::PB5Box), Charge(Opt::PB5Box),
-    A(Opt::SidVodBox), Charge(Opt::SidVodBox), A(Opt::StekloBox), Charge(Opt::StekloBox),
-    A(Opt::SidPPBox), A(Opt::KozaBox),
-    If(When::RadioPacksMayReturn, A(Opt::R6Box)), If(When::RadioPacksMayReturn, A(Opt::R7Box)),
-    U(Opt::KsenonBox), A(Opt::BokPBBox), Charge(Opt::BokPBBox), A(Opt::ZerkBox), Charge(Opt::ZerkBox),
-    A(Opt::d15box), Charge(Opt::d15box), Disable(Opt::d16box), MoveTick(Opt::d16box, Opt::d15box),
-    Charge(Opt::PBppBox), A(Opt::PBppBox),
-    If(When::ThreeDoor, Disable(Opt::ShtorkiBox)), If(When::ThreeDoor, Untick(Opt::ShtorkiBox)),
-    If(When::ThreeDoor, Disable(Opt::StekloBox)), If(When::ThreeDoor, Untick(Opt::StekloBox)),
-    If(When::NotThreeDoor, A(Opt::StekloBox)), If(When::NotThreeDoor, A(Opt::ShtorkiBox)),
-    {Do::SelectRails, Univers1, When::WagonAluminium},
-    {Do::EnableRails, Univers0, When::Wagon}, {Do::EnableRails, Univers1, When::Wagon},
-    {Do::DisableRails, Univers2, When::Wagon},
-    Include(Opt::acBox), Tick(Opt::acBox), Disable(Opt::acBox), A(Opt::OmivBox), {Do::EnableBody, Kuzov3dr},
+    A(Opt::StyleInteriorPackage), A(Opt::ClimateControl), A(Opt::ComfortPackage), Charge(Opt::ComfortPackage),
+    A(Opt::ComfortPlusPackage), Charge(Opt::ComfortPlusPackage), A(Opt::WinterPackage), Charge(Opt::WinterPackage),
+    A(Opt::VisibilityPackage), Charge(Opt::VisibilityPackage), A(Opt::VisibilityPackage1), Charge(Opt::VisibilityPackage1),
+    A(Opt::HeatedWindscreen), U(Opt::CruiseControl), U(Opt::PowerDriverSeat6Way), A(Opt::HeatedFrontSeats), A(Opt::LitHeatedMirrors),
+    A(Opt::RearParkingSensor), A(Opt::CooledGloveBox), Charge(Opt::CooledGloveBox),
+    A(Opt::SecurityPack1), Charge(Opt::SecurityPack1), A(Opt::SecurityPack5), Charge(Opt::SecurityPack5),
+    A(Opt::PowerDriverSeatHeight), Charge(Opt::PowerDriverSeatHeight), A(Opt::RearElectricWindows), Charge(Opt::RearElectricWindows),
+    A(Opt::PassengerSeatHeight), A(Opt::LeatherTrim),
+    If(When::RadioPacksMayReturn, A(Opt::RadioPack6)), If(When::RadioPacksMayReturn, A(Opt::RadioPack7)),
+    U(Opt::XenonHeadlamps), A(Opt::SideAirbags), Charge(Opt::SideAirbags), A(Opt::HeatedMirrors), Charge(Opt::HeatedMirrors),
+    A(Opt::Alloys15), Charge(Opt::Alloys15), Disable(Opt::Alloys16), MoveTick(Opt::Alloys16, Opt::Alloys15),
+    Charge(Opt::PassengerAirbag), A(Opt::PassengerAirbag),
+    If(When::ThreeDoor, Disable(Opt::RearSunBlinds)), If(When::ThreeDoor, Untick(Opt::RearSunBlinds)),
+    If(When::ThreeDoor, Disable(Opt::RearElectricWindows)), If(When::ThreeDoor, Untick(Opt::RearElectricWindows)),
+    If(When::NotThreeDoor, A(Opt::RearElectricWindows)), If(When::NotThreeDoor, A(Opt::RearSunBlinds)),
+    {Do::SelectRails, BlackRoofRails, When::WagonAluminium},
+    {Do::EnableRails, NoRoofRails, When::Wagon}, {Do::EnableRails, BlackRoofRails, When::Wagon},
+    {Do::DisableRails, AluminiumRoofRails, When::Wagon},
+    Include(Opt::AirConditioning), Tick(Opt::AirConditioning), Disable(Opt::AirConditioning), A(Opt::HeadlampWashers), {Do::EnableBody, Kuzov3dr},
     {Do::EnableTrimEngines, 0},
     {Do::SelectPreferredEngine, 0},
-    A(Opt::ptf), Charge(Opt::ptf),
+    A(Opt::FrontFogLamps), Charge(Opt::FrontFogLamps),
 };
 
 constexpr TrimOp kTrendBlock[] = {
-    A(Opt::IntererBox), A(Opt::KlimatBox), A(Opt::KomfBox), Charge(Opt::KomfBox),
-    A(Opt::KomfPBox), Charge(Opt::KomfPBox), A(Opt::ZimBox), Charge(Opt::ZimBox),
-    A(Opt::ObzorBox), Charge(Opt::ObzorBox), A(Opt::Obzor1Box), Charge(Opt::Obzor1Box),
-    A(Opt::LobBox), U(Opt::KruizBox), A(Opt::SidVod6Box), Charge(Opt::SidVod6Box),  // not a price left by leather
-    A(Opt::PodsvBox), A(Opt::ParkBox),
-    A(Opt::PB1Box), Charge(Opt::PB1Box), A(Opt::PB5Box), Charge(Opt::PB5Box),
-    A(Opt::SidVodBox), Charge(Opt::SidVodBox), A(Opt::PodSidBox), A(Opt::StekloBox),
-    Charge(Opt::StekloBox), A(Opt::YaschBox), Charge(Opt::YaschBox), A(Opt::SidPPBox), A(Opt::KozaBox),
-    If(When::RadioPacksMayReturn, A(Opt::R6Box)), If(When::RadioPacksMayReturn, A(Opt::R7Box)),
-    A(Opt::KsenonBox), A(Opt::BokPBBox), Charge(Opt::BokPBBox), A(Opt::ZerkBox), Charge(Opt::ZerkBox),
-    MoveTick(Opt::d15box, Opt::d16box), Disable(Opt::d15box), Enable(Opt::d16box), Charge(Opt::d16box),
-    TickFromTag(Opt::d16box),
-    Charge(Opt::PBppBox), Enable(Opt::PBppBox), TickFromTag(Opt::PBppBox),
-    If(When::ThreeDoor, U(Opt::SidVod6Box)), If(When::ThreeDoor, U(Opt::ShtorkiBox)), If(When::ThreeDoor, U(Opt::StekloBox)),
-    If(When::NotThreeDoor, A(Opt::SidVod6Box)), If(When::NotThreeDoor, A(Opt::ShtorkiBox)), If(When::NotThreeDoor, A(Opt::StekloBox)),
-    {Do::EnableRails, Univers0, When::Wagon}, {Do::EnableRails, Univers1, When::Wagon},
-    {Do::EnableRails, Univers2, When::Wagon},
-    Include(Opt::acBox), Tick(Opt::acBox), Disable(Opt::acBox), A(Opt::OmivBox), {Do::EnableBody, Kuzov3dr},
+    A(Opt::StyleInteriorPackage), A(Opt::ClimateControl), A(Opt::ComfortPackage), Charge(Opt::ComfortPackage),
+    A(Opt::ComfortPlusPackage), Charge(Opt::ComfortPlusPackage), A(Opt::WinterPackage), Charge(Opt::WinterPackage),
+    A(Opt::VisibilityPackage), Charge(Opt::VisibilityPackage), A(Opt::VisibilityPackage1), Charge(Opt::VisibilityPackage1),
+    A(Opt::HeatedWindscreen), U(Opt::CruiseControl), A(Opt::PowerDriverSeat6Way), Charge(Opt::PowerDriverSeat6Way),  // not a price left by leather
+    A(Opt::LitHeatedMirrors), A(Opt::RearParkingSensor),
+    A(Opt::SecurityPack1), Charge(Opt::SecurityPack1), A(Opt::SecurityPack5), Charge(Opt::SecurityPack5),
+    A(Opt::PowerDriverSeatHeight), Charge(Opt::PowerDriverSeatHeight), A(Opt::HeatedFrontSeats), A(Opt::RearElectricWindows),
+    Charge(Opt::RearElectricWindows), A(Opt::CooledGloveBox), Charge(Opt::CooledGloveBox), A(Opt::PassengerSeatHeight), A(Opt::LeatherTrim),
+    If(When::RadioPacksMayReturn, A(Opt::RadioPack6)), If(When::RadioPacksMayReturn, A(Opt::RadioPack7)),
+    A(Opt::XenonHeadlamps), A(Opt::SideAirbags), Charge(Opt::SideAirbags), A(Opt::HeatedMirrors), Charge(Opt::HeatedMirrors),
+    MoveTick(Opt::Alloys15, Opt::Alloys16), Disable(Opt::Alloys15), Enable(Opt::Alloys16), Charge(Opt::Alloys16),
+    TickFromWish(Opt::Alloys16),
+    Charge(Opt::PassengerAirbag), Enable(Opt::PassengerAirbag), TickFromWish(Opt::PassengerAirbag),
+    If(When::ThreeDoor, U(Opt::PowerDriverSeat6Way)), If(When::ThreeDoor, U(Opt::RearSunBlinds)), If(When::ThreeDoor, U(Opt::RearElectricWindows)),
+    If(When::NotThreeDoor, A(Opt::PowerDriverSeat6Way)), If(When::NotThreeDoor, A(Opt::RearSunBlinds)), If(When::NotThreeDoor, A(Opt::RearElectricWindows)),
+    {Do::EnableRails, NoRoofRails, When::Wagon}, {Do::EnableRails, BlackRoofRails, When::Wagon},
+    {Do::EnableRails, AluminiumRoofRails, When::Wagon},
+    Include(Opt::AirConditioning), Tick(Opt::AirConditioning), Disable(Opt::AirConditioning), A(Opt::HeadlampWashers), {Do::EnableBody, Kuzov3dr},
     {Do::EnableTrimEngines, 0},
     {Do::SelectPreferredEngine, 0},
-    Disable(Opt::ptf), Include(Opt::ptf), Tick(Opt::ptf),
+    Disable(Opt::FrontFogLamps), Include(Opt::FrontFogLamps), Tick(Opt::FrontFogLamps),
 };
 
 constexpr TrimOp kGhiaBlock[] = {
-    A(Opt::IntererBox), A(Opt::KlimatBox), A(Opt::KomfBox), Charge(Opt::KomfBox),
-    A(Opt::KomfPBox), Charge(Opt::KomfPBox), A(Opt::ZimBox), Charge(Opt::ZimBox),
-    A(Opt::ObzorBox), Charge(Opt::ObzorBox), A(Opt::Obzor1Box), Charge(Opt::Obzor1Box),
-    A(Opt::LobBox), A(Opt::PodsvBox), A(Opt::ParkBox), A(Opt::KruizBox),
-    Tick(Opt::PB1Box), Disable(Opt::PB1Box), Include(Opt::PB1Box), A(Opt::PB5Box), Charge(Opt::PB5Box),
-    A(Opt::SidVodBox), Charge(Opt::SidVodBox), A(Opt::PodSidBox), A(Opt::SidVod6Box),
-    Charge(Opt::SidVod6Box), S(Opt::YaschBox), Include(Opt::YaschBox), S(Opt::StekloBox),
-    Include(Opt::StekloBox), A(Opt::SidPPBox), A(Opt::KozaBox),
-    If(When::RadioPacksMayReturn, A(Opt::R6Box)), If(When::RadioPacksMayReturn, A(Opt::R7Box)),
-    A(Opt::KsenonBox), S(Opt::BokPBBox), Include(Opt::BokPBBox), S(Opt::ZerkBox), Include(Opt::ZerkBox),
-    MoveTick(Opt::d15box, Opt::d16box), Disable(Opt::d15box), A(Opt::d16box), Charge(Opt::d16box),
-    Include(Opt::PBppBox), Disable(Opt::PBppBox), Tick(Opt::PBppBox),
-    If(When::ThreeDoor, Disable(Opt::ShtorkiBox)), If(When::ThreeDoor, Untick(Opt::ShtorkiBox)),
-    If(When::NotThreeDoor, A(Opt::ShtorkiBox)),
-    S(Opt::acBox), Include(Opt::acBox), Enable(Opt::OmivBox),  // the washer keeps its tick
+    A(Opt::StyleInteriorPackage), A(Opt::ClimateControl), A(Opt::ComfortPackage), Charge(Opt::ComfortPackage),
+    A(Opt::ComfortPlusPackage), Charge(Opt::ComfortPlusPackage), A(Opt::WinterPackage), Charge(Opt::WinterPackage),
+    A(Opt::VisibilityPackage), Charge(Opt::VisibilityPackage), A(Opt::VisibilityPackage1), Charge(Opt::VisibilityPackage1),
+    A(Opt::HeatedWindscreen), A(Opt::LitHeatedMirrors), A(Opt::RearParkingSensor), A(Opt::CruiseControl),
+    Tick(Opt::SecurityPack1), Disable(Opt::SecurityPack1), Include(Opt::SecurityPack1), A(Opt::SecurityPack5), Charge(Opt::SecurityPack5),
+    A(Opt::PowerDriverSeatHeight), Charge(Opt::PowerDriverSeatHeight), A(Opt::HeatedFrontSeats), A(Opt::PowerDriverSeat6Way),
+    Charge(Opt::PowerDriverSeat6Way), S(Opt::CooledGloveBox), Include(Opt::CooledGloveBox), S(Opt::RearElectricWindows),
+    Include(Opt::RearElectricWindows), A(Opt::PassengerSeatHeight), A(Opt::LeatherTrim),
+    If(When::RadioPacksMayReturn, A(Opt::RadioPack6)), If(When::RadioPacksMayReturn, A(Opt::RadioPack7)),
+    A(Opt::XenonHeadlamps), S(Opt::SideAirbags), Include(Opt::SideAirbags), S(Opt::HeatedMirrors), Include(Opt::HeatedMirrors),
+    MoveTick(Opt::Alloys15, Opt::Alloys16), Disable(Opt::Alloys15), A(Opt::Alloys16), Charge(Opt::Alloys16),
+    Include(Opt::PassengerAirbag), Disable(Opt::PassengerAirbag), Tick(Opt::PassengerAirbag),
+    If(When::ThreeDoor, Disable(Opt::RearSunBlinds)), If(When::ThreeDoor, Untick(Opt::RearSunBlinds)),
+    If(When::NotThreeDoor, A(Opt::RearSunBlinds)),
+    S(Opt::AirConditioning), Include(Opt::AirConditioning), Enable(Opt::HeadlampWashers),  // the washer keeps its tick
     {Do::DisableBody, Kuzov3dr}, {Do::SelectBody, Kuzov5dr, When::ThreeDoor},
-    {Do::DisableRails, Univers0, When::Wagon}, {Do::EnableRails, Univers2, When::Wagon},
-    {Do::SelectRails, Univers1, When::NoRails},
+    {Do::DisableRails, NoRoofRails, When::Wagon}, {Do::EnableRails, AluminiumRoofRails, When::Wagon},
+    {Do::SelectRails, BlackRoofRails, When::NoRails},
     {Do::EnableTrimEngines, 0},
     {Do::SelectPreferredEngine, 0},
-    Disable(Opt::ptf), Include(Opt::ptf), Tick(Opt::ptf),
+    Disable(Opt::FrontFogLamps), Include(Opt::FrontFogLamps), Tick(Opt::FrontFogLamps),
 };
 // clang-format on
 
@@ -268,15 +268,15 @@ void RunTrimBlock(Configuration& c, int trim) {
                 applies = wagon;
                 break;
             case When::WagonAluminium:
-                applies = wagon && c.Rails() == Univers2;
+                applies = wagon && c.Rails() == AluminiumRoofRails;
                 break;
             case When::NoRails:
-                applies = wagon && c.Rails() == Univers0;
+                applies = wagon && c.Rails() == NoRoofRails;
                 break;  // Ghia wagon
             case When::RadioPacksMayReturn:
                 // A pack remembered as wanted would untick a comfort package, or the pack 2
                 // of the automatic gearbox.
-                applies = !c.Checked(Opt::KomfBox) && !c.Checked(Opt::KomfPBox) &&
+                applies = !c.Checked(Opt::ComfortPackage) && !c.Checked(Opt::ComfortPlusPackage) &&
                           c.Engine() != Dvig16AT100;
                 break;
         }
@@ -310,11 +310,11 @@ void RunTrimBlock(Configuration& c, int trim) {
             case Do::Untick:
                 c.SetChecked(o, false);
                 break;
-            case Do::TickFromTag:
-                c.SetChecked(o, c.Tag(o) == 1);
+            case Do::TickFromWish:
+                c.SetChecked(o, c.Wish(o) == 1);
                 break;
             case Do::KeepIfChosen:
-                if (c.Tag(o) != 1) c.SetChecked(o, false);
+                if (c.Wish(o) != 1) c.SetChecked(o, false);
                 c.SetEnabled(o, c.Checked(o));
                 break;
             case Do::MoveTick:
@@ -322,7 +322,7 @@ void RunTrimBlock(Configuration& c, int trim) {
                     // The wheels of the other size take over the wish too, so that the next
                     // run of these rules keeps them.
                     c.SetChecked(o, false);
-                    c.SetTag(OptAt(op.other), c.Tag(o));
+                    c.SetWish(OptAt(op.other), c.Wish(o));
                     c.SetChecked(OptAt(op.other), true);
                 }
                 break;
@@ -369,52 +369,52 @@ void Configuration::ApplyTrimRules() {
     const int trim = trim_;
 
     // 1-3: base price, the electric heater that comes with the diesel.
-    const int base = BasePrice(trim, engine_, body_);
+    const std::optional<Dollars> base = BasePrice(trim, engine_, body_);
     if (engine_ == Dvig18TD115) {
-        SetOptionAvailable(Opt::ElectroBox);
+        SetOptionAvailable(Opt::ElectricCabinHeater);
     } else {
-        SetOptionUnavailable(Opt::ElectroBox);
+        SetOptionUnavailable(Opt::ElectricCabinHeater);
     }
     SetBaseAmount(base);
 
     // 4: leather is cheaper in Comfort, and cheaper with the three-door body.
-    SetPrice(Opt::KozaBox, LeatherPrice(trim, body_ == Kuzov3dr));
+    SetPrice(Opt::LeatherTrim, LeatherPrice(trim, body_ == Kuzov3dr));
 
     // 5: wagon-only options and roof rails.
     if (body_ == KuzovWag) {
         if (trim == Ghia) {
-            SetOptionAvailable(Opt::SetkaBox);
-            SetOptionAvailable(Opt::PuteshBox);
+            SetOptionAvailable(Opt::LuggageNet);
+            SetOptionAvailable(Opt::TravellerPackage);
         } else {
-            SetOptionUnavailable(Opt::SetkaBox);
-            SetOptionUnavailable(Opt::PuteshBox);
+            SetOptionUnavailable(Opt::LuggageNet);
+            SetOptionUnavailable(Opt::TravellerPackage);
         }
-        SetOptionAvailable(Opt::KovrBagazBox);
-        SetRailsEnabled(Univers1, true);
+        SetOptionAvailable(Opt::BootCarpet);
+        SetRailsEnabled(BlackRoofRails, true);
     } else {
-        SetOptionUnavailable(Opt::KovrBagazBox);
-        SetOptionUnavailable(Opt::SetkaBox);
-        SetOptionUnavailable(Opt::PuteshBox);
-        SetRailsEnabled(Univers0, true);
-        SelectRails(Univers0);
-        SetRailsEnabled(Univers1, false);
-        SetRailsEnabled(Univers2, false);
+        SetOptionUnavailable(Opt::BootCarpet);
+        SetOptionUnavailable(Opt::LuggageNet);
+        SetOptionUnavailable(Opt::TravellerPackage);
+        SetRailsEnabled(NoRoofRails, true);
+        SelectRails(NoRoofRails);
+        SetRailsEnabled(BlackRoofRails, false);
+        SetRailsEnabled(AluminiumRoofRails, false);
     }
 
     // 6-7: the spoiler fits the hatchbacks above Ambiente; the sedan has no tinted glass option.
     if ((body_ == Kuzov3dr || body_ == Kuzov5dr) && trim != Ambiente) {
-        SetOptionAvailable(Opt::SpoilerBox);
+        SetOptionAvailable(Opt::LongSpoiler);
     } else {
-        SetOptionUnavailable(Opt::SpoilerBox);
+        SetOptionUnavailable(Opt::LongSpoiler);
     }
     if (body_ == Kuzov4dr) {
-        SetOptionUnavailable(Opt::TonBox);
+        SetOptionUnavailable(Opt::TintedGlass);
     } else {
-        SetOptionAvailable(Opt::TonBox);
+        SetOptionAvailable(Opt::TintedGlass);
     }
 
     // 8: roof-rail surcharge.
-    const int rails = rails_ < 0 ? Univers0 : rails_;
+    const int rails = rails_ < 0 ? NoRoofRails : rails_;
     SetSurchargeAmount(RailSurcharge(rails, trim));
 
     // 9: what the trim offers.
@@ -424,17 +424,17 @@ void Configuration::ApplyTrimRules() {
     // pack 2 too: a pack remembered as wanted does not come back over it, or it would untick
     // the package.
     if (engine_ == Dvig16AT100) {
-        SetOptionStandard(Opt::R2Box);
-        SetOptionUnavailable(Opt::R4Box);
-        SetOptionUnavailable(Opt::R6Box);
-        SetOptionUnavailable(Opt::R7Box);
+        SetOptionStandard(Opt::RadioPack2);
+        SetOptionUnavailable(Opt::RadioPack4);
+        SetOptionUnavailable(Opt::RadioPack6);
+        SetOptionUnavailable(Opt::RadioPack7);
     } else {
-        SetOptionAvailable(Opt::R2Box);
-        if (!Checked(Opt::KomfBox) && !Checked(Opt::KomfPBox)) {
-            SetOptionAvailable(Opt::R4Box);
+        SetOptionAvailable(Opt::RadioPack2);
+        if (!Checked(Opt::ComfortPackage) && !Checked(Opt::ComfortPlusPackage)) {
+            SetOptionAvailable(Opt::RadioPack4);
             if (trim != Ambiente) {
-                SetOptionAvailable(Opt::R6Box);
-                SetOptionAvailable(Opt::R7Box);
+                SetOptionAvailable(Opt::RadioPack6);
+                SetOptionAvailable(Opt::RadioPack7);
             }
         }
     }
@@ -443,21 +443,21 @@ void Configuration::ApplyTrimRules() {
     SetBodyPicture(body_);
 
     // 12: package effects again, after the trim block reset their members.
-    if (Checked(Opt::KomfBox)) KomfBoxClick();
-    if (Checked(Opt::KomfPBox)) KomfPBoxClick();
-    if (Checked(Opt::ObzorBox)) ObzorBoxClick();
-    if (Checked(Opt::Obzor1Box)) Obzor1BoxClick();
-    if (Checked(Opt::ZimBox)) ZimBoxClick();
+    if (Checked(Opt::ComfortPackage)) OnComfortPackageToggled();
+    if (Checked(Opt::ComfortPlusPackage)) OnComfortPlusPackageToggled();
+    if (Checked(Opt::VisibilityPackage)) OnVisibilityPackageToggled();
+    if (Checked(Opt::VisibilityPackage1)) OnVisibilityPackage1Toggled();
+    if (Checked(Opt::WinterPackage)) OnWinterPackageToggled();
 
     // 13: further option rules.
-    if (Checked(Opt::KsenonBox)) KsenonBoxClick();
-    AdaptBoxClick();
-    if (Checked(Opt::PB5Box)) PB5BoxClick();
-    if (Checked(Opt::SidVod6Box)) SidVod6BoxClick();
-    if (Checked(Opt::PodsvBox)) PodsvBoxClick();
-    if (Checked(Opt::KozaBox)) KozaBoxClick();
-    IVDBoxClick();
-    PuteshBoxClick();
+    if (Checked(Opt::XenonHeadlamps)) OnXenonHeadlampsToggled();
+    OnAdaptiveHeadlampsToggled();
+    if (Checked(Opt::SecurityPack5)) OnSecurityPack5Toggled();
+    if (Checked(Opt::PowerDriverSeat6Way)) OnPowerDriverSeat6WayToggled();
+    if (Checked(Opt::LitHeatedMirrors)) OnLitHeatedMirrorsToggled();
+    if (Checked(Opt::LeatherTrim)) OnLeatherTrimToggled();
+    OnStabilityControlToggled();
+    OnTravellerPackageToggled();
 
     // 14: body-and-shade background picture.
     const Shade shade =
@@ -465,7 +465,7 @@ void Configuration::ApplyTrimRules() {
     SetShadePicture(body_, shade);
 
     // 15: the price.
-    PriceButtonClick();
+    MarkFiguresDue();
 }
 
 }  // namespace kalvora

@@ -2,10 +2,16 @@
 
 #include <array>
 #include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "credit/CreditCalculator.h"
 #include "documents/Comparison.h"
 #include "documents/OrderDocument.h"
+#include "history/ChangeTexts.h"
+#include "history/ConfigurationSnapshot.h"
+#include "history/OptionReasons.h"
 
 namespace kalvora {
 
@@ -16,7 +22,7 @@ constexpr std::array<std::string_view, 12> kMonthsGenitive = {
     "июля",   "августа", "сентября", "октября", "ноября", "декабря"};
 
 // The dealer-fitted extras, in the order the order description lists them.
-constexpr std::array<Opt, 3> kDealerExtras = {Opt::KarterBox, Opt::GAIBox, Opt::NaborBox};
+constexpr std::array<Opt, 3> kDealerExtras = {Opt::SumpGuard, Opt::Registration, Opt::EmergencyKit};
 
 bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -27,16 +33,20 @@ int DaysInMonth(int year, int month) {
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-std::string Dollars(std::int64_t amount) {
+std::string DollarText(std::int64_t amount) {
     return "$" + std::to_string(amount);
 }
 
-// What the buyer pays for a ticked option, or why it comes without a choice.
-std::string Note(const OptionFact& fact) {
+// What the buyer pays for a ticked option, or why it comes without a choice: an option that a
+// package (or another option) brings along is named with it, so that it does not read as given
+// by the trim.
+std::string Note(const OptionFact& fact, const OptionReason& reason) {
     if (fact.presence == Presence::Standard) {
-        return fact.price == 0 ? "стандартно" : "обязательно, " + Dollars(fact.price);
+        if (fact.price != 0) return "обязательно, " + DollarText(fact.price);
+        const std::string with = IncludedWithText(reason);
+        return with.empty() ? "стандартно" : with;
     }
-    return fact.price == 0 ? "без доплаты" : Dollars(fact.price);
+    return fact.price == 0 ? "без доплаты" : DollarText(fact.price);
 }
 
 // An option as the main window captions it, without the blanks that place the caption on
@@ -73,6 +83,35 @@ std::string Plain(const CreditCalculator& calc, std::string text) {
     return text;
 }
 
+// `value` with a decimal comma: `decimals` of them, or, when `trim`, no more than it needs.
+std::string Decimal(double value, int decimals, bool trim) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    std::string out(text);
+    if (trim && out.find('.') != std::string::npos) {
+        while (out.back() == '0') out.pop_back();
+        if (out.back() == '.') out.pop_back();
+    }
+    if (out == "-0") out = "0";
+    const auto point = out.find('.');
+    if (point != std::string::npos) out[point] = ',';
+    return out;
+}
+
+// A schedule amount ("1234,56") in cents.
+std::int64_t Cents(const std::string& amount) {
+    const auto comma = amount.find(',');
+    const std::string whole = amount.substr(0, comma);
+    const bool negative = !whole.empty() && whole[0] == '-';
+    std::int64_t cents = std::llabs(std::stoll(whole)) * 100;
+    if (comma != std::string::npos) {
+        std::string fraction = amount.substr(comma + 1, 2);
+        while (fraction.size() < 2) fraction += '0';
+        cents += std::stoll(fraction);
+    }
+    return negative ? -cents : cents;
+}
+
 std::string Figure(const CreditCalculator& calc, CreditField field) {
     return Plain(calc, calc.Text(field));
 }
@@ -90,10 +129,10 @@ std::string Months(const std::string& first, const std::string& last) {
 }
 
 // The credit as the calculator shows it for `total`. The schedule holds the months that carry a
-// payment or a premium; the summary takes the term, the payments and the premiums from them, so
-// that an early repayment shows as the months actually paid and the payments actually made, and
-// each premium as the schedule charges it (a car whose credit is repaid early is insured at the
-// rate of a car bought without one).
+// payment or a premium; the summary gives the term as the calculator has it, and from the
+// schedule the month an early repayment ends the loan, the payments actually made and each
+// premium as the schedule charges it (a car whose credit is repaid early is insured at the rate
+// of a car bought without one).
 std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t total) {
     CreditCalculator calc = source;
     calc.Open(total);
@@ -133,14 +172,33 @@ std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t
     if (months == 0) return std::nullopt;
 
     using F = CreditField;
-    auto money = [&](F field) { return "$" + Figure(calc, field); };
-    credit.summary = {
-        {"Цена автомобиля", Dollars(total)},
-        {"Первый взнос (" + Figure(calc, F::FirstPercent) + " %)", money(F::FirstPayment)},
-        {"Сумма кредита", money(F::CreditSum)},
-        {"Срок кредита", std::to_string(months) + " мес."},
-        {"Ставка от ФМК", Figure(calc, F::RatePromo) + " % годовых"},
+    // Every figure as the calculator holds it, whatever was typed: money to the cent, shares and
+    // rates with the decimals they need.
+    auto money = [&](F field) {
+        const std::optional<double> number = calc.Number(field);
+        return "$" + (number ? Decimal(*number, 2, false) : Figure(calc, field));
     };
+    auto percent = [&](F field) {
+        const std::optional<double> number = calc.Number(field);
+        return (number ? Decimal(*number, 4, true) : Figure(calc, field)) + " %";
+    };
+    const std::optional<double> termNumber = calc.Number(F::Term);
+    const int term = termNumber ? static_cast<int>(std::lround(*termNumber)) : 0;
+    const int lastPaid = std::stoi(runs.back().last);
+    credit.summary = {
+        {"Цена автомобиля", DollarText(total)},
+        {"Первый взнос (" + percent(F::FirstPercent) + ")", money(F::FirstPayment)},
+        {"Сумма кредита", money(F::CreditSum)},
+        {"Скидка ФМК", money(F::Discount)},
+        {"Кредит банка за вычетом скидки", money(F::RealLoan)},
+        {"Ставка от ФМК", percent(F::RatePromo) + " годовых"},
+        {"Ставка банка", percent(F::RateReal) + " годовых"},
+        {"Срок кредита", std::to_string(term) + " мес."},
+    };
+    if (lastPaid != term) {
+        credit.summary.push_back({lastPaid < term ? "Досрочное погашение" : "Последний платёж",
+                                  "в " + std::to_string(lastPaid) + "-м месяце"});
+    }
     if (runs.size() == 1) {
         credit.summary.push_back({"Ежемесячный платёж", "$" + runs[0].amount});
     } else {
@@ -151,14 +209,29 @@ std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t
     credit.summary.push_back({"Выплачено банку", money(F::BankTotal)});
     // What the credit costs beyond the price: the interest less the maker's discount. Below
     // zero the discount outweighs the interest.
-    std::string losses = Figure(calc, F::Losses);
+    std::string losses = money(F::Losses);
     if (calc.Values().Losses > 0) {
-        credit.summary.push_back({"Переплата: проценты за вычетом скидки ФМК", "$" + losses});
+        credit.summary.push_back({"Переплата: проценты за вычетом скидки ФМК", losses});
     } else {
-        if (!losses.empty() && losses[0] == '-') losses.erase(0, 1);
-        credit.summary.push_back({"Выгода: скидка ФМК больше процентов", "$" + losses});
+        if (losses.rfind("$-", 0) == 0) losses.erase(1, 1);
+        credit.summary.push_back({"Выгода: скидка ФМК больше процентов", losses});
     }
     credit.summary.push_back({"Всего будет выплачено", money(F::PaidTotal)});
+
+    // The rows are rounded to the cent each and the total once, from the exact sum: the column
+    // may miss the total by a few cents, and the page says so rather than leave a sum that
+    // does not add up.
+    std::int64_t columnCents = 0;
+    for (const auto& row : credit.schedule) {
+        if (!row[kBank].empty()) columnCents += Cents(row[kBank]);
+    }
+    const std::string bankTotal = money(F::BankTotal);
+    if (columnCents != Cents(bankTotal.substr(1))) {
+        credit.note =
+            "Платежи округлены до цента каждый, а итог «Выплачено банку» — один раз из "
+            "точной суммы, поэтому сумма столбца «Платёж банку» (" +
+            Decimal(static_cast<double>(columnCents) / 100, 2, false) + ") с ним расходится.";
+    }
     return credit;
 }
 
@@ -222,7 +295,7 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
     offer.heading = "Ford Focus C307 " + trim + ", " + std::string(OrderBodyText(facts->body));
     offer.look = LookOf(config);
 
-    const bool metallic = config.Checked(Opt::MetallBox);
+    const bool metallic = config.Checked(Opt::MetallicPaint);
     // The first item of the colour list, "???", is no colour: the main window reads it out as
     // "не выбран", and so does the offer.
     const bool colourChosen = facts->colour > 0 && facts->colour < kColourCount;
@@ -241,19 +314,25 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
     };
     if (hasRails) offer.car.push_back({"Направляющие багажника", rails});
 
+    ReasonTable reasons;
+    ExplainConfiguration(ConfigurationSnapshot(config), &reasons);
+    auto note = [&](Opt o) {
+        const std::size_t i = static_cast<std::size_t>(o);
+        return Note(facts->options[i], reasons[i]);
+    };
     OfferGroup factory{"Заводские опции", {}};
     for (Opt o : OrderOptionSequence()) {
         const OptionFact& fact = facts->options[static_cast<std::size_t>(o)];
         if (fact.presence == Presence::Absent) continue;
         std::string text = Caption(o);
-        if (o == Opt::MetallBox) text += colourChosen ? ": " + colour : ", цвет не выбран";
-        factory.items.push_back({o, std::move(text), Note(fact)});
+        if (o == Opt::MetallicPaint) text += colourChosen ? ": " + colour : ", цвет не выбран";
+        factory.items.push_back({o, std::move(text), note(o)});
     }
     OfferGroup extras{"Дополнительные (не заводские) опции", {}};
     for (Opt o : kDealerExtras) {
         const OptionFact& fact = facts->options[static_cast<std::size_t>(o)];
         if (fact.presence == Presence::Absent || !config.Enabled(o)) continue;
-        extras.items.push_back({o, Caption(o), Note(fact)});
+        extras.items.push_back({o, Caption(o), note(o)});
     }
     if (!factory.items.empty()) offer.equipment.push_back(std::move(factory));
     if (!extras.items.empty()) offer.equipment.push_back(std::move(extras));
@@ -262,29 +341,29 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
     int paidCount = 0;
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionFact& fact = facts->options[i];
-        if (fact.presence == Presence::Absent || OptAt(i) == Opt::MetallBox) continue;
+        if (fact.presence == Presence::Absent || OptAt(i) == Opt::MetallicPaint) continue;
         if (fact.price != 0) {
             paid += fact.price;
             ++paidCount;
         }
     }
     // A row for each part the car has; a part it has at no cost says why.
-    offer.prices = {{"Базовая цена (" + trim + ")", Dollars(facts->basePrice)}};
+    offer.prices = {{"Базовая цена (" + trim + ")", DollarText(facts->basePrice)}};
     if (hasRails || facts->railsPrice != 0) {
-        offer.prices.push_back({"Направляющие багажника", Dollars(facts->railsPrice)});
+        offer.prices.push_back({"Направляющие багажника", DollarText(facts->railsPrice)});
         if (facts->railsPrice == 0) offer.prices.back().label += " (без доплаты)";
     }
-    const OptionFact& metallicFact = facts->options[static_cast<std::size_t>(Opt::MetallBox)];
+    const OptionFact& metallicFact = facts->options[static_cast<std::size_t>(Opt::MetallicPaint)];
     if (metallicFact.presence != Presence::Absent) {
         std::string label = "Окраска «металлик»";
-        if (metallicFact.price == 0) label += " (" + Note(metallicFact) + ")";
-        offer.prices.push_back({label, Dollars(metallicFact.price)});
+        if (metallicFact.price == 0) label += " (" + note(Opt::MetallicPaint) + ")";
+        offer.prices.push_back({label, DollarText(metallicFact.price)});
     }
     if (paidCount > 0) {
         offer.prices.push_back(
-            {"Платные опции (" + std::to_string(paidCount) + ")", Dollars(paid)});
+            {"Платные опции (" + std::to_string(paidCount) + ")", DollarText(paid)});
     }
-    offer.total = Dollars(facts->total);
+    offer.total = DollarText(facts->total);
     offer.code = facts->code;
     if (credit) offer.credit = CreditOf(*credit, facts->total);
     return offer;

@@ -62,14 +62,16 @@ struct OfferGroup {
     std::vector<OfferItem> items;
 };
 
-// The credit as its calculator shows it: the summary names the months actually paid, the
-// payments and premiums as the schedule has them, and the totals of the calculator, which are
-// the schedule's sums.
+// The credit as its calculator shows it: the loan, the maker's discount and both rates, the
+// term and, when the loan is repaid early, the month it is; the payments and premiums as the
+// schedule has them, and the totals of the calculator, which are the schedule's sums.
 struct OfferCredit {
     std::vector<OfferRow> summary;
     std::array<std::string, 6> header;
     // The months that carry a payment or a premium; the decimal mark is a comma.
     std::vector<std::array<std::string, 6>> schedule;
+    // Under the schedule, when its payments do not add up to the bank total to the cent.
+    std::string note;
 };
 
 struct Offer {

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -141,15 +142,32 @@ std::optional<QString> OfferWindow::WritePdf(const QString& path) {
     return std::nullopt;
 }
 
+QString OfferWindow::SuggestedPdfPath() const {
+    QString folder = pdfFolder_;
+    if (folder.isEmpty() && folder_) folder = folder_();
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    // The configuration file's name, else the code; a code still holding its '#' fillers
+    // makes an awkward name and is left out.
+    const QString document = documentPath_ ? documentPath_() : QString();
+    const QString code = offer_ ? QString::fromStdString(offer_->code) : QString();
+    QString name = QStringLiteral("Предложение.pdf");
+    if (!document.isEmpty() && !QFileInfo(document).completeBaseName().isEmpty()) {
+        name = QFileInfo(document).completeBaseName() + QStringLiteral(".pdf");
+    } else if (!code.isEmpty() && !code.contains(QLatin1Char('#'))) {
+        name = QStringLiteral("Предложение %1.pdf").arg(code);
+    }
+    return QDir(folder).filePath(name);
+}
+
 void OfferWindow::SavePdf() {
     if (!offer_) return;
-    const QString suggested = QDir::home().filePath(
-        QStringLiteral("Предложение %1.pdf").arg(QString::fromStdString(offer_->code)));
-    const QString path = chooseFile_(suggested);
+    const QString path = chooseFile_(SuggestedPdfPath());
     if (path.isEmpty()) return;
     if (const auto problem = WritePdf(path)) {
         QMessageBox::warning(this, windowTitle(), *problem);
+        return;
     }
+    pdfFolder_ = QFileInfo(path).absolutePath();
 }
 
 void OfferWindow::Print() {

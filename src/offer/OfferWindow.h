@@ -44,6 +44,16 @@ class OfferWindow : public QDialog {
         chooseFile_ = std::move(chooser);
     }
 
+    // Where "Сохранить PDF..." starts and what it suggests: the folder of the main window's file
+    // dialogs and the configuration file open now (empty when none). A PDF saved once sets the
+    // folder for the next.
+    void SetFileContext(std::function<QString()> folder, std::function<QString()> documentPath) {
+        folder_ = std::move(folder);
+        documentPath_ = std::move(documentPath);
+    }
+    // The path "Сохранить PDF..." suggests.
+    QString SuggestedPdfPath() const;
+
   public slots:
     // "Предложение..." in the main window: the offer of the configuration now, shown.
     void ShowOffer();
@@ -69,6 +79,9 @@ class OfferWindow : public QDialog {
     std::unique_ptr<QPrinter> printer_;
     QPrintPreviewWidget* preview_ = nullptr;
     std::function<QString(const QString&)> chooseFile_;
+    std::function<QString()> folder_;
+    std::function<QString()> documentPath_;
+    QString pdfFolder_;  // where the last PDF was saved
 };
 
 }  // namespace kalvora

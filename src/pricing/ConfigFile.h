@@ -13,7 +13,8 @@ namespace kalvora {
 class FileAccess {
   public:
     virtual ~FileAccess() = default;
-    // True when a file (not a folder) of that name exists.
+    // True when something of that name is there: a file, a folder, a pipe, a link (even one
+    // that leads nowhere). An argument that names something is read as a path, not as a code.
     virtual bool Exists(const std::string& path) = 0;
     // For a symbolic link to an existing file, the file it leads to; otherwise empty.
     virtual std::string LinkTarget(const std::string&) { return {}; }

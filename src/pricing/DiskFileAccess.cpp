@@ -15,9 +15,9 @@ DiskFileAccess::DiskFileAccess() {
 }
 
 bool DiskFileAccess::Exists(const std::string& path) {
+    // The entry itself, not what it leads to: a link that leads nowhere is there.
     struct stat st;
-    return !path.empty() && path.find('\0') == std::string::npos &&
-           ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    return !path.empty() && path.find('\0') == std::string::npos && ::lstat(path.c_str(), &st) == 0;
 }
 
 std::string DiskFileAccess::LinkTarget(const std::string& path) {
@@ -51,18 +51,20 @@ bool DiskFileAccess::WriteFile(const std::string& path, const std::string& bytes
     FileResult written = ResolveWriteTarget(path, &target);
     if (written) {
         WriteOptions options;
-        options.sync = !deferSyncs_;
+        options.sync = !deferred_;
+        options.removeLeftovers = !deferred_;
         written = WriteResolvedTarget(target, bytes, options);
     }
     if (!written) {
         if (error) *error = written.reason;
         return false;
     }
-    if (deferSyncs_) {
+    if (deferred_) {
         const std::size_t slash = target.path.rfind('/');
-        unsynced_.insert(slash == std::string::npos ? std::string(".")
-                         : slash == 0               ? std::string("/")
-                                                    : target.path.substr(0, slash));
+        const std::string folder = slash == std::string::npos ? std::string(".")
+                                   : slash == 0               ? std::string("/")
+                                                              : target.path.substr(0, slash);
+        unfinished_[folder].insert(target.path.substr(slash + 1));
     }
     return true;
 }
@@ -76,9 +78,10 @@ FileResult DiskFileAccess::WriteResolved(const WriteTarget& target, const std::s
     return WriteResolvedTarget(target, bytes, options);
 }
 
-bool DiskFileAccess::SyncDeferred(std::string* error) {
+bool DiskFileAccess::FinishDeferred(std::string* error) {
     bool ok = true;
-    for (const std::string& folder : unsynced_) {
+    for (const auto& [folder, names] : unfinished_) {
+        RemoveLeftoverTemporaries(folder, names);
         const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0 || ::syncfs(fd) != 0) {
             if (ok && error) *error = FileResult::FailedCode(errno).reason;
@@ -86,7 +89,7 @@ bool DiskFileAccess::SyncDeferred(std::string* error) {
         }
         if (fd >= 0) ::close(fd);
     }
-    unsynced_.clear();
+    unfinished_.clear();
     return ok;
 }
 

@@ -1,6 +1,7 @@
 // Configuration files on disk, through the program's one file module (DiskFiles.h).
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -28,14 +29,16 @@ class DiskFileAccess : public FileAccess {
                              WriteOptions options) override;
 
     // For many files written in one go (kalvora-cli's documents): WriteFile then leaves out the
-    // syncs of each file and folder, still writing through a temporary file and a rename, and
-    // SyncDeferred flushes the file systems of every folder written since, once each.
-    void DeferSyncs(bool defer) { deferSyncs_ = defer; }
-    bool SyncDeferred(std::string* error);
+    // syncs of each file and folder and the look through the folder for leftovers of killed
+    // writes, still writing through a temporary file and a rename; FinishDeferred removes those
+    // leftovers and flushes the file systems of every folder written since, once each.
+    void DeferFolderWork(bool defer) { deferred_ = defer; }
+    bool FinishDeferred(std::string* error);
 
   private:
-    bool deferSyncs_ = false;
-    std::set<std::string> unsynced_;
+    bool deferred_ = false;
+    // The folders written while deferred, each with the names written in it.
+    std::map<std::string, std::set<std::string>> unfinished_;
 };
 
 }  // namespace kalvora

@@ -166,19 +166,21 @@ FileResult ReadUpTo(int fd, std::size_t limit, std::string* bytes, bool* more) {
     }
 }
 
-// Removes the temporary files an earlier, killed write of the same target left: regular files
-// of ours, with one name only, that no write holds locked.
-void RemoveStaleTemporaries(const std::string& folder, const std::string& name,
+// Removes the temporary files earlier, killed writes left in `folder` for the targets whose
+// temporary names begin with one of `prefixes` (TemporaryPrefix): regular files of ours, with one
+// name only, that no write holds locked. The folder is listed once, however many targets.
+void RemoveStaleTemporaries(const std::string& folder, const std::set<std::string>& prefixes,
                             const std::string& keep) {
+    if (prefixes.empty()) return;
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;
-    const std::string prefix = TemporaryPrefix(name);
     const std::string base = folder == "/" ? "" : folder;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string candidate = entry->d_name;
-        if (candidate.size() != prefix.size() + kRandomLength) continue;
-        if (candidate.compare(0, prefix.size(), prefix) != 0) continue;
-        if (candidate.find_first_not_of(kNameChars, prefix.size()) != std::string::npos) continue;
+        if (candidate.size() < kRandomLength + 3 || candidate[0] != '.') continue;
+        const std::size_t random = candidate.size() - kRandomLength;
+        if (prefixes.count(candidate.substr(0, random)) == 0) continue;
+        if (candidate.find_first_not_of(kNameChars, random) != std::string::npos) continue;
         const std::string path = base + "/" + candidate;
         if (path == keep) continue;
         Descriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
@@ -370,8 +372,14 @@ FileResult WriteResolvedTarget(const WriteTarget& target, std::string_view bytes
     }
     if (!fd.Close()) return FileResult::FailedCode(errno);
     if (options.sync) SyncFolder(folder);
-    RemoveStaleTemporaries(folder, name, temporary);
+    if (options.removeLeftovers) RemoveStaleTemporaries(folder, {TemporaryPrefix(name)}, temporary);
     return {};
+}
+
+void RemoveLeftoverTemporaries(const std::string& folder, const std::set<std::string>& names) {
+    std::set<std::string> prefixes;
+    for (const std::string& name : names) prefixes.insert(TemporaryPrefix(name));
+    RemoveStaleTemporaries(folder, prefixes, std::string());
 }
 
 bool IsTemporaryNameOf(std::string_view target, std::string_view candidate) {
@@ -381,7 +389,8 @@ bool IsTemporaryNameOf(std::string_view target, std::string_view candidate) {
            candidate.find_first_not_of(kNameChars, prefix.size()) == std::string_view::npos;
 }
 
-bool FileSet::Insert(const std::string& path) {
+FileSet::Names FileSet::NamesOf(const std::string& path) {
+    Names names;
     // A link at the end is followed to where it leads, so the place is that of the file.
     std::string place = path;
     struct stat st;
@@ -395,12 +404,25 @@ bool FileSet::Insert(const std::string& path) {
     struct stat folder;
     if (HasNul(path) || name.empty() || name == "." || name == ".." ||
         ::stat(FolderOf(place).c_str(), &folder) != 0) {
-        return unreachable_.insert(path).second;
+        return names;
     }
-    bool added = places_.emplace(folder.st_dev, folder.st_ino, name).second;
-    if (::stat(path.c_str(), &st) == 0)
-        added = files_.emplace(st.st_dev, st.st_ino).second && added;
+    names.place.emplace(folder.st_dev, folder.st_ino, name);
+    if (::stat(path.c_str(), &st) == 0) names.file.emplace(st.st_dev, st.st_ino);
+    return names;
+}
+
+bool FileSet::Insert(const std::string& path) {
+    const Names names = NamesOf(path);
+    if (!names.place) return unreachable_.insert(path).second;
+    bool added = places_.insert(*names.place).second;
+    if (names.file) added = files_.insert(*names.file).second && added;
     return added;
+}
+
+bool FileSet::Contains(const std::string& path) const {
+    const Names names = NamesOf(path);
+    if (!names.place) return unreachable_.count(path) != 0;
+    return places_.count(*names.place) != 0 || (names.file && files_.count(*names.file) != 0);
 }
 
 FileLock::FileLock(const std::string& path, std::chrono::milliseconds patience) : path_(path) {

@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <optional>
 #include <set>
 #include <streambuf>
 #include <string>
@@ -60,6 +61,10 @@ struct WriteOptions {
     // The file and its folder are synced before the write reports success. A caller writing
     // many files in one go may leave this out and flush the file system once at the end.
     bool sync = true;
+    // Temporary files that killed writes of the same target left are removed, which lists the
+    // target's folder. A caller writing many files into one folder leaves this out and calls
+    // RemoveLeftoverTemporaries once at the end.
+    bool removeLeftovers = true;
 };
 
 // Writes `bytes` as the file `path` (see the top of this file).
@@ -75,19 +80,35 @@ FileResult WriteResolvedTarget(const WriteTarget& target, std::string_view bytes
 // long for the file system).
 bool IsTemporaryNameOf(std::string_view target, std::string_view candidate);
 
-// The files a run has written, told apart by what they are rather than how they are named: a
-// link, a folder reached another way ("out/../out/a.txt") or a hard link names a file already
-// there. A file that does not exist yet is its folder and its name in it.
+// Removes what killed writes of the files `names` (names without a folder) left in `folder`,
+// looking through the folder once; as a write does for its own target.
+void RemoveLeftoverTemporaries(const std::string& folder, const std::set<std::string>& names);
+
+// Files told apart by what they are rather than how they are named (the files a run reads, the
+// files it has written): a link, a folder reached another way ("out/../out/a.txt") or a hard
+// link names a file already there. A file that does not exist yet is its folder and its name in
+// it. Each operation costs a few system calls and a lookup, however many files the set holds.
 class FileSet {
   public:
     // Adds the file `path` names; false when it was there already.
     bool Insert(const std::string& path);
+    // True when `path` names a file of the set: by its place (folder and name, a link followed)
+    // or, for a file that exists, by what it is.
+    bool Contains(const std::string& path) const;
 
   private:
+    using Identity = std::pair<unsigned long long, unsigned long long>;
+    using Place = std::tuple<unsigned long long, unsigned long long, std::string>;
+    struct Names {
+        std::optional<Place> place;    // none when the folder cannot be reached
+        std::optional<Identity> file;  // none when nothing is there yet
+    };
+    static Names NamesOf(const std::string& path);
+
     // Device and inode of the file itself (shared by its hard links).
-    std::set<std::pair<unsigned long long, unsigned long long>> files_;
+    std::set<Identity> files_;
     // Device and inode of the folder, and the name in it.
-    std::set<std::tuple<unsigned long long, unsigned long long, std::string>> places_;
+    std::set<Place> places_;
     // Paths whose folder cannot be reached, as they were written.
     std::set<std::string> unreachable_;
 };

@@ -173,9 +173,9 @@ void TestDesktopUse::tabReachesEveryButtonAndEnterWorksIt() {
     QCOMPARE(orders, 2);
     auto* equip = w->findChild<QToolButton*>(QStringLiteral("SpeedButton26"));
     equip->setFocus(Qt::TabFocusReason);
-    const std::string before = w->Config().Edit1();
+    const std::string before = w->Config().CodeFieldText();
     QTest::keyClick(equip, Qt::Key_Enter);
-    QVERIFY(w->Config().Edit1() != before);
+    QVERIFY(w->Config().CodeFieldText() != before);
 
     // A focused option row is marked as a whole.
     QCheckBox* box = FreeBox(*w);
@@ -219,7 +219,8 @@ void TestDesktopUse::shortcutsAndMnemonicsAct() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     w->findChild<QWidget*>(QStringLiteral("SpeedButton38"))->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    QCOMPARE(infos, (QList<QPair<int, bool>>{{int(option), true}, {int(Opt::ABSBox), true}}));
+    QCOMPARE(infos,
+             (QList<QPair<int, bool>>{{int(option), true}, {int(Opt::AntiLockBrakes), true}}));
     w->findChild<QRadioButton*>(QStringLiteral("Compl_0"))->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     QCOMPARE(trimComparisons, 1);
@@ -304,7 +305,7 @@ void TestDesktopUse::controlsCarryAccessibleNames() {
     QCOMPARE(text(w->findChild<QWidget*>(QStringLiteral("SpeedButton23")), QAccessible::Name),
              QStringLiteral("Кредит..."));
     QVERIFY(text(w->findChild<QWidget*>(QStringLiteral("SpeedButton11")), QAccessible::Name)
-                .contains(QString::fromUtf8(kalvora::Def(Opt::KsenonBox).caption.data())));
+                .contains(QString::fromUtf8(kalvora::Def(Opt::XenonHeadlamps).caption.data())));
 }
 
 void TestDesktopUse::closingAsksOnlyAfterAUserChange_data() {
@@ -346,7 +347,7 @@ void TestDesktopUse::closingAsksOnlyAfterAUserChange() {
         QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — start.klv"));
         QTest::mouseClick(box, Qt::LeftButton);
     }
-    const std::string code = w->Config().Edit1();
+    const std::string code = w->Config().CodeFieldText();
     QCOMPARE(w->close(), closed);
     QCOMPARE(dialogs_.saveQuestions,
              change ? QStringList{QStringLiteral("Сохранить изменения?")} : QStringList{});
@@ -375,13 +376,13 @@ void TestDesktopUse::recentFilesAreNewestFirstAndDropMissingOnes() {
     for (const char* name : {"a.klv", "b.klv", "c.klv"}) {
         QFile::remove(Path(name));
         dialogs_.fileToSave = Path(name);
-        w->SpeedButton1Click();
+        w->SaveClick();
     }
     dialogs_.fileToOpen = Path("a.klv");
-    w->SpeedButton2Click();
+    w->OpenClick();
     // A file that cannot be read does not join the list.
     dialogs_.fileToOpen = Path("nothing-here.klv");
-    w->SpeedButton2Click();
+    w->OpenClick();
     QCOMPARE(w->RecentFiles(), (QStringList{Path("a.klv"), Path("c.klv"), Path("b.klv")}));
 
     // A file that is gone: dropped when the menu opens, with a note in the menu.
@@ -421,7 +422,7 @@ void TestDesktopUse::recentFilesAreNewestFirstAndDropMissingOnes() {
         if (failed) QVERIFY(QFile::remove(Path("a.klv")) && QDir().mkdir(Path("a.klv")));
         dialogs_.messages.clear();
         dialogs_.fileToSave = Path("a.klv");
-        w->SpeedButton1Click();
+        w->SaveClick();
         QCOMPARE(dialogs_.messages.size(), failed ? 1 : 0);
         QCOMPARE(w->RecentFiles(), before);
     }
@@ -488,7 +489,7 @@ void TestDesktopUse::aFailedOpenChangesNothing() {
     if (fromRecentFiles) {
         w->OpenRecentFile(Path("broken.klv"));
     } else {
-        w->SpeedButton2Click();
+        w->OpenClick();
     }
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY2(dialogs_.messages[0].startsWith(
@@ -527,37 +528,37 @@ void TestDesktopUse::openingOverUnsavedChangesAsksFirst() {
     QVERIFY(w);
     const auto open = [&]() {
         dialogs_.fileToOpen = Path("other.klv");
-        if (how == QLatin1String("dialog")) w->SpeedButton2Click();
+        if (how == QLatin1String("dialog")) w->OpenClick();
         if (how == QLatin1String("recent")) w->OpenRecentFile(Path("other.klv"));
         if (how == QLatin1String("variant")) w->OpenVariant(other.toStdString());
     };
     // Without a change nothing is asked.
-    const std::string start = w->Config().Edit1();
+    const std::string start = w->Config().CodeFieldText();
     open();
     QCOMPARE(dialogs_.saveQuestions, QStringList{});
-    const std::string opened = w->Config().Edit1();
+    const std::string opened = w->Config().CodeFieldText();
     QVERIFY(opened != start);
     // Back to the start file, whatever is asked on the way.
     dialogs_.saveAnswer = SaveAnswer::Discard;
     dialogs_.fileToOpen = Path("start.klv");
-    w->SpeedButton2Click();
-    QCOMPARE(w->Config().Edit1(), start);
+    w->OpenClick();
+    QCOMPARE(w->Config().CodeFieldText(), start);
     dialogs_.saveQuestions.clear();
 
     FreeBox(*w)->click();
-    const std::string changed = w->Config().Edit1();
+    const std::string changed = w->Config().CodeFieldText();
     dialogs_.saveAnswer = SaveAnswer(answer);
     dialogs_.fileToSave = Path("saved.klv");
     dialogs_.opens = 0;
     open();
     QCOMPARE(dialogs_.saveQuestions, QStringList{QStringLiteral("Сохранить изменения?")});
     if (answer == int(SaveAnswer::Cancel)) {
-        QCOMPARE(w->Config().Edit1(), changed);
+        QCOMPARE(w->Config().CodeFieldText(), changed);
         QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — start.klv*"));
         QCOMPARE(dialogs_.opens, 0);
         return;
     }
-    QCOMPARE(w->Config().Edit1(), opened);
+    QCOMPARE(w->Config().CodeFieldText(), opened);
     QCOMPARE(QFile::exists(Path("saved.klv")), answer == int(SaveAnswer::Save));
     if (answer == int(SaveAnswer::Save)) {
         QFile saved(Path("saved.klv"));
@@ -582,7 +583,7 @@ void TestDesktopUse::undoBackToTheSavedStateIsNoUnsavedChange() {
     // Saved after the change: undo makes it unsaved, redo saved again.
     dialogs_.fileToSave = Path("saved.klv");
     QFile::remove(Path("saved.klv"));
-    w->SpeedButton1Click();
+    w->SaveClick();
     QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — saved.klv"));
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w->windowTitle(), QStringLiteral("Kalvora — saved.klv*"));
@@ -628,7 +629,7 @@ void TestDesktopUse::openRemembersItsFolder() {
         QVERIFY(w);
         QCOMPARE(w->Ui().dialogFolder, QString());
         dialogs_.fileToOpen = file;
-        w->SpeedButton2Click();  // the file is not there: the folder is remembered all the same
+        w->OpenClick();  // the file is not there: the folder is remembered all the same
         QCOMPARE(w->Ui().dialogFolder, Path("offers"));
     }
     auto next = Open();
@@ -798,7 +799,7 @@ void TestDesktopUse::screenshots() {
     };
 
     const std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
-    MainWindow* main = windows->Form1;
+    MainWindow* main = windows->mainWindow;
     main->SetSettingsPath(settings_);
     main->SetStartArguments({});
     main->show();
@@ -809,18 +810,18 @@ void TestDesktopUse::screenshots() {
     QTest::mouseClick(main->findChild<QRadioButton*>(QStringLiteral("Compl_2")), Qt::LeftButton);
     shoot("main-window");
 
-    windows->MomoForm->ComposeAndShow();
-    QVERIFY(QTest::qWaitForWindowExposed(windows->MomoForm));
+    windows->checkListWindow->ComposeAndShow();
+    QVERIFY(QTest::qWaitForWindowExposed(windows->checkListWindow));
     shoot("check-list");
-    windows->MomoForm->hide();
+    windows->checkListWindow->hide();
 
-    windows->Comparison->ShowComparison();
-    QVERIFY(QTest::qWaitForWindowExposed(windows->Comparison));
+    windows->comparisonWindow->ShowComparison();
+    QVERIFY(QTest::qWaitForWindowExposed(windows->comparisonWindow));
     shoot("comparison-window");
-    windows->Comparison->close();
+    windows->comparisonWindow->close();
 
     shootModal("credit-window");
-    windows->KreditForm->ShowForPrice(main->Config().CurrentPrice());
+    windows->creditWindow->ShowForPrice(*main->Config().Total());
 
     shootModal("explanation");
     main->Ui().ShowMessage(std::string(kalvora::ExplanationText(kalvora::InfoText::BiXenon)));

@@ -15,6 +15,7 @@
 #include "KalvoraVersion.h"
 #include "ScriptedDialogs.h"
 #include "app/MainWindow.h"
+#include "model/PriceTexts.h"
 #include "pricing/DiskFileAccess.h"
 #include "settings/WindowSettings.h"
 #include "support/RecordingUi.h"
@@ -169,7 +170,7 @@ void TestMainWindow::Act(MainWindow& w, const QString& token) {
 bool TestMainWindow::DecoderAvailable() {
     RecordingUi ui;
     Configuration probe(ui);
-    probe.SetEdit1(kResetCode);
+    probe.SetCodeFieldText(kResetCode);
     probe.DecodeCodeField();
     return probe.Trim() != kalvora::Ghia;
 }
@@ -219,15 +220,15 @@ void TestMainWindow::clickingControlsShowsWhatTheEngineDecides() {
     }
 
     const Configuration& got = w->Config();
-    QCOMPARE(got.PriceLabel(), ref.PriceLabel());
-    QCOMPARE(got.Edit1(), ref.Edit1());
+    QCOMPARE(PriceLabelText(got.Figures()), PriceLabelText(ref.Figures()));
+    QCOMPARE(got.CodeFieldText(), ref.CodeFieldText());
     QCOMPARE(got.Trim(), ref.Trim());
     QCOMPARE(got.Body(), ref.Body());
     QCOMPARE(got.Engine(), ref.Engine());
     QCOMPARE(got.Colour(), ref.Colour());
     for (const kalvora::OptionDef& def : kalvora::kOptionTable) {
         QVERIFY2(got.Checked(def.id) == ref.Checked(def.id), def.name.data());
-        QVERIFY2(got.Tag(def.id) == ref.Tag(def.id), def.name.data());
+        QVERIFY2(got.Wish(def.id) == ref.Wish(def.id), def.name.data());
         // The widgets show the engine's state.
         auto* box = w->findChild<QCheckBox*>(QString::fromUtf8(def.name.data()));
         QVERIFY(box);
@@ -235,11 +236,12 @@ void TestMainWindow::clickingControlsShowsWhatTheEngineDecides() {
         QVERIFY2(box->isEnabled() == got.Enabled(def.id), def.name.data());
         auto* price = w->findChild<QLabel*>(QString::fromUtf8(def.priceLabel.data()));
         QVERIFY(price);
-        QCOMPARE(price->text().toStdString(), got.Price(def.id));
+        QCOMPARE(price->text().toStdString(), std::to_string(got.Price(def.id)));
     }
     QCOMPARE(w->findChild<QLabel*>(QStringLiteral("PriceLabel"))->text().toStdString(),
-             got.PriceLabel());
-    QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().toStdString(), got.Edit1());
+             PriceLabelText(got.Figures()));
+    QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().toStdString(),
+             got.CodeFieldText());
     QCOMPARE(w->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentIndex(), got.Colour());
     for (int b = 0; b < kalvora::kBodyCount; ++b) {
         auto* radio =
@@ -290,7 +292,7 @@ void TestMainWindow::leavingACheckBoxRemembersTheWish() {
     QVERIFY(kalvora::OptByName(option.toStdString(), &opt));
     for (const QString& token : clicks) Act(*w, token);
     QVERIFY(w->Config().Enabled(opt));
-    QCOMPARE(w->Config().Tag(opt), tag);
+    QCOMPARE(w->Config().Wish(opt), tag);
     QCOMPARE(w->Config().Checked(opt), checked);
 }
 
@@ -300,10 +302,10 @@ void TestMainWindow::clickingADisabledCheckBoxDoesNothing() {
     for (const kalvora::OptionDef& def : kalvora::kOptionTable) {
         if (def.hidden || w->Config().Enabled(def.id)) continue;
         const bool before = w->Config().Checked(def.id);
-        const std::string price = w->Config().PriceLabel();
+        const std::string price = PriceLabelText(w->Config().Figures());
         Act(*w, QString::fromUtf8(def.name.data()));
         QVERIFY2(w->Config().Checked(def.id) == before, def.name.data());
-        QCOMPARE(w->Config().PriceLabel(), price);
+        QCOMPARE(PriceLabelText(w->Config().Figures()), price);
     }
 }
 
@@ -326,15 +328,15 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
     Configuration ref(refUi);
     DiskFileAccess files;
     ref.RunStartCode({}, files);
-    const std::string resetCode = ref.Edit1();
+    const std::string resetCode = ref.CodeFieldText();
     User user(ref);
     user.PickTrim(kalvora::Ghia);
     user.ClickBody(kalvora::KuzovWag);
     user.PickColour(5);
-    user.Click(Opt::KsenonBox);
+    user.Click(Opt::XenonHeadlamps);
     user.LeaveOption();
-    const std::string code = ref.Edit1();
-    QVERIFY(ref.Checked(Opt::KsenonBox));
+    const std::string code = ref.CodeFieldText();
+    QVERIFY(ref.Checked(Opt::XenonHeadlamps));
     QCOMPARE(code.size(), std::size_t(20));
     QVERIFY(code != resetCode);
 
@@ -357,21 +359,21 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
 
     auto w = Open(args);
     QVERIFY(w);
-    QCOMPARE(w->Config().Edit1(), expected);
+    QCOMPARE(w->Config().CodeFieldText(), expected);
     QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().toStdString(), expected);
     QVERIFY(!w->Config().StartupPending());
     if (expected == code) {
         QCOMPARE(w->Config().Trim(), int(kalvora::Ghia));
         QCOMPARE(w->Config().Body(), int(kalvora::KuzovWag));
         QCOMPARE(w->Config().Colour(), 5);
-        QVERIFY(w->Config().Checked(Opt::KsenonBox));
-        QCOMPARE(w->Config().PriceLabel(), ref.PriceLabel());
+        QVERIFY(w->Config().Checked(Opt::XenonHeadlamps));
+        QCOMPARE(PriceLabelText(w->Config().Figures()), PriceLabelText(ref.Figures()));
     }
     // Coming back to the window does not run the start code again.
     Act(*w, QStringLiteral("Compl_3"));
-    const std::string after = w->Config().Edit1();
+    const std::string after = w->Config().CodeFieldText();
     Act(*w, QStringLiteral("other"));
-    QCOMPARE(w->Config().Edit1(), after);
+    QCOMPARE(w->Config().CodeFieldText(), after);
     QVERIFY(dialogs_.messages.isEmpty());
 }
 
@@ -400,9 +402,10 @@ void TestMainWindow::startMessageIsShownOncePerActivation() {
     Configuration ref(refUi);
     DiskFileAccess files;
     ref.RunStartCode({}, files);
-    const QStringList settled = {QString::fromStdString(ref.BazaLabel()),
-                                 QString::fromStdString(ref.PriceLabel()),
-                                 QString::fromStdString(ref.Edit1()), QStringLiteral("drawn")};
+    const QStringList settled = {QString::fromStdString(BasePriceText(ref.Figures())),
+                                 QString::fromStdString(PriceLabelText(ref.Figures())),
+                                 QString::fromStdString(ref.CodeFieldText()),
+                                 QStringLiteral("drawn")};
 
     auto w = Open({argument.toStdString()}, false, true);
     QVERIFY(w);
@@ -465,7 +468,7 @@ void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick() {
     if (!DecoderAvailable()) QSKIP("the code decoder is not built yet");
     auto w = Open({});
     QVERIFY(w);
-    const std::string resetCode = w->Config().Edit1();
+    const std::string resetCode = w->Config().CodeFieldText();
 
     RecordingUi refUi;
     Configuration ref(refUi);
@@ -474,7 +477,7 @@ void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick() {
     User user(ref);
     user.PickTrim(kalvora::Trend);
     user.ClickBody(kalvora::Kuzov5dr);
-    const std::string code = valid ? ref.Edit1() : std::string("not a code");
+    const std::string code = valid ? ref.CodeFieldText() : std::string("not a code");
 
     auto* edit = w->findChild<QLineEdit*>(QStringLiteral("Edit1"));
     QTest::mouseClick(edit, Qt::LeftButton);
@@ -486,7 +489,7 @@ void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick() {
         QTest::mouseDClick(edit, Qt::LeftButton);
     }
     if (valid) {
-        QCOMPARE(w->Config().Edit1(), code);
+        QCOMPARE(w->Config().CodeFieldText(), code);
         QCOMPARE(w->Config().Trim(), int(kalvora::Trend));
         QVERIFY(dialogs_.messages.isEmpty());
         QVERIFY(edit->hasFocus());
@@ -494,7 +497,7 @@ void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick() {
         QCOMPARE(w->Config().Trim(), int(kalvora::Ambiente));
         QCOMPARE(dialogs_.messages.size(), 1);
     }
-    QCOMPARE(edit->text().toStdString(), w->Config().Edit1());
+    QCOMPARE(edit->text().toStdString(), w->Config().CodeFieldText());
 }
 
 // --- Remembered settings ---------------------------------------------------------------------
@@ -517,7 +520,7 @@ void TestMainWindow::absTickAndPlacementSurviveARestart() {
     if (writeByRun) {
         auto first = Open({});
         QVERIFY(first);
-        first->Config().SetChecked(Opt::ABSBox, stored == QLatin1String("True"));
+        first->Config().SetChecked(Opt::AntiLockBrakes, stored == QLatin1String("True"));
         first->Sync();
         first->move(40, 30);
         placement = first->geometry();
@@ -534,7 +537,7 @@ void TestMainWindow::absTickAndPlacementSurviveARestart() {
     // The tick is restored when the window is first shown, before the start code runs.
     auto second = Open({}, false);
     QVERIFY(second);
-    QCOMPARE(second->Config().Checked(Opt::ABSBox), absAfterRestart);
+    QCOMPARE(second->Config().Checked(Opt::AntiLockBrakes), absAfterRestart);
     QCOMPARE(second->findChild<QCheckBox*>(QStringLiteral("ABSBox"))->isChecked(), absAfterRestart);
     // The place is restored as far as the screen allows.
     const QRect available = second->screen()->availableGeometry();
@@ -573,7 +576,7 @@ void TestMainWindow::saveAndOpenGoThroughTheFileDialogs() {
 
     Act(*w, QStringLiteral("Compl_2"));
     Act(*w, QStringLiteral("Kuzov5dr"));
-    const std::string code = w->Config().Edit1();
+    const std::string code = w->Config().CodeFieldText();
     Act(*w, QStringLiteral("SpeedButton1"));
     QCOMPARE(dialogs_.questions.size(), existing ? 1 : 0);
     QFile file(path);
@@ -585,7 +588,7 @@ void TestMainWindow::saveAndOpenGoThroughTheFileDialogs() {
     Act(*w, QStringLiteral("Compl_0"));
     Act(*w, QStringLiteral("SpeedButton2"));
     if (saved) {
-        QCOMPARE(w->Config().Edit1(), code);
+        QCOMPARE(w->Config().CodeFieldText(), code);
         QCOMPARE(w->Config().Trim(), int(kalvora::Trend));
         QVERIFY(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->hasFocus());
     } else {
@@ -596,9 +599,9 @@ void TestMainWindow::saveAndOpenGoThroughTheFileDialogs() {
 
     // A cancelled dialog does nothing.
     dialogs_.fileToOpen.clear();
-    const std::string before = w->Config().Edit1();
+    const std::string before = w->Config().CodeFieldText();
     Act(*w, QStringLiteral("SpeedButton2"));
-    QCOMPARE(w->Config().Edit1(), before);
+    QCOMPARE(w->Config().CodeFieldText(), before);
 }
 
 // --- Layout ----------------------------------------------------------------------------------
@@ -668,16 +671,16 @@ void TestMainWindow::priceLabelsAndInfoButtonsAskForTheirWindows() {
     QObject::connect(main, &MainWindow::creditRequested, main,
                      [&](std::int32_t price) { creditPrice = price; });
 
-    const std::string before = w->Config().Edit1();
+    const std::string before = w->Config().CodeFieldText();
     QTest::mouseClick(w->findChild<QLabel*>(QStringLiteral("KsenonLabel")), Qt::LeftButton);
     QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("SpeedButton11")), Qt::LeftButton);
     QTest::mouseClick(w->findChild<QWidget*>(QStringLiteral("SpeedButton23")), Qt::LeftButton);
     QCOMPARE(calls.size(), 2);
-    QCOMPARE(calls[0], qMakePair(int(Opt::KsenonBox), false));
-    QCOMPARE(calls[1], qMakePair(int(Opt::KsenonBox), true));
-    QCOMPARE(creditPrice, w->Config().CurrentPrice());
+    QCOMPARE(calls[0], qMakePair(int(Opt::XenonHeadlamps), false));
+    QCOMPARE(calls[1], qMakePair(int(Opt::XenonHeadlamps), true));
+    QCOMPARE(creditPrice, *w->Config().Total());
     // Explanations change nothing.
-    QCOMPARE(w->Config().Edit1(), before);
+    QCOMPARE(w->Config().CodeFieldText(), before);
 
     int comparisons = 0;
     QObject::connect(main, &MainWindow::comparisonRequested, main, [&]() { ++comparisons; });
@@ -691,10 +694,10 @@ void TestMainWindow::totalPriceHoverShowsWhereThePriceComesFrom() {
     auto* price = w->findChild<QLabel*>(QStringLiteral("PriceLabel"));
     const auto tip = [&]() { return price->toolTip(); };
     QVERIFY(tip().contains(QStringLiteral("Базовая цена (Ambiente)")));
-    QVERIFY(tip().contains(QStringLiteral("= $%1</p>").arg(w->Config().CurrentPrice())));
+    QVERIFY(tip().contains(QStringLiteral("= $%1</p>").arg(*w->Config().Total())));
     QTest::mouseClick(w->findChild<QRadioButton*>(QStringLiteral("Compl_3")), Qt::LeftButton);
     QVERIFY(tip().contains(QStringLiteral("Базовая цена (Ghia)")));
-    QVERIFY(tip().contains(QStringLiteral("= $%1</p>").arg(w->Config().CurrentPrice())));
+    QVERIFY(tip().contains(QStringLiteral("= $%1</p>").arg(*w->Config().Total())));
     // KALVORA_BREAKDOWN_SCREENSHOT=path keeps a picture of the hover text.
     const QString shot = qEnvironmentVariable("KALVORA_BREAKDOWN_SCREENSHOT");
     // A Ghia wagon with aluminium rails, metallic paint and five paid options.
@@ -708,8 +711,8 @@ void TestMainWindow::totalPriceHoverShowsWhereThePriceComesFrom() {
         QVERIFY(shown.grab().save(shot));
     }
     // A configuration without a price has no breakdown.
-    w->Config().SetBazaLabel(kalvora::kInvalidCombination);
-    w->Config().PriceButtonClick();
+    w->Config().SetBaseAmount(std::nullopt);
+    w->Config().MarkFiguresDue();
     w->Sync();
     QCOMPARE(price->text(), QStringLiteral("XXXXX"));
     QCOMPARE(tip(), QString());

@@ -55,7 +55,7 @@ QImage ScreenAfter(const QString& scenario, bool wholeRepaint, QImage* anew,
     DrawingLabel::SetWholeRepaint(wholeRepaint);
     kalvora::testing::ScriptedDialogs dialogs;
     const std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
-    MainWindow* form = windows->Form1;
+    MainWindow* form = windows->mainWindow;
     form->Ui().SetDialogs(&dialogs);
     form->show();
     form->activateWindow();

@@ -83,7 +83,7 @@ QString TestScreens::WhileModal(const std::function<void()>& open) {
 
 void TestScreens::everyWindowOpensOnTheScreen() {
     std::unique_ptr<kalvora::app::Windows> windows = kalvora::app::CreateWindows();
-    MainWindow* main = windows->Form1;
+    MainWindow* main = windows->mainWindow;
     main->SetStartArguments({});
     main->SetSettingsPath(dir_.filePath(QStringLiteral("kalvora.INI")));
     main->show();
@@ -97,18 +97,19 @@ void TestScreens::everyWindowOpensOnTheScreen() {
     check(main);
 
     emit main->orderRequested();
-    check(windows->ZakazForm);
-    windows->ZakazForm->close();
+    check(windows->orderWindow);
+    windows->orderWindow->close();
     emit main->checkListRequested();
-    check(windows->MomoForm);
-    windows->MomoForm->close();
+    check(windows->checkListWindow);
+    windows->checkListWindow->close();
     emit main->comparisonRequested();
-    check(windows->Comparison);
-    windows->Comparison->close();
-    QWidget* const infoWindows[] = {windows->PPForma,     windows->Kozov_form, windows->ptf_Form,
-                                    windows->Klimat_form, windows->R2Form,     windows->R7Form,
-                                    windows->AboutBox,    windows->KomplForm,  windows->DvigForm,
-                                    windows->DiskForm,    windows->ShtorkiForm};
+    check(windows->comparisonWindow);
+    windows->comparisonWindow->close();
+    QWidget* const infoWindows[] = {
+        windows->preheaterWindow,   windows->bodyTypesWindow,      windows->fogLampWindow,
+        windows->climateWindow,     windows->radioPack2Window,     windows->radioPack7Window,
+        windows->aboutWindow,       windows->trimComparisonWindow, windows->engineComparisonWindow,
+        windows->alloyWheelsWindow, windows->rearBlindsWindow};
     for (QWidget* info : infoWindows) {
         kalvora::ShowInfoWindow(info);
         check(info);
@@ -119,7 +120,7 @@ void TestScreens::everyWindowOpensOnTheScreen() {
         const QString where = WhileModal(open);
         if (!where.isEmpty()) off << where;
     };
-    modal([&]() { emit main->creditRequested(main->Config().CurrentPrice()); });
+    modal([&]() { emit main->creditRequested(*main->Config().Total()); });
     // The boxes and dialogs of the main window, Qt's own.
     kalvora::app::QtDialogs dialogs(main);
     modal([&]() { dialogs.Message(QStringLiteral("Ваша конфигурация сохранена в файл:")); });

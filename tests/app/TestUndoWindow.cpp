@@ -179,25 +179,25 @@ void TestUndoWindow::ctrlZAndTheButtonsStepThroughWholeActions() {
     QVERIFY(undo && redo);
     QVERIFY(!undo->isEnabled() && !redo->isEnabled());
     const QString start = w->findChild<QLabel*>(QStringLiteral("PriceLabel"))->text();
-    const std::string startCode = w->Config().Edit1();
+    const std::string startCode = w->Config().CodeFieldText();
 
     Click(*w, "Compl_3");
     auto* equip = w->findChild<QToolButton*>(QStringLiteral("SpeedButton26"));
     QTest::mouseClick(equip, Qt::LeftButton);
-    const std::string equipped = w->Config().Edit1();
+    const std::string equipped = w->Config().CodeFieldText();
     QVERIFY(undo->isEnabled());
     QCOMPARE(undo->toolTip(), QStringLiteral("Отменить: «Оснастить» (Ctrl+Z)"));
 
     QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(w->Config().Edit1() != equipped);
+    QVERIFY(w->Config().CodeFieldText() != equipped);
     QCOMPARE(w->Config().Trim(), int(kalvora::Ghia));
     QVERIFY(redo->isEnabled());
     Save(*w, "after-ctrl-z.png");
     QTest::keyClick(w.get(), Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(w->Config().Edit1(), equipped);
+    QCOMPARE(w->Config().CodeFieldText(), equipped);
     QTest::mouseClick(undo, Qt::LeftButton);
     QTest::mouseClick(undo, Qt::LeftButton);
-    QCOMPARE(w->Config().Edit1(), startCode);
+    QCOMPARE(w->Config().CodeFieldText(), startCode);
     QCOMPARE(w->findChild<QLabel*>(QStringLiteral("PriceLabel"))->text(), start);
     QCOMPARE(w->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(),
              QString::fromStdString(startCode));
@@ -218,7 +218,7 @@ void TestUndoWindow::undoneEngineLeavesNoPreferenceBehind() {
         Click(*w, "Compl_3");
         engine = w->Config().Engine();
         preferred = w->Config().PreferredEngine();
-        code = w->Config().Edit1();
+        code = w->Config().CodeFieldText();
     }
     auto w = Open();
     QVERIFY(w);
@@ -230,7 +230,7 @@ void TestUndoWindow::undoneEngineLeavesNoPreferenceBehind() {
     QCOMPARE(w->Config().PreferredEngine(), preferred);
     Click(*w, "Compl_3");
     QCOMPARE(w->Config().Engine(), engine);
-    QCOMPARE(w->Config().Edit1(), code);
+    QCOMPARE(w->Config().CodeFieldText(), code);
     // The button kept the focus through the undo; clicking it again chooses it again.
     Click(*w, "Compl_2");
     Click(*w, "Dvig16AT100");

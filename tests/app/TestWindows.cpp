@@ -44,7 +44,7 @@ void TestWindows::initTestCase() {
 
 void TestWindows::init() {
     windows_ = kalvora::app::CreateWindows();
-    MainWindow* main = windows_->Form1;
+    MainWindow* main = windows_->mainWindow;
     main->SetStartArguments({});
     main->Ui().SetDialogs(&dialogs_);
     main->show();
@@ -88,17 +88,17 @@ void TestWindows::controlsOpenTheirWindows_data() {
 void TestWindows::controlsOpenTheirWindows() {
     QFETCH(QString, control);
     QFETCH(QString, caption);
-    auto* widget = windows_->Form1->findChild<QWidget*>(control);
+    auto* widget = windows_->mainWindow->findChild<QWidget*>(control);
     QVERIFY(widget);
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
     QWidget* shown = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top != windows_->Form1 && top->isVisible()) shown = top;
+        if (top != windows_->mainWindow && top->isVisible()) shown = top;
     }
     QVERIFY(shown);
     QCOMPARE(shown->windowTitle(), caption);
     // Opening an information window changes nothing in the configuration.
-    const std::string code = windows_->Form1->Config().Edit1();
+    const std::string code = windows_->mainWindow->Config().CodeFieldText();
     // Esc closes every window that shows a document, a picture or an explanation, wherever its
     // focus is.
     if (control != QLatin1String("CompareButton")) {
@@ -109,38 +109,38 @@ void TestWindows::controlsOpenTheirWindows() {
         QVERIFY2(!shown->isVisible(), "Esc");
     }
     shown->close();
-    QCOMPARE(windows_->Form1->Config().Edit1(), code);
+    QCOMPARE(windows_->mainWindow->Config().CodeFieldText(), code);
 }
 
 void TestWindows::orderTextFollowsEveryChange() {
     const kalvora::OrderDocument& order = *windows_->order;
     // A trim picked: the configuration has a price.
-    auto* trim = windows_->Form1->findChild<QWidget*>(QStringLiteral("Compl_1"));
+    auto* trim = windows_->mainWindow->findChild<QWidget*>(QStringLiteral("Compl_1"));
     QTest::mouseClick(trim, Qt::LeftButton, Qt::NoModifier, QPoint(7, trim->height() / 2));
-    QCOMPARE(windows_->Form1->Config().Trim(), int(kalvora::Comfort));
+    QCOMPARE(windows_->mainWindow->Config().Trim(), int(kalvora::Comfort));
     const int before = order.Generations();
-    auto* box = windows_->Form1->findChild<QWidget*>(QStringLiteral("RadioBox"));
+    auto* box = windows_->mainWindow->findChild<QWidget*>(QStringLiteral("RadioBox"));
     QVERIFY(box && box->isEnabled());
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center());
     QVERIFY(order.Generations() > before);
     QVERIFY(QString::fromStdString(order.Text()).contains(QStringLiteral("рулевой колонки")));
 
     // A decoded code: the order is the new configuration's, and the code field has the focus.
-    auto* code = windows_->Form1->findChild<QLineEdit*>(QStringLiteral("Edit1"));
-    const std::string configured = windows_->Form1->Config().Edit1();
+    auto* code = windows_->mainWindow->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    const std::string configured = windows_->mainWindow->Config().CodeFieldText();
     code->setText(QStringLiteral("Zt!F!!!t!.!!!!!!!!!!"));
     const int beforeDecode = order.Generations();
     QTest::keyClick(code, Qt::Key_Return);
-    QVERIFY(windows_->Form1->Config().Edit1() != configured);
+    QVERIFY(windows_->mainWindow->Config().CodeFieldText() != configured);
     QVERIFY(order.Generations() > beforeDecode);
-    QCOMPARE(order.Memo1().back(),
-             "Итоговая цена: $" + std::to_string(windows_->Form1->Config().CurrentPrice()));
+    QCOMPARE(order.Lines().back(),
+             "Итоговая цена: $" + std::to_string(*windows_->mainWindow->Config().Total()));
     QVERIFY(code->hasFocus());
 }
 
 void TestWindows::everyPriceLabelLightsUpUnderTheMouse() {
     for (const kalvora::OptionDef& def : kalvora::kOptionTable) {
-        QLabel* label = windows_->Form1->OptionPriceLabel(def.id);
+        QLabel* label = windows_->mainWindow->OptionPriceLabel(def.id);
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
         QCoreApplication::sendEvent(label, &enter);
         QVERIFY2(label->font().underline(), def.name.data());
@@ -151,29 +151,29 @@ void TestWindows::everyPriceLabelLightsUpUnderTheMouse() {
 }
 
 void TestWindows::openingTheComparedVariantMakesItCurrent() {
-    auto* compare = windows_->Form1->findChild<QWidget*>(QStringLiteral("CompareButton"));
+    auto* compare = windows_->mainWindow->findChild<QWidget*>(QStringLiteral("CompareButton"));
     QTest::mouseClick(compare, Qt::LeftButton, Qt::NoModifier, compare->rect().center());
-    kalvora::ComparisonWindow* window = windows_->Comparison;
+    kalvora::ComparisonWindow* window = windows_->comparisonWindow;
     QVERIFY(window->isVisible());
     QVERIFY(window->CompareWithCode(QStringLiteral("Zt!F!!!t!.!")));
-    const std::string first = windows_->Form1->Config().Edit1();
+    const std::string first = windows_->mainWindow->Config().CodeFieldText();
     const std::string second = window->Shown()->b.code;
     QVERIFY(second != first);
     auto* open = window->findChild<QPushButton*>(QStringLiteral("OpenVariantButton"));
     QTest::mouseClick(open, Qt::LeftButton);
-    QCOMPARE(windows_->Form1->Config().Edit1(), second);
-    QCOMPARE(windows_->Form1->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(),
+    QCOMPARE(windows_->mainWindow->Config().CodeFieldText(), second);
+    QCOMPARE(windows_->mainWindow->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(),
              QString::fromStdString(second));
     QVERIFY(window->Shown()->Same());
     // Opening the variant is one step to undo and redo.
-    windows_->Form1->UndoClick();
-    QCOMPARE(windows_->Form1->Config().Edit1(), first);
-    windows_->Form1->RedoClick();
-    QCOMPARE(windows_->Form1->Config().Edit1(), second);
+    windows_->mainWindow->UndoClick();
+    QCOMPARE(windows_->mainWindow->Config().CodeFieldText(), first);
+    windows_->mainWindow->RedoClick();
+    QCOMPARE(windows_->mainWindow->Config().CodeFieldText(), second);
     // A change in the main window shows in the open comparison once the event loop runs. The
     // variant on screen is no saved file: opening another one asks first.
     dialogs_.saveAnswer = kalvora::app::SaveAnswer::Discard;
-    windows_->Form1->OpenVariant("####################");
+    windows_->mainWindow->OpenVariant("####################");
     QCOMPARE(dialogs_.saveQuestions, QStringList{QStringLiteral("Сохранить изменения?")});
     QTRY_VERIFY(!window->Shown()->Same());
 }
@@ -186,15 +186,15 @@ void TestWindows::closingTheMainWindowEndsTheProgram() {
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->parentWidget() || top->windowTitle().isEmpty()) continue;
         ++windows;
-        QCOMPARE(top->testAttribute(Qt::WA_QuitOnClose), top == windows_->Form1);
+        QCOMPARE(top->testAttribute(Qt::WA_QuitOnClose), top == windows_->mainWindow);
     }
     QCOMPARE(windows, 17);  // the fifteen of the form, the comparison and the offer
-    auto* order = windows_->Form1->findChild<QWidget*>(QStringLiteral("SpeedButton9"));
+    auto* order = windows_->mainWindow->findChild<QWidget*>(QStringLiteral("SpeedButton9"));
     QTest::mouseClick(order, Qt::LeftButton, Qt::NoModifier, order->rect().center());
-    QVERIFY(windows_->ZakazForm->isVisible());
-    QVERIFY(windows_->ZakazForm->close());
-    QVERIFY(!windows_->ZakazForm->isVisible());
-    QVERIFY(windows_->ZakazForm->isWindow());
+    QVERIFY(windows_->orderWindow->isVisible());
+    QVERIFY(windows_->orderWindow->close());
+    QVERIFY(!windows_->orderWindow->isVisible());
+    QVERIFY(windows_->orderWindow->isWindow());
 }
 
 QTEST_MAIN(TestWindows)

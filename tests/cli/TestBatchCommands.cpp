@@ -205,24 +205,97 @@ TEST(BatchCommands, NoTwoInputsWriteOneFile) {
     }
 }
 
+// A document never takes the place of a configuration the run reads, whether that input comes
+// before or after it, and a document the run wrote is never read as a configuration.
 TEST(BatchCommands, NoDocumentReplacesAConfigurationTheRunReads) {
     Folder folder;
     folder.Write("ghia.klv", "Zt!F!!!t!.!!!!!!!!!!\r\n");
+    folder.Write("reset.klv", std::string(kReset) + "\r\n");
     const std::string ghia = (folder / "ghia.klv").string();
+    const std::string reset = (folder / "reset.klv").string();
     fs::create_symlink(ghia, folder / "link.txt");
+    fs::create_symlink("1.klv", folder / "later.klv");  // leads nowhere until 1.klv is written
     const std::string dir = folder.Str();
-    // By its own name, through a link, with the input named on standard input.
-    const std::vector<std::pair<std::vector<std::string>, std::string>> runs = {
-        {{"order", "--output-dir", dir, "--name", "ghia.klv", ghia}, ""},
-        {{"checklist", "--output-dir", dir, "--name", "link.txt", ghia}, ""},
-        {{"explain", "--output-dir", dir, "--name", "ghia.klv", "-"}, ghia + "\n"},
+    const std::string again = dir + "/../" + fs::path(dir).filename().string() + "/";
+    constexpr const char* kInput = "это входной файл команды";
+    constexpr const char* kOutput = "это выходной файл этого запуска";
+    const struct {
+        std::vector<std::string> arguments;
+        std::string input;  // the standard input
+        const char* why;
+    } runs[] = {
+        // By its own name, through a link, with the input named on standard input.
+        {{"order", "--output-dir", dir, "--name", "ghia.klv", ghia}, "", kInput},
+        {{"checklist", "--output-dir", dir, "--name", "link.txt", ghia}, "", kInput},
+        {{"explain", "--output-dir", dir, "--name", "ghia.klv", "-"}, ghia + "\n", kInput},
+        // An input named after the one whose document would replace it.
+        {{"order", "--output-dir", dir, "--name", "reset.klv", ghia, reset}, "", kInput},
+        {{"explain", "--name", reset, "-", again + "reset.klv"}, ghia + "\n", kInput},
+        // A later line of the standard input names a document written before, by any name.
+        {{"order", "--output-dir", dir, "--name", "{n}.klv", "-"},
+         ghia + "\n" + again + "1.klv\n",
+         kOutput},
+        {{"checklist", "--output-dir", dir, "--name", "{n}.klv", "-"},
+         ghia + "\n" + dir + "/later.klv\n",
+         kOutput},
     };
-    for (const auto& [arguments, input] : runs) {
-        const CliRun run = Cli(arguments, input);
-        EXPECT_EQ(run.status, 1) << arguments[0];
-        EXPECT_NE(run.err.find("это входной файл команды"), std::string::npos) << run.err;
-        EXPECT_EQ(Read(folder / "ghia.klv"), "Zt!F!!!t!.!!!!!!!!!!\r\n") << arguments[0];
+    for (const auto& run : runs) {
+        fs::remove(folder / "1.klv");
+        const CliRun result = Cli(run.arguments, run.input);
+        EXPECT_EQ(result.status, 1) << run.arguments[0] << " " << run.input;
+        EXPECT_NE(result.err.find(run.why), std::string::npos) << result.err;
+        EXPECT_EQ(Read(folder / "ghia.klv"), "Zt!F!!!t!.!!!!!!!!!!\r\n") << result.err;
+        EXPECT_EQ(Read(folder / "reset.klv"), std::string(kReset) + "\r\n") << result.err;
+        EXPECT_FALSE(fs::exists(folder / "2.klv")) << result.err;
+        EXPECT_FALSE(fs::exists(folder / "3.klv")) << result.err;
     }
+}
+
+// A name that is there in its folder is a file to read, whatever it is and however it is
+// spelt; reading it says what is wrong. A link that leads nowhere is named as such, never taken
+// for a code, in every command that reads a configuration.
+TEST(BatchCommands, ANameThatIsThereIsReadAsAFile) {
+    Folder folder;
+    const fs::path home = fs::current_path();
+    fs::current_path(folder.Str());
+    fs::create_symlink("nowhere", "gone");
+    fs::create_directory("folder");
+    const struct {
+        std::vector<std::string> arguments;
+        const char* why;
+    } runs[] = {
+        {{"price", "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"order", "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"checklist", "--output-dir", "out", "-"}, "ссылка указывает на несуществующий файл"},
+        {{"explain", "--json", "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"diff", kReset, "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"credit", "gone"}, "ссылка указывает на несуществующий файл"},
+        {{"order", "folder"}, "Не удалось открыть файл «folder»"},
+    };
+    for (const auto& run : runs) {
+        const CliRun result = Cli(run.arguments, "gone\n");
+        EXPECT_NE(result.status, 0) << run.arguments[0];
+        EXPECT_NE((result.out + result.err).find(run.why), std::string::npos)
+            << run.arguments[0] << ": " << result.out << result.err;
+        EXPECT_EQ((result.out + result.err).find("Недопустимая комбинация кода"), std::string::npos)
+            << result.out << result.err;
+    }
+    fs::current_path(home);
+}
+
+// Leftovers of killed writes of the files a run writes go, as a single save removes its own;
+// those of other files stay.
+TEST(BatchCommands, LeftoversOfTheFilesWrittenAreRemoved) {
+    Folder folder;
+    fs::create_directory(folder / "out");
+    folder.Write("out/.1.txt.k3Xz9Q", "torn");
+    folder.Write("out/.9.txt.k3Xz9Q", "torn");
+    const CliRun run =
+        Cli({"order", "--output-dir", (folder / "out").string(), "--name", "{n}.txt", kReset});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(fs::exists(folder / "out" / "1.txt"));
+    EXPECT_FALSE(fs::exists(folder / "out" / ".1.txt.k3Xz9Q"));
+    EXPECT_TRUE(fs::exists(folder / "out" / ".9.txt.k3Xz9Q"));
 }
 
 TEST(BatchCommands, SeveralDocumentsOnStandardOutputAreHeaded) {

@@ -7,7 +7,7 @@
 
 #include "cli/ScriptSession.h"
 #include "credit/CreditDump.h"
-#include "documents/DocumentCommands.h"
+#include "documents/DocumentViews.h"
 #include "pricing/ConfigCode.h"
 #include "pricing/FakeFileAccess.h"
 #include "support/RecordingUi.h"
@@ -177,7 +177,7 @@ TEST(ScriptWindows, PrintOrderShowsTheOrderWindowsText) {
     Configuration config(ui);
     OrderDocument order(config, ui);
     config.RunStartCode({"Zt!F!!!t!.!!!!!!!!!!"}, files);
-    order.SlovoBoxClick();
+    order.OnVerbalToggled();
     order.ClickBox("KodBox");
     order.ClickBox("CBox");
     std::ostringstream expected;
@@ -344,10 +344,10 @@ class ScriptFocusTest : public ::testing::Test {
 TEST_F(ScriptFocusTest, AClickedOptionRemembersItsTickOnlyWhenTheFocusLeaves) {
     Run("trim 1");
     Run("click KlimatBox");
-    EXPECT_TRUE(Config().Checked(Opt::KlimatBox));
-    EXPECT_EQ(Config().Tag(Opt::KlimatBox), 0);
+    EXPECT_TRUE(Config().Checked(Opt::ClimateControl));
+    EXPECT_EQ(Config().Wish(Opt::ClimateControl), 0);
     Run("focus Edit1");
-    EXPECT_EQ(Config().Tag(Opt::KlimatBox), 1);
+    EXPECT_EQ(Config().Wish(Opt::ClimateControl), 1);
 }
 
 TEST_F(ScriptFocusTest, TheFocusMovesBeforeTheClickedControlActs) {
@@ -355,7 +355,7 @@ TEST_F(ScriptFocusTest, TheFocusMovesBeforeTheClickedControlActs) {
     Run("click KlimatBox");
     // The trim rules make climate control available with the wish stored just before.
     Run("trim 2");
-    EXPECT_TRUE(Config().Checked(Opt::KlimatBox));
+    EXPECT_TRUE(Config().Checked(Opt::ClimateControl));
 }
 
 TEST_F(ScriptFocusTest, OtherWindowsKeepTheirOwnFocus) {
@@ -364,10 +364,10 @@ TEST_F(ScriptFocusTest, OtherWindowsKeepTheirOwnFocus) {
     Run("click CBox");
     Run("credit");
     Run("credit-set Edit4 30");
-    EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::KlimatBox));
-    EXPECT_EQ(Config().Tag(Opt::KlimatBox), 0);
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::ClimateControl));
+    EXPECT_EQ(Config().Wish(Opt::ClimateControl), 0);
     Run("focus SlovoBox");
-    EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::KlimatBox));
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::ClimateControl));
 }
 
 TEST_F(ScriptFocusTest, ToolButtonsTakeNoFocus) {
@@ -376,23 +376,23 @@ TEST_F(ScriptFocusTest, ToolButtonsTakeNoFocus) {
     Run("reset no");
     Run("equip");
     Run("save a.klv no");
-    EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::KlimatBox));
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::ClimateControl));
 }
 
 TEST_F(ScriptFocusTest, DecodingGivesTheFocusToTheCodeFieldAfterwards) {
     Run("trim 1");
     Run("click KlimatBox");
     Run("reset yes");
-    EXPECT_EQ(session.Focus().Current(), FocusTarget::Edit1());
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::CodeField());
     // The exit rule ran after the decode: the wish follows the unticked box of Ambiente.
-    EXPECT_EQ(Config().Tag(Opt::KlimatBox), 0);
+    EXPECT_EQ(Config().Wish(Opt::ClimateControl), 0);
 }
 
 TEST_F(ScriptFocusTest, ARejectedCodeLeavesTheFocusWhereItWas) {
     files.files["bad.klv"] = "nonsense\r\n";
     Run("click AdaptBox");
     Run("open bad.klv");
-    EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::AdaptBox));
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::OptionBox(Opt::AdaptiveHeadlamps));
 }
 
 TEST_F(ScriptFocusTest, EnteringAnEngineButtonMakesItThePreferredEngine) {
@@ -411,19 +411,19 @@ TEST_F(ScriptFocusTest, DisabledControlsIgnoreClicksAndFocus) {
     Run("click KsenonBox");
     Run("focus Dvig20AT145");
     Run("click Dvig20AT145");
-    EXPECT_FALSE(Config().Checked(Opt::KsenonBox));
+    EXPECT_FALSE(Config().Checked(Opt::XenonHeadlamps));
     EXPECT_EQ(Config().PreferredEngine(), preferred);
     // The start code left the focus in the code field.
-    EXPECT_EQ(session.Focus().Current(), FocusTarget::Edit1());
+    EXPECT_EQ(session.Focus().Current(), FocusTarget::CodeField());
 }
 
 TEST_F(ScriptFocusTest, PickingTheSelectedColourAgainRunsNothing) {
     Run("colour 3");
     Run("click MetallBox");  // follows the colour: ticked again at once
-    EXPECT_TRUE(Config().Checked(Opt::MetallBox));
+    EXPECT_TRUE(Config().Checked(Opt::MetallicPaint));
     out.str("");
     Run("colour 3");
-    EXPECT_TRUE(Config().Checked(Opt::MetallBox));
+    EXPECT_TRUE(Config().Checked(Opt::MetallicPaint));
     EXPECT_EQ(out.str(), "");
 }
 

@@ -207,7 +207,7 @@ TEST(Reasons, ExplainPrintsEveryOptionWithItsStateAndReason) {
               "GAIBox\tПостановка на учёт в ГАИ, получение талона ТО\thidden\t300\t"
               "Дополнительная (не заводская) опция дилера: в окне не показывается, её задаёт "
               "только код конфигурации");
-    s.Script().Config().SetChecked(Opt::NaborBox, true);
+    s.Script().Config().SetChecked(Opt::EmergencyKit, true);
     std::ostringstream out1, err1;
     ASSERT_EQ(RunCli({"explain", s.Line("print code")}, in, out1, err1), 0) << err1.str();
     EXPECT_NE(out1.str().find("\nNaborBox\t"), std::string::npos);
@@ -499,7 +499,7 @@ std::optional<FocusTarget> FocusAfter(const testing::SessionStep& step) {
             return FocusTarget::ColourList();
         case testing::SessionAction::Code:
         case testing::SessionAction::Reset:
-            return FocusTarget::Edit1();
+            return FocusTarget::CodeField();
         case testing::SessionAction::Equip:
             break;
     }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,19 +16,18 @@ struct Scene {
     int trim = Ghia;
     int body = Kuzov4dr;
     int engine = Dvig20MT145;
-    int rails = Univers0;
+    int rails = NoRoofRails;
     int colour = 7;
-    std::string baza = "18560";
-    std::string un = "0";
-    std::string priceLabel = "Цена: $19815";
+    std::optional<Dollars> base = 18560;  // none: not offered
+    std::optional<Dollars> surcharge = 0;
     // Every option not listed here ends unticked; listed ones carry this price text.
     std::vector<std::pair<Opt, std::string>> ticked;
     std::vector<Opt> disabled;
     std::string code = "ABCDEFGHIJKLMNOPQRST";
 };
 
-// The rules run as they would for a user, then every tick, price and label is forced to the
-// scene, so that a test sees exactly the state it describes.
+// The rules run as they would for a user, then every tick, price and figure is forced to the
+// scene and the total computed from them, so that a test sees exactly the state it describes.
 inline void Apply(Configuration& c, const Scene& s) {
     c.SelectTrim(s.trim);
     c.SelectBody(s.body);
@@ -57,10 +57,10 @@ inline void Apply(Configuration& c, const Scene& s) {
     ASSERT_EQ(c.Engine(), s.engine);
     ASSERT_EQ(c.Rails(), s.rails);
     c.SetColourIndex(s.colour);
-    c.SetBazaLabel(s.baza);
-    c.SetUnLabel(s.un);
-    c.SetPriceLabel(s.priceLabel);
-    c.SetEdit1(s.code);
+    c.SetBaseAmount(s.base);
+    c.SetSurchargeAmount(s.surcharge);
+    c.MarkFiguresDue();
+    c.SetCodeFieldText(s.code);
 }
 
 }  // namespace kalvora::testing

@@ -56,7 +56,7 @@ Scene Car(int trim, int body, int engine, int colour, std::vector<Opt> ticked) {
     s.body = body;
     s.engine = engine;
     s.colour = colour;
-    s.rails = body == KuzovWag ? Univers1 : Univers0;
+    s.rails = body == KuzovWag ? BlackRoofRails : NoRoofRails;
     s.ticked.clear();
     for (Opt o : ticked) s.ticked.push_back({o, "100"});
     return s;
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                        Range(60, 69),
                        Range(100, 114)})},
         ListCase{"GhiaWagonAutomaticWithSixteenInchAlloys",
-                 Car(Ghia, KuzovWag, Dvig20AT145, 4, {Opt::d16box}),
+                 Car(Ghia, KuzovWag, Dvig20AT145, 4, {Opt::Alloys16}),
                  Join({{1},
                        Range(3, 15),
                        Range(16, 20),
@@ -98,22 +98,23 @@ INSTANTIATE_TEST_SUITE_P(
                        EveryCar()}),
                  {2, 21, 22, 27, 42, 43, 56, 200, 206, 76, 99}},
         ListCase{"TrendThreeDoorWithRearWindows",
-                 Car(Trend, Kuzov3dr, Dvig20MT145, 1, {Opt::StekloBox}),
+                 Car(Trend, Kuzov3dr, Dvig20MT145, 1, {Opt::RearElectricWindows}),
                  Join({Range(21, 27), {43, 46, 50, 55, 56, 60, 200, 205, 206}, EveryCar()}),
                  {30, 72, 74, 91, 93, 164, 165, 15, 61, 76, 99}},
         ListCase{"SedanHasBootButNoTailgateOrRearWiper",
-                 Car(Comfort, Kuzov4dr, Dvig16AT100, 11, {Opt::d15box, Opt::R6Box}),
+                 Car(Comfort, Kuzov4dr, Dvig16AT100, 11, {Opt::Alloys15, Opt::RadioPack6}),
                  Join({{76, 99, 44, 47, 52, 57, 151, 152, 153, 154, 155, 16}, EveryCar()}),
                  Join({{77, 98, 194, 195, 42, 56, 15, 27, 148}, Range(60, 69)})},
         ListCase{"OptionsAddTheirChecks",
                  Car(Comfort, Kuzov5dr, Dvig18TD115, 2,
-                     {Opt::KsenonBox, Opt::PB5Box, Opt::KozaBox, Opt::IVDBox, Opt::acBox,
-                      Opt::ZimBox, Opt::TonBox, Opt::IntererBox, Opt::ABSBox}),
+                     {Opt::XenonHeadlamps, Opt::SecurityPack5, Opt::LeatherTrim,
+                      Opt::StabilityControl, Opt::AirConditioning, Opt::WinterPackage,
+                      Opt::TintedGlass, Opt::StyleInteriorPackage, Opt::AntiLockBrakes}),
                  {16,  37,  50,  54,  56,  61,  100, 101, 102, 103, 104, 111, 112, 113, 114, 116,
                   117, 122, 123, 124, 125, 126, 127, 130, 131, 193, 196, 210, 211, 212, 217},
                  {105, 118, 128, 129, 200, 216}},
         ListCase{"PetrolOneEightHasEngineBayInsulation",
-                 Car(Trend, Kuzov5dr, Dvig18MT125, 10, {Opt::ptf, Opt::R12Box}),
+                 Car(Trend, Kuzov5dr, Dvig18MT125, 10, {Opt::FrontFogLamps, Opt::RadioPack12}),
                  {22, 56, 69, 146, 149, 200, 216},
                  {51, 52, 53, 54, 55, 57, 147}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -157,7 +158,7 @@ TEST_F(CheckListText, EmptyCodeGivesTwoQuotes) {
 }
 
 TEST_F(CheckListText, HeadlampWasherIsListedOnceForXenonAndWasher) {
-    Apply(config, Car(Ghia, Kuzov4dr, Dvig20MT145, 7, {Opt::KsenonBox, Opt::OmivBox}));
+    Apply(config, Car(Ghia, Kuzov4dr, Dvig20MT145, 7, {Opt::XenonHeadlamps, Opt::HeadlampWashers}));
     EXPECT_EQ(Count(Compose(), "        Омыватель фар, работает при включенном ближнем свете"), 1);
 }
 

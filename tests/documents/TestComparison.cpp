@@ -9,6 +9,7 @@
 #include "documents/Comparison.h"
 #include "documents/OrderDocument.h"
 #include "documents/PriceBreakdown.h"
+#include "model/PriceTexts.h"
 #include "pricing/ConfigCode.h"
 #include "pricing/FakeFileAccess.h"
 #include "support/RecordingUi.h"
@@ -26,7 +27,7 @@ std::string CodeAfter(const std::function<void(Configuration&)>& steps) {
     FakeFileAccess files;
     config.RunStartCode({}, files);
     steps(config);
-    return config.Edit1();
+    return config.CodeFieldText();
 }
 
 void ChooseColour(Configuration& config, int colour) {
@@ -39,7 +40,7 @@ std::string TrendWithComfort() {
         c.SelectTrim(Trend);
         c.SelectBody(Kuzov5dr);
         ChooseColour(c, 7);
-        c.SetChecked(Opt::KomfBox, true);
+        c.SetChecked(Opt::ComfortPackage, true);
     });
 }
 
@@ -91,7 +92,7 @@ TEST(Comparison, AConfigurationAgainstItselfHasNoDifferences) {
     for (const std::string& code :
          {std::string(kResetCode), TrendWithComfort(), GhiaSedan(), std::string("###########")}) {
         const ConfigurationFacts facts = Facts(code);
-        const Comparison c = CompareConfigurations(facts, facts);
+        const Comparison c = CompareFacts(facts, facts);
         EXPECT_TRUE(c.Same()) << code;
         EXPECT_TRUE(DifferingKeys(c).empty()) << code;
         EXPECT_EQ(c.Difference(), 0);
@@ -109,7 +110,7 @@ TEST(Comparison, TwoColoursDifferInTheColourAndTheMetallicSurchargeOnly) {
         }));
     };
     // Two metallic colours: only the colour's name differs, the price not at all.
-    const Comparison metallics = CompareConfigurations(coloured(7), coloured(8));
+    const Comparison metallics = CompareFacts(coloured(7), coloured(8));
     EXPECT_FALSE(metallics.Same());
     EXPECT_EQ(DifferingKeys(metallics), std::vector<std::string>{"colour"});
     EXPECT_EQ(RowOf(metallics, "colour")->a, "Moondust Silver Metallic");
@@ -117,7 +118,7 @@ TEST(Comparison, TwoColoursDifferInTheColourAndTheMetallicSurchargeOnly) {
     EXPECT_EQ(metallics.Difference(), 0);
 
     // White against a metallic colour: the metallic paint comes in at its price.
-    const Comparison paint = CompareConfigurations(coloured(1), coloured(8));
+    const Comparison paint = CompareFacts(coloured(1), coloured(8));
     EXPECT_EQ(DifferingKeys(paint), (std::vector<std::string>{"colour", "MetallBox"}));
     const ComparisonRow* metallic = RowOf(paint, "MetallBox");
     EXPECT_EQ(metallic->section, ComparisonSection::OnlyB);
@@ -130,7 +131,7 @@ TEST(Comparison, TwoColoursDifferInTheColourAndTheMetallicSurchargeOnly) {
 TEST(Comparison, ATrimChangeMovesManyOptionsAndEveryDollarIsAccountedFor) {
     const ConfigurationFacts trend = Facts(TrendWithComfort());
     const ConfigurationFacts ghia = Facts(GhiaSedan());
-    const Comparison c = CompareConfigurations(trend, ghia);
+    const Comparison c = CompareFacts(trend, ghia);
     EXPECT_FALSE(c.Same());
     EXPECT_EQ(RowOf(c, "trim")->a, "Trend");
     EXPECT_EQ(RowOf(c, "trim")->b, "Ghia");
@@ -198,7 +199,7 @@ TEST(Comparison, RandomPairsAccountForTheWholeDifference) {
     for (const std::string& code : {CodeAfter([](Configuration& c) {
                                         c.SelectTrim(Ghia);
                                         c.SelectBody(KuzovWag);
-                                        c.SelectRails(Univers2);
+                                        c.SelectRails(AluminiumRoofRails);
                                         ChooseColour(c, 3);
                                         c.EquipAll();
                                     }),
@@ -214,7 +215,7 @@ TEST(Comparison, RandomPairsAccountForTheWholeDifference) {
     }
     pool.push_back(pool.front());  // one pair of equal configurations at least
     for (std::size_t i = 0; i + 1 < pool.size(); ++i) {
-        const Comparison c = CompareConfigurations(pool[i], pool[i + 1]);
+        const Comparison c = CompareFacts(pool[i], pool[i + 1]);
         std::int64_t rows = 0;
         for (const ComparisonRow& row : c.rows) rows += row.costB - row.costA;
         EXPECT_EQ(rows, c.Difference()) << c.a.code << " " << c.b.code;
@@ -228,7 +229,7 @@ TEST(Comparison, RandomPairsAccountForTheWholeDifference) {
         }
         ExpectCellsApart(c);
 
-        const Comparison back = CompareConfigurations(pool[i + 1], pool[i]);
+        const Comparison back = CompareFacts(pool[i + 1], pool[i]);
         ASSERT_EQ(back.rows.size(), c.rows.size());
         for (const ComparisonRow& row : back.rows) {
             const ComparisonRow* there = RowOf(c, row.key);
@@ -276,15 +277,15 @@ TEST(Comparison, AFileAndOpeningAVariantSettleAsTheCodeDoes) {
     files.files["ghia.klv"] = CodeFileContent(ghia);
     const SettledConfiguration fromFile = SettleFile("ghia.klv", files);
     ASSERT_TRUE(fromFile.facts);
-    EXPECT_TRUE(CompareConfigurations(*fromFile.facts, Facts(ghia)).Same());
+    EXPECT_TRUE(CompareFacts(*fromFile.facts, Facts(ghia)).Same());
 
     RecordingUi ui;
     Configuration current(ui);
     current.RunStartCode({TrendWithComfort()}, files);
     OpenVariant(current, ghia);
-    EXPECT_EQ(current.Edit1(), ghia);
+    EXPECT_EQ(current.CodeFieldText(), ghia);
     EXPECT_EQ(ReadFacts(current)->total, Facts(ghia).total);
-    current.SetEdit1("half typ");  // the current configuration is what the controls hold
+    current.SetCodeFieldText("half typ");  // the current configuration is what the controls hold
     EXPECT_EQ(ReadFacts(current)->code, ghia);
 }
 
@@ -302,11 +303,11 @@ TEST(PriceBreakdown, AddsUpAndAgreesWithTheOrderDescription) {
         config.RunStartCode({code}, files);
         const std::optional<PriceBreakdown> b = BreakDownPrice(config);
         if (!b) {
-            EXPECT_EQ(config.PriceLabel(), "XXXXX") << code;
+            EXPECT_EQ(PriceLabelText(config.Figures()), "XXXXX") << code;
             continue;
         }
         EXPECT_EQ(b->basePrice + b->railsPrice + b->metallic + b->paidOptions, b->total) << code;
-        EXPECT_EQ(b->total, config.CurrentPrice());
+        EXPECT_EQ(b->total, *config.Total());
         EXPECT_LE(b->largest.size(), PriceBreakdown::kLargestShown);
         EXPECT_EQ(b->largest.size(), std::min(b->paidOptionCount, PriceBreakdown::kLargestShown));
         for (std::size_t i = 1; i < b->largest.size(); ++i) {
@@ -314,10 +315,10 @@ TEST(PriceBreakdown, AddsUpAndAgreesWithTheOrderDescription) {
         }
 
         OrderDocument order(config, ui);
-        order.SlovoBoxClick();
+        order.OnVerbalToggled();
         std::int64_t tagged = 0;
         std::vector<std::string> lines;
-        for (const std::string& line : order.Memo1()) {
+        for (const std::string& line : order.Lines()) {
             std::smatch m;
             if (!std::regex_match(line, m, tag)) continue;
             tagged += std::stoll(m[1]);

@@ -38,7 +38,7 @@ std::string CodeOf(const std::function<void(Configuration&)>& steps) {
     Configuration config(ui);
     config.RunStartCode({}, files);
     steps(config);
-    return config.Edit1();
+    return config.CodeFieldText();
 }
 
 void Colour(Configuration& c, int colour) {
@@ -89,7 +89,7 @@ class TestComparisonWindow : public QObject {
             c.SelectTrim(Trend);
             c.SelectBody(Kuzov5dr);
             Colour(c, 7);
-            c.SetChecked(Opt::KomfBox, true);
+            c.SetChecked(Opt::ComfortPackage, true);
         });
         ghia_ = CodeOf([](Configuration& c) {
             c.SelectTrim(Ghia);
@@ -181,7 +181,7 @@ class TestComparisonWindow : public QObject {
         OpenVariant(*config_, CodeOf([](Configuration& c) {
             c.SelectTrim(Ghia);
             c.SelectBody(KuzovWag);
-            c.SelectRails(Univers2);
+            c.SelectRails(AluminiumRoofRails);
             Colour(c, 3);
             c.EquipAll();
         }));
@@ -288,7 +288,7 @@ class TestComparisonWindow : public QObject {
                  QString("Ghia"));
 
         window_->OpenSecond();
-        QCOMPARE(config_->Edit1(), ghia_);
+        QCOMPARE(config_->CodeFieldText(), ghia_);
         QVERIFY(window_->Shown()->Same());
         QCOMPARE(window_->DifferenceLabel()->text(), QString("Разница: $0"));
         QVERIFY(!window_->OpenButton()->isEnabled());

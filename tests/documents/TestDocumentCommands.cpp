@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "Scene.h"
-#include "documents/DocumentCommands.h"
+#include "documents/DocumentViews.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {
@@ -22,7 +22,7 @@ class DocumentViews : public ::testing::Test {
   protected:
     DocumentViews() {
         testing::Scene s;
-        s.ticked = {{Opt::KsenonBox, "980"}};
+        s.ticked = {{Opt::XenonHeadlamps, "980"}};
         testing::Apply(config, s);
     }
     RecordingUi ui;
@@ -38,7 +38,7 @@ TEST_F(DocumentViews, OrderCommandWritesTheRequestedVariant) {
     WriteOrder(request, config, ui, out);
     const std::string text = out.str();
     EXPECT_NE(text.find("\n                 H.Inten Hdlmps/K03D0\n"), std::string::npos) << text;
-    EXPECT_TRUE(EndsWith(text, "                 Итоговая цена: $19815\n")) << text;
+    EXPECT_TRUE(EndsWith(text, "                 Итоговая цена: $19540\n")) << text;
     // The indent stands before text only: the empty lines hold no blanks.
     std::istringstream lines(text);
     int empty = 0;
@@ -55,7 +55,7 @@ TEST_F(DocumentViews, PrintViewsEndWithAPointLine) {
     PrintOrderView(order, before);
     EXPECT_EQ(before.str(), "Memo1\n.\n");
 
-    order.SlovoBoxClick();
+    order.OnVerbalToggled();
     std::ostringstream after;
     PrintOrderView(order, after);
     EXPECT_EQ(after.str(), order.Text() + "\n.\n");

@@ -35,12 +35,12 @@ void SetUpCar(Configuration& c) {
     c.OnEngineFocused(Dvig20MT145);
     c.SelectEngine(Dvig20MT145);
     c.SetColourIndex(7);
-    c.SetChecked(Opt::KsenonBox, true);
-    c.SetPrice(Opt::KsenonBox, 980);
-    c.SetBazaLabel("18560");
-    c.SetUnLabel("0");
-    c.SetPriceLabel("Цена: $20000");
-    c.SetEdit1("ABCDEFGHIJKLMNOPQRST");
+    c.SetChecked(Opt::XenonHeadlamps, true);
+    c.SetPrice(Opt::XenonHeadlamps, 980);
+    c.SetBaseAmount(18560);
+    c.SetSurchargeAmount(0);
+    c.MarkFiguresDue();
+    c.SetCodeFieldText("ABCDEFGHIJKLMNOPQRST");
 }
 
 // Pages and document title of a PDF file as Qt writes it.
@@ -79,7 +79,7 @@ class TestDocumentWindows : public QObject {
 
     std::unique_ptr<DocumentWindow> MakeWindow(const QString& which) {
         if (which == "order") {
-            order_->SlovoBoxClick();
+            order_->OnVerbalToggled();
             return std::make_unique<OrderWindow>(*order_);
         }
         auto momo = std::make_unique<CheckListWindow>(*config_, *ui_);
@@ -133,11 +133,11 @@ class TestDocumentWindows : public QObject {
             window = std::make_unique<CheckListWindow>(*config_, *ui_);
         }
         QCOMPARE(window->windowTitle(), caption);
-        QCOMPARE(window->Memo1()->toPlainText(), QString("Memo1"));
-        QVERIFY(window->Memo1()->font().fixedPitch());
+        QCOMPARE(window->TextArea()->toPlainText(), QString("Memo1"));
+        QVERIFY(window->TextArea()->font().fixedPitch());
         QCOMPARE(window->Panel1()->height(), 41);
         // A screen reader names the text by what it holds, and every button and box.
-        QVERIFY(!window->Memo1()->accessibleName().isEmpty());
+        QVERIFY(!window->TextArea()->accessibleName().isEmpty());
         const QStringList faults = testing::AccessibleNameFaults(window.get());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
@@ -149,16 +149,16 @@ class TestDocumentWindows : public QObject {
         order_->SetOtstupBox(true);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const QString text = form.Memo1()->toPlainText();
-        form.Memo1()->setFocus();
-        QTest::keyClick(form.Memo1(), Qt::Key_Tab);
-        QCOMPARE(form.Memo1()->toPlainText(), text);
-        QVERIFY(!form.Memo1()->hasFocus());
+        const QString text = form.TextArea()->toPlainText();
+        form.TextArea()->setFocus();
+        QTest::keyClick(form.TextArea(), Qt::Key_Tab);
+        QCOMPARE(form.TextArea()->toPlainText(), text);
+        QVERIFY(!form.TextArea()->hasFocus());
 
-        QTextBlock first = form.Memo1()->document()->firstBlock();
+        QTextBlock first = form.TextArea()->document()->firstBlock();
         while (first.isValid() && first.text().trimmed().isEmpty()) first = first.next();
         QVERIFY(first.text().startsWith(QString(17, QLatin1Char(' '))));
-        const qreal blank = QFontMetricsF(form.Memo1()->font()).horizontalAdvance(' ');
+        const qreal blank = QFontMetricsF(form.TextArea()->font()).horizontalAdvance(' ');
         QVERIFY(first.blockFormat().leftMargin() >= 17 * blank - 0.5);
         QCOMPARE(first.blockFormat().textIndent(), -first.blockFormat().leftMargin());
 
@@ -168,10 +168,10 @@ class TestDocumentWindows : public QObject {
 
     void orderWindowFollowsEveryRefresh() {
         OrderWindow form(*order_);
-        QCOMPARE(form.Memo1()->toPlainText(), QString("Memo1"));
-        order_->SlovoBoxClick();
-        QCOMPARE(form.Memo1()->toPlainText(), QString::fromStdString(order_->Text()));
-        QVERIFY(form.Memo1()->toPlainText().contains("[$980] Ксеноновые фары"));
+        QCOMPARE(form.TextArea()->toPlainText(), QString("Memo1"));
+        order_->OnVerbalToggled();
+        QCOMPARE(form.TextArea()->toPlainText(), QString::fromStdString(order_->Text()));
+        QVERIFY(form.TextArea()->toPlainText().contains("[$980] Ксеноновые фары"));
     }
 
     void orderBoxesRebuildTheText_data() {
@@ -194,12 +194,12 @@ class TestDocumentWindows : public QObject {
         QFETCH(bool, kod);
         QFETCH(QString, line);
         OrderWindow form(*order_);
-        order_->SlovoBoxClick();
+        order_->OnVerbalToggled();
         for (const QString& name : clicks) form.findChild<QCheckBox*>(name)->click();
         QCOMPARE(form.SlovoBox()->isChecked(), slovo);
         QCOMPARE(form.KodBox()->isChecked(), kod);
         QCOMPARE(order_->SlovoBox(), slovo);
-        QVERIFY(form.Memo1()->toPlainText().split('\n').contains(line));
+        QVERIFY(form.TextArea()->toPlainText().split('\n').contains(line));
     }
 
     void printsOneJobIntoAPdfFile_data() {
@@ -218,14 +218,14 @@ class TestDocumentWindows : public QObject {
         QFETCH(int, minPages);
         QFETCH(int, maxPages);
         auto window = MakeWindow(which);
-        QVERIFY(window->Memo1()->toPlainText().contains("06.12.2026, 18:20:08"));
+        QVERIFY(window->TextArea()->toPlainText().contains("06.12.2026, 18:20:08"));
         const QString path = configHome_.filePath(which + ".pdf");
         window->SetPrinterChooser([&](QPrinter& printer, QWidget*) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path);
             return true;
         });
-        window->SpeedButton3Click();
+        window->PrintClick();
         QVERIFY(QFile::exists(path));
         const PdfFacts pdf = ReadPdf(path, title);
         QVERIFY2(pdf.pages >= minPages && pdf.pages <= maxPages,
@@ -236,18 +236,18 @@ class TestDocumentWindows : public QObject {
     void cancelledPrintDialogPrintsNothing() {
         auto window = MakeWindow("order");
         const QString path = configHome_.filePath("cancelled.pdf");
-        const QString text = window->Memo1()->toPlainText();
-        const int selectionStart = window->Memo1()->textCursor().selectionStart();
+        const QString text = window->TextArea()->toPlainText();
+        const int selectionStart = window->TextArea()->textCursor().selectionStart();
         window->SetPrinterChooser([&](QPrinter& printer, QWidget*) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path);
             return false;
         });
-        window->SpeedButton3Click();
+        window->PrintClick();
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(window->Memo1()->toPlainText(), text);
-        QCOMPARE(window->Memo1()->textCursor().selectionStart(), selectionStart);
-        QVERIFY(!window->Memo1()->textCursor().hasSelection());
+        QCOMPARE(window->TextArea()->toPlainText(), text);
+        QCOMPARE(window->TextArea()->textCursor().selectionStart(), selectionStart);
+        QVERIFY(!window->TextArea()->textCursor().hasSelection());
     }
 
     void copyPutsTheWholeTextOnTheClipboard_data() {
@@ -273,26 +273,26 @@ class TestDocumentWindows : public QObject {
         }
         QApplication::clipboard()->clear();
         window->findChild<QToolButton*>("SpeedButton4")->click();
-        QCOMPARE(QApplication::clipboard()->text(), window->Memo1()->toPlainText());
-        const QTextCursor cursor = window->Memo1()->textCursor();
+        QCOMPARE(QApplication::clipboard()->text(), window->TextArea()->toPlainText());
+        const QTextCursor cursor = window->TextArea()->textCursor();
         QCOMPARE(cursor.selectionStart(), 0);
-        QCOMPARE(cursor.selectionEnd(), window->Memo1()->document()->characterCount() - 1);
+        QCOMPARE(cursor.selectionEnd(), window->TextArea()->document()->characterCount() - 1);
         QCOMPARE(ui_->messages.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(ui_->messages[0]), message);
-        window->SpeedButton4Click();
+        window->CopyClick();
         QCOMPARE(ui_->messages.size(), std::size_t{2});
     }
 
     void typedTextIsCopiedUntilTheListIsComposedAgain() {
         CheckListWindow form(*config_, *ui_);
         form.Button1Click();
-        const QString composed = form.Memo1()->toPlainText();
-        form.Memo1()->moveCursor(QTextCursor::End);
-        QTest::keyClicks(form.Memo1(), " typed");
-        form.SpeedButton4Click();
+        const QString composed = form.TextArea()->toPlainText();
+        form.TextArea()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(form.TextArea(), " typed");
+        form.CopyClick();
         QVERIFY(QApplication::clipboard()->text().endsWith(" typed"));
         form.findChild<QPushButton*>("Button1")->click();
-        QCOMPARE(form.Memo1()->toPlainText(), composed);
+        QCOMPARE(form.TextArea()->toPlainText(), composed);
     }
 
     void checkListFollowsTheConfigurationOnlyWhenComposed() {
@@ -300,18 +300,18 @@ class TestDocumentWindows : public QObject {
         form.ComposeAndShow();
         QVERIFY(form.isVisible());
         QVERIFY(form.windowFlags() & Qt::WindowStaysOnTopHint);
-        QVERIFY(form.Memo1()->toPlainText().contains("        Ближний ксеноновый свет"));
-        config_->SetChecked(Opt::KsenonBox, false);
-        QVERIFY(form.Memo1()->toPlainText().contains("        Ближний ксеноновый свет"));
+        QVERIFY(form.TextArea()->toPlainText().contains("        Ближний ксеноновый свет"));
+        config_->SetChecked(Opt::XenonHeadlamps, false);
+        QVERIFY(form.TextArea()->toPlainText().contains("        Ближний ксеноновый свет"));
         form.Button1Click();
-        QVERIFY(!form.Memo1()->toPlainText().contains("Ближний ксеноновый свет"));
+        QVERIFY(!form.TextArea()->toPlainText().contains("Ближний ксеноновый свет"));
     }
 
     void orderWindowRemembersBoxesAndPlacement() {
         const QRect place(100, 120, 640, 400);
         {
             OrderWindow form(*order_);
-            order_->SlovoBoxClick();
+            order_->OnVerbalToggled();
             form.ShowOrder();
             form.KodBox()->click();
             form.SlovoBox()->click();
@@ -328,7 +328,7 @@ class TestDocumentWindows : public QObject {
 
         // The next run starts with the initial boxes and reads them back when shown.
         StartRun();
-        order_->SlovoBoxClick();
+        order_->OnVerbalToggled();
         OrderWindow again(*order_);
         const int before = order_->Generations();
         again.ShowOrder();
@@ -338,7 +338,7 @@ class TestDocumentWindows : public QObject {
         QVERIFY(order_->Generations() > before);
         QVERIFY(again.KodBox()->isChecked());
         QVERIFY(!again.SlovoBox()->isChecked());
-        QVERIFY(again.Memo1()->toPlainText().contains("                 Тип кузова: Wagon\n"));
+        QVERIFY(again.TextArea()->toPlainText().contains("                 Тип кузова: Wagon\n"));
         QCOMPARE(again.geometry(), place);
     }
 
@@ -374,7 +374,7 @@ class TestDocumentWindows : public QObject {
 
     void screenshots() {
         OrderWindow form(*order_);
-        order_->SlovoBoxClick();
+        order_->OnVerbalToggled();
         form.ShowOrder();
         QVERIFY(form.grab().save("/tmp/kalvora-zakaz.png"));
         CheckListWindow momo(*config_, *ui_);

@@ -23,13 +23,13 @@ Scene GhiaWagon() {
     s.trim = Ghia;
     s.body = KuzovWag;
     s.engine = Dvig20MT145;
-    s.rails = Univers1;
+    s.rails = BlackRoofRails;
     s.colour = 7;
-    s.baza = "18560";
-    s.un = "0";
-    s.priceLabel = "Цена: $19815";
-    s.ticked = {{Opt::KsenonBox, "980"}, {Opt::MetallBox, "275"}, {Opt::ZerkBox, "0"},
-                {Opt::acBox, "0"},       {Opt::PB1Box, "0"},      {Opt::OmivBox, "0"}};
+    s.base = 18560;
+    s.surcharge = 0;
+    s.ticked = {{Opt::XenonHeadlamps, "980"}, {Opt::MetallicPaint, "275"},
+                {Opt::HeatedMirrors, "0"},    {Opt::AirConditioning, "0"},
+                {Opt::SecurityPack1, "0"},    {Opt::HeadlampWashers, "0"}};
     return s;
 }
 
@@ -37,10 +37,10 @@ class OrderDocumentTest : public ::testing::Test {
   protected:
     void Build(const Scene& s) {
         Apply(config, s);
-        order.SlovoBoxClick();
+        order.OnVerbalToggled();
     }
     bool Has(const std::string& line) const {
-        const Lines& m = order.Memo1();
+        const Lines& m = order.Lines();
         return std::find(m.begin(), m.end(), line) != m.end();
     }
     RecordingUi ui;
@@ -49,7 +49,7 @@ class OrderDocumentTest : public ::testing::Test {
 };
 
 TEST_F(OrderDocumentTest, HoldsMemo1UntilTheFirstRefresh) {
-    EXPECT_EQ(order.Memo1(), Lines{"Memo1"});
+    EXPECT_EQ(order.Lines(), Lines{"Memo1"});
     EXPECT_TRUE(order.SlovoBox());
     EXPECT_FALSE(order.KodBox());
     EXPECT_TRUE(order.CBox());
@@ -72,7 +72,7 @@ TEST_F(OrderDocumentTest, VerbalOrderOfTheGhiaWagon) {
         "",
         "Итоговая цена: $19815",
     };
-    EXPECT_EQ(order.Memo1(), expected);
+    EXPECT_EQ(order.Lines(), expected);
 }
 
 TEST_F(OrderDocumentTest, CombinedOrderOfTheGhiaWagon) {
@@ -93,7 +93,7 @@ TEST_F(OrderDocumentTest, CombinedOrderOfTheGhiaWagon) {
         "",
         "Итоговая цена: $19815",
     };
-    EXPECT_EQ(order.Memo1(), expected);
+    EXPECT_EQ(order.Lines(), expected);
 }
 
 TEST_F(OrderDocumentTest, CodeOrderNamesTheFactoryDesignations) {
@@ -188,7 +188,7 @@ TEST_F(OrderDocumentTest, AClickOnAnUnknownNameDoesNothing) {
 struct LineCase {
     const char* name;
     bool prices, indent;
-    int price;
+    std::optional<Dollars> price;       // none: an unpriced line
     std::vector<std::string> expected;  // empty: the line is dropped
 };
 
@@ -197,9 +197,9 @@ class OrderLineRule : public OrderDocumentTest, public ::testing::WithParamInter
 TEST_P(OrderLineRule, WritesIndentThenTagThenText) {
     order.SetCBox(GetParam().prices);
     order.SetOtstupBox(GetParam().indent);
-    const Lines before = order.Memo1();
+    const Lines before = order.Lines();
     order.AddOrderLine("Текст", GetParam().price);
-    Lines added(order.Memo1().begin() + static_cast<long>(before.size()), order.Memo1().end());
+    Lines added(order.Lines().begin() + static_cast<long>(before.size()), order.Lines().end());
     EXPECT_EQ(added, GetParam().expected);
 }
 
@@ -208,7 +208,7 @@ const std::string k17(17, ' ');
 INSTANTIATE_TEST_SUITE_P(
     Lines, OrderLineRule,
     ::testing::Values(LineCase{"PricedLineCarriesATag", true, false, 980, {"[$980] Текст"}},
-                      LineCase{"UnpricedLineHasNoTag", true, false, 1, {"Текст"}},
+                      LineCase{"UnpricedLineHasNoTag", true, false, std::nullopt, {"Текст"}},
                       LineCase{"ZeroPricedLineIsDropped", true, false, 0, {}},
                       LineCase{"WithoutPricesNoTag", false, false, 980, {"Текст"}},
                       LineCase{"WithoutPricesZeroIsKept", false, false, 0, {"Текст"}},
@@ -220,24 +220,24 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(OrderDocumentTest, IndentedEmptyLinesAreSeventeenBlanks) {
     order.SetOtstupBox(true);
     Build(GhiaWagon());
-    ASSERT_GE(order.Memo1().size(), 3u);
-    EXPECT_EQ(order.Memo1()[0], k17);
-    EXPECT_EQ(order.Memo1()[2], k17);
-    EXPECT_EQ(order.Memo1()[7], k17 + "[$18560] Комплектация: Ghia");
+    ASSERT_GE(order.Lines().size(), 3u);
+    EXPECT_EQ(order.Lines()[0], k17);
+    EXPECT_EQ(order.Lines()[2], k17);
+    EXPECT_EQ(order.Lines()[7], k17 + "[$18560] Комплектация: Ghia");
 }
 
 TEST_F(OrderDocumentTest, BeginsWithAnEmptyLineAndEndsWithTheTotal) {
     Build(GhiaWagon());
-    EXPECT_EQ(order.Memo1().front(), "");
-    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: $19815");
-    EXPECT_EQ(order.Memo1()[order.Memo1().size() - 2], "");
+    EXPECT_EQ(order.Lines().front(), "");
+    EXPECT_EQ(order.Lines().back(), "Итоговая цена: $19815");
+    EXPECT_EQ(order.Lines()[order.Lines().size() - 2], "");
 }
 
-TEST_F(OrderDocumentTest, LabelPriceOfExactlyOneIsWrittenWithoutATag) {
+TEST_F(OrderDocumentTest, APriceOfOneIsAPriceLikeAnyOther) {
     Scene s = GhiaWagon();
-    s.ticked.push_back({Opt::KruizBox, "1"});
+    s.ticked.push_back({Opt::CruiseControl, "1"});
     Build(s);
-    EXPECT_TRUE(Has("Круиз контроль"));
+    EXPECT_TRUE(Has("[$1] Круиз контроль")) << order.Text();
 }
 
 // --- Which options, rails and extras are written -------------------------------------------
@@ -255,7 +255,7 @@ TEST_P(ZeroPricedOption, GetsNoLineInAnyVariant) {
     order.SetKodBox(GetParam().kod);
     order.SetSlovoBox(GetParam().slovo);
     order.SetCBox(GetParam().prices);
-    for (const std::string& line : order.Memo1()) {
+    for (const std::string& line : order.Lines()) {
         EXPECT_EQ(line.find("Омыватель фар"), std::string::npos) << line;
         EXPECT_EQ(line.find("Headlamp Jet Wash"), std::string::npos) << line;
         EXPECT_EQ(line.find("Кондиционер"), std::string::npos) << line;
@@ -283,11 +283,11 @@ class DealerExtras : public OrderDocumentTest, public ::testing::WithParamInterf
 
 TEST_P(DealerExtras, FollowTheSeparatorAndHeading) {
     Scene s = GhiaWagon();
-    s.ticked.push_back({Opt::GAIBox, GetParam().price});
-    if (!GetParam().enabled) s.disabled.push_back(Opt::GAIBox);
+    s.ticked.push_back({Opt::Registration, GetParam().price});
+    if (!GetParam().enabled) s.disabled.push_back(Opt::Registration);
     order.SetCBox(GetParam().prices);
     Build(s);
-    const Lines& m = order.Memo1();
+    const Lines& m = order.Lines();
     const auto sep = std::find(m.begin(), m.end(), "----------------------");
     ASSERT_NE(sep, m.end());
     const Lines tail(sep, m.end() - 2);
@@ -316,7 +316,7 @@ TEST_F(OrderDocumentTest, NoExtrasNoSeparator) {
 struct RailCase {
     const char* name;
     int rails;
-    const char* surcharge;
+    Dollars surcharge;
     bool kod;
     const char* expected;  // nullptr: no roof-rail line
 };
@@ -327,11 +327,11 @@ TEST_P(RoofRailLine, IsWrittenOnlyWhenTheRailsCostSomething) {
     Scene s = GhiaWagon();
     s.rails = GetParam().rails;
     // Roof rails belong to the wagon; with none the car is a sedan.
-    if (s.rails == Univers0) s.body = Kuzov4dr;
-    s.un = GetParam().surcharge;
+    if (s.rails == NoRoofRails) s.body = Kuzov4dr;
+    s.surcharge = GetParam().surcharge;
     order.SetKodBox(GetParam().kod);
     Build(s);
-    const Lines& m = order.Memo1();
+    const Lines& m = order.Lines();
     const Lines between(m.begin() + 8, m.end() - 2);
     ASSERT_GE(between.size(), 2u);
     if (GetParam().expected) {
@@ -343,13 +343,13 @@ TEST_P(RoofRailLine, IsWrittenOnlyWhenTheRailsCostSomething) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rails, RoofRailLine,
-    ::testing::Values(RailCase{"FreeBlackRails", Univers1, "0", false, nullptr},
-                      RailCase{"FreeAluminiumRails", Univers2, "0", false, nullptr},
-                      RailCase{"PricedBlackRails", Univers1, "150", false,
+    ::testing::Values(RailCase{"FreeBlackRails", BlackRoofRails, 0, false, nullptr},
+                      RailCase{"FreeAluminiumRails", AluminiumRoofRails, 0, false, nullptr},
+                      RailCase{"PricedBlackRails", BlackRoofRails, 150, false,
                                "[$150] Черные направляющие багажника"},
-                      RailCase{"PricedAluminiumRailsCombined", Univers2, "240", true,
+                      RailCase{"PricedAluminiumRailsCombined", AluminiumRoofRails, 240, true,
                                "[$240] Roof Rails - Alumin"},
-                      RailCase{"NoRailsSelected", Univers0, "150", false, nullptr}),
+                      RailCase{"NoRailsSelected", NoRoofRails, 150, false, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Designations that depend on the trim --------------------------------------------------
@@ -369,12 +369,12 @@ TEST_P(TrimDesignation, ComesFromTheTrimOrIsLeftOut) {
     s.trim = GetParam().trim;
     s.body = Kuzov5dr;
     s.engine = GetParam().trim == Ambiente ? Dvig14MT : Dvig16MT115;
-    s.rails = Univers0;
+    s.rails = NoRoofRails;
     s.ticked = {{GetParam().option, "500"}};
     order.SetKodBox(GetParam().kod);
     order.SetSlovoBox(GetParam().slovo);
     Build(s);
-    const Lines& m = order.Memo1();
+    const Lines& m = order.Lines();
     const Lines options(m.begin() + 8, m.end() - 2);
     if (GetParam().expected) {
         EXPECT_EQ(options, Lines{GetParam().expected});
@@ -386,30 +386,32 @@ TEST_P(TrimDesignation, ComesFromTheTrimOrIsLeftOut) {
 INSTANTIATE_TEST_SUITE_P(
     Trims, TrimDesignation,
     ::testing::Values(
-        TrimCase{"WheelsOnAmbienteCode", Ambiente, Opt::d16box, false, true, nullptr},
-        TrimCase{"WheelsOnComfortCombined", Comfort, Opt::d16box, true, true, nullptr},
-        TrimCase{"WheelsOnComfortVerbal", Comfort, Opt::d16box, true, false,
+        TrimCase{"WheelsOnAmbienteCode", Ambiente, Opt::Alloys16, false, true, nullptr},
+        TrimCase{"WheelsOnComfortCombined", Comfort, Opt::Alloys16, true, true, nullptr},
+        TrimCase{"WheelsOnComfortVerbal", Comfort, Opt::Alloys16, true, false,
                  "[$500] 16\" легкосплавные диски"},
-        TrimCase{"WheelsOnTrendCode", Trend, Opt::d16box, false, true,
+        TrimCase{"WheelsOnTrendCode", Trend, Opt::Alloys16, false, true,
                  "[$500] 6.5x16\"AW-TRND/K00UY"},
-        TrimCase{"WheelsOnGhiaCombined", Ghia, Opt::d16box, true, true,
+        TrimCase{"WheelsOnGhiaCombined", Ghia, Opt::Alloys16, true, true,
                  "[$500] 6.5x16\"'L'AWhl/K00UX (16\" легкосплавные диски)"},
-        TrimCase{"SecurityOnAmbienteCode", Ambiente, Opt::PB5Box, false, true, nullptr},
-        TrimCase{"SecurityOnGhiaCode", Ghia, Opt::PB5Box, false, true,
+        TrimCase{"SecurityOnAmbienteCode", Ambiente, Opt::SecurityPack5, false, true, nullptr},
+        TrimCase{"SecurityOnGhiaCode", Ghia, Opt::SecurityPack5, false, true,
                  "[$500] Sec Lock Gp  5/K04SY ilo Sec Lock Gp  1/K0192"},
-        TrimCase{"ComfortOnAmbienteCombined", Ambiente, Opt::KomfBox, true, true, nullptr},
-        TrimCase{"ComfortPlusOnTrendCombined", Trend, Opt::KomfPBox, true, true,
+        TrimCase{"ComfortOnAmbienteCombined", Ambiente, Opt::ComfortPackage, true, true, nullptr},
+        TrimCase{"ComfortPlusOnTrendCombined", Trend, Opt::ComfortPlusPackage, true, true,
                  "[$500] Radio+CD+Alarm+Alloy for Sport (Пакет \"Комфорт+\")"},
-        TrimCase{"WinterOnAmbienteCode", Ambiente, Opt::ZimBox, false, true, nullptr},
-        TrimCase{"VisibilityOnAmbienteCode", Ambiente, Opt::ObzorBox, false, true, nullptr},
-        TrimCase{"VisibilityOneOnAmbienteCombined", Ambiente, Opt::Obzor1Box, true, true, nullptr},
-        TrimCase{"VisibilityOneOnComfortCode", Comfort, Opt::Obzor1Box, false, true,
+        TrimCase{"WinterOnAmbienteCode", Ambiente, Opt::WinterPackage, false, true, nullptr},
+        TrimCase{"VisibilityOnAmbienteCode", Ambiente, Opt::VisibilityPackage, false, true,
+                 nullptr},
+        TrimCase{"VisibilityOneOnAmbienteCombined", Ambiente, Opt::VisibilityPackage1, true, true,
+                 nullptr},
+        TrimCase{"VisibilityOneOnComfortCode", Comfort, Opt::VisibilityPackage1, false, true,
                  "[$500] Conven Grp  8/K04Z8"},
-        TrimCase{"PackageOnAmbienteVerbal", Ambiente, Opt::ZimBox, true, false,
+        TrimCase{"PackageOnAmbienteVerbal", Ambiente, Opt::WinterPackage, true, false,
                  "[$500] Пакет \"Зимний\""},
-        TrimCase{"SpoilerCombinedDropsTheTrailingBlank", Ghia, Opt::SpoilerBox, true, true,
+        TrimCase{"SpoilerCombinedDropsTheTrailingBlank", Ghia, Opt::LongSpoiler, true, true,
                  "[$500] Large Painted Spoiler (Удлиненный спойлер, окрашенный в цвет кузова)"},
-        TrimCase{"SpoilerCodeKeepsTheTrailingBlank", Ghia, Opt::SpoilerBox, false, true,
+        TrimCase{"SpoilerCodeKeepsTheTrailingBlank", Ghia, Opt::LongSpoiler, false, true,
                  "[$500] Large Painted Spoiler "}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -420,7 +422,7 @@ TEST_F(OrderDocumentTest, PetrolOneEightCombinedNamesGearboxAndPower) {
     s.trim = Trend;
     s.body = Kuzov5dr;
     s.engine = Dvig18MT125;
-    s.rails = Univers0;
+    s.rails = NoRoofRails;
     order.SetKodBox(true);
     Build(s);
     EXPECT_TRUE(Has("Двигатель: 1,8L (125MT), механическая коробка передач, 125 л.с."))
@@ -434,18 +436,17 @@ TEST_F(OrderDocumentTest, TwoLitreAutomaticVerbalNamesTheGearbox) {
     EXPECT_TRUE(Has("Двигатель: 2,0 л (145 л.с.), автоматическая коробка передач")) << order.Text();
 }
 
-// --- Texts that are not numbers -----------------------------------------------------------
+// --- Combinations without a price -----------------------------------------------------------
 
 TEST_F(OrderDocumentTest, InvalidCombinationIsNamedInsteadOfAPrice) {
     Scene s = GhiaWagon();
-    s.baza = "Недопустимое сочетание параметров";
-    s.rails = Univers2;
-    s.un = "Недопустимое сочетание параметров";
-    s.priceLabel = "XXXXX";
+    s.base = std::nullopt;
+    s.rails = AluminiumRoofRails;
+    s.surcharge = std::nullopt;
     Build(s);
     EXPECT_TRUE(Has("Комплектация: Ghia (Недопустимое сочетание параметров)")) << order.Text();
     EXPECT_TRUE(Has("Алюминиевые направляющие багажника (Недопустимое сочетание параметров)"));
-    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: ");
+    EXPECT_EQ(order.Lines().back(), "Итоговая цена: ");
 }
 
 TEST_F(OrderDocumentTest, NoColourSelectedLeavesTheColourNameEmpty) {

@@ -8,6 +8,7 @@
 
 #include "documents/OrderDocument.h"
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 
@@ -19,7 +20,7 @@ class OrderRefreshingUi : public testing::RecordingUi {
   public:
     void PriceComputed() override {
         RecordingUi::PriceComputed();
-        if (order) order->SlovoBoxClick();
+        if (order) order->OnVerbalToggled();
     }
     OrderDocument* order = nullptr;
 };
@@ -32,14 +33,14 @@ class OrderFollowsPrice : public ::testing::Test {
         config.ApplyTrimRules();
     }
     bool Has(const std::string& line) const {
-        const auto& m = order.Memo1();
+        const auto& m = order.Lines();
         return std::find(m.begin(), m.end(), line) != m.end();
     }
     // The sum of every price tag of the text.
     std::int64_t SumOfTags() const {
         static const std::regex tag(R"(^ *\[\$(-?[0-9]+)\] )");
         std::int64_t sum = 0;
-        for (const std::string& line : order.Memo1()) {
+        for (const std::string& line : order.Lines()) {
             std::smatch m;
             if (std::regex_search(line, m, tag)) sum += std::stoll(m[1]);
         }
@@ -56,11 +57,11 @@ TEST_F(OrderFollowsPrice, GhiaWagonWithXenonAndMetallicPaint) {
     user.PickTrim(Ghia);
     user.ClickBody(KuzovWag);
     user.ClickEngine(Dvig20MT145);
-    user.ClickRails(Univers1);
+    user.ClickRails(BlackRoofRails);
     user.PickColour(7);
-    if (!config.Checked(Opt::KsenonBox)) user.Click(Opt::KsenonBox);
-    ASSERT_EQ(config.BazaLabel(), "18560");
-    ASSERT_EQ(config.UnLabel(), "0");
+    if (!config.Checked(Opt::XenonHeadlamps)) user.Click(Opt::XenonHeadlamps);
+    ASSERT_EQ(BasePriceText(config.Figures()), "18560");
+    ASSERT_EQ(SurchargeText(config.Figures()), "0");
 
     EXPECT_TRUE(Has("Тип кузова: универсал"));
     EXPECT_TRUE(Has("Двигатель: 2,0 л (145 л.с.)"));
@@ -69,7 +70,7 @@ TEST_F(OrderFollowsPrice, GhiaWagonWithXenonAndMetallicPaint) {
     EXPECT_TRUE(Has("[$980] Ксеноновые фары"));
     EXPECT_TRUE(Has("[$275] Окраска кузова в \"металлик\": Moondust Silver Metallic"));
     EXPECT_FALSE(Has("[$0] Черные направляющие багажника"));
-    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: $" + std::to_string(config.CurrentPrice()));
+    EXPECT_EQ(order.Lines().back(), "Итоговая цена: $" + std::to_string(*config.Total()));
 }
 
 struct Step {
@@ -84,9 +85,9 @@ TEST_P(EveryChange, RebuildsTheOrderAndItsTagsAddUpToTheTotal) {
     const int before = order.Generations();
     GetParam().act(user);
     ASSERT_GT(order.Generations(), before);
-    ASSERT_EQ(config.PriceLabel(), "Цена: $" + std::to_string(config.CurrentPrice()));
-    EXPECT_EQ(SumOfTags(), config.CurrentPrice()) << order.Text();
-    EXPECT_EQ(order.Memo1().back(), "Итоговая цена: $" + std::to_string(config.CurrentPrice()));
+    ASSERT_EQ(PriceLabelText(config.Figures()), "Цена: $" + std::to_string(*config.Total()));
+    EXPECT_EQ(SumOfTags(), *config.Total()) << order.Text();
+    EXPECT_EQ(order.Lines().back(), "Итоговая цена: $" + std::to_string(*config.Total()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,25 +96,25 @@ INSTANTIATE_TEST_SUITE_P(
                       Step{"WagonWithAluminiumRails",
                            [](testing::User& u) {
                                u.ClickBody(KuzovWag);
-                               u.ClickRails(Univers2);
+                               u.ClickRails(AluminiumRoofRails);
                            }},
                       Step{"ComfortPackage",
                            [](testing::User& u) {
                                u.PickTrim(Comfort);
-                               u.Click(Opt::KomfBox);
+                               u.Click(Opt::ComfortPackage);
                            }},
-                      Step{"WinterPackage", [](testing::User& u) { u.Click(Opt::ZimBox); }},
-                      Step{"Leather", [](testing::User& u) { u.Click(Opt::KozaBox); }},
+                      Step{"WinterPackage", [](testing::User& u) { u.Click(Opt::WinterPackage); }},
+                      Step{"Leather", [](testing::User& u) { u.Click(Opt::LeatherTrim); }},
                       Step{"Colour", [](testing::User& u) { u.PickColour(kSvoMetallic); }},
-                      Step{"Xenon", [](testing::User& u) { u.Click(Opt::KsenonBox); }}),
+                      Step{"Xenon", [](testing::User& u) { u.Click(Opt::XenonHeadlamps); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(OrderFollowsPrice, AConfigurationWithoutAPriceKeepsThePreviousText) {
     const std::string text = order.Text();
     const int before = order.Generations();
-    config.SetBazaLabel(kInvalidCombination);
-    config.PriceButtonClick();
-    EXPECT_EQ(config.PriceLabel(), "XXXXX");
+    config.SetBaseAmount(std::nullopt);
+    config.MarkFiguresDue();
+    EXPECT_EQ(PriceLabelText(config.Figures()), "XXXXX");
     EXPECT_EQ(order.Generations(), before);
     EXPECT_EQ(order.Text(), text);
 }

@@ -84,42 +84,46 @@ struct Expectation {
 // The whole click table as the buyer meets it, row by row.
 std::vector<Expectation> Expectations() {
     std::vector<Expectation> rows = {
-        {Opt::PB5Box, First("Пакет безопасности 5 включает в себя:"), {}},
-        {Opt::AdaptBox, First("Система Адаптивного Головного Освещения"), {}},
-        {Opt::KsenonBox, First("Биксеноновые фары"), {}},
-        {Opt::R2Box, Window("TR2Form"), {}},
-        {Opt::ObzorBox, First("Пакет оборудования «Обзорность»:"), {}},
-        {Opt::Obzor1Box, First("Пакет оборудования «Обзорность 1»:"), {}},
-        {Opt::ABSBox, First("Антиблокировочная Система Тормозов (ABS)"), {}},
-        {Opt::BokPBBox, First("«Трехмерные» боковые подушки безопасности"), {}},
-        {Opt::PBppBox, kNothing, kNothing},
-        {Opt::IVDBox, First("Антиблокировочная Система Тормозов (ABS) с Электронной Системой"), {}},
-        {Opt::SidVod6Box, First("Электрическая регулировка сиденья водителя по 6-параметрам:"), {}},
-        {Opt::PodSidBox, First("Электрический обогрев сидений"), {}},
-        {Opt::YaschBox, First("12-литровый охлаждаемый перчаточный ящик:"), {}},
-        {Opt::ShtorkiBox, Window("TShtorkiForm"), {}},
-        {Opt::PPBox, Window("TPPForma"), {}},
-        {Opt::KovrBox, Exact(kRubberMats), {}},
-        {Opt::GAIBox, Exact(kRegistration), {}},
-        {Opt::KomfBox, Exact(kKomfort), {}},
-        {Opt::KruizBox, First("Круиз контроль."), {}},
-        {Opt::d15box, First("5x108 ET 52.5 6JxR15:"), {}},
-        {Opt::d16box, First("5x108 ET 52.5 6.5JxR16:"), {}},
-        {Opt::MetallBox,
+        {Opt::SecurityPack5, First("Пакет безопасности 5 включает в себя:"), {}},
+        {Opt::AdaptiveHeadlamps, First("Система Адаптивного Головного Освещения"), {}},
+        {Opt::XenonHeadlamps, First("Биксеноновые фары"), {}},
+        {Opt::RadioPack2, Window("TR2Form"), {}},
+        {Opt::VisibilityPackage, First("Пакет оборудования «Обзорность»:"), {}},
+        {Opt::VisibilityPackage1, First("Пакет оборудования «Обзорность 1»:"), {}},
+        {Opt::AntiLockBrakes, First("Антиблокировочная Система Тормозов (ABS)"), {}},
+        {Opt::SideAirbags, First("«Трехмерные» боковые подушки безопасности"), {}},
+        {Opt::PassengerAirbag, kNothing, kNothing},
+        {Opt::StabilityControl,
+         First("Антиблокировочная Система Тормозов (ABS) с Электронной Системой"),
+         {}},
+        {Opt::PowerDriverSeat6Way,
+         First("Электрическая регулировка сиденья водителя по 6-параметрам:"),
+         {}},
+        {Opt::HeatedFrontSeats, First("Электрический обогрев сидений"), {}},
+        {Opt::CooledGloveBox, First("12-литровый охлаждаемый перчаточный ящик:"), {}},
+        {Opt::RearSunBlinds, Window("TShtorkiForm"), {}},
+        {Opt::PreStartHeater, Window("TPPForma"), {}},
+        {Opt::RubberMats, Exact(kRubberMats), {}},
+        {Opt::Registration, Exact(kRegistration), {}},
+        {Opt::ComfortPackage, Exact(kKomfort), {}},
+        {Opt::CruiseControl, First("Круиз контроль."), {}},
+        {Opt::Alloys15, First("5x108 ET 52.5 6JxR15:"), {}},
+        {Opt::Alloys16, First("5x108 ET 52.5 6.5JxR16:"), {}},
+        {Opt::MetallicPaint,
          First("На Ваш вкус предлагается 2 однотонных цвета покраски (Diamond White, Deep Navy)"),
          {}},
-        {Opt::ParkBox, First("Задний парковочный сенсор."), {}},
-        {Opt::ptf, Window("Tptf_Form"), {}},
-        {Opt::KlimatBox, Window("TKlimat_form"), {}},
-        {Opt::R7Box, Window("TR7Form"), {}},
-        {Opt::ZimBox, Exact(kWinter), {}},
-        {Opt::KomfPBox, Exact(kKomfortPlus), {}},
-        {Opt::R6Box, kNothing, Exact(kRadio6)},
-        {Opt::R4Box, kNothing, First("\"Радио Пакет №4\" включает в себя:")},
-        {Opt::R12Box, kNothing, Exact(kRadio12)},
-        {Opt::R1Box, kNothing, Exact(kRadio1)},
-        {Opt::PuteshBox, Exact(kTraveller), {}},
-        {Opt::IntererBox, Exact(kStyle), {}},
+        {Opt::RearParkingSensor, First("Задний парковочный сенсор."), {}},
+        {Opt::FrontFogLamps, Window("Tptf_Form"), {}},
+        {Opt::ClimateControl, Window("TKlimat_form"), {}},
+        {Opt::RadioPack7, Window("TR7Form"), {}},
+        {Opt::WinterPackage, Exact(kWinter), {}},
+        {Opt::ComfortPlusPackage, Exact(kKomfortPlus), {}},
+        {Opt::RadioPack6, kNothing, Exact(kRadio6)},
+        {Opt::RadioPack4, kNothing, First("\"Радио Пакет №4\" включает в себя:")},
+        {Opt::RadioPack12, kNothing, Exact(kRadio12)},
+        {Opt::RadioPack1, kNothing, Exact(kRadio1)},
+        {Opt::TravellerPackage, Exact(kTraveller), {}},
+        {Opt::StyleInteriorPackage, Exact(kStyle), {}},
     };
     // Unless stated otherwise the button does what the label does.
     for (Expectation& row : rows) {
@@ -159,20 +163,21 @@ class TestOptionInfo : public QObject {
         // No picture files: the windows must work without them.
         QVERIFY(dir_.isValid());
         QVERIFY(QDir::setCurrent(dir_.path()));
-        windows_.ppForma = new PreheaterWindow;
-        windows_.kozovForm = new BodyTypesWindow;
-        windows_.ptfForm = new FogLampWindow;
-        windows_.klimatForm = new ClimateWindow;
-        windows_.r2Form = new RadioPack2Window;
-        windows_.r7Form = new RadioPack7Window;
-        windows_.aboutBox = new AboutWindow;
-        windows_.komplForm = new TrimComparisonWindow;
-        windows_.dvigForm = new EngineComparisonWindow;
-        windows_.diskForm = new AlloyWheelsWindow;
-        windows_.shtorkiForm = new RearBlindsWindow;
-        owned_ = {windows_.ppForma,  windows_.kozovForm, windows_.ptfForm,    windows_.klimatForm,
-                  windows_.r2Form,   windows_.r7Form,    windows_.aboutBox,   windows_.komplForm,
-                  windows_.dvigForm, windows_.diskForm,  windows_.shtorkiForm};
+        windows_.preheater = new PreheaterWindow;
+        windows_.bodyTypes = new BodyTypesWindow;
+        windows_.fogLamps = new FogLampWindow;
+        windows_.climate = new ClimateWindow;
+        windows_.radioPack2 = new RadioPack2Window;
+        windows_.radioPack7 = new RadioPack7Window;
+        windows_.about = new AboutWindow;
+        windows_.trimComparison = new TrimComparisonWindow;
+        windows_.engineComparison = new EngineComparisonWindow;
+        windows_.alloyWheels = new AlloyWheelsWindow;
+        windows_.rearBlinds = new RearBlindsWindow;
+        owned_ = {windows_.preheater,   windows_.bodyTypes,      windows_.fogLamps,
+                  windows_.climate,     windows_.radioPack2,     windows_.radioPack7,
+                  windows_.about,       windows_.trimComparison, windows_.engineComparison,
+                  windows_.alloyWheels, windows_.rearBlinds};
     }
 
     void cleanupTestCase() { qDeleteAll(owned_); }
@@ -196,9 +201,9 @@ class TestOptionInfo : public QObject {
                 << row.option << InfoControl::InfoButton << row.button;
         }
         QTest::newRow("d15box wheel picture button")
-            << Opt::d15box << InfoControl::WheelPictureButton << Window("TDiskForm");
+            << Opt::Alloys15 << InfoControl::WheelPictureButton << Window("TDiskForm");
         QTest::newRow("d16box has no wheel picture button")
-            << Opt::d16box << InfoControl::WheelPictureButton << kNothing;
+            << Opt::Alloys16 << InfoControl::WheelPictureButton << kNothing;
     }
     void ClickShowsTheOptionsExplanation() {
         QFETCH(Opt, option);
@@ -238,7 +243,7 @@ class TestOptionInfo : public QObject {
         QWidget host;
         auto* label = new QLabel(QStringLiteral("980"), &host);
         label->setGeometry(10, 10, 60, 16);
-        InstallPriceLabelInfo(label, Opt::KsenonBox, windows_, ui_);
+        InstallPriceLabelInfo(label, Opt::XenonHeadlamps, windows_, ui_);
         host.resize(200, 60);
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
@@ -252,11 +257,11 @@ class TestOptionInfo : public QObject {
     void PriceLabelLightsUpUnderTheMouse_data() {
         QTest::addColumn<Opt>("option");
         QTest::addColumn<bool>("withClick");
-        QTest::newRow("label with an explanation") << Opt::KsenonBox << true;
-        QTest::newRow("label with a window") << Opt::ptf << true;
-        QTest::newRow("label that does nothing") << Opt::PBppBox << true;
-        QTest::newRow("label without action") << Opt::OmivBox << false;
-        QTest::newRow("hidden option's label") << Opt::NaborBox << false;
+        QTest::newRow("label with an explanation") << Opt::XenonHeadlamps << true;
+        QTest::newRow("label with a window") << Opt::FrontFogLamps << true;
+        QTest::newRow("label that does nothing") << Opt::PassengerAirbag << true;
+        QTest::newRow("label without action") << Opt::HeadlampWashers << false;
+        QTest::newRow("hidden option's label") << Opt::EmergencyKit << false;
     }
     void PriceLabelLightsUpUnderTheMouse() {
         QFETCH(Opt, option);
@@ -305,7 +310,7 @@ class TestOptionInfo : public QObject {
             buttons += name.empty() ? 0 : 1;
         }
         QCOMPARE(buttons, 34);  // with SpeedButton24 the 35 information buttons of the panel
-        QCOMPARE(InfoButtonName(Opt::d15box, InfoControl::WheelPictureButton),
+        QCOMPARE(InfoButtonName(Opt::Alloys15, InfoControl::WheelPictureButton),
                  std::string_view("SpeedButton24"));
     }
 
@@ -315,7 +320,7 @@ class TestOptionInfo : public QObject {
         QWidget host;
         auto* label = new QLabel(QStringLiteral("390"), &host);
         label->setGeometry(0, 0, 60, 16);
-        InstallPriceLabelInfo(label, Opt::KlimatBox, later, ui_);
+        InstallPriceLabelInfo(label, Opt::ClimateControl, later, ui_);
         later = windows_;
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
@@ -325,7 +330,7 @@ class TestOptionInfo : public QObject {
 
     void MissingWindowShowsNothing() {
         InfoWindows none;
-        OptionInfoClick(Opt::ptf, InfoControl::PriceLabel, none, ui_);
+        OptionInfoClick(Opt::FrontFogLamps, InfoControl::PriceLabel, none, ui_);
         QVERIFY(ui_.messages.empty());
     }
 

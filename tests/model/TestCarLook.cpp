@@ -21,10 +21,10 @@ class CarLookTest : public ::testing::Test {
 TEST_F(CarLookTest, RailsShowOnlyOnTheWagonAndWheelsFollowTheTicks) {
     user.PickTrim(Trend);
     user.ClickBody(KuzovWag);
-    user.ClickRails(Univers2);
+    user.ClickRails(AluminiumRoofRails);
     EXPECT_EQ(LookOf(config).body, KuzovWag);
     EXPECT_EQ(LookOf(config).rails, RailsLook::Aluminium);
-    user.ClickRails(Univers1);
+    user.ClickRails(BlackRoofRails);
     EXPECT_EQ(LookOf(config).rails, RailsLook::Black);
 
     // Another body keeps the rail button selected but shows no rails.
@@ -32,10 +32,10 @@ TEST_F(CarLookTest, RailsShowOnlyOnTheWagonAndWheelsFollowTheTicks) {
     EXPECT_EQ(LookOf(config).rails, RailsLook::None);
 
     const WheelLook start = LookOf(config).wheels;
-    user.Click(Opt::d16box);
-    EXPECT_EQ(LookOf(config).wheels, config.Checked(Opt::d16box) ? WheelLook::Alloy16 : start);
-    if (config.Checked(Opt::d16box)) {
-        user.Click(Opt::d16box);
+    user.Click(Opt::Alloys16);
+    EXPECT_EQ(LookOf(config).wheels, config.Checked(Opt::Alloys16) ? WheelLook::Alloy16 : start);
+    if (config.Checked(Opt::Alloys16)) {
+        user.Click(Opt::Alloys16);
         EXPECT_NE(LookOf(config).wheels, WheelLook::Alloy16);
     }
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "pricing/ConfigFile.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
@@ -29,7 +30,7 @@ class CommandsTest : public ::testing::Test {
         ui.messages.clear();
     }
     void Decode(const std::string& code) {
-        config.SetEdit1(code);
+        config.SetCodeFieldText(code);
         config.DecodeCodeField();
     }
     RecordingUi ui;
@@ -40,13 +41,13 @@ class CommandsTest : public ::testing::Test {
 
 TEST_F(CommandsTest, ResetAnsweredNoChangesNothing) {
     Decode("Zt!F!!!t!.!!!!!!!!!!");
-    const std::string code = config.Edit1();
-    const std::string price = config.PriceLabel();
+    const std::string code = config.CodeFieldText();
+    const std::string price = PriceLabelText(config.Figures());
     ui.answers = {false};
     config.ResetAll();
     EXPECT_EQ(ui.questions, std::vector<std::string>{kResetQuestion});
-    EXPECT_EQ(config.Edit1(), code);
-    EXPECT_EQ(config.PriceLabel(), price);
+    EXPECT_EQ(config.CodeFieldText(), code);
+    EXPECT_EQ(PriceLabelText(config.Figures()), price);
     EXPECT_EQ(config.Trim(), Comfort);
 }
 
@@ -59,53 +60,55 @@ TEST_F(CommandsTest, ResetAnsweredYesGivesTheConfigurationOfAStartWithoutArgumen
     user.PickTrim(Ghia);
     user.ClickBody(KuzovWag);
     user.PickColour(kSvoMetallic);
-    user.Click(Opt::KozaBox);
+    user.Click(Opt::LeatherTrim);
     ui.answers = {true};
     config.ResetAll();
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(config.Edit1(), fresh.Edit1());
-    EXPECT_EQ(config.PriceLabel(), fresh.PriceLabel());
+    EXPECT_EQ(config.CodeFieldText(), fresh.CodeFieldText());
+    EXPECT_EQ(PriceLabelText(config.Figures()), PriceLabelText(fresh.Figures()));
     EXPECT_EQ(config.Colour(), 0);
     // The metallic paint of the previous colour goes as well.
-    EXPECT_FALSE(config.Checked(Opt::MetallBox));
+    EXPECT_FALSE(config.Checked(Opt::MetallicPaint));
 }
 
 TEST_F(CommandsTest, EquipLeavesStandardAndUnavailableOptionsAlone) {
     // Ambiente: most options are unavailable, air conditioning and safety pack 1 available.
-    const Opt untouchable[] = {Opt::KsenonBox, Opt::KlimatBox, Opt::KomfPBox, Opt::KozaBox,
-                               Opt::ptf,       Opt::StekloBox, Opt::KruizBox};
+    const Opt untouchable[] = {Opt::XenonHeadlamps, Opt::ClimateControl, Opt::ComfortPlusPackage,
+                               Opt::LeatherTrim,    Opt::FrontFogLamps,  Opt::RearElectricWindows,
+                               Opt::CruiseControl};
     for (Opt o : untouchable) ASSERT_FALSE(config.Enabled(o)) << Def(o).name;
     config.EquipAll();
     for (Opt o : untouchable) {
         EXPECT_FALSE(config.Checked(o)) << Def(o).name;
-        EXPECT_EQ(config.Tag(o), 0) << Def(o).name;
+        EXPECT_EQ(config.Wish(o), 0) << Def(o).name;
     }
-    EXPECT_TRUE(config.Checked(Opt::acBox));
-    EXPECT_TRUE(config.Checked(Opt::PB1Box));
-    EXPECT_TRUE(config.Checked(Opt::KovrPremiumBox));
+    EXPECT_TRUE(config.Checked(Opt::AirConditioning));
+    EXPECT_TRUE(config.Checked(Opt::SecurityPack1));
+    EXPECT_TRUE(config.Checked(Opt::PremiumMats));
 }
 
 TEST_F(CommandsTest, EquipDoesNotTouchTheExcludedPackagesAndExtras) {
     user.PickTrim(Trend);
     config.EquipAll();
-    for (Opt o : {Opt::KomfBox, Opt::ZimBox, Opt::ObzorBox, Opt::MetallBox, Opt::KovrBox,
-                  Opt::SetkaBox, Opt::KarterBox, Opt::GAIBox, Opt::NaborBox}) {
+    for (Opt o :
+         {Opt::ComfortPackage, Opt::WinterPackage, Opt::VisibilityPackage, Opt::MetallicPaint,
+          Opt::RubberMats, Opt::LuggageNet, Opt::SumpGuard, Opt::Registration, Opt::EmergencyKit}) {
         EXPECT_FALSE(config.Checked(o)) << Def(o).name;
     }
-    EXPECT_TRUE(config.Checked(Opt::KomfPBox));
-    EXPECT_TRUE(config.Checked(Opt::Obzor1Box));
+    EXPECT_TRUE(config.Checked(Opt::ComfortPlusPackage));
+    EXPECT_TRUE(config.Checked(Opt::VisibilityPackage1));
 }
 
 TEST_F(CommandsTest, EquipInGhiaWagonBringsTheTravellersPackage) {
     user.PickTrim(Ghia);
     user.ClickBody(KuzovWag);
-    ASSERT_FALSE(config.Checked(Opt::PuteshBox));
+    ASSERT_FALSE(config.Checked(Opt::TravellerPackage));
     config.EquipAll();
-    EXPECT_TRUE(config.Checked(Opt::PuteshBox));
-    for (Opt member : {Opt::SetkaBox, Opt::KovrBagazBox}) {
+    EXPECT_TRUE(config.Checked(Opt::TravellerPackage));
+    for (Opt member : {Opt::LuggageNet, Opt::BootCarpet}) {
         EXPECT_TRUE(config.Checked(member)) << Def(member).name;
         EXPECT_FALSE(config.Enabled(member)) << Def(member).name;
-        EXPECT_EQ(config.Price(member), "0") << Def(member).name;
+        EXPECT_EQ(config.Price(member), 0) << Def(member).name;
         EXPECT_EQ(config.Option(member).font, kFontDarkGreen) << Def(member).name;
     }
 }
@@ -114,12 +117,12 @@ TEST_F(CommandsTest, EquippedWishesComeBackAfterATrimChange) {
     user.PickTrim(Trend);
     config.EquipAll();
     user.PickTrim(Ambiente);
-    EXPECT_FALSE(config.Checked(Opt::KlimatBox));
+    EXPECT_FALSE(config.Checked(Opt::ClimateControl));
     user.PickTrim(Ghia);
-    EXPECT_TRUE(config.Checked(Opt::KlimatBox));
-    EXPECT_TRUE(config.Checked(Opt::ParkBox));
+    EXPECT_TRUE(config.Checked(Opt::ClimateControl));
+    EXPECT_TRUE(config.Checked(Opt::RearParkingSensor));
     // Cruise control was not offered in Trend when the button was pressed.
-    EXPECT_FALSE(config.Checked(Opt::KruizBox));
+    EXPECT_FALSE(config.Checked(Opt::CruiseControl));
 }
 
 }  // namespace

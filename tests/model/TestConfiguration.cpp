@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "pricing/ConfigCode.h"
 #include "support/RecordingUi.h"
 
@@ -16,7 +17,7 @@ class ConfigurationTest : public ::testing::Test {
     ConfigurationTest() {
         config.SetObserver(&ui);
         // A valid base price, so that every price computation produces a price.
-        config.SetBazaLabel("15000");
+        config.SetBaseAmount(15000);
     }
     RecordingUi ui;
     Configuration config{ui};
@@ -25,89 +26,89 @@ class ConfigurationTest : public ::testing::Test {
 TEST_F(ConfigurationTest, StartsWithTheDesignTimeControls) {
     EXPECT_EQ(config.Trim(), Ghia);
     EXPECT_EQ(config.Body(), Kuzov4dr);
-    EXPECT_EQ(config.Rails(), Univers0);
+    EXPECT_EQ(config.Rails(), NoRoofRails);
     EXPECT_EQ(config.Engine(), Dvig20AT145);
     EXPECT_FALSE(config.EngineEnabled(Dvig18MT125));
     EXPECT_EQ(config.Colour(), -1);
-    EXPECT_EQ(config.PriceLabel(), "Цена: $12345");
-    EXPECT_EQ(config.UnLabel(), "0");
-    EXPECT_TRUE(config.Checked(Opt::ZerkBox));
-    EXPECT_FALSE(config.Enabled(Opt::ZerkBox));
-    EXPECT_EQ(config.Tag(Opt::ZerkBox), 1);
-    EXPECT_EQ(config.Tag(Opt::PBppBox), 0);
-    EXPECT_EQ(config.Price(Opt::KozaBox), "1070");
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $12345");
+    EXPECT_EQ(SurchargeText(config.Figures()), "0");
+    EXPECT_TRUE(config.Checked(Opt::HeatedMirrors));
+    EXPECT_FALSE(config.Enabled(Opt::HeatedMirrors));
+    EXPECT_EQ(config.Wish(Opt::HeatedMirrors), 1);
+    EXPECT_EQ(config.Wish(Opt::PassengerAirbag), 0);
+    EXPECT_EQ(config.Price(Opt::LeatherTrim), 1070);
 }
 
 TEST_F(ConfigurationTest, ChangingATickRunsItsClickRuleOnce) {
-    config.SetChecked(Opt::KlimatBox, true);
+    config.SetChecked(Opt::ClimateControl, true);
     EXPECT_EQ(ui.pricesComputed, 1);
-    EXPECT_NE(config.PriceLabel(), "Цена: $12345");
+    EXPECT_NE(PriceLabelText(config.Figures()), "Цена: $12345");
 }
 
 TEST_F(ConfigurationTest, SettingTheTickItAlreadyHasRunsNothing) {
-    config.SetChecked(Opt::KlimatBox, false);
-    config.SetChecked(Opt::ZerkBox, true);
+    config.SetChecked(Opt::ClimateControl, false);
+    config.SetChecked(Opt::HeatedMirrors, true);
     EXPECT_EQ(ui.pricesComputed, 0);
-    EXPECT_EQ(config.PriceLabel(), "Цена: $12345");
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $12345");
 }
 
 TEST_F(ConfigurationTest, EnablingPricesAndHighlightsRunNoRule) {
-    config.SetEnabled(Opt::KlimatBox, false);
-    config.SetPrice(Opt::KlimatBox, 1);
-    config.SetShadow(Opt::KlimatBox, kShadowAqua);
-    config.SetFont(Opt::KlimatBox, kFontBlue);
-    config.SetTag(Opt::KlimatBox, 1);
+    config.SetEnabled(Opt::ClimateControl, false);
+    config.SetPrice(Opt::ClimateControl, 1);
+    config.SetShadow(Opt::ClimateControl, kShadowAqua);
+    config.SetFont(Opt::ClimateControl, kFontBlue);
+    config.SetWish(Opt::ClimateControl, 1);
     EXPECT_EQ(ui.pricesComputed, 0);
-    EXPECT_EQ(config.PriceLabel(), "Цена: $12345");
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $12345");
 }
 
 TEST_F(ConfigurationTest, ObserverHearsOnlyRealChanges) {
     ui.changes = 0;
-    config.SetEnabled(Opt::ZerkBox, false);
+    config.SetEnabled(Opt::HeatedMirrors, false);
     EXPECT_EQ(ui.changes, 0);
-    config.SetEnabled(Opt::ZerkBox, true);
+    config.SetEnabled(Opt::HeatedMirrors, true);
     EXPECT_EQ(ui.changes, 1);
 }
 
 TEST_F(ConfigurationTest, AvailableBringsBackTheRememberedWish) {
     // Checked with Tag 0: unticked, and its rule runs.
-    config.SetChecked(Opt::KlimatBox, true);
+    config.SetChecked(Opt::ClimateControl, true);
     ui.pricesComputed = 0;
-    config.SetOptionAvailable(Opt::KlimatBox);
-    EXPECT_FALSE(config.Checked(Opt::KlimatBox));
-    EXPECT_TRUE(config.Enabled(Opt::KlimatBox));
+    config.SetOptionAvailable(Opt::ClimateControl);
+    EXPECT_FALSE(config.Checked(Opt::ClimateControl));
+    EXPECT_TRUE(config.Enabled(Opt::ClimateControl));
     EXPECT_EQ(ui.pricesComputed, 1);
     // Already unticked and enabled: nothing runs.
-    config.SetOptionAvailable(Opt::KlimatBox);
+    config.SetOptionAvailable(Opt::ClimateControl);
     EXPECT_EQ(ui.pricesComputed, 1);
     // Tag 1 ticks it again.
-    config.SetTag(Opt::KlimatBox, 1);
-    config.SetOptionAvailable(Opt::KlimatBox);
-    EXPECT_TRUE(config.Checked(Opt::KlimatBox));
+    config.SetWish(Opt::ClimateControl, 1);
+    config.SetOptionAvailable(Opt::ClimateControl);
+    EXPECT_TRUE(config.Checked(Opt::ClimateControl));
 }
 
 TEST_F(ConfigurationTest, StandardAndUnavailableDisable) {
-    config.SetOptionStandard(Opt::KlimatBox);
-    EXPECT_TRUE(config.Checked(Opt::KlimatBox));
-    EXPECT_FALSE(config.Enabled(Opt::KlimatBox));
-    config.SetOptionUnavailable(Opt::KlimatBox);
-    EXPECT_FALSE(config.Checked(Opt::KlimatBox));
-    EXPECT_FALSE(config.Enabled(Opt::KlimatBox));
+    config.SetOptionStandard(Opt::ClimateControl);
+    EXPECT_TRUE(config.Checked(Opt::ClimateControl));
+    EXPECT_FALSE(config.Enabled(Opt::ClimateControl));
+    config.SetOptionUnavailable(Opt::ClimateControl);
+    EXPECT_FALSE(config.Checked(Opt::ClimateControl));
+    EXPECT_FALSE(config.Enabled(Opt::ClimateControl));
 }
 
 TEST_F(ConfigurationTest, SelectingTheSelectedRadioButtonRunsNothing) {
     config.SelectBody(Kuzov4dr);
-    config.SelectRails(Univers0);
+    config.SelectRails(NoRoofRails);
     config.SelectEngine(Dvig20AT145);
     config.SelectTrim(Ghia);
     EXPECT_EQ(ui.pricesComputed, 0);
-    EXPECT_EQ(config.PriceLabel(), "Цена: $12345");
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $12345");
 }
 
 TEST_F(ConfigurationTest, SelectingAnotherRadioButtonRunsTheTrimRules) {
     config.SelectBody(KuzovWag);
     EXPECT_EQ(config.Body(), KuzovWag);
-    EXPECT_NE(config.PriceLabel(), "Цена: $12345");
+    EXPECT_NE(PriceLabelText(config.Figures()), "Цена: $12345");
 }
 
 TEST_F(ConfigurationTest, EnteringAnEngineButtonStoresThePreferredEngine) {
@@ -117,38 +118,40 @@ TEST_F(ConfigurationTest, EnteringAnEngineButtonStoresThePreferredEngine) {
 }
 
 TEST_F(ConfigurationTest, LeavingACheckBoxRemembersTheTick) {
-    config.SetChecked(Opt::KlimatBox, true);
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 0);  // not yet: the focus is still there
-    config.OptionExit(Opt::KlimatBox);
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 1);
-    config.SetChecked(Opt::KlimatBox, false);
-    config.OptionExit(Opt::KlimatBox);
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 0);
+    config.SetChecked(Opt::ClimateControl, true);
+    EXPECT_EQ(config.Wish(Opt::ClimateControl), 0);  // not yet: the focus is still there
+    config.OptionExit(Opt::ClimateControl);
+    EXPECT_EQ(config.Wish(Opt::ClimateControl), 1);
+    config.SetChecked(Opt::ClimateControl, false);
+    config.OptionExit(Opt::ClimateControl);
+    EXPECT_EQ(config.Wish(Opt::ClimateControl), 0);
 }
 
 TEST_F(ConfigurationTest, MatsHaveNoExitRule) {
-    config.OptionExit(Opt::KovrBox);
-    EXPECT_EQ(config.Tag(Opt::KovrBox), 0);
+    config.OptionExit(Opt::RubberMats);
+    EXPECT_EQ(config.Wish(Opt::RubberMats), 0);
 }
 
 TEST_F(ConfigurationTest, LeavingATickedRadioPackForgetsTheOtherPacks) {
-    for (Opt pack : {Opt::R1Box, Opt::R2Box, Opt::R4Box, Opt::R7Box, Opt::R12Box}) {
-        config.SetTag(pack, 1);
+    for (Opt pack :
+         {Opt::RadioPack1, Opt::RadioPack2, Opt::RadioPack4, Opt::RadioPack7, Opt::RadioPack12}) {
+        config.SetWish(pack, 1);
     }
-    config.SetChecked(Opt::R6Box, true);
-    config.OptionExit(Opt::R6Box);
-    EXPECT_EQ(config.Tag(Opt::R6Box), 1);
-    for (Opt pack : {Opt::R1Box, Opt::R2Box, Opt::R4Box, Opt::R7Box, Opt::R12Box}) {
-        EXPECT_EQ(config.Tag(pack), 0) << Def(pack).name;
+    config.SetChecked(Opt::RadioPack6, true);
+    config.OptionExit(Opt::RadioPack6);
+    EXPECT_EQ(config.Wish(Opt::RadioPack6), 1);
+    for (Opt pack :
+         {Opt::RadioPack1, Opt::RadioPack2, Opt::RadioPack4, Opt::RadioPack7, Opt::RadioPack12}) {
+        EXPECT_EQ(config.Wish(pack), 0) << Def(pack).name;
     }
 }
 
 TEST_F(ConfigurationTest, LeavingAnUntickedRadioPackForgetsOnlyItself) {
-    config.SetTag(Opt::R2Box, 1);
-    config.SetTag(Opt::R4Box, 1);
-    config.OptionExit(Opt::R4Box);
-    EXPECT_EQ(config.Tag(Opt::R4Box), 0);
-    EXPECT_EQ(config.Tag(Opt::R2Box), 1);
+    config.SetWish(Opt::RadioPack2, 1);
+    config.SetWish(Opt::RadioPack4, 1);
+    config.OptionExit(Opt::RadioPack4);
+    EXPECT_EQ(config.Wish(Opt::RadioPack4), 0);
+    EXPECT_EQ(config.Wish(Opt::RadioPack2), 1);
 }
 
 // --- Colours ------------------------------------------------------------------------------
@@ -156,7 +159,7 @@ TEST_F(ConfigurationTest, LeavingAnUntickedRadioPackForgetsOnlyItself) {
 struct ColourCase {
     int index;
     bool metallic;
-    const char* metallicPrice;
+    Dollars metallicPrice;
     int swatch;
     friend std::ostream& operator<<(std::ostream& os, const ColourCase& c) {
         return os << "colour " << c.index;
@@ -168,20 +171,20 @@ class ColourChange : public ConfigurationTest, public ::testing::WithParamInterf
 TEST_P(ColourChange, SetsMetallicMarkPriceAndSwatch) {
     const ColourCase& c = GetParam();
     // Start from the opposite metallic mark, so that the colour has to change it.
-    config.SetChecked(Opt::MetallBox, !c.metallic);
+    config.SetChecked(Opt::MetallicPaint, !c.metallic);
     config.SetColourIndex(c.index);
     config.OnColourChosen();
-    EXPECT_EQ(config.Checked(Opt::MetallBox), c.metallic);
-    EXPECT_EQ(config.Price(Opt::MetallBox), c.metallicPrice);
+    EXPECT_EQ(config.Checked(Opt::MetallicPaint), c.metallic);
+    EXPECT_EQ(config.Price(Opt::MetallicPaint), c.metallicPrice);
     EXPECT_EQ(config.Pictures().swatch, c.swatch);
 }
 
 INSTANTIATE_TEST_SUITE_P(Colours, ColourChange,
-                         ::testing::Values(ColourCase{1, false, "275", 1},    // Frozen White
-                                           ColourCase{2, false, "275", 2},    // Deep Navy
-                                           ColourCase{3, true, "275", 3},     // Jeans Metallic
-                                           ColourCase{10, true, "275", 10},   // Aquarius
-                                           ColourCase{11, true, "875", 0}));  // SVO Metallic
+                         ::testing::Values(ColourCase{1, false, 275, 1},    // Frozen White
+                                           ColourCase{2, false, 275, 2},    // Deep Navy
+                                           ColourCase{3, true, 275, 3},     // Jeans Metallic
+                                           ColourCase{10, true, 275, 10},   // Aquarius
+                                           ColourCase{11, true, 875, 0}));  // SVO Metallic
 
 TEST_F(ConfigurationTest, SvoMetallicShowsNoBodyAndShadePicture) {
     config.SetColourIndex(kSvoMetallic);
@@ -194,27 +197,27 @@ TEST_F(ConfigurationTest, MetallicMarkFollowsAPlainColour) {
     for (int plain : {1, 2}) {
         config.SetColourIndex(plain);
         config.OnColourChosen();
-        config.SetChecked(Opt::MetallBox, true);
-        EXPECT_FALSE(config.Checked(Opt::MetallBox)) << plain;
+        config.SetChecked(Opt::MetallicPaint, true);
+        EXPECT_FALSE(config.Checked(Opt::MetallicPaint)) << plain;
     }
 }
 
 TEST_F(ConfigurationTest, MetallicMarkFollowsAMetallicColour) {
     config.SetColourIndex(4);
     config.OnColourChosen();
-    config.SetChecked(Opt::MetallBox, false);
-    EXPECT_TRUE(config.Checked(Opt::MetallBox));
+    config.SetChecked(Opt::MetallicPaint, false);
+    EXPECT_TRUE(config.Checked(Opt::MetallicPaint));
 }
 
 TEST_F(ConfigurationTest, WithoutAColourTheMetallicMarkIsFree) {
     for (int none : {0, -1}) {
         config.SetColourIndex(none);
         config.OnColourChosen();
-        config.SetChecked(Opt::MetallBox, false);
-        EXPECT_FALSE(config.Checked(Opt::MetallBox));
-        config.SetChecked(Opt::MetallBox, true);
-        EXPECT_TRUE(config.Checked(Opt::MetallBox));
-        EXPECT_EQ(config.Price(Opt::MetallBox), "275");
+        config.SetChecked(Opt::MetallicPaint, false);
+        EXPECT_FALSE(config.Checked(Opt::MetallicPaint));
+        config.SetChecked(Opt::MetallicPaint, true);
+        EXPECT_TRUE(config.Checked(Opt::MetallicPaint));
+        EXPECT_EQ(config.Price(Opt::MetallicPaint), 275);
         EXPECT_EQ(config.Pictures().swatch, 0);
     }
 }
@@ -227,8 +230,10 @@ TEST(FiguresOncePerAction, EveryUserActionComputesThemOnce) {
         std::function<void(Configuration&, RecordingUi&)> run;
     };
     const Case cases[] = {
-        {"package click", [](Configuration& c, RecordingUi&) { c.SetChecked(Opt::KomfBox, true); }},
-        {"plain click", [](Configuration& c, RecordingUi&) { c.SetChecked(Opt::ParkBox, true); }},
+        {"package click",
+         [](Configuration& c, RecordingUi&) { c.SetChecked(Opt::ComfortPackage, true); }},
+        {"plain click",
+         [](Configuration& c, RecordingUi&) { c.SetChecked(Opt::RearParkingSensor, true); }},
         {"trim", [](Configuration& c, RecordingUi&) { c.SelectTrim(Ghia); }},
         {"body", [](Configuration& c, RecordingUi&) { c.SelectBody(KuzovWag); }},
         {"engine",
@@ -243,7 +248,7 @@ TEST(FiguresOncePerAction, EveryUserActionComputesThemOnce) {
          }},
         {"code",
          [](Configuration& c, RecordingUi&) {
-             c.SetEdit1("Zt!F!!!t!.!!!!!!!!!!");
+             c.SetCodeFieldText("Zt!F!!!t!.!!!!!!!!!!");
              c.DecodeCodeField();
          }},
         {"equip", [](Configuration& c, RecordingUi&) { c.EquipAll(); }},
@@ -257,16 +262,16 @@ TEST(FiguresOncePerAction, EveryUserActionComputesThemOnce) {
         RecordingUi ui;
         Configuration config(ui);
         config.SetObserver(&ui);
-        config.SetEdit1(kResetCode);
+        config.SetCodeFieldText(kResetCode);
         config.DecodeCodeField();
         config.SelectTrim(Trend);
-        const std::string before = config.Edit1();
+        const std::string before = config.CodeFieldText();
         ui.pricesComputed = 0;
         k.run(config, ui);
         EXPECT_EQ(ui.pricesComputed, 1) << k.action;
-        EXPECT_TRUE(config.HasPrice()) << k.action;
+        EXPECT_TRUE(config.Total().has_value()) << k.action;
         if (std::string_view(k.action) != "reset") {
-            EXPECT_NE(config.Edit1(), before) << k.action;
+            EXPECT_NE(config.CodeFieldText(), before) << k.action;
         }
     }
 }

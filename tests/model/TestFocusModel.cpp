@@ -28,47 +28,47 @@ class LeavingACheckBoxTest : public FocusModelTest,
                              public ::testing::WithParamInterface<Destination> {};
 
 TEST_P(LeavingACheckBoxTest, StoresItsTickAsTheWish) {
-    focus.MoveTo(FocusTarget::OptionBox(Opt::KlimatBox));
-    config.SetChecked(Opt::KlimatBox, true);
-    ASSERT_EQ(config.Tag(Opt::KlimatBox), 0);
+    focus.MoveTo(FocusTarget::OptionBox(Opt::ClimateControl));
+    config.SetChecked(Opt::ClimateControl, true);
+    ASSERT_EQ(config.Wish(Opt::ClimateControl), 0);
     focus.MoveTo(GetParam().target);
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 1);
+    EXPECT_EQ(config.Wish(Opt::ClimateControl), 1);
     EXPECT_EQ(focus.Current(), GetParam().target);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Focus, LeavingACheckBoxTest,
-    ::testing::Values(Destination{"OtherCheckBox", FocusTarget::OptionBox(Opt::LobBox)},
+    ::testing::Values(Destination{"OtherCheckBox", FocusTarget::OptionBox(Opt::HeatedWindscreen)},
                       Destination{"BodyButton", FocusTarget::BodyButton(Kuzov5dr)},
-                      Destination{"RoofRails", FocusTarget::RailsButton(Univers0)},
+                      Destination{"RoofRails", FocusTarget::RailsButton(NoRoofRails)},
                       Destination{"EngineButton", FocusTarget::EngineButton(Dvig16AT100)},
                       Destination{"TrimGroup", FocusTarget::TrimGroup()},
                       Destination{"ColourList", FocusTarget::ColourList()},
-                      Destination{"CodeField", FocusTarget::Edit1()}),
+                      Destination{"CodeField", FocusTarget::CodeField()}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FocusModelTest, StayingOnTheSameCheckBoxRunsNothing) {
-    focus.MoveTo(FocusTarget::OptionBox(Opt::KlimatBox));
-    config.SetChecked(Opt::KlimatBox, true);
-    focus.MoveTo(FocusTarget::OptionBox(Opt::KlimatBox));
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 0);
+    focus.MoveTo(FocusTarget::OptionBox(Opt::ClimateControl));
+    config.SetChecked(Opt::ClimateControl, true);
+    focus.MoveTo(FocusTarget::OptionBox(Opt::ClimateControl));
+    EXPECT_EQ(config.Wish(Opt::ClimateControl), 0);
 }
 
 TEST_F(FocusModelTest, LeavingARadioPackRunsItsOwnExitRule) {
-    config.SetTag(Opt::R4Box, 1);
-    focus.MoveTo(FocusTarget::OptionBox(Opt::R2Box));
-    config.SetChecked(Opt::R2Box, true);
-    focus.MoveTo(FocusTarget::Edit1());
-    EXPECT_EQ(config.Tag(Opt::R2Box), 1);
-    EXPECT_EQ(config.Tag(Opt::R4Box), 0);
+    config.SetWish(Opt::RadioPack4, 1);
+    focus.MoveTo(FocusTarget::OptionBox(Opt::RadioPack2));
+    config.SetChecked(Opt::RadioPack2, true);
+    focus.MoveTo(FocusTarget::CodeField());
+    EXPECT_EQ(config.Wish(Opt::RadioPack2), 1);
+    EXPECT_EQ(config.Wish(Opt::RadioPack4), 0);
 }
 
 TEST_F(FocusModelTest, OptionsWithoutExitRuleKeepTheirWish) {
-    focus.MoveTo(FocusTarget::OptionBox(Opt::KovrBox));
-    config.SetChecked(Opt::KovrBox, false);
-    focus.MoveTo(FocusTarget::Edit1());
-    EXPECT_EQ(config.Tag(Opt::KovrBox), 0);
-    EXPECT_FALSE(config.Checked(Opt::KovrBox));
+    focus.MoveTo(FocusTarget::OptionBox(Opt::RubberMats));
+    config.SetChecked(Opt::RubberMats, false);
+    focus.MoveTo(FocusTarget::CodeField());
+    EXPECT_EQ(config.Wish(Opt::RubberMats), 0);
+    EXPECT_FALSE(config.Checked(Opt::RubberMats));
 }
 
 TEST_F(FocusModelTest, EnteringAnEngineButtonMakesItThePreferredEngine) {
@@ -85,10 +85,10 @@ TEST_F(FocusModelTest, EnteringAnEngineButtonMakesItThePreferredEngine) {
 TEST_F(FocusModelTest, TheExitRuleRunsBeforeTheEntryRule) {
     // Leaving the check box for an engine: the wish is stored before the engine is entered,
     // so a trim change that the entry might cause sees the new wish.
-    focus.MoveTo(FocusTarget::OptionBox(Opt::KlimatBox));
-    config.SetChecked(Opt::KlimatBox, true);
+    focus.MoveTo(FocusTarget::OptionBox(Opt::ClimateControl));
+    config.SetChecked(Opt::ClimateControl, true);
     focus.MoveTo(FocusTarget::EngineButton(Dvig16MT100));
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 1);
+    EXPECT_EQ(config.Wish(Opt::ClimateControl), 1);
     EXPECT_EQ(config.PreferredEngine(), Dvig16MT100);
 }
 

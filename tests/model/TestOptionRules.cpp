@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 
@@ -21,7 +22,7 @@ class OptionRulesTest : public ::testing::Test {
     void ExpectStandardAtZero(Opt o) {
         EXPECT_TRUE(config.Checked(o)) << Def(o).name;
         EXPECT_FALSE(config.Enabled(o)) << Def(o).name;
-        EXPECT_EQ(config.Price(o), "0") << Def(o).name;
+        EXPECT_EQ(config.Price(o), 0) << Def(o).name;
     }
 
     RecordingUi ui;
@@ -31,19 +32,19 @@ class OptionRulesTest : public ::testing::Test {
 
 TEST_F(OptionRulesTest, ComfortPackageReplacesComfortPlus) {
     Choose(Trend);
-    user.Click(Opt::KomfPBox);
-    ASSERT_TRUE(config.Checked(Opt::KomfPBox));
-    EXPECT_EQ(config.Option(Opt::R2Box).shadow, kShadowGreen);
-    user.Click(Opt::KomfBox);
-    EXPECT_FALSE(config.Checked(Opt::KomfPBox));
-    EXPECT_EQ(config.Tag(Opt::KomfPBox), 0);
-    ExpectStandardAtZero(Opt::R2Box);
-    ExpectStandardAtZero(Opt::PB5Box);
-    EXPECT_EQ(config.Option(Opt::R2Box).shadow, kShadowAqua);
-    EXPECT_EQ(config.Option(Opt::PB5Box).shadow, kShadowAqua);
-    EXPECT_FALSE(config.Enabled(Opt::R6Box));
+    user.Click(Opt::ComfortPlusPackage);
+    ASSERT_TRUE(config.Checked(Opt::ComfortPlusPackage));
+    EXPECT_EQ(config.Option(Opt::RadioPack2).shadow, kShadowGreen);
+    user.Click(Opt::ComfortPackage);
+    EXPECT_FALSE(config.Checked(Opt::ComfortPlusPackage));
+    EXPECT_EQ(config.Wish(Opt::ComfortPlusPackage), 0);
+    ExpectStandardAtZero(Opt::RadioPack2);
+    ExpectStandardAtZero(Opt::SecurityPack5);
+    EXPECT_EQ(config.Option(Opt::RadioPack2).shadow, kShadowAqua);
+    EXPECT_EQ(config.Option(Opt::SecurityPack5).shadow, kShadowAqua);
+    EXPECT_FALSE(config.Enabled(Opt::RadioPack6));
     // The captions of the package's members stay readable.
-    EXPECT_TRUE(config.Option(Opt::R2Box).captionEnabled);
+    EXPECT_TRUE(config.Option(Opt::RadioPack2).captionEnabled);
 }
 
 // A radio pack the user once wanted must not untick the comfort package being chosen, when the
@@ -67,50 +68,51 @@ TEST_P(ComfortSwap, KeepsThePackageTheUserTicked) {
     EXPECT_TRUE(config.Checked(c.to));
     EXPECT_FALSE(config.Checked(c.from));
     EXPECT_FALSE(config.Checked(c.rememberedPack));
-    ExpectStandardAtZero(Opt::R2Box);
-    ExpectStandardAtZero(Opt::PB5Box);
+    ExpectStandardAtZero(Opt::RadioPack2);
+    ExpectStandardAtZero(Opt::SecurityPack5);
 }
 
-INSTANTIATE_TEST_SUITE_P(Packages, ComfortSwap,
-                         ::testing::Values(SwapCase{Opt::KomfPBox, Opt::KomfBox, Opt::R4Box},
-                                           SwapCase{Opt::KomfBox, Opt::KomfPBox, Opt::R4Box},
-                                           SwapCase{Opt::KomfBox, Opt::KomfPBox, Opt::R6Box},
-                                           SwapCase{Opt::KomfBox, Opt::KomfPBox, Opt::R7Box}));
+INSTANTIATE_TEST_SUITE_P(
+    Packages, ComfortSwap,
+    ::testing::Values(SwapCase{Opt::ComfortPlusPackage, Opt::ComfortPackage, Opt::RadioPack4},
+                      SwapCase{Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack4},
+                      SwapCase{Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack6},
+                      SwapCase{Opt::ComfortPackage, Opt::ComfortPlusPackage, Opt::RadioPack7}));
 
 TEST_F(OptionRulesTest, UntickingVisibilityPackagesLeavesNoHighlight) {
     Choose(Trend);
-    user.Click(Opt::ObzorBox);
-    EXPECT_EQ(config.Option(Opt::ptf).shadow, kShadowYellow);
-    user.Click(Opt::ObzorBox);
-    EXPECT_EQ(config.Option(Opt::ptf).shadow, kShadowNone);
+    user.Click(Opt::VisibilityPackage);
+    EXPECT_EQ(config.Option(Opt::FrontFogLamps).shadow, kShadowYellow);
+    user.Click(Opt::VisibilityPackage);
+    EXPECT_EQ(config.Option(Opt::FrontFogLamps).shadow, kShadowNone);
     Choose(Comfort);
-    user.Click(Opt::Obzor1Box);
-    EXPECT_EQ(config.Option(Opt::LobBox).shadow, kShadowYellow);
+    user.Click(Opt::VisibilityPackage1);
+    EXPECT_EQ(config.Option(Opt::HeatedWindscreen).shadow, kShadowYellow);
     user.PickTrim(Ambiente);  // the package goes, and so does its highlight
-    EXPECT_EQ(config.Option(Opt::LobBox).shadow, kShadowNone);
+    EXPECT_EQ(config.Option(Opt::HeatedWindscreen).shadow, kShadowNone);
 }
 
 TEST_F(OptionRulesTest, ComfortPlusBringsWheelsByTrim) {
     Choose(Comfort);
-    user.Click(Opt::KomfPBox);
-    ExpectStandardAtZero(Opt::d15box);
-    EXPECT_EQ(config.Option(Opt::d15box).shadow, kShadowGreen);
+    user.Click(Opt::ComfortPlusPackage);
+    ExpectStandardAtZero(Opt::Alloys15);
+    EXPECT_EQ(config.Option(Opt::Alloys15).shadow, kShadowGreen);
     Choose(Ghia);
-    ExpectStandardAtZero(Opt::d16box);
-    EXPECT_EQ(config.Option(Opt::d16box).shadow, kShadowGreen);
-    EXPECT_EQ(config.Option(Opt::d15box).shadow, kShadowNone);
+    ExpectStandardAtZero(Opt::Alloys16);
+    EXPECT_EQ(config.Option(Opt::Alloys16).shadow, kShadowGreen);
+    EXPECT_EQ(config.Option(Opt::Alloys15).shadow, kShadowNone);
 }
 
 TEST_F(OptionRulesTest, UntickingComfortPlusRestoresPricesByTrim) {
     Choose(Ghia);
-    user.Click(Opt::KomfPBox);
-    user.Click(Opt::KomfPBox);
-    EXPECT_EQ(config.Price(Opt::R2Box), "420");
-    EXPECT_EQ(config.Price(Opt::PB5Box), "110");
-    EXPECT_EQ(config.Price(Opt::d16box), "570");
-    EXPECT_FALSE(config.Enabled(Opt::d15box));
-    EXPECT_TRUE(config.Enabled(Opt::R6Box));
-    ExpectStandardAtZero(Opt::PB1Box);
+    user.Click(Opt::ComfortPlusPackage);
+    user.Click(Opt::ComfortPlusPackage);
+    EXPECT_EQ(config.Price(Opt::RadioPack2), 420);
+    EXPECT_EQ(config.Price(Opt::SecurityPack5), 110);
+    EXPECT_EQ(config.Price(Opt::Alloys16), 570);
+    EXPECT_FALSE(config.Enabled(Opt::Alloys15));
+    EXPECT_TRUE(config.Enabled(Opt::RadioPack6));
+    ExpectStandardAtZero(Opt::SecurityPack1);
 }
 
 struct RadioPackCase {
@@ -122,48 +124,48 @@ class RadioPack : public OptionRulesTest, public ::testing::WithParamInterface<R
 
 TEST_P(RadioPack, UnticksBothComfortPackages) {
     Choose(Trend);
-    user.Click(Opt::KomfBox);
+    user.Click(Opt::ComfortPackage);
     // The comfort package makes the other packs unavailable to the user; a decoded code can
     // still tick one.
     config.SetChecked(GetParam().pack, true);
-    EXPECT_FALSE(config.Checked(Opt::KomfBox));
-    EXPECT_FALSE(config.Checked(Opt::KomfPBox));
-    for (Opt other : {Opt::R2Box, Opt::R4Box, Opt::R6Box, Opt::R7Box}) {
+    EXPECT_FALSE(config.Checked(Opt::ComfortPackage));
+    EXPECT_FALSE(config.Checked(Opt::ComfortPlusPackage));
+    for (Opt other : {Opt::RadioPack2, Opt::RadioPack4, Opt::RadioPack6, Opt::RadioPack7}) {
         if (other != GetParam().pack) {
             EXPECT_FALSE(config.Checked(other)) << Def(other).name;
         }
     }
     if (GetParam().steeringControlStandard) {
-        ExpectStandardAtZero(Opt::RadioBox);
+        ExpectStandardAtZero(Opt::SteeringRadioControl);
     } else {
-        EXPECT_TRUE(config.Enabled(Opt::RadioBox));
-        EXPECT_EQ(config.Price(Opt::RadioBox), "50");
+        EXPECT_TRUE(config.Enabled(Opt::SteeringRadioControl));
+        EXPECT_EQ(config.Price(Opt::SteeringRadioControl), 50);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Packs, RadioPack,
-                         ::testing::Values(RadioPackCase{Opt::R4Box, false},
-                                           RadioPackCase{Opt::R6Box, true},
-                                           RadioPackCase{Opt::R7Box, true}));
+                         ::testing::Values(RadioPackCase{Opt::RadioPack4, false},
+                                           RadioPackCase{Opt::RadioPack6, true},
+                                           RadioPackCase{Opt::RadioPack7, true}));
 
 TEST_F(OptionRulesTest, UntickingPackSixGivesTheSteeringControlBackWithItsWish) {
     Choose(Trend);
-    user.Click(Opt::RadioBox);
+    user.Click(Opt::SteeringRadioControl);
     user.LeaveOption();
-    user.Click(Opt::R6Box);
-    ExpectStandardAtZero(Opt::RadioBox);
-    user.Click(Opt::R6Box);
-    EXPECT_TRUE(config.Enabled(Opt::RadioBox));
-    EXPECT_TRUE(config.Checked(Opt::RadioBox));
-    EXPECT_EQ(config.Price(Opt::RadioBox), "50");
+    user.Click(Opt::RadioPack6);
+    ExpectStandardAtZero(Opt::SteeringRadioControl);
+    user.Click(Opt::RadioPack6);
+    EXPECT_TRUE(config.Enabled(Opt::SteeringRadioControl));
+    EXPECT_TRUE(config.Checked(Opt::SteeringRadioControl));
+    EXPECT_EQ(config.Price(Opt::SteeringRadioControl), 50);
 }
 
 TEST_F(OptionRulesTest, RadioPackWishSurvivesATrimChange) {
     Choose(Trend);
-    user.Click(Opt::R7Box);
+    user.Click(Opt::RadioPack7);
     user.PickTrim(Ghia);  // leaving the box remembers pack 7 and forgets the others
-    EXPECT_TRUE(config.Checked(Opt::R7Box));
-    EXPECT_FALSE(config.Checked(Opt::R2Box));
+    EXPECT_TRUE(config.Checked(Opt::RadioPack7));
+    EXPECT_FALSE(config.Checked(Opt::RadioPack2));
 }
 
 struct ExclusiveCase {
@@ -181,11 +183,11 @@ TEST_P(ExclusivePackages, UntickTheOthersForGood) {
     user.Click(c.other1);
     user.LeaveOption();
     ASSERT_TRUE(config.Checked(c.other1));
-    ASSERT_EQ(config.Tag(c.other1), 1);
+    ASSERT_EQ(config.Wish(c.other1), 1);
     user.Click(c.ticked);
     EXPECT_FALSE(config.Checked(c.other1));
     EXPECT_FALSE(config.Checked(c.other2));
-    EXPECT_EQ(config.Tag(c.other1), 0);
+    EXPECT_EQ(config.Wish(c.other1), 0);
     user.PickTrim(Trend);  // a trim change does not bring them back
     EXPECT_TRUE(config.Checked(c.ticked));
     EXPECT_FALSE(config.Checked(c.other1));
@@ -194,221 +196,225 @@ TEST_P(ExclusivePackages, UntickTheOthersForGood) {
 
 INSTANTIATE_TEST_SUITE_P(
     WinterAndVisibility, ExclusivePackages,
-    ::testing::Values(ExclusiveCase{Opt::ZimBox, Opt::ObzorBox, Opt::Obzor1Box},
-                      ExclusiveCase{Opt::ObzorBox, Opt::ZimBox, Opt::Obzor1Box},
-                      ExclusiveCase{Opt::Obzor1Box, Opt::ZimBox, Opt::ObzorBox},
-                      ExclusiveCase{Opt::Obzor1Box, Opt::ObzorBox, Opt::ZimBox}));
+    ::testing::Values(
+        ExclusiveCase{Opt::WinterPackage, Opt::VisibilityPackage, Opt::VisibilityPackage1},
+        ExclusiveCase{Opt::VisibilityPackage, Opt::WinterPackage, Opt::VisibilityPackage1},
+        ExclusiveCase{Opt::VisibilityPackage1, Opt::WinterPackage, Opt::VisibilityPackage},
+        ExclusiveCase{Opt::VisibilityPackage1, Opt::VisibilityPackage, Opt::WinterPackage}));
 
 TEST_F(OptionRulesTest, WinterPackageMakesMirrorsSeatsAndWindscreenStandard) {
     Choose(Trend);
-    user.Click(Opt::ZimBox);
-    for (Opt member : {Opt::ZerkBox, Opt::PodSidBox, Opt::LobBox}) {
+    user.Click(Opt::WinterPackage);
+    for (Opt member : {Opt::HeatedMirrors, Opt::HeatedFrontSeats, Opt::HeatedWindscreen}) {
         ExpectStandardAtZero(member);
         EXPECT_EQ(config.Option(member).font, kFontBlue);
         EXPECT_TRUE(config.Option(member).captionEnabled);
     }
-    user.Click(Opt::ZimBox);
-    EXPECT_FALSE(config.Checked(Opt::PodSidBox));
-    EXPECT_EQ(config.Price(Opt::PodSidBox), "210");
-    EXPECT_EQ(config.Price(Opt::ZerkBox), "150");
-    EXPECT_EQ(config.Option(Opt::LobBox).font, kFontBlack);
+    user.Click(Opt::WinterPackage);
+    EXPECT_FALSE(config.Checked(Opt::HeatedFrontSeats));
+    EXPECT_EQ(config.Price(Opt::HeatedFrontSeats), 210);
+    EXPECT_EQ(config.Price(Opt::HeatedMirrors), 150);
+    EXPECT_EQ(config.Option(Opt::HeatedWindscreen).font, kFontBlack);
 }
 
 TEST_F(OptionRulesTest, InGhiaUntickingWinterLeavesHeatedMirrorsStandard) {
     Choose(Ghia);
-    user.Click(Opt::ZimBox);
-    user.Click(Opt::ZimBox);
-    ExpectStandardAtZero(Opt::ZerkBox);
+    user.Click(Opt::WinterPackage);
+    user.Click(Opt::WinterPackage);
+    ExpectStandardAtZero(Opt::HeatedMirrors);
 }
 
 TEST_F(OptionRulesTest, WithLeatherUntickingWinterKeepsHeatedSeatsStandard) {
     Choose(Trend);
-    user.Click(Opt::KozaBox);
-    user.Click(Opt::ZimBox);
-    user.Click(Opt::ZimBox);
-    ExpectStandardAtZero(Opt::PodSidBox);
+    user.Click(Opt::LeatherTrim);
+    user.Click(Opt::WinterPackage);
+    user.Click(Opt::WinterPackage);
+    ExpectStandardAtZero(Opt::HeatedFrontSeats);
 }
 
 TEST_F(OptionRulesTest, VisibilityPackageMakesFogLampsStandardInComfort) {
     Choose(Comfort);
-    user.Click(Opt::ObzorBox);
-    ExpectStandardAtZero(Opt::ptf);
-    EXPECT_EQ(config.Option(Opt::ptf).shadow, kShadowYellow);
-    EXPECT_TRUE(config.Option(Opt::ptf).captionEnabled);
-    user.Click(Opt::ObzorBox);
-    EXPECT_TRUE(config.Enabled(Opt::ptf));
-    EXPECT_EQ(config.Price(Opt::ptf), "150");
+    user.Click(Opt::VisibilityPackage);
+    ExpectStandardAtZero(Opt::FrontFogLamps);
+    EXPECT_EQ(config.Option(Opt::FrontFogLamps).shadow, kShadowYellow);
+    EXPECT_TRUE(config.Option(Opt::FrontFogLamps).captionEnabled);
+    user.Click(Opt::VisibilityPackage);
+    EXPECT_TRUE(config.Enabled(Opt::FrontFogLamps));
+    EXPECT_EQ(config.Price(Opt::FrontFogLamps), 150);
 }
 
 TEST_F(OptionRulesTest, XenonBringsTheWasherAndExcludesAdaptiveLighting) {
     Choose(Trend);
-    user.Click(Opt::OmivBox);
+    user.Click(Opt::HeadlampWashers);
     user.LeaveOption();
-    user.Click(Opt::KsenonBox);
-    ExpectStandardAtZero(Opt::OmivBox);
-    EXPECT_FALSE(config.Enabled(Opt::AdaptBox));
-    EXPECT_FALSE(config.Checked(Opt::AdaptBox));
-    user.Click(Opt::KsenonBox);
-    EXPECT_TRUE(config.Enabled(Opt::OmivBox));
-    EXPECT_TRUE(config.Checked(Opt::OmivBox));  // remembered
-    EXPECT_EQ(config.Price(Opt::OmivBox), "200");
-    EXPECT_TRUE(config.Enabled(Opt::AdaptBox));
+    user.Click(Opt::XenonHeadlamps);
+    ExpectStandardAtZero(Opt::HeadlampWashers);
+    EXPECT_FALSE(config.Enabled(Opt::AdaptiveHeadlamps));
+    EXPECT_FALSE(config.Checked(Opt::AdaptiveHeadlamps));
+    user.Click(Opt::XenonHeadlamps);
+    EXPECT_TRUE(config.Enabled(Opt::HeadlampWashers));
+    EXPECT_TRUE(config.Checked(Opt::HeadlampWashers));  // remembered
+    EXPECT_EQ(config.Price(Opt::HeadlampWashers), 200);
+    EXPECT_TRUE(config.Enabled(Opt::AdaptiveHeadlamps));
 }
 
 TEST_F(OptionRulesTest, UntickingAdaptiveLightingEnablesXenonFromTrendUpOnly) {
     for (int trim : {Ambiente, Comfort}) {
         Choose(trim);
-        user.Click(Opt::AdaptBox);
-        user.Click(Opt::AdaptBox);
-        EXPECT_FALSE(config.Enabled(Opt::KsenonBox)) << trim;
+        user.Click(Opt::AdaptiveHeadlamps);
+        user.Click(Opt::AdaptiveHeadlamps);
+        EXPECT_FALSE(config.Enabled(Opt::XenonHeadlamps)) << trim;
     }
     Choose(Ghia);
-    user.Click(Opt::AdaptBox);
-    EXPECT_FALSE(config.Enabled(Opt::KsenonBox));
-    user.Click(Opt::AdaptBox);
-    EXPECT_TRUE(config.Enabled(Opt::KsenonBox));
+    user.Click(Opt::AdaptiveHeadlamps);
+    EXPECT_FALSE(config.Enabled(Opt::XenonHeadlamps));
+    user.Click(Opt::AdaptiveHeadlamps);
+    EXPECT_TRUE(config.Enabled(Opt::XenonHeadlamps));
 }
 
 TEST_F(OptionRulesTest, PuddleLampsOnThreeDoorsLeaveRearWindowsUnavailable) {
     Choose(Trend, Kuzov3dr);
-    user.Click(Opt::PodsvBox);
-    ASSERT_TRUE(config.Checked(Opt::PodsvBox));
-    EXPECT_FALSE(config.Checked(Opt::StekloBox));
-    EXPECT_FALSE(config.Enabled(Opt::StekloBox));
-    EXPECT_EQ(config.Price(Opt::StekloBox), "300");
-    ExpectStandardAtZero(Opt::ZerkBox);
+    user.Click(Opt::LitHeatedMirrors);
+    ASSERT_TRUE(config.Checked(Opt::LitHeatedMirrors));
+    EXPECT_FALSE(config.Checked(Opt::RearElectricWindows));
+    EXPECT_FALSE(config.Enabled(Opt::RearElectricWindows));
+    EXPECT_EQ(config.Price(Opt::RearElectricWindows), 300);
+    ExpectStandardAtZero(Opt::HeatedMirrors);
 }
 
 TEST_F(OptionRulesTest, PuddleLampsOnFiveDoorsBringRearWindows) {
     Choose(Trend, Kuzov5dr);
-    user.Click(Opt::PodsvBox);
-    ExpectStandardAtZero(Opt::StekloBox);
+    user.Click(Opt::LitHeatedMirrors);
+    ExpectStandardAtZero(Opt::RearElectricWindows);
 }
 
 TEST_F(OptionRulesTest, SixWaySeatReplacesTheHeightAdjustedOne) {
     Choose(Trend);
-    user.Click(Opt::SidVodBox);
+    user.Click(Opt::PowerDriverSeatHeight);
     user.LeaveOption();
-    user.Click(Opt::SidVod6Box);
-    EXPECT_FALSE(config.Checked(Opt::SidVodBox));
-    EXPECT_FALSE(config.Enabled(Opt::SidVodBox));
-    ExpectStandardAtZero(Opt::SidPPBox);
-    user.Click(Opt::SidVod6Box);
-    EXPECT_TRUE(config.Checked(Opt::SidVodBox));
-    EXPECT_EQ(config.Price(Opt::SidPPBox), "95");
+    user.Click(Opt::PowerDriverSeat6Way);
+    EXPECT_FALSE(config.Checked(Opt::PowerDriverSeatHeight));
+    EXPECT_FALSE(config.Enabled(Opt::PowerDriverSeatHeight));
+    ExpectStandardAtZero(Opt::PassengerSeatHeight);
+    user.Click(Opt::PowerDriverSeat6Way);
+    EXPECT_TRUE(config.Checked(Opt::PowerDriverSeatHeight));
+    EXPECT_EQ(config.Price(Opt::PassengerSeatHeight), 95);
 }
 
 TEST_F(OptionRulesTest, LeatherInComfortCostsLessAndBringsSeatsAndBags) {
     Choose(Comfort);
-    user.Click(Opt::KozaBox);
-    EXPECT_EQ(config.Price(Opt::KozaBox), "590");
-    for (Opt o : {Opt::PBppBox, Opt::BokPBBox}) {
+    user.Click(Opt::LeatherTrim);
+    EXPECT_EQ(config.Price(Opt::LeatherTrim), 590);
+    for (Opt o : {Opt::PassengerAirbag, Opt::SideAirbags}) {
         EXPECT_TRUE(config.Checked(o));
         EXPECT_FALSE(config.Enabled(o));
     }
-    ExpectStandardAtZero(Opt::PodSidBox);
+    ExpectStandardAtZero(Opt::HeatedFrontSeats);
 }
 
 TEST_F(OptionRulesTest, LeatherAboveComfortBringsTheElectricSeat) {
     Choose(Trend, Kuzov5dr);
-    user.Click(Opt::KozaBox);
-    ExpectStandardAtZero(Opt::SidVod6Box);
-    ExpectStandardAtZero(Opt::SidPPBox);  // through the six-way seat
+    user.Click(Opt::LeatherTrim);
+    ExpectStandardAtZero(Opt::PowerDriverSeat6Way);
+    ExpectStandardAtZero(Opt::PassengerSeatHeight);  // through the six-way seat
     Choose(Trend, Kuzov3dr);
-    ExpectStandardAtZero(Opt::SidVodBox);
+    ExpectStandardAtZero(Opt::PowerDriverSeatHeight);
 }
 
 TEST_F(OptionRulesTest, SafetyPackFiveMakesPackOneStandard) {
     Choose(Trend);
-    if (!config.Checked(Opt::PB5Box)) user.Click(Opt::PB5Box);
-    ExpectStandardAtZero(Opt::PB1Box);
-    user.Click(Opt::PB5Box);
-    EXPECT_TRUE(config.Enabled(Opt::PB1Box));
-    EXPECT_EQ(config.Price(Opt::PB1Box), "115");
+    if (!config.Checked(Opt::SecurityPack5)) user.Click(Opt::SecurityPack5);
+    ExpectStandardAtZero(Opt::SecurityPack1);
+    user.Click(Opt::SecurityPack5);
+    EXPECT_TRUE(config.Enabled(Opt::SecurityPack1));
+    EXPECT_EQ(config.Price(Opt::SecurityPack1), 115);
 }
 
 TEST_F(OptionRulesTest, TravellersPackageOnAGhiaWagon) {
     Choose(Ghia, KuzovWag);
-    user.Click(Opt::PuteshBox);
-    for (Opt member : {Opt::SetkaBox, Opt::KovrBagazBox}) {
+    user.Click(Opt::TravellerPackage);
+    for (Opt member : {Opt::LuggageNet, Opt::BootCarpet}) {
         ExpectStandardAtZero(member);
         EXPECT_EQ(config.Option(member).font, kFontDarkGreen);
     }
-    user.Click(Opt::PuteshBox);
-    EXPECT_EQ(config.Price(Opt::SetkaBox), "230");
-    EXPECT_EQ(config.Price(Opt::KovrBagazBox), "100");
-    EXPECT_EQ(config.Option(Opt::SetkaBox).font, kFontBlack);
+    user.Click(Opt::TravellerPackage);
+    EXPECT_EQ(config.Price(Opt::LuggageNet), 230);
+    EXPECT_EQ(config.Price(Opt::BootCarpet), 100);
+    EXPECT_EQ(config.Option(Opt::LuggageNet).font, kFontBlack);
 }
 
 TEST_F(OptionRulesTest, UntickingAbsAlsoUnticksStabilityControl) {
     Choose(Trend);
-    if (!config.Checked(Opt::ABSBox)) user.Click(Opt::ABSBox);
-    user.Click(Opt::IVDBox);
-    ExpectStandardAtZero(Opt::ABSBox);
-    user.Click(Opt::IVDBox);
-    EXPECT_TRUE(config.Enabled(Opt::ABSBox));
-    EXPECT_EQ(config.Price(Opt::ABSBox), "400");
-    user.Click(Opt::ABSBox);
-    if (!config.Checked(Opt::ABSBox)) user.Click(Opt::ABSBox);
-    user.Click(Opt::IVDBox);
-    ASSERT_TRUE(config.Checked(Opt::IVDBox));
-    user.Click(Opt::IVDBox);  // ABS available again with its wish
-    user.Click(Opt::ABSBox);
-    EXPECT_FALSE(config.Checked(Opt::ABSBox));
-    EXPECT_FALSE(config.Checked(Opt::IVDBox));
-    EXPECT_EQ(config.Tag(Opt::ABSBox), 0);
+    if (!config.Checked(Opt::AntiLockBrakes)) user.Click(Opt::AntiLockBrakes);
+    user.Click(Opt::StabilityControl);
+    ExpectStandardAtZero(Opt::AntiLockBrakes);
+    user.Click(Opt::StabilityControl);
+    EXPECT_TRUE(config.Enabled(Opt::AntiLockBrakes));
+    EXPECT_EQ(config.Price(Opt::AntiLockBrakes), 400);
+    user.Click(Opt::AntiLockBrakes);
+    if (!config.Checked(Opt::AntiLockBrakes)) user.Click(Opt::AntiLockBrakes);
+    user.Click(Opt::StabilityControl);
+    ASSERT_TRUE(config.Checked(Opt::StabilityControl));
+    user.Click(Opt::StabilityControl);  // ABS available again with its wish
+    user.Click(Opt::AntiLockBrakes);
+    EXPECT_FALSE(config.Checked(Opt::AntiLockBrakes));
+    EXPECT_FALSE(config.Checked(Opt::StabilityControl));
+    EXPECT_EQ(config.Wish(Opt::AntiLockBrakes), 0);
 }
 
 TEST_F(OptionRulesTest, AfterAnExplicitAbsUntickStabilityControlGivesAbsBackUnticked) {
     Choose(Trend);
-    if (!config.Checked(Opt::ABSBox)) user.Click(Opt::ABSBox);
-    user.Click(Opt::ABSBox);  // explicit untick: wish 0
-    user.Click(Opt::IVDBox);
-    ExpectStandardAtZero(Opt::ABSBox);
-    user.Click(Opt::IVDBox);
-    EXPECT_FALSE(config.Checked(Opt::ABSBox));
-    EXPECT_TRUE(config.Enabled(Opt::ABSBox));
+    if (!config.Checked(Opt::AntiLockBrakes)) user.Click(Opt::AntiLockBrakes);
+    user.Click(Opt::AntiLockBrakes);  // explicit untick: wish 0
+    user.Click(Opt::StabilityControl);
+    ExpectStandardAtZero(Opt::AntiLockBrakes);
+    user.Click(Opt::StabilityControl);
+    EXPECT_FALSE(config.Checked(Opt::AntiLockBrakes));
+    EXPECT_TRUE(config.Enabled(Opt::AntiLockBrakes));
 }
 
 TEST_F(OptionRulesTest, PriceIsBasePlusSurchargePlusTickedOptions) {
     Choose(Ghia, KuzovWag);
-    user.ClickRails(Univers2);
-    for (Opt o : {Opt::KomfPBox, Opt::KsenonBox, Opt::KozaBox, Opt::ParkBox}) user.Click(o);
-    std::int64_t total = std::stoi(config.BazaLabel()) + std::stoi(config.UnLabel());
+    user.ClickRails(AluminiumRoofRails);
+    for (Opt o :
+         {Opt::ComfortPlusPackage, Opt::XenonHeadlamps, Opt::LeatherTrim, Opt::RearParkingSensor})
+        user.Click(o);
+    std::int64_t total = *config.BaseAmount() + *config.SurchargeAmount();
     for (int i = 0; i < kOptionCount; ++i) {
-        if (config.Checked(OptAt(i))) total += std::stoi(config.Price(OptAt(i)));
+        if (config.Checked(OptAt(i))) total += config.Price(OptAt(i));
     }
-    EXPECT_EQ(config.PriceLabel(), "Цена: $" + std::to_string(total));
-    EXPECT_EQ(config.CurrentPrice(), total);
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $" + std::to_string(total));
+    EXPECT_EQ(*config.Total(), total);
 }
 
 // --- A configuration's price and code do not depend on how it was reached -------------------
 
 TEST_F(OptionRulesTest, WindscreenOfAVisibilityPackageGoesWithItInAmbiente) {
     Choose(Comfort);
-    user.Click(Opt::Obzor1Box);  // the windscreen comes free with the package
-    user.PickTrim(Ambiente);     // the package goes, and the windscreen nobody chose with it
-    EXPECT_FALSE(config.Checked(Opt::LobBox));
-    EXPECT_FALSE(config.Enabled(Opt::LobBox));
-    EXPECT_EQ(config.Price(Opt::LobBox), "170");
+    user.Click(Opt::VisibilityPackage1);  // the windscreen comes free with the package
+    user.PickTrim(Ambiente);  // the package goes, and the windscreen nobody chose with it
+    EXPECT_FALSE(config.Checked(Opt::HeatedWindscreen));
+    EXPECT_FALSE(config.Enabled(Opt::HeatedWindscreen));
+    EXPECT_EQ(config.Price(Opt::HeatedWindscreen), 170);
 }
 
 TEST_F(OptionRulesTest, UntickingLeatherInGhiaKeepsTheStandardAirbags) {
     Choose(Ghia);
-    user.Click(Opt::KozaBox);
-    user.Click(Opt::KozaBox);
-    ExpectStandardAtZero(Opt::PBppBox);
-    ExpectStandardAtZero(Opt::BokPBBox);
+    user.Click(Opt::LeatherTrim);
+    user.Click(Opt::LeatherTrim);
+    ExpectStandardAtZero(Opt::PassengerAirbag);
+    ExpectStandardAtZero(Opt::SideAirbags);
 }
 
 TEST_F(OptionRulesTest, LeatherLostToAmbienteTakesNoSeatOptionAlong) {
     Choose(Trend);
-    user.Click(Opt::SidVodBox);
-    user.Click(Opt::SidPPBox);
-    user.Click(Opt::SidVod6Box);
-    user.Click(Opt::KozaBox);
+    user.Click(Opt::PowerDriverSeatHeight);
+    user.Click(Opt::PassengerSeatHeight);
+    user.Click(Opt::PowerDriverSeat6Way);
+    user.Click(Opt::LeatherTrim);
     user.PickTrim(Ambiente);
-    for (Opt seat : {Opt::SidVodBox, Opt::SidVod6Box, Opt::SidPPBox, Opt::PodSidBox}) {
+    for (Opt seat : {Opt::PowerDriverSeatHeight, Opt::PowerDriverSeat6Way, Opt::PassengerSeatHeight,
+                     Opt::HeatedFrontSeats}) {
         EXPECT_FALSE(config.Checked(seat)) << Def(seat).name;
         EXPECT_FALSE(config.Enabled(seat)) << Def(seat).name;
     }
@@ -416,22 +422,22 @@ TEST_F(OptionRulesTest, LeatherLostToAmbienteTakesNoSeatOptionAlong) {
 
 TEST_F(OptionRulesTest, PuddleLampMirrorsStayHeatedWhenTheWinterPackageGoes) {
     Choose(Trend);
-    user.Click(Opt::ZimBox);
-    user.Click(Opt::PodsvBox);
-    user.Click(Opt::ObzorBox);  // unticks the winter package
-    ASSERT_FALSE(config.Checked(Opt::ZimBox));
-    ExpectStandardAtZero(Opt::ZerkBox);
+    user.Click(Opt::WinterPackage);
+    user.Click(Opt::LitHeatedMirrors);
+    user.Click(Opt::VisibilityPackage);  // unticks the winter package
+    ASSERT_FALSE(config.Checked(Opt::WinterPackage));
+    ExpectStandardAtZero(Opt::HeatedMirrors);
 }
 
 TEST_F(OptionRulesTest, AutomaticGearboxKeepsRadioPackTwoWhenAComfortPackageGoes) {
     Choose(Trend);
     user.ClickEngine(Dvig16AT100);
-    for (Opt package : {Opt::KomfBox, Opt::KomfPBox}) {
+    for (Opt package : {Opt::ComfortPackage, Opt::ComfortPlusPackage}) {
         user.Click(package);
         user.Click(package);
-        EXPECT_TRUE(config.Checked(Opt::R2Box)) << Def(package).name;
-        EXPECT_FALSE(config.Enabled(Opt::R2Box)) << Def(package).name;
-        for (Opt pack : {Opt::R4Box, Opt::R6Box, Opt::R7Box}) {
+        EXPECT_TRUE(config.Checked(Opt::RadioPack2)) << Def(package).name;
+        EXPECT_FALSE(config.Enabled(Opt::RadioPack2)) << Def(package).name;
+        for (Opt pack : {Opt::RadioPack4, Opt::RadioPack6, Opt::RadioPack7}) {
             EXPECT_FALSE(config.Enabled(pack)) << Def(pack).name;
         }
     }
@@ -439,21 +445,21 @@ TEST_F(OptionRulesTest, AutomaticGearboxKeepsRadioPackTwoWhenAComfortPackageGoes
 
 TEST_F(OptionRulesTest, SixWaySeatInTrendCostsItsPriceAfterLeatherWentElsewhere) {
     Choose(Trend);
-    user.Click(Opt::KozaBox);  // the six-way seat comes free with leather
+    user.Click(Opt::LeatherTrim);  // the six-way seat comes free with leather
     user.PickTrim(Comfort);
-    user.Click(Opt::KozaBox);  // no leather any more
+    user.Click(Opt::LeatherTrim);  // no leather any more
     user.PickTrim(Trend);
-    user.Click(Opt::SidVod6Box);
-    ASSERT_TRUE(config.Checked(Opt::SidVod6Box));
-    EXPECT_EQ(config.Price(Opt::SidVod6Box), "590");
+    user.Click(Opt::PowerDriverSeat6Way);
+    ASSERT_TRUE(config.Checked(Opt::PowerDriverSeat6Way));
+    EXPECT_EQ(config.Price(Opt::PowerDriverSeat6Way), 590);
 }
 
 TEST_F(OptionRulesTest, UntickingLeatherInComfortKeepsTheWinterPackagesHeatedSeats) {
     Choose(Comfort);
-    user.Click(Opt::ZimBox);
-    user.Click(Opt::KozaBox);
-    user.Click(Opt::KozaBox);
-    ExpectStandardAtZero(Opt::PodSidBox);
+    user.Click(Opt::WinterPackage);
+    user.Click(Opt::LeatherTrim);
+    user.Click(Opt::LeatherTrim);
+    ExpectStandardAtZero(Opt::HeatedFrontSeats);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/Configuration.h"
-#include "model/IntegerText.h"
+#include "model/PriceTexts.h"
 #include "support/RandomSession.h"
 
 namespace kalvora {
@@ -22,13 +22,14 @@ bool HighlightHasItsPackage(const Configuration& c, Opt o) {
         case kShadowNone:
             break;
         case kShadowAqua:
-            if (!c.Checked(Opt::KomfBox)) return false;
+            if (!c.Checked(Opt::ComfortPackage)) return false;
             break;
         case kShadowGreen:
-            if (!c.Checked(Opt::KomfPBox)) return false;
+            if (!c.Checked(Opt::ComfortPlusPackage)) return false;
             break;
         case kShadowYellow:
-            if (!c.Checked(Opt::ObzorBox) && !c.Checked(Opt::Obzor1Box)) return false;
+            if (!c.Checked(Opt::VisibilityPackage) && !c.Checked(Opt::VisibilityPackage1))
+                return false;
             break;
         default:
             return false;
@@ -37,25 +38,25 @@ bool HighlightHasItsPackage(const Configuration& c, Opt o) {
         case kFontBlack:
             return true;
         case kFontBlue:
-            return c.Checked(Opt::ZimBox);
+            return c.Checked(Opt::WinterPackage);
         case kFontDarkGreen:
-            return c.Checked(Opt::PuteshBox);
+            return c.Checked(Opt::TravellerPackage);
         default:
             return false;
     }
 }
 
 void ExpectConsistent(const Configuration& c) {
-    const auto base = ParseInteger(c.BazaLabel());
-    const auto surcharge = ParseInteger(c.UnLabel());
-    if (!base || !surcharge || *base == 1 || *surcharge == 1) {
-        ASSERT_EQ(c.PriceLabel(), "XXXXX");
+    const auto base = c.BaseAmount();
+    const auto surcharge = c.SurchargeAmount();
+    if (!base || !surcharge) {
+        ASSERT_EQ(PriceLabelText(c.Figures()), "XXXXX");
     } else {
         std::int64_t total = *base + *surcharge;
         for (int i = 0; i < kOptionCount; ++i) {
-            if (c.Checked(OptAt(i))) total += *ParseInteger(c.Price(OptAt(i)));
+            if (c.Checked(OptAt(i))) total += c.Price(OptAt(i));
         }
-        ASSERT_EQ(c.PriceLabel(), "Цена: $" + std::to_string(total));
+        ASSERT_EQ(PriceLabelText(c.Figures()), "Цена: $" + std::to_string(total));
     }
     ASSERT_GE(c.Trim(), 0);
     ASSERT_LT(c.Trim(), kTrimCount);
@@ -67,13 +68,14 @@ void ExpectConsistent(const Configuration& c) {
     ASSERT_LT(c.Colour(), kColourCount);
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionState& s = c.Option(OptAt(i));
-        if (!s.checked && OptAt(i) != Opt::MetallBox) {
+        if (!s.checked && OptAt(i) != Opt::MetallicPaint) {
             ASSERT_EQ(s.captionEnabled, s.enabled) << Def(OptAt(i)).name << " looks choosable";
         }
         ASSERT_TRUE(HighlightHasItsPackage(c, OptAt(i)))
             << Def(OptAt(i)).name << " shadow " << std::hex << c.Option(OptAt(i)).shadow << " font "
-            << c.Option(OptAt(i)).font << " Komf " << c.Checked(Opt::KomfBox) << " KomfP "
-            << c.Checked(Opt::KomfPBox) << " trim " << c.Trim() << " engine " << c.Engine();
+            << c.Option(OptAt(i)).font << " Komf " << c.Checked(Opt::ComfortPackage) << " KomfP "
+            << c.Checked(Opt::ComfortPlusPackage) << " trim " << c.Trim() << " engine "
+            << c.Engine();
     }
 }
 
@@ -81,11 +83,11 @@ void ExpectConsistent(const Configuration& c) {
 void ExpectCodeRoundTrip(const Configuration& c) {
     RecordingUi ui;
     Configuration fresh(ui);
-    fresh.SetEdit1(c.Edit1());
+    fresh.SetCodeFieldText(c.CodeFieldText());
     fresh.DecodeCodeField();
     ASSERT_TRUE(ui.messages.empty()) << ui.messages.front();
-    ASSERT_EQ(fresh.Edit1(), c.Edit1());
-    ASSERT_EQ(fresh.PriceLabel(), c.PriceLabel());
+    ASSERT_EQ(fresh.CodeFieldText(), c.CodeFieldText());
+    ASSERT_EQ(PriceLabelText(fresh.Figures()), PriceLabelText(c.Figures()));
 }
 
 // An action of the session as a line of a kalvora-cli script.
@@ -154,17 +156,18 @@ TEST(RandomSessions, EveryActionLeavesAConsistentWindow) {
                 // A rejected code stays in the field as typed until the next price computation;
                 // otherwise the field holds the configuration's code.
                 if (!ui.messages.empty() && ui.messages.back() == "Недопустимая комбинация кода") {
-                    rejectedText = config.Edit1();
+                    rejectedText = config.CodeFieldText();
                 }
                 ui.messages.clear();
                 // A typed code that passes its check can hold what no configuration of the
                 // program has (radio pack 1 beside pack 2, say), which settles differently from
                 // different starting points; after one, the session no longer checks the round
                 // trip.
-                if (action == testing::SessionAction::Code && rejectedText != config.Edit1()) {
+                if (action == testing::SessionAction::Code &&
+                    rejectedText != config.CodeFieldText()) {
                     typedForeignCode = true;
                 }
-                if (!typedForeignCode && config.Edit1() != rejectedText) {
+                if (!typedForeignCode && config.CodeFieldText() != rejectedText) {
                     ExpectCodeRoundTrip(config);
                 }
                 if (HasFatalFailure()) return false;
@@ -179,8 +182,8 @@ TEST(RandomSessions, EveryActionLeavesAConsistentWindow) {
 // one (the automatic gearbox's pack 2, a remembered pack coming back with a trim) leaves every
 // wish, so the user's pack returns when the rule's reason goes.
 TEST(RandomSessions, NoRuleForgetsARadioPackTheUserWants) {
-    constexpr Opt kPacks[] = {Opt::R1Box, Opt::R2Box, Opt::R4Box,
-                              Opt::R6Box, Opt::R7Box, Opt::R12Box};
+    constexpr Opt kPacks[] = {Opt::RadioPack1, Opt::RadioPack2, Opt::RadioPack4,
+                              Opt::RadioPack6, Opt::RadioPack7, Opt::RadioPack12};
     std::mt19937 random(1412);
     int kept = 0;
     for (int session = 0; session < 300; ++session) {
@@ -192,7 +195,7 @@ TEST(RandomSessions, NoRuleForgetsARadioPackTheUserWants) {
             // The focus leaves the box first: its exit rule is the user's, not a rule's.
             user.LeaveOption();
             wishes.clear();
-            for (Opt pack : kPacks) wishes.push_back(config.Tag(pack));
+            for (Opt pack : kPacks) wishes.push_back(config.Wish(pack));
         };
         takeWishes();
         testing::PlayRandomSession(
@@ -204,7 +207,7 @@ TEST(RandomSessions, NoRuleForgetsARadioPackTheUserWants) {
                                      action == testing::SessionAction::Colour;
                 for (std::size_t k = 0; byRules && k < std::size(kPacks); ++k) {
                     if (wishes[k] == 1) ++kept;
-                    EXPECT_TRUE(wishes[k] == 0 || config.Tag(kPacks[k]) == 1)
+                    EXPECT_TRUE(wishes[k] == 0 || config.Wish(kPacks[k]) == 1)
                         << "session " << session << " step " << step << ": " << what << " forgot "
                         << Def(kPacks[k]).name;
                 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "pricing/ConfigCode.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
@@ -16,7 +17,7 @@ std::string CodeOfControls(const Configuration& c) {
     CodeBuilder code(c.Trim(), c.Body(), c.Rails(), c.Engine());
     for (int i = 0; i < kOptionCount; ++i) {
         code.AddOption(i, c.Checked(OptAt(i)));
-        if (OptAt(i) == Opt::NaborBox) code.SetColour(c.Colour());
+        if (OptAt(i) == Opt::EmergencyKit) code.SetColour(c.Colour());
     }
     return code.Finish();
 }
@@ -50,7 +51,7 @@ TEST_P(AmbienteBody, AlwaysEndsWithTheSmallEngineAndItsBasePrice) {
     user.PickTrim(Ambiente);
     user.ClickBody(GetParam().body);
     EXPECT_EQ(config.Engine(), Dvig14MT);
-    EXPECT_EQ(config.BazaLabel(), GetParam().base);
+    EXPECT_EQ(BasePriceText(config.Figures()), GetParam().base);
     for (int e = 1; e < kEngineCount; ++e) EXPECT_FALSE(config.EngineEnabled(e)) << e;
 }
 
@@ -65,7 +66,7 @@ TEST_F(TrimRulesTest, GhiaMovesTheThreeDoorBodyToFiveDoorsAndKeepsItThere) {
     user.PickTrim(Ghia);
     EXPECT_EQ(config.Body(), Kuzov5dr);
     EXPECT_FALSE(config.BodyEnabled(Kuzov3dr));
-    EXPECT_EQ(config.BazaLabel(), "16550");
+    EXPECT_EQ(BasePriceText(config.Figures()), "16550");
     user.PickTrim(Comfort);
     EXPECT_TRUE(config.BodyEnabled(Kuzov3dr));
     EXPECT_EQ(config.Body(), Kuzov5dr);
@@ -116,43 +117,43 @@ INSTANTIATE_TEST_SUITE_P(Table, PreferredEngine,
 
 TEST_F(TrimRulesTest, GhiaWagonNeedsRoofRailsAndGivesTheBlackOnesFree) {
     Choose(Ghia, KuzovWag);
-    EXPECT_FALSE(config.RailsEnabled(Univers0));
-    EXPECT_EQ(config.Rails(), Univers1);
-    EXPECT_EQ(config.UnLabel(), "0");
-    user.ClickRails(Univers2);
-    EXPECT_EQ(config.UnLabel(), "115");
+    EXPECT_FALSE(config.RailsEnabled(NoRoofRails));
+    EXPECT_EQ(config.Rails(), BlackRoofRails);
+    EXPECT_EQ(SurchargeText(config.Figures()), "0");
+    user.ClickRails(AluminiumRoofRails);
+    EXPECT_EQ(SurchargeText(config.Figures()), "115");
 }
 
 TEST_F(TrimRulesTest, AluminiumRailsBecomeBlackBelowTrend) {
     for (int trim : {Ambiente, Comfort}) {
         Choose(Trend, KuzovWag);
-        user.ClickRails(Univers2);
-        ASSERT_EQ(config.Rails(), Univers2);
+        user.ClickRails(AluminiumRoofRails);
+        ASSERT_EQ(config.Rails(), AluminiumRoofRails);
         user.PickTrim(trim);
-        EXPECT_EQ(config.Rails(), Univers1) << trim;
-        EXPECT_EQ(config.UnLabel(), "90") << trim;
-        EXPECT_FALSE(config.RailsEnabled(Univers2)) << trim;
+        EXPECT_EQ(config.Rails(), BlackRoofRails) << trim;
+        EXPECT_EQ(SurchargeText(config.Figures()), "90") << trim;
+        EXPECT_FALSE(config.RailsEnabled(AluminiumRoofRails)) << trim;
     }
 }
 
 TEST_F(TrimRulesTest, AnyOtherBodyForcesNoRoofRails) {
     Choose(Trend, KuzovWag);
-    user.ClickRails(Univers2);
+    user.ClickRails(AluminiumRoofRails);
     user.ClickBody(Kuzov5dr);
-    EXPECT_EQ(config.Rails(), Univers0);
-    EXPECT_EQ(config.UnLabel(), "0");
-    EXPECT_FALSE(config.RailsEnabled(Univers1));
-    EXPECT_FALSE(config.RailsEnabled(Univers2));
+    EXPECT_EQ(config.Rails(), NoRoofRails);
+    EXPECT_EQ(SurchargeText(config.Figures()), "0");
+    EXPECT_FALSE(config.RailsEnabled(BlackRoofRails));
+    EXPECT_FALSE(config.RailsEnabled(AluminiumRoofRails));
 }
 
 TEST_F(TrimRulesTest, AutomaticGearboxComesWithRadioPackTwoOnly) {
     user.PickTrim(Trend);
-    const std::string r2Price = config.Price(Opt::R2Box);
+    const Dollars r2Price = config.Price(Opt::RadioPack2);
     user.ClickEngine(Dvig16AT100);
-    EXPECT_TRUE(config.Checked(Opt::R2Box));
-    EXPECT_FALSE(config.Enabled(Opt::R2Box));
-    EXPECT_EQ(config.Price(Opt::R2Box), r2Price);
-    for (Opt pack : {Opt::R4Box, Opt::R6Box, Opt::R7Box}) {
+    EXPECT_TRUE(config.Checked(Opt::RadioPack2));
+    EXPECT_FALSE(config.Enabled(Opt::RadioPack2));
+    EXPECT_EQ(config.Price(Opt::RadioPack2), r2Price);
+    for (Opt pack : {Opt::RadioPack4, Opt::RadioPack6, Opt::RadioPack7}) {
         EXPECT_FALSE(config.Checked(pack)) << Def(pack).name;
         EXPECT_FALSE(config.Enabled(pack)) << Def(pack).name;
     }
@@ -161,36 +162,36 @@ TEST_F(TrimRulesTest, AutomaticGearboxComesWithRadioPackTwoOnly) {
 struct LeatherCase {
     int trim;
     int body;
-    const char* price;
+    Dollars price;
 };
 
 class LeatherPrice : public TrimRulesTest, public ::testing::WithParamInterface<LeatherCase> {};
 
 TEST_P(LeatherPrice, DependsOnTrimAndBody) {
     Choose(GetParam().trim, GetParam().body);
-    EXPECT_EQ(config.Price(Opt::KozaBox), GetParam().price);
+    EXPECT_EQ(config.Price(Opt::LeatherTrim), GetParam().price);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, LeatherPrice,
-    ::testing::Values(LeatherCase{Comfort, Kuzov3dr, "590"}, LeatherCase{Comfort, KuzovWag, "590"},
-                      LeatherCase{Trend, Kuzov3dr, "950"}, LeatherCase{Ambiente, Kuzov3dr, "950"},
-                      LeatherCase{Trend, Kuzov4dr, "1070"}, LeatherCase{Ghia, Kuzov5dr, "1070"}));
+    ::testing::Values(LeatherCase{Comfort, Kuzov3dr, 590}, LeatherCase{Comfort, KuzovWag, 590},
+                      LeatherCase{Trend, Kuzov3dr, 950}, LeatherCase{Ambiente, Kuzov3dr, 950},
+                      LeatherCase{Trend, Kuzov4dr, 1070}, LeatherCase{Ghia, Kuzov5dr, 1070}));
 
 // Ambiente does not offer the heated windscreen: one the user chose stays, and the user may
 // give it up; once given up, it is no longer offered.
 TEST_F(TrimRulesTest, AmbienteKeepsAChosenWindscreenUntilTheUserUnticksIt) {
     user.PickTrim(Comfort);
-    user.Click(Opt::LobBox);
+    user.Click(Opt::HeatedWindscreen);
     user.LeaveOption();
     user.PickTrim(Ambiente);
-    EXPECT_TRUE(config.Checked(Opt::LobBox));
-    EXPECT_TRUE(config.Enabled(Opt::LobBox));
-    user.Click(Opt::LobBox);
-    EXPECT_FALSE(config.Checked(Opt::LobBox));
+    EXPECT_TRUE(config.Checked(Opt::HeatedWindscreen));
+    EXPECT_TRUE(config.Enabled(Opt::HeatedWindscreen));
+    user.Click(Opt::HeatedWindscreen);
+    EXPECT_FALSE(config.Checked(Opt::HeatedWindscreen));
     user.PickColour(1);
-    EXPECT_FALSE(config.Checked(Opt::LobBox));
-    EXPECT_FALSE(config.Enabled(Opt::LobBox));
+    EXPECT_FALSE(config.Checked(Opt::HeatedWindscreen));
+    EXPECT_FALSE(config.Enabled(Opt::HeatedWindscreen));
 }
 
 TEST_F(TrimRulesTest, ChangingOnlyTheColourStartsNoNestedRun) {
@@ -207,10 +208,10 @@ TEST_F(TrimRulesTest, ChangingOnlyTheColourStartsNoNestedRun) {
 
 TEST_F(TrimRulesTest, ColourChangeRederivesOptionsFromTheirRememberedWish) {
     user.PickTrim(Trend);
-    user.Click(Opt::ParkBox);  // ticked, but the focus has not left it yet
-    user.PickColour(3);        // the focus leaves first: the wish is stored
-    EXPECT_TRUE(config.Checked(Opt::ParkBox));
-    EXPECT_EQ(config.Tag(Opt::ParkBox), 1);
+    user.Click(Opt::RearParkingSensor);  // ticked, but the focus has not left it yet
+    user.PickColour(3);                  // the focus leaves first: the wish is stored
+    EXPECT_TRUE(config.Checked(Opt::RearParkingSensor));
+    EXPECT_EQ(config.Wish(Opt::RearParkingSensor), 1);
 }
 
 TEST_F(TrimRulesTest, BodyPicturesFollowTheBody) {
@@ -242,9 +243,9 @@ TEST_F(TrimRulesTest, EveryCombinationEndsConsistent) {
                         SCOPED_TRACE(::testing::Message()
                                      << "trim " << trim << " body " << body << " rails " << rails
                                      << " engine " << engine << " colour " << colour);
-                        ASSERT_NE(config.BazaLabel(), kInvalidCombination);
-                        ASSERT_NE(config.UnLabel(), kInvalidCombination);
-                        ASSERT_EQ(config.PriceLabel().rfind("Цена: $", 0), 0u);
+                        ASSERT_NE(BasePriceText(config.Figures()), kInvalidCombination);
+                        ASSERT_NE(SurchargeText(config.Figures()), kInvalidCombination);
+                        ASSERT_EQ(PriceLabelText(config.Figures()).rfind("Цена: $", 0), 0u);
                         ASSERT_EQ(config.Trim(), trim);
                         ASSERT_GE(config.Body(), 0);
                         ASSERT_TRUE(config.BodyEnabled(config.Body()));
@@ -254,10 +255,10 @@ TEST_F(TrimRulesTest, EveryCombinationEndsConsistent) {
                         if (config.Body() == KuzovWag) {
                             ASSERT_TRUE(config.RailsEnabled(config.Rails()));
                         } else {
-                            ASSERT_EQ(config.Rails(), Univers0);
+                            ASSERT_EQ(config.Rails(), NoRoofRails);
                         }
                         ASSERT_EQ(config.Colour(), colour);
-                        ASSERT_EQ(config.Edit1(), CodeOfControls(config));
+                        ASSERT_EQ(config.CodeFieldText(), CodeOfControls(config));
                     }
                 }
             }

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "credit/CreditCalculator.h"
+#include "model/PriceTexts.h"
 #include "offer/Offer.h"
 #include "support/RandomSession.h"
 
@@ -67,12 +68,11 @@ TEST(Offer, AgreesWithTheMainWindowAfterEveryStepOfRandomSessions) {
             random, ui, config, user, 25,
             [&](int, const std::string& what, testing::SessionAction) {
                 const std::optional<Offer> offer = MakeOffer(config, dealer, date, nullptr);
-                EXPECT_EQ(offer.has_value(), config.HasPrice() && config.PriceLabel() != "XXXXX")
-                    << what;
+                EXPECT_EQ(offer.has_value(), config.Total().has_value()) << what;
                 if (!offer) return true;
                 ++offers;
                 EXPECT_EQ(offer->dealer, (std::vector<std::string>{"Автосалон", "+7 000"}));
-                EXPECT_EQ("Цена: " + offer->total, config.PriceLabel()) << what;
+                EXPECT_EQ("Цена: " + offer->total, PriceLabelText(config.Figures())) << what;
                 EXPECT_EQ(offer->code, config.ConfigurationCode()) << what;
                 // The parts add up to the total; a part at no cost says why it is there.
                 std::int64_t sum = 0;
@@ -95,7 +95,7 @@ TEST(Offer, AgreesWithTheMainWindowAfterEveryStepOfRandomSessions) {
                 for (int i = 0; i < kOptionCount; ++i) {
                     const Opt o = OptAt(i);
                     const bool extra =
-                        o == Opt::KarterBox || o == Opt::GAIBox || o == Opt::NaborBox;
+                        o == Opt::SumpGuard || o == Opt::Registration || o == Opt::EmergencyKit;
                     const bool expected = config.Checked(o) && (!extra || config.Enabled(o));
                     EXPECT_EQ(listed[o], expected ? 1 : 0) << Def(o).name << " after " << what;
                 }
@@ -112,8 +112,8 @@ TEST(Offer, TakesTheCreditOfTheCalculatorOpenedOnItsTotal) {
     testing::User user(config);
     config.ApplyTrimRules();
     user.PickColour(7);
-    ASSERT_TRUE(config.HasPrice());
-    const std::int32_t total = config.CurrentPrice();
+    ASSERT_TRUE(config.Total().has_value());
+    const std::int32_t total = *config.Total();
 
     // A calculator last opened on another price, writing a decimal point: the offer shows the
     // figures of its own total, with a decimal comma, and leaves the calculator as it was.

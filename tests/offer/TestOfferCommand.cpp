@@ -16,7 +16,9 @@
 #include "cli/OfferCommand.h"
 #include "documents/OrderDocument.h"
 #include "offer/Offer.h"
+#include "offer/OfferSettings.h"
 #include "pricing/DiskFileAccess.h"
+#include "settings/WindowSettings.h"
 
 namespace kalvora::cli {
 namespace {
@@ -80,7 +82,43 @@ class OfferCommand : public ::testing::Test {
     QTemporaryDir dir_;
 };
 
+// What comes with a paid package is named with it; "стандартно" is what the trim gives.
+TEST_F(OfferCommand, ItemsThatComeWithAPackageSayWhichOne) {
+    // A Trend wagon with the winter package and radio package No. 6.
+    const std::string trendWagon = "Ljkvmtnnvsvvvvvvvvvv";
+    const struct {
+        std::string code;
+        Opt option;
+        const char* note;
+    } cases[] = {
+        {trendWagon, Opt::HeatedWindscreen, "в пакете «Зимний»"},
+        {trendWagon, Opt::HeatedMirrors, "в пакете «Зимний»"},
+        {trendWagon, Opt::HeatedFrontSeats, "в пакете «Зимний»"},
+        {trendWagon, Opt::SteeringRadioControl, "в составе «Радио Пакет №6»"},
+        {trendWagon, Opt::AirConditioning, "стандартно"},
+        {trendWagon, Opt::WinterPackage, "$400"},
+        {kGhiaWagon, Opt::SecurityPack1, "стандартно"},
+        {kGhiaWagon, Opt::SecurityPack5, "в пакете «Комфорт +»"},
+    };
+    DiskFileAccess files;
+    for (const auto& c : cases) {
+        CommandLineStart start(c.code, files);
+        const auto offer = MakeOffer(start.Config(), {}, *ParseOfferDate("2026-12-08"), nullptr);
+        ASSERT_TRUE(offer) << c.code;
+        std::string note = "not listed";
+        for (const OfferGroup& group : offer->equipment) {
+            for (const OfferItem& item : group.items) {
+                if (item.option == c.option) note = item.note;
+            }
+        }
+        EXPECT_EQ(note, c.note) << c.code << " " << Def(c.option).name;
+    }
+}
+
 TEST_F(OfferCommand, PdfHoldsTheCarItsPriceCodeAndOptionsInEmbeddedFontsWithoutPictures) {
+    // Letters that fonts like to join ("ffi") stay letters a reader can search for.
+    ASSERT_TRUE(WriteOfferDealer({"Автосалон", "", "", "https://official-offers.example/ffi"},
+                                 SettingsFilePath()));
     const struct {
         const char* code;
         std::vector<std::string> credit;
@@ -122,6 +160,7 @@ TEST_F(OfferCommand, PdfHoldsTheCarItsPriceCodeAndOptionsInEmbeddedFontsWithoutP
         EXPECT_NE(text.find(c.total), std::string::npos);
         EXPECT_NE(text.find(c.code), std::string::npos);
         EXPECT_NE(text.find("8декабря2026г."), std::string::npos);
+        EXPECT_NE(text.find("https://official-offers.example/ffi"), std::string::npos) << text;
         DiskFileAccess files;
         CommandLineStart start(c.code, files);
         int ticked = 0;
@@ -130,7 +169,7 @@ TEST_F(OfferCommand, PdfHoldsTheCarItsPriceCodeAndOptionsInEmbeddedFontsWithoutP
             if (!start.Config().Checked(o)) continue;
             ++ticked;
             const std::string_view caption =
-                o == Opt::MetallBox ? Def(o).ownCaption : Def(o).caption;
+                o == Opt::MetallicPaint ? Def(o).ownCaption : Def(o).caption;
             EXPECT_NE(text.find(WithoutBlanks(std::string(caption))), std::string::npos)
                 << Def(o).name;
         }
@@ -161,20 +200,30 @@ double Number(std::string text) {
     return std::stod(text.substr(text.rfind('$', 0) == 0 ? 1 : 0));
 }
 
-// The credit page shows what "kalvora-cli credit" shows for the same options: the months
-// actually paid, the payments and premiums as the schedule has them, and the calculator's totals,
-// which are the schedule's sums; with an early repayment as without.
+// The credit page shows what "kalvora-cli credit" shows for the same options: the calculator's
+// term, loans, discount and rates in one form whatever was typed, the month an early repayment
+// ends the loan, the payments and premiums as the schedule has them, and the calculator's
+// totals, which are the schedule's sums; with an early repayment as without.
 TEST_F(OfferCommand, CreditPageIsTheCalculatorsScheduleAndItsSums) {
     const struct {
         std::vector<std::string> options;
         int months;
+        std::vector<std::string> rows;  // "label=value" of the summary
     } cases[] = {
-        {{}, 36},
-        {{"--first-percent", "33,5", "--rate-real", "12"}, 36},
-        {{"--repay-after", "1", "--repay-by", "24"}, 24},
-        {{"--repay-after", "12", "--repay-by", "18"}, 18},  // the third year insured as no credit
-        {{"--repay-after", "6", "--repay-by", "10"}, 10},   // so are the second and third
-        {{"--repay-after", "0", "--repay-by", "48", "--first-percent", "20"}, 48},
+        {{}, 36, {"Первый взнос (40 %)=$9996,00", "Ставка от ФМК=4,9 % годовых"}},
+        {{"--first-percent", "33,5", "--rate-real", "12"},
+         36,
+         {"Первый взнос (33,5 %)=$8371,65", "Ставка банка=12 % годовых"}},
+        {{"--first-percent", "030.00", "--rate-promo", "5.50"},
+         36,
+         {"Первый взнос (30 %)=$7497,00", "Ставка от ФМК=5,5 % годовых"}},
+        {{"--repay-after", "1", "--repay-by", "24"}, 24, {"Досрочное погашение=в 24-м месяце"}},
+        // The third year insured as no credit.
+        {{"--repay-after", "12", "--repay-by", "18"}, 18, {"Досрочное погашение=в 18-м месяце"}},
+        {{"--repay-after", "6", "--repay-by", "10"}, 10, {}},  // so are the second and third
+        {{"--repay-after", "0", "--repay-by", "48", "--first-percent", "20"},
+         48,
+         {"Последний платёж=в 48-м месяце"}},
     };
     DiskFileAccess files;
     CommandLineStart start(kGhiaWagon, files);
@@ -237,14 +286,34 @@ TEST_F(OfferCommand, CreditPageIsTheCalculatorsScheduleAndItsSums) {
         }
         EXPECT_EQ(months, c.months) << what;
 
-        // The summary: the months paid, each payment, the premiums charged, the totals.
-        EXPECT_EQ(values("Срок кредита"), One{std::to_string(c.months) + " мес."}) << what;
+        // The summary: the term, the loans and rates, each payment, the premiums charged, the
+        // totals.
+        EXPECT_EQ(values("Срок кредита"), One{"36 мес."}) << what;
+        EXPECT_EQ(values("Досрочное погашение").size() + values("Последний платёж").size(),
+                  c.months == 36 ? 0u : 1u)
+            << what;
+        for (const std::string& row : c.rows) {
+            const auto equals = row.find('=');
+            EXPECT_EQ(values(row.substr(0, equals)), One{row.substr(equals + 1)}) << what;
+        }
+        EXPECT_EQ(values("Сумма кредита"), One{figures["credit-sum"]}) << what;
+        EXPECT_EQ(values("Скидка ФМК"), One{figures["discount"]}) << what;
+        EXPECT_EQ(values("Кредит банка"), One{figures["real-loan"]}) << what;
+        // Each month's running total grows by what its row shows paid: the page adds up.
+        for (std::size_t r = 1; r < credit.schedule.size(); ++r) {
+            const auto& row = credit.schedule[r];
+            const double added =
+                (row[1].empty() ? 0 : Number(row[1])) + (row[4].empty() ? 0 : Number(row[4]));
+            EXPECT_NEAR(Number(row[5]) - Number(credit.schedule[r - 1][5]), added, 0.011)
+                << what << " month " << row[0];
+        }
         One shown = values("Ежемесячный платёж");
         for (const std::string& v : values("Платёж, месяц")) shown.push_back(v);
         EXPECT_EQ(std::set<std::string>(shown.begin(), shown.end()), payments) << what;
         EXPECT_EQ(values("КАСКО"), premiums) << what;
         EXPECT_EQ(values("Выплачено банку"), One{figures["bank-total"]}) << what;
-        EXPECT_NEAR(Number(figures["bank-total"]), bank, 0.005 * months) << what;
+        // Each row is rounded to the cent on its own: half a cent a month at most.
+        EXPECT_NEAR(Number(figures["bank-total"]), bank, 0.0051 * months) << what;
         EXPECT_EQ(values("Всего будет выплачено"), One{figures["paid-total"]}) << what;
         EXPECT_EQ(figures["paid-total"], "$" + credit.schedule.back()[5]) << what;
         const bool gain = figures["losses"].rfind("$-", 0) == 0;

@@ -31,16 +31,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace kalvora;
     QuietUi ui;
     Configuration config(ui);
-    config.SetEdit1(std::string(kResetCode));
+    config.SetCodeFieldText(std::string(kResetCode));
     config.DecodeCodeField();
     const int trim = config.Trim();
-    const std::int32_t price = config.CurrentPrice();
+    const std::int32_t price = *config.Total();
     ui.messages.clear();
 
-    config.SetEdit1(std::string(reinterpret_cast<const char*>(data), size));
+    config.SetCodeFieldText(std::string(reinterpret_cast<const char*>(data), size));
     config.DecodeCodeField();
     if (ui.messages.find("Недопустимая комбинация кода") != std::string::npos) {
-        Require(config.Trim() == trim && config.CurrentPrice() == price);
+        Require(config.Trim() == trim && *config.Total() == price);
         return 0;
     }
     Require(testing::IsSettled(config));

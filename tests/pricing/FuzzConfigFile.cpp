@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DiskFileAccess files;
     Configuration config(ui);
     config.RunStartCode({}, files);
-    const std::int32_t price = config.CurrentPrice();
+    const std::int32_t price = *config.Total();
     ui.messages.clear();
 
     config.OpenFile(FilePath(), files);
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     if (rejected) {
-        Require(config.CurrentPrice() == price);
+        Require(*config.Total() == price);
         return 0;
     }
     Require(testing::IsSettled(config));

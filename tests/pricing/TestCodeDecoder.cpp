@@ -8,6 +8,7 @@
 
 #include "FakeFileAccess.h"
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "pricing/ConfigCode.h"
 #include "support/RecordingUi.h"
 
@@ -27,11 +28,12 @@ const std::string kWorkedExample = "Zt!F!!!t!.!!!!!!!!!!";
 std::string Snapshot(const Configuration& c) {
     std::ostringstream out;
     out << c.Trim() << ' ' << c.Body() << ' ' << c.Rails() << ' ' << c.Engine() << ' '
-        << c.PreferredEngine() << ' ' << c.Colour() << ' ' << c.BazaLabel() << ' ' << c.UnLabel()
-        << ' ' << c.PriceLabel() << ' ' << c.CurrentPrice() << ' ' << c.StartupPending() << '\n';
+        << c.PreferredEngine() << ' ' << c.Colour() << ' ' << BasePriceText(c.Figures()) << ' '
+        << SurchargeText(c.Figures()) << ' ' << PriceLabelText(c.Figures()) << ' '
+        << c.Total().value_or(-1) << ' ' << c.StartupPending() << '\n';
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionState& s = c.Option(OptAt(i));
-        out << s.checked << s.enabled << s.tag << s.price << ' ' << s.shadow << ' ' << s.font
+        out << s.checked << s.enabled << s.wish << s.price << ' ' << s.shadow << ' ' << s.font
             << s.captionEnabled << '\n';
     }
     for (int b = 0; b < kBodyCount; ++b) out << c.BodyEnabled(b);
@@ -70,7 +72,7 @@ class DecoderTest : public ::testing::Test {
         ui.codesDecoded = 0;
     }
     void Decode(const std::string& text) {
-        config.SetEdit1(text);
+        config.SetCodeFieldText(text);
         config.DecodeCodeField();
     }
     RecordingUi ui;
@@ -95,7 +97,7 @@ TEST_P(RejectedCodeTest, ShowsInvalidCodeAndChangesNothingButTheCleanedField) {
     const std::string before = Snapshot(config);
     Decode(GetParam().text);
     EXPECT_EQ(ui.messages, std::vector<std::string>{kInvalid});
-    EXPECT_EQ(config.Edit1(), GetParam().fieldAfterwards);
+    EXPECT_EQ(config.CodeFieldText(), GetParam().fieldAfterwards);
     EXPECT_EQ(Snapshot(config), before);
     EXPECT_EQ(ui.codesDecoded, 0);
 }
@@ -183,7 +185,7 @@ TEST_P(AcceptedCodeTest, SetsTheConfigurationAndWritesItsCode) {
     EXPECT_EQ(config.Trim(), c.trim);
     EXPECT_EQ(config.PreferredEngine(), c.preferredEngine);
     EXPECT_EQ(config.Colour(), c.colour);
-    EXPECT_TRUE(IsSettledCode(config.Edit1())) << config.Edit1();
+    EXPECT_TRUE(IsSettledCode(config.CodeFieldText())) << config.CodeFieldText();
     EXPECT_EQ(ui.codesDecoded, 1);
 }
 
@@ -210,51 +212,51 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DecoderTest, DollarIsShownAsPointEvenWhenTheCodeIsRejected) {
     Decode("$$$");
-    EXPECT_EQ(config.Edit1(), "...");
+    EXPECT_EQ(config.CodeFieldText(), "...");
 }
 
 TEST_F(DecoderTest, WorkedExampleRestoresClimateControlAndMetallic) {
     Decode(kWorkedExample);
     EXPECT_EQ(config.Body(), Kuzov4dr);
     EXPECT_EQ(config.Engine(), Dvig16MT100);
-    EXPECT_TRUE(config.Checked(Opt::KlimatBox));
-    EXPECT_EQ(config.Tag(Opt::KlimatBox), 1);
-    EXPECT_TRUE(config.Checked(Opt::MetallBox));
-    EXPECT_FALSE(config.Checked(Opt::KozaBox));
-    EXPECT_EQ(config.Tag(Opt::KozaBox), 0);
+    EXPECT_TRUE(config.Checked(Opt::ClimateControl));
+    EXPECT_EQ(config.Wish(Opt::ClimateControl), 1);
+    EXPECT_TRUE(config.Checked(Opt::MetallicPaint));
+    EXPECT_FALSE(config.Checked(Opt::LeatherTrim));
+    EXPECT_EQ(config.Wish(Opt::LeatherTrim), 0);
 }
 
 TEST_F(DecoderTest, OldCodeLeavesTheNineNewerOptionsUntickedAndUnwanted) {
-    config.SetChecked(Opt::KovrPremiumBox, true);
-    config.SetTag(Opt::KovrPremiumBox, 1);
-    config.SetTag(Opt::ZimShinaBox, 1);
+    config.SetChecked(Opt::PremiumMats, true);
+    config.SetWish(Opt::PremiumMats, 1);
+    config.SetWish(Opt::WinterTyres, 1);
     Decode("Zt!F!!!t!.!");
-    EXPECT_FALSE(config.Checked(Opt::KovrPremiumBox));
-    EXPECT_EQ(config.Tag(Opt::KovrPremiumBox), 0);
-    EXPECT_EQ(config.Tag(Opt::ZimShinaBox), 0);
-    EXPECT_EQ(config.Edit1().size(), 20u);
+    EXPECT_FALSE(config.Checked(Opt::PremiumMats));
+    EXPECT_EQ(config.Wish(Opt::PremiumMats), 0);
+    EXPECT_EQ(config.Wish(Opt::WinterTyres), 0);
+    EXPECT_EQ(config.CodeFieldText().size(), 20u);
 }
 
 TEST_F(DecoderTest, NewerOptionsOfTheCurrentCodeAreRestored) {
-    Decode(CodeOf(Comfort, Kuzov5dr, 0, 1, 3, {Opt::KovrPremiumBox, Opt::ZimShinaBox}));
-    EXPECT_TRUE(config.Checked(Opt::KovrPremiumBox));
-    EXPECT_TRUE(config.Checked(Opt::ZimShinaBox));
-    EXPECT_EQ(config.Tag(Opt::ZimShinaBox), 1);
+    Decode(CodeOf(Comfort, Kuzov5dr, 0, 1, 3, {Opt::PremiumMats, Opt::WinterTyres}));
+    EXPECT_TRUE(config.Checked(Opt::PremiumMats));
+    EXPECT_TRUE(config.Checked(Opt::WinterTyres));
+    EXPECT_EQ(config.Wish(Opt::WinterTyres), 1);
 }
 
 // With "???" the metallic mark is free, so it must come from the code, whatever colour was
 // selected before.
 TEST_F(DecoderTest, NoColourTakesTheMetallicMarkFromTheCode) {
     Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 1, {}));  // Frozen White, not metallic
-    ASSERT_FALSE(config.Checked(Opt::MetallBox));
-    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 0, {Opt::MetallBox}));
-    EXPECT_TRUE(config.Checked(Opt::MetallBox));
+    ASSERT_FALSE(config.Checked(Opt::MetallicPaint));
+    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 0, {Opt::MetallicPaint}));
+    EXPECT_TRUE(config.Checked(Opt::MetallicPaint));
 
-    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 5, {Opt::MetallBox}));  // Tonic Metallic
-    ASSERT_TRUE(config.Checked(Opt::MetallBox));
+    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 5, {Opt::MetallicPaint}));  // Tonic Metallic
+    ASSERT_TRUE(config.Checked(Opt::MetallicPaint));
     Decode(std::string(kResetCode));
-    EXPECT_FALSE(config.Checked(Opt::MetallBox));
-    EXPECT_EQ(config.Edit1(), kResetCode);
+    EXPECT_FALSE(config.Checked(Opt::MetallicPaint));
+    EXPECT_EQ(config.CodeFieldText(), kResetCode);
 }
 
 TEST_F(DecoderTest, LetsTheWindowRepaintTwiceWhileSettling) {
@@ -279,7 +281,7 @@ TEST_F(StartCodeTest, WithoutArgumentsDecodesTheResetCode) {
     EXPECT_EQ(config.Trim(), Ambiente);
     EXPECT_EQ(config.Body(), Kuzov3dr);
     EXPECT_EQ(config.Colour(), 0);
-    EXPECT_TRUE(IsSettledCode(config.Edit1()));
+    EXPECT_TRUE(IsSettledCode(config.CodeFieldText()));
 }
 
 TEST_F(StartCodeTest, WithSeveralArgumentsIgnoresThemAll) {
@@ -387,7 +389,8 @@ TEST_F(DecoderTest, RandomTextNeverBreaksTheConfiguration) {
             ++rejected;
         } else {
             ++accepted;
-            ASSERT_TRUE(IsSettledCode(config.Edit1())) << text << " -> " << config.Edit1();
+            ASSERT_TRUE(IsSettledCode(config.CodeFieldText()))
+                << text << " -> " << config.CodeFieldText();
             ASSERT_GE(config.Colour(), 0);
             ASSERT_LT(config.Colour(), kColourCount);
         }

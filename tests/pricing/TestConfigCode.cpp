@@ -27,26 +27,27 @@ int XorOfFirst19(const std::string& code) {
 }
 
 TEST(ConfigCode, WorkedExampleComfortSedanWithClimateAndMetallic) {
-    EXPECT_EQ(CodeOf(Comfort, Kuzov4dr, Univers0, Dvig16MT100, 5, {Opt::KlimatBox, Opt::MetallBox}),
+    EXPECT_EQ(CodeOf(Comfort, Kuzov4dr, NoRoofRails, Dvig16MT100, 5,
+                     {Opt::ClimateControl, Opt::MetallicPaint}),
               "Zt!F!!!t!.!!!!!!!!!!");
 }
 
 TEST(ConfigCode, OneMoreOptionChangesEveryCharacterButItsOwnWord) {
-    EXPECT_EQ(CodeOf(Comfort, Kuzov4dr, Univers0, Dvig16MT100, 5,
-                     {Opt::KlimatBox, Opt::MetallBox, Opt::R1Box}),
+    EXPECT_EQ(CodeOf(Comfort, Kuzov4dr, NoRoofRails, Dvig16MT100, 5,
+                     {Opt::ClimateControl, Opt::MetallicPaint, Opt::RadioPack1}),
               "YskFkkkskpkkkkkkkkkk");
 }
 
 TEST(ConfigCode, EverythingZeroIsTheResetCode) {
-    EXPECT_EQ(CodeOf(Ambiente, Kuzov3dr, Univers0, Dvig14MT, 0, {}), std::string(kResetCode));
+    EXPECT_EQ(CodeOf(Ambiente, Kuzov3dr, NoRoofRails, Dvig14MT, 0, {}), std::string(kResetCode));
 }
 
 TEST(ConfigCode, LastOptionsLandInTheTopBitsOfWordEleven) {
     // TonBox alone: word 11 = 0b001000 = 8, check word 8, so every other word shows 8 too.
-    EXPECT_EQ(CodeOf(Ambiente, Kuzov3dr, Univers0, Dvig14MT, 0, {Opt::TonBox}),
+    EXPECT_EQ(CodeOf(Ambiente, Kuzov3dr, NoRoofRails, Dvig14MT, 0, {Opt::TintedGlass}),
               "88888888888#88888888");
     // KovrPremiumBox alone: word 11 = 0b100000 = 32.
-    EXPECT_EQ(CodeOf(Ambiente, Kuzov3dr, Univers0, Dvig14MT, 0, {Opt::KovrPremiumBox}),
+    EXPECT_EQ(CodeOf(Ambiente, Kuzov3dr, NoRoofRails, Dvig14MT, 0, {Opt::PremiumMats}),
               "UUUUUUUUUUU#UUUUUUUU");
 }
 

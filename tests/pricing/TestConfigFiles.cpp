@@ -13,6 +13,7 @@
 
 #include "FakeFileAccess.h"
 #include "model/Configuration.h"
+#include "model/PriceTexts.h"
 #include "pricing/ConfigCode.h"
 #include "pricing/DiskFileAccess.h"
 #include "support/RecordingUi.h"
@@ -34,11 +35,13 @@ std::string Saved(const std::string& path) {
 std::string Snapshot(const Configuration& c, bool withField = true) {
     std::ostringstream out;
     out << c.Trim() << c.Body() << c.Rails() << c.Engine() << c.PreferredEngine() << c.Colour()
-        << c.BazaLabel() << c.UnLabel() << c.PriceLabel() << c.CurrentPrice();
-    if (withField) out << c.Edit1();
+        << BasePriceText(c.Figures()) << SurchargeText(c.Figures()) << PriceLabelText(c.Figures())
+        << c.Total().value_or(-1);
+    if (withField) out << c.CodeFieldText();
     for (int i = 0; i < kOptionCount; ++i) {
         const OptionState& s = c.Option(OptAt(i));
-        out << s.checked << s.enabled << s.tag << s.price << s.shadow << s.font << s.captionEnabled;
+        out << s.checked << s.enabled << s.wish << s.price << s.shadow << s.font
+            << s.captionEnabled;
     }
     return out.str();
 }
@@ -58,7 +61,7 @@ class ConfigFileTest : public ::testing::Test {
 
 TEST_F(ConfigFileTest, SaveWritesTheFieldAndALineBreakAndSaysWhere) {
     config.SaveToFile("/home/u/a.klv", files);
-    EXPECT_EQ(files.files["/home/u/a.klv"], config.Edit1() + "\r\n");
+    EXPECT_EQ(files.files["/home/u/a.klv"], config.CodeFieldText() + "\r\n");
     EXPECT_EQ(files.files["/home/u/a.klv"].size(), 22u);
     EXPECT_TRUE(ui.questions.empty());
     EXPECT_EQ(ui.messages, std::vector<std::string>{Saved("/home/u/a.klv")});
@@ -78,7 +81,7 @@ TEST_F(ConfigFileTest, SaveOverAnExistingFileAskedYesReplacesItCompletely) {
     files.files["a.klv"] = "old content that is longer than a code\r\nsecond line";
     ui.answers = {true};
     config.SaveToFile("a.klv", files);
-    EXPECT_EQ(files.files["a.klv"], config.Edit1() + "\r\n");
+    EXPECT_EQ(files.files["a.klv"], config.CodeFieldText() + "\r\n");
     EXPECT_EQ(ui.messages, std::vector<std::string>{Saved("a.klv")});
 }
 
@@ -93,13 +96,13 @@ TEST_F(ConfigFileTest, AFailedWriteShowsTheSystemErrorAndNoSuccess) {
 // A typed code the decoder rejected stays in the field for correcting; the file holds the
 // configuration on screen, which opens again.
 TEST_F(ConfigFileTest, SaveWritesTheConfigurationOnScreenNotARejectedCode) {
-    const std::string onScreen = config.Edit1();
-    config.SetEdit1("код?");
+    const std::string onScreen = config.CodeFieldText();
+    config.SetCodeFieldText("код?");
     EXPECT_EQ(config.DecodeCodeField().outcome, Outcome::Rejected);
     EXPECT_EQ(config.SaveToFile("a.klv", files).outcome, Outcome::Accepted);
     EXPECT_EQ(files.files["a.klv"], onScreen + "\r\n");
     EXPECT_EQ(config.OpenFile("a.klv", files).outcome, Outcome::Accepted);
-    EXPECT_EQ(config.Edit1(), onScreen);
+    EXPECT_EQ(config.CodeFieldText(), onScreen);
 }
 
 // Before the start code there is no configuration code yet: a save writes the field as the
@@ -108,14 +111,14 @@ TEST(ConfigFileBeforeStart, SaveNeverWritesARejectedCode) {
     RecordingUi ui;
     FakeFileAccess files;
     Configuration config(ui);
-    config.SetEdit1("ABC");
+    config.SetCodeFieldText("ABC");
     EXPECT_EQ(config.DecodeCodeField().outcome, Outcome::Rejected);
-    EXPECT_EQ(config.Edit1(), "ABC");
+    EXPECT_EQ(config.CodeFieldText(), "ABC");
     EXPECT_EQ(config.SaveToFile("z.klv", files).outcome, Outcome::Accepted);
     EXPECT_EQ(files.files["z.klv"], "\r\n");
     // After the start the configuration's code, as always.
     config.RunStartCode({}, files);
-    config.SetEdit1("ABC");
+    config.SetCodeFieldText("ABC");
     config.DecodeCodeField();
     config.SaveToFile("y.klv", files);
     EXPECT_EQ(files.files["y.klv"], config.ConfigurationCode() + "\r\n");
@@ -135,11 +138,11 @@ TEST_P(OpenCodeFileTest, OpensLikeTypingTheCodeOfItsFirstLine) {
     RecordingUi typedUi;
     Configuration typed(typedUi);
     typed.RunStartCode({"####################"}, files);
-    typed.SetEdit1(kWorkedExample);
+    typed.SetCodeFieldText(kWorkedExample);
     typed.DecodeCodeField();
 
     config.RunStartCode({}, files);
-    config.SetEdit1("####################");
+    config.SetCodeFieldText("####################");
     config.DecodeCodeField();
     files.files["a.klv"] = GetParam().content;
     config.OpenFile("a.klv", files);
@@ -182,9 +185,9 @@ class OpenNoCodeTest : public ConfigFileTest, public ::testing::WithParamInterfa
 TEST_P(OpenNoCodeTest, ChangesNothingAndSaysWhatIsWrong) {
     // A saved document with a change since, and a code being typed.
     config.SaveToFile("saved.klv", files);
-    config.SetChecked(Opt::KsenonBox, !config.Checked(Opt::KsenonBox));
+    config.SetChecked(Opt::XenonHeadlamps, !config.Checked(Opt::XenonHeadlamps));
     ASSERT_TRUE(config.HasUnsavedChanges());
-    config.SetEdit1("Zt!F!!");
+    config.SetCodeFieldText("Zt!F!!");
     ui.messages.clear();
     const std::string before = Snapshot(config);
 
@@ -221,20 +224,20 @@ TEST_F(ConfigFileTest, AnOldCodeOpensConvertedAndIsSavedInTheNewForm) {
     ui.answers = {true};
     config.SaveToFile("old.klv", files);
     EXPECT_EQ(files.files["old.klv"].size(), 22u);
-    EXPECT_EQ(files.files["old.klv"], config.Edit1() + "\r\n");
+    EXPECT_EQ(files.files["old.klv"], config.CodeFieldText() + "\r\n");
 }
 
 TEST_F(ConfigFileTest, ASavedFileOpensBackToTheSameConfiguration) {
     config.SaveToFile("a.klv", files);
-    const std::string code = config.Edit1();
-    const std::string price = config.PriceLabel();
-    config.SetEdit1("####################");
+    const std::string code = config.CodeFieldText();
+    const std::string price = PriceLabelText(config.Figures());
+    config.SetCodeFieldText("####################");
     config.DecodeCodeField();
-    ASSERT_NE(config.Edit1(), code);
+    ASSERT_NE(config.CodeFieldText(), code);
     config.OpenFile("a.klv", files);
     // The wishes of standard options may differ; everything the code holds is back.
-    EXPECT_EQ(config.Edit1(), code);
-    EXPECT_EQ(config.PriceLabel(), price);
+    EXPECT_EQ(config.CodeFieldText(), code);
+    EXPECT_EQ(PriceLabelText(config.Figures()), price);
 }
 
 // --- On disk ----------------------------------------------------------------------------------
@@ -321,10 +324,14 @@ TEST_F(DiskFileTest, FilesThatAreNoConfigurationFilesFailWithTheSystemsReason) {
     }
 }
 
-TEST_F(DiskFileTest, ExistsOnlyForFiles) {
+// Whatever has a name in its folder is there, so an argument naming it is read as a path and
+// the reading says what is wrong with it; only a name with nothing behind it may be a code.
+TEST_F(DiskFileTest, ExistsForEveryNameInAFolder) {
     EXPECT_TRUE(disk.Exists(Write("a.klv", "")));
     fs::create_directory(dir + "/folder");
-    EXPECT_FALSE(disk.Exists(dir + "/folder"));
+    EXPECT_TRUE(disk.Exists(dir + "/folder"));
+    fs::create_symlink("missing", dir + "/dangling");
+    EXPECT_TRUE(disk.Exists(dir + "/dangling"));
     EXPECT_FALSE(disk.Exists(dir + "/missing"));
     EXPECT_FALSE(disk.Exists(""));
 }
@@ -377,7 +384,7 @@ TEST_F(DiskFileTest, SavingOverALinkNamesTheRealFileAndRefusesADanglingOne) {
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.questions[0],
               kOverwrite + "\r\rЭто ссылка: будет перезаписан файл «" + real + "».");
-    EXPECT_EQ(Content(real), config.Edit1() + "\r\n");
+    EXPECT_EQ(Content(real), config.CodeFieldText() + "\r\n");
     ui.messages.clear();
     config.SaveToFile(dir + "/dangling.klv", disk);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Не удалось сохранить файл «" + dir +
@@ -399,12 +406,12 @@ TEST_F(DiskFileTest, SaveAndOpenThroughTheConfigurationOnDisk) {
     config.RunStartCode({kWorkedExample}, disk);
     const std::string path = dir + "/saved.klv";
     config.SaveToFile(path, disk);
-    EXPECT_EQ(Content(path), config.Edit1() + "\r\n");
-    const std::string code = config.Edit1();
-    config.SetEdit1("####################");
+    EXPECT_EQ(Content(path), config.CodeFieldText() + "\r\n");
+    const std::string code = config.CodeFieldText();
+    config.SetCodeFieldText("####################");
     config.DecodeCodeField();
     config.OpenFile(path, disk);
-    EXPECT_EQ(config.Edit1(), code);
+    EXPECT_EQ(config.CodeFieldText(), code);
     EXPECT_EQ(ui.messages.size(), 1u);  // only the message of the save
 }
 
@@ -437,15 +444,15 @@ TEST_F(DiskFileTest, RandomFileContentNeverBreaksTheConfiguration) {
         ASSERT_EQ(::pwrite(fd, content.data(), content.size(), 0),
                   static_cast<ssize_t>(content.size()));
         const std::string before = Snapshot(config, false);  // the field itself may change
-        const std::string fieldBefore = config.Edit1();
+        const std::string fieldBefore = config.CodeFieldText();
         ui.messages.clear();
         const Result result = config.OpenFile(path, disk);
         if (result.Succeeded()) {
-            ASSERT_EQ(config.Edit1().size(), 20u);
+            ASSERT_EQ(config.CodeFieldText().size(), 20u);
             continue;
         }
         // Whatever went wrong, nothing changed at all, and the message says so.
-        ASSERT_EQ(config.Edit1(), fieldBefore);
+        ASSERT_EQ(config.CodeFieldText(), fieldBefore);
         ASSERT_EQ(Snapshot(config, false), before);
         ASSERT_EQ(ui.messages, std::vector<std::string>{result.reason});
         const bool holdsNoCode = result.reason.find("кода конфигурации") != std::string::npos ||

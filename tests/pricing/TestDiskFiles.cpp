@@ -128,7 +128,7 @@ TEST(DiskFiles, AReadOnlyFileIsReplacedOnlyAfterAQuestionThatSaysSo) {
     DiskFileAccess disk;
     testing::RecordingUi ui;
     Configuration config(ui);
-    config.SetEdit1("####################");
+    config.SetCodeFieldText("####################");
     config.DecodeCodeField();
 
     EXPECT_EQ(config.SaveToFile(path, disk).outcome, Outcome::Rejected);
@@ -177,7 +177,7 @@ TEST(DiskFiles, TheOverwriteQuestionAndTheWriteNameTheSameFile) {
         ::symlink(b.c_str(), link.c_str());
     };
     Configuration config(ui);
-    config.SetEdit1("####################");
+    config.SetCodeFieldText("####################");
     config.DecodeCodeField();
     EXPECT_EQ(config.SaveToFile(link, disk).outcome, Outcome::Accepted);
     ASSERT_EQ(ui.questions.size(), 1u);
@@ -194,7 +194,7 @@ TEST(DiskFiles, APathWithANulIsRefusedAndNeverShownRaw) {
     DiskFileAccess disk;
     testing::RecordingUi ui;
     Configuration config(ui);
-    config.SetEdit1("####################");
+    config.SetCodeFieldText("####################");
     config.DecodeCodeField();
     EXPECT_EQ(config.SaveToFile(path, disk).outcome, Outcome::Rejected);
     ASSERT_EQ(ui.messages.size(), 1u);

@@ -2,6 +2,7 @@
 
 #include "model/Configuration.h"
 #include "model/IntegerText.h"
+#include "model/PriceTexts.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {
@@ -9,11 +10,11 @@ namespace {
 
 using testing::RecordingUi;
 
-// The total a user can check by hand: base + surcharge + every ticked option's price label.
+// The total a user can check by hand: base + surcharge + every ticked option's price.
 std::int64_t HandTotal(const Configuration& c) {
-    std::int64_t total = *ParseInteger(c.BazaLabel()) + *ParseInteger(c.UnLabel());
+    std::int64_t total = *c.BaseAmount() + *c.SurchargeAmount();
     for (int i = 0; i < kOptionCount; ++i) {
-        if (c.Checked(OptAt(i))) total += *ParseInteger(c.Price(OptAt(i)));
+        if (c.Checked(OptAt(i))) total += c.Price(OptAt(i));
     }
     return total;
 }
@@ -26,20 +27,22 @@ class PriceTest : public ::testing::Test {
 };
 
 TEST_F(PriceTest, BeforeTheTrimRulesHaveRunThePriceIsUnknownAndTheCodeUntouched) {
-    config.SetEdit1("typed");
-    config.PriceButtonClick();
-    EXPECT_EQ(config.PriceLabel(), "XXXXX");
-    EXPECT_EQ(config.Edit1(), "typed");
-    EXPECT_EQ(config.CurrentPrice(), 1);
+    config.SetCodeFieldText("typed");
+    config.MarkFiguresDue();
+    EXPECT_EQ(PriceLabelText(config.Figures()), "XXXXX");
+    EXPECT_EQ(BasePriceText(config.Figures()), "BazaLabel");
+    EXPECT_EQ(config.CodeFieldText(), "typed");
+    EXPECT_FALSE(config.Total());
+    EXPECT_EQ(FigureWithoutTotal(config.Figures()), 1);
     EXPECT_EQ(ui.pricesComputed, 0);
 }
 
 struct InvalidCase {
-    const char* base;
-    const char* surcharge;
-    std::int32_t currentPrice;
+    std::optional<Dollars> base;
+    std::optional<Dollars> surcharge;
+    Dollars standIn;  // the figure that stands for the missing total
     friend std::ostream& operator<<(std::ostream& os, const InvalidCase& c) {
-        return os << "base '" << c.base << "' surcharge '" << c.surcharge << "'";
+        return os << "base " << c.base.value_or(-1) << " surcharge " << c.surcharge.value_or(-1);
     }
 };
 
@@ -47,59 +50,79 @@ class InvalidBase : public PriceTest, public ::testing::WithParamInterface<Inval
 
 TEST_P(InvalidBase, ShowsXXXXXAndLeavesCodeCaptionsAndOrderAlone) {
     const InvalidCase& c = GetParam();
-    config.SetBazaLabel(c.base);
-    config.SetUnLabel(c.surcharge);
-    config.SetEdit1("before");
-    config.SetCaptionEnabled(Opt::KlimatBox, false);
-    config.PriceButtonClick();
-    EXPECT_EQ(config.PriceLabel(), "XXXXX");
-    EXPECT_EQ(config.CurrentPrice(), c.currentPrice);
-    EXPECT_EQ(config.Edit1(), "before");
-    EXPECT_FALSE(config.Option(Opt::KlimatBox).captionEnabled);
+    config.SetBaseAmount(c.base);
+    config.SetSurchargeAmount(c.surcharge);
+    config.SetCodeFieldText("before");
+    config.SetCaptionEnabled(Opt::ClimateControl, false);
+    config.MarkFiguresDue();
+    EXPECT_EQ(PriceLabelText(config.Figures()), "XXXXX");
+    EXPECT_EQ(ReportTotalText(config.Figures()), "-");
+    EXPECT_EQ(DollarTotalText(config.Figures()), "");
+    EXPECT_FALSE(config.Total());
+    EXPECT_EQ(FigureWithoutTotal(config.Figures()), c.standIn);
+    EXPECT_EQ(config.CodeFieldText(), "before");
+    EXPECT_FALSE(config.Option(Opt::ClimateControl).captionEnabled);
     EXPECT_EQ(ui.pricesComputed, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, InvalidBase,
-    ::testing::Values(InvalidCase{"Недопустимое сочетание параметров", "0", 1},
-                      InvalidCase{"BazaLabel", "0", 1}, InvalidCase{"1", "0", 1},
-                      InvalidCase{"", "0", 1},
-                      InvalidCase{"17020", "Недопустимое сочетание параметров", 17020},
-                      InvalidCase{"17020", "1", 17020}, InvalidCase{"17020", "12a", 17020}));
+INSTANTIATE_TEST_SUITE_P(Figures, InvalidBase,
+                         ::testing::Values(InvalidCase{std::nullopt, 0, 1},
+                                           InvalidCase{std::nullopt, std::nullopt, 1},
+                                           InvalidCase{17020, std::nullopt, 17020}));
+
+// What each label reads in every state of its figure.
+TEST(PriceTexts, WriteEveryStateOfTheFigures) {
+    PriceFigures f;
+    EXPECT_EQ(BasePriceText(f), "BazaLabel");
+    EXPECT_EQ(SurchargeText(f), "0");
+    EXPECT_EQ(PriceLabelText(f), "Цена: $12345");
+    EXPECT_EQ(DollarTotalText(f), "$12345");
+    EXPECT_EQ(ReportTotalText(f), "12345");
+    EXPECT_EQ(FigureWithoutTotal(f), 0);
+    f = {true, std::nullopt, std::nullopt, true, std::nullopt};
+    EXPECT_EQ(BasePriceText(f), kInvalidCombination);
+    EXPECT_EQ(SurchargeText(f), kInvalidCombination);
+    f = {true, 17020, 115, true, 17135};
+    EXPECT_EQ(BasePriceText(f), "17020");
+    EXPECT_EQ(SurchargeText(f), "115");
+    EXPECT_EQ(PriceLabelText(f), "Цена: $17135");
+    EXPECT_EQ(DollarTotalText(f), "$17135");
+    EXPECT_EQ(ReportTotalText(f), "17135");
+}
 
 TEST_F(PriceTest, TotalIsBaseSurchargeAndEveryTickedPriceLabelDisabledOnesIncluded) {
-    config.SetBazaLabel("17020");
-    config.SetUnLabel("115");
-    config.SetPrice(Opt::ZerkBox, 150);  // ticked and disabled at start
-    config.PriceButtonClick();
-    EXPECT_EQ(config.PriceLabel(), "Цена: $" + std::to_string(HandTotal(config)));
-    EXPECT_EQ(config.CurrentPrice(), HandTotal(config));
-    EXPECT_EQ(config.Edit1().size(), 20u);
+    config.SetBaseAmount(17020);
+    config.SetSurchargeAmount(115);
+    config.SetPrice(Opt::HeatedMirrors, 150);  // ticked and disabled at start
+    config.MarkFiguresDue();
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $" + std::to_string(HandTotal(config)));
+    EXPECT_EQ(*config.Total(), HandTotal(config));
+    EXPECT_EQ(config.CodeFieldText().size(), 20u);
     EXPECT_EQ(ui.pricesComputed, 1);
 }
 
 TEST_F(PriceTest, SurchargeZeroIsValid) {
-    config.SetBazaLabel("13340");
-    config.SetUnLabel("0");
-    config.PriceButtonClick();
-    EXPECT_EQ(config.PriceLabel(), "Цена: $" + std::to_string(HandTotal(config)));
+    config.SetBaseAmount(13340);
+    config.SetSurchargeAmount(0);
+    config.MarkFiguresDue();
+    EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $" + std::to_string(HandTotal(config)));
 }
 
 TEST_F(PriceTest, CaptionLabelsFollowTheirCheckBoxes) {
-    config.SetBazaLabel("17020");
-    config.SetEnabled(Opt::KlimatBox, false);
-    config.SetCaptionEnabled(Opt::ZerkBox, true);  // ZerkBox is disabled
-    config.PriceButtonClick();
-    EXPECT_FALSE(config.Option(Opt::KlimatBox).captionEnabled);
-    EXPECT_FALSE(config.Option(Opt::ZerkBox).captionEnabled);
-    EXPECT_TRUE(config.Option(Opt::KozaBox).captionEnabled);
+    config.SetBaseAmount(17020);
+    config.SetEnabled(Opt::ClimateControl, false);
+    config.SetCaptionEnabled(Opt::HeatedMirrors, true);  // ZerkBox is disabled
+    config.MarkFiguresDue();
+    EXPECT_FALSE(config.Option(Opt::ClimateControl).captionEnabled);
+    EXPECT_FALSE(config.Option(Opt::HeatedMirrors).captionEnabled);
+    EXPECT_TRUE(config.Option(Opt::LeatherTrim).captionEnabled);
 }
 
 TEST_F(PriceTest, MetallicCaptionKeepsItsState) {
-    config.SetBazaLabel("17020");
-    config.SetCaptionEnabled(Opt::MetallBox, false);
-    config.PriceButtonClick();
-    EXPECT_FALSE(config.Option(Opt::MetallBox).captionEnabled);
+    config.SetBaseAmount(17020);
+    config.SetCaptionEnabled(Opt::MetallicPaint, false);
+    config.MarkFiguresDue();
+    EXPECT_FALSE(config.Option(Opt::MetallicPaint).captionEnabled);
 }
 
 struct PackageCaptionCase {
@@ -115,10 +138,10 @@ class PackageCaptions : public PriceTest,
 
 TEST_P(PackageCaptions, StayReadableWhileThePackageIsTicked) {
     const PackageCaptionCase& c = GetParam();
-    config.SetBazaLabel("17020");
+    config.SetBaseAmount(17020);
     config.SetChecked(c.package, true);
     for (Opt member : c.members) config.SetOptionStandard(member);
-    config.PriceButtonClick();
+    config.MarkFiguresDue();
     for (Opt member : c.members) {
         EXPECT_TRUE(config.Option(member).captionEnabled) << Def(member).name;
     }
@@ -127,18 +150,21 @@ TEST_P(PackageCaptions, StayReadableWhileThePackageIsTicked) {
 INSTANTIATE_TEST_SUITE_P(
     Packages, PackageCaptions,
     ::testing::Values(
-        PackageCaptionCase{Opt::KomfBox, {Opt::d15box, Opt::d16box, Opt::R2Box, Opt::PB5Box}},
-        PackageCaptionCase{Opt::KomfPBox, {Opt::d15box, Opt::d16box, Opt::R2Box, Opt::PB5Box}},
-        PackageCaptionCase{Opt::ZimBox, {Opt::ZerkBox, Opt::PodSidBox, Opt::LobBox}},
-        PackageCaptionCase{Opt::Obzor1Box, {Opt::LobBox}},
-        PackageCaptionCase{Opt::PuteshBox, {Opt::SetkaBox, Opt::KovrBagazBox}}));
+        PackageCaptionCase{Opt::ComfortPackage,
+                           {Opt::Alloys15, Opt::Alloys16, Opt::RadioPack2, Opt::SecurityPack5}},
+        PackageCaptionCase{Opt::ComfortPlusPackage,
+                           {Opt::Alloys15, Opt::Alloys16, Opt::RadioPack2, Opt::SecurityPack5}},
+        PackageCaptionCase{Opt::WinterPackage,
+                           {Opt::HeatedMirrors, Opt::HeatedFrontSeats, Opt::HeatedWindscreen}},
+        PackageCaptionCase{Opt::VisibilityPackage1, {Opt::HeatedWindscreen}},
+        PackageCaptionCase{Opt::TravellerPackage, {Opt::LuggageNet, Opt::BootCarpet}}));
 
 TEST_F(PriceTest, FogLampCaptionStaysReadableWithAVisibilityPackageInComfortOnly) {
-    config.SetBazaLabel("17020");
-    config.SetChecked(Opt::ObzorBox, true);
-    config.SetEnabled(Opt::ptf, false);
-    config.PriceButtonClick();  // trim Ghia
-    EXPECT_FALSE(config.Option(Opt::ptf).captionEnabled);
+    config.SetBaseAmount(17020);
+    config.SetChecked(Opt::VisibilityPackage, true);
+    config.SetEnabled(Opt::FrontFogLamps, false);
+    config.MarkFiguresDue();  // trim Ghia
+    EXPECT_FALSE(config.Option(Opt::FrontFogLamps).captionEnabled);
 }
 
 TEST(IntegerText, ReadsDecimalIntegersOnly) {
@@ -150,7 +176,7 @@ TEST(IntegerText, ReadsDecimalIntegersOnly) {
     for (const char* bad : {"", " ", "-", "12 ", "1e3", "2147483648", "0x10", "BazaLabel"}) {
         EXPECT_FALSE(ParseInteger(bad).has_value()) << bad;
     }
-    EXPECT_EQ(IntegerOr("Недопустимое сочетание параметров", 1), 1);
+    EXPECT_EQ(IntegerOr("12a", 1), 1);
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ inline void PlaySessionStep(const SessionStep& s, RecordingUi& ui, Configuration
             return user.PickColour(s.arg);
         case SessionAction::Code:
             user.LeaveOption();
-            config.SetEdit1(s.code);
+            config.SetCodeFieldText(s.code);
             config.DecodeCodeField();
             return;
         case SessionAction::Reset:

@@ -15,7 +15,7 @@ inline bool CodeIsWellFormed(const std::string& code) {
 }
 
 inline bool IsSettled(const Configuration& config) {
-    return CodeIsWellFormed(config.Edit1()) && config.Colour() >= 0 &&
+    return CodeIsWellFormed(config.CodeFieldText()) && config.Colour() >= 0 &&
            config.Colour() < kColourCount;
 }
 

@@ -1,4 +1,4 @@
-#include "documents/DocumentCommands.h"
+#include "documents/DocumentViews.h"
 
 #include "documents/CheckList.h"
 
@@ -37,16 +37,16 @@ void ApplyOrderRequest(const OrderRequest& request, OrderDocument& order) {
     if (!slovo) order.SetSlovoBox(false);
     order.SetCBox(request.prices);
     order.SetOtstupBox(request.indent);
-    order.SlovoBoxClick();
+    order.OnVerbalToggled();
 }
 
 void WriteOrder(const OrderRequest& request, const Configuration& config, UiPort& ui,
                 std::ostream& out) {
     OrderDocument order(config, ui);
     ApplyOrderRequest(request, order);
-    if (!request.indent) return WriteLines(order.Memo1(), out);
+    if (!request.indent) return WriteLines(order.Lines(), out);
     // The indent goes before text only: an empty line stays empty, with no blanks trailing.
-    for (const std::string& line : order.Memo1()) {
+    for (const std::string& line : order.Lines()) {
         if (line.find_first_not_of(' ') != std::string::npos) out << line;
         out << '\n';
     }
@@ -57,7 +57,7 @@ void WriteCheckList(const Configuration& config, UiPort& ui, std::ostream& out) 
 }
 
 void PrintOrderView(const OrderDocument& order, std::ostream& out) {
-    WriteEscapedLines(order.Memo1(), out);
+    WriteEscapedLines(order.Lines(), out);
     out << ".\n";
 }
 

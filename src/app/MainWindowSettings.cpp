@@ -1,4 +1,4 @@
-#include "app/FormSettings.h"
+#include "app/MainWindowSettings.h"
 
 #include <QGuiApplication>
 #include <QScreen>

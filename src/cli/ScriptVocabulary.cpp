@@ -24,7 +24,8 @@
 #include "cli/ScriptSession.h"
 #include "cli/StateDump.h"
 #include "credit/CreditDump.h"
-#include "documents/DocumentCommands.h"
+#include "documents/DocumentViews.h"
+#include "model/PriceTexts.h"
 #include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
@@ -122,7 +123,7 @@ bool FindMainControl(const Configuration& config, std::string_view name, Control
         *control = {FocusTarget::EngineButton(e), config.EngineEnabled(e), false};
         return true;
     }
-    if (name == "Edit1") *control = {FocusTarget::Edit1(), true, true};
+    if (name == "Edit1") *control = {FocusTarget::CodeField(), true, true};
     if (name == "Compl") *control = {FocusTarget::TrimGroup(), true, true};
     if (name == "ComboBox1") *control = {FocusTarget::ColourList(), true, true};
     return name == "Edit1" || name == "Compl" || name == "ComboBox1";
@@ -211,9 +212,9 @@ void Colour(ScriptSession& s, const ScriptLine& line) {
 }
 
 void Code(ScriptSession& s, const ScriptLine& line) {
-    s.Focus().MoveTo(FocusTarget::Edit1());
+    s.Focus().MoveTo(FocusTarget::CodeField());
     const ActionScope action(s.History(), {ActionKind::Code, 0});
-    s.Config().SetEdit1(line.Rest());
+    s.Config().SetCodeFieldText(line.Rest());
     s.Config().DecodeCodeField();
 }
 
@@ -285,7 +286,9 @@ void Clock(ScriptSession& s, const ScriptLine& line) {
 
 void CreditOpen(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 1, "credit");
-    s.Credit().Open(s.Config().CurrentPrice());
+    // Without a total the calculator still opens, on the figure that stands for the price.
+    const PriceFigures& figures = s.Config().Figures();
+    s.Credit().Open(figures.total ? *figures.total : FigureWithoutTotal(figures));
 }
 
 // FIELD and the text after it: everything after "FIELD " (empty when nothing follows).
@@ -445,11 +448,11 @@ void Decimal(ScriptSession& s, const ScriptLine& line) {
 // --- Views ---------------------------------------------------------------------------------
 
 void PrintPrice(ScriptSession& s, const ScriptLine&) {
-    s.Out() << EscapeLine(s.Config().PriceLabel()) << '\n';
+    s.Out() << EscapeLine(PriceLabelText(s.Config().Figures())) << '\n';
 }
 
 void PrintCode(ScriptSession& s, const ScriptLine&) {
-    s.Out() << EscapeLine(s.Config().Edit1()) << '\n';
+    s.Out() << EscapeLine(s.Config().CodeFieldText()) << '\n';
 }
 
 void PrintState(ScriptSession& s, const ScriptLine&) {
