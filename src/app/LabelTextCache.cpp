@@ -29,7 +29,7 @@ bool IsOneLine(const QString& text) {
 }
 
 // The labels whose painting this stands in for: plain text in one line, no frame, no picture,
-// nothing a buyer can select, the program's own style.
+// nothing a buyer can select, the program's own style, a screen of scale 1.
 bool CanStandIn(const QLabel* label) {
     if (label->textFormat() != Qt::PlainText || label->wordWrap() || label->text().isEmpty() ||
         !label->pixmap().isNull() || label->buddy() || label->frameShape() != QFrame::NoFrame ||
@@ -39,6 +39,9 @@ bool CanStandIn(const QLabel* label) {
         (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable))
         return false;
     if (label->alignment() & Qt::AlignJustify) return false;
+    // At other scales the label's own painting places the text half a pixel from where the
+    // kept layout would: there the label paints itself.
+    if (label->devicePixelRatioF() != 1.0) return false;
     const QFont& font = label->font();
     if (font.underline() || font.overline() || font.strikeOut()) return false;
     if (!qApp->styleSheet().isEmpty() ||
