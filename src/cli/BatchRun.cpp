@@ -16,6 +16,14 @@ namespace kalvora::cli {
 
 namespace {
 
+// A .klv name: the files configurations are saved in.
+bool IsConfigurationName(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string ending = path.substr(path.size() - 4);
+    for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ending == ".klv";
+}
+
 constexpr std::string_view kPlaceholders[] = {"{n}", "{name}", "{code}"};
 
 bool EndsWithKlv(const std::string& name) {
@@ -100,10 +108,15 @@ bool InputList::Next(std::string* input) {
         if (failure_) return false;
         if (reading_) {
             std::string line;
-            const LineRead read = ReadInputLine(in_, firstLine_, &line);
+            int error = 0;
+            const LineRead read = ReadInputLine(in_, firstLine_, &line, &error);
             firstLine_ = false;
             if (read == LineRead::TooLong) {
                 failure_ = InputLineTooLong();
+                return false;
+            }
+            if (read == LineRead::Failed) {
+                failure_ = InputReadFailed(error);
                 return false;
             }
             if (read == LineRead::Line) {
@@ -211,6 +224,8 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
         if (!target.ToFiles()) {
             if (headers) out << (number > 1 ? "\n" : "") << "==> " << EscapeLine(input) << " <==\n";
             out << document.bytes;
+            // Whoever reads a pipe sees each document as soon as it is made.
+            out.flush();
             continue;
         }
         const std::string path =
@@ -219,6 +234,12 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
         if (readNames.count(path) != 0 || (anyReadFile && readFiles.Contains(path))) {
             ReportError(err, request.command,
                         input + ": " + SaveFailedMessage(path, "это входной файл команды"));
+            status = 1;
+        } else if (IsConfigurationName(path)) {
+            // A later line of the standard input may name it as a configuration to read; a
+            // document has no business in a .klv file anyway.
+            ReportError(err, request.command,
+                        input + ": " + SaveFailedMessage(path, "документ не пишется в файл .klv"));
             status = 1;
         } else if (!written.Insert(path)) {
             ReportError(

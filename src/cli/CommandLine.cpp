@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "cli/ScriptUi.h"
+#include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
 
@@ -161,13 +162,17 @@ int UsageError(std::ostream& err, std::string_view command, std::string_view mes
     return kUsageError;
 }
 
-LineRead ReadInputLine(std::istream& in, bool first, std::string* line) {
+LineRead ReadInputLine(std::istream& in, bool first, std::string* line, int* failure) {
     LineRules rules;
     rules.limit = kMaxInputLine;
     rules.carriageReturnEnds = true;
-    const LineRead read = ReadBoundedLine(in.rdbuf(), rules, line);
+    const LineRead read = ReadBoundedLine(in.rdbuf(), rules, line, failure);
     if (first && line->rfind("\xEF\xBB\xBF", 0) == 0) line->erase(0, 3);
     return read;
+}
+
+std::string InputReadFailed(int error) {
+    return "не удалось прочитать стандартный ввод: " + SystemReason(error);
 }
 
 std::string InputLineTooLong() {

@@ -65,9 +65,11 @@ constexpr std::size_t kMaxInputLine = 64 * 1024;
 // One line of codes or file names from the standard input, read as a .klv file's first line
 // is: a byte-order mark at the start of the input (`first`) skipped, a carriage return alone
 // also ending the line. A line longer than kMaxInputLine is never kept whole: TooLong, and
-// InputLineTooLong() says so.
-LineRead ReadInputLine(std::istream& in, bool first, std::string* line);
+// InputLineTooLong() says so. Failed: the input could not be read, InputReadFailed(*failure)
+// says why.
+LineRead ReadInputLine(std::istream& in, bool first, std::string* line, int* failure = nullptr);
 std::string InputLineTooLong();
+std::string InputReadFailed(int error);
 
 // The output names a configuration file the command reads (by the same name, another name or a
 // link): writing it would replace the configuration by a picture or a PDF.

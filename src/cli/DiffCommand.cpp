@@ -22,8 +22,11 @@ bool Resolve(std::string* argument, std::istream& in, bool* stdinUsed, std::ostr
     }
     *stdinUsed = true;
     std::string line;
-    if (ReadInputLine(in, true, &line) == LineRead::TooLong) {
-        ReportError(err, "diff", InputLineTooLong());
+    int error = 0;
+    const LineRead read = ReadInputLine(in, true, &line, &error);
+    if (read == LineRead::TooLong || read == LineRead::Failed) {
+        ReportError(err, "diff",
+                    read == LineRead::TooLong ? InputLineTooLong() : InputReadFailed(error));
         return false;
     }
     *argument = line;

@@ -37,7 +37,7 @@ int RunPrice(InputList& inputs, std::ostream& out, FileAccess& files, bool json)
                 line["error"] = start.Error();
                 status = 1;
             }
-            out << JsonLine(line) << '\n';
+            out << JsonLine(line) << '\n' << std::flush;
             continue;
         }
         out << Field(argument) << '\t';
@@ -47,6 +47,8 @@ int RunPrice(InputList& inputs, std::ostream& out, FileAccess& files, bool json)
             out << "error: " << Field(start.Error()) << '\n';
             status = 1;
         }
+        // A list piped in is answered line by line, not when the buffer fills.
+        out.flush();
     }
     return status;
 }

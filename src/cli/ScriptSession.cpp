@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "pricing/DiskFiles.h"
+#include "pricing/FileErrors.h"
 
 namespace kalvora::cli {
 
@@ -72,7 +73,14 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess
     rules.limit = kMaxScriptLine;
     try {
         while (true) {
-            const LineRead read = ReadBoundedLine(in.rdbuf(), rules, &text);
+            int error = 0;
+            const LineRead read = ReadBoundedLine(in.rdbuf(), rules, &text, &error);
+            if (read == LineRead::Failed) {
+                out.flush();
+                err << "error: " << number + 1
+                    << ": не удалось прочитать сценарий: " << SystemReason(error) << '\n';
+                return 2;
+            }
             if (read == LineRead::End) {
                 in.setstate(std::ios::eofbit);
                 break;

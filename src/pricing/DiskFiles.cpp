@@ -472,9 +472,9 @@ FileLock::~FileLock() {
     ::close(fd_);
 }
 
-LineRead ReadBoundedLine(std::streambuf* input, const LineRules& rules, std::string* line) {
-    line->clear();
-    if (!input) return LineRead::End;
+namespace {
+
+LineRead ReadLineOrThrow(std::streambuf* input, const LineRules& rules, std::string* line) {
     using Traits = std::char_traits<char>;
     bool any = false;
     while (true) {
@@ -488,6 +488,22 @@ LineRead ReadBoundedLine(std::streambuf* input, const LineRules& rules, std::str
         }
         if (line->size() == rules.limit) return LineRead::TooLong;
         *line += static_cast<char>(c);
+    }
+}
+
+}  // namespace
+
+LineRead ReadBoundedLine(std::streambuf* input, const LineRules& rules, std::string* line,
+                         int* failure) {
+    line->clear();
+    if (!input) return LineRead::End;
+    // A file buffer reports a failed read by throwing; the reason is the system's.
+    errno = 0;
+    try {
+        return ReadLineOrThrow(input, rules, line);
+    } catch (const std::exception&) {
+        if (failure) *failure = errno != 0 ? errno : EIO;
+        return LineRead::Failed;
     }
 }
 

@@ -131,13 +131,15 @@ class FileLock {
 };
 
 // Reading lines from a stream (the standard input, a scenario) without ever keeping more than
-// `limit` bytes of one line.
-enum class LineRead { Line, End, TooLong };
+// `limit` bytes of one line. Failed: the stream could not be read (a folder, a descriptor
+// opened for writing only); the system's error number goes to `*failure` when given.
+enum class LineRead { Line, End, TooLong, Failed };
 struct LineRules {
     std::size_t limit = 64 * 1024;
     // A carriage return alone also ends a line (as in a .klv file); a CR LF pair is one break.
     bool carriageReturnEnds = false;
 };
-LineRead ReadBoundedLine(std::streambuf* input, const LineRules& rules, std::string* line);
+LineRead ReadBoundedLine(std::streambuf* input, const LineRules& rules, std::string* line,
+                         int* failure = nullptr);
 
 }  // namespace kalvora

@@ -26,6 +26,9 @@ std::string SystemReason(int code) {
             return "файловая система доступна только для чтения";
         case EIO:
             return "ошибка ввода-вывода";
+        case EBADF:
+            // A standard stream the shell closed, or opened the other way round.
+            return "поток закрыт или не открыт для этого";
         case ENAMETOOLONG:
             return "слишком длинное имя файла";
         case ELOOP:

@@ -214,11 +214,12 @@ TEST(BatchCommands, NoDocumentReplacesAConfigurationTheRunReads) {
     const std::string ghia = (folder / "ghia.klv").string();
     const std::string reset = (folder / "reset.klv").string();
     fs::create_symlink(ghia, folder / "link.txt");
-    fs::create_symlink("1.klv", folder / "later.klv");  // leads nowhere until 1.klv is written
+    fs::create_symlink("1.txt", folder / "later.klv");  // leads nowhere until 1.txt is written
     const std::string dir = folder.Str();
     const std::string again = dir + "/../" + fs::path(dir).filename().string() + "/";
     constexpr const char* kInput = "это входной файл команды";
     constexpr const char* kOutput = "это выходной файл этого запуска";
+    constexpr const char* kKlv = "документ не пишется в файл .klv";
     const struct {
         std::vector<std::string> arguments;
         std::string input;  // the standard input
@@ -232,22 +233,28 @@ TEST(BatchCommands, NoDocumentReplacesAConfigurationTheRunReads) {
         {{"order", "--output-dir", dir, "--name", "reset.klv", ghia, reset}, "", kInput},
         {{"explain", "--name", reset, "-", again + "reset.klv"}, ghia + "\n", kInput},
         // A later line of the standard input names a document written before, by any name.
-        {{"order", "--output-dir", dir, "--name", "{n}.klv", "-"},
-         ghia + "\n" + again + "1.klv\n",
+        {{"order", "--output-dir", dir, "--name", "{n}.txt", "-"},
+         ghia + "\n" + again + "1.txt\n",
          kOutput},
-        {{"checklist", "--output-dir", dir, "--name", "{n}.klv", "-"},
+        {{"checklist", "--output-dir", dir, "--name", "{n}.txt", "-"},
          ghia + "\n" + dir + "/later.klv\n",
          kOutput},
+        // Names on the standard input are known only as they come: no document goes into a
+        // .klv file, which a later line may name.
+        {{"order", "--output-dir", dir, "--name", "reset.klv", "-"},
+         ghia + "\n" + reset + "\n",
+         kKlv},
+        {{"checklist", "--output-dir", dir, "--name", "{n}.KLV", "-"}, ghia + "\n", kKlv},
     };
     for (const auto& run : runs) {
-        fs::remove(folder / "1.klv");
+        fs::remove(folder / "1.txt");
         const CliRun result = Cli(run.arguments, run.input);
         EXPECT_EQ(result.status, 1) << run.arguments[0] << " " << run.input;
         EXPECT_NE(result.err.find(run.why), std::string::npos) << result.err;
         EXPECT_EQ(Read(folder / "ghia.klv"), "Zt!F!!!t!.!!!!!!!!!!\r\n") << result.err;
         EXPECT_EQ(Read(folder / "reset.klv"), std::string(kReset) + "\r\n") << result.err;
-        EXPECT_FALSE(fs::exists(folder / "2.klv")) << result.err;
-        EXPECT_FALSE(fs::exists(folder / "3.klv")) << result.err;
+        EXPECT_FALSE(fs::exists(folder / "2.txt")) << result.err;
+        EXPECT_FALSE(fs::exists(folder / "1.KLV")) << result.err;
     }
 }
 

@@ -47,6 +47,8 @@ struct Outcome {
 
 struct Options {
     std::string input;
+    // Standard input opened from this path instead (a folder: a read that fails).
+    std::string inputPath;
     bool asNobody = false;
     rlim_t fileSizeLimit = RLIM_INFINITY;
     // Standard output into a file (which a file-size limit then also limits); otherwise a pipe,
@@ -75,7 +77,8 @@ Outcome RunCli(const std::vector<std::string>& arguments, const Options& options
     if (::pipe(outPipe) != 0 || ::pipe(errPipe) != 0) return {};
     const pid_t child = ::fork();
     if (child == 0) {
-        const int in = ::open((io + "/in").c_str(), O_RDONLY);
+        const int in =
+            ::open((options.inputPath.empty() ? io + "/in" : options.inputPath).c_str(), O_RDONLY);
         const int out = options.outputToFile
                             ? ::open((io + "/out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666)
                             : outPipe[1];
@@ -416,7 +419,22 @@ TEST_F(FileTraps, CodesOnTheStandardInputAreReadInBoundedLines) {
             const Outcome run = RunCli(arguments, options);
             EXPECT_EQ(run.status, 0) << run.err;
         }
+
+        // A standard input that cannot be read (here a folder) is said so, not a crash.
+        Options folder;
+        folder.inputPath = "/";
+        const Outcome unreadable = RunCli(arguments, folder);
+        EXPECT_EQ(unreadable.status, 2) << unreadable.err;
+        EXPECT_NE(unreadable.err.find("kalvora-cli: " + arguments[0] +
+                                      ": не удалось прочитать стандартный ввод: "),
+                  std::string::npos)
+            << unreadable.err;
     }
+    Options folder;
+    folder.inputPath = "/";
+    const Outcome script = RunCli({"script"}, folder);
+    EXPECT_EQ(script.status, 2);
+    EXPECT_EQ(script.err.rfind("error: 1: не удалось прочитать сценарий: ", 0), 0u) << script.err;
 }
 
 }  // namespace
