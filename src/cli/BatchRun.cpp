@@ -16,14 +16,6 @@ namespace kalvora::cli {
 
 namespace {
 
-// A .klv name: the files configurations are saved in.
-bool IsConfigurationName(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string ending = path.substr(path.size() - 4);
-    for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ending == ".klv";
-}
-
 constexpr std::string_view kPlaceholders[] = {"{n}", "{name}", "{code}"};
 
 bool EndsWithKlv(const std::string& name) {
@@ -170,9 +162,17 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
         return UsageError(err, request.command, *problem);
     }
     if (target.outputDir) {
-        // The folder is made when missing, as "mkdir -p" would; a failure shows on the first write.
+        // The folder is made when missing, as "mkdir -p" would; one that cannot be made is said
+        // so once, with the system's reason, and nothing is written.
+        std::error_code error;
+        std::filesystem::create_directories(*target.outputDir, error);
         std::error_code ignored;
-        std::filesystem::create_directories(*target.outputDir, ignored);
+        if (error && !std::filesystem::is_directory(*target.outputDir, ignored)) {
+            ReportError(err, request.command,
+                        "не удалось создать папку «" + *target.outputDir +
+                            "»: " + SystemReason(error.value()));
+            return 1;
+        }
     }
     // Thousands of files are flushed to disk once at the end, not one by one.
     auto* disk = dynamic_cast<DiskFileAccess*>(&files);
@@ -235,7 +235,7 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
             ReportError(err, request.command,
                         input + ": " + SaveFailedMessage(path, "это входной файл команды"));
             status = 1;
-        } else if (IsConfigurationName(path)) {
+        } else if (EndsWithKlv(path)) {
             // A later line of the standard input may name it as a configuration to read; a
             // document has no business in a .klv file anyway.
             ReportError(err, request.command,

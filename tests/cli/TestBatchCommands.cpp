@@ -205,6 +205,18 @@ TEST(BatchCommands, NoTwoInputsWriteOneFile) {
     }
 }
 
+// An output folder that cannot be made is named once with the system's reason; nothing is
+// written and no input is blamed for it.
+TEST(BatchCommands, AnOutputFolderThatCannotBeMadeIsSaidSo) {
+    Folder folder;
+    folder.Write("plain", "a file, not a folder\n");
+    const CliRun run =
+        Cli({"order", "--output-dir", (folder / "plain" / "sub").string(), kComfort});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("не удалось создать папку «"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("»: часть пути не является каталогом"), std::string::npos) << run.err;
+}
+
 // A document never takes the place of a configuration the run reads, whether that input comes
 // before or after it, and a document the run wrote is never read as a configuration.
 TEST(BatchCommands, NoDocumentReplacesAConfigurationTheRunReads) {
