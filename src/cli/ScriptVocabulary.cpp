@@ -135,10 +135,14 @@ ScriptError UnknownControl(const std::string& name) {
 
 // --- Commands ------------------------------------------------------------------------------
 
+std::string FileShortfall(const std::string& path, const char* failed, const std::string& reason);
+
 void Start(ScriptSession& s, const ScriptLine& line) {
     const std::vector<std::string> args(line.words.begin() + 1, line.words.end());
     const bool pending = s.Config().StartupPending();
-    s.Config().RunStartCode(args, s.Files());
+    const Result result = s.Config().RunStartCode(args, s.Files());
+    if (!result.Succeeded() && !args.empty())
+        s.NoteShortfall(FileShortfall(args[0], "не открыт", result.reason));
     // Undo reaches back to the configuration the start code made, not before it.
     if (pending && !s.Config().StartupPending()) s.History().Restart();
 }

@@ -444,6 +444,7 @@ TEST(StrictScripts, EndAtTheFirstLineThatDidNothing) {
         {"start\nclick KsenonBox\nprint price\n", 2},  // Ambiente offers no xenon
         {"start\nfocus KsenonBox\n", 2},
         {"start\nopen missing.klv\nprint code\n", 2, "«missing.klv»"},
+        {"start missing.klv\nprint code\n", 1, "«missing.klv»"},
         {"start\nsave locked.klv yes\n", 2, "«locked.klv»"},
     };
     for (const auto& c : cases) {
