@@ -51,14 +51,11 @@ std::string ComparisonJson(const Comparison& comparison, const std::string& a,
     Json differences = Json::array();
     for (const ComparisonRow& row : comparison.rows) {
         if (!row.differs) continue;
-        std::string kind = row.key;
-        std::string name = row.label;
-        if (row.section != ComparisonSection::Choices) {
-            kind = row.section == ComparisonSection::Standard ? "standard" : "option";
-            name = row.key;
-        }
-        differences.push_back(
-            {{"what", kind}, {"name", name}, {"a", Cell(row.tsvA)}, {"b", Cell(row.tsvB)}});
+        const RowNaming named = NameOfRow(row);
+        differences.push_back({{"what", named.kind},
+                               {"name", named.name},
+                               {"a", Cell(row.tsvA)},
+                               {"b", Cell(row.tsvB)}});
     }
     return JsonLine({{"a", Side(comparison.a, a)},
                      {"b", Side(comparison.b, b)},

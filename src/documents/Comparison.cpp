@@ -320,17 +320,17 @@ std::string SignedDollars(std::int64_t amount) {
     return DollarText(0);
 }
 
+RowNaming NameOfRow(const ComparisonRow& row) {
+    if (row.section == ComparisonSection::Choices) return {row.key, row.label};
+    return {row.section == ComparisonSection::Standard ? "standard" : "option", row.key};
+}
+
 std::vector<std::string> ComparisonTsv(const Comparison& comparison) {
     std::vector<std::string> lines;
     for (const ComparisonRow& row : comparison.rows) {
         if (!row.differs) continue;
-        std::string kind = row.key;
-        std::string name = row.label;
-        if (row.section != ComparisonSection::Choices) {
-            kind = row.section == ComparisonSection::Standard ? "standard" : "option";
-            name = row.key;
-        }
-        lines.push_back(kind + '\t' + name + '\t' + row.tsvA + '\t' + row.tsvB);
+        const RowNaming named = NameOfRow(row);
+        lines.push_back(named.kind + '\t' + named.name + '\t' + row.tsvA + '\t' + row.tsvB);
     }
     lines.push_back("total\t" + std::to_string(comparison.a.total) + '\t' +
                     std::to_string(comparison.b.total) + '\t' +

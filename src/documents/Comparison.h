@@ -116,6 +116,13 @@ std::string SignedDollars(std::int64_t amount);
 
 // The comparison as lines of tab-separated values: one line per differing row, "KIND<TAB>NAME
 // <TAB>A<TAB>B", then "total<TAB>A<TAB>B<TAB>B-A".
+// What a differing row is, as the tab-separated and JSON forms name it: the choice's key and
+// its label, or "standard"/"option" and the option's key.
+struct RowNaming {
+    std::string kind;
+    std::string name;
+};
+RowNaming NameOfRow(const ComparisonRow& row);
 std::vector<std::string> ComparisonTsv(const Comparison& comparison);
 
 // The comparison as a plain text for printing and copying: the sides named as given, every row
