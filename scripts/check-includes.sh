@@ -7,7 +7,8 @@
 #   pictures                     the drawn car and option pictures (Qt SVG)
 #   info                         explanations, picture windows and the screen-fitting helpers
 #   documents, credit, history   the documents, the loan, the undo history
-#   offer                        the offer letter: documents and credit on one paper
+#   offer, session               the offer letter: documents and credit on one paper; the
+#                                user's verbs on one configuration, with undo and the order
 #   cli, app                     the two front ends
 #
 # A folder may include its own files and those of lower layers, never a folder of its own
@@ -22,7 +23,7 @@ layer() {
         pictures) echo 2 ;;
         info) echo 3 ;;
         documents | credit | history) echo 4 ;;
-        offer) echo 5 ;;
+        offer | session) echo 5 ;;
         cli | app) echo 6 ;;
         *) echo "" ;;
     esac

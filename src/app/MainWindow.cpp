@@ -314,8 +314,9 @@ std::string PathArgument(const QString& path) {
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent),
       ui_(this),
-      config_(ui_),
-      history_(config_),
+      session_(ui_),
+      config_(session_.Config()),
+      history_(session_.History()),
       settingsPath_(SettingsFilePath()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kCaption));
@@ -369,11 +370,12 @@ MainWindow::MainWindow(QWidget* parent)
     ShowPictures();
 
     ui_.dialogFolder = ReadLastFolder(settingsPath_);
-    connect(&signals_, &ConfigurationSignals::changed, this, &MainWindow::SyncSoon);
-    connect(&signals_, &ConfigurationSignals::repaintDue, this, &MainWindow::Sync);
-    connect(&signals_, &ConfigurationSignals::codeDecoded, this,
+    connect(&signals_, &SessionSignals::changedDirectly, this, &MainWindow::SyncSoon);
+    connect(&signals_, &SessionSignals::codeDecoded, this,
             [this]() { codeField_->setFocus(Qt::OtherFocusReason); });
-    config_.SetObserver(&signals_);
+    connect(&signals_, &SessionSignals::verbDone, this, &MainWindow::Sync);
+    connect(&signals_, &SessionSignals::actionDone, this, &MainWindow::ShowActionResult);
+    session_.SetObserver(&signals_);
 
     // Enter works a focused button as Space does.
     for (QToolButton* b : findChildren<QToolButton*>()) b->installEventFilter(this);
@@ -384,7 +386,7 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    config_.SetObserver(nullptr);
+    session_.SetObserver(nullptr);
     WriteSettings();
 }
 
@@ -402,7 +404,7 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
     codeField_->installEventFilter(this);
     connect(codeField_, &QLineEdit::textEdited, this, [this](const QString& text) {
         codeTyped_ = true;
-        Run([&] { config_.SetCodeFieldText(text.toStdString()); });
+        session_.TypeCode(text.toStdString());
     });
     connect(codeField_, &QLineEdit::returnPressed, this, [this]() { DecodeCodeField(); });
 
@@ -482,8 +484,7 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
     auto* priceButton = new QPushButton(QStringLiteral("Цена?"), panel);
     priceButton->setObjectName(QStringLiteral("PriceButton"));
     priceButton->hide();
-    connect(priceButton, &QPushButton::clicked, this,
-            [this]() { Run([&] { config_.MarkFiguresDue(); }); });
+    connect(priceButton, &QPushButton::clicked, this, [this]() { session_.MarkFiguresDue(); });
 }
 
 void MainWindow::BuildMainChoices(QWidget* panel) {
@@ -495,9 +496,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
         const int column = t / 2, row = t % 2;
         trims_[t] = MakeRadio(trimGroup, "", kTrimItems[t], 10 + column * 80, 22 + row * 24, 76);
         trims_[t]->setObjectName(QStringLiteral("Compl_%1").arg(t));
-        connect(trims_[t], &QRadioButton::clicked, this, [this, t]() {
-            Act({ActionKind::Trim, t}, [&] { config_.SelectTrim(t); });
-        });
+        connect(trims_[t], &QRadioButton::clicked, this, [this, t]() { session_.ChooseTrim(t); });
     }
     auto* compare =
         MakeSpeedButton(panel, "SpeedButton5", QStringLiteral("Сравнение ко&мплектаций"));
@@ -510,9 +509,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     bodies->setGeometry(184, 2, 108, 76);
     for (int b = 0; b < kBodyCount; ++b) {
         bodies_[b] = MakeRadio(bodies, kBodies[b].name, kBodies[b].caption, 8, 15 + b * 15, 96);
-        connect(bodies_[b], &QRadioButton::clicked, this, [this, b]() {
-            Act({ActionKind::Body, b}, [&] { config_.SelectBody(b); });
-        });
+        connect(bodies_[b], &QRadioButton::clicked, this, [this, b]() { session_.ChooseBody(b); });
     }
     compare = MakeSpeedButton(panel, "SpeedButton6", QStringLiteral("Сравнение &типов кузовов"));
     compare->setGeometry(184, 81, 156, 20);
@@ -543,7 +540,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
         engines_[e]->installEventFilter(this);
         connect(engines_[e], &QRadioButton::clicked, this, [this, e]() {
             engineEnteredByMouse_ = -1;
-            Act({ActionKind::Engine, e}, [&] { config_.OnEngineClicked(e); });
+            session_.ClickEngine(e);
         });
     }
     compare = MakeSpeedButton(panel, "SpeedButton7", QStringLiteral("Сравнение &двигателей"));
@@ -567,9 +564,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     rails->setGeometry(708, 2, 252, 62);
     for (int r = 0; r < kRailsCount; ++r) {
         rails_[r] = MakeRadio(rails, kRails[r].name, kRails[r].caption, 8, 15 + r * 15, 240);
-        connect(rails_[r], &QRadioButton::clicked, this, [this, r]() {
-            Act({ActionKind::Rails, r}, [&] { config_.SelectRails(r); });
-        });
+        connect(rails_[r], &QRadioButton::clicked, this, [this, r]() { session_.ChooseRails(r); });
     }
     QLabel* surcharge = MakeLabel(panel, "Label3", QStringLiteral("Доплата за крышу:"), 714, 68);
     unLabel_ = MakeLabel(panel, "UnLabel", QString(), surcharge->x() + surcharge->width() + 6, 68);
@@ -619,8 +614,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     auto* complButton = new QPushButton(QStringLiteral("Compl"), panel);
     complButton->setObjectName(QStringLiteral("ComplButton"));
     complButton->hide();
-    connect(complButton, &QPushButton::clicked, this,
-            [this]() { Run([&] { config_.ApplyTrimRules(); }); });
+    connect(complButton, &QPushButton::clicked, this, [this]() { session_.ApplyTrimRules(); });
 }
 
 void MainWindow::BuildOptions(QWidget* panel) {
@@ -653,13 +647,8 @@ void MainWindow::BuildOptions(QWidget* panel) {
     colours_->setAccessibleName(QStringLiteral("Цвет"));
     colours_->setItemData(0, QStringLiteral("не выбран"), Qt::AccessibleTextRole);
     colours_->setGeometry(metallCaption->x() + metallCaption->width() + 6, 260, 176, 22);
-    connect(colours_, &QComboBox::activated, this, [this](int index) {
-        if (index == config_.Colour()) return;
-        Act({ActionKind::Colour, index}, [&] {
-            config_.SetColourIndex(index);
-            config_.OnColourChosen();
-        });
-    });
+    connect(colours_, &QComboBox::activated, this,
+            [this](int index) { session_.ChooseColour(index); });
     for (int s = 0; s < 10; ++s) {
         swatches_[s] = new QLabel(panel);
         swatches_[s]->setObjectName(QStringLiteral("I%1").arg(s + 1));
@@ -704,9 +693,8 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     row.box->installEventFilter(this);
     SetOptionDescription(row, row.price->text());
     const Opt option = def.id;
-    connect(row.box, &QCheckBox::clicked, this, [this, option](bool checked) {
-        Act({ActionKind::Click, Index(option)}, [&] { config_.OnOptionClicked(option, checked); });
-    });
+    connect(row.box, &QCheckBox::clicked, this,
+            [this, option](bool checked) { session_.ClickOption(option, checked); });
 
     row.caption = MakeLabel(panel, "", Q(def.caption), x + 17, y);
     row.caption->setObjectName(QString::fromStdString(CaptionLabelName(def.id)));
@@ -742,7 +730,7 @@ QLabel* MainWindow::OptionPriceLabel(Opt option) const {
 void MainWindow::SyncSoon() {
     // Inside an engine call the window is brought up to date once the call returns; a change
     // made from elsewhere is shown as soon as the event loop runs.
-    if (engineDepth_ > 0 || syncing_ || syncQueued_) return;
+    if (syncing_ || syncQueued_) return;
     syncQueued_ = true;
     QMetaObject::invokeMethod(
         this,
@@ -963,37 +951,6 @@ void MainWindow::PlaceBackgrounds() {
 
 // --- Engine calls ----------------------------------------------------------------------------
 
-template <typename F>
-void MainWindow::Run(F&& call) {
-    struct Depth {
-        int& depth;
-        explicit Depth(int& d) : depth(d) { ++depth; }
-        ~Depth() { --depth; }
-    };
-    {
-        const Depth inside(engineDepth_);
-        call();
-    }
-    if (engineDepth_ == 0) Sync();
-}
-
-template <typename F>
-void MainWindow::Act(const UserAction& action, F&& call) {
-    if (engineDepth_ > 0) return Run(call);
-    // A decoded code takes the focus to the code field, and the box losing it would remember
-    // its wish inside the action: undoing the action would then forget it. It is remembered
-    // before, as a click elsewhere would.
-    if (action.kind == ActionKind::Reset || action.kind == ActionKind::Open ||
-        action.kind == ActionKind::Code) {
-        RememberFocusedWish();
-    }
-    Run([&] {
-        const ActionScope step(history_, action);
-        call();
-    });
-    ShowActionResult();
-}
-
 namespace {
 
 // The step undo or redo would take, in the words of the notice.
@@ -1011,7 +968,7 @@ void MainWindow::RememberFocusedWish() {
     const QWidget* focused = focusWidget();
     for (const OptionDef& def : kOptionTable) {
         if (rows_[Index(def.id)].box == focused) {
-            Run([&] { config_.OptionExit(def.id); });
+            session_.RememberWish(def.id);
             return;
         }
     }
@@ -1049,10 +1006,8 @@ void MainWindow::ShowActionResult() {
 void MainWindow::DecodeCodeField() {
     // Read before the action: remembering the wish of a focused box refreshes the window.
     const std::string typed = codeField_->text().toStdString();
-    Act({ActionKind::Code, 0}, [&] {
-        config_.SetCodeFieldText(typed);
-        config_.DecodeCodeField();
-    });
+    RememberFocusedWish();
+    session_.DecodeCode(typed);
     // What was typed has been decoded: from now on Ctrl+Z there steps back the configuration.
     codeTyped_ = false;
 }
@@ -1074,11 +1029,8 @@ void MainWindow::RunStartCode() {
     // The window comes back from a message box that the start code itself showed.
     if (activating_ || !config_.StartupPending()) return;
     activating_ = true;
-    Run([&] { config_.RunStartCode(startArgs_, files_); });
+    session_.RunStartCode(startArgs_, files_);
     activating_ = false;
-    // Undo reaches back to the configuration the start code made, not before it.
-    history_.Restart();
-    ShowActionResult();
     if (!config_.DocumentPath().empty()) {
         RememberFile(QFile::decodeName(config_.DocumentPath().c_str()));
     }
@@ -1099,8 +1051,8 @@ void MainWindow::OpenChosenFile(const QString& path) {
     // The dialog opens in this folder next time, whether or not the file can be read.
     ui_.dialogFolder = QFileInfo(path).absolutePath();
     WriteLastFolder(settingsPath_, ui_.dialogFolder);
-    Result opened;
-    Act({ActionKind::Open, 0}, [&] { opened = config_.OpenFile(PathArgument(path), files_); });
+    RememberFocusedWish();
+    const Result opened = session_.OpenFile(PathArgument(path), files_);
     // A file that could not be opened changed nothing and does not join the recent files.
     if (opened.Succeeded()) RememberFile(path);
 }
@@ -1115,8 +1067,7 @@ void MainWindow::SaveClick() {
     if (path.isEmpty()) return;
     ui_.dialogFolder = QFileInfo(path).absolutePath();
     WriteLastFolder(settingsPath_, ui_.dialogFolder);
-    Result saved;
-    Run([&] { saved = config_.SaveToFile(PathArgument(path), files_, true); });
+    const Result saved = session_.SaveToFile(PathArgument(path), files_, true);
     // A save that failed or was declined wrote nothing: the file does not join the recent ones.
     if (saved.Succeeded()) RememberFile(path);
 }
@@ -1183,23 +1134,20 @@ void MainWindow::OfferClick() {
 }
 
 void MainWindow::ResetAll() {
-    Act({ActionKind::Reset, 0}, [&] { config_.ResetAll(); });
+    RememberFocusedWish();
+    session_.ResetAll();
 }
 
 void MainWindow::EquipAll() {
-    Act({ActionKind::Equip, 0}, [&] { config_.EquipAll(); });
+    session_.EquipAll();
 }
 
 void MainWindow::UndoClick() {
-    if (engineDepth_ > 0 || !history_.CanUndo()) return;
-    Run([&] { history_.Undo(); });
-    ShowActionResult();
+    session_.Undo();
 }
 
 void MainWindow::RedoClick() {
-    if (engineDepth_ > 0 || !history_.CanRedo()) return;
-    Run([&] { history_.Redo(); });
-    ShowActionResult();
+    session_.Redo();
 }
 
 void MainWindow::CreditClick() {
@@ -1215,7 +1163,8 @@ void MainWindow::CompareClick() {
 void MainWindow::OpenVariant(const std::string& code) {
     if (!MayDropChanges()) return;
     // One undoable step, as a code typed into the code field is.
-    Act({ActionKind::Code, 0}, [&] { kalvora::OpenVariant(config_, code); });
+    RememberFocusedWish();
+    session_.OpenVariant(code);
 }
 
 // --- Events ----------------------------------------------------------------------------------
@@ -1249,17 +1198,27 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
             break;
         }
         case QEvent::FocusOut: {
-            if (syncing_ || !IsFocusMoveWithinWindow(static_cast<QFocusEvent*>(e))) break;
             for (const OptionDef& def : kOptionTable) {
-                if (rows_[Index(def.id)].box == watched) {
-                    // The wish is remembered before the control taking the focus acts.
-                    Run([&] { config_.OptionExit(def.id); });
-                    break;
+                if (rows_[Index(def.id)].box != watched) continue;
+                FocusModel& focus = session_.Focus();
+                const FocusTarget box = FocusTarget::OptionBox(def.id);
+                // Unless the session has moved the focus itself (a decode ran the exit rule),
+                // the wish is remembered before the control taking the focus acts.
+                if (focus.Current() == box && !syncing_ &&
+                    IsFocusMoveWithinWindow(static_cast<QFocusEvent*>(e))) {
+                    session_.RememberWish(def.id);
                 }
+                if (focus.Current() == box) focus.Follow(FocusTarget::Nothing());
+                break;
             }
             break;
         }
         case QEvent::FocusIn: {
+            // The session knows which box has the focus, whatever moved it there.
+            for (const OptionDef& def : kOptionTable) {
+                if (rows_[Index(def.id)].box == watched)
+                    session_.Focus().Follow(FocusTarget::OptionBox(def.id));
+            }
             if (syncing_ || !IsFocusMoveWithinWindow(static_cast<QFocusEvent*>(e))) break;
             for (int engine = 0; engine < kEngineCount; ++engine) {
                 if (engines_[engine] != watched) continue;
@@ -1267,7 +1226,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
                     // The click enters the button inside its own undoable step.
                     engineEnteredByMouse_ = engine;
                 } else {
-                    Run([&] { config_.OnEngineFocused(engine); });
+                    session_.EnterEngine(engine);
                 }
                 break;
             }
@@ -1290,7 +1249,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
                 QTimer::singleShot(0, this, [this]() {
                     if (engineEnteredByMouse_ < 0) return;
                     const int engine = std::exchange(engineEnteredByMouse_, -1);
-                    Run([&] { config_.OnEngineFocused(engine); });
+                    session_.EnterEngine(engine);
                 });
             }
             auto* me = static_cast<QMouseEvent*>(e);
@@ -1505,7 +1464,7 @@ void MainWindow::ReadSettings() {
     settingsRead_ = true;
     const std::optional<bool> abs = RestoreMainWindowSettings(settingsPath_, *this);
     // Restoring the tick runs its rule, as a click would.
-    if (abs) Run([&] { config_.SetChecked(Opt::AntiLockBrakes, *abs); });
+    if (abs) session_.SetChecked(Opt::AntiLockBrakes, *abs);
 }
 
 void MainWindow::WriteSettings() {

@@ -10,13 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "app/ConfigurationSignals.h"
 #include "app/PictureFiles.h"
+#include "app/SessionSignals.h"
 #include "app/WindowUi.h"
-#include "history/ActionHistory.h"
-#include "model/Configuration.h"
 #include "pictures/CarPicture.h"
 #include "pricing/DiskFileAccess.h"
+#include "session/Session.h"
 
 class QCheckBox;
 class QComboBox;
@@ -42,12 +41,14 @@ class MainWindow : public QWidget {
     ~MainWindow() override;
 
     Configuration& Config() { return config_; }
-    ActionHistory& History() { return history_; }
+    const ActionHistory& History() const { return history_; }
+    // The user's verbs on the configuration this window shows.
+    Session& Verbs() { return session_; }
     WindowUi& Ui() { return ui_; }
     const PictureFiles& Pictures() const { return pictures_; }
     FileAccess& Files() { return files_; }
-    // What the engine tells about the configuration, as signals for the windows that follow it.
-    ConfigurationSignals& Signals() { return signals_; }
+    // What the session tells after each verb, as signals for the windows that follow it.
+    SessionSignals& Signals() { return signals_; }
     // The price label of an option's row.
     QLabel* OptionPriceLabel(Opt option) const;
     // The command-line arguments of the start code (the program's name excluded). They are
@@ -156,12 +157,6 @@ class MainWindow : public QWidget {
     // Opens a file the user chose, in one undoable step.
     void OpenChosenFile(const QString& path);
 
-    // Runs one engine call and shows the result.
-    template <typename F>
-    void Run(F&& call);
-    // Runs one user action: one undoable step, with its notice and the options' reasons.
-    template <typename F>
-    void Act(const UserAction& action, F&& call);
     // The notice, the reasons as tooltips and the undo and redo buttons after an action.
     void ShowActionResult();
     // Runs the exit rule of the option box that has the focus, which keeps it.
@@ -173,10 +168,11 @@ class MainWindow : public QWidget {
     void WriteSettings();
 
     WindowUi ui_;
-    Configuration config_;
-    ActionHistory history_;
+    Session session_;
+    Configuration& config_;         // session_'s
+    const ActionHistory& history_;  // session_'s
     DiskFileAccess files_;
-    ConfigurationSignals signals_;
+    SessionSignals signals_;
     PictureFiles pictures_;
     // The built-in drawings, where the working directory has no picture file.
     pictures::CarPictureCache drawings_;
@@ -213,7 +209,6 @@ class MainWindow : public QWidget {
     std::array<QLabel*, 10> swatches_{};
     std::array<std::array<QLabel*, 4>, kBodyCount> backgrounds_{};
 
-    int engineDepth_ = 0;
     // The engine button a mouse press gave the focus to: the click that follows enters it as
     // part of its own action; a press that ends without a click enters it on release.
     int engineEnteredByMouse_ = -1;

@@ -1,5 +1,5 @@
 // The desktop's side of the engine's UiPort: message and question boxes, file dialogs and the
-// clock. What changed in the configuration reaches the windows through ConfigurationSignals.
+// clock. What changed in the configuration reaches the windows through SessionSignals.
 #pragma once
 
 #include <QString>

@@ -57,7 +57,6 @@ Windows::~Windows() {
                                   radioPack2Window, climateWindow,          fogLampWindow,
                                   bodyTypesWindow,  preheaterWindow};
     for (QWidget* window : secondary) delete window;
-    order.reset();
     delete mainWindow;
 }
 
@@ -81,7 +80,7 @@ std::unique_ptr<Windows> CreateWindows() {
     w->aboutWindow = new AboutWindow;
     w->trimComparisonWindow = new TrimComparisonWindow;
     w->engineComparisonWindow = new EngineComparisonWindow;
-    w->order = std::make_unique<OrderDocument>(config, ui);
+    w->order = &w->mainWindow->Verbs().Order();
     w->orderWindow = new OrderWindow(*w->order);
     w->creditWindow = new CreditWindow;
     w->alloyWheelsWindow = new AlloyWheelsWindow;
@@ -100,7 +99,9 @@ std::unique_ptr<Windows> CreateWindows() {
     w->offerWindow->setAttribute(Qt::WA_QuitOnClose, false);
     w->offerWindow->SetFileContext(
         [main = w->mainWindow]() { return main->Ui().dialogFolder; },
-        [main = w->mainWindow]() { return QFile::decodeName(main->Config().DocumentPath().c_str()); });
+        [main = w->mainWindow]() {
+            return QFile::decodeName(main->Config().DocumentPath().c_str());
+        });
 
     // Closing a secondary window only hides it; the main window alone ends the program.
     QWidget* const secondary[] = {
@@ -159,12 +160,9 @@ std::unique_ptr<Windows> CreateWindows() {
     for (const OptionDef& def : kOptionTable)
         InstallPriceLabelHover(main->OptionPriceLabel(def.id));
 
-    // The order text, then the comparison, follow every price computation. Each connection
+    // The comparison follows every price (the session keeps the order text). The connection
     // ends with the window it serves, so that nothing is refreshed while the program ends.
-    ConfigurationSignals& engine = main->Signals();
-    QObject::connect(&engine, &ConfigurationSignals::priceComputed, all->orderWindow,
-                     [all]() { all->order->OnVerbalToggled(); });
-    QObject::connect(&engine, &ConfigurationSignals::priceComputed, all->comparisonWindow,
+    QObject::connect(&main->Signals(), &SessionSignals::priceComputed, all->comparisonWindow,
                      &ComparisonWindow::FollowCurrent);
     QObject::connect(all->comparisonWindow, &ComparisonWindow::openVariantRequested, main,
                      &MainWindow::OpenVariant);

@@ -45,8 +45,9 @@ struct Windows {
     // The offer letter's preview ("Предложение...").
     OfferWindow* offerWindow = nullptr;
 
-    // The order text that the order window shows; it follows every price computation.
-    std::unique_ptr<OrderDocument> order;
+    // The order text that the order window shows: the main window's session keeps it
+    // following every price.
+    OrderDocument* order = nullptr;
     // The information windows, as the option rows' clicks find them.
     InfoWindows info;
 };

@@ -44,24 +44,7 @@ std::string ScriptLine::Rest() const {
 }
 
 ScriptSession::ScriptSession(std::ostream& out, FileAccess& files)
-    : out_(out),
-      files_(files),
-      ui_(out),
-      config_(ui_),
-      focus_(config_),
-      history_(config_),
-      order_(config_, ui_) {
-    config_.SetObserver(this);
-}
-
-void ScriptSession::PriceComputed() {
-    order_.OnVerbalToggled();
-}
-
-// The focus model runs the exit rule of the check box that loses the focus.
-void ScriptSession::CodeDecoded() {
-    focus_.MoveTo(FocusTarget::CodeField());
-}
+    : out_(out), files_(files), ui_(out), session_(ui_) {}
 
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, FileAccess& files,
               const ScriptOptions& options) {

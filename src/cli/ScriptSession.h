@@ -13,11 +13,8 @@
 
 #include "cli/ScriptUi.h"
 #include "credit/CreditCalculator.h"
-#include "documents/OrderDocument.h"
-#include "history/ActionHistory.h"
-#include "model/Configuration.h"
-#include "model/FocusModel.h"
 #include "pricing/ConfigFile.h"
+#include "session/Session.h"
 
 namespace kalvora::cli {
 
@@ -46,9 +43,9 @@ struct ScriptLine {
     bool IsCommand() const { return !text.empty() && text[0] != '#'; }
 };
 
-// Follows its configuration as the desktop's windows do: the order text is written again after
-// every price, and the code field takes the focus after a decode.
-class ScriptSession : private ConfigurationObserver {
+// A scenario's session: the configuration with its verbs, focus and order text (Session), the
+// credit window's calculator, and the recording boxes and clock of script mode.
+class ScriptSession {
   public:
     ScriptSession(std::ostream& out, FileAccess& files);
     ScriptSession(const ScriptSession&) = delete;
@@ -59,12 +56,13 @@ class ScriptSession : private ConfigurationObserver {
 
     std::ostream& Out() { return out_; }
     ScriptUi& Ui() { return ui_; }
-    Configuration& Config() { return config_; }
-    FocusModel& Focus() { return focus_; }
+    Session& Verbs() { return session_; }
+    Configuration& Config() { return session_.Config(); }
+    FocusModel& Focus() { return session_.Focus(); }
     FileAccess& Files() { return files_; }
-    OrderDocument& Order() { return order_; }
+    OrderDocument& Order() { return session_.Order(); }
     CreditCalculator& Credit() { return credit_; }
-    ActionHistory& History() { return history_; }
+    const ActionHistory& History() const { return session_.History(); }
 
     // A line that was played but did not do what it says (a click on a disabled control, a
     // file that was not opened): remembered for --strict, which ends the run there.
@@ -72,16 +70,10 @@ class ScriptSession : private ConfigurationObserver {
     std::string TakeShortfall() { return std::exchange(shortfall_, std::string()); }
 
   private:
-    void PriceComputed() override;
-    void CodeDecoded() override;
-
     std::ostream& out_;
     FileAccess& files_;
     ScriptUi ui_;
-    Configuration config_;
-    FocusModel focus_;
-    ActionHistory history_;    // undo, redo, and what each action changed
-    OrderDocument order_;      // the order window ("Заказ...")
+    Session session_;          // the main and order windows
     CreditCalculator credit_;  // the credit window ("Кредит...")
     std::string shortfall_;
 };

@@ -139,12 +139,9 @@ std::string FileShortfall(const std::string& path, const char* failed, const std
 
 void Start(ScriptSession& s, const ScriptLine& line) {
     const std::vector<std::string> args(line.words.begin() + 1, line.words.end());
-    const bool pending = s.Config().StartupPending();
-    const Result result = s.Config().RunStartCode(args, s.Files());
+    const Result result = s.Verbs().RunStartCode(args, s.Files());
     if (!result.Succeeded() && !args.empty())
         s.NoteShortfall(FileShortfall(args[0], "не открыт", result.reason));
-    // Undo reaches back to the configuration the start code made, not before it.
-    if (pending && !s.Config().StartupPending()) s.History().Restart();
 }
 
 void Click(ScriptSession& s, const ScriptLine& line) {
@@ -159,25 +156,17 @@ void Click(ScriptSession& s, const ScriptLine& line) {
     if (!control.enabled)
         return s.NoteShortfall("«" + name + "» недоступен: щелчок ничего не сделал");
     s.Focus().MoveToClicked(control.target);
-    Configuration& c = s.Config();
+    Session& verbs = s.Verbs();
     const int i = control.target.index;
     switch (control.target.kind) {
-        case FocusTarget::Kind::Option: {
-            const ActionScope action(s.History(), {ActionKind::Click, i});
-            return c.OnOptionClicked(OptAt(i), !c.Checked(OptAt(i)));
-        }
-        case FocusTarget::Kind::Body: {
-            const ActionScope action(s.History(), {ActionKind::Body, i});
-            return c.SelectBody(i);
-        }
-        case FocusTarget::Kind::Rails: {
-            const ActionScope action(s.History(), {ActionKind::Rails, i});
-            return c.SelectRails(i);
-        }
-        case FocusTarget::Kind::Engine: {
-            const ActionScope action(s.History(), {ActionKind::Engine, i});
-            return c.OnEngineClicked(i);
-        }
+        case FocusTarget::Kind::Option:
+            return verbs.ClickOption(OptAt(i), !s.Config().Checked(OptAt(i)));
+        case FocusTarget::Kind::Body:
+            return verbs.ChooseBody(i);
+        case FocusTarget::Kind::Rails:
+            return verbs.ChooseRails(i);
+        case FocusTarget::Kind::Engine:
+            return verbs.ClickEngine(i);
         default:
             return;
     }
@@ -199,27 +188,19 @@ void Trim(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 2, "trim N");
     const int trim = Number(line.words[1], 0, kTrimCount - 1);
     s.Focus().MoveTo(FocusTarget::TrimGroup());
-    const ActionScope action(s.History(), {ActionKind::Trim, trim});
-    s.Config().SelectTrim(trim);
+    s.Verbs().ChooseTrim(trim);
 }
 
 void Colour(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 2, "colour N");
     const int colour = Number(line.words[1], 0, kColourCount - 1);
     s.Focus().MoveTo(FocusTarget::ColourList());
-    Configuration& c = s.Config();
-    // Picking the item that is already selected changes nothing.
-    if (c.Colour() == colour) return;
-    const ActionScope action(s.History(), {ActionKind::Colour, colour});
-    c.SetColourIndex(colour);
-    c.OnColourChosen();
+    s.Verbs().ChooseColour(colour);
 }
 
 void Code(ScriptSession& s, const ScriptLine& line) {
     s.Focus().MoveTo(FocusTarget::CodeField());
-    const ActionScope action(s.History(), {ActionKind::Code, 0});
-    s.Config().SetCodeFieldText(line.Rest());
-    s.Config().DecodeCodeField();
+    s.Verbs().DecodeCode(line.Rest());
 }
 
 void Reset(ScriptSession& s, const ScriptLine& line) {
@@ -228,15 +209,13 @@ void Reset(ScriptSession& s, const ScriptLine& line) {
     // The decoded code takes the focus to the code field: the wish of the box that had it
     // belongs to the configuration before the reset, so undoing the reset keeps it.
     s.Focus().RememberWish();
-    const ActionScope action(s.History(), {ActionKind::Reset, 0});
-    s.Config().ResetAll();
+    s.Verbs().ResetAll();
     s.Ui().SetAnswer(std::nullopt);
 }
 
 void EquipCommand(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 1, "equip");
-    const ActionScope action(s.History(), {ActionKind::Equip, 0});
-    s.Config().EquipAll();
+    s.Verbs().EquipAll();
 }
 
 // Why an open or a save failed, said once: the file module's message names the file already;
@@ -251,8 +230,7 @@ void Open(ScriptSession& s, const ScriptLine& line) {
     if (path.empty()) throw ScriptError("ожидается «open ПУТЬ»");
     // As for a reset: the opened code takes the focus to the code field.
     s.Focus().RememberWish();
-    const ActionScope action(s.History(), {ActionKind::Open, 0});
-    const Result result = s.Config().OpenFile(path, s.Files());
+    const Result result = s.Verbs().OpenFile(path, s.Files());
     if (!result.Succeeded()) s.NoteShortfall(FileShortfall(path, "не открыт", result.reason));
 }
 
@@ -263,7 +241,7 @@ void Save(ScriptSession& s, const ScriptLine& line) {
     if (blank == std::string::npos || blank == 0) throw ScriptError("ожидается «save ПУТЬ yes|no»");
     const bool answer = Answer(rest.substr(blank + 1));
     s.Ui().SetAnswer(answer);
-    const Result result = s.Config().SaveToFile(rest.substr(0, blank), s.Files());
+    const Result result = s.Verbs().SaveToFile(rest.substr(0, blank), s.Files(), false);
     s.Ui().SetAnswer(std::nullopt);
     // Keeping an existing file is the scenario's own answer, not a failure.
     if (result.outcome == Outcome::Rejected) {
@@ -273,12 +251,12 @@ void Save(ScriptSession& s, const ScriptLine& line) {
 
 void UndoCommand(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 1, "undo");
-    s.History().Undo();
+    s.Verbs().Undo();
 }
 
 void RedoCommand(ScriptSession& s, const ScriptLine& line) {
     ExpectWords(line, 1, "redo");
-    s.History().Redo();
+    s.Verbs().Redo();
 }
 
 void Clock(ScriptSession& s, const ScriptLine& line) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "model/PriceTexts.h"
 
@@ -408,6 +409,22 @@ void OrderDocument::Generate(OrderVariant v) {
     AddOrderLine("Итоговая цена: " + DollarTotalText(figures), std::nullopt);
 
     ++generations_;
+    if (quiet_) {
+        rewritten_ = true;
+    } else if (observer_) {
+        observer_();
+    }
+}
+
+void OrderDocument::FollowPrice() {
+    const bool outer = quiet_;
+    quiet_ = true;
+    OnVerbalToggled();
+    quiet_ = outer;
+}
+
+void OrderDocument::TellIfRewritten() {
+    if (!std::exchange(rewritten_, false)) return;
     if (observer_) observer_();
 }
 

@@ -91,6 +91,11 @@ class OrderDocument {
     int Generations() const { return generations_; }
     // Called after each generator has written the whole text (the window shows it).
     void SetTextObserver(std::function<void()> observer) { observer_ = std::move(observer); }
+    // The refresh that follows a price computed inside a rule (OnVerbalToggled): the text is
+    // written at once, and the observer is told only by TellIfRewritten(), once the rules have
+    // finished.
+    void FollowPrice();
+    void TellIfRewritten();
 
     static constexpr std::string_view kIndent = "                 ";  // 17 blanks
 
@@ -111,6 +116,8 @@ class OrderDocument {
     bool otstupBox_ = false;
     std::vector<std::string> lines_{"Memo1"};
     int generations_ = 0;
+    bool quiet_ = false;      // inside FollowPrice: the observer waits
+    bool rewritten_ = false;  // written since the observer last heard
     std::function<void()> observer_;
 };
 

@@ -1,7 +1,7 @@
 // The user's actions on one configuration, as whole steps that can be undone and redone, with
 // the report of the last action and the reason of every option.
 //
-// A front end wraps each user action in Begin() and End() (or an ActionScope). Changes made
+// The session wraps each user action in Begin() and End() (an ActionScope). Changes made
 // between two actions, such as the wish an option's exit rule remembers when the focus leaves
 // it, belong to the state the previous action left; a text typed into the code field but not
 // decoded does not, so undoing a step shows the code of the configuration it returns to.

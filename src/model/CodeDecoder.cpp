@@ -125,15 +125,14 @@ Result Configuration::DecodeCodeFieldQuietly() {
     // Settle: the colour, then the trim rules for the decoded trim, body and engine, then the
     // price and the code of what the rules allowed.
     OnColourChosen();
-    if (observer_) observer_->RepaintDue();
     ApplyTrimRules();
-    if (observer_) observer_->RepaintDue();
     MarkFiguresDue();
     if (observer_) observer_->CodeDecoded();
     return {oldCode ? Outcome::Converted : Outcome::Accepted, {}};
 }
 
-Result Configuration::RunStartCode(const std::vector<std::string>& args, FileAccess& files) {
+Result Configuration::RunStartCode(const std::vector<std::string>& args, FileAccess& files,
+                                   bool sayRejection) {
     if (!startupPending_) return {};
     std::string code(kResetCode);
     std::string startFile;
@@ -172,11 +171,7 @@ Result Configuration::RunStartCode(const std::vector<std::string>& args, FileAcc
     documentPath_ = result.Succeeded() ? startFile : std::string();
     savedCodeFieldText_ = codeFieldText_;
     Changed();
-    if (result.outcome == Outcome::Rejected) {
-        // The message comes over the settled window.
-        if (observer_) observer_->RepaintDue();
-        ui_.ShowMessage(result.reason);
-    }
+    if (sayRejection && result.outcome == Outcome::Rejected) ui_.ShowMessage(result.reason);
     return result;
 }
 

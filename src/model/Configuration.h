@@ -223,9 +223,9 @@ class Configuration {
     // The first activation of the main window: decodes the code given on the command line (a
     // file name or a code) or the reset code, once per run. A code the decoder rejects, or a
     // file that cannot be read, is reported once the program has started as it does without
-    // an argument.
-    Result RunStartCode(const std::vector<std::string>& args,
-                        FileAccess& files);  // form: FormActivate
+    // an argument; with `sayRejection` false the caller says it (the result holds the reason).
+    Result RunStartCode(const std::vector<std::string>& args, FileAccess& files,
+                        bool sayRejection = true);  // form: FormActivate
     bool StartupPending() const { return startupPending_; }
 
     // "Сбросить всё" and "Оснастить".

@@ -1,11 +1,10 @@
-// The one way the engine tells whoever shows the configuration what changed.
+// How the configuration tells its session what its rules did, inside the engine.
 //
-// A configuration has one observer. Where several parts follow it (the main window, the order
-// text, the comparison window, script mode's focus), the observer passes each notice on: the
-// desktop's ConfigurationSignals as Qt signals, script mode's session by calling them in turn.
-// Every notice is given while the engine call is still running, in the order the rules reach
-// it, so that a listener's own effects (a focus change running an exit rule) happen at the same
-// point of the rule as a person's would.
+// A configuration has one observer: the session (src/session), which keeps the order text and
+// the focus model in step and tells the front ends once the verb has returned. Each notice is
+// given where the rule reaches it, so that the session's own effects (the exit rule of the box
+// that loses the focus to the code field) happen at the same point of the rule as a person's
+// would.
 #pragma once
 
 namespace kalvora {
@@ -19,9 +18,6 @@ class ConfigurationObserver {
     // The price computation produced a price: the price, the code and the captions are new, and
     // the order text is to be written again. A computation that found no price tells nothing.
     virtual void PriceComputed() {}
-    // A long rule (settling a decoded code) has come to a point where the window may show the
-    // state so far before the rule goes on.
-    virtual void RepaintDue() {}
     // A code has just been decoded and settled (its price follows as the decode returns): the
     // code field takes the keyboard focus, and the check box that loses it runs its exit rule,
     // as with any other focus change.

@@ -54,6 +54,11 @@ class FocusModel {
     // the command acts, as a click elsewhere would remember it.
     void RememberWish();
 
+    // Takes note of where a toolkit's own focus has gone, running no rule: the desktop runs the
+    // exit and entry rules from its focus events and tells the model, so that a decode knows
+    // which check box loses the focus to the code field.
+    void Follow(const FocusTarget& target) { current_ = target; }
+
   private:
     void Move(const FocusTarget& target, bool runEntryRule);
 

@@ -461,7 +461,7 @@ TEST(Undo, RandomSessionsUndoAndRedoToTheSameBytes) {
             if (pick(10) == 0) codes.push_back(s.Line("print code"));
         }
         const std::string final = s.State();
-        ActionHistory& history = s.Script().History();
+        const ActionHistory& history = s.Script().History();
         const std::size_t redoable = history.RedoCount();
         while (history.CanUndo()) s.Play("undo");
         ASSERT_EQ(s.State(), start);

@@ -259,12 +259,6 @@ TEST_F(DecoderTest, NoColourTakesTheMetallicMarkFromTheCode) {
     EXPECT_EQ(config.CodeFieldText(), kResetCode);
 }
 
-TEST_F(DecoderTest, LetsTheWindowRepaintTwiceWhileSettling) {
-    const int before = ui.repaintsDue;
-    Decode(kWorkedExample);
-    EXPECT_EQ(ui.repaintsDue - before, 2);
-}
-
 // --- Start code -------------------------------------------------------------------------------
 
 class StartCodeTest : public ::testing::Test {

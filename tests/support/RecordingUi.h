@@ -26,7 +26,6 @@ class RecordingUi : public UiPort, public ConfigurationObserver {
 
     void ConfigurationChanged() override { ++changes; }
     void PriceComputed() override { ++pricesComputed; }
-    void RepaintDue() override { ++repaintsDue; }
     void CodeDecoded() override { ++codesDecoded; }
 
     std::vector<std::string> messages;
@@ -34,7 +33,6 @@ class RecordingUi : public UiPort, public ConfigurationObserver {
     std::deque<bool> answers;
     int changes = 0;
     int pricesComputed = 0;
-    int repaintsDue = 0;
     int codesDecoded = 0;
 };
 
