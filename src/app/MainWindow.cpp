@@ -285,7 +285,7 @@ QFrame* MakeBevel(QWidget* parent, const char* name, const QRect& r) {
     return bevel;
 }
 
-QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& text) {
+QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& text) {
     auto* b = new QToolButton(parent);
     b->setObjectName(QLatin1String(name));
     b->setText(text);
@@ -333,10 +333,10 @@ MainWindow::MainWindow(QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    panel3_ = MakePanel(this, "Panel3");
-    panel3_->setFixedHeight(kStripHeight);
-    panel3_->installEventFilter(this);
-    outer->addWidget(panel3_);
+    commandStrip_ = MakePanel(this, "Panel3");
+    commandStrip_->setFixedHeight(kStripHeight);
+    commandStrip_->installEventFilter(this);
+    outer->addWidget(commandStrip_);
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("PanelScroll"));
     scroll_->setFrameShape(QFrame::NoFrame);
@@ -353,17 +353,17 @@ MainWindow::MainWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    panel1_ = MakePanel(content, "Panel1");
-    panel1_->setFixedHeight(123);
-    panel2_ = MakePanel(content, "Panel2");
-    layout->addWidget(panel1_);
-    layout->addWidget(panel2_, 1);
+    choicesPanel_ = MakePanel(content, "Panel1");
+    choicesPanel_->setFixedHeight(123);
+    optionsPanel_ = MakePanel(content, "Panel2");
+    layout->addWidget(choicesPanel_);
+    layout->addWidget(optionsPanel_, 1);
 
-    BuildCommandBar(panel3_);
-    BuildMainChoices(panel1_);
-    BuildOptions(panel2_);
+    BuildCommandBar(commandStrip_);
+    BuildMainChoices(choicesPanel_);
+    BuildOptions(optionsPanel_);
     // The labels over the faint background are painted again with each new paint colour.
-    (new LabelTextCache(this))->Watch(panel2_);
+    (new LabelTextCache(this))->Watch(optionsPanel_);
 
     // FormCreate: the picture files of the working directory.
     pictures_ = LoadPictureFiles(QDir::currentPath());
@@ -424,7 +424,7 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
     };
     int x = 232;
     for (const Command& c : commands) {
-        QToolButton* b = MakeSpeedButton(panel, c.name, QString::fromUtf8(c.text));
+        QToolButton* b = MakeToolButton(panel, c.name, QString::fromUtf8(c.text));
         if (c.handler == &MainWindow::OpenClick) {
             // The recent files hang on the Open button's arrow.
             recentMenu_ = new QMenu(b);
@@ -443,8 +443,8 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
         connect(b, &QToolButton::clicked, this, c.handler);
     }
     // Undo and redo: two small buttons, and the usual keys anywhere in the window.
-    undoButton_ = MakeSpeedButton(panel, "UndoButton", QString());
-    redoButton_ = MakeSpeedButton(panel, "RedoButton", QString());
+    undoButton_ = MakeToolButton(panel, "UndoButton", QString());
+    redoButton_ = MakeToolButton(panel, "RedoButton", QString());
     undoButton_->setAccessibleName(QStringLiteral("Отменить"));
     redoButton_->setAccessibleName(QStringLiteral("Повторить"));
     undoButton_->setIcon(StepIcon(false));
@@ -499,7 +499,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
         connect(trims_[t], &QRadioButton::clicked, this, [this, t]() { session_.ChooseTrim(t); });
     }
     auto* compare =
-        MakeSpeedButton(panel, "SpeedButton5", QStringLiteral("Сравнение ко&мплектаций"));
+        MakeToolButton(panel, "SpeedButton5", QStringLiteral("Сравнение ко&мплектаций"));
     compare->setGeometry(6, 81, 172, 20);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, &MainWindow::trimComparisonRequested);
@@ -511,7 +511,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
         bodies_[b] = MakeRadio(bodies, kBodies[b].name, kBodies[b].caption, 8, 15 + b * 15, 96);
         connect(bodies_[b], &QRadioButton::clicked, this, [this, b]() { session_.ChooseBody(b); });
     }
-    compare = MakeSpeedButton(panel, "SpeedButton6", QStringLiteral("Сравнение &типов кузовов"));
+    compare = MakeToolButton(panel, "SpeedButton6", QStringLiteral("Сравнение &типов кузовов"));
     compare->setGeometry(184, 81, 156, 20);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, &MainWindow::bodyComparisonRequested);
@@ -543,18 +543,18 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
             session_.ClickEngine(e);
         });
     }
-    compare = MakeSpeedButton(panel, "SpeedButton7", QStringLiteral("Сравнение &двигателей"));
+    compare = MakeToolButton(panel, "SpeedButton7", QStringLiteral("Сравнение &двигателей"));
     compare->setGeometry(450, 81, 156, 20);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, &MainWindow::engineComparisonRequested);
     // The current configuration against another variant. The command bar has no room left
     // beside the price.
-    compare = MakeSpeedButton(panel, "CompareButton", QStringLiteral("Сравн&ить..."));
+    compare = MakeToolButton(panel, "CompareButton", QStringLiteral("Сравн&ить..."));
     compare->setGeometry(612, 81, 94, 20);
     compare->setToolTip(QStringLiteral("Сравнить текущую конфигурацию с другим вариантом"));
     connect(compare, &QToolButton::clicked, this, &MainWindow::CompareClick);
     // The offer letter for the buyer, beside it for the same reason.
-    auto* offer = MakeSpeedButton(panel, "OfferButton", QStringLiteral("&Предложение..."));
+    auto* offer = MakeToolButton(panel, "OfferButton", QStringLiteral("&Предложение..."));
     offer->setGeometry(712, 81, 112, 20);
     offer->setToolTip(QStringLiteral("Коммерческое предложение для покупателя: PDF или печать"));
     connect(offer, &QToolButton::clicked, this, &MainWindow::OfferClick);
@@ -586,7 +586,7 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     notice_->setAutoFillBackground(true);
     notice_->hide();
 
-    auto* about = MakeSpeedButton(panel, "SpeedButton4", QStringLiteral("&About ..."));
+    auto* about = MakeToolButton(panel, "SpeedButton4", QStringLiteral("&About ..."));
     about->setAutoRaise(true);
     QFont aboutFont = about->font();
     aboutFont.setUnderline(true);
@@ -601,15 +601,15 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     QLabel* base = MakeLabel(panel, "Label2", QStringLiteral("Базовая цена:"), 8, 103);
     base->setFont(WindowFont(16, true));
     base->adjustSize();
-    bazaLabel_ = MakeLabel(panel, "BazaLabel", QString(), base->x() + base->width() + 6, 103);
-    bazaLabel_->setFont(WindowFont(16, true));
-    bazaLabel_->resize(440, 19);
-    bazaLabel_->setAccessibleName(QStringLiteral("Базовая цена"));
+    basePriceLabel_ = MakeLabel(panel, "BazaLabel", QString(), base->x() + base->width() + 6, 103);
+    basePriceLabel_->setFont(WindowFont(16, true));
+    basePriceLabel_->resize(440, 19);
+    basePriceLabel_->setAccessibleName(QStringLiteral("Базовая цена"));
     unLabel_->setAccessibleName(QStringLiteral("Доплата за крышу"));
     QPalette navy = base->palette();
     navy.setColor(QPalette::WindowText, kNavy);
     base->setPalette(navy);
-    bazaLabel_->setPalette(navy);
+    basePriceLabel_->setPalette(navy);
 
     auto* complButton = new QPushButton(QStringLiteral("Compl"), panel);
     complButton->setObjectName(QStringLiteral("ComplButton"));
@@ -674,7 +674,7 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
 
     for (const InfoButton& info : kInfoButtons) {
         if (info.option != def.id) continue;
-        row.info = MakeSpeedButton(panel, info.name, QString());
+        row.info = MakeToolButton(panel, info.name, QString());
         row.info->setToolButtonStyle(Qt::ToolButtonIconOnly);
         row.info->setIcon(InfoIcon());
         row.info->setIconSize(QSize(9, 9));
@@ -701,7 +701,7 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
 
     if (def.id == Opt::Alloys15) {
         // The wheels' own picture: one more button, right of the 15" wheel row's caption.
-        QToolButton* wheels = MakeSpeedButton(panel, "SpeedButton24", QString());
+        QToolButton* wheels = MakeToolButton(panel, "SpeedButton24", QString());
         wheels->setToolButtonStyle(Qt::ToolButtonIconOnly);
         wheels->setIcon(InfoIcon());
         wheels->setIconSize(QSize(9, 9));
@@ -799,11 +799,11 @@ void MainWindow::Sync() {
     // Until the start code has run, the labels hold the form's design-time texts
     // ("BazaLabel", "Цена: $12345"), which are no figures: the window leaves them empty.
     const bool started = !config_.StartupPending();
-    const QString baza =
+    const QString basePrice =
         started ? QString::fromStdString(BasePriceText(config_.Figures())) : QString();
-    if (bazaLabel_->text() != baza) {
-        bazaLabel_->setText(baza);
-        bazaLabel_->setAccessibleName(FigureName(QStringLiteral("Базовая цена"), baza));
+    if (basePriceLabel_->text() != basePrice) {
+        basePriceLabel_->setText(basePrice);
+        basePriceLabel_->setAccessibleName(FigureName(QStringLiteral("Базовая цена"), basePrice));
     }
     const QString un =
         started ? QString::fromStdString(SurchargeText(config_.Figures())) : QString();
@@ -935,7 +935,7 @@ void MainWindow::ShowPictures() {
             }
             if (show && !background->isVisible()) {
                 // Behind every label and control of the option panel.
-                background->setGeometry(panel2_->contentsRect());
+                background->setGeometry(optionsPanel_->contentsRect());
                 background->lower();
             }
             background->setVisible(show);
@@ -945,7 +945,7 @@ void MainWindow::ShowPictures() {
 
 void MainWindow::PlaceBackgrounds() {
     for (auto& body : backgrounds_) {
-        for (QLabel* image : body) image->setGeometry(panel2_->contentsRect());
+        for (QLabel* image : body) image->setGeometry(optionsPanel_->contentsRect());
     }
 }
 
@@ -1266,8 +1266,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
             break;
         }
         case QEvent::Resize:
-            if (watched == panel2_) PlaceBackgrounds();
-            if (watched == panel3_) ArrangeStrip();
+            if (watched == optionsPanel_) PlaceBackgrounds();
+            if (watched == commandStrip_) ArrangeStrip();
             if (watched == scroll_->widget()) ArrangePanelEdge();
             break;
         default:
@@ -1309,7 +1309,7 @@ bool MainWindow::MayDropChanges() {
 
 void MainWindow::ArrangeStrip() {
     if (stripButtons_.empty()) return;
-    const int width = panel3_->width();
+    const int width = commandStrip_->width();
     const int priceWidth = priceLabel_->fontMetrics().horizontalAdvance(priceLabel_->text()) + 4;
     // As laid out, while the price fits; then the price keeps to the right edge, up to the last
     // button.
@@ -1341,7 +1341,7 @@ void MainWindow::ArrangeStrip() {
     priceLabel_->setGeometry(priceX, pricePlace_.y(),
                              std::max(priceWidth, pricePlace_.right() + 1 - priceX),
                              pricePlace_.height());
-    panel3_->setFixedHeight(height);
+    commandStrip_->setFixedHeight(height);
 }
 
 void MainWindow::ArrangePanelEdge() {
@@ -1363,7 +1363,7 @@ void MainWindow::ArrangeTabOrder() {
     // strip finds its place by itself), each group's buttons column by column; then the option
     // rows in the panel's order, each information button before its check box.
     std::vector<QWidget*> chain;
-    for (QWidget* panel : {panel3_, panel1_}) {
+    for (QWidget* panel : {commandStrip_, choicesPanel_}) {
         std::vector<QWidget*> stops;
         for (QWidget* w : panel->findChildren<QWidget*>()) {
             if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && !w->isWindow()) {
@@ -1437,7 +1437,7 @@ void MainWindow::ShowFocusRow(const QWidget* focused) {
         return;
     }
     if (!focusRow_) {
-        focusRow_ = new QFrame(panel2_);
+        focusRow_ = new QFrame(optionsPanel_);
         focusRow_->setObjectName(QStringLiteral("FocusRow"));
         focusRow_->setAttribute(Qt::WA_TransparentForMouseEvents);
         const QColor h = palette().color(QPalette::Highlight);

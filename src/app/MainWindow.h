@@ -180,9 +180,9 @@ class MainWindow : public QWidget {
     std::vector<std::string> startArgs_;
     QString settingsPath_;
 
-    QWidget* panel1_ = nullptr;
-    QWidget* panel2_ = nullptr;
-    QWidget* panel3_ = nullptr;
+    QWidget* choicesPanel_ = nullptr;
+    QWidget* optionsPanel_ = nullptr;
+    QWidget* commandStrip_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QFrame* focusRow_ = nullptr;
     QMenu* recentMenu_ = nullptr;
@@ -193,7 +193,7 @@ class MainWindow : public QWidget {
     std::vector<QToolButton*> stripButtons_;
     std::vector<QRect> stripPlaces_;
     QToolButton* about_ = nullptr;
-    QLabel* bazaLabel_ = nullptr;
+    QLabel* basePriceLabel_ = nullptr;
     QLabel* unLabel_ = nullptr;
     QLabel* notice_ = nullptr;
     QToolButton* undoButton_ = nullptr;

@@ -1,5 +1,8 @@
 #include "cli/DiffCommand.h"
 
+#include <optional>
+#include <string>
+
 #include "cli/CommandLine.h"
 #include "cli/JsonViews.h"
 #include "cli/ScriptUi.h"
@@ -37,12 +40,9 @@ Json Side(const ConfigurationFacts& facts, const std::string& input) {
     return {{"input", input}, {"code", facts.code}, {"price", facts.total}};
 }
 
-// A cell of the tab-separated form as a figure where it is one ("540"), else as it stands.
-Json Cell(const std::string& text) {
-    if (!text.empty() && text.find_first_not_of("-0123456789") == std::string::npos &&
-        text != "-" && text.size() < 12) {
-        return std::stoll(text);
-    }
+// A cell as its amount where it is one (540), else as the tab-separated form writes it.
+Json Cell(const std::optional<Dollars>& amount, const std::string& text) {
+    if (amount) return *amount;
     return text;
 }
 
@@ -54,8 +54,8 @@ std::string ComparisonJson(const Comparison& comparison, const std::string& a,
         const RowNaming named = NameOfRow(row);
         differences.push_back({{"what", named.kind},
                                {"name", named.name},
-                               {"a", Cell(row.tsvA)},
-                               {"b", Cell(row.tsvB)}});
+                               {"a", Cell(row.amountA, row.tsvA)},
+                               {"b", Cell(row.amountB, row.tsvB)}});
     }
     return JsonLine({{"a", Side(comparison.a, a)},
                      {"b", Side(comparison.b, b)},

@@ -19,18 +19,18 @@ CheckListWindow::CheckListWindow(const Configuration& config, UiPort& ui, QWidge
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setGeometry(42, 59, 1022, 706);
     PlaceButtons(8, 112, 8, 24);
-    button1_ = new QPushButton("Обновить", Panel1());
-    button1_->setObjectName("Button1");
-    Place(button1_, {std::max(224, SpeedButton4()->geometry().right() + 6), 8, 75, 25});
-    connect(button1_, &QPushButton::clicked, this, [this] { Button1Click(); });
+    refreshButton_ = new QPushButton("Обновить", Panel());
+    refreshButton_->setObjectName("Button1");
+    Place(refreshButton_, {std::max(224, CopyButton()->geometry().right() + 6), 8, 75, 25});
+    connect(refreshButton_, &QPushButton::clicked, this, [this] { Refresh(); });
 }
 
-void CheckListWindow::Button1Click() {
+void CheckListWindow::Refresh() {
     SetDocumentLines(CheckList::Compose(config_, ui_));
 }
 
 void CheckListWindow::ComposeAndShow() {
-    Button1Click();
+    Refresh();
     // The window stays on top: on a small screen it must not hide its own scroll bars.
     FitIntoScreen(*this);
     show();

@@ -16,15 +16,15 @@ class CheckListWindow : public DocumentWindow {
     CheckListWindow(const Configuration& config, UiPort& ui, QWidget* parent = nullptr);
 
     // "Обновить": compose the list afresh, replacing whatever the text area holds.
-    void Button1Click();
+    void Refresh();
     // "Check List..." of the main window: compose, then show the window in front.
     void ComposeAndShow();
 
-    QPushButton* Button1() const { return button1_; }
+    QPushButton* RefreshButton() const { return refreshButton_; }
 
   private:
     const Configuration& config_;
-    QPushButton* button1_;
+    QPushButton* refreshButton_;
 };
 
 }  // namespace kalvora

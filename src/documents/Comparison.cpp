@@ -88,6 +88,11 @@ std::string OptionTsvCell(const OptionFact& fact) {
     return {};
 }
 
+std::optional<Dollars> OptionAmount(const OptionFact& fact) {
+    if (fact.presence != Presence::Chosen) return std::nullopt;
+    return fact.price;
+}
+
 std::int64_t OptionCost(const OptionFact& fact) {
     return fact.presence == Presence::Absent ? 0 : fact.price;
 }
@@ -244,6 +249,8 @@ Comparison CompareFacts(const ConfigurationFacts& a, const ConfigurationFacts& b
                           std::string(textB),
                           std::string(textA),
                           std::string(textB),
+                          std::nullopt,
+                          std::nullopt,
                           textA != textB,
                           0,
                           0};
@@ -259,7 +266,7 @@ Comparison CompareFacts(const ConfigurationFacts& a, const ConfigurationFacts& b
                       std::int32_t amountB) {
         c.rows.push_back({ComparisonSection::Choices, key, label, DollarText(amountA),
                           DollarText(amountB), std::to_string(amountA), std::to_string(amountB),
-                          amountA != amountB, amountA, amountB});
+                          amountA, amountB, amountA != amountB, amountA, amountB});
     };
     money("base", "Базовая цена", a.basePrice, b.basePrice);
     money("rails-price", "Доплата за крышу", a.railsPrice, b.railsPrice);
@@ -275,7 +282,8 @@ Comparison CompareFacts(const ConfigurationFacts& a, const ConfigurationFacts& b
             const bool differs = section != ComparisonSection::Both || fa.price != fb.price;
             c.rows.push_back({section, std::string(Def(o).name), std::string(OrderOptionText(o)),
                               OptionCell(fa), OptionCell(fb), OptionTsvCell(fa), OptionTsvCell(fb),
-                              differs, OptionCost(fa), OptionCost(fb)});
+                              OptionAmount(fa), OptionAmount(fb), differs, OptionCost(fa),
+                              OptionCost(fb)});
         }
     }
     return c;

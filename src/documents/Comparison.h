@@ -82,6 +82,10 @@ struct ComparisonRow {
     std::string b;
     std::string tsvA;  // the same for a tab-separated line ("540", "std", "-")
     std::string tsvB;
+    // The cell of each side as an amount where it is one (a base price, a surcharge, the price
+    // of a chosen option); none for a name, an absent option or a standard item.
+    std::optional<Dollars> amountA;
+    std::optional<Dollars> amountB;
     bool differs = false;
     // What the row adds to each side's total.
     std::int64_t costA = 0;

@@ -28,15 +28,15 @@ void WriteEscapedLines(const std::vector<std::string>& lines, std::ostream& out)
 }  // namespace
 
 void ApplyOrderRequest(const OrderRequest& request, OrderDocument& order) {
-    const bool slovo = request.variant != OrderVariant::Code;
-    const bool kod = request.variant != OrderVariant::Verbal;
+    const bool verbal = request.variant != OrderVariant::Code;
+    const bool coded = request.variant != OrderVariant::Verbal;
     // Tick before untick, so that the variant rule never has to tick a box back.
-    if (kod) order.SetKodBox(true);
-    if (slovo) order.SetSlovoBox(true);
-    if (!kod) order.SetKodBox(false);
-    if (!slovo) order.SetSlovoBox(false);
-    order.SetCBox(request.prices);
-    order.SetOtstupBox(request.indent);
+    if (coded) order.SetCoded(true);
+    if (verbal) order.SetVerbal(true);
+    if (!coded) order.SetCoded(false);
+    if (!verbal) order.SetVerbal(false);
+    order.SetWithPrices(request.prices);
+    order.SetIndented(request.indent);
     order.OnVerbalToggled();
 }
 

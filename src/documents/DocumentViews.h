@@ -15,8 +15,8 @@ namespace kalvora {
 
 struct OrderRequest {
     OrderVariant variant = OrderVariant::Verbal;
-    bool prices = true;   // CBox
-    bool indent = false;  // OtstupBox
+    bool prices = true;
+    bool indent = false;
 };
 
 // Sets the four boxes of `order` as the request asks, each change acting as a click, and builds

@@ -61,7 +61,7 @@ QPixmap PagesPicture() {
     return QPixmap::fromImage(image);
 }
 
-QToolButton* SpeedButton(const QString& caption, const QPixmap& picture, QWidget* parent) {
+QToolButton* PanelButton(const QString& caption, const QPixmap& picture, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setText(caption);
     button->setIcon(QIcon(picture));
@@ -87,42 +87,42 @@ DocumentWindow::DocumentWindow(const Look& look, UiPort& ui, QWidget* parent)
     : QWidget(parent, Qt::Window), ui_(ui), look_(look), chooser_(ShowPrintDialog) {
     setWindowTitle(look.caption);
 
-    panel1_ = new QWidget(this);
-    panel1_->setObjectName("Panel1");
-    panel1_->setFixedHeight(41);
+    panel_ = new QWidget(this);
+    panel_->setObjectName("Panel1");
+    panel_->setFixedHeight(41);
     // The panel's controls are laid out for a small dialog font.
-    QFont panelFont = panel1_->font();
+    QFont panelFont = panel_->font();
     panelFont.setPointSize(8);
-    panel1_->setFont(panelFont);
-    speedButton3_ = SpeedButton("&Печать...", PrinterPicture(), panel1_);
-    speedButton3_->setObjectName("SpeedButton3");
-    speedButton4_ = SpeedButton("С&копировать...", PagesPicture(), panel1_);
-    speedButton4_->setObjectName("SpeedButton4");
-    connect(speedButton3_, &QToolButton::clicked, this, [this] { PrintClick(); });
-    connect(speedButton4_, &QToolButton::clicked, this, [this] { CopyClick(); });
-    for (QToolButton* b : {speedButton3_, speedButton4_}) b->installEventFilter(this);
+    panel_->setFont(panelFont);
+    printButton_ = PanelButton("&Печать...", PrinterPicture(), panel_);
+    printButton_->setObjectName("SpeedButton3");
+    copyButton_ = PanelButton("С&копировать...", PagesPicture(), panel_);
+    copyButton_->setObjectName("SpeedButton4");
+    connect(printButton_, &QToolButton::clicked, this, [this] { PrintClick(); });
+    connect(copyButton_, &QToolButton::clicked, this, [this] { CopyClick(); });
+    for (QToolButton* b : {printButton_, copyButton_}) b->installEventFilter(this);
 
-    memo1_ = new QTextEdit(this);
-    memo1_->setObjectName("Memo1");
+    textArea_ = new QTextEdit(this);
+    textArea_->setObjectName("Memo1");
     QFont font("Courier New");
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPointSize(look.fontPoints);
-    memo1_->setFont(font);
-    memo1_->setAcceptRichText(false);
-    memo1_->setLineWrapMode(QTextEdit::WidgetWidth);
-    memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo1_->setPlainText("Memo1");
-    memo1_->setAccessibleName(look.textName);
+    textArea_->setFont(font);
+    textArea_->setAcceptRichText(false);
+    textArea_->setLineWrapMode(QTextEdit::WidgetWidth);
+    textArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textArea_->setPlainText("Memo1");
+    textArea_->setAccessibleName(look.textName);
     // Tab leaves the text for the panel's controls; the documents never hold tabs.
-    memo1_->setTabChangesFocus(true);
+    textArea_->setTabChangesFocus(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(panel1_);
-    layout->addWidget(memo1_);
+    layout->addWidget(panel_);
+    layout->addWidget(textArea_);
 
     // Esc closes (hides) the window wherever its focus is, as it closes a dialog.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -131,8 +131,8 @@ DocumentWindow::DocumentWindow(const Look& look, UiPort& ui, QWidget* parent)
 }
 
 void DocumentWindow::PlaceButtons(int printLeft, int copyLeft, int top, int height) {
-    Place(speedButton3_, {printLeft, top, 97, height});
-    Place(speedButton4_, {copyLeft, top, 105, height});
+    Place(printButton_, {printLeft, top, 97, height});
+    Place(copyButton_, {copyLeft, top, 105, height});
 }
 
 void DocumentWindow::Place(QWidget* control, const QRect& place) {
@@ -151,20 +151,20 @@ void DocumentWindow::SetDocumentLines(const std::vector<std::string>& lines) {
         if (i > 0) text += '\n';
         text += QString::fromStdString(lines[i]);
     }
-    memo1_->setUpdatesEnabled(false);
-    memo1_->setPlainText(text);
+    textArea_->setUpdatesEnabled(false);
+    textArea_->setPlainText(text);
     HangIndentedLines();
-    memo1_->setUpdatesEnabled(true);
+    textArea_->setUpdatesEnabled(true);
 }
 
 void DocumentWindow::HangIndentedLines() {
     // A line that begins with blanks wraps under its own first character, not back at the
     // left edge: its blanks become a hanging indent of the same width. The text itself keeps
     // them, so printing and copying are unchanged.
-    const QFontMetricsF metrics(memo1_->font());
+    const QFontMetricsF metrics(textArea_->font());
     const qreal blank = metrics.horizontalAdvance(QLatin1Char(' '));
-    QTextCursor cursor(memo1_->document());
-    for (QTextBlock block = memo1_->document()->begin(); block.isValid(); block = block.next()) {
+    QTextCursor cursor(textArea_->document());
+    for (QTextBlock block = textArea_->document()->begin(); block.isValid(); block = block.next()) {
         const QString line = block.text();
         int blanks = 0;
         while (blanks < line.size() && line.at(blanks) == QLatin1Char(' ')) ++blanks;
@@ -198,8 +198,8 @@ void DocumentWindow::PrintClick() {
 
 void DocumentWindow::PrintTo(QPrinter& printer) const {
     printer.setDocName(look_.printTitle);
-    std::unique_ptr<QTextDocument> document(memo1_->document()->clone());
-    document->setDefaultFont(memo1_->font());
+    std::unique_ptr<QTextDocument> document(textArea_->document()->clone());
+    document->setDefaultFont(textArea_->font());
     document->documentLayout()->setPaintDevice(&printer);
     document->setDocumentMargin(0);
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
@@ -220,8 +220,8 @@ void DocumentWindow::PrintTo(QPrinter& printer) const {
 }
 
 void DocumentWindow::CopyClick() {
-    memo1_->selectAll();
-    memo1_->copy();
+    textArea_->selectAll();
+    textArea_->copy();
     ui_.ShowMessage(look_.copyMessage.toStdString());
 }
 

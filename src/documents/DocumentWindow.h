@@ -1,5 +1,5 @@
 // The shape both document windows share: a top panel with "Печать..." and "Скопировать...",
-// and below it the editable text area `Memo1` in a fixed-pitch Cyrillic font. Printing hands
+// and below it the editable text area in a fixed-pitch Cyrillic font. Printing hands
 // the whole text to the printer as one job with the document's title; copying selects all,
 // puts it on the clipboard and says so in a message box.
 #pragma once
@@ -53,10 +53,10 @@ class DocumentWindow : public QWidget {
     // Puts a control of the panel at its place, wider when its caption needs it.
     static void Place(QWidget* control, const QRect& place);
 
-    QTextEdit* TextArea() const { return memo1_; }
-    QToolButton* SpeedButton3() const { return speedButton3_; }
-    QToolButton* SpeedButton4() const { return speedButton4_; }
-    QWidget* Panel1() const { return panel1_; }
+    QTextEdit* TextArea() const { return textArea_; }
+    QToolButton* PrintButton() const { return printButton_; }
+    QToolButton* CopyButton() const { return copyButton_; }
+    QWidget* Panel() const { return panel_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,10 +71,10 @@ class DocumentWindow : public QWidget {
     void HangIndentedLines();
 
     Look look_;
-    QWidget* panel1_;
-    QToolButton* speedButton3_;
-    QToolButton* speedButton4_;
-    QTextEdit* memo1_;
+    QWidget* panel_;
+    QToolButton* printButton_;
+    QToolButton* copyButton_;
+    QTextEdit* textArea_;
     std::function<bool(QPrinter&, QWidget*)> chooser_;
 };
 

@@ -239,39 +239,39 @@ std::vector<Opt> OrderOptionSequence() {
 
 OrderDocument::OrderDocument(const Configuration& config, UiPort& ui) : config_(config), ui_(ui) {}
 
-void OrderDocument::SetSlovoBox(bool ticked) {
-    if (slovoBox_ == ticked) return;
-    slovoBox_ = ticked;
+void OrderDocument::SetVerbal(bool ticked) {
+    if (verbal_ == ticked) return;
+    verbal_ = ticked;
     OnVerbalToggled();
 }
 
-void OrderDocument::SetKodBox(bool ticked) {
-    if (kodBox_ == ticked) return;
-    kodBox_ = ticked;
+void OrderDocument::SetCoded(bool ticked) {
+    if (coded_ == ticked) return;
+    coded_ = ticked;
     OnCodeToggled();
 }
 
-void OrderDocument::SetCBox(bool ticked) {
-    if (cBox_ == ticked) return;
-    cBox_ = ticked;
+void OrderDocument::SetWithPrices(bool ticked) {
+    if (withPrices_ == ticked) return;
+    withPrices_ = ticked;
     OnPricesToggled();
 }
 
-void OrderDocument::SetOtstupBox(bool ticked) {
-    if (otstupBox_ == ticked) return;
-    otstupBox_ = ticked;
+void OrderDocument::SetIndented(bool ticked) {
+    if (indented_ == ticked) return;
+    indented_ = ticked;
     OnIndentToggled();
 }
 
 bool OrderDocument::ClickBox(std::string_view name) {
     if (name == "SlovoBox") {
-        SetSlovoBox(!slovoBox_);
+        SetVerbal(!verbal_);
     } else if (name == "KodBox") {
-        SetKodBox(!kodBox_);
+        SetCoded(!coded_);
     } else if (name == "CBox") {
-        SetCBox(!cBox_);
+        SetWithPrices(!withPrices_);
     } else if (name == "OtstupBox") {
-        SetOtstupBox(!otstupBox_);
+        SetIndented(!indented_);
     } else {
         return false;
     }
@@ -282,16 +282,16 @@ bool OrderDocument::ClickBox(std::string_view name) {
 // again, which is a click of its own that builds the text; the outer handler then builds it
 // once more.
 void OrderDocument::VariantRule(void (OrderDocument::*retick)(bool)) {
-    if (!slovoBox_ && !kodBox_) (this->*retick)(true);
+    if (!verbal_ && !coded_) (this->*retick)(true);
     RunVariantGenerator();
 }
 
 void OrderDocument::OnVerbalToggled() {
-    VariantRule(&OrderDocument::SetSlovoBox);
+    VariantRule(&OrderDocument::SetVerbal);
 }
 
 void OrderDocument::OnCodeToggled() {
-    VariantRule(&OrderDocument::SetKodBox);
+    VariantRule(&OrderDocument::SetCoded);
 }
 
 void OrderDocument::OnPricesToggled() {
@@ -303,8 +303,8 @@ void OrderDocument::OnIndentToggled() {
 }
 
 OrderVariant OrderDocument::Variant() const {
-    if (slovoBox_ && kodBox_) return OrderVariant::Combined;
-    if (kodBox_) return OrderVariant::Code;
+    if (verbal_ && coded_) return OrderVariant::Combined;
+    if (coded_) return OrderVariant::Code;
     return OrderVariant::Verbal;
 }
 
@@ -333,8 +333,8 @@ void OrderDocument::WriteCombined() {
 }
 
 void OrderDocument::AddOrderLine(std::string_view text, std::optional<Dollars> price) {
-    std::string line = otstupBox_ ? std::string(kIndent) : std::string();
-    if (price && cBox_) {
+    std::string line = indented_ ? std::string(kIndent) : std::string();
+    if (price && withPrices_) {
         if (*price == 0) return;
         line += "[$" + std::to_string(*price) + "] ";
     }

@@ -1,5 +1,5 @@
 // The order window's document: the order description of the current configuration, written one
-// paragraph a line into `Memo1`, in words, in the factory's ordering designations, or both, with
+// paragraph a line, in words, in the factory's ordering designations, or both, with
 // or without prices and indent, as the window's four check boxes choose.
 //
 // The text is never edited in place: every refresh builds it again from nothing. Whoever owns
@@ -43,29 +43,29 @@ class OrderDocument {
 
     // --- The four boxes of the window's top panel -----------------------------------------
 
-    bool SlovoBox() const { return slovoBox_; }  // "Словесное описание", ticked at start
-    bool KodBox() const { return kodBox_; }  // "Кодовое описание"
-    bool CBox() const { return cBox_; }  // "Добавлять цену в описание", ticked
-    bool OtstupBox() const { return otstupBox_; }  // "Добавить отступы на странице"
+    bool Verbal() const { return verbal_; }  // "Словесное описание", ticked at start
+    bool Coded() const { return coded_; }    // "Кодовое описание"
+    bool WithPrices() const { return withPrices_; }  // "Добавлять цену в описание", ticked
+    bool Indented() const { return indented_; }  // "Добавить отступы на странице"
 
     // Setting a box to a different state is a click on it: its handler runs before the setter
     // returns. Setting the state it already has runs nothing.
-    void SetSlovoBox(bool ticked);
-    void SetKodBox(bool ticked);
-    void SetCBox(bool ticked);
-    void SetOtstupBox(bool ticked);
+    void SetVerbal(bool ticked);
+    void SetCoded(bool ticked);
+    void SetWithPrices(bool ticked);
+    void SetIndented(bool ticked);
     // A mouse click on the box named "SlovoBox", "KodBox", "CBox" or "OtstupBox": its state
     // flips. False, and nothing happens, for any other name.
     bool ClickBox(std::string_view name);
 
     // --- Handlers ---------------------------------------------------------------------------
 
-    // Variant rule with SlovoBox as the box to re-tick, then the variant's generator. Also the
-    // refresh run at the end of every price computation that produced a price.
+    // Variant rule with the verbal box as the box to re-tick, then the variant's generator. Also
+    // the refresh run at the end of every price computation that produced a price.
     void OnVerbalToggled();
-    // The same with KodBox as the box to re-tick.
+    // The same with the code box as the box to re-tick.
     void OnCodeToggled();
-    // Rebuild the text in the variant that SlovoBox and KodBox select; nothing is re-ticked.
+    // Rebuild the text in the variant that the verbal and code boxes select; nothing is re-ticked.
     void OnPricesToggled();
     void OnIndentToggled();
 
@@ -78,7 +78,7 @@ class OrderDocument {
     // `text`. A line without a price has no tag; with prices wanted a price of 0 drops it.
     void AddOrderLine(std::string_view text, std::optional<Dollars> price);
 
-    // The variant SlovoBox and KodBox select now.
+    // The variant the verbal and code boxes select now.
     OrderVariant Variant() const;
 
     // --- The text ---------------------------------------------------------------------------
@@ -110,10 +110,10 @@ class OrderDocument {
 
     const Configuration& config_;
     UiPort& ui_;
-    bool slovoBox_ = true;
-    bool kodBox_ = false;
-    bool cBox_ = true;
-    bool otstupBox_ = false;
+    bool verbal_ = true;
+    bool coded_ = false;
+    bool withPrices_ = true;
+    bool indented_ = false;
     std::vector<std::string> lines_{"Memo1"};
     int generations_ = 0;
     bool quiet_ = false;      // inside FollowPrice: the observer waits

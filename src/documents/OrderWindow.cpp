@@ -30,33 +30,33 @@ OrderWindow::OrderWindow(OrderDocument& order, QWidget* parent)
       order_(order) {
     setObjectName("ZakazForm");
     setGeometry(358, 156, 697, 422);
-    QWidget* panel = Panel1();
-    slovoBox_ = Box("SlovoBox", "Словесное описание", {8, 4, 153, 17}, panel);
-    kodBox_ = Box("KodBox", "Кодовое описание", {8, 20, 145, 17}, panel);
+    QWidget* panel = Panel();
+    verbalBox_ = Box("SlovoBox", "Словесное описание", {8, 4, 153, 17}, panel);
+    codedBox_ = Box("KodBox", "Кодовое описание", {8, 20, 145, 17}, panel);
     PlaceButtons(264, 368, 8, 22);
     // The price and indent boxes keep clear of a copy button that a wide font made wider.
-    const int right = std::max(480, SpeedButton4()->geometry().right() + 6);
-    cBox_ = Box("CBox", "Добавлять цену в описание", {right, 3, 169, 17}, panel);
-    otstupBox_ = Box("OtstupBox", "Добавить отступы на странице", {right, 18, 201, 17}, panel);
+    const int right = std::max(480, CopyButton()->geometry().right() + 6);
+    pricesBox_ = Box("CBox", "Добавлять цену в описание", {right, 3, 169, 17}, panel);
+    indentBox_ = Box("OtstupBox", "Добавить отступы на странице", {right, 18, 201, 17}, panel);
     // The last box's caption keeps a margin from the window's edge.
-    const int needed = otstupBox_->geometry().right() + 12;
+    const int needed = indentBox_->geometry().right() + 12;
     if (width() < needed) resize(needed, height());
     ShowOrderText();
 
-    connect(slovoBox_, &QCheckBox::clicked, this, [this](bool on) {
-        order_.SetSlovoBox(on);
+    connect(verbalBox_, &QCheckBox::clicked, this, [this](bool on) {
+        order_.SetVerbal(on);
         ShowBoxes();
     });
-    connect(kodBox_, &QCheckBox::clicked, this, [this](bool on) {
-        order_.SetKodBox(on);
+    connect(codedBox_, &QCheckBox::clicked, this, [this](bool on) {
+        order_.SetCoded(on);
         ShowBoxes();
     });
-    connect(cBox_, &QCheckBox::clicked, this, [this](bool on) {
-        order_.SetCBox(on);
+    connect(pricesBox_, &QCheckBox::clicked, this, [this](bool on) {
+        order_.SetWithPrices(on);
         ShowBoxes();
     });
-    connect(otstupBox_, &QCheckBox::clicked, this, [this](bool on) {
-        order_.SetOtstupBox(on);
+    connect(indentBox_, &QCheckBox::clicked, this, [this](bool on) {
+        order_.SetIndented(on);
         ShowBoxes();
     });
     order_.SetTextObserver([this] { ShowOrderText(); });
@@ -79,10 +79,10 @@ void OrderWindow::ShowOrderText() {
 }
 
 void OrderWindow::ShowBoxes() {
-    const std::pair<QCheckBox*, bool> boxes[] = {{slovoBox_, order_.SlovoBox()},
-                                                 {kodBox_, order_.KodBox()},
-                                                 {cBox_, order_.CBox()},
-                                                 {otstupBox_, order_.OtstupBox()}};
+    const std::pair<QCheckBox*, bool> boxes[] = {{verbalBox_, order_.Verbal()},
+                                                 {codedBox_, order_.Coded()},
+                                                 {pricesBox_, order_.WithPrices()},
+                                                 {indentBox_, order_.Indented()}};
     for (const auto& [box, ticked] : boxes) {
         const bool blocked = box->blockSignals(true);
         box->setChecked(ticked);
@@ -112,20 +112,20 @@ void OrderWindow::WriteSettingsIfShown() {
 void OrderWindow::ReadSettings() {
     const WindowSettings settings(kSection);
     if (!settings.StateRestorable()) return;
-    if (const auto v = settings.Tick("CBox_Checked")) order_.SetCBox(*v);
-    if (const auto v = settings.Tick("OtstupBox_Checked")) order_.SetOtstupBox(*v);
-    if (const auto v = settings.Tick("KodBox_Checked")) order_.SetKodBox(*v);
-    if (const auto v = settings.Tick("SlovoBox_Checked")) order_.SetSlovoBox(*v);
+    if (const auto v = settings.Tick("CBox_Checked")) order_.SetWithPrices(*v);
+    if (const auto v = settings.Tick("OtstupBox_Checked")) order_.SetIndented(*v);
+    if (const auto v = settings.Tick("KodBox_Checked")) order_.SetCoded(*v);
+    if (const auto v = settings.Tick("SlovoBox_Checked")) order_.SetVerbal(*v);
     ShowBoxes();
     settings.RestorePlacement(*this);
 }
 
 void OrderWindow::WriteSettings() {
     WindowSettings settings(kSection);
-    settings.SetTick("CBox_Checked", order_.CBox());
-    settings.SetTick("OtstupBox_Checked", order_.OtstupBox());
-    settings.SetTick("KodBox_Checked", order_.KodBox());
-    settings.SetTick("SlovoBox_Checked", order_.SlovoBox());
+    settings.SetTick("CBox_Checked", order_.WithPrices());
+    settings.SetTick("OtstupBox_Checked", order_.Indented());
+    settings.SetTick("KodBox_Checked", order_.Coded());
+    settings.SetTick("SlovoBox_Checked", order_.Verbal());
     settings.StorePlacement(*this);
     settings.Write();
     shownSinceWritten_ = false;

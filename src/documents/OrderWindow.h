@@ -30,10 +30,10 @@ class OrderWindow : public DocumentWindow {
     // the program calls it when it ends.
     void WriteSettingsIfShown();
 
-    QCheckBox* SlovoBox() const { return slovoBox_; }
-    QCheckBox* KodBox() const { return kodBox_; }
-    QCheckBox* CBox() const { return cBox_; }
-    QCheckBox* OtstupBox() const { return otstupBox_; }
+    QCheckBox* VerbalBox() const { return verbalBox_; }
+    QCheckBox* CodedBox() const { return codedBox_; }
+    QCheckBox* PricesBox() const { return pricesBox_; }
+    QCheckBox* IndentBox() const { return indentBox_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -45,10 +45,10 @@ class OrderWindow : public DocumentWindow {
     void ShowBoxes();
 
     OrderDocument& order_;
-    QCheckBox* slovoBox_;
-    QCheckBox* kodBox_;
-    QCheckBox* cBox_;
-    QCheckBox* otstupBox_;
+    QCheckBox* verbalBox_;
+    QCheckBox* codedBox_;
+    QCheckBox* pricesBox_;
+    QCheckBox* indentBox_;
     bool shownSinceWritten_ = false;
 };
 

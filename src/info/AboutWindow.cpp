@@ -77,12 +77,12 @@ QLabel* TextLabel(std::string_view text, QWidget* parent) {
 AboutWindow::AboutWindow(QWidget* parent)
     : QDialog(parent),
       officialLine_(TextLabel(info_text::kAboutOfficialLine, this)),
-      label7_(LinkLabel(this)),
+      officialLink_(LinkLabel(this)),
       okButton_(new QPushButton(ToQString(info_text::kAboutOk), this)) {
     setObjectName(QStringLiteral("TAboutBox"));
     setWindowTitle(ToQString(info_text::kAboutCaption));
     setModal(true);
-    label7_->setObjectName(QStringLiteral("Label7"));
+    officialLink_->setObjectName(QStringLiteral("Label7"));
     okButton_->setObjectName(QStringLiteral("OKButton"));
     okButton_->setDefault(true);
 
@@ -109,7 +109,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     details->addWidget(disclaimer);
     details->addSpacing(10);
     details->addWidget(officialLine_);
-    details->addWidget(label7_);
+    details->addWidget(officialLink_);
 
     auto* top = new QHBoxLayout;
     top->addWidget(picture, 0, Qt::AlignTop);
@@ -128,8 +128,8 @@ AboutWindow::AboutWindow(QWidget* parent)
     layout->addLayout(buttons);
     SetDealerSite(QUrl());
 
-    connect(label7_, &QLabel::linkActivated, this, [this] { Label7Click(); });
-    connect(okButton_, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+    connect(officialLink_, &QLabel::linkActivated, this, [this] { OpenOfficialLink(); });
+    connect(okButton_, &QPushButton::clicked, this, [this] { Close(); });
 }
 
 void AboutWindow::SetDealerSite(const QUrl& url) {
@@ -138,9 +138,9 @@ void AboutWindow::SetDealerSite(const QUrl& url) {
         url.toString(QUrl::FullyEncoded).size() <= kLongestDealerSite &&
         (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"));
     dealerSite_ = web ? url : QUrl();
-    if (web) ShowLink(label7_, url);
+    if (web) ShowLink(officialLink_, url);
     officialLine_->setVisible(web);
-    label7_->setVisible(web);
+    officialLink_->setVisible(web);
     FitHeight();
 }
 
@@ -151,11 +151,11 @@ void AboutWindow::FitHeight() {
     setFixedSize(kWidth, layout()->totalHeightForWidth(kWidth));
 }
 
-void AboutWindow::Label7Click() {
+void AboutWindow::OpenOfficialLink() {
     if (dealerSite_.isValid()) QDesktopServices::openUrl(dealerSite_);
 }
 
-void AboutWindow::OKButtonClick() {
+void AboutWindow::Close() {
     accept();
 }
 

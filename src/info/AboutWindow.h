@@ -23,12 +23,12 @@ class AboutWindow : public QDialog {
     void SetDealerSite(const QUrl& url);
     QUrl DealerSite() const { return dealerSite_; }
 
-    QLabel* OfficialLink() const { return label7_; }
+    QLabel* OfficialLink() const { return officialLink_; }
     QPushButton* OkButton() const { return okButton_; }
 
     // Opens the dealer's site in the user's browser; the result is not checked.
-    void Label7Click();
-    void OKButtonClick();
+    void OpenOfficialLink();
+    void Close();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -38,7 +38,7 @@ class AboutWindow : public QDialog {
 
     QUrl dealerSite_;
     QLabel* officialLine_;
-    QLabel* label7_;
+    QLabel* officialLink_;
     QPushButton* okButton_;
 };
 

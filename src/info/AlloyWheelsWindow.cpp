@@ -5,7 +5,7 @@
 namespace kalvora {
 
 AlloyWheelsWindow::AlloyWheelsWindow(QWidget* parent)
-    : PictureForm(parent, info_text::kDiskCaption, "_Disks.jpg",
+    : PictureForm(parent, info_text::kAlloyWheelsCaption, "_Disks.jpg",
                   pictures::Illustration::AlloyWheels, QSize(560, 320)) {
     setObjectName(QStringLiteral("TDiskForm"));
 }

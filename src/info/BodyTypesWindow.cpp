@@ -13,9 +13,9 @@ namespace kalvora {
 BodyTypesWindow::BodyTypesWindow(QWidget* parent)
     : QDialog(parent),
       picture_(new PictureView(QSize(600, 200), this)),
-      table_(ReferenceTextForm::CreateTableText(info_text::kKozovTable, this)) {
+      table_(ReferenceTextForm::CreateTableText(info_text::kBodyTypesTable, this)) {
     setObjectName(QStringLiteral("TKozov_form"));
-    setWindowTitle(ToQString(info_text::kKozovCaption));
+    setWindowTitle(ToQString(info_text::kBodyTypesCaption));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -5,8 +5,8 @@
 namespace kalvora {
 
 ClimateWindow::ClimateWindow(QWidget* parent)
-    : PictureForm(parent, info_text::kKlimatCaption, "_Klimat.jpg", pictures::Illustration::Climate,
-                  QSize(560, 360)) {
+    : PictureForm(parent, info_text::kClimateCaption, "_Klimat.jpg",
+                  pictures::Illustration::Climate, QSize(560, 360)) {
     setObjectName(QStringLiteral("TKlimat_form"));
 }
 

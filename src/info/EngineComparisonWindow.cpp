@@ -5,7 +5,8 @@
 namespace kalvora {
 
 EngineComparisonWindow::EngineComparisonWindow(QWidget* parent)
-    : ReferenceTextForm(parent, info_text::kDvigCaption, info_text::kDvigTable, QSize(960, 620)) {
+    : ReferenceTextForm(parent, info_text::kEngineComparisonCaption,
+                        info_text::kEngineComparisonTable, QSize(960, 620)) {
     setObjectName(QStringLiteral("TDvigForm"));
 }
 

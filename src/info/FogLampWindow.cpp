@@ -5,7 +5,7 @@
 namespace kalvora {
 
 FogLampWindow::FogLampWindow(QWidget* parent)
-    : PictureForm(parent, info_text::kPtfCaption, "_ptf.jpg", pictures::Illustration::Headlamps,
+    : PictureForm(parent, info_text::kFogLampCaption, "_ptf.jpg", pictures::Illustration::Headlamps,
                   QSize(560, 360)) {
     setObjectName(QStringLiteral("Tptf_Form"));
 }

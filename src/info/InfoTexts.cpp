@@ -296,13 +296,13 @@ const std::string_view kMissingPicture =
     "\n"
     "и перезапустите программу!";
 
-const std::string_view kPtfCaption = "Адаптивное головное освещение и противотуманная фара";
-const std::string_view kKlimatCaption = "Без климата и с климатом";
-const std::string_view kR2Caption = "Радио-пакет №2";
-const std::string_view kR7Caption = "Радио-пакет №7";
-const std::string_view kDiskCaption = "Легкосплавные диски";
-const std::string_view kShtorkiCaption = "Солнцезащитные шторки задних дверей";
-const std::string_view kShtorkiExplanation =
+const std::string_view kFogLampCaption = "Адаптивное головное освещение и противотуманная фара";
+const std::string_view kClimateCaption = "Без климата и с климатом";
+const std::string_view kRadioPack2Caption = "Радио-пакет №2";
+const std::string_view kRadioPack7Caption = "Радио-пакет №7";
+const std::string_view kAlloyWheelsCaption = "Легкосплавные диски";
+const std::string_view kRearBlindsCaption = "Солнцезащитные шторки задних дверей";
+const std::string_view kRearBlindsExplanation =
     "Солнцезащитные шторки задних дверей\n"
     "\n"
     "Шторка вытягивается вверх из обивки задней двери\n"
@@ -310,8 +310,8 @@ const std::string_view kShtorkiExplanation =
     "Стоит снять её с крючков и отпустить,\n"
     "как она сразу сама убирается обратно в дверь.";
 
-const std::string_view kKozovCaption = "Типы кузова";
-const std::string_view kKozovTable =
+const std::string_view kBodyTypesCaption = "Типы кузова";
+const std::string_view kBodyTypesTable =
     R"TABLE(Размеры, мм                         Хэтчбэк Седан   Универсал
 -------------------------------------------------------------
 Наружные размеры:
@@ -343,8 +343,8 @@ const std::string_view kKozovTable =
   Объём до потолка, л               ?       -       ?
   Объём со сложенными сиденьями, л  1245    ?       1525)TABLE";
 
-const std::string_view kKomplCaption = "Сравнение комплектаций автомобиля";
-const std::string_view kKomplTable = R"TABLE(Характеристики автомобиля
+const std::string_view kTrimComparisonCaption = "Сравнение комплектаций автомобиля";
+const std::string_view kTrimComparisonTable = R"TABLE(Характеристики автомобиля
                                                           Ambi.   Comfort Trend   Ghia
 --------------------------------------------------------------------------------------
 
@@ -474,8 +474,8 @@ $ — Опция за дополнительную стоимость.
 - - опция недоступна
 o — Часть опционного пакета за дополнительную стоимость)TABLE";
 
-const std::string_view kDvigCaption = "Сравнение двигателей";
-const std::string_view kDvigTable =
+const std::string_view kEngineComparisonCaption = "Сравнение двигателей";
+const std::string_view kEngineComparisonTable =
     R"TABLE(Двигатель                     1.4         1.6         1.6 авт.    1.6 Ti-VCT  2.0         1.8 TDCi    1.8
 -----------------------------------------------------------------------------------------------------------------
 Рабочий объём, см³            1388        1596        1596        1596        1999        1753        1798
@@ -513,8 +513,8 @@ const std::string_view kDvigTable =
 2.0 с 4-ступенчатой АКПП (2,0 A, 145 лс), хэтч 5 дв и седан: расход 11,4 / 6,3 / 8,2 л/100 км,
 макс. скорость 200 км/ч, разгон 0-100 км/ч 10,9 с, 50-100 км/ч 8,4 с.)TABLE";
 
-const std::string_view kPPCaption = "Предпусковой подогреватель";
-const std::string_view kPPHtml = R"HTML(<p><b>Предпусковой подогреватель.</b></p>
+const std::string_view kPreheaterCaption = "Предпусковой подогреватель";
+const std::string_view kPreheaterHtml = R"HTML(<p><b>Предпусковой подогреватель.</b></p>
 <p>Программируемый топливный подогреватель прогревает двигатель и салон ещё до
 пуска двигателя. Он работает на топливе из бака автомобиля и греет охлаждающую
 жидкость, поэтому холодный двигатель пускается легко и меньше изнашивается, а в

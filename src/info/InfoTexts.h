@@ -30,9 +30,9 @@ enum class InfoText : std::uint8_t {
     RadioPack4,       // radio pack 4
     RubberMats,       // short texts from here on
     Registration,
-    KomfortPack,
+    ComfortPack,
     WinterPack,
-    KomfortPlusPack,
+    ComfortPlusPack,
     RadioPack6,
     RadioPack12,
     RadioPack1,
@@ -49,21 +49,21 @@ namespace info_text {
 // Shown behind every picture until the picture file is loaded over it.
 extern const std::string_view kMissingPicture;
 
-extern const std::string_view kPtfCaption;
-extern const std::string_view kKlimatCaption;
-extern const std::string_view kR2Caption;
-extern const std::string_view kR7Caption;
-extern const std::string_view kDiskCaption;
-extern const std::string_view kShtorkiCaption;
-extern const std::string_view kShtorkiExplanation;  // the label right of the picture
-extern const std::string_view kKozovCaption;
-extern const std::string_view kKozovTable;
-extern const std::string_view kKomplCaption;
-extern const std::string_view kKomplTable;
-extern const std::string_view kDvigCaption;
-extern const std::string_view kDvigTable;
-extern const std::string_view kPPCaption;
-extern const std::string_view kPPHtml;  // rich text of the pre-start heater window
+extern const std::string_view kFogLampCaption;
+extern const std::string_view kClimateCaption;
+extern const std::string_view kRadioPack2Caption;
+extern const std::string_view kRadioPack7Caption;
+extern const std::string_view kAlloyWheelsCaption;
+extern const std::string_view kRearBlindsCaption;
+extern const std::string_view kRearBlindsExplanation;  // the label right of the picture
+extern const std::string_view kBodyTypesCaption;
+extern const std::string_view kBodyTypesTable;
+extern const std::string_view kTrimComparisonCaption;
+extern const std::string_view kTrimComparisonTable;
+extern const std::string_view kEngineComparisonCaption;
+extern const std::string_view kEngineComparisonTable;
+extern const std::string_view kPreheaterCaption;
+extern const std::string_view kPreheaterHtml;  // rich text of the pre-start heater window
 
 // About window.
 extern const std::string_view kAboutCaption;

@@ -11,7 +11,7 @@ namespace kalvora {
 
 PreheaterWindow::PreheaterWindow(QWidget* parent) : QDialog(parent), text_(new QTextEdit(this)) {
     setObjectName(QStringLiteral("TPPForma"));
-    setWindowTitle(ToQString(info_text::kPPCaption));
+    setWindowTitle(ToQString(info_text::kPreheaterCaption));
     setModal(true);
     text_->setObjectName(QStringLiteral("Text"));
     text_->setReadOnly(true);
@@ -20,7 +20,7 @@ PreheaterWindow::PreheaterWindow(QWidget* parent) : QDialog(parent), text_(new Q
     QPalette palette = text_->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     text_->setPalette(palette);
-    text_->setHtml(ToQString(info_text::kPPHtml));
+    text_->setHtml(ToQString(info_text::kPreheaterHtml));
     text_->setAccessibleName(QStringLiteral("Описание подогревателя"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -5,8 +5,8 @@
 namespace kalvora {
 
 RadioPack2Window::RadioPack2Window(QWidget* parent)
-    : PictureForm(parent, info_text::kR2Caption, "_Radio2.jpg", pictures::Illustration::Radio2,
-                  QSize(480, 300)) {
+    : PictureForm(parent, info_text::kRadioPack2Caption, "_Radio2.jpg",
+                  pictures::Illustration::Radio2, QSize(480, 300)) {
     setObjectName(QStringLiteral("TR2Form"));
 }
 

@@ -12,9 +12,9 @@ namespace kalvora {
 RearBlindsWindow::RearBlindsWindow(QWidget* parent)
     : QDialog(parent),
       picture_(new PictureView(QSize(320, 340), this)),
-      explanation_(new QLabel(ToQString(info_text::kShtorkiExplanation), this)) {
+      explanation_(new QLabel(ToQString(info_text::kRearBlindsExplanation), this)) {
     setObjectName(QStringLiteral("TShtorkiForm"));
-    setWindowTitle(ToQString(info_text::kShtorkiCaption));
+    setWindowTitle(ToQString(info_text::kRearBlindsCaption));
     setModal(true);
     explanation_->setObjectName(QStringLiteral("Explanation"));
     explanation_->setAlignment(Qt::AlignCenter);

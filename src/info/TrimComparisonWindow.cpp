@@ -5,7 +5,8 @@
 namespace kalvora {
 
 TrimComparisonWindow::TrimComparisonWindow(QWidget* parent)
-    : ReferenceTextForm(parent, info_text::kKomplCaption, info_text::kKomplTable, QSize(780, 640)) {
+    : ReferenceTextForm(parent, info_text::kTrimComparisonCaption, info_text::kTrimComparisonTable,
+                        QSize(780, 640)) {
     setObjectName(QStringLiteral("TKomplForm"));
 }
 

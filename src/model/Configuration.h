@@ -170,14 +170,14 @@ class Configuration {
     void OptionExit(Opt o);
 
     // Colour list and metallic mark.
-    void OnColourChosen();     // form: ComboBox1Change
-    void OnMetallicToggled();  // form: MetallBoxClick
+    void OnColourChosen();
+    void OnMetallicToggled();
 
     // Trim rules and the entry points that lead to them.
-    void ApplyTrimRules();             // form: ComplButtonClick
-    void OnTrimChosen();               // form: ComplClick
-    void OnEngineChosen();             // form: Dvig14MTClick
-    void OnEngineFocused(int engine);  // form: Dvig20MT145Enter
+    void ApplyTrimRules();
+    void OnTrimChosen();
+    void OnEngineChosen();
+    void OnEngineFocused(int engine);
     // The user clicks an engine button: entering it makes it the preferred engine, then it is
     // selected. One action, so that undoing it takes the preference back too; also when the
     // button kept the focus from before.
@@ -219,18 +219,18 @@ class Configuration {
 
     // Code field: decode its text (double-click or Enter). A rejected code is reported to the
     // user and changes nothing.
-    Result DecodeCodeField();  // form: Edit1DblClick
+    Result DecodeCodeField();
     // The first activation of the main window: decodes the code given on the command line (a
     // file name or a code) or the reset code, once per run. A code the decoder rejects, or a
     // file that cannot be read, is reported once the program has started as it does without
     // an argument; with `sayRejection` false the caller says it (the result holds the reason).
     Result RunStartCode(const std::vector<std::string>& args, FileAccess& files,
-                        bool sayRejection = true);  // form: FormActivate
+                        bool sayRejection = true);
     bool StartupPending() const { return startupPending_; }
 
     // "Сбросить всё" and "Оснастить".
-    void ResetAll();  // form: SpeedButton8Click
-    void EquipAll();  // form: SpeedButton26Click
+    void ResetAll();
+    void EquipAll();
 
     // "Сохранить..." and "Открыть..." after the file dialog has given a path.
     // The file holds the code of the configuration on screen, not a code typed and rejected.

@@ -80,8 +80,42 @@ def start_display():
     return server, ":" + number.decode().strip()
 
 
+def bus_call(connection, destination, path, interface, method, arguments=None, timeout=60):
+    """One D-Bus call on `connection`; the reply's values, or None when the call failed."""
+    from gi.repository import Gio, GLib
+    try:
+        reply = connection.call_sync(destination, path, interface, method, arguments, None,
+                                     Gio.DBusCallFlags.NONE, timeout * 1000, None)
+    except GLib.Error:
+        return None
+    return reply.unpack()
+
+
+def has_owner(connection, name):
+    from gi.repository import GLib
+    reply = bus_call(connection, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                     "org.freedesktop.DBus", "NameHasOwner", GLib.Variant("(s)", (name,)), 10)
+    return reply is not None and reply[0]
+
+
+def wait_until(ready, timeout, alive=lambda: True):
+    """Polls `ready` until it holds; False when `alive` fails first or time runs out. The time is
+    generous: on a loaded machine each step may take many seconds, and the polls only end the
+    wait sooner when all is well."""
+    deadline = time.monotonic() + timeout
+    pause = 0.05
+    while time.monotonic() < deadline and alive():
+        if ready():
+            return True
+        time.sleep(pause)
+        pause = min(pause * 2, 0.5)
+    return False
+
+
 def start_accessibility_bus(environment):
-    """Starts the AT-SPI bus launcher and waits until it answers; returns it or skips."""
+    """Starts the AT-SPI bus launcher and waits until the accessibility bus answers and its
+    registry has started, so that a program registers with it at once; returns the launcher
+    or skips."""
     if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
         skip("no D-Bus session (run through screen-reader-names.sh)")
     launcher = next((p for p in ("/usr/libexec/at-spi-bus-launcher",
@@ -89,21 +123,48 @@ def start_accessibility_bus(environment):
                     None)
     if not launcher:
         skip("at-spi-bus-launcher is not installed (Debian package at-spi2-core)")
+    try:
+        from gi.repository import Gio, GLib
+    except ImportError:
+        skip("python3-gi is not installed")
     process = subprocess.Popen([launcher, "--launch-immediately"], env=environment,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    deadline = time.time() + 20
-    while time.time() < deadline and process.poll() is None:
-        # Asking whether the name is taken does not start a second launcher, as asking the
-        # bus for its address would.
-        answer = subprocess.run(
-            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
-             "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
-            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        if answer.returncode == 0 and b"boolean true" in answer.stdout:
-            return process
-        time.sleep(0.2)
-    process.kill()
-    skip("the accessibility bus did not start")
+    alive = lambda: process.poll() is None
+
+    def give_up(why):
+        # Terminated, not killed: the launcher ends the bus it started.
+        process.terminate()
+        process.wait(10)
+        skip(why)
+
+    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    # Asking whether the name is taken does not start a second launcher, as asking the session
+    # bus to start it would.
+    if not wait_until(lambda: has_owner(session, "org.a11y.Bus"), 120, alive):
+        give_up("the accessibility bus launcher did not start")
+    reply = bus_call(session, "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress")
+    if not reply or not reply[0]:
+        give_up("the accessibility bus has no address")
+    flags = (Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+             Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+    try:
+        bus = Gio.DBusConnection.new_for_address_sync(reply[0], flags, None, None)
+    except GLib.Error as error:
+        give_up("the accessibility bus does not answer: %s" % error.message)
+    # The registry is started on demand by the bus; starting it now, and waiting until it owns
+    # its name, spares the program a registration that times out while the registry starts. A
+    # registry that ended while it started is asked for again.
+    def registry_running():
+        if has_owner(bus, "org.a11y.atspi.Registry"):
+            return True
+        bus_call(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                 "StartServiceByName", GLib.Variant("(su)", ("org.a11y.atspi.Registry", 0)), 60)
+        return has_owner(bus, "org.a11y.atspi.Registry")
+
+    if not wait_until(registry_running, 120, alive):
+        give_up("the accessibility registry did not start")
+    bus.close_sync(None)
+    return process
 
 
 class Reader:
@@ -113,27 +174,58 @@ class Reader:
         self.pyatspi = pyatspi
         self.name = name
 
-    def application(self, timeout=30):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
+    def application(self, program=None, timeout=180):
+        """The program's accessible application, once it has registered. While `program` (its
+        process) runs, its start is awaited however slow the machine is, up to `timeout`."""
+        found = []
+
+        def registered():
             desktop = self.pyatspi.Registry.getDesktop(0)
             for i in range(desktop.childCount):
                 app = desktop.getChildAtIndex(i)
                 if app is not None and app.name == self.name:
-                    return app
-            time.sleep(0.3)
+                    found.append(app)
+                    return True
+            return False
+
+        alive = (lambda: program.poll() is None) if program is not None else (lambda: True)
+        if wait_until(registered, timeout, alive):
+            return found[0]
+        if program is not None and program.poll() is not None:
+            raise RuntimeError("the program ended with status %d before it appeared on the "
+                               "accessibility bus" % program.returncode)
         raise RuntimeError("the program did not appear on the accessibility bus")
 
-    def window(self, caption_start, timeout=30):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            app = self.application()
+    def window(self, caption_start, timeout=60):
+        found = []
+
+        def shown():
+            app = self.application(timeout=timeout)
             for i in range(app.childCount):
                 w = app.getChildAtIndex(i)
                 if w is not None and w.name.startswith(caption_start) and self.showing(w):
-                    return w
-            time.sleep(0.3)
+                    found.append(w)
+                    return True
+            return False
+
+        if wait_until(shown, timeout):
+            return found[0]
         raise RuntimeError("no window «%s»" % caption_start)
+
+    def settled_controls(self, window, at_least=0, timeout=60):
+        """The window's controls once two readings in a row agree and there are `at_least` of
+        them: a window that fills itself after it is shown is read when it is done."""
+        readings = [None]
+
+        def settled():
+            entries = self.controls(window)
+            shape = [(role, name) for _, role, name, _ in entries]
+            previous, readings[0] = readings[0], (shape, entries)
+            count = sum(1 for role, _ in shape if role in CONTROL_ROLES)
+            return previous is not None and previous[0] == shape and count >= at_least
+
+        wait_until(settled, timeout)
+        return readings[0][1]
 
     def showing(self, o):
         try:
@@ -265,6 +357,7 @@ def main():
         program = subprocess.Popen([kalvora, code], env=environment, cwd=home,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         reader = Reader(pyatspi, "Kalvora")
+        reader.application(program)
         main_window = reader.window("Kalvora")
         reader.press(main_window, "Заказ...")
         reader.press(main_window, "Check List...")
@@ -291,9 +384,9 @@ def main():
                    ("About", reader.window("About")),
                    ("Предпусковой подогреватель", reader.window("Предпусковой подогреватель")),
                    ("Денежные расчёты", reader.window("Денежные расчёты"))]
-        time.sleep(1)  # the credit window fills its figures once shown
         for title, window in windows:
-            entries = reader.controls(window)
+            # The credit window fills its figures once shown.
+            entries = reader.settled_controls(window, 40 if title == "Денежные расчёты" else 0)
             trees[title] = entries
             counts[title] = check_window(title, entries, faults)
 

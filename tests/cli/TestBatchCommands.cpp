@@ -368,12 +368,12 @@ TEST(JsonOutput, EveryCommandWritesObjectsThatParse) {
     EXPECT_EQ(comfort["price"], 16215);
     const std::vector<std::string> text = Lines(Cli({"explain", kComfort}).out);
     ASSERT_EQ(comfort["options"].size(), text.size());
-    const Json& klimat = comfort["options"][0];
-    EXPECT_EQ(text[0], klimat["id"].get<std::string>() + "\t" +
-                           klimat["caption"].get<std::string>() + "\t" +
-                           klimat["state"].get<std::string>() + "\t" +
-                           std::to_string(klimat["price"].get<int>()) + "\t" +
-                           klimat["reason"].get<std::string>());
+    const Json& climate = comfort["options"][0];
+    EXPECT_EQ(text[0], climate["id"].get<std::string>() + "\t" +
+                           climate["caption"].get<std::string>() + "\t" +
+                           climate["state"].get<std::string>() + "\t" +
+                           std::to_string(climate["price"].get<int>()) + "\t" +
+                           climate["reason"].get<std::string>());
 
     const CliRun diff = Cli({"diff", "--json", kReset, kComfort});
     EXPECT_EQ(diff.status, 1);

@@ -121,22 +121,22 @@ void TestCreditWindow::typingShowsTheEnginesFigures() {
 void TestCreditWindow::typedFirstPaymentIsReplacedOnEnter() {
     CreditWindow form;
     form.OpenForPrice(21000);
-    QLineEdit* edit5 = form.Field(CreditField::FirstPayment);
-    Type(edit5, "7777");
+    QLineEdit* firstPayment = form.Field(CreditField::FirstPayment);
+    Type(firstPayment, "7777");
     QCOMPARE(form.Field(CreditField::FirstPercent)->text(), QString("40"));  // not before Enter
-    QTest::keyClick(edit5, Qt::Key_Return);
+    QTest::keyClick(firstPayment, Qt::Key_Return);
     QCOMPARE(form.Field(CreditField::FirstPercent)->text(), QString("37,03"));
-    QCOMPARE(edit5->text(), QString("7776,30"));
+    QCOMPARE(firstPayment->text(), QString("7776,30"));
     QCOMPARE(form.CreditSumFormulaLabel()->text(), QString("21000,00 - 7776,30 = "));
 }
 
 void TestCreditWindow::leavingTheFirstPaymentFieldAlsoTakesTheAmount() {
     CreditWindow form;
     form.OpenForPrice(20000);
-    QLineEdit* edit5 = form.Field(CreditField::FirstPayment);
-    Type(edit5, "5000");
+    QLineEdit* firstPayment = form.Field(CreditField::FirstPayment);
+    Type(firstPayment, "5000");
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(edit5, &leave);
+    QApplication::sendEvent(firstPayment, &leave);
     QCOMPARE(form.Field(CreditField::FirstPercent)->text(), QString("25,00"));
     QCOMPARE(form.Field(CreditField::CreditSum)->text(), QString("15000,00"));
 }

@@ -5,6 +5,8 @@
 #include <random>
 #include <regex>
 #include <set>
+#include <string>
+#include <utility>
 
 #include "documents/Comparison.h"
 #include "documents/OrderDocument.h"
@@ -226,6 +228,16 @@ TEST(Comparison, RandomPairsAccountForTheWholeDifference) {
             // "Standard" is said only of what comes at no cost.
             EXPECT_TRUE(row.a.rfind("стандарт", 0) != 0 || row.tsvA == "std") << row.key << row.a;
             EXPECT_TRUE(row.b.rfind("стандарт", 0) != 0 || row.tsvB == "std") << row.key << row.b;
+            // An amount is carried exactly where the tab-separated cell is a figure, and is it.
+            for (const auto& [amount, tsv] :
+                 {std::pair{row.amountA, row.tsvA}, std::pair{row.amountB, row.tsvB}}) {
+                const bool figure = !tsv.empty() && tsv != "-" &&
+                                    tsv.find_first_not_of("-0123456789") == std::string::npos;
+                EXPECT_EQ(amount.has_value(), figure) << row.key << " " << tsv;
+                if (amount) {
+                    EXPECT_EQ(std::to_string(*amount), tsv) << row.key;
+                }
+            }
         }
         ExpectCellsApart(c);
 

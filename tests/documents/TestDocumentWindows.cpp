@@ -82,9 +82,9 @@ class TestDocumentWindows : public QObject {
             order_->OnVerbalToggled();
             return std::make_unique<OrderWindow>(*order_);
         }
-        auto momo = std::make_unique<CheckListWindow>(*config_, *ui_);
-        momo->Button1Click();
-        return momo;
+        auto checkList = std::make_unique<CheckListWindow>(*config_, *ui_);
+        checkList->Refresh();
+        return checkList;
     }
 
   private slots:
@@ -115,7 +115,7 @@ class TestDocumentWindows : public QObject {
         QCOMPARE(SettingsFilePath(), configHome_.filePath("kalvora.INI"));
     }
 
-    void windowsStartWithMemo1_data() {
+    void windowsStartWithTheInitialText_data() {
         QTest::addColumn<QString>("which");
         QTest::addColumn<QString>("caption");
         QTest::newRow("order") << "order"
@@ -123,7 +123,7 @@ class TestDocumentWindows : public QObject {
         QTest::newRow("checklist") << "checklist"
                                    << "Перечень контролируемых параметров при приёмке автомобиля";
     }
-    void windowsStartWithMemo1() {
+    void windowsStartWithTheInitialText() {
         QFETCH(QString, which);
         QFETCH(QString, caption);
         std::unique_ptr<DocumentWindow> window;
@@ -135,7 +135,7 @@ class TestDocumentWindows : public QObject {
         QCOMPARE(window->windowTitle(), caption);
         QCOMPARE(window->TextArea()->toPlainText(), QString("Memo1"));
         QVERIFY(window->TextArea()->font().fixedPitch());
-        QCOMPARE(window->Panel1()->height(), 41);
+        QCOMPARE(window->Panel()->height(), 41);
         // A screen reader names the text by what it holds, and every button and box.
         QVERIFY(!window->TextArea()->accessibleName().isEmpty());
         const QStringList faults = testing::AccessibleNameFaults(window.get());
@@ -146,7 +146,7 @@ class TestDocumentWindows : public QObject {
     // the last box of the panel keeps clear of the window's edge.
     void keyboardAndWrapping() {
         OrderWindow form(*order_);
-        order_->SetOtstupBox(true);
+        order_->SetIndented(true);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const QString text = form.TextArea()->toPlainText();
@@ -176,8 +176,8 @@ class TestDocumentWindows : public QObject {
 
     void orderBoxesRebuildTheText_data() {
         QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<bool>("slovo");
-        QTest::addColumn<bool>("kod");
+        QTest::addColumn<bool>("verbal");
+        QTest::addColumn<bool>("coded");
         QTest::addColumn<QString>("line");
         QTest::newRow("code box adds designations")
             << QStringList{"KodBox"} << true << true << "Тип кузова: Wagon (универсал)";
@@ -190,15 +190,15 @@ class TestDocumentWindows : public QObject {
     }
     void orderBoxesRebuildTheText() {
         QFETCH(QStringList, clicks);
-        QFETCH(bool, slovo);
-        QFETCH(bool, kod);
+        QFETCH(bool, verbal);
+        QFETCH(bool, coded);
         QFETCH(QString, line);
         OrderWindow form(*order_);
         order_->OnVerbalToggled();
         for (const QString& name : clicks) form.findChild<QCheckBox*>(name)->click();
-        QCOMPARE(form.SlovoBox()->isChecked(), slovo);
-        QCOMPARE(form.KodBox()->isChecked(), kod);
-        QCOMPARE(order_->SlovoBox(), slovo);
+        QCOMPARE(form.VerbalBox()->isChecked(), verbal);
+        QCOMPARE(form.CodedBox()->isChecked(), coded);
+        QCOMPARE(order_->Verbal(), verbal);
         QVERIFY(form.TextArea()->toPlainText().split('\n').contains(line));
     }
 
@@ -285,7 +285,7 @@ class TestDocumentWindows : public QObject {
 
     void typedTextIsCopiedUntilTheListIsComposedAgain() {
         CheckListWindow form(*config_, *ui_);
-        form.Button1Click();
+        form.Refresh();
         const QString composed = form.TextArea()->toPlainText();
         form.TextArea()->moveCursor(QTextCursor::End);
         QTest::keyClicks(form.TextArea(), " typed");
@@ -303,7 +303,7 @@ class TestDocumentWindows : public QObject {
         QVERIFY(form.TextArea()->toPlainText().contains("        Ближний ксеноновый свет"));
         config_->SetChecked(Opt::XenonHeadlamps, false);
         QVERIFY(form.TextArea()->toPlainText().contains("        Ближний ксеноновый свет"));
-        form.Button1Click();
+        form.Refresh();
         QVERIFY(!form.TextArea()->toPlainText().contains("Ближний ксеноновый свет"));
     }
 
@@ -313,9 +313,9 @@ class TestDocumentWindows : public QObject {
             OrderWindow form(*order_);
             order_->OnVerbalToggled();
             form.ShowOrder();
-            form.KodBox()->click();
-            form.SlovoBox()->click();
-            form.OtstupBox()->click();
+            form.CodedBox()->click();
+            form.VerbalBox()->click();
+            form.IndentBox()->click();
             form.setGeometry(place);
             form.close();
             QVERIFY(!form.isVisible());
@@ -332,12 +332,12 @@ class TestDocumentWindows : public QObject {
         OrderWindow again(*order_);
         const int before = order_->Generations();
         again.ShowOrder();
-        QVERIFY(!order_->SlovoBox());
-        QVERIFY(order_->KodBox());
-        QVERIFY(order_->OtstupBox());
+        QVERIFY(!order_->Verbal());
+        QVERIFY(order_->Coded());
+        QVERIFY(order_->Indented());
         QVERIFY(order_->Generations() > before);
-        QVERIFY(again.KodBox()->isChecked());
-        QVERIFY(!again.SlovoBox()->isChecked());
+        QVERIFY(again.CodedBox()->isChecked());
+        QVERIFY(!again.VerbalBox()->isChecked());
         QVERIFY(again.TextArea()->toPlainText().contains("                 Тип кузова: Wagon\n"));
         QCOMPARE(again.geometry(), place);
     }
@@ -351,7 +351,7 @@ class TestDocumentWindows : public QObject {
         {
             OrderWindow form(*order_);
             form.ShowOrder();
-            form.CBox()->click();
+            form.PricesBox()->click();
         }
         QSettings settings(SettingsFilePath(), QSettings::IniFormat);
         QCOMPARE(settings.value("TZakazForm/CBox_Checked").toString(), QString("False"));
@@ -367,7 +367,7 @@ class TestDocumentWindows : public QObject {
         const QRect place = form.geometry();
         const int before = order_->Generations();
         form.ShowOrder();
-        QVERIFY(order_->CBox());
+        QVERIFY(order_->WithPrices());
         QCOMPARE(order_->Generations(), before);
         QCOMPARE(form.geometry(), place);
     }
@@ -377,9 +377,9 @@ class TestDocumentWindows : public QObject {
         order_->OnVerbalToggled();
         form.ShowOrder();
         QVERIFY(form.grab().save("/tmp/kalvora-zakaz.png"));
-        CheckListWindow momo(*config_, *ui_);
-        momo.ComposeAndShow();
-        QVERIFY(momo.grab().save("/tmp/kalvora-momo.png"));
+        CheckListWindow checkList(*config_, *ui_);
+        checkList.ComposeAndShow();
+        QVERIFY(checkList.grab().save("/tmp/kalvora-momo.png"));
     }
 };
 

@@ -48,12 +48,12 @@ class OrderDocumentTest : public ::testing::Test {
     OrderDocument order{config, ui};
 };
 
-TEST_F(OrderDocumentTest, HoldsMemo1UntilTheFirstRefresh) {
+TEST_F(OrderDocumentTest, HoldsTheInitialTextUntilTheFirstRefresh) {
     EXPECT_EQ(order.Lines(), Lines{"Memo1"});
-    EXPECT_TRUE(order.SlovoBox());
-    EXPECT_FALSE(order.KodBox());
-    EXPECT_TRUE(order.CBox());
-    EXPECT_FALSE(order.OtstupBox());
+    EXPECT_TRUE(order.Verbal());
+    EXPECT_FALSE(order.Coded());
+    EXPECT_TRUE(order.WithPrices());
+    EXPECT_FALSE(order.Indented());
 }
 
 TEST_F(OrderDocumentTest, VerbalOrderOfTheGhiaWagon) {
@@ -77,7 +77,7 @@ TEST_F(OrderDocumentTest, VerbalOrderOfTheGhiaWagon) {
 
 TEST_F(OrderDocumentTest, CombinedOrderOfTheGhiaWagon) {
     Build(GhiaWagon());
-    order.SetKodBox(true);
+    order.SetCoded(true);
     ASSERT_EQ(order.Variant(), OrderVariant::Combined);
     const Lines expected = {
         "",
@@ -98,8 +98,8 @@ TEST_F(OrderDocumentTest, CombinedOrderOfTheGhiaWagon) {
 
 TEST_F(OrderDocumentTest, CodeOrderNamesTheFactoryDesignations) {
     Build(GhiaWagon());
-    order.SetKodBox(true);
-    order.SetSlovoBox(false);
+    order.SetCoded(true);
+    order.SetVerbal(false);
     ASSERT_EQ(order.Variant(), OrderVariant::Code);
     EXPECT_TRUE(Has("Тип кузова: Wagon"));
     EXPECT_TRUE(Has("Двигатель: 2,0L (145MT)"));
@@ -112,7 +112,7 @@ TEST_F(OrderDocumentTest, CodeOrderNamesTheFactoryDesignations) {
 struct BoxCase {
     const char* name;
     std::vector<const char*> clicks;
-    bool slovo, kod;
+    bool verbal, coded;
     OrderVariant variant;
     const char* bodyLine;
 };
@@ -122,8 +122,8 @@ class OrderBoxes : public OrderDocumentTest, public ::testing::WithParamInterfac
 TEST_P(OrderBoxes, KeepAtLeastOneDescriptionBoxAndShowItsVariant) {
     Build(GhiaWagon());
     for (const char* box : GetParam().clicks) ASSERT_TRUE(order.ClickBox(box));
-    EXPECT_EQ(order.SlovoBox(), GetParam().slovo);
-    EXPECT_EQ(order.KodBox(), GetParam().kod);
+    EXPECT_EQ(order.Verbal(), GetParam().verbal);
+    EXPECT_EQ(order.Coded(), GetParam().coded);
     EXPECT_EQ(order.Variant(), GetParam().variant);
     EXPECT_TRUE(Has(GetParam().bodyLine)) << order.Text();
 }
@@ -171,8 +171,8 @@ INSTANTIATE_TEST_SUITE_P(Clicks, OrderBoxes,
 TEST_F(OrderDocumentTest, RetickingTheLastBoxBuildsTheTextTwice) {
     Build(GhiaWagon());
     const int before = order.Generations();
-    order.SetSlovoBox(false);
-    EXPECT_TRUE(order.SlovoBox());
+    order.SetVerbal(false);
+    EXPECT_TRUE(order.Verbal());
     EXPECT_EQ(order.Generations(), before + 2);
 }
 
@@ -195,8 +195,8 @@ struct LineCase {
 class OrderLineRule : public OrderDocumentTest, public ::testing::WithParamInterface<LineCase> {};
 
 TEST_P(OrderLineRule, WritesIndentThenTagThenText) {
-    order.SetCBox(GetParam().prices);
-    order.SetOtstupBox(GetParam().indent);
+    order.SetWithPrices(GetParam().prices);
+    order.SetIndented(GetParam().indent);
     const Lines before = order.Lines();
     order.AddOrderLine("Текст", GetParam().price);
     Lines added(order.Lines().begin() + static_cast<long>(before.size()), order.Lines().end());
@@ -218,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(OrderDocumentTest, IndentedEmptyLinesAreSeventeenBlanks) {
-    order.SetOtstupBox(true);
+    order.SetIndented(true);
     Build(GhiaWagon());
     ASSERT_GE(order.Lines().size(), 3u);
     EXPECT_EQ(order.Lines()[0], k17);
@@ -244,7 +244,7 @@ TEST_F(OrderDocumentTest, APriceOfOneIsAPriceLikeAnyOther) {
 
 struct ZeroCase {
     const char* name;
-    bool slovo, kod, prices;
+    bool verbal, coded, prices;
 };
 
 class ZeroPricedOption : public OrderDocumentTest,
@@ -252,9 +252,9 @@ class ZeroPricedOption : public OrderDocumentTest,
 
 TEST_P(ZeroPricedOption, GetsNoLineInAnyVariant) {
     Build(GhiaWagon());  // the washer comes with xenon and costs nothing
-    order.SetKodBox(GetParam().kod);
-    order.SetSlovoBox(GetParam().slovo);
-    order.SetCBox(GetParam().prices);
+    order.SetCoded(GetParam().coded);
+    order.SetVerbal(GetParam().verbal);
+    order.SetWithPrices(GetParam().prices);
     for (const std::string& line : order.Lines()) {
         EXPECT_EQ(line.find("Омыватель фар"), std::string::npos) << line;
         EXPECT_EQ(line.find("Headlamp Jet Wash"), std::string::npos) << line;
@@ -285,7 +285,7 @@ TEST_P(DealerExtras, FollowTheSeparatorAndHeading) {
     Scene s = GhiaWagon();
     s.ticked.push_back({Opt::Registration, GetParam().price});
     if (!GetParam().enabled) s.disabled.push_back(Opt::Registration);
-    order.SetCBox(GetParam().prices);
+    order.SetWithPrices(GetParam().prices);
     Build(s);
     const Lines& m = order.Lines();
     const auto sep = std::find(m.begin(), m.end(), "----------------------");
@@ -317,7 +317,7 @@ struct RailCase {
     const char* name;
     int rails;
     Dollars surcharge;
-    bool kod;
+    bool coded;
     const char* expected;  // nullptr: no roof-rail line
 };
 
@@ -329,7 +329,7 @@ TEST_P(RoofRailLine, IsWrittenOnlyWhenTheRailsCostSomething) {
     // Roof rails belong to the wagon; with none the car is a sedan.
     if (s.rails == NoRoofRails) s.body = Kuzov4dr;
     s.surcharge = GetParam().surcharge;
-    order.SetKodBox(GetParam().kod);
+    order.SetCoded(GetParam().coded);
     Build(s);
     const Lines& m = order.Lines();
     const Lines between(m.begin() + 8, m.end() - 2);
@@ -358,7 +358,7 @@ struct TrimCase {
     const char* name;
     int trim;
     Opt option;
-    bool slovo, kod;
+    bool verbal, coded;
     const char* expected;  // nullptr: the option gets no line
 };
 
@@ -371,8 +371,8 @@ TEST_P(TrimDesignation, ComesFromTheTrimOrIsLeftOut) {
     s.engine = GetParam().trim == Ambiente ? Dvig14MT : Dvig16MT115;
     s.rails = NoRoofRails;
     s.ticked = {{GetParam().option, "500"}};
-    order.SetKodBox(GetParam().kod);
-    order.SetSlovoBox(GetParam().slovo);
+    order.SetCoded(GetParam().coded);
+    order.SetVerbal(GetParam().verbal);
     Build(s);
     const Lines& m = order.Lines();
     const Lines options(m.begin() + 8, m.end() - 2);
@@ -423,7 +423,7 @@ TEST_F(OrderDocumentTest, PetrolOneEightCombinedNamesGearboxAndPower) {
     s.body = Kuzov5dr;
     s.engine = Dvig18MT125;
     s.rails = NoRoofRails;
-    order.SetKodBox(true);
+    order.SetCoded(true);
     Build(s);
     EXPECT_TRUE(Has("Двигатель: 1,8L (125MT), механическая коробка передач, 125 л.с."))
         << order.Text();
@@ -461,7 +461,7 @@ TEST_F(OrderDocumentTest, ObserverHearsEveryGeneration) {
     int heard = 0;
     order.SetTextObserver([&] { ++heard; });
     Build(GhiaWagon());
-    order.SetCBox(false);
+    order.SetWithPrices(false);
     EXPECT_EQ(heard, 2);
 }
 

@@ -477,7 +477,7 @@ class TestInfoWindows : public QObject {
                      QStringLiteral("И не забывайте что существует официальный конфигуратор:")),
                  shown);
         QVERIFY(!texts.join(QString()).contains(QStringLiteral("example.org")));
-        about.Label7Click();
+        about.OpenOfficialLink();
         QCOMPARE(opened_, shown ? QList<QUrl>{QUrl(address)} : QList<QUrl>{});
         if (shown) {
             QVERIFY(about.OfficialLink()->text().contains(QUrl(address).host()));

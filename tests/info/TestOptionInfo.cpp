@@ -48,14 +48,14 @@ const char* const kRubberMats =
 const char* const kRegistration =
     "Дилеры предлагают услугу постановки автомобиля на учёт\r"
     "с получением гос. номеров и талона тех. осмотра";
-const char* const kKomfort =
+const char* const kComfort =
     "Пакет \"Комфорт\":        \r                        \rРадио Пакет № 2         \r"
     "Пакет Безопасности №5   ";
 const char* const kWinter =
     "Зимний пакет:\r\r- Внешние зеркала с подогревом\r- Передние сиденья с подогревом\r"
     "- Лобовое стекло с подогревом\r\rЭтот пакет несовместим с пакетами \"Улучшенной "
     "обзорности\"!";
-const char* const kKomfortPlus =
+const char* const kComfortPlus =
     "Пакет \"Комфорт +\":      \r                        \rРадио Пакет № 2         \r"
     "Пакет Безопасности №5   \rЛегкосплавные диски";
 const char* const kRadio6 =
@@ -105,7 +105,7 @@ std::vector<Expectation> Expectations() {
         {Opt::PreStartHeater, Window("TPPForma"), {}},
         {Opt::RubberMats, Exact(kRubberMats), {}},
         {Opt::Registration, Exact(kRegistration), {}},
-        {Opt::ComfortPackage, Exact(kKomfort), {}},
+        {Opt::ComfortPackage, Exact(kComfort), {}},
         {Opt::CruiseControl, First("Круиз контроль."), {}},
         {Opt::Alloys15, First("5x108 ET 52.5 6JxR15:"), {}},
         {Opt::Alloys16, First("5x108 ET 52.5 6.5JxR16:"), {}},
@@ -117,7 +117,7 @@ std::vector<Expectation> Expectations() {
         {Opt::ClimateControl, Window("TKlimat_form"), {}},
         {Opt::RadioPack7, Window("TR7Form"), {}},
         {Opt::WinterPackage, Exact(kWinter), {}},
-        {Opt::ComfortPlusPackage, Exact(kKomfortPlus), {}},
+        {Opt::ComfortPlusPackage, Exact(kComfortPlus), {}},
         {Opt::RadioPack6, kNothing, Exact(kRadio6)},
         {Opt::RadioPack4, kNothing, First("\"Радио Пакет №4\" включает в себя:")},
         {Opt::RadioPack12, kNothing, Exact(kRadio12)},

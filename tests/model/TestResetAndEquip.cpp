@@ -23,9 +23,9 @@ class NoFiles : public FileAccess {
 
 const char kResetQuestion[] = "Сброс всех опций. Вы уверены?";
 
-class CommandsTest : public ::testing::Test {
+class ResetAndEquipTest : public ::testing::Test {
   protected:
-    CommandsTest() {
+    ResetAndEquipTest() {
         config.RunStartCode({}, files);
         ui.messages.clear();
     }
@@ -39,7 +39,7 @@ class CommandsTest : public ::testing::Test {
     User user{config};
 };
 
-TEST_F(CommandsTest, ResetAnsweredNoChangesNothing) {
+TEST_F(ResetAndEquipTest, ResetAnsweredNoChangesNothing) {
     Decode("Zt!F!!!t!.!!!!!!!!!!");
     const std::string code = config.CodeFieldText();
     const std::string price = PriceLabelText(config.Figures());
@@ -51,7 +51,7 @@ TEST_F(CommandsTest, ResetAnsweredNoChangesNothing) {
     EXPECT_EQ(config.Trim(), Comfort);
 }
 
-TEST_F(CommandsTest, ResetAnsweredYesGivesTheConfigurationOfAStartWithoutArguments) {
+TEST_F(ResetAndEquipTest, ResetAnsweredYesGivesTheConfigurationOfAStartWithoutArguments) {
     RecordingUi freshUi;
     Configuration fresh(freshUi);
     fresh.RunStartCode({}, files);
@@ -71,7 +71,7 @@ TEST_F(CommandsTest, ResetAnsweredYesGivesTheConfigurationOfAStartWithoutArgumen
     EXPECT_FALSE(config.Checked(Opt::MetallicPaint));
 }
 
-TEST_F(CommandsTest, EquipLeavesStandardAndUnavailableOptionsAlone) {
+TEST_F(ResetAndEquipTest, EquipLeavesStandardAndUnavailableOptionsAlone) {
     // Ambiente: most options are unavailable, air conditioning and safety pack 1 available.
     const Opt untouchable[] = {Opt::XenonHeadlamps, Opt::ClimateControl, Opt::ComfortPlusPackage,
                                Opt::LeatherTrim,    Opt::FrontFogLamps,  Opt::RearElectricWindows,
@@ -87,7 +87,7 @@ TEST_F(CommandsTest, EquipLeavesStandardAndUnavailableOptionsAlone) {
     EXPECT_TRUE(config.Checked(Opt::PremiumMats));
 }
 
-TEST_F(CommandsTest, EquipDoesNotTouchTheExcludedPackagesAndExtras) {
+TEST_F(ResetAndEquipTest, EquipDoesNotTouchTheExcludedPackagesAndExtras) {
     user.PickTrim(Trend);
     config.EquipAll();
     for (Opt o :
@@ -99,7 +99,7 @@ TEST_F(CommandsTest, EquipDoesNotTouchTheExcludedPackagesAndExtras) {
     EXPECT_TRUE(config.Checked(Opt::VisibilityPackage1));
 }
 
-TEST_F(CommandsTest, EquipInGhiaWagonBringsTheTravellersPackage) {
+TEST_F(ResetAndEquipTest, EquipInGhiaWagonBringsTheTravellersPackage) {
     user.PickTrim(Ghia);
     user.ClickBody(KuzovWag);
     ASSERT_FALSE(config.Checked(Opt::TravellerPackage));
@@ -113,7 +113,7 @@ TEST_F(CommandsTest, EquipInGhiaWagonBringsTheTravellersPackage) {
     }
 }
 
-TEST_F(CommandsTest, EquippedWishesComeBackAfterATrimChange) {
+TEST_F(ResetAndEquipTest, EquippedWishesComeBackAfterATrimChange) {
     user.PickTrim(Trend);
     config.EquipAll();
     user.PickTrim(Ambiente);
