@@ -2,12 +2,12 @@
 // payment schedule costs.
 #include <benchmark/benchmark.h>
 
-#include "credit/CreditCalculator.h"
-#include "documents/CheckList.h"
-#include "documents/OrderDocument.h"
-#include "history/ActionHistory.h"
-#include "model/Configuration.h"
-#include "pricing/ConfigCode.h"
+#include "engine/credit/CreditCalculator.h"
+#include "engine/documents/CheckList.h"
+#include "engine/documents/OrderDocument.h"
+#include "engine/history/ActionHistory.h"
+#include "engine/model/Configuration.h"
+#include "engine/code/ConfigCode.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QGuiApplication>
 
 #include "cli/CommandLineStart.h"
-#include "credit/CreditCalculator.h"
-#include "offer/OfferPdf.h"
-#include "pricing/DiskFileAccess.h"
+#include "engine/credit/CreditCalculator.h"
+#include "desktop/offer/OfferPdf.h"
+#include "engine/code/DiskFileAccess.h"
 
 namespace {
 

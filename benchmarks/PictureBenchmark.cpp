@@ -13,8 +13,8 @@
 #include <ctime>
 #include <vector>
 
-#include "app/MainWindow.h"
-#include "pictures/CarPicture.h"
+#include "desktop/app/MainWindow.h"
+#include "desktop/pictures/CarPicture.h"
 
 namespace {
 

@@ -22,9 +22,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/MainWindow.h"
-#include "app/Windows.h"
-#include "pictures/CarPicture.h"
+#include "desktop/app/MainWindow.h"
+#include "desktop/app/Windows.h"
+#include "desktop/pictures/CarPicture.h"
 
 namespace {
 

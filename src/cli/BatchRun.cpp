@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "cli/ScriptUi.h"
-#include "pricing/DiskFileAccess.h"
-#include "pricing/DiskFiles.h"
-#include "pricing/FileErrors.h"
+#include "engine/code/DiskFileAccess.h"
+#include "engine/files/DiskFiles.h"
+#include "engine/files/FileErrors.h"
 
 namespace kalvora::cli {
 

@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
-#include "pricing/ConfigFile.h"
+#include "engine/code/ConfigFile.h"
 
 namespace kalvora::cli {
 

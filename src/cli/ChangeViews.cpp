@@ -1,7 +1,7 @@
 #include "cli/ChangeViews.h"
 
 #include "cli/ScriptUi.h"
-#include "model/PriceTexts.h"
+#include "engine/model/PriceTexts.h"
 
 namespace kalvora::cli {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "history/ActionHistory.h"
+#include "engine/history/ActionHistory.h"
 
 namespace kalvora::cli {
 

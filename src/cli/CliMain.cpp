@@ -16,9 +16,9 @@
 #include "cli/ListCommand.h"
 #include "cli/PriceCommand.h"
 #include "cli/ScriptSession.h"
-#include "pricing/DiskFileAccess.h"
-#include "pricing/DiskFiles.h"
-#include "pricing/FileErrors.h"
+#include "engine/code/DiskFileAccess.h"
+#include "engine/files/DiskFiles.h"
+#include "engine/files/FileErrors.h"
 
 namespace kalvora::cli {
 

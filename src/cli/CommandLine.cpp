@@ -5,7 +5,7 @@
 #include <cerrno>
 
 #include "cli/ScriptUi.h"
-#include "pricing/FileErrors.h"
+#include "engine/files/FileErrors.h"
 
 namespace kalvora::cli {
 

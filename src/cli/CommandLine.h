@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "pricing/DiskFiles.h"
+#include "engine/files/DiskFiles.h"
 
 namespace kalvora::cli {
 

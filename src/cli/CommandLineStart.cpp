@@ -7,7 +7,7 @@
 #include <regex>
 #include <utility>
 
-#include "model/PriceTexts.h"
+#include "engine/model/PriceTexts.h"
 
 namespace kalvora::cli {
 

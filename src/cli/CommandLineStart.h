@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "model/Configuration.h"
-#include "model/UiPort.h"
-#include "pricing/ConfigFile.h"
-#include "pricing/DiskFileAccess.h"
+#include "engine/model/Configuration.h"
+#include "engine/model/UiPort.h"
+#include "engine/code/ConfigFile.h"
+#include "engine/code/DiskFileAccess.h"
 
 namespace kalvora::cli {
 

@@ -10,9 +10,9 @@
 
 #include "cli/CommandLineStart.h"
 #include "cli/JsonViews.h"
-#include "credit/CreditCalculator.h"
-#include "credit/CreditNumber.h"
-#include "documents/Comparison.h"
+#include "engine/credit/CreditCalculator.h"
+#include "engine/credit/CreditNumber.h"
+#include "engine/documents/Comparison.h"
 
 namespace kalvora {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
-#include "credit/CreditCalculator.h"
-#include "pricing/ConfigFile.h"
+#include "engine/credit/CreditCalculator.h"
+#include "engine/code/ConfigFile.h"
 
 namespace kalvora {
 

@@ -6,7 +6,7 @@
 #include "cli/CommandLine.h"
 #include "cli/JsonViews.h"
 #include "cli/ScriptUi.h"
-#include "documents/Comparison.h"
+#include "engine/documents/Comparison.h"
 
 namespace kalvora::cli {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "pricing/ConfigFile.h"
+#include "engine/code/ConfigFile.h"
 
 namespace kalvora::cli {
 

@@ -8,8 +8,8 @@
 #include "cli/ChangeViews.h"
 #include "cli/CommandLineStart.h"
 #include "cli/JsonViews.h"
-#include "documents/DocumentViews.h"
-#include "pricing/DiskFileAccess.h"
+#include "engine/documents/DocumentViews.h"
+#include "engine/code/DiskFileAccess.h"
 
 namespace kalvora::cli {
 

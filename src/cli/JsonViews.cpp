@@ -1,7 +1,7 @@
 #include "cli/JsonViews.h"
 
 #include "cli/ChangeViews.h"
-#include "model/PriceTexts.h"
+#include "engine/model/PriceTexts.h"
 
 namespace kalvora::cli {
 

@@ -5,8 +5,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "history/ActionHistory.h"
-#include "model/Configuration.h"
+#include "engine/history/ActionHistory.h"
+#include "engine/model/Configuration.h"
 
 namespace kalvora::cli {
 

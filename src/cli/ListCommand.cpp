@@ -4,10 +4,10 @@
 
 #include "cli/CommandLine.h"
 #include "cli/JsonViews.h"
-#include "credit/CreditCalculator.h"
-#include "model/Catalogue.h"
-#include "model/Configuration.h"
-#include "pricing/DiskFileAccess.h"
+#include "engine/credit/CreditCalculator.h"
+#include "engine/model/Catalogue.h"
+#include "engine/model/Configuration.h"
+#include "engine/code/DiskFileAccess.h"
 
 namespace kalvora::cli {
 

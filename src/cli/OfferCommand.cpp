@@ -9,11 +9,11 @@
 #include "cli/CommandLineStart.h"
 #include "cli/CreditCommand.h"
 #include "cli/OffscreenApplication.h"
-#include "credit/CreditCalculator.h"
-#include "offer/OfferPdf.h"
-#include "offer/OfferSettings.h"
-#include "pricing/DiskFileAccess.h"
-#include "settings/WindowSettings.h"
+#include "engine/credit/CreditCalculator.h"
+#include "desktop/offer/OfferPdf.h"
+#include "desktop/offer/OfferSettings.h"
+#include "engine/code/DiskFileAccess.h"
+#include "desktop/settings/WindowSettings.h"
 
 namespace kalvora::cli {
 

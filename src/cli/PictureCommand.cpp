@@ -10,9 +10,9 @@
 #include "cli/BatchRun.h"
 #include "cli/CommandLineStart.h"
 #include "cli/OffscreenApplication.h"
-#include "model/CarLook.h"
-#include "pictures/CarPicture.h"
-#include "pricing/DiskFileAccess.h"
+#include "engine/model/CarLook.h"
+#include "desktop/pictures/CarPicture.h"
+#include "engine/code/DiskFileAccess.h"
 
 namespace kalvora::cli {
 

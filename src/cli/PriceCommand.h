@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/BatchRun.h"
-#include "pricing/ConfigFile.h"
+#include "engine/code/ConfigFile.h"
 
 namespace kalvora::cli {
 

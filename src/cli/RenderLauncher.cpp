@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "cli/CommandLine.h"
-#include "pricing/FileErrors.h"
+#include "engine/files/FileErrors.h"
 
 #ifndef KALVORA_LIBEXEC_RENDER
 #define KALVORA_LIBEXEC_RENDER "../libexec/kalvora/kalvora-render"

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <exception>
 
-#include "pricing/DiskFiles.h"
-#include "pricing/FileErrors.h"
+#include "engine/files/DiskFiles.h"
+#include "engine/files/FileErrors.h"
 
 namespace kalvora::cli {
 

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "cli/ScriptUi.h"
-#include "credit/CreditCalculator.h"
-#include "pricing/ConfigFile.h"
-#include "session/Session.h"
+#include "engine/credit/CreditCalculator.h"
+#include "engine/code/ConfigFile.h"
+#include "engine/session/Session.h"
 
 namespace kalvora::cli {
 

@@ -1,6 +1,6 @@
 #include "cli/ScriptUi.h"
 
-#include "pricing/FileErrors.h"
+#include "engine/files/FileErrors.h"
 
 namespace kalvora::cli {
 

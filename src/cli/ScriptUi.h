@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/UiPort.h"
+#include "engine/model/UiPort.h"
 
 namespace kalvora::cli {
 

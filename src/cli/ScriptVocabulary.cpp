@@ -23,10 +23,10 @@
 #include "cli/ChangeViews.h"
 #include "cli/ScriptSession.h"
 #include "cli/StateDump.h"
-#include "credit/CreditDump.h"
-#include "documents/DocumentViews.h"
-#include "model/PriceTexts.h"
-#include "pricing/FileErrors.h"
+#include "engine/credit/CreditDump.h"
+#include "engine/documents/DocumentViews.h"
+#include "engine/model/PriceTexts.h"
+#include "engine/files/FileErrors.h"
 
 namespace kalvora::cli {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/ScriptUi.h"
-#include "model/PriceTexts.h"
+#include "engine/model/PriceTexts.h"
 
 namespace kalvora::cli {
 

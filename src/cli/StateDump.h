@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "model/Configuration.h"
+#include "engine/model/Configuration.h"
 
 namespace kalvora::cli {
 

@@ -2,7 +2,7 @@
 #include <iostream>
 
 #include "cli/CliMain.h"
-#include "pricing/DiskFiles.h"
+#include "engine/files/DiskFiles.h"
 #ifdef KALVORA_PICTURES
 #include "cli/RenderLauncher.h"
 #endif

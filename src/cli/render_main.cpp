@@ -8,7 +8,7 @@
 #include "cli/CommandLine.h"
 #include "cli/OfferCommand.h"
 #include "cli/PictureCommand.h"
-#include "pricing/DiskFiles.h"
+#include "engine/files/DiskFiles.h"
 
 int main(int argc, char** argv) {
     // A file-size limit fails a write with a message instead of killing the program.

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "app/Dialogs.h"
+#include "desktop/app/Dialogs.h"
 
 namespace kalvora::testing {
 

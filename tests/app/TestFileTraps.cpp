@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "../info/JpegWriter.h"
-#include "app/PictureFiles.h"
-#include "info/AboutWindow.h"
-#include "info/JpegImage.h"
-#include "settings/QtOwnSettings.h"
-#include "settings/WindowSettings.h"
+#include "desktop/app/PictureFiles.h"
+#include "desktop/info/AboutWindow.h"
+#include "desktop/info/JpegImage.h"
+#include "desktop/settings/QtOwnSettings.h"
+#include "desktop/settings/WindowSettings.h"
 
 using kalvora::testing::MakeJpeg;
 using kalvora::testing::WriteFile;

@@ -14,10 +14,10 @@
 
 #include "KalvoraVersion.h"
 #include "ScriptedDialogs.h"
-#include "app/MainWindow.h"
-#include "model/PriceTexts.h"
-#include "pricing/DiskFileAccess.h"
-#include "settings/WindowSettings.h"
+#include "desktop/app/MainWindow.h"
+#include "engine/model/PriceTexts.h"
+#include "engine/code/DiskFileAccess.h"
+#include "desktop/settings/WindowSettings.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 

@@ -10,11 +10,11 @@
 
 #include <jpeglib.h>
 
-#include "app/DrawingLabel.h"
-#include "app/MainWindow.h"
-#include "app/PictureFiles.h"
-#include "info/JpegImage.h"
-#include "pictures/CarPicture.h"
+#include "desktop/app/DrawingLabel.h"
+#include "desktop/app/MainWindow.h"
+#include "desktop/app/PictureFiles.h"
+#include "desktop/info/JpegImage.h"
+#include "desktop/pictures/CarPicture.h"
 
 using kalvora::app::LoadPictureFiles;
 using kalvora::app::PictureFiles;

@@ -13,10 +13,10 @@
 #include <QToolButton>
 
 #include "ScriptedDialogs.h"
-#include "app/DrawingLabel.h"
-#include "app/LabelTextCache.h"
-#include "app/MainWindow.h"
-#include "app/Windows.h"
+#include "desktop/app/DrawingLabel.h"
+#include "desktop/app/LabelTextCache.h"
+#include "desktop/app/MainWindow.h"
+#include "desktop/app/Windows.h"
 
 using kalvora::app::DrawingLabel;
 using kalvora::app::LabelTextCache;

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "ScriptedDialogs.h"
-#include "app/MainWindow.h"
+#include "desktop/app/MainWindow.h"
 
 using kalvora::Opt;
 using kalvora::app::MainWindow;

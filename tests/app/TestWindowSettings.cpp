@@ -12,10 +12,10 @@
 #include <QTest>
 #include <QWidget>
 
-#include "app/MainWindow.h"
-#include "app/RecentFiles.h"
-#include "credit/CreditWindow.h"
-#include "settings/WindowSettings.h"
+#include "desktop/app/MainWindow.h"
+#include "desktop/app/RecentFiles.h"
+#include "desktop/credit/CreditWindow.h"
+#include "desktop/settings/WindowSettings.h"
 
 using kalvora::CreditField;
 using kalvora::FitToScreen;

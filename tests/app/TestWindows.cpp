@@ -7,11 +7,11 @@
 #include <QtTest>
 
 #include "ScriptedDialogs.h"
-#include "app/MainWindow.h"
-#include "app/Windows.h"
-#include "documents/ComparisonWindow.h"
-#include "documents/OrderDocument.h"
-#include "documents/OrderWindow.h"
+#include "desktop/app/MainWindow.h"
+#include "desktop/app/Windows.h"
+#include "desktop/documents/ComparisonWindow.h"
+#include "engine/documents/OrderDocument.h"
+#include "desktop/documents/OrderWindow.h"
 
 using kalvora::app::MainWindow;
 using kalvora::app::Windows;

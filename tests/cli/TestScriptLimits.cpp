@@ -7,7 +7,7 @@
 #include <streambuf>
 
 #include "cli/ScriptSession.h"
-#include "pricing/DiskFileAccess.h"
+#include "engine/code/DiskFileAccess.h"
 
 namespace kalvora::cli {
 namespace {

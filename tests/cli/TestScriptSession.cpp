@@ -6,9 +6,9 @@
 #include <sstream>
 
 #include "cli/ScriptSession.h"
-#include "credit/CreditDump.h"
-#include "documents/DocumentViews.h"
-#include "pricing/ConfigCode.h"
+#include "engine/credit/CreditDump.h"
+#include "engine/documents/DocumentViews.h"
+#include "engine/code/ConfigCode.h"
 #include "pricing/FakeFileAccess.h"
 #include "support/RecordingUi.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "credit/CreditCalculator.h"
+#include "engine/credit/CreditCalculator.h"
 
 namespace kalvora::testing {
 

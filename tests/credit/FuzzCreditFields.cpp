@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "credit/CreditCalculator.h"
+#include "engine/credit/CreditCalculator.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "cli/CreditCommand.h"
 #include "cli/ScriptSession.h"
 #include "credit/RandomCreditSession.h"
-#include "pricing/DiskFileAccess.h"
+#include "engine/code/DiskFileAccess.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <random>
 
 #include "CreditTestSupport.h"
-#include "credit/CreditCalculator.h"
-#include "credit/CreditDump.h"
-#include "credit/CreditNumber.h"
+#include "engine/credit/CreditCalculator.h"
+#include "engine/credit/CreditDump.h"
+#include "engine/credit/CreditNumber.h"
 #include "credit/RandomCreditSession.h"
 
 namespace kalvora {

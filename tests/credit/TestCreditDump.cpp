@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CreditTestSupport.h"
-#include "credit/CreditDump.h"
+#include "engine/credit/CreditDump.h"
 
 namespace kalvora {
 namespace {

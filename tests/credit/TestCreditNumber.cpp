@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "credit/CreditNumber.h"
-#include "credit/DeskCalculator.h"
+#include "engine/credit/CreditNumber.h"
+#include "engine/credit/DeskCalculator.h"
 
 namespace kalvora {
 namespace {

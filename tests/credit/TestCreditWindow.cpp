@@ -14,10 +14,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "credit/CreditWindow.h"
-#include "credit/CreditWindowSettings.h"
-#include "credit/DeskCalculatorDialog.h"
-#include "settings/WindowSettings.h"
+#include "desktop/credit/CreditWindow.h"
+#include "desktop/credit/CreditWindowSettings.h"
+#include "desktop/credit/DeskCalculatorDialog.h"
+#include "desktop/settings/WindowSettings.h"
 #include "support/AccessibleNames.h"
 
 using kalvora::CreditBox;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CreditTestSupport.h"
-#include "credit/CreditCalculator.h"
+#include "engine/credit/CreditCalculator.h"
 
 namespace kalvora {
 namespace {

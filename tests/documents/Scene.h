@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/Configuration.h"
+#include "engine/model/Configuration.h"
 
 namespace kalvora::testing {
 

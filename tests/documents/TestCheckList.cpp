@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Scene.h"
-#include "documents/CheckList.h"
+#include "engine/documents/CheckList.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {

@@ -8,11 +8,11 @@
 #include <string>
 #include <utility>
 
-#include "documents/Comparison.h"
-#include "documents/OrderDocument.h"
-#include "documents/PriceBreakdown.h"
-#include "model/PriceTexts.h"
-#include "pricing/ConfigCode.h"
+#include "engine/documents/Comparison.h"
+#include "engine/documents/OrderDocument.h"
+#include "engine/documents/PriceBreakdown.h"
+#include "engine/model/PriceTexts.h"
+#include "engine/code/ConfigCode.h"
 #include "pricing/FakeFileAccess.h"
 #include "support/RecordingUi.h"
 

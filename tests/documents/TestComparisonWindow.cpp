@@ -21,10 +21,10 @@
 #include <QTimer>
 #include <memory>
 
-#include "documents/ComparisonWindow.h"
-#include "info/AccessibleComboBox.h"
+#include "desktop/documents/ComparisonWindow.h"
+#include "desktop/info/AccessibleComboBox.h"
 #include "pricing/FakeFileAccess.h"
-#include "settings/WindowSettings.h"
+#include "desktop/settings/WindowSettings.h"
 #include "support/AccessibleNames.h"
 #include "support/RecordingUi.h"
 

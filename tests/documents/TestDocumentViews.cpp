@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "Scene.h"
-#include "documents/DocumentViews.h"
+#include "engine/documents/DocumentViews.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {

@@ -17,11 +17,11 @@
 #include <QToolButton>
 #include <memory>
 
-#include "documents/CheckListWindow.h"
-#include "documents/OrderDocument.h"
-#include "documents/OrderWindow.h"
-#include "model/Configuration.h"
-#include "settings/WindowSettings.h"
+#include "desktop/documents/CheckListWindow.h"
+#include "engine/documents/OrderDocument.h"
+#include "desktop/documents/OrderWindow.h"
+#include "engine/model/Configuration.h"
+#include "desktop/settings/WindowSettings.h"
 #include "support/AccessibleNames.h"
 #include "support/RecordingUi.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "Scene.h"
-#include "documents/OrderDocument.h"
+#include "engine/documents/OrderDocument.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {

@@ -6,9 +6,9 @@
 #include <regex>
 #include <string>
 
-#include "documents/OrderDocument.h"
-#include "model/Configuration.h"
-#include "model/PriceTexts.h"
+#include "engine/documents/OrderDocument.h"
+#include "engine/model/Configuration.h"
+#include "engine/model/PriceTexts.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 

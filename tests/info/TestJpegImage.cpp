@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "JpegWriter.h"
-#include "info/JpegImage.h"
+#include "desktop/info/JpegImage.h"
 
 using namespace kalvora;
 using namespace kalvora::testing;

@@ -6,19 +6,19 @@
 #include <QtTest>
 #include <memory>
 
-#include "info/AboutWindow.h"
-#include "info/AlloyWheelsWindow.h"
-#include "info/BodyTypesWindow.h"
-#include "info/ClimateWindow.h"
-#include "info/EngineComparisonWindow.h"
-#include "info/FogLampWindow.h"
-#include "info/OptionInfo.h"
-#include "info/PreheaterWindow.h"
-#include "info/PriceLabelHover.h"
-#include "info/RadioPack2Window.h"
-#include "info/RadioPack7Window.h"
-#include "info/RearBlindsWindow.h"
-#include "info/TrimComparisonWindow.h"
+#include "desktop/info/AboutWindow.h"
+#include "desktop/info/AlloyWheelsWindow.h"
+#include "desktop/info/BodyTypesWindow.h"
+#include "desktop/info/ClimateWindow.h"
+#include "desktop/info/EngineComparisonWindow.h"
+#include "desktop/info/FogLampWindow.h"
+#include "desktop/info/OptionInfo.h"
+#include "desktop/info/PreheaterWindow.h"
+#include "desktop/info/PriceLabelHover.h"
+#include "desktop/info/RadioPack2Window.h"
+#include "desktop/info/RadioPack7Window.h"
+#include "desktop/info/RearBlindsWindow.h"
+#include "desktop/info/TrimComparisonWindow.h"
 #include "support/RecordingUi.h"
 
 using namespace kalvora;

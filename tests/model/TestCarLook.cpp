@@ -1,8 +1,8 @@
 // What the car picture shows follows the configuration as the rules leave it.
 #include <gtest/gtest.h>
 
-#include "model/CarLook.h"
-#include "pricing/DiskFileAccess.h"
+#include "engine/model/CarLook.h"
+#include "engine/code/DiskFileAccess.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 

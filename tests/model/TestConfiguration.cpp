@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "model/Configuration.h"
-#include "model/PriceTexts.h"
-#include "pricing/ConfigCode.h"
+#include "engine/model/Configuration.h"
+#include "engine/model/PriceTexts.h"
+#include "engine/code/ConfigCode.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {

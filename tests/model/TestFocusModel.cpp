@@ -1,8 +1,8 @@
 // The focus model: which rules run when the keyboard focus moves.
 #include <gtest/gtest.h>
 
-#include "model/Configuration.h"
-#include "model/FocusModel.h"
+#include "engine/model/Configuration.h"
+#include "engine/model/FocusModel.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/Configuration.h"
-#include "model/PriceTexts.h"
+#include "engine/model/Configuration.h"
+#include "engine/model/PriceTexts.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 

@@ -5,8 +5,8 @@
 #include <iterator>
 #include <vector>
 
-#include "model/Configuration.h"
-#include "model/PriceTexts.h"
+#include "engine/model/Configuration.h"
+#include "engine/model/PriceTexts.h"
 #include "support/RandomSession.h"
 
 namespace kalvora {

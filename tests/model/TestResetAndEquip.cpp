@@ -1,9 +1,9 @@
 // "Сбросить всё" and "Оснастить" through the configuration's operations.
 #include <gtest/gtest.h>
 
-#include "model/Configuration.h"
-#include "model/PriceTexts.h"
-#include "pricing/ConfigFile.h"
+#include "engine/model/Configuration.h"
+#include "engine/model/PriceTexts.h"
+#include "engine/code/ConfigFile.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "model/Configuration.h"
-#include "model/PriceTexts.h"
-#include "pricing/ConfigCode.h"
+#include "engine/model/Configuration.h"
+#include "engine/model/PriceTexts.h"
+#include "engine/code/ConfigCode.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 

@@ -3,9 +3,9 @@
 
 #include <map>
 
-#include "credit/CreditCalculator.h"
-#include "model/PriceTexts.h"
-#include "offer/Offer.h"
+#include "engine/credit/CreditCalculator.h"
+#include "engine/model/PriceTexts.h"
+#include "engine/offer/Offer.h"
 #include "support/RandomSession.h"
 
 namespace kalvora {

@@ -14,11 +14,11 @@
 #include "cli/CommandLineStart.h"
 #include "cli/CreditCommand.h"
 #include "cli/OfferCommand.h"
-#include "documents/OrderDocument.h"
-#include "offer/Offer.h"
-#include "offer/OfferSettings.h"
-#include "pricing/DiskFileAccess.h"
-#include "settings/WindowSettings.h"
+#include "engine/documents/OrderDocument.h"
+#include "engine/offer/Offer.h"
+#include "desktop/offer/OfferSettings.h"
+#include "engine/code/DiskFileAccess.h"
+#include "desktop/settings/WindowSettings.h"
 
 namespace kalvora::cli {
 namespace {

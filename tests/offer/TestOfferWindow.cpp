@@ -10,13 +10,13 @@
 #include <sstream>
 
 #include "../app/ScriptedDialogs.h"
-#include "app/MainWindow.h"
-#include "app/Windows.h"
+#include "desktop/app/MainWindow.h"
+#include "desktop/app/Windows.h"
 #include "cli/OfferCommand.h"
-#include "credit/CreditWindow.h"
-#include "offer/OfferSettings.h"
-#include "offer/OfferWindow.h"
-#include "settings/WindowSettings.h"
+#include "desktop/credit/CreditWindow.h"
+#include "desktop/offer/OfferSettings.h"
+#include "desktop/offer/OfferWindow.h"
+#include "desktop/settings/WindowSettings.h"
 
 using kalvora::app::MainWindow;
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "pictures/CarPicture.h"
+#include "desktop/pictures/CarPicture.h"
 
 using namespace kalvora;
 using kalvora::pictures::RenderCar;

@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "pricing/ConfigFile.h"
+#include "engine/code/ConfigFile.h"
 
 namespace kalvora::testing {
 

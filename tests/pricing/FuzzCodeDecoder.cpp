@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/Configuration.h"
-#include "pricing/ConfigCode.h"
+#include "engine/model/Configuration.h"
+#include "engine/code/ConfigCode.h"
 #include "support/Settled.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "model/Configuration.h"
-#include "pricing/ConfigCode.h"
-#include "pricing/DiskFileAccess.h"
+#include "engine/model/Configuration.h"
+#include "engine/code/ConfigCode.h"
+#include "engine/code/DiskFileAccess.h"
 #include "support/Settled.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "FakeFileAccess.h"
-#include "model/Configuration.h"
-#include "model/PriceTexts.h"
-#include "pricing/ConfigCode.h"
+#include "engine/model/Configuration.h"
+#include "engine/model/PriceTexts.h"
+#include "engine/code/ConfigCode.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {

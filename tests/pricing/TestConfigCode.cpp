@@ -3,8 +3,8 @@
 #include <random>
 #include <set>
 
-#include "model/Catalogue.h"
-#include "pricing/ConfigCode.h"
+#include "engine/model/Catalogue.h"
+#include "engine/code/ConfigCode.h"
 
 namespace kalvora {
 namespace {

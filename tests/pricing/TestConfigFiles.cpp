@@ -12,10 +12,10 @@
 #include <sstream>
 
 #include "FakeFileAccess.h"
-#include "model/Configuration.h"
-#include "model/PriceTexts.h"
-#include "pricing/ConfigCode.h"
-#include "pricing/DiskFileAccess.h"
+#include "engine/model/Configuration.h"
+#include "engine/model/PriceTexts.h"
+#include "engine/code/ConfigCode.h"
+#include "engine/code/DiskFileAccess.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {

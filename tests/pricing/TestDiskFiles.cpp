@@ -17,10 +17,10 @@
 #include <sstream>
 #include <string>
 
-#include "model/Configuration.h"
-#include "pricing/DiskFileAccess.h"
-#include "pricing/DiskFiles.h"
-#include "pricing/FileErrors.h"
+#include "engine/model/Configuration.h"
+#include "engine/code/DiskFileAccess.h"
+#include "engine/files/DiskFiles.h"
+#include "engine/files/FileErrors.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {

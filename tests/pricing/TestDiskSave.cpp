@@ -17,9 +17,9 @@
 #include <random>
 #include <string>
 
-#include "pricing/DiskFileAccess.h"
-#include "pricing/DiskFiles.h"
-#include "pricing/FileErrors.h"
+#include "engine/code/DiskFileAccess.h"
+#include "engine/files/DiskFiles.h"
+#include "engine/files/FileErrors.h"
 
 namespace kalvora {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "model/Configuration.h"
-#include "model/IntegerText.h"
-#include "model/PriceTexts.h"
+#include "engine/model/Configuration.h"
+#include "engine/model/IntegerText.h"
+#include "engine/model/PriceTexts.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "model/Catalogue.h"
+#include "engine/model/Catalogue.h"
 #include "pricing/FakeFileAccess.h"
-#include "session/Session.h"
+#include "engine/session/Session.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {

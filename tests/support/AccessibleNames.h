@@ -15,7 +15,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
-#include "info/AccessibleComboBox.h"
+#include "desktop/info/AccessibleComboBox.h"
 
 namespace kalvora::testing {
 

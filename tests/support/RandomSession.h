@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "model/Configuration.h"
-#include "pricing/ConfigCode.h"
+#include "engine/model/Configuration.h"
+#include "engine/code/ConfigCode.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "model/ConfigurationObserver.h"
-#include "model/UiPort.h"
+#include "engine/model/ConfigurationObserver.h"
+#include "engine/model/UiPort.h"
 
 namespace kalvora::testing {
 

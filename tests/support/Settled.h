@@ -2,8 +2,8 @@
 // characters XOR to 0, and a colour of the list.
 #pragma once
 
-#include "model/Configuration.h"
-#include "pricing/ConfigCode.h"
+#include "engine/model/Configuration.h"
+#include "engine/code/ConfigCode.h"
 
 namespace kalvora::testing {
 

@@ -3,7 +3,7 @@
 // Clicks on disabled controls do nothing.
 #pragma once
 
-#include "model/Configuration.h"
+#include "engine/model/Configuration.h"
 
 namespace kalvora::testing {
 

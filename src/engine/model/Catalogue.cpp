@@ -1,0 +1,162 @@
+#include "engine/model/Catalogue.h"
+
+namespace kalvora {
+
+namespace {
+constexpr bool C = true;   // checked
+constexpr bool D = false;  // disabled
+constexpr bool E = true;   // enabled
+constexpr bool U = false;  // unchecked
+constexpr bool H = true;   // hidden for the whole run
+constexpr bool V = false;  // visible
+using CR = ClickRule;
+using XR = ExitRule;
+constexpr Column L = Column::Left;
+constexpr Column R = Column::Right;
+constexpr Column P = Column::Packages;
+}  // namespace
+
+// clang-format off
+const std::array<OptionDef, kOptionCount> kOptionTable = {{
+//   id                          name              caption                                                                          own caption                                   price label          price  chk en  tag click                  exit           hidden col y
+    {Opt::FrontFogLamps,         "ptf",            "Передние противотуманные фары",                                                 "",                                           "ptfLabel",          150,  U, E, 0, CR::Reprice, XR::Remember,  V, L, 16},
+    {Opt::XenonHeadlamps,        "KsenonBox",      "Ксеноновые фары",                                                               "",                                           "KsenonLabel",       980,  U, E, 0, CR::XenonHeadlamps,   XR::Remember,  V, L, 32},
+    {Opt::HeadlampWashers,       "OmivBox",        "Омыватель фар",                                                                 "",                                           "OmivLabel",         200,  U, E, 0, CR::Reprice, XR::Remember,  V, L, 48},
+    {Opt::AdaptiveHeadlamps,     "AdaptBox",       "Система адаптивного головного освещения",                                       "",                                           "AdaptLabel",        630,  U, E, 0, CR::AdaptiveHeadlamps,    XR::Remember,  V, L, 64},
+    {Opt::RearSunBlinds,         "ShtorkiBox",     "Солнцезащитные шторки задних дверей",                                           "",                                           "ShtorkiLabel",      115,  U, E, 0, CR::Reprice, XR::Remember,  V, L, 80},
+    {Opt::HeatedMirrors,         "ZerkBox",        "Внешние зеркала с подогревом",                                                  "",                                           "ZerkLabel",         0,    C, D, 1, CR::Reprice, XR::Remember,  V, L, 96},
+    {Opt::LitHeatedMirrors,      "PodsvBox",       "Внешние зеркала с подогревом с подсветкой околодверного пространства",          "",                                           "PodsvLabel",        290,  U, E, 0, CR::LitHeatedMirrors,    XR::Remember,  V, L, 112},
+    {Opt::HeatedWindscreen,      "LobBox",         "Лобовое стекло с подогревом",                                                   "",                                           "LobLabel",          170,  U, E, 0, CR::Reprice, XR::Remember,  V, L, 128},
+    {Opt::AirConditioning,       "acBox",          "Кондиционер",                                                                   "",                                           "ACLabel",           0,    C, D, 1, CR::Reprice, XR::Remember,  V, L, 144},
+    {Opt::ClimateControl,        "KlimatBox",      "Двухзонный климат-контроль",                                                    "",                                           "KlimatLabel",       390,  U, E, 0, CR::Reprice, XR::Remember,  V, L, 160},
+    {Opt::CooledGloveBox,        "YaschBox",       "Охлаждаемый перчаточный ящик",                                                  "",                                           "YaschLabel",        0,    C, D, 1, CR::Reprice, XR::Remember,  V, L, 176},
+    {Opt::RearElectricWindows,   "StekloBox",      "Не только передние, но и задние электростеклоподъемники",                       "",                                           "StekloLabel",       0,    C, D, 1, CR::Reprice, XR::Remember,  V, L, 192},
+    {Opt::LongSpoiler,           "SpoilerBox",     "Удлиненный спойлер, окрашенный в цвет кузова",                                  "",                                           "SpoilerLabel",      290,  U, D, 0, CR::Reprice, XR::Remember,  V, L, 208},
+    {Opt::LuggageNet,            "SetkaBox",       "Сетка-ограничитель багажного отделения",                                        "",                                           "SetkaLabel",        230,  U, E, 0, CR::Reprice, XR::Remember,  V, L, 224},
+    {Opt::WinterTyres,           "ZimShinaBox",    "Зимние шины 195/65 R15",                                                        "Зимние шины",                                "ZimShinaLabel",     350,  U, E, 0, CR::Reprice, XR::Remember,  V, L, 248},
+    {Opt::Alloys15,              "d15box",         "15\" легкосплавные диски",                                                      "",                                           "d15Label",          460,  U, D, 0, CR::Reprice, XR::Remember,  V, L, 264},
+    {Opt::Alloys16,              "d16box",         "16\" легкосплавные диски",                                                      "",                                           "d16Label",          570,  U, E, 0, CR::Reprice, XR::Remember,  V, L, 280},
+    {Opt::RadioPack1,            "R1Box",          "Радио Пакет №1 (Кассетная магнитола, 2 динамика)",                              "",                                           "R1Label",           300,  U, D, 0, CR::None,             XR::None,      V, L, 312},
+    {Opt::RadioPack2,            "R2Box",          "Радио Пакет №2 (CD магнитола, 6 динамиков)",                                    "",                                           "R2Label",           420,  U, E, 0, CR::RadioPack2,       XR::RadioPack2, V, L, 328},
+    {Opt::RadioPack4,            "R4Box",          "Радио Пакет №4 (кассетная магнитола, 6 динамиков, CD ченджер)",                 "",                                           "R4Label",           570,  U, E, 0, CR::RadioPack4,       XR::RadioPack4, V, L, 344},
+    {Opt::RadioPack6,            "R6Box",          "Радио Пакет №6 (CD, MP3 магнитола, 8 динамиков, RDS, AV)",                      "",                                           "R6Label",           700,  U, E, 0, CR::RadioPack6,       XR::RadioPack6, V, L, 360},
+    {Opt::RadioPack7,            "R7Box",          "Радио Пакет №7 (6CD, 8 динамиков, RDS, AV)",                                    "",                                           "R7Label",           750,  U, E, 0, CR::RadioPack7,       XR::RadioPack7, V, L, 376},
+    {Opt::RadioPack12,           "R12Box",         "Радио Пакет №12 (Кассетная магнитола, 6 динамиков)",                            "",                                           "R12Label",          320,  U, D, 0, CR::None,             XR::None,      V, L, 392},
+    {Opt::SteeringRadioControl,  "RadioBox",       "Система управления радио с рулевой колонки",                                    "",                                           "RadioLabel",        50,   U, E, 0, CR::Reprice, XR::Remember,  V, L, 416},
+    {Opt::SecurityPack1,         "PB1Box",         "Пакет Безопасности № 1 (ЦЗ, пульт в ключе)",                                    "",                                           "PB1Label",          0,    C, D, 1, CR::Reprice, XR::Remember,  V, L, 448},
+    {Opt::SecurityPack5,         "PB5Box",         "Пакет Безопасности № 5",                                                        "",                                           "PB5Label",          110,  C, E, 1, CR::SecurityPack5,      XR::Remember,  V, L, 464},
+    {Opt::StyleInteriorPackage,  "IntererBox",     "Интерьер-пакет \"Style\"",                                                      "",                                           "IntererLabel",      190,  U, E, 0, CR::StyleInteriorPackage,  XR::Remember,  V, P, 16},
+    {Opt::ComfortPackage,        "KomfBox",        "Пакет \"Комфорт\"",                                                             "",                                           "KomfLabel",         540,  U, E, 0, CR::ComfortPackage,     XR::Remember,  V, P, 32},
+    {Opt::ComfortPlusPackage,    "KomfPBox",       "Пакет \"Комфорт +\"",                                                           "",                                           "KomfPLabel",        820,  U, E, 0, CR::ComfortPlusPackage,    XR::Remember,  V, P, 46},
+    {Opt::WinterPackage,         "ZimBox",         "Пакет \"Зимний\"",                                                              "",                                           "ZimLabel",          400,  U, E, 0, CR::WinterPackage,      XR::Remember,  V, P, 64},
+    {Opt::VisibilityPackage,     "ObzorBox",       "Пакет \"Улучшенной обзорности\"",                                               "",                                           "ObzorLabel",        140,  U, E, 0, CR::VisibilityPackage,    XR::Remember,  V, P, 80},
+    {Opt::VisibilityPackage1,    "Obzor1Box",      "Пакет \"Улучшенной обзорности-1\"",                                             "",                                           "Obzor1Label",       360,  U, E, 0, CR::VisibilityPackage1,   XR::Remember,  V, P, 96},
+    {Opt::TravellerPackage,      "PuteshBox",      "Пакет путешественника",                                                         "",                                           "PuteshLabel",       300,  U, E, 0, CR::TravellerPackage,   XR::Remember,  V, P, 112},
+    {Opt::LeatherTrim,           "KozaBox",        "Кожаная обивка сидений",                                                        "",                                           "KozaLabel",         1070, U, E, 0, CR::LeatherTrim,     XR::Remember,  V, R, 144},
+    {Opt::HeatedFrontSeats,      "PodSidBox",      "Передние сиденья с подогревом",                                                 "",                                           "PodSidLabel",       210,  U, E, 0, CR::Reprice, XR::Remember,  V, R, 160},
+    {Opt::PowerDriverSeatHeight, "SidVodBox",      "Сиденье водителя с электро регулировкой по высоте",                             "",                                           "SidVodLabel",       175,  U, E, 0, CR::Reprice, XR::Remember,  V, R, 176},
+    {Opt::PowerDriverSeat6Way,   "SidVod6Box",     "Сиденье водителя с электро регулировкой в 6 направлениях + пассаж. по высоте мех", "",                                        "SidVod6Label",      590,  U, E, 0, CR::PowerDriverSeat6Way,  XR::Remember,  V, R, 192},
+    {Opt::PassengerSeatHeight,   "SidPPBox",       "Сиденье переднего пассажира с механической регулировкой по высоте",             "",                                           "SidPPLabel",        95,   U, E, 0, CR::Reprice, XR::Remember,  V, R, 208},
+    {Opt::PassengerAirbag,       "PBppBox",        "Подушка безопасности переднего пассажира",                                      "",                                           "PBppLabel",         0,    C, D, 0, CR::Reprice, XR::Remember,  V, R, 224},
+    {Opt::SideAirbags,           "BokPBBox",       "Боковые подушки безопасности",                                                  "",                                           "BokPBLabel",        0,    C, D, 0, CR::Reprice, XR::Remember,  V, R, 240},
+    {Opt::MetallicPaint,         "MetallBox",      "Окраска кузова в \"металлик\".       Цвет:",                                    "Окраска кузова в \"металлик\"",              "MetallLabel",       275,  C, E, 0, CR::MetallicPaint,   XR::Remember,  V, R, 264},
+    {Opt::TintedGlass,           "TonBox",         "Тонированные стёкла",                                                           "",                                           "TonLabel",          80,   C, E, 0, CR::AntiLockBrakes,      XR::Remember,  V, R, 284},
+    {Opt::AntiLockBrakes,        "ABSBox",         "ABS - Антиблокировочная система тормозов",                                      "",                                           "ABSLabel",          400,  C, E, 0, CR::AntiLockBrakes,      XR::Remember,  V, R, 304},
+    {Opt::StabilityControl,      "IVDBox",         "IVD - Cистема стабилизации курсовой устойчивости",                              "",                                           "IVDLabel",          690,  U, E, 0, CR::StabilityControl,      XR::Remember,  V, R, 320},
+    {Opt::CruiseControl,         "KruizBox",       "Круиз контроль",                                                                "",                                           "KruizLabel",        230,  U, E, 0, CR::Reprice, XR::Remember,  V, R, 336},
+    {Opt::PreStartHeater,        "PPBox",          "Программируемый предпусковой топливный подогреватель",                          "Предпусковой подогреватель",                 "PPLabel",           750,  C, E, 0, CR::Reprice, XR::Remember,  V, R, 352},
+    {Opt::ElectricCabinHeater,   "ElectroBox",     "Электрический дополнительный подогреватель воздуха салона",                     "",                                           "ElectroLabel",      290,  C, E, 0, CR::Reprice, XR::Remember,  V, R, 368},
+    {Opt::RearParkingSensor,     "ParkBox",        "Задний парковочный сенсор",                                                     "",                                           "ParkLabel",         290,  U, E, 0, CR::Reprice, XR::Remember,  V, R, 384},
+    {Opt::RubberMats,            "KovrBox",        "Резиновые коврики",                                                             "",                                           "KovrLabel",         35,   C, E, 0, CR::Reprice, XR::None,      V, R, 400},
+    {Opt::PremiumMats,           "KovrPremiumBox", "4 велюровых коврика класса \"Premium\" ",                                       "",                                           "KovrPremiumLabel",  90,   U, E, 0, CR::Reprice, XR::None,      V, R, 416},
+    {Opt::BootCarpet,            "KovrBagazBox",   "Двухсторонний ковёр в багажное отделение",                                      "Двухсторонний ковер в багажное отделение",   "KovrBagazLabel",    100,  U, E, 0, CR::Reprice, XR::Remember,  V, R, 432},
+    {Opt::SumpGuard,             "KarterBox",      "Защита картера",                                                                "",                                           "KarterLabel",       100,  U, E, 0, CR::Reprice, XR::None,      H, R, 456},
+    {Opt::Registration,          "GAIBox",         "Постановка на учёт в ГАИ, получение талона ТО",                                 "",                                           "GaiLabel",          300,  U, E, 0, CR::Reprice, XR::None,      H, R, 472},
+    {Opt::EmergencyKit,          "NaborBox",       "Джентельменский набор (аптечка, трос, знак аварийной остановки ...)",           "",                                           "NaborLabel",        33,   U, E, 0, CR::Reprice, XR::None,      H, R, 488},
+}};
+
+const std::array<std::string_view, kTrimCount> kTrimItems = {"Ambiente", "Comfort", "Trend", "Ghia"};
+
+const std::array<RadioDef, kBodyCount> kBodies = {{
+    {"Kuzov3dr", "Хэтч 3 дв"},
+    {"Kuzov4dr", "Седан"},
+    {"Kuzov5dr", "Хэтч 5 дв"},
+    {"KuzovWag", "Универсал"},
+}};
+
+const std::array<RadioDef, kRailsCount> kRails = {{
+    {"Univers0", "Нет"},
+    {"Univers1", "Черные направляющие багажника"},
+    {"Univers2", "Алюминиевые направляющие багажника"},
+}};
+
+// In "1,8 M" and "2,0 A" the letters are Latin; in the other captions they are Cyrillic.
+const std::array<RadioDef, kEngineCount> kEngines = {{
+    {"Dvig14MT",    "1,4 М (80 лс)"},
+    {"Dvig16MT100", "1,6 М (100 лс)"},
+    {"Dvig16MT115", "1,6 М (115 лс)"},
+    {"Dvig16AT100", "1,6 А (100 лс)"},
+    {"Dvig18TD115", "1,8 диз М (115 лс)"},
+    {"Dvig20MT145", "2,0 М (145 лс)"},
+    {"Dvig18MT125", "1,8 M (125 лс)"},
+    {"Dvig20AT145", "2,0 A (145 лс)"},
+}};
+
+const std::array<ColourDef, kColourCount> kColours = {{
+    {"???",                      false, Shade::None,  0},
+    {"Frozen White",             false, Shade::Light, 1},
+    {"Deep Navy",                false, Shade::Dark,  2},
+    {"Jeans Metallic",           true,  Shade::Dark,  3},
+    {"Panther Black Metallic",   true,  Shade::Dark,  4},
+    {"Tonic Metallic",           true,  Shade::Light, 5},
+    {"Deep Rosso Red Metallic",  true,  Shade::Red,   6},
+    {"Moondust Silver Metallic", true,  Shade::Light, 7},
+    {"Sea Grey Metallic",        true,  Shade::Dark,  8},
+    {"Tango Metallic",           true,  Shade::Red,   9},
+    {"Aquarius Metallic",        true,  Shade::Blue,  10},
+    {"SVO Metallic",             true,  Shade::None,  0},
+}};
+
+const std::array<std::string_view, kBodyCount> kBodyPictures = {"Image3dr", "Image4dr", "Image5dr", "Image5dru"};
+
+const std::array<std::array<std::string_view, 4>, kBodyCount> kShadePictures = {{
+    // Light          Dark            Red            Blue
+    {"I_3dr_Light", "I_3dr_dark", "I_3dr_red", "I_3dr_blue"},
+    {"I_4dr_Light", "i_4dr_Dark", "I_4dr_red", "I_4dr_blue"},
+    {"I_5dr_Light", "I_5dr_Dark", "I_5dr_Red", "I_5dr_Blue"},
+    {"I_Wag_Light", "I_Wag_Dark", "I_Wag_Red", "I_Wag_Blue"},
+}};
+// clang-format on
+
+namespace {
+struct DefIndex {
+    std::array<const OptionDef*, kOptionCount> byOpt{};
+    DefIndex() {
+        for (const OptionDef& d : kOptionTable) byOpt[Index(d.id)] = &d;
+    }
+};
+const DefIndex& Defs() {
+    static const DefIndex index;
+    return index;
+}
+}  // namespace
+
+const OptionDef& Def(Opt o) {
+    return *Defs().byOpt[Index(o)];
+}
+
+bool OptByName(std::string_view name, Opt* out) {
+    for (const OptionDef& d : kOptionTable) {
+        if (d.name == name) {
+            *out = d.id;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string CaptionLabelName(Opt o) {
+    return std::string(Def(o).name) + "L";
+}
+
+}  // namespace kalvora
