@@ -25,6 +25,7 @@ class QKeyEvent;
 class QMenu;
 class QScrollArea;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -132,9 +133,9 @@ class MainWindow : public QWidget {
     void BuildCommandBar(QWidget* panel);
     void BuildMainChoices(QWidget* panel);
     void BuildOptions(QWidget* panel);
-    void BuildOptionRow(QWidget* panel, const OptionDef& def);
+    // One option's controls, laid out as its row.
+    QLayout* BuildOptionRow(QWidget* panel, const OptionDef& def);
     void ShowPictures();
-    void PlaceBackgrounds();
     void ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font);
     void SetControlEnabled(QWidget* w, bool enabled);
     void SetOptionDescription(const OptionRow& row, const QString& price);
