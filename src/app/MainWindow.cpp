@@ -69,17 +69,6 @@ const char kFileCaption[] = "Kalvora — ";
 constexpr QSize kDesignSize(1023, 708);
 // The top strip's height with all of it in one row.
 constexpr int kStripHeight = 40;
-// The panels need no more width than this: right of it lie only the About link and the notice,
-// which move in when the window is narrower, so a vertical scroll bar on a 1024-pixel screen
-// does not bring a horizontal one with it.
-constexpr int kPanelsNarrowest = 980;
-// The About link's place at the designed width, and its place when it moves in.
-constexpr QRect kAboutPlace(964, 4, 54, 20);
-constexpr int kAboutLowerY = 64;
-// The notice lies right of "Предложение..." and under the roof surcharge, clear of every control
-// and inside the panel, so both its lines show.
-constexpr QRect kNoticePlace(830, 86, 188, 34);
-
 // Check box x positions of the option columns.
 constexpr int kLeftX = 56;
 constexpr int kRightX = 488;
@@ -352,11 +341,10 @@ QWidget* MakePanel(QWidget* parent, const char* name) {
     return panel;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
-    label->move(x, y);
     label->adjustSize();
     return label;
 }
@@ -445,8 +433,8 @@ MainWindow::MainWindow(QWidget* parent)
     outer->addWidget(scroll_);
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("PanelArea"));
-    content->setMinimumSize(kPanelsNarrowest, kDesignSize.height() - kStripHeight);
-    content->installEventFilter(this);
+    // As wide as the panels' layouts need, as high as laid out.
+    content->setMinimumHeight(kDesignSize.height() - kStripHeight);
     scroll_->setWidget(content);
 
     auto* layout = new QVBoxLayout(content);
@@ -489,7 +477,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildCommandBar(QWidget* panel) {
-    MakeLabel(panel, "Label1", QStringLiteral("Код:"), 8, 13);
+    MakeLabel(panel, "Label1", QStringLiteral("Код:"))->move(8, 13);
 
     codeField_ = new QLineEdit(panel);
     codeField_->setObjectName(QStringLiteral("Edit1"));
@@ -587,10 +575,49 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
 }
 
 void MainWindow::BuildMainChoices(QWidget* panel) {
+    // The groups side by side, each with its comparison button under it, the base price below
+    // them. The gaps between the groups give way when the window is narrower than laid out;
+    // room beyond it goes right of the About link.
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(5, 1, 4, 0);
+    grid->setSpacing(0);
+    enum Col {
+        kTrimColumn = 0,
+        kBodyColumn = 2,
+        kPictureColumn = 4,
+        kEngineColumn = 6,
+        kRailsColumn = 8,
+        kAboutColumn = 10,
+        kRestColumn
+    };
+    enum Row { kGroupsRow = 0, kButtonsRow = 2, kBaseRow = 4 };
+    const int gaps[] = {6, 8, 8, 6, 4};
+    for (int i = 0; i < 5; ++i) {
+        grid->addItem(new QSpacerItem(gaps[i], 0, QSizePolicy::Preferred, QSizePolicy::Minimum),
+                      kGroupsRow, 2 * i + 1);
+    }
+    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), kGroupsRow,
+                  kRestColumn);
+    grid->setColumnStretch(kRestColumn, 1);
+    grid->setRowMinimumHeight(kGroupsRow + 1, 3);
+    grid->setRowMinimumHeight(kButtonsRow + 1, 2);
+    grid->setRowStretch(kBaseRow + 1, 1);
+    // A widget lower than its cell's top by `down` pixels.
+    const auto lowered = [](QWidget* w, int down) {
+        auto* column = new QVBoxLayout;
+        column->setSpacing(0);
+        column->addSpacing(down);
+        column->addWidget(w);
+        column->addStretch();
+        return column;
+    };
+    const Qt::Alignment topLeft = Qt::AlignTop | Qt::AlignLeft;
+
     // Trim: two columns, filled column by column.
     auto* trimGroup = new QGroupBox(QStringLiteral(" Комплектация: "), panel);
     trimGroup->setObjectName(QStringLiteral("Compl"));
-    trimGroup->setGeometry(6, 2, 172, 76);
+    trimGroup->setFixedSize(172, 76);
+    grid->addWidget(trimGroup, kGroupsRow, kTrimColumn, topLeft);
     for (int t = 0; t < kTrimCount; ++t) {
         const int column = t / 2, row = t % 2;
         trims_[t] = MakeRadio(trimGroup, "", kTrimItems[t], 10 + column * 80, 22 + row * 24, 76);
@@ -601,13 +628,15 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     }
     auto* compare =
         MakeSpeedButton(panel, "SpeedButton5", QStringLiteral("Сравнение ко&мплектаций"));
-    compare->setGeometry(6, 81, 172, 20);
+    compare->setFixedSize(172, 20);
+    grid->addWidget(compare, kButtonsRow, kTrimColumn, topLeft);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, &MainWindow::trimComparisonRequested);
 
     auto* bodies = new QGroupBox(QStringLiteral(" Тип кузова: "), panel);
     bodies->setObjectName(QStringLiteral("GroupBox2"));
-    bodies->setGeometry(184, 2, 108, 76);
+    bodies->setFixedSize(108, 76);
+    grid->addWidget(bodies, kGroupsRow, kBodyColumn, topLeft);
     for (int b = 0; b < kBodyCount; ++b) {
         bodies_[b] = MakeRadio(bodies, kBodies[b].name, kBodies[b].caption, 8, 15 + b * 15, 96);
         connect(bodies_[b], &QRadioButton::clicked, this, [this, b]() {
@@ -615,27 +644,34 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
         });
     }
     compare = MakeSpeedButton(panel, "SpeedButton6", QStringLiteral("Сравнение &типов кузовов"));
-    compare->setGeometry(184, 81, 156, 20);
+    compare->setFixedSize(156, 20);
+    // Wider than its group: it reaches under the body picture.
+    grid->addWidget(compare, kButtonsRow, kBodyColumn, 1, kPictureColumn - kBodyColumn + 1,
+                    topLeft);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, &MainWindow::bodyComparisonRequested);
 
-    // The body picture area: the placeholder under the four body pictures.
-    const QRect pictureArea(300, 4, 142, 78);
+    // The body picture area: the placeholder under the four body pictures, a little lower than
+    // the groups' tops.
+    const QSize pictureSize(142, 78);
     placeholder_ = new QLabel(panel);
     placeholder_->setObjectName(QStringLiteral("NeN"));
-    placeholder_->setGeometry(pictureArea);
+    placeholder_->setFixedSize(pictureSize);
     placeholder_->setPixmap(PlaceholderPicture());
+    grid->addLayout(lowered(placeholder_, 2), kGroupsRow, kPictureColumn, kButtonsRow + 1, 1);
     for (int b = 0; b < kBodyCount; ++b) {
         bodyImages_[b] = new QLabel(panel);
         bodyImages_[b]->setObjectName(Q(kBodyPictures[b]));
-        bodyImages_[b]->setGeometry(pictureArea);
+        bodyImages_[b]->setFixedSize(pictureSize);
         bodyImages_[b]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         bodyImages_[b]->hide();
+        grid->addLayout(lowered(bodyImages_[b], 2), kGroupsRow, kPictureColumn, kButtonsRow + 1, 1);
     }
 
     auto* engines = new QGroupBox(QStringLiteral(" Двигатель и коробка: "), panel);
     engines->setObjectName(QStringLiteral("DvigBox"));
-    engines->setGeometry(450, 2, 252, 76);
+    engines->setFixedSize(252, 76);
+    grid->addWidget(engines, kGroupsRow, kEngineColumn, topLeft);
     for (int e = 0; e < kEngineCount; ++e) {
         const int column = e / 4, row = e % 4;
         engines_[e] = MakeRadio(engines, kEngines[e].name, kEngines[e].caption, 8 + column * 122,
@@ -646,42 +682,66 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
             Act({ActionKind::Engine, e}, [&] { config_.OnEngineClicked(e); });
         });
     }
+    // Under the engines and on to the right edge: the engine comparison, then the comparison
+    // with another variant and the offer letter (the command bar has no room left beside the
+    // price), then the notice of the last action.
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
     compare = MakeSpeedButton(panel, "SpeedButton7", QStringLiteral("Сравнение &двигателей"));
-    compare->setGeometry(450, 81, 156, 20);
+    compare->setFixedSize(156, 20);
+    buttons->addWidget(compare, 0, Qt::AlignTop);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, &MainWindow::engineComparisonRequested);
-    // The current configuration against another variant. The command bar has no room left
-    // beside the price.
     compare = MakeSpeedButton(panel, "CompareButton", QStringLiteral("Сравн&ить..."));
-    compare->setGeometry(612, 81, 94, 20);
+    compare->setFixedSize(94, 20);
+    buttons->addWidget(compare, 0, Qt::AlignTop);
     compare->setToolTip(QStringLiteral("Сравнить текущую конфигурацию с другим вариантом"));
     connect(compare, &QToolButton::clicked, this, &MainWindow::CompareClick);
-    // The offer letter for the buyer, beside it for the same reason.
     auto* offer = MakeSpeedButton(panel, "OfferButton", QStringLiteral("&Предложение..."));
-    offer->setGeometry(712, 81, 112, 20);
+    offer->setFixedSize(112, 20);
+    buttons->addWidget(offer, 0, Qt::AlignTop);
     offer->setToolTip(QStringLiteral("Коммерческое предложение для покупателя: PDF или печать"));
     connect(offer, &QToolButton::clicked, this, &MainWindow::OfferClick);
 
     auto* rails = new QGroupBox(QStringLiteral(" Для кузова Универсал: "), panel);
     rails->setObjectName(QStringLiteral("Univers"));
-    rails->setGeometry(708, 2, 252, 62);
+    rails->setFixedSize(252, 62);
     for (int r = 0; r < kRailsCount; ++r) {
         rails_[r] = MakeRadio(rails, kRails[r].name, kRails[r].caption, 8, 15 + r * 15, 240);
         connect(rails_[r], &QRadioButton::clicked, this, [this, r]() {
             Act({ActionKind::Rails, r}, [&] { config_.SelectRails(r); });
         });
     }
-    QLabel* surcharge = MakeLabel(panel, "Label3", QStringLiteral("Доплата за крышу:"), 714, 68);
-    unLabel_ = MakeLabel(panel, "UnLabel", QString(), surcharge->x() + surcharge->width() + 6, 68);
-    unLabel_->resize(190, unLabel_->height());
+    // The roof surcharge under the rails, reaching down to the buttons' row.
+    auto* railsColumn = new QVBoxLayout;
+    railsColumn->setSpacing(0);
+    railsColumn->addWidget(rails);
+    railsColumn->addSpacing(4);
+    auto* surchargeRow = new QHBoxLayout;
+    surchargeRow->setSpacing(6);
+    surchargeRow->addSpacing(6);
+    QLabel* surcharge = MakeLabel(panel, "Label3", QStringLiteral("Доплата за крышу:"));
+    unLabel_ = MakeLabel(panel, "UnLabel", QString());
+    unLabel_->setFixedSize(190, unLabel_->height());
+    surchargeRow->addWidget(surcharge);
+    surchargeRow->addWidget(unLabel_);
+    surchargeRow->addStretch();
+    railsColumn->addLayout(surchargeRow);
+    // The surcharge's figure reaches on under the About link.
+    grid->setColumnMinimumWidth(kRailsColumn, rails->width());
+    grid->addLayout(railsColumn, kGroupsRow, kRailsColumn, kButtonsRow,
+                    kAboutColumn - kRailsColumn + 1, topLeft);
 
     // What the last action changed besides its target: one or two lines, until the next one.
+    // It takes what the row leaves, up to its own width.
     notice_ = new QLabel(panel);
     notice_->setObjectName(QStringLiteral("NoticeLabel"));
     notice_->setTextFormat(Qt::PlainText);
     notice_->setWordWrap(true);
     notice_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    notice_->setGeometry(kNoticePlace);
+    notice_->setFixedHeight(34);
+    notice_->setMaximumWidth(188);
+    notice_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     notice_->setMargin(2);
     notice_->setAccessibleName(QStringLiteral("Уведомление"));
     QPalette noticePalette = notice_->palette();
@@ -690,6 +750,9 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     notice_->setPalette(noticePalette);
     notice_->setAutoFillBackground(true);
     notice_->hide();
+    buttons->addLayout(lowered(notice_, 5), 1);
+    grid->addLayout(buttons, kButtonsRow, kEngineColumn, kBaseRow - kButtonsRow + 1,
+                    kAboutColumn - kEngineColumn + 1, Qt::AlignTop);
 
     auto* about = MakeSpeedButton(panel, "SpeedButton4", QStringLiteral("&About ..."));
     about->setAutoRaise(true);
@@ -699,22 +762,29 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     QPalette aboutPalette = about->palette();
     aboutPalette.setColor(QPalette::ButtonText, Qt::blue);
     about->setPalette(aboutPalette);
-    about->setGeometry(kAboutPlace);
-    about_ = about;
+    about->setFixedSize(54, 20);
+    grid->addLayout(lowered(about, 2), kGroupsRow, kAboutColumn);
     connect(about, &QToolButton::clicked, this, &MainWindow::aboutRequested);
 
-    QLabel* base = MakeLabel(panel, "Label2", QStringLiteral("Базовая цена:"), 8, 103);
+    auto* baseRow = new QHBoxLayout;
+    baseRow->setSpacing(6);
+    baseRow->addSpacing(2);
+    QLabel* base = MakeLabel(panel, "Label2", QStringLiteral("Базовая цена:"));
     base->setFont(WindowFont(16, true));
     base->adjustSize();
-    bazaLabel_ = MakeLabel(panel, "BazaLabel", QString(), base->x() + base->width() + 6, 103);
+    bazaLabel_ = MakeLabel(panel, "BazaLabel", QString());
     bazaLabel_->setFont(WindowFont(16, true));
-    bazaLabel_->resize(440, 19);
+    bazaLabel_->setFixedSize(440, 19);
     bazaLabel_->setAccessibleName(QStringLiteral("Базовая цена"));
     unLabel_->setAccessibleName(QStringLiteral("Доплата за крышу"));
     QPalette navy = base->palette();
     navy.setColor(QPalette::WindowText, kNavy);
     base->setPalette(navy);
     bazaLabel_->setPalette(navy);
+    baseRow->addWidget(base, 0, Qt::AlignVCenter);
+    baseRow->addWidget(bazaLabel_);
+    baseRow->addStretch();
+    grid->addLayout(baseRow, kBaseRow, kTrimColumn, 1, kRailsColumn - kTrimColumn + 1);
 
     auto* complButton = new QPushButton(QStringLiteral("Compl"), panel);
     complButton->setObjectName(QStringLiteral("ComplButton"));
@@ -1441,7 +1511,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
         }
         case QEvent::Resize:
             if (watched == panel3_) ArrangeStrip();
-            if (watched == scroll_->widget()) ArrangePanelEdge();
             break;
         default:
             break;
@@ -1515,18 +1584,6 @@ void MainWindow::ArrangeStrip() {
                              std::max(priceWidth, pricePlace_.right() + 1 - priceX),
                              pricePlace_.height());
     panel3_->setFixedHeight(height);
-}
-
-void MainWindow::ArrangePanelEdge() {
-    // Narrower than laid out: the About link moves down beside the roof surcharge and the
-    // notice gets narrower, so both stay in the window.
-    const int width = scroll_->widget()->width();
-    const bool narrow = width < kAboutPlace.right() + 5;
-    about_->move(narrow ? width - kAboutPlace.width() - 5 : kAboutPlace.x(),
-                 narrow ? kAboutLowerY : kAboutPlace.y());
-    notice_->setGeometry(kNoticePlace.x(), kNoticePlace.y(),
-                         std::min(kNoticePlace.width(), width - 5 - kNoticePlace.x()),
-                         kNoticePlace.height());
 }
 
 // --- Keyboard --------------------------------------------------------------------------------

@@ -141,10 +141,9 @@ class MainWindow : public QWidget {
     void SetOptionDescription(const OptionRow& row, const QString& price);
     void UpdateTitle();
     void ArrangeTabOrder();
-    // The top strip and the panels' right edge for the window's width: as laid out when it is
-    // wide enough, moved in so that nothing is out of sight when it is not.
+    // The top strip for the window's width: as laid out when it is wide enough, the buttons in
+    // rows under the code field when it is not.
     void ArrangeStrip();
-    void ArrangePanelEdge();
     void AddShortcuts();
     const OptionRow* RowOf(const QWidget* w) const;
     void ShowFocusRow(const QWidget* focused);
@@ -197,7 +196,6 @@ class MainWindow : public QWidget {
     // The strip's buttons left to right, and their places as laid out.
     std::vector<QToolButton*> stripButtons_;
     std::vector<QRect> stripPlaces_;
-    QToolButton* about_ = nullptr;
     QLabel* bazaLabel_ = nullptr;
     QLabel* unLabel_ = nullptr;
     QLabel* notice_ = nullptr;
