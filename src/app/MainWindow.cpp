@@ -1594,6 +1594,12 @@ void MainWindow::ArrangeTabOrder() {
     // rows in the panel's order, each information button before its check box.
     std::vector<QWidget*> chain;
     for (QWidget* panel : {panel3_, panel1_}) {
+        // The panel's layout places its controls now, as at its laid-out width, before the
+        // window is first shown.
+        if (panel->layout()) {
+            panel->resize(panel->sizeHint());
+            panel->layout()->activate();
+        }
         std::vector<QWidget*> stops;
         for (QWidget* w : panel->findChildren<QWidget*>()) {
             if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && !w->isWindow()) {
