@@ -593,8 +593,10 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     enum Row { kGroupsRow = 0, kButtonsRow = 2, kBaseRow = 4 };
     const int gaps[] = {6, 8, 8, 6, 4};
     for (int i = 0; i < 5; ++i) {
+        // Down to half its width, so that the groups never touch.
         grid->addItem(new QSpacerItem(gaps[i], 0, QSizePolicy::Preferred, QSizePolicy::Minimum),
                       kGroupsRow, 2 * i + 1);
+        grid->setColumnMinimumWidth(2 * i + 1, gaps[i] / 2);
     }
     grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), kGroupsRow,
                   kRestColumn);
