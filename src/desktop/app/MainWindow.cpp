@@ -69,17 +69,6 @@ const char kFileCaption[] = "Kalvora — ";
 constexpr QSize kDesignSize(1023, 708);
 // The top strip's height with all of it in one row.
 constexpr int kStripHeight = 40;
-// The panels need no more width than this: right of it lie only the About link and the notice,
-// which move in when the window is narrower, so a vertical scroll bar on a 1024-pixel screen
-// does not bring a horizontal one with it.
-constexpr int kPanelsNarrowest = 980;
-// The About link's place at the designed width, and its place when it moves in.
-constexpr QRect kAboutPlace(964, 4, 54, 20);
-constexpr int kAboutLowerY = 64;
-// The notice lies right of "Предложение..." and under the roof surcharge, clear of every control
-// and inside the panel, so both its lines show.
-constexpr QRect kNoticePlace(830, 86, 188, 34);
-
 // Check box x positions of the option columns.
 constexpr int kLeftX = 56;
 constexpr int kRightX = 488;
@@ -87,6 +76,9 @@ constexpr int kPackagesX = 536;
 constexpr int kPriceWidth = 32;
 constexpr int kInfoWidth = 13;
 constexpr int kInfoHeight = 14;
+// From an option row's left edge to its check box: the information button, the price and the
+// gaps between them.
+constexpr int kRowLead = kInfoWidth + 2 + kPriceWidth + 3;
 
 // The information buttons beside the option rows, by option.
 struct InfoButton {
@@ -181,27 +173,123 @@ QFont FittingFont(int largest, int smallest, bool bold, const std::vector<TextSp
     return f;
 }
 
-// The frames around the radio packages, the safety packages and the packages at the top right.
-const QRect kRadioFrame(2, 306, 424, 106);
-const QRect kSafetyFrame(2, 442, 424, 40);
-const QRect kPackageFrame(482, 10, 392, 122);
+// The option panel's rows: a check box every 16 pixels down its column, from 16 pixels below the
+// panel's top, with more room where a group begins (and a little less in the packages' frame).
+constexpr int kFirstRowY = 16;
+constexpr int kRowPitch = 16;
+struct RoomAbove {
+    Opt option;
+    int pixels;
+};
+constexpr RoomAbove kRoomAbove[] = {
+    {Opt::WinterTyres, 8},    {Opt::RadioPack1, 16},         {Opt::SteeringRadioControl, 8},
+    {Opt::SecurityPack1, 16}, {Opt::ComfortPlusPackage, -2}, {Opt::WinterPackage, 2},
+    {Opt::LeatherTrim, 16},   {Opt::MetallicPaint, 8},       {Opt::TintedGlass, 4},
+    {Opt::AntiLockBrakes, 4}, {Opt::SumpGuard, 8},
+};
+
+// The check box's y of every option, down each column in the table's order; the packages at the
+// top of the right column and the options below them share its rhythm.
+std::array<int, kOptionCount> RowYs() {
+    std::array<int, kOptionCount> ys{};
+    int left = kFirstRowY - kRowPitch, right = kFirstRowY - kRowPitch;
+    for (const OptionDef& def : kOptionTable) {
+        int& y = def.column == Column::Left ? left : right;
+        y += kRowPitch;
+        for (const RoomAbove& room : kRoomAbove) {
+            if (room.option == def.id) y += room.pixels;
+        }
+        ys[Index(def.id)] = y;
+    }
+    return ys;
+}
+
+// The frames around the packages at the top right, the radio packages and the safety packages:
+// from 6 pixels above the first row's check box to `below` pixels under the last one's.
+struct FrameDef {
+    const char* name;
+    Opt first;
+    Opt last;
+    int left;
+    int width;
+    int below;
+};
+constexpr FrameDef kFrames[] = {
+    {"Bevel3", Opt::StyleInteriorPackage, Opt::TravellerPackage, 482, 392, 20},
+    {"Bevel1", Opt::RadioPack1, Opt::RadioPack12, 2, 424, 20},
+    {"Bevel2", Opt::SecurityPack1, Opt::SecurityPack5, 2, 424, 18},
+};
+QRect FrameRect(const FrameDef& frame, const std::array<int, kOptionCount>& ys) {
+    const int top = ys[Index(frame.first)] - 6;
+    return QRect(frame.left, top, frame.width, ys[Index(frame.last)] + frame.below - top);
+}
 
 // Each caption of the left column ends before whatever stands right of it in its row: the
 // package frame at the top, the information buttons of the right column below it, or the
 // frame that holds the row.
 std::vector<TextSpace> LeftCaptionSpaces() {
+    const std::array<int, kOptionCount> ys = RowYs();
+    const QRect packages = FrameRect(kFrames[0], ys);
     std::vector<TextSpace> spaces;
     for (const OptionDef& def : kOptionTable) {
         if (def.column != Column::Left) continue;
-        int end = def.y < kPackageFrame.bottom() ? kPackageFrame.left()
-                                                 : kRightX - 5 - kPriceWidth - kInfoWidth;
-        for (const QRect& frame : {kRadioFrame, kSafetyFrame}) {
-            if (frame.contains(kLeftX, def.y)) end = frame.right();
+        const int y = ys[Index(def.id)];
+        int end = y < packages.bottom() ? packages.left() : kRightX - 5 - kPriceWidth - kInfoWidth;
+        for (const FrameDef& frame : kFrames) {
+            const QRect r = FrameRect(frame, ys);
+            if (&frame != &kFrames[0] && r.contains(kLeftX, y)) end = r.right();
         }
         spaces.push_back({Q(def.caption), end - 4 - (kLeftX + 17)});
     }
     return spaces;
 }
+
+// A grid of horizontal bands for a panel whose parts lie at given heights, each indented from
+// the panel's left edge: a band begins or ends wherever a part does, every band is as high as
+// that leaves it, and each part spans the bands from its top to its bottom. The rows and frames
+// of the option panel keep their places over the background picture this way, and whatever
+// room is left goes below them.
+class BandGrid {
+  public:
+    // `top` is the part's top in the panel's pixels; `content` is as high as the part.
+    void Add(QLayoutItem* content, int indent, int top, int height) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(0);
+        row->addSpacing(indent);
+        row->addItem(content);
+        row->addStretch();
+        parts_.push_back({row, top, top + height});
+    }
+    void Add(QWidget* widget, int indent, int top, int height) {
+        Add(new QWidgetItem(widget), indent, top, height);
+    }
+    // Puts the parts into `grid`, whose top is at `origin` of the panel's pixels.
+    void Fill(QGridLayout* grid, int origin) const {
+        std::vector<int> edges = {origin};
+        for (const Part& p : parts_) {
+            edges.push_back(p.top);
+            edges.push_back(p.bottom);
+        }
+        std::sort(edges.begin(), edges.end());
+        edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+        const auto band = [&edges](int y) {
+            return int(std::lower_bound(edges.begin(), edges.end(), y) - edges.begin());
+        };
+        for (std::size_t i = 0; i + 1 < edges.size(); ++i)
+            grid->setRowMinimumHeight(int(i), edges[i + 1] - edges[i]);
+        for (const Part& p : parts_)
+            grid->addLayout(p.layout, band(p.top), 0, band(p.bottom) - band(p.top), 1);
+        grid->setRowStretch(int(edges.size()) - 1, 1);
+    }
+
+  private:
+    struct Part {
+        QLayout* layout;
+        int top;
+        int bottom;
+    };
+    std::vector<Part> parts_;
+};
 
 QFont CodeFont() {
     QFont f;
@@ -253,11 +341,10 @@ QWidget* MakePanel(QWidget* parent, const char* name) {
     return panel;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
-    label->move(x, y);
     label->adjustSize();
     return label;
 }
@@ -275,12 +362,13 @@ QRadioButton* MakeRadio(QWidget* parent, std::string_view name, std::string_view
     return radio;
 }
 
-QFrame* MakeBevel(QWidget* parent, const char* name, const QRect& r) {
+QFrame* MakeBevel(QWidget* parent, const char* name, int width) {
     auto* bevel = new QFrame(parent);
     bevel->setObjectName(QLatin1String(name));
     bevel->setFrameShape(QFrame::Box);
     bevel->setFrameShadow(QFrame::Sunken);
-    bevel->setGeometry(r);
+    bevel->setFixedWidth(width);
+    bevel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
     bevel->setAttribute(Qt::WA_TransparentForMouseEvents);
     return bevel;
 }
@@ -346,8 +434,8 @@ MainWindow::MainWindow(QWidget* parent)
     outer->addWidget(scroll_);
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("PanelArea"));
-    content->setMinimumSize(kPanelsNarrowest, kDesignSize.height() - kStripHeight);
-    content->installEventFilter(this);
+    // As wide as the panels' layouts need, as high as laid out.
+    content->setMinimumHeight(kDesignSize.height() - kStripHeight);
     scroll_->setWidget(content);
 
     auto* layout = new QVBoxLayout(content);
@@ -391,7 +479,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildCommandBar(QWidget* panel) {
-    MakeLabel(panel, "Label1", QStringLiteral("Код:"), 8, 13);
+    MakeLabel(panel, "Label1", QStringLiteral("Код:"))->move(8, 13);
 
     codeField_ = new QLineEdit(panel);
     codeField_->setObjectName(QStringLiteral("Edit1"));
@@ -488,10 +576,51 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
 }
 
 void MainWindow::BuildMainChoices(QWidget* panel) {
+    // The groups side by side, each with its comparison button under it, the base price below
+    // them. The gaps between the groups give way when the window is narrower than laid out;
+    // room beyond it goes right of the About link.
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(5, 1, 4, 0);
+    grid->setSpacing(0);
+    enum Col {
+        kTrimColumn = 0,
+        kBodyColumn = 2,
+        kPictureColumn = 4,
+        kEngineColumn = 6,
+        kRailsColumn = 8,
+        kAboutColumn = 10,
+        kRestColumn
+    };
+    enum Row { kGroupsRow = 0, kButtonsRow = 2, kBaseRow = 4 };
+    const int gaps[] = {6, 8, 8, 6, 4};
+    for (int i = 0; i < 5; ++i) {
+        // Down to half its width, so that the groups never touch.
+        grid->addItem(new QSpacerItem(gaps[i], 0, QSizePolicy::Preferred, QSizePolicy::Minimum),
+                      kGroupsRow, 2 * i + 1);
+        grid->setColumnMinimumWidth(2 * i + 1, gaps[i] / 2);
+    }
+    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), kGroupsRow,
+                  kRestColumn);
+    grid->setColumnStretch(kRestColumn, 1);
+    grid->setRowMinimumHeight(kGroupsRow + 1, 3);
+    grid->setRowMinimumHeight(kButtonsRow + 1, 2);
+    grid->setRowStretch(kBaseRow + 1, 1);
+    // A widget lower than its cell's top by `down` pixels.
+    const auto lowered = [](QWidget* w, int down) {
+        auto* column = new QVBoxLayout;
+        column->setSpacing(0);
+        column->addSpacing(down);
+        column->addWidget(w);
+        column->addStretch();
+        return column;
+    };
+    const Qt::Alignment topLeft = Qt::AlignTop | Qt::AlignLeft;
+
     // Trim: two columns, filled column by column.
     auto* trimGroup = new QGroupBox(QStringLiteral(" Комплектация: "), panel);
     trimGroup->setObjectName(QStringLiteral("Compl"));
-    trimGroup->setGeometry(6, 2, 172, 76);
+    trimGroup->setFixedSize(172, 76);
+    grid->addWidget(trimGroup, kGroupsRow, kTrimColumn, topLeft);
     for (int t = 0; t < kTrimCount; ++t) {
         const int column = t / 2, row = t % 2;
         trims_[t] = MakeRadio(trimGroup, "", kTrimItems[t], 10 + column * 80, 22 + row * 24, 76);
@@ -500,39 +629,48 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     }
     auto* compare =
         MakeToolButton(panel, "SpeedButton5", QStringLiteral("Сравнение ко&мплектаций"));
-    compare->setGeometry(6, 81, 172, 20);
+    compare->setFixedSize(172, 20);
+    grid->addWidget(compare, kButtonsRow, kTrimColumn, topLeft);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, &MainWindow::trimComparisonRequested);
 
     auto* bodies = new QGroupBox(QStringLiteral(" Тип кузова: "), panel);
     bodies->setObjectName(QStringLiteral("GroupBox2"));
-    bodies->setGeometry(184, 2, 108, 76);
+    bodies->setFixedSize(108, 76);
+    grid->addWidget(bodies, kGroupsRow, kBodyColumn, topLeft);
     for (int b = 0; b < kBodyCount; ++b) {
         bodies_[b] = MakeRadio(bodies, kBodies[b].name, kBodies[b].caption, 8, 15 + b * 15, 96);
         connect(bodies_[b], &QRadioButton::clicked, this, [this, b]() { session_.ChooseBody(b); });
     }
     compare = MakeToolButton(panel, "SpeedButton6", QStringLiteral("Сравнение &типов кузовов"));
-    compare->setGeometry(184, 81, 156, 20);
+    compare->setFixedSize(156, 20);
+    // Wider than its group: it reaches under the body picture.
+    grid->addWidget(compare, kButtonsRow, kBodyColumn, 1, kPictureColumn - kBodyColumn + 1,
+                    topLeft);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, &MainWindow::bodyComparisonRequested);
 
-    // The body picture area: the placeholder under the four body pictures.
-    const QRect pictureArea(300, 4, 142, 78);
+    // The body picture area: the placeholder under the four body pictures, a little lower than
+    // the groups' tops.
+    const QSize pictureSize(142, 78);
     placeholder_ = new QLabel(panel);
     placeholder_->setObjectName(QStringLiteral("NeN"));
-    placeholder_->setGeometry(pictureArea);
+    placeholder_->setFixedSize(pictureSize);
     placeholder_->setPixmap(PlaceholderPicture());
+    grid->addLayout(lowered(placeholder_, 2), kGroupsRow, kPictureColumn, kButtonsRow + 1, 1);
     for (int b = 0; b < kBodyCount; ++b) {
         bodyImages_[b] = new QLabel(panel);
         bodyImages_[b]->setObjectName(Q(kBodyPictures[b]));
-        bodyImages_[b]->setGeometry(pictureArea);
+        bodyImages_[b]->setFixedSize(pictureSize);
         bodyImages_[b]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         bodyImages_[b]->hide();
+        grid->addLayout(lowered(bodyImages_[b], 2), kGroupsRow, kPictureColumn, kButtonsRow + 1, 1);
     }
 
     auto* engines = new QGroupBox(QStringLiteral(" Двигатель и коробка: "), panel);
     engines->setObjectName(QStringLiteral("DvigBox"));
-    engines->setGeometry(450, 2, 252, 76);
+    engines->setFixedSize(252, 76);
+    grid->addWidget(engines, kGroupsRow, kEngineColumn, topLeft);
     for (int e = 0; e < kEngineCount; ++e) {
         const int column = e / 4, row = e % 4;
         engines_[e] = MakeRadio(engines, kEngines[e].name, kEngines[e].caption, 8 + column * 122,
@@ -543,40 +681,64 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
             session_.ClickEngine(e);
         });
     }
+    // Under the engines and on to the right edge: the engine comparison, then the comparison
+    // with another variant and the offer letter (the command bar has no room left beside the
+    // price), then the notice of the last action.
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
     compare = MakeToolButton(panel, "SpeedButton7", QStringLiteral("Сравнение &двигателей"));
-    compare->setGeometry(450, 81, 156, 20);
+    compare->setFixedSize(156, 20);
+    buttons->addWidget(compare, 0, Qt::AlignTop);
     compare->setCursor(Qt::WhatsThisCursor);
     connect(compare, &QToolButton::clicked, this, &MainWindow::engineComparisonRequested);
-    // The current configuration against another variant. The command bar has no room left
-    // beside the price.
     compare = MakeToolButton(panel, "CompareButton", QStringLiteral("Сравн&ить..."));
-    compare->setGeometry(612, 81, 94, 20);
+    compare->setFixedSize(94, 20);
+    buttons->addWidget(compare, 0, Qt::AlignTop);
     compare->setToolTip(QStringLiteral("Сравнить текущую конфигурацию с другим вариантом"));
     connect(compare, &QToolButton::clicked, this, &MainWindow::CompareClick);
-    // The offer letter for the buyer, beside it for the same reason.
     auto* offer = MakeToolButton(panel, "OfferButton", QStringLiteral("&Предложение..."));
-    offer->setGeometry(712, 81, 112, 20);
+    offer->setFixedSize(112, 20);
+    buttons->addWidget(offer, 0, Qt::AlignTop);
     offer->setToolTip(QStringLiteral("Коммерческое предложение для покупателя: PDF или печать"));
     connect(offer, &QToolButton::clicked, this, &MainWindow::OfferClick);
 
     auto* rails = new QGroupBox(QStringLiteral(" Для кузова Универсал: "), panel);
     rails->setObjectName(QStringLiteral("Univers"));
-    rails->setGeometry(708, 2, 252, 62);
+    rails->setFixedSize(252, 62);
     for (int r = 0; r < kRailsCount; ++r) {
         rails_[r] = MakeRadio(rails, kRails[r].name, kRails[r].caption, 8, 15 + r * 15, 240);
         connect(rails_[r], &QRadioButton::clicked, this, [this, r]() { session_.ChooseRails(r); });
     }
-    QLabel* surcharge = MakeLabel(panel, "Label3", QStringLiteral("Доплата за крышу:"), 714, 68);
-    unLabel_ = MakeLabel(panel, "UnLabel", QString(), surcharge->x() + surcharge->width() + 6, 68);
-    unLabel_->resize(190, unLabel_->height());
+    // The roof surcharge under the rails, reaching down to the buttons' row.
+    auto* railsColumn = new QVBoxLayout;
+    railsColumn->setSpacing(0);
+    railsColumn->addWidget(rails);
+    railsColumn->addSpacing(4);
+    auto* surchargeRow = new QHBoxLayout;
+    surchargeRow->setSpacing(6);
+    surchargeRow->addSpacing(6);
+    QLabel* surcharge = MakeLabel(panel, "Label3", QStringLiteral("Доплата за крышу:"));
+    unLabel_ = MakeLabel(panel, "UnLabel", QString());
+    unLabel_->setFixedSize(190, unLabel_->height());
+    surchargeRow->addWidget(surcharge);
+    surchargeRow->addWidget(unLabel_);
+    surchargeRow->addStretch();
+    railsColumn->addLayout(surchargeRow);
+    // The surcharge's figure reaches on under the About link.
+    grid->setColumnMinimumWidth(kRailsColumn, rails->width());
+    grid->addLayout(railsColumn, kGroupsRow, kRailsColumn, kButtonsRow,
+                    kAboutColumn - kRailsColumn + 1, topLeft);
 
     // What the last action changed besides its target: one or two lines, until the next one.
+    // It takes what the row leaves, up to its own width.
     notice_ = new QLabel(panel);
     notice_->setObjectName(QStringLiteral("NoticeLabel"));
     notice_->setTextFormat(Qt::PlainText);
     notice_->setWordWrap(true);
     notice_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    notice_->setGeometry(kNoticePlace);
+    notice_->setFixedHeight(34);
+    notice_->setMaximumWidth(188);
+    notice_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     notice_->setMargin(2);
     notice_->setAccessibleName(QStringLiteral("Уведомление"));
     QPalette noticePalette = notice_->palette();
@@ -585,6 +747,9 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     notice_->setPalette(noticePalette);
     notice_->setAutoFillBackground(true);
     notice_->hide();
+    buttons->addLayout(lowered(notice_, 5), 1);
+    grid->addLayout(buttons, kButtonsRow, kEngineColumn, kBaseRow - kButtonsRow + 1,
+                    kAboutColumn - kEngineColumn + 1, Qt::AlignTop);
 
     auto* about = MakeToolButton(panel, "SpeedButton4", QStringLiteral("&About ..."));
     about->setAutoRaise(true);
@@ -594,22 +759,29 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
     QPalette aboutPalette = about->palette();
     aboutPalette.setColor(QPalette::ButtonText, Qt::blue);
     about->setPalette(aboutPalette);
-    about->setGeometry(kAboutPlace);
-    about_ = about;
+    about->setFixedSize(54, 20);
+    grid->addLayout(lowered(about, 2), kGroupsRow, kAboutColumn);
     connect(about, &QToolButton::clicked, this, &MainWindow::aboutRequested);
 
-    QLabel* base = MakeLabel(panel, "Label2", QStringLiteral("Базовая цена:"), 8, 103);
+    auto* baseRow = new QHBoxLayout;
+    baseRow->setSpacing(6);
+    baseRow->addSpacing(2);
+    QLabel* base = MakeLabel(panel, "Label2", QStringLiteral("Базовая цена:"));
     base->setFont(WindowFont(16, true));
     base->adjustSize();
-    basePriceLabel_ = MakeLabel(panel, "BazaLabel", QString(), base->x() + base->width() + 6, 103);
+    basePriceLabel_ = MakeLabel(panel, "BazaLabel", QString());
     basePriceLabel_->setFont(WindowFont(16, true));
-    basePriceLabel_->resize(440, 19);
+    basePriceLabel_->setFixedSize(440, 19);
     basePriceLabel_->setAccessibleName(QStringLiteral("Базовая цена"));
     unLabel_->setAccessibleName(QStringLiteral("Доплата за крышу"));
     QPalette navy = base->palette();
     navy.setColor(QPalette::WindowText, kNavy);
     base->setPalette(navy);
     basePriceLabel_->setPalette(navy);
+    baseRow->addWidget(base, 0, Qt::AlignVCenter);
+    baseRow->addWidget(basePriceLabel_);
+    baseRow->addStretch();
+    grid->addLayout(baseRow, kBaseRow, kTrimColumn, 1, kRailsColumn - kTrimColumn + 1);
 
     auto* complButton = new QPushButton(QStringLiteral("Compl"), panel);
     complButton->setObjectName(QStringLiteral("ComplButton"));
@@ -618,7 +790,6 @@ void MainWindow::BuildMainChoices(QWidget* panel) {
 }
 
 void MainWindow::BuildOptions(QWidget* panel) {
-    panel->installEventFilter(this);
     // The body-and-shade pictures fill the panel behind everything else.
     for (int b = 0; b < kBodyCount; ++b) {
         for (int s = 0; s < 4; ++s) {
@@ -626,19 +797,33 @@ void MainWindow::BuildOptions(QWidget* panel) {
             image->setObjectName(Q(kShadePictures[b][s]));
             image->setAlignment(Qt::AlignCenter);
             image->setAttribute(Qt::WA_TransparentForMouseEvents);
+            // The picture takes the panel's size, whatever its own.
+            image->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
             image->hide();
             backgrounds_[b][s] = image;
         }
     }
 
-    MakeBevel(panel, "Bevel3", kPackageFrame);
-    MakeBevel(panel, "Bevel1", kRadioFrame);
-    MakeBevel(panel, "Bevel2", kSafetyFrame);
+    // The frames, the option rows, the colour list and the swatches, each in its band of the
+    // panel, left to right by their indent; the pictures behind them fill the panel.
+    const std::array<int, kOptionCount> ys = RowYs();
+    BandGrid bands;
+    for (const FrameDef& frame : kFrames) {
+        const QRect r = FrameRect(frame, ys);
+        bands.Add(MakeBevel(panel, frame.name, r.width()), r.left() - 1, r.top(), r.height());
+    }
+    for (const OptionDef& def : kOptionTable) {
+        const int x = def.column == Column::Left    ? kLeftX
+                      : def.column == Column::Right ? kRightX
+                                                    : kPackagesX;
+        // A row is 15 pixels high, from the price's top; the check box lies a pixel lower.
+        bands.Add(BuildOptionRow(panel, def), x - kRowLead - 1, ys[Index(def.id)] - 1, 15);
+    }
 
-    for (const OptionDef& def : kOptionTable) BuildOptionRow(panel, def);
-
-    // The colour list right of the metallic caption, the swatches right of the list.
+    // The colour list right of the metallic caption, the swatches right of the list, both
+    // reaching above and below the metallic row.
     const QLabel* metallCaption = rows_[Index(Opt::MetallicPaint)].caption;
+    const int metallY = ys[Index(Opt::MetallicPaint)];
     colours_ = new QComboBox(panel);
     colours_->setObjectName(QStringLiteral("ComboBox1"));
     for (const ColourDef& c : kColours) colours_->addItem(Q(c.item));
@@ -646,71 +831,96 @@ void MainWindow::BuildOptions(QWidget* panel) {
     // Read as "Цвет: Jeans Metallic", not as the colour alone ("???", which means none).
     colours_->setAccessibleName(QStringLiteral("Цвет"));
     colours_->setItemData(0, QStringLiteral("не выбран"), Qt::AccessibleTextRole);
-    colours_->setGeometry(metallCaption->x() + metallCaption->width() + 6, 260, 176, 22);
+    colours_->setFixedSize(176, 22);
+    const int coloursIndent = kRightX + 17 + metallCaption->sizeHint().width() + 6 - 1;
+    bands.Add(colours_, coloursIndent, metallY - 4, colours_->height());
     connect(colours_, &QComboBox::activated, this,
             [this](int index) { session_.ChooseColour(index); });
     for (int s = 0; s < 10; ++s) {
         swatches_[s] = new QLabel(panel);
         swatches_[s]->setObjectName(QStringLiteral("I%1").arg(s + 1));
-        swatches_[s]->setGeometry(colours_->x() + colours_->width() + 10, 244, 64, 48);
+        swatches_[s]->setFixedSize(64, 48);
         swatches_[s]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         swatches_[s]->hide();
+        bands.Add(swatches_[s], coloursIndent + colours_->width() + 10, metallY - 20,
+                  swatches_[s]->height());
+    }
+
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    bands.Fill(grid, panel->contentsRect().top());
+    for (const auto& body : backgrounds_) {
+        for (QLabel* image : body) grid->addWidget(image, 0, 0, -1, 1);
     }
 }
 
-void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
+QLayout* MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     OptionRow& row = rows_[Index(def.id)];
-    const int x = def.column == Column::Left    ? kLeftX
-                  : def.column == Column::Right ? kRightX
-                                                : kPackagesX;
-    const int y = def.y;
+    // Left to right: the information button (or its room), the price, the check box and the
+    // caption; the price and the button from the row's top, the box and caption a pixel lower.
+    auto* line = new QHBoxLayout;
+    line->setSpacing(0);
 
     row.price = new QLabel(QString::number(def.price), panel);
     row.price->setObjectName(Q(def.priceLabel));
     row.price->setTextFormat(Qt::PlainText);
     row.price->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    row.price->setGeometry(x - 3 - kPriceWidth, y - 1, kPriceWidth, 15);
+    row.price->setFixedSize(kPriceWidth, 15);
     row.price->installEventFilter(this);
 
+    const auto smallInfoButton = [panel](const char* name) {
+        QToolButton* b = MakeToolButton(panel, name, QString());
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        b->setIcon(InfoIcon());
+        b->setIconSize(QSize(9, 9));
+        b->setAutoRaise(true);
+        b->setFixedSize(kInfoWidth, kInfoHeight);
+        return b;
+    };
     for (const InfoButton& info : kInfoButtons) {
         if (info.option != def.id) continue;
-        row.info = MakeToolButton(panel, info.name, QString());
-        row.info->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        row.info->setIcon(InfoIcon());
-        row.info->setIconSize(QSize(9, 9));
-        row.info->setAutoRaise(true);
-        row.info->setGeometry(x - 5 - kPriceWidth - kInfoWidth, y - 1, kInfoWidth, kInfoHeight);
+        row.info = smallInfoButton(info.name);
         row.info->setAccessibleName(QStringLiteral("Пояснение: ") + OptionName(def));
         row.info->setToolTip(QStringLiteral("Пояснение (F1)"));
         const Opt option = def.id;
         connect(row.info, &QToolButton::clicked, this,
                 [this, option]() { emit optionInfoRequested(option, true); });
     }
+    if (row.info) {
+        line->addWidget(row.info, 0, Qt::AlignTop);
+    } else {
+        line->addSpacing(kInfoWidth);
+    }
+    line->addSpacing(2);
+    line->addWidget(row.price);
+    line->addSpacing(3);
+
     row.box = new QCheckBox(panel);
     row.box->setObjectName(Q(def.name));
-    row.box->setGeometry(x, y, 14, 14);
+    row.box->setFixedSize(14, 14);
     row.box->setAccessibleName(OptionName(def));
     row.box->installEventFilter(this);
     SetOptionDescription(row, row.price->text());
     const Opt option = def.id;
     connect(row.box, &QCheckBox::clicked, this,
             [this, option](bool checked) { session_.ClickOption(option, checked); });
+    line->addWidget(row.box, 0, Qt::AlignBottom);
+    line->addSpacing(3);
 
-    row.caption = MakeLabel(panel, "", Q(def.caption), x + 17, y);
+    row.caption = new QLabel(Q(def.caption), panel);
+    row.caption->setTextFormat(Qt::PlainText);
     row.caption->setObjectName(QString::fromStdString(CaptionLabelName(def.id)));
+    line->addWidget(row.caption, 0, Qt::AlignVCenter);
 
     if (def.id == Opt::Alloys15) {
         // The wheels' own picture: one more button, right of the 15" wheel row's caption.
-        QToolButton* wheels = MakeToolButton(panel, "SpeedButton24", QString());
-        wheels->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        wheels->setIcon(InfoIcon());
-        wheels->setIconSize(QSize(9, 9));
-        wheels->setAutoRaise(true);
-        wheels->setGeometry(row.caption->x() + row.caption->width() + 6, y - 1, kInfoWidth,
-                            kInfoHeight);
+        QToolButton* wheels = smallInfoButton("SpeedButton24");
         wheels->setAccessibleName(QStringLiteral("Легкосплавные диски"));
         row.extra = wheels;
         connect(wheels, &QToolButton::clicked, this, &MainWindow::wheelPicturesRequested);
+        line->addSpacing(6);
+        line->addWidget(wheels, 0, Qt::AlignTop);
     }
 
     if (def.hidden) {
@@ -719,6 +929,7 @@ void MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
         row.caption->hide();
         if (row.info) row.info->hide();
     }
+    return line;
 }
 
 QLabel* MainWindow::OptionPriceLabel(Opt option) const {
@@ -940,12 +1151,6 @@ void MainWindow::ShowPictures() {
             }
             background->setVisible(show);
         }
-    }
-}
-
-void MainWindow::PlaceBackgrounds() {
-    for (auto& body : backgrounds_) {
-        for (QLabel* image : body) image->setGeometry(optionsPanel_->contentsRect());
     }
 }
 
@@ -1266,9 +1471,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
             break;
         }
         case QEvent::Resize:
-            if (watched == optionsPanel_) PlaceBackgrounds();
             if (watched == commandStrip_) ArrangeStrip();
-            if (watched == scroll_->widget()) ArrangePanelEdge();
             break;
         default:
             break;
@@ -1344,18 +1547,6 @@ void MainWindow::ArrangeStrip() {
     commandStrip_->setFixedHeight(height);
 }
 
-void MainWindow::ArrangePanelEdge() {
-    // Narrower than laid out: the About link moves down beside the roof surcharge and the
-    // notice gets narrower, so both stay in the window.
-    const int width = scroll_->widget()->width();
-    const bool narrow = width < kAboutPlace.right() + 5;
-    about_->move(narrow ? width - kAboutPlace.width() - 5 : kAboutPlace.x(),
-                 narrow ? kAboutLowerY : kAboutPlace.y());
-    notice_->setGeometry(kNoticePlace.x(), kNoticePlace.y(),
-                         std::min(kNoticePlace.width(), width - 5 - kNoticePlace.x()),
-                         kNoticePlace.height());
-}
-
 // --- Keyboard --------------------------------------------------------------------------------
 
 void MainWindow::ArrangeTabOrder() {
@@ -1364,6 +1555,12 @@ void MainWindow::ArrangeTabOrder() {
     // rows in the panel's order, each information button before its check box.
     std::vector<QWidget*> chain;
     for (QWidget* panel : {commandStrip_, choicesPanel_}) {
+        // The panel's layout places its controls now, as at its laid-out width, before the
+        // window is first shown.
+        if (panel->layout()) {
+            panel->resize(panel->sizeHint());
+            panel->layout()->activate();
+        }
         std::vector<QWidget*> stops;
         for (QWidget* w : panel->findChildren<QWidget*>()) {
             if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && !w->isWindow()) {

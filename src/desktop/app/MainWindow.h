@@ -24,6 +24,7 @@ class QKeyEvent;
 class QMenu;
 class QScrollArea;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -133,18 +134,17 @@ class MainWindow : public QWidget {
     void BuildCommandBar(QWidget* panel);
     void BuildMainChoices(QWidget* panel);
     void BuildOptions(QWidget* panel);
-    void BuildOptionRow(QWidget* panel, const OptionDef& def);
+    // One option's controls, laid out as its row.
+    QLayout* BuildOptionRow(QWidget* panel, const OptionDef& def);
     void ShowPictures();
-    void PlaceBackgrounds();
     void ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font);
     void SetControlEnabled(QWidget* w, bool enabled);
     void SetOptionDescription(const OptionRow& row, const QString& price);
     void UpdateTitle();
     void ArrangeTabOrder();
-    // The top strip and the panels' right edge for the window's width: as laid out when it is
-    // wide enough, moved in so that nothing is out of sight when it is not.
+    // The top strip for the window's width: as laid out when it is wide enough, the buttons in
+    // rows under the code field when it is not.
     void ArrangeStrip();
-    void ArrangePanelEdge();
     void AddShortcuts();
     const OptionRow* RowOf(const QWidget* w) const;
     void ShowFocusRow(const QWidget* focused);
@@ -192,7 +192,6 @@ class MainWindow : public QWidget {
     // The strip's buttons left to right, and their places as laid out.
     std::vector<QToolButton*> stripButtons_;
     std::vector<QRect> stripPlaces_;
-    QToolButton* about_ = nullptr;
     QLabel* basePriceLabel_ = nullptr;
     QLabel* unLabel_ = nullptr;
     QLabel* notice_ = nullptr;

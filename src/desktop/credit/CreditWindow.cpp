@@ -208,22 +208,29 @@ std::pair<int, int> BlankGap(const QString& caption) {
     return {start, end - start};
 }
 
+// A text with a field in its run of blanks: the text spans the grid's two columns, the field
+// sits in the second, which begins where the blanks do. The field lies over the text.
+QGridLayout* TextWithField(QWidget* text, int gapStart, QLineEdit* edit, int width) {
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    grid->setColumnMinimumWidth(0, gapStart);
+    grid->addWidget(text, 0, 0, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
+    edit->setFixedWidth(width);
+    grid->addWidget(edit, 0, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    edit->setParent(text->parentWidget());
+    edit->raise();
+    return grid;
+}
+
 // A caption whose run of blanks holds `edit`, as the field sits in the gap of its label.
-QWidget* CaptionWithField(const QString& caption, QLineEdit* edit, QWidget* parent) {
-    auto* holder = new QWidget(parent);
-    auto* label = new QLabel(caption, holder);
+QGridLayout* CaptionWithField(const QString& caption, QLineEdit* edit, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
     const QFontMetrics metrics(label->font());
     const auto [start, length] = BlankGap(caption);
     const int x = metrics.horizontalAdvance(caption.left(start)) + 2;
     const int width = std::max(24, metrics.horizontalAdvance(caption.mid(start, length)) - 4);
-    const int height = std::max(label->sizeHint().height(), edit->sizeHint().height());
-    edit->setParent(holder);
-    edit->setFixedWidth(width);
-    edit->move(x, (height - edit->sizeHint().height()) / 2);
-    label->move(0, (height - label->sizeHint().height()) / 2);
-    label->resize(label->sizeHint());
-    holder->setFixedSize(std::max(label->sizeHint().width(), x + width), height);
-    return holder;
+    return TextWithField(label, x, edit, width);
 }
 
 QPixmap CalculatorPicture() {
@@ -360,7 +367,7 @@ QWidget* CreditWindow::BuildLeftPanel() {
     column->addWidget(years);
 
     auto* firstRow = new QHBoxLayout;
-    firstRow->addWidget(
+    firstRow->addLayout(
         CaptionWithField(Screen(kFirstPaymentCaption), MakeField(F::FirstPercent, 40), panel));
     firstRow->addWidget(MakeField(F::FirstPayment, 90));
     firstRow->addStretch();
@@ -413,17 +420,7 @@ QWidget* CreditWindow::BuildLeftPanel() {
         const int x = textLeft + metrics.horizontalAdvance(early->text().left(start)) + 2;
         const int width =
             std::max(24, metrics.horizontalAdvance(early->text().mid(start, length)) - 4);
-        auto* holder = new QWidget(panel);
-        const int height = std::max(early->sizeHint().height(), repayAfter->sizeHint().height());
-        early->setParent(holder);
-        early->move(0, (height - early->sizeHint().height()) / 2);
-        early->resize(early->sizeHint());
-        repayAfter->setParent(holder);
-        repayAfter->setFixedWidth(width);
-        repayAfter->move(x, (height - repayAfter->sizeHint().height()) / 2);
-        repayAfter->raise();
-        holder->setFixedSize(early->sizeHint().width(), height);
-        earlyRow->addWidget(holder);
+        earlyRow->addLayout(TextWithField(early, x, repayAfter, width));
     }
     earlyRow->addWidget(MakeField(F::RepayBy, 40));
     earlyRow->addWidget(new QLabel(Screen(kMonthWord), panel));
@@ -455,9 +452,9 @@ QWidget* CreditWindow::BuildRightPanel() {
     auto* rates = new QGroupBox(Screen(kRatesGroup), panel);
     auto* ratesColumn = new QVBoxLayout(rates);
     auto* rateRow = new QHBoxLayout;
-    rateRow->addWidget(CaptionWithField(Screen(kUsdCaption), MakeField(F::UsdRate, 60), rates));
+    rateRow->addLayout(CaptionWithField(Screen(kUsdCaption), MakeField(F::UsdRate, 60), rates));
     rateRow->addSpacing(16);
-    rateRow->addWidget(CaptionWithField(Screen(kEurCaption), MakeField(F::EurRate, 60), rates));
+    rateRow->addLayout(CaptionWithField(Screen(kEurCaption), MakeField(F::EurRate, 60), rates));
     rateRow->addStretch();
     ratesColumn->addLayout(rateRow);
 

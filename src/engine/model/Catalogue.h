@@ -155,8 +155,7 @@ struct OptionDef {
     ClickRule click;
     ExitRule exit;
     bool hidden;
-    Column column;
-    int y;  // vertical position of the check box in the option panel
+    Column column;  // the option panel's column that shows the option
 };
 
 // The option table in the order of the option panel: left column top to bottom, then the
