@@ -179,7 +179,9 @@ bool WindowSettings::Write() {
     // Another window or another run of the program may be writing the file: the lock keeps
     // their changes from undoing each other, but is waited for only a moment, and a lock file
     // that is not a regular file is never opened. Without the lock the file is still replaced
-    // whole.
+    // whole. The folder is made first, so that the lock beside the file can be taken on the
+    // first run too.
+    QDir().mkpath(QFileInfo(path_).absolutePath());
     const FileLock lock(Native(path_) + ".lock", kLockPatience);
     if (!lock.Held()) {
         static bool toldLock = false;
@@ -207,7 +209,6 @@ bool WindowSettings::Write() {
     if (ini.status() != QSettings::NoError) return false;
     const std::optional<std::string> bytes = copy.Bytes();
     if (!bytes) return false;
-    QDir().mkpath(QFileInfo(path_).absolutePath());
     if (const FileResult written = WriteFileAtomically(Native(path_), *bytes); !written) {
         TellOnce(toldWrite, "настройки не сохранены:", path_, written.reason);
         return false;
