@@ -2,12 +2,12 @@
 // payment schedule costs.
 #include <benchmark/benchmark.h>
 
+#include "engine/code/ConfigCode.h"
 #include "engine/credit/CreditCalculator.h"
 #include "engine/documents/CheckList.h"
 #include "engine/documents/OrderDocument.h"
 #include "engine/history/ActionHistory.h"
 #include "engine/model/Configuration.h"
-#include "engine/code/ConfigCode.h"
 
 namespace {
 
@@ -132,10 +132,10 @@ BENCHMARK(BM_WholeConfigurationReasons);
 void BM_TrimChange(benchmark::State& state) {
     Session s;
     s.config.SelectTrim(Trend);
-    s.config.SelectBody(Kuzov3dr);
+    s.config.SelectBody(Hatchback3Door);
     for (auto _ : state) {
         s.config.SelectTrim(s.config.Trim() == Ghia ? Comfort : Ghia);
-        s.config.SelectBody(Kuzov3dr);
+        s.config.SelectBody(Hatchback3Door);
         benchmark::DoNotOptimize(s.config.Total());
     }
 }

@@ -143,7 +143,7 @@ int main(int argc, char* argv[]) {
         std::vector<double> cold;
         std::vector<double> cached;
         for (int round = 0; round < 2; ++round) {
-            for (int body : {kalvora::Kuzov5dr, kalvora::KuzovWag}) {
+            for (int body : {kalvora::Hatchback5Door, kalvora::Wagon}) {
                 form.Config().SelectBody(body);
                 form.Sync();
                 for (int colour = 1; colour <= 10; ++colour) {

@@ -15,9 +15,9 @@
 #include "KalvoraVersion.h"
 #include "ScriptedDialogs.h"
 #include "desktop/app/MainWindow.h"
-#include "engine/model/PriceTexts.h"
-#include "engine/code/DiskFileAccess.h"
 #include "desktop/settings/WindowSettings.h"
+#include "engine/code/DiskFileAccess.h"
+#include "engine/model/PriceTexts.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 
@@ -331,7 +331,7 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
     const std::string resetCode = ref.CodeFieldText();
     User user(ref);
     user.PickTrim(kalvora::Ghia);
-    user.ClickBody(kalvora::KuzovWag);
+    user.ClickBody(kalvora::Wagon);
     user.PickColour(5);
     user.Click(Opt::XenonHeadlamps);
     user.LeaveOption();
@@ -364,7 +364,7 @@ void TestMainWindow::startCodeComesFromTheCommandLine() {
     QVERIFY(!w->Config().StartupPending());
     if (expected == code) {
         QCOMPARE(w->Config().Trim(), int(kalvora::Ghia));
-        QCOMPARE(w->Config().Body(), int(kalvora::KuzovWag));
+        QCOMPARE(w->Config().Body(), int(kalvora::Wagon));
         QCOMPARE(w->Config().Colour(), 5);
         QVERIFY(w->Config().Checked(Opt::XenonHeadlamps));
         QCOMPARE(PriceLabelText(w->Config().Figures()), PriceLabelText(ref.Figures()));
@@ -476,7 +476,7 @@ void TestMainWindow::typedCodeIsDecodedOnEnterAndDoubleClick() {
     ref.RunStartCode({}, files);
     User user(ref);
     user.PickTrim(kalvora::Trend);
-    user.ClickBody(kalvora::Kuzov5dr);
+    user.ClickBody(kalvora::Hatchback5Door);
     const std::string code = valid ? ref.CodeFieldText() : std::string("not a code");
 
     auto* edit = w->findChild<QLineEdit*>(QStringLiteral("Edit1"));

@@ -222,10 +222,10 @@ void TestPictureFiles::windowShowsThePicturesOfTheChoice() {
     QCOMPARE(w.Pictures().LoadedCount(), bodyFile ? 5 : 4);
 
     // The sedan with the chosen colour.
-    w.Config().SelectBody(kalvora::Kuzov4dr);
+    w.Config().SelectBody(kalvora::Sedan);
     w.Config().SetColourIndex(colour);
     w.Config().OnColourChosen();
-    w.Config().SelectBody(kalvora::Kuzov4dr);
+    w.Config().SelectBody(kalvora::Sedan);
     w.Sync();
     kalvora::pictures::SetDrawingFolder(builtIn);
     for (QLabel* label : w.findChildren<QLabel*>()) {

@@ -224,8 +224,8 @@ void TestUndoWindow::undoneEngineLeavesNoPreferenceBehind() {
     QVERIFY(w);
     Click(*w, "Compl_2");
     Click(*w, "Dvig16AT100");
-    QCOMPARE(w->Config().Engine(), int(kalvora::Dvig16AT100));
-    QCOMPARE(w->Config().PreferredEngine(), int(kalvora::Dvig16AT100));
+    QCOMPARE(w->Config().Engine(), int(kalvora::Petrol16Automatic100));
+    QCOMPARE(w->Config().PreferredEngine(), int(kalvora::Petrol16Automatic100));
     QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w->Config().PreferredEngine(), preferred);
     Click(*w, "Compl_3");
@@ -236,7 +236,7 @@ void TestUndoWindow::undoneEngineLeavesNoPreferenceBehind() {
     Click(*w, "Dvig16AT100");
     QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
     Click(*w, "Dvig16AT100");
-    QCOMPARE(w->Config().PreferredEngine(), int(kalvora::Dvig16AT100));
+    QCOMPARE(w->Config().PreferredEngine(), int(kalvora::Petrol16Automatic100));
 }
 
 // The focus is in the code field after the start and after opening a file: Ctrl+Z and Ctrl+Y

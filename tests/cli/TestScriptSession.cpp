@@ -6,9 +6,9 @@
 #include <sstream>
 
 #include "cli/ScriptSession.h"
+#include "engine/code/ConfigCode.h"
 #include "engine/credit/CreditDump.h"
 #include "engine/documents/DocumentViews.h"
-#include "engine/code/ConfigCode.h"
 #include "pricing/FakeFileAccess.h"
 #include "support/RecordingUi.h"
 
@@ -398,11 +398,11 @@ TEST_F(ScriptFocusTest, ARejectedCodeLeavesTheFocusWhereItWas) {
 TEST_F(ScriptFocusTest, EnteringAnEngineButtonMakesItThePreferredEngine) {
     Run("trim 1");
     Run("focus Dvig16AT100");
-    EXPECT_EQ(Config().PreferredEngine(), Dvig16AT100);
-    EXPECT_EQ(Config().Engine(), Dvig14MT);  // only a click selects it
+    EXPECT_EQ(Config().PreferredEngine(), Petrol16Automatic100);
+    EXPECT_EQ(Config().Engine(), Petrol14Manual80);  // only a click selects it
     Run("click Dvig18TD115");
-    EXPECT_EQ(Config().PreferredEngine(), Dvig18TD115);
-    EXPECT_EQ(Config().Engine(), Dvig18TD115);
+    EXPECT_EQ(Config().PreferredEngine(), Diesel18Manual115);
+    EXPECT_EQ(Config().Engine(), Diesel18Manual115);
 }
 
 TEST_F(ScriptFocusTest, DisabledControlsIgnoreClicksAndFocus) {

@@ -14,8 +14,8 @@ namespace kalvora::testing {
 
 struct Scene {
     int trim = Ghia;
-    int body = Kuzov4dr;
-    int engine = Dvig20MT145;
+    int body = Sedan;
+    int engine = Petrol20Manual145;
     int rails = NoRoofRails;
     int colour = 7;
     std::optional<Dollars> base = 18560;  // none: not offered

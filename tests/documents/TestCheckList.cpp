@@ -56,7 +56,7 @@ Scene Car(int trim, int body, int engine, int colour, std::vector<Opt> ticked) {
     s.body = body;
     s.engine = engine;
     s.colour = colour;
-    s.rails = body == KuzovWag ? BlackRoofRails : NoRoofRails;
+    s.rails = body == Wagon ? BlackRoofRails : NoRoofRails;
     s.ticked.clear();
     for (Opt o : ticked) s.ticked.push_back({o, "100"});
     return s;
@@ -80,7 +80,8 @@ TEST_P(CheckListRows, ListTheItemsOfTheConfiguration) {
 INSTANTIATE_TEST_SUITE_P(
     Configurations, CheckListRows,
     ::testing::Values(
-        ListCase{"AmbienteFiveDoorWithoutAlloys", Car(Ambiente, Kuzov5dr, Dvig14MT, 0, {}),
+        ListCase{"AmbienteFiveDoorWithoutAlloys",
+                 Car(Ambiente, Hatchback5Door, Petrol14Manual80, 0, {}),
                  Join({Range(2, 14),
                        {42, 48, 51, 56, 194, 195, 72, 74, 77, 91, 93, 98, 164, 165},
                        EveryCar()}),
@@ -89,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                        Range(60, 69),
                        Range(100, 114)})},
         ListCase{"GhiaWagonAutomaticWithSixteenInchAlloys",
-                 Car(Ghia, KuzovWag, Dvig20AT145, 4, {Opt::Alloys16}),
+                 Car(Ghia, Wagon, Petrol20Automatic145, 4, {Opt::Alloys16}),
                  Join({{1},
                        Range(3, 15),
                        Range(16, 20),
@@ -98,15 +99,15 @@ INSTANTIATE_TEST_SUITE_P(
                        EveryCar()}),
                  {2, 21, 22, 27, 42, 43, 56, 200, 206, 76, 99}},
         ListCase{"TrendThreeDoorWithRearWindows",
-                 Car(Trend, Kuzov3dr, Dvig20MT145, 1, {Opt::RearElectricWindows}),
+                 Car(Trend, Hatchback3Door, Petrol20Manual145, 1, {Opt::RearElectricWindows}),
                  Join({Range(21, 27), {43, 46, 50, 55, 56, 60, 200, 205, 206}, EveryCar()}),
                  {30, 72, 74, 91, 93, 164, 165, 15, 61, 76, 99}},
         ListCase{"SedanHasBootButNoTailgateOrRearWiper",
-                 Car(Comfort, Kuzov4dr, Dvig16AT100, 11, {Opt::Alloys15, Opt::RadioPack6}),
+                 Car(Comfort, Sedan, Petrol16Automatic100, 11, {Opt::Alloys15, Opt::RadioPack6}),
                  Join({{76, 99, 44, 47, 52, 57, 151, 152, 153, 154, 155, 16}, EveryCar()}),
                  Join({{77, 98, 194, 195, 42, 56, 15, 27, 148}, Range(60, 69)})},
         ListCase{"OptionsAddTheirChecks",
-                 Car(Comfort, Kuzov5dr, Dvig18TD115, 2,
+                 Car(Comfort, Hatchback5Door, Diesel18Manual115, 2,
                      {Opt::XenonHeadlamps, Opt::SecurityPack5, Opt::LeatherTrim,
                       Opt::StabilityControl, Opt::AirConditioning, Opt::WinterPackage,
                       Opt::TintedGlass, Opt::StyleInteriorPackage, Opt::AntiLockBrakes}),
@@ -114,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
                   117, 122, 123, 124, 125, 126, 127, 130, 131, 193, 196, 210, 211, 212, 217},
                  {105, 118, 128, 129, 200, 216}},
         ListCase{"PetrolOneEightHasEngineBayInsulation",
-                 Car(Trend, Kuzov5dr, Dvig18MT125, 10, {Opt::FrontFogLamps, Opt::RadioPack12}),
+                 Car(Trend, Hatchback5Door, Petrol18Manual125, 10,
+                     {Opt::FrontFogLamps, Opt::RadioPack12}),
                  {22, 56, 69, 146, 149, 200, 216},
                  {51, 52, 53, 54, 55, 57, 147}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -130,7 +132,7 @@ class CheckListText : public ::testing::Test {
 };
 
 TEST_F(CheckListText, HasHeaderItemsAndFooterAroundTheListedRows) {
-    Apply(config, Car(Ghia, Kuzov4dr, Dvig20MT145, 7, {}));
+    Apply(config, Car(Ghia, Sedan, Petrol20Manual145, 7, {}));
     const std::vector<std::string> lines = Compose();
     const std::vector<int> rows = CheckList::ListedRows(config);
     ASSERT_EQ(lines.size(), rows.size() + 7);
@@ -151,19 +153,20 @@ TEST_F(CheckListText, HasHeaderItemsAndFooterAroundTheListedRows) {
 }
 
 TEST_F(CheckListText, EmptyCodeGivesTwoQuotes) {
-    Scene s = Car(Ghia, Kuzov4dr, Dvig20MT145, 7, {});
+    Scene s = Car(Ghia, Sedan, Petrol20Manual145, 7, {});
     s.code = "";
     Apply(config, s);
     EXPECT_EQ(Compose()[1], "        Перечень контролируемых параметров для конфигурации: \"\"");
 }
 
 TEST_F(CheckListText, HeadlampWasherIsListedOnceForXenonAndWasher) {
-    Apply(config, Car(Ghia, Kuzov4dr, Dvig20MT145, 7, {Opt::XenonHeadlamps, Opt::HeadlampWashers}));
+    Apply(config,
+          Car(Ghia, Sedan, Petrol20Manual145, 7, {Opt::XenonHeadlamps, Opt::HeadlampWashers}));
     EXPECT_EQ(Count(Compose(), "        Омыватель фар, работает при включенном ближнем свете"), 1);
 }
 
 TEST_F(CheckListText, SvoMetallicHasNoColourLineAndEachPaintCheckOnce) {
-    Apply(config, Car(Ghia, KuzovWag, Dvig20MT145, kSvoMetallic, {}));
+    Apply(config, Car(Ghia, Wagon, Petrol20Manual145, kSvoMetallic, {}));
     const std::vector<std::string> lines = Compose();
     for (const std::string& line : lines) EXPECT_NE(line.rfind("        Цвет ", 0), 0u) << line;
     int paintLines = 0;
@@ -176,7 +179,7 @@ TEST_F(CheckListText, SvoMetallicHasNoColourLineAndEachPaintCheckOnce) {
 }
 
 TEST_F(CheckListText, FrozenWhiteIsCalledDiamondWhite) {
-    Apply(config, Car(Ghia, Kuzov4dr, Dvig20MT145, 1, {}));
+    Apply(config, Car(Ghia, Sedan, Petrol20Manual145, 1, {}));
     EXPECT_EQ(Count(Compose(), "        Цвет Diamond White"), 1);
 }
 

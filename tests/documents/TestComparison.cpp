@@ -8,11 +8,11 @@
 #include <string>
 #include <utility>
 
+#include "engine/code/ConfigCode.h"
 #include "engine/documents/Comparison.h"
 #include "engine/documents/OrderDocument.h"
 #include "engine/documents/PriceBreakdown.h"
 #include "engine/model/PriceTexts.h"
-#include "engine/code/ConfigCode.h"
 #include "pricing/FakeFileAccess.h"
 #include "support/RecordingUi.h"
 
@@ -40,7 +40,7 @@ void ChooseColour(Configuration& config, int colour) {
 std::string TrendWithComfort() {
     return CodeAfter([](Configuration& c) {
         c.SelectTrim(Trend);
-        c.SelectBody(Kuzov5dr);
+        c.SelectBody(Hatchback5Door);
         ChooseColour(c, 7);
         c.SetChecked(Opt::ComfortPackage, true);
     });
@@ -49,7 +49,7 @@ std::string TrendWithComfort() {
 std::string GhiaSedan() {
     return CodeAfter([](Configuration& c) {
         c.SelectTrim(Ghia);
-        c.SelectBody(Kuzov4dr);
+        c.SelectBody(Sedan);
         ChooseColour(c, 7);
     });
 }
@@ -200,14 +200,14 @@ TEST(Comparison, RandomPairsAccountForTheWholeDifference) {
     // A Ghia wagon with every option and an Ambiente three-door: the longest values side by side.
     for (const std::string& code : {CodeAfter([](Configuration& c) {
                                         c.SelectTrim(Ghia);
-                                        c.SelectBody(KuzovWag);
+                                        c.SelectBody(Wagon);
                                         c.SelectRails(AluminiumRoofRails);
                                         ChooseColour(c, 3);
                                         c.EquipAll();
                                     }),
                                     CodeAfter([](Configuration& c) {
                                         c.SelectTrim(Ambiente);
-                                        c.SelectBody(Kuzov3dr);
+                                        c.SelectBody(Hatchback3Door);
                                     })}) {
         pool.push_back(*SettleCode(code).facts);
     }

@@ -23,8 +23,8 @@
 
 #include "desktop/documents/ComparisonWindow.h"
 #include "desktop/info/AccessibleComboBox.h"
-#include "pricing/FakeFileAccess.h"
 #include "desktop/settings/WindowSettings.h"
+#include "pricing/FakeFileAccess.h"
 #include "support/AccessibleNames.h"
 #include "support/RecordingUi.h"
 
@@ -87,13 +87,13 @@ class TestComparisonWindow : public QObject {
         qputenv("XDG_CONFIG_HOME", configHome_.path().toLocal8Bit());
         trend_ = CodeOf([](Configuration& c) {
             c.SelectTrim(Trend);
-            c.SelectBody(Kuzov5dr);
+            c.SelectBody(Hatchback5Door);
             Colour(c, 7);
             c.SetChecked(Opt::ComfortPackage, true);
         });
         ghia_ = CodeOf([](Configuration& c) {
             c.SelectTrim(Ghia);
-            c.SelectBody(Kuzov5dr);
+            c.SelectBody(Hatchback5Door);
             Colour(c, 7);
         });
     }
@@ -180,14 +180,14 @@ class TestComparisonWindow : public QObject {
         if (pdftotext.isEmpty()) QSKIP("pdftotext (Debian package poppler-utils) is missing");
         OpenVariant(*config_, CodeOf([](Configuration& c) {
             c.SelectTrim(Ghia);
-            c.SelectBody(KuzovWag);
+            c.SelectBody(Wagon);
             c.SelectRails(AluminiumRoofRails);
             Colour(c, 3);
             c.EquipAll();
         }));
         QVERIFY(window_->CompareWithCode(QString::fromStdString(CodeOf([](Configuration& c) {
             c.SelectTrim(Ambiente);
-            c.SelectBody(Kuzov3dr);
+            c.SelectBody(Hatchback3Door);
         }))));
         const Comparison& c = *window_->Shown();
 

@@ -18,10 +18,10 @@
 #include <memory>
 
 #include "desktop/documents/CheckListWindow.h"
-#include "engine/documents/OrderDocument.h"
 #include "desktop/documents/OrderWindow.h"
-#include "engine/model/Configuration.h"
 #include "desktop/settings/WindowSettings.h"
+#include "engine/documents/OrderDocument.h"
+#include "engine/model/Configuration.h"
 #include "support/AccessibleNames.h"
 #include "support/RecordingUi.h"
 
@@ -31,9 +31,9 @@ namespace {
 
 // A Ghia wagon with xenon headlamps, as the rules would leave it priced.
 void SetUpCar(Configuration& c) {
-    c.SelectBody(KuzovWag);
-    c.OnEngineFocused(Dvig20MT145);
-    c.SelectEngine(Dvig20MT145);
+    c.SelectBody(Wagon);
+    c.OnEngineFocused(Petrol20Manual145);
+    c.SelectEngine(Petrol20Manual145);
     c.SetColourIndex(7);
     c.SetChecked(Opt::XenonHeadlamps, true);
     c.SetPrice(Opt::XenonHeadlamps, 980);

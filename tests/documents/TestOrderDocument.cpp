@@ -21,8 +21,8 @@ using Lines = std::vector<std::string>;
 Scene GhiaWagon() {
     Scene s;
     s.trim = Ghia;
-    s.body = KuzovWag;
-    s.engine = Dvig20MT145;
+    s.body = Wagon;
+    s.engine = Petrol20Manual145;
     s.rails = BlackRoofRails;
     s.colour = 7;
     s.base = 18560;
@@ -327,7 +327,7 @@ TEST_P(RoofRailLine, IsWrittenOnlyWhenTheRailsCostSomething) {
     Scene s = GhiaWagon();
     s.rails = GetParam().rails;
     // Roof rails belong to the wagon; with none the car is a sedan.
-    if (s.rails == NoRoofRails) s.body = Kuzov4dr;
+    if (s.rails == NoRoofRails) s.body = Sedan;
     s.surcharge = GetParam().surcharge;
     order.SetCoded(GetParam().coded);
     Build(s);
@@ -367,8 +367,8 @@ class TrimDesignation : public OrderDocumentTest, public ::testing::WithParamInt
 TEST_P(TrimDesignation, ComesFromTheTrimOrIsLeftOut) {
     Scene s = GhiaWagon();
     s.trim = GetParam().trim;
-    s.body = Kuzov5dr;
-    s.engine = GetParam().trim == Ambiente ? Dvig14MT : Dvig16MT115;
+    s.body = Hatchback5Door;
+    s.engine = GetParam().trim == Ambiente ? Petrol14Manual80 : Petrol16Manual115;
     s.rails = NoRoofRails;
     s.ticked = {{GetParam().option, "500"}};
     order.SetCoded(GetParam().coded);
@@ -420,8 +420,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(OrderDocumentTest, PetrolOneEightCombinedNamesGearboxAndPower) {
     Scene s = GhiaWagon();
     s.trim = Trend;
-    s.body = Kuzov5dr;
-    s.engine = Dvig18MT125;
+    s.body = Hatchback5Door;
+    s.engine = Petrol18Manual125;
     s.rails = NoRoofRails;
     order.SetCoded(true);
     Build(s);
@@ -431,7 +431,7 @@ TEST_F(OrderDocumentTest, PetrolOneEightCombinedNamesGearboxAndPower) {
 
 TEST_F(OrderDocumentTest, TwoLitreAutomaticVerbalNamesTheGearbox) {
     Scene s = GhiaWagon();
-    s.engine = Dvig20AT145;
+    s.engine = Petrol20Automatic145;
     Build(s);
     EXPECT_TRUE(Has("Двигатель: 2,0 л (145 л.с.), автоматическая коробка передач")) << order.Text();
 }

@@ -55,8 +55,8 @@ class OrderFollowsPrice : public ::testing::Test {
 
 TEST_F(OrderFollowsPrice, GhiaWagonWithXenonAndMetallicPaint) {
     user.PickTrim(Ghia);
-    user.ClickBody(KuzovWag);
-    user.ClickEngine(Dvig20MT145);
+    user.ClickBody(Wagon);
+    user.ClickEngine(Petrol20Manual145);
     user.ClickRails(BlackRoofRails);
     user.PickColour(7);
     if (!config.Checked(Opt::XenonHeadlamps)) user.Click(Opt::XenonHeadlamps);
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Step{"Trim", [](testing::User& u) { u.PickTrim(Trend); }},
                       Step{"WagonWithAluminiumRails",
                            [](testing::User& u) {
-                               u.ClickBody(KuzovWag);
+                               u.ClickBody(Wagon);
                                u.ClickRails(AluminiumRoofRails);
                            }},
                       Step{"ComfortPackage",

@@ -1,8 +1,8 @@
 // What the car picture shows follows the configuration as the rules leave it.
 #include <gtest/gtest.h>
 
-#include "engine/model/CarLook.h"
 #include "engine/code/DiskFileAccess.h"
+#include "engine/model/CarLook.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 
@@ -20,15 +20,15 @@ class CarLookTest : public ::testing::Test {
 
 TEST_F(CarLookTest, RailsShowOnlyOnTheWagonAndWheelsFollowTheTicks) {
     user.PickTrim(Trend);
-    user.ClickBody(KuzovWag);
+    user.ClickBody(Wagon);
     user.ClickRails(AluminiumRoofRails);
-    EXPECT_EQ(LookOf(config).body, KuzovWag);
+    EXPECT_EQ(LookOf(config).body, Wagon);
     EXPECT_EQ(LookOf(config).rails, RailsLook::Aluminium);
     user.ClickRails(BlackRoofRails);
     EXPECT_EQ(LookOf(config).rails, RailsLook::Black);
 
     // Another body keeps the rail button selected but shows no rails.
-    user.ClickBody(Kuzov5dr);
+    user.ClickBody(Hatchback5Door);
     EXPECT_EQ(LookOf(config).rails, RailsLook::None);
 
     const WheelLook start = LookOf(config).wheels;

@@ -2,9 +2,9 @@
 
 #include <functional>
 
+#include "engine/code/ConfigCode.h"
 #include "engine/model/Configuration.h"
 #include "engine/model/PriceTexts.h"
-#include "engine/code/ConfigCode.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {
@@ -25,10 +25,10 @@ class ConfigurationTest : public ::testing::Test {
 
 TEST_F(ConfigurationTest, StartsWithTheDesignTimeControls) {
     EXPECT_EQ(config.Trim(), Ghia);
-    EXPECT_EQ(config.Body(), Kuzov4dr);
+    EXPECT_EQ(config.Body(), Sedan);
     EXPECT_EQ(config.Rails(), NoRoofRails);
-    EXPECT_EQ(config.Engine(), Dvig20AT145);
-    EXPECT_FALSE(config.EngineEnabled(Dvig18MT125));
+    EXPECT_EQ(config.Engine(), Petrol20Automatic145);
+    EXPECT_FALSE(config.EngineEnabled(Petrol18Manual125));
     EXPECT_EQ(config.Colour(), -1);
     EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $12345");
     EXPECT_EQ(SurchargeText(config.Figures()), "0");
@@ -97,23 +97,23 @@ TEST_F(ConfigurationTest, StandardAndUnavailableDisable) {
 }
 
 TEST_F(ConfigurationTest, SelectingTheSelectedRadioButtonRunsNothing) {
-    config.SelectBody(Kuzov4dr);
+    config.SelectBody(Sedan);
     config.SelectRails(NoRoofRails);
-    config.SelectEngine(Dvig20AT145);
+    config.SelectEngine(Petrol20Automatic145);
     config.SelectTrim(Ghia);
     EXPECT_EQ(ui.pricesComputed, 0);
     EXPECT_EQ(PriceLabelText(config.Figures()), "Цена: $12345");
 }
 
 TEST_F(ConfigurationTest, SelectingAnotherRadioButtonRunsTheTrimRules) {
-    config.SelectBody(KuzovWag);
-    EXPECT_EQ(config.Body(), KuzovWag);
+    config.SelectBody(Wagon);
+    EXPECT_EQ(config.Body(), Wagon);
     EXPECT_NE(PriceLabelText(config.Figures()), "Цена: $12345");
 }
 
 TEST_F(ConfigurationTest, EnteringAnEngineButtonStoresThePreferredEngine) {
-    config.OnEngineFocused(Dvig18TD115);
-    EXPECT_EQ(config.PreferredEngine(), Dvig18TD115);
+    config.OnEngineFocused(Diesel18Manual115);
+    EXPECT_EQ(config.PreferredEngine(), Diesel18Manual115);
     EXPECT_EQ(ui.pricesComputed, 0);
 }
 
@@ -235,11 +235,11 @@ TEST(FiguresOncePerAction, EveryUserActionComputesThemOnce) {
         {"plain click",
          [](Configuration& c, RecordingUi&) { c.SetChecked(Opt::RearParkingSensor, true); }},
         {"trim", [](Configuration& c, RecordingUi&) { c.SelectTrim(Ghia); }},
-        {"body", [](Configuration& c, RecordingUi&) { c.SelectBody(KuzovWag); }},
+        {"body", [](Configuration& c, RecordingUi&) { c.SelectBody(Wagon); }},
         {"engine",
          [](Configuration& c, RecordingUi&) {
-             c.OnEngineFocused(Dvig16AT100);
-             c.SelectEngine(Dvig16AT100);
+             c.OnEngineFocused(Petrol16Automatic100);
+             c.SelectEngine(Petrol16Automatic100);
          }},
         {"colour",
          [](Configuration& c, RecordingUi&) {

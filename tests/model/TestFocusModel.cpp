@@ -39,9 +39,9 @@ TEST_P(LeavingACheckBoxTest, StoresItsTickAsTheWish) {
 INSTANTIATE_TEST_SUITE_P(
     Focus, LeavingACheckBoxTest,
     ::testing::Values(Destination{"OtherCheckBox", FocusTarget::OptionBox(Opt::HeatedWindscreen)},
-                      Destination{"BodyButton", FocusTarget::BodyButton(Kuzov5dr)},
+                      Destination{"BodyButton", FocusTarget::BodyButton(Hatchback5Door)},
                       Destination{"RoofRails", FocusTarget::RailsButton(NoRoofRails)},
-                      Destination{"EngineButton", FocusTarget::EngineButton(Dvig16AT100)},
+                      Destination{"EngineButton", FocusTarget::EngineButton(Petrol16Automatic100)},
                       Destination{"TrimGroup", FocusTarget::TrimGroup()},
                       Destination{"ColourList", FocusTarget::ColourList()},
                       Destination{"CodeField", FocusTarget::CodeField()}),
@@ -72,14 +72,14 @@ TEST_F(FocusModelTest, OptionsWithoutExitRuleKeepTheirWish) {
 }
 
 TEST_F(FocusModelTest, EnteringAnEngineButtonMakesItThePreferredEngine) {
-    focus.MoveTo(FocusTarget::EngineButton(Dvig18TD115));
-    EXPECT_EQ(config.PreferredEngine(), Dvig18TD115);
+    focus.MoveTo(FocusTarget::EngineButton(Diesel18Manual115));
+    EXPECT_EQ(config.PreferredEngine(), Diesel18Manual115);
     // Moving between other controls leaves the preference alone.
     focus.MoveTo(FocusTarget::TrimGroup());
-    focus.MoveTo(FocusTarget::BodyButton(Kuzov3dr));
-    EXPECT_EQ(config.PreferredEngine(), Dvig18TD115);
-    focus.MoveTo(FocusTarget::EngineButton(Dvig16AT100));
-    EXPECT_EQ(config.PreferredEngine(), Dvig16AT100);
+    focus.MoveTo(FocusTarget::BodyButton(Hatchback3Door));
+    EXPECT_EQ(config.PreferredEngine(), Diesel18Manual115);
+    focus.MoveTo(FocusTarget::EngineButton(Petrol16Automatic100));
+    EXPECT_EQ(config.PreferredEngine(), Petrol16Automatic100);
 }
 
 TEST_F(FocusModelTest, TheExitRuleRunsBeforeTheEntryRule) {
@@ -87,9 +87,9 @@ TEST_F(FocusModelTest, TheExitRuleRunsBeforeTheEntryRule) {
     // so a trim change that the entry might cause sees the new wish.
     focus.MoveTo(FocusTarget::OptionBox(Opt::ClimateControl));
     config.SetChecked(Opt::ClimateControl, true);
-    focus.MoveTo(FocusTarget::EngineButton(Dvig16MT100));
+    focus.MoveTo(FocusTarget::EngineButton(Petrol16Manual100));
     EXPECT_EQ(config.Wish(Opt::ClimateControl), 1);
-    EXPECT_EQ(config.PreferredEngine(), Dvig16MT100);
+    EXPECT_EQ(config.PreferredEngine(), Petrol16Manual100);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ class OptionRulesTest : public ::testing::Test {
   protected:
     OptionRulesTest() { config.ApplyTrimRules(); }
 
-    void Choose(int trim, int body = Kuzov4dr) {
+    void Choose(int trim, int body = Sedan) {
         user.PickTrim(trim);
         user.ClickBody(body);
     }
@@ -273,7 +273,7 @@ TEST_F(OptionRulesTest, UntickingAdaptiveLightingEnablesXenonFromTrendUpOnly) {
 }
 
 TEST_F(OptionRulesTest, PuddleLampsOnThreeDoorsLeaveRearWindowsUnavailable) {
-    Choose(Trend, Kuzov3dr);
+    Choose(Trend, Hatchback3Door);
     user.Click(Opt::LitHeatedMirrors);
     ASSERT_TRUE(config.Checked(Opt::LitHeatedMirrors));
     EXPECT_FALSE(config.Checked(Opt::RearElectricWindows));
@@ -283,7 +283,7 @@ TEST_F(OptionRulesTest, PuddleLampsOnThreeDoorsLeaveRearWindowsUnavailable) {
 }
 
 TEST_F(OptionRulesTest, PuddleLampsOnFiveDoorsBringRearWindows) {
-    Choose(Trend, Kuzov5dr);
+    Choose(Trend, Hatchback5Door);
     user.Click(Opt::LitHeatedMirrors);
     ExpectStandardAtZero(Opt::RearElectricWindows);
 }
@@ -313,11 +313,11 @@ TEST_F(OptionRulesTest, LeatherInComfortCostsLessAndBringsSeatsAndBags) {
 }
 
 TEST_F(OptionRulesTest, LeatherAboveComfortBringsTheElectricSeat) {
-    Choose(Trend, Kuzov5dr);
+    Choose(Trend, Hatchback5Door);
     user.Click(Opt::LeatherTrim);
     ExpectStandardAtZero(Opt::PowerDriverSeat6Way);
     ExpectStandardAtZero(Opt::PassengerSeatHeight);  // through the six-way seat
-    Choose(Trend, Kuzov3dr);
+    Choose(Trend, Hatchback3Door);
     ExpectStandardAtZero(Opt::PowerDriverSeatHeight);
 }
 
@@ -331,7 +331,7 @@ TEST_F(OptionRulesTest, SafetyPackFiveMakesPackOneStandard) {
 }
 
 TEST_F(OptionRulesTest, TravellersPackageOnAGhiaWagon) {
-    Choose(Ghia, KuzovWag);
+    Choose(Ghia, Wagon);
     user.Click(Opt::TravellerPackage);
     for (Opt member : {Opt::LuggageNet, Opt::BootCarpet}) {
         ExpectStandardAtZero(member);
@@ -374,7 +374,7 @@ TEST_F(OptionRulesTest, AfterAnExplicitAbsUntickStabilityControlGivesAbsBackUnti
 }
 
 TEST_F(OptionRulesTest, PriceIsBasePlusSurchargePlusTickedOptions) {
-    Choose(Ghia, KuzovWag);
+    Choose(Ghia, Wagon);
     user.ClickRails(AluminiumRoofRails);
     for (Opt o :
          {Opt::ComfortPlusPackage, Opt::XenonHeadlamps, Opt::LeatherTrim, Opt::RearParkingSensor})
@@ -431,7 +431,7 @@ TEST_F(OptionRulesTest, PuddleLampMirrorsStayHeatedWhenTheWinterPackageGoes) {
 
 TEST_F(OptionRulesTest, AutomaticGearboxKeepsRadioPackTwoWhenAComfortPackageGoes) {
     Choose(Trend);
-    user.ClickEngine(Dvig16AT100);
+    user.ClickEngine(Petrol16Automatic100);
     for (Opt package : {Opt::ComfortPackage, Opt::ComfortPlusPackage}) {
         user.Click(package);
         user.Click(package);

@@ -1,9 +1,9 @@
 // "Сбросить всё" and "Оснастить" through the configuration's operations.
 #include <gtest/gtest.h>
 
+#include "engine/code/ConfigFile.h"
 #include "engine/model/Configuration.h"
 #include "engine/model/PriceTexts.h"
-#include "engine/code/ConfigFile.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 
@@ -58,7 +58,7 @@ TEST_F(ResetAndEquipTest, ResetAnsweredYesGivesTheConfigurationOfAStartWithoutAr
 
     Decode("Zt!F!!!t!.!!!!!!!!!!");
     user.PickTrim(Ghia);
-    user.ClickBody(KuzovWag);
+    user.ClickBody(Wagon);
     user.PickColour(kSvoMetallic);
     user.Click(Opt::LeatherTrim);
     ui.answers = {true};
@@ -101,7 +101,7 @@ TEST_F(ResetAndEquipTest, EquipDoesNotTouchTheExcludedPackagesAndExtras) {
 
 TEST_F(ResetAndEquipTest, EquipInGhiaWagonBringsTheTravellersPackage) {
     user.PickTrim(Ghia);
-    user.ClickBody(KuzovWag);
+    user.ClickBody(Wagon);
     ASSERT_FALSE(config.Checked(Opt::TravellerPackage));
     config.EquipAll();
     EXPECT_TRUE(config.Checked(Opt::TravellerPackage));

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "engine/code/ConfigCode.h"
 #include "engine/model/Configuration.h"
 #include "engine/model/PriceTexts.h"
-#include "engine/code/ConfigCode.h"
 #include "support/RecordingUi.h"
 #include "support/User.h"
 
@@ -47,39 +47,39 @@ class AmbienteBody : public TrimRulesTest, public ::testing::WithParamInterface<
 TEST_P(AmbienteBody, AlwaysEndsWithTheSmallEngineAndItsBasePrice) {
     // From an engine Ambiente does not offer.
     user.PickTrim(Comfort);
-    user.ClickEngine(Dvig18TD115);
+    user.ClickEngine(Diesel18Manual115);
     user.PickTrim(Ambiente);
     user.ClickBody(GetParam().body);
-    EXPECT_EQ(config.Engine(), Dvig14MT);
+    EXPECT_EQ(config.Engine(), Petrol14Manual80);
     EXPECT_EQ(BasePriceText(config.Figures()), GetParam().base);
     for (int e = 1; e < kEngineCount; ++e) EXPECT_FALSE(config.EngineEnabled(e)) << e;
 }
 
 INSTANTIATE_TEST_SUITE_P(Bodies, AmbienteBody,
-                         ::testing::Values(AmbienteCase{Kuzov3dr, "12420"},
-                                           AmbienteCase{Kuzov4dr, "13340"},
-                                           AmbienteCase{Kuzov5dr, "12880"},
-                                           AmbienteCase{KuzovWag, "13970"}));
+                         ::testing::Values(AmbienteCase{Hatchback3Door, "12420"},
+                                           AmbienteCase{Sedan, "13340"},
+                                           AmbienteCase{Hatchback5Door, "12880"},
+                                           AmbienteCase{Wagon, "13970"}));
 
 TEST_F(TrimRulesTest, GhiaMovesTheThreeDoorBodyToFiveDoorsAndKeepsItThere) {
-    Choose(Trend, Kuzov3dr);
+    Choose(Trend, Hatchback3Door);
     user.PickTrim(Ghia);
-    EXPECT_EQ(config.Body(), Kuzov5dr);
-    EXPECT_FALSE(config.BodyEnabled(Kuzov3dr));
+    EXPECT_EQ(config.Body(), Hatchback5Door);
+    EXPECT_FALSE(config.BodyEnabled(Hatchback3Door));
     EXPECT_EQ(BasePriceText(config.Figures()), "16550");
     user.PickTrim(Comfort);
-    EXPECT_TRUE(config.BodyEnabled(Kuzov3dr));
-    EXPECT_EQ(config.Body(), Kuzov5dr);
+    EXPECT_TRUE(config.BodyEnabled(Hatchback3Door));
+    EXPECT_EQ(config.Body(), Hatchback5Door);
 }
 
 TEST_F(TrimRulesTest, ThePreferredEngineSurvivesATrimThatDoesNotOfferIt) {
     user.PickTrim(Trend);
-    user.ClickEngine(Dvig20MT145);
+    user.ClickEngine(Petrol20Manual145);
     user.PickTrim(Comfort);
-    EXPECT_EQ(config.Engine(), Dvig16MT115);
-    EXPECT_EQ(config.PreferredEngine(), Dvig20MT145);
+    EXPECT_EQ(config.Engine(), Petrol16Manual115);
+    EXPECT_EQ(config.PreferredEngine(), Petrol20Manual145);
     user.PickTrim(Trend);
-    EXPECT_EQ(config.Engine(), Dvig20MT145);
+    EXPECT_EQ(config.Engine(), Petrol20Manual145);
 }
 
 struct PreferredCase {
@@ -94,7 +94,7 @@ class PreferredEngine : public TrimRulesTest,
 TEST_P(PreferredEngine, PicksTheEngineTheTrimOffers) {
     const PreferredCase& c = GetParam();
     user.PickTrim(Comfort);  // offers every engine but the 2.0 manual
-    if (c.preferred == Dvig20MT145) {
+    if (c.preferred == Petrol20Manual145) {
         user.PickTrim(Trend);
     }
     user.ClickEngine(c.preferred);
@@ -105,18 +105,19 @@ TEST_P(PreferredEngine, PicksTheEngineTheTrimOffers) {
     EXPECT_TRUE(config.EngineEnabled(c.selected));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, PreferredEngine,
-                         ::testing::Values(PreferredCase{Trend, Dvig14MT, Dvig16MT115},
-                                           PreferredCase{Trend, Dvig16MT100, Dvig16MT115},
-                                           PreferredCase{Ghia, Dvig18TD115, Dvig16MT115},
-                                           PreferredCase{Ghia, Dvig16AT100, Dvig16AT100},
-                                           PreferredCase{Ghia, Dvig18MT125, Dvig18MT125},
-                                           PreferredCase{Comfort, Dvig20MT145, Dvig16MT115},
-                                           PreferredCase{Comfort, Dvig18TD115, Dvig18TD115},
-                                           PreferredCase{Ambiente, Dvig20AT145, Dvig14MT}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, PreferredEngine,
+    ::testing::Values(PreferredCase{Trend, Petrol14Manual80, Petrol16Manual115},
+                      PreferredCase{Trend, Petrol16Manual100, Petrol16Manual115},
+                      PreferredCase{Ghia, Diesel18Manual115, Petrol16Manual115},
+                      PreferredCase{Ghia, Petrol16Automatic100, Petrol16Automatic100},
+                      PreferredCase{Ghia, Petrol18Manual125, Petrol18Manual125},
+                      PreferredCase{Comfort, Petrol20Manual145, Petrol16Manual115},
+                      PreferredCase{Comfort, Diesel18Manual115, Diesel18Manual115},
+                      PreferredCase{Ambiente, Petrol20Automatic145, Petrol14Manual80}));
 
 TEST_F(TrimRulesTest, GhiaWagonNeedsRoofRailsAndGivesTheBlackOnesFree) {
-    Choose(Ghia, KuzovWag);
+    Choose(Ghia, Wagon);
     EXPECT_FALSE(config.RailsEnabled(NoRoofRails));
     EXPECT_EQ(config.Rails(), BlackRoofRails);
     EXPECT_EQ(SurchargeText(config.Figures()), "0");
@@ -126,7 +127,7 @@ TEST_F(TrimRulesTest, GhiaWagonNeedsRoofRailsAndGivesTheBlackOnesFree) {
 
 TEST_F(TrimRulesTest, AluminiumRailsBecomeBlackBelowTrend) {
     for (int trim : {Ambiente, Comfort}) {
-        Choose(Trend, KuzovWag);
+        Choose(Trend, Wagon);
         user.ClickRails(AluminiumRoofRails);
         ASSERT_EQ(config.Rails(), AluminiumRoofRails);
         user.PickTrim(trim);
@@ -137,9 +138,9 @@ TEST_F(TrimRulesTest, AluminiumRailsBecomeBlackBelowTrend) {
 }
 
 TEST_F(TrimRulesTest, AnyOtherBodyForcesNoRoofRails) {
-    Choose(Trend, KuzovWag);
+    Choose(Trend, Wagon);
     user.ClickRails(AluminiumRoofRails);
-    user.ClickBody(Kuzov5dr);
+    user.ClickBody(Hatchback5Door);
     EXPECT_EQ(config.Rails(), NoRoofRails);
     EXPECT_EQ(SurchargeText(config.Figures()), "0");
     EXPECT_FALSE(config.RailsEnabled(BlackRoofRails));
@@ -149,7 +150,7 @@ TEST_F(TrimRulesTest, AnyOtherBodyForcesNoRoofRails) {
 TEST_F(TrimRulesTest, AutomaticGearboxComesWithRadioPackTwoOnly) {
     user.PickTrim(Trend);
     const Dollars r2Price = config.Price(Opt::RadioPack2);
-    user.ClickEngine(Dvig16AT100);
+    user.ClickEngine(Petrol16Automatic100);
     EXPECT_TRUE(config.Checked(Opt::RadioPack2));
     EXPECT_FALSE(config.Enabled(Opt::RadioPack2));
     EXPECT_EQ(config.Price(Opt::RadioPack2), r2Price);
@@ -172,11 +173,13 @@ TEST_P(LeatherPrice, DependsOnTrimAndBody) {
     EXPECT_EQ(config.Price(Opt::LeatherTrim), GetParam().price);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, LeatherPrice,
-    ::testing::Values(LeatherCase{Comfort, Kuzov3dr, 590}, LeatherCase{Comfort, KuzovWag, 590},
-                      LeatherCase{Trend, Kuzov3dr, 950}, LeatherCase{Ambiente, Kuzov3dr, 950},
-                      LeatherCase{Trend, Kuzov4dr, 1070}, LeatherCase{Ghia, Kuzov5dr, 1070}));
+INSTANTIATE_TEST_SUITE_P(Table, LeatherPrice,
+                         ::testing::Values(LeatherCase{Comfort, Hatchback3Door, 590},
+                                           LeatherCase{Comfort, Wagon, 590},
+                                           LeatherCase{Trend, Hatchback3Door, 950},
+                                           LeatherCase{Ambiente, Hatchback3Door, 950},
+                                           LeatherCase{Trend, Sedan, 1070},
+                                           LeatherCase{Ghia, Hatchback5Door, 1070}));
 
 // Ambiente does not offer the heated windscreen: one the user chose stays, and the user may
 // give it up; once given up, it is no longer offered.
@@ -199,10 +202,10 @@ TEST_F(TrimRulesTest, ChangingOnlyTheColourStartsNoNestedRun) {
     user.PickColour(7);
     // One run of the trim rules: the options they touch may price several times, but the
     // selection stays and the final price is the same configuration's.
-    EXPECT_EQ(config.Body(), Kuzov4dr);
-    EXPECT_EQ(config.Engine(), Dvig16MT115);
+    EXPECT_EQ(config.Body(), Sedan);
+    EXPECT_EQ(config.Engine(), Petrol16Manual115);
     EXPECT_EQ(config.Pictures().shade, Shade::Light);
-    EXPECT_EQ(config.Pictures().shadeBody, Kuzov4dr);
+    EXPECT_EQ(config.Pictures().shadeBody, Sedan);
     EXPECT_EQ(config.Pictures().swatch, 7);
 }
 
@@ -216,7 +219,7 @@ TEST_F(TrimRulesTest, ColourChangeRederivesOptionsFromTheirRememberedWish) {
 
 TEST_F(TrimRulesTest, BodyPicturesFollowTheBody) {
     user.PickColour(6);  // Deep Rosso Red: shade red
-    for (int body : {Kuzov3dr, Kuzov4dr, Kuzov5dr, KuzovWag}) {
+    for (int body : {Hatchback3Door, Sedan, Hatchback5Door, Wagon}) {
         user.PickTrim(Trend);
         user.ClickBody(body);
         EXPECT_EQ(config.Pictures().body, body);
@@ -252,7 +255,7 @@ TEST_F(TrimRulesTest, EveryCombinationEndsConsistent) {
                         ASSERT_GE(config.Engine(), 0);
                         ASSERT_TRUE(config.EngineEnabled(config.Engine()));
                         ASSERT_GE(config.Rails(), 0);
-                        if (config.Body() == KuzovWag) {
+                        if (config.Body() == Wagon) {
                             ASSERT_TRUE(config.RailsEnabled(config.Rails()));
                         } else {
                             ASSERT_EQ(config.Rails(), NoRoofRails);

@@ -104,7 +104,7 @@ class TestCarPicture : public QObject {
         const QRect roof(60, 50, 300, 22);
         const QRect wheel(458 - 22, 192 - 22, 44, 44);  // the front rim
         const auto draw = [](RailsLook rails, WheelLook wheels) {
-            return RenderCar(Look(KuzovWag, 6, rails, wheels), kSize)
+            return RenderCar(Look(Wagon, 6, rails, wheels), kSize)
                 .convertToFormat(QImage::Format_ARGB32);
         };
         const QImage plain = draw(RailsLook::None, WheelLook::Steel);
@@ -125,14 +125,14 @@ class TestCarPicture : public QObject {
     void cacheGivesTheSamePictureAndKeepsItsBound() {
         // Room for three pictures of the body area.
         pictures::CarPictureCache cache(3 * 142 * 78 * 4);
-        const CarLook red = Look(Kuzov5dr, 6);
+        const CarLook red = Look(Hatchback5Door, 6);
         const QImage& first = cache.Picture(red, QSize(142, 78));
         const qint64 key = first.cacheKey();
         QCOMPARE(first, RenderCar(red, QSize(142, 78)));
-        for (int c = 1; c <= 4; ++c) cache.Picture(Look(Kuzov5dr, c), QSize(142, 78));
+        for (int c = 1; c <= 4; ++c) cache.Picture(Look(Hatchback5Door, c), QSize(142, 78));
         QCOMPARE(cache.Count(), 3);
-        QVERIFY(cache.Picture(Look(Kuzov5dr, 4), QSize(142, 78)).cacheKey() ==
-                cache.Picture(Look(Kuzov5dr, 4), QSize(142, 78)).cacheKey());
+        QVERIFY(cache.Picture(Look(Hatchback5Door, 4), QSize(142, 78)).cacheKey() ==
+                cache.Picture(Look(Hatchback5Door, 4), QSize(142, 78)).cacheKey());
         QVERIFY(cache.Picture(red, QSize(142, 78)).cacheKey() != key);  // drawn again
     }
 
@@ -163,7 +163,7 @@ class TestCarPicture : public QObject {
     void withoutTheDrawingsNothingIsDrawn() {
         const QString kept = pictures::DrawingFolder();
         pictures::SetDrawingFolder(QStringLiteral("/nonexistent/kalvora-drawings"));
-        QVERIFY(RenderCar(Look(Kuzov4dr), kSize).isNull());
+        QVERIFY(RenderCar(Look(Sedan), kSize).isNull());
         QVERIFY(
             pictures::RenderIllustration(pictures::Illustration::Radio2, QSize(480, 300)).isNull());
         pictures::SetDrawingFolder(kept);

@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "FakeFileAccess.h"
+#include "engine/code/ConfigCode.h"
 #include "engine/model/Configuration.h"
 #include "engine/model/PriceTexts.h"
-#include "engine/code/ConfigCode.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {
@@ -129,12 +129,12 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedCase{"DollarInWrongPlace", "Zt!F!!!t!.!!!!!!!!$!", "Zt!F!!!t!.!!!!!!!!.!"},
         RejectedCase{"OldCodeChangedCheck", "##########1", "##########1"},
         RejectedCase{"OldCodeChangedData", "#1#########", "#1#########"},
-        RejectedCase{"ColourTwelve", CodeOf(Comfort, Kuzov4dr, 0, 1, 12, {}),
-                     CodeOf(Comfort, Kuzov4dr, 0, 1, 12, {})},
-        RejectedCase{"ColourFortyTwo", CodeOf(Comfort, Kuzov4dr, 0, 1, 42, {}),
-                     CodeOf(Comfort, Kuzov4dr, 0, 1, 42, {})},
-        RejectedCase{"ColourFiftyNine", CodeOf(Trend, Kuzov4dr, 0, 2, 59, {}),
-                     CodeOf(Trend, Kuzov4dr, 0, 2, 59, {})}),
+        RejectedCase{"ColourTwelve", CodeOf(Comfort, Sedan, 0, 1, 12, {}),
+                     CodeOf(Comfort, Sedan, 0, 1, 12, {})},
+        RejectedCase{"ColourFortyTwo", CodeOf(Comfort, Sedan, 0, 1, 42, {}),
+                     CodeOf(Comfort, Sedan, 0, 1, 42, {})},
+        RejectedCase{"ColourFiftyNine", CodeOf(Trend, Sedan, 0, 2, 59, {}),
+                     CodeOf(Trend, Sedan, 0, 2, 59, {})}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DecoderTest, EveryChangeOfOneOfTheFirstNineteenCharactersIsRejected) {
@@ -201,13 +201,13 @@ INSTANTIATE_TEST_SUITE_P(
         AcceptedCase{"OldResetCode", "###########", true, Ambiente, 0, 0},
         AcceptedCase{"OldWorkedExample", "Zt!F!!!t!.!", true, Comfort, 1, 5},
         AcceptedCase{"OldCodeWithTrailingBlanks", "Zt!F!!!t!.!  ", true, Comfort, 1, 5},
-        AcceptedCase{"ColourFifteenIsNoColour", CodeOf(Comfort, Kuzov4dr, 0, 1, 15, {}), false,
+        AcceptedCase{"ColourFifteenIsNoColour", CodeOf(Comfort, Sedan, 0, 1, 15, {}), false,
                      Comfort, 1, 0},
-        AcceptedCase{"ColourTwentySixIsSvo", CodeOf(Comfort, Kuzov4dr, 0, 1, 26, {}), false,
-                     Comfort, 1, 11},
-        AcceptedCase{"EngineSevenIsPreferred", CodeOf(Trend, Kuzov5dr, 0, 7, 3, {}), false, Trend,
-                     7, 3},
-        AcceptedCase{"RoofRailsThree", CodeOf(Trend, KuzovWag, 3, 2, 1, {}), false, Trend, 2, 1}),
+        AcceptedCase{"ColourTwentySixIsSvo", CodeOf(Comfort, Sedan, 0, 1, 26, {}), false, Comfort,
+                     1, 11},
+        AcceptedCase{"EngineSevenIsPreferred", CodeOf(Trend, Hatchback5Door, 0, 7, 3, {}), false,
+                     Trend, 7, 3},
+        AcceptedCase{"RoofRailsThree", CodeOf(Trend, Wagon, 3, 2, 1, {}), false, Trend, 2, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DecoderTest, DollarIsShownAsPointEvenWhenTheCodeIsRejected) {
@@ -217,8 +217,8 @@ TEST_F(DecoderTest, DollarIsShownAsPointEvenWhenTheCodeIsRejected) {
 
 TEST_F(DecoderTest, WorkedExampleRestoresClimateControlAndMetallic) {
     Decode(kWorkedExample);
-    EXPECT_EQ(config.Body(), Kuzov4dr);
-    EXPECT_EQ(config.Engine(), Dvig16MT100);
+    EXPECT_EQ(config.Body(), Sedan);
+    EXPECT_EQ(config.Engine(), Petrol16Manual100);
     EXPECT_TRUE(config.Checked(Opt::ClimateControl));
     EXPECT_EQ(config.Wish(Opt::ClimateControl), 1);
     EXPECT_TRUE(config.Checked(Opt::MetallicPaint));
@@ -238,7 +238,7 @@ TEST_F(DecoderTest, OldCodeLeavesTheNineNewerOptionsUntickedAndUnwanted) {
 }
 
 TEST_F(DecoderTest, NewerOptionsOfTheCurrentCodeAreRestored) {
-    Decode(CodeOf(Comfort, Kuzov5dr, 0, 1, 3, {Opt::PremiumMats, Opt::WinterTyres}));
+    Decode(CodeOf(Comfort, Hatchback5Door, 0, 1, 3, {Opt::PremiumMats, Opt::WinterTyres}));
     EXPECT_TRUE(config.Checked(Opt::PremiumMats));
     EXPECT_TRUE(config.Checked(Opt::WinterTyres));
     EXPECT_EQ(config.Wish(Opt::WinterTyres), 1);
@@ -247,12 +247,12 @@ TEST_F(DecoderTest, NewerOptionsOfTheCurrentCodeAreRestored) {
 // With "???" the metallic mark is free, so it must come from the code, whatever colour was
 // selected before.
 TEST_F(DecoderTest, NoColourTakesTheMetallicMarkFromTheCode) {
-    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 1, {}));  // Frozen White, not metallic
+    Decode(CodeOf(Comfort, Sedan, 0, 1, 1, {}));  // Frozen White, not metallic
     ASSERT_FALSE(config.Checked(Opt::MetallicPaint));
-    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 0, {Opt::MetallicPaint}));
+    Decode(CodeOf(Comfort, Sedan, 0, 1, 0, {Opt::MetallicPaint}));
     EXPECT_TRUE(config.Checked(Opt::MetallicPaint));
 
-    Decode(CodeOf(Comfort, Kuzov4dr, 0, 1, 5, {Opt::MetallicPaint}));  // Tonic Metallic
+    Decode(CodeOf(Comfort, Sedan, 0, 1, 5, {Opt::MetallicPaint}));  // Tonic Metallic
     ASSERT_TRUE(config.Checked(Opt::MetallicPaint));
     Decode(std::string(kResetCode));
     EXPECT_FALSE(config.Checked(Opt::MetallicPaint));
@@ -273,7 +273,7 @@ TEST_F(StartCodeTest, WithoutArgumentsDecodesTheResetCode) {
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(config.StartupPending());
     EXPECT_EQ(config.Trim(), Ambiente);
-    EXPECT_EQ(config.Body(), Kuzov3dr);
+    EXPECT_EQ(config.Body(), Hatchback3Door);
     EXPECT_EQ(config.Colour(), 0);
     EXPECT_TRUE(IsSettledCode(config.CodeFieldText()));
 }

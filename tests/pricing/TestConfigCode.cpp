@@ -3,8 +3,8 @@
 #include <random>
 #include <set>
 
-#include "engine/model/Catalogue.h"
 #include "engine/code/ConfigCode.h"
+#include "engine/model/Catalogue.h"
 
 namespace kalvora {
 namespace {
@@ -27,28 +27,31 @@ int XorOfFirst19(const std::string& code) {
 }
 
 TEST(ConfigCode, WorkedExampleComfortSedanWithClimateAndMetallic) {
-    EXPECT_EQ(CodeOf(Comfort, Kuzov4dr, NoRoofRails, Dvig16MT100, 5,
+    EXPECT_EQ(CodeOf(Comfort, Sedan, NoRoofRails, Petrol16Manual100, 5,
                      {Opt::ClimateControl, Opt::MetallicPaint}),
               "Zt!F!!!t!.!!!!!!!!!!");
 }
 
 TEST(ConfigCode, OneMoreOptionChangesEveryCharacterButItsOwnWord) {
-    EXPECT_EQ(CodeOf(Comfort, Kuzov4dr, NoRoofRails, Dvig16MT100, 5,
+    EXPECT_EQ(CodeOf(Comfort, Sedan, NoRoofRails, Petrol16Manual100, 5,
                      {Opt::ClimateControl, Opt::MetallicPaint, Opt::RadioPack1}),
               "YskFkkkskpkkkkkkkkkk");
 }
 
 TEST(ConfigCode, EverythingZeroIsTheResetCode) {
-    EXPECT_EQ(CodeOf(Ambiente, Kuzov3dr, NoRoofRails, Dvig14MT, 0, {}), std::string(kResetCode));
+    EXPECT_EQ(CodeOf(Ambiente, Hatchback3Door, NoRoofRails, Petrol14Manual80, 0, {}),
+              std::string(kResetCode));
 }
 
 TEST(ConfigCode, LastOptionsLandInTheTopBitsOfWordEleven) {
     // TonBox alone: word 11 = 0b001000 = 8, check word 8, so every other word shows 8 too.
-    EXPECT_EQ(CodeOf(Ambiente, Kuzov3dr, NoRoofRails, Dvig14MT, 0, {Opt::TintedGlass}),
-              "88888888888#88888888");
+    EXPECT_EQ(
+        CodeOf(Ambiente, Hatchback3Door, NoRoofRails, Petrol14Manual80, 0, {Opt::TintedGlass}),
+        "88888888888#88888888");
     // KovrPremiumBox alone: word 11 = 0b100000 = 32.
-    EXPECT_EQ(CodeOf(Ambiente, Kuzov3dr, NoRoofRails, Dvig14MT, 0, {Opt::PremiumMats}),
-              "UUUUUUUUUUU#UUUUUUUU");
+    EXPECT_EQ(
+        CodeOf(Ambiente, Hatchback3Door, NoRoofRails, Petrol14Manual80, 0, {Opt::PremiumMats}),
+        "UUUUUUUUUUU#UUUUUUUU");
 }
 
 TEST(ConfigCode, FirstNineteenCharactersAlwaysXorToZero) {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "engine/model/Catalogue.h"
-#include "pricing/FakeFileAccess.h"
 #include "engine/session/Session.h"
+#include "pricing/FakeFileAccess.h"
 #include "support/RecordingUi.h"
 
 namespace kalvora {

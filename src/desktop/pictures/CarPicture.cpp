@@ -59,11 +59,11 @@ QByteArray Hex(Rgb rgb) {
 
 const char* BodyDrawing(int body) {
     switch (body) {
-        case Kuzov3dr:
+        case Hatchback3Door:
             return "body-3dr.svg";
-        case Kuzov4dr:
+        case Sedan:
             return "body-4dr.svg";
-        case KuzovWag:
+        case Wagon:
             return "body-wag.svg";
         default:
             return "body-5dr.svg";

@@ -118,7 +118,7 @@ QImage About(QSize size) {
     painter.setBrush(glow);
     painter.drawEllipse(image.rect());
     CarLook look;
-    look.body = Kuzov5dr;
+    look.body = Hatchback5Door;
     look.paint = PaintOf(10);
     look.metallic = MetallicPaint(10);
     look.wheels = WheelLook::Alloy16;

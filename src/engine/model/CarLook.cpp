@@ -43,7 +43,7 @@ CarLook LookOf(const Configuration& config) {
     if (config.Body() >= 0 && config.Body() < kBodyCount) look.body = config.Body();
     look.paint = PaintOf(config.Colour());
     look.metallic = MetallicPaint(config.Colour());
-    if (look.body == KuzovWag) {
+    if (look.body == Wagon) {
         if (config.Rails() == BlackRoofRails) look.rails = RailsLook::Black;
         if (config.Rails() == AluminiumRoofRails) look.rails = RailsLook::Aluminium;
     }

@@ -21,7 +21,7 @@ constexpr Rgb kNeutralPaint = 0x9B9FA4;
 extern const std::array<Rgb, kColourCount> kPaintColours;
 
 struct CarLook {
-    int body = Kuzov5dr;
+    int body = Hatchback5Door;
     Rgb paint = kNeutralPaint;
     bool metallic = false;
     RailsLook rails = RailsLook::None;

@@ -17,7 +17,7 @@ enum TrimLevel : int { Ambiente = 0, Comfort = 1, Trend = 2, Ghia = 3 };
 constexpr int kTrimCount = 4;
 
 // Body buttons of `GroupBox2`.
-enum BodyType : int { Kuzov3dr = 0, Kuzov4dr = 1, Kuzov5dr = 2, KuzovWag = 3 };
+enum BodyType : int { Hatchback3Door = 0, Sedan = 1, Hatchback5Door = 2, Wagon = 3 };
 constexpr int kBodyCount = 4;
 
 // Roof-rail buttons of `Univers` (meaningful for the wagon only).
@@ -26,14 +26,14 @@ constexpr int kRailsCount = 3;
 
 // Engine buttons of `DvigBox`; the value is the button's Tag.
 enum EngineChoice : int {
-    Dvig14MT = 0,
-    Dvig16MT100 = 1,
-    Dvig16MT115 = 2,
-    Dvig16AT100 = 3,
-    Dvig18TD115 = 4,
-    Dvig20MT145 = 5,
-    Dvig18MT125 = 6,
-    Dvig20AT145 = 7,
+    Petrol14Manual80 = 0,
+    Petrol16Manual100 = 1,
+    Petrol16Manual115 = 2,
+    Petrol16Automatic100 = 3,
+    Diesel18Manual115 = 4,
+    Petrol20Manual145 = 5,
+    Petrol18Manual125 = 6,
+    Petrol20Automatic145 = 7,
 };
 constexpr int kEngineCount = 8;
 

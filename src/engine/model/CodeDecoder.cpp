@@ -1,9 +1,9 @@
 // DecodeCodeField and the start code: from a code back to the controls.
 #include <string>
 
-#include "engine/model/Configuration.h"
 #include "engine/code/ConfigCode.h"
 #include "engine/code/ConfigFile.h"
+#include "engine/model/Configuration.h"
 
 namespace kalvora {
 
@@ -107,7 +107,7 @@ Result Configuration::DecodeCodeFieldQuietly() {
     const int engine = EngineOfWord(words[kEngineWord]);
     // 1,8 M (125) and 2,0 A (145) come back through the preferred engine, when the trim rules
     // choose the engine from it.
-    if (engine <= Dvig20MT145) SelectEngine(engine);
+    if (engine <= Petrol20Manual145) SelectEngine(engine);
     SetPreferredEngine(engine);
 
     const auto applyOption = [&](int walkIndex) {

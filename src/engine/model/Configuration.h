@@ -287,11 +287,11 @@ class Configuration {
 
     std::array<OptionState, kOptionCount> options_;
     int trim_ = Ghia;
-    int body_ = Kuzov4dr;
+    int body_ = Sedan;
     std::array<bool, kBodyCount> bodyEnabled_{true, true, true, true};
     int rails_ = NoRoofRails;
     std::array<bool, kRailsCount> railsEnabled_{true, true, true};
-    int engine_ = Dvig20AT145;
+    int engine_ = Petrol20Automatic145;
     std::array<bool, kEngineCount> engineEnabled_{true, true, true, true, true, true, false, true};
     int preferredEngine_ = 0;
     int colour_ = -1;

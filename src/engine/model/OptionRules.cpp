@@ -18,7 +18,7 @@ void Configuration::Charge(Opt o) {
 // When a comfort package goes, radio pack 2 goes back to what the engine allows: the automatic
 // gearbox has it as standard equipment.
 void Configuration::RadioPackTwoBack() {
-    if (engine_ == Dvig16AT100) {
+    if (engine_ == Petrol16Automatic100) {
         SetOptionStandard(Opt::RadioPack2);
     } else {
         SetOptionAvailable(Opt::RadioPack2);
@@ -29,7 +29,7 @@ void Configuration::RadioPackTwoBack() {
 // gearbox, which offers pack 2 only, and not while the other comfort package is being ticked in
 // its place: a pack remembered as wanted would untick the package being chosen.
 bool Configuration::RadioPacksMayReturn(Opt otherComfortPackage) const {
-    return !Checked(otherComfortPackage) && engine_ != Dvig16AT100;
+    return !Checked(otherComfortPackage) && engine_ != Petrol16Automatic100;
 }
 
 void Configuration::OnComfortPackageToggled() {
@@ -267,7 +267,7 @@ void Configuration::OnTravellerPackageToggled() {
         SetFont(Opt::BootCarpet, kFontBlack);
         Charge(Opt::LuggageNet);
         Charge(Opt::BootCarpet);
-        if (body_ == KuzovWag) {
+        if (body_ == Wagon) {
             if (trim_ == Ghia) {
                 SetOptionAvailable(Opt::LuggageNet);
             } else {
@@ -446,7 +446,7 @@ void Configuration::OnLitHeatedMirrorsToggled() {
         }
     }
     MarkFiguresDue();
-    if (body_ == Kuzov3dr) {
+    if (body_ == Hatchback3Door) {
         // A three-door body has no rear windows to lift.
         SetOptionUnavailable(Opt::RearElectricWindows);
         Charge(Opt::RearElectricWindows);
@@ -462,7 +462,7 @@ void Configuration::OnLeatherTrimToggled() {
         SetPrice(Opt::HeatedFrontSeats, kIncluded);
         if (trim_ == Comfort) {
             Charge(Opt::LeatherTrim);
-        } else if (body_ == Kuzov3dr) {
+        } else if (body_ == Hatchback3Door) {
             SetOptionStandard(Opt::PowerDriverSeatHeight);
             SetPrice(Opt::PowerDriverSeatHeight, kIncluded);
         } else {
@@ -499,7 +499,8 @@ void Configuration::OnLeatherTrimToggled() {
             SetOptionUnavailable(Opt::PassengerSeatHeight);
             SetOptionUnavailable(Opt::HeatedFrontSeats);
         }
-        if (trim_ == Trend && body_ == Kuzov3dr) SetOptionUnavailable(Opt::PowerDriverSeat6Way);
+        if (trim_ == Trend && body_ == Hatchback3Door)
+            SetOptionUnavailable(Opt::PowerDriverSeat6Way);
         // The winter package keeps its heated seats.
         if (Checked(Opt::WinterPackage)) OnWinterPackageToggled();
     }

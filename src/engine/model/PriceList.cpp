@@ -9,29 +9,29 @@ constexpr Dollars kNone = 0;  // no such body in this row
 struct BasePriceRow {
     int trim;
     int engine;
-    Dollars byBody[kBodyCount];  // Kuzov3dr, Kuzov4dr, Kuzov5dr, KuzovWag
+    Dollars byBody[kBodyCount];  // Hatchback3Door, Sedan, Hatchback5Door, Wagon
 };
 
 // clang-format off
 const BasePriceRow kBasePrices[] = {
-    {Ambiente, Dvig14MT,    {12420, 13340, 12880, 13970}},
-    {Comfort,  Dvig14MT,    {14110, 15070, 14590, 15720}},
-    {Comfort,  Dvig16MT100, {14590, 15550, 15070, 16200}},
-    {Comfort,  Dvig16MT115, {15060, 16020, 15540, 16670}},
-    {Comfort,  Dvig18MT125, {15060, 16020, 15540, 16670}},
-    {Comfort,  Dvig16AT100, {15770, 16730, 16250, 17380}},
-    {Comfort,  Dvig18TD115, {17070, 18030, 17550, 18680}},
-    {Comfort,  Dvig20AT145, {17140, 18100, 17620, 18750}},
-    {Trend,    Dvig16MT115, {15300, 16260, 15780, 16910}},
-    {Trend,    Dvig18MT125, {15300, 16260, 15780, 16910}},
-    {Trend,    Dvig16AT100, {16010, 16970, 16490, 17620}},
-    {Trend,    Dvig20MT145, {16190, 17150, 16670, 17800}},
-    {Trend,    Dvig20AT145, {17380, 18340, 17860, 18990}},
-    {Ghia,     Dvig16MT115, {kNone, 17020, 16550, 17670}},
-    {Ghia,     Dvig18MT125, {kNone, 17020, 16550, 17670}},
-    {Ghia,     Dvig16AT100, {kNone, 17730, 17260, 18380}},
-    {Ghia,     Dvig20MT145, {kNone, 17910, 17440, 18560}},
-    {Ghia,     Dvig20AT145, {kNone, 19100, 18630, 19750}},
+    {Ambiente, Petrol14Manual80,    {12420, 13340, 12880, 13970}},
+    {Comfort,  Petrol14Manual80,    {14110, 15070, 14590, 15720}},
+    {Comfort,  Petrol16Manual100, {14590, 15550, 15070, 16200}},
+    {Comfort,  Petrol16Manual115, {15060, 16020, 15540, 16670}},
+    {Comfort,  Petrol18Manual125, {15060, 16020, 15540, 16670}},
+    {Comfort,  Petrol16Automatic100, {15770, 16730, 16250, 17380}},
+    {Comfort,  Diesel18Manual115, {17070, 18030, 17550, 18680}},
+    {Comfort,  Petrol20Automatic145, {17140, 18100, 17620, 18750}},
+    {Trend,    Petrol16Manual115, {15300, 16260, 15780, 16910}},
+    {Trend,    Petrol18Manual125, {15300, 16260, 15780, 16910}},
+    {Trend,    Petrol16Automatic100, {16010, 16970, 16490, 17620}},
+    {Trend,    Petrol20Manual145, {16190, 17150, 16670, 17800}},
+    {Trend,    Petrol20Automatic145, {17380, 18340, 17860, 18990}},
+    {Ghia,     Petrol16Manual115, {kNone, 17020, 16550, 17670}},
+    {Ghia,     Petrol18Manual125, {kNone, 17020, 16550, 17670}},
+    {Ghia,     Petrol16Automatic100, {kNone, 17730, 17260, 18380}},
+    {Ghia,     Petrol20Manual145, {kNone, 17910, 17440, 18560}},
+    {Ghia,     Petrol20Automatic145, {kNone, 19100, 18630, 19750}},
 };
 
 // Roof-rail surcharge by rails (rows) and trim (columns Ambiente, Comfort, Trend, Ghia).

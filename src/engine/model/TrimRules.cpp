@@ -17,27 +17,27 @@ namespace {
 // clang-format off
 // Engines offered per trim (columns Ambiente, Comfort, Trend, Ghia), by engine Tag.
 const bool kEngineAllowed[kEngineCount][kTrimCount] = {
-    {true,  true,  false, false},  // Dvig14MT
-    {false, true,  false, false},  // Dvig16MT100
-    {false, true,  true,  true},   // Dvig16MT115
-    {false, true,  true,  true},   // Dvig16AT100
-    {false, true,  false, false},  // Dvig18TD115
-    {false, false, true,  true},   // Dvig20MT145
-    {false, true,  true,  true},   // Dvig18MT125
-    {false, true,  true,  true},   // Dvig20AT145
+    {true,  true,  false, false},  // Petrol14Manual80
+    {false, true,  false, false},  // Petrol16Manual100
+    {false, true,  true,  true},   // Petrol16Manual115
+    {false, true,  true,  true},   // Petrol16Automatic100
+    {false, true,  false, false},  // Diesel18Manual115
+    {false, false, true,  true},   // Petrol20Manual145
+    {false, true,  true,  true},   // Petrol18Manual125
+    {false, true,  true,  true},   // Petrol20Automatic145
 };
 
 // The engine the rules select from the preferred engine (rows), by trim (Ambiente, Comfort,
 // Trend, Ghia).
 const int kEngineSelected[kEngineCount][kTrimCount] = {
-    {Dvig14MT, Dvig14MT,    Dvig16MT115, Dvig16MT115},  // 0 Dvig14MT
-    {Dvig14MT, Dvig16MT100, Dvig16MT115, Dvig16MT115},  // 1 Dvig16MT100
-    {Dvig14MT, Dvig16MT115, Dvig16MT115, Dvig16MT115},  // 2 Dvig16MT115
-    {Dvig14MT, Dvig16AT100, Dvig16AT100, Dvig16AT100},  // 3 Dvig16AT100
-    {Dvig14MT, Dvig18TD115, Dvig16MT115, Dvig16MT115},  // 4 Dvig18TD115
-    {Dvig14MT, Dvig16MT115, Dvig20MT145, Dvig20MT145},  // 5 Dvig20MT145
-    {Dvig14MT, Dvig18MT125, Dvig18MT125, Dvig18MT125},  // 6 Dvig18MT125
-    {Dvig14MT, Dvig20AT145, Dvig20AT145, Dvig20AT145},  // 7 Dvig20AT145
+    {Petrol14Manual80, Petrol14Manual80,    Petrol16Manual115, Petrol16Manual115},  // 0 Petrol14Manual80
+    {Petrol14Manual80, Petrol16Manual100, Petrol16Manual115, Petrol16Manual115},  // 1 Petrol16Manual100
+    {Petrol14Manual80, Petrol16Manual115, Petrol16Manual115, Petrol16Manual115},  // 2 Petrol16Manual115
+    {Petrol14Manual80, Petrol16Automatic100, Petrol16Automatic100, Petrol16Automatic100},  // 3 Petrol16Automatic100
+    {Petrol14Manual80, Diesel18Manual115, Petrol16Manual115, Petrol16Manual115},  // 4 Diesel18Manual115
+    {Petrol14Manual80, Petrol16Manual115, Petrol20Manual145, Petrol20Manual145},  // 5 Petrol20Manual145
+    {Petrol14Manual80, Petrol18Manual125, Petrol18Manual125, Petrol18Manual125},  // 6 Petrol18Manual125
+    {Petrol14Manual80, Petrol20Automatic145, Petrol20Automatic145, Petrol20Automatic145},  // 7 Petrol20Automatic145
 };
 // clang-format on
 
@@ -69,10 +69,10 @@ enum class Do : std::uint8_t {
 
 enum class When : std::uint8_t {
     Always,
-    ThreeDoor,  // body Kuzov3dr selected
+    ThreeDoor,  // body Hatchback3Door selected
     NotThreeDoor,
-    Wagon,                // body KuzovWag selected
-    WagonAluminium,       // KuzovWag and AluminiumRoofRails selected
+    Wagon,                // body Wagon selected
+    WagonAluminium,       // Wagon and AluminiumRoofRails selected
     NoRails,              // NoRoofRails selected
     RadioPacksMayReturn,  // neither KomfBox nor KomfPBox ticked, and no automatic gearbox
 };
@@ -145,9 +145,9 @@ constexpr TrimOp kAmbienteBlock[] = {
     Untick(Opt::RearSunBlinds), Disable(Opt::RearSunBlinds),
     A(Opt::AirConditioning), Charge(Opt::AirConditioning),
     Untick(Opt::HeadlampWashers), Disable(Opt::HeadlampWashers),
-    {Do::EnableBody, Kuzov3dr}, {Do::EnableRails, NoRoofRails},
+    {Do::EnableBody, Hatchback3Door}, {Do::EnableRails, NoRoofRails},
     {Do::SelectRails, BlackRoofRails, When::WagonAluminium}, {Do::DisableRails, AluminiumRoofRails},
-    {Do::SelectEngine, Dvig14MT}, {Do::EnableTrimEngines, 0},
+    {Do::SelectEngine, Petrol14Manual80}, {Do::EnableTrimEngines, 0},
     Disable(Opt::FrontFogLamps), Charge(Opt::FrontFogLamps), Untick(Opt::FrontFogLamps),
 };
 
@@ -170,7 +170,7 @@ constexpr TrimOp kComfortBlock[] = {
     {Do::SelectRails, BlackRoofRails, When::WagonAluminium},
     {Do::EnableRails, NoRoofRails, When::Wagon}, {Do::EnableRails, BlackRoofRails, When::Wagon},
     {Do::DisableRails, AluminiumRoofRails, When::Wagon},
-    Include(Opt::AirConditioning), Tick(Opt::AirConditioning), Disable(Opt::AirConditioning), A(Opt::HeadlampWashers), {Do::EnableBody, Kuzov3dr},
+    Include(Opt::AirConditioning), Tick(Opt::AirConditioning), Disable(Opt::AirConditioning), A(Opt::HeadlampWashers), {Do::EnableBody, Hatchback3Door},
     {Do::EnableTrimEngines, 0},
     {Do::SelectPreferredEngine, 0},
     A(Opt::FrontFogLamps), Charge(Opt::FrontFogLamps),
@@ -194,7 +194,7 @@ constexpr TrimOp kTrendBlock[] = {
     If(When::NotThreeDoor, A(Opt::PowerDriverSeat6Way)), If(When::NotThreeDoor, A(Opt::RearSunBlinds)), If(When::NotThreeDoor, A(Opt::RearElectricWindows)),
     {Do::EnableRails, NoRoofRails, When::Wagon}, {Do::EnableRails, BlackRoofRails, When::Wagon},
     {Do::EnableRails, AluminiumRoofRails, When::Wagon},
-    Include(Opt::AirConditioning), Tick(Opt::AirConditioning), Disable(Opt::AirConditioning), A(Opt::HeadlampWashers), {Do::EnableBody, Kuzov3dr},
+    Include(Opt::AirConditioning), Tick(Opt::AirConditioning), Disable(Opt::AirConditioning), A(Opt::HeadlampWashers), {Do::EnableBody, Hatchback3Door},
     {Do::EnableTrimEngines, 0},
     {Do::SelectPreferredEngine, 0},
     Disable(Opt::FrontFogLamps), Include(Opt::FrontFogLamps), Tick(Opt::FrontFogLamps),
@@ -216,7 +216,7 @@ constexpr TrimOp kGhiaBlock[] = {
     If(When::ThreeDoor, Disable(Opt::RearSunBlinds)), If(When::ThreeDoor, Untick(Opt::RearSunBlinds)),
     If(When::NotThreeDoor, A(Opt::RearSunBlinds)),
     S(Opt::AirConditioning), Include(Opt::AirConditioning), Enable(Opt::HeadlampWashers),  // the washer keeps its tick
-    {Do::DisableBody, Kuzov3dr}, {Do::SelectBody, Kuzov5dr, When::ThreeDoor},
+    {Do::DisableBody, Hatchback3Door}, {Do::SelectBody, Hatchback5Door, When::ThreeDoor},
     {Do::DisableRails, NoRoofRails, When::Wagon}, {Do::EnableRails, AluminiumRoofRails, When::Wagon},
     {Do::SelectRails, BlackRoofRails, When::NoRails},
     {Do::EnableTrimEngines, 0},
@@ -253,16 +253,16 @@ void RunTrimBlock(Configuration& c, int trim) {
     const Block block = TrimBlock(trim);
     for (const TrimOp* it = block.begin; it != block.end; ++it) {
         const TrimOp& op = *it;
-        const bool wagon = c.Body() == KuzovWag;
+        const bool wagon = c.Body() == Wagon;
         bool applies = true;
         switch (op.when) {
             case When::Always:
                 break;
             case When::ThreeDoor:
-                applies = c.Body() == Kuzov3dr;
+                applies = c.Body() == Hatchback3Door;
                 break;
             case When::NotThreeDoor:
-                applies = c.Body() != Kuzov3dr;
+                applies = c.Body() != Hatchback3Door;
                 break;
             case When::Wagon:
                 applies = wagon;
@@ -277,7 +277,7 @@ void RunTrimBlock(Configuration& c, int trim) {
                 // A pack remembered as wanted would untick a comfort package, or the pack 2
                 // of the automatic gearbox.
                 applies = !c.Checked(Opt::ComfortPackage) && !c.Checked(Opt::ComfortPlusPackage) &&
-                          c.Engine() != Dvig16AT100;
+                          c.Engine() != Petrol16Automatic100;
                 break;
         }
         if (!applies) continue;
@@ -370,7 +370,7 @@ void Configuration::ApplyTrimRules() {
 
     // 1-3: base price, the electric heater that comes with the diesel.
     const std::optional<Dollars> base = BasePrice(trim, engine_, body_);
-    if (engine_ == Dvig18TD115) {
+    if (engine_ == Diesel18Manual115) {
         SetOptionAvailable(Opt::ElectricCabinHeater);
     } else {
         SetOptionUnavailable(Opt::ElectricCabinHeater);
@@ -378,10 +378,10 @@ void Configuration::ApplyTrimRules() {
     SetBaseAmount(base);
 
     // 4: leather is cheaper in Comfort, and cheaper with the three-door body.
-    SetPrice(Opt::LeatherTrim, LeatherPrice(trim, body_ == Kuzov3dr));
+    SetPrice(Opt::LeatherTrim, LeatherPrice(trim, body_ == Hatchback3Door));
 
     // 5: wagon-only options and roof rails.
-    if (body_ == KuzovWag) {
+    if (body_ == Wagon) {
         if (trim == Ghia) {
             SetOptionAvailable(Opt::LuggageNet);
             SetOptionAvailable(Opt::TravellerPackage);
@@ -402,12 +402,12 @@ void Configuration::ApplyTrimRules() {
     }
 
     // 6-7: the spoiler fits the hatchbacks above Ambiente; the sedan has no tinted glass option.
-    if ((body_ == Kuzov3dr || body_ == Kuzov5dr) && trim != Ambiente) {
+    if ((body_ == Hatchback3Door || body_ == Hatchback5Door) && trim != Ambiente) {
         SetOptionAvailable(Opt::LongSpoiler);
     } else {
         SetOptionUnavailable(Opt::LongSpoiler);
     }
-    if (body_ == Kuzov4dr) {
+    if (body_ == Sedan) {
         SetOptionUnavailable(Opt::TintedGlass);
     } else {
         SetOptionAvailable(Opt::TintedGlass);
@@ -423,7 +423,7 @@ void Configuration::ApplyTrimRules() {
     // 10: the automatic gearbox comes with radio pack 2 and no other. A comfort package holds
     // pack 2 too: a pack remembered as wanted does not come back over it, or it would untick
     // the package.
-    if (engine_ == Dvig16AT100) {
+    if (engine_ == Petrol16Automatic100) {
         SetOptionStandard(Opt::RadioPack2);
         SetOptionUnavailable(Opt::RadioPack4);
         SetOptionUnavailable(Opt::RadioPack6);

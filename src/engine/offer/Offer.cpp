@@ -302,7 +302,7 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
     const std::string colour(colourChosen ? kColours[facts->colour].item : "");
     std::string paint = colourChosen ? colour : "не выбран";
     if (colourChosen || metallic) paint += metallic ? ", металлик" : ", без металлика";
-    const bool wagon = facts->body == KuzovWag;
+    const bool wagon = facts->body == Wagon;
     const bool hasRails = wagon && facts->rails > 0 && facts->rails < kRailsCount;
     const std::string rails(hasRails ? OrderRailsText(facts->rails) : "");
     offer.car = {
