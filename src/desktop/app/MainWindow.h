@@ -19,9 +19,13 @@
 
 class QCheckBox;
 class QComboBox;
+class QFocusEvent;
 class QFrame;
+class QGridLayout;
+class QHBoxLayout;
 class QKeyEvent;
 class QMenu;
+class QMouseEvent;
 class QScrollArea;
 class QLabel;
 class QLayout;
@@ -131,12 +135,44 @@ class MainWindow : public QWidget {
     // Brings the window up to date after a change of the configuration (see the definition).
     void SyncSoon();
 
+    // The command strip above the scrolling panels of the main choices and the options.
+    void BuildPanelArea();
+
+    // The command bar (MainWindowCommandBar.cpp). The buttons' steps return the x where the
+    // next part of the strip begins.
     void BuildCommandBar(QWidget* panel);
+    void BuildCodeField(QWidget* panel);
+    int BuildCommandButtons(QWidget* panel);
+    int BuildStepButtons(QWidget* panel, int x);
+    void BuildPriceLabel(QWidget* panel, int x);
+
+    // The main choices (MainWindowChoices.cpp), each group in its cells of the panel's grid.
     void BuildMainChoices(QWidget* panel);
+    void BuildTrimGroup(QWidget* panel, QGridLayout* grid);
+    void BuildBodyGroup(QWidget* panel, QGridLayout* grid);
+    void BuildBodyPictures(QWidget* panel, QGridLayout* grid);
+    void BuildEngineGroup(QWidget* panel, QGridLayout* grid);
+    // The comparison buttons under the engines; the notice joins the row after them.
+    QHBoxLayout* BuildComparisonRow(QWidget* panel);
+    void BuildRailsGroup(QWidget* panel, QGridLayout* grid);
+    void BuildAboutLink(QWidget* panel, QGridLayout* grid);
+    void BuildBasePrice(QWidget* panel, QGridLayout* grid);
+    // The notice of the last action (MainWindowNotice.cpp).
+    void BuildNotice(QWidget* panel);
+
+    // The option panel (MainWindowOptions.cpp).
     void BuildOptions(QWidget* panel);
     // One option's controls, laid out as its row.
     QLayout* BuildOptionRow(QWidget* panel, const OptionDef& def);
+
+    // The pictures (MainWindowPictures.cpp).
     void ShowPictures();
+    void ShowBodyPicture(const VisiblePictures& v, const CarLook& look);
+    void ShowSwatch(const VisiblePictures& v);
+    void ShowBackground(const VisiblePictures& v, const CarLook& look);
+    // The label that shows a drawn background now takes `chosen`'s place and name.
+    void HandOverDrawingLabel(QLabel*& chosen);
+
     void ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font);
     void SetControlEnabled(QWidget* w, bool enabled);
     void SetOptionDescription(const OptionRow& row, const QString& price);
@@ -163,6 +199,14 @@ class MainWindow : public QWidget {
     void RememberFocusedWish();
     // Whether the code field handles an undo or redo key itself.
     bool CodeFieldTakesKey(const QKeyEvent* e) const;
+
+    // The steps of eventFilter: Enter and Down on a focused button, the focus leaving an option
+    // box or entering a control (MainWindowKeyboard.cpp), and a mouse button released over an
+    // engine button or an option's price. True when the event has been handled.
+    bool PressFocusedButton(QObject* watched, const QKeyEvent* e);
+    void OptionBoxLosesFocus(QObject* watched, const QFocusEvent* e);
+    void ControlTakesFocus(QObject* watched, const QFocusEvent* e);
+    bool MouseReleased(QObject* watched, const QMouseEvent* me);
 
     void ReadSettings();
     void WriteSettings();
