@@ -169,6 +169,23 @@ void TestUndoWindow::noticeFollowsAnActionThatChangedMore() {
     // An action that changes nothing but its target clears the notice.
     Click(*w, "ZimShinaBox");
     QVERIFY(!notice->isVisible());
+    // Whatever the notice says, what it shows fits its two lines.
+    const auto shownLines = [notice]() {
+        const QFontMetrics metrics(notice->font());
+        const QRect text =
+            notice->contentsRect().adjusted(notice->margin(), 0, -notice->margin(), 0);
+        return metrics.boundingRect(text, Qt::TextWordWrap, notice->text()).height() /
+               metrics.lineSpacing();
+    };
+    const char* const steps[] = {"Compl_2", "KuzovWag", "Compl_0",   "Kuzov3dr", "KomfBox",
+                                 "Compl_3", "Kuzov5dr", "KomfPBox",  "ObzorBox", "Compl_1",
+                                 "ZimBox",  "KuzovWag", "Obzor1Box", "Kuzov4dr", "Compl_2"};
+    for (int round = 0; round < 3; ++round) {
+        for (const char* name : steps) {
+            Click(*w, name);
+            QVERIFY2(notice->text().isEmpty() || shownLines() <= 2, qPrintable(notice->text()));
+        }
+    }
 }
 
 void TestUndoWindow::ctrlZAndTheButtonsStepThroughWholeActions() {

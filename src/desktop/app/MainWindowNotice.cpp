@@ -24,6 +24,25 @@ QString StepTip(const char* verb, const ActionHistory& history, bool undo) {
            Q(undo ? history.UndoTitle() : history.RedoTitle()) + QString::fromUtf8(keys);
 }
 
+// The longest start of `text` that, wrapped at word boundaries into `width`, takes at most
+// `lines` lines, ending in "…" where it was cut. Counting characters is not enough: a wrap puts
+// a long word on the next line and leaves the line before it short.
+QString FitInLines(const QFontMetrics& metrics, int width, int lines, const QString& text) {
+    const int room = lines * metrics.lineSpacing();
+    const auto fits = [&](const QString& candidate) {
+        return metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, candidate)
+                   .height() <= room;
+    };
+    if (width <= 0 || fits(text)) return text;
+    const auto cut = [&](int n) { return text.left(n).trimmed() + QStringLiteral("…"); };
+    int low = 0, high = static_cast<int>(text.size());  // cut(low) fits, cut(high) does not
+    while (high - low > 1) {
+        const int middle = (low + high) / 2;
+        (fits(cut(middle)) ? low : high) = middle;
+    }
+    return cut(low);
+}
+
 }  // namespace
 
 void MainWindow::BuildNotice(QWidget* panel) {
@@ -58,10 +77,9 @@ void MainWindow::ShowActionResult() {
     }
     const QString notice = Q(history_.Notice());
     // Two lines at most; the whole text stays in the tooltip and for screen readers.
-    const QFontMetrics metrics(notice_->font());
-    const int room =
-        2 * (notice_->width() - 2 * notice_->margin()) - metrics.averageCharWidth() * 6;
-    notice_->setText(metrics.elidedText(notice, Qt::ElideRight, room));
+    notice_->setText(FitInLines(QFontMetrics(notice_->font()),
+                                notice_->contentsRect().width() - 2 * notice_->margin(), 2,
+                                notice));
     notice_->setToolTip(notice);
     if (notice_->accessibleDescription() != notice) {
         notice_->setAccessibleDescription(notice);
