@@ -100,15 +100,15 @@ void TestScreens::everyWindowOpensOnTheScreen() {
     check(windows->orderWindow);
     windows->orderWindow->close();
     emit main->checkListRequested();
-    check(windows->checkListWindow);
-    windows->checkListWindow->close();
+    check(windows->CheckList());
+    windows->CheckList()->close();
     emit main->comparisonRequested();
-    check(windows->comparisonWindow);
-    windows->comparisonWindow->close();
+    check(windows->Comparison());
+    windows->Comparison()->close();
     QWidget* const infoWindows[] = {
         windows->preheaterWindow,   windows->bodyTypesWindow,      windows->fogLampWindow,
         windows->climateWindow,     windows->radioPack2Window,     windows->radioPack7Window,
-        windows->aboutWindow,       windows->trimComparisonWindow, windows->engineComparisonWindow,
+        windows->About(),           windows->trimComparisonWindow, windows->engineComparisonWindow,
         windows->alloyWheelsWindow, windows->rearBlindsWindow};
     for (QWidget* info : infoWindows) {
         kalvora::ShowInfoWindow(info);
