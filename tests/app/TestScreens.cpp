@@ -105,12 +105,13 @@ void TestScreens::everyWindowOpensOnTheScreen() {
     emit main->comparisonRequested();
     check(windows->Comparison());
     windows->Comparison()->close();
-    QWidget* const infoWindows[] = {
-        windows->preheaterWindow,   windows->bodyTypesWindow,      windows->fogLampWindow,
-        windows->climateWindow,     windows->radioPack2Window,     windows->radioPack7Window,
-        windows->About(),           windows->trimComparisonWindow, windows->engineComparisonWindow,
-        windows->alloyWheelsWindow, windows->rearBlindsWindow};
-    for (QWidget* info : infoWindows) {
+    using kalvora::InfoWindow;
+    for (const InfoWindow which :
+         {InfoWindow::Preheater, InfoWindow::BodyTypes, InfoWindow::FogLamps, InfoWindow::Climate,
+          InfoWindow::RadioPack2, InfoWindow::RadioPack7, InfoWindow::About,
+          InfoWindow::TrimComparison, InfoWindow::EngineComparison, InfoWindow::AlloyWheels,
+          InfoWindow::RearBlinds}) {
+        QWidget* const info = windows->Info(which);
         kalvora::ShowInfoWindow(info);
         check(info);
         info->close();

@@ -189,6 +189,9 @@ void TestWindows::closingTheMainWindowEndsTheProgram() {
     windows_->Credit();
     windows_->Comparison();
     windows_->Offer();
+    for (int i = 1; i <= int(kalvora::InfoWindow::RearBlinds); ++i)
+        QVERIFY(windows_->Info(kalvora::InfoWindow(i)));
+    QVERIFY(!windows_->Info(kalvora::InfoWindow::None));
     int windows = 0;
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->parentWidget() || top->windowTitle().isEmpty()) continue;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QUrl>
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "desktop/app/MainWindow.h"
@@ -43,39 +45,91 @@ QUrl DealerSite(const QString& iniPath) {
 
 }  // namespace
 
-Windows::Windows() = default;
+Windows::Windows() {
+    info.makeOnFirstUse = [this](InfoWindow which) { return MakeInfo(which); };
+}
 
-// The program ends: the order window keeps its boxes, then every window goes, the last
-// created first.
+// The program ends: the order window keeps its boxes, then every window goes, in the order
+// they went when all were made at start: the last made then first.
 Windows::~Windows() {
     if (orderWindow) orderWindow->WriteSettingsIfShown();
     delete offerWindow_;
     delete comparisonWindow_;
-    QWidget* const secondary[] = {rearBlindsWindow, alloyWheelsWindow,      creditWindow_,
-                                  orderWindow,      engineComparisonWindow, trimComparisonWindow,
-                                  aboutWindow_,     checkListWindow_,       radioPack7Window,
-                                  radioPack2Window, climateWindow,          fogLampWindow,
-                                  bodyTypesWindow,  preheaterWindow};
+    QWidget* const secondary[] = {info.rearBlinds, info.alloyWheels,      creditWindow_,
+                                  orderWindow,     info.engineComparison, info.trimComparison,
+                                  aboutWindow_,    checkListWindow_,      info.radioPack7,
+                                  info.radioPack2, info.climate,          info.fogLamps,
+                                  info.bodyTypes,  info.preheater};
     for (QWidget* window : secondary) delete window;
     delete mainWindow;
 }
 
 bool Windows::AnyMadeOnFirstUse() const {
-    return checkListWindow_ || aboutWindow_ || creditWindow_ || comparisonWindow_ || offerWindow_;
+    const QWidget* const made[] = {checkListWindow_,      aboutWindow_,     creditWindow_,
+                                   comparisonWindow_,     offerWindow_,     info.preheater,
+                                   info.bodyTypes,        info.fogLamps,    info.climate,
+                                   info.radioPack2,       info.radioPack7,  info.trimComparison,
+                                   info.engineComparison, info.alloyWheels, info.rearBlinds};
+    return std::any_of(std::begin(made), std::end(made),
+                       [](const QWidget* window) { return window != nullptr; });
+}
+
+namespace {
+
+// Closing a secondary window only hides it; the main window alone ends the program.
+template <typename W>
+W* Secondary(W* window) {
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    return window;
+}
+
+}  // namespace
+
+QWidget* Windows::Info(InfoWindow which) {
+    return InfoWindowWidget(which, info);
+}
+
+// An information window not made yet; InfoWindowWidget() asks for it.
+QWidget* Windows::MakeInfo(InfoWindow which) {
+    switch (which) {
+        case InfoWindow::None:
+            return nullptr;
+        case InfoWindow::Preheater:
+            return info.preheater = Secondary(new PreheaterWindow);
+        case InfoWindow::BodyTypes:
+            return info.bodyTypes = Secondary(new BodyTypesWindow);
+        case InfoWindow::FogLamps:
+            return info.fogLamps = Secondary(new FogLampWindow);
+        case InfoWindow::Climate:
+            return info.climate = Secondary(new ClimateWindow);
+        case InfoWindow::RadioPack2:
+            return info.radioPack2 = Secondary(new RadioPack2Window);
+        case InfoWindow::RadioPack7:
+            return info.radioPack7 = Secondary(new RadioPack7Window);
+        case InfoWindow::About:
+            return About();
+        case InfoWindow::TrimComparison:
+            return info.trimComparison = Secondary(new TrimComparisonWindow);
+        case InfoWindow::EngineComparison:
+            return info.engineComparison = Secondary(new EngineComparisonWindow);
+        case InfoWindow::AlloyWheels:
+            return info.alloyWheels = Secondary(new AlloyWheelsWindow);
+        case InfoWindow::RearBlinds:
+            return info.rearBlinds = Secondary(new RearBlindsWindow);
+    }
+    return nullptr;
 }
 
 CheckListWindow* Windows::CheckList() {
     if (!checkListWindow_) {
-        checkListWindow_ = new CheckListWindow(mainWindow->Config(), mainWindow->Ui());
-        checkListWindow_->setAttribute(Qt::WA_QuitOnClose, false);
+        checkListWindow_ = Secondary(new CheckListWindow(mainWindow->Config(), mainWindow->Ui()));
     }
     return checkListWindow_;
 }
 
 AboutWindow* Windows::About() {
     if (!aboutWindow_) {
-        aboutWindow_ = new AboutWindow;
-        aboutWindow_->setAttribute(Qt::WA_QuitOnClose, false);
+        aboutWindow_ = Secondary(new AboutWindow);
         info.about = aboutWindow_;
     }
     return aboutWindow_;
@@ -83,8 +137,7 @@ AboutWindow* Windows::About() {
 
 CreditWindow* Windows::Credit() {
     if (!creditWindow_) {
-        creditWindow_ = new CreditWindow;
-        creditWindow_->setAttribute(Qt::WA_QuitOnClose, false);
+        creditWindow_ = Secondary(new CreditWindow);
     }
     return creditWindow_;
 }
@@ -92,8 +145,8 @@ CreditWindow* Windows::Credit() {
 ComparisonWindow* Windows::Comparison() {
     if (!comparisonWindow_) {
         MainWindow* const main = mainWindow;
-        comparisonWindow_ = new ComparisonWindow(main->Config(), main->Ui(), main->Files());
-        comparisonWindow_->setAttribute(Qt::WA_QuitOnClose, false);
+        comparisonWindow_ =
+            Secondary(new ComparisonWindow(main->Config(), main->Ui(), main->Files()));
         // The comparison follows every price (the session keeps the order text). The
         // connection ends with the window it serves, so that nothing is refreshed while the
         // program ends.
@@ -110,7 +163,7 @@ OfferWindow* Windows::Offer() {
     if (!offerWindow_) {
         // The offer's credit page is the credit window's calculator; it is put in once the
         // buyer has opened the credit window, and the preview's check box takes it out again.
-        offerWindow_ = new OfferWindow(
+        offerWindow_ = Secondary(new OfferWindow(
             [this](const OfferDealer& dealer, const OfferDate& date, bool withCredit) {
                 return MakeOffer(mainWindow->Config(), dealer, date,
                                  withCredit ? &Credit()->Calculator() : nullptr);
@@ -118,8 +171,7 @@ OfferWindow* Windows::Offer() {
             [main = mainWindow]() { return main->SettingsPath(); },
             [this]() {
                 return creditWindow_ && creditWindow_->Calculator().Values().CarPrice > 0;
-            });
-        offerWindow_->setAttribute(Qt::WA_QuitOnClose, false);
+            }));
         offerWindow_->SetFileContext(
             [main = mainWindow]() { return main->Ui().dialogFolder; },
             [main = mainWindow]() {
@@ -137,37 +189,8 @@ std::unique_ptr<Windows> CreateWindows() {
     auto w = std::make_unique<Windows>();
     w->mainWindow = new MainWindow;
 
-    w->preheaterWindow = new PreheaterWindow;
-    w->bodyTypesWindow = new BodyTypesWindow;
-    w->fogLampWindow = new FogLampWindow;
-    w->climateWindow = new ClimateWindow;
-    w->radioPack2Window = new RadioPack2Window;
-    w->radioPack7Window = new RadioPack7Window;
-    w->trimComparisonWindow = new TrimComparisonWindow;
-    w->engineComparisonWindow = new EngineComparisonWindow;
     w->order = &w->mainWindow->Verbs().Order();
-    w->orderWindow = new OrderWindow(*w->order);
-    w->alloyWheelsWindow = new AlloyWheelsWindow;
-    w->rearBlindsWindow = new RearBlindsWindow;
-
-    // Closing a secondary window only hides it; the main window alone ends the program.
-    QWidget* const secondary[] = {
-        w->preheaterWindow,      w->bodyTypesWindow,        w->fogLampWindow,
-        w->climateWindow,        w->radioPack2Window,       w->radioPack7Window,
-        w->trimComparisonWindow, w->engineComparisonWindow, w->orderWindow,
-        w->alloyWheelsWindow,    w->rearBlindsWindow};
-    for (QWidget* window : secondary) window->setAttribute(Qt::WA_QuitOnClose, false);
-
-    w->info.preheater = w->preheaterWindow;
-    w->info.bodyTypes = w->bodyTypesWindow;
-    w->info.fogLamps = w->fogLampWindow;
-    w->info.climate = w->climateWindow;
-    w->info.radioPack2 = w->radioPack2Window;
-    w->info.radioPack7 = w->radioPack7Window;
-    w->info.trimComparison = w->trimComparisonWindow;
-    w->info.engineComparison = w->engineComparisonWindow;
-    w->info.alloyWheels = w->alloyWheelsWindow;
-    w->info.rearBlinds = w->rearBlindsWindow;
+    w->orderWindow = Secondary(new OrderWindow(*w->order));
 
     // What the main window's buttons and labels open; the windows made on first use are made
     // by the click that first asks for them.
@@ -199,17 +222,17 @@ std::unique_ptr<Windows> CreateWindows() {
         about->SetDealerSite(DealerSite(all->mainWindow->SettingsPath()));
         ShowInfoWindow(about);
     });
-    QObject::connect(main, &MainWindow::trimComparisonRequested, all->trimComparisonWindow,
-                     [all]() { ShowInfoWindow(all->trimComparisonWindow); });
-    QObject::connect(main, &MainWindow::bodyComparisonRequested, all->bodyTypesWindow,
-                     [all]() { ShowInfoWindow(all->bodyTypesWindow); });
-    QObject::connect(main, &MainWindow::engineComparisonRequested, all->engineComparisonWindow,
-                     [all]() { ShowInfoWindow(all->engineComparisonWindow); });
+    QObject::connect(main, &MainWindow::trimComparisonRequested, main,
+                     [all]() { ShowInfoWindow(InfoWindow::TrimComparison, all->info); });
+    QObject::connect(main, &MainWindow::bodyComparisonRequested, main,
+                     [all]() { ShowInfoWindow(InfoWindow::BodyTypes, all->info); });
+    QObject::connect(main, &MainWindow::engineComparisonRequested, main,
+                     [all]() { ShowInfoWindow(InfoWindow::EngineComparison, all->info); });
     // The main window forwards the price labels' clicks itself; they get the hover look here.
     for (const OptionDef& def : kOptionTable)
         InstallPriceLabelHover(main->OptionPriceLabel(def.id));
-    // The information windows' drawings are made when a window is first shown (a few
-    // milliseconds each), not at start: most sessions open few of them, if any.
+    // The information windows, with their drawings, are made when a window is first asked
+    // for (a few milliseconds each), not at start: most sessions open few of them, if any.
     return w;
 }
 

@@ -1,7 +1,6 @@
 // The fifteen windows of the program and the two of its own commands. The main window and the
-// information windows are created at start-up; the documents, the credit, the offer, the
-// comparison and "About" are created when first asked for. Every window, once created, stays
-// until the program ends.
+// order window are created at start-up; every other window when it is first asked for, and
+// then it stays until the program ends.
 #pragma once
 
 #include <memory>
@@ -27,22 +26,13 @@ struct Windows {
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
 
-    // In the order of creation; the main window first.
+    // Created at start-up.
     MainWindow* mainWindow = nullptr;
-    PreheaterWindow* preheaterWindow = nullptr;
-    BodyTypesWindow* bodyTypesWindow = nullptr;
-    FogLampWindow* fogLampWindow = nullptr;
-    ClimateWindow* climateWindow = nullptr;
-    RadioPack2Window* radioPack2Window = nullptr;
-    RadioPack7Window* radioPack7Window = nullptr;
-    TrimComparisonWindow* trimComparisonWindow = nullptr;
-    EngineComparisonWindow* engineComparisonWindow = nullptr;
     OrderWindow* orderWindow = nullptr;  // the order
-    AlloyWheelsWindow* alloyWheelsWindow = nullptr;
-    RearBlindsWindow* rearBlindsWindow = nullptr;
 
-    // The windows made on first use: what the main window's buttons open. Each is created
-    // the first time it is asked for (and reads its settings then, as it would at start).
+    // The windows made on first use: what the main window's buttons and the option rows open.
+    // Each is created the first time it is asked for (and reads its settings when shown, as
+    // it did when it was made at start).
     CheckListWindow* CheckList();
     AboutWindow* About();
     CreditWindow* Credit();
@@ -50,18 +40,21 @@ struct Windows {
     ComparisonWindow* Comparison();
     // The offer letter's preview ("Предложение...").
     OfferWindow* Offer();
-    // The credit window if it has been asked for, or nullptr.
-    const CreditWindow* CreditIfCreated() const { return creditWindow_; }
+    // An information window ("About" among them), or nullptr for InfoWindow::None.
+    QWidget* Info(InfoWindow which);
     // Whether any window made on first use exists yet.
     bool AnyMadeOnFirstUse() const;
 
     // The order text that the order window shows: the main window's session keeps it
     // following every price.
     OrderDocument* order = nullptr;
-    // The information windows, as the option rows' clicks find them.
+    // The information windows, as the option rows' clicks find them; they are made through
+    // Info() when first asked for.
     InfoWindows info;
 
   private:
+    QWidget* MakeInfo(InfoWindow which);
+
     CheckListWindow* checkListWindow_ = nullptr;
     AboutWindow* aboutWindow_ = nullptr;
     CreditWindow* creditWindow_ = nullptr;
@@ -69,8 +62,7 @@ struct Windows {
     OfferWindow* offerWindow_ = nullptr;
 };
 
-// Creates the main and the information windows in their order and wires the main window to
-// all the others.
+// Creates the main and the order window and wires the main window to all the others.
 std::unique_ptr<Windows> CreateWindows();
 
 }  // namespace kalvora::app
