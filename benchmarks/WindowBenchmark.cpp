@@ -255,6 +255,7 @@ int main(int argc, char* argv[]) {
     make("offer", [&] { windows->Offer(); });
     make("comparison", [&] { windows->Comparison(); });
     make("check list", [&] { windows->CheckList(); });
+    make("order", [&] { windows->OrderForm(); });
     const long rssShownKb = ResidentKilobytes();
 
     std::printf("windows created                      %8.1f ms\n", createdMs);

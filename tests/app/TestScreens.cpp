@@ -97,8 +97,8 @@ void TestScreens::everyWindowOpensOnTheScreen() {
     check(main);
 
     emit main->orderRequested();
-    check(windows->orderWindow);
-    windows->orderWindow->close();
+    check(windows->OrderForm());
+    windows->OrderForm()->close();
     emit main->checkListRequested();
     check(windows->CheckList());
     windows->CheckList()->close();

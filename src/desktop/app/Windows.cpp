@@ -52,11 +52,11 @@ Windows::Windows() {
 // The program ends: the order window keeps its boxes, then every window goes, in the order
 // they went when all were made at start: the last made then first.
 Windows::~Windows() {
-    if (orderWindow) orderWindow->WriteSettingsIfShown();
+    if (orderWindow_) orderWindow_->WriteSettingsIfShown();
     delete offerWindow_;
     delete comparisonWindow_;
     QWidget* const secondary[] = {info.rearBlinds, info.alloyWheels,      creditWindow_,
-                                  orderWindow,     info.engineComparison, info.trimComparison,
+                                  orderWindow_,    info.engineComparison, info.trimComparison,
                                   aboutWindow_,    checkListWindow_,      info.radioPack7,
                                   info.radioPack2, info.climate,          info.fogLamps,
                                   info.bodyTypes,  info.preheater};
@@ -65,11 +65,11 @@ Windows::~Windows() {
 }
 
 bool Windows::AnyMadeOnFirstUse() const {
-    const QWidget* const made[] = {checkListWindow_,      aboutWindow_,     creditWindow_,
-                                   comparisonWindow_,     offerWindow_,     info.preheater,
-                                   info.bodyTypes,        info.fogLamps,    info.climate,
-                                   info.radioPack2,       info.radioPack7,  info.trimComparison,
-                                   info.engineComparison, info.alloyWheels, info.rearBlinds};
+    const QWidget* const made[] = {
+        orderWindow_,        checkListWindow_,      aboutWindow_,     creditWindow_,
+        comparisonWindow_,   offerWindow_,          info.preheater,   info.bodyTypes,
+        info.fogLamps,       info.climate,          info.radioPack2,  info.radioPack7,
+        info.trimComparison, info.engineComparison, info.alloyWheels, info.rearBlinds};
     return std::any_of(std::begin(made), std::end(made),
                        [](const QWidget* window) { return window != nullptr; });
 }
@@ -118,6 +118,11 @@ QWidget* Windows::MakeInfo(InfoWindow which) {
             return info.rearBlinds = Secondary(new RearBlindsWindow);
     }
     return nullptr;
+}
+
+OrderWindow* Windows::OrderForm() {
+    if (!orderWindow_) orderWindow_ = Secondary(new OrderWindow(*order));
+    return orderWindow_;
 }
 
 CheckListWindow* Windows::CheckList() {
@@ -190,15 +195,15 @@ std::unique_ptr<Windows> CreateWindows() {
     w->mainWindow = new MainWindow;
 
     w->order = &w->mainWindow->Verbs().Order();
-    w->orderWindow = Secondary(new OrderWindow(*w->order));
 
     // What the main window's buttons and labels open; the windows made on first use are made
     // by the click that first asks for them.
     Windows* const all = w.get();
     MainWindow* const main = w->mainWindow;
-    QObject::connect(main, &MainWindow::orderRequested, all->orderWindow, &OrderWindow::ShowOrder);
-    QObject::connect(main, &MainWindow::orderPrintRequested, all->orderWindow,
-                     &OrderWindow::PrintClick);
+    QObject::connect(main, &MainWindow::orderRequested, main,
+                     [all]() { all->OrderForm()->ShowOrder(); });
+    QObject::connect(main, &MainWindow::orderPrintRequested, main,
+                     [all]() { all->OrderForm()->PrintClick(); });
     QObject::connect(main, &MainWindow::checkListRequested, main,
                      [all]() { all->CheckList()->ComposeAndShow(); });
     QObject::connect(main, &MainWindow::offerRequested, main,

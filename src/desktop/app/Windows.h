@@ -1,6 +1,6 @@
-// The fifteen windows of the program and the two of its own commands. The main window and the
-// order window are created at start-up; every other window when it is first asked for, and
-// then it stays until the program ends.
+// The fifteen windows of the program and the two of its own commands. The main window is
+// created at start-up; every other window when it is first asked for, and then it stays until
+// the program ends.
 #pragma once
 
 #include <memory>
@@ -28,11 +28,12 @@ struct Windows {
 
     // Created at start-up.
     MainWindow* mainWindow = nullptr;
-    OrderWindow* orderWindow = nullptr;  // the order
 
     // The windows made on first use: what the main window's buttons and the option rows open.
     // Each is created the first time it is asked for (and reads its settings when shown, as
     // it did when it was made at start).
+    // The order window ("Заказ..."), which shows the order text below.
+    OrderWindow* OrderForm();
     CheckListWindow* CheckList();
     AboutWindow* About();
     CreditWindow* Credit();
@@ -46,7 +47,7 @@ struct Windows {
     bool AnyMadeOnFirstUse() const;
 
     // The order text that the order window shows: the main window's session keeps it
-    // following every price.
+    // following every price, and the order window follows it once made.
     OrderDocument* order = nullptr;
     // The information windows, as the option rows' clicks find them; they are made through
     // Info() when first asked for.
@@ -55,6 +56,7 @@ struct Windows {
   private:
     QWidget* MakeInfo(InfoWindow which);
 
+    OrderWindow* orderWindow_ = nullptr;
     CheckListWindow* checkListWindow_ = nullptr;
     AboutWindow* aboutWindow_ = nullptr;
     CreditWindow* creditWindow_ = nullptr;
@@ -62,7 +64,7 @@ struct Windows {
     OfferWindow* offerWindow_ = nullptr;
 };
 
-// Creates the main and the order window and wires the main window to all the others.
+// Creates the main window and wires it to all the others.
 std::unique_ptr<Windows> CreateWindows();
 
 }  // namespace kalvora::app
