@@ -810,18 +810,18 @@ void TestDesktopUse::screenshots() {
     QTest::mouseClick(main->findChild<QRadioButton*>(QStringLiteral("Compl_2")), Qt::LeftButton);
     shoot("main-window");
 
-    windows->checkListWindow->ComposeAndShow();
-    QVERIFY(QTest::qWaitForWindowExposed(windows->checkListWindow));
+    windows->CheckList()->ComposeAndShow();
+    QVERIFY(QTest::qWaitForWindowExposed(windows->CheckList()));
     shoot("check-list");
-    windows->checkListWindow->hide();
+    windows->CheckList()->hide();
 
-    windows->comparisonWindow->ShowComparison();
-    QVERIFY(QTest::qWaitForWindowExposed(windows->comparisonWindow));
+    windows->Comparison()->ShowComparison();
+    QVERIFY(QTest::qWaitForWindowExposed(windows->Comparison()));
     shoot("comparison-window");
-    windows->comparisonWindow->close();
+    windows->Comparison()->close();
 
     shootModal("credit-window");
-    windows->creditWindow->ShowForPrice(*main->Config().Total());
+    windows->Credit()->ShowForPrice(*main->Config().Total());
 
     shootModal("explanation");
     main->Ui().ShowMessage(std::string(kalvora::ExplanationText(kalvora::InfoText::BiXenon)));

@@ -97,20 +97,21 @@ void TestScreens::everyWindowOpensOnTheScreen() {
     check(main);
 
     emit main->orderRequested();
-    check(windows->orderWindow);
-    windows->orderWindow->close();
+    check(windows->OrderForm());
+    windows->OrderForm()->close();
     emit main->checkListRequested();
-    check(windows->checkListWindow);
-    windows->checkListWindow->close();
+    check(windows->CheckList());
+    windows->CheckList()->close();
     emit main->comparisonRequested();
-    check(windows->comparisonWindow);
-    windows->comparisonWindow->close();
-    QWidget* const infoWindows[] = {
-        windows->preheaterWindow,   windows->bodyTypesWindow,      windows->fogLampWindow,
-        windows->climateWindow,     windows->radioPack2Window,     windows->radioPack7Window,
-        windows->aboutWindow,       windows->trimComparisonWindow, windows->engineComparisonWindow,
-        windows->alloyWheelsWindow, windows->rearBlindsWindow};
-    for (QWidget* info : infoWindows) {
+    check(windows->Comparison());
+    windows->Comparison()->close();
+    using kalvora::InfoWindow;
+    for (const InfoWindow which :
+         {InfoWindow::Preheater, InfoWindow::BodyTypes, InfoWindow::FogLamps, InfoWindow::Climate,
+          InfoWindow::RadioPack2, InfoWindow::RadioPack7, InfoWindow::About,
+          InfoWindow::TrimComparison, InfoWindow::EngineComparison, InfoWindow::AlloyWheels,
+          InfoWindow::RearBlinds}) {
+        QWidget* const info = windows->Info(which);
         kalvora::ShowInfoWindow(info);
         check(info);
         info->close();

@@ -10,9 +10,9 @@
 #include <sstream>
 
 #include "../app/ScriptedDialogs.h"
+#include "cli/OfferCommand.h"
 #include "desktop/app/MainWindow.h"
 #include "desktop/app/Windows.h"
-#include "cli/OfferCommand.h"
 #include "desktop/credit/CreditWindow.h"
 #include "desktop/offer/OfferSettings.h"
 #include "desktop/offer/OfferWindow.h"
@@ -84,13 +84,13 @@ void TestOfferWindow::offerButtonOpensThePreviewAndSavesTheCommandLinesPdf() {
 
     // Without the credit window opened the offer has no credit.
     QTest::mouseClick(button, Qt::LeftButton);
-    kalvora::OfferWindow* offer = windows->offerWindow;
+    kalvora::OfferWindow* offer = windows->Offer();
     QVERIFY(offer->isVisible());
     QVERIFY(offer->windowTitle().contains(QLatin1String(kGhiaWagon)));
     QVERIFY(offer->CurrentOffer() && !offer->CurrentOffer()->credit);
 
     // After the buyer has looked at the credit, the offer carries it.
-    windows->creditWindow->OpenForPrice(*main->Config().Total());
+    windows->Credit()->OpenForPrice(*main->Config().Total());
     offer->SetDate(kalvora::ParseOfferDate("2026-12-08"));
     offer->ShowOffer();
     QVERIFY(offer->CurrentOffer() && offer->CurrentOffer()->credit);

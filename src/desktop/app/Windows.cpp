@@ -3,13 +3,14 @@
 #include <QApplication>
 #include <QFile>
 #include <QUrl>
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "desktop/app/MainWindow.h"
 #include "desktop/credit/CreditWindow.h"
 #include "desktop/documents/CheckListWindow.h"
 #include "desktop/documents/ComparisonWindow.h"
-#include "engine/documents/OrderDocument.h"
 #include "desktop/documents/OrderWindow.h"
 #include "desktop/info/AboutWindow.h"
 #include "desktop/info/AccessibleComboBox.h"
@@ -27,6 +28,7 @@
 #include "desktop/info/TrimComparisonWindow.h"
 #include "desktop/offer/OfferWindow.h"
 #include "desktop/settings/WindowSettings.h"
+#include "engine/documents/OrderDocument.h"
 
 namespace kalvora::app {
 
@@ -43,21 +45,145 @@ QUrl DealerSite(const QString& iniPath) {
 
 }  // namespace
 
-Windows::Windows() = default;
+Windows::Windows() {
+    info.makeOnFirstUse = [this](InfoWindow which) { return MakeInfo(which); };
+}
 
-// The program ends: the order window keeps its boxes, then every window goes, the last
-// created first.
+// The program ends: the order window keeps its boxes, then every window goes, in the order
+// they went when all were made at start: the last made then first.
 Windows::~Windows() {
-    if (orderWindow) orderWindow->WriteSettingsIfShown();
-    delete offerWindow;
-    delete comparisonWindow;
-    QWidget* const secondary[] = {rearBlindsWindow, alloyWheelsWindow,      creditWindow,
-                                  orderWindow,      engineComparisonWindow, trimComparisonWindow,
-                                  aboutWindow,      checkListWindow,        radioPack7Window,
-                                  radioPack2Window, climateWindow,          fogLampWindow,
-                                  bodyTypesWindow,  preheaterWindow};
+    if (orderWindow_) orderWindow_->WriteSettingsIfShown();
+    delete offerWindow_;
+    delete comparisonWindow_;
+    QWidget* const secondary[] = {info.rearBlinds, info.alloyWheels,      creditWindow_,
+                                  orderWindow_,    info.engineComparison, info.trimComparison,
+                                  aboutWindow_,    checkListWindow_,      info.radioPack7,
+                                  info.radioPack2, info.climate,          info.fogLamps,
+                                  info.bodyTypes,  info.preheater};
     for (QWidget* window : secondary) delete window;
     delete mainWindow;
+}
+
+bool Windows::AnyMadeOnFirstUse() const {
+    const QWidget* const made[] = {
+        orderWindow_,        checkListWindow_,      aboutWindow_,     creditWindow_,
+        comparisonWindow_,   offerWindow_,          info.preheater,   info.bodyTypes,
+        info.fogLamps,       info.climate,          info.radioPack2,  info.radioPack7,
+        info.trimComparison, info.engineComparison, info.alloyWheels, info.rearBlinds};
+    return std::any_of(std::begin(made), std::end(made),
+                       [](const QWidget* window) { return window != nullptr; });
+}
+
+namespace {
+
+// Closing a secondary window only hides it; the main window alone ends the program.
+template <typename W>
+W* Secondary(W* window) {
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    return window;
+}
+
+}  // namespace
+
+QWidget* Windows::Info(InfoWindow which) {
+    return InfoWindowWidget(which, info);
+}
+
+// An information window not made yet; InfoWindowWidget() asks for it.
+QWidget* Windows::MakeInfo(InfoWindow which) {
+    switch (which) {
+        case InfoWindow::None:
+            return nullptr;
+        case InfoWindow::Preheater:
+            return info.preheater = Secondary(new PreheaterWindow);
+        case InfoWindow::BodyTypes:
+            return info.bodyTypes = Secondary(new BodyTypesWindow);
+        case InfoWindow::FogLamps:
+            return info.fogLamps = Secondary(new FogLampWindow);
+        case InfoWindow::Climate:
+            return info.climate = Secondary(new ClimateWindow);
+        case InfoWindow::RadioPack2:
+            return info.radioPack2 = Secondary(new RadioPack2Window);
+        case InfoWindow::RadioPack7:
+            return info.radioPack7 = Secondary(new RadioPack7Window);
+        case InfoWindow::About:
+            return About();
+        case InfoWindow::TrimComparison:
+            return info.trimComparison = Secondary(new TrimComparisonWindow);
+        case InfoWindow::EngineComparison:
+            return info.engineComparison = Secondary(new EngineComparisonWindow);
+        case InfoWindow::AlloyWheels:
+            return info.alloyWheels = Secondary(new AlloyWheelsWindow);
+        case InfoWindow::RearBlinds:
+            return info.rearBlinds = Secondary(new RearBlindsWindow);
+    }
+    return nullptr;
+}
+
+OrderWindow* Windows::OrderForm() {
+    if (!orderWindow_) orderWindow_ = Secondary(new OrderWindow(*order));
+    return orderWindow_;
+}
+
+CheckListWindow* Windows::CheckList() {
+    if (!checkListWindow_) {
+        checkListWindow_ = Secondary(new CheckListWindow(mainWindow->Config(), mainWindow->Ui()));
+    }
+    return checkListWindow_;
+}
+
+AboutWindow* Windows::About() {
+    if (!aboutWindow_) {
+        aboutWindow_ = Secondary(new AboutWindow);
+        info.about = aboutWindow_;
+    }
+    return aboutWindow_;
+}
+
+CreditWindow* Windows::Credit() {
+    if (!creditWindow_) {
+        creditWindow_ = Secondary(new CreditWindow);
+    }
+    return creditWindow_;
+}
+
+ComparisonWindow* Windows::Comparison() {
+    if (!comparisonWindow_) {
+        MainWindow* const main = mainWindow;
+        comparisonWindow_ =
+            Secondary(new ComparisonWindow(main->Config(), main->Ui(), main->Files()));
+        // The comparison follows every price (the session keeps the order text). The
+        // connection ends with the window it serves, so that nothing is refreshed while the
+        // program ends.
+        QObject::connect(&main->Signals(), &SessionSignals::priceComputed, comparisonWindow_,
+                         &ComparisonWindow::FollowCurrent);
+        QObject::connect(comparisonWindow_, &ComparisonWindow::openVariantRequested, main,
+                         &MainWindow::OpenVariant);
+        comparisonWindow_->SetFileChooser([main]() { return main->Ui().ChooseFileToOpen(); });
+    }
+    return comparisonWindow_;
+}
+
+OfferWindow* Windows::Offer() {
+    if (!offerWindow_) {
+        // The offer's credit page is the credit window's calculator; it is put in once the
+        // buyer has opened the credit window, and the preview's check box takes it out again.
+        offerWindow_ = Secondary(new OfferWindow(
+            [this](const OfferDealer& dealer, const OfferDate& date, bool withCredit) {
+                return MakeOffer(mainWindow->Config(), dealer, date,
+                                 withCredit ? &Credit()->Calculator() : nullptr);
+            },
+            [main = mainWindow]() { return main->SettingsPath(); },
+            [this]() {
+                return creditWindow_ && creditWindow_->Calculator().Values().CarPrice > 0;
+            }));
+        offerWindow_->SetFileContext(
+            [main = mainWindow]() { return main->Ui().dialogFolder; },
+            [main = mainWindow]() {
+                return QFile::decodeName(main->Config().DocumentPath().c_str());
+            });
+    }
+    return offerWindow_;
 }
 
 std::unique_ptr<Windows> CreateWindows() {
@@ -67,73 +193,23 @@ std::unique_ptr<Windows> CreateWindows() {
     KeepWindowsOnScreen();
     auto w = std::make_unique<Windows>();
     w->mainWindow = new MainWindow;
-    Configuration& config = w->mainWindow->Config();
-    WindowUi& ui = w->mainWindow->Ui();
 
-    w->preheaterWindow = new PreheaterWindow;
-    w->bodyTypesWindow = new BodyTypesWindow;
-    w->fogLampWindow = new FogLampWindow;
-    w->climateWindow = new ClimateWindow;
-    w->radioPack2Window = new RadioPack2Window;
-    w->radioPack7Window = new RadioPack7Window;
-    w->checkListWindow = new CheckListWindow(config, ui);
-    w->aboutWindow = new AboutWindow;
-    w->trimComparisonWindow = new TrimComparisonWindow;
-    w->engineComparisonWindow = new EngineComparisonWindow;
     w->order = &w->mainWindow->Verbs().Order();
-    w->orderWindow = new OrderWindow(*w->order);
-    w->creditWindow = new CreditWindow;
-    w->alloyWheelsWindow = new AlloyWheelsWindow;
-    w->rearBlindsWindow = new RearBlindsWindow;
-    w->comparisonWindow = new ComparisonWindow(config, ui, w->mainWindow->Files());
-    w->comparisonWindow->setAttribute(Qt::WA_QuitOnClose, false);
-    // The offer's credit page is the credit window's calculator; it is put in once the buyer
-    // has opened the credit window, and the preview's check box takes it out again.
-    w->offerWindow = new OfferWindow(
-        [all = w.get()](const OfferDealer& dealer, const OfferDate& date, bool withCredit) {
-            return MakeOffer(all->mainWindow->Config(), dealer, date,
-                             withCredit ? &all->creditWindow->Calculator() : nullptr);
-        },
-        [main = w->mainWindow]() { return main->SettingsPath(); },
-        [all = w.get()]() { return all->creditWindow->Calculator().Values().CarPrice > 0; });
-    w->offerWindow->setAttribute(Qt::WA_QuitOnClose, false);
-    w->offerWindow->SetFileContext(
-        [main = w->mainWindow]() { return main->Ui().dialogFolder; },
-        [main = w->mainWindow]() {
-            return QFile::decodeName(main->Config().DocumentPath().c_str());
-        });
 
-    // Closing a secondary window only hides it; the main window alone ends the program.
-    QWidget* const secondary[] = {
-        w->preheaterWindow,      w->bodyTypesWindow,        w->fogLampWindow,   w->climateWindow,
-        w->radioPack2Window,     w->radioPack7Window,       w->checkListWindow, w->aboutWindow,
-        w->trimComparisonWindow, w->engineComparisonWindow, w->orderWindow,     w->creditWindow,
-        w->alloyWheelsWindow,    w->rearBlindsWindow};
-    for (QWidget* window : secondary) window->setAttribute(Qt::WA_QuitOnClose, false);
-
-    w->info.preheater = w->preheaterWindow;
-    w->info.bodyTypes = w->bodyTypesWindow;
-    w->info.fogLamps = w->fogLampWindow;
-    w->info.climate = w->climateWindow;
-    w->info.radioPack2 = w->radioPack2Window;
-    w->info.radioPack7 = w->radioPack7Window;
-    w->info.about = w->aboutWindow;
-    w->info.trimComparison = w->trimComparisonWindow;
-    w->info.engineComparison = w->engineComparisonWindow;
-    w->info.alloyWheels = w->alloyWheelsWindow;
-    w->info.rearBlinds = w->rearBlindsWindow;
-
-    // What the main window's buttons and labels open.
+    // What the main window's buttons and labels open; the windows made on first use are made
+    // by the click that first asks for them.
     Windows* const all = w.get();
     MainWindow* const main = w->mainWindow;
-    QObject::connect(main, &MainWindow::orderRequested, all->orderWindow, &OrderWindow::ShowOrder);
-    QObject::connect(main, &MainWindow::orderPrintRequested, all->orderWindow,
-                     &OrderWindow::PrintClick);
-    QObject::connect(main, &MainWindow::checkListRequested, all->checkListWindow,
-                     &CheckListWindow::ComposeAndShow);
-    QObject::connect(main, &MainWindow::offerRequested, all->offerWindow, &OfferWindow::ShowOffer);
-    QObject::connect(main, &MainWindow::creditRequested, all->creditWindow,
-                     &CreditWindow::ShowForPrice);
+    QObject::connect(main, &MainWindow::orderRequested, main,
+                     [all]() { all->OrderForm()->ShowOrder(); });
+    QObject::connect(main, &MainWindow::orderPrintRequested, main,
+                     [all]() { all->OrderForm()->PrintClick(); });
+    QObject::connect(main, &MainWindow::checkListRequested, main,
+                     [all]() { all->CheckList()->ComposeAndShow(); });
+    QObject::connect(main, &MainWindow::offerRequested, main,
+                     [all]() { all->Offer()->ShowOffer(); });
+    QObject::connect(main, &MainWindow::creditRequested, main,
+                     [all](std::int32_t price) { all->Credit()->ShowForPrice(price); });
     QObject::connect(
         main, &MainWindow::optionInfoRequested, main, [all](Opt option, bool fromInfoButton) {
             OptionInfoClick(option,
@@ -144,31 +220,24 @@ std::unique_ptr<Windows> CreateWindows() {
         OptionInfoClick(Opt::Alloys15, InfoControl::WheelPictureButton, all->info,
                         all->mainWindow->Ui());
     });
-    QObject::connect(main, &MainWindow::comparisonRequested, all->comparisonWindow,
-                     &ComparisonWindow::ShowComparison);
-    QObject::connect(main, &MainWindow::aboutRequested, all->aboutWindow, [all]() {
-        all->aboutWindow->SetDealerSite(DealerSite(all->mainWindow->SettingsPath()));
-        ShowInfoWindow(all->aboutWindow);
+    QObject::connect(main, &MainWindow::comparisonRequested, main,
+                     [all]() { all->Comparison()->ShowComparison(); });
+    QObject::connect(main, &MainWindow::aboutRequested, main, [all]() {
+        AboutWindow* about = all->About();
+        about->SetDealerSite(DealerSite(all->mainWindow->SettingsPath()));
+        ShowInfoWindow(about);
     });
-    QObject::connect(main, &MainWindow::trimComparisonRequested, all->trimComparisonWindow,
-                     [all]() { ShowInfoWindow(all->trimComparisonWindow); });
-    QObject::connect(main, &MainWindow::bodyComparisonRequested, all->bodyTypesWindow,
-                     [all]() { ShowInfoWindow(all->bodyTypesWindow); });
-    QObject::connect(main, &MainWindow::engineComparisonRequested, all->engineComparisonWindow,
-                     [all]() { ShowInfoWindow(all->engineComparisonWindow); });
+    QObject::connect(main, &MainWindow::trimComparisonRequested, main,
+                     [all]() { ShowInfoWindow(InfoWindow::TrimComparison, all->info); });
+    QObject::connect(main, &MainWindow::bodyComparisonRequested, main,
+                     [all]() { ShowInfoWindow(InfoWindow::BodyTypes, all->info); });
+    QObject::connect(main, &MainWindow::engineComparisonRequested, main,
+                     [all]() { ShowInfoWindow(InfoWindow::EngineComparison, all->info); });
     // The main window forwards the price labels' clicks itself; they get the hover look here.
     for (const OptionDef& def : kOptionTable)
         InstallPriceLabelHover(main->OptionPriceLabel(def.id));
-
-    // The comparison follows every price (the session keeps the order text). The connection
-    // ends with the window it serves, so that nothing is refreshed while the program ends.
-    QObject::connect(&main->Signals(), &SessionSignals::priceComputed, all->comparisonWindow,
-                     &ComparisonWindow::FollowCurrent);
-    QObject::connect(all->comparisonWindow, &ComparisonWindow::openVariantRequested, main,
-                     &MainWindow::OpenVariant);
-    all->comparisonWindow->SetFileChooser([&ui]() { return ui.ChooseFileToOpen(); });
-    // The information windows' drawings are made when a window is first shown (a few
-    // milliseconds each), not at start: most sessions open few of them, if any.
+    // The information windows, with their drawings, are made when a window is first asked
+    // for (a few milliseconds each), not at start: most sessions open few of them, if any.
     return w;
 }
 

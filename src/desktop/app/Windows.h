@@ -1,4 +1,6 @@
-// The fifteen windows of the program, created once at start-up and alive until it ends.
+// The fifteen windows of the program and the two of its own commands. The main window is
+// created at start-up; every other window when it is first asked for, and then it stays until
+// the program ends.
 #pragma once
 
 #include <memory>
@@ -24,35 +26,45 @@ struct Windows {
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
 
-    // In the order of creation; the main window first.
+    // Created at start-up.
     MainWindow* mainWindow = nullptr;
-    PreheaterWindow* preheaterWindow = nullptr;
-    BodyTypesWindow* bodyTypesWindow = nullptr;
-    FogLampWindow* fogLampWindow = nullptr;
-    ClimateWindow* climateWindow = nullptr;
-    RadioPack2Window* radioPack2Window = nullptr;
-    RadioPack7Window* radioPack7Window = nullptr;
-    CheckListWindow* checkListWindow = nullptr;  // the check list
-    AboutWindow* aboutWindow = nullptr;
-    TrimComparisonWindow* trimComparisonWindow = nullptr;
-    EngineComparisonWindow* engineComparisonWindow = nullptr;
-    OrderWindow* orderWindow = nullptr;  // the order
-    CreditWindow* creditWindow = nullptr;
-    AlloyWheelsWindow* alloyWheelsWindow = nullptr;
-    RearBlindsWindow* rearBlindsWindow = nullptr;
+
+    // The windows made on first use: what the main window's buttons and the option rows open.
+    // Each is created the first time it is asked for (and reads its settings when shown, as
+    // it did when it was made at start).
+    // The order window ("Заказ..."), which shows the order text below.
+    OrderWindow* OrderForm();
+    CheckListWindow* CheckList();
+    AboutWindow* About();
+    CreditWindow* Credit();
     // The current configuration against a second one ("Сравнить...").
-    ComparisonWindow* comparisonWindow = nullptr;
+    ComparisonWindow* Comparison();
     // The offer letter's preview ("Предложение...").
-    OfferWindow* offerWindow = nullptr;
+    OfferWindow* Offer();
+    // An information window ("About" among them), or nullptr for InfoWindow::None.
+    QWidget* Info(InfoWindow which);
+    // Whether any window made on first use exists yet.
+    bool AnyMadeOnFirstUse() const;
 
     // The order text that the order window shows: the main window's session keeps it
-    // following every price.
+    // following every price, and the order window follows it once made.
     OrderDocument* order = nullptr;
-    // The information windows, as the option rows' clicks find them.
+    // The information windows, as the option rows' clicks find them; they are made through
+    // Info() when first asked for.
     InfoWindows info;
+
+  private:
+    QWidget* MakeInfo(InfoWindow which);
+
+    OrderWindow* orderWindow_ = nullptr;
+    CheckListWindow* checkListWindow_ = nullptr;
+    AboutWindow* aboutWindow_ = nullptr;
+    CreditWindow* creditWindow_ = nullptr;
+    ComparisonWindow* comparisonWindow_ = nullptr;
+    OfferWindow* offerWindow_ = nullptr;
 };
 
-// Creates the windows in their order and wires the main window to the others.
+// Creates the main window and wires it to all the others.
 std::unique_ptr<Windows> CreateWindows();
 
 }  // namespace kalvora::app

@@ -144,7 +144,9 @@ bool HasInfoButton(Opt option, InfoControl control) {
     return !InfoButtonName(option, control).empty();
 }
 
-QWidget* InfoWindowWidget(InfoWindow window, const InfoWindows& windows) {
+namespace {
+
+QWidget* MadeInfoWindow(InfoWindow window, const InfoWindows& windows) {
     switch (window) {
         case InfoWindow::None:
             return nullptr;
@@ -172,6 +174,14 @@ QWidget* InfoWindowWidget(InfoWindow window, const InfoWindows& windows) {
             return windows.rearBlinds;
     }
     return nullptr;
+}
+
+}  // namespace
+
+QWidget* InfoWindowWidget(InfoWindow window, const InfoWindows& windows) {
+    if (QWidget* made = MadeInfoWindow(window, windows)) return made;
+    if (window == InfoWindow::None || !windows.makeOnFirstUse) return nullptr;
+    return windows.makeOnFirstUse(window);
 }
 
 void ShowInfoWindow(QWidget* window) {

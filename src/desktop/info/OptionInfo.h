@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "desktop/info/InfoTexts.h"
@@ -26,7 +27,10 @@ class EngineComparisonWindow;
 class AlloyWheelsWindow;
 class RearBlindsWindow;
 
-// The information windows, created once by the main program. A missing one shows nothing.
+enum class InfoWindow : std::uint8_t;
+
+// The information windows of the main program. One not made yet is made by `makeOnFirstUse`
+// when it is first asked for; a missing one (nothing made, nothing to make it) shows nothing.
 struct InfoWindows {
     PreheaterWindow* preheater = nullptr;
     BodyTypesWindow* bodyTypes = nullptr;
@@ -39,6 +43,8 @@ struct InfoWindows {
     EngineComparisonWindow* engineComparison = nullptr;
     AlloyWheelsWindow* alloyWheels = nullptr;
     RearBlindsWindow* rearBlinds = nullptr;
+    // Makes the window and fills in its pointer above; returns it, or nullptr.
+    std::function<QWidget*(InfoWindow)> makeOnFirstUse;
 };
 
 enum class InfoWindow : std::uint8_t {
@@ -91,7 +97,7 @@ void OptionInfoClick(Opt option, InfoControl control, const InfoWindows& windows
 // Runs an action as a click would.
 void RunInfoAction(const InfoAction& action, const InfoWindows& windows, UiPort& ui);
 
-// The window behind a name, or nullptr.
+// The window behind a name, made now if it was not yet, or nullptr.
 QWidget* InfoWindowWidget(InfoWindow window, const InfoWindows& windows);
 
 // Shows an information window modally (the rest of the program waits until it is closed) and
