@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
+#include "credit/RandomCreditSession.h"
 #include "engine/credit/CreditCalculator.h"
 #include "engine/model/PriceTexts.h"
 #include "engine/offer/Offer.h"
@@ -148,6 +150,84 @@ TEST(Offer, TakesTheCreditOfTheCalculatorOpenedOnItsTotal) {
     for (const auto& row : credit.schedule) {
         for (const std::string& cell : row) EXPECT_EQ(cell.find('.'), std::string::npos) << cell;
     }
+}
+
+// An amount as the offer prints it ("1234,56", "-0,50"), in cents; nothing for an amount of
+// 2^52 cents or more, which the offer does not count to the cent.
+std::optional<std::int64_t> PrintedCents(const std::string& text) {
+    const auto comma = text.find(',');
+    const std::size_t start = text[0] == '-' ? 1 : 0;
+    const std::string whole = text.substr(start, comma - start);
+    if (whole.size() > 16) return std::nullopt;
+    std::int64_t cents = std::stoll(whole) * 100;
+    if (comma != std::string::npos)
+        cents += std::stoll((text.substr(comma + 1) + "00").substr(0, 2));
+    if (cents >= (std::int64_t{1} << 52)) return std::nullopt;
+    return start == 1 ? -cents : cents;
+}
+
+// Whatever was typed, clicked and whichever decimal mark is in use, the credit's summary says
+// what its printed schedule shows: the payments in runs of equal amounts, the month of the last
+// one, each premium, and a note exactly when the payments miss the bank total.
+TEST(Offer, CreditSummaryTellsWhatItsScheduleShows) {
+    testing::RecordingUi ui;
+    Configuration config(ui);
+    config.ApplyTrimRules();
+    const OfferDate date = *ParseOfferDate("2026-12-08");
+    int credits = 0;
+    for (unsigned seed = 1; seed <= 400; ++seed) {
+        testing::CreditSessionMaker maker(seed);
+        CreditCalculator calc(maker.Pick(testing::kSeparators));
+        for (int step = maker.Below(8); step > 0; --step) {
+            if (maker.Chance(70)) {
+                const std::string name = maker.Pick(testing::kTypedCreditFields);
+                calc.Type(*CreditFieldByName(name), maker.FieldText(name));
+            } else if (maker.Chance(70)) {
+                calc.Click(*CreditBoxByName(maker.Pick(testing::kCreditBoxNames)));
+            } else {
+                calc.SetDecimalSeparator(maker.Pick(testing::kSeparators));
+            }
+        }
+        const auto offer = MakeOffer(config, {}, date, &calc);
+        if (!offer || !offer->credit) continue;
+        ++credits;
+        const OfferCredit& credit = *offer->credit;
+        std::map<std::string, std::string> said;
+        for (const OfferRow& row : credit.summary) said[row.label] = row.value;
+
+        std::vector<std::array<std::string, 3>> runs;  // first month, last month, amount
+        std::map<std::string, std::string> expected;
+        std::optional<std::int64_t> column = 0;
+        for (const auto& row : credit.schedule) {
+            const int month = std::stoi(row[0]);
+            if (!row[4].empty())
+                expected["КАСКО, " + std::to_string((month - 1) / 12 + 1) + "-й год"] =
+                    "$" + row[4];
+            if (row[1].empty()) continue;
+            const auto cents = PrintedCents(row[1]);
+            column = column && cents ? std::optional(*column + *cents) : std::nullopt;
+            if (runs.empty() || runs.back()[2] != row[1]) runs.push_back({row[0], row[0], row[1]});
+            runs.back()[1] = row[0];
+        }
+        ASSERT_FALSE(runs.empty()) << "seed " << seed;
+        if (runs.size() == 1) expected["Ежемесячный платёж"] = "$" + runs[0][2];
+        for (std::size_t r = 0; runs.size() > 1 && r < runs.size(); ++r) {
+            const auto& [first, last, amount] = runs[r];
+            expected["Платёж, " + (first == last ? "месяц " + first
+                                                 : "месяцы " + first + "–" + last)] = "$" + amount;
+        }
+        const std::string lastPaid = "в " + runs.back()[1] + "-м месяце";
+        if (said["Срок кредита"] != runs.back()[1] + " мес.") {
+            EXPECT_TRUE(said["Досрочное погашение"] == lastPaid ||
+                        said["Последний платёж"] == lastPaid)
+                << "seed " << seed;
+        }
+        for (const auto& [label, value] : expected)
+            EXPECT_EQ(said[label], value) << label << ", seed " << seed;
+        const auto total = PrintedCents(said["Выплачено банку"].substr(1));
+        EXPECT_EQ(credit.note.empty(), !column || !total || *column == *total) << "seed " << seed;
+    }
+    EXPECT_GT(credits, 100);
 }
 
 }  // namespace

@@ -4,9 +4,10 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
+#include <optional>
 
 #include "engine/credit/CreditCalculator.h"
+#include "engine/credit/CreditNumber.h"
 #include "engine/documents/Comparison.h"
 #include "engine/documents/OrderDocument.h"
 #include "engine/history/ChangeTexts.h"
@@ -98,18 +99,19 @@ std::string Decimal(double value, int decimals, bool trim) {
     return out;
 }
 
-// A schedule amount ("1234,56") in cents.
-std::int64_t Cents(const std::string& amount) {
-    const auto comma = amount.find(',');
-    const std::string whole = amount.substr(0, comma);
-    const bool negative = !whole.empty() && whole[0] == '-';
-    std::int64_t cents = std::llabs(std::stoll(whole)) * 100;
-    if (comma != std::string::npos) {
-        std::string fraction = amount.substr(comma + 1, 2);
-        while (fraction.size() < 2) fraction += '0';
-        cents += std::stoll(fraction);
-    }
-    return negative ? -cents : cents;
+// A schedule amount as its cell shows it, to the cent; nothing for a cell left empty (an amount
+// not reached, or one that is not finite and so shows no text).
+std::optional<double> ShownAmount(const std::optional<double>& amount) {
+    if (!amount || !std::isfinite(*amount)) return std::nullopt;
+    return RoundAsShown(*amount, 2);
+}
+
+// An amount kept to the cent, in whole cents; nothing for an amount too large to count in
+// cents exactly.
+std::optional<std::int64_t> Cents(double amount) {
+    const double cents = std::round(amount * 100);
+    if (!(std::fabs(cents) < 0x1p52)) return std::nullopt;
+    return static_cast<std::int64_t>(cents);
 }
 
 std::string Figure(const CreditCalculator& calc, CreditField field) {
@@ -124,8 +126,9 @@ const std::array<std::string, 6> kScheduleHeader = {
     "Месяц", "Платёж банку", "Проценты", "Остаток долга", "КАСКО", "Выплачено всего"};
 
 // "месяц 1", "месяцы 2–24"
-std::string Months(const std::string& first, const std::string& last) {
-    return first == last ? "месяц " + first : "месяцы " + first + "–" + last;
+std::string Months(int first, int last) {
+    return first == last ? "месяц " + std::to_string(first)
+                         : "месяцы " + std::to_string(first) + "–" + std::to_string(last);
 }
 
 // The credit as the calculator shows it for `total`. The schedule holds the months that carry a
@@ -140,36 +143,43 @@ std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t
     if (calc.Values().CarPrice != total || calc.Grid().size() < 2) return std::nullopt;
     OfferCredit credit;
     credit.header = kScheduleHeader;
+    // The grid's rows are the schedule's months in order: the figures come from the months,
+    // the texts printed from the rows.
     const auto& grid = calc.Grid();
-    for (std::size_t r = 1; r < grid.size(); ++r) {
-        std::array<std::string, 6> row;
-        for (std::size_t c = 0; c < row.size(); ++c) row[c] = Plain(calc, grid[r][c]);
-        if (!row[kBank].empty() || !row[kKasko].empty()) credit.schedule.push_back(std::move(row));
-    }
+    const std::vector<ScheduleMonth>& months = calc.Schedule();
 
-    // The payments in runs of equal amounts: the regular one, then the repayment's.
+    // The payments in runs of equal amounts as shown: the regular one, then the repayment's.
     struct Run {
-        std::string first, last, amount;
+        int first = 0, last = 0;
+        double amount = 0;
+        std::string text;
     };
     std::vector<Run> runs;
-    int months = 0;
+    std::vector<double> payments;
     std::vector<OfferRow> premiums;
-    for (const auto& row : credit.schedule) {
-        if (!row[kBank].empty()) {
-            ++months;
-            if (runs.empty() || runs.back().amount != row[kBank]) {
-                runs.push_back({row[kMonth], row[kMonth], row[kBank]});
+    for (std::size_t i = 0; i < months.size() && i + 1 < grid.size(); ++i) {
+        const ScheduleMonth& month = months[i];
+        const std::optional<double> payment = ShownAmount(month.bank);
+        const bool premium = ShownAmount(month.kasko).has_value();
+        if (!payment && !premium) continue;
+        std::array<std::string, 6> row;
+        for (std::size_t c = 0; c < row.size(); ++c) row[c] = Plain(calc, grid[i + 1][c]);
+        if (payment) {
+            payments.push_back(*payment);
+            if (runs.empty() || runs.back().amount != *payment) {
+                runs.push_back({month.month, month.month, *payment, row[kBank]});
             } else {
-                runs.back().last = row[kMonth];
+                runs.back().last = month.month;
             }
         }
-        if (!row[kKasko].empty()) {
-            const int year = (std::stoi(row[kMonth]) - 1) / 12 + 1;
+        if (premium) {
+            const int year = (month.month - 1) / 12 + 1;
             premiums.push_back({"КАСКО, " + std::to_string(year) + "-й год", "$" + row[kKasko]});
         }
+        credit.schedule.push_back(std::move(row));
     }
     // Inputs the calculator refuses (a field it paints red) give no payments to offer.
-    if (months == 0) return std::nullopt;
+    if (payments.empty()) return std::nullopt;
 
     using F = CreditField;
     // Every figure as the calculator holds it, whatever was typed: money to the cent, shares and
@@ -184,7 +194,7 @@ std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t
     };
     const std::optional<double> termNumber = calc.Number(F::Term);
     const int term = termNumber ? static_cast<int>(std::lround(*termNumber)) : 0;
-    const int lastPaid = std::stoi(runs.back().last);
+    const int lastPaid = runs.back().last;
     credit.summary = {
         {"Цена автомобиля", DollarText(total)},
         {"Первый взнос (" + percent(F::FirstPercent) + ")", money(F::FirstPayment)},
@@ -200,10 +210,10 @@ std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t
                                   "в " + std::to_string(lastPaid) + "-м месяце"});
     }
     if (runs.size() == 1) {
-        credit.summary.push_back({"Ежемесячный платёж", "$" + runs[0].amount});
+        credit.summary.push_back({"Ежемесячный платёж", "$" + runs[0].text});
     } else {
         for (const Run& run : runs)
-            credit.summary.push_back({"Платёж, " + Months(run.first, run.last), "$" + run.amount});
+            credit.summary.push_back({"Платёж, " + Months(run.first, run.last), "$" + run.text});
     }
     credit.summary.insert(credit.summary.end(), premiums.begin(), premiums.end());
     credit.summary.push_back({"Выплачено банку", money(F::BankTotal)});
@@ -220,17 +230,19 @@ std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t
 
     // The rows are rounded to the cent each and the total once, from the exact sum: the column
     // may miss the total by a few cents, and the page says so rather than leave a sum that
-    // does not add up.
-    std::int64_t columnCents = 0;
-    for (const auto& row : credit.schedule) {
-        if (!row[kBank].empty()) columnCents += Cents(row[kBank]);
+    // does not add up. A column or a total too large to count in whole cents gets no note.
+    std::optional<std::int64_t> columnCents = 0;
+    for (double payment : payments) {
+        const std::optional<std::int64_t> cents = Cents(payment);
+        columnCents = cents && columnCents ? std::optional(*columnCents + *cents) : std::nullopt;
     }
-    const std::string bankTotal = money(F::BankTotal);
-    if (columnCents != Cents(bankTotal.substr(1))) {
+    const std::optional<double> bankTotal = calc.Number(F::BankTotal);
+    const std::optional<std::int64_t> totalCents = bankTotal ? Cents(*bankTotal) : std::nullopt;
+    if (columnCents && totalCents && *columnCents != *totalCents) {
         credit.note =
             "Платежи округлены до цента каждый, а итог «Выплачено банку» — один раз из "
             "точной суммы, поэтому сумма столбца «Платёж банку» (" +
-            Decimal(static_cast<double>(columnCents) / 100, 2, false) + ") с ним расходится.";
+            Decimal(static_cast<double>(*columnCents) / 100, 2, false) + ") с ним расходится.";
     }
     return credit;
 }
