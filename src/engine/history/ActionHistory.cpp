@@ -1,5 +1,7 @@
 #include "engine/history/ActionHistory.h"
 
+#include <utility>
+
 namespace kalvora {
 
 ActionHistory::ActionHistory(Configuration& config) : config_(config) {
@@ -34,6 +36,7 @@ void ActionHistory::End() {
     if (--depth_ > 0) return;
     now_.TakeFrom(config_);
     const Step& before = steps_[cursor_];
+    if (std::exchange(codeRejected_, false)) now_.SetCodeFieldText(before.state.CodeFieldText());
     ReportChanges(before.state, now_, pending_, {}, &report_);
     if (!report_.changed) return;
 

@@ -29,6 +29,10 @@ class ActionHistory {
     // one. An action that changes nothing is no step.
     void Begin(const UserAction& action);
     void End();
+    // Inside an action: the code it decoded was rejected. The text stays in the code field as
+    // typed but, like any text typed and not decoded, is no part of the configuration: the
+    // action changed nothing, is no step, and what could be redone stays.
+    void CodeRejected() { codeRejected_ = true; }
 
     // Forgets every step: the configuration as it is now is where undo stops. The start code
     // does this, so that undo never returns to the window's state before it.
@@ -68,6 +72,7 @@ class ActionHistory {
     std::deque<Step> steps_;  // steps_[0] is where undo stops
     std::size_t cursor_ = 0;  // the step the configuration is at
     int depth_ = 0;
+    bool codeRejected_ = false;
     UserAction pending_;
     ConfigurationSnapshot now_;  // scratch, to keep its storage
     ActionReport report_;

@@ -71,7 +71,7 @@ void Session::ClickOption(Opt option, bool checked) {
 void Session::DecodeCode(const std::string& text) {
     Act({ActionKind::Code, 0}, [&] {
         config_.SetCodeFieldText(text);
-        config_.DecodeCodeField();
+        if (config_.DecodeCodeField().outcome == Outcome::Rejected) history_.CodeRejected();
     });
 }
 
