@@ -53,7 +53,7 @@ void MainWindow::BuildCommandBar(QWidget* panel) {
     // redo, the price, all centred on the row. A narrower window wraps the row; the code field
     // with its caption, and undo with redo, wrap as one.
     auto* strip = new FlowLayout(panel, 4, 4);
-    // Inside the panel's one-pixel frame.
+    // Inside the panel's one-pixel frame; the price keeps a little more room from the right edge.
     strip->setContentsMargins(7, 3, 9, 3);
     BuildCodeField(panel, strip);
     int x = BuildCommandButtons(panel, strip);
