@@ -670,6 +670,7 @@ void TestDesktopUse::priceAndCodeStayInSightInASmallWindow_data() {
     QTest::newRow("1024x768") << QSize(1008, 728) << false;
     // Scale 2 on the same screen.
     QTest::newRow("scale 2") << QSize(496, 344) << true;
+    QTest::newRow("640x480") << QSize(624, 440) << true;
 }
 
 // Whatever the window's size, the code field, the price and every button of the top strip are
@@ -703,6 +704,11 @@ void TestDesktopUse::priceAndCodeStayInSightInASmallWindow() {
             QVERIFY2(!r.intersects(other), qPrintable(b->objectName()));
         taken.push_back(r);
     }
+    // Undo and redo wrap together.
+    const QRect undo = shown(w->findChild<QToolButton*>(QStringLiteral("UndoButton")));
+    const QRect redo = shown(w->findChild<QToolButton*>(QStringLiteral("RedoButton")));
+    QCOMPARE(redo.y(), undo.y());
+    QVERIFY(redo.x() - undo.right() < 8);
     auto* scroll = w->findChild<QScrollArea*>(QStringLiteral("PanelScroll"));
     QCOMPARE(scroll->horizontalScrollBar()->isVisible(), panelsScrollSideways);
     if (size.width() >= 1023) {

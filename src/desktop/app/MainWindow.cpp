@@ -119,8 +119,6 @@ void MainWindow::BuildPanelArea() {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
     commandStrip_ = MakePanel(this, "Panel3");
-    commandStrip_->setFixedHeight(kStripHeight);
-    commandStrip_->installEventFilter(this);
     outer->addWidget(commandStrip_);
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("PanelScroll"));
@@ -228,7 +226,6 @@ void MainWindow::Sync() {
     // The code and the price together name the configuration: its breakdown changes with them.
     if (priceLabel_->text() != price || priceLabel_->property("breakdownCode") != code) {
         priceLabel_->setText(price);
-        ArrangeStrip();
         priceLabel_->setProperty("breakdownCode", code);
         priceLabel_->setToolTip(started ? PriceBreakdownTip(config_) : QString());
         // Read as it shows: "Цена: $16215".
@@ -354,9 +351,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
             break;
         case QEvent::MouseButtonRelease:
             if (MouseReleased(watched, static_cast<QMouseEvent*>(e))) return true;
-            break;
-        case QEvent::Resize:
-            if (watched == commandStrip_) ArrangeStrip();
             break;
         default:
             break;

@@ -36,6 +36,8 @@ class QToolButton;
 
 namespace kalvora::app {
 
+class FlowLayout;
+
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -138,13 +140,14 @@ class MainWindow : public QWidget {
     // The command strip above the scrolling panels of the main choices and the options.
     void BuildPanelArea();
 
-    // The command bar (MainWindowCommandBar.cpp). The buttons' steps return the x where the
-    // next part of the strip begins.
+    // The command bar (MainWindowCommandBar.cpp), each part added to the strip's flow. The
+    // buttons' steps return the x where the next part begins at the laid-out width, which
+    // leaves the price its room and so its font.
     void BuildCommandBar(QWidget* panel);
-    void BuildCodeField(QWidget* panel);
-    int BuildCommandButtons(QWidget* panel);
-    int BuildStepButtons(QWidget* panel, int x);
-    void BuildPriceLabel(QWidget* panel, int x);
+    void BuildCodeField(QWidget* panel, FlowLayout* strip);
+    int BuildCommandButtons(QWidget* panel, FlowLayout* strip);
+    int BuildStepButtons(QWidget* panel, FlowLayout* strip, int x);
+    void BuildPriceLabel(QWidget* panel, FlowLayout* strip, int x);
 
     // The main choices (MainWindowChoices.cpp), each group in its cells of the panel's grid.
     void BuildMainChoices(QWidget* panel);
@@ -178,9 +181,6 @@ class MainWindow : public QWidget {
     void SetOptionDescription(const OptionRow& row, const QString& price);
     void UpdateTitle();
     void ArrangeTabOrder();
-    // The top strip for the window's width: as laid out when it is wide enough, the buttons in
-    // rows under the code field when it is not.
-    void ArrangeStrip();
     void AddShortcuts();
     const OptionRow* RowOf(const QWidget* w) const;
     void ShowFocusRow(const QWidget* focused);
@@ -232,10 +232,6 @@ class MainWindow : public QWidget {
     QMenu* recentMenu_ = nullptr;
     QLineEdit* codeField_ = nullptr;
     QLabel* priceLabel_ = nullptr;
-    QRect pricePlace_;
-    // The strip's buttons left to right, and their places as laid out.
-    std::vector<QToolButton*> stripButtons_;
-    std::vector<QRect> stripPlaces_;
     QLabel* basePriceLabel_ = nullptr;
     QLabel* unLabel_ = nullptr;
     QLabel* notice_ = nullptr;

@@ -10,6 +10,9 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWidgetItem>
+#include <algorithm>
+#include <vector>
 
 #include "desktop/app/MainWindowParts.h"
 
@@ -19,17 +22,56 @@ using namespace window_parts;
 
 namespace {
 
-QRadioButton* MakeRadio(QWidget* parent, std::string_view name, std::string_view caption, int x,
-                        int y, int width) {
+constexpr int kRadioHeight = 16;
+
+QRadioButton* MakeRadio(QWidget* parent, std::string_view name, std::string_view caption,
+                        int width) {
     auto* radio = new QRadioButton(Q(caption), parent);
     radio->setObjectName(Q(name));
     // Exclusivity is the engine's: it may leave a group with nothing selected.
     radio->setAutoExclusive(false);
-    radio->setGeometry(x, y, width, 16);
+    radio->setFixedSize(width, kRadioHeight);
     radio->setAccessibleName(Q(caption));
     if (auto* group = qobject_cast<QGroupBox*>(parent))
         radio->setAccessibleDescription(group->title().trimmed().remove(QLatin1Char(':')));
     return radio;
+}
+
+// A widget that reaches `below` pixels past the bottom of its cell: a layout sees it that much
+// lower than it is.
+class OverhangItem : public QWidgetItem {
+  public:
+    OverhangItem(QWidget* widget, int below) : QWidgetItem(widget), below_(below) {}
+    QSize sizeHint() const override { return Lower(QWidgetItem::sizeHint()); }
+    QSize minimumSize() const override { return Lower(QWidgetItem::minimumSize()); }
+    QSize maximumSize() const override { return Lower(QWidgetItem::maximumSize()); }
+    void setGeometry(const QRect& rect) override {
+        if (!isEmpty()) widget()->setGeometry(rect.adjusted(0, 0, 0, below_));
+    }
+
+  private:
+    QSize Lower(QSize size) const { return QSize(size.width(), size.height() - below_); }
+    int below_;
+};
+
+// The radio buttons of a group box in a grid, filled column by column with `rows` to a column:
+// the first at `first` from the box's corner, the columns 4 pixels apart, the rows `pitch`
+// pixels apart. Where the rows are closer than a button is high, each button overlaps the
+// next, as in the groups of the body, the engine and the roof rails.
+void PlaceRadios(QGroupBox* group, const std::vector<QRadioButton*>& radios, int rows, QPoint first,
+                 int pitch) {
+    // The box's title and frame take no room from the grid: `first` counts from its corner.
+    group->setAttribute(Qt::WA_LayoutOnEntireRect);
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(first.x(), first.y(), 0, 0);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(std::max(0, pitch - kRadioHeight));
+    grid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int overhang = std::max(0, kRadioHeight - pitch);
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        const int index = static_cast<int>(i);
+        grid->addItem(new OverhangItem(radios[i], overhang), index % rows, index / rows);
+    }
 }
 
 // The columns of the panel's grid: the groups with a gap between each two, and the rest of the
@@ -105,11 +147,11 @@ void MainWindow::BuildTrimGroup(QWidget* panel, QGridLayout* grid) {
     trimGroup->setFixedSize(172, 76);
     grid->addWidget(trimGroup, kGroupsRow, kTrimColumn, kTopLeft);
     for (int t = 0; t < kTrimCount; ++t) {
-        const int column = t / 2, row = t % 2;
-        trims_[t] = MakeRadio(trimGroup, "", kTrimItems[t], 10 + column * 80, 22 + row * 24, 76);
+        trims_[t] = MakeRadio(trimGroup, "", kTrimItems[t], 76);
         trims_[t]->setObjectName(QStringLiteral("Compl_%1").arg(t));
         connect(trims_[t], &QRadioButton::clicked, this, [this, t]() { session_.ChooseTrim(t); });
     }
+    PlaceRadios(trimGroup, {trims_.begin(), trims_.end()}, 2, QPoint(10, 22), 24);
     auto* compare =
         MakeToolButton(panel, "SpeedButton5", QStringLiteral("Сравнение ко&мплектаций"));
     compare->setFixedSize(172, 20);
@@ -124,9 +166,10 @@ void MainWindow::BuildBodyGroup(QWidget* panel, QGridLayout* grid) {
     bodies->setFixedSize(108, 76);
     grid->addWidget(bodies, kGroupsRow, kBodyColumn, kTopLeft);
     for (int b = 0; b < kBodyCount; ++b) {
-        bodies_[b] = MakeRadio(bodies, kBodies[b].name, kBodies[b].caption, 8, 15 + b * 15, 96);
+        bodies_[b] = MakeRadio(bodies, kBodies[b].name, kBodies[b].caption, 96);
         connect(bodies_[b], &QRadioButton::clicked, this, [this, b]() { session_.ChooseBody(b); });
     }
+    PlaceRadios(bodies, {bodies_.begin(), bodies_.end()}, kBodyCount, QPoint(8, 15), 15);
     auto* compare =
         MakeToolButton(panel, "SpeedButton6", QStringLiteral("Сравнение &типов кузовов"));
     compare->setFixedSize(156, 20);
@@ -162,15 +205,14 @@ void MainWindow::BuildEngineGroup(QWidget* panel, QGridLayout* grid) {
     engines->setFixedSize(252, 76);
     grid->addWidget(engines, kGroupsRow, kEngineColumn, kTopLeft);
     for (int e = 0; e < kEngineCount; ++e) {
-        const int column = e / 4, row = e % 4;
-        engines_[e] = MakeRadio(engines, kEngines[e].name, kEngines[e].caption, 8 + column * 122,
-                                15 + row * 15, 118);
+        engines_[e] = MakeRadio(engines, kEngines[e].name, kEngines[e].caption, 118);
         engines_[e]->installEventFilter(this);
         connect(engines_[e], &QRadioButton::clicked, this, [this, e]() {
             engineEnteredByMouse_ = -1;
             session_.ClickEngine(e);
         });
     }
+    PlaceRadios(engines, {engines_.begin(), engines_.end()}, 4, QPoint(8, 15), 15);
 }
 
 QHBoxLayout* MainWindow::BuildComparisonRow(QWidget* panel) {
@@ -202,9 +244,10 @@ void MainWindow::BuildRailsGroup(QWidget* panel, QGridLayout* grid) {
     rails->setObjectName(QStringLiteral("Univers"));
     rails->setFixedSize(252, 62);
     for (int r = 0; r < kRailsCount; ++r) {
-        rails_[r] = MakeRadio(rails, kRails[r].name, kRails[r].caption, 8, 15 + r * 15, 240);
+        rails_[r] = MakeRadio(rails, kRails[r].name, kRails[r].caption, 240);
         connect(rails_[r], &QRadioButton::clicked, this, [this, r]() { session_.ChooseRails(r); });
     }
+    PlaceRadios(rails, {rails_.begin(), rails_.end()}, kRailsCount, QPoint(8, 15), 15);
     // The roof surcharge under the rails, reaching down to the buttons' row.
     auto* railsColumn = new QVBoxLayout;
     railsColumn->setSpacing(0);

@@ -1,6 +1,7 @@
 // The command bar: the code field, the command buttons with undo and redo, and the price.
 #include "desktop/app/MainWindow.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "desktop/app/FlowLayout.h"
 #include "desktop/app/MainWindowParts.h"
 
 namespace kalvora::app {
@@ -47,19 +49,26 @@ QIcon StepIcon(bool redo) {
 }  // namespace
 
 void MainWindow::BuildCommandBar(QWidget* panel) {
-    BuildCodeField(panel);
-    int x = BuildCommandButtons(panel);
-    x = BuildStepButtons(panel, x);
-    BuildPriceLabel(panel, x);
+    // One row as wide as the window is laid out for: the code field, the commands, undo and
+    // redo, the price, all centred on the row. A narrower window wraps the row; the code field
+    // with its caption, and undo with redo, wrap as one.
+    auto* strip = new FlowLayout(panel, 4, 4);
+    // Inside the panel's one-pixel frame; the price keeps a little more room from the right edge.
+    strip->setContentsMargins(7, 3, 9, 3);
+    BuildCodeField(panel, strip);
+    int x = BuildCommandButtons(panel, strip);
+    x = BuildStepButtons(panel, strip, x);
+    BuildPriceLabel(panel, strip, x);
 }
 
-void MainWindow::BuildCodeField(QWidget* panel) {
-    MakeLabel(panel, "Label1", QStringLiteral("Код:"))->move(8, 13);
+void MainWindow::BuildCodeField(QWidget* panel, FlowLayout* strip) {
+    QLabel* caption = MakeLabel(panel, "Label1", QStringLiteral("Код:"));
+    caption->setMinimumWidth(28);
 
     codeField_ = new QLineEdit(panel);
     codeField_->setObjectName(QStringLiteral("Edit1"));
     codeField_->setFont(CodeFont());
-    codeField_->setGeometry(36, 9, 186, 22);
+    codeField_->setFixedSize(186, 22);
     codeField_->setToolTip(QStringLiteral(
         "Код конфигурации. Enter или двойной щелчок — восстановить конфигурацию по коду"));
     codeField_->setAccessibleName(QStringLiteral("Код конфигурации"));
@@ -70,9 +79,17 @@ void MainWindow::BuildCodeField(QWidget* panel) {
         session_.TypeCode(text.toStdString());
     });
     connect(codeField_, &QLineEdit::returnPressed, this, [this]() { DecodeCodeField(); });
+
+    // A little more room after the field than between the buttons.
+    auto* field = new QHBoxLayout;
+    field->setContentsMargins(0, 0, 6, 0);
+    field->setSpacing(0);
+    field->addWidget(caption, 0, Qt::AlignVCenter);
+    field->addWidget(codeField_);
+    strip->addLayout(field);
 }
 
-int MainWindow::BuildCommandButtons(QWidget* panel) {
+int MainWindow::BuildCommandButtons(QWidget* panel, FlowLayout* strip) {
     struct Command {
         const char* name;
         const char* text;
@@ -87,6 +104,7 @@ int MainWindow::BuildCommandButtons(QWidget* panel) {
         {"SpeedButton26", "Ос&настить", &MainWindow::EquipAll},
         {"SpeedButton23", "&Кредит...", &MainWindow::CreditClick},
     };
+    // Where the first button begins at the laid-out width.
     int x = 232;
     for (const Command& c : commands) {
         QToolButton* b = MakeToolButton(panel, c.name, QString::fromUtf8(c.text));
@@ -102,15 +120,15 @@ int MainWindow::BuildCommandButtons(QWidget* panel) {
                                "последние файлы"));
         }
         const int width = std::max(72, b->sizeHint().width() + 8);
-        b->setGeometry(x, 7, width, 26);
+        b->setFixedSize(width, 26);
+        strip->addWidget(b);
         x += width + 4;
-        stripButtons_.push_back(b);
         connect(b, &QToolButton::clicked, this, c.handler);
     }
     return x;
 }
 
-int MainWindow::BuildStepButtons(QWidget* panel, int x) {
+int MainWindow::BuildStepButtons(QWidget* panel, FlowLayout* strip, int x) {
     // Undo and redo: two small buttons, and the usual keys anywhere in the window.
     undoButton_ = MakeToolButton(panel, "UndoButton", QString());
     redoButton_ = MakeToolButton(panel, "RedoButton", QString());
@@ -118,14 +136,16 @@ int MainWindow::BuildStepButtons(QWidget* panel, int x) {
     redoButton_->setAccessibleName(QStringLiteral("Повторить"));
     undoButton_->setIcon(StepIcon(false));
     redoButton_->setIcon(StepIcon(true));
+    auto* steps = new QHBoxLayout;
+    steps->setSpacing(2);
     for (QToolButton* b : {undoButton_, redoButton_}) {
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
         b->setIconSize(QSize(16, 16));
-        b->setGeometry(x, 7, 26, 26);
+        b->setFixedSize(26, 26);
+        steps->addWidget(b);
         x += 26 + 2;
-        stripButtons_.push_back(b);
     }
-    for (QToolButton* b : stripButtons_) stripPlaces_.push_back(b->geometry());
+    strip->addLayout(steps);
     x += 2;
     connect(undoButton_, &QToolButton::clicked, this, &MainWindow::UndoClick);
     connect(redoButton_, &QToolButton::clicked, this, &MainWindow::RedoClick);
@@ -139,7 +159,7 @@ int MainWindow::BuildStepButtons(QWidget* panel, int x) {
     return x;
 }
 
-void MainWindow::BuildPriceLabel(QWidget* panel, int x) {
+void MainWindow::BuildPriceLabel(QWidget* panel, FlowLayout* strip, int x) {
     priceLabel_ = new QLabel(panel);
     priceLabel_->setObjectName(QStringLiteral("PriceLabel"));
     priceLabel_->setTextFormat(Qt::PlainText);
@@ -148,8 +168,14 @@ void MainWindow::BuildPriceLabel(QWidget* panel, int x) {
     QPalette pal = priceLabel_->palette();
     pal.setColor(QPalette::WindowText, kNavy);
     priceLabel_->setPalette(pal);
-    priceLabel_->setGeometry(x + 12, 4, 1023 - x - 16, 32);
-    pricePlace_ = priceLabel_->geometry();
+    priceLabel_->setFixedHeight(32);
+    // Further from the buttons than they are from each other, while the row has the room.
+    auto* price = new QHBoxLayout;
+    price->setContentsMargins(2, 0, 0, 0);
+    price->setSpacing(0);
+    price->addItem(new QSpacerItem(10, 0, QSizePolicy::Preferred, QSizePolicy::Minimum));
+    price->addWidget(priceLabel_);
+    strip->addLayout(price);
     priceLabel_->setAccessibleName(QStringLiteral("Цена"));
     priceLabel_->setAccessibleDescription(QStringLiteral("Цена автомобиля со всеми опциями"));
 
@@ -157,43 +183,6 @@ void MainWindow::BuildPriceLabel(QWidget* panel, int x) {
     priceButton->setObjectName(QStringLiteral("PriceButton"));
     priceButton->hide();
     connect(priceButton, &QPushButton::clicked, this, [this]() { session_.MarkFiguresDue(); });
-}
-
-void MainWindow::ArrangeStrip() {
-    if (stripButtons_.empty()) return;
-    const int width = commandStrip_->width();
-    const int priceWidth = priceLabel_->fontMetrics().horizontalAdvance(priceLabel_->text()) + 4;
-    // As laid out, while the price fits; then the price keeps to the right edge, up to the last
-    // button.
-    const int lastButtonEnd = stripPlaces_.back().right() + 1;
-    int priceX = width >= kDesignSize.width() ? pricePlace_.x()
-                                              : std::min(pricePlace_.x(), width - 6 - priceWidth);
-    int height = kStripHeight;
-    if (priceX >= lastButtonEnd + 6) {
-        for (std::size_t i = 0; i < stripButtons_.size(); ++i)
-            stripButtons_[i]->setGeometry(stripPlaces_[i]);
-    } else {
-        // Too narrow for one row: the code field and the price stay in the first, and the
-        // buttons follow in as many rows as they need below, so that nothing is out of sight.
-        const int codeEnd = codeField_->geometry().right() + 1;
-        priceX = std::max(codeEnd + 8, width - 6 - priceWidth);
-        int x = 8;
-        int y = kStripHeight - 2;
-        for (std::size_t i = 0; i < stripButtons_.size(); ++i) {
-            const QSize size = stripPlaces_[i].size();
-            if (x > 8 && x + size.width() > width - 6) {
-                x = 8;
-                y += size.height() + 4;
-            }
-            stripButtons_[i]->setGeometry(QRect(QPoint(x, y), size));
-            x += size.width() + 4;
-            height = y + size.height() + 7;
-        }
-    }
-    priceLabel_->setGeometry(priceX, pricePlace_.y(),
-                             std::max(priceWidth, pricePlace_.right() + 1 - priceX),
-                             pricePlace_.height());
-    commandStrip_->setFixedHeight(height);
 }
 
 void MainWindow::DecodeCodeField() {

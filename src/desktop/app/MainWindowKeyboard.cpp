@@ -39,6 +39,10 @@ void MainWindow::ArrangeTabOrder() {
             panel->resize(panel->sizeHint());
             panel->layout()->activate();
         }
+        // And the groups' layouts their buttons.
+        for (QWidget* w : panel->findChildren<QWidget*>()) {
+            if (w->layout()) w->layout()->activate();
+        }
         std::vector<QWidget*> stops;
         for (QWidget* w : panel->findChildren<QWidget*>()) {
             if ((w->focusPolicy() & Qt::TabFocus) && !w->isHidden() && !w->isWindow()) {
