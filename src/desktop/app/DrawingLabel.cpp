@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QVariant>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -97,6 +98,16 @@ void DrawingLabel::paintEvent(QPaintEvent* event) {
     // As a label draws its picture: aligned in the contents, no frame.
     QPainter painter(this);
     style()->drawItemPixmap(&painter, contentsRect(), int(alignment()), pixmap_);
+}
+
+bool ShowDrawingIn(QLabel* label, const QImage& drawing) {
+    if (drawing.isNull()) return false;
+    const QVariant shown = label->property("drawing");
+    if (!shown.isValid() || shown.toLongLong() != drawing.cacheKey() || label->pixmap().isNull()) {
+        label->setPixmap(QPixmap::fromImage(drawing));
+        label->setProperty("drawing", drawing.cacheKey());
+    }
+    return true;
 }
 
 }  // namespace kalvora::app

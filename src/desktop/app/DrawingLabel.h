@@ -43,4 +43,7 @@ class DrawingLabel : public QLabel {
     QPixmap pixmap_;
 };
 
+// Puts a drawing into a plain `label` unless it shows it already; false when there is no drawing.
+bool ShowDrawingIn(QLabel* label, const QImage& drawing);
+
 }  // namespace kalvora::app

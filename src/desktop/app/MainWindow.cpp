@@ -1,37 +1,34 @@
 #include "desktop/app/MainWindow.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFrame>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QRadioButton>
+#include <QMenu>
 #include <QScrollArea>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <utility>
 
 #include "KalvoraVersion.h"
+#include "desktop/app/ActionNotice.h"
+#include "desktop/app/CommandStrip.h"
 #include "desktop/app/LabelTextCache.h"
+#include "desktop/app/MainChoices.h"
 #include "desktop/app/MainWindowParts.h"
 #include "desktop/app/MainWindowSettings.h"
-#include "desktop/app/PriceBreakdownTip.h"
+#include "desktop/app/OptionPanel.h"
 #include "desktop/app/RecentFiles.h"
 #include "desktop/settings/WindowSettings.h"
+#include "engine/model/CarLook.h"
 #include "engine/model/PriceTexts.h"
 
-// The window's construction, how it shows the engine's state, the verbs of its buttons and the
-// events it watches. Each part it shows has a file of its own: MainWindowCommandBar.cpp,
-// MainWindowChoices.cpp, MainWindowOptions.cpp, MainWindowNotice.cpp, MainWindowPictures.cpp,
-// MainWindowFiles.cpp and MainWindowKeyboard.cpp.
+// The window's construction, how it brings its parts up to date, the commands of its buttons and
+// the events it watches. The parts are classes of their own (CommandStrip, MainChoices with its
+// ActionNotice, OptionPanel); the file commands are in MainWindowFiles.cpp, the keyboard's in
+// MainWindowKeyboard.cpp.
 
 namespace kalvora::app {
 
@@ -39,30 +36,10 @@ using namespace window_parts;
 
 namespace {
 
-const QColor kPanelColour(221, 221, 221);
-
 // Window texts that are the window's own (the rules' texts come from the engine).
 const char kCaption[] = "Kalvora  (V " KALVORA_VERSION " от 08.02.2007)";
 // With a file: the program's name and the file's name.
 const char kFileCaption[] = "Kalvora — ";
-
-// A label that shows a figure is read with what the figure is: "Базовая цена: 12420 $".
-QString FigureName(const QString& what, const QString& figure) {
-    bool number = false;
-    figure.toLongLong(&number);
-    return what + QStringLiteral(": ") + figure + (number ? QStringLiteral(" $") : QString());
-}
-
-QWidget* MakePanel(QWidget* parent, const char* name) {
-    auto* panel = new QFrame(parent);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setObjectName(QLatin1String(name));
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, kPanelColour);
-    panel->setPalette(pal);
-    return panel;
-}
 
 }  // namespace
 
@@ -78,18 +55,15 @@ MainWindow::MainWindow(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kCaption));
     // The longest caption of the left column must end before the right column begins.
-    setFont(FittingFont(11, 9, false, LeftCaptionSpaces()));
+    setFont(FittingFont(11, 9, false, OptionPanel::LeftCaptionSpaces()));
     resize(1023, 708);
 
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i < args.size(); ++i) startArgs_.push_back(PathArgument(args[i]));
     BuildPanelArea();
-
-    BuildCommandBar(commandStrip_);
-    BuildMainChoices(choicesPanel_);
-    BuildOptions(optionsPanel_);
+    ConnectParts();
     // The labels over the faint background are painted again with each new paint colour.
-    (new LabelTextCache(this))->Watch(optionsPanel_);
+    (new LabelTextCache(this))->Watch(options_);
 
     // FormCreate: the picture files of the working directory.
     pictures_ = LoadPictureFiles(QDir::currentPath());
@@ -98,7 +72,7 @@ MainWindow::MainWindow(QWidget* parent)
     ui_.dialogFolder = ReadLastFolder(settingsPath_);
     connect(&signals_, &SessionSignals::changedDirectly, this, &MainWindow::SyncSoon);
     connect(&signals_, &SessionSignals::codeDecoded, this,
-            [this]() { codeField_->setFocus(Qt::OtherFocusReason); });
+            [this]() { strip_->CodeField()->setFocus(Qt::OtherFocusReason); });
     connect(&signals_, &SessionSignals::verbDone, this, &MainWindow::Sync);
     connect(&signals_, &SessionSignals::actionDone, this, &MainWindow::ShowActionResult);
     session_.SetObserver(&signals_);
@@ -118,8 +92,8 @@ void MainWindow::BuildPanelArea() {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    commandStrip_ = MakePanel(this, "Panel3");
-    outer->addWidget(commandStrip_);
+    strip_ = new CommandStrip(session_, this);
+    outer->addWidget(strip_);
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("PanelScroll"));
     scroll_->setFrameShape(QFrame::NoFrame);
@@ -136,11 +110,36 @@ void MainWindow::BuildPanelArea() {
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    choicesPanel_ = MakePanel(content, "Panel1");
-    choicesPanel_->setFixedHeight(123);
-    optionsPanel_ = MakePanel(content, "Panel2");
-    layout->addWidget(choicesPanel_);
-    layout->addWidget(optionsPanel_, 1);
+    choices_ = new MainChoices(session_, content);
+    options_ = new OptionPanel(session_, content);
+    layout->addWidget(choices_);
+    layout->addWidget(options_, 1);
+}
+
+void MainWindow::ConnectParts() {
+    connect(strip_, &CommandStrip::orderClicked, this, &MainWindow::OrderClick);
+    connect(strip_, &CommandStrip::openClicked, this, &MainWindow::OpenClick);
+    connect(strip_, &CommandStrip::saveClicked, this, &MainWindow::SaveClick);
+    connect(strip_, &CommandStrip::checkListClicked, this, &MainWindow::CheckListClick);
+    connect(strip_, &CommandStrip::resetClicked, this, &MainWindow::ResetAll);
+    connect(strip_, &CommandStrip::equipClicked, this, &MainWindow::EquipAll);
+    connect(strip_, &CommandStrip::creditClicked, this, &MainWindow::CreditClick);
+    connect(strip_, &CommandStrip::codeEntered, this, &MainWindow::DecodeCodeField);
+    connect(strip_->RecentMenu(), &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
+
+    connect(choices_, &MainChoices::trimComparisonRequested, this,
+            &MainWindow::trimComparisonRequested);
+    connect(choices_, &MainChoices::bodyComparisonRequested, this,
+            &MainWindow::bodyComparisonRequested);
+    connect(choices_, &MainChoices::engineComparisonRequested, this,
+            &MainWindow::engineComparisonRequested);
+    connect(choices_, &MainChoices::comparisonRequested, this, &MainWindow::CompareClick);
+    connect(choices_, &MainChoices::offerRequested, this, &MainWindow::OfferClick);
+    connect(choices_, &MainChoices::aboutRequested, this, &MainWindow::aboutRequested);
+
+    connect(options_, &OptionPanel::optionInfoRequested, this, &MainWindow::optionInfoRequested);
+    connect(options_, &OptionPanel::wheelPicturesRequested, this,
+            &MainWindow::wheelPicturesRequested);
 }
 
 MainWindow::~MainWindow() {
@@ -164,82 +163,30 @@ void MainWindow::SyncSoon() {
         Qt::QueuedConnection);
 }
 
-void MainWindow::SetControlEnabled(QWidget* w, bool enabled) {
-    if (w->isEnabled() == enabled) return;
-    // Qt would hand the focus of a control being disabled to its neighbour, which would then
-    // look entered; the focus is dropped instead.
-    if (!enabled && w->hasFocus()) w->clearFocus();
-    w->setEnabled(enabled);
-}
-
 void MainWindow::Sync() {
     if (syncing_) return;
     syncing_ = true;
-    for (const OptionDef& def : kOptionTable) {
-        OptionRow& row = rows_[Index(def.id)];
-        const OptionState& s = config_.Option(def.id);
-        if (row.box->isChecked() != s.checked) row.box->setChecked(s.checked);
-        SetControlEnabled(row.box, s.enabled);
-        const QString price = QString::number(s.price);
-        if (row.price->text() != price) {
-            row.price->setText(price);
-            SetOptionDescription(row, price);
-        }
-        if (row.caption->isEnabled() != s.captionEnabled) row.caption->setEnabled(s.captionEnabled);
-        ApplyHighlight(row, s.shadow, s.font);
-    }
-    for (int t = 0; t < kTrimCount; ++t) trims_[t]->setChecked(config_.Trim() == t);
-    for (int b = 0; b < kBodyCount; ++b) {
-        bodies_[b]->setChecked(config_.Body() == b);
-        SetControlEnabled(bodies_[b], config_.BodyEnabled(b));
-    }
-    for (int r = 0; r < kRailsCount; ++r) {
-        rails_[r]->setChecked(config_.Rails() == r);
-        SetControlEnabled(rails_[r], config_.RailsEnabled(r));
-    }
-    for (int e = 0; e < kEngineCount; ++e) {
-        engines_[e]->setChecked(config_.Engine() == e);
-        SetControlEnabled(engines_[e], config_.EngineEnabled(e));
-    }
-    const int colour =
-        config_.Colour() >= 0 && config_.Colour() < kColourCount ? config_.Colour() : -1;
-    if (colours_->currentIndex() != colour) colours_->setCurrentIndex(colour);
-
-    // Until the start code has run, the labels hold the form's design-time texts
-    // ("BazaLabel", "Цена: $12345"), which are no figures: the window leaves them empty.
-    const bool started = !config_.StartupPending();
-    const QString basePrice =
-        started ? QString::fromStdString(BasePriceText(config_.Figures())) : QString();
-    if (basePriceLabel_->text() != basePrice) {
-        basePriceLabel_->setText(basePrice);
-        basePriceLabel_->setAccessibleName(FigureName(QStringLiteral("Базовая цена"), basePrice));
-    }
-    const QString un =
-        started ? QString::fromStdString(SurchargeText(config_.Figures())) : QString();
-    if (unLabel_->text() != un) {
-        unLabel_->setText(un);
-        unLabel_->setAccessibleName(FigureName(QStringLiteral("Доплата за крышу"), un));
-    }
-    const QString price =
-        started ? QString::fromStdString(PriceLabelText(config_.Figures())) : QString();
-    const QString code = QString::fromStdString(config_.CodeFieldText());
-    // The code and the price together name the configuration: its breakdown changes with them.
-    if (priceLabel_->text() != price || priceLabel_->property("breakdownCode") != code) {
-        priceLabel_->setText(price);
-        priceLabel_->setProperty("breakdownCode", code);
-        priceLabel_->setToolTip(started ? PriceBreakdownTip(config_) : QString());
-        // Read as it shows: "Цена: $16215".
-        priceLabel_->setAccessibleName(
-            price.startsWith(QStringLiteral("Цена")) ? price : QStringLiteral("Цена: ") + price);
-    }
-    if (codeField_->text() != code) {
-        codeField_->setText(code);
-        codeTyped_ = false;
-    }
-
+    options_->ShowConfiguration(config_);
+    choices_->ShowConfiguration(config_);
+    strip_->ShowConfiguration(config_);
     ShowPictures();
     UpdateTitle();
     syncing_ = false;
+}
+
+void MainWindow::ShowPictures() {
+    // Which pictures show is the rules' choice; a picture file of the working directory is shown
+    // as it is, otherwise the car is drawn as configured (paint, rails, wheels).
+    const VisiblePictures& v = config_.Pictures();
+    const CarLook look = LookOf(config_);
+    choices_->ShowBodyPicture(v, look, pictures_, drawings_);
+    options_->ShowPictures(v, look, pictures_, drawings_);
+}
+
+void MainWindow::ShowActionResult() {
+    options_->ShowReasons(history_);
+    choices_->Notice().ShowNotice(history_);
+    strip_->ShowSteps(history_);
 }
 
 void MainWindow::UpdateTitle() {
@@ -254,13 +201,19 @@ void MainWindow::UpdateTitle() {
 // --- Engine calls ----------------------------------------------------------------------------
 
 void MainWindow::RememberFocusedWish() {
-    const QWidget* focused = focusWidget();
-    for (const OptionDef& def : kOptionTable) {
-        if (rows_[Index(def.id)].box == focused) {
-            session_.RememberWish(def.id);
-            return;
-        }
-    }
+    options_->RememberWishOf(focusWidget());
+}
+
+void MainWindow::DecodeCodeField() {
+    // Read before the action: remembering the wish of a focused box refreshes the window.
+    const std::string typed = strip_->CodeField()->text().toStdString();
+    RememberFocusedWish();
+    session_.DecodeCode(typed);
+    strip_->ForgetTyping();
+}
+
+QLabel* MainWindow::OptionPriceLabel(Opt option) const {
+    return options_->PriceLabel(option);
 }
 
 void MainWindow::RunStartCode() {
@@ -325,59 +278,9 @@ bool MainWindow::event(QEvent* e) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) {
-        ShowFocusRow(e->type() == QEvent::FocusIn ? qobject_cast<QWidget*>(watched) : nullptr);
-    }
-    switch (e->type()) {
-        case QEvent::KeyPress:
-            if (PressFocusedButton(watched, static_cast<QKeyEvent*>(e))) return true;
-            break;
-        case QEvent::FocusOut:
-            OptionBoxLosesFocus(watched, static_cast<QFocusEvent*>(e));
-            break;
-        case QEvent::FocusIn:
-            ControlTakesFocus(watched, static_cast<QFocusEvent*>(e));
-            break;
-        case QEvent::ShortcutOverride:
-            // Not taken by the field: the window's undo and redo keys act.
-            if (watched == codeField_ && !CodeFieldTakesKey(static_cast<QKeyEvent*>(e)))
-                return true;
-            break;
-        case QEvent::MouseButtonDblClick:
-            if (watched == codeField_) {
-                DecodeCodeField();
-                return true;
-            }
-            break;
-        case QEvent::MouseButtonRelease:
-            if (MouseReleased(watched, static_cast<QMouseEvent*>(e))) return true;
-            break;
-        default:
-            break;
-    }
+    if (e->type() == QEvent::KeyPress && PressFocusedButton(watched, static_cast<QKeyEvent*>(e)))
+        return true;
     return QWidget::eventFilter(watched, e);
-}
-
-bool MainWindow::MouseReleased(QObject* watched, const QMouseEvent* me) {
-    if (engineEnteredByMouse_ >= 0 && watched == engines_[engineEnteredByMouse_]) {
-        // Released beside the button: no click, but the press entered it.
-        QTimer::singleShot(0, this, [this]() {
-            if (engineEnteredByMouse_ < 0) return;
-            const int engine = std::exchange(engineEnteredByMouse_, -1);
-            session_.EnterEngine(engine);
-        });
-    }
-    auto* label = qobject_cast<QLabel*>(watched);
-    if (!label || me->button() != Qt::LeftButton || !label->rect().contains(me->pos())) {
-        return false;
-    }
-    for (const OptionDef& def : kOptionTable) {
-        if (rows_[Index(def.id)].price == label) {
-            emit optionInfoRequested(def.id, false);
-            return true;
-        }
-    }
-    return false;
 }
 
 void MainWindow::showEvent(QShowEvent* e) {

@@ -1,11 +1,12 @@
-// The main configurator window: every control of the configuration, bound to the engine.
+// The main configurator window: the command strip, the main choices and the option panel, each a
+// part of its own bound to the session's verbs, and the commands that reach beyond them (files,
+// the other windows, the keyboard).
 //
-// A user's click becomes one engine call; after it the window shows the engine's state again.
-// The window never decides a rule, a price or a text.
+// A user's click becomes one verb of the session; after it each part shows the configuration
+// again. The window never decides a rule, a price or a text.
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,26 +18,15 @@
 #include "engine/code/DiskFileAccess.h"
 #include "engine/session/Session.h"
 
-class QCheckBox;
-class QComboBox;
-class QFocusEvent;
-class QFrame;
-class QGridLayout;
-class QHBoxLayout;
 class QKeyEvent;
-class QMenu;
-class QMouseEvent;
-class QScrollArea;
 class QLabel;
-class QLayout;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QToolButton;
+class QScrollArea;
 
 namespace kalvora::app {
 
-class FlowLayout;
+class CommandStrip;
+class MainChoices;
+class OptionPanel;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -65,7 +55,7 @@ class MainWindow : public QWidget {
     void SetSettingsPath(const QString& path) { settingsPath_ = path; }
     const QString& SettingsPath() const { return settingsPath_; }
 
-    // Shows every control as the engine holds it.
+    // Each part shows the configuration as the session holds it.
     void Sync();
 
     // Command bar.
@@ -124,66 +114,18 @@ class MainWindow : public QWidget {
     void closeEvent(QCloseEvent* e) override;
 
   private:
-    struct OptionRow {
-        QToolButton* info = nullptr;
-        QLabel* price = nullptr;
-        QCheckBox* box = nullptr;
-        QLabel* caption = nullptr;
-        QToolButton* extra = nullptr;  // the wheel pictures' button of the 15" wheel row
-        Rgb shadow = kShadowNone;      // highlight last shown
-        Rgb font = kFontBlack;
-    };
-
     // Brings the window up to date after a change of the configuration (see the definition).
     void SyncSoon();
-
     // The command strip above the scrolling panels of the main choices and the options.
     void BuildPanelArea();
-
-    // The command bar (MainWindowCommandBar.cpp), each part added to the strip's flow. The
-    // buttons' steps return the x where the next part begins at the laid-out width, which
-    // leaves the price its room and so its font.
-    void BuildCommandBar(QWidget* panel);
-    void BuildCodeField(QWidget* panel, FlowLayout* strip);
-    int BuildCommandButtons(QWidget* panel, FlowLayout* strip);
-    int BuildStepButtons(QWidget* panel, FlowLayout* strip, int x);
-    void BuildPriceLabel(QWidget* panel, FlowLayout* strip, int x);
-
-    // The main choices (MainWindowChoices.cpp), each group in its cells of the panel's grid.
-    void BuildMainChoices(QWidget* panel);
-    void BuildTrimGroup(QWidget* panel, QGridLayout* grid);
-    void BuildBodyGroup(QWidget* panel, QGridLayout* grid);
-    void BuildBodyPictures(QWidget* panel, QGridLayout* grid);
-    void BuildEngineGroup(QWidget* panel, QGridLayout* grid);
-    // The comparison buttons under the engines; the notice joins the row after them.
-    QHBoxLayout* BuildComparisonRow(QWidget* panel);
-    void BuildRailsGroup(QWidget* panel, QGridLayout* grid);
-    void BuildAboutLink(QWidget* panel, QGridLayout* grid);
-    void BuildBasePrice(QWidget* panel, QGridLayout* grid);
-    // The notice of the last action (MainWindowNotice.cpp).
-    void BuildNotice(QWidget* panel);
-
-    // The option panel (MainWindowOptions.cpp).
-    void BuildOptions(QWidget* panel);
-    // One option's controls, laid out as its row.
-    QLayout* BuildOptionRow(QWidget* panel, const OptionDef& def);
-
-    // The pictures (MainWindowPictures.cpp).
+    // What the parts ask of the window and of the windows that follow it.
+    void ConnectParts();
     void ShowPictures();
-    void ShowBodyPicture(const VisiblePictures& v, const CarLook& look);
-    void ShowSwatch(const VisiblePictures& v);
-    void ShowBackground(const VisiblePictures& v, const CarLook& look);
-    // The label that shows a drawn background now takes `chosen`'s place and name.
-    void HandOverDrawingLabel(QLabel*& chosen);
-
-    void ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font);
-    void SetControlEnabled(QWidget* w, bool enabled);
-    void SetOptionDescription(const OptionRow& row, const QString& price);
     void UpdateTitle();
+    // The tab order, the shortcuts and Enter on a focused button (MainWindowKeyboard.cpp).
     void ArrangeTabOrder();
     void AddShortcuts();
-    const OptionRow* RowOf(const QWidget* w) const;
-    void ShowFocusRow(const QWidget* focused);
+    bool PressFocusedButton(QObject* watched, const QKeyEvent* e);
     // After an open or save: the file joins the recent list and its folder is remembered.
     void RememberFile(const QString& path);
     void FillRecentMenu();
@@ -192,21 +134,10 @@ class MainWindow : public QWidget {
     bool MayDropChanges();
     // Opens a file the user chose, in one undoable step.
     void OpenChosenFile(const QString& path);
-
     // The notice, the reasons as tooltips and the undo and redo buttons after an action.
     void ShowActionResult();
     // Runs the exit rule of the option box that has the focus, which keeps it.
     void RememberFocusedWish();
-    // Whether the code field handles an undo or redo key itself.
-    bool CodeFieldTakesKey(const QKeyEvent* e) const;
-
-    // The steps of eventFilter: Enter and Down on a focused button, the focus leaving an option
-    // box or entering a control (MainWindowKeyboard.cpp), and a mouse button released over an
-    // engine button or an option's price. True when the event has been handled.
-    bool PressFocusedButton(QObject* watched, const QKeyEvent* e);
-    void OptionBoxLosesFocus(QObject* watched, const QFocusEvent* e);
-    void ControlTakesFocus(QObject* watched, const QFocusEvent* e);
-    bool MouseReleased(QObject* watched, const QMouseEvent* me);
 
     void ReadSettings();
     void WriteSettings();
@@ -220,39 +151,14 @@ class MainWindow : public QWidget {
     PictureFiles pictures_;
     // The built-in drawings, where the working directory has no picture file.
     pictures::CarPictureCache drawings_;
-    std::array<QImage, 10> swatchDrawings_{};
     std::vector<std::string> startArgs_;
     QString settingsPath_;
 
-    QWidget* choicesPanel_ = nullptr;
-    QWidget* optionsPanel_ = nullptr;
-    QWidget* commandStrip_ = nullptr;
+    CommandStrip* strip_ = nullptr;
     QScrollArea* scroll_ = nullptr;
-    QFrame* focusRow_ = nullptr;
-    QMenu* recentMenu_ = nullptr;
-    QLineEdit* codeField_ = nullptr;
-    QLabel* priceLabel_ = nullptr;
-    QLabel* basePriceLabel_ = nullptr;
-    QLabel* unLabel_ = nullptr;
-    QLabel* notice_ = nullptr;
-    QToolButton* undoButton_ = nullptr;
-    QToolButton* redoButton_ = nullptr;
-    QComboBox* colours_ = nullptr;
-    std::array<OptionRow, kOptionCount> rows_{};
-    std::array<QRadioButton*, kTrimCount> trims_{};
-    std::array<QRadioButton*, kBodyCount> bodies_{};
-    std::array<QRadioButton*, kRailsCount> rails_{};
-    std::array<QRadioButton*, kEngineCount> engines_{};
-    QLabel* placeholder_ = nullptr;
-    std::array<QLabel*, kBodyCount> bodyImages_{};
-    std::array<QLabel*, 10> swatches_{};
-    std::array<std::array<QLabel*, 4>, kBodyCount> backgrounds_{};
+    MainChoices* choices_ = nullptr;
+    OptionPanel* options_ = nullptr;
 
-    // The engine button a mouse press gave the focus to: the click that follows enters it as
-    // part of its own action; a press that ends without a click enters it on release.
-    int engineEnteredByMouse_ = -1;
-    // The code field holds text the user typed since the program last wrote or decoded it.
-    bool codeTyped_ = false;
     bool syncing_ = false;
     bool syncQueued_ = false;
     bool activating_ = false;

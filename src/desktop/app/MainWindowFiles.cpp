@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include "desktop/app/CommandStrip.h"
 #include "desktop/app/MainWindowParts.h"
 #include "desktop/app/RecentFiles.h"
 #include "desktop/settings/WindowSettings.h"
@@ -59,7 +60,7 @@ QStringList MainWindow::RecentFiles() const {
 }
 
 void MainWindow::FillRecentMenu() {
-    recentMenu_->clear();
+    strip_->RecentMenu()->clear();
     const RecentFilesCheck check = CheckRecentFiles(ReadRecentFiles(settingsPath_));
     if (!check.missing.isEmpty()) WriteRecentFiles(settingsPath_, check.present);
     int number = 0;
@@ -69,17 +70,19 @@ void MainWindow::FillRecentMenu() {
         QString text = QStringLiteral("&%1  %2    (%3)")
                            .arg(number)
                            .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()));
-        QAction* action = recentMenu_->addAction(text);
+        QAction* action = strip_->RecentMenu()->addAction(text);
         action->setData(path);
         connect(action, &QAction::triggered, this, [this, path]() { OpenRecentFile(path); });
     }
     if (check.present.isEmpty()) {
-        recentMenu_->addAction(QStringLiteral("Нет недавно открытых файлов"))->setEnabled(false);
+        strip_->RecentMenu()
+            ->addAction(QStringLiteral("Нет недавно открытых файлов"))
+            ->setEnabled(false);
     }
     if (!check.missing.isEmpty()) {
-        recentMenu_->addSeparator();
+        strip_->RecentMenu()->addSeparator();
         for (const QString& path : check.missing) {
-            recentMenu_
+            strip_->RecentMenu()
                 ->addAction(QStringLiteral("Файл «%1» не найден и убран из списка")
                                 .arg(QDir::toNativeSeparators(path)))
                 ->setEnabled(false);

@@ -1,7 +1,9 @@
 #include "desktop/app/MainWindowParts.h"
 
 #include <QFile>
+#include <QFocusEvent>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QLabel>
 #include <QToolButton>
 
@@ -36,6 +38,15 @@ QFont FittingFont(int largest, int smallest, bool bold, const std::vector<TextSp
     return f;
 }
 
+void MakeRaisedPanel(QFrame* panel, const char* name) {
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setObjectName(QLatin1String(name));
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, QColor(221, 221, 221));
+    panel->setPalette(pal);
+}
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -54,6 +65,16 @@ QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& te
     // A caption's "&" marks its Alt key and is shown as an underline only.
     b->setAccessibleName(QString(text).remove(QLatin1Char('&')));
     return b;
+}
+
+void SetControlEnabled(QWidget* w, bool enabled) {
+    if (w->isEnabled() == enabled) return;
+    if (!enabled && w->hasFocus()) w->clearFocus();
+    w->setEnabled(enabled);
+}
+
+bool IsFocusMoveWithinWindow(const QFocusEvent* e) {
+    return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
 }
 
 std::string PathArgument(const QString& path) {

@@ -1,5 +1,5 @@
 // What the parts of the main window share: the size it is laid out for, its fonts and colours,
-// and the small builders of its controls. Only the MainWindow*.cpp files include it.
+// and the small builders of its controls. Only the main window and its parts include it.
 #pragma once
 
 #include <QColor>
@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+class QFocusEvent;
+class QFrame;
 class QLabel;
 class QToolButton;
 class QWidget;
@@ -37,11 +39,18 @@ struct TextSpace {
 };
 QFont FittingFont(int largest, int smallest, bool bold, const std::vector<TextSpace>& texts);
 
-// The captions of the option panel's left column with the room each has (MainWindowOptions.cpp).
-std::vector<TextSpace> LeftCaptionSpaces();
-
+// A raised panel of the window's grey, named `name`.
+void MakeRaisedPanel(QFrame* panel, const char* name);
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text);
 QToolButton* MakeToolButton(QWidget* parent, const char* name, const QString& text);
+
+// Enables or disables a control as the configuration allows. A control being disabled drops the
+// focus rather than hand it to its neighbour, which would then look entered.
+void SetControlEnabled(QWidget* w, bool enabled);
+
+// Whether the focus moves inside the window: another window becoming active (a message box, the
+// order or credit window) or a pop-up menu does not move it.
+bool IsFocusMoveWithinWindow(const QFocusEvent* e);
 
 // A path as the engine's file calls take it.
 std::string PathArgument(const QString& path);

@@ -9,9 +9,9 @@
 #include "desktop/app/MainWindow.h"
 #include "desktop/app/WindowUi.h"
 #include "desktop/app/Windows.h"
+#include "desktop/settings/QtOwnSettings.h"
 #include "engine/files/DiskFiles.h"
 #include "engine/files/FileErrors.h"
-#include "desktop/settings/QtOwnSettings.h"
 
 int main(int argc, char* argv[]) {
     // A file-size limit fails a write with a message instead of killing the program.

@@ -1,26 +1,36 @@
-// The option panel: a row for every option (information button, price, check box, caption), the
-// frames around the packages, the colour list and its swatches, over the background picture.
-#include "desktop/app/MainWindow.h"
+#include "desktop/app/OptionPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
+#include <QVariant>
 #include <algorithm>
+#include <utility>
 
 #include "desktop/app/DrawingLabel.h"
-#include "desktop/app/MainWindowParts.h"
+#include "desktop/app/PictureFiles.h"
+#include "desktop/pictures/CarPicture.h"
 #include "desktop/settings/WindowSettings.h"
+#include "engine/history/ActionHistory.h"
+#include "engine/model/CarLook.h"
+#include "engine/session/Session.h"
 
 namespace kalvora::app {
 
 using namespace window_parts;
 
 namespace {
+
+// The built-in background drawing: natural size, centred in the option panel.
+const QSize kBackgroundSize(1000, 400);
 
 // Check box x positions of the option columns.
 constexpr int kLeftX = 56;
@@ -209,7 +219,7 @@ QFrame* MakeBevel(QWidget* parent, const char* name, int width) {
 // Each caption of the left column ends before whatever stands right of it in its row: the
 // package frame at the top, the information buttons of the right column below it, or the
 // frame that holds the row.
-std::vector<TextSpace> window_parts::LeftCaptionSpaces() {
+std::vector<TextSpace> OptionPanel::LeftCaptionSpaces() {
     const std::array<int, kOptionCount> ys = RowYs();
     const QRect packages = FrameRect(kFrames[0], ys);
     std::vector<TextSpace> spaces;
@@ -226,11 +236,12 @@ std::vector<TextSpace> window_parts::LeftCaptionSpaces() {
     return spaces;
 }
 
-void MainWindow::BuildOptions(QWidget* panel) {
+OptionPanel::OptionPanel(Session& session, QWidget* parent) : QFrame(parent), session_(session) {
+    MakeRaisedPanel(this, "Panel2");
     // The body-and-shade pictures fill the panel behind everything else.
     for (int b = 0; b < kBodyCount; ++b) {
         for (int s = 0; s < 4; ++s) {
-            auto* image = new DrawingLabel(panel);
+            auto* image = new DrawingLabel(this);
             image->setObjectName(Q(kShadePictures[b][s]));
             image->setAlignment(Qt::AlignCenter);
             image->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -247,21 +258,21 @@ void MainWindow::BuildOptions(QWidget* panel) {
     BandGrid bands;
     for (const FrameDef& frame : kFrames) {
         const QRect r = FrameRect(frame, ys);
-        bands.Add(MakeBevel(panel, frame.name, r.width()), r.left() - 1, r.top(), r.height());
+        bands.Add(MakeBevel(this, frame.name, r.width()), r.left() - 1, r.top(), r.height());
     }
     for (const OptionDef& def : kOptionTable) {
         const int x = def.column == Column::Left    ? kLeftX
                       : def.column == Column::Right ? kRightX
                                                     : kPackagesX;
         // A row is 15 pixels high, from the price's top; the check box lies a pixel lower.
-        bands.Add(BuildOptionRow(panel, def), x - kRowLead - 1, ys[Index(def.id)] - 1, 15);
+        bands.Add(BuildOptionRow(def), x - kRowLead - 1, ys[Index(def.id)] - 1, 15);
     }
 
     // The colour list right of the metallic caption, the swatches right of the list, both
     // reaching above and below the metallic row.
     const QLabel* metallCaption = rows_[Index(Opt::MetallicPaint)].caption;
     const int metallY = ys[Index(Opt::MetallicPaint)];
-    colours_ = new QComboBox(panel);
+    colours_ = new QComboBox(this);
     colours_->setObjectName(QStringLiteral("ComboBox1"));
     for (const ColourDef& c : kColours) colours_->addItem(Q(c.item));
     colours_->setCurrentIndex(-1);
@@ -274,7 +285,7 @@ void MainWindow::BuildOptions(QWidget* panel) {
     connect(colours_, &QComboBox::activated, this,
             [this](int index) { session_.ChooseColour(index); });
     for (int s = 0; s < 10; ++s) {
-        swatches_[s] = new QLabel(panel);
+        swatches_[s] = new QLabel(this);
         swatches_[s]->setObjectName(QStringLiteral("I%1").arg(s + 1));
         swatches_[s]->setFixedSize(64, 48);
         swatches_[s]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -283,31 +294,31 @@ void MainWindow::BuildOptions(QWidget* panel) {
                   swatches_[s]->height());
     }
 
-    auto* grid = new QGridLayout(panel);
+    auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
-    bands.Fill(grid, panel->contentsRect().top());
+    bands.Fill(grid, contentsRect().top());
     for (const auto& body : backgrounds_) {
         for (QLabel* image : body) grid->addWidget(image, 0, 0, -1, 1);
     }
 }
 
-QLayout* MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
+QLayout* OptionPanel::BuildOptionRow(const OptionDef& def) {
     OptionRow& row = rows_[Index(def.id)];
     // Left to right: the information button (or its room), the price, the check box and the
     // caption; the price and the button from the row's top, the box and caption a pixel lower.
     auto* line = new QHBoxLayout;
     line->setSpacing(0);
 
-    row.price = new QLabel(QString::number(def.price), panel);
+    row.price = new QLabel(QString::number(def.price), this);
     row.price->setObjectName(Q(def.priceLabel));
     row.price->setTextFormat(Qt::PlainText);
     row.price->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row.price->setFixedSize(kPriceWidth, 15);
     row.price->installEventFilter(this);
 
-    const auto smallInfoButton = [panel](const char* name) {
-        QToolButton* b = MakeToolButton(panel, name, QString());
+    const auto smallInfoButton = [this](const char* name) {
+        QToolButton* b = MakeToolButton(this, name, QString());
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
         b->setIcon(InfoIcon());
         b->setIconSize(QSize(9, 9));
@@ -320,6 +331,7 @@ QLayout* MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
         row.info = smallInfoButton(info.name);
         row.info->setAccessibleName(QStringLiteral("Пояснение: ") + OptionName(def));
         row.info->setToolTip(QStringLiteral("Пояснение (F1)"));
+        row.info->installEventFilter(this);
         const Opt option = def.id;
         connect(row.info, &QToolButton::clicked, this,
                 [this, option]() { emit optionInfoRequested(option, true); });
@@ -333,7 +345,7 @@ QLayout* MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     line->addWidget(row.price);
     line->addSpacing(3);
 
-    row.box = new QCheckBox(panel);
+    row.box = new QCheckBox(this);
     row.box->setObjectName(Q(def.name));
     row.box->setFixedSize(14, 14);
     row.box->setAccessibleName(OptionName(def));
@@ -345,7 +357,7 @@ QLayout* MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     line->addWidget(row.box, 0, Qt::AlignBottom);
     line->addSpacing(3);
 
-    row.caption = new QLabel(Q(def.caption), panel);
+    row.caption = new QLabel(Q(def.caption), this);
     row.caption->setTextFormat(Qt::PlainText);
     row.caption->setObjectName(QString::fromStdString(CaptionLabelName(def.id)));
     line->addWidget(row.caption, 0, Qt::AlignVCenter);
@@ -355,7 +367,8 @@ QLayout* MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
         QToolButton* wheels = smallInfoButton("SpeedButton24");
         wheels->setAccessibleName(QStringLiteral("Легкосплавные диски"));
         row.extra = wheels;
-        connect(wheels, &QToolButton::clicked, this, &MainWindow::wheelPicturesRequested);
+        wheels->installEventFilter(this);
+        connect(wheels, &QToolButton::clicked, this, &OptionPanel::wheelPicturesRequested);
         line->addSpacing(6);
         line->addWidget(wheels, 0, Qt::AlignTop);
     }
@@ -369,11 +382,45 @@ QLayout* MainWindow::BuildOptionRow(QWidget* panel, const OptionDef& def) {
     return line;
 }
 
-QLabel* MainWindow::OptionPriceLabel(Opt option) const {
+QLabel* OptionPanel::PriceLabel(Opt option) const {
     return rows_[Index(option)].price;
 }
 
-void MainWindow::ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font) {
+// --- Showing the configuration ---------------------------------------------------------------
+
+void OptionPanel::ShowConfiguration(const Configuration& config) {
+    showing_ = true;
+    for (const OptionDef& def : kOptionTable) {
+        OptionRow& row = rows_[Index(def.id)];
+        const OptionState& s = config.Option(def.id);
+        if (row.box->isChecked() != s.checked) row.box->setChecked(s.checked);
+        SetControlEnabled(row.box, s.enabled);
+        const QString price = QString::number(s.price);
+        if (row.price->text() != price) {
+            row.price->setText(price);
+            SetOptionDescription(row, price);
+        }
+        if (row.caption->isEnabled() != s.captionEnabled) row.caption->setEnabled(s.captionEnabled);
+        ApplyHighlight(row, s.shadow, s.font);
+    }
+    const int colour =
+        config.Colour() >= 0 && config.Colour() < kColourCount ? config.Colour() : -1;
+    if (colours_->currentIndex() != colour) colours_->setCurrentIndex(colour);
+    showing_ = false;
+}
+
+void OptionPanel::ShowReasons(const ActionHistory& history) {
+    for (const OptionDef& def : kOptionTable) {
+        OptionRow& row = rows_[Index(def.id)];
+        const QString reason = Q(history.Reason(def.id));
+        if (row.box->toolTip() == reason) continue;
+        row.box->setToolTip(reason);
+        row.caption->setToolTip(reason);
+        SetOptionDescription(row, row.price->text());
+    }
+}
+
+void OptionPanel::ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font) {
     if (row.shadow == shadow && row.font == font) return;
     row.shadow = shadow;
     row.font = font;
@@ -387,13 +434,206 @@ void MainWindow::ApplyHighlight(OptionRow& row, Rgb shadow, Rgb font) {
     row.caption->setAutoFillBackground(shadow != kShadowNone);
 }
 
-void MainWindow::SetOptionDescription(const OptionRow& row, const QString& price) {
+void OptionPanel::SetOptionDescription(const OptionRow& row, const QString& price) {
     // The price, then why the option stands as it does when there is a reason.
     QString description = QStringLiteral("Цена: $") + price;
     if (!row.box->toolTip().isEmpty()) description += QStringLiteral(". ") + row.box->toolTip();
     row.box->setAccessibleDescription(description);
     row.price->setAccessibleName(QStringLiteral("Цена опции «") + row.box->accessibleName() +
                                  QStringLiteral("»: ") + price + QStringLiteral(" $"));
+}
+
+// --- The pictures ----------------------------------------------------------------------------
+
+void OptionPanel::ShowPictures(const VisiblePictures& v, const CarLook& look,
+                               const PictureFiles& files, pictures::CarPictureCache& drawings) {
+    ShowSwatch(v, files);
+    ShowBackground(v, look, files, drawings);
+}
+
+void OptionPanel::ShowSwatch(const VisiblePictures& v, const PictureFiles& files) {
+    for (int s = 0; s < 10; ++s) {
+        bool show = v.swatch == s + 1;
+        if (show && !files.swatches[s].isNull()) {
+            if (swatches_[s]->pixmap().isNull()) {
+                swatches_[s]->setPixmap(QPixmap::fromImage(files.swatches[s]));
+            }
+        } else if (show) {
+            QImage& drawing = swatchDrawings_[s];
+            if (drawing.isNull()) {
+                drawing = pictures::RenderSwatch(PaintOf(s + 1), MetallicPaint(s + 1),
+                                                 swatches_[s]->size());
+            }
+            show = ShowDrawingIn(swatches_[s], drawing);
+        }
+        swatches_[s]->setVisible(show);
+    }
+}
+
+void OptionPanel::ShowBackground(const VisiblePictures& v, const CarLook& look,
+                                 const PictureFiles& files, pictures::CarPictureCache& drawings) {
+    const int shade = ShadeIndex(v.shade);
+    if (v.shadeBody >= 0 && v.shadeBody < kBodyCount && shade >= 0 &&
+        files.shades[v.shadeBody][shade].isNull()) {
+        // Another body-and-shade drawing: the label that shows the drawing now takes the new
+        // one's place and name, so that only what differs is repainted, not one whole label
+        // hidden and another shown.
+        HandOverDrawingLabel(backgrounds_[v.shadeBody][shade], files);
+    }
+    for (int b = 0; b < kBodyCount; ++b) {
+        for (int s = 0; s < 4; ++s) {
+            QLabel* background = backgrounds_[b][s];
+            const QImage& image = files.shades[b][s];
+            bool show = v.shadeBody == b && shade == s;
+            if (show && !image.isNull()) {
+                if (background->pixmap().isNull()) background->setPixmap(QPixmap::fromImage(image));
+            } else if (show) {
+                CarLook drawn = look;
+                drawn.body = b;
+                // Drawn at the size it is shown at, in the screen's pixels: a paint only copies
+                // it, and a new look repaints only where it differs from the one before.
+                const qreal scale = background->devicePixelRatioF();
+                const QImage& drawing = drawings.Picture(
+                    drawn, (QSizeF(kBackgroundSize) * scale).toSize(), pictures::Strength::Faint);
+                show = !drawing.isNull();
+                if (show) static_cast<DrawingLabel*>(background)->ShowDrawing(drawing, scale);
+            }
+            // Behind every label and control of the option panel; the panel's grid makes it fill
+            // the panel.
+            if (show && !background->isVisible()) background->lower();
+            background->setVisible(show);
+        }
+    }
+}
+
+void OptionPanel::HandOverDrawingLabel(QLabel*& chosen, const PictureFiles& files) {
+    for (int b = 0; b < kBodyCount; ++b) {
+        for (int s = 0; s < 4; ++s) {
+            QLabel*& shown = backgrounds_[b][s];
+            if (shown == chosen || shown->isHidden() || !files.shades[b][s].isNull()) continue;
+            const QString name = shown->objectName();
+            shown->setObjectName(chosen->objectName());
+            chosen->setObjectName(name);
+            std::swap(shown, chosen);
+        }
+    }
+}
+
+// --- Keyboard, focus and mouse ---------------------------------------------------------------
+
+void OptionPanel::AppendTabStops(std::vector<QWidget*>& chain) const {
+    for (const OptionDef& def : kOptionTable) {
+        const OptionRow& row = rows_[Index(def.id)];
+        if (def.hidden) continue;
+        if (row.info) chain.push_back(row.info);
+        chain.push_back(row.box);
+        if (row.extra) chain.push_back(row.extra);
+        if (def.id == Opt::MetallicPaint) chain.push_back(colours_);
+    }
+}
+
+void OptionPanel::RememberWishOf(const QWidget* focused) {
+    for (const OptionDef& def : kOptionTable) {
+        if (rows_[Index(def.id)].box == focused) {
+            session_.RememberWish(def.id);
+            return;
+        }
+    }
+}
+
+const OptionPanel::OptionRow* OptionPanel::RowOf(const QWidget* w) const {
+    if (!w) return nullptr;
+    for (const OptionRow& row : rows_) {
+        if (w == row.box || w == row.info || w == row.price || w == row.extra) return &row;
+    }
+    return nullptr;
+}
+
+bool OptionPanel::ExplainFocusedOption(const QWidget* focused) {
+    const OptionRow* row = RowOf(focused);
+    if (!row) return false;
+    if (focused == row->extra) {
+        emit wheelPicturesRequested();
+    } else {
+        emit optionInfoRequested(static_cast<Opt>(row - rows_.data()), true);
+    }
+    return true;
+}
+
+void OptionPanel::ShowFocusRow(const QWidget* focused) {
+    const OptionRow* row = RowOf(focused);
+    if (!row || focused == row->price) {
+        if (focusRow_) focusRow_->hide();
+        return;
+    }
+    if (!focusRow_) {
+        focusRow_ = new QFrame(this);
+        focusRow_->setObjectName(QStringLiteral("FocusRow"));
+        focusRow_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        const QColor h = palette().color(QPalette::Highlight);
+        focusRow_->setStyleSheet(
+            QStringLiteral("QFrame#FocusRow { border: 2px solid %1; border-radius: 3px; "
+                           "background: rgba(%2, %3, %4, 56); }")
+                .arg(h.name())
+                .arg(h.red())
+                .arg(h.green())
+                .arg(h.blue()));
+    }
+    QRect r = row->price->geometry() | row->box->geometry() | row->caption->geometry();
+    if (row->info) r |= row->info->geometry();
+    if (row->extra) r |= row->extra->geometry();
+    focusRow_->setGeometry(r.adjusted(-3, -3, 3, 3));
+    // Above the background picture, under the row's own controls.
+    focusRow_->stackUnder(row->price);
+    focusRow_->show();
+}
+
+bool OptionPanel::eventFilter(QObject* watched, QEvent* e) {
+    switch (e->type()) {
+        case QEvent::FocusIn:
+            ShowFocusRow(qobject_cast<QWidget*>(watched));
+            // The session knows which box has the focus, whatever moved it there.
+            for (const OptionDef& def : kOptionTable) {
+                if (rows_[Index(def.id)].box == watched)
+                    session_.Focus().Follow(FocusTarget::OptionBox(def.id));
+            }
+            break;
+        case QEvent::FocusOut:
+            ShowFocusRow(nullptr);
+            BoxLosesFocus(watched, static_cast<QFocusEvent*>(e));
+            break;
+        case QEvent::MouseButtonRelease: {
+            auto* label = qobject_cast<QLabel*>(watched);
+            const auto* me = static_cast<QMouseEvent*>(e);
+            if (!label || me->button() != Qt::LeftButton || !label->rect().contains(me->pos()))
+                break;
+            for (const OptionDef& def : kOptionTable) {
+                if (rows_[Index(def.id)].price == label) {
+                    emit optionInfoRequested(def.id, false);
+                    return true;
+                }
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QFrame::eventFilter(watched, e);
+}
+
+void OptionPanel::BoxLosesFocus(QObject* watched, const QFocusEvent* e) {
+    for (const OptionDef& def : kOptionTable) {
+        if (rows_[Index(def.id)].box != watched) continue;
+        FocusModel& focus = session_.Focus();
+        const FocusTarget box = FocusTarget::OptionBox(def.id);
+        // Unless the session has moved the focus itself (a decode ran the exit rule),
+        // the wish is remembered before the control taking the focus acts.
+        if (focus.Current() == box && !showing_ && IsFocusMoveWithinWindow(e)) {
+            session_.RememberWish(def.id);
+        }
+        if (focus.Current() == box) focus.Follow(FocusTarget::Nothing());
+        break;
+    }
 }
 
 }  // namespace kalvora::app

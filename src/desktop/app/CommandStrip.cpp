@@ -1,6 +1,6 @@
-// The command bar: the code field, the command buttons with undo and redo, and the price.
-#include "desktop/app/MainWindow.h"
+#include "desktop/app/CommandStrip.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +14,10 @@
 
 #include "desktop/app/FlowLayout.h"
 #include "desktop/app/MainWindowParts.h"
+#include "desktop/app/PriceBreakdownTip.h"
+#include "engine/history/ActionHistory.h"
+#include "engine/model/PriceTexts.h"
+#include "engine/session/Session.h"
 
 namespace kalvora::app {
 
@@ -46,26 +50,36 @@ QIcon StepIcon(bool redo) {
     return QIcon(pm);
 }
 
+// The step undo or redo would take, in the words of the notice.
+QString StepTip(const char* verb, const ActionHistory& history, bool undo) {
+    const bool can = undo ? history.CanUndo() : history.CanRedo();
+    const char* keys = undo ? " (Ctrl+Z)" : " (Ctrl+Shift+Z, Ctrl+Y)";
+    if (!can) return QString::fromUtf8(verb) + QString::fromUtf8(keys);
+    return QString::fromUtf8(verb) + QStringLiteral(": ") +
+           Q(undo ? history.UndoTitle() : history.RedoTitle()) + QString::fromUtf8(keys);
+}
+
 }  // namespace
 
-void MainWindow::BuildCommandBar(QWidget* panel) {
+CommandStrip::CommandStrip(Session& session, QWidget* parent) : QFrame(parent), session_(session) {
+    MakeRaisedPanel(this, "Panel3");
     // One row as wide as the window is laid out for: the code field, the commands, undo and
     // redo, the price, all centred on the row. A narrower window wraps the row; the code field
     // with its caption, and undo with redo, wrap as one.
-    auto* strip = new FlowLayout(panel, 4, 4);
+    auto* strip = new FlowLayout(this, 4, 4);
     // Inside the panel's one-pixel frame; the price keeps a little more room from the right edge.
     strip->setContentsMargins(7, 3, 9, 3);
-    BuildCodeField(panel, strip);
-    int x = BuildCommandButtons(panel, strip);
-    x = BuildStepButtons(panel, strip, x);
-    BuildPriceLabel(panel, strip, x);
+    BuildCodeField(strip);
+    int x = BuildCommandButtons(strip);
+    x = BuildStepButtons(strip, x);
+    BuildPriceLabel(strip, x);
 }
 
-void MainWindow::BuildCodeField(QWidget* panel, FlowLayout* strip) {
-    QLabel* caption = MakeLabel(panel, "Label1", QStringLiteral("Код:"));
+void CommandStrip::BuildCodeField(FlowLayout* strip) {
+    QLabel* caption = MakeLabel(this, "Label1", QStringLiteral("Код:"));
     caption->setMinimumWidth(28);
 
-    codeField_ = new QLineEdit(panel);
+    codeField_ = new QLineEdit(this);
     codeField_->setObjectName(QStringLiteral("Edit1"));
     codeField_->setFont(CodeFont());
     codeField_->setFixedSize(186, 22);
@@ -78,7 +92,7 @@ void MainWindow::BuildCodeField(QWidget* panel, FlowLayout* strip) {
         codeTyped_ = true;
         session_.TypeCode(text.toStdString());
     });
-    connect(codeField_, &QLineEdit::returnPressed, this, [this]() { DecodeCodeField(); });
+    connect(codeField_, &QLineEdit::returnPressed, this, &CommandStrip::codeEntered);
 
     // A little more room after the field than between the buttons.
     auto* field = new QHBoxLayout;
@@ -89,30 +103,29 @@ void MainWindow::BuildCodeField(QWidget* panel, FlowLayout* strip) {
     strip->addLayout(field);
 }
 
-int MainWindow::BuildCommandButtons(QWidget* panel, FlowLayout* strip) {
+int CommandStrip::BuildCommandButtons(FlowLayout* strip) {
     struct Command {
         const char* name;
         const char* text;
-        void (MainWindow::*handler)();
+        void (CommandStrip::*clicked)();
     };
     const Command commands[] = {
-        {"SpeedButton9", "&Заказ...", &MainWindow::OrderClick},
-        {"SpeedButton2", "&Открыть...", &MainWindow::OpenClick},
-        {"SpeedButton1", "&Сохранить...", &MainWindow::SaveClick},
-        {"SpeedButton3", "C&heck List...", &MainWindow::CheckListClick},
-        {"SpeedButton8", "Сб&росить всё", &MainWindow::ResetAll},
-        {"SpeedButton26", "Ос&настить", &MainWindow::EquipAll},
-        {"SpeedButton23", "&Кредит...", &MainWindow::CreditClick},
+        {"SpeedButton9", "&Заказ...", &CommandStrip::orderClicked},
+        {"SpeedButton2", "&Открыть...", &CommandStrip::openClicked},
+        {"SpeedButton1", "&Сохранить...", &CommandStrip::saveClicked},
+        {"SpeedButton3", "C&heck List...", &CommandStrip::checkListClicked},
+        {"SpeedButton8", "Сб&росить всё", &CommandStrip::resetClicked},
+        {"SpeedButton26", "Ос&настить", &CommandStrip::equipClicked},
+        {"SpeedButton23", "&Кредит...", &CommandStrip::creditClicked},
     };
     // Where the first button begins at the laid-out width.
     int x = 232;
     for (const Command& c : commands) {
-        QToolButton* b = MakeToolButton(panel, c.name, QString::fromUtf8(c.text));
-        if (c.handler == &MainWindow::OpenClick) {
+        QToolButton* b = MakeToolButton(this, c.name, QString::fromUtf8(c.text));
+        if (c.clicked == &CommandStrip::openClicked) {
             // The recent files hang on the Open button's arrow.
             recentMenu_ = new QMenu(b);
             recentMenu_->setObjectName(QStringLiteral("RecentFiles"));
-            connect(recentMenu_, &QMenu::aboutToShow, this, [this]() { FillRecentMenu(); });
             b->setMenu(recentMenu_);
             b->setPopupMode(QToolButton::MenuButtonPopup);
             b->setToolTip(
@@ -123,15 +136,15 @@ int MainWindow::BuildCommandButtons(QWidget* panel, FlowLayout* strip) {
         b->setFixedSize(width, 26);
         strip->addWidget(b);
         x += width + 4;
-        connect(b, &QToolButton::clicked, this, c.handler);
+        connect(b, &QToolButton::clicked, this, c.clicked);
     }
     return x;
 }
 
-int MainWindow::BuildStepButtons(QWidget* panel, FlowLayout* strip, int x) {
+int CommandStrip::BuildStepButtons(FlowLayout* strip, int x) {
     // Undo and redo: two small buttons, and the usual keys anywhere in the window.
-    undoButton_ = MakeToolButton(panel, "UndoButton", QString());
-    redoButton_ = MakeToolButton(panel, "RedoButton", QString());
+    undoButton_ = MakeToolButton(this, "UndoButton", QString());
+    redoButton_ = MakeToolButton(this, "RedoButton", QString());
     undoButton_->setAccessibleName(QStringLiteral("Отменить"));
     redoButton_->setAccessibleName(QStringLiteral("Повторить"));
     undoButton_->setIcon(StepIcon(false));
@@ -147,20 +160,22 @@ int MainWindow::BuildStepButtons(QWidget* panel, FlowLayout* strip, int x) {
     }
     strip->addLayout(steps);
     x += 2;
-    connect(undoButton_, &QToolButton::clicked, this, &MainWindow::UndoClick);
-    connect(redoButton_, &QToolButton::clicked, this, &MainWindow::RedoClick);
+    const auto undo = [this]() { session_.Undo(); };
+    const auto redo = [this]() { session_.Redo(); };
+    connect(undoButton_, &QToolButton::clicked, this, undo);
+    connect(redoButton_, &QToolButton::clicked, this, redo);
     auto* undoKey = new QShortcut(QKeySequence::Undo, this);
-    connect(undoKey, &QShortcut::activated, this, &MainWindow::UndoClick);
+    connect(undoKey, &QShortcut::activated, this, undo);
     for (const QKeySequence& keys :
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
         auto* redoKey = new QShortcut(keys, this);
-        connect(redoKey, &QShortcut::activated, this, &MainWindow::RedoClick);
+        connect(redoKey, &QShortcut::activated, this, redo);
     }
     return x;
 }
 
-void MainWindow::BuildPriceLabel(QWidget* panel, FlowLayout* strip, int x) {
-    priceLabel_ = new QLabel(panel);
+void CommandStrip::BuildPriceLabel(FlowLayout* strip, int x) {
+    priceLabel_ = new QLabel(this);
     priceLabel_->setObjectName(QStringLiteral("PriceLabel"));
     priceLabel_->setTextFormat(Qt::PlainText);
     priceLabel_->setFont(
@@ -179,24 +194,59 @@ void MainWindow::BuildPriceLabel(QWidget* panel, FlowLayout* strip, int x) {
     priceLabel_->setAccessibleName(QStringLiteral("Цена"));
     priceLabel_->setAccessibleDescription(QStringLiteral("Цена автомобиля со всеми опциями"));
 
-    auto* priceButton = new QPushButton(QStringLiteral("Цена?"), panel);
+    auto* priceButton = new QPushButton(QStringLiteral("Цена?"), this);
     priceButton->setObjectName(QStringLiteral("PriceButton"));
     priceButton->hide();
     connect(priceButton, &QPushButton::clicked, this, [this]() { session_.MarkFiguresDue(); });
 }
 
-void MainWindow::DecodeCodeField() {
-    // Read before the action: remembering the wish of a focused box refreshes the window.
-    const std::string typed = codeField_->text().toStdString();
-    RememberFocusedWish();
-    session_.DecodeCode(typed);
-    // What was typed has been decoded: from now on Ctrl+Z there steps back the configuration.
-    codeTyped_ = false;
+void CommandStrip::ShowConfiguration(const Configuration& config) {
+    // Until the start code has run, the price label holds the form's design-time text
+    // ("Цена: $12345"), which is no figure: the strip leaves it empty.
+    const bool started = !config.StartupPending();
+    const QString price =
+        started ? QString::fromStdString(PriceLabelText(config.Figures())) : QString();
+    const QString code = QString::fromStdString(config.CodeFieldText());
+    // The code and the price together name the configuration: its breakdown changes with them.
+    if (priceLabel_->text() != price || priceLabel_->property("breakdownCode") != code) {
+        priceLabel_->setText(price);
+        priceLabel_->setProperty("breakdownCode", code);
+        priceLabel_->setToolTip(started ? PriceBreakdownTip(config) : QString());
+        // Read as it shows: "Цена: $16215".
+        priceLabel_->setAccessibleName(
+            price.startsWith(QStringLiteral("Цена")) ? price : QStringLiteral("Цена: ") + price);
+    }
+    if (codeField_->text() != code) {
+        codeField_->setText(code);
+        codeTyped_ = false;
+    }
+}
+
+void CommandStrip::ShowSteps(const ActionHistory& history) {
+    undoButton_->setEnabled(history.CanUndo());
+    redoButton_->setEnabled(history.CanRedo());
+    undoButton_->setToolTip(StepTip("Отменить", history, true));
+    redoButton_->setToolTip(StepTip("Повторить", history, false));
+}
+
+bool CommandStrip::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == codeField_) {
+        // Not taken by the field: the window's undo and redo keys act.
+        if (e->type() == QEvent::ShortcutOverride &&
+            !CodeFieldTakesKey(static_cast<QKeyEvent*>(e))) {
+            return true;
+        }
+        if (e->type() == QEvent::MouseButtonDblClick) {
+            emit codeEntered();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, e);
 }
 
 // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in the code field: the field's own undo and redo while it
 // holds text typed since the last decode and has a step to take, the configuration's otherwise.
-bool MainWindow::CodeFieldTakesKey(const QKeyEvent* e) const {
+bool CommandStrip::CodeFieldTakesKey(const QKeyEvent* e) const {
     const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
     const bool undo = e->key() == Qt::Key_Z && mods == Qt::ControlModifier;
     const bool redo =
