@@ -61,6 +61,43 @@ QTableWidgetItem* Cell(const QString& text, bool bold, const QColor* background)
     return item;
 }
 
+// A table of three columns of fixed shares of the page at the cursor; every cell wraps its own
+// text, so a long value never runs into its neighbour, and the heading row comes again on every
+// page.
+QTextTable* InsertPrintedTable(QTextCursor& cursor) {
+    QTextTableFormat format;
+    format.setHeaderRowCount(1);
+    format.setCellSpacing(0);
+    format.setCellPadding(3);
+    format.setBorder(1);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderBrush(QColor(160, 160, 160));
+    format.setTopMargin(8);
+    format.setBottomMargin(8);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    format.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 40),
+                                      QTextLength(QTextLength::PercentageLength, 30),
+                                      QTextLength(QTextLength::PercentageLength, 30)});
+    cursor.movePosition(QTextCursor::End);
+    return cursor.insertTable(1, 3, format);
+}
+
+// Writes `text` into a printed cell, its first line in `look`, on `background` if there is one.
+void PutCell(QTextTableCell cell, const QString& text, const QTextCharFormat& look,
+             const QColor* background) {
+    if (background) {
+        QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
+        cellFormat.setBackground(*background);
+        cell.setFormat(cellFormat);
+    }
+    QTextCursor inCell = cell.firstCursorPosition();
+    const QStringList lines = text.split('\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i > 0) inCell.insertBlock();
+        inCell.insertText(lines[i], i == 0 ? look : QTextCharFormat());
+    }
+}
+
 }  // namespace
 
 ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, FileAccess& files,
@@ -83,6 +120,26 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     };
     choosePrinter_ = ShowPrintDialog;
 
+    QHBoxLayout* source = BuildSourceRow();
+    // On a narrow screen the remembered variants take a row of their own.
+    secondSource_ = new QHBoxLayout;
+    BuildTable();
+    QHBoxLayout* bottom = BuildTotals();
+    QHBoxLayout* buttons = BuildButtons();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(source);
+    layout->addLayout(secondSource_);
+    layout->addWidget(heading_);
+    layout->addWidget(table_, 1);
+    layout->addLayout(bottom);
+    layout->addLayout(buttons);
+
+    FillRememberedList();
+    ShowTable();
+}
+
+QHBoxLayout* ComparisonWindow::BuildSourceRow() {
     // The second configuration: a code, a file or a remembered variant.
     auto* source = new QHBoxLayout;
     source->addWidget(new QLabel("Сравнить с кодом:", this));
@@ -119,9 +176,24 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
         "программы");
     source->addWidget(remember_);
     source_ = source;
-    // On a narrow screen the remembered variants take a row of their own.
-    secondSource_ = new QHBoxLayout;
+    connect(byCode, &QPushButton::clicked, this, [this]() { CompareWithCode(code_->text()); });
+    connect(code_, &QLineEdit::returnPressed, this, [this]() { CompareWithCode(code_->text()); });
+    connect(byFile, &QPushButton::clicked, this, [this]() {
+        const QString path = chooseFile_ ? chooseFile_() : QString();
+        if (!path.isEmpty()) CompareWithFile(path);
+    });
+    connect(rememberedList_, QOverload<int>::of(&QComboBox::activated), this, [this](int item) {
+        if (item > 0) CompareWithRemembered(item - 1);
+    });
+    connect(remember_, &QPushButton::clicked, this, [this]() {
+        if (!askName_) return;
+        const std::optional<QString> name = askName_(Q(remembered_.SuggestedName()));
+        if (name) RememberCurrent(*name);
+    });
+    return source;
+}
 
+void ComparisonWindow::BuildTable() {
     heading_ = new QLabel(this);
     heading_->setObjectName("Heading");
     heading_->setWordWrap(true);
@@ -152,7 +224,9 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
             },
             Qt::QueuedConnection);
     });
+}
 
+QHBoxLayout* ComparisonWindow::BuildTotals() {
     totals_ = new QLabel(this);
     totals_->setObjectName("Totals");
     difference_ = new QLabel(this);
@@ -165,6 +239,13 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     palette.setColor(QPalette::WindowText, kNavy);
     difference_->setPalette(palette);
 
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(totals_, 1);
+    bottom->addWidget(difference_);
+    return bottom;
+}
+
+QHBoxLayout* ComparisonWindow::BuildButtons() {
     auto* buttons = new QHBoxLayout;
     print_ = new QPushButton("Печать...", this);
     print_->setObjectName("PrintButton");
@@ -184,32 +265,6 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     buttons->addWidget(open_);
     buttons->addWidget(close);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(totals_, 1);
-    bottom->addWidget(difference_);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(source);
-    layout->addLayout(secondSource_);
-    layout->addWidget(heading_);
-    layout->addWidget(table_, 1);
-    layout->addLayout(bottom);
-    layout->addLayout(buttons);
-
-    connect(byCode, &QPushButton::clicked, this, [this]() { CompareWithCode(code_->text()); });
-    connect(code_, &QLineEdit::returnPressed, this, [this]() { CompareWithCode(code_->text()); });
-    connect(byFile, &QPushButton::clicked, this, [this]() {
-        const QString path = chooseFile_ ? chooseFile_() : QString();
-        if (!path.isEmpty()) CompareWithFile(path);
-    });
-    connect(rememberedList_, QOverload<int>::of(&QComboBox::activated), this, [this](int item) {
-        if (item > 0) CompareWithRemembered(item - 1);
-    });
-    connect(remember_, &QPushButton::clicked, this, [this]() {
-        if (!askName_) return;
-        const std::optional<QString> name = askName_(Q(remembered_.SuggestedName()));
-        if (name) RememberCurrent(*name);
-    });
     connect(print_, &QPushButton::clicked, this, [this]() { Print(); });
     connect(preview_, &QPushButton::clicked, this, [this]() { PrintPreview(); });
     connect(copy_, &QPushButton::clicked, this, [this]() { Copy(); });
@@ -218,8 +273,7 @@ ComparisonWindow::ComparisonWindow(const Configuration& current, UiPort& ui, Fil
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
 
-    FillRememberedList();
-    ShowTable();
+    return buttons;
 }
 
 ComparisonWindow::~ComparisonWindow() {
@@ -453,38 +507,11 @@ std::unique_ptr<QTextDocument> ComparisonWindow::PrintedDocument() const {
     QTextCursor cursor(document.get());
     cursor.insertText("Сравнение конфигураций", title);
 
-    // Three columns of fixed shares of the page; every cell wraps its own text, so a long value
-    // never runs into its neighbour, and the heading row comes again on every page.
-    QTextTableFormat format;
-    format.setHeaderRowCount(1);
-    format.setCellSpacing(0);
-    format.setCellPadding(3);
-    format.setBorder(1);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setBorderBrush(QColor(160, 160, 160));
-    format.setTopMargin(8);
-    format.setBottomMargin(8);
-    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    format.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 40),
-                                      QTextLength(QTextLength::PercentageLength, 30),
-                                      QTextLength(QTextLength::PercentageLength, 30)});
-    cursor.movePosition(QTextCursor::End);
-    QTextTable* table = cursor.insertTable(1, 3, format);
+    QTextTable* table = InsertPrintedTable(cursor);
 
-    auto put = [table](int row, int column, const QString& text, const QTextCharFormat& look,
-                       const QColor* background) {
-        QTextTableCell cell = table->cellAt(row, column);
-        if (background) {
-            QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
-            cellFormat.setBackground(*background);
-            cell.setFormat(cellFormat);
-        }
-        QTextCursor inCell = cell.firstCursorPosition();
-        const QStringList lines = text.split('\n');
-        for (int i = 0; i < lines.size(); ++i) {
-            if (i > 0) inCell.insertBlock();
-            inCell.insertText(lines[i], i == 0 ? look : QTextCharFormat());
-        }
+    const auto put = [table](int row, int column, const QString& text, const QTextCharFormat& look,
+                             const QColor* background) {
+        PutCell(table->cellAt(row, column), text, look, background);
     };
     auto addRow = [table]() {
         table->appendRows(1);

@@ -12,9 +12,9 @@
 #include <optional>
 #include <string>
 
+#include "engine/code/ConfigFile.h"
 #include "engine/documents/Comparison.h"
 #include "engine/model/UiPort.h"
-#include "engine/code/ConfigFile.h"
 
 class QComboBox;
 class QHBoxLayout;
@@ -99,6 +99,12 @@ class ComparisonWindow : public QWidget {
     void StorePlace();
 
     bool UseSecond(const SettledConfiguration& settled, const QString& description);
+    // The parts of the window, top to bottom: where the second configuration comes from, the
+    // heading and table, the totals with the difference, the buttons.
+    QHBoxLayout* BuildSourceRow();
+    void BuildTable();
+    QHBoxLayout* BuildTotals();
+    QHBoxLayout* BuildButtons();
     void ShowTable();
     void FillRememberedList();
     void Print();
