@@ -11,11 +11,14 @@
 #include "engine/credit/CreditCalculator.h"
 
 class QCheckBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class QToolButton;
+class QVBoxLayout;
 
 namespace kalvora {
 
@@ -50,6 +53,11 @@ class CreditWindow : public QDialog {
   private:
     QLineEdit* MakeField(CreditField field, int width);
     QCheckBox* MakeBox(CreditBox box, const QString& caption);
+    // The steps of the left panel: the insurance premiums and the years they are counted for,
+    // the loan's grid, the early repayment with its months.
+    void AddInsurance(QWidget* panel, QVBoxLayout* column);
+    QGridLayout* BuildLoanGrid(QWidget* panel);
+    QHBoxLayout* BuildEarlyRepaymentRow(QWidget* panel);
     QWidget* BuildLeftPanel();
     QWidget* BuildRightPanel();
     bool HandleDrag(CreditField source, QLineEdit* edit, QEvent* event);
