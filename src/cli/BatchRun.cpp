@@ -32,6 +32,84 @@ void ReplaceAll(std::string* text, std::string_view what, std::string_view by) {
     }
 }
 
+// The folder is made when missing, as "mkdir -p" would; one that cannot be made is said so
+// once, with the system's reason (false), and nothing is written.
+bool MakeOutputDir(std::string_view command, const std::string& dir, std::ostream& err) {
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    std::error_code ignored;
+    if (error && !std::filesystem::is_directory(dir, ignored)) {
+        ReportError(err, command,
+                    "не удалось создать папку «" + dir + "»: " + SystemReason(error.value()));
+        return false;
+    }
+    return true;
+}
+
+// Whether something, a file or not, is there under the name.
+bool IsEntry(const std::string& name) {
+    struct stat entry;
+    return name.find('\0') == std::string::npos && ::lstat(name.c_str(), &entry) == 0;
+}
+
+// The files a run reads and those it has written, each looked up in one step: a document never
+// replaces a configuration the run reads, now or later, and no input is a document. An input
+// with nothing behind its name (a code) is kept by its name only: it is no file the run reads,
+// and no document either.
+struct RunFiles {
+    FileSet readFiles;
+    bool anyReadFile = false;
+    std::set<std::string> readNames;
+    FileSet written;
+
+    void NoteInput(const std::string& input, bool entry) {
+        readNames.insert(input);
+        if (!entry) return;
+        readFiles.Insert(input);
+        anyReadFile = true;
+    }
+};
+
+// Saves the document of `input` to `path`, unless the file is one the run reads, a .klv file
+// or one it has written already; false, said on `err`, when it is not saved.
+bool SaveDocument(std::string_view command, RunFiles& run, const std::string& input,
+                  const std::string& path, const BatchDocument& document, std::ostream& err,
+                  FileAccess& files) {
+    std::string error;
+    if (run.readNames.count(path) != 0 || (run.anyReadFile && run.readFiles.Contains(path))) {
+        ReportError(err, command,
+                    input + ": " + SaveFailedMessage(path, "это входной файл команды"));
+        return false;
+    }
+    if (EndsWithKlv(path)) {
+        // A later line of the standard input may name it as a configuration to read; a
+        // document has no business in a .klv file anyway.
+        ReportError(err, command,
+                    input + ": " + SaveFailedMessage(path, "документ не пишется в файл .klv"));
+        return false;
+    }
+    if (!run.written.Insert(path)) {
+        ReportError(err, command,
+                    input + ": файл «" + path + "» уже записан в этом запуске для другого входа");
+        return false;
+    }
+    if (!files.WriteFile(path, document.bytes, &error)) {
+        ReportError(err, command, input + ": " + SaveFailedMessage(path, error));
+        return false;
+    }
+    return true;
+}
+
+// Flushes the files written to disk, the work put off while the run wrote them; false, said on
+// `err`, when that fails.
+bool FinishDeferredWork(DiskFileAccess& disk, std::string_view command, std::ostream& err) {
+    std::string error;
+    const bool finished = disk.FinishDeferred(&error);
+    if (!finished) ReportError(err, command, "файлы не удалось сбросить на диск: " + error);
+    disk.DeferFolderWork(false);
+    return finished;
+}
+
 }  // namespace
 
 std::vector<OptionRule> BatchOptionRules() {
@@ -161,59 +239,32 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
     if (const auto problem = inputs.Problem()) {
         return UsageError(err, request.command, *problem);
     }
-    if (target.outputDir) {
-        // The folder is made when missing, as "mkdir -p" would; one that cannot be made is said
-        // so once, with the system's reason, and nothing is written.
-        std::error_code error;
-        std::filesystem::create_directories(*target.outputDir, error);
-        std::error_code ignored;
-        if (error && !std::filesystem::is_directory(*target.outputDir, ignored)) {
-            ReportError(err, request.command,
-                        "не удалось создать папку «" + *target.outputDir +
-                            "»: " + SystemReason(error.value()));
-            return 1;
-        }
-    }
+    if (target.outputDir && !MakeOutputDir(request.command, *target.outputDir, err)) return 1;
     // Thousands of files are flushed to disk once at the end, not one by one.
     auto* disk = dynamic_cast<DiskFileAccess*>(&files);
     if (disk && target.ToFiles()) disk->DeferFolderWork(true);
     const bool headers = inputs.Many() && !request.oneLineDocuments;
-    // The files the run reads and those it has written, each looked up in one step: a document
-    // never replaces a configuration the run reads, now or later, and no input is a document.
-    // An input with nothing behind its name (a code) is kept by its name only: it is no file the
-    // run reads, and no document either.
-    FileSet readFiles;
-    bool anyReadFile = false;
-    std::set<std::string> readNames;
-    const auto isEntry = [](const std::string& name) {
-        struct stat entry;
-        return name.find('\0') == std::string::npos && ::lstat(name.c_str(), &entry) == 0;
-    };
-    const auto noteInput = [&](const std::string& input, bool entry) {
-        readNames.insert(input);
-        if (!entry) return;
-        readFiles.Insert(input);
-        anyReadFile = true;
-    };
+    RunFiles runFiles;
     if (target.ToFiles()) {
-        for (const std::string& known : inputs.KnownInputs()) noteInput(known, isEntry(known));
+        for (const std::string& known : inputs.KnownInputs()) {
+            runFiles.NoteInput(known, IsEntry(known));
+        }
     }
-    FileSet written;
     std::size_t number = 0;
     int status = 0;
     std::string input;
     while (inputs.Next(&input)) {
         ++number;
         if (target.ToFiles()) {
-            const bool entry = isEntry(input);
-            if (entry && written.Contains(input)) {
+            const bool entry = IsEntry(input);
+            if (entry && runFiles.written.Contains(input)) {
                 ReportError(
                     err, request.command,
                     input + ": " + OpenFailedMessage(input, "это выходной файл этого запуска"));
                 status = 1;
                 continue;
             }
-            noteInput(input, entry);
+            runFiles.NoteInput(input, entry);
         }
         const BatchDocument document = make(input);
         if (!document.error.empty()) {
@@ -230,24 +281,7 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
         }
         const std::string path =
             OutputPath(target, input, number, document.code, request.extension);
-        std::string error;
-        if (readNames.count(path) != 0 || (anyReadFile && readFiles.Contains(path))) {
-            ReportError(err, request.command,
-                        input + ": " + SaveFailedMessage(path, "это входной файл команды"));
-            status = 1;
-        } else if (EndsWithKlv(path)) {
-            // A later line of the standard input may name it as a configuration to read; a
-            // document has no business in a .klv file anyway.
-            ReportError(err, request.command,
-                        input + ": " + SaveFailedMessage(path, "документ не пишется в файл .klv"));
-            status = 1;
-        } else if (!written.Insert(path)) {
-            ReportError(
-                err, request.command,
-                input + ": файл «" + path + "» уже записан в этом запуске для другого входа");
-            status = 1;
-        } else if (!files.WriteFile(path, document.bytes, &error)) {
-            ReportError(err, request.command, input + ": " + SaveFailedMessage(path, error));
+        if (!SaveDocument(request.command, runFiles, input, path, document, err, files)) {
             status = 1;
         }
     }
@@ -255,14 +289,7 @@ int RunBatch(const BatchRequest& request, const BatchTarget& target, InputList& 
         ReportError(err, request.command, *failure);
         status = kUsageError;
     }
-    if (disk && target.ToFiles()) {
-        std::string error;
-        if (!disk->FinishDeferred(&error)) {
-            ReportError(err, request.command, "файлы не удалось сбросить на диск: " + error);
-            status = 1;
-        }
-        disk->DeferFolderWork(false);
-    }
+    if (disk && target.ToFiles() && !FinishDeferredWork(*disk, request.command, err)) status = 1;
     return Flushed(out, err, request.command, status);
 }
 

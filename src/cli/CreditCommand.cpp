@@ -270,6 +270,36 @@ void WriteJson(const CreditCalculator& calc, std::ostream& out) {
     out << cli::JsonLine({{"figures", figures}, {"schedule", schedule}}) << '\n';
 }
 
+// The figures, one a line: name and value parted by `sep`, under a header line in CSV.
+void WriteSummary(const CreditCalculator& calc, bool csv, char sep, char point, std::ostream& out) {
+    if (csv) out << "field" << sep << "value\n";
+    for (const Figure& f : kFigures) {
+        out << f.name << sep << WithSeparator(Trimmed(calc.Text(f.field)), point) << '\n';
+    }
+    for (const Figure& f : kTotals) {
+        out << f.name << sep << WithSeparator(Trimmed(calc.Text(f.field)), point) << '\n';
+    }
+}
+
+// The months of the schedule that hold an amount, one a line with its cells parted by `sep`,
+// under a header line in CSV.
+void WriteSchedule(const CreditCalculator& calc, bool csv, char sep, char point,
+                   std::ostream& out) {
+    if (csv) {
+        for (std::size_t c = 0; c < kScheduleHeader.size(); ++c) {
+            out << (c == 0 ? "" : std::string(1, sep)) << kScheduleHeader[c];
+        }
+        out << '\n';
+    }
+    for (const ScheduleRow& row : ScheduleRows(calc)) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c > 0) out << sep;
+            out << WithSeparator(Trimmed(row[c]), point);
+        }
+        out << '\n';
+    }
+}
+
 }  // namespace
 
 int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -326,31 +356,9 @@ int RunCreditCommand(const std::vector<std::string>& args, std::ostream& out, st
     // A Russian spreadsheet reads "8000,00"; its fields are then parted with semicolons.
     const char sep = csv ? (decimal == "," ? ';' : ',') : '\t';
     const char point = decimal[0];
-    if (table != "schedule") {
-        if (csv) out << "field" << sep << "value\n";
-        for (const Figure& f : kFigures) {
-            out << f.name << sep << WithSeparator(Trimmed(calc.Text(f.field)), point) << '\n';
-        }
-        for (const Figure& f : kTotals) {
-            out << f.name << sep << WithSeparator(Trimmed(calc.Text(f.field)), point) << '\n';
-        }
-    }
+    if (table != "schedule") WriteSummary(calc, csv, sep, point, out);
     if (table.empty()) out << '\n';
-    if (table != "summary") {
-        if (csv) {
-            for (std::size_t c = 0; c < kScheduleHeader.size(); ++c) {
-                out << (c == 0 ? "" : std::string(1, sep)) << kScheduleHeader[c];
-            }
-            out << '\n';
-        }
-        for (const ScheduleRow& row : ScheduleRows(calc)) {
-            for (std::size_t c = 0; c < row.size(); ++c) {
-                if (c > 0) out << sep;
-                out << WithSeparator(Trimmed(row[c]), point);
-            }
-            out << '\n';
-        }
-    }
+    if (table != "summary") WriteSchedule(calc, csv, sep, point, out);
     return 0;
 }
 

@@ -452,15 +452,22 @@ void CreditCalculator::ComputeLoan() {
         Write(F::Discount, Shown(discount, 4, 2));
     }
 
+    if (!ComputeKasko()) return;
+    FillSchedule();
+}
+
+// The insurance premiums of the three years, on credit and without one, from the rate fields:
+// of the price, or of the price less the maker's discount.
+bool CreditCalculator::ComputeKasko() {
     std::array<double, 3> creditRates{};
     std::array<double, 3> plainRates{};
     for (std::size_t year = 0; year < 3; ++year) {
         creditRates[year] = NumberOr(kCreditRateFields[year], -1);
         MarkZeroField(kCreditRateFields[year], creditRates[year]);
-        if (creditRates[year] == -1) return;
+        if (creditRates[year] == -1) return false;
         plainRates[year] = NumberOr(kPlainRateFields[year], -1);
         MarkZeroField(kPlainRateFields[year], plainRates[year]);
-        if (plainRates[year] == -1) return;
+        if (plainRates[year] == -1) return false;
     }
 
     const double insured = Checked(CreditBox::KaskoAfterDiscount)
@@ -469,7 +476,7 @@ void CreditCalculator::ComputeLoan() {
     for (std::size_t year = 0; year < 3; ++year) {
         const double credit = insured * creditRates[year] / 100;
         const double plain = insured * plainRates[year] / 100;
-        if (!AllFinite({credit, plain})) return;
+        if (!AllFinite({credit, plain})) return false;
         values_.KaskoCredit[year] = credit;
         values_.KaskoPlain[year] = plain;
     }
@@ -477,34 +484,70 @@ void CreditCalculator::ComputeLoan() {
         Write(kCreditPremiumFields[year], Shown(values_.KaskoCredit[year], 5, 2));
         Write(kPlainPremiumFields[year], Shown(values_.KaskoPlain[year], 5, 2));
     }
-    FillSchedule();
+    return true;
 }
 
 // --- The schedule --------------------------------------------------------------------------
 
-void CreditCalculator::FillSchedule() {
-    const bool early = Checked(CreditBox::RepayEarly);
+namespace {
+
+// The running figures of a schedule as its months are filled in one after the other.
+struct ScheduleRun {
+    std::vector<ScheduleMonth>& months;
+    int lastMonth;
+    double rate;  // the bank's monthly rate
+    double paid;
+    double bank = 0;
+    double balance;
+
+    ScheduleMonth& Month(int m) { return months[static_cast<std::size_t>(m - 1)]; }
+    // The running total adds the premium the month's insurance cell shows.
+    double Premium(int m) { return m <= lastMonth ? Month(m).kasko.value_or(0) : 0.0; }
+
+    // Month `m` pays `payment`: its interest, the debt left and the running totals. A figure
+    // that is not finite stops the schedule (false) and leaves the month as it is.
+    bool Pay(int m, double payment) {
+        const double interest = balance * rate;
+        const double newBalance = balance - payment + interest;
+        const double newPaid = paid + payment + Premium(m);
+        const double newBank = bank + payment;
+        if (!AllFinite({interest, newBalance, newPaid, newBank})) return false;
+        balance = newBalance;
+        paid = newPaid;
+        bank = newBank;
+        if (m <= lastMonth) {
+            ScheduleMonth& row = Month(m);
+            row.bank = payment;
+            row.interest = interest;
+            row.debtLeft = balance;
+            row.paid = paid;
+        }
+        return true;
+    }
+
+    // After the last payment the months only add the premiums they charge.
+    bool PremiumsAfter(int end) {
+        for (int m = end + 1; m <= lastMonth; ++m) {
+            paid += Premium(m);
+            if (!std::isfinite(paid)) return false;
+            Month(m).paid = paid;
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+void CreditCalculator::StartSchedule(int lastMonth, std::int32_t repayBy, bool early) {
     const bool year1 = Checked(CreditBox::KaskoYear1);
     const bool year2 = Checked(CreditBox::KaskoYear2);
     const bool year3 = Checked(CreditBox::KaskoYear3);
-
-    const std::optional<std::int32_t> repayByField = WholeNumber(F::RepayBy);
-    const std::int32_t repayBy = repayByField.value_or(kFixedTerm);
-    const std::int32_t repayByOrZero = repayByField.value_or(0);
-    // Months 1 to span + 1, never more than the longest schedule.
-    const int span = std::min(std::max(repayBy, kFixedTerm), kMaxScheduleMonths - 1);
-    const int lastMonth = span + 1;
-
     schedule_.assign(static_cast<std::size_t>(lastMonth), ScheduleMonth{});
     scheduleMark_ = separator_;
     for (int m = 1; m <= lastMonth; ++m) schedule_[m - 1].month = m;
     auto month = [&](int m) -> ScheduleMonth& {
         return schedule_[static_cast<std::size_t>(m - 1)];
     };
-    double paid = values_.FirstPayment;
-    double bank = 0;
-    double balance = values_.RealLoan;
-
     // A car whose credit is repaid before its second or third year is insured as a plain car.
     if (year1) month(1).kasko = values_.KaskoCredit[0];
     if (year2) {
@@ -513,6 +556,17 @@ void CreditCalculator::FillSchedule() {
     if (year3) {
         month(25).kasko = repayBy < 24 && early ? values_.KaskoPlain[2] : values_.KaskoCredit[2];
     }
+}
+
+void CreditCalculator::FillSchedule() {
+    const bool early = Checked(CreditBox::RepayEarly);
+    const std::optional<std::int32_t> repayByField = WholeNumber(F::RepayBy);
+    const std::int32_t repayBy = repayByField.value_or(kFixedTerm);
+    const std::int32_t repayByOrZero = repayByField.value_or(0);
+    // Months 1 to span + 1, never more than the longest schedule.
+    const int span = std::min(std::max(repayBy, kFixedTerm), kMaxScheduleMonths - 1);
+    const int lastMonth = span + 1;
+    StartSchedule(lastMonth, repayBy, early);
 
     const double rate = NumberOr(F::RateReal, 0) / 100 / 12;
     MarkZeroField(F::RateReal, rate);
@@ -533,29 +587,9 @@ void CreditCalculator::FillSchedule() {
         return;
     }
 
-    // The running total adds the premium the month's insurance cell shows.
-    auto premium = [&](int m) { return m <= lastMonth ? month(m).kasko.value_or(0) : 0.0; };
-    auto monthStep = [&](int m, double payment) {
-        const double interest = balance * rate;
-        const double newBalance = balance - payment + interest;
-        const double newPaid = paid + payment + premium(m);
-        const double newBank = bank + payment;
-        if (!AllFinite({interest, newBalance, newPaid, newBank})) return false;
-        balance = newBalance;
-        paid = newPaid;
-        bank = newBank;
-        if (m <= lastMonth) {
-            ScheduleMonth& row = month(m);
-            row.bank = payment;
-            row.interest = interest;
-            row.debtLeft = balance;
-            row.paid = paid;
-        }
-        return true;
-    };
-
+    ScheduleRun run{schedule_, lastMonth, rate, values_.FirstPayment, 0, values_.RealLoan};
     for (int m = 1; m <= n1; ++m) {
-        if (!monthStep(m, values_.MonthlyPayment)) return;
+        if (!run.Pay(m, values_.MonthlyPayment)) return;
     }
 
     colours_[Index(F::RepayBy)] = repayBy <= n1 ? kFieldRed : kFieldNormal;
@@ -566,21 +600,18 @@ void CreditCalculator::FillSchedule() {
         // The regular months already reach past the plain term: the schedule ends with them.
         end = n1;
     } else {
-        const auto repayment = Annuity(balance, rate, end - n1);
+        const auto repayment = Annuity(run.balance, rate, end - n1);
         if (!repayment) return;
         for (int m = n1 + 1; m <= end; ++m) {
-            if (!monthStep(m, *repayment)) return;
+            if (!run.Pay(m, *repayment)) return;
         }
     }
 
-    if (end < span) {
-        for (int m = end + 1; m <= lastMonth; ++m) {
-            paid += premium(m);
-            if (!std::isfinite(paid)) return;
-            month(m).paid = paid;
-        }
-    }
+    if (end < span && !run.PremiumsAfter(end)) return;
+    WriteTotals(run.bank, run.paid);
+}
 
+void CreditCalculator::WriteTotals(double bank, double paid) {
     // The interest paid less the maker's discount: the bank total less the credit sum as shown.
     // It is the field's figure, so that it never depends on how the field was reached (a
     // retyped share that leaves the sum as shown does not run the loan computation).

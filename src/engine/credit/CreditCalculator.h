@@ -225,7 +225,13 @@ class CreditCalculator {
     void PriceChanged();
     void FirstPercentChanged();
     void ComputeLoan();
+    // The insurance premiums of the three years; false when a rate or a premium is no number.
+    bool ComputeKasko();
     void FillSchedule();
+    // The schedule's months 1 to `lastMonth`, empty but for the premiums of the insured years.
+    void StartSchedule(int lastMonth, std::int32_t repayBy, bool early);
+    // The bank total, all that is paid and the losses, from the schedule's sums.
+    void WriteTotals(double bank, double paid);
     void UsdRateChanged();
     void EurRateChanged();
     void ConvertDollars();

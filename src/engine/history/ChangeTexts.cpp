@@ -1,6 +1,7 @@
 #include "engine/history/ChangeTexts.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 namespace kalvora {
@@ -342,6 +343,70 @@ std::string AmountText(const OptionChange& c) {
     return Dollars(amount < 0 ? -amount : amount, amount < 0 ? "−" : "+");
 }
 
+// Option changes by what became of them, from what costs the buyer most to what only informs
+// him, with the words each group is told in.
+struct Group {
+    Fate fate;
+    const char* masculine;
+    const char* feminine;
+    const char* countedSingular;
+    const char* countedPlural;
+    bool verbFirst;  // "снят пакет «X»" rather than "пакет «X» стал ..."
+};
+constexpr Group kGroups[] = {
+    {Fate::Removed, "снят", "снята", "снята", "сняты", true},
+    {Fate::Added, "добавлен", "добавлена", "добавлена", "добавлены", true},
+    {Fate::Standard, "стал стандартным", "стала стандартной", "стала стандартной",
+     "стали стандартными", false},
+    {Fate::Compulsory, "стал обязательным", "стала обязательной", "стала обязательной",
+     "стали обязательными", false},
+    {Fate::Unavailable, "стал недоступным", "стала недоступной", "стала недоступной",
+     "стали недоступными", false},
+    {Fate::Available, "снова доступен", "снова доступна", "снова доступна", "снова доступны",
+     false},
+};
+
+// The part of the notice that tells a group, or nothing when no option is in it. Every option
+// the buyer pays for or loses is named with its amount; the rest of the group is counted.
+std::optional<std::string> GroupPart(const Group& g, const std::vector<OptionChange>& options) {
+    std::vector<const OptionChange*> named;
+    int count = 0;
+    const OptionChange* only = nullptr;
+    for (const OptionChange& c : options) {
+        if (FateOf(c) != g.fate) continue;
+        ++count;
+        only = &c;
+        if (Named(c)) named.push_back(&c);
+    }
+    if (count == 0) return std::nullopt;
+    std::string part;
+    if (count == 1) {
+        const OptionName name = NameOf(only->option);
+        const char* verb = Gendered(name, g.masculine, g.feminine);
+        part = g.verbFirst ? std::string(verb) + " " + name.Nominative()
+                           : name.Nominative() + " " + verb;
+        part += AmountText(*only);
+    } else if (named.empty()) {
+        part = Counted(count, g.countedSingular, g.countedPlural);
+    } else {
+        // "сняты пакет «Зимний» (−400 $), опция «X» и ещё 2 опции": what changes the total
+        // first.
+        std::stable_sort(named.begin(), named.end(),
+                         [](const OptionChange* a, const OptionChange* b) {
+                             return AmountOf(*a) != 0 && AmountOf(*b) == 0;
+                         });
+        part = g.countedPlural;
+        const int rest = count - int(named.size());
+        for (std::size_t i = 0; i < named.size(); ++i) {
+            const bool last = i + 1 == named.size() && rest == 0;
+            part += i == 0 ? " " : last ? " и " : ", ";
+            part += NameOf(named[i]->option).Nominative() + AmountText(*named[i]);
+        }
+        if (rest > 0) part += " и ещё " + CountedOptions(rest);
+    }
+    return part;
+}
+
 }  // namespace
 
 std::string NoticeText(const ActionReport& r) {
@@ -350,67 +415,10 @@ std::string NoticeText(const ActionReport& r) {
 
     std::vector<std::string> parts;
     for (const ChoiceChange& c : r.choices) parts.push_back(ChoicePart(c));
-
-    // Option changes by what became of them, from what costs the buyer most to what only
-    // informs him. Every option he pays for or loses is named with its amount; the rest of a
-    // group is counted.
-    struct Group {
-        Fate fate;
-        const char* masculine;
-        const char* feminine;
-        const char* countedSingular;
-        const char* countedPlural;
-        bool verbFirst;  // "снят пакет «X»" rather than "пакет «X» стал ..."
-    };
-    constexpr Group kGroups[] = {
-        {Fate::Removed, "снят", "снята", "снята", "сняты", true},
-        {Fate::Added, "добавлен", "добавлена", "добавлена", "добавлены", true},
-        {Fate::Standard, "стал стандартным", "стала стандартной", "стала стандартной",
-         "стали стандартными", false},
-        {Fate::Compulsory, "стал обязательным", "стала обязательной", "стала обязательной",
-         "стали обязательными", false},
-        {Fate::Unavailable, "стал недоступным", "стала недоступной", "стала недоступной",
-         "стали недоступными", false},
-        {Fate::Available, "снова доступен", "снова доступна", "снова доступна", "снова доступны",
-         false},
-    };
     for (const Group& g : kGroups) {
-        std::vector<const OptionChange*> named;
-        int count = 0;
-        const OptionChange* only = nullptr;
-        for (const OptionChange& c : r.options) {
-            if (FateOf(c) != g.fate) continue;
-            ++count;
-            only = &c;
-            if (Named(c)) named.push_back(&c);
+        if (std::optional<std::string> part = GroupPart(g, r.options)) {
+            parts.push_back(std::move(*part));
         }
-        if (count == 0) continue;
-        std::string part;
-        if (count == 1) {
-            const OptionName name = NameOf(only->option);
-            const char* verb = Gendered(name, g.masculine, g.feminine);
-            part = g.verbFirst ? std::string(verb) + " " + name.Nominative()
-                               : name.Nominative() + " " + verb;
-            part += AmountText(*only);
-        } else if (named.empty()) {
-            part = Counted(count, g.countedSingular, g.countedPlural);
-        } else {
-            // "сняты пакет «Зимний» (−400 $), опция «X» и ещё 2 опции": what changes the total
-            // first.
-            std::stable_sort(named.begin(), named.end(),
-                             [](const OptionChange* a, const OptionChange* b) {
-                                 return AmountOf(*a) != 0 && AmountOf(*b) == 0;
-                             });
-            part = g.countedPlural;
-            const int rest = count - int(named.size());
-            for (std::size_t i = 0; i < named.size(); ++i) {
-                const bool last = i + 1 == named.size() && rest == 0;
-                part += i == 0 ? " " : last ? " и " : ", ";
-                part += NameOf(named[i]->option).Nominative() + AmountText(*named[i]);
-            }
-            if (rest > 0) part += " и ещё " + CountedOptions(rest);
-        }
-        parts.push_back(part);
     }
     // New prices of options that stay ticked change the total too.
     for (const OptionChange& c : r.options) {

@@ -281,6 +281,9 @@ class Configuration {
     void RadioPackTwoBack();
     bool RadioPacksMayReturn(Opt otherComfortPackage) const;
     void RadioPackClick(Opt pack, std::initializer_list<Opt> unticks, bool bringsSteeringControl);
+    // The two halves of OnComfortPlusPackageToggled.
+    void ComfortPlusPackageTicked();
+    void ComfortPlusPackageUnticked();
 
     UiPort& ui_;
     ConfigurationObserver* observer_ = nullptr;

@@ -63,83 +63,94 @@ void Configuration::OnComfortPackageToggled() {
     MarkFiguresDue();
 }
 
+// Ticked: the package takes the place of "Комфорт" and brings radio pack 2, safety pack 5 and
+// the alloy wheels of the trim, standard at price 0.
+void Configuration::ComfortPlusPackageTicked() {
+    SetChecked(Opt::ComfortPackage, false);
+    SetWish(Opt::ComfortPackage, 0);
+    SetOptionUnavailable(Opt::RadioPack4);
+    SetOptionUnavailable(Opt::RadioPack6);
+    SetOptionUnavailable(Opt::RadioPack7);
+    SetOptionStandard(Opt::RadioPack2);
+    SetPrice(Opt::RadioPack2, kIncluded);
+    SetShadow(Opt::RadioPack2, kShadowGreen);
+    SetOptionStandard(Opt::SecurityPack5);
+    SetPrice(Opt::SecurityPack5, kIncluded);
+    SetShadow(Opt::SecurityPack5, kShadowGreen);
+    if (trim_ == Comfort) {
+        // The package brings 15" wheels in Comfort and 16" wheels above it.
+        SetOptionStandard(Opt::Alloys15);
+        SetShadow(Opt::Alloys15, kShadowGreen);
+        SetPrice(Opt::Alloys15, kIncluded);
+        SetShadow(Opt::Alloys16, kShadowNone);
+    } else if (trim_ == Trend || trim_ == Ghia) {
+        SetOptionStandard(Opt::Alloys16);
+        SetShadow(Opt::Alloys16, kShadowGreen);
+        SetPrice(Opt::Alloys16, kIncluded);
+        SetShadow(Opt::Alloys15, kShadowNone);
+    }
+}
+
+// Unticked: what the package brought is offered and charged again as the trim allows.
+void Configuration::ComfortPlusPackageUnticked() {
+    RadioPackTwoBack();
+    Charge(Opt::RadioPack2);
+    SetShadow(Opt::RadioPack2, kShadowNone);
+    SetOptionAvailable(Opt::SecurityPack5);
+    Charge(Opt::SecurityPack5);
+    SetShadow(Opt::SecurityPack5, kShadowNone);
+    SetOptionAvailable(Opt::SecurityPack1);
+    Charge(Opt::SecurityPack1);
+    SetOptionAvailable(Opt::Alloys15);
+    Charge(Opt::Alloys15);
+    SetShadow(Opt::Alloys15, kShadowNone);
+    SetOptionAvailable(Opt::Alloys16);
+    Charge(Opt::Alloys16);
+    SetShadow(Opt::Alloys16, kShadowNone);
+    const bool radioPacksBack = RadioPacksMayReturn(Opt::ComfortPackage);
+    if (radioPacksBack) SetOptionAvailable(Opt::RadioPack4);
+    switch (trim_) {
+        case Ambiente:
+            // Only a trim change unticks the package here; the trim rules then take safety
+            // pack 5 away, as Ambiente does not offer it.
+            SetOptionUnavailable(Opt::Alloys16);
+            SetEnabled(Opt::SecurityPack5, false);
+            break;
+        case Comfort:
+            // Safety pack 5 is a free choice again, as when "Комфорт" goes.
+            SetOptionUnavailable(Opt::Alloys16);
+            if (radioPacksBack) {
+                SetOptionAvailable(Opt::RadioPack6);
+                SetOptionAvailable(Opt::RadioPack7);
+            }
+            break;
+        case Trend:
+            if (radioPacksBack) {
+                SetOptionAvailable(Opt::RadioPack6);
+                SetOptionAvailable(Opt::RadioPack7);
+            }
+            SetOptionUnavailable(Opt::Alloys15);
+            Charge(Opt::Alloys16);
+            break;
+        case Ghia:
+            if (radioPacksBack) {
+                SetOptionAvailable(Opt::RadioPack6);
+                SetOptionAvailable(Opt::RadioPack7);
+            }
+            Charge(Opt::SecurityPack5);
+            SetOptionUnavailable(Opt::Alloys15);
+            Charge(Opt::Alloys16);
+            SetOptionStandard(Opt::SecurityPack1);
+            SetPrice(Opt::SecurityPack1, kIncluded);
+            break;
+    }
+}
+
 void Configuration::OnComfortPlusPackageToggled() {
     if (Checked(Opt::ComfortPlusPackage)) {
-        SetChecked(Opt::ComfortPackage, false);
-        SetWish(Opt::ComfortPackage, 0);
-        SetOptionUnavailable(Opt::RadioPack4);
-        SetOptionUnavailable(Opt::RadioPack6);
-        SetOptionUnavailable(Opt::RadioPack7);
-        SetOptionStandard(Opt::RadioPack2);
-        SetPrice(Opt::RadioPack2, kIncluded);
-        SetShadow(Opt::RadioPack2, kShadowGreen);
-        SetOptionStandard(Opt::SecurityPack5);
-        SetPrice(Opt::SecurityPack5, kIncluded);
-        SetShadow(Opt::SecurityPack5, kShadowGreen);
-        if (trim_ == Comfort) {
-            // The package brings 15" wheels in Comfort and 16" wheels above it.
-            SetOptionStandard(Opt::Alloys15);
-            SetShadow(Opt::Alloys15, kShadowGreen);
-            SetPrice(Opt::Alloys15, kIncluded);
-            SetShadow(Opt::Alloys16, kShadowNone);
-        } else if (trim_ == Trend || trim_ == Ghia) {
-            SetOptionStandard(Opt::Alloys16);
-            SetShadow(Opt::Alloys16, kShadowGreen);
-            SetPrice(Opt::Alloys16, kIncluded);
-            SetShadow(Opt::Alloys15, kShadowNone);
-        }
+        ComfortPlusPackageTicked();
     } else {
-        RadioPackTwoBack();
-        Charge(Opt::RadioPack2);
-        SetShadow(Opt::RadioPack2, kShadowNone);
-        SetOptionAvailable(Opt::SecurityPack5);
-        Charge(Opt::SecurityPack5);
-        SetShadow(Opt::SecurityPack5, kShadowNone);
-        SetOptionAvailable(Opt::SecurityPack1);
-        Charge(Opt::SecurityPack1);
-        SetOptionAvailable(Opt::Alloys15);
-        Charge(Opt::Alloys15);
-        SetShadow(Opt::Alloys15, kShadowNone);
-        SetOptionAvailable(Opt::Alloys16);
-        Charge(Opt::Alloys16);
-        SetShadow(Opt::Alloys16, kShadowNone);
-        const bool radioPacksBack = RadioPacksMayReturn(Opt::ComfortPackage);
-        if (radioPacksBack) SetOptionAvailable(Opt::RadioPack4);
-        switch (trim_) {
-            case Ambiente:
-                // Only a trim change unticks the package here; the trim rules then take safety
-                // pack 5 away, as Ambiente does not offer it.
-                SetOptionUnavailable(Opt::Alloys16);
-                SetEnabled(Opt::SecurityPack5, false);
-                break;
-            case Comfort:
-                // Safety pack 5 is a free choice again, as when "Комфорт" goes.
-                SetOptionUnavailable(Opt::Alloys16);
-                if (radioPacksBack) {
-                    SetOptionAvailable(Opt::RadioPack6);
-                    SetOptionAvailable(Opt::RadioPack7);
-                }
-                break;
-            case Trend:
-                if (radioPacksBack) {
-                    SetOptionAvailable(Opt::RadioPack6);
-                    SetOptionAvailable(Opt::RadioPack7);
-                }
-                SetOptionUnavailable(Opt::Alloys15);
-                Charge(Opt::Alloys16);
-                break;
-            case Ghia:
-                if (radioPacksBack) {
-                    SetOptionAvailable(Opt::RadioPack6);
-                    SetOptionAvailable(Opt::RadioPack7);
-                }
-                Charge(Opt::SecurityPack5);
-                SetOptionUnavailable(Opt::Alloys15);
-                Charge(Opt::Alloys16);
-                SetOptionStandard(Opt::SecurityPack1);
-                SetPrice(Opt::SecurityPack1, kIncluded);
-                break;
-        }
+        ComfortPlusPackageUnticked();
     }
     if (Checked(Opt::SecurityPack5)) OnSecurityPack5Toggled();
     MarkFiguresDue();

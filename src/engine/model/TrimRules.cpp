@@ -247,116 +247,183 @@ Block TrimBlock(int trim) {
     }
 }
 
-// Runs the trim block of the current trim, one operation at a time; each condition is read when
-// its operation runs, after whatever the operations before it set off.
+// Whether an operation's condition holds; read when the operation runs, after whatever the
+// operations before it set off.
+bool StepApplies(const Configuration& c, When when) {
+    const bool wagon = c.Body() == Wagon;
+    switch (when) {
+        case When::Always:
+            return true;
+        case When::ThreeDoor:
+            return c.Body() == Hatchback3Door;
+        case When::NotThreeDoor:
+            return c.Body() != Hatchback3Door;
+        case When::Wagon:
+            return wagon;
+        case When::WagonAluminium:
+            return wagon && c.Rails() == AluminiumRoofRails;
+        case When::NoRails:
+            return wagon && c.Rails() == NoRoofRails;  // Ghia wagon
+        case When::RadioPacksMayReturn:
+            // A pack remembered as wanted would untick a comfort package, or the pack 2 of the
+            // automatic gearbox.
+            return !c.Checked(Opt::ComfortPackage) && !c.Checked(Opt::ComfortPlusPackage) &&
+                   c.Engine() != Petrol16Automatic100;
+    }
+    return true;
+}
+
+// Runs an operation on a body, roof-rail or engine button; false when the operation is one on
+// an option.
+bool RunButtonStep(Configuration& c, const TrimOp& op, int trim) {
+    switch (op.what) {
+        case Do::EnableBody:
+            c.SetBodyEnabled(op.target, true);
+            return true;
+        case Do::DisableBody:
+            c.SetBodyEnabled(op.target, false);
+            return true;
+        case Do::SelectBody:
+            c.SelectBody(op.target);
+            return true;
+        case Do::EnableRails:
+            c.SetRailsEnabled(op.target, true);
+            return true;
+        case Do::DisableRails:
+            c.SetRailsEnabled(op.target, false);
+            return true;
+        case Do::SelectRails:
+            c.SelectRails(op.target);
+            return true;
+        case Do::EnableTrimEngines:
+            for (int e = 0; e < kEngineCount; ++e) c.SetEngineEnabled(e, kEngineAllowed[e][trim]);
+            return true;
+        case Do::SelectEngine:
+            c.SelectEngine(op.target);
+            return true;
+        case Do::SelectPreferredEngine: {
+            const int preferred = c.PreferredEngine();
+            if (preferred >= 0 && preferred < kEngineCount) {
+                c.SelectEngine(kEngineSelected[preferred][trim]);
+            }
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+// Runs an operation on an option: its availability, price, tick or whether it may be changed.
+void RunOptionStep(Configuration& c, const TrimOp& op, int trim) {
+    const Opt o = OptAt(op.target < kOptionCount ? op.target : 0);
+    switch (op.what) {
+        case Do::Available:
+            c.SetOptionAvailable(o);
+            break;
+        case Do::Standard:
+            c.SetOptionStandard(o);
+            break;
+        case Do::Unavailable:
+            c.SetOptionUnavailable(o);
+            break;
+        case Do::Charge:
+            c.SetPrice(o, ListPrice(o, trim));
+            break;
+        case Do::Include:
+            c.SetPrice(o, kIncluded);
+            break;
+        case Do::Enable:
+            c.SetEnabled(o, true);
+            break;
+        case Do::Disable:
+            c.SetEnabled(o, false);
+            break;
+        case Do::Tick:
+            c.SetChecked(o, true);
+            break;
+        case Do::Untick:
+            c.SetChecked(o, false);
+            break;
+        case Do::TickFromWish:
+            c.SetChecked(o, c.Wish(o) == 1);
+            break;
+        case Do::KeepIfChosen:
+            if (c.Wish(o) != 1) c.SetChecked(o, false);
+            c.SetEnabled(o, c.Checked(o));
+            break;
+        case Do::MoveTick:
+            if (c.Checked(o)) {
+                // The wheels of the other size take over the wish too, so that the next run of
+                // these rules keeps them.
+                c.SetChecked(o, false);
+                c.SetWish(OptAt(op.other), c.Wish(o));
+                c.SetChecked(OptAt(op.other), true);
+            }
+            break;
+        default:  // the button operations
+            break;
+    }
+}
+
+// Runs the trim block of the current trim, one operation at a time.
 void RunTrimBlock(Configuration& c, int trim) {
     const Block block = TrimBlock(trim);
     for (const TrimOp* it = block.begin; it != block.end; ++it) {
-        const TrimOp& op = *it;
-        const bool wagon = c.Body() == Wagon;
-        bool applies = true;
-        switch (op.when) {
-            case When::Always:
-                break;
-            case When::ThreeDoor:
-                applies = c.Body() == Hatchback3Door;
-                break;
-            case When::NotThreeDoor:
-                applies = c.Body() != Hatchback3Door;
-                break;
-            case When::Wagon:
-                applies = wagon;
-                break;
-            case When::WagonAluminium:
-                applies = wagon && c.Rails() == AluminiumRoofRails;
-                break;
-            case When::NoRails:
-                applies = wagon && c.Rails() == NoRoofRails;
-                break;  // Ghia wagon
-            case When::RadioPacksMayReturn:
-                // A pack remembered as wanted would untick a comfort package, or the pack 2
-                // of the automatic gearbox.
-                applies = !c.Checked(Opt::ComfortPackage) && !c.Checked(Opt::ComfortPlusPackage) &&
-                          c.Engine() != Petrol16Automatic100;
-                break;
+        if (!StepApplies(c, it->when)) continue;
+        if (!RunButtonStep(c, *it, trim)) RunOptionStep(c, *it, trim);
+    }
+}
+
+// Wagon-only options and roof rails; the spoiler fits the hatchbacks above Ambiente, and
+// the sedan has no tinted glass option.
+void ApplyBodyOptions(Configuration& c, int trim) {
+    if (c.Body() == Wagon) {
+        if (trim == Ghia) {
+            c.SetOptionAvailable(Opt::LuggageNet);
+            c.SetOptionAvailable(Opt::TravellerPackage);
+        } else {
+            c.SetOptionUnavailable(Opt::LuggageNet);
+            c.SetOptionUnavailable(Opt::TravellerPackage);
         }
-        if (!applies) continue;
-        const Opt o = OptAt(op.target < kOptionCount ? op.target : 0);
-        switch (op.what) {
-            case Do::Available:
-                c.SetOptionAvailable(o);
-                break;
-            case Do::Standard:
-                c.SetOptionStandard(o);
-                break;
-            case Do::Unavailable:
-                c.SetOptionUnavailable(o);
-                break;
-            case Do::Charge:
-                c.SetPrice(o, ListPrice(o, trim));
-                break;
-            case Do::Include:
-                c.SetPrice(o, kIncluded);
-                break;
-            case Do::Enable:
-                c.SetEnabled(o, true);
-                break;
-            case Do::Disable:
-                c.SetEnabled(o, false);
-                break;
-            case Do::Tick:
-                c.SetChecked(o, true);
-                break;
-            case Do::Untick:
-                c.SetChecked(o, false);
-                break;
-            case Do::TickFromWish:
-                c.SetChecked(o, c.Wish(o) == 1);
-                break;
-            case Do::KeepIfChosen:
-                if (c.Wish(o) != 1) c.SetChecked(o, false);
-                c.SetEnabled(o, c.Checked(o));
-                break;
-            case Do::MoveTick:
-                if (c.Checked(o)) {
-                    // The wheels of the other size take over the wish too, so that the next
-                    // run of these rules keeps them.
-                    c.SetChecked(o, false);
-                    c.SetWish(OptAt(op.other), c.Wish(o));
-                    c.SetChecked(OptAt(op.other), true);
-                }
-                break;
-            case Do::EnableBody:
-                c.SetBodyEnabled(op.target, true);
-                break;
-            case Do::DisableBody:
-                c.SetBodyEnabled(op.target, false);
-                break;
-            case Do::SelectBody:
-                c.SelectBody(op.target);
-                break;
-            case Do::EnableRails:
-                c.SetRailsEnabled(op.target, true);
-                break;
-            case Do::DisableRails:
-                c.SetRailsEnabled(op.target, false);
-                break;
-            case Do::SelectRails:
-                c.SelectRails(op.target);
-                break;
-            case Do::EnableTrimEngines:
-                for (int e = 0; e < kEngineCount; ++e)
-                    c.SetEngineEnabled(e, kEngineAllowed[e][trim]);
-                break;
-            case Do::SelectEngine:
-                c.SelectEngine(op.target);
-                break;
-            case Do::SelectPreferredEngine: {
-                const int preferred = c.PreferredEngine();
-                if (preferred >= 0 && preferred < kEngineCount) {
-                    c.SelectEngine(kEngineSelected[preferred][trim]);
-                }
-                break;
+        c.SetOptionAvailable(Opt::BootCarpet);
+        c.SetRailsEnabled(BlackRoofRails, true);
+    } else {
+        c.SetOptionUnavailable(Opt::BootCarpet);
+        c.SetOptionUnavailable(Opt::LuggageNet);
+        c.SetOptionUnavailable(Opt::TravellerPackage);
+        c.SetRailsEnabled(NoRoofRails, true);
+        c.SelectRails(NoRoofRails);
+        c.SetRailsEnabled(BlackRoofRails, false);
+        c.SetRailsEnabled(AluminiumRoofRails, false);
+    }
+
+    if ((c.Body() == Hatchback3Door || c.Body() == Hatchback5Door) && trim != Ambiente) {
+        c.SetOptionAvailable(Opt::LongSpoiler);
+    } else {
+        c.SetOptionUnavailable(Opt::LongSpoiler);
+    }
+    if (c.Body() == Sedan) {
+        c.SetOptionUnavailable(Opt::TintedGlass);
+    } else {
+        c.SetOptionAvailable(Opt::TintedGlass);
+    }
+}
+
+// The automatic gearbox comes with radio pack 2 and no other. A comfort package holds pack 2
+// too: a pack remembered as wanted does not come back over it, or it would untick the package.
+void ApplyRadioPacks(Configuration& c, int trim) {
+    if (c.Engine() == Petrol16Automatic100) {
+        c.SetOptionStandard(Opt::RadioPack2);
+        c.SetOptionUnavailable(Opt::RadioPack4);
+        c.SetOptionUnavailable(Opt::RadioPack6);
+        c.SetOptionUnavailable(Opt::RadioPack7);
+    } else {
+        c.SetOptionAvailable(Opt::RadioPack2);
+        if (!c.Checked(Opt::ComfortPackage) && !c.Checked(Opt::ComfortPlusPackage)) {
+            c.SetOptionAvailable(Opt::RadioPack4);
+            if (trim != Ambiente) {
+                c.SetOptionAvailable(Opt::RadioPack6);
+                c.SetOptionAvailable(Opt::RadioPack7);
             }
         }
     }
@@ -380,38 +447,8 @@ void Configuration::ApplyTrimRules() {
     // 4: leather is cheaper in Comfort, and cheaper with the three-door body.
     SetPrice(Opt::LeatherTrim, LeatherPrice(trim, body_ == Hatchback3Door));
 
-    // 5: wagon-only options and roof rails.
-    if (body_ == Wagon) {
-        if (trim == Ghia) {
-            SetOptionAvailable(Opt::LuggageNet);
-            SetOptionAvailable(Opt::TravellerPackage);
-        } else {
-            SetOptionUnavailable(Opt::LuggageNet);
-            SetOptionUnavailable(Opt::TravellerPackage);
-        }
-        SetOptionAvailable(Opt::BootCarpet);
-        SetRailsEnabled(BlackRoofRails, true);
-    } else {
-        SetOptionUnavailable(Opt::BootCarpet);
-        SetOptionUnavailable(Opt::LuggageNet);
-        SetOptionUnavailable(Opt::TravellerPackage);
-        SetRailsEnabled(NoRoofRails, true);
-        SelectRails(NoRoofRails);
-        SetRailsEnabled(BlackRoofRails, false);
-        SetRailsEnabled(AluminiumRoofRails, false);
-    }
-
-    // 6-7: the spoiler fits the hatchbacks above Ambiente; the sedan has no tinted glass option.
-    if ((body_ == Hatchback3Door || body_ == Hatchback5Door) && trim != Ambiente) {
-        SetOptionAvailable(Opt::LongSpoiler);
-    } else {
-        SetOptionUnavailable(Opt::LongSpoiler);
-    }
-    if (body_ == Sedan) {
-        SetOptionUnavailable(Opt::TintedGlass);
-    } else {
-        SetOptionAvailable(Opt::TintedGlass);
-    }
+    // 5-7: the options and roof rails that depend on the body.
+    ApplyBodyOptions(*this, trim);
 
     // 8: roof-rail surcharge.
     const int rails = rails_ < 0 ? NoRoofRails : rails_;
@@ -420,24 +457,8 @@ void Configuration::ApplyTrimRules() {
     // 9: what the trim offers.
     RunTrimBlock(*this, trim);
 
-    // 10: the automatic gearbox comes with radio pack 2 and no other. A comfort package holds
-    // pack 2 too: a pack remembered as wanted does not come back over it, or it would untick
-    // the package.
-    if (engine_ == Petrol16Automatic100) {
-        SetOptionStandard(Opt::RadioPack2);
-        SetOptionUnavailable(Opt::RadioPack4);
-        SetOptionUnavailable(Opt::RadioPack6);
-        SetOptionUnavailable(Opt::RadioPack7);
-    } else {
-        SetOptionAvailable(Opt::RadioPack2);
-        if (!Checked(Opt::ComfortPackage) && !Checked(Opt::ComfortPlusPackage)) {
-            SetOptionAvailable(Opt::RadioPack4);
-            if (trim != Ambiente) {
-                SetOptionAvailable(Opt::RadioPack6);
-                SetOptionAvailable(Opt::RadioPack7);
-            }
-        }
-    }
+    // 10: the radio packs the engine and the comfort packages leave.
+    ApplyRadioPacks(*this, trim);
 
     // 11: body picture.
     SetBodyPicture(body_);

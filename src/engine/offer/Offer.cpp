@@ -131,6 +131,86 @@ std::string Months(int first, int last) {
                          : "месяцы " + std::to_string(first) + "–" + std::to_string(last);
 }
 
+// A run of months whose payments to the bank are equal as shown: the regular one, then the
+// repayment's.
+struct PaymentRun {
+    int first = 0, last = 0;
+    double amount = 0;
+    std::string text;
+};
+
+// The summary of the credit: the calculator's figures, the term, the payments and premiums as
+// the schedule charges them, and the totals.
+std::vector<OfferRow> CreditSummary(const CreditCalculator& calc, std::int32_t total,
+                                    const std::vector<PaymentRun>& runs,
+                                    const std::vector<OfferRow>& premiums) {
+    using F = CreditField;
+    // Every figure as the calculator holds it, whatever was typed: money to the cent, shares and
+    // rates with the decimals they need.
+    auto money = [&](F field) {
+        const std::optional<double> number = calc.Number(field);
+        return "$" + (number ? Decimal(*number, 2, false) : Figure(calc, field));
+    };
+    auto percent = [&](F field) {
+        const std::optional<double> number = calc.Number(field);
+        return (number ? Decimal(*number, 4, true) : Figure(calc, field)) + " %";
+    };
+    const std::optional<double> termNumber = calc.Number(F::Term);
+    const int term = termNumber ? static_cast<int>(std::lround(*termNumber)) : 0;
+    const int lastPaid = runs.back().last;
+    std::vector<OfferRow> summary = {
+        {"Цена автомобиля", DollarText(total)},
+        {"Первый взнос (" + percent(F::FirstPercent) + ")", money(F::FirstPayment)},
+        {"Сумма кредита", money(F::CreditSum)},
+        {"Скидка ФМК", money(F::Discount)},
+        {"Кредит банка за вычетом скидки", money(F::RealLoan)},
+        {"Ставка от ФМК", percent(F::RatePromo) + " годовых"},
+        {"Ставка банка", percent(F::RateReal) + " годовых"},
+        {"Срок кредита", std::to_string(term) + " мес."},
+    };
+    if (lastPaid != term) {
+        summary.push_back({lastPaid < term ? "Досрочное погашение" : "Последний платёж",
+                           "в " + std::to_string(lastPaid) + "-м месяце"});
+    }
+    if (runs.size() == 1) {
+        summary.push_back({"Ежемесячный платёж", "$" + runs[0].text});
+    } else {
+        for (const PaymentRun& run : runs)
+            summary.push_back({"Платёж, " + Months(run.first, run.last), "$" + run.text});
+    }
+    summary.insert(summary.end(), premiums.begin(), premiums.end());
+    summary.push_back({"Выплачено банку", money(F::BankTotal)});
+    // What the credit costs beyond the price: the interest less the maker's discount. Below
+    // zero the discount outweighs the interest.
+    std::string losses = money(F::Losses);
+    if (calc.Values().Losses > 0) {
+        summary.push_back({"Переплата: проценты за вычетом скидки ФМК", losses});
+    } else {
+        if (losses.rfind("$-", 0) == 0) losses.erase(1, 1);
+        summary.push_back({"Выгода: скидка ФМК больше процентов", losses});
+    }
+    summary.push_back({"Всего будет выплачено", money(F::PaidTotal)});
+    return summary;
+}
+
+// The rows are rounded to the cent each and the total once, from the exact sum: the column may
+// miss the total by a few cents, and the page says so rather than leave a sum that does not add
+// up. A column or a total too large to count in whole cents gets no note, and neither does a
+// column that adds up.
+std::string RoundingNote(const CreditCalculator& calc, const std::vector<double>& payments) {
+    std::optional<std::int64_t> columnCents = 0;
+    for (double payment : payments) {
+        const std::optional<std::int64_t> cents = Cents(payment);
+        columnCents = cents && columnCents ? std::optional(*columnCents + *cents) : std::nullopt;
+    }
+    const std::optional<double> bankTotal = calc.Number(CreditField::BankTotal);
+    const std::optional<std::int64_t> totalCents = bankTotal ? Cents(*bankTotal) : std::nullopt;
+    if (!columnCents || !totalCents || *columnCents == *totalCents) return {};
+    return "Платежи округлены до цента каждый, а итог «Выплачено банку» — один раз из "
+           "точной суммы, поэтому сумма столбца «Платёж банку» (" +
+           Decimal(static_cast<double>(*columnCents) / 100, 2, false) + ") с ним расходится.";
+}
+
 // The credit as the calculator shows it for `total`. The schedule holds the months that carry a
 // payment or a premium; the summary gives the term as the calculator has it, and from the
 // schedule the month an early repayment ends the loan, the payments actually made and each
@@ -148,13 +228,7 @@ std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t
     const auto& grid = calc.Grid();
     const std::vector<ScheduleMonth>& months = calc.Schedule();
 
-    // The payments in runs of equal amounts as shown: the regular one, then the repayment's.
-    struct Run {
-        int first = 0, last = 0;
-        double amount = 0;
-        std::string text;
-    };
-    std::vector<Run> runs;
+    std::vector<PaymentRun> runs;
     std::vector<double> payments;
     std::vector<OfferRow> premiums;
     for (std::size_t i = 0; i < months.size() && i + 1 < grid.size(); ++i) {
@@ -180,71 +254,72 @@ std::optional<OfferCredit> CreditOf(const CreditCalculator& source, std::int32_t
     }
     // Inputs the calculator refuses (a field it paints red) give no payments to offer.
     if (payments.empty()) return std::nullopt;
-
-    using F = CreditField;
-    // Every figure as the calculator holds it, whatever was typed: money to the cent, shares and
-    // rates with the decimals they need.
-    auto money = [&](F field) {
-        const std::optional<double> number = calc.Number(field);
-        return "$" + (number ? Decimal(*number, 2, false) : Figure(calc, field));
-    };
-    auto percent = [&](F field) {
-        const std::optional<double> number = calc.Number(field);
-        return (number ? Decimal(*number, 4, true) : Figure(calc, field)) + " %";
-    };
-    const std::optional<double> termNumber = calc.Number(F::Term);
-    const int term = termNumber ? static_cast<int>(std::lround(*termNumber)) : 0;
-    const int lastPaid = runs.back().last;
-    credit.summary = {
-        {"Цена автомобиля", DollarText(total)},
-        {"Первый взнос (" + percent(F::FirstPercent) + ")", money(F::FirstPayment)},
-        {"Сумма кредита", money(F::CreditSum)},
-        {"Скидка ФМК", money(F::Discount)},
-        {"Кредит банка за вычетом скидки", money(F::RealLoan)},
-        {"Ставка от ФМК", percent(F::RatePromo) + " годовых"},
-        {"Ставка банка", percent(F::RateReal) + " годовых"},
-        {"Срок кредита", std::to_string(term) + " мес."},
-    };
-    if (lastPaid != term) {
-        credit.summary.push_back({lastPaid < term ? "Досрочное погашение" : "Последний платёж",
-                                  "в " + std::to_string(lastPaid) + "-м месяце"});
-    }
-    if (runs.size() == 1) {
-        credit.summary.push_back({"Ежемесячный платёж", "$" + runs[0].text});
-    } else {
-        for (const Run& run : runs)
-            credit.summary.push_back({"Платёж, " + Months(run.first, run.last), "$" + run.text});
-    }
-    credit.summary.insert(credit.summary.end(), premiums.begin(), premiums.end());
-    credit.summary.push_back({"Выплачено банку", money(F::BankTotal)});
-    // What the credit costs beyond the price: the interest less the maker's discount. Below
-    // zero the discount outweighs the interest.
-    std::string losses = money(F::Losses);
-    if (calc.Values().Losses > 0) {
-        credit.summary.push_back({"Переплата: проценты за вычетом скидки ФМК", losses});
-    } else {
-        if (losses.rfind("$-", 0) == 0) losses.erase(1, 1);
-        credit.summary.push_back({"Выгода: скидка ФМК больше процентов", losses});
-    }
-    credit.summary.push_back({"Всего будет выплачено", money(F::PaidTotal)});
-
-    // The rows are rounded to the cent each and the total once, from the exact sum: the column
-    // may miss the total by a few cents, and the page says so rather than leave a sum that
-    // does not add up. A column or a total too large to count in whole cents gets no note.
-    std::optional<std::int64_t> columnCents = 0;
-    for (double payment : payments) {
-        const std::optional<std::int64_t> cents = Cents(payment);
-        columnCents = cents && columnCents ? std::optional(*columnCents + *cents) : std::nullopt;
-    }
-    const std::optional<double> bankTotal = calc.Number(F::BankTotal);
-    const std::optional<std::int64_t> totalCents = bankTotal ? Cents(*bankTotal) : std::nullopt;
-    if (columnCents && totalCents && *columnCents != *totalCents) {
-        credit.note =
-            "Платежи округлены до цента каждый, а итог «Выплачено банку» — один раз из "
-            "точной суммы, поэтому сумма столбца «Платёж банку» (" +
-            Decimal(static_cast<double>(*columnCents) / 100, 2, false) + ") с ним расходится.";
-    }
+    credit.summary = CreditSummary(calc, total, runs, premiums);
+    credit.note = RoundingNote(calc, payments);
     return credit;
+}
+
+// What the buyer pays for the option, or why it comes without a choice.
+std::string NoteOf(const ConfigurationFacts& facts, const ReasonTable& reasons, Opt o) {
+    const std::size_t i = static_cast<std::size_t>(o);
+    return Note(facts.options[i], reasons[i]);
+}
+
+// The options the car has: the factory's, in the order the order description lists them, then
+// the dealer-fitted extras that may be chosen; a group without an option is left out. The
+// metallic paint names the colour chosen (none for none).
+std::vector<OfferGroup> Equipment(const Configuration& config, const ConfigurationFacts& facts,
+                                  const ReasonTable& reasons, const std::string* colour) {
+    OfferGroup factory{"Заводские опции", {}};
+    for (Opt o : OrderOptionSequence()) {
+        const OptionFact& fact = facts.options[static_cast<std::size_t>(o)];
+        if (fact.presence == Presence::Absent) continue;
+        std::string text = Caption(o);
+        if (o == Opt::MetallicPaint) text += colour ? ": " + *colour : ", цвет не выбран";
+        factory.items.push_back({o, std::move(text), NoteOf(facts, reasons, o)});
+    }
+    OfferGroup extras{"Дополнительные (не заводские) опции", {}};
+    for (Opt o : kDealerExtras) {
+        const OptionFact& fact = facts.options[static_cast<std::size_t>(o)];
+        if (fact.presence == Presence::Absent || !config.Enabled(o)) continue;
+        extras.items.push_back({o, Caption(o), NoteOf(facts, reasons, o)});
+    }
+    std::vector<OfferGroup> equipment;
+    if (!factory.items.empty()) equipment.push_back(std::move(factory));
+    if (!extras.items.empty()) equipment.push_back(std::move(extras));
+    return equipment;
+}
+
+// A row for each part the car has: the base price, the roof rails, the metallic paint and the
+// paid options together; a part it has at no cost says why.
+std::vector<OfferRow> Prices(const ConfigurationFacts& facts, const ReasonTable& reasons,
+                             const std::string& trim, bool hasRails) {
+    std::int64_t paid = 0;
+    int paidCount = 0;
+    for (int i = 0; i < kOptionCount; ++i) {
+        const OptionFact& fact = facts.options[i];
+        if (fact.presence == Presence::Absent || OptAt(i) == Opt::MetallicPaint) continue;
+        if (fact.price != 0) {
+            paid += fact.price;
+            ++paidCount;
+        }
+    }
+    std::vector<OfferRow> prices = {{"Базовая цена (" + trim + ")", DollarText(facts.basePrice)}};
+    if (hasRails || facts.railsPrice != 0) {
+        prices.push_back({"Направляющие багажника", DollarText(facts.railsPrice)});
+        if (facts.railsPrice == 0) prices.back().label += " (без доплаты)";
+    }
+    const OptionFact& metallicFact = facts.options[static_cast<std::size_t>(Opt::MetallicPaint)];
+    if (metallicFact.presence != Presence::Absent) {
+        std::string label = "Окраска «металлик»";
+        if (metallicFact.price == 0)
+            label += " (" + NoteOf(facts, reasons, Opt::MetallicPaint) + ")";
+        prices.push_back({label, DollarText(metallicFact.price)});
+    }
+    if (paidCount > 0) {
+        prices.push_back({"Платные опции (" + std::to_string(paidCount) + ")", DollarText(paid)});
+    }
+    return prices;
 }
 
 }  // namespace
@@ -328,53 +403,8 @@ std::optional<Offer> MakeOffer(const Configuration& config, const OfferDealer& d
 
     ReasonTable reasons;
     ExplainConfiguration(ConfigurationSnapshot(config), &reasons);
-    auto note = [&](Opt o) {
-        const std::size_t i = static_cast<std::size_t>(o);
-        return Note(facts->options[i], reasons[i]);
-    };
-    OfferGroup factory{"Заводские опции", {}};
-    for (Opt o : OrderOptionSequence()) {
-        const OptionFact& fact = facts->options[static_cast<std::size_t>(o)];
-        if (fact.presence == Presence::Absent) continue;
-        std::string text = Caption(o);
-        if (o == Opt::MetallicPaint) text += colourChosen ? ": " + colour : ", цвет не выбран";
-        factory.items.push_back({o, std::move(text), note(o)});
-    }
-    OfferGroup extras{"Дополнительные (не заводские) опции", {}};
-    for (Opt o : kDealerExtras) {
-        const OptionFact& fact = facts->options[static_cast<std::size_t>(o)];
-        if (fact.presence == Presence::Absent || !config.Enabled(o)) continue;
-        extras.items.push_back({o, Caption(o), note(o)});
-    }
-    if (!factory.items.empty()) offer.equipment.push_back(std::move(factory));
-    if (!extras.items.empty()) offer.equipment.push_back(std::move(extras));
-
-    std::int64_t paid = 0;
-    int paidCount = 0;
-    for (int i = 0; i < kOptionCount; ++i) {
-        const OptionFact& fact = facts->options[i];
-        if (fact.presence == Presence::Absent || OptAt(i) == Opt::MetallicPaint) continue;
-        if (fact.price != 0) {
-            paid += fact.price;
-            ++paidCount;
-        }
-    }
-    // A row for each part the car has; a part it has at no cost says why.
-    offer.prices = {{"Базовая цена (" + trim + ")", DollarText(facts->basePrice)}};
-    if (hasRails || facts->railsPrice != 0) {
-        offer.prices.push_back({"Направляющие багажника", DollarText(facts->railsPrice)});
-        if (facts->railsPrice == 0) offer.prices.back().label += " (без доплаты)";
-    }
-    const OptionFact& metallicFact = facts->options[static_cast<std::size_t>(Opt::MetallicPaint)];
-    if (metallicFact.presence != Presence::Absent) {
-        std::string label = "Окраска «металлик»";
-        if (metallicFact.price == 0) label += " (" + note(Opt::MetallicPaint) + ")";
-        offer.prices.push_back({label, DollarText(metallicFact.price)});
-    }
-    if (paidCount > 0) {
-        offer.prices.push_back(
-            {"Платные опции (" + std::to_string(paidCount) + ")", DollarText(paid)});
-    }
+    offer.equipment = Equipment(config, *facts, reasons, colourChosen ? &colour : nullptr);
+    offer.prices = Prices(*facts, reasons, trim, hasRails);
     offer.total = DollarText(facts->total);
     offer.code = facts->code;
     if (credit) offer.credit = CreditOf(*credit, facts->total);
