@@ -104,7 +104,7 @@ constexpr Opt OptAt(int i) {
 }
 
 // The rule an option's check box runs when its tick changes.
-enum class ClickRule : std::uint8_t {
+enum class TickRule : std::uint8_t {
     None,     // radio packs 1 and 12: nothing happens
     Reprice,  // the figures only
     XenonHeadlamps,
@@ -130,7 +130,7 @@ enum class ClickRule : std::uint8_t {
 };
 
 // The rule run when the keyboard focus leaves an option's check box.
-enum class ExitRule : std::uint8_t {
+enum class LeaveRule : std::uint8_t {
     None,
     Remember,  // the wish follows the tick
     RadioPack2,
@@ -152,8 +152,8 @@ struct OptionDef {
     bool checked;
     bool enabled;
     int wish;  // the remembered wish at start
-    ClickRule click;
-    ExitRule exit;
+    TickRule onTick;
+    LeaveRule onLeave;
     bool hidden;
     Column column;  // the option panel's column that shows the option
 };

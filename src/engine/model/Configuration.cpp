@@ -108,67 +108,67 @@ void Configuration::SetOptionUnavailable(Opt o) {
 
 void Configuration::RunClickRule(Opt o) {
     const Settle settle(*this);
-    switch (Def(o).click) {
-        case ClickRule::None:
+    switch (Def(o).onTick) {
+        case TickRule::None:
             return;
-        case ClickRule::Reprice:
+        case TickRule::Reprice:
             return MarkFiguresDue();
-        case ClickRule::XenonHeadlamps:
+        case TickRule::XenonHeadlamps:
             return OnXenonHeadlampsToggled();
-        case ClickRule::AdaptiveHeadlamps:
+        case TickRule::AdaptiveHeadlamps:
             return OnAdaptiveHeadlampsToggled();
-        case ClickRule::LitHeatedMirrors:
+        case TickRule::LitHeatedMirrors:
             return OnLitHeatedMirrorsToggled();
-        case ClickRule::RadioPack2:
+        case TickRule::RadioPack2:
             return OnRadioPack2Toggled();
-        case ClickRule::RadioPack4:
+        case TickRule::RadioPack4:
             return OnRadioPack4Toggled();
-        case ClickRule::RadioPack6:
+        case TickRule::RadioPack6:
             return OnRadioPack6Toggled();
-        case ClickRule::RadioPack7:
+        case TickRule::RadioPack7:
             return OnRadioPack7Toggled();
-        case ClickRule::SecurityPack5:
+        case TickRule::SecurityPack5:
             return OnSecurityPack5Toggled();
-        case ClickRule::StyleInteriorPackage:
+        case TickRule::StyleInteriorPackage:
             return OnStyleInteriorPackageToggled();
-        case ClickRule::ComfortPackage:
+        case TickRule::ComfortPackage:
             return OnComfortPackageToggled();
-        case ClickRule::ComfortPlusPackage:
+        case TickRule::ComfortPlusPackage:
             return OnComfortPlusPackageToggled();
-        case ClickRule::WinterPackage:
+        case TickRule::WinterPackage:
             return OnWinterPackageToggled();
-        case ClickRule::VisibilityPackage:
+        case TickRule::VisibilityPackage:
             return OnVisibilityPackageToggled();
-        case ClickRule::VisibilityPackage1:
+        case TickRule::VisibilityPackage1:
             return OnVisibilityPackage1Toggled();
-        case ClickRule::TravellerPackage:
+        case TickRule::TravellerPackage:
             return OnTravellerPackageToggled();
-        case ClickRule::LeatherTrim:
+        case TickRule::LeatherTrim:
             return OnLeatherTrimToggled();
-        case ClickRule::PowerDriverSeat6Way:
+        case TickRule::PowerDriverSeat6Way:
             return OnPowerDriverSeat6WayToggled();
-        case ClickRule::MetallicPaint:
+        case TickRule::MetallicPaint:
             return OnMetallicToggled();
-        case ClickRule::AntiLockBrakes:
+        case TickRule::AntiLockBrakes:
             return OnAntiLockBrakesToggled();
-        case ClickRule::StabilityControl:
+        case TickRule::StabilityControl:
             return OnStabilityControlToggled();
     }
 }
 
 void Configuration::OptionExit(Opt o) {
-    switch (Def(o).exit) {
-        case ExitRule::None:
+    switch (Def(o).onLeave) {
+        case LeaveRule::None:
             return;
-        case ExitRule::Remember:
+        case LeaveRule::Remember:
             return SetWish(o, Checked(o) ? 1 : 0);
-        case ExitRule::RadioPack2:
+        case LeaveRule::RadioPack2:
             return OnRadioPack2Left();
-        case ExitRule::RadioPack4:
+        case LeaveRule::RadioPack4:
             return OnRadioPack4Left();
-        case ExitRule::RadioPack6:
+        case LeaveRule::RadioPack6:
             return OnRadioPack6Left();
-        case ExitRule::RadioPack7:
+        case LeaveRule::RadioPack7:
             return OnRadioPack7Left();
     }
 }
