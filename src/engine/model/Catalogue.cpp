@@ -18,7 +18,7 @@ constexpr Column P = Column::Packages;
 
 // clang-format off
 const std::array<OptionDef, kOptionCount> kOptionTable = {{
-//   id                          name              caption                                                                          own caption                                   price label          price  chk en  tag click                  exit           hidden col
+//   id                          name              caption                                                                          own caption                                   price label          price  chk en  wish on tick               on leave       hidden col
     {Opt::FrontFogLamps,         "ptf",            "Передние противотуманные фары",                                                 "",                                           "ptfLabel",          150,  U, E, 0, TR::Reprice, LR::Remember,  V, L},
     {Opt::XenonHeadlamps,        "KsenonBox",      "Ксеноновые фары",                                                               "",                                           "KsenonLabel",       980,  U, E, 0, TR::XenonHeadlamps,   LR::Remember,  V, L},
     {Opt::HeadlampWashers,       "OmivBox",        "Омыватель фар",                                                                 "",                                           "OmivLabel",         200,  U, E, 0, TR::Reprice, LR::Remember,  V, L},
