@@ -145,6 +145,12 @@ void MainWindow::ConnectParts() {
 MainWindow::~MainWindow() {
     session_.SetObserver(nullptr);
     WriteSettings();
+    // The parts hold the session by reference and hear their controls' focus; the session goes
+    // before them, so the focus changes of the closing window must no longer reach them.
+    for (QWidget* part : {static_cast<QWidget*>(strip_), static_cast<QWidget*>(choices_),
+                          static_cast<QWidget*>(options_)}) {
+        for (QObject* control : part->findChildren<QObject*>()) control->removeEventFilter(part);
+    }
 }
 
 // --- Showing the engine's state --------------------------------------------------------------
