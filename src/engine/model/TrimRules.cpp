@@ -273,84 +273,46 @@ bool StepApplies(const Configuration& c, When when) {
     return true;
 }
 
-// Runs an operation on a body, roof-rail or engine button; false when the operation is one on
-// an option.
-bool RunButtonStep(Configuration& c, const TrimOp& op, int trim) {
-    switch (op.what) {
-        case Do::EnableBody:
-            c.SetBodyEnabled(op.target, true);
-            return true;
-        case Do::DisableBody:
-            c.SetBodyEnabled(op.target, false);
-            return true;
-        case Do::SelectBody:
-            c.SelectBody(op.target);
-            return true;
-        case Do::EnableRails:
-            c.SetRailsEnabled(op.target, true);
-            return true;
-        case Do::DisableRails:
-            c.SetRailsEnabled(op.target, false);
-            return true;
-        case Do::SelectRails:
-            c.SelectRails(op.target);
-            return true;
-        case Do::EnableTrimEngines:
-            for (int e = 0; e < kEngineCount; ++e) c.SetEngineEnabled(e, kEngineAllowed[e][trim]);
-            return true;
-        case Do::SelectEngine:
-            c.SelectEngine(op.target);
-            return true;
-        case Do::SelectPreferredEngine: {
-            const int preferred = c.PreferredEngine();
-            if (preferred >= 0 && preferred < kEngineCount) {
-                c.SelectEngine(kEngineSelected[preferred][trim]);
-            }
-            return true;
-        }
-        default:
-            return false;
-    }
-}
-
-// Runs an operation on an option: its availability, price, tick or whether it may be changed.
-void RunOptionStep(Configuration& c, const TrimOp& op, int trim) {
+// Runs an operation on an option: its availability, price, tick or whether it may be changed;
+// false when the operation is one on a button (most operations are on options, so they are
+// told apart by one switch).
+bool RunOptionStep(Configuration& c, const TrimOp& op, int trim) {
     const Opt o = OptAt(op.target < kOptionCount ? op.target : 0);
     switch (op.what) {
         case Do::Available:
             c.SetOptionAvailable(o);
-            break;
+            return true;
         case Do::Standard:
             c.SetOptionStandard(o);
-            break;
+            return true;
         case Do::Unavailable:
             c.SetOptionUnavailable(o);
-            break;
+            return true;
         case Do::Charge:
             c.SetPrice(o, ListPrice(o, trim));
-            break;
+            return true;
         case Do::Include:
             c.SetPrice(o, kIncluded);
-            break;
+            return true;
         case Do::Enable:
             c.SetEnabled(o, true);
-            break;
+            return true;
         case Do::Disable:
             c.SetEnabled(o, false);
-            break;
+            return true;
         case Do::Tick:
             c.SetChecked(o, true);
-            break;
+            return true;
         case Do::Untick:
             c.SetChecked(o, false);
-            break;
+            return true;
         case Do::TickFromWish:
             c.SetChecked(o, c.Wish(o) == 1);
-            break;
+            return true;
         case Do::KeepIfChosen:
             if (c.Wish(o) != 1) c.SetChecked(o, false);
             c.SetEnabled(o, c.Checked(o));
-            break;
+            return true;
         case Do::MoveTick:
             if (c.Checked(o)) {
                 // The wheels of the other size take over the wish too, so that the next run of
@@ -359,8 +321,47 @@ void RunOptionStep(Configuration& c, const TrimOp& op, int trim) {
                 c.SetWish(OptAt(op.other), c.Wish(o));
                 c.SetChecked(OptAt(op.other), true);
             }
-            break;
+            return true;
         default:  // the button operations
+            return false;
+    }
+}
+
+// Runs an operation on a body, roof-rail or engine button.
+void RunButtonStep(Configuration& c, const TrimOp& op, int trim) {
+    switch (op.what) {
+        case Do::EnableBody:
+            c.SetBodyEnabled(op.target, true);
+            break;
+        case Do::DisableBody:
+            c.SetBodyEnabled(op.target, false);
+            break;
+        case Do::SelectBody:
+            c.SelectBody(op.target);
+            break;
+        case Do::EnableRails:
+            c.SetRailsEnabled(op.target, true);
+            break;
+        case Do::DisableRails:
+            c.SetRailsEnabled(op.target, false);
+            break;
+        case Do::SelectRails:
+            c.SelectRails(op.target);
+            break;
+        case Do::EnableTrimEngines:
+            for (int e = 0; e < kEngineCount; ++e) c.SetEngineEnabled(e, kEngineAllowed[e][trim]);
+            break;
+        case Do::SelectEngine:
+            c.SelectEngine(op.target);
+            break;
+        case Do::SelectPreferredEngine: {
+            const int preferred = c.PreferredEngine();
+            if (preferred >= 0 && preferred < kEngineCount) {
+                c.SelectEngine(kEngineSelected[preferred][trim]);
+            }
+            break;
+        }
+        default:  // the option operations
             break;
     }
 }
@@ -370,7 +371,7 @@ void RunTrimBlock(Configuration& c, int trim) {
     const Block block = TrimBlock(trim);
     for (const TrimOp* it = block.begin; it != block.end; ++it) {
         if (!StepApplies(c, it->when)) continue;
-        if (!RunButtonStep(c, *it, trim)) RunOptionStep(c, *it, trim);
+        if (!RunOptionStep(c, *it, trim)) RunButtonStep(c, *it, trim);
     }
 }
 
